@@ -1,0 +1,224 @@
+#include "enlace.h"
+
+#include "cadenas.h"
+#include "lectura.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace norvela {
+
+namespace {
+
+const char *const kCarpetasIdioma[4] = {"cas/", "catVal/", "galego/", "euskera/"};
+
+// Pictures are Windows bitmaps whatever their extension. A file that is
+// missing or cannot be decoded counts as missing.
+bool CargarImagen(const QString &ruta, QImage &imagen)
+{
+    QImageReader lector(ruta, "bmp");
+    QImage leida = lector.read();
+    if (leida.isNull())
+        return false;
+    imagen = std::move(leida);
+    return true;
+}
+
+void CargarImagenes(Enlace &e)
+{
+    struct Imagen {
+        const char *fichero;
+        QImage *destino;
+        bool esMapa;
+    };
+    const Imagen imagenes[] = {
+        {"chica.bmp", &e.BmpChica, false}, {"parte", &e.BmpParte, false},   {"heli.bmp", &e.BmpHeli, false},
+        {"mapa", &e.BmpMapa, true},        {"mapac", &e.BmpMapaC, true},    {"mapam", &e.BmpMapaM, true},
+        {"suelo", &e.BmpSuelo, false},     {"marcod", &e.BmpMarcoD, false}, {"marcoi", &e.BmpMarcoI, false},
+        {"marcoar", &e.BmpMarcoAr, false},
+    };
+    for (const Imagen &im : imagenes) {
+        if (CargarImagen(e.Fichero(im.fichero), *im.destino))
+            continue;
+        if (im.esMapa)
+            e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
+        e.ErrorFicheros = true;
+    }
+}
+
+// A "puntos3" that is missing, short or holds a value outside 0..255 is
+// reported like a missing file.
+bool CargarMapas(Enlace &e)
+{
+    const auto puntos = CargarPuntos(e.Fichero("puntos3"));
+    if (puntos && DividirPuntos(*puntos, e.MapaComunidades, e.MapaRegionesC, e.MapaRegionesM))
+        return true;
+    e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
+    e.ErrorFicheros = true;
+    return false;
+}
+
+bool Existe(const QString &ruta)
+{
+    return QFileInfo(ruta).isFile();
+}
+
+void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
+{
+    // Paths.
+    e.RutaPrograma = QDir(opciones.rutaPrograma).absolutePath();
+    if (!e.RutaPrograma.endsWith('/'))
+        e.RutaPrograma += '/';
+    e.RutaDatos = e.RutaPrograma + QStringLiteral("norvela19_20/");
+
+    // Settings record.
+    e.Almacen = std::make_unique<AlmacenAjustes>(e.RutaDatos, opciones.carpetaUsuario);
+    e.AjustesGuardados = e.Almacen->Leer();
+    e.IdiomaSel = e.AjustesGuardados.idioma;
+    e.OrdenAlfabetico = e.AjustesGuardados.orden;
+    e.AnimacionSi = e.AjustesGuardados.animacion;
+    e.CarpetaIdioma = kCarpetasIdioma[e.IdiomaSel];
+    e.ModoAnimado = e.AnimacionSi;
+
+    AplicarLineaComandos(e, opciones.argumentos);
+
+    // Interface texts.
+    CargarTextos(e, e.FicheroIdioma("textos"), e.TextosLeidos);
+    if (e.ErrorFicheros)
+        return;
+    AsignarTextos(e);
+
+    e.CentrarFormularios = true;
+    e.AnimacionIniciada = false;
+
+    // The animated home screen needs both image packs and a recent enough
+    // graphics library.
+    if (!Existe(e.Fichero(e.FicheroSegDXG)) || !Existe(e.Fichero(e.FicheroVectorDXG)))
+        e.ModoAnimado = false;
+    e.VersionDirectX = -1;
+    e.VersionDirectX = LeerVersionDirectX(opciones.versionGraficos);
+    if (e.VersionDirectX < 7)
+        e.ModoAnimado = false;
+
+    e.AnchoPanelMapa = 115;
+    e.ComunidadRaton = 1;
+    e.ElementoElegido = 0;
+    e.GradoDesdeMapa = false;
+    e.ReqDesdeCatalogo = false;
+
+    CargarImagenes(e);
+    IniciarPuntosMapa(e.PosicionComunidadX, e.PosicionComunidadY);
+    if (!CargarMapas(e))
+        return;
+
+    CargarListaAncho(e, e.FicheroIdioma("informa_l"), e.Requisitos, e.NumRequisitos, e.AnchoLista);
+    CargarListaAncho(e, e.FicheroIdioma("materias_l"), e.Materias, e.NumMaterias, e.AnchoLista);
+}
+
+} // namespace
+
+Enlace::Enlace(Mensajes &mensajes) : mensajes_(&mensajes) {}
+
+void Enlace::FaltaFichero(const QString &ruta)
+{
+    mensajes_->Aviso(QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa"));
+    ErrorFicheros = true;
+}
+
+void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)
+{
+    if (!argumentos.isEmpty()) {
+        const QString &primero = argumentos[0];
+        if (primero == QLatin1String("A"))
+            e.Avisos().Aviso(QStringLiteral("Programa Norvela actualizado"));
+        else if (primero == QLatin1String("S"))
+            e.ModoAnimado = true;
+        else if (primero == QLatin1String("N"))
+            e.ModoAnimado = false;
+    }
+    if (argumentos.size() >= 2) {
+        bool esNumero = false;
+        const int valor = argumentos[1].toInt(&esNumero);
+        if (!esNumero)
+            return;   // not a whole number: the argument is ignored
+        if (valor >= 0 && valor <= 3 && argumentos[1].size() == 1)
+            e.CarpetaIdioma = kCarpetasIdioma[valor];
+        e.OrdenAlfabetico = valor >= 1;
+    }
+}
+
+bool GrabarAjustes(Enlace &e)
+{
+    const Ajustes nuevos{e.IdiomaSel, e.AjustesGuardados.orden, e.AnimacionSi};
+    if (!e.Almacen || !e.Almacen->Grabar(nuevos)) {
+        e.Avisos().Aviso(QStringLiteral("Lo siento. No puedo grabar."));
+        return false;
+    }
+    e.AjustesGuardados = nuevos;
+    return true;
+}
+
+void CargarListaAncho(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho)
+{
+    const auto lineas = LeerLineas(fichero);
+    if (!lineas) {
+        e.FaltaFichero(fichero);
+        return;
+    }
+    int k = 0;
+    for (const std::string &linea : *lineas) {
+        ++k;
+        if (!tabla.Contiene(k))
+            throw ErrorRango(fichero, k, QStringLiteral("demasiadas líneas"));
+        tabla.Poner(k, LineaRellena(linea, ancho));
+    }
+    n = k;
+}
+
+void Inicializar(Enlace &e, const OpcionesInicio &opciones)
+{
+    e.ErrorFicheros = false;
+    try {
+        PasosDeInicio(e, opciones);
+    } catch (const ErrorDatos &error) {
+        e.Avisos().Aviso(error.Mensaje());
+        e.ErrorFicheros = true;
+    } catch (const std::exception &error) {
+        e.Avisos().Aviso(QString::fromUtf8(error.what()));
+        e.ErrorFicheros = true;
+    }
+}
+
+void LiberarMemoria(Enlace &e)
+{
+    if (e.liberada_)
+        return;
+    e.liberada_ = true;
+    e.TextosLeidos.Liberar();
+    for (TablaTexto *t : {&e.NombresGrado, &e.NombresGrupo, &e.NombresFPSuperior, &e.NombresOtros, &e.Lugares,
+                          &e.LineasInforme, &e.LineasInforme2, &e.InformeCuesGM, &e.ListaAux, &e.ListaGrados,
+                          &e.ListaGMAux, &e.RequisitosFP, &e.NombresActividad, &e.WebUniversidad,
+                          &e.NombresUniversidad, &e.Centros1, &e.Centros2, &e.Centros3, &e.Centros4,
+                          &e.NombresFPMedio, &e.NombresFPBasica, &e.NombresCertificados, &e.EncabezadosFPSuperior,
+                          &e.EncabezadosFPMedio, &e.ExplicacionCertificados, &e.NombresFamilias, &e.ListaMarcas,
+                          &e.Cuestiones, &e.ListaCualidades, &e.ListaIntereses, &e.ResulCualidad, &e.ResulInteres,
+                          &e.NombresAreas, &e.ListaGM75, &e.CuestionesGM, &e.ListaItinerarios1,
+                          &e.ListaItinerarios2, &e.Requisitos, &e.Materias})
+        t->Liberar();
+    for (TablaBloques *t : {&e.AsignaturasFPSuperior, &e.AsignaturasFPMedio, &e.AsignaturasFPBasica,
+                            &e.AsignaturasOtros})
+        t->Liberar();
+    for (TablaBytes *t : {&e.TablaCuestioCua, &e.TablaCuestioInt, &e.TablaCuestioESO, &e.NotasCorteUni,
+                          &e.NotasCorte})
+        t->Liberar();
+    for (MapaBytes *m : {&e.MapaComunidades, &e.MapaRegionesC, &e.MapaRegionesM})
+        m->Liberar();
+    for (QImage *im : {&e.BmpChica, &e.BmpSuelo, &e.BmpMapa, &e.BmpMapaC, &e.BmpMapaM, &e.BmpMarcoD, &e.BmpMarcoI,
+                       &e.BmpMarcoAr, &e.BmpHeli, &e.BmpAux1, &e.BmpParte, &e.BmpImagen, &e.BmpAux3, &e.BmpAux2})
+        *im = QImage();
+    for (QImage &im : e.BmpItinerario)
+        im = QImage();
+}
+
+} // namespace norvela

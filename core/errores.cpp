@@ -1,0 +1,31 @@
+#include "errores.h"
+
+#include <string>
+
+namespace norvela {
+
+ErrorDatos::ErrorDatos(const QString &fichero, int linea, const QString &detalle)
+    : std::runtime_error((fichero + ": " + detalle).toStdString()),
+      fichero_(fichero), linea_(linea), detalle_(detalle)
+{
+}
+
+QString ErrorDatos::Mensaje() const
+{
+    if (linea_ > 0)
+        return QString("Error en el fichero %1, línea %2: %3").arg(fichero_).arg(linea_).arg(detalle_);
+    return QString("Error en el fichero %1: %2").arg(fichero_, detalle_);
+}
+
+ErrorEntradaSalida::ErrorEntradaSalida(const QString &fichero)
+    : ErrorDatos(fichero, 0, QStringLiteral("no se puede leer"))
+{
+}
+
+ErrorIndice::ErrorIndice(int indice, int primero, int ultimo)
+    : std::out_of_range("index " + std::to_string(indice) + " outside " + std::to_string(primero) + ".."
+                        + std::to_string(ultimo))
+{
+}
+
+} // namespace norvela

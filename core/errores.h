@@ -1,0 +1,52 @@
+// Errors of the data layer. A loader that meets a file it cannot use throws one
+// of these; start-up turns it into a message and stops the program cleanly.
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace norvela {
+
+class ErrorDatos : public std::runtime_error {
+public:
+    // fichero: path of the data file; linea: 1-based line, or 0 when the
+    // error is not tied to a line.
+    ErrorDatos(const QString &fichero, int linea, const QString &detalle);
+
+    const QString &Fichero() const { return fichero_; }
+    int Linea() const { return linea_; }
+    const QString &Detalle() const { return detalle_; }
+    // The text shown to the user.
+    QString Mensaje() const;
+
+private:
+    QString fichero_;
+    int linea_;
+    QString detalle_;
+};
+
+// The file cannot be opened or read.
+class ErrorEntradaSalida : public ErrorDatos {
+public:
+    explicit ErrorEntradaSalida(const QString &fichero);
+};
+
+// A line or a value does not fit the table it goes to.
+class ErrorRango : public ErrorDatos {
+public:
+    using ErrorDatos::ErrorDatos;
+};
+
+// A field that must be a whole number is not one.
+class ErrorConversion : public ErrorDatos {
+public:
+    using ErrorDatos::ErrorDatos;
+};
+
+// An index used on a table lies outside it.
+class ErrorIndice : public std::out_of_range {
+public:
+    ErrorIndice(int indice, int primero, int ultimo);
+};
+
+} // namespace norvela

@@ -1,0 +1,95 @@
+#include "tablas.h"
+
+#include "cadenas.h"
+
+namespace norvela {
+
+TablaTexto::TablaTexto(int primero, int ultimo, int ancho)
+    : primero_(primero), ultimo_(ultimo), ancho_(ancho), entradas_(static_cast<size_t>(ultimo - primero + 1))
+{
+}
+
+size_t TablaTexto::Posicion(int i) const
+{
+    if (i < primero_ || i > ultimo_)
+        throw ErrorIndice(i, primero_, ultimo_);
+    return static_cast<size_t>(i - primero_);
+}
+
+void TablaTexto::Poner(int i, std::string_view s)
+{
+    entradas_[Posicion(i)] = Cortar(s, ancho_);
+}
+
+void TablaTexto::Vaciar()
+{
+    for (auto &e : entradas_)
+        e.clear();
+}
+
+void TablaTexto::Liberar()
+{
+    entradas_.clear();
+    entradas_.shrink_to_fit();
+    ultimo_ = primero_ - 1;
+}
+
+TablaBloques::TablaBloques(int bloques, int entradas, int ancho)
+    : bloques_(bloques), entradas_(entradas), ancho_(ancho), textos_(static_cast<size_t>(bloques * entradas))
+{
+}
+
+size_t TablaBloques::Posicion(int bloque, int entrada) const
+{
+    if (bloque < 1 || bloque > bloques_)
+        throw ErrorIndice(bloque, 1, bloques_);
+    if (entrada < 1 || entrada > entradas_)
+        throw ErrorIndice(entrada, 1, entradas_);
+    return static_cast<size_t>((bloque - 1) * entradas_ + (entrada - 1));
+}
+
+void TablaBloques::Poner(int bloque, int entrada, std::string_view s)
+{
+    textos_[Posicion(bloque, entrada)] = Cortar(s, ancho_);
+}
+
+void TablaBloques::Vaciar()
+{
+    for (auto &t : textos_)
+        t.clear();
+}
+
+void TablaBloques::Liberar()
+{
+    textos_.clear();
+    textos_.shrink_to_fit();
+    bloques_ = 0;
+}
+
+TablaBytes::TablaBytes(int filas, int ultimoByte)
+    : filas_(filas), ultimoByte_(ultimoByte), bytes_(static_cast<size_t>(filas * (ultimoByte + 1)))
+{
+}
+
+size_t TablaBytes::Posicion(int fila, int byte) const
+{
+    if (fila < 1 || fila > filas_)
+        throw ErrorIndice(fila, 1, filas_);
+    if (byte < 0 || byte > ultimoByte_)
+        throw ErrorIndice(byte, 0, ultimoByte_);
+    return static_cast<size_t>((fila - 1) * (ultimoByte_ + 1) + byte);
+}
+
+void TablaBytes::Vaciar()
+{
+    std::fill(bytes_.begin(), bytes_.end(), uint8_t{0});
+}
+
+void TablaBytes::Liberar()
+{
+    bytes_.clear();
+    bytes_.shrink_to_fit();
+    filas_ = 0;
+}
+
+} // namespace norvela

@@ -1,0 +1,115 @@
+// The shared tables: fixed capacity, fixed text width, indexes as the data
+// files number them (1-based, with an entry 0 where a table has one).
+// An index outside a table is an error, never a silent wrap.
+#pragma once
+
+#include "errores.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace norvela {
+
+// Entries primero..ultimo of fixed-length texts of at most `ancho` characters.
+class TablaTexto {
+public:
+    TablaTexto(int primero, int ultimo, int ancho);
+
+    const std::string &operator[](int i) const { return entradas_[Posicion(i)]; }
+    // Stores s cut to the table's width.
+    void Poner(int i, std::string_view s);
+    bool Contiene(int i) const { return i >= primero_ && i <= ultimo_; }
+
+    int Primero() const { return primero_; }
+    int Ultimo() const { return ultimo_; }
+    int Ancho() const { return ancho_; }
+
+    void Vaciar();
+    void Liberar();
+
+private:
+    size_t Posicion(int i) const;
+
+    int primero_;
+    int ultimo_;
+    int ancho_;
+    std::vector<std::string> entradas_;
+};
+
+// Blocks 1..bloques of entries 1..entradas of fixed-length texts.
+class TablaBloques {
+public:
+    TablaBloques(int bloques, int entradas, int ancho);
+
+    const std::string &En(int bloque, int entrada) const { return textos_[Posicion(bloque, entrada)]; }
+    void Poner(int bloque, int entrada, std::string_view s);
+
+    int Bloques() const { return bloques_; }
+    int Entradas() const { return entradas_; }
+    int Ancho() const { return ancho_; }
+
+    void Vaciar();
+    void Liberar();
+
+private:
+    size_t Posicion(int bloque, int entrada) const;
+
+    int bloques_;
+    int entradas_;
+    int ancho_;
+    std::vector<std::string> textos_;
+};
+
+// Rows 1..filas of bytes 0..ultimoByte: byte 0 is the row's count, the
+// following bytes its values.
+class TablaBytes {
+public:
+    TablaBytes(int filas, int ultimoByte);
+
+    uint8_t En(int fila, int byte) const { return bytes_[Posicion(fila, byte)]; }
+    void Poner(int fila, int byte, uint8_t valor) { bytes_[Posicion(fila, byte)] = valor; }
+
+    int Filas() const { return filas_; }
+    int UltimoByte() const { return ultimoByte_; }
+
+    void Vaciar();
+    void Liberar();
+
+private:
+    size_t Posicion(int fila, int byte) const;
+
+    int filas_;
+    int ultimoByte_;
+    std::vector<uint8_t> bytes_;
+};
+
+// A 1-based array of whole numbers with a fixed range of indexes.
+template <typename T>
+class TablaValores {
+public:
+    TablaValores(int primero, int ultimo) : primero_(primero), ultimo_(ultimo), valores_(ultimo - primero + 1) {}
+
+    T &operator[](int i) { return valores_[Posicion(i)]; }
+    const T &operator[](int i) const { return valores_[Posicion(i)]; }
+    bool Contiene(int i) const { return i >= primero_ && i <= ultimo_; }
+    int Primero() const { return primero_; }
+    int Ultimo() const { return ultimo_; }
+    void Vaciar() { std::fill(valores_.begin(), valores_.end(), T{}); }
+
+private:
+    size_t Posicion(int i) const
+    {
+        if (i < primero_ || i > ultimo_)
+            throw ErrorIndice(i, primero_, ultimo_);
+        return static_cast<size_t>(i - primero_);
+    }
+
+    int primero_;
+    int ultimo_;
+    std::vector<T> valores_;
+};
+
+} // namespace norvela

@@ -1,0 +1,206 @@
+#include "carpeta_prueba.h"
+#include "enlace.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace norvela;
+using norvela::pruebas::CarpetaPrueba;
+
+namespace {
+
+struct Arranque {
+    explicit Arranque(const CarpetaPrueba &c, QStringList args = {}, ProveedorVersion version = VersionRegistradaDelSistema)
+        : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = c.Programa();
+        o.argumentos = std::move(args);
+        o.carpetaUsuario = c.Programa() + "usuario";
+        o.versionGraficos = std::move(version);
+        Inicializar(e, o);
+    }
+    MensajesRegistrados m;
+    Enlace e;
+};
+
+ProveedorVersion Version(std::string v)
+{
+    return [v] { return std::optional<std::string>(v); };
+}
+
+void ConPaquetesAnimados(const CarpetaPrueba &c)
+{
+    c.EscribirBytes("segdxg1.DXG", "x");
+    c.EscribirBytes("vector.DXG", "x");
+}
+
+} // namespace
+
+TEST(DirectX, VersionIsTheFourthCharacterWhenItIsADigit)
+{
+    EXPECT_EQ(VersionDeCadena("4.09.00.0904"), 9);
+    EXPECT_EQ(VersionDeCadena("4.07.00.0700"), 7);
+    EXPECT_EQ(VersionDeCadena("4."), 0);
+    EXPECT_EQ(VersionDeCadena("4.0x"), 0);
+    EXPECT_EQ(VersionDeCadena(""), 0);
+    EXPECT_EQ(LeerVersionDirectX(VersionRegistradaDelSistema), 0);
+    EXPECT_EQ(LeerVersionDirectX(Version("4.08.01.0881")), 8);
+}
+
+TEST(CommandLine, NoArgumentsTakeEverythingFromTheRecord)
+{
+    CarpetaPrueba c;
+    c.EscribirBytes("ajustes", "idioma=2\r\norden=1\r\nanimacion=1\r\n");
+    Arranque a(c);
+    ASSERT_FALSE(a.e.ErrorFicheros);
+    EXPECT_EQ(a.e.CarpetaIdioma, "galego/");
+    EXPECT_EQ(a.e.IdiomaSel, 2);
+    EXPECT_TRUE(a.e.OrdenAlfabetico);
+    EXPECT_TRUE(a.e.AnimacionSi);
+    EXPECT_FALSE(a.e.ModoAnimado);   // no image packs here
+    EXPECT_EQ(a.e.Texto(2), "Galego");
+}
+
+TEST(CommandLine, AnimatedAndLanguageArguments)
+{
+    CarpetaPrueba c;
+    ConPaquetesAnimados(c);
+    Arranque a(c, {"S", "2"}, Version("4.09.00.0904"));
+    ASSERT_FALSE(a.e.ErrorFicheros);
+    EXPECT_TRUE(a.e.ModoAnimado);
+    EXPECT_EQ(a.e.VersionDirectX, 9);
+    EXPECT_EQ(a.e.CarpetaIdioma, "galego/");
+    EXPECT_TRUE(a.e.OrdenAlfabetico);
+    EXPECT_EQ(a.e.IdiomaSel, 0);   // the stored language is not changed
+    EXPECT_EQ(a.e.Texto(2), "Galego");
+    EXPECT_EQ(a.e.Requisitos[1].substr(0, 20), "18T\xEDtulo de Bacharel");
+}
+
+TEST(CommandLine, AnimatedModeNeedsBothPacksAndVersionSeven)
+{
+    CarpetaPrueba c;
+    ConPaquetesAnimados(c);
+    EXPECT_TRUE(Arranque(c, {"S"}, Version("4.07.00.0700")).e.ModoAnimado);
+    EXPECT_FALSE(Arranque(c, {"S"}, Version("4.06.00.0600")).e.ModoAnimado);
+    EXPECT_FALSE(Arranque(c, {"S"}).e.ModoAnimado);   // this platform reports no version
+    c.Borrar("vector.DXG");
+    EXPECT_FALSE(Arranque(c, {"S"}, Version("4.09.00.0904")).e.ModoAnimado);
+    // The record's choice is dropped the same way.
+    c.EscribirBytes("ajustes", "idioma=0\r\norden=0\r\nanimacion=1\r\n");
+    Arranque a(c, {}, Version("4.09.00.0904"));
+    EXPECT_TRUE(a.e.AnimacionSi);
+    EXPECT_FALSE(a.e.ModoAnimado);
+}
+
+TEST(CommandLine, FirstArgumentAndBadSecondArgument)
+{
+    CarpetaPrueba c;
+    c.EscribirBytes("ajustes", "idioma=2\r\norden=1\r\nanimacion=0\r\n");
+    ConPaquetesAnimados(c);
+    {
+        Arranque a(c, {"A"});
+        EXPECT_EQ(a.m.textos, QStringList{"Programa Norvela actualizado"});
+        EXPECT_FALSE(a.e.ErrorFicheros);   // loading went on
+    }
+    {
+        // "N 0": Castilian and no alphabetical order, whatever the record says.
+        Arranque a(c, {"N", "0"});
+        EXPECT_EQ(a.e.CarpetaIdioma, "cas/");
+        EXPECT_FALSE(a.e.OrdenAlfabetico);
+        EXPECT_EQ(a.e.IdiomaSel, 2);
+    }
+    {
+        // A second argument that is not a whole number is ignored.
+        Arranque a(c, {"S", "abc"}, Version("4.09.00.0904"));
+        EXPECT_TRUE(a.e.ModoAnimado);
+        EXPECT_EQ(a.e.CarpetaIdioma, "galego/");
+        EXPECT_TRUE(a.e.OrdenAlfabetico);
+    }
+    {
+        // Comparisons are exact and case-sensitive.
+        Arranque a(c, {"s"}, Version("4.09.00.0904"));
+        EXPECT_FALSE(a.e.ModoAnimado);
+        EXPECT_TRUE(a.m.textos.isEmpty());
+    }
+}
+
+TEST(StartUp, LoadsPicturesListsAndMarkers)
+{
+    CarpetaPrueba c;
+    Arranque a(c);
+    ASSERT_FALSE(a.e.ErrorFicheros) << a.m.textos.join('|').toStdString();
+    EXPECT_TRUE(a.m.textos.isEmpty());
+    EXPECT_EQ(a.e.RutaDatos, c.Datos());
+    EXPECT_EQ(a.e.BmpMapa.size(), QSize(281, 196));
+    EXPECT_FALSE(a.e.BmpMarcoAr.isNull());
+    EXPECT_EQ(a.e.NumRequisitos, 3);
+    const std::string requisito = " 8Tener entre 15 y 17 a\xF1os";
+    EXPECT_EQ(a.e.Requisitos[3], requisito + std::string(60 - requisito.size(), ' '));
+    EXPECT_EQ(a.e.NumMaterias, 2);
+    EXPECT_EQ(a.e.PosicionComunidadX[1], 102);
+    EXPECT_EQ(a.e.PosicionComunidadY[19], 174);
+    EXPECT_EQ(a.e.AnchoPanelMapa, 115);
+    EXPECT_EQ(a.e.ComunidadRaton, 1);
+
+    LiberarMemoria(a.e);
+    EXPECT_TRUE(a.e.Liberada());
+    EXPECT_TRUE(a.e.BmpMapa.isNull());
+    EXPECT_EQ(a.e.MapaComunidades.Valor(1, 1), 0);
+    EXPECT_THROW((void)a.e.Requisitos[1], ErrorIndice);
+    LiberarMemoria(a.e);   // a second call does nothing
+}
+
+TEST(StartUp, MissingPicturesStopTheProgramButLoadingGoesOn)
+{
+    CarpetaPrueba c;
+    c.Borrar("mapac");
+    c.Borrar("chica.bmp");
+    c.EscribirBytes("suelo", "not a bitmap");
+    Arranque a(c);
+    EXPECT_TRUE(a.e.ErrorFicheros);
+    // Only the maps say so.
+    EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+    EXPECT_TRUE(a.e.BmpChica.isNull());
+    EXPECT_TRUE(a.e.BmpSuelo.isNull());
+    EXPECT_FALSE(a.e.BmpMapaM.isNull());
+    EXPECT_FALSE(a.e.BmpMarcoD.isNull());
+    EXPECT_FALSE(a.e.BmpMarcoAr.isNull());
+    EXPECT_EQ(a.e.NumRequisitos, 3);
+}
+
+TEST(StartUp, MissingRequirementListNamesItsPath)
+{
+    CarpetaPrueba c;
+    c.Borrar("cas/informa_l");
+    Arranque a(c);
+    EXPECT_TRUE(a.e.ErrorFicheros);
+    EXPECT_EQ(a.m.textos,
+              QStringList{"Faltan ficheros (" + c.Datos() + "cas/informa_l). Vuelva a instalar el programa"});
+    EXPECT_EQ(a.e.NumMaterias, 2);
+}
+
+TEST(StartUp, RequirementListCapacity)
+{
+    CarpetaPrueba c;
+    std::vector<std::string> lineas(600, "13linea");
+    c.EscribirLineas("cas/informa_l", lineas);
+    {
+        Arranque a(c);
+        EXPECT_FALSE(a.e.ErrorFicheros);
+        EXPECT_EQ(a.e.NumRequisitos, 600);
+    }
+    lineas.push_back("13una de mas");
+    c.EscribirLineas("cas/informa_l", lineas);
+    MensajesRegistrados m;
+    Enlace e(m);
+    int n = -1;
+    EXPECT_THROW(CargarListaAncho(e, c.Ruta("cas/informa_l"), e.Requisitos, n, 60), ErrorRango);
+    EXPECT_EQ(n, -1);
+    EXPECT_EQ(e.Requisitos[600], "13linea" + std::string(53, ' '));
+    // During start-up the same error is reported and stops the program.
+    Arranque a(c);
+    EXPECT_TRUE(a.e.ErrorFicheros);
+    ASSERT_EQ(a.m.textos.size(), 1);
+    EXPECT_TRUE(a.m.textos[0].contains("informa_l")) << a.m.textos[0].toStdString();
+}

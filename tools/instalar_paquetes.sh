@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build, the program and the tests need,
+# only those that are missing. Run as root (or with sudo available).
+set -eu
+paquetes="build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
+xvfb xauth fonts-liberation poppler-utils"
+faltan=""
+for p in $paquetes; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan="$faltan $p"
+done
+[ -z "$faltan" ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq --no-install-recommends $faltan
