@@ -1,0 +1,248 @@
+// One bay of the school corridor of the main menu. The program tiles it six
+// times across and twice down, so everything that touches an edge is drawn
+// on both opposite edges: the pilasters straddle the left/right seam and
+// the floor slab straddles the top/bottom seam.
+//
+// The door is where the program draws its door pictures (56 x 168) and the
+// signs where it puts its captions: upper row, door image at y 170..338 and
+// caption at y 90..120; lower row, door image at y 126..294 of the bay. So
+// the doorway spans y 126..338: a glazed transom over a 168-high leaf.
+#include "dibujos.h"
+#include "pincel.h"
+
+#include <QLinearGradient>
+
+namespace dibujo {
+
+namespace {
+
+constexpr int anchoBahia = 171;
+constexpr int altoBahia = 384;
+
+// Doorway, leaf and transom (the leaf sits at the upper door image's place).
+const QRectF hueco(56, 126, 72, 212);
+const QRectF hoja(56, 170, 72, 168);
+const QRectF montante(56, 126, 72, 44);
+const QRectF marco = hueco.adjusted(-8, -8, 8, 0);
+const QRectF placa(52, 82, 90, 34);
+
+constexpr qreal techo = 14;        // bottom of the cornice
+constexpr qreal friso = 44;        // the sky-blue stripe along the wall
+constexpr qreal zocaloAlto = 250;  // chair rail, top of the coloured dado
+constexpr qreal rodapie = 326;     // top of the skirting
+constexpr qreal pisoY = 338;       // where the wall meets the floor
+constexpr qreal losa = 372;        // front edge of the floor slab
+
+const QColor zocalo{234, 166, 146};   // soft coral dado
+const QColor baldosa{214, 219, 230};
+const QColor hojaColor{178, 112, 62};
+
+void paredes(QPainter &p)
+{
+    QLinearGradient g(0, techo, 0, zocaloAlto);
+    g.setColorAt(0.0, luz(pared, 0.25));
+    g.setColorAt(1.0, pared);
+    p.fillRect(QRectF(0, techo, anchoBahia, zocaloAlto - techo), g);
+
+    QLinearGradient d(0, zocaloAlto, 0, rodapie);
+    d.setColorAt(0.0, zocalo);
+    d.setColorAt(1.0, sombra(zocalo, 0.06));
+    p.fillRect(QRectF(0, zocaloAlto, anchoBahia, rodapie - zocaloAlto), d);
+
+    // Sky-blue stripe with a thin cream line on each side.
+    p.fillRect(QRectF(0, friso, anchoBahia, 7), mezcla(cielo, pared, 0.45));
+    p.fillRect(QRectF(0, friso - 2, anchoBahia, 1), luz(cielo, 0.7));
+    p.fillRect(QRectF(0, friso + 8, anchoBahia, 1), luz(cielo, 0.7));
+
+    // Wooden chair rail with its shadow on the dado.
+    p.fillRect(QRectF(0, zocaloAlto - 3, anchoBahia, 6), madera);
+    p.fillRect(QRectF(0, zocaloAlto - 3, anchoBahia, 1.5), luz(madera, 0.35));
+    p.fillRect(QRectF(0, zocaloAlto + 3, anchoBahia, 3), conAlfa(sombra(zocalo, 0.6), 50));
+
+    // Skirting.
+    p.fillRect(QRectF(0, rodapie, anchoBahia, pisoY - rodapie), maderaOscura);
+    p.fillRect(QRectF(0, rodapie, anchoBahia, 2), luz(maderaOscura, 0.3));
+}
+
+void suelo(QPainter &p)
+{
+    // Two rows of tiles seen from the front; 6 tiles per bay keeps the joints
+    // on the same place at both side edges.
+    const qreal fila = (losa - pisoY) / 2;
+    for (int f = 0; f < 2; ++f) {
+        for (int i = 0; i < 6; ++i) {
+            const qreal ancho = anchoBahia / 6.0;
+            const QRectF b(i * ancho, pisoY + f * fila, ancho, fila);
+            const bool clara = (i + f) % 2 == 0;
+            QLinearGradient g(b.topLeft(), b.bottomLeft());
+            const QColor base = clara ? luz(baldosa, 0.3) : baldosa;
+            g.setColorAt(0.0, sombra(base, f == 0 ? 0.08 : 0.0));
+            g.setColorAt(1.0, base);
+            p.fillRect(b, g);
+        }
+    }
+    p.setPen(QPen(sombra(baldosa, 0.12), 1.0));
+    p.drawLine(QPointF(0, pisoY + fila), QPointF(anchoBahia, pisoY + fila));
+    // The skirting casts a short shadow on the floor.
+    QLinearGradient s(0, pisoY, 0, pisoY + 5);
+    s.setColorAt(0.0, QColor(60, 40, 30, 70));
+    s.setColorAt(1.0, QColor(60, 40, 30, 0));
+    p.fillRect(QRectF(0, pisoY, anchoBahia, 5), s);
+}
+
+// The slab between storeys: its front edge at the bottom of the bay and its
+// underside (with the cornice) at the top. dy moves it one bay up or down.
+void losaEntrePisos(QPainter &p, qreal dy)
+{
+    const QRectF frente(0, losa + dy, anchoBahia, altoBahia - losa);
+    QLinearGradient g(frente.topLeft(), frente.bottomLeft());
+    g.setColorAt(0.0, QColor(176, 150, 128));
+    g.setColorAt(1.0, QColor(150, 124, 104));
+    p.fillRect(frente, g);
+    p.fillRect(QRectF(0, losa + dy, anchoBahia, 1.5), QColor(236, 222, 206));
+
+    // Cornice under the slab, seen at the top of the next bay down.
+    const qreal y0 = altoBahia + dy;
+    p.fillRect(QRectF(0, y0, anchoBahia, 6), QColor(150, 124, 104));
+    p.fillRect(QRectF(0, y0 + 6, anchoBahia, techo - 6), QColor(250, 240, 222));
+    p.fillRect(QRectF(0, y0 + 6, anchoBahia, 1), QColor(255, 252, 244));
+    p.fillRect(QRectF(0, y0 + techo - 1, anchoBahia, 1), sombra(pared, 0.25));
+    QLinearGradient s(0, y0 + techo, 0, y0 + techo + 8);
+    s.setColorAt(0.0, QColor(90, 60, 30, 45));
+    s.setColorAt(1.0, QColor(90, 60, 30, 0));
+    p.fillRect(QRectF(0, y0 + techo, anchoBahia, 8), s);
+}
+
+// A flat pilaster centred on x, drawn at both side seams.
+void pilastra(QPainter &p, qreal x)
+{
+    const qreal medio = 8;
+    const QRectF cuerpo(x - medio, techo, 2 * medio, pisoY - techo);
+    QLinearGradient g(cuerpo.topLeft(), cuerpo.topRight());
+    g.setColorAt(0.0, luz(pared, 0.45));
+    g.setColorAt(0.5, luz(pared, 0.2));
+    g.setColorAt(1.0, sombra(pared, 0.08));
+    p.fillRect(cuerpo, g);
+    // Shadow it casts on the wall to its right.
+    QLinearGradient s(x + medio, 0, x + medio + 5, 0);
+    s.setColorAt(0.0, QColor(90, 60, 30, 50));
+    s.setColorAt(1.0, QColor(90, 60, 30, 0));
+    p.fillRect(QRectF(x + medio, techo, 5, rodapie - techo), s);
+    // Capital and base.
+    pieza(p, QRectF(x - medio - 3, techo, 2 * medio + 6, 6), 1.5, luz(pared, 0.5), 0.8);
+    pieza(p, QRectF(x - medio - 2, rodapie - 4, 2 * medio + 4, pisoY - rodapie + 4), 1.5,
+          maderaOscura, 0.8);
+}
+
+void placaCartel(QPainter &p)
+{
+    // Dark edge and a light board: the program's caption covers most of it.
+    sombraSuelo(p, placa.translated(2, 4).adjusted(-2, -1, 2, 1), 40);
+    pieza(p, placa, 4, madera, 1.2);
+    pieza(p, placa.adjusted(4, 4, -4, -4), 2, marfil, 0.8);
+    for (qreal x : {placa.left() + 2.2, placa.right() - 2.2}) {
+        p.setPen(QPen(sombra(madera, 0.5), 0.8));
+        p.setBrush(QColor(236, 208, 120));
+        p.drawEllipse(QPointF(x, placa.center().y()), 1.3, 1.3);
+    }
+}
+
+void puerta(QPainter &p)
+{
+    // Casing: a raised cream frame lit from the upper left.
+    sombraSuelo(p, QRectF(marco.left() - 2, pisoY - 3, marco.width() + 8, 8), 50);
+    QPainterPath casing;
+    casing.addRect(marco);
+    casing.addRect(hueco);
+    casing.setFillRule(Qt::OddEvenFill);
+    pieza(p, casing, QColor(244, 236, 222), 1.0);
+    p.fillRect(QRectF(marco.right(), marco.top() + 3, 3, pisoY - marco.top() - 3),
+               QColor(90, 60, 30, 45));
+
+    // Reveal: the depth of the wall inside the doorway, darker on top and left.
+    p.fillRect(hueco, QColor(120, 96, 80));
+
+    // Transom: glass with a sky reflection, split in three panes.
+    const QRectF vidrio = montante.adjusted(3, 3, -3, -3);
+    QLinearGradient cielito(vidrio.topLeft(), vidrio.bottomRight());
+    cielito.setColorAt(0.0, luz(cielo, 0.75));
+    cielito.setColorAt(1.0, luz(cielo, 0.35));
+    p.fillRect(vidrio, cielito);
+    p.save();
+    p.setClipRect(vidrio);
+    p.setPen(QPen(QColor(255, 255, 255, 140), 5));
+    p.drawLine(vidrio.topLeft() + QPointF(14, -4), vidrio.bottomLeft() + QPointF(-2, 4));
+    p.setPen(QPen(QColor(255, 255, 255, 110), 2));
+    p.drawLine(vidrio.topLeft() + QPointF(22, -4), vidrio.bottomLeft() + QPointF(6, 4));
+    p.restore();
+    for (qreal x : {vidrio.left() + vidrio.width() / 3, vidrio.left() + 2 * vidrio.width() / 3})
+        p.fillRect(QRectF(x - 1, vidrio.top(), 2, vidrio.height()), QColor(244, 236, 222));
+    // Transom bar between the glass and the leaf.
+    p.fillRect(QRectF(hueco.left(), hoja.top() - 4, hueco.width(), 4), QColor(232, 222, 204));
+
+    // Leaf: warm wood with two recessed panels and a small vision window.
+    pieza(p, hoja.adjusted(0.5, 0, -0.5, 0), 1, hojaColor, 1.0);
+    QLinearGradient veta(hoja.topLeft(), hoja.topRight());
+    veta.setColorAt(0.0, QColor(255, 255, 255, 28));
+    veta.setColorAt(0.5, QColor(255, 255, 255, 0));
+    veta.setColorAt(1.0, QColor(0, 0, 0, 22));
+    p.fillRect(hoja, veta);
+
+    const QRectF ventanita(hoja.left() + 14, hoja.top() + 14, hoja.width() - 28, 40);
+    pieza(p, ventanita.adjusted(-3, -3, 3, 3), 3, sombra(hojaColor, 0.12), 1.0);
+    QLinearGradient cristal(ventanita.topLeft(), ventanita.bottomRight());
+    cristal.setColorAt(0.0, luz(cielo, 0.8));
+    cristal.setColorAt(1.0, luz(cielo, 0.45));
+    p.setPen(Qt::NoPen);
+    p.setBrush(cristal);
+    p.drawRoundedRect(ventanita, 2, 2);
+    p.save();
+    p.setClipRect(ventanita);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 4));
+    p.drawLine(ventanita.topLeft() + QPointF(8, -2), ventanita.bottomLeft() + QPointF(-6, 2));
+    p.restore();
+
+    // Recessed panel: shadow on the upper-left inner edge, light below right.
+    const QRectF panel(hoja.left() + 10, hoja.top() + 74, hoja.width() - 20, 72);
+    p.fillRect(panel, sombra(hojaColor, 0.06));
+    p.fillRect(QRectF(panel.left(), panel.top(), panel.width(), 2), sombra(hojaColor, 0.3));
+    p.fillRect(QRectF(panel.left(), panel.top(), 2, panel.height()), sombra(hojaColor, 0.25));
+    p.fillRect(QRectF(panel.left(), panel.bottom() - 1.5, panel.width(), 1.5), luz(hojaColor, 0.3));
+    p.fillRect(QRectF(panel.right() - 1.5, panel.top(), 1.5, panel.height()), luz(hojaColor, 0.25));
+
+    // Kick plate.
+    const QRectF chapa(hoja.left() + 3, hoja.bottom() - 14, hoja.width() - 6, 11);
+    pieza(p, chapa, 1.5, QColor(196, 200, 210), 0.8);
+
+    // Brass lever handle with its rose, on the right of the leaf.
+    const QPointF eje(hoja.right() - 10, hoja.top() + 96);
+    pieza(p, QRectF(eje.x() - 3, eje.y() - 12, 6, 24), 3, QColor(218, 176, 72), 0.8);
+    pieza(p, QRectF(eje.x() - 14, eje.y() - 3, 16, 5), 2.5, QColor(236, 196, 92), 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 80, 20, 60));
+    p.drawRoundedRect(QRectF(eje.x() - 13, eje.y() + 2.5, 15, 2.5), 1.2, 1.2);
+    p.setBrush(QColor(255, 240, 190));
+    p.drawEllipse(QPointF(eje.x() - 11, eje.y() - 1.5), 1.2, 0.8);
+}
+
+} // namespace
+
+QImage parte()
+{
+    QImage imagen = lienzo(anchoBahia, altoBahia, pared);
+    QPainter p(&imagen);
+    preparar(p);
+    p.setClipRect(QRect(0, 0, anchoBahia, altoBahia));
+
+    paredes(p);
+    suelo(p);
+    losaEntrePisos(p, 0);
+    losaEntrePisos(p, -altoBahia);
+    pilastra(p, 0);
+    pilastra(p, anchoBahia);
+    placaCartel(p);
+    puerta(p);
+    return imagen;
+}
+
+} // namespace dibujo
