@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
+#include <vector>
 #include <memory>
 
 namespace norvela {
@@ -28,6 +30,13 @@ inline TablaBloques B26() { return TablaBloques(200, 25, 60); }
 inline TablaBloques B51() { return TablaBloques(50, 60, 60); }
 inline TablaBytes C20() { return TablaBytes(20, 50); }
 inline TablaBytes N350() { return TablaBytes(350, 125); }
+
+// Rows 1..1100 (one per centre of a group) of a count and up to 25 titles.
+inline std::array<TablaEnteros, 4> Ofertas()
+{
+    return {TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25),
+            TablaEnteros(1, 1100, 0, 25)};
+}
 
 struct OpcionesInicio {
     QString rutaPrograma;          // folder of the executable
@@ -98,7 +107,8 @@ public:
     TablaBytes TablaCuestioInt = C20();
     TablaBytes TablaCuestioESO = C20();
     TablaTexto NombresActividad = L60();
-    TablaTexto WebUniversidad = L60();
+    // As wide as the file's field, so an address is never cut.
+    TablaTexto WebUniversidad{0, 1100, 100};
     TablaTexto NombresUniversidad = L60();
     TablaTexto Centros1 = L60();
     TablaTexto Centros2 = L60();
@@ -129,10 +139,44 @@ public:
     int NumGrados = 0;
     int NumFPSuperior = 0;
     int NumFPMedio = 0;
+    int NumFPBasica = 0;
+    int NumUniversidades = 0;
+    int NumNuevosTitulos = 0;
     int NumCentros1 = 0;
     int NumCentros2 = 0;
     int NumCentros3 = 0;
     int NumCentros4 = 0;
+
+    // Tables of the fixed-column files.
+    TablaTexto NuevosTitulos{1, 350, 120};
+    TablaTexto NombresComarcas{1, 60, 60};
+    TablaTexto CodigosComarcas{1, 60, 2};
+    int NumComarcas = 0;
+    TablaTexto NombresZonas{0, 100, 60};
+    TablaTexto CodigosZonas{1, 100, 2};
+    TablaEnteros LineasDeZona{1, 28, 1, 3};
+    int NumZonas = 0;
+    TablaValores<int> ComunidadUniversidad{1, 1100};
+    TablaTexto WebComunidad{1, 20, 100};
+    int NumWebComunidades = 0;
+    TablaTexto DoblesNombre{0, 200, 40};
+    TablaValores<int> DoblesNumero{1, 200};
+    TablaEnteros DoblesCuenta{1, 200, 0, 50};
+    TablaEnteros DoblesGradoA{1, 200, 1, 50};
+    TablaEnteros DoblesGradoB{1, 200, 1, 50};
+    TablaBloques DoblesEtiqueta{200, 50, 4};
+    int NumDobles = 0;
+
+    // Tables of the ";" files. LineasFichero holds the lines of the last one read.
+    std::vector<std::string> LineasFichero;
+    std::array<TablaEnteros, 4> OfertaGS = Ofertas();
+    std::array<TablaEnteros, 4> OfertaGM = Ofertas();
+    std::array<TablaEnteros, 4> OfertaFPB = Ofertas();
+    TablaEnteros TablaGrados{1, 350, 1, 14};
+    TablaEnteros TablaFPSuperior{1, 200, 1, 25};
+    TablaEnteros TablaFPMedio{1, 200, 1, 7};
+    TablaBytes NotasCorteTitulo = N350();
+    TablaEnteros EnlacesGrado{1, 350, 0, 15};
 
     // Interface texts.
     TextosInterfaz Textos;

@@ -92,4 +92,37 @@ void TablaBytes::Liberar()
     filas_ = 0;
 }
 
+TablaEnteros::TablaEnteros(int filaPrimera, int filaUltima, int colPrimera, int colUltima)
+    : filaPrimera_(filaPrimera), filaUltima_(filaUltima), colPrimera_(colPrimera), colUltima_(colUltima),
+      valores_(static_cast<size_t>((filaUltima - filaPrimera + 1) * (colUltima - colPrimera + 1)))
+{
+}
+
+size_t TablaEnteros::Posicion(int fila, int col) const
+{
+    if (fila < filaPrimera_ || fila > filaUltima_)
+        throw ErrorIndice(fila, filaPrimera_, filaUltima_);
+    if (col < colPrimera_ || col > colUltima_)
+        throw ErrorIndice(col, colPrimera_, colUltima_);
+    return static_cast<size_t>((fila - filaPrimera_) * (colUltima_ - colPrimera_ + 1) + (col - colPrimera_));
+}
+
+void TablaEnteros::VaciarFila(int fila)
+{
+    for (int c = colPrimera_; c <= colUltima_; ++c)
+        Poner(fila, c, 0);
+}
+
+void TablaEnteros::Vaciar()
+{
+    std::fill(valores_.begin(), valores_.end(), 0);
+}
+
+void TablaEnteros::Liberar()
+{
+    valores_.clear();
+    valores_.shrink_to_fit();
+    filaUltima_ = filaPrimera_ - 1;
+}
+
 } // namespace norvela

@@ -112,4 +112,33 @@ private:
     std::vector<T> valores_;
 };
 
+// Rows filaPrimera..filaUltima of whole numbers with columns
+// colPrimera..colUltima (for instance rows 1..1100 of columns 0..25).
+class TablaEnteros {
+public:
+    TablaEnteros(int filaPrimera, int filaUltima, int colPrimera, int colUltima);
+
+    int En(int fila, int col) const { return valores_[Posicion(fila, col)]; }
+    void Poner(int fila, int col, int valor) { valores_[Posicion(fila, col)] = valor; }
+    // Every column of one row to 0.
+    void VaciarFila(int fila);
+
+    int FilaPrimera() const { return filaPrimera_; }
+    int FilaUltima() const { return filaUltima_; }
+    int ColPrimera() const { return colPrimera_; }
+    int ColUltima() const { return colUltima_; }
+
+    void Vaciar();
+    void Liberar();
+
+private:
+    size_t Posicion(int fila, int col) const;
+
+    int filaPrimera_;
+    int filaUltima_;
+    int colPrimera_;
+    int colUltima_;
+    std::vector<int> valores_;
+};
+
 } // namespace norvela

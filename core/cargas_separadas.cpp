@@ -1,0 +1,268 @@
+#include "cargas_separadas.h"
+
+#include "ansi.h"
+#include "enlace.h"
+#include "lectura.h"
+#include "numeros.h"
+
+namespace norvela {
+
+namespace {
+
+constexpr int kMaxLineasFichero = 4400;
+
+// The fields of line `linea` (1-based) of the last file read, as numbers.
+class Fila {
+public:
+    Fila(const Enlace &e, const QString &fichero, int linea)
+        : fichero_(fichero), linea_(linea),
+          campos_(PartirCadena(e.LineasFichero[static_cast<size_t>(linea - 1)], ';'))
+    {
+    }
+
+    int Tamano() const { return static_cast<int>(campos_.size()); }
+
+    // Field j, 1-based.
+    int Campo(int j) const
+    {
+        if (j > Tamano())
+            throw ErrorRango(fichero_, linea_, QStringLiteral("faltan campos (se esperaban %1)").arg(j));
+        const std::string &campo = campos_[static_cast<size_t>(j - 1)];
+        const auto valor = NumeroCampo(campo);
+        if (!valor)
+            throw ErrorConversion(fichero_, linea_, QStringLiteral("número no válido: \"%1\"").arg(DesdeAnsi(campo)));
+        return *valor;
+    }
+
+    // Field j, which must lie in desde..hasta.
+    int CampoEntre(int j, int desde, int hasta, const QString &que) const
+    {
+        const int v = Campo(j);
+        if (v < desde || v > hasta)
+            Error(QStringLiteral("%1 fuera de %2..%3: %4").arg(que).arg(desde).arg(hasta).arg(v));
+        return v;
+    }
+
+    int Linea() const { return linea_; }
+    [[noreturn]] void Error(const QString &detalle) const { throw ErrorRango(fichero_, linea_, detalle); }
+
+private:
+    const QString &fichero_;
+    int linea_;
+    std::vector<std::string> campos_;
+};
+
+// Reads the file and checks it has the lines its readers need.
+int LeerAlMenos(Enlace &e, const QString &fichero, int necesarias)
+{
+    const int n = LeerLineasFichero(e, fichero);
+    if (n < necesarias)
+        throw ErrorRango(fichero, n + 1, QStringLiteral("faltan líneas: se necesitan %1").arg(necesarias));
+    return n;
+}
+
+void TablaDeRango(const QString &fichero, int linea, int filas, const char *que)
+{
+    if (linea > filas)
+        throw ErrorRango(fichero, linea, QStringLiteral("más de %1 %2").arg(filas).arg(QString::fromUtf8(que)));
+}
+
+// Offer rows: a count n (a negative count leaves the row), then n title
+// numbers 1..maxTitulo.
+void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4> &tablas, int maxTitulo)
+{
+    const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
+    LeerAlMenos(e, fichero, centros[0] + centros[1] + centros[2] + centros[3]);
+    if (maxTitulo < 1)
+        maxTitulo = 1100;
+    int linea = 0;
+    for (int b = 0; b < 4; ++b) {
+        TablaEnteros &tabla = tablas[static_cast<size_t>(b)];
+        for (int i = 1; i <= centros[b]; ++i) {
+            const Fila fila(e, fichero, ++linea);
+            TablaDeRango(fichero, i, tabla.FilaUltima(), "centros en un grupo");
+            const int n = fila.Campo(1);
+            if (n < 0)
+                continue;
+            if (n > tabla.ColUltima())
+                throw ErrorRango(fichero, linea, QStringLiteral("más de %1 títulos").arg(tabla.ColUltima()));
+            std::array<int, 26> valores{};
+            for (int j = 1; j <= n; ++j)
+                valores[static_cast<size_t>(j)] = fila.CampoEntre(j + 1, 1, maxTitulo, QStringLiteral("título"));
+            tabla.Poner(i, 0, n);
+            for (int j = 1; j <= n; ++j)
+                tabla.Poner(i, j, valores[static_cast<size_t>(j)]);
+        }
+    }
+}
+
+// Rows 1..n of fields 1..campos, one per line.
+void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int campos, int necesarias)
+{
+    const int n = LeerAlMenos(e, fichero, necesarias);
+    for (int r = 1; r <= n; ++r) {
+        TablaDeRango(fichero, r, tabla.FilaUltima(), "filas");
+        const Fila fila(e, fichero, r);
+        std::array<int, 32> valores{};
+        for (int j = 1; j <= campos; ++j)
+            valores[static_cast<size_t>(j)] = fila.Campo(j);
+        for (int j = 1; j <= campos; ++j)
+            tabla.Poner(r, j, valores[static_cast<size_t>(j)]);
+    }
+}
+
+// One row of a cut-off block: the count, then that many values, each
+// within minimo..maximo (itself within a byte).
+void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int maximo, const QString &que)
+{
+    const int n = fila.Campo(1);
+    if (n < 0)
+        return;
+    if (n > tabla.UltimoByte())
+        fila.Error(QStringLiteral("más de %1 valores").arg(tabla.UltimoByte()));
+    std::array<uint8_t, 126> bytes{};
+    bytes[0] = static_cast<uint8_t>(n);
+    for (int j = 1; j <= n; ++j)
+        bytes[static_cast<size_t>(j)] = static_cast<uint8_t>(fila.CampoEntre(j + 1, minimo, maximo, que));
+    for (int j = 0; j <= n; ++j)
+        tabla.Poner(r, j, bytes[static_cast<size_t>(j)]);
+}
+
+} // namespace
+
+std::vector<std::string> PartirCadena(std::string_view s, char sep)
+{
+    std::vector<std::string> partes;
+    size_t inicio = 0;
+    for (;;) {
+        const size_t fin = s.find(sep, inicio);
+        if (fin == std::string_view::npos) {
+            partes.emplace_back(s.substr(inicio));
+            return partes;
+        }
+        partes.emplace_back(s.substr(inicio, fin - inicio));
+        inicio = fin + 1;
+    }
+}
+
+int LeerLineasFichero(Enlace &e, const QString &fichero)
+{
+    // A file is never read with the lines of the previous one.
+    e.LineasFichero.clear();
+    auto lineas = LeerLineasObligatorio(fichero);
+    if (static_cast<int>(lineas.size()) > kMaxLineasFichero)
+        throw ErrorRango(fichero, kMaxLineasFichero + 1, QStringLiteral("demasiadas líneas"));
+    e.LineasFichero = std::move(lineas);
+    return static_cast<int>(e.LineasFichero.size());
+}
+
+void CargarOfertaGS(Enlace &e, const QString &fichero)
+{
+    CargarOferta(e, fichero, e.OfertaGS, e.NumFPSuperior);
+}
+
+void CargarOfertaGM(Enlace &e, const QString &fichero)
+{
+    CargarOferta(e, fichero, e.OfertaGM, e.NumFPMedio);
+}
+
+void CargarOfertaFPB(Enlace &e, const QString &fichero)
+{
+    CargarOferta(e, fichero, e.OfertaFPB, e.NumFPBasica);
+}
+
+void CargarTablaFPSuperior(Enlace &e, const QString &fichero)
+{
+    const int n = LeerLineasFichero(e, fichero);
+    TablaDeRango(fichero, n, e.TablaFPSuperior.FilaUltima(), "filas");
+    for (int r = 1; r <= n; ++r)
+        e.TablaFPSuperior.VaciarFila(r);
+    CargarFilas(e, fichero, e.TablaFPSuperior, 24, e.NumFPSuperior);
+}
+
+void CargarTablaFPMedio(Enlace &e, const QString &fichero)
+{
+    CargarFilas(e, fichero, e.TablaFPMedio, 7, e.NumFPMedio);
+}
+
+void CargarTablaGrados(Enlace &e, const QString &fichero)
+{
+    CargarFilas(e, fichero, e.TablaGrados, 14, e.NumGrados);
+}
+
+void CargarTablaBytes(Enlace &e, const QString &fichero, TablaBytes &tabla)
+{
+    const int n = LeerLineasFichero(e, fichero);
+    for (int a = 1; a <= n; ++a) {
+        TablaDeRango(fichero, a, tabla.Filas(), "filas");
+        const Fila fila(e, fichero, a);
+        const int cuenta = fila.Campo(1);
+        if (cuenta < 0)
+            continue;
+        if (cuenta > tabla.UltimoByte())
+            throw ErrorRango(fichero, a, QStringLiteral("más de %1 elementos").arg(tabla.UltimoByte()));
+        for (int j = 0; j <= cuenta; ++j) {
+            const int x = fila.Campo(j + 1);
+            if (x > 255)
+                throw ErrorRango(fichero, a, QStringLiteral("valor fuera de 0..255: %1").arg(x));
+            if (x > 0)
+                tabla.Poner(a, j, static_cast<uint8_t>(x));
+        }
+    }
+}
+
+void CargarNotasCorte(Enlace &e, const QString &fichero)
+{
+    const int grados = e.NumGrados;
+    LeerAlMenos(e, fichero, 3 * grados);
+    const int universidades = e.NumUniversidades > 0 ? e.NumUniversidades : 255;
+    for (int r = 1; r <= grados; ++r) {
+        const Fila uni(e, fichero, r);
+        const Fila nota(e, fichero, grados + r);
+        const Fila titulo(e, fichero, 2 * grados + r);
+        const int n = uni.Campo(1);
+        if (nota.Campo(1) != n || titulo.Campo(1) != n)
+            throw ErrorRango(fichero, grados + r,
+                             QStringLiteral("el grado %1 no tiene la misma cuenta en los tres bloques").arg(r));
+        CargarFilaNotas(uni, e.NotasCorteUni, r, 1, std::min(universidades, 255), QStringLiteral("universidad"));
+        CargarFilaNotas(nota, e.NotasCorte, r, 0, 255, QStringLiteral("nota"));
+        CargarFilaNotas(titulo, e.NotasCorteTitulo, r, 0, std::min(std::max(e.NumNuevosTitulos, 0), 255),
+                        QStringLiteral("título"));
+    }
+    for (int r = 1; r <= grados; ++r) {
+        e.EnlacesGrado.VaciarFila(r);
+        std::array<int, 16> lista{};
+        int cuenta = 0;
+        const int n = e.NotasCorteUni.En(r, 0);
+        for (int j = 1; j <= n; ++j) {
+            const int t = e.NotasCorteTitulo.En(r, j);
+            if (t <= 0 || EstaEnLista(lista, t, cuenta))
+                continue;
+            if (++cuenta > e.EnlacesGrado.ColUltima())
+                throw ErrorRango(fichero, 2 * grados + r,
+                                 QStringLiteral("más de %1 títulos distintos").arg(e.EnlacesGrado.ColUltima()));
+            lista[static_cast<size_t>(cuenta)] = t;
+        }
+        for (int j = 1; j <= cuenta; ++j)
+            e.EnlacesGrado.Poner(r, j, lista[static_cast<size_t>(j)]);
+        e.EnlacesGrado.Poner(r, 0, cuenta);
+    }
+}
+
+int BuscarGrado(const Enlace &e, int codigo)
+{
+    for (int i = 1; i <= e.NumGrados; ++i)
+        if (e.TablaGrados.En(i, 10) == codigo)
+            return i;
+    return 0;
+}
+
+bool EstaEnLista(const std::array<int, 16> &lista, int valor, int n)
+{
+    for (int i = 1; i <= n && i < static_cast<int>(lista.size()); ++i)
+        if (lista[static_cast<size_t>(i)] == valor)
+            return true;
+    return false;
+}
+
+} // namespace norvela

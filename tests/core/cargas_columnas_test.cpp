@@ -1,0 +1,205 @@
+#include "carpeta_prueba.h"
+#include "cargas_columnas.h"
+#include "enlace.h"
+
+#include <gtest/gtest.h>
+
+using namespace norvela;
+using norvela::pruebas::CarpetaPrueba;
+
+namespace {
+
+struct Entorno {
+    Entorno() : c(QStringLiteral("minima"), false), e(m) {}
+    CarpetaPrueba c;
+    MensajesRegistrados m;
+    Enlace e;
+};
+
+std::string Dos(int v)
+{
+    return (v < 10 ? "0" : "") + std::to_string(v);
+}
+
+// 41 district lines and `extra` sub-district lines.
+std::vector<std::string> Comarcas(int extra)
+{
+    std::vector<std::string> r;
+    for (int k = 1; k <= 41; ++k)
+        r.push_back("5" + std::string(1, static_cast<char>('a' + k % 26)) + Dos(k) + "Comarca " + Dos(k)
+                    + "          resto ignorado");
+    for (int k = 1; k <= extra; ++k)
+        r.push_back("5x" + std::string("Distrito ") + std::to_string(k));
+    return r;
+}
+
+} // namespace
+
+TEST(ColumnLoaders, DistrictsAndSubDistricts)
+{
+    Entorno t;
+    auto lineas = Comarcas(5);
+    lineas[36] = "5c37Barcelon\xE8s          ";
+    t.c.EscribirLineas("comarcas", lineas);
+    int n = 0;
+    CargarCodigosSuperior(t.e, t.c.Ruta("comarcas"), n, 20);
+    EXPECT_EQ(n, 46);
+    EXPECT_EQ(t.e.NombresComarcas[37], "Barcelon\xE8s          ");   // columns 5..24
+    EXPECT_EQ(t.e.CodigosComarcas[37], "5c");
+    EXPECT_EQ(t.e.NombresComarcas[42], "Distrito 1");                    // from column 3
+    EXPECT_EQ(t.e.CodigosComarcas[46], "5x");
+    EXPECT_TRUE(t.m.textos.isEmpty());
+}
+
+TEST(ColumnLoaders, DistrictWithoutItsNumberSaysMal)
+{
+    Entorno t;
+    auto lineas = Comarcas(0);
+    lineas[6] = "5aX7Comarca siete";
+    t.c.EscribirLineas("comarcas", lineas);
+    int n = -1;
+    CargarCodigosSuperior(t.e, t.c.Ruta("comarcas"), n, 20);
+    EXPECT_EQ(t.m.textos, QStringList{"mal 7"});
+    EXPECT_EQ(n, -1);
+    EXPECT_TRUE(t.e.ErrorFicheros);
+
+    // A file shorter than 41 lines fails at the first missing line.
+    Entorno u;
+    lineas = Comarcas(0);
+    lineas.pop_back();
+    u.c.EscribirLineas("comarcas", lineas);
+    CargarCodigosSuperior(u.e, u.c.Ruta("comarcas"), n, 20);
+    EXPECT_EQ(u.m.textos, QStringList{"mal 41"});
+
+    // A district number outside the table.
+    Entorno v;
+    lineas = Comarcas(0);
+    lineas[3] = "5a61Fuera";
+    v.c.EscribirLineas("comarcas", lineas);
+    EXPECT_THROW(CargarCodigosSuperior(v.e, v.c.Ruta("comarcas"), n, 20), ErrorRango);
+
+    Entorno w;
+    EXPECT_THROW(CargarCodigosSuperior(w.e, w.c.Ruta("comarcas"), n, 20), ErrorEntradaSalida);
+}
+
+TEST(ColumnLoaders, ZonesListUpToThreeLinesEach)
+{
+    Entorno t;
+    t.c.EscribirLineas("comarcasm", {"8a01Madrid-Centro", "8b02Alcal\xE1 de Henares", "8a01Madrid-Retiro",
+                                     "8a01Madrid-Salamanca"});
+    int n = 0;
+    CargarZonasSuperior(t.e, t.c.Ruta("comarcasm"), n, 25);
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(t.e.NombresZonas[0], "");
+    EXPECT_EQ(t.e.NombresZonas[2], "Alcal\xE1 de Henares");
+    EXPECT_EQ(t.e.CodigosZonas[3], "8a");
+    EXPECT_EQ(t.e.LineasDeZona.En(1, 1), 1);
+    EXPECT_EQ(t.e.LineasDeZona.En(1, 2), 3);
+    EXPECT_EQ(t.e.LineasDeZona.En(1, 3), 4);
+    EXPECT_EQ(t.e.LineasDeZona.En(2, 1), 2);
+    EXPECT_EQ(t.e.LineasDeZona.En(2, 2), 0);
+
+    Entorno u;
+    u.c.EscribirLineas("comarcasm", {"8a01A", "8a01B", "8a01C", "8a01D"});
+    EXPECT_THROW(CargarZonasSuperior(u.e, u.c.Ruta("comarcasm"), n, 25), ErrorRango);
+
+    // "mal" gives the number of lines stored before the bad one.
+    Entorno v;
+    v.c.EscribirLineas("comarcasm", {"8a01A", "8b02B", "8cxxC"});
+    n = -1;
+    CargarZonasSuperior(v.e, v.c.Ruta("comarcasm"), n, 25);
+    EXPECT_EQ(v.m.textos, QStringList{"mal 2"});
+    EXPECT_EQ(n, -1);
+
+    Entorno w;
+    w.c.EscribirLineas("comarcasm", {"8a29Fuera"});
+    EXPECT_THROW(CargarZonasSuperior(w.e, w.c.Ruta("comarcasm"), n, 25), ErrorRango);
+}
+
+TEST(ColumnLoaders, UniversitiesKeepTheirWholeAddress)
+{
+    Entorno t;
+    const std::string nombre = "Universidad de Sevilla              ";   // 35 columns and one more
+    const std::string web = "us.es/estudiar/que-estudiar/oferta-de-grados/grados-en-la-universidad-de-sevilla";
+    t.c.EscribirLineas("lugar", {"01" + nombre.substr(0, 35) + web + "   ", "13Universidad Complutense de Madrid  ucm.es"});
+    int n = 0;
+    CargarTitulosCodigo(t.e, t.c.Ruta("lugar"), n);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(t.e.ComunidadUniversidad[1], 1);
+    EXPECT_EQ(t.e.ComunidadUniversidad[2], 13);
+    EXPECT_EQ(t.e.NombresUniversidad[1], nombre.substr(0, 35));
+    EXPECT_EQ(t.e.WebUniversidad[1], web);   // 80 characters, not cut to 60
+    EXPECT_EQ(t.e.WebUniversidad[2], "ucm.es");
+    EXPECT_EQ(t.e.NombresUniversidad[0], t.c.Ruta("lugar").toStdString());
+
+    for (const char *mala : {"20Universidad X", "00Universidad Y", "xxUniversidad Z"}) {
+        Entorno u;
+        u.c.EscribirLineas("lugar", {"05Universidad de La Laguna", mala});
+        try {
+            CargarTitulosCodigo(u.e, u.c.Ruta("lugar"), n);
+            FAIL() << mala;
+        } catch (const ErrorRango &error) {
+            EXPECT_EQ(error.Linea(), 2) << mala;
+        }
+    }
+}
+
+TEST(ColumnLoaders, CommunityWebAddresses)
+{
+    Entorno t;
+    t.c.EscribirLineas("comuint", {"Andaluc\xED" "a     www.juntadeandalucia.es/educacion   ", "Arag\xF3n"});
+    int n = 0;
+    CargarWebComunidades(t.e, t.c.Ruta("comuint"), n);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(t.e.WebComunidad[1], "www.juntadeandalucia.es/educacion");
+    EXPECT_EQ(t.e.WebComunidad[2], "");
+    std::vector<std::string> muchas(21, "x");
+    t.c.EscribirLineas("comuint", muchas);
+    EXPECT_THROW(CargarWebComunidades(t.e, t.c.Ruta("comuint"), n), ErrorRango);
+}
+
+TEST(ColumnLoaders, DoubleDegrees)
+{
+    Entorno t;
+    t.e.NumGrados = 3;
+    t.e.TablaGrados.Poner(1, 10, 101);
+    t.e.TablaGrados.Poner(2, 10, 205);
+    t.e.TablaGrados.Poner(3, 10, 101);
+    t.c.EscribirLineas("dobles", {
+                                     "01Universidad de Granada",
+                                     "    101205ADE ",
+                                     "    205999",
+                                     "    1x1205",
+                                     "00skipped line",
+                                     "13Universidad Carlos III de Madrid",
+                                     "    205101DER+",
+                                 });
+    int n = 0;
+    CargarDobles(t.e, t.c.Ruta("dobles"), n);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(t.e.DoblesNumero[1], 1);
+    EXPECT_EQ(t.e.DoblesNombre[1], "Universidad de Granada");
+    EXPECT_EQ(t.e.DoblesCuenta.En(1, 0), 3);
+    EXPECT_EQ(t.e.DoblesGradoA.En(1, 1), 1);   // the first row with code 101
+    EXPECT_EQ(t.e.DoblesGradoB.En(1, 1), 2);
+    EXPECT_EQ(t.e.DoblesEtiqueta.En(1, 1), "ADE ");
+    EXPECT_EQ(t.e.DoblesGradoB.En(1, 2), 0);   // no degree with that code
+    EXPECT_EQ(t.e.DoblesEtiqueta.En(1, 2), "    ");
+    EXPECT_EQ(t.e.DoblesGradoA.En(1, 3), 0);   // left as it was
+    EXPECT_EQ(t.e.DoblesGradoB.En(1, 3), 2);
+    EXPECT_EQ(t.m.textos, QStringList{"ERROR en fichero de dobles"});
+    EXPECT_EQ(t.e.DoblesNumero[2], 13);
+    EXPECT_EQ(t.e.DoblesCuenta.En(2, 0), 1);
+    EXPECT_EQ(t.e.DoblesGradoA.En(2, 1), 2);
+
+    Entorno u;
+    u.c.EscribirLineas("dobles", {"    101205"});
+    EXPECT_THROW(CargarDobles(u.e, u.c.Ruta("dobles"), n), ErrorRango);   // no group 0
+    Entorno v;
+    v.c.EscribirLineas("dobles", {"25Universidad fuera"});
+    EXPECT_THROW(CargarDobles(v.e, v.c.Ruta("dobles"), n), ErrorRango);   // not a community
+    Entorno w;
+    CargarDobles(w.e, w.c.Ruta("dobles"), n);
+    EXPECT_TRUE(w.e.ErrorFicheros);
+    EXPECT_EQ(w.m.textos.size(), 1);
+}

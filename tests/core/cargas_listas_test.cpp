@@ -1,0 +1,168 @@
+#include "carpeta_prueba.h"
+#include "cargas_listas.h"
+#include "enlace.h"
+
+#include <gtest/gtest.h>
+
+using namespace norvela;
+using norvela::pruebas::CarpetaPrueba;
+
+namespace {
+
+struct Entorno {
+    Entorno() : c(QStringLiteral("minima"), false), e(m) {}
+    CarpetaPrueba c;
+    MensajesRegistrados m;
+    Enlace e;
+};
+
+std::vector<std::string> Lineas(int n, const std::string &prefijo = "linea ")
+{
+    std::vector<std::string> r;
+    for (int i = 1; i <= n; ++i)
+        r.push_back(prefijo + std::to_string(i));
+    return r;
+}
+
+std::string Blancos(int n)
+{
+    return std::string(static_cast<size_t>(n), ' ');
+}
+
+} // namespace
+
+TEST(ListLoaders, TextListPadsCutsAndKeepsThePath)
+{
+    Entorno t;
+    t.c.EscribirLineas("carreran", {"abc", "", std::string(70, 'x'), "abcde"});
+    int n = 0;
+    CargarListaTexto(t.e, t.c.Ruta("carreran"), t.e.NombresGrado, n, 60);
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(t.e.NombresGrado[0], t.c.Ruta("carreran").toStdString());
+    EXPECT_EQ(t.e.NombresGrado[1], "abc" + Blancos(57));
+    EXPECT_EQ(t.e.NombresGrado[2], Blancos(59));
+    EXPECT_EQ(t.e.NombresGrado[3], std::string(60, 'x'));
+    // Width 90 pads with 80 blanks, then the 60-wide table cuts.
+    CargarListaTexto(t.e, t.c.Ruta("carreran"), t.e.NombresGrado, n, 90);
+    EXPECT_EQ(t.e.NombresGrado[4], "abcde" + Blancos(55));
+    // Width 55 into a 75-wide table.
+    CargarListaTexto75(t.e, t.c.Ruta("carreran"), t.e.CuestionesGM, n, 55);
+    EXPECT_EQ(t.e.CuestionesGM[1].size(), 55u);
+    EXPECT_TRUE(t.m.textos.isEmpty());
+}
+
+TEST(ListLoaders, CapacityIsAnErrorNotACut)
+{
+    Entorno t;
+    t.c.EscribirLineas("lu1", Lineas(1100));
+    int n = 0;
+    CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
+    EXPECT_EQ(n, 1100);
+
+    t.c.EscribirLineas("lu1", Lineas(1101, "otra "));
+    n = -1;
+    try {
+        CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
+        FAIL() << "1101 lines must not load";
+    } catch (const ErrorRango &error) {
+        EXPECT_EQ(error.Linea(), 1101);
+        EXPECT_EQ(error.Fichero(), t.c.Ruta("lu1"));
+    }
+    EXPECT_EQ(n, -1);
+    EXPECT_EQ(t.e.Centros1[1100].substr(0, 9), "otra 1100");   // the lines before it are stored
+
+    t.c.EscribirLineas("certificah", Lineas(251));
+    EXPECT_THROW(CargarLista250(t.e, t.c.Ruta("certificah"), t.e.ExplicacionCertificados, n), ErrorRango);
+    t.c.EscribirLineas("carrenue", Lineas(351));
+    EXPECT_THROW(CargarLista120(t.e, t.c.Ruta("carrenue"), t.e.NuevosTitulos, n), ErrorRango);
+}
+
+TEST(ListLoaders, UnpaddedListsKeepTheirFirstCharacters)
+{
+    Entorno t;
+    t.c.EscribirLineas("activida", {"0101 Sanidad", std::string(70, 'a')});
+    t.c.EscribirLineas("certificah", {"1Texto", std::string(100, 'b')});
+    int n = 0;
+    CargarLista60(t.e, t.c.Ruta("activida"), t.e.NombresActividad, n);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(t.e.NombresActividad[1], "0101 Sanidad");
+    EXPECT_EQ(t.e.NombresActividad[2], std::string(60, 'a'));
+    CargarLista250(t.e, t.c.Ruta("certificah"), t.e.ExplicacionCertificados, n);
+    EXPECT_EQ(t.e.ExplicacionCertificados[1], "1Texto");
+    EXPECT_EQ(t.e.ExplicacionCertificados[2], std::string(90, 'b'));
+    EXPECT_EQ(t.e.ExplicacionCertificados[0], t.c.Ruta("certificah").toStdString());
+}
+
+TEST(ListLoaders, MissingFileMessageOrInputOutputError)
+{
+    Entorno t;
+    int n = 7;
+    t.e.NombresGrado.Poner(1, "antes");
+    CargarListaTexto(t.e, t.c.Ruta("carreran"), t.e.NombresGrado, n, 60);
+    EXPECT_EQ(t.m.textos, QStringList{"Faltan ficheros (" + t.c.Ruta("carreran") + "). Vuelva a instalar el programa"});
+    EXPECT_TRUE(t.e.ErrorFicheros);
+    EXPECT_EQ(n, 7);
+    EXPECT_EQ(t.e.NombresGrado[1], "antes");
+
+    Entorno u;
+    EXPECT_THROW(CargarLista120(u.e, u.c.Ruta("carrenue"), u.e.NuevosTitulos, n), ErrorEntradaSalida);
+    EXPECT_TRUE(u.m.textos.isEmpty());
+    EXPECT_FALSE(u.e.ErrorFicheros);
+}
+
+TEST(ListLoaders, HeadingsKeepTheirLineNumbersAndEntryZero)
+{
+    Entorno t;
+    t.c.EscribirLineas("fp", {"-Sanidad", "Tecnico en Farmacia", "Tecnico en Emergencias", "-|Informatica", "DAM"});
+    int n = 0;
+    int titulos = 0;
+    CargarListaTexto(t.e, t.c.Ruta("fp"), t.e.NombresFPSuperior, titulos, 60);
+    TablaValores<int> lineas(1, 1100);
+    CargarEncabezados(t.e, t.c.Ruta("fp"), t.e.NombresFPSuperior, n, lineas, 60);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(lineas[1], 1);
+    EXPECT_EQ(lineas[2], 4);
+    EXPECT_EQ(t.e.NombresFPSuperior[1], "Sanidad" + Blancos(53));
+    EXPECT_EQ(t.e.NombresFPSuperior[2], "|Informatica" + Blancos(48));
+    // Entry 0 still names the file of the list loader.
+    EXPECT_EQ(t.e.NombresFPSuperior[0], t.c.Ruta("fp").toStdString());
+}
+
+TEST(Blocks, TwentySixLineBlocks)
+{
+    Entorno t;
+    auto lineas = Lineas(52);
+    t.c.EscribirLineas("asignafp", lineas);
+    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPSuperior);
+    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 1), "linea 2" + Blancos(53));
+    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 25).substr(0, 8), "linea 26");
+    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 1).substr(0, 8), "linea 28");
+    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 25).substr(0, 8), "linea 52");
+    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(3, 1), "");
+
+    // A 53rd line opens a third block and stores nothing.
+    lineas.push_back("cabecera 3");
+    t.c.EscribirLineas("asignafp", lineas);
+    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
+    EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
+
+    // More lines than the work list holds.
+    t.c.EscribirLineas("asignaba", Lineas(5001));
+    EXPECT_THROW(CargarBloques26(t.e, t.c.Ruta("asignaba"), t.e.AsignaturasFPBasica), ErrorRango);
+}
+
+TEST(Blocks, FiftyOneLineBlocksAndMissingFile)
+{
+    Entorno t;
+    t.c.EscribirLineas("asignaot", Lineas(102));
+    CargarBloques50(t.e, t.c.Ruta("asignaot"));
+    EXPECT_EQ(t.e.AsignaturasOtros.En(1, 50).substr(0, 8), "linea 51");
+    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 1).substr(0, 8), "linea 53");
+    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 50).substr(0, 9), "linea 102");
+
+    // Missing: the message, and the call returns normally.
+    Entorno u;
+    CargarBloques26(u.e, u.c.Ruta("asignagm"), u.e.AsignaturasFPMedio);
+    EXPECT_EQ(u.m.textos.size(), 1);
+    EXPECT_TRUE(u.e.ErrorFicheros);
+}
