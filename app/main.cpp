@@ -1,10 +1,15 @@
-// Start-up: the application object, then the shared data, then the screens.
+// The program's entry: the application object, the shared data, one running
+// instance, the screens, then the event loop.
 #include "aplicacion.h"
+#include "arranque.h"
 #include "enlace.h"
+#include "estilo.h"
 #include "mensajes_pantalla.h"
+#include "plataforma.h"
 
+#include <QFile>
 #include <QStandardPaths>
-#include <QWidget>
+#include <QThread>
 #include <memory>
 
 using namespace norvela;
@@ -21,6 +26,19 @@ std::unique_ptr<Mensajes> CrearMensajes()
     return std::make_unique<MensajesEnFichero>(registro, qEnvironmentVariable("NORVELA_MSG_ANSWER") == "yes");
 }
 
+// NORVELA_TRACE names a file that hears the start-up steps.
+std::function<void(const QString &)> CrearTraza()
+{
+    const QString fichero = qEnvironmentVariable("NORVELA_TRACE");
+    if (fichero.isEmpty())
+        return {};
+    return [fichero](const QString &paso) {
+        QFile f(fichero);
+        if (f.open(QIODevice::Append))
+            f.write(paso.toUtf8() + '\n');
+    };
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -28,6 +46,9 @@ int main(int argc, char **argv)
     Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvela"));
     QApplication::setApplicationDisplayName(QStringLiteral("Norvela"));
+    // The main window's close ends the program; hidden screens do not count.
+    QApplication::setQuitOnLastWindowClosed(false);
+    AplicarEstilo(app);
     const auto mensajes = CrearMensajes();
     app.PonerMensajes(mensajes.get());
 
@@ -37,15 +58,31 @@ int main(int argc, char **argv)
     opciones.argumentos = QApplication::arguments().mid(1);
     opciones.carpetaUsuario = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     Inicializar(enlace, opciones);
+
+    InstanciaUnica instancia;
+    if (!instancia.Adquirir()) {
+        mensajes->Aviso(QStringLiteral("¡¡ El Norvela ya está funcionando !!\n Mira en la barra de tareas..."));
+        return 0;
+    }
     if (enlace.ErrorFicheros)
         return 1;
 
-    QWidget principal;
-    principal.setWindowTitle(QStringLiteral("Norvela"));
-    principal.setFixedSize(1024, 768);
-    principal.show();
-
-    const int resultado = app.exec();
+    int resultado = 1;
+    {
+        const auto pausa = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+        Arranque arranque(enlace, CrearTraza(), pausa);
+        try {
+            if (arranque.CrearPantallas()) {
+                pausa(1000);
+                arranque.VentanaPrincipal()->show();
+                resultado = app.exec();
+            }
+        } catch (const ErrorDatos &error) {
+            // A data file a screen could not use: reported, and the program ends cleanly.
+            mensajes->Aviso(error.Mensaje());
+        }
+        // The screens (and their timers) go before the shared data they read.
+    }
     LiberarMemoria(enlace);
     return resultado;
 }

@@ -1,0 +1,142 @@
+#include "arranque.h"
+
+#include "asistente.h"
+#include "animacion.h"
+#include "aviso.h"
+#include "bienvenidaU.h"
+#include "catU.h"
+#include "certifiU.h"
+#include "enlace.h"
+#include "est_grados.h"
+#include "estadistica.h"
+#include "formconsejo.h"
+#include "formlomce.h"
+#include "grados.h"
+#include "inipro.h"
+#include "itinerarios.h"
+#include "MapaEstrellas.h"
+#include "medio.h"
+#include "pasarelaFP.h"
+#include "principal.h"
+#include "profeU.h"
+#include "superior.h"
+
+namespace norvela {
+
+namespace {
+
+template <typename T> T *Nueva(Enlace &e, Pantallas &p)
+{
+    if constexpr (std::is_constructible_v<T, Enlace &, Pantallas &>)
+        return new T(e, p);
+    else
+        return new T(e);
+}
+
+} // namespace
+
+Arranque::Arranque(Enlace &enlace, std::function<void(const QString &)> traza, std::function<void(int)> pausa)
+    : enlace_(enlace), traza_(std::move(traza)), pausa_(std::move(pausa))
+{
+}
+
+Arranque::~Arranque()
+{
+    while (!creadas_.empty())
+        creadas_.pop_back();
+}
+
+template <typename T> void Arranque::Crear(T *&destino, const char *nombre)
+{
+    T *pantalla = Nueva<T>(enlace_, pantallas);
+    creadas_.emplace_back(pantalla);
+    destino = pantalla;
+    if (traza_)
+        traza_(QString::fromLatin1(nombre));
+}
+
+bool Arranque::SeguirSinErrores()
+{
+    return !enlace_.ErrorFicheros;
+}
+
+void Arranque::Progreso(int posicion)
+{
+    pantallas.Bienvenida->Avanzar(posicion);
+    if (traza_)
+        traza_(QString::number(posicion));
+}
+
+bool Arranque::CrearPantallas()
+{
+    if (!SeguirSinErrores())
+        return false;
+    auto *bienvenida = new TBienvenida();
+    creadas_.emplace_back(bienvenida);
+    pantallas.Bienvenida = bienvenida;
+    bienvenida->show();
+    bienvenida->Avanzar(5);
+    if (traza_)
+        traza_(QStringLiteral("TBienvenida"));
+
+    if (enlace_.ModoAnimado)
+        Crear(pantallas.form9, "Tform9");
+    Crear(pantallas.form0, "Tform0");
+
+    Progreso(10);
+    pausa_(1000);
+    Crear(pantallas.Form6, "TForm6");
+    Crear(pantallas.Estadisticas, "TEstadisticas");
+    Crear(pantallas.FormEstGra, "TFormEstGra");
+    Crear(pantallas.Form7, "TForm7");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(20);
+    Crear(pantallas.Form1, "TForm1");
+    Crear(pantallas.Form8, "TForm8");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(30);
+    Crear(pantallas.FormCon, "TFormCon");
+    Crear(pantallas.Form2, "TForm2");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(40);
+    Crear(pantallas.Form5, "TForm5");
+    Progreso(50);
+    Crear(pantallas.Form3, "TForm3");
+    Progreso(60);
+    Crear(pantallas.Form4, "TForm4");
+    Progreso(70);
+    Crear(pantallas.FIniPro, "TFIniPro");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(80);
+    pausa_(1000);
+    Crear(pantallas.Certifica, "TCertifica");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(90);
+    Crear(pantallas.profe, "Tprofe");
+    if (!SeguirSinErrores())
+        return false;
+
+    Progreso(100);
+    Crear(pantallas.FormCat, "TFormCat");
+    Crear(pantallas.Flomce, "TFlomce");
+    return SeguirSinErrores();
+}
+
+QWidget *Arranque::VentanaPrincipal() const
+{
+    if (pantallas.form9)
+        return pantallas.form9;
+    return pantallas.form0;
+}
+
+} // namespace norvela

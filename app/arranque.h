@@ -1,0 +1,47 @@
+// The start-up sequence: the welcome window, then every screen created once
+// in a fixed order (later screens read what earlier ones load), stopping as
+// soon as a required data file turns out to be missing.
+#pragma once
+
+#include "pantallas.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace norvela {
+
+class Enlace;
+
+class Arranque {
+public:
+    // `traza` hears each screen's name and each progress step; `pausa` waits
+    // the given milliseconds (the welcome window stays on screen meanwhile).
+    Arranque(Enlace &enlace, std::function<void(const QString &)> traza, std::function<void(int)> pausa);
+    ~Arranque();
+
+    // Creates the welcome window and every screen. False when a missing file
+    // stopped it: the program then ends without running its event loop.
+    bool CrearPantallas();
+
+    // The first screen created: the animated home screen when it is on,
+    // otherwise the main menu. Closing it ends the program.
+    QWidget *VentanaPrincipal() const;
+
+    Pantallas pantallas;
+
+private:
+    template <typename T> void Crear(T *&destino, const char *nombre);
+    bool SeguirSinErrores();
+    void Progreso(int posicion);
+
+    Enlace &enlace_;
+    std::function<void(const QString &)> traza_;
+    std::function<void(int)> pausa_;
+    // Destroyed in reverse order of creation, before the shared data is freed.
+    std::vector<std::unique_ptr<QWidget>> creadas_;
+};
+
+} // namespace norvela

@@ -1,0 +1,58 @@
+#include "bienvenidaU.h"
+
+#include "paleta.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace norvela {
+
+TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("TBienvenida"));
+    setWindowTitle(QStringLiteral("Norvela"));
+    setFixedSize(644, 586);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, paleta::ColorFondo);
+    setPalette(fondo);
+    setAutoFillBackground(true);
+
+    Image2 = new QLabel(this);
+    Image2->setGeometry(80, 32, 500, 500);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/bienvenida.png")));
+
+    Label1 = new QLabel(QStringLiteral("Norvela 2019/20"), this);
+    Label1->setGeometry(216, 495, 255, 40);
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont titulo(QStringLiteral("Arial"));
+    titulo.setPixelSize(29);
+    titulo.setBold(true);
+    Label1->setFont(titulo);
+    QPalette letra = Label1->palette();
+    letra.setColor(QPalette::WindowText, paleta::ColorTitulo);
+    letra.setColor(QPalette::Window, paleta::ColorFondo);
+    Label1->setPalette(letra);
+    Label1->setAutoFillBackground(true);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(232, 544, 193, 17);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(5);
+    ProgressBar1->setTextVisible(false);
+
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen())
+        move(pantalla->availableGeometry().center() - rect().center());
+}
+
+void TBienvenida::Avanzar(int posicion)
+{
+    ProgressBar1->setValue(posicion);
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace norvela

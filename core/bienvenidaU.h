@@ -1,0 +1,25 @@
+// The welcome window shown while the screens are created at start-up.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+namespace norvela {
+
+class TBienvenida : public QWidget {
+    Q_OBJECT
+public:
+    TBienvenida();
+
+    QLabel *Image2;
+    QLabel *Label1;
+    QProgressBar *ProgressBar1;
+
+    // Sets the progress bar and paints the window at once: the start-up
+    // blocks the event loop while it creates the screens.
+    void Avanzar(int posicion);
+};
+
+} // namespace norvela

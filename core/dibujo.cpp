@@ -1,0 +1,46 @@
+#include "dibujo.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace norvela {
+
+void PintarMosaico(QPainter &lienzo, const QSize &tamano, const QImage &grafico)
+{
+    const int w = grafico.width();
+    const int h = grafico.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int y = 0; y < tamano.height(); y += h)
+        for (int x = 0; x < tamano.width(); x += w)
+            lienzo.drawImage(x, y, grafico);
+}
+
+QImage Mosaico(const QSize &tamano, const QImage &grafico)
+{
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(Qt::black);
+    QPainter lienzo(&imagen);
+    PintarMosaico(lienzo, tamano, grafico);
+    return imagen;
+}
+
+void PintarDegradado(QPainter &lienzo, int left, int top, int right, int bottom, const QColor &colorDesde,
+                     const QColor &colorHasta)
+{
+    // Tested before dividing: an empty rectangle has no rows.
+    if (bottom <= top)
+        return;
+    const int filas = bottom - top;
+    const double dR = double(colorHasta.red() - colorDesde.red()) / filas;
+    const double dG = double(colorHasta.green() - colorDesde.green()) / filas;
+    const double dB = double(colorHasta.blue() - colorDesde.blue()) / filas;
+    // Nearest whole number, halves to even.
+    const auto n = [](double x) { return static_cast<int>(std::nearbyint(x)); };
+    for (int k = 0; k < filas; ++k) {
+        const QColor color(colorDesde.red() + n(k * dR), colorDesde.green() + n(k * dG), colorDesde.blue() + n(k * dB));
+        lienzo.fillRect(QRect(left, top + k, right - left, 1), color);
+    }
+}
+
+} // namespace norvela

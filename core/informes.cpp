@@ -1,0 +1,315 @@
+#include "informes.h"
+
+#include "ansi.h"
+#include "cadenas.h"
+#include "hoja_impresion.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QSaveFile>
+#include <stdexcept>
+
+namespace norvela {
+
+namespace {
+
+const QString kTrabajo = QStringLiteral("el Norvela");
+const QString kCurso = QStringLiteral("2019/20");
+const QString kCourier = QStringLiteral("Courier New");
+const QString kArial = QStringLiteral("Arial");
+constexpr int kTextoCabecera = 175;
+
+int Techo(int a, int b)
+{
+    return (a + b - 1) / b;
+}
+
+// Counts that would read outside the buffer or the bold list stop the
+// print before anything starts.
+bool Comprobar(Enlace &e, const TablaTexto &lineas, int n)
+{
+    if (n < 0 || n > lineas.Ultimo()) {
+        e.Avisos().Aviso(QStringLiteral("No se puede imprimir un informe de %1 líneas (caben %2).")
+                             .arg(n)
+                             .arg(lineas.Ultimo()));
+        return false;
+    }
+    const int negritas = e.LineasNegrita[0];
+    if (negritas < 0 || negritas > e.LineasNegrita.Ultimo()) {
+        e.Avisos().Aviso(QStringLiteral("No se puede imprimir el informe: %1 líneas en negrita (caben %2).")
+                             .arg(negritas)
+                             .arg(e.LineasNegrita.Ultimo()));
+        return false;
+    }
+    return true;
+}
+
+void VaciarDesde(TablaTexto &lineas, int n)
+{
+    for (int i = n + 1; i <= lineas.Ultimo(); ++i)
+        lineas.Poner(i, {});
+}
+
+bool EsNegrita(const Enlace &e, int linea)
+{
+    const int cuantas = e.LineasNegrita[0];
+    for (int k = 1; k <= cuantas; ++k)
+        if (e.LineasNegrita[k] == linea)
+            return true;
+    return false;
+}
+
+// Both ends, everything up to the blank, as the title is typed.
+std::string Recortar(const std::string &s)
+{
+    size_t a = 0;
+    size_t b = s.size();
+    while (a < b && static_cast<unsigned char>(s[a]) <= ' ')
+        ++a;
+    while (b > a && static_cast<unsigned char>(s[b - 1]) <= ' ')
+        --b;
+    return s.substr(a, b - a);
+}
+
+void Fallo(Enlace &e, const PaginaInforme &pagina, bool aMedias)
+{
+    const QString destino = pagina.Destino();
+    QString texto = aMedias ? QStringLiteral("La impresión del informe no se ha completado")
+                            : QStringLiteral("No se ha podido imprimir el informe");
+    if (!destino.isEmpty())
+        texto += (aMedias ? QStringLiteral(" (") : QStringLiteral(" en ")) + destino + (aMedias ? ")" : "");
+    e.Avisos().Aviso(texto + '.');
+}
+
+// Logo, header text and school year: the same in both headers but for the
+// right edge of the box.
+void CajaCabecera(HojaImpresion &hoja, const Enlace &e, double derecha)
+{
+    hoja.Negrita(true);
+    hoja.RectanguloMarco(0.5, 0.1, derecha, 0.8);
+    hoja.ImprimirBitmap(hoja.RectanguloImpresion(0.6, 0.13, 0.95, 0.68), e.BmpChica);
+    hoja.Tamano(10);
+    hoja.IrAXY(derecha - 0.05, 0.2);
+    hoja.EscribirDerecha(e.Texto(kTextoCabecera));
+    hoja.IrAXY(derecha - 0.05, 0.5);
+    hoja.EscribirDerecha(kCurso);
+}
+
+void ImprimirCabecera(HojaImpresion &hoja, const Enlace &e, const TablaTexto &lineas)
+{
+    CajaCabecera(hoja, e, 7.3);
+    hoja.Tamano(12);
+    hoja.IrAXY(1.0, 0.5);
+    hoja.EscribirTexto(DesdeAnsi(Recortar(lineas[0])));
+}
+
+void ImprimirCabeceraPagina(HojaImpresion &hoja, const Enlace &e, const TablaTexto &lineas, int pagina)
+{
+    CajaCabecera(hoja, e, 10.2);
+    hoja.ElipseImpresion(10.4, 0.1, 11.1, 0.8);
+    hoja.Tamano(16);
+    hoja.IrAXY(10.7, 0.3);
+    if (pagina != 0)
+        hoja.EscribirTexto(QString::number(pagina));
+    hoja.Tamano(11);
+    hoja.IrAXY(1.0, 0.5);
+    hoja.EscribirTexto(DesdeAnsi(lineas[0]));
+}
+
+// Runs `paginas` on a started document: it draws every page, asking for a
+// new one through the function it is given. Any device failure is told to
+// the user and the document given up.
+template <typename Paginas>
+bool Documento(Enlace &e, PaginaInforme &pagina, bool apaisada, Paginas &&paginas)
+{
+    if (!pagina.Comenzar(kTrabajo, apaisada)) {
+        Fallo(e, pagina, false);
+        return false;
+    }
+    bool saltoFallido = false;
+    const auto nueva = [&] {
+        if (!pagina.NuevaPagina())
+            saltoFallido = true;
+        return !saltoFallido;
+    };
+    try {
+        paginas(nueva);
+    } catch (const std::range_error &) {
+        pagina.Abortar();
+        e.Avisos().Aviso(QStringLiteral("No se puede imprimir el informe: la página es demasiado grande."));
+        return false;
+    }
+    if (saltoFallido) {
+        pagina.Abortar();
+        Fallo(e, pagina, true);
+        return false;
+    }
+    if (!pagina.Terminar()) {
+        Fallo(e, pagina, true);
+        return false;
+    }
+    return true;
+}
+
+bool Lista(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier, int tamano)
+{
+    VaciarDesde(lineas, n);
+    const int largo = tamano == 12 ? 50 : 70;
+    return Documento(e, pagina, false, [&](const auto &nuevaPagina) {
+        HojaImpresion hoja(pagina);
+        hoja.Fuente(courier ? kCourier : kArial);
+        hoja.IniciarImpresion(50, largo + 8, 1.0);
+        ImprimirCabecera(hoja, e, lineas);
+        int k = 0;
+        for (int i = 1; i <= n; ++i) {
+            ++k;
+            hoja.Tamano(tamano);
+            hoja.Negrita(EsNegrita(e, i));
+            hoja.IrAColFila(5, k + 5);
+            hoja.EscribirTexto(DesdeAnsi(lineas[i]));
+            if (k > largo && i < n) {
+                if (!nuevaPagina())
+                    return;
+                k = 0;
+            }
+        }
+    });
+}
+
+bool Columnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier)
+{
+    VaciarDesde(lineas, n);
+    int filas = 0;
+    int paginas = 1;
+    int numero = 0;
+    if (n <= 150) {
+        filas = Techo(n, 3);
+    } else if (courier) {
+        filas = 50;
+        paginas = Techo(n, 150);
+        numero = 1;
+    } else {
+        // Spread evenly over as many columns of at most 50 rows as needed.
+        const int bloques = Techo(n, 50);
+        filas = Techo(n, bloques);
+        paginas = Techo(bloques, 3);
+        numero = 1;
+    }
+    const int anchoColumna = courier ? 50 : 40;
+    const int margen = courier ? 0 : 2;
+    const int columnasRejilla = courier ? 150 : 130;
+    const int inicio[3] = {margen + 2, 2 * margen + anchoColumna, 3 * margen + 2 * anchoColumna};
+
+    return Documento(e, pagina, true, [&](const auto &nuevaPagina) {
+        HojaImpresion hoja(pagina);
+        hoja.Fuente(courier ? kCourier : kArial);
+        hoja.IniciarImpresion(columnasRejilla, filas + 8, 1.0);
+        ImprimirCabeceraPagina(hoja, e, lineas, numero);
+        int primera = 1;
+        for (;;) {
+            hoja.Tamano(8);
+            for (int r = 1; r <= filas; ++r) {
+                for (int c = 0; c < 3; ++c) {
+                    // The last page's columns may run past the report.
+                    const int linea = primera + r - 1 + c * filas;
+                    if (linea > n)
+                        continue;
+                    hoja.Negrita(EsNegrita(e, linea));
+                    hoja.IrAColFila(inicio[c], r + 5);
+                    hoja.EscribirTexto(DesdeAnsi(QuitarBlancosFinales(lineas[linea])));
+                }
+            }
+            if (numero == 0 || numero == paginas)
+                return;
+            primera = numero * filas * 3 + 1;
+            ++numero;
+            if (!nuevaPagina())
+                return;
+            ImprimirCabeceraPagina(hoja, e, lineas, numero);
+        }
+    });
+}
+
+} // namespace
+
+bool ImprimirLista(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier, int tamano)
+{
+    const bool hecho = Comprobar(e, lineas, n) && Lista(e, pagina, lineas, n, courier, tamano);
+    e.LineasNegrita[0] = 0;
+    return hecho;
+}
+
+bool ImprimirListaColumnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier)
+{
+    bool hecho = false;
+    if (Comprobar(e, lineas, n)) {
+        // A short report reads better as one column, always in Courier.
+        if (n < 75)
+            return ImprimirLista(e, pagina, lineas, n, true, 10);
+        hecho = Columnas(e, pagina, lineas, n, courier);
+    }
+    e.LineasNegrita[0] = 0;
+    return hecho;
+}
+
+bool ImprimirInforme(Enlace &e, PaginaInforme &pagina, const Informe &informe)
+{
+    if (informe.columnas)
+        return ImprimirListaColumnas(e, pagina, *informe.lineas, informe.n, informe.courier);
+    return ImprimirLista(e, pagina, *informe.lineas, informe.n, informe.courier, informe.tamano);
+}
+
+bool ImprimirEnPdf(Enlace &e, const Informe &informe, const QString &ruta)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(ruta);
+    // Narrow margins: the landscape page circle ends 11.1 in from the
+    // printable area's left edge.
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter));
+    PaginaImpresora pagina(impresora);
+    return ImprimirInforme(e, pagina, informe);
+}
+
+ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado)
+{
+    if (!confirmado) {
+        e.LineasNegrita[0] = 0;
+        return ResultadoInforme::Cancelado;
+    }
+    PaginaImpresora pagina(impresora);
+    return ImprimirInforme(e, pagina, informe) ? ResultadoInforme::Hecho : ResultadoInforme::Fallido;
+}
+
+bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta)
+{
+    if (n < 0 || n > lineas.Ultimo()) {
+        e.Avisos().Aviso(QStringLiteral("No se puede guardar un informe de %1 líneas (caben %2).")
+                             .arg(n)
+                             .arg(lineas.Ultimo()));
+        return false;
+    }
+    QByteArray bytes;
+    for (int i = 1; i <= n; ++i) {
+        const std::string &linea = lineas[i];
+        bytes.append(linea.data(), static_cast<qsizetype>(linea.size()));
+        bytes.append("\r\n");
+    }
+    // Unbuffered, so a short write shows in write()'s count instead of
+    // vanishing in a flush that commit() does not check.
+    QSaveFile fichero(ruta);
+    bool hecho = fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (hecho)
+        hecho = fichero.write(bytes) == bytes.size();
+    if (hecho)
+        hecho = fichero.commit();
+    else
+        fichero.cancelWriting();
+    if (!hecho)
+        e.Avisos().Aviso(QStringLiteral("No se ha podido guardar el informe en ") + ruta);
+    return hecho;
+}
+
+} // namespace norvela

@@ -1,0 +1,77 @@
+// The shared report printers and the plain-text save. A screen writes its
+// lines into records 1..n of a report buffer (LineasInforme, InformeCuesGM,
+// ...) and, when the report has a title, the title into record 0; it may
+// list bold lines in LineasNegrita ([0] the count, then line numbers). Those
+// entries belong to one print: every print, failed or cancelled ones too,
+// leaves LineasNegrita[0] at 0. After a print records n+1.. of the buffer
+// are empty; records 0..n are kept, so a title is printed again by the next
+// report unless replaced.
+#pragma once
+
+#include "enlace.h"
+#include "pagina_informe.h"
+
+#include <QString>
+
+class QPrinter;
+class QPrintDialog;
+class QWidget;
+
+namespace norvela {
+
+// One report: which buffer, how many lines and how it is laid out.
+struct Informe {
+    TablaTexto *lineas = nullptr;
+    int n = 0;
+    bool courier = true;
+    int tamano = 10;
+    bool columnas = false;
+
+    // Portrait pages, one line a row, at point size `tamano`.
+    static Informe Lista(TablaTexto &lineas, int n, bool courier, int tamano)
+    {
+        return {&lineas, n, courier, tamano, false};
+    }
+    // Three columns on landscape pages (75 lines or more).
+    static Informe Columnas(TablaTexto &lineas, int n, bool courier) { return {&lineas, n, courier, 8, true}; }
+};
+
+enum class ResultadoInforme { Hecho, Cancelado, Fallido };
+
+// Records 1..n on portrait pages in "Courier New" or "Arial" at `tamano`
+// points, 51 lines a page at size 12 and 71 otherwise, under a header box
+// on the first page. False, after a message, when n is outside the buffer,
+// the bold count outside 0..200, or the page device fails.
+bool ImprimirLista(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier, int tamano);
+
+// Records 1..n in three columns on landscape pages at 8 points, with the
+// header and (for more than 150 lines) the page number on every page.
+// Fewer than 75 lines go to ImprimirLista in Courier New at 10 points.
+bool ImprimirListaColumnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier);
+
+bool ImprimirInforme(Enlace &e, PaginaInforme &pagina, const Informe &informe);
+
+// The same pages in a PDF file (A4). False, after a message, when the file
+// cannot be written; no partial file is left behind.
+bool ImprimirEnPdf(Enlace &e, const Informe &informe, const QString &ruta);
+
+// Prints on `impresora` when the print dialog was confirmed; a cancelled
+// dialog prints nothing and drops the bold entries.
+ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado);
+
+// The program's one print dialog; it keeps the printer and its settings
+// from one report to the next. Needs a QApplication.
+QPrintDialog &DialogoImpresion();
+
+// Shows the shared print dialog and prints on the printer chosen there.
+ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *padre = nullptr);
+
+// Records 1..n of `lineas` as stored, one a line, Windows-1252 with CR LF.
+// The file is replaced whole or not at all; on failure shows
+// "No se ha podido guardar el informe en " + ruta and returns false.
+bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta);
+
+// Asks for the file in a save dialog (default suffix "TXT") and saves there.
+ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre = nullptr);
+
+} // namespace norvela

@@ -1,0 +1,55 @@
+// The dialogs in front of the report printers: the shared print dialog and
+// the save dialog. The printing and writing behind them live in informes.cpp.
+#include "informes.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace norvela {
+
+QPrintDialog &DialogoImpresion()
+{
+    static QPointer<QPrintDialog> dialogo;
+    if (!dialogo) {
+        // Printer and dialog live as long as the program: the choice of
+        // printer carries over from one report to the next.
+        auto *impresora = new QPrinter(QPrinter::HighResolution);
+        dialogo = new QPrintDialog(impresora);
+        QObject::connect(dialogo, &QObject::destroyed, [impresora] { delete impresora; });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialogo, [] { delete dialogo.data(); });
+    }
+    return *dialogo;
+}
+
+ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *padre)
+{
+    QPrintDialog &dialogo = DialogoImpresion();
+    // Borrowed by the asking screen while it is shown, so it stays in
+    // front of it; screens live as long as the program.
+    if (padre)
+        dialogo.setParent(padre, dialogo.windowFlags());
+    const bool confirmado = dialogo.exec() == QDialog::Accepted;
+    if (padre)
+        dialogo.setParent(nullptr, dialogo.windowFlags());
+    return ImprimirTrasDialogo(e, informe, *dialogo.printer(), confirmado);
+}
+
+ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre)
+{
+    // Qt's own dialog everywhere: it applies the default suffix itself.
+    QFileDialog dialogo(padre);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setDefaultSuffix(QStringLiteral("TXT"));
+    dialogo.setNameFilters({QStringLiteral("Texto (*.TXT *.txt)"), QStringLiteral("Todos los ficheros (*)")});
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return ResultadoInforme::Cancelado;
+    return GuardarInformeTexto(e, lineas, n, dialogo.selectedFiles().constFirst()) ? ResultadoInforme::Hecho
+                                                                                    : ResultadoInforme::Fallido;
+}
+
+} // namespace norvela

@@ -1,0 +1,49 @@
+// The program's screens: each is created once at start-up, in a fixed
+// order, and lives until the program ends; screens reach each other here.
+#pragma once
+
+namespace norvela {
+
+class TBienvenida;
+class Tform0;
+class TForm4;
+class Tform9;
+class TForm1;
+class TForm6;
+class TFormEstGra;
+class TForm7;
+class TForm8;
+class TForm3;
+class TFIniPro;
+class TCertifica;
+class TFormCat;
+class TEstadisticas;
+class TFormCon;
+class TForm2;
+class TForm5;
+class Tprofe;
+class TFlomce;
+
+struct Pantallas {
+    TBienvenida *Bienvenida = nullptr;
+    Tform9 *form9 = nullptr;   // only when the animated home screen is on
+    Tform0 *form0 = nullptr;
+    TForm6 *Form6 = nullptr;
+    TEstadisticas *Estadisticas = nullptr;
+    TFormEstGra *FormEstGra = nullptr;
+    TForm7 *Form7 = nullptr;
+    TForm1 *Form1 = nullptr;
+    TForm8 *Form8 = nullptr;
+    TFormCon *FormCon = nullptr;
+    TForm2 *Form2 = nullptr;
+    TForm5 *Form5 = nullptr;
+    TForm3 *Form3 = nullptr;
+    TForm4 *Form4 = nullptr;
+    TFIniPro *FIniPro = nullptr;
+    TCertifica *Certifica = nullptr;
+    Tprofe *profe = nullptr;
+    TFormCat *FormCat = nullptr;
+    TFlomce *Flomce = nullptr;
+};
+
+} // namespace norvela

@@ -1,0 +1,145 @@
+#include "plataforma.h"
+
+#include "ansi.h"
+#include "cadenas.h"
+#include "enlace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <chrono>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <x86intrin.h>
+#endif
+
+namespace norvela {
+
+ModoPantalla ModosPantalla::Actual() const
+{
+    ModoPantalla modo;
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen()) {
+        modo.ancho = pantalla->geometry().width();
+        modo.alto = pantalla->geometry().height();
+        modo.bits = pantalla->depth();
+    }
+    return modo;
+}
+
+int BitsPorPixel()
+{
+    const QScreen *pantalla = QGuiApplication::primaryScreen();
+    return pantalla ? pantalla->depth() : 0;
+}
+
+bool OfrecerCambioResolucion(int modo, const ModoPantalla &actual)
+{
+    switch (modo) {
+    case 0:
+        return actual.alto < 768 && actual.bits < 16;
+    case 1:
+        return actual.ancho != 1024 || actual.alto != 768 || actual.bits < 16;
+    default:
+        return false;
+    }
+}
+
+void CambiarResolucion(Enlace &e, int modo, ModosPantalla &modos)
+{
+    const ModoPantalla actual = modos.Actual();
+    if (!OfrecerCambioResolucion(modo, actual))
+        return;
+    const std::string primera = Cortar(e.Textos[253] + " ", 36);
+    const std::string pregunta = Cortar(primera + e.Textos[254], 71);
+    const bool si = e.Avisos().Pregunta(DesdeAnsi(pregunta));
+    e.PantallaCambiada = false;
+    if (!si)
+        return;
+    for (const ModoPantalla &m : modos.Listar()) {
+        if (m.ancho == 1024 && m.alto == 768 && m.bits == 16) {
+            e.PantallaCambiada = true;
+            ModoPantalla nuevo{1024, 768, actual.bits < 16 ? 16 : actual.bits};
+            modos.Aplicar(nuevo);
+            return;
+        }
+    }
+}
+
+void RestaurarPantalla(ModosPantalla &modos)
+{
+    modos.Restaurar();
+}
+
+double MegahercioDeContadores(unsigned long long c1, unsigned long long c2)
+{
+    return std::nearbyint(static_cast<double>(c2 - c1) / 1000000.0);
+}
+
+double VelocidadCPU()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    using reloj = std::chrono::steady_clock;
+    const auto t0 = reloj::now();
+    const unsigned long long c1 = __rdtsc();
+    std::this_thread::sleep_until(t0 + std::chrono::seconds(1));
+    const unsigned long long c2 = __rdtsc();
+    return MegahercioDeContadores(c1, c2);
+#else
+    // Without a cycle counter: what the kernel reports.
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string linea;
+    while (std::getline(cpuinfo, linea)) {
+        if (linea.rfind("cpu MHz", 0) == 0) {
+            const auto dos = linea.find(':');
+            if (dos != std::string::npos)
+                return std::nearbyint(std::stod(linea.substr(dos + 1)));
+        }
+    }
+    return 0;
+#endif
+}
+
+void SonidoMotor(Enlace &e, bool activar)
+{
+    if (!activar)
+        return;
+    const QString fichero = e.Fichero(QStringLiteral("motor.wav"));
+    if (!QFileInfo(fichero).isFile())
+        return;
+    // Kept alive for the whole run: a sound effect stops when destroyed.
+    static QSoundEffect *sonido = nullptr;
+    if (!sonido) {
+        sonido = new QSoundEffect(QCoreApplication::instance());
+        sonido->setSource(QUrl::fromLocalFile(fichero));
+    }
+    sonido->play();
+}
+
+InstanciaUnica::InstanciaUnica(const QString &nombre)
+{
+    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (carpeta.isEmpty())
+        carpeta = QDir::tempPath();
+    QDir().mkpath(carpeta);
+    candado_ = std::make_unique<QLockFile>(QDir(carpeta).filePath(nombre + QStringLiteral(".lock")));
+}
+
+InstanciaUnica::~InstanciaUnica() = default;
+
+bool InstanciaUnica::Adquirir()
+{
+    // Never stale by age (the first instance may run for hours); a lock whose
+    // program is no longer running is still recognised as stale and taken over.
+    candado_->setStaleLockTime(0);
+    return candado_->tryLock(0);
+}
+
+} // namespace norvela

@@ -1,0 +1,14 @@
+// The degree statistics charts.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TFormEstGra : public Pantalla {
+    Q_OBJECT
+public:
+    TFormEstGra(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

@@ -1,0 +1,14 @@
+// The cut-off marks and subject-weighting screen.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TForm6 : public Pantalla {
+    Q_OBJECT
+public:
+    TForm6(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

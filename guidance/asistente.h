@@ -1,0 +1,14 @@
+// The assistant that guides the student through the other screens.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TForm5 : public Pantalla {
+    Q_OBJECT
+public:
+    TForm5(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

@@ -1,0 +1,14 @@
+// The degree-area questionnaire.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TFormCon : public Pantalla {
+    Q_OBJECT
+public:
+    TFormCon(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

@@ -1,0 +1,21 @@
+// The itineraries screen.
+#pragma once
+
+#include "pantalla.h"
+
+class QLabel;
+class QPushButton;
+
+namespace norvela {
+
+class TForm2 : public Pantalla {
+    Q_OBJECT
+public:
+    TForm2(Enlace &enlace, Pantallas &pantallas);
+
+    QPushButton *BotLOMCE;
+    QPushButton *botCuestio;
+    QLabel *degradeIti;
+};
+
+} // namespace norvela

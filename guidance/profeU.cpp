@@ -1,0 +1,9 @@
+#include "profeU.h"
+
+namespace norvela {
+
+Tprofe::Tprofe(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("Tprofe"))
+{
+}
+
+} // namespace norvela

@@ -1,0 +1,83 @@
+// The dialogs in front of the report printers, driven offscreen.
+#include "informes.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace norvela;
+
+class DialogosInforme : public QObject {
+    Q_OBJECT
+
+private:
+    MensajesRegistrados m;
+    Enlace e{m};
+
+    // Runs `accion` on the modal dialog once its event loop is running.
+    template <typename Dialogo, typename Accion>
+    static void AlAbrirse(Accion accion)
+    {
+        QTimer::singleShot(0, [accion] {
+            auto *d = qobject_cast<Dialogo *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            accion(*d);
+        });
+    }
+
+private slots:
+    void init()
+    {
+        m.textos.clear();
+        e.LineasInforme.Poner(1, "primera");
+        e.LineasInforme.Poner(2, "segunda");
+        e.LineasNegrita[0] = 1;
+        e.LineasNegrita[1] = 2;
+    }
+
+    void elDialogoDeImpresionEsUnoParaTodoElPrograma()
+    {
+        QCOMPARE(&DialogoImpresion(), &DialogoImpresion());
+    }
+
+    void cancelarNoImprimeYQuitaLasNegritas()
+    {
+        QTemporaryDir dir;
+        QPrinter &impresora = *DialogoImpresion().printer();
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(dir.filePath("cancelado.pdf"));
+        AlAbrirse<QPrintDialog>([](QPrintDialog &d) { d.reject(); });
+        QCOMPARE(ImprimirConDialogo(e, Informe::Lista(e.LineasInforme, 2, true, 10)), ResultadoInforme::Cancelado);
+        QVERIFY(!QFile::exists(dir.filePath("cancelado.pdf")));
+        QCOMPARE(e.LineasNegrita[0], 0);
+        QVERIFY(m.textos.isEmpty());
+    }
+
+    void guardarPoneLaExtensionTXTYEscribeElFichero()
+    {
+        QTemporaryDir dir;
+        QString sufijo;
+        AlAbrirse<QFileDialog>([&](QFileDialog &d) {
+            sufijo = d.defaultSuffix();
+            d.selectFile(dir.filePath("informe"));
+            static_cast<QDialog &>(d).accept();   // public as a QDialog
+        });
+        QCOMPARE(GuardarConDialogo(e, e.LineasInforme, 2), ResultadoInforme::Hecho);
+        QCOMPARE(sufijo, QStringLiteral("TXT"));
+        QFile f(dir.filePath("informe.TXT"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("primera\r\nsegunda\r\n"));
+
+        AlAbrirse<QFileDialog>([](QFileDialog &d) { d.reject(); });
+        QCOMPARE(GuardarConDialogo(e, e.LineasInforme, 2), ResultadoInforme::Cancelado);
+        QVERIFY(m.textos.isEmpty());
+    }
+};
+
+QTEST_MAIN(DialogosInforme)
+#include "dialogos_informe_qtest.moc"

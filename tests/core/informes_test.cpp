@@ -1,0 +1,551 @@
+#include "enlace.h"
+#include "hoja_impresion.h"
+#include "informes.h"
+#include "pagina_registrada.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <stdexcept>
+#include <sys/resource.h>
+
+using namespace norvela;
+
+namespace {
+
+using Tipo = TrazoInforme::Tipo;
+
+// The recording page is 8 x 11 in at 600 pixels an inch (portrait).
+constexpr int kAncho = 4800;
+constexpr int kAlto = 6600;
+
+std::string Linea(int i)
+{
+    char s[16];
+    std::snprintf(s, sizeof s, "linea %03d", i);
+    return s;
+}
+
+QString TextoLinea(int i)
+{
+    return QString::fromStdString(Linea(i));
+}
+
+// Row r of a grid of `filas` rows over `alto` pixels.
+int Fila(int r, int filas, int alto)
+{
+    return static_cast<int>(std::nearbyint(static_cast<double>(r) * alto / filas));
+}
+
+class Informes : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        e.Textos.Poner(175, "Curso");
+        e.BmpChica = QImage(7, 11, QImage::Format_RGB32);
+        e.BmpChica.fill(Qt::red);
+        e.LineasInforme.Poner(0, "  Informe de prueba  ");
+    }
+
+    void Llenar(int n)
+    {
+        for (int i = 1; i <= n; ++i)
+            e.LineasInforme.Poner(i, Linea(i));
+    }
+
+    void Negritas(std::initializer_list<int> lineas)
+    {
+        int k = 0;
+        for (const int l : lineas)
+            e.LineasNegrita[++k] = l;
+        e.LineasNegrita[0] = k;
+    }
+
+    // The report lines drawn (header texts left out), in drawing order.
+    std::vector<TrazoInforme> LineasDibujadas(int pagina) const
+    {
+        std::vector<TrazoInforme> r;
+        for (const auto &t : hoja.Textos(pagina))
+            if (t.texto.startsWith(QLatin1String("linea")))
+                r.push_back(t);
+        return r;
+    }
+
+    int Cuantos(Tipo tipo, int pagina) const
+    {
+        int n = 0;
+        for (const auto &t : hoja.trazos)
+            n += t.tipo == tipo && t.pagina == pagina;
+        return n;
+    }
+
+    MensajesRegistrados m;
+    Enlace e{m};
+    PaginaRegistrada hoja{kAncho, kAlto, 600};
+};
+
+} // namespace
+
+TEST(HojaImpresionRedondeo, HalvesGoToTheEvenPixelAndHugeValuesAreRangeErrors)
+{
+    EXPECT_EQ(RedondearPixel(480.5), 480);
+    EXPECT_EQ(RedondearPixel(481.5), 482);
+    EXPECT_EQ(RedondearPixel(-0.5), 0);
+    EXPECT_EQ(RedondearPixel(872.7), 873);
+    EXPECT_THROW(RedondearPixel(3e9), std::range_error);
+
+    PaginaRegistrada p(4805, 6600, 600);
+    ASSERT_TRUE(p.Comenzar("x", false));
+    HojaImpresion hoja(p);
+    hoja.IniciarImpresion(50, 58, 1.0);
+    hoja.IrAColFila(5, 6);
+    EXPECT_EQ(hoja.Pluma(), QPoint(480, 683));   // 480.5 and 682.76
+}
+
+TEST_F(Informes, AnEmptyListIsOnePortraitPageWithTheHeaderBoxOnly)
+{
+    Negritas({1, 2});
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 0, false, 12));
+
+    EXPECT_TRUE(hoja.terminado);
+    EXPECT_EQ(hoja.titulo, "el Norvela");
+    EXPECT_FALSE(hoja.apaisada);
+    EXPECT_EQ(hoja.paginas, 1);
+    ASSERT_EQ(hoja.trazos.size(), 5u);
+
+    const auto &marco = hoja.trazos[0];
+    EXPECT_EQ(marco.tipo, Tipo::Rectangulo);
+    EXPECT_EQ(QRect(QPoint(marco.x, marco.y), QPoint(marco.x2, marco.y2)), QRect(QPoint(300, 60), QPoint(4380, 480)));
+    const auto &logo = hoja.trazos[1];
+    EXPECT_EQ(logo.tipo, Tipo::Imagen);
+    EXPECT_EQ(QRect(QPoint(logo.x, logo.y), QPoint(logo.x2, logo.y2)), QRect(QPoint(360, 78), QPoint(570, 408)));
+
+    // Right-aligned 0.05 in inside the box: they end at 7.25 in (the
+    // recording page gives 50 pixels a character at 10 points).
+    const auto textos = hoja.Textos(1);
+    ASSERT_EQ(textos.size(), 3u);
+    EXPECT_EQ(textos[0].texto, "Curso");
+    EXPECT_EQ(textos[0].x, 4350 - 5 * 50);
+    EXPECT_EQ(textos[0].y, 120);
+    EXPECT_EQ(textos[1].texto, "2019/20");
+    EXPECT_EQ(QPoint(textos[1].x, textos[1].y), QPoint(4350 - 7 * 50, 300));
+    EXPECT_TRUE(textos[0].negrita && textos[1].negrita);
+    EXPECT_EQ(textos[0].puntos, 10);
+    // The title loses its blanks on both sides.
+    EXPECT_EQ(textos[2].texto, "Informe de prueba");
+    EXPECT_EQ(QPoint(textos[2].x, textos[2].y), QPoint(600, 300));
+    EXPECT_EQ(textos[2].puntos, 12);
+    EXPECT_EQ(textos[2].familia, "Arial");
+    EXPECT_TRUE(textos[2].negrita);
+
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+    EXPECT_TRUE(m.textos.isEmpty());
+}
+
+TEST_F(Informes, AtSize12APageHolds51LinesAndTheNextStartsInRow6WithoutHeader)
+{
+    Llenar(52);
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 51, false, 12));
+    EXPECT_EQ(hoja.paginas, 1);
+    auto lineas = LineasDibujadas(1);
+    ASSERT_EQ(lineas.size(), 51u);
+    EXPECT_EQ(QPoint(lineas[0].x, lineas[0].y), QPoint(480, Fila(6, 58, kAlto)));
+    EXPECT_EQ(QPoint(lineas[50].x, lineas[50].y), QPoint(480, Fila(56, 58, kAlto)));
+    EXPECT_EQ(lineas[50].familia, "Arial");
+    EXPECT_EQ(lineas[50].puntos, 12);
+    EXPECT_FALSE(lineas[50].negrita);
+
+    PaginaRegistrada otra(kAncho, kAlto, 600);
+    Llenar(52);
+    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 52, true, 12));
+    ASSERT_EQ(otra.paginas, 2);
+    const auto segunda = otra.Textos(2);
+    ASSERT_EQ(segunda.size(), 1u);
+    EXPECT_EQ(segunda[0].texto, TextoLinea(52));
+    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(480, Fila(6, 58, kAlto)));
+    EXPECT_EQ(segunda[0].familia, "Courier New");
+    for (const auto &t : otra.trazos)
+        EXPECT_TRUE(t.pagina == 1 || t.tipo == Tipo::Texto);
+}
+
+TEST_F(Informes, BelowSize12APageHolds71LinesInA78RowGrid)
+{
+    Llenar(72);
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 72, true, 10));
+    ASSERT_EQ(hoja.paginas, 2);
+    const auto primera = LineasDibujadas(1);
+    ASSERT_EQ(primera.size(), 71u);
+    EXPECT_EQ(primera.back().y, Fila(76, 78, kAlto));
+    const auto segunda = LineasDibujadas(2);
+    ASSERT_EQ(segunda.size(), 1u);
+    EXPECT_EQ(segunda[0].y, Fila(6, 78, kAlto));
+    EXPECT_EQ(segunda[0].puntos, 10);
+}
+
+TEST_F(Informes, BoldEntriesMarkTheirLinesForOnePrintOnly)
+{
+    Llenar(10);
+    Negritas({3, 7});
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 10, false, 10));
+    for (const auto &t : LineasDibujadas(1))
+        EXPECT_EQ(t.negrita, t.texto == TextoLinea(3) || t.texto == TextoLinea(7)) << t.texto.toStdString();
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+
+    // The next report, which sets none, gets no bold lines.
+    PaginaRegistrada otra(kAncho, kAlto, 600);
+    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 10, false, 10));
+    int lineas = 0;
+    for (const auto &t : otra.Textos(1)) {
+        if (t.texto.startsWith(QLatin1String("linea"))) {
+            EXPECT_FALSE(t.negrita);
+            ++lineas;
+        }
+    }
+    EXPECT_EQ(lineas, 10);
+}
+
+TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
+{
+    Llenar(20);
+    e.LineasInforme.Poner(3, "linea 003   ");
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 5, true, 10));
+    // As stored in the portrait list, trailing blanks included.
+    EXPECT_NE(hoja.Buscar("linea 003   "), nullptr);
+    EXPECT_EQ(e.LineasInforme[0], "  Informe de prueba  ");
+    EXPECT_EQ(e.LineasInforme[5], Linea(5));
+    for (int i = 6; i <= 1500; ++i)
+        ASSERT_TRUE(e.LineasInforme[i].empty()) << i;
+
+    // The title is printed again by the next report unless replaced.
+    PaginaRegistrada otra(kAncho, kAlto, 600);
+    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 2, false));
+    EXPECT_NE(otra.Buscar("Informe de prueba"), nullptr);
+}
+
+TEST_F(Informes, ColumnReportsUnder75LinesArePortraitCourierLists)
+{
+    Llenar(74);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 74, false));
+    EXPECT_FALSE(hoja.apaisada);
+    EXPECT_EQ(hoja.paginas, 2);   // 71 + 3
+    for (const auto &t : LineasDibujadas(1)) {
+        EXPECT_EQ(t.familia, "Courier New");
+        EXPECT_EQ(t.puntos, 10);
+        EXPECT_EQ(t.x, 480);
+    }
+    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 0);
+}
+
+TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
+{
+    Llenar(75);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
+    EXPECT_TRUE(hoja.apaisada);
+    EXPECT_EQ(hoja.paginas, 1);
+    const int filas = 25 + 8;
+    const int alto = kAncho;   // landscape
+    EXPECT_EQ(hoja.Buscar(TextoLinea(1))->x, 88);        // grid column 2 of 150
+    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->x, 2200);     // 50
+    EXPECT_EQ(hoja.Buscar(TextoLinea(51))->x, 4400);     // 100
+    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->y, Fila(6, filas, alto));
+    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->y, Fila(30, filas, alto));
+    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->puntos, 8);
+
+    // Landscape header: box to 10.2 in, texts end at 10.15 in, title as stored.
+    const auto &marco = hoja.trazos[0];
+    EXPECT_EQ(QPoint(marco.x2, marco.y2), QPoint(6120, 480));
+    const auto *curso = hoja.Buscar("2019/20");
+    EXPECT_EQ(curso->x, 6090 - 7 * 50);
+    const auto *titulo = hoja.Buscar("  Informe de prueba  ");
+    ASSERT_NE(titulo, nullptr);
+    EXPECT_EQ(QPoint(titulo->x, titulo->y), QPoint(600, 300));
+    EXPECT_EQ(titulo->puntos, 11);
+
+    // The page circle is there but stays empty on a single page.
+    ASSERT_EQ(Cuantos(Tipo::Elipse, 1), 1);
+    for (const auto &t : hoja.Textos(1))
+        EXPECT_LT(t.x, 6240) << t.texto.toStdString();
+
+    PaginaRegistrada otra(kAncho, kAlto, 600);
+    Llenar(150);
+    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 150, false));
+    EXPECT_EQ(otra.paginas, 1);
+    EXPECT_EQ(otra.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));   // 50 rows
+    EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4366);                  // Arial column 86 of 130
+    EXPECT_EQ(otra.Buscar(TextoLinea(150))->familia, "Arial");
+    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
+}
+
+TEST_F(Informes, OverOneFiftyLinesCourierPagesHold150LinesAndShowTheirNumber)
+{
+    Llenar(151);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
+    ASSERT_EQ(hoja.paginas, 2);
+    const int alto = kAncho;
+    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->pagina, 1);
+    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));
+    const auto segunda = LineasDibujadas(2);
+    ASSERT_EQ(segunda.size(), 1u);
+    EXPECT_EQ(segunda[0].texto, TextoLinea(151));
+    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(88, Fila(6, 58, alto)));
+
+    // Header and numbered circle on both pages.
+    for (int p = 1; p <= 2; ++p) {
+        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p), 1);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, p), 1);
+        bool numero = false;
+        for (const auto &t : hoja.Textos(p))
+            if (t.texto == QString::number(p)) {
+                numero = true;
+                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
+                EXPECT_EQ(t.puntos, 16);
+            }
+        EXPECT_TRUE(numero) << p;
+    }
+}
+
+TEST_F(Informes, OverOneFiftyLinesArialSpreadsTheLinesEvenlyOverItsColumns)
+{
+    // 151 lines: 4 columns of 38 rows, the fourth on page 2 from line 115.
+    Llenar(151);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, false));
+    ASSERT_EQ(hoja.paginas, 2);
+    const int filas = 38 + 8;
+    const int alto = kAncho;
+    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(38))->x, hoja.Buscar(TextoLinea(38))->y),
+              QPoint(203, Fila(43, filas, alto)));
+    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(39))->x, hoja.Buscar(TextoLinea(39))->y),
+              QPoint(2234, Fila(6, filas, alto)));
+    EXPECT_EQ(hoja.Buscar(TextoLinea(77))->x, 4366);
+    EXPECT_EQ(hoja.Buscar(TextoLinea(114))->pagina, 1);
+
+    const auto segunda = LineasDibujadas(2);
+    ASSERT_EQ(segunda.size(), 37u);
+    EXPECT_EQ(segunda.front().texto, TextoLinea(115));
+    EXPECT_EQ(QPoint(segunda.front().x, segunda.front().y), QPoint(203, Fila(6, filas, alto)));
+    EXPECT_EQ(segunda.back().texto, TextoLinea(151));
+    EXPECT_EQ(segunda.back().y, Fila(42, filas, alto));
+}
+
+TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
+{
+    Llenar(75);
+    e.LineasInforme.Poner(28, "linea 028    ");
+    Negritas({28});   // R + 3: third row of the second column
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
+    const auto *l28 = hoja.Buscar(TextoLinea(28));
+    ASSERT_NE(l28, nullptr);
+    EXPECT_EQ(QPoint(l28->x, l28->y), QPoint(2200, Fila(8, 33, kAncho)));
+    for (const auto &t : LineasDibujadas(1))
+        EXPECT_EQ(t.negrita, t.texto == TextoLinea(28)) << t.texto.toStdString();
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+}
+
+TEST_F(Informes, CountsOutsideTheBuffersStopThePrintBeforeItStarts)
+{
+    Negritas({1});
+    EXPECT_FALSE(ImprimirLista(e, hoja, e.LineasInforme, 1501, true, 10));
+    EXPECT_FALSE(ImprimirListaColumnas(e, hoja, e.LineasInforme, -1, true));
+    e.LineasNegrita[0] = 201;
+    EXPECT_FALSE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 100, true));
+    EXPECT_FALSE(hoja.comenzado);
+    ASSERT_EQ(m.textos.size(), 3);
+    EXPECT_TRUE(m.textos[0].contains("1501"));
+    EXPECT_TRUE(m.textos[2].contains("201"));
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+}
+
+TEST_F(Informes, APrinterFailureIsToldAndNeverReportedAsPrinted)
+{
+    Llenar(52);
+    Negritas({2});
+    hoja.fallarAlComenzar = true;
+    EXPECT_FALSE(ImprimirLista(e, hoja, e.LineasInforme, 52, true, 12));
+    ASSERT_EQ(m.textos.size(), 1);
+    EXPECT_EQ(m.textos[0], "No se ha podido imprimir el informe en registro.");
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+
+    PaginaRegistrada salto(kAncho, kAlto, 600);
+    salto.fallarEnPagina = 2;
+    EXPECT_FALSE(ImprimirLista(e, salto, e.LineasInforme, 52, true, 12));
+    EXPECT_TRUE(salto.abortado);
+    EXPECT_FALSE(salto.terminado);
+    EXPECT_EQ(salto.Buscar(TextoLinea(52)), nullptr);
+
+    PaginaRegistrada fin(kAncho, kAlto, 600);
+    fin.fallarAlTerminar = true;
+    EXPECT_FALSE(ImprimirListaColumnas(e, fin, e.LineasInforme, 52, true));
+    ASSERT_EQ(m.textos.size(), 3);
+    EXPECT_EQ(m.textos[1], "La impresión del informe no se ha completado (registro).");
+    EXPECT_EQ(m.textos[2], m.textos[1]);
+}
+
+namespace {
+
+QString Ejecutar(const QString &programa, const QStringList &argumentos)
+{
+    QProcess p;
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<fallo de ") + programa + '>';
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString TextoPagina(const QString &pdf, int pagina)
+{
+    const QString n = QString::number(pagina);
+    return Ejecutar("pdftotext", {"-f", n, "-l", n, pdf, "-"});
+}
+
+} // namespace
+
+TEST_F(Informes, A151LinePdfHasTwoLandscapePagesWithHeaderAndLinesInPlace)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("informe.pdf");
+    Llenar(151);
+    Negritas({151});
+    ASSERT_TRUE(ImprimirEnPdf(e, Informe::Columnas(e.LineasInforme, 151, true), pdf));
+    EXPECT_TRUE(m.textos.isEmpty());
+
+    const QString info = Ejecutar("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Title:\\s+el Norvela\\n"))) << info.toStdString();
+    const auto tam = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(info);
+    ASSERT_TRUE(tam.hasMatch()) << info.toStdString();
+    EXPECT_GT(tam.captured(1).toDouble(), tam.captured(2).toDouble());
+
+    const QString uno = TextoPagina(pdf, 1);
+    EXPECT_TRUE(uno.contains("2019/20"));
+    EXPECT_TRUE(uno.contains("Curso"));
+    EXPECT_TRUE(uno.contains("Informe de prueba"));
+    EXPECT_TRUE(uno.contains(TextoLinea(1)));
+    EXPECT_TRUE(uno.contains(TextoLinea(150)));
+    EXPECT_FALSE(uno.contains(TextoLinea(151)));
+    const QString dos = TextoPagina(pdf, 2);
+    EXPECT_TRUE(dos.contains("Informe de prueba"));
+    EXPECT_TRUE(dos.contains(TextoLinea(151)));
+    EXPECT_FALSE(dos.contains(TextoLinea(150)));
+}
+
+TEST_F(Informes, APdfThatCannotBeWrittenIsTold)
+{
+    QTemporaryDir dir;
+    QFile bloque(dir.filePath("fichero"));
+    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
+    bloque.close();
+    const QString pdf = dir.filePath("fichero/informe.pdf");
+    Llenar(3);
+    EXPECT_FALSE(ImprimirEnPdf(e, Informe::Lista(e.LineasInforme, 3, true, 10), pdf));
+    ASSERT_EQ(m.textos.size(), 1);
+    EXPECT_EQ(m.textos[0], "No se ha podido imprimir el informe en " + pdf + ".");
+}
+
+TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
+{
+    QTemporaryDir dir;
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(dir.filePath("dialogo.pdf"));
+    Llenar(3);
+    Negritas({2});
+    const Informe informe = Informe::Lista(e.LineasInforme, 3, false, 12);
+
+    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, false), ResultadoInforme::Cancelado);
+    EXPECT_FALSE(QFile::exists(dir.filePath("dialogo.pdf")));
+    EXPECT_EQ(e.LineasNegrita[0], 0);
+
+    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true), ResultadoInforme::Hecho);
+    EXPECT_TRUE(TextoPagina(dir.filePath("dialogo.pdf"), 1).contains(TextoLinea(3)));
+    EXPECT_TRUE(m.textos.isEmpty());
+}
+
+namespace {
+
+QByteArray Contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+}
+
+// Makes every file write past a few bytes fail, even for root, while alive.
+class LimiteEscritura {
+public:
+    LimiteEscritura()
+    {
+        getrlimit(RLIMIT_FSIZE, &antes_);
+        anterior_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r = antes_;
+        r.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~LimiteEscritura()
+    {
+        setrlimit(RLIMIT_FSIZE, &antes_);
+        std::signal(SIGXFSZ, anterior_);
+    }
+
+private:
+    rlimit antes_{};
+    void (*anterior_)(int) = nullptr;
+};
+
+} // namespace
+
+TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("informe.TXT");
+    e.LineasInforme.Poner(1, "Educaci\xf3n  ");
+    e.LineasInforme.Poner(2, "");
+    e.LineasInforme.Poner(3, "Ingenier\xed" "a \x80");
+    e.LineasInforme.Poner(4, "no se guarda");
+    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 3, ruta));
+    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n\r\nIngenier\xed" "a \x80\r\n"));
+
+    // Saving again replaces the file whole.
+    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 1, ruta));
+    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
+    EXPECT_TRUE(m.textos.isEmpty());
+}
+
+TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("informe.TXT");
+    {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("antiguo\r\n");
+    }
+    Llenar(40);
+    {
+        // A disk that fills up after a few bytes.
+        LimiteEscritura limite;
+        EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, ruta));
+    }
+    EXPECT_EQ(Contenido(ruta), "antiguo\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.TXT"});
+
+    // Inside a regular file, and over a folder.
+    const QString dentro = ruta + "/otro.TXT";
+    EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, dentro));
+    const QString carpeta = dir.filePath("carpeta.TXT");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.TXT"));
+    EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, carpeta));
+    EXPECT_TRUE(QFileInfo(carpeta).isDir());
+
+    ASSERT_EQ(m.textos.size(), 3);
+    EXPECT_EQ(m.textos[0], "No se ha podido guardar el informe en " + ruta);
+    EXPECT_EQ(m.textos[1], "No se ha podido guardar el informe en " + dentro);
+    EXPECT_EQ(m.textos[2], "No se ha podido guardar el informe en " + carpeta);
+}

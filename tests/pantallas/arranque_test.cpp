@@ -1,0 +1,220 @@
+// The start-up sequence, the welcome window and the Yes/No dialog.
+#include "animacion.h"
+#include "arranque.h"
+#include "aviso.h"
+#include "bienvenidaU.h"
+#include "carpeta_prueba.h"
+#include "enlace.h"
+#include "grados.h"
+#include "principal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace norvela;
+using norvela::pruebas::CarpetaPrueba;
+
+namespace {
+
+// Runs `accion` on the modal dialog once it is showing.
+void CuandoSeMuestre(QDialog &dialogo, std::function<void()> accion)
+{
+    QTimer::singleShot(0, &dialogo, [&dialogo, accion] {
+        QTRY_VERIFY(dialogo.isVisible());
+        accion();
+    });
+}
+
+} // namespace
+
+class PruebaArranque : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        carpeta = std::make_unique<CarpetaPrueba>();
+        // The screens' texts come from the shipped Spanish file.
+        QFile::remove(carpeta->Ruta("cas/textos"));
+        QVERIFY(QFile::copy(QStringLiteral(NORVELA_DATOS_ENTREGADOS) + "/cas/textos", carpeta->Ruta("cas/textos")));
+    }
+
+    void screensAreCreatedOnceInTheirOrder()
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        QStringList pasos;
+        QList<int> pausas;
+        Arranque arranque(e, [&](const QString &paso) { pasos << paso; }, [&](int ms) { pausas << ms; pasos << "pausa"; });
+        QVERIFY(arranque.CrearPantallas());
+        const QString esperado =
+            "TBienvenida Tform0 10 pausa TForm6 TEstadisticas TFormEstGra TForm7 20 TForm1 TForm8 30 TFormCon TForm2 "
+            "40 TForm5 50 TForm3 60 TForm4 70 TFIniPro 80 pausa TCertifica 90 Tprofe 100 TFormCat TFlomce";
+        QCOMPARE(pasos.join(' '), esperado);
+        QCOMPARE(pausas, (QList<int>{1000, 1000}));
+        QCOMPARE(arranque.VentanaPrincipal(), static_cast<QWidget *>(arranque.pantallas.form0));
+        QVERIFY(arranque.pantallas.form9 == nullptr);
+        QCOMPARE(arranque.pantallas.Bienvenida->ProgressBar1->value(), 100);
+        QVERIFY(arranque.pantallas.Bienvenida->isVisible());
+        // Every screen is a fixed 1024 x 768 window, hidden until shown.
+        for (QWidget *w : {static_cast<QWidget *>(arranque.pantallas.form0), static_cast<QWidget *>(arranque.pantallas.Form1)}) {
+            QCOMPARE(w->size(), QSize(1024, 768));
+            QVERIFY(!w->isVisible());
+        }
+        // The home screen's appearance closes the welcome window.
+        arranque.pantallas.form0->show();
+        QVERIFY(!arranque.pantallas.Bienvenida->isVisible());
+        arranque.pantallas.form0->hide();
+    }
+
+    void animatedHomeScreenComesFirst()
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        e.ModoAnimado = true;
+        QStringList pasos;
+        Arranque arranque(e, [&](const QString &paso) { pasos << paso; }, [](int) {});
+        QVERIFY(arranque.CrearPantallas());
+        QCOMPARE(pasos.mid(0, 3), (QStringList{"TBienvenida", "Tform9", "Tform0"}));
+        QVERIFY(arranque.pantallas.form9 != nullptr);
+        QCOMPARE(arranque.VentanaPrincipal(), static_cast<QWidget *>(arranque.pantallas.form9));
+    }
+
+    void aMissingFileStopsAtTheNextCheck_data()
+    {
+        QTest::addColumn<QString>("falla");
+        QTest::addColumn<QString>("ultima");
+        QTest::newRow("first group") << "TFormEstGra" << "TForm7";
+        QTest::newRow("degrees") << "TForm1" << "TForm8";
+        QTest::newRow("questionnaires") << "TForm2" << "TForm2";
+        QTest::newRow("shared check after the basic cycle") << "TForm5" << "TFIniPro";
+        QTest::newRow("certificates") << "TCertifica" << "TCertifica";
+        QTest::newRow("professions") << "Tprofe" << "Tprofe";
+        QTest::newRow("last") << "TFormCat" << "TFlomce";
+    }
+
+    void aMissingFileStopsAtTheNextCheck()
+    {
+        QFETCH(QString, falla);
+        QFETCH(QString, ultima);
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        QStringList pantallas;
+        // A screen whose data file is missing sets the flag while it is created.
+        Arranque arranque(
+            e,
+            [&](const QString &paso) {
+                if (paso.startsWith('T'))
+                    pantallas << paso;
+                if (paso == falla)
+                    e.ErrorFicheros = true;
+            },
+            [](int) {});
+        QVERIFY(!arranque.CrearPantallas());
+        QCOMPARE(pantallas.last(), ultima);
+    }
+
+    void nothingIsCreatedAfterAFailedStartUp()
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        e.ErrorFicheros = true;
+        QStringList pasos;
+        Arranque arranque(e, [&](const QString &paso) { pasos << paso; }, [](int) {});
+        QVERIFY(!arranque.CrearPantallas());
+        QVERIFY(pasos.isEmpty());
+        QVERIFY(arranque.pantallas.Bienvenida == nullptr);
+    }
+
+    void welcomeWindowLayout()
+    {
+        TBienvenida b;
+        QCOMPARE(b.size(), QSize(644, 586));
+        QCOMPARE(b.windowTitle(), QStringLiteral("Norvela"));
+        QCOMPARE(b.Label1->text(), QStringLiteral("Norvela 2019/20"));
+        QCOMPARE(b.Label1->geometry(), QRect(216, 495, 255, 40));
+        QCOMPARE(b.ProgressBar1->geometry(), QRect(232, 544, 193, 17));
+        QCOMPARE(b.ProgressBar1->value(), 5);
+        b.Avanzar(40);
+        QCOMPARE(b.ProgressBar1->value(), 40);
+    }
+
+    void yesNoDialogResults()
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        TForm4 f(e);
+        QCOMPARE(f.ShadowSi->text(), e.Texto(141));
+        QCOMPARE(f.ShadowNo->text(), e.Texto(140));
+        QVERIFY(!f.ShadowSi->text().isEmpty());
+
+        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Return); });
+        QCOMPARE(f.exec(), TForm4::kSi);
+        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Escape); });
+        QCOMPARE(f.exec(), TForm4::kNo);
+        CuandoSeMuestre(f, [&] { f.close(); });
+        QCOMPARE(f.exec(), TForm4::kNo);
+        CuandoSeMuestre(f, [&] { QTest::mouseClick(f.ShadowNo, Qt::LeftButton); });
+        QVERIFY(!f.Confirmar(QStringLiteral("¿Quieres salir?")));
+        QCOMPARE(f.LabelNombre->text(), QStringLiteral("¿Quieres salir?"));
+    }
+
+    void nameEntryLoopsUntilANameIsTyped()
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        TForm4 f(e);
+        int vueltas = 0;
+        // First an empty name with Yes, then a name typed and Enter in the field.
+        std::function<void()> responder = [&] {
+            ++vueltas;
+            QVERIFY(f.EditNombre->isVisible());
+            if (vueltas == 1) {
+                QVERIFY(f.EditNombre->text().isEmpty());
+                QTest::mouseClick(f.ShadowSi, Qt::LeftButton);
+                QTimer::singleShot(0, &f, responder);
+            } else {
+                QTest::keyClicks(f.EditNombre, QStringLiteral("Lucia "));
+                f.EditNombre->insert(QStringLiteral("Fernández García de la Torre y Martínez-Almeida"));
+                QTest::keyClick(f.EditNombre, Qt::Key_Return);
+            }
+        };
+        QTimer::singleShot(0, &f, responder);
+        const auto nombre = f.PedirNombre(QStringLiteral("Escribe tu nombre"));
+        QVERIFY(nombre.has_value());
+        QCOMPARE(vueltas, 2);
+        QCOMPARE(nombre->size(), 45);
+        QVERIFY(nombre->startsWith(QStringLiteral("Lucia Fernández")));
+        // Closing hid the field: a confirmation afterwards shows none.
+        QVERIFY(f.EditNombre->isHidden());
+
+        // No at any repeat abandons.
+        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Escape); });
+        QVERIFY(!f.PedirNombre(QStringLiteral("Escribe tu nombre")).has_value());
+    }
+
+private:
+    void Iniciar(Enlace &e)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = carpeta->Programa();
+        o.carpetaUsuario = carpeta->Programa() + "usuario";
+        Inicializar(e, o);
+        QVERIFY(!e.ErrorFicheros);
+    }
+
+    std::unique_ptr<CarpetaPrueba> carpeta;
+};
+
+QTEST_MAIN(PruebaArranque)
+#include "arranque_test.moc"

@@ -1,0 +1,14 @@
+// The title catalogue screen.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TFormCat : public Pantalla {
+    Q_OBJECT
+public:
+    TFormCat(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

@@ -1,0 +1,14 @@
+// The professional certificates screen.
+#pragma once
+
+#include "pantalla.h"
+
+namespace norvela {
+
+class TCertifica : public Pantalla {
+    Q_OBJECT
+public:
+    TCertifica(Enlace &enlace, Pantallas &pantallas);
+};
+
+} // namespace norvela

@@ -1,0 +1,18 @@
+#include "inipro.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace norvela {
+
+TFIniPro::TFIniPro(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TFIniPro"))
+{
+    ListSelFp = new QListWidget(this);
+    ListSelFp->hide();
+    BotLug = Boton(this, 0, 0, 0, 0);
+    BotLug->hide();
+    BotRetrocederFP = Boton(this, 0, 0, 0, 0);
+    BotRetrocederFP->hide();
+}
+
+} // namespace norvela

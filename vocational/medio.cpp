@@ -1,0 +1,12 @@
+#include "medio.h"
+
+#include <QTimer>
+
+namespace norvela {
+
+TForm3::TForm3(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm3"))
+{
+    heli = new QTimer(this);
+}
+
+} // namespace norvela
