@@ -35,7 +35,7 @@ constexpr qreal losa = 372;        // front edge of the floor slab
 
 const QColor zocalo{234, 166, 146};   // soft coral dado
 const QColor baldosa{214, 219, 230};
-const QColor hojaColor{178, 112, 62};
+const QColor hojaColor = maderaPuerta;
 
 void paredes(QPainter &p)
 {

@@ -30,6 +30,13 @@ QImage lienzo(int ancho, int alto, const QColor &color)
     return imagen;
 }
 
+QImage transparente(int ancho, int alto)
+{
+    QImage imagen(ancho, alto, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    return imagen;
+}
+
 void preparar(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing, true);

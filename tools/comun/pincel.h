@@ -23,6 +23,7 @@ inline const QColor cielo{0, 169, 251};
 inline const QColor pared{246, 224, 184};      // corridor wall, also behind the hanging sign
 inline const QColor madera{196, 134, 82};
 inline const QColor maderaOscura{128, 78, 44};
+inline const QColor maderaPuerta{178, 112, 62};  // the leaves of the corridor doors
 inline const QColor tinta{62, 52, 70};         // outlines of faces and fine details
 inline const QColor blanco{255, 255, 255};
 
@@ -34,6 +35,9 @@ QColor conAlfa(QColor c, int alfa);
 
 // An opaque canvas filled with one colour (the BMP files carry no alpha).
 QImage lienzo(int ancho, int alto, const QColor &color);
+
+// A fully transparent canvas, for the PNG pictures laid over others.
+QImage transparente(int ancho, int alto);
 
 // Antialiased painter on the image.
 void preparar(QPainter &p);

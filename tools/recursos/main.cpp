@@ -1,0 +1,52 @@
+// Draws the pictures embedded in the program's windows and saves them as PNG
+// files in the folder given, icons under iconos/.
+#include "recursos.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+
+namespace {
+
+int fallos = 0;
+
+void guardar(const QDir &carpeta, const QString &nombre, const QImage &imagen)
+{
+    const QString ruta = carpeta.filePath(nombre);
+    // Pictures with a transparent background keep their alpha; the opaque
+    // ones are written as plain RGB.
+    const QImage::Format formato =
+        imagen.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    if (imagen.isNull() || !imagen.convertToFormat(formato).save(ruta, "PNG")) {
+        std::fprintf(stderr, "%s: cannot save\n", qPrintable(ruta));
+        ++fallos;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: dibujar_recursos FOLDER\n");
+        return 2;
+    }
+    const QDir carpeta(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(carpeta.filePath(QStringLiteral("iconos")))) {
+        std::fprintf(stderr, "%s: cannot create the folder\n", argv[1]);
+        return 1;
+    }
+
+    guardar(carpeta, QStringLiteral("bienvenida.png"), dibujo::bienvenida());
+    for (int n = 0; n < dibujo::fasesCaminante; ++n)
+        guardar(carpeta, QStringLiteral("anda%1.png").arg(n), dibujo::caminante(n));
+    for (int n = 0; n < dibujo::pasosPuerta; ++n)
+        guardar(carpeta, QStringLiteral("puerta%1.png").arg(n), dibujo::puerta(n));
+    guardar(carpeta, QStringLiteral("bocadillo.png"), dibujo::bocadillo());
+    for (int n = 0; n < dibujo::numeroIconos; ++n)
+        guardar(carpeta, QStringLiteral("iconos/icono%1.png").arg(n, 2, 10, QLatin1Char('0')),
+                dibujo::icono(n));
+    return fallos == 0 ? 0 : 1;
+}

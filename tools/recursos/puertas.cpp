@@ -1,0 +1,198 @@
+// A corridor door opening in five steps. The program lays the frames over
+// the door of the wall picture, so step 0 is the same wooden leaf, with its
+// small window and brass handle, and the leaf then swings into a bright
+// classroom: hinged on the left, it turns away from the viewer and, seen in
+// perspective, gets narrower and shorter.
+#include "pincel.h"
+#include "recursos.h"
+
+#include <QLinearGradient>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QTransform>
+#include <QtMath>
+#include <cmath>
+
+namespace dibujo {
+
+namespace {
+
+constexpr int ancho = 56;
+constexpr int alto = 168;
+
+// The viewer's eye: where the lines going into the room meet, and how far
+// the eye is from the doorway (in pixels of the picture).
+const QPointF fuga(28, 90);
+constexpr qreal distancia = 200;
+constexpr qreal fondoSala = 250;    // depth of the classroom's back wall
+
+const QColor paredSala(255, 244, 212);
+const QColor sueloSala(236, 200, 150);
+const QColor pizarra(70, 120, 96);
+
+// Where a point of the room, at depth z behind the doorway, is seen.
+QPointF proyectar(QPointF punto, qreal z)
+{
+    return fuga + (punto - fuga) * (distancia / (distancia + z));
+}
+
+// The leaf as the wall picture shows it, at 56 x 168.
+QImage hojaCerrada()
+{
+    const QRectF hoja(0, 0, ancho, alto);
+    const QColor color = maderaPuerta;
+    QImage imagen = lienzo(ancho, alto, color);
+    QPainter p(&imagen);
+    preparar(p);
+
+    pieza(p, hoja.adjusted(0.5, 0.5, -0.5, -0.5), 1, color, 1.0);
+    QLinearGradient veta(hoja.topLeft(), hoja.topRight());
+    veta.setColorAt(0.0, QColor(255, 255, 255, 28));
+    veta.setColorAt(0.5, QColor(255, 255, 255, 0));
+    veta.setColorAt(1.0, QColor(0, 0, 0, 22));
+    p.fillRect(hoja, veta);
+
+    // Small vision window with the sky reflected in it.
+    const QRectF ventanita(11, 14, ancho - 22, 40);
+    pieza(p, ventanita.adjusted(-3, -3, 3, 3), 3, sombra(color, 0.12), 1.0);
+    QLinearGradient cristal(ventanita.topLeft(), ventanita.bottomRight());
+    cristal.setColorAt(0.0, luz(cielo, 0.8));
+    cristal.setColorAt(1.0, luz(cielo, 0.45));
+    p.setPen(Qt::NoPen);
+    p.setBrush(cristal);
+    p.drawRoundedRect(ventanita, 2, 2);
+    p.save();
+    p.setClipRect(ventanita);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 4));
+    p.drawLine(ventanita.topLeft() + QPointF(7, -2), ventanita.bottomLeft() + QPointF(-6, 2));
+    p.restore();
+
+    // Recessed panel: shadow on the upper-left inner edge, light below right.
+    const QRectF panel(8, 74, ancho - 16, 72);
+    p.fillRect(panel, sombra(color, 0.06));
+    p.fillRect(QRectF(panel.left(), panel.top(), panel.width(), 2), sombra(color, 0.3));
+    p.fillRect(QRectF(panel.left(), panel.top(), 2, panel.height()), sombra(color, 0.25));
+    p.fillRect(QRectF(panel.left(), panel.bottom() - 1.5, panel.width(), 1.5), luz(color, 0.3));
+    p.fillRect(QRectF(panel.right() - 1.5, panel.top(), 1.5, panel.height()), luz(color, 0.25));
+
+    pieza(p, QRectF(3, alto - 14, ancho - 6, 11), 1.5, QColor(196, 200, 210), 0.8);
+
+    // Brass lever handle on the free (right) side.
+    const QPointF eje(ancho - 8, 96);
+    pieza(p, QRectF(eje.x() - 3, eje.y() - 12, 6, 24), 3, QColor(218, 176, 72), 0.8);
+    pieza(p, QRectF(eje.x() - 13, eje.y() - 3, 15, 5), 2.5, QColor(236, 196, 92), 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 80, 20, 60));
+    p.drawRoundedRect(QRectF(eje.x() - 12, eje.y() + 2.5, 14, 2.5), 1.2, 1.2);
+    p.setBrush(QColor(255, 240, 190));
+    p.drawEllipse(QPointF(eje.x() - 10, eje.y() - 1.5), 1.2, 0.8);
+    return imagen;
+}
+
+// The classroom behind the door: a warm back wall with a sunny window and
+// the edge of a blackboard, a wooden floor and a desk, all lit.
+void sala(QPainter &p)
+{
+    const qreal zocalo = proyectar({0, alto}, fondoSala).y();
+
+    QRadialGradient lampara(QPointF(34, 40), 90);
+    lampara.setColorAt(0.0, luz(paredSala, 0.6));
+    lampara.setColorAt(1.0, paredSala);
+    p.fillRect(QRectF(0, 0, ancho, zocalo), lampara);
+
+    // Floor boards running towards the back wall.
+    QLinearGradient piso(0, zocalo, 0, alto);
+    piso.setColorAt(0.0, sombra(sueloSala, 0.05));
+    piso.setColorAt(1.0, luz(sueloSala, 0.25));
+    p.fillRect(QRectF(0, zocalo, ancho, alto - zocalo), piso);
+    p.setPen(QPen(sombra(sueloSala, 0.12), 0.8));
+    for (qreal x = -60; x <= 120; x += 14)
+        p.drawLine(proyectar({x, alto}, fondoSala), QPointF(x, alto));
+    p.fillRect(QRectF(0, zocalo - 2, ancho, 2.5), sombra(paredSala, 0.25));
+
+    // Blackboard on the left, a window full of sky on the right.
+    const QRectF tablero(-8, 48, 26, 30);
+    pieza(p, tablero.adjusted(-1.5, -1.5, 1.5, 1.5), 1, madera, 0.8);
+    p.fillRect(tablero, pizarra);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(2, 55), QPointF(13, 55));
+    p.drawLine(QPointF(2, 60), QPointF(10, 60));
+    p.drawLine(QPointF(2, 65), QPointF(14, 65));
+
+    const QRectF ventana(28, 38, 22, 40);
+    pieza(p, ventana.adjusted(-2, -2, 2, 2), 1.5, blanco, 0.8);
+    QLinearGradient azul(ventana.topLeft(), ventana.bottomLeft());
+    azul.setColorAt(0.0, luz(cielo, 0.35));
+    azul.setColorAt(1.0, luz(cielo, 0.75));
+    p.fillRect(ventana, azul);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 220));
+    p.drawEllipse(QPointF(44, 46), 3.5, 3.5);
+    p.setBrush(QColor(120, 190, 110));
+    p.drawEllipse(QRectF(26, 64, 16, 16));
+    p.drawEllipse(QRectF(36, 68, 16, 12));
+    p.fillRect(QRectF(ventana.center().x() - 0.75, ventana.top(), 1.5, ventana.height()), blanco);
+    p.fillRect(QRectF(ventana.left(), ventana.center().y() - 0.75, ventana.width(), 1.5), blanco);
+
+    // Sunlight from the window on the floor.
+    QPolygonF rayo;
+    rayo << QPointF(28, zocalo) << QPointF(50, zocalo) << QPointF(60, alto) << QPointF(26, alto);
+    p.setBrush(QColor(255, 255, 230, 90));
+    p.drawPolygon(rayo);
+
+    // A pupil's desk and chair in the middle of the room.
+    pieza(p, QRectF(20, 130, 22, 4), 1, madera, 0.8);
+    p.setPen(QPen(sombra(QColor(126, 132, 150), 0.1), 1.4));
+    p.drawLine(QPointF(22, 134), QPointF(22, 148));
+    p.drawLine(QPointF(40, 134), QPointF(40, 148));
+    pieza(p, QRectF(12, 130, 4, 9), 1, coral, 0.7);
+    pieza(p, QRectF(12, 138, 9, 3), 1, coral, 0.7);
+    p.drawLine(QPointF(13, 141), QPointF(13, 150));
+    p.drawLine(QPointF(20, 141), QPointF(20, 150));
+}
+
+} // namespace
+
+QImage puerta(int paso)
+{
+    QImage imagen = lienzo(ancho, alto, paredSala);
+    QPainter p(&imagen);
+    preparar(p);
+    const QImage hoja = hojaCerrada();
+    if (paso <= 0) {
+        p.drawImage(0, 0, hoja);
+        return imagen;
+    }
+    sala(p);
+
+    // The free edge of the leaf, turned `giro` degrees into the room.
+    static constexpr qreal giros[pasosPuerta] = {0, 26, 50, 70, 84};
+    const qreal giro = qDegreesToRadians(giros[std::min(paso, pasosPuerta - 1)]);
+    const qreal lado = ancho * std::cos(giro);
+    const qreal z = ancho * std::sin(giro);
+    const QPointF arriba = proyectar({lado, 0}, z);
+    const QPointF abajo = proyectar({lado, alto}, z);
+    const QPolygonF plana({QPointF(0, 0), QPointF(ancho, 0), QPointF(ancho, alto), QPointF(0, alto)});
+    const QPolygonF girada({QPointF(0, 0), arriba, abajo, QPointF(0, alto)});
+
+    // The leaf casts a soft shadow on the floor and wall next to it.
+    QLinearGradient penumbra(arriba.x(), 0, arriba.x() + 14, 0);
+    penumbra.setColorAt(0.0, QColor(90, 60, 30, 70));
+    penumbra.setColorAt(1.0, QColor(90, 60, 30, 0));
+    p.fillRect(QRectF(0, 0, arriba.x() + 14, alto), penumbra);
+
+    QTransform perspectiva;
+    if (QTransform::quadToQuad(plana, girada, perspectiva)) {
+        p.save();
+        p.setTransform(perspectiva);
+        p.drawImage(0, 0, hoja);
+        // Turned away from the corridor's light, the leaf darkens.
+        p.fillRect(QRectF(0, 0, ancho, alto), QColor(40, 20, 10, int(110 * std::sin(giro))));
+        p.restore();
+    }
+    // The hinge side of the doorway, in the leaf's shade.
+    p.fillRect(QRectF(0, 0, 1.5, alto), QColor(90, 60, 30, 90));
+    return imagen;
+}
+
+} // namespace dibujo
