@@ -143,6 +143,7 @@ private slots:
         QCOMPARE(b.Label1->geometry(), QRect(216, 495, 255, 40));
         QCOMPARE(b.ProgressBar1->geometry(), QRect(232, 544, 193, 17));
         QCOMPARE(b.ProgressBar1->value(), 5);
+        QCOMPARE(b.Image2->pixmap().size(), QSize(500, 500));
         b.Avanzar(40);
         QCOMPARE(b.ProgressBar1->value(), 40);
     }
