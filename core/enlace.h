@@ -242,6 +242,9 @@ public:
     TablaValores<uint8_t> CodigoGM1{1, 100};
     TablaValores<uint8_t> CodigoGM2{1, 100};
     bool IntroHelicoptero = false;
+    // The intermediate-cycle screen runs in questionnaire mode (set by the
+    // itineraries screen and the doors that open the intermediate cycles).
+    bool CuestionarioGM = false;
     bool RutaPorTitulo = false;
     bool RutaPorLugar = false;
     bool PantallaCambiada = false;

@@ -1,18 +1,39 @@
 #include "estilo.h"
 
+#include "hintU.h"
 #include "paleta.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 
 namespace norvela {
 
+namespace {
+
+// Fusion, with the program's own delay before a hint shows.
+class EstiloNorvela : public QProxyStyle {
+public:
+    EstiloNorvela() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *opcion, const QWidget *widget,
+                  QStyleHintReturn *respuesta) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return GestorHints::Instancia().PausaHint;
+        return QProxyStyle::styleHint(hint, opcion, widget, respuesta);
+    }
+};
+
+} // namespace
+
 void AplicarEstilo(QApplication &app)
 {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new EstiloNorvela);
+    GestorHints::Instancia().Instalar(app);
     QPalette p = app.style()->standardPalette();
     p.setColor(QPalette::Window, paleta::ColorFondo);
     p.setColor(QPalette::WindowText, paleta::ColorTexto);
@@ -23,7 +44,7 @@ void AplicarEstilo(QApplication &app)
     p.setColor(QPalette::ButtonText, paleta::ColorTitulo);
     p.setColor(QPalette::Highlight, paleta::ColorTitulo);
     p.setColor(QPalette::HighlightedText, paleta::ColorBlanco);
-    p.setColor(QPalette::ToolTipBase, paleta::ColorMarfil);
+    p.setColor(QPalette::ToolTipBase, GestorHints::Instancia().ColorHint);
     p.setColor(QPalette::ToolTipText, Qt::black);
     app.setPalette(p);
     QFont fuente(QStringLiteral("Arial"), 9);

@@ -1,19 +1,104 @@
-// The main menu: the classic home screen, and the main window unless the
-// animated home screen is on.
+// The main menu: a corridor of doors, each labelled with a part of the
+// program. A student walks in and greets; clicking a door plays the door
+// opening and a zoom, then shows the chosen screen. The classic home screen,
+// and the main window unless the animated home screen is on.
 #pragma once
 
 #include "pantalla.h"
 
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+#include <map>
+
+class QFrame;
+class QPushButton;
+
 namespace norvela {
+
+class EtiquetaActiva;
+class EtiquetaSombreada;
+class ModosPantalla;
+class ZoomPuerta;
 
 class Tform0 : public Pantalla {
     Q_OBJECT
 public:
     Tform0(Enlace &enlace, Pantallas &pantallas);
+    ~Tform0() override;
+
+    // Door codes: 1..6 the upper row, 7..11 the lower one (10 unused).
+    static constexpr int kPuertaCarreras = 1, kPuertaCat = 2, kPuertaFpS = 3, kPuertaIti = 4, kPuertaFPM = 5,
+                         kPuertaFPip = 6, kPuertaProfe = 7, kPuertaCuesB = 8, kPuertaCuesE = 9,
+                         kPuertaAsistente = 11;
+
+    QLabel *mosaico;
+    EtiquetaActiva *LabelCarreras, *LabelCat, *LabelFpS, *LabelIti, *LabelFPM, *LabelFPip, *LabelProfe, *LabelCuesB,
+        *LabelCuesE, *LabelConfig, *LabelAsistente;
+    EtiquetaActiva *ImageDejar, *LabelDejar;
+    QLabel *Imagefaraon;
+    EtiquetaSombreada *LabelAno;
+    QLabel *anda;
+    QLabel *Bocadillo1, *LabelBocadillo1, *labelBocadillo2;
+    QFrame *PanelAyuda;
+    QLabel *chica;
+    QLabel *LabelAyu[5];
+    QPushButton *BotRetroce;
+
+    // Image lists: the walking figure, the door opening, and the icons
+    // other screens draw in their lists.
+    QList<QPixmap> ImageList1, ImageListPuerta, ImageListIconos;
+
+    QTimer piloto, TimerPuerta, TimerZoom, TimerTexto, TimerAyuda;
+
+    // Menu state.
+    int MenuElegido = 0;
+    int PuertaX = 0, PuertaY = 0, PuertaArriba = 0;
+    int Fotograma = 0;
+    int Progreso = 0;
+    int W = 0, H = 0;
+    static constexpr int kPasoVertical = 10;
+
+    // Timer handlers, public so the animations can be stepped.
+    void pilotoTimer();
+    void TimerTextoTimer();
+    void TimerPuertaTimer();
+    void TimerZoomTimer();
+    void TimerAyudaTimer();
+
+    void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
+    void LabelDejarClick();
+    void BotRetroceClick();
+    // True while a door is opening: further clicks are ignored.
+    bool AbriendoPuerta() const { return abriendo_; }
+    // Where the zoom draws (empty when it does not).
+    QRect RectanguloZoom() const;
+
+    // Hint texts: a label's hint can be switched off and on again.
+    void PonerHint(QWidget *w, const QString &hint);
+    void ActivarHint(QWidget *w, bool activo);
 
 protected:
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+
+private:
+    void CrearControles();
+    void PonerTextos();
+    void PonerColores();
+    void ConectarPuertas();
+    void RestablecerColores();
+    void AbrirPantallaElegida();
+    EtiquetaActiva *EtiquetaDePuerta(int codigo) const;
+
+    std::map<QWidget *, QString> hints_;
+    std::map<EtiquetaActiva *, int> puertas_;
+    bool abriendo_ = false;
+    bool salir_ = false;
+    ZoomPuerta *zoom_ = nullptr;
+    std::unique_ptr<ModosPantalla> modos_;
 };
 
 } // namespace norvela

@@ -6,4 +6,9 @@ TForm1::TForm1(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantalla
 {
 }
 
+void TForm1::botinformacionClick()
+{
+    // The screen has no views yet: it is already at its start.
+}
+
 } // namespace norvela

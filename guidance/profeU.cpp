@@ -6,4 +6,9 @@ Tprofe::Tprofe(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantalla
 {
 }
 
+void Tprofe::BotCuestioClick()
+{
+    // The questionnaire has no questions yet: nothing to restart.
+}
+
 } // namespace norvela

@@ -9,6 +9,9 @@ class Tprofe : public Pantalla {
     Q_OBJECT
 public:
     Tprofe(Enlace &enlace, Pantallas &pantallas);
+
+    // Prepares the questionnaire for a new run.
+    void BotCuestioClick();
 };
 
 } // namespace norvela

@@ -10,8 +10,8 @@
 
 namespace norvela::pruebas {
 
-const char *const kImagenes[10] = {"chica.bmp", "parte", "heli.bmp", "mapa", "mapac",
-                                   "mapam", "suelo", "marcod", "marcoi", "marcoar"};
+const char *const kImagenes[12] = {"chica.bmp", "parte", "heli.bmp", "mapa",   "mapac",       "mapam",
+                                   "suelo",     "marcod", "marcoi",   "marcoar", "rotulon.bmp", "imagen"};
 
 CarpetaPrueba::CarpetaPrueba(const QString &fixture, bool completa)
 {

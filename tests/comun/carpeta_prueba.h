@@ -14,7 +14,7 @@ namespace norvela::pruebas {
 class CarpetaPrueba {
 public:
     // Copies tests/fixtures/<fixture> into the data folder; with `completa`
-    // also writes the ten pictures and a valid "puntos3".
+    // also writes the pictures and a valid "puntos3".
     explicit CarpetaPrueba(const QString &fixture = QStringLiteral("minima"), bool completa = true);
 
     QString Programa() const { return dir_.path() + '/'; }
@@ -37,7 +37,7 @@ private:
     QTemporaryDir dir_;
 };
 
-// The ten pictures start-up loads.
-extern const char *const kImagenes[10];
+// The ten pictures start-up loads and the main menu's two.
+extern const char *const kImagenes[12];
 
 } // namespace norvela::pruebas

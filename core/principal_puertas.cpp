@@ -1,0 +1,168 @@
+// The doors of the main menu: the door opening, the zoom, and the screen
+// each door leads to.
+#include "principal.h"
+
+#include "asistente.h"
+#include "catU.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "formconsejo.h"
+#include "grados.h"
+#include "inipro.h"
+#include "itinerarios.h"
+#include "medio.h"
+#include "paleta.h"
+#include "pantallas.h"
+#include "profeU.h"
+#include "superior.h"
+#include "zoom_puerta.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace norvela {
+
+void Tform0::AbrirPuerta(EtiquetaActiva *etiqueta, int codigo)
+{
+    // One opening at a time: a second click would restart the door while the
+    // zoom runs and open (or restart) a screen twice.
+    if (abriendo_)
+        return;
+    abriendo_ = true;
+    MenuElegido = codigo;
+    if (enlace.AnimacionIniciada) {
+        // Coming from the animated screen: the screen opens on the first zoom tick.
+        piloto.stop();
+        Progreso = 110;
+        TimerZoom.start();
+        return;
+    }
+    piloto.stop();
+    etiqueta->PonerColorFondo(paleta::ColorFondo);
+    TimerTexto.stop();
+    Bocadillo1->hide();
+    LabelBocadillo1->hide();
+    labelBocadillo2->hide();
+    ActivarHint(etiqueta, false);
+    PuertaX = etiqueta->x() + 4;
+    PuertaY = codigo >= kPuertaProfe ? 510 : 170;
+    Progreso = 0;
+    Fotograma = 0;
+    TimerPuerta.start();
+}
+
+void Tform0::TimerPuertaTimer()
+{
+    LabelBocadillo1->hide();
+    labelBocadillo2->hide();
+    anda->move(PuertaX, PuertaY - kPasoVertical * Progreso);
+    anda->setPixmap(ImageListPuerta.value(Fotograma));
+    anda->show();
+    anda->raise();
+    PuertaArriba = anda->y();
+    ++Progreso;
+    ++Fotograma;
+    if (Fotograma == ImageListPuerta.size()) {
+        TimerPuerta.stop();
+        TimerZoom.start();
+        anda->hide();
+    }
+}
+
+QRect Tform0::RectanguloZoom() const
+{
+    const bool abajo = MenuElegido >= kPuertaProfe;
+    const int columna = abajo ? MenuElegido - 5 : MenuElegido;
+    const int y0 = abajo ? 305 : 0;
+    const int izquierda = (columna - 1) * W - Progreso / 2;
+    const int derecha = (columna - 1) * W + W + Progreso / 2;
+    return QRect(QPoint(izquierda, y0), QPoint(derecha - 1, y0 + H + Progreso - 1));
+}
+
+void Tform0::TimerZoomTimer()
+{
+    if (Progreso < 100) {
+        Progreso += 10;
+        zoom_->Dibujar(enlace.BmpParte, RectanguloZoom(), ImageListPuerta.value(4), QPoint(PuertaX, PuertaArriba));
+        return;
+    }
+    TimerZoom.stop();
+    if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
+        ActivarHint(etiqueta, true);
+    AbrirPantallaElegida();
+    hide();
+    zoom_->hide();
+    abriendo_ = false;
+}
+
+EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
+{
+    for (const auto &[etiqueta, c] : puertas_)
+        if (c == codigo)
+            return etiqueta;
+    return nullptr;
+}
+
+void Tform0::AbrirPantallaElegida()
+{
+    Pantallas &p = pantallas;
+    switch (MenuElegido) {
+    case kPuertaCarreras:
+        p.Form1->botinformacionClick();
+        p.Form1->Mostrar();
+        break;
+    case kPuertaCat:
+        p.FormCat->Mostrar();
+        break;
+    case kPuertaFpS:
+        p.Form8->LabelFP1->show();
+        p.Form8->PanelFP->show();
+        p.Form8->Mostrar();
+        break;
+    case kPuertaIti:
+        p.Form2->Mostrar();
+        p.Form2->BotLOMCE->show();
+        p.Form2->botCuestio->hide();
+        break;
+    case kPuertaFPM:
+        if (enlace.IntroHelicoptero) {
+            enlace.CuestionarioGM = false;
+            p.Form3->heli->start();
+        } else {
+            p.Form3->heli->stop();
+        }
+        p.Form3->Mostrar();
+        break;
+    case kPuertaFPip:
+        enlace.RutaPorTitulo = true;
+        enlace.RutaPorLugar = false;
+        enlace.ContadorAyuda = 0;
+        p.FIniPro->ListSelFp->show();
+        p.FIniPro->BotLug->show();
+        p.FIniPro->BotRetrocederFP->show();
+        p.FIniPro->Mostrar();
+        break;
+    case kPuertaProfe:
+        p.profe->BotCuestioClick();
+        p.profe->Mostrar();
+        break;
+    case kPuertaCuesB:
+        p.FormCon->Mostrar();
+        break;
+    case kPuertaCuesE:
+        p.Form2->Mostrar();
+        p.Form2->BotLOMCE->hide();
+        p.Form2->botCuestio->show();
+        p.Form2->degradeIti->setGeometry(p.Form2->rect());
+        break;
+    case kPuertaAsistente:
+        enlace.DesdeAsistente = true;
+        p.Form5->Mostrar();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace norvela
