@@ -1,0 +1,788 @@
+// Checks of the shipped vocational-training and place files: they load
+// through the program's own loaders, in the order the screens load them,
+// without a message, and they agree with one another.
+#include "ansi.h"
+#include "cargas_columnas.h"
+#include "cargas_listas.h"
+#include "cargas_separadas.h"
+#include "enlace.h"
+#include "errores.h"
+#include "lectura.h"
+#include "mapa_regiones.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace norvela;
+
+namespace {
+
+const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+const char *const kArgumentoIdioma[4] = {"0", "1", "2", "3"};
+const char *const kCarpetas[4] = {"cas/", "catVal/", "galego/", "euskera/"};
+const std::string kCodigosFamilia = "123456789ABCDEFGHIJKLMNOPQ";
+constexpr int kFamilias = 26;
+
+// Trailing blanks off.
+std::string Recortar(const std::string &s)
+{
+    const auto fin = s.find_last_not_of(' ');
+    return fin == std::string::npos ? std::string() : s.substr(0, fin + 1);
+}
+
+// Characters a..b (1-based) of a line, shorter when the line is.
+std::string Cols(const std::string &s, int a, int b)
+{
+    if (static_cast<int>(s.size()) < a)
+        return {};
+    return s.substr(static_cast<size_t>(a - 1), static_cast<size_t>(b - a + 1));
+}
+
+char Car(const std::string &s, int k)
+{
+    return static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
+}
+
+int Numero(const std::string &s)
+{
+    const std::string t = Recortar(s);
+    if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::stoi(t);
+}
+
+// Every FP and place table of one language, loaded as start-up and the FP
+// screens load them: TForm1, TForm8, TForm2, TFIniPro, TCertifica.
+struct DatosFP {
+    explicit DatosFP(int idioma) : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = QDir(kDatos).absoluteFilePath("..");
+        o.argumentos = {"N", kArgumentoIdioma[idioma]};
+        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-usuario";
+        Inicializar(e, o);
+        IniciarCodigosProvincia(e.CodigoProvincia);
+        try {
+            Cargar();
+        } catch (const ErrorDatos &x) {
+            error = x.Mensaje().toStdString();
+        } catch (const std::exception &x) {
+            error = x.what();
+        }
+    }
+
+    void Cargar()
+    {
+        // TForm1.
+        CargarListaTexto(e, e.FicheroIdioma("fp"), e.NombresFPSuperior, e.NumFPSuperior, 60);
+        CargarEncabezados(e, e.FicheroIdioma("fp"), e.EncabezadosFPSuperior, numEncabezadosGS, filaTituloGS, 60);
+        CargarListaTexto(e, e.FicheroIdioma("reqfp"), e.RequisitosFP, numRequisitosFP, 55);
+        CargarBloques26(e, e.FicheroIdioma("asignafp"), e.AsignaturasFPSuperior);
+        CargarLista60(e, e.FicheroIdioma("familias"), e.NombresFamilias, numLineasFamilias);
+        CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, numLugares, 55);
+        CargarWebComunidades(e, e.Fichero("comuint"), e.NumWebComunidades);
+        CargarListaTexto(e, e.Fichero("lu1"), e.Centros1, e.NumCentros1, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu2"), e.Centros2, e.NumCentros2, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu3"), e.Centros3, e.NumCentros3, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu4"), e.Centros4, e.NumCentros4, e.AnchoLista);
+        CargarTablaFPSuperior(e, e.Fichero("datfpsphp"));
+        CargarOfertaGS(e, e.Fichero("datluggsphp"));
+        // TForm8.
+        CargarCodigosSuperior(e, e.Fichero("comarcas"), e.NumComarcas, 20);
+        CargarZonasSuperior(e, e.Fichero("comarcasm"), e.NumZonas, 25);
+        // TForm2: the itineraries data, then the intermediate-cycle tables.
+        CargarListaTexto75(e, e.FicheroIdioma("cuesgm"), cuesgm, numLineasCuesGM, 75);
+        CargarListaTexto(e, e.FicheroIdioma("fp2"), e.NombresFPMedio, e.NumFPMedio, 60);
+        CargarEncabezados(e, e.FicheroIdioma("fp2"), e.EncabezadosFPMedio, numEncabezadosGM, filaTituloGM, 60);
+        CargarBloques26(e, e.FicheroIdioma("asignagm"), e.AsignaturasFPMedio);
+        CargarOfertaGM(e, e.Fichero("datluggmphp"));
+        CargarTablaFPMedio(e, e.Fichero("datfpmphp"));
+        // TFIniPro.
+        CargarOfertaFPB(e, e.Fichero("datlugbasphp"));
+        CargarListaTexto(e, e.FicheroIdioma("fpba"), e.NombresFPBasica, e.NumFPBasica, 60);
+        CargarBloques26(e, e.FicheroIdioma("asignaba"), e.AsignaturasFPBasica);
+        CargarListaTexto(e, e.Fichero("lu2"), centrosFPB2, numCentrosFPB2, e.AnchoLista);
+        // TCertifica.
+        CargarListaTexto(e, e.FicheroIdioma("certifica"), e.NombresCertificados, numCertifica, 60);
+        CargarLista250(e, e.FicheroIdioma("certificah"), e.ExplicacionCertificados, numCertificah);
+        cargado = true;
+    }
+
+    const TablaTexto &Centros(int g) const
+    {
+        const TablaTexto *t[4] = {&e.Centros1, &e.Centros2, &e.Centros3, &e.Centros4};
+        return *t[g - 1];
+    }
+    int NumCentros(int g) const
+    {
+        const int n[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
+        return n[g - 1];
+    }
+    // Index in CodigoProvincia of community c's first province.
+    int Primera(int c) const { return Numero(Cols(e.Lugares[c], 1, 2)); }
+
+    MensajesRegistrados m;
+    Enlace e;
+    std::string error;
+    bool cargado = false;
+    int numEncabezadosGS = 0, numEncabezadosGM = 0, numRequisitosFP = 0, numLineasFamilias = 0, numLugares = 0;
+    int numLineasCuesGM = 0, numCentrosFPB2 = 0, numCertifica = 0, numCertificah = 0;
+    TablaValores<int> filaTituloGS{1, 1100};
+    TablaValores<int> filaTituloGM{1, 1100};
+    TablaTexto cuesgm = L75();
+    TablaTexto centrosFPB2 = L60();
+};
+
+// One title list: its lines, the family of each line (0 for headings and
+// for the arts and sports sections) and the kind of line.
+struct Lista {
+    std::string fichero;
+    std::vector<std::string> lineas;   // 1-based: lineas[0] unused
+    std::vector<int> familia;
+    std::vector<char> tipo;            // 'H' heading, 'T' title of a family, '|' / '!' arts or sports title
+    int encabezados = 0;
+};
+
+Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
+{
+    Lista l;
+    l.fichero = fichero;
+    l.lineas.push_back({});
+    l.familia.push_back(0);
+    l.tipo.push_back(' ');
+    int familia = 0;
+    char seccion = 'T';
+    for (int t = 1; t <= n; ++t) {
+        const std::string s = tabla[t];
+        l.lineas.push_back(s);
+        if (Car(s, 1) == '-') {
+            ++l.encabezados;
+            seccion = (Car(s, 2) == '|' || Car(s, 2) == '!') ? Car(s, 2) : 'T';
+            familia = (seccion == 'T' && l.encabezados <= kFamilias) ? l.encabezados : 0;
+            l.familia.push_back(0);
+            l.tipo.push_back('H');
+        } else {
+            l.familia.push_back(familia);
+            l.tipo.push_back(seccion);
+        }
+    }
+    return l;
+}
+
+std::vector<std::string> LineasDe(const QString &ruta)
+{
+    return LeerLineasObligatorio(ruta);
+}
+
+class DatosFPEntregados : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        for (int i = 0; i < 4; ++i)
+            datos_[i] = new DatosFP(i);
+    }
+    static void TearDownTestSuite()
+    {
+        for (auto *&d : datos_) {
+            delete d;
+            d = nullptr;
+        }
+    }
+    static const DatosFP &D(int i = 0) { return *datos_[i]; }
+    static Lista GS(int i = 0) { return Analizar("fp", D(i).e.NombresFPSuperior, D(i).e.NumFPSuperior); }
+    static Lista GM(int i = 0) { return Analizar("fp2", D(i).e.NombresFPMedio, D(i).e.NumFPMedio); }
+    static Lista FPB(int i = 0) { return Analizar("fpba", D(i).e.NombresFPBasica, D(i).e.NumFPBasica); }
+
+    static DatosFP *datos_[4];
+};
+DatosFP *DatosFPEntregados::datos_[4] = {};
+
+} // namespace
+
+TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
+{
+    for (int i = 0; i < 4; ++i) {
+        const DatosFP &d = D(i);
+        EXPECT_EQ(d.error, "") << kCarpetas[i];
+        EXPECT_TRUE(d.cargado) << kCarpetas[i];
+        EXPECT_FALSE(d.e.ErrorFicheros) << kCarpetas[i];
+        EXPECT_TRUE(d.m.textos.isEmpty()) << kCarpetas[i] << ": " << d.m.textos.join('|').toStdString();
+    }
+    ASSERT_TRUE(D().cargado);
+
+    // Same counts, same heading lines, same codes in every language.
+    for (int i = 1; i < 4; ++i) {
+        const DatosFP &a = D(0), &b = D(i);
+        const std::string c = kCarpetas[i];
+        EXPECT_EQ(b.e.NumFPSuperior, a.e.NumFPSuperior) << c << "fp";
+        EXPECT_EQ(b.e.NumFPMedio, a.e.NumFPMedio) << c << "fp2";
+        EXPECT_EQ(b.e.NumFPBasica, a.e.NumFPBasica) << c << "fpba";
+        EXPECT_EQ(b.numRequisitosFP, a.numRequisitosFP) << c << "reqfp";
+        EXPECT_EQ(b.numLineasFamilias, a.numLineasFamilias) << c << "familias";
+        EXPECT_EQ(b.numLineasCuesGM, a.numLineasCuesGM) << c << "cuesgm";
+        EXPECT_EQ(b.numCertifica, a.numCertifica) << c << "certifica";
+        EXPECT_EQ(b.numCertificah, a.numCertificah) << c << "certificah";
+        struct Par {
+            const char *fichero;
+            const TablaTexto &x, &y;
+            int n, columnas;
+        };
+        for (const Par &p : {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, 1},
+                             Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, 1},
+                             Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, 1},
+                             Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, 1},
+                             Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, 2},
+                             Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, 1},
+                             Par{"certificah", a.e.ExplicacionCertificados, b.e.ExplicacionCertificados,
+                                 a.numCertificah, 6}}) {
+            for (int k = 1; k <= std::min(p.n, 1100); ++k) {
+                if (!p.y.Contiene(k))
+                    break;
+                const std::string f = p.fichero;
+                std::string x, y;
+                if (f == "fp" || f == "fp2" || f == "fpba") {
+                    // Names differ; headings and their section marks do not.
+                    x = Car(p.x[k], 1) == '-' ? Cols(p.x[k], 1, 2) : std::string("t");
+                    y = Car(p.y[k], 1) == '-' ? Cols(p.y[k], 1, 2) : std::string("t");
+                    if (x.size() == 2 && x[1] != '|' && x[1] != '!')
+                        x = "-";
+                    if (y.size() == 2 && y[1] != '|' && y[1] != '!')
+                        y = "-";
+                } else {
+                    int cols = p.columnas;
+                    if (f == "familias")
+                        cols = k >= 30 ? 6 : 1;
+                    if (f == "cuesgm" && k <= 11)
+                        cols = 0;
+                    if (f == "certificah" && k <= 9)
+                        cols = 1;
+                    x = Cols(p.x[k], 1, cols);
+                    y = Cols(p.y[k], 1, cols);
+                }
+                EXPECT_EQ(y, x) << c << p.fichero << " line " << k << " has another code or structure";
+                if (std::string(p.fichero) == "certifica") {
+                    EXPECT_EQ(Car(p.y[k], 2) == '-', Car(p.x[k], 2) == '-') << c << "certifica line " << k;
+                }
+                EXPECT_EQ(Recortar(p.y[k]).empty(), Recortar(p.x[k]).empty())
+                    << c << p.fichero << " line " << k << " empty in one language only";
+            }
+        }
+        for (const char *bloques : {"asignafp", "asignagm", "asignaba"}) {
+            const auto x = LineasDe(kDatos + kCarpetas[0] + bloques);
+            const auto y = LineasDe(kDatos + kCarpetas[i] + bloques);
+            EXPECT_EQ(y.size(), x.size()) << c << bloques;
+            for (size_t k = 0; k < std::min(x.size(), y.size()); ++k)
+                EXPECT_EQ(Recortar(y[k]).empty(), Recortar(x[k]).empty())
+                    << c << bloques << " line " << k + 1 << " empty in one language only";
+        }
+    }
+}
+
+TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
+{
+    ASSERT_TRUE(D().cargado);
+    for (int i = 0; i < 4; ++i) {
+        const DatosFP &d = D(i);
+        const std::string c = kCarpetas[i];
+        // familias: lines 1..26 code + name, 27..29 empty.
+        ASSERT_GE(d.numLineasFamilias, 48) << c << "familias";
+        for (int f = 1; f <= kFamilias; ++f) {
+            EXPECT_EQ(Car(d.e.NombresFamilias[f], 1), kCodigosFamilia[static_cast<size_t>(f - 1)])
+                << c << "familias line " << f;
+            EXPECT_FALSE(Recortar(Cols(d.e.NombresFamilias[f], 2, 60)).empty()) << c << "familias line " << f;
+        }
+        for (int k = 27; k <= 29; ++k)
+            EXPECT_EQ(d.e.NombresFamilias[k], "") << c << "familias line " << k << " must stay empty";
+        EXPECT_EQ(d.e.NombresFamilias[39], "") << c << "familias line 39 must stay empty";
+
+        // The first 26 headings of fp, fp2 and fpba are the families, by name, in order.
+        for (const Lista &l : {GS(i), GM(i), FPB(i)}) {
+            int h = 0;
+            for (size_t t = 1; t < l.lineas.size(); ++t) {
+                if (l.tipo[t] != 'H')
+                    continue;
+                ++h;
+                if (h <= kFamilias) {
+                    EXPECT_EQ(Recortar(Cols(l.lineas[t], 2, 60)), Recortar(Cols(d.e.NombresFamilias[h], 2, 60)))
+                        << c << l.fichero << " line " << t << " is not family " << h;
+                } else {
+                    EXPECT_TRUE(Car(l.lineas[t], 2) == '|' || Car(l.lineas[t], 2) == '!')
+                        << c << l.fichero << " line " << t << ": heading after the 26 families without | or !";
+                }
+            }
+            EXPECT_GE(h, kFamilias) << c << l.fichero;
+            EXPECT_EQ(Car(l.lineas[1], 1), '-') << c << l.fichero << " line 1 must be a heading";
+        }
+        EXPECT_EQ(FPB(i).encabezados, kFamilias) << c << "fpba";
+        EXPECT_EQ(d.numEncabezadosGS, GS(i).encabezados) << c << "fp";
+        EXPECT_EQ(d.numEncabezadosGM, GM(i).encabezados) << c << "fp2";
+        // The sports heading, when there is one, is the last heading of fp and fp2.
+        for (const Lista &l : {GS(i), GM(i)}) {
+            int ultimo = 0;
+            for (size_t t = 1; t < l.lineas.size(); ++t)
+                if (l.tipo[t] == 'H')
+                    ultimo = static_cast<int>(t);
+            for (size_t t = 1; t < l.lineas.size(); ++t)
+                if (l.tipo[t] == 'H' && Car(l.lineas[t], 2) == '!') {
+                    EXPECT_EQ(static_cast<int>(t), ultimo) << c << l.fichero << " line " << t;
+                }
+        }
+    }
+
+    // The numeric tables carry the same family as the title's heading.
+    const Lista gs = GS(), gm = GM();
+    for (size_t t = 1; t < gs.lineas.size(); ++t)
+        EXPECT_EQ(D().e.TablaFPSuperior.En(static_cast<int>(t), 24), gs.familia[t]) << "datfpsphp line " << t;
+    for (size_t t = 1; t < gm.lineas.size(); ++t)
+        EXPECT_EQ(D().e.TablaFPMedio.En(static_cast<int>(t), 4), gm.familia[t]) << "datfpmphp line " << t;
+
+    // fami_estad.txt: line f = family f, two decimals in columns 1-5 and 6-10.
+    const auto estad = LineasDe(kDatos + "fami_estad.txt");
+    ASSERT_EQ(estad.size(), static_cast<size_t>(kFamilias)) << "fami_estad.txt";
+    double estudios = 0, empleo = 0;
+    for (size_t f = 0; f < estad.size(); ++f) {
+        const std::string &s = estad[f];
+        EXPECT_NE(Car(s, 1), ' ') << "fami_estad.txt line " << f + 1 << " starts with a blank";
+        bool ok1 = false, ok2 = false;
+        const double a = QString::fromLatin1(Cols(s, 1, 5).c_str()).trimmed().toDouble(&ok1);
+        const double b = QString::fromLatin1(Cols(s, 6, 10).c_str()).trimmed().toDouble(&ok2);
+        EXPECT_TRUE(ok1 && ok2) << "fami_estad.txt line " << f + 1 << ": " << s;
+        EXPECT_TRUE(a >= 0 && a <= 100 && b >= 0 && b <= 100) << "fami_estad.txt line " << f + 1;
+        estudios += a;
+        empleo += b;
+    }
+    EXPECT_NEAR(estudios, 100.0, 0.5) << "fami_estad.txt studies";
+    EXPECT_NEAR(empleo, 100.0, 0.5) << "fami_estad.txt jobs";
+}
+
+TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
+{
+    ASSERT_TRUE(D().cargado);
+    const DatosFP &d = D();
+    struct Nivel {
+        Lista l;
+        const char *bloques;
+        const TablaBloques &asignaturas;
+    };
+    for (int i = 0; i < 4; ++i) {
+        const DatosFP &di = D(i);
+        for (const Nivel &n : {Nivel{GS(i), "asignafp", di.e.AsignaturasFPSuperior},
+                               Nivel{GM(i), "asignagm", di.e.AsignaturasFPMedio},
+                               Nivel{FPB(i), "asignaba", di.e.AsignaturasFPBasica}}) {
+            const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
+            EXPECT_LE(lineas, 200) << kCarpetas[i] << n.l.fichero << ": more lines than usable";
+            const auto bloques = LineasDe(kDatos + kCarpetas[i] + n.bloques);
+            EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas)
+                << kCarpetas[i] << n.bloques << ": fewer blocks than " << n.l.fichero << " lines";
+            EXPECT_EQ(bloques.size() % 26, 0u) << kCarpetas[i] << n.bloques;
+            for (int t = 1; t <= lineas; ++t) {
+                if (n.l.tipo[static_cast<size_t>(t)] == 'H')
+                    continue;
+                for (int k = 1; k <= 6; ++k)
+                    EXPECT_FALSE(Recortar(n.asignaturas.En(t, k)).empty())
+                        << kCarpetas[i] << n.bloques << " block " << t << " line " << k << " is empty";
+                // Block line 0 names its title.
+                EXPECT_EQ(Recortar(bloques[static_cast<size_t>(26 * (t - 1))]), Recortar(n.l.lineas[static_cast<size_t>(t)]))
+                    << kCarpetas[i] << n.bloques << " block " << t << " belongs to another line";
+            }
+        }
+    }
+
+    // datfpsphp: one row per fp line, heading rows empty, requirement lines in reqfp.
+    const Lista gs = GS();
+    EXPECT_EQ(static_cast<int>(LineasDe(kDatos + "datfpsphp").size()), d.e.NumFPSuperior) << "datfpsphp";
+    for (int t = 1; t <= d.e.NumFPSuperior; ++t) {
+        int requisitos = 0;
+        for (int f = 1; f <= 24; ++f) {
+            const int v = d.e.TablaFPSuperior.En(t, f);
+            if (gs.tipo[static_cast<size_t>(t)] == 'H') {
+                EXPECT_EQ(v, 0) << "datfpsphp line " << t << " field " << f << " on a heading";
+            }
+            if (f >= 5 && f <= 17) {
+                EXPECT_TRUE(v >= 0 && v <= d.numRequisitosFP) << "datfpsphp line " << t << " field " << f << ": " << v;
+                requisitos += v > 0;
+            }
+        }
+        if (gs.tipo[static_cast<size_t>(t)] != 'H') {
+            EXPECT_GT(requisitos, 0) << "datfpsphp line " << t << " has no requirement line";
+        }
+    }
+
+    // cuesgm: 11 options, then question lines with two digit codes.
+    const int numCues = d.numLineasCuesGM - 11;
+    ASSERT_GT(numCues, 0) << "cuesgm";
+    EXPECT_LE(numCues, 100) << "cuesgm";
+    for (int j = 1; j <= numCues; ++j) {
+        const std::string &s = d.cuesgm[11 + j];
+        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 1))) && std::isdigit(static_cast<unsigned char>(Car(s, 2))))
+            << "cuesgm line " << 11 + j;
+        EXPECT_LE(Recortar(s).size(), 72u) << "cuesgm line " << 11 + j;
+    }
+    // datfpmphp: headings empty, question lines in cuesgm, every title reachable.
+    const Lista gm = GM();
+    EXPECT_EQ(static_cast<int>(LineasDe(kDatos + "datfpmphp").size()), d.e.NumFPMedio) << "datfpmphp";
+    for (int t = 1; t <= d.e.NumFPMedio; ++t) {
+        int preguntas = 0;
+        for (int f = 1; f <= 7; ++f) {
+            const int v = d.e.TablaFPMedio.En(t, f);
+            if (gm.tipo[static_cast<size_t>(t)] == 'H') {
+                EXPECT_EQ(v, 0) << "datfpmphp line " << t << " field " << f << " on a heading";
+            }
+            if (f >= 5) {
+                EXPECT_TRUE(v >= 0 && v <= numCues) << "datfpmphp line " << t << " field " << f << ": " << v;
+                preguntas += v > 0;
+            }
+        }
+        if (gm.tipo[static_cast<size_t>(t)] != 'H') {
+            EXPECT_GT(preguntas, 0) << "datfpmphp line " << t << " is reached by no question";
+        }
+    }
+
+    // fpba: family 26 has exactly one title, the last line of the file.
+    const Lista ba = FPB();
+    int ultimoEncabezado = 0;
+    for (size_t t = 1; t < ba.lineas.size(); ++t)
+        if (ba.tipo[t] == 'H')
+            ultimoEncabezado = static_cast<int>(t);
+    EXPECT_EQ(d.e.NumFPBasica - ultimoEncabezado, 1) << "fpba: the last family must have exactly one title";
+    for (int f = 1; f <= 255 && f <= d.e.NumFPBasica; ++f)
+        if (ba.tipo[static_cast<size_t>(f)] == 'H') {
+            EXPECT_LE(f, 255) << "fpba line " << f;
+        }
+}
+
+TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
+{
+    ASSERT_TRUE(D().cargado);
+    for (int i = 0; i < 4; ++i) {
+        const DatosFP &d = D(i);
+        const std::string c = kCarpetas[i];
+        std::set<int> gsgm, fpb;
+        for (int linea = 30; linea <= 48; ++linea) {
+            if (linea == 39)
+                continue;
+            const std::string &s = d.e.NombresFamilias[linea];
+            bool cero = false;
+            for (int k = 0; k < 3; ++k) {
+                const int f = Numero(Cols(s, 1 + 2 * k, 2 + 2 * k));
+                EXPECT_TRUE(f >= 0 && f <= kFamilias) << c << "familias line " << linea << ": " << s;
+                if (f == 0)
+                    cero = true;
+                else
+                    EXPECT_FALSE(cero) << c << "familias line " << linea << ": a family after 00";
+                if (f > 0)
+                    (linea < 39 ? gsgm : fpb).insert(f);
+            }
+            EXPECT_FALSE(QString::fromLatin1(Cols(s, 7, 60).c_str()).trimmed().isEmpty())
+                << c << "familias line " << linea << " has no caption";
+        }
+        // Every family with a higher or intermediate title is in a group
+        // (the arts and sports sections join groups 6 and 1 by themselves).
+        const Lista gs = GS(i), gm = GM(i), ba = FPB(i);
+        for (const Lista *l : {&gs, &gm})
+            for (size_t t = 1; t < l->lineas.size(); ++t)
+                if (l->familia[t] > 0) {
+                    EXPECT_TRUE(gsgm.count(l->familia[t])) << c << l->fichero << " line " << t << ": family "
+                                                           << l->familia[t] << " in no group of familias 30..38";
+                }
+        for (size_t t = 1; t < ba.lineas.size(); ++t)
+            if (ba.familia[t] > 0) {
+                EXPECT_TRUE(fpb.count(ba.familia[t])) << c << "fpba line " << t << ": family " << ba.familia[t]
+                                                      << " in no group of familias 40..48";
+            }
+    }
+}
+
+TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
+{
+    ASSERT_TRUE(D().cargado);
+    const DatosFP &d = D();
+    ASSERT_GE(d.numLugares, kNumComunidades) << "comunida";
+    EXPECT_EQ(d.Primera(1), 1) << "comunida line 1";
+    std::map<int, int> registros;   // community -> province records
+    int anterior = 0;
+    for (int k = kNumComunidades + 1; k <= d.numLugares; ++k) {
+        const int c = Numero(Cols(d.e.Lugares[k], 1, 2));
+        EXPECT_TRUE(c >= 1 && c <= kNumComunidades) << "comunida line " << k;
+        EXPECT_GE(c, anterior) << "comunida line " << k << ": provinces not grouped by community";
+        anterior = c;
+        ++registros[c];
+    }
+    // In-use province entries: first(c) .. first(c) + max(records, 1) - 1.
+    std::map<std::string, int> enUso;   // province code -> community
+    for (int c = 1; c <= kNumComunidades; ++c) {
+        const int primera = d.Primera(c);
+        const int siguiente = c < kNumComunidades ? d.Primera(c + 1) : 65;
+        const int capacidad = c < kNumComunidades ? siguiente - primera : 1;
+        ASSERT_TRUE(primera >= 1 && primera <= 64) << "comunida line " << c;
+        EXPECT_LT(primera, siguiente) << "comunida line " << c;
+        const int n = std::max(registros[c], 1);
+        EXPECT_LE(n, capacidad) << "comunida: community " << c << " has more provinces than entries";
+        std::set<char> grupos;
+        for (int k = 0; k < n; ++k) {
+            const std::string codigo = d.e.CodigoProvincia[primera + k];
+            grupos.insert(codigo[0]);
+            enUso[codigo] = c;
+        }
+        EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
+        EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
+    }
+    EXPECT_GE(registros[9], 2) << "comunida: Cataluña needs two province records";
+    EXPECT_GE(registros[13], 2) << "comunida: Madrid needs two province records";
+    EXPECT_EQ(d.e.NumWebComunidades, kNumComunidades) << "comuint";
+
+    // Every centre line is in an in-use province of its group, and the
+    // localities of a province are contiguous for both locality widths.
+    const std::set<std::string> largosGS = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
+    const std::set<std::string> largosFPB = {"1J", "2G", "3G", "3E", "41", "45", "4A"};
+    int total = 0;
+    for (int g = 1; g <= 4; ++g) {
+        const std::string fichero = "lu" + std::to_string(g);
+        const TablaTexto &centros = d.Centros(g);
+        EXPECT_LE(d.NumCentros(g), 1100) << fichero;
+        total += d.NumCentros(g);
+        for (const auto *largos : {&largosGS, &largosFPB}) {
+            std::map<std::string, std::set<std::string>> vistas;   // province -> localities closed
+            std::map<std::string, std::string> actual;
+            for (int i = 1; i <= d.NumCentros(g); ++i) {
+                const std::string &s = centros[i];
+                const std::string codigo = std::to_string(g) + Car(s, 1);
+                EXPECT_TRUE(enUso.count(codigo)) << fichero << " line " << i << ": province " << codigo << " not in use";
+                EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 46)))) << fichero << " line " << i;
+                const std::string clave = Cols(s, 2, largos->count(codigo) ? 36 : 18);
+                if (actual[codigo] != clave) {
+                    if (!actual[codigo].empty())
+                        vistas[codigo].insert(actual[codigo]);
+                    EXPECT_FALSE(vistas[codigo].count(clave))
+                        << fichero << " line " << i << ": locality \"" << clave << "\" is split";
+                    actual[codigo] = clave;
+                }
+            }
+        }
+    }
+    EXPECT_GE(total, 600) << "centres";
+    // The FPB copy of lu2 is the same file.
+    EXPECT_EQ(d.numCentrosFPB2, d.e.NumCentros2) << "lu2";
+}
+
+TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
+{
+    ASSERT_TRUE(D().cargado);
+    const DatosFP &d = D();
+    // The maps' own numbering.
+    const QString regiones = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../tools/mapas/regiones.txt";
+    std::map<int, std::string> comarca, zona;
+    QFile fichero(regiones);
+    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly | QIODevice::Text)) << regiones.toStdString();
+    // UTF-8 there, Windows-1252 in the data folder.
+    for (const QString &linea : QString::fromUtf8(fichero.readAll()).split('\n')) {
+        const std::string s = HaciaAnsi(linea);
+        if (s.size() < 6 || s[1] != ' ' || (s[0] != 'C' && s[0] != 'M'))
+            continue;
+        (s[0] == 'C' ? comarca : zona)[Numero(s.substr(2, 2))] = s.substr(5);
+    }
+    ASSERT_EQ(comarca.size(), 41u) << regiones.toStdString();
+    ASSERT_EQ(zona.size(), 28u) << regiones.toStdString();
+    ASSERT_EQ(comarca[37], std::string("Barcelon\xE8s"));
+
+    // comarcas: 41 districts by the maps' numbers and names, then Barcelonès' sub-districts.
+    const auto lineasComarcas = LineasDe(kDatos + "comarcas");
+    ASSERT_GE(lineasComarcas.size(), 47u) << "comarcas";
+    std::set<std::string> codigosComarca, codigosVistos;
+    for (int k = 1; k <= 41; ++k) {
+        const std::string &s = lineasComarcas[static_cast<size_t>(k - 1)];
+        const int r = Numero(Cols(s, 3, 4));
+        EXPECT_TRUE(r >= 1 && r <= 41) << "comarcas line " << k;
+        EXPECT_EQ(Recortar(d.e.NombresComarcas[r]), comarca[r]) << "comarcas line " << k << ": name of region " << r;
+        EXPECT_EQ(d.e.CodigosComarcas[r], Cols(s, 1, 2)) << "comarcas line " << k;
+        EXPECT_TRUE(codigosVistos.insert(Cols(s, 1, 2)).second) << "comarcas line " << k << ": code used twice";
+        if (r != 37)
+            codigosComarca.insert(Cols(s, 1, 2));
+    }
+    EXPECT_LE(d.e.NumComarcas, 60) << "comarcas";
+    for (int k = 42; k <= d.e.NumComarcas; ++k) {
+        if (k == 46)
+            continue;   // the separator of listBarcelona, never clickable
+        EXPECT_TRUE(codigosVistos.insert(d.e.CodigosComarcas[k]).second) << "comarcas line " << k << ": code used twice";
+        codigosComarca.insert(d.e.CodigosComarcas[k]);
+    }
+
+    // lu4: Catalan lines last, each with a district code of comarcas; every district has a centre.
+    std::map<std::string, int> centrosPorComarca;
+    bool catalan = false;
+    for (int i = 1; i <= d.e.NumCentros4; ++i) {
+        const std::string &s = d.e.Centros4[i];
+        char p = Car(s, 1);
+        if (p == 'A')
+            p = '5';
+        catalan = catalan || p == '5';
+        if (!catalan) {
+            EXPECT_EQ(Car(s, 45), ' ') << "lu4 line " << i << ": district letter before the Catalan block";
+            continue;
+        }
+        EXPECT_TRUE(p >= '5' && p <= '9') << "lu4 line " << i << ": a non-Catalan line inside the Catalan block";
+        const std::string codigo = std::string(1, p) + Car(s, 45);
+        EXPECT_TRUE(codigosComarca.count(codigo)) << "lu4 line " << i << ": district code " << codigo << " not in comarcas";
+        ++centrosPorComarca[codigo];
+    }
+    for (const std::string &c : codigosComarca)
+        EXPECT_GT(centrosPorComarca[c], 0) << "comarcas: district " << c << " has no centre in lu4";
+
+    // comarcasm: zones 1..28 by the maps' numbers; the first line of each carries its name.
+    std::set<std::string> codigosZona;
+    for (int z = 1; z <= 28; ++z) {
+        const int primera = d.e.LineasDeZona.En(z, 1);
+        ASSERT_GT(primera, 0) << "comarcasm: zone " << z << " has no line";
+        EXPECT_EQ(Recortar(d.e.NombresZonas[primera]), zona[z]) << "comarcasm line " << primera;
+        EXPECT_TRUE(codigosZona.insert(d.e.CodigosZonas[primera]).second) << "comarcasm line " << primera << ": code used twice";
+        for (int k = 2; k <= 3; ++k) {
+            const int otra = d.e.LineasDeZona.En(z, k);
+            if (otra > 0) {
+                EXPECT_EQ(d.e.CodigosZonas[otra], d.e.CodigosZonas[primera]) << "comarcasm line " << otra;
+            }
+        }
+    }
+
+    // lu2: the Madrid block starts with an "8" line and ends before the first "D" line.
+    int primeraMadrid = 0, primeraD = 0;
+    for (int i = 1; i <= d.e.NumCentros2; ++i) {
+        const char p = Car(d.e.Centros2[i], 1);
+        if (!primeraMadrid && (p == '8' || p == 'H'))
+            primeraMadrid = i;
+        if (!primeraD && p == 'D')
+            primeraD = i;
+    }
+    ASSERT_GT(primeraMadrid, 0) << "lu2: no Madrid line";
+    EXPECT_EQ(Car(d.e.Centros2[primeraMadrid], 1), '8') << "lu2 line " << primeraMadrid;
+    ASSERT_GT(primeraD, primeraMadrid) << "lu2: a \"D\" line must follow the Madrid block";
+    const std::string madrid = "8H9AB";
+    std::map<std::string, int> centrosPorZona;
+    for (int i = 1; i <= d.e.NumCentros2; ++i) {
+        const std::string &s = d.e.Centros2[i];
+        const char p = Car(s, 1);
+        const bool dentro = i >= primeraMadrid && i < primeraD;
+        EXPECT_EQ(dentro, madrid.find(p) != std::string::npos) << "lu2 line " << i << ": Madrid lines must be together";
+        if (!dentro) {
+            EXPECT_EQ(Car(s, 45), ' ') << "lu2 line " << i << ": zone letter outside the Madrid block";
+            continue;
+        }
+        const std::string codigo = std::string(1, p == 'H' ? '8' : p) + Car(s, 45);
+        EXPECT_TRUE(codigosZona.count(codigo)) << "lu2 line " << i << ": zone code " << codigo << " not in comarcasm";
+        ++centrosPorZona[codigo];
+    }
+    for (const std::string &c : codigosZona)
+        EXPECT_GT(centrosPorZona[c], 0) << "comarcasm: zone " << c << " has no centre in lu2";
+
+    // The region maps use exactly those numbers.
+    std::set<int> enMapaC, enMapaM;
+    for (int x = 1; x <= d.e.MapaRegionesC.Ancho(); ++x)
+        for (int y = 1; y <= d.e.MapaRegionesC.Alto(); ++y) {
+            if (const int v = d.e.MapaRegionesC.Valor(x, y))
+                enMapaC.insert(v);
+            if (const int v = d.e.MapaRegionesM.Valor(x, y))
+                enMapaM.insert(v);
+        }
+    EXPECT_EQ(enMapaC.size(), 41u);
+    EXPECT_EQ(enMapaM.size(), 28u);
+}
+
+TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
+{
+    ASSERT_TRUE(D().cargado);
+    const DatosFP &d = D();
+    const int centros = d.e.NumCentros1 + d.e.NumCentros2 + d.e.NumCentros3 + d.e.NumCentros4;
+    struct Oferta {
+        const char *fichero;
+        const std::array<TablaEnteros, 4> &tabla;
+        Lista lista;
+    };
+    for (const Oferta &o : {Oferta{"datluggsphp", d.e.OfertaGS, GS()}, Oferta{"datluggmphp", d.e.OfertaGM, GM()},
+                            Oferta{"datlugbasphp", d.e.OfertaFPB, FPB()}}) {
+        EXPECT_EQ(static_cast<int>(LineasDe(kDatos + o.fichero).size()), centros)
+            << o.fichero << ": one line per centre of lu1..lu4";
+        std::set<int> ofrecidos;
+        int linea = 0;
+        for (int g = 1; g <= 4; ++g)
+            for (int i = 1; i <= d.NumCentros(g); ++i) {
+                ++linea;
+                const auto &t = o.tabla[static_cast<size_t>(g - 1)];
+                const int n = t.En(i, 0);
+                EXPECT_TRUE(n >= 0 && n <= 25) << o.fichero << " line " << linea;
+                for (int j = 1; j <= n; ++j) {
+                    const int titulo = t.En(i, j);
+                    const int ultimo = static_cast<int>(o.lista.lineas.size()) - 1;
+                    ASSERT_TRUE(titulo >= 1 && titulo <= ultimo) << o.fichero << " line " << linea << ": " << titulo;
+                    EXPECT_NE(o.lista.tipo[static_cast<size_t>(titulo)], 'H')
+                        << o.fichero << " line " << linea << ": title " << titulo << " is a heading of " << o.lista.fichero;
+                    ofrecidos.insert(titulo);
+                }
+            }
+        for (size_t t = 1; t < o.lista.lineas.size(); ++t)
+            if (o.lista.tipo[t] != 'H') {
+                EXPECT_TRUE(ofrecidos.count(static_cast<int>(t))) << o.lista.fichero << " line " << t << " is offered nowhere";
+            }
+    }
+}
+
+TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
+{
+    ASSERT_TRUE(D().cargado);
+    for (int i = 0; i < 4; ++i) {
+        const DatosFP &d = D(i);
+        const std::string c = kCarpetas[i];
+        EXPECT_EQ(d.numCertificah, d.numCertifica) << c << "certificah: one line per certifica line";
+        EXPECT_LE(d.numCertificah, 250) << c << "certificah";
+        // Groups: each family letter once among lines 1..9.
+        std::map<char, int> letras;
+        for (int k = 1; k <= 9; ++k) {
+            for (char x : Recortar(Cols(d.e.NombresCertificados[k], 1, 8))) {
+                EXPECT_NE(kCodigosFamilia.find(x), std::string::npos) << c << "certifica line " << k << ": letter " << x;
+                ++letras[x];
+            }
+            EXPECT_FALSE(Recortar(Cols(d.e.NombresCertificados[k], 9, 60)).empty()) << c << "certifica line " << k;
+        }
+        for (char x : kCodigosFamilia)
+            EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
+        // Requirement headings and their codes.
+        std::set<char> codigos;
+        for (int k = 1; k <= 9; ++k) {
+            const std::string &s = d.e.ExplicacionCertificados[k];
+            EXPECT_TRUE(codigos.insert(Car(s, 1)).second) << c << "certificah line " << k << ": code twice";
+            EXPECT_LE(Recortar(s).size(), 29u) << c << "certificah line " << k;
+        }
+        // Sub-groups right before their certificates, at most 15 each.
+        std::set<char> subgrupos;
+        char actual = 0;
+        int enSubgrupo = 0, certificados = 0;
+        for (int k = 10; k <= d.numCertifica; ++k) {
+            const std::string &s = d.e.NombresCertificados[k];
+            const std::string &h = d.e.ExplicacionCertificados[k];
+            if (Car(s, 2) == '-') {
+                EXPECT_TRUE(subgrupos.insert(Car(s, 1)).second) << c << "certifica line " << k << ": sub-group twice";
+                actual = Car(s, 1);
+                enSubgrupo = 0;
+                continue;
+            }
+            ++certificados;
+            EXPECT_EQ(Car(s, 1), actual) << c << "certifica line " << k << ": certificate outside its sub-group";
+            EXPECT_LE(++enSubgrupo, 15) << c << "certifica line " << k << ": more than 15 in a sub-group";
+            for (int j = 1; j <= 3; ++j)
+                if (Car(h, j) != ' ') {
+                    EXPECT_TRUE(codigos.count(Car(h, j))) << c << "certificah line " << k << ": unknown code " << Car(h, j);
+                }
+            const int horas = Numero(Cols(h, 4, 6));
+            EXPECT_GT(horas, 0) << c << "certificah line " << k << ": hours";
+            EXPECT_FALSE(Recortar(Cols(h, 8, 90)).empty()) << c << "certificah line " << k << ": no description";
+        }
+        EXPECT_EQ(subgrupos.size(), static_cast<size_t>(kFamilias)) << c << "certifica sub-groups";
+        EXPECT_GE(certificados, 150) << c << "certifica";
+    }
+}
