@@ -47,6 +47,8 @@ void AplicarEstilo(QApplication &app)
     p.setColor(QPalette::ToolTipBase, GestorHints::Instancia().ColorHint);
     p.setColor(QPalette::ToolTipText, Qt::black);
     app.setPalette(p);
+    // The settings panel's rounded hand-written look, with a free font.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont fuente(QStringLiteral("Arial"), 9);
     app.setFont(fuente);
 }

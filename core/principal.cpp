@@ -197,6 +197,8 @@ void Tform0::CrearControles()
     BotRetroce->setGeometry(592, 296, 129, 33);
     BotRetroce->setCursor(Qt::PointingHandCursor);
 
+    CrearPanelConfiguracion();
+
     zoom_ = new ZoomPuerta(this);
     zoom_->setGeometry(rect());
     zoom_->hide();
@@ -265,6 +267,9 @@ void Tform0::PonerColores()
     for (EtiquetaActiva *e : {LabelCarreras, LabelCat, LabelFpS, LabelIti, LabelFPM, LabelFPip, LabelProfe, LabelCuesB,
                               LabelCuesE, LabelConfig, LabelAsistente})
         AjustarAlTexto(e);
+    // The sign's text stays centred on the sign however long it is.
+    AjustarAlTexto(LabelDejar);
+    LabelDejar->move(ImageDejar->geometry().center().x() - LabelDejar->width() / 2, LabelDejar->y());
 }
 
 void Tform0::ConectarPuertas()
@@ -290,6 +295,7 @@ void Tform0::ConectarPuertas()
     connect(ImageDejar, &EtiquetaActiva::soltado, this, &Tform0::LabelDejarClick);
     connect(LabelDejar, &EtiquetaActiva::movido, this, [this] { LabelDejar->PonerColorTexto(QColor(255, 255, 0)); });
     connect(BotRetroce, &QPushButton::clicked, this, &Tform0::BotRetroceClick);
+    connect(LabelConfig, &EtiquetaActiva::clic, this, &Tform0::LabelConfigClick);
 }
 
 void Tform0::RestablecerColores()

@@ -14,12 +14,14 @@
 
 class QFrame;
 class QPushButton;
+class QRadioButton;
 
 namespace norvela {
 
 class EtiquetaActiva;
 class EtiquetaSombreada;
 class ModosPantalla;
+class TEffectsPanel;
 class ZoomPuerta;
 
 class Tform0 : public Pantalla {
@@ -45,6 +47,18 @@ public:
     QLabel *chica;
     QLabel *LabelAyu[5];
     QPushButton *BotRetroce;
+
+    // Settings panel: interface language and animated home screen.
+    TEffectsPanel *panelConfigu;
+    QFrame *PanelCofiIdioma, *PanelCofigu2;
+    QLabel *Labelidioma, *LabelIdiomaSel, *LabelAnimacion, *LabelSINO, *LabelReiniciar;
+    QRadioButton *cas, *cat, *gal, *eus, *si, *no;
+    QPushButton *ButtonGrabar, *ButtonRetroConf;
+    void LabelConfigClick();
+    void casClick();
+    void siClick();
+    void ButtonGrabarClick();
+    void ButtonRetroConfClick();
 
     // Image lists: the walking figure, the door opening, and the icons
     // other screens draw in their lists.
@@ -86,6 +100,7 @@ protected:
 
 private:
     void CrearControles();
+    void CrearPanelConfiguracion();
     void PonerTextos();
     void PonerColores();
     void ConectarPuertas();

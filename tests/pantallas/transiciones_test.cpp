@@ -1,0 +1,346 @@
+// The transition effects, the show/hide routines every screen uses, and the
+// main menu's settings panel.
+#include "arranque.h"
+#include "carpeta_prueba.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "panel_efectos.h"
+#include "principal.h"
+#include "transiciones.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace norvela;
+using norvela::pruebas::CarpetaPrueba;
+
+namespace {
+
+QImage Lleno(const QColor &color)
+{
+    QImage im(100, 80, QImage::Format_ARGB32_Premultiplied);
+    im.fill(color);
+    return im;
+}
+
+// An effect that records what it is asked to do and in which state the
+// control was at each step.
+class EfectoGrabador : public TTransitionEffect {
+public:
+    QWidget *vigilado = nullptr;
+    QStringList pasos;
+    bool fallar = false;
+    bool preparado = false;
+
+    void Prepare(QWidget *, const QRect &) override
+    {
+        pasos << QStringLiteral("prepare:%1").arg(vigilado->isVisible() ? "visible" : "hidden");
+        preparado = true;
+    }
+    void Execute() override
+    {
+        pasos << QStringLiteral("execute:%1").arg(vigilado->isVisible() ? "visible" : "hidden");
+        if (fallar)
+            throw std::runtime_error("device lost");
+    }
+    void UnPrepare() override
+    {
+        pasos << QStringLiteral("unprepare");
+        preparado = false;
+    }
+    bool Prepared() const override { return preparado; }
+    QImage Componer(const QImage &antes, const QImage &, double) const override { return antes; }
+};
+
+QByteArray Contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PruebaTransiciones : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rollFramesRevealTheNewLook()
+    {
+        TRollTransition abajo;
+        const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
+        const QImage mitad = abajo.Componer(antes, despues, 0.5);
+        QCOMPARE(mitad.pixelColor(50, 10), QColor(Qt::blue));   // top: the new look
+        QCOMPARE(mitad.pixelColor(50, 70), QColor(Qt::red));    // bottom: still the old
+        QCOMPARE(abajo.Componer(antes, despues, 0.0).pixelColor(50, 0), QColor(Qt::red));
+        QCOMPARE(abajo.Componer(antes, despues, 1.0).pixelColor(50, 79), QColor(Qt::blue));
+
+        TRollTransition arriba;
+        arriba.Direction = TTransitionDirection::tedUp;
+        const QImage subiendo = arriba.Componer(antes, despues, 0.25);
+        QCOMPARE(subiendo.pixelColor(50, 75), QColor(Qt::blue));
+        QCOMPARE(subiendo.pixelColor(50, 40), QColor(Qt::red));
+    }
+
+    void radialFramesGrowFromTheCentre()
+    {
+        TRadialTransition radial;
+        const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
+        const QImage mitad = radial.Componer(antes, despues, 0.5);
+        QCOMPARE(mitad.pixelColor(50, 40), QColor(Qt::blue));
+        QCOMPARE(mitad.pixelColor(0, 0), QColor(Qt::red));
+        // The edge is soft: some pixel between centre and corner is a mix.
+        bool mezcla = false;
+        for (int x = 50; x < 100; ++x) {
+            const QColor c = mitad.pixelColor(x, 40);
+            mezcla = mezcla || (c.red() > 0 && c.blue() > 0);
+        }
+        QVERIFY(mezcla);
+        const QImage fin = radial.Componer(antes, despues, 1.0);
+        QCOMPARE(fin.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(fin.pixelColor(99, 79), QColor(Qt::blue));
+    }
+
+    void effectsPanelPaintsItsOwnBackground()
+    {
+        QWidget fondo;
+        fondo.resize(60, 60);
+        QPalette p = fondo.palette();
+        p.setColor(QPalette::Window, Qt::red);
+        fondo.setPalette(p);
+        fondo.setAutoFillBackground(true);
+        TEffectsPanel panel(&fondo);
+        panel.setFrameShape(QFrame::NoFrame);
+        panel.setGeometry(10, 10, 40, 40);
+        panel.PonerColor(Qt::blue);
+        QCOMPARE(fondo.grab().toImage().pixelColor(30, 30), QColor(Qt::blue));
+        panel.PonerTranslucencia(128);
+        const QColor mezcla = fondo.grab().toImage().pixelColor(30, 30);
+        QVERIFY(mezcla.red() > 100 && mezcla.blue() > 100);
+    }
+
+    void showHideProtocol()
+    {
+        Programa();
+        TForm1 &form1 = *arranque->pantallas.Form1;
+        QWidget ventana;
+        ventana.resize(200, 200);
+        auto *panel = new QLabel(QStringLiteral("panel"), &ventana);
+        panel->setGeometry(10, 10, 100, 100);
+        ventana.show();
+        EfectoGrabador grabador;
+        grabador.vigilado = panel;
+        TTransitionEffect *original = form1.rollo;
+        form1.rollo = &grabador;
+
+        form1.MostrarConRollo(panel, 0);
+        QVERIFY(panel->isHidden());
+        form1.MostrarConRollo(panel, 1);
+        QCOMPARE(grabador.pasos, (QStringList{"prepare:hidden", "execute:visible", "unprepare"}));
+
+        // Mode 1 alone shows at once: nothing prepared, nothing run.
+        grabador.pasos.clear();
+        panel->hide();
+        form1.MostrarConRollo(panel, 1);
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(grabador.pasos, QStringList{"unprepare"});
+
+        // Other modes change nothing.
+        grabador.pasos.clear();
+        form1.MostrarConRollo(panel, 2);
+        QVERIFY(!panel->isHidden());
+        QVERIFY(grabador.pasos.isEmpty());
+
+        // A failing run still releases the capture and reaches the caller.
+        grabador.pasos.clear();
+        grabador.fallar = true;
+        form1.MostrarConRollo(panel, 0);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, form1.MostrarConRollo(panel, 1));
+        QCOMPARE(grabador.pasos.last(), QStringLiteral("unprepare"));
+        QVERIFY(!grabador.Prepared());
+        form1.rollo = original;
+
+        // Hiding captures the control while it is still shown.
+        EfectoGrabador subida;
+        subida.vigilado = panel;
+        TTransitionEffect *original2 = form1.rollo2;
+        form1.rollo2 = &subida;
+        form1.OcultarConRollo2(panel);
+        QVERIFY(panel->isHidden());
+        QCOMPARE(subida.pasos, (QStringList{"prepare:visible", "execute:hidden", "unprepare"}));
+        form1.rollo2 = original2;
+    }
+
+    void realRollCapturesBeforeAndAfter()
+    {
+        Programa();
+        TForm1 &form1 = *arranque->pantallas.Form1;
+        QWidget ventana;
+        ventana.resize(200, 200);
+        QPalette p = ventana.palette();
+        p.setColor(QPalette::Window, Qt::red);
+        ventana.setPalette(p);
+        ventana.setAutoFillBackground(true);
+        auto *panel = new QWidget(&ventana);
+        panel->setGeometry(20, 20, 100, 80);
+        QPalette azul = panel->palette();
+        azul.setColor(QPalette::Window, Qt::blue);
+        panel->setPalette(azul);
+        panel->setAutoFillBackground(true);
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+
+        form1.MostrarConRollo(panel, 0);
+        QVERIFY(form1.rollo->Prepared());
+        const QImage antes = form1.rollo->Antes();
+        QCOMPARE(antes.size(), QSize(100, 80));
+        QCOMPARE(antes.pixelColor(50, 40), QColor(Qt::red));   // the area without the panel
+        panel->show();
+        const QImage despues = ventana.grab(panel->geometry()).toImage();
+        const QImage mitad = form1.rollo->Componer(antes, despues, 0.5);
+        QCOMPARE(mitad.pixelColor(50, 5), QColor(Qt::blue));
+        QCOMPARE(mitad.pixelColor(50, 75), QColor(Qt::red));
+        // A short real run returns with the panel shown and nothing held.
+        TTransitionEffect::MilisegundosForzados = 50;
+        form1.MostrarConRollo(panel, 1);
+        TTransitionEffect::MilisegundosForzados = 0;
+        QVERIFY(!form1.rollo->Prepared());
+        QVERIFY(panel->isVisible());
+        QCOMPARE(ventana.grab().toImage().pixelColor(70, 60), QColor(Qt::blue));
+    }
+
+    void settingsPanelSavesAndNotifies()
+    {
+        Programa();
+        Tform0 &menu = *arranque->pantallas.form0;
+        menu.show();
+        menu.LabelConfigClick();
+        QVERIFY(menu.panelConfigu->isVisible());
+        QVERIFY(menu.gal->isChecked());   // the record says Galician
+        QCOMPARE(menu.LabelIdiomaSel->text(), QStringLiteral("Galego"));
+        QVERIFY(menu.PanelCofigu2->isHidden());   // no image packs: no animation row
+        QVERIFY(menu.no->isChecked());
+
+        // Saving without a change says nothing.
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(mensajes.textos.isEmpty());
+
+        // A new language: saved, with the restart notice; the running program keeps its texts.
+        const QString antes = menu.LabelCarreras->text();
+        menu.LabelConfigClick();
+        QTest::mouseClick(menu.eus, Qt::LeftButton, {}, QPoint(6, 10));
+        QCOMPARE(menu.LabelIdiomaSel->text(), QStringLiteral("Euskera"));
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
+        QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=3\r\norden=1\r\nanimacion=0\r\n"));
+        QCOMPARE(menu.LabelCarreras->text(), antes);
+
+        // Back: nothing saved, the choice is forgotten at the next opening.
+        const QDateTime escrito = QFileInfo(carpeta->Ruta("ajustes")).lastModified();
+        menu.LabelConfigClick();
+        QTest::mouseClick(menu.cas, Qt::LeftButton, {}, QPoint(6, 10));
+        QTest::mouseClick(menu.ButtonRetroConf, Qt::LeftButton);
+        QVERIFY(menu.panelConfigu->isHidden());
+        QCOMPARE(QFileInfo(carpeta->Ruta("ajustes")).lastModified(), escrito);
+        menu.LabelConfigClick();
+        QVERIFY(menu.eus->isChecked());
+        menu.panelConfigu->hide();
+    }
+
+    void failedSaveKeepsTheRecordAndTheNoticeFollowsTheDisk()
+    {
+        Programa({"N", "0"});   // Castilian and no alphabetical order for this run only
+        Tform0 &menu = *arranque->pantallas.form0;
+        const QByteArray guardado = Contenido(carpeta->Ruta("ajustes"));
+        menu.LabelConfigClick();
+        QTest::mouseClick(menu.cat, Qt::LeftButton, {}, QPoint(6, 10));
+        {
+            // Every write past a few bytes fails, even for root.
+            rlimit antes{};
+            getrlimit(RLIMIT_FSIZE, &antes);
+            auto anterior = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit r = antes;
+            r.rlim_cur = 8;
+            setrlimit(RLIMIT_FSIZE, &r);
+            QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+            setrlimit(RLIMIT_FSIZE, &antes);
+            std::signal(SIGXFSZ, anterior);
+        }
+        QCOMPARE(mensajes.textos, QStringList{"Lo siento. No puedo grabar."});
+        QCOMPARE(Contenido(carpeta->Ruta("ajustes")), guardado);
+        QVERIFY(menu.panelConfigu->isHidden());
+        QCOMPARE(enlace->IdiomaSel, 1);   // the new value stays in memory
+
+        // Saving the same choice later writes it, and it is a change on disk.
+        mensajes.textos.clear();
+        menu.LabelConfigClick();
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
+        // The one-run alphabetical order was not made permanent.
+        QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=1\r\norden=1\r\nanimacion=0\r\n"));
+    }
+
+    void animationRowOnlyWithBothPacks()
+    {
+        Programa();
+        carpeta->EscribirBytes("segdxg1.DXG", "x");
+        carpeta->EscribirBytes("vector.DXG", "x");
+        Tform0 &menu = *arranque->pantallas.form0;
+        menu.show();
+        menu.LabelConfigClick();
+        QVERIFY(menu.PanelCofigu2->isVisible());
+        QTest::mouseClick(menu.si, Qt::LeftButton, {}, QPoint(6, 10));
+        QCOMPARE(menu.LabelSINO->text(), enlace->Texto(141));
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QVERIFY(enlace->AnimacionSi);
+        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
+    }
+
+    void cleanup()
+    {
+        arranque.reset();
+        enlace.reset();
+        carpeta.reset();
+        mensajes.textos.clear();
+        mensajes.respuestas.clear();
+    }
+
+private:
+    // A program on a fixture folder whose record holds Galician and alphabetical order.
+    void Programa(QStringList argumentos = {})
+    {
+        TTransitionEffect::MilisegundosForzados = 0;
+        carpeta = std::make_unique<CarpetaPrueba>();
+        QFile::remove(carpeta->Ruta("cas/textos"));
+        QFile::copy(QStringLiteral(NORVELA_DATOS_ENTREGADOS) + "/cas/textos", carpeta->Ruta("cas/textos"));
+        QFile::remove(carpeta->Ruta("galego/textos"));
+        QFile::copy(QStringLiteral(NORVELA_DATOS_ENTREGADOS) + "/galego/textos", carpeta->Ruta("galego/textos"));
+        carpeta->EscribirBytes("ajustes", "idioma=2\r\norden=1\r\nanimacion=0\r\n");
+        enlace = std::make_unique<Enlace>(mensajes);
+        OpcionesInicio o;
+        o.rutaPrograma = carpeta->Programa();
+        o.carpetaUsuario = carpeta->Programa() + "usuario";
+        o.argumentos = std::move(argumentos);
+        Inicializar(*enlace, o);
+        QVERIFY(!enlace->ErrorFicheros);
+        arranque = std::make_unique<Arranque>(*enlace, nullptr, [](int) {});
+        QVERIFY(arranque->CrearPantallas());
+    }
+
+    MensajesRegistrados mensajes;
+    std::unique_ptr<CarpetaPrueba> carpeta;
+    std::unique_ptr<Enlace> enlace;
+    std::unique_ptr<Arranque> arranque;
+};
+
+QTEST_MAIN(PruebaTransiciones)
+#include "transiciones_test.moc"

@@ -1,0 +1,85 @@
+// Transition effects: an area of a window changes from how it looked when
+// the effect was prepared to how it looks now, animated over a given time.
+// Runs are synchronous: Execute returns when the animation has ended, and no
+// user input is handled meanwhile (it waits until the run is over).
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <optional>
+
+namespace norvela {
+
+enum class TTransitionDirection { tedDown, tedUp, tedLeft, tedRight };
+
+class TTransitionEffect : public QObject {
+    Q_OBJECT
+public:
+    explicit TTransitionEffect(QObject *padre = nullptr);
+
+    // Total run time.
+    int Milliseconds = 1000;
+
+    // Captures the current look of `R` (in `control`'s coordinates) as the
+    // "before" picture.
+    virtual void Prepare(QWidget *control, const QRect &R);
+    virtual bool Prepared() const;
+    // Animates from the "before" picture to the area's current look.
+    virtual void Execute();
+    // Releases the capture; safe at any time.
+    virtual void UnPrepare();
+
+    // The "before" picture of the prepared area.
+    const QImage &Antes() const { return antes_; }
+
+    // One frame of the run at `progreso` (0 at the start, 1 at the end).
+    virtual QImage Componer(const QImage &antes, const QImage &despues, double progreso) const = 0;
+
+    // For tests: every run takes this many milliseconds instead (0: no frames).
+    static std::optional<int> MilisegundosForzados;
+
+private:
+    QPointer<QWidget> control_;
+    QRect area_;
+    QImage antes_;
+};
+
+// The new look rolls in from the top (or, upwards, from the bottom).
+class TRollTransition : public TTransitionEffect {
+    Q_OBJECT
+public:
+    using TTransitionEffect::TTransitionEffect;
+    TTransitionDirection Direction = TTransitionDirection::tedDown;
+    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+};
+
+// The new look appears in a circle growing from the centre, with a soft edge.
+class TRadialTransition : public TTransitionEffect {
+    Q_OBJECT
+public:
+    using TTransitionEffect::TTransitionEffect;
+    int Style = 4;
+    int SmoothingLevel = 2;
+    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+};
+
+// The new look slides in like a turned page.
+class TPageTransition : public TTransitionEffect {
+    Q_OBJECT
+public:
+    using TTransitionEffect::TTransitionEffect;
+    TTransitionDirection Direction = TTransitionDirection::tedRight;
+    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+};
+
+// Owns a screen's transition effects.
+class TTransitionList : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+};
+
+} // namespace norvela
