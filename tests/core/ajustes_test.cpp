@@ -5,8 +5,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "limite_escritura.h"
+
 
 using namespace norvela;
 using norvela::pruebas::CarpetaPrueba;
@@ -18,28 +18,6 @@ QByteArray Contenido(const QString &ruta)
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Makes every file write past a few bytes fail, even for root, while alive.
-class LimiteEscritura {
-public:
-    LimiteEscritura()
-    {
-        getrlimit(RLIMIT_FSIZE, &antes_);
-        anterior_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = antes_;
-        r.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimiteEscritura()
-    {
-        setrlimit(RLIMIT_FSIZE, &antes_);
-        std::signal(SIGXFSZ, anterior_);
-    }
-
-private:
-    rlimit antes_{};
-    void (*anterior_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -94,7 +72,7 @@ TEST(Settings, FailedWriteKeepsTheOldRecordAndSaysSo)
 
     e.IdiomaSel = 2;
     {
-        LimiteEscritura limite;
+        pruebas::LimiteEscritura limite;
         EXPECT_FALSE(GrabarAjustes(e));
     }
     ASSERT_EQ(m.textos, QStringList{"Lo siento. No puedo grabar."});

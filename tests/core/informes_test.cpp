@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "limite_escritura.h"
+
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <stdexcept>
-#include <sys/resource.h>
 
 using namespace norvela;
 
@@ -477,28 +477,6 @@ QByteArray Contenido(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
 }
 
-// Makes every file write past a few bytes fail, even for root, while alive.
-class LimiteEscritura {
-public:
-    LimiteEscritura()
-    {
-        getrlimit(RLIMIT_FSIZE, &antes_);
-        anterior_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = antes_;
-        r.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimiteEscritura()
-    {
-        setrlimit(RLIMIT_FSIZE, &antes_);
-        std::signal(SIGXFSZ, anterior_);
-    }
-
-private:
-    rlimit antes_{};
-    void (*anterior_)(int) = nullptr;
-};
-
 } // namespace
 
 TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
@@ -530,7 +508,7 @@ TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
     Llenar(40);
     {
         // A disk that fills up after a few bytes.
-        LimiteEscritura limite;
+        pruebas::LimiteEscritura limite;
         EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, ruta));
     }
     EXPECT_EQ(Contenido(ruta), "antiguo\r\n");

@@ -5,6 +5,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
+#include "limite_escritura.h"
 #include "panel_efectos.h"
 #include "principal.h"
 #include "transiciones.h"
@@ -17,8 +18,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace norvela;
 using norvela::pruebas::CarpetaPrueba;
@@ -264,16 +263,8 @@ private slots:
         menu.LabelConfigClick();
         QTest::mouseClick(menu.cat, Qt::LeftButton, {}, QPoint(6, 10));
         {
-            // Every write past a few bytes fails, even for root.
-            rlimit antes{};
-            getrlimit(RLIMIT_FSIZE, &antes);
-            auto anterior = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit r = antes;
-            r.rlim_cur = 8;
-            setrlimit(RLIMIT_FSIZE, &r);
+            pruebas::LimiteEscritura limite;
             QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
-            setrlimit(RLIMIT_FSIZE, &antes);
-            std::signal(SIGXFSZ, anterior);
         }
         QCOMPARE(mensajes.textos, QStringList{"Lo siento. No puedo grabar."});
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), guardado);
