@@ -139,6 +139,62 @@ TEST(ShippedQuestionnaires, EveryLanguageHasTheSameItems)
     }
 }
 
+TEST(ShippedQuestionnaires, AreaRowsFollowTheAreaListAndTheirInterestBlocks)
+{
+    // Row a of cuestiocua and cuestioint scores area a of itinerar, and
+    // interes lists six interests per area in that same order (lines 6a-5 to
+    // 6a), so a row of cuestioint may only ask about its own area's block.
+    constexpr int kAreas = 12;   // NumAreas
+    constexpr int kInteresesPorArea = 6;
+
+    int areas = 0;
+    for (const char *idioma : kIdiomas) {
+        SCOPED_TRACE(idioma);
+        const QString ruta = kDatos + idioma + "itinerar";
+        ASSERT_TRUE(QFile::exists(ruta)) << idioma << "itinerar";
+        MensajesRegistrados m;
+        Enlace e(m);
+        int n = 0;
+        ASSERT_TRUE(CargaSinError([&] { CargarListaTexto(e, ruta, e.NombresAreas, n, e.AnchoLista); }));
+        EXPECT_GE(n, kAreas) << idioma << "itinerar";
+        if (areas == 0)
+            areas = n;
+        EXPECT_EQ(n, areas) << idioma << "itinerar names another number of areas";
+        const auto intereses = LeerLineasObligatorio(kDatos + idioma + "interes");
+        EXPECT_EQ(static_cast<int>(intereses.size()), kInteresesPorArea * n)
+            << idioma << "interes is not " << kInteresesPorArea << " interests per area";
+    }
+    ASSERT_GE(areas, kAreas);
+
+    MensajesRegistrados m;
+    Enlace e(m);
+    for (const char *tabla : {"cuestiocua", "cuestioint"}) {
+        const auto filas = LeerLineasObligatorio(kDatos + tabla);
+        EXPECT_EQ(static_cast<int>(filas.size()), areas) << tabla << " is not one row per area of itinerar";
+        EXPECT_EQ(static_cast<int>(filas.size()), kAreas) << tabla << " rows";
+    }
+
+    const QString rutaInt = kDatos + "cuestioint";
+    ASSERT_TRUE(CargaSinError([&] { CargarTablaBytes(e, rutaInt, e.TablaCuestioInt); }));
+    const int filas = static_cast<int>(LeerLineasObligatorio(rutaInt).size());
+    const auto intereses = LeerLineasObligatorio(kDatos + "cas/interes");
+    for (int a = 1; a <= filas; ++a) {
+        const int primero = kInteresesPorArea * (a - 1) + 1;
+        const int ultimo = kInteresesPorArea * a;
+        const int n = e.TablaCuestioInt.En(a, 0);
+        EXPECT_GE(n, 1) << "cuestioint line " << a;
+        for (int j = 1; j <= n; ++j) {
+            const int item = e.TablaCuestioInt.En(a, j);
+            const std::string texto = item >= 1 && item <= static_cast<int>(intereses.size())
+                                          ? intereses[static_cast<size_t>(item - 1)]
+                                          : std::string("(no such line)");
+            EXPECT_TRUE(item >= primero && item <= ultimo)
+                << "cuestioint line " << a << " asks interest " << item << " (" << texto << "), outside its area's lines "
+                << primero << "-" << ultimo << " of interes";
+        }
+    }
+}
+
 TEST(ShippedQuestionnaires, ItemTablesLoadAndNumberExistingItems)
 {
     MensajesRegistrados m;
