@@ -1,20 +1,13 @@
-#include "carpeta_prueba.h"
+#include "entorno_carga.h"
 #include "cargas_listas.h"
 #include "enlace.h"
 
 #include <gtest/gtest.h>
 
 using namespace norvela;
-using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::Entorno;
 
 namespace {
-
-struct Entorno {
-    Entorno() : c(QStringLiteral("minima"), false), e(m) {}
-    CarpetaPrueba c;
-    MensajesRegistrados m;
-    Enlace e;
-};
 
 std::vector<std::string> Lineas(int n, const std::string &prefijo = "linea ")
 {

@@ -1,25 +1,13 @@
-#include "carpeta_prueba.h"
+#include "entorno_carga.h"
 #include "cargas_separadas.h"
 #include "enlace.h"
 
 #include <gtest/gtest.h>
 
 using namespace norvela;
-using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::Entorno;
 
 namespace {
-
-struct Entorno {
-    Entorno() : c(QStringLiteral("minima"), false), e(m) {}
-    QString Escribir(const QString &nombre, const std::vector<std::string> &lineas)
-    {
-        c.EscribirLineas(nombre, lineas);
-        return c.Ruta(nombre);
-    }
-    CarpetaPrueba c;
-    MensajesRegistrados m;
-    Enlace e;
-};
 
 template <typename Error>
 int LineaDelError(const std::function<void()> &carga)

@@ -2,7 +2,6 @@
 #include "enlace.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 using namespace norvela;
@@ -22,13 +21,3 @@ static void CargaDeArranque(benchmark::State &state)
     }
 }
 BENCHMARK(CargaDeArranque)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // What one frame of a transition costs over a whole 1024 x 768 screen.
 #include "transiciones.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 using namespace norvela;
@@ -39,13 +38,3 @@ void FotogramaCirculo(benchmark::State &state)
 
 BENCHMARK(FotogramaRollo)->Unit(benchmark::kMillisecond);
 BENCHMARK(FotogramaCirculo)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
