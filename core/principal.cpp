@@ -268,8 +268,9 @@ void Tform0::PonerColores()
                               LabelCuesE, LabelConfig, LabelAsistente})
         AjustarAlTexto(e);
     // The sign's text stays centred on the sign however long it is.
+    LabelDejar->setAlignment(Qt::AlignCenter);
     AjustarAlTexto(LabelDejar);
-    LabelDejar->move(ImageDejar->geometry().center().x() - LabelDejar->width() / 2, LabelDejar->y());
+    LabelDejar->move(ImageDejar->geometry().center() - QPoint(LabelDejar->width() / 2, LabelDejar->height() / 2 - 2));
 }
 
 void Tform0::ConectarPuertas()
