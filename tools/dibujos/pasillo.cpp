@@ -19,10 +19,12 @@ namespace {
 constexpr int anchoBahia = 171;
 constexpr int altoBahia = 384;
 
-// Doorway, leaf and transom (the leaf sits at the upper door image's place).
-const QRectF hueco(56, 126, 72, 212);
-const QRectF hoja(56, 170, 72, 168);
-const QRectF montante(56, 126, 72, 44);
+// Doorway, leaf and transom. The leaf is as wide as the door pictures and
+// sits where they land on average (4 pixels right of the door captions, which
+// start 56 to 73 pixels into their bays).
+const QRectF hueco(66, 126, 56, 212);
+const QRectF hoja(66, 170, 56, 168);
+const QRectF montante(66, 126, 56, 44);
 const QRectF marco = hueco.adjusted(-8, -8, 8, 0);
 const QRectF placa(52, 82, 90, 34);
 
