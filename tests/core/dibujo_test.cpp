@@ -2,6 +2,7 @@
 #include "enlace.h"
 #include "plataforma.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -121,4 +122,21 @@ TEST(DisplayDecision, ClockFromCycleCounters)
     EXPECT_EQ(MegahercioDeContadores(1000, 2'400'001'000ULL), 2400);
     EXPECT_EQ(MegahercioDeContadores(0, 2'500'000ULL), 2);   // halves to even
     EXPECT_EQ(MegahercioDeContadores(0, 3'500'000ULL), 4);
+}
+
+TEST(EngineSound, StartsWithoutWaitingAndWithoutASoundDevice)
+{
+    MensajesRegistrados m;
+    Enlace e(m);
+    e.RutaDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+    QElapsedTimer reloj;
+    reloj.start();
+    SonidoMotor(e, true);
+    SonidoMotor(e, true);   // a second start while the first may still play
+    SonidoMotor(e, false);
+    EXPECT_LT(reloj.elapsed(), 1000);
+    // No file: silence, and nothing said.
+    e.RutaDatos = QStringLiteral("/no-existe/");
+    SonidoMotor(e, true);
+    EXPECT_TRUE(m.textos.isEmpty());
 }
