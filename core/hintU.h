@@ -61,7 +61,7 @@ private:
     GestorHints();
 
     QPointer<QWidget> bajoRaton_;
-    TMonHint *ventana_ = nullptr;
+    QPointer<TMonHint> ventana_;
 };
 
 } // namespace norvela
