@@ -17,7 +17,7 @@ falla() { echo "FAIL: $*"; kill -9 "$primero" 2>/dev/null; exit 1; }
 NORVELA_MSG_LOG="$trabajo/primero.txt" NORVELA_TRACE="$trabajo/traza.txt" "$programa" &
 primero=$!
 # Wait until the first one has created its screens.
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
     grep -q TFlomce "$trabajo/traza.txt" 2>/dev/null && break
     sleep 0.1
 done
@@ -37,7 +37,7 @@ wait "$primero" 2>/dev/null
 rm -f "$trabajo/traza.txt"
 NORVELA_MSG_LOG="$trabajo/tercero.txt" NORVELA_TRACE="$trabajo/traza.txt" "$programa" &
 tercero=$!
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
     grep -q TFlomce "$trabajo/traza.txt" 2>/dev/null && break
     sleep 0.1
 done
