@@ -9,6 +9,7 @@
 // the doorway spans y 126..338: a glazed transom over a 168-high leaf.
 #include "dibujos.h"
 #include "pincel.h"
+#include "puerta.h"
 
 #include <QLinearGradient>
 
@@ -182,49 +183,8 @@ void puerta(QPainter &p)
     // Transom bar between the glass and the leaf.
     p.fillRect(QRectF(hueco.left(), hoja.top() - 4, hueco.width(), 4), QColor(232, 222, 204));
 
-    // Leaf: warm wood with two recessed panels and a small vision window.
-    pieza(p, hoja.adjusted(0.5, 0, -0.5, 0), 1, hojaColor, 1.0);
-    QLinearGradient veta(hoja.topLeft(), hoja.topRight());
-    veta.setColorAt(0.0, QColor(255, 255, 255, 28));
-    veta.setColorAt(0.5, QColor(255, 255, 255, 0));
-    veta.setColorAt(1.0, QColor(0, 0, 0, 22));
-    p.fillRect(hoja, veta);
-
-    const QRectF ventanita(hoja.left() + 14, hoja.top() + 14, hoja.width() - 28, 40);
-    pieza(p, ventanita.adjusted(-3, -3, 3, 3), 3, sombra(hojaColor, 0.12), 1.0);
-    QLinearGradient cristal(ventanita.topLeft(), ventanita.bottomRight());
-    cristal.setColorAt(0.0, luz(cielo, 0.8));
-    cristal.setColorAt(1.0, luz(cielo, 0.45));
-    p.setPen(Qt::NoPen);
-    p.setBrush(cristal);
-    p.drawRoundedRect(ventanita, 2, 2);
-    p.save();
-    p.setClipRect(ventanita);
-    p.setPen(QPen(QColor(255, 255, 255, 150), 4));
-    p.drawLine(ventanita.topLeft() + QPointF(8, -2), ventanita.bottomLeft() + QPointF(-6, 2));
-    p.restore();
-
-    // Recessed panel: shadow on the upper-left inner edge, light below right.
-    const QRectF panel(hoja.left() + 10, hoja.top() + 74, hoja.width() - 20, 72);
-    p.fillRect(panel, sombra(hojaColor, 0.06));
-    p.fillRect(QRectF(panel.left(), panel.top(), panel.width(), 2), sombra(hojaColor, 0.3));
-    p.fillRect(QRectF(panel.left(), panel.top(), 2, panel.height()), sombra(hojaColor, 0.25));
-    p.fillRect(QRectF(panel.left(), panel.bottom() - 1.5, panel.width(), 1.5), luz(hojaColor, 0.3));
-    p.fillRect(QRectF(panel.right() - 1.5, panel.top(), 1.5, panel.height()), luz(hojaColor, 0.25));
-
-    // Kick plate.
-    const QRectF chapa(hoja.left() + 3, hoja.bottom() - 14, hoja.width() - 6, 11);
-    pieza(p, chapa, 1.5, QColor(196, 200, 210), 0.8);
-
-    // Brass lever handle with its rose, on the right of the leaf.
-    const QPointF eje(hoja.right() - 10, hoja.top() + 96);
-    pieza(p, QRectF(eje.x() - 3, eje.y() - 12, 6, 24), 3, QColor(218, 176, 72), 0.8);
-    pieza(p, QRectF(eje.x() - 14, eje.y() - 3, 16, 5), 2.5, QColor(236, 196, 92), 0.8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 80, 20, 60));
-    p.drawRoundedRect(QRectF(eje.x() - 13, eje.y() + 2.5, 15, 2.5), 1.2, 1.2);
-    p.setBrush(QColor(255, 240, 190));
-    p.drawEllipse(QPointF(eje.x() - 11, eje.y() - 1.5), 1.2, 0.8);
+    // Leaf: the same one the opening door starts from.
+    hojaDePuerta(p, hoja, hojaColor);
 }
 
 } // namespace
