@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-Tform9::Tform9(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("Tform9"))
+Tform9::Tform9(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("Tform9"))
 {
 }
 

@@ -8,7 +8,7 @@ namespace norvela {
 class Tform9 : public Pantalla {
     Q_OBJECT
 public:
-    Tform9(Enlace &enlace, Pantallas &pantallas);
+    Tform9(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

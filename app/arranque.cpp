@@ -82,6 +82,8 @@ bool Arranque::CrearPantallas()
     if (enlace_.ModoAnimado)
         Crear(pantallas.form9, "Tform9");
     Crear(pantallas.form0, "Tform0");
+    pantallas.InicioAnimado = pantallas.form9;
+    pantallas.InicioMenu = pantallas.form0;
 
     Progreso(10);
     pausa_(1000);

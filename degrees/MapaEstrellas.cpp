@@ -2,8 +2,9 @@
 
 namespace norvela {
 
-TForm7::TForm7(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm7"))
+TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"))
 {
+    PonerCierre(CierreVentana::SoloOcultar);
 }
 
 } // namespace norvela

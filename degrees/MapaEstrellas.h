@@ -8,7 +8,7 @@ namespace norvela {
 class TForm7 : public Pantalla {
     Q_OBJECT
 public:
-    TForm7(Enlace &enlace, Pantallas &pantallas);
+    TForm7(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

@@ -8,7 +8,10 @@ namespace norvela {
 class TFormEstGra : public Pantalla {
     Q_OBJECT
 public:
-    TFormEstGra(Enlace &enlace, Pantallas &pantallas);
+    TFormEstGra(Enlace &e, Pantallas &p);
+
+protected:
+    Pantalla *DestinoAlCerrar() override;
 };
 
 } // namespace norvela

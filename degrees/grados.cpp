@@ -40,8 +40,9 @@ void MostrarCon(TTransitionEffect &efecto, QWidget *control, int modo)
 
 } // namespace
 
-TForm1::TForm1(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm1"))
+TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"))
 {
+    PonerCierre(CierreVentana::PreguntarYTerminar);
     TransitionList1 = new TTransitionList(this);
     auto *roll = new TRollTransition(TransitionList1);
     roll->Milliseconds = 1000;

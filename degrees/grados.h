@@ -12,7 +12,7 @@ class TTransitionList;
 class TForm1 : public Pantalla {
     Q_OBJECT
 public:
-    TForm1(Enlace &enlace, Pantallas &pantallas);
+    TForm1(Enlace &e, Pantallas &p);
 
     // Brings the screen back to its start menu before it is shown.
     void botinformacionClick();

@@ -8,7 +8,10 @@ namespace norvela {
 class TForm6 : public Pantalla {
     Q_OBJECT
 public:
-    TForm6(Enlace &enlace, Pantallas &pantallas);
+    TForm6(Enlace &e, Pantallas &p);
+
+protected:
+    Pantalla *DestinoAlCerrar() override;
 };
 
 } // namespace norvela

@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-TForm5::TForm5(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm5"))
+TForm5::TForm5(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm5"))
 {
 }
 

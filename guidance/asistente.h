@@ -8,7 +8,7 @@ namespace norvela {
 class TForm5 : public Pantalla {
     Q_OBJECT
 public:
-    TForm5(Enlace &enlace, Pantallas &pantallas);
+    TForm5(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

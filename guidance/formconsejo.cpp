@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-TFormCon::TFormCon(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TFormCon"))
+TFormCon::TFormCon(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCon"))
 {
 }
 

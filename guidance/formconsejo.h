@@ -8,7 +8,7 @@ namespace norvela {
 class TFormCon : public Pantalla {
     Q_OBJECT
 public:
-    TFormCon(Enlace &enlace, Pantallas &pantallas);
+    TFormCon(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

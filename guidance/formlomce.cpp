@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-TFlomce::TFlomce(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TFlomce"))
+TFlomce::TFlomce(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFlomce"))
 {
 }
 

@@ -8,7 +8,7 @@ namespace norvela {
 class TFlomce : public Pantalla {
     Q_OBJECT
 public:
-    TFlomce(Enlace &enlace, Pantallas &pantallas);
+    TFlomce(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

@@ -5,7 +5,7 @@
 
 namespace norvela {
 
-TForm2::TForm2(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm2"))
+TForm2::TForm2(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm2"))
 {
     BotLOMCE = Boton(this, 0, 0, 0, 0);
     BotLOMCE->hide();

@@ -11,7 +11,7 @@ namespace norvela {
 class TForm2 : public Pantalla {
     Q_OBJECT
 public:
-    TForm2(Enlace &enlace, Pantallas &pantallas);
+    TForm2(Enlace &e, Pantallas &p);
 
     QPushButton *BotLOMCE;
     QPushButton *botCuestio;

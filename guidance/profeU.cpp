@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-Tprofe::Tprofe(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("Tprofe"))
+Tprofe::Tprofe(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("Tprofe"))
 {
 }
 

@@ -8,7 +8,7 @@ namespace norvela {
 class Tprofe : public Pantalla {
     Q_OBJECT
 public:
-    Tprofe(Enlace &enlace, Pantallas &pantallas);
+    Tprofe(Enlace &e, Pantallas &p);
 
     // Prepares the questionnaire for a new run.
     void BotCuestioClick();

@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-TFormCat::TFormCat(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TFormCat"))
+TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCat"))
 {
 }
 

@@ -8,7 +8,7 @@ namespace norvela {
 class TFormCat : public Pantalla {
     Q_OBJECT
 public:
-    TFormCat(Enlace &enlace, Pantallas &pantallas);
+    TFormCat(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

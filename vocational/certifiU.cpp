@@ -2,7 +2,7 @@
 
 namespace norvela {
 
-TCertifica::TCertifica(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TCertifica"))
+TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TCertifica"))
 {
 }
 

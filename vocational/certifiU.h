@@ -8,7 +8,7 @@ namespace norvela {
 class TCertifica : public Pantalla {
     Q_OBJECT
 public:
-    TCertifica(Enlace &enlace, Pantallas &pantallas);
+    TCertifica(Enlace &e, Pantallas &p);
 };
 
 } // namespace norvela

@@ -1,9 +1,18 @@
 #include "estadistica.h"
 
+#include "superior.h"
+#include "pantallas.h"
+
 namespace norvela {
 
-TEstadisticas::TEstadisticas(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TEstadisticas"))
+TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TEstadisticas"))
 {
+}
+
+// The close box goes back to the screen that opened this one.
+Pantalla *TEstadisticas::DestinoAlCerrar()
+{
+    return pantallas.Form8;
 }
 
 } // namespace norvela

@@ -8,7 +8,10 @@ namespace norvela {
 class TEstadisticas : public Pantalla {
     Q_OBJECT
 public:
-    TEstadisticas(Enlace &enlace, Pantallas &pantallas);
+    TEstadisticas(Enlace &e, Pantallas &p);
+
+protected:
+    Pantalla *DestinoAlCerrar() override;
 };
 
 } // namespace norvela

@@ -5,7 +5,7 @@
 
 namespace norvela {
 
-TFIniPro::TFIniPro(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TFIniPro"))
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro"))
 {
     ListSelFp = new QListWidget(this);
     ListSelFp->hide();

@@ -11,7 +11,7 @@ namespace norvela {
 class TFIniPro : public Pantalla {
     Q_OBJECT
 public:
-    TFIniPro(Enlace &enlace, Pantallas &pantallas);
+    TFIniPro(Enlace &e, Pantallas &p);
 
     QListWidget *ListSelFp;
     QPushButton *BotLug;

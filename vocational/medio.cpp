@@ -4,10 +4,11 @@
 
 namespace norvela {
 
-TForm3::TForm3(Enlace &enlace, Pantallas &pantallas) : Pantalla(enlace, pantallas, QStringLiteral("TForm3"))
+TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3"))
 {
+    PonerCierre(CierreVentana::PreguntarYTerminar);
+    // The helicopter intro has nothing to play yet: its timer stays idle.
     heli = new QTimer(this);
-    heli->setInterval(1);
 }
 
 } // namespace norvela

@@ -10,7 +10,7 @@ namespace norvela {
 class TForm3 : public Pantalla {
     Q_OBJECT
 public:
-    TForm3(Enlace &enlace, Pantallas &pantallas);
+    TForm3(Enlace &e, Pantallas &p);
 
     // The helicopter intro, played when the screen is shown with it enabled.
     QTimer *heli;

@@ -10,7 +10,7 @@ namespace norvela {
 class TForm8 : public Pantalla {
     Q_OBJECT
 public:
-    TForm8(Enlace &enlace, Pantallas &pantallas);
+    TForm8(Enlace &e, Pantallas &p);
 
     QLabel *LabelFP1;
     QWidget *PanelFP;

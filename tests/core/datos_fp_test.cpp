@@ -61,8 +61,8 @@ int Numero(const std::string &s)
 
 // Every FP and place table of one language, loaded as start-up and the FP
 // screens load them: TForm1, TForm8, TForm2, TFIniPro, TCertifica.
-struct DatosFP {
-    explicit DatosFP(int idioma) : e(m)
+struct MuestraFP {
+    explicit MuestraFP(int idioma) : e(m)
     {
         OpcionesInicio o;
         o.rutaPrograma = QDir(kDatos).absoluteFilePath("..");
@@ -137,8 +137,8 @@ struct DatosFP {
     int numLineasCuesGM = 0, numCentrosFPB2 = 0, numCertifica = 0, numCertificah = 0;
     TablaValores<int> filaTituloGS{1, 1100};
     TablaValores<int> filaTituloGM{1, 1100};
-    TablaTexto cuesgm = L75();
-    TablaTexto centrosFPB2 = L60();
+    TablaTexto cuesgm{0, 1100, 75};
+    TablaTexto centrosFPB2{0, 1100, 60};
 };
 
 // One title list: its lines, the family of each line (0 for headings and
@@ -187,7 +187,7 @@ protected:
     static void SetUpTestSuite()
     {
         for (int i = 0; i < 4; ++i)
-            datos_[i] = new DatosFP(i);
+            datos_[i] = new MuestraFP(i);
     }
     static void TearDownTestSuite()
     {
@@ -196,21 +196,21 @@ protected:
             d = nullptr;
         }
     }
-    static const DatosFP &D(int i = 0) { return *datos_[i]; }
+    static const MuestraFP &D(int i = 0) { return *datos_[i]; }
     static Lista GS(int i = 0) { return Analizar("fp", D(i).e.NombresFPSuperior, D(i).e.NumFPSuperior); }
     static Lista GM(int i = 0) { return Analizar("fp2", D(i).e.NombresFPMedio, D(i).e.NumFPMedio); }
     static Lista FPB(int i = 0) { return Analizar("fpba", D(i).e.NombresFPBasica, D(i).e.NumFPBasica); }
 
-    static DatosFP *datos_[4];
+    static MuestraFP *datos_[4];
 };
-DatosFP *DatosFPEntregados::datos_[4] = {};
+MuestraFP *DatosFPEntregados::datos_[4] = {};
 
 } // namespace
 
 TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
 {
     for (int i = 0; i < 4; ++i) {
-        const DatosFP &d = D(i);
+        const MuestraFP &d = D(i);
         EXPECT_EQ(d.error, "") << kCarpetas[i];
         EXPECT_TRUE(d.cargado) << kCarpetas[i];
         EXPECT_FALSE(d.e.ErrorFicheros) << kCarpetas[i];
@@ -220,7 +220,7 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
 
     // Same counts, same heading lines, same codes in every language.
     for (int i = 1; i < 4; ++i) {
-        const DatosFP &a = D(0), &b = D(i);
+        const MuestraFP &a = D(0), &b = D(i);
         const std::string c = kCarpetas[i];
         EXPECT_EQ(b.e.NumFPSuperior, a.e.NumFPSuperior) << c << "fp";
         EXPECT_EQ(b.e.NumFPMedio, a.e.NumFPMedio) << c << "fp2";
@@ -290,7 +290,7 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
 {
     ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
-        const DatosFP &d = D(i);
+        const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
         // familias: lines 1..26 code + name, 27..29 empty.
         ASSERT_GE(d.numLineasFamilias, 48) << c << "familias";
@@ -366,14 +366,14 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
 TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
 {
     ASSERT_TRUE(D().cargado);
-    const DatosFP &d = D();
+    const MuestraFP &d = D();
     struct Nivel {
         Lista l;
         const char *bloques;
         const TablaBloques &asignaturas;
     };
     for (int i = 0; i < 4; ++i) {
-        const DatosFP &di = D(i);
+        const MuestraFP &di = D(i);
         for (const Nivel &n : {Nivel{GS(i), "asignafp", di.e.AsignaturasFPSuperior},
                                Nivel{GM(i), "asignagm", di.e.AsignaturasFPMedio},
                                Nivel{FPB(i), "asignaba", di.e.AsignaturasFPBasica}}) {
@@ -463,7 +463,7 @@ TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
 {
     ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
-        const DatosFP &d = D(i);
+        const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
         std::set<int> gsgm, fpb;
         for (int linea = 30; linea <= 48; ++linea) {
@@ -504,7 +504,7 @@ TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
 TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
 {
     ASSERT_TRUE(D().cargado);
-    const DatosFP &d = D();
+    const MuestraFP &d = D();
     ASSERT_GE(d.numLugares, kNumComunidades) << "comunida";
     EXPECT_EQ(d.Primera(1), 1) << "comunida line 1";
     std::map<int, int> registros;   // community -> province records
@@ -576,7 +576,7 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
 TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 {
     ASSERT_TRUE(D().cargado);
-    const DatosFP &d = D();
+    const MuestraFP &d = D();
     // The maps' own numbering.
     const QString regiones = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../tools/mapas/regiones.txt";
     std::map<int, std::string> comarca, zona;
@@ -697,7 +697,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
 {
     ASSERT_TRUE(D().cargado);
-    const DatosFP &d = D();
+    const MuestraFP &d = D();
     const int centros = d.e.NumCentros1 + d.e.NumCentros2 + d.e.NumCentros3 + d.e.NumCentros4;
     struct Oferta {
         const char *fichero;
@@ -736,7 +736,7 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
 {
     ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
-        const DatosFP &d = D(i);
+        const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
         EXPECT_EQ(d.numCertificah, d.numCertifica) << c << "certificah: one line per certifica line";
         EXPECT_LE(d.numCertificah, 250) << c << "certificah";

@@ -29,9 +29,6 @@ public:
     virtual void Restaurar() {}
 };
 
-// Colour depth of the screen.
-int BitsPorPixel();
-
 // Whether to offer 1024 x 768 for `modo` (0 main menu, 1 animated screen).
 bool OfrecerCambioResolucion(int modo, const ModoPantalla &actual);
 

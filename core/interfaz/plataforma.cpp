@@ -34,12 +34,6 @@ ModoPantalla ModosPantalla::Actual() const
     return modo;
 }
 
-int BitsPorPixel()
-{
-    const QScreen *pantalla = QGuiApplication::primaryScreen();
-    return pantalla ? pantalla->depth() : 0;
-}
-
 bool OfrecerCambioResolucion(int modo, const ModoPantalla &actual)
 {
     switch (modo) {

@@ -126,12 +126,10 @@ void Tform0::AbrirPantallaElegida()
         p.Form2->botCuestio->hide();
         break;
     case kPuertaFPM:
-        if (enlace.IntroHelicoptero) {
+        if (enlace.IntroHelicoptero)
             enlace.CuestionarioGM = false;
-            p.Form3->heli->start();
-        } else {
+        else
             p.Form3->heli->stop();
-        }
         p.Form3->Mostrar();
         break;
     case kPuertaFPip:

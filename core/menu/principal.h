@@ -27,7 +27,7 @@ class ZoomPuerta;
 class Tform0 : public Pantalla {
     Q_OBJECT
 public:
-    Tform0(Enlace &enlace, Pantallas &pantallas);
+    Tform0(Enlace &e, Pantallas &p);
     ~Tform0() override;
 
     // Door codes: 1..6 the upper row, 7..11 the lower one (10 unused).

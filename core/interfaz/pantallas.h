@@ -4,6 +4,7 @@
 
 namespace norvela {
 
+class Pantalla;
 class TBienvenida;
 class Tform0;
 class TForm4;
@@ -44,6 +45,13 @@ struct Pantallas {
     Tprofe *profe = nullptr;
     TFormCat *FormCat = nullptr;
     TFlomce *Flomce = nullptr;
+
+    // The home screens as screens: start-up fills them, so a screen can go
+    // back home without knowing the classes above it.
+    Pantalla *InicioMenu = nullptr;
+    Pantalla *InicioAnimado = nullptr;
+    // The animated screen when it is on and exists, else the main menu.
+    Pantalla *Inicio(bool modoAnimado) const { return modoAnimado && InicioAnimado ? InicioAnimado : InicioMenu; }
 };
 
 } // namespace norvela

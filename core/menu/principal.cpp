@@ -41,8 +41,8 @@ QImage LeerBmp(const QString &ruta)
 
 } // namespace
 
-Tform0::Tform0(Enlace &enlace, Pantallas &pantallas)
-    : Pantalla(enlace, pantallas, QStringLiteral("Tform0")), modos_(std::make_unique<ModosPantalla>())
+Tform0::Tform0(Enlace &e, Pantallas &p)
+    : Pantalla(e, p, QStringLiteral("Tform0")), modos_(std::make_unique<ModosPantalla>())
 {
     setWindowTitle(QStringLiteral("Calmirex"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

@@ -1,0 +1,32 @@
+// The questionnaires' data: items per area, the questions and their result
+// lines, the itinerary lists and the intermediate-cycle questionnaire.
+#pragma once
+
+#include "tablas.h"
+
+#include <cstdint>
+
+namespace norvela {
+
+struct DatosCuestionarios {
+    TablaBytes TablaCuestioCua{20, 50};
+    TablaBytes TablaCuestioInt{20, 50};
+    TablaBytes TablaCuestioESO{20, 50};
+    TablaTexto Cuestiones{0, 1100, 60};
+    TablaTexto ListaCualidades{0, 1100, 60};
+    TablaTexto ListaIntereses{0, 1100, 60};
+    TablaTexto ResulCualidad{0, 1100, 60};
+    TablaTexto ResulInteres{0, 1100, 60};
+    TablaTexto NombresAreas{0, 1100, 60};
+    TablaTexto ListaItinerarios1{0, 1100, 60};
+    TablaTexto ListaItinerarios2{0, 1100, 60};
+    TablaTexto ListaGM75{0, 1100, 75};
+    TablaTexto CuestionesGM{0, 1100, 75};
+    TablaValores<uint8_t> CodigoGM1{1, 100};
+    TablaValores<uint8_t> CodigoGM2{1, 100};
+    // The intermediate-cycle screen runs in questionnaire mode (set by the
+    // itineraries screen and the doors that open the intermediate cycles).
+    bool CuestionarioGM = false;
+};
+
+} // namespace norvela

@@ -1,0 +1,54 @@
+// The vocational-training data: titles of the three levels and their
+// families, subjects, requirements, certificates, and the offer of each
+// title by centre. Read by the FP screens, the certificates and the
+// catalogue.
+#pragma once
+
+#include "tablas.h"
+
+#include <array>
+
+namespace norvela {
+
+// Rows 1..1100 (one per centre of a province group) of a count and up to 25 titles.
+inline std::array<TablaEnteros, 4> Ofertas()
+{
+    return {TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25),
+            TablaEnteros(1, 1100, 0, 25)};
+}
+
+struct DatosFP {
+    TablaTexto NombresFPSuperior{0, 1100, 60};
+    TablaTexto NombresFPMedio{0, 1100, 60};
+    TablaTexto NombresFPBasica{0, 1100, 60};
+    TablaTexto EncabezadosFPSuperior{0, 1100, 60};
+    TablaTexto EncabezadosFPMedio{0, 1100, 60};
+    TablaBloques AsignaturasFPSuperior{200, 25, 60};
+    TablaBloques AsignaturasFPMedio{200, 25, 60};
+    TablaBloques AsignaturasFPBasica{200, 25, 60};
+    TablaTexto RequisitosFP{0, 1100, 60};
+    TablaTexto NombresFamilias{0, 1100, 60};
+    TablaTexto GruposFamilias{1, 10, 60};
+    TablaTexto NombresCertificados{0, 1100, 60};
+    TablaTexto ExplicacionCertificados{0, 250, 90};
+    std::array<TablaEnteros, 4> OfertaGS = Ofertas();
+    std::array<TablaEnteros, 4> OfertaGM = Ofertas();
+    std::array<TablaEnteros, 4> OfertaFPB = Ofertas();
+    TablaEnteros TablaFPSuperior{1, 200, 1, 25};
+    TablaEnteros TablaFPMedio{1, 200, 1, 7};
+    TablaValores<int> FilaTituloGM{1, 1100};
+
+    int NumFPSuperior = 0;
+    int NumFPMedio = 0;
+    int NumFPBasica = 0;
+    int SeccionGMDesde = 0;
+    int SeccionGMHasta = 0;
+    int LimiteSeccionGS = 0;
+
+    // State the FP screens hand to each other.
+    bool IntroHelicoptero = false;
+    bool RutaPorTitulo = false;
+    bool RutaPorLugar = false;
+};
+
+} // namespace norvela

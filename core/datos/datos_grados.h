@@ -1,0 +1,47 @@
+// The university-degree data: the parallel degree tables (a degree is its
+// row 1..NumGrados), universities, cut-off marks, linked titles and double
+// degrees. Loaded by the degrees screen's creation; read by every screen
+// that shows a degree.
+#pragma once
+
+#include "tablas.h"
+
+namespace norvela {
+
+struct DatosGrados {
+    TablaTexto NombresGrado{0, 1100, 60};
+    TablaTexto NombresGrupo{0, 1100, 60};
+    TablaTexto NombresActividad{0, 1100, 60};
+    TablaTexto NombresUniversidad{0, 1100, 60};
+    // As wide as the file's field, so an address is never cut.
+    TablaTexto WebUniversidad{0, 1100, 100};
+    TablaTexto NombresOtros{0, 1100, 60};
+    TablaBloques AsignaturasOtros{50, 60, 60};
+    TablaBytes NotasCorteUni{350, 125};
+    TablaBytes NotasCorte{350, 125};
+    TablaBytes NotasCorteTitulo{350, 125};
+    TablaEnteros TablaGrados{1, 350, 1, 14};
+    TablaEnteros EnlacesGrado{1, 350, 0, 15};
+    TablaTexto NuevosTitulos{1, 350, 120};
+    TablaValores<int> ComunidadUniversidad{1, 1100};
+    TablaTexto DoblesNombre{0, 200, 40};
+    TablaValores<int> DoblesNumero{1, 200};
+    TablaEnteros DoblesCuenta{1, 200, 0, 50};
+    TablaEnteros DoblesGradoA{1, 200, 1, 50};
+    TablaEnteros DoblesGradoB{1, 200, 1, 50};
+    TablaBloques DoblesEtiqueta{200, 50, 4};
+
+    int NumGrados = 0;
+    int NumUniversidades = 0;
+    int NumNuevosTitulos = 0;
+    int NumDobles = 0;
+
+    // State the degrees screen hands to the others.
+    bool RetornoMenuGrados = false;
+    bool ReqDesdeCatalogo = false;
+    bool VistaDobles = false;
+    bool GradoDesdeMapa = false;
+    TablaValores<int> FilaComunidadNotas{1, 19};
+};
+
+} // namespace norvela

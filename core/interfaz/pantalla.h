@@ -1,0 +1,69 @@
+// What every screen of the program shares: a fixed 1024 x 768 window, the
+// shared state, and the other screens.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QCloseEvent;
+class QLabel;
+class QPushButton;
+
+namespace norvela {
+
+class Enlace;
+struct Pantallas;
+
+// What the window's close box does on a screen.
+enum class CierreVentana {
+    PreguntarYTerminar,   // asks in the Yes/No dialog; Yes ends the program
+    Volver,               // runs the screen's back handler and shows where it came from
+    SoloOcultar,          // hides the window; another screen stays in front
+};
+
+class Pantalla : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kAncho = 1024;
+    static constexpr int kAlto = 768;
+
+    // `nombre` is the screen's class name, also its object name.
+    Pantalla(Enlace &e, Pantallas &p, const QString &nombre);
+
+    // Shows the screen and brings it to the front.
+    void Mostrar();
+    // Shows the home screen (the animated screen when it is on, else the
+    // main menu) in front, and hides this one.
+    void MostrarInicio();
+
+    CierreVentana Cierre() const { return cierre_; }
+
+protected:
+    void PonerCierre(CierreVentana cierre) { cierre_ = cierre; }
+    // The screen's own back handler, run by a close box that goes back. The
+    // default does nothing.
+    virtual void AlVolverPorCierre() {}
+    // Where a close box that goes back leads: the home screen, unless the
+    // screen says otherwise.
+    virtual Pantalla *DestinoAlCerrar();
+    void closeEvent(QCloseEvent *evento) override;
+
+    Enlace &enlace;
+    Pantallas &pantallas;
+
+    // A label at (x, y) of w x h with the program's font.
+    QLabel *Etiqueta(QWidget *padre, int x, int y, int w, int h, const QString &texto = {}, int puntos = 10,
+                     bool negrita = false);
+    QPushButton *Boton(QWidget *padre, int x, int y, int w, int h, const QString &texto = {}, int puntos = 9,
+                       bool negrita = false);
+
+private:
+    CierreVentana cierre_ = CierreVentana::Volver;
+};
+
+// Asks text 49 in the Yes/No dialog; on Yes shows the home screen, gives the
+// display its own mode back and ends the event loop (the shared data is
+// freed after it). True when the program is ending.
+bool PreguntarYTerminar(Enlace &enlace, Pantallas &pantallas);
+
+} // namespace norvela
