@@ -18,6 +18,7 @@ struct DatosCuestionarios {
     TablaTexto ResulCualidad{0, 1100, 60};
     TablaTexto ResulInteres{0, 1100, 60};
     TablaTexto NombresAreas{0, 1100, 60};
+    int NumAreas = 0;
     TablaTexto ListaItinerarios1{0, 1100, 60};
     TablaTexto ListaItinerarios2{0, 1100, 60};
     TablaTexto ListaGM75{0, 1100, 75};

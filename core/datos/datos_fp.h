@@ -36,16 +36,26 @@ struct DatosFP {
     std::array<TablaEnteros, 4> OfertaFPB = Ofertas();
     TablaEnteros TablaFPSuperior{1, 200, 1, 25};
     TablaEnteros TablaFPMedio{1, 200, 1, 7};
+    TablaValores<int> FilaTituloGS{1, 1100};
     TablaValores<int> FilaTituloGM{1, 1100};
+    // Family numbers (first, second, third) of each of the nine family groups.
+    TablaEnteros RangosGruposFamilias{1, 10, 1, 3};
 
     int NumFPSuperior = 0;
+    int NumEncabezadosFPSuperior = 0;
+    int EncabezadoSeccionGS = 0;
+    int NumRequisitosFP = 0;
+    int NumFamilias = 0;
+    int NumGruposFamilias = 0;
     int NumFPMedio = 0;
     int NumFPBasica = 0;
     int SeccionGMDesde = 0;
     int SeccionGMHasta = 0;
     int LimiteSeccionGS = 0;
 
-    // State the FP screens hand to each other.
+    // State the FP screens hand to each other. While FPSuperiorActivo is set
+    // the higher-cycle screen holds the shared map state.
+    bool FPSuperiorActivo = false;
     bool IntroHelicoptero = false;
     bool RutaPorTitulo = false;
     bool RutaPorLugar = false;

@@ -31,7 +31,23 @@ struct DatosGrados {
     TablaEnteros DoblesGradoB{1, 200, 1, 50};
     TablaBloques DoblesEtiqueta{200, 50, 4};
 
+    // Branch of each degree (field 1 of TablaGrados), and the five branch names.
+    TablaValores<int> RamaGrado{1, 350};
+    TablaTexto NombresRamas{0, 4, 60};
+    // Subject and requirement lines the requirements view picks by fields 11..14.
+    TablaTexto MateriasGrado{1, 100, 70};
+    // Activities (code in columns 1-4) and the professions that link them to degrees.
+    TablaTexto CodActividad{1, 30, 4};
+    TablaTexto NombresProfesion{1, 250, 50};
+    TablaTexto CodigoProfesion{1, 250, 4};
+    TablaTexto CodigoProfesion2{1, 250, 4};
+
     int NumGrados = 0;
+    int NumGrupos = 0;
+    int NumOtros = 0;
+    int NumMateriasGrado = 0;
+    int NumActividades = 0;
+    int NumProfesiones = 0;
     int NumUniversidades = 0;
     int NumNuevosTitulos = 0;
     int NumDobles = 0;

@@ -12,6 +12,7 @@ namespace norvela {
 
 struct DatosLugares {
     TablaTexto Lugares{0, 1100, 60};
+    int NumLugares = 0;
     TablaTexto Centros1{0, 1100, 60};
     TablaTexto Centros2{0, 1100, 60};
     TablaTexto Centros3{0, 1100, 60};
