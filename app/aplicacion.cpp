@@ -7,18 +7,34 @@ namespace norvela {
 
 Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
 
+QString MensajeDeError(const std::exception &error)
+{
+    if (const auto *datos = dynamic_cast<const ErrorDatos *>(&error))
+        return datos->Mensaje();
+    return QStringLiteral("Error inesperado: ") + QString::fromUtf8(error.what());
+}
+
 bool Aplicacion::notify(QObject *receptor, QEvent *evento)
 {
     try {
         return QApplication::notify(receptor, evento);
-    } catch (const ErrorDatos &error) {
-        if (mensajes_)
-            mensajes_->Aviso(error.Mensaje());
     } catch (const std::exception &error) {
         if (mensajes_)
-            mensajes_->Aviso(QStringLiteral("Error inesperado: ") + QString::fromUtf8(error.what()));
+            mensajes_->Aviso(MensajeDeError(error));
     }
     return false;
+}
+
+int Protegido(Mensajes &mensajes, const std::function<int()> &cuerpo)
+{
+    try {
+        return cuerpo();
+    } catch (const std::exception &error) {
+        mensajes.Aviso(MensajeDeError(error));
+    } catch (...) {
+        mensajes.Aviso(QStringLiteral("Error inesperado"));
+    }
+    return 1;
 }
 
 } // namespace norvela

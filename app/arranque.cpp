@@ -20,6 +20,7 @@
 #include "principal.h"
 #include "profeU.h"
 #include "superior.h"
+#include "validacion.h"
 
 namespace norvela {
 
@@ -96,8 +97,13 @@ bool Arranque::CrearPantallas()
 
     Progreso(20);
     Crear(pantallas.Form1, "TForm1");
+    // The region-map window follows the degrees screen's views.
+    if (TForm7 *mapa = pantallas.Form7)
+        pantallas.Form1->ConectarMapa(*mapa);
     Crear(pantallas.Form8, "TForm8");
-    if (!SeguirSinErrores())
+    // The degrees and higher-cycle screens load most data files: their
+    // cross-file rules are checked before any screen reads them.
+    if (!SeguirSinErrores() || !ValidarDatos(enlace_))
         return false;
 
     Progreso(30);
@@ -131,7 +137,8 @@ bool Arranque::CrearPantallas()
     Progreso(100);
     Crear(pantallas.FormCat, "TFormCat");
     Crear(pantallas.Flomce, "TFlomce");
-    return SeguirSinErrores();
+    // Again with every file loaded.
+    return SeguirSinErrores() && ValidarDatos(enlace_);
 }
 
 QWidget *Arranque::VentanaPrincipal() const

@@ -67,22 +67,17 @@ int main(int argc, char **argv)
     if (enlace.ErrorFicheros)
         return 1;
 
-    int resultado = 1;
-    {
-        const auto pausa = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    // The screens (and their timers) go before the shared data they read:
+    // they live inside the protected block, which an error leaves cleanly.
+    const auto pausa = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    const int resultado = Protegido(*mensajes, [&] {
         Arranque arranque(enlace, CrearTraza(), pausa);
-        try {
-            if (arranque.CrearPantallas()) {
-                pausa(1000);
-                arranque.VentanaPrincipal()->show();
-                resultado = app.exec();
-            }
-        } catch (const ErrorDatos &error) {
-            // A data file a screen could not use: reported, and the program ends cleanly.
-            mensajes->Aviso(error.Mensaje());
-        }
-        // The screens (and their timers) go before the shared data they read.
-    }
+        if (!arranque.CrearPantallas())
+            return 1;
+        pausa(1000);
+        arranque.VentanaPrincipal()->show();
+        return app.exec();
+    });
     LiberarMemoria(enlace);
     return resultado;
 }

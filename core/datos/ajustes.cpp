@@ -1,9 +1,11 @@
 #include "ajustes.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
 
 namespace norvela {
@@ -37,7 +39,32 @@ std::optional<Ajustes> LeerDe(const QString &ruta)
     return a;
 }
 
+// A save killed between writing its temporary file and renaming it leaves
+// "ajustes.XXXXXX" behind. Only one program runs at a time, so any such file
+// is stale.
+void QuitarTemporales(const QString &carpeta)
+{
+    if (carpeta.isEmpty())
+        return;
+    const QString prefijo = QString::fromLatin1(AlmacenAjustes::kNombre) + '.';
+    // An unsorted walk: this runs at every start.
+    QDirIterator it(carpeta, {prefijo + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QString ruta = it.next();
+        const QString nombre = it.fileName();
+        const QStringView resto = QStringView(nombre).mid(prefijo.size());
+        if (std::all_of(resto.begin(), resto.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
+            QFile::remove(ruta);
+    }
+}
+
 } // namespace
+
+void AlmacenAjustes::QuitarTemporales() const
+{
+    norvela::QuitarTemporales(carpetaDatos_);
+    norvela::QuitarTemporales(carpetaUsuario_);
+}
 
 AlmacenAjustes::AlmacenAjustes(QString carpetaDatos, QString carpetaUsuario)
     : carpetaDatos_(std::move(carpetaDatos)), carpetaUsuario_(std::move(carpetaUsuario))
@@ -61,6 +88,7 @@ QString AlmacenAjustes::Ruta() const
 
 Ajustes AlmacenAjustes::Leer() const
 {
+    QuitarTemporales();
     if (auto a = LeerDe(Ruta()))
         return *a;
     // An installed copy that was never saved: the data folder's record, if any.
@@ -71,6 +99,7 @@ Ajustes AlmacenAjustes::Leer() const
 
 bool AlmacenAjustes::Grabar(const Ajustes &a) const
 {
+    QuitarTemporales();
     const QString ruta = Ruta();
     QDir().mkpath(QFileInfo(ruta).absolutePath());
     const QByteArray contenido = "idioma=" + QByteArray::number(a.idioma) + "\r\norden="

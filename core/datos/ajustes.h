@@ -25,7 +25,8 @@ public:
     AlmacenAjustes(QString carpetaDatos, QString carpetaUsuario);
 
     // The stored record, or the first-run values when there is none. A field
-    // that is missing or out of range takes its first-run value.
+    // that is missing or out of range takes its first-run value. Reading and
+    // writing first remove what an interrupted save left behind.
     Ajustes Leer() const;
 
     // Writes the record atomically: on failure the stored record is left as
@@ -37,6 +38,8 @@ public:
 
 private:
     bool CarpetaDatosEscribible() const;
+    // Removes the temporary files of saves that never finished, in both folders.
+    void QuitarTemporales() const;
 
     QString carpetaDatos_;
     QString carpetaUsuario_;

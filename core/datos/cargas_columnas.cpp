@@ -79,8 +79,7 @@ void CargarZonasSuperior(Enlace &e, const QString &fichero, int &n, int ancho)
         ++k;
         if (!e.CodigosZonas.Contiene(k))
             throw ErrorRango(fichero, k, QStringLiteral("demasiadas líneas"));
-        if (*z < 1 || *z > e.LineasDeZona.FilaUltima())
-            FueraDeRango(fichero, k, QStringLiteral("zona"), Columnas(linea, 3, 4));
+        // A line of a zone outside 1..28 is kept; no zone lists it.
         zonaDeLinea.push_back(*z);
         e.NombresZonas.Poner(k, Columnas(linea, 5, 4 + ancho));
         e.CodigosZonas.Poner(k, Columnas(linea, 1, 2));

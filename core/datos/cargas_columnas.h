@@ -15,8 +15,9 @@ class Enlace;
 // A district number that is not a number shows "mal " + the line and stops.
 void CargarCodigosSuperior(Enlace &e, const QString &fichero, int &n, int ancho);
 
-// "comarcasm": each line columns 1-2 code, 3-4 zone 1..28, 5.. name; up to
-// three lines a zone, listed in LineasDeZona.
+// "comarcasm": each line columns 1-2 code, 3-4 zone, 5.. name; up to three
+// lines a zone 1..28, listed in LineasDeZona. A line of another zone is
+// stored but listed in no zone.
 void CargarZonasSuperior(Enlace &e, const QString &fichero, int &n, int ancho);
 
 // "lugar": columns 1-2 community 1..19, 3-37 university name, 38-137 web

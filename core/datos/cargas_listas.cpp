@@ -5,7 +5,9 @@
 #include "enlace.h"
 #include "lectura.h"
 
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 namespace norvela {
 
@@ -80,7 +82,11 @@ void CargarListaTexto(Enlace &e, const QString &fichero, TablaTexto &tabla, int 
 
 void CargarListaTexto75(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho)
 {
-    CargarListaTexto(e, fichero, tabla, n, ancho);
+    // A narrower table would cut the 75-character lines without a word.
+    if (tabla.Ancho() < 75)
+        throw std::logic_error("CargarListaTexto75 needs a table of 75-character texts");
+    CargarLineas(e, fichero, tabla, n, SiFalta::Mensaje, true,
+                 [ancho](const std::string &l) { return LineaRellena(l, std::min(ancho, 75)); });
 }
 
 void CargarLista60(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n)
@@ -119,6 +125,12 @@ void CargarEncabezados(Enlace &e, const QString &fichero, TablaTexto &tabla, int
         tabla.Poner(k, LineaRellena(Cortar(std::string_view(linea).substr(1), ancho), ancho));
     }
     n = k;
+}
+
+void CargarListaAncho(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho)
+{
+    CargarLineas(e, fichero, tabla, n, SiFalta::Mensaje, false,
+                 [ancho](const std::string &l) { return LineaRellena(l, ancho); });
 }
 
 void CargarBloques26(Enlace &e, const QString &fichero, TablaBloques &tabla)

@@ -14,7 +14,8 @@ class Enlace;
 // Lines padded to `ancho`, stored in the table's width; entry 0 := the path.
 // A missing file shows "Faltan ficheros (...)" and sets ErrorFicheros.
 void CargarListaTexto(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho);
-// The same into a table of 75-character texts.
+// The same into a table of 75-character texts (a narrower table is a
+// programming error: std::logic_error); `ancho` is at most 75.
 void CargarListaTexto75(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho);
 // The first 60 (or 90) characters of each line, not padded; entry 0 := the path.
 void CargarLista60(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n);

@@ -5,6 +5,8 @@
 #include "lectura.h"
 #include "numeros.h"
 
+#include <algorithm>
+
 namespace norvela {
 
 namespace {
@@ -96,10 +98,9 @@ void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4>
     }
 }
 
-// Rows 1..n of fields 1..campos, one per line.
-void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int campos, int necesarias)
+// Rows 1..n of fields 1..campos, one per line of the file just read.
+void LlenarFilas(Enlace &e, const QString &fichero, int n, TablaEnteros &tabla, int campos)
 {
-    const int n = LeerAlMenos(e, fichero, necesarias);
     for (int r = 1; r <= n; ++r) {
         TablaDeRango(fichero, r, tabla.FilaUltima(), "filas");
         const Fila fila(e, fichero, r);
@@ -111,9 +112,29 @@ void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int cam
     }
 }
 
+void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int campos, int necesarias)
+{
+    LlenarFilas(e, fichero, LeerAlMenos(e, fichero, necesarias), tabla, campos);
+}
+
+// Field j as an index into a list of `maximo` entries, from `minimo` (0 where
+// 0 means "none"). An index into a list that is still empty (count 0) says
+// so: the list must be loaded before the file that points into it.
+int IndiceDeLista(const Fila &fila, int j, int minimo, int maximo, const QString &que, const QString &lista)
+{
+    const int v = fila.Campo(j);
+    if (v >= minimo && v <= maximo)
+        return v;
+    if (maximo < 1)
+        fila.Error(QStringLiteral("%1 %2, pero la lista %3 no está cargada").arg(que).arg(v).arg(lista));
+    fila.Error(QStringLiteral("%1 fuera de %2..%3: %4").arg(que).arg(minimo).arg(maximo).arg(v));
+}
+
 // One row of a cut-off block: the count, then that many values, each
-// within minimo..maximo (itself within a byte).
-void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int maximo, const QString &que)
+// within minimo..maximo (itself within a byte); with a `lista`, the values
+// are indexes into that list.
+void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int maximo, const QString &que,
+                     const QString &lista = {})
 {
     const int n = fila.Campo(1);
     if (n < 0)
@@ -123,7 +144,9 @@ void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int
     std::array<uint8_t, 126> bytes{};
     bytes[0] = static_cast<uint8_t>(n);
     for (int j = 1; j <= n; ++j)
-        bytes[static_cast<size_t>(j)] = static_cast<uint8_t>(fila.CampoEntre(j + 1, minimo, maximo, que));
+        bytes[static_cast<size_t>(j)] = static_cast<uint8_t>(
+            lista.isEmpty() ? fila.CampoEntre(j + 1, minimo, maximo, que)
+                            : IndiceDeLista(fila, j + 1, minimo, std::min(maximo, 255), que, lista));
     for (int j = 0; j <= n; ++j)
         tabla.Poner(r, j, bytes[static_cast<size_t>(j)]);
 }
@@ -173,11 +196,11 @@ void CargarOfertaFPB(Enlace &e, const QString &fichero)
 
 void CargarTablaFPSuperior(Enlace &e, const QString &fichero)
 {
-    const int n = LeerLineasFichero(e, fichero);
+    const int n = LeerAlMenos(e, fichero, e.NumFPSuperior);
     TablaDeRango(fichero, n, e.TablaFPSuperior.FilaUltima(), "filas");
     for (int r = 1; r <= n; ++r)
         e.TablaFPSuperior.VaciarFila(r);
-    CargarFilas(e, fichero, e.TablaFPSuperior, 24, e.NumFPSuperior);
+    LlenarFilas(e, fichero, n, e.TablaFPSuperior, 24);
 }
 
 void CargarTablaFPMedio(Enlace &e, const QString &fichero)
@@ -215,7 +238,6 @@ void CargarNotasCorte(Enlace &e, const QString &fichero)
 {
     const int grados = e.NumGrados;
     LeerAlMenos(e, fichero, 3 * grados);
-    const int universidades = e.NumUniversidades > 0 ? e.NumUniversidades : 255;
     for (int r = 1; r <= grados; ++r) {
         const Fila uni(e, fichero, r);
         const Fila nota(e, fichero, grados + r);
@@ -224,10 +246,13 @@ void CargarNotasCorte(Enlace &e, const QString &fichero)
         if (nota.Campo(1) != n || titulo.Campo(1) != n)
             throw ErrorRango(fichero, grados + r,
                              QStringLiteral("el grado %1 no tiene la misma cuenta en los tres bloques").arg(r));
-        CargarFilaNotas(uni, e.NotasCorteUni, r, 1, std::min(universidades, 255), QStringLiteral("universidad"));
+        // Universities and titles are indexes into "lugar" and "carrenue",
+        // which the degrees screen loads first.
+        CargarFilaNotas(uni, e.NotasCorteUni, r, 1, e.NumUniversidades, QStringLiteral("universidad"),
+                        QStringLiteral("lugar"));
         CargarFilaNotas(nota, e.NotasCorte, r, 0, 255, QStringLiteral("nota"));
-        CargarFilaNotas(titulo, e.NotasCorteTitulo, r, 0, std::min(std::max(e.NumNuevosTitulos, 0), 255),
-                        QStringLiteral("título"));
+        CargarFilaNotas(titulo, e.NotasCorteTitulo, r, 0, e.NumNuevosTitulos, QStringLiteral("título"),
+                        QStringLiteral("carrenue"));
     }
     for (int r = 1; r <= grados; ++r) {
         e.EnlacesGrado.VaciarFila(r);

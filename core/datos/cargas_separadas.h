@@ -39,7 +39,9 @@ void CargarTablaBytes(Enlace &e, const QString &fichero, TablaBytes &tabla);
 
 // "datcarnphp": per degree, the universities, the cut-off marks and the
 // university-specific titles, in three blocks of NumGrados lines; derives
-// EnlacesGrado.
+// EnlacesGrado. Universities are 1..NumUniversidades and titles
+// 0..NumNuevosTitulos (0: none), so "lugar" and "carrenue" are loaded first:
+// an index into a list still empty is an ErrorRango that says so.
 void CargarNotasCorte(Enlace &e, const QString &fichero);
 
 // The first degree row whose code (field 10) is `codigo`; 0 when none.

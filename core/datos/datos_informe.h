@@ -8,22 +8,26 @@
 
 namespace norvela {
 
+// Report buffers start with room for 1500 lines (200 bold ones) and grow
+// as a screen writes past that: a long report never overflows.
 struct DatosInforme {
-    TablaTexto LineasInforme{0, 1500, 65};
-    TablaTexto LineasInforme2{0, 1500, 65};
-    TablaTexto InformeCuesGM{0, 1500, 65};
+    TablaTexto LineasInforme{0, 1500, 65, Capacidad::Creciente};
+    TablaTexto LineasInforme2{0, 1500, 65, Capacidad::Creciente};
+    TablaTexto InformeCuesGM{0, 1500, 65, Capacidad::Creciente};
     int NumLineasInforme = 0;
-    TablaValores<int> LineasNegrita{0, 200};
+    TablaValores<int> LineasNegrita{0, 200, Capacidad::Creciente};
     QString NombreAlumno;
     bool ModoImpresion = false;
 
+    // ListaAux is also where the artistic-studies files are loaded: it keeps
+    // its capacity. The other scratch lists are built by the screens and grow.
     TablaTexto ListaAux{0, 1100, 60};
     int NumListaAux = 0;
-    TablaTexto ListaGrados{0, 1100, 60};
-    TablaTexto ListaGMAux{0, 1100, 75};
-    TablaTexto ListaMarcas{0, 1100, 60};
-    TablaValores<int> FilaGrado{1, 1100};
-    TablaValores<int> FilaElemento{1, 1100};
+    TablaTexto ListaGrados{0, 1100, 60, Capacidad::Creciente};
+    TablaTexto ListaGMAux{0, 1100, 75, Capacidad::Creciente};
+    TablaTexto ListaMarcas{0, 1100, 60, Capacidad::Creciente};
+    TablaValores<int> FilaGrado{1, 1100, Capacidad::Creciente};
+    TablaValores<int> FilaElemento{1, 1100, Capacidad::Creciente};
     int ElementoElegido = 0;
     bool ListaDeLugares = false;
     bool SeleccionFija = false;

@@ -7,6 +7,7 @@
 #include "tablas.h"
 
 #include <cstdint>
+#include <string>
 
 namespace norvela {
 
@@ -46,6 +47,34 @@ struct DatosLugares {
     int FaseEstrellas2 = 0;
     int ComunidadRaton = 1;
     int AnchoPanelMapa = 115;
+
+    // District code of each Centros4 line and zone code of each Centros2
+    // line, prepared once by the higher-cycle screen's creation.
+    TablaTexto CodigoComarcaCentro{1, 1100, 2};
+    TablaTexto CodigoZonaCentro{1, 1100, 2};
+
+    // The place the student picked on an FP screen, shared by the three.
+    int ComunidadSel = 0;
+    int PrimeraProvincia = 0;
+    int NumProvinciasSel = 0;
+    TablaTexto NombresProvinciasSel{1, 100, 35};
+    char GrupoSel = ' ';
+    char LetraGrupo = ' ';
+    char ProvinciaGuardada = ' ';
+    char GrupoGuardado = ' ';
+    std::string NombreProvinciaSel;
+    int LocalidadSel = 0;
+    bool ModoComarcas = false;
+    bool ModoZonas = false;
+    int ComarcaSel = 0;
+    int ZonaSel = 0;
+    bool NombresLargos = false;
+
+    // Communities picked for a title sheet that would be too long.
+    bool SeleccionImpresion = false;
+    TablaValores<int> ComunidadesImpresion{1, kNumComunidades};
+    TablaValores<uint8_t> ComunidadEnImpresion{1, kNumComunidades};
+    int NumComunidadesImpresion = 0;
 };
 
 } // namespace norvela

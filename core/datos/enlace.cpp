@@ -1,11 +1,12 @@
 #include "enlace.h"
 
 #include "cadenas.h"
+#include "cargas_listas.h"
+#include "imagenes.h"
 #include "lectura.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace norvela {
 
@@ -13,37 +14,35 @@ namespace {
 
 const char *const kCarpetasIdioma[4] = {"cas/", "catVal/", "galego/", "euskera/"};
 
-// Pictures are Windows bitmaps whatever their extension. A file that is
-// missing or cannot be decoded counts as missing.
-bool CargarImagen(const QString &ruta, QImage &imagen)
-{
-    QImageReader lector(ruta, "bmp");
-    QImage leida = lector.read();
-    if (leida.isNull())
-        return false;
-    imagen = std::move(leida);
-    return true;
-}
-
+// The start-up pictures. A map that cannot be used is told in its own
+// words; any other picture like any missing file. The first failure stops:
+// start-up ends at the next check.
 void CargarImagenes(Enlace &e)
 {
     struct Imagen {
         const char *fichero;
         QImage *destino;
-        bool esMapa;
+        QSize tamano;   // the maps match "puntos3" pixel for pixel
     };
+    const QSize mapa(kPuntosFilas, kAltoMapa);
+    const QSize detalle(kPuntosFilas, kAltoMapaDetalle);
     const Imagen imagenes[] = {
-        {"chica.bmp", &e.BmpChica, false}, {"parte", &e.BmpParte, false},   {"heli.bmp", &e.BmpHeli, false},
-        {"mapa", &e.BmpMapa, true},        {"mapac", &e.BmpMapaC, true},    {"mapam", &e.BmpMapaM, true},
-        {"suelo", &e.BmpSuelo, false},     {"marcod", &e.BmpMarcoD, false}, {"marcoi", &e.BmpMarcoI, false},
-        {"marcoar", &e.BmpMarcoAr, false},
+        {"chica.bmp", &e.BmpChica, {}}, {"parte", &e.BmpParte, {}},   {"heli.bmp", &e.BmpHeli, {}},
+        {"mapa", &e.BmpMapa, mapa},     {"mapac", &e.BmpMapaC, detalle}, {"mapam", &e.BmpMapaM, detalle},
+        {"suelo", &e.BmpSuelo, {}},     {"marcod", &e.BmpMarcoD, {}}, {"marcoi", &e.BmpMarcoI, {}},
+        {"marcoar", &e.BmpMarcoAr, {}},
     };
     for (const Imagen &im : imagenes) {
-        if (CargarImagen(e.Fichero(im.fichero), *im.destino))
+        const QString ruta = e.Fichero(im.fichero);
+        if (CargarImagen(ruta, *im.destino, im.tamano))
             continue;
-        if (im.esMapa)
+        if (im.tamano.isValid()) {
             e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
-        e.ErrorFicheros = true;
+            e.ErrorFicheros = true;
+        } else {
+            e.FaltaFichero(ruta);
+        }
+        return;
     }
 }
 
@@ -108,6 +107,8 @@ void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
     e.ReqDesdeCatalogo = false;
 
     CargarImagenes(e);
+    if (e.ErrorFicheros)
+        return;
     IniciarPuntosMapa(e.PosicionComunidadX, e.PosicionComunidadY);
     if (!CargarMapas(e))
         return;
@@ -157,23 +158,6 @@ bool GrabarAjustes(Enlace &e)
     }
     e.AjustesGuardados = nuevos;
     return true;
-}
-
-void CargarListaAncho(Enlace &e, const QString &fichero, TablaTexto &tabla, int &n, int ancho)
-{
-    const auto lineas = LeerLineas(fichero);
-    if (!lineas) {
-        e.FaltaFichero(fichero);
-        return;
-    }
-    int k = 0;
-    for (const std::string &linea : *lineas) {
-        ++k;
-        if (!tabla.Contiene(k))
-            throw ErrorRango(fichero, k, QStringLiteral("demasiadas líneas"));
-        tabla.Poner(k, LineaRellena(linea, ancho));
-    }
-    n = k;
 }
 
 void Inicializar(Enlace &e, const OpcionesInicio &opciones)

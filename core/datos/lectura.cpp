@@ -3,6 +3,7 @@
 #include "errores.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace norvela {
 
@@ -16,6 +17,7 @@ std::optional<std::vector<std::string>> LeerLineas(const QString &ruta)
         return std::nullopt;
 
     std::vector<std::string> lineas;
+    qsizetype finalesCR = 0;
     qsizetype inicio = 0;
     while (inicio < bytes.size()) {
         qsizetype fin = bytes.indexOf('\n', inicio);
@@ -23,11 +25,19 @@ std::optional<std::vector<std::string>> LeerLineas(const QString &ruta)
         if (fin < 0)
             fin = bytes.size();
         std::string linea(bytes.constData() + inicio, static_cast<size_t>(fin - inicio));
-        if (!linea.empty() && linea.back() == '\r')
+        if (!linea.empty() && linea.back() == '\r') {
             linea.pop_back();
+            ++finalesCR;
+        }
         lineas.push_back(std::move(linea));
         inicio = siguiente;
     }
+    // A CR is never part of a text: neither the one before the LF nor a
+    // stray one inside a line. Strays are rare, so one count over the whole
+    // file tells whether any line needs a second look.
+    if (std::count(bytes.cbegin(), bytes.cend(), '\r') != finalesCR)
+        for (std::string &linea : lineas)
+            std::erase(linea, '\r');
     return lineas;
 }
 

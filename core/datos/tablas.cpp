@@ -4,9 +4,18 @@
 
 namespace norvela {
 
-TablaTexto::TablaTexto(int primero, int ultimo, int ancho)
-    : primero_(primero), ultimo_(ultimo), ancho_(ancho), entradas_(static_cast<size_t>(ultimo - primero + 1))
+TablaTexto::TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad)
+    : primero_(primero), ultimo_(ultimo), ancho_(ancho), capacidad_(capacidad),
+      entradas_(static_cast<size_t>(ultimo - primero + 1))
 {
+}
+
+const std::string &TablaTexto::operator[](int i) const
+{
+    static const std::string vacia;
+    if (i > ultimo_ && i >= primero_ && Crece())
+        return vacia;
+    return entradas_[Posicion(i)];
 }
 
 size_t TablaTexto::Posicion(int i) const
@@ -18,6 +27,10 @@ size_t TablaTexto::Posicion(int i) const
 
 void TablaTexto::Poner(int i, std::string_view s)
 {
+    if (i > ultimo_ && Crece()) {
+        entradas_.resize(static_cast<size_t>(i - primero_ + 1));
+        ultimo_ = i;
+    }
     entradas_[Posicion(i)] = Cortar(s, ancho_);
 }
 

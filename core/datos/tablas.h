@@ -13,15 +13,21 @@
 
 namespace norvela {
 
+// Tables of data files keep their capacity: an index past it is an error.
+// Buffers built at run time (report lines) start at their capacity and grow
+// when written past it; reading past their end gives an empty entry.
+enum class Capacidad { Fija, Creciente };
+
 // Entries primero..ultimo of fixed-length texts of at most `ancho` characters.
 class TablaTexto {
 public:
-    TablaTexto(int primero, int ultimo, int ancho);
+    TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad = Capacidad::Fija);
 
-    const std::string &operator[](int i) const { return entradas_[Posicion(i)]; }
+    const std::string &operator[](int i) const;
     // Stores s cut to the table's width.
     void Poner(int i, std::string_view s);
-    bool Contiene(int i) const { return i >= primero_ && i <= ultimo_; }
+    bool Contiene(int i) const { return i >= primero_ && (i <= ultimo_ || Crece()); }
+    bool Crece() const { return capacidad_ == Capacidad::Creciente; }
 
     int Primero() const { return primero_; }
     int Ultimo() const { return ultimo_; }
@@ -36,6 +42,7 @@ private:
     int primero_;
     int ultimo_;
     int ancho_;
+    Capacidad capacidad_;
     std::vector<std::string> entradas_;
 };
 
@@ -87,14 +94,33 @@ private:
 };
 
 // A 1-based array of whole numbers with a fixed range of indexes.
+// A growing one (Capacidad::Creciente) grows when an entry past its end is
+// written through the non-const operator[], and reads as T{} past its end.
 template <typename T>
 class TablaValores {
 public:
-    TablaValores(int primero, int ultimo) : primero_(primero), ultimo_(ultimo), valores_(ultimo - primero + 1) {}
+    TablaValores(int primero, int ultimo, Capacidad capacidad = Capacidad::Fija)
+        : primero_(primero), ultimo_(ultimo), capacidad_(capacidad), valores_(ultimo - primero + 1)
+    {
+    }
 
-    T &operator[](int i) { return valores_[Posicion(i)]; }
-    const T &operator[](int i) const { return valores_[Posicion(i)]; }
-    bool Contiene(int i) const { return i >= primero_ && i <= ultimo_; }
+    T &operator[](int i)
+    {
+        if (i > ultimo_ && Crece()) {
+            valores_.resize(static_cast<size_t>(i - primero_ + 1));
+            ultimo_ = i;
+        }
+        return valores_[Posicion(i)];
+    }
+    const T &operator[](int i) const
+    {
+        static const T cero{};
+        if (i > ultimo_ && i >= primero_ && Crece())
+            return cero;
+        return valores_[Posicion(i)];
+    }
+    bool Contiene(int i) const { return i >= primero_ && (i <= ultimo_ || Crece()); }
+    bool Crece() const { return capacidad_ == Capacidad::Creciente; }
     int Primero() const { return primero_; }
     int Ultimo() const { return ultimo_; }
     void Vaciar() { std::fill(valores_.begin(), valores_.end(), T{}); }
@@ -109,6 +135,7 @@ private:
 
     int primero_;
     int ultimo_;
+    Capacidad capacidad_;
     std::vector<T> valores_;
 };
 

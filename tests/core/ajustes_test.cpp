@@ -85,3 +85,30 @@ TEST(Settings, FailedWriteKeepsTheOldRecordAndSaysSo)
     EXPECT_EQ(Contenido(c.Datos() + "ajustes"), "idioma=2\r\norden=1\r\nanimacion=0\r\n");
     EXPECT_EQ(e.AjustesGuardados, (Ajustes{2, true, false}));
 }
+
+TEST(Settings, AnInterruptedSaveLeavesNoStrayTemporaryFile)
+{
+    CarpetaPrueba c(QStringLiteral("minima"), false);
+    const QString usuario = c.Programa() + "usuario";
+    QDir().mkpath(usuario);
+    AlmacenAjustes almacen(c.Datos(), usuario);
+    // What a save killed before its rename leaves, in either folder.
+    c.EscribirBytes("ajustes.aB3xYz", "idioma=");
+    QFile otro(usuario + "/ajustes.Q9w8e7");
+    ASSERT_TRUE(otro.open(QIODevice::WriteOnly));
+    otro.close();
+    // Files that only look alike stay.
+    c.EscribirBytes("ajustes.bak", "x");
+    c.EscribirBytes("ajustes.a-3xYz", "x");
+
+    EXPECT_EQ(almacen.Leer(), Ajustes{});
+    EXPECT_FALSE(QFile::exists(c.Ruta("ajustes.aB3xYz")));
+    EXPECT_FALSE(QFile::exists(usuario + "/ajustes.Q9w8e7"));
+    EXPECT_TRUE(QFile::exists(c.Ruta("ajustes.bak")));
+    EXPECT_TRUE(QFile::exists(c.Ruta("ajustes.a-3xYz")));
+
+    c.EscribirBytes("ajustes.ZZZZZZ", "idioma=");
+    ASSERT_TRUE(almacen.Grabar(Ajustes{1, false, false}));
+    EXPECT_FALSE(QFile::exists(c.Ruta("ajustes.ZZZZZZ")));
+    EXPECT_EQ(QDir(c.Datos()).entryList({"ajustes.??????"}, QDir::Files), QStringList{"ajustes.a-3xYz"});
+}

@@ -104,9 +104,18 @@ TEST(ColumnLoaders, ZonesListUpToThreeLinesEach)
     EXPECT_EQ(v.m.textos, QStringList{"mal 2"});
     EXPECT_EQ(n, -1);
 
+    // A line of a zone outside 1..28 is kept, listed in no zone.
     Entorno w;
-    w.c.EscribirLineas("comarcasm", {"8a29Fuera"});
-    EXPECT_THROW(CargarZonasSuperior(w.e, w.c.Ruta("comarcasm"), n, 25), ErrorRango);
+    w.c.EscribirLineas("comarcasm", {"8a29Fuera", "8b00Ninguna", "8c28Dentro"});
+    n = -1;
+    CargarZonasSuperior(w.e, w.c.Ruta("comarcasm"), n, 25);
+    EXPECT_EQ(n, 3);
+    EXPECT_TRUE(w.m.textos.isEmpty());
+    EXPECT_EQ(w.e.NombresZonas[1], "Fuera");
+    EXPECT_EQ(w.e.CodigosZonas[2], "8b");
+    EXPECT_EQ(w.e.LineasDeZona.En(28, 1), 3);
+    for (int z = 1; z <= 27; ++z)
+        EXPECT_EQ(w.e.LineasDeZona.En(z, 1), 0) << z;
 }
 
 TEST(ColumnLoaders, UniversitiesKeepTheirWholeAddress)

@@ -44,6 +44,34 @@ TEST(ListLoaders, TextListPadsCutsAndKeepsThePath)
     EXPECT_TRUE(t.m.textos.isEmpty());
 }
 
+TEST(ListLoaders, SeventyFiveWideListsKeepTheirWholeLines)
+{
+    Entorno t;
+    const std::string larga = "01" + std::string(70, 'q') + "fin";
+    t.c.EscribirLineas("cas/cuesgm", {larga, "ab"});
+    int n = 0;
+    CargarListaTexto75(t.e, t.c.Ruta("cas/cuesgm"), t.e.CuestionesGM, n, 75);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(t.e.CuestionesGM[1], larga);
+    EXPECT_EQ(t.e.CuestionesGM[2], "ab" + Blancos(73));
+    // A table that would cut them is refused, not silently used.
+    EXPECT_THROW(CargarListaTexto75(t.e, t.c.Ruta("cas/cuesgm"), t.e.ListaAux, n, 75), std::logic_error);
+}
+
+TEST(ListLoaders, NoCarriageReturnStaysInALine)
+{
+    Entorno t;
+    t.c.EscribirBytes("carreranb", "uno\r\ndos\rtres\nx\r\r\ncuatro");
+    int n = 0;
+    CargarListaTexto(t.e, t.c.Ruta("carreranb"), t.e.NombresGrupo, n, 10);
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(t.e.NombresGrupo[1], "uno" + Blancos(7));
+    // Columns after a stray CR are not shifted by it.
+    EXPECT_EQ(t.e.NombresGrupo[2], "dostres" + Blancos(3));
+    EXPECT_EQ(t.e.NombresGrupo[3], "x" + Blancos(9));
+    EXPECT_EQ(t.e.NombresGrupo[4], "cuatro" + Blancos(4));
+}
+
 TEST(ListLoaders, CapacityIsAnErrorNotACut)
 {
     Entorno t;

@@ -159,17 +159,58 @@ TEST(Separated, CutOffMarksAndTheirTitleLinks)
     EXPECT_THROW(CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "2;5;6", "1;2", "1;0", "1;0"})), ErrorRango);
     EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "1;5", "1;2", "1;0"})); }), 6);
 
-    // A 16th distinct title of one degree.
+    // A 16th distinct title of one degree is refused for itself: every
+    // index is within its list, only the 15-title limit trips.
     t.e.NumGrados = 1;
-    t.e.NumUniversidades = 0;
-    t.e.NumNuevosTitulos = 0;
-    std::string unis = "16", notas = "16", titulos = "16";
-    for (int i = 1; i <= 16; ++i) {
-        unis += ";1";
-        notas += ";50";
-        titulos += ";" + std::to_string(i);
+    t.e.NumUniversidades = 1;
+    t.e.NumNuevosTitulos = 16;
+    const auto Bloques = [](int distintos) {
+        std::string unis = "16", notas = "16", titulos = "16";
+        for (int i = 1; i <= 16; ++i) {
+            unis += ";1";
+            notas += ";50";
+            titulos += ";" + std::to_string(std::min(i, distintos));
+        }
+        return std::vector<std::string>{unis, notas, titulos};
+    };
+    CargarNotasCorte(t.e, t.Escribir("datcarnphp", Bloques(15)));
+    EXPECT_EQ(t.e.EnlacesGrado.En(1, 0), 15);
+    EXPECT_EQ(t.e.EnlacesGrado.En(1, 15), 15);
+    try {
+        CargarNotasCorte(t.e, t.Escribir("datcarnphp", Bloques(16)));
+        ADD_FAILURE() << "a 16th distinct title must not load";
+    } catch (const ErrorRango &error) {
+        EXPECT_EQ(error.Linea(), 3);
+        EXPECT_TRUE(error.Detalle().contains("15 títulos distintos")) << error.Detalle().toStdString();
     }
-    EXPECT_THROW(CargarNotasCorte(t.e, t.Escribir("datcarnphp", {unis, notas, titulos})), ErrorRango);
+}
+
+TEST(Separated, CutOffIndexesNeedTheirListsLoadedFirst)
+{
+    Entorno t;
+    t.e.NumGrados = 1;
+    const QString f = t.Escribir("datcarnphp", {"1;3", "1;50", "1;0"});
+    // The same rule for both lists: nothing loaded, nothing to point at.
+    try {
+        CargarNotasCorte(t.e, f);
+        ADD_FAILURE() << "universities without \"lugar\"";
+    } catch (const ErrorRango &error) {
+        EXPECT_EQ(error.Linea(), 1);
+        EXPECT_TRUE(error.Detalle().contains("lugar")) << error.Detalle().toStdString();
+        EXPECT_TRUE(error.Detalle().contains("no está cargada"));
+    }
+    t.e.NumUniversidades = 3;
+    CargarNotasCorte(t.e, f);   // title 0 (none) needs no "carrenue"
+    EXPECT_EQ(t.e.NotasCorteUni.En(1, 1), 3);
+    try {
+        CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;3", "1;50", "1;2"}));
+        ADD_FAILURE() << "titles without \"carrenue\"";
+    } catch (const ErrorRango &error) {
+        EXPECT_EQ(error.Linea(), 3);
+        EXPECT_TRUE(error.Detalle().contains("carrenue")) << error.Detalle().toStdString();
+    }
+    t.e.NumNuevosTitulos = 1;
+    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;3", "1;50", "1;2"})); }), 3);
 }
 
 TEST(Separated, LineCapacityOfTheWorkList)

@@ -116,6 +116,10 @@ TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessage)
         // branch lists name subjects up to 21.
         EXPECT_GE(g.materias.size(), 21u) << idioma << " materiasp";
         EXPECT_LE(g.materias.size(), 30u) << idioma << " materiasp";
+        // Two degrees of one name would be two rows no student can tell apart.
+        std::set<std::string> nombres;
+        for (int r = 1; r <= g.e.NumGrados; ++r)
+            EXPECT_TRUE(nombres.insert(Texto(g.e.NombresGrado[r])).second) << idioma << "carreran line " << r;
     }
 }
 
@@ -179,6 +183,32 @@ TEST(ShippedDegrees, DegreeTablesRunParallel)
     }
     // Every group of "carreranb" has degrees: an empty one would be a dead heading.
     EXPECT_EQ(static_cast<int>(grupos.size()), g.numGrupos);
+}
+
+// Every branch of the branch list and every itinerary node of the tree by
+// itinerary (the twelfth is listed under the eleventh) leads to degrees, and
+// the marks view has universities in several communities to show.
+TEST(ShippedDegrees, EveryBranchAndItineraryHasDegreesTaughtInSeveralCommunities)
+{
+    const Grados &g = Castellano();
+    ASSERT_EQ(g.fallo, "");
+    std::map<int, int> ramas;
+    std::map<int, int> itinerarios;
+    int variasComunidades = 0;
+    for (int r = 1; r <= g.e.NumGrados; ++r) {
+        ++ramas[g.e.TablaGrados.En(r, 1)];
+        ++itinerarios[g.e.TablaGrados.En(r, 3)];
+        ++itinerarios[g.e.TablaGrados.En(r, 4)];
+        std::set<int> comunidades;
+        for (int j = 1; j <= g.e.NotasCorteUni.En(r, 0); ++j)
+            comunidades.insert(g.e.ComunidadUniversidad[g.e.NotasCorteUni.En(r, j)]);
+        variasComunidades += comunidades.size() >= 2;
+    }
+    for (int b = 1; b <= 5; ++b)
+        EXPECT_GT(ramas[b], 0) << "no degree of branch " << b;
+    for (int a = 1; a <= 11; ++a)
+        EXPECT_GT(itinerarios[a], 0) << "no degree of itinerary " << a;
+    EXPECT_GT(variasComunidades, g.e.NumGrados / 2);
 }
 
 TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)

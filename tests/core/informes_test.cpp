@@ -527,3 +527,42 @@ TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(m.textos[1], "No se ha podido guardar el informe en " + dentro);
     EXPECT_EQ(m.textos[2], "No se ha podido guardar el informe en " + carpeta);
 }
+
+TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
+{
+    Llenar(2000);
+    EXPECT_EQ(e.LineasInforme.Ultimo(), 2000);
+    EXPECT_EQ(e.LineasInforme[2001], "");   // past the end reads as an empty line
+    EXPECT_THROW((void)e.LineasInforme[-1], ErrorIndice);
+    std::vector<int> negritas;
+    for (int i = 1; i <= 250; ++i)
+        negritas.push_back(1750 + i);
+    int k = 0;
+    for (const int l : negritas)
+        e.LineasNegrita[++k] = l;
+    e.LineasNegrita[0] = k;
+
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 2000, true, 10)) << m.textos.join('|').toStdString();
+    std::vector<TrazoInforme> todas;
+    for (int p = 1; p <= hoja.paginas; ++p)
+        for (const auto &t : LineasDibujadas(p))
+            todas.push_back(t);
+    ASSERT_EQ(todas.size(), 2000u);
+    EXPECT_EQ(todas.back().texto, TextoLinea(2000));
+    EXPECT_FALSE(todas[1749].negrita);
+    EXPECT_TRUE(todas[1750].negrita);
+    EXPECT_TRUE(todas[1999].negrita);
+
+    PaginaRegistrada columnas{kAncho, kAlto, 600};
+    ASSERT_TRUE(ImprimirListaColumnas(e, columnas, e.LineasInforme, 2000, true));
+    int dibujadas = 0;
+    for (const auto &t : columnas.trazos)
+        dibujadas += t.texto.startsWith(QLatin1String("linea"));
+    EXPECT_EQ(dibujadas, 2000);
+    EXPECT_EQ(columnas.paginas, 14);   // 150 lines a page
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
+    EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
+    EXPECT_TRUE(m.textos.isEmpty());
+}

@@ -1,6 +1,8 @@
 #include "carpeta_prueba.h"
 #include "enlace.h"
+#include "imagenes.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -151,22 +153,102 @@ TEST(StartUp, LoadsPicturesListsAndMarkers)
     LiberarMemoria(a.e);   // a second call does nothing
 }
 
-TEST(StartUp, MissingPicturesStopTheProgramButLoadingGoesOn)
+namespace {
+
+QString FaltaFichero(const QString &ruta)
 {
-    CarpetaPrueba c;
-    c.Borrar("mapac");
-    c.Borrar("chica.bmp");
-    c.EscribirBytes("suelo", "not a bitmap");
-    Arranque a(c);
-    EXPECT_TRUE(a.e.ErrorFicheros);
-    // Only the maps say so.
-    EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
-    EXPECT_TRUE(a.e.BmpChica.isNull());
-    EXPECT_TRUE(a.e.BmpSuelo.isNull());
-    EXPECT_FALSE(a.e.BmpMapaM.isNull());
-    EXPECT_FALSE(a.e.BmpMarcoD.isNull());
-    EXPECT_FALSE(a.e.BmpMarcoAr.isNull());
-    EXPECT_EQ(a.e.NumRequisitos, 3);
+    return "Faltan ficheros (" + ruta + "). Vuelva a instalar el programa";
+}
+
+QByteArray Leer(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(StartUp, APictureThatCannotBeUsedIsAMissingFileAndStopsStartUp)
+{
+    {
+        CarpetaPrueba c;
+        c.Borrar("chica.bmp");
+        Arranque a(c);
+        EXPECT_TRUE(a.e.ErrorFicheros);
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("chica.bmp"))});
+        EXPECT_EQ(a.e.NumRequisitos, 0);   // nothing loaded after it
+    }
+    {
+        CarpetaPrueba c;
+        c.EscribirBytes("suelo", "not a bitmap");
+        Arranque a(c);
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("suelo"))});
+        EXPECT_TRUE(a.e.BmpSuelo.isNull());
+    }
+    {
+        // Cut short by a few bytes: Qt alone would fill the lost rows with garbage.
+        CarpetaPrueba c;
+        const QByteArray parte = Leer(c.Ruta("parte"));
+        ASSERT_GT(parte.size(), 100);
+        c.EscribirBytes("parte", parte.left(parte.size() - 5));
+        Arranque a(c);
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("parte"))});
+        EXPECT_TRUE(a.e.BmpParte.isNull());
+    }
+    {
+        // The maps say so in their own words.
+        CarpetaPrueba c;
+        c.Borrar("mapac");
+        Arranque a(c);
+        EXPECT_TRUE(a.e.ErrorFicheros);
+        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+    }
+    {
+        // A map must match "puntos3" pixel for pixel.
+        CarpetaPrueba c;
+        QImage otra(280, 196, QImage::Format_RGB32);
+        otra.fill(Qt::blue);
+        ASSERT_TRUE(otra.save(c.Ruta("mapa"), "BMP"));
+        Arranque a(c);
+        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+    }
+}
+
+TEST(Pictures, HeaderMustMatchTheFile)
+{
+    QImage imagen(5, 3, QImage::Format_RGB888);
+    imagen.fill(Qt::green);
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(imagen.save(&buffer, "BMP"));
+    }
+    EXPECT_EQ(TamanoBmp(bytes), QSize(5, 3));
+    // One byte short of the last pixel row.
+    EXPECT_EQ(TamanoBmp(bytes.left(bytes.size() - 1)), std::nullopt);
+    EXPECT_EQ(TamanoBmp(bytes.left(30)), std::nullopt);
+    EXPECT_EQ(TamanoBmp("PNG not a bitmap at all, not at all"), std::nullopt);
+    // A header that announces more rows than the file holds.
+    QByteArray alto = bytes;
+    alto[22] = 4;
+    EXPECT_EQ(TamanoBmp(alto), std::nullopt);
+    // No pixels at all.
+    QByteArray vacio = bytes;
+    vacio[18] = 0;
+    EXPECT_EQ(TamanoBmp(vacio), std::nullopt);
+
+    CarpetaPrueba c(QStringLiteral("minima"), false);
+    c.EscribirBytes("dibujo", bytes);
+    QImage leida;
+    EXPECT_TRUE(CargarImagen(c.Ruta("dibujo"), leida));
+    EXPECT_EQ(leida.size(), QSize(5, 3));
+    EXPECT_FALSE(CargarImagen(c.Ruta("dibujo"), leida, QSize(3, 5)));
+    QImage grande(1025, 2, QImage::Format_RGB32);
+    grande.fill(Qt::red);
+    ASSERT_TRUE(grande.save(c.Ruta("grande"), "BMP"));
+    EXPECT_FALSE(CargarImagen(c.Ruta("grande"), leida));
+    EXPECT_EQ(leida.size(), QSize(5, 3));   // left as it was
 }
 
 TEST(StartUp, MissingRequirementListNamesItsPath)

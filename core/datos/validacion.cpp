@@ -1,0 +1,192 @@
+#include "validacion.h"
+
+#include "enlace.h"
+#include "lectura.h"
+
+#include <algorithm>
+
+namespace norvela {
+
+namespace {
+
+constexpr int kRamas = 5;
+constexpr int kItinerarios = 12;
+constexpr int kLineasBloque = 26;   // a header and 25 entries
+
+[[noreturn]] void Falla(const QString &fichero, int linea, const QString &detalle)
+{
+    throw ErrorCoherencia(fichero, linea, detalle);
+}
+
+void Entre(const QString &fichero, int linea, int valor, int desde, int hasta, const QString &que)
+{
+    if (valor < desde || valor > hasta)
+        Falla(fichero, linea, QStringLiteral("%1 %2 fuera de %3..%4").arg(que).arg(valor).arg(desde).arg(hasta));
+}
+
+bool FilaVacia(const TablaEnteros &t, int fila)
+{
+    for (int c = t.ColPrimera(); c <= t.ColUltima(); ++c)
+        if (t.En(fila, c) != 0)
+            return false;
+    return true;
+}
+
+// "datgradosphp" row r is degree r of "carreran": as many rows as degrees,
+// each with its branch, group and itineraries in range.
+void Grados(const Enlace &e)
+{
+    const int n = std::min(e.NumGrados, e.TablaGrados.FilaUltima() + 1);
+    bool cargada = false;
+    for (int r = 1; r <= n && r <= e.TablaGrados.FilaUltima() && !cargada; ++r)
+        cargada = !FilaVacia(e.TablaGrados, r);
+    if (!cargada)
+        return;
+    const QString fichero = e.Fichero(QStringLiteral("datgradosphp"));
+    if (n > e.TablaGrados.FilaUltima())
+        Falla(fichero, n,
+              QStringLiteral("\"carreran\" tiene %1 grados y la tabla admite %2").arg(e.NumGrados).arg(e.TablaGrados.FilaUltima()));
+    for (int r = 1; r <= n; ++r) {
+        Entre(fichero, r, e.TablaGrados.En(r, 1), 1, kRamas, QStringLiteral("rama"));
+        if (e.NumGrupos > 0)
+            Entre(fichero, r, e.TablaGrados.En(r, 2), 0, e.NumGrupos, QStringLiteral("grupo"));
+        Entre(fichero, r, e.TablaGrados.En(r, 3), 0, kItinerarios, QStringLiteral("itinerario"));
+        Entre(fichero, r, e.TablaGrados.En(r, 4), 0, kItinerarios, QStringLiteral("itinerario"));
+    }
+    if (n < e.TablaGrados.FilaUltima() && !FilaVacia(e.TablaGrados, n + 1))
+        Falla(fichero, n + 1, QStringLiteral("más líneas que grados en \"carreran\" (%1)").arg(n));
+}
+
+// One block of 26 lines per title line, no more, no fewer.
+void Bloques(const Enlace &e, const TablaBloques &bloques, int titulos, const char *nombre, const char *lista)
+{
+    if (titulos < 1 || bloques.Bloques() < 1 || bloques.En(1, 1).empty())
+        return;
+    const QString fichero = e.FicheroIdioma(QString::fromLatin1(nombre));
+    const QString deLista = QStringLiteral("\"%1\" (%2 líneas)").arg(QString::fromLatin1(lista)).arg(titulos);
+    for (int b = 1; b <= titulos; ++b) {
+        if (b > bloques.Bloques())
+            Falla(fichero, (b - 1) * kLineasBloque + 1, QStringLiteral("más títulos en %1 que bloques admitidos").arg(deLista));
+        for (int j = 1; j <= bloques.Entradas(); ++j)
+            if (bloques.En(b, j).empty())
+                Falla(fichero, (b - 1) * kLineasBloque + 1 + j,
+                      QStringLiteral("el fichero acaba antes de completar el bloque del título %1 de %2").arg(b).arg(deLista));
+    }
+    if (titulos < bloques.Bloques() && !bloques.En(titulos + 1, 1).empty())
+        Falla(fichero, titulos * kLineasBloque + 1, QStringLiteral("más bloques que títulos en %1").arg(deLista));
+}
+
+// "certificah" explains "certifica" line by line.
+void Certificados(const Enlace &e)
+{
+    if (e.NombresCertificados[0].empty() || e.ExplicacionCertificados[0].empty())
+        return;
+    const QString certifica = e.FicheroIdioma(QStringLiteral("certifica"));
+    const QString certificah = e.FicheroIdioma(QStringLiteral("certificah"));
+    const auto nombres = LeerLineas(certifica);
+    const auto explicaciones = LeerLineas(certificah);
+    if (!nombres || !explicaciones)
+        return;
+    const auto a = static_cast<int>(nombres->size());
+    const auto b = static_cast<int>(explicaciones->size());
+    if (a != b)
+        Falla(certificah, std::min(a, b) + 1,
+              QStringLiteral("tiene %1 líneas y \"certifica\" %2: van una por una").arg(b).arg(a));
+}
+
+// Fields 5..17 of "datfpsphp" are lines of "reqfp" (0: none).
+void RequisitosFP(const Enlace &e)
+{
+    if (e.NumRequisitosFP < 1)
+        return;
+    const QString fichero = e.Fichero(QStringLiteral("datfpsphp"));
+    const int filas = std::min(e.NumFPSuperior, e.TablaFPSuperior.FilaUltima());
+    for (int r = 1; r <= filas; ++r)
+        for (int c = 5; c <= 17; ++c)
+            Entre(fichero, r, e.TablaFPSuperior.En(r, c), 0, e.NumRequisitosFP,
+                  QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c));
+}
+
+// Row i of block b is centre i of "lu"b; its values are title lines.
+void Oferta(const Enlace &e, const std::array<TablaEnteros, 4> &tablas, int titulos, const char *nombre,
+            const char *lista)
+{
+    if (titulos < 1)
+        return;
+    const QString fichero = e.Fichero(QString::fromLatin1(nombre));
+    const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
+    int linea = 0;
+    for (int b = 0; b < 4; ++b) {
+        const TablaEnteros &t = tablas[static_cast<size_t>(b)];
+        for (int i = 1; i <= t.FilaUltima(); ++i) {
+            const int n = t.En(i, 0);
+            if (i > centros[b]) {
+                if (n != 0)
+                    Falla(fichero, linea + i,
+                          QStringLiteral("oferta del centro %1 del grupo %2, que \"lu%2\" no tiene").arg(i).arg(b + 1));
+                continue;
+            }
+            for (int j = 1; j <= n && j <= t.ColUltima(); ++j)
+                Entre(fichero, linea + i, t.En(i, j), 1, titulos,
+                      QStringLiteral("título de \"%1\"").arg(QString::fromLatin1(lista)));
+        }
+        linea += centros[b];
+    }
+}
+
+// "datcarnphp": universities are lines of "lugar", titles lines of "carrenue".
+void NotasCorte(const Enlace &e)
+{
+    const int n = std::min(e.NumGrados, e.NotasCorteUni.Filas());
+    const QString fichero = e.Fichero(QStringLiteral("datcarnphp"));
+    for (int r = 1; r <= n; ++r) {
+        const int cuenta = e.NotasCorteUni.En(r, 0);
+        for (int j = 1; j <= cuenta; ++j) {
+            if (e.NumUniversidades > 0)
+                Entre(fichero, r, e.NotasCorteUni.En(r, j), 1, e.NumUniversidades,
+                      QStringLiteral("universidad de \"lugar\""));
+            if (e.NumNuevosTitulos > 0)
+                Entre(fichero, 2 * e.NumGrados + r, e.NotasCorteTitulo.En(r, j), 0, e.NumNuevosTitulos,
+                      QStringLiteral("título de \"carrenue\""));
+        }
+    }
+}
+
+void Universidades(const Enlace &e)
+{
+    const QString fichero = e.Fichero(QStringLiteral("lugar"));
+    const int n = std::min(e.NumUniversidades, e.ComunidadUniversidad.Ultimo());
+    for (int k = 1; k <= n; ++k)
+        Entre(fichero, k, e.ComunidadUniversidad[k], 1, kNumComunidades, QStringLiteral("comunidad"));
+}
+
+} // namespace
+
+void ComprobarCoherencia(const Enlace &e)
+{
+    Grados(e);
+    Bloques(e, e.AsignaturasFPSuperior, e.NumFPSuperior, "asignafp", "fp");
+    Bloques(e, e.AsignaturasFPMedio, e.NumFPMedio, "asignagm", "fp2");
+    Bloques(e, e.AsignaturasFPBasica, e.NumFPBasica, "asignaba", "fpba");
+    Certificados(e);
+    RequisitosFP(e);
+    Oferta(e, e.OfertaGS, e.NumFPSuperior, "datluggsphp", "fp");
+    Oferta(e, e.OfertaGM, e.NumFPMedio, "datluggmphp", "fp2");
+    Oferta(e, e.OfertaFPB, e.NumFPBasica, "datlugbasphp", "fpba");
+    NotasCorte(e);
+    Universidades(e);
+}
+
+bool ValidarDatos(Enlace &e)
+{
+    try {
+        ComprobarCoherencia(e);
+        return true;
+    } catch (const ErrorDatos &error) {
+        e.Avisos().Aviso(error.Mensaje());
+        e.ErrorFicheros = true;
+        return false;
+    }
+}
+
+} // namespace norvela

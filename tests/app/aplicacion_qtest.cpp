@@ -1,0 +1,92 @@
+// An error that nobody caught: inside an event handler the application
+// object shows it and goes on; out of the start-up (a screen's constructor)
+// the top-level guard shows it and the program ends with status 1.
+#include "aplicacion.h"
+#include "errores.h"
+#include "mensajes.h"
+#include "tablas.h"
+
+#include <QEvent>
+#include <QTest>
+
+using namespace norvela;
+
+namespace {
+
+// Throws from its event handler what the test asks for.
+class Lanzador : public QObject {
+public:
+    std::function<void()> lanzar;
+
+protected:
+    bool event(QEvent *evento) override
+    {
+        if (evento->type() == QEvent::User && lanzar)
+            lanzar();
+        return QObject::event(evento);
+    }
+};
+
+void IndiceFuera()
+{
+    const TablaTexto tabla(1, 3, 10);
+    (void)tabla[5];
+}
+
+} // namespace
+
+class PruebaAplicacion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ErrorEnUnManejadorSeMuestraYElProgramaSigue()
+    {
+        auto *app = static_cast<Aplicacion *>(QCoreApplication::instance());
+        MensajesRegistrados mensajes;
+        app->PonerMensajes(&mensajes);
+        Lanzador lanzador;
+
+        lanzador.lanzar = IndiceFuera;
+        QEvent evento(QEvent::User);
+        QCOMPARE(QCoreApplication::sendEvent(&lanzador, &evento), false);
+        QCOMPARE(mensajes.textos, QStringList{"Error inesperado: index 5 outside 1..3"});
+
+        lanzador.lanzar = [] { throw ErrorRango(QStringLiteral("/datos/fp"), 7, QStringLiteral("demasiadas líneas")); };
+        QEvent otro(QEvent::User);
+        QCoreApplication::sendEvent(&lanzador, &otro);
+        QCOMPARE(mensajes.textos.size(), 2);
+        QCOMPARE(mensajes.textos[1], QStringLiteral("Error en el fichero /datos/fp, línea 7: demasiadas líneas"));
+
+        // Posted events go through the same guard, and the loop goes on.
+        lanzador.lanzar = IndiceFuera;
+        QCoreApplication::postEvent(&lanzador, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        QCOMPARE(mensajes.textos.size(), 3);
+        app->PonerMensajes(nullptr);
+    }
+
+    void ErrorDelArranqueTerminaConMensajeYEstado1()
+    {
+        MensajesRegistrados mensajes;
+        QCOMPARE(Protegido(mensajes, [] { return 0; }), 0);
+        QCOMPARE(Protegido(mensajes, [] { return 7; }), 7);
+        QVERIFY(mensajes.textos.isEmpty());
+
+        // What a screen's constructor may throw: a table index, a data file.
+        QCOMPARE(Protegido(mensajes, [] { IndiceFuera(); return 0; }), 1);
+        QCOMPARE(mensajes.textos, QStringList{"Error inesperado: index 5 outside 1..3"});
+        QCOMPARE(Protegido(mensajes, []() -> int { throw ErrorEntradaSalida(QStringLiteral("/datos/lugar")); }), 1);
+        QCOMPARE(mensajes.textos.last(), QStringLiteral("Error en el fichero /datos/lugar: no se puede leer"));
+        QCOMPARE(Protegido(mensajes, []() -> int { throw 42; }), 1);
+        QCOMPARE(mensajes.textos.last(), QStringLiteral("Error inesperado"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Aplicacion app(argc, argv);
+    PruebaAplicacion prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
+
+#include "aplicacion_qtest.moc"

@@ -1,0 +1,285 @@
+// The cross-file rules on a small consistent sample, each broken in turn,
+// and on the shipped data folder.
+#include "cargas_columnas.h"
+#include "cargas_listas.h"
+#include "cargas_separadas.h"
+#include "entorno_carga.h"
+#include "validacion.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <map>
+#include <gtest/gtest.h>
+
+using namespace norvela;
+using norvela::pruebas::Entorno;
+
+namespace {
+
+std::vector<std::string> Lineas(int n, const std::string &prefijo)
+{
+    std::vector<std::string> r;
+    for (int i = 1; i <= n; ++i)
+        r.push_back(prefijo + std::to_string(i));
+    return r;
+}
+
+// 24 fields; fields 5 and 6 name requirement lines.
+std::string FilaFP(int requisitoA, int requisitoB)
+{
+    std::string fila = "1;0;0;0;" + std::to_string(requisitoA) + ";" + std::to_string(requisitoB);
+    for (int c = 7; c <= 24; ++c)
+        fila += ";0";
+    return fila;
+}
+
+std::string Universidad(int comunidad, const std::string &nombre)
+{
+    char c[3];
+    std::snprintf(c, sizeof c, "%02d", comunidad);
+    return c + nombre + std::string(35 - nombre.size(), ' ') + "uni.es";
+}
+
+// Two degrees, three higher-cycle titles, one centre per group, two
+// universities, one university title and two certificates, all agreeing.
+struct Muestra : Entorno {
+    // `cambios` replaces some files of the sample at their first load (each
+    // file is loaded once, as at start-up; a test may load one again).
+    explicit Muestra(std::map<std::string, std::vector<std::string>> cambios = {}) : cambios_(std::move(cambios))
+    {
+        e.RutaDatos = c.Datos();
+        Cargar("carreran", {"Derecho", "Medicina"});
+        Cargar("carreranb", {"Jur\xED" "dicas", "Salud", "Ciencias"});
+        Cargar("datgradosphp", {"3;1;4;0;0;0;0;0;1;101;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"});
+        Cargar("fp", {"-Familia", "T\xEDtulo uno", "T\xEDtulo dos"});
+        Cargar("reqfp", {"requisito 1", "requisito 2"});
+        Cargar("asignafp", Lineas(3 * 26, "asignatura "));
+        Cargar("datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 0)});
+        for (const char *lu : {"lu1", "lu2", "lu3", "lu4"})
+            Cargar(lu, {"1Localidad Centro"});
+        Cargar("datluggsphp", {"2;2;3", "0", "-1", "1;3"});
+        Cargar("lugar", {Universidad(13, "Complutense"), Universidad(19, "Melilla")});
+        Cargar("carrenue", {"Grado en Derecho (Complutense)"});
+        Cargar("datcarnphp", {"2;1;2", "1;2", "2;50;60", "1;120", "2;1;0", "1;0"});
+        Cargar("cas/certifica", Lineas(11, "certificado "));
+        Cargar("cas/certificah", Lineas(11, "explicaci\xF3n "));
+    }
+
+    // Writes the file and loads it as its screen does.
+    void Cargar(const std::string &nombre, const std::vector<std::string> &lineas)
+    {
+        const auto cambio = cambios_.find(nombre);
+        const QString ruta =
+            Escribir(QString::fromStdString(nombre), cambio == cambios_.end() ? lineas : cambio->second);
+        if (cambio != cambios_.end())
+            cambios_.erase(cambio);
+        if (nombre == "carreran")
+            CargarListaTexto(e, ruta, e.NombresGrado, e.NumGrados, 60);
+        else if (nombre == "carreranb")
+            CargarListaTexto(e, ruta, e.NombresGrupo, e.NumGrupos, 60);
+        else if (nombre == "datgradosphp")
+            CargarTablaGrados(e, ruta);
+        else if (nombre == "fp")
+            CargarListaTexto(e, ruta, e.NombresFPSuperior, e.NumFPSuperior, 60);
+        else if (nombre == "reqfp")
+            CargarListaTexto(e, ruta, e.RequisitosFP, e.NumRequisitosFP, 55);
+        else if (nombre == "asignafp")
+            CargarBloques26(e, ruta, e.AsignaturasFPSuperior);
+        else if (nombre == "datfpsphp")
+            CargarTablaFPSuperior(e, ruta);
+        else if (nombre == "lu1")
+            CargarListaTexto(e, ruta, e.Centros1, e.NumCentros1, 60);
+        else if (nombre == "lu2")
+            CargarListaTexto(e, ruta, e.Centros2, e.NumCentros2, 60);
+        else if (nombre == "lu3")
+            CargarListaTexto(e, ruta, e.Centros3, e.NumCentros3, 60);
+        else if (nombre == "lu4")
+            CargarListaTexto(e, ruta, e.Centros4, e.NumCentros4, 60);
+        else if (nombre == "datluggsphp")
+            CargarOfertaGS(e, ruta);
+        else if (nombre == "lugar")
+            CargarTitulosCodigo(e, ruta, e.NumUniversidades);
+        else if (nombre == "carrenue")
+            CargarLista120(e, ruta, e.NuevosTitulos, e.NumNuevosTitulos);
+        else if (nombre == "datcarnphp")
+            CargarNotasCorte(e, ruta);
+        else if (nombre == "cas/certifica")
+            CargarListaTexto(e, ruta, e.NombresCertificados, certificados, 60);
+        else if (nombre == "cas/certificah")
+            CargarLista250(e, ruta, e.ExplicacionCertificados, explicaciones);
+        else
+            ADD_FAILURE() << nombre;
+    }
+
+    // The file and line the rules blame, or nothing when they all hold.
+    std::pair<QString, int> Fallo()
+    {
+        try {
+            ComprobarCoherencia(e);
+        } catch (const ErrorCoherencia &error) {
+            return {QFileInfo(error.Fichero()).fileName(), error.Linea()};
+        }
+        return {};
+    }
+
+    int certificados = 0;
+    int explicaciones = 0;
+
+private:
+    std::map<std::string, std::vector<std::string>> cambios_;
+};
+
+using Fallo = std::pair<QString, int>;
+
+} // namespace
+
+TEST(CrossFile, AConsistentSamplePassesAndNothingLoadedIsSkipped)
+{
+    Muestra t;
+    ASSERT_TRUE(t.m.textos.isEmpty()) << t.m.textos.join('|').toStdString();
+    EXPECT_EQ(t.Fallo(), Fallo());
+    EXPECT_TRUE(ValidarDatos(t.e));
+    EXPECT_FALSE(t.e.ErrorFicheros);
+
+    Entorno vacio;
+    EXPECT_TRUE(ValidarDatos(vacio.e));
+    EXPECT_TRUE(vacio.m.textos.isEmpty());
+}
+
+TEST(CrossFile, DegreeRowsBelongToDegreesAndStayInRange)
+{
+    const std::string primera = "3;1;4;0;0;0;0;0;1;101;0;0;0;0";
+    {
+        Muestra t({{"datgradosphp", {primera, "4;2;12;11;0;0;0;0;1;102;0;0;0;0", "1;1;1;1;0;0;0;0;1;103;0;0;0;0"}}});
+        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 3));   // a third row for two degrees
+    }
+    {
+        Muestra t({{"datgradosphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"}}});
+        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 1));   // an empty first row is no degree
+    }
+    // Branch 6 and 0, group 4 of three, itinerary 13 and -1.
+    const char *const malas[] = {"6;1;4;0;0;0;0;0;1;102;0;0;0;0", "0;1;4;0;0;0;0;0;1;102;0;0;0;0",
+                                 "4;4;4;0;0;0;0;0;1;102;0;0;0;0", "4;1;13;0;0;0;0;0;1;102;0;0;0;0",
+                                 "4;1;1;-1;0;0;0;0;1;102;0;0;0;0"};
+    for (const char *mala : malas) {
+        Muestra t({{"datgradosphp", {primera, mala}}});
+        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 2)) << mala;
+    }
+}
+
+TEST(CrossFile, SubjectBlocksCertificatesAndRequirementLines)
+{
+    {
+        Muestra t({{"asignafp", Lineas(3 * 26 - 4, "asignatura ")}});   // the third block cut short
+        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 75));
+    }
+    {
+        Muestra t({{"asignafp", Lineas(4 * 26, "asignatura ")}});   // a block for a title "fp" lacks
+        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 79));
+    }
+    {
+        Muestra t({{"cas/certificah", Lineas(10, "explicaci\xF3n ")}});
+        EXPECT_EQ(t.Fallo(), Fallo("certificah", 11));
+    }
+    {
+        Muestra t({{"datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 3)}}});   // line 3 of a two-line "reqfp"
+        EXPECT_EQ(t.Fallo(), Fallo("datfpsphp", 3));
+    }
+}
+
+TEST(CrossFile, OffersCutOffIndexesAndCommunities)
+{
+    {
+        // Offers loaded before "fp": title 4 of three, at the centre of group 4.
+        Muestra t({{"fp", {}}, {"datluggsphp", {"0", "0", "0", "1;4"}}});
+        t.Cargar("fp", {"-Familia", "T\xEDtulo uno", "T\xEDtulo dos"});
+        ASSERT_EQ(t.e.NumFPSuperior, 3);
+        EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", 4));
+    }
+    {
+        // "lugar" changed after the marks were loaded.
+        Muestra t;
+        t.e.NumUniversidades = 1;
+        EXPECT_EQ(t.Fallo(), Fallo("datcarnphp", 1));
+    }
+    {
+        Muestra t;
+        t.e.NotasCorteTitulo.Poner(2, 1, 2);
+        EXPECT_EQ(t.Fallo(), Fallo("datcarnphp", 6));   // title 2 of one
+        t.e.NumNuevosTitulos = 0;
+        EXPECT_EQ(t.Fallo(), Fallo());   // no list loaded: skipped
+    }
+    {
+        Muestra t;
+        t.e.ComunidadUniversidad[2] = 20;
+        EXPECT_EQ(t.Fallo(), Fallo("lugar", 2));
+    }
+}
+
+TEST(CrossFile, AMismatchStopsStartUpWithFileAndLine)
+{
+    Muestra t({{"cas/certificah", Lineas(12, "explicaci\xF3n ")}});
+    EXPECT_FALSE(ValidarDatos(t.e));
+    EXPECT_TRUE(t.e.ErrorFicheros);
+    ASSERT_EQ(t.m.textos.size(), 1);
+    EXPECT_TRUE(t.m.textos[0].startsWith("Error en el fichero " + t.c.Ruta("cas/certificah") + ", línea 12: "))
+        << t.m.textos[0].toStdString();
+}
+
+namespace {
+
+void CargarYComprobarDatosEntregados(const char *idioma)
+{
+    MensajesRegistrados m;
+    Enlace e(m);
+    OpcionesInicio o;
+    o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
+    o.argumentos = {"N", idioma};
+    o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-usuario";
+    Inicializar(e, o);
+    ASSERT_FALSE(e.ErrorFicheros);
+    int certificados = 0, explicaciones = 0, lugares = 0;
+    ASSERT_NO_THROW({
+        CargarListaTexto(e, e.FicheroIdioma("carreran"), e.NombresGrado, e.NumGrados, 60);
+        CargarListaTexto(e, e.FicheroIdioma("carreranb"), e.NombresGrupo, e.NumGrupos, 60);
+        CargarTablaGrados(e, e.Fichero("datgradosphp"));
+        CargarTitulosCodigo(e, e.Fichero("lugar"), e.NumUniversidades);
+        CargarLista120(e, e.FicheroIdioma("carrenue"), e.NuevosTitulos, e.NumNuevosTitulos);
+        CargarNotasCorte(e, e.Fichero("datcarnphp"));
+        CargarListaTexto(e, e.FicheroIdioma("fp"), e.NombresFPSuperior, e.NumFPSuperior, 60);
+        CargarListaTexto(e, e.FicheroIdioma("reqfp"), e.RequisitosFP, e.NumRequisitosFP, 55);
+        CargarBloques26(e, e.FicheroIdioma("asignafp"), e.AsignaturasFPSuperior);
+        CargarListaTexto(e, e.FicheroIdioma("fp2"), e.NombresFPMedio, e.NumFPMedio, 60);
+        CargarBloques26(e, e.FicheroIdioma("asignagm"), e.AsignaturasFPMedio);
+        CargarListaTexto(e, e.FicheroIdioma("fpba"), e.NombresFPBasica, e.NumFPBasica, 60);
+        CargarBloques26(e, e.FicheroIdioma("asignaba"), e.AsignaturasFPBasica);
+        CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, lugares, 55);
+        CargarListaTexto(e, e.Fichero("lu1"), e.Centros1, e.NumCentros1, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu2"), e.Centros2, e.NumCentros2, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu3"), e.Centros3, e.NumCentros3, e.AnchoLista);
+        CargarListaTexto(e, e.Fichero("lu4"), e.Centros4, e.NumCentros4, e.AnchoLista);
+        CargarTablaFPSuperior(e, e.Fichero("datfpsphp"));
+        CargarOfertaGS(e, e.Fichero("datluggsphp"));
+        CargarOfertaGM(e, e.Fichero("datluggmphp"));
+        CargarOfertaFPB(e, e.Fichero("datlugbasphp"));
+        CargarListaTexto(e, e.FicheroIdioma("certifica"), e.NombresCertificados, certificados, 60);
+        CargarLista250(e, e.FicheroIdioma("certificah"), e.ExplicacionCertificados, explicaciones);
+    });
+    ASSERT_TRUE(m.textos.isEmpty()) << m.textos.join('|').toStdString();
+    try {
+        ComprobarCoherencia(e);
+    } catch (const ErrorCoherencia &error) {
+        ADD_FAILURE() << error.Mensaje().toStdString();
+    }
+}
+
+} // namespace
+
+TEST(CrossFile, TheShippedDataAgreeInEveryLanguage)
+{
+    for (const char *idioma : {"0", "1", "2", "3"}) {
+        SCOPED_TRACE(idioma);
+        CargarYComprobarDatosEntregados(idioma);
+    }
+}
