@@ -3,7 +3,7 @@
 # only those that are missing. Run as root (or with sudo available).
 set -eu
 paquetes="build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
-xvfb xauth fonts-liberation fonts-comic-neue poppler-utils"
+xvfb xauth fonts-liberation fonts-comic-neue poppler-utils qt6-translations-l10n"
 faltan=""
 for p in $paquetes; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan="$faltan $p"

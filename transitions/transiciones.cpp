@@ -3,32 +3,29 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace norvela {
 
 namespace {
 
 constexpr int kMilisegundosPorFotograma = 16;   // about the display's 60 frames a second
+constexpr QImage::Format kFormato = QImage::Format_ARGB32_Premultiplied;
 
-// Shows the frames of a run over the area, above everything else in it.
+// Shows the frames of a run over the area, above everything else in it. It
+// paints the run's one frame buffer, which the run rewrites in place.
 class Lamina : public QWidget {
 public:
-    Lamina(QWidget *padre, const QRect &area) : QWidget(padre)
+    Lamina(QWidget *padre, const QRect &area, const QImage &fotograma) : QWidget(padre), fotograma_(fotograma)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(area);
         raise();
         show();
-    }
-    void Mostrar(QImage fotograma)
-    {
-        fotograma_ = std::move(fotograma);
-        repaint();
     }
 
 protected:
@@ -39,19 +36,36 @@ protected:
     }
 
 private:
-    QImage fotograma_;
+    const QImage &fotograma_;
 };
 
 QImage Captura(QWidget *control, const QRect &area)
 {
-    QImage imagen = control->grab(area).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage imagen = control->grab(area).toImage().convertToFormat(kFormato);
     imagen.setDevicePixelRatio(1.0);
-    return imagen.scaled(area.size());
+    return imagen.size() == area.size() ? imagen : imagen.scaled(area.size());
+}
+
+// Copies `ancho` pixels of row y of `origen`, from column x, into `destino`.
+inline void CopiarTramo(const QImage &origen, QImage &destino, int y, int x, int ancho)
+{
+    if (ancho > 0)
+        std::memcpy(reinterpret_cast<QRgb *>(destino.scanLine(y)) + x,
+                    reinterpret_cast<const QRgb *>(origen.constScanLine(y)) + x, size_t(ancho) * sizeof(QRgb));
+}
+
+// a * (255 - alfa) + b * alfa, channel by channel, two channels at a time.
+inline QRgb Mezcla(QRgb a, QRgb b, uint alfa)
+{
+    const uint inverso = 255 - alfa;
+    uint rb = (a & 0xff00ffu) * inverso + (b & 0xff00ffu) * alfa;
+    uint ag = ((a >> 8) & 0xff00ffu) * inverso + ((b >> 8) & 0xff00ffu) * alfa;
+    rb = ((rb + ((rb >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    ag = (ag + ((ag >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return rb | ag;
 }
 
 } // namespace
-
-std::optional<int> TTransitionEffect::MilisegundosForzados;
 
 TTransitionEffect::TTransitionEffect(QObject *padre) : QObject(padre) {}
 
@@ -76,21 +90,33 @@ void TTransitionEffect::UnPrepare()
     antes_ = QImage();
 }
 
+QImage TTransitionEffect::Fotograma(const QImage &antes, const QImage &despues, double progreso) const
+{
+    QImage fotograma(antes.size(), kFormato);
+    const QImage a = antes.convertToFormat(kFormato);
+    const QImage d = despues.convertToFormat(kFormato).scaled(antes.size());
+    Componer(a, d, std::clamp(progreso, 0.0, 1.0), fotograma);
+    return fotograma;
+}
+
 void TTransitionEffect::Execute()
 {
     if (!Prepared())
         return;
-    const int duracion = MilisegundosForzados.value_or(Milliseconds);
+    const int duracion = Milliseconds;
     if (duracion <= 0 || !control_->isVisible())
         return;
     const QImage despues = Captura(control_, area_);
-    Lamina lamina(control_, area_);
+    // One frame buffer for the whole run.
+    QImage fotograma(antes_.size(), kFormato);
+    Lamina lamina(control_, area_, fotograma);
     QElapsedTimer reloj;
     reloj.start();
     for (;;) {
         const qint64 transcurrido = reloj.elapsed();
         const double progreso = std::min(1.0, double(transcurrido) / duracion);
-        lamina.Mostrar(Componer(antes_, despues, progreso));
+        Componer(antes_, despues, progreso, fotograma);
+        lamina.repaint();
         // Paint requests go through; clicks and keys wait for the end of the run.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (progreso >= 1.0)
@@ -102,60 +128,86 @@ void TTransitionEffect::Execute()
     }
 }
 
-QImage TRollTransition::Componer(const QImage &antes, const QImage &despues, double progreso) const
+void TRollTransition::Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const
 {
-    QImage fotograma = antes.copy();
-    const int h = fotograma.height();
-    const int filas = static_cast<int>(std::lround(progreso * h));
-    if (filas <= 0)
-        return fotograma;
-    QPainter p(&fotograma);
-    if (Direction == TTransitionDirection::tedUp)
-        p.drawImage(QPoint(0, h - filas), despues, QRect(0, h - filas, despues.width(), filas));
-    else
-        p.drawImage(QPoint(0, 0), despues, QRect(0, 0, despues.width(), filas));
-    return fotograma;
-}
-
-QImage TRadialTransition::Componer(const QImage &antes, const QImage &despues, double progreso) const
-{
-    QImage fotograma = antes.copy();
-    const QPointF centro(fotograma.width() / 2.0, fotograma.height() / 2.0);
-    const double radioMaximo = std::hypot(centro.x(), centro.y());
-    // A soft edge a few pixels wide; it fits inside the circle at the end.
-    const double borde = 6.0 * std::max(1, SmoothingLevel);
-    const double radio = progreso * (radioMaximo + borde);
-    if (radio <= 0)
-        return fotograma;
-    QImage capa = despues.copy();
-    {
-        QPainter mascara(&capa);
-        mascara.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        QRadialGradient gradiente(centro, radio);
-        const double blando = std::clamp((radio - borde) / radio, 0.0, 1.0);
-        gradiente.setColorAt(0.0, QColor(0, 0, 0, 255));
-        gradiente.setColorAt(blando, QColor(0, 0, 0, 255));
-        gradiente.setColorAt(1.0, QColor(0, 0, 0, 0));
-        mascara.fillRect(capa.rect(), gradiente);
+    const int w = fotograma.width(), h = fotograma.height();
+    const int filas = std::clamp(static_cast<int>(std::lround(progreso * h)), 0, h);
+    const bool haciaArriba = Direction == TTransitionDirection::tedUp;
+    for (int y = 0; y < h; ++y) {
+        const bool nueva = haciaArriba ? y >= h - filas : y < filas;
+        CopiarTramo(nueva ? despues : antes, fotograma, y, 0, w);
     }
-    QPainter p(&fotograma);
-    p.drawImage(0, 0, capa);
-    return fotograma;
 }
 
-QImage TPageTransition::Componer(const QImage &antes, const QImage &despues, double progreso) const
+double TRadialTransition::Borde() const
 {
-    QImage fotograma = antes.copy();
-    const int w = fotograma.width();
-    const int columnas = static_cast<int>(std::lround(progreso * w));
-    if (columnas <= 0)
-        return fotograma;
-    QPainter p(&fotograma);
-    if (Direction == TTransitionDirection::tedLeft)
-        p.drawImage(QPoint(w - columnas, 0), despues, QRect(0, 0, columnas, despues.height()));
-    else
-        p.drawImage(QPoint(0, 0), despues, QRect(w - columnas, 0, columnas, despues.height()));
-    return fotograma;
+    return 6.0 * std::max(1, SmoothingLevel);
+}
+
+void TRadialTransition::Componer(const QImage &antes, const QImage &despues, double progreso,
+                                 QImage &fotograma) const
+{
+    const int w = fotograma.width(), h = fotograma.height();
+    const double cx = w / 2.0, cy = h / 2.0;
+    const double borde = Borde();
+    // The soft edge has left the area when the run ends.
+    const double radio = progreso * (std::hypot(cx, cy) + borde);
+    const double interior = radio - borde;
+    for (int y = 0; y < h; ++y) {
+        const double dy = y + 0.5 - cy;
+        if (radio <= std::abs(dy)) {
+            CopiarTramo(antes, fotograma, y, 0, w);
+            continue;
+        }
+        // Pixel centres outside [x0, x1) lie beyond the circle, those inside
+        // [i0, i1) within its solid part; only the ring between is blended.
+        const double fuera = std::sqrt(radio * radio - dy * dy);
+        const int x0 = std::clamp(static_cast<int>(std::floor(cx - fuera)), 0, w);
+        const int x1 = std::clamp(static_cast<int>(std::ceil(cx + fuera)), x0, w);
+        int i0 = x1, i1 = x1;
+        if (interior > std::abs(dy)) {
+            const double dentro = std::sqrt(interior * interior - dy * dy);
+            i0 = std::clamp(static_cast<int>(std::ceil(cx - dentro)), x0, x1);
+            i1 = std::clamp(static_cast<int>(std::floor(cx + dentro)), i0, x1);
+        }
+        CopiarTramo(antes, fotograma, y, 0, x0);
+        CopiarTramo(antes, fotograma, y, x1, w - x1);
+        CopiarTramo(despues, fotograma, y, i0, i1 - i0);
+        const auto *a = reinterpret_cast<const QRgb *>(antes.constScanLine(y));
+        const auto *d = reinterpret_cast<const QRgb *>(despues.constScanLine(y));
+        auto *f = reinterpret_cast<QRgb *>(fotograma.scanLine(y));
+        const auto anillo = [&](int desde, int hasta) {
+            for (int x = desde; x < hasta; ++x) {
+                const double dx = x + 0.5 - cx;
+                const double t = std::clamp((radio - std::sqrt(dx * dx + dy * dy)) / borde, 0.0, 1.0);
+                f[x] = Mezcla(a[x], d[x], static_cast<uint>(t * 255.0 + 0.5));
+            }
+        };
+        anillo(x0, i0);
+        anillo(i1, x1);
+    }
+}
+
+void TPageTransition::Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const
+{
+    const int w = fotograma.width(), h = fotograma.height();
+    const int columnas = std::clamp(static_cast<int>(std::lround(progreso * w)), 0, w);
+    for (int y = 0; y < h; ++y) {
+        if (Direction == TTransitionDirection::tedLeft) {
+            // The new page's left part comes in at the right edge.
+            CopiarTramo(antes, fotograma, y, 0, w - columnas);
+            if (columnas > 0)
+                std::memcpy(reinterpret_cast<QRgb *>(fotograma.scanLine(y)) + (w - columnas),
+                            despues.constScanLine(y), size_t(columnas) * sizeof(QRgb));
+        } else {
+            // The new page's right part comes in at the left edge.
+            if (columnas > 0)
+                std::memcpy(fotograma.scanLine(y),
+                            reinterpret_cast<const QRgb *>(despues.constScanLine(y)) + (w - columnas),
+                            size_t(columnas) * sizeof(QRgb));
+            CopiarTramo(antes, fotograma, y, columnas, w - columnas);
+        }
+    }
 }
 
 } // namespace norvela

@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <optional>
 
 namespace norvela {
 
@@ -20,7 +19,7 @@ class TTransitionEffect : public QObject {
 public:
     explicit TTransitionEffect(QObject *padre = nullptr);
 
-    // Total run time.
+    // Total run time; 0 or less changes the area at once, with no frames.
     int Milliseconds = 1000;
 
     // Captures the current look of `R` (in `control`'s coordinates) as the
@@ -35,11 +34,12 @@ public:
     // The "before" picture of the prepared area.
     const QImage &Antes() const { return antes_; }
 
-    // One frame of the run at `progreso` (0 at the start, 1 at the end).
-    virtual QImage Componer(const QImage &antes, const QImage &despues, double progreso) const = 0;
-
-    // For tests: every run takes this many milliseconds instead (0: no frames).
-    static std::optional<int> MilisegundosForzados;
+    // One frame of the run at `progreso` (0 at the start, 1 at the end),
+    // written into `fotograma`. The three pictures are the same size, in
+    // QImage::Format_ARGB32_Premultiplied; a run allocates its frame once.
+    virtual void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const = 0;
+    // The same frame in a picture of its own.
+    QImage Fotograma(const QImage &antes, const QImage &despues, double progreso) const;
 
 private:
     QPointer<QWidget> control_;
@@ -53,7 +53,7 @@ class TRollTransition : public TTransitionEffect {
 public:
     using TTransitionEffect::TTransitionEffect;
     TTransitionDirection Direction = TTransitionDirection::tedDown;
-    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+    void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const override;
 };
 
 // The new look appears in a circle growing from the centre, with a soft edge.
@@ -63,7 +63,9 @@ public:
     using TTransitionEffect::TTransitionEffect;
     int Style = 4;
     int SmoothingLevel = 2;
-    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+    // Width in pixels of the soft edge between the new look and the old.
+    double Borde() const;
+    void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const override;
 };
 
 // The new look slides in like a turned page.
@@ -72,7 +74,7 @@ class TPageTransition : public TTransitionEffect {
 public:
     using TTransitionEffect::TTransitionEffect;
     TTransitionDirection Direction = TTransitionDirection::tedRight;
-    QImage Componer(const QImage &antes, const QImage &despues, double progreso) const override;
+    void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const override;
 };
 
 // Owns a screen's transition effects.

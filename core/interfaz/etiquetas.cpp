@@ -1,7 +1,5 @@
 #include "etiquetas.h"
 
-#include <QRegularExpression>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -80,17 +78,42 @@ QPixmap TransparentePorEsquina(const QImage &imagen)
     return QPixmap::fromImage(conAlfa);
 }
 
-void AjustarAlTexto(QLabel *etiqueta)
+namespace {
+
+bool Cabe(const QString &texto, const QFont &fuente, const QSize &caja)
 {
-    // Words wrap at the label's design width; a word longer than that, or
-    // more lines than fit, make the label grow right and down.
-    const QFontMetrics medidas(etiqueta->font());
-    int ancho = etiqueta->width();
-    for (const QString &palabra : etiqueta->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        ancho = std::max(ancho, medidas.horizontalAdvance(palabra) + 4);
+    const QRect r = QFontMetrics(fuente).boundingRect(QRect(0, 0, caja.width(), 100000),
+                                                       Qt::AlignHCenter | Qt::TextWordWrap, texto);
+    return r.width() <= caja.width() && r.height() <= caja.height();
+}
+
+} // namespace
+
+bool TextoCabe(const QLabel *etiqueta, const QFont &fuente)
+{
+    return Cabe(etiqueta->text(), fuente, etiqueta->contentsRect().size());
+}
+
+void AjustarFuenteAlTexto(QLabel *etiqueta, int anchoMaximo, qreal legible, qreal minimo)
+{
     etiqueta->setWordWrap(true);
-    const int alto = std::max(etiqueta->height(), etiqueta->heightForWidth(ancho));
-    etiqueta->resize(ancho, alto);
+    QFont fuente = etiqueta->font();
+    const auto reducir = [&](qreal limite) {
+        while (!TextoCabe(etiqueta, fuente) && fuente.pointSizeF() - 0.5 >= limite)
+            fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
+    };
+    reducir(legible);
+    // Wider about its centre rather than unreadably small, when that is enough.
+    const int centro = etiqueta->geometry().center().x();
+    const QSize maximo(anchoMaximo - (etiqueta->width() - etiqueta->contentsRect().width()),
+                       etiqueta->contentsRect().height());
+    const bool ensanchar = !TextoCabe(etiqueta, fuente) && Cabe(etiqueta->text(), fuente, maximo);
+    while (ensanchar && !TextoCabe(etiqueta, fuente) && etiqueta->width() + 2 <= anchoMaximo) {
+        const int ancho = etiqueta->width() + 2;
+        etiqueta->setGeometry(centro - (ancho - 1) / 2, etiqueta->y(), ancho, etiqueta->height());
+    }
+    reducir(minimo);
+    etiqueta->setFont(fuente);
 }
 
 } // namespace norvela

@@ -43,8 +43,12 @@ protected:
 // bottom-left pixel lets the background through.
 QPixmap TransparentePorEsquina(const QImage &imagen);
 
-// Fits a label to its caption the way the screens' labels size themselves:
-// wrapped at the design width, growing where the text needs more room.
-void AjustarAlTexto(QLabel *etiqueta);
+// Whether the label's caption, wrapped at word breaks, fits its rectangle in `fuente`.
+bool TextoCabe(const QLabel *etiqueta, const QFont &fuente);
+// Fits the label's caption to the label: it wraps at word breaks and the
+// font's size steps down until it fits, to `legible` points; below that the
+// label first widens about its centre, up to `anchoMaximo` pixels, then the
+// size goes on down to `minimo`. A longer translation reads smaller, never cut.
+void AjustarFuenteAlTexto(QLabel *etiqueta, int anchoMaximo = 0, qreal legible = 8.0, qreal minimo = 6.5);
 
 } // namespace norvela

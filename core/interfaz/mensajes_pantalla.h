@@ -9,6 +9,13 @@ class MensajesPantalla : public Mensajes {
 public:
     void Aviso(const QString &texto) override;
     bool Pregunta(const QString &texto) override;
+
+    // Captions of the question's buttons, in the interface language (until
+    // they are set, Qt's own).
+    void PonerBotones(const QString &si, const QString &no);
+
+private:
+    QString si_, no_;
 };
 
 } // namespace norvela

@@ -5,19 +5,45 @@
 #include "pantallas.h"
 #include "plataforma.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace norvela {
+
+namespace {
+
+// Watches a screen being hidden, whatever its own handlers do, and judges
+// once the handler that hid it has shown what comes next.
+class Vigia : public QObject {
+public:
+    Vigia(Enlace &e, Pantallas &p, QWidget *pantalla) : QObject(pantalla), enlace_(e), pantallas_(p)
+    {
+        pantalla->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Hide && !evento->spontaneous())
+            QTimer::singleShot(0, this, [this] { AsegurarVentanaVisible(enlace_, pantallas_); });
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    Enlace &enlace_;
+    Pantallas &pantallas_;
+};
+
+} // namespace
 
 Pantalla::Pantalla(Enlace &e, Pantallas &p, const QString &nombre)
     : QWidget(nullptr), enlace(e), pantallas(p)
 {
+    new Vigia(e, p, this);
     setObjectName(nombre);
     setWindowTitle(QStringLiteral("Norvela"));
     setFixedSize(kAncho, kAlto);
@@ -79,17 +105,34 @@ bool PreguntarYTerminar(Enlace &enlace, Pantallas &pantallas)
 {
     const bool si = pantallas.Form4 ? pantallas.Form4->Confirmar(enlace.Texto(49))
                                     : enlace.Avisos().Pregunta(enlace.Texto(49));
-    if (!si)
-        return false;
-    if (Pantalla *inicio = pantallas.Inicio(enlace.ModoAnimado))
-        inicio->Mostrar();
+    if (si)
+        Terminar(enlace, pantallas);
+    return si;
+}
+
+void Terminar(Enlace &enlace, Pantallas &pantallas)
+{
     if (enlace.PantallaCambiada) {
-        ModosPantalla modos;
-        RestaurarPantalla(modos);
+        ModosPantalla propios;
+        RestaurarPantalla(pantallas.Modos ? *pantallas.Modos : propios);
     }
     enlace.ErrorFicheros = true;
-    QCoreApplication::quit();
-    return true;
+    // exit, not quit: quit first asks every visible window to close, and
+    // their close boxes would ask the question again or go back instead.
+    QCoreApplication::exit(0);
+}
+
+void AsegurarVentanaVisible(Enlace &enlace, Pantallas &pantallas)
+{
+    if (enlace.ErrorFicheros)
+        return;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType tipo = w->windowType();
+        if (w->isVisible() && tipo != Qt::ToolTip && tipo != Qt::Popup && tipo != Qt::Desktop)
+            return;
+    }
+    if (Pantalla *inicio = pantallas.Inicio(enlace.ModoAnimado))
+        inicio->Mostrar();
 }
 
 QLabel *Pantalla::Etiqueta(QWidget *padre, int x, int y, int w, int h, const QString &texto, int puntos,

@@ -18,7 +18,7 @@ struct Pantallas;
 enum class CierreVentana {
     PreguntarYTerminar,   // asks in the Yes/No dialog; Yes ends the program
     Volver,               // runs the screen's back handler and shows where it came from
-    SoloOcultar,          // hides the window; another screen stays in front
+    SoloOcultar,          // hides the window; the home screen shows if no other window does
 };
 
 class Pantalla : public QWidget {
@@ -28,6 +28,8 @@ public:
     static constexpr int kAlto = 768;
 
     // `nombre` is the screen's class name, also its object name.
+    // A screen hidden while no other window shows brings the home screen
+    // back: the program never runs without a visible window.
     Pantalla(Enlace &e, Pantallas &p, const QString &nombre);
 
     // Shows the screen and brings it to the front.
@@ -61,9 +63,14 @@ private:
     CierreVentana cierre_ = CierreVentana::Volver;
 };
 
-// Asks text 49 in the Yes/No dialog; on Yes shows the home screen, gives the
-// display its own mode back and ends the event loop (the shared data is
-// freed after it). True when the program is ending.
+// Asks text 49 in the Yes/No dialog; on Yes ends the program (see Terminar).
+// True when the program is ending.
 bool PreguntarYTerminar(Enlace &enlace, Pantallas &pantallas);
+// Gives the display its own mode back, marks the program as ending
+// (ErrorFicheros) and stops the event loop; the shared data is freed after it.
+void Terminar(Enlace &enlace, Pantallas &pantallas);
+// Shows the home screen when no window of the program is showing and the
+// program is not ending.
+void AsegurarVentanaVisible(Enlace &enlace, Pantallas &pantallas);
 
 } // namespace norvela

@@ -4,6 +4,7 @@
 
 namespace norvela {
 
+class ModosPantalla;
 class Pantalla;
 class TBienvenida;
 class Tform0;
@@ -50,6 +51,9 @@ struct Pantallas {
     // back home without knowing the classes above it.
     Pantalla *InicioMenu = nullptr;
     Pantalla *InicioAnimado = nullptr;
+    // The display modes the main menu may have switched, given back when
+    // the program ends.
+    ModosPantalla *Modos = nullptr;
     // The animated screen when it is on and exists, else the main menu.
     Pantalla *Inicio(bool modoAnimado) const { return modoAnimado && InicioAnimado ? InicioAnimado : InicioMenu; }
 };

@@ -7,16 +7,18 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "hintU.h"
+#include "idioma_qt.h"
+#include "imagenes.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "panel_efectos.h"
+#include "pasillo.h"
 #include "plataforma.h"
 #include "zoom_puerta.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -33,18 +35,14 @@ QList<QPixmap> CargarLista(const QString &prefijo, int cuantas)
     return lista;
 }
 
-QImage LeerBmp(const QString &ruta)
-{
-    QImageReader lector(ruta, "bmp");
-    return lector.read();
-}
-
 } // namespace
 
 Tform0::Tform0(Enlace &e, Pantallas &p)
     : Pantalla(e, p, QStringLiteral("Tform0")), modos_(std::make_unique<ModosPantalla>())
 {
     setWindowTitle(QStringLiteral("Calmirex"));
+    pantallas.Modos = modos_.get();
+    PonerIdiomaQt(enlace);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette fondo = palette();
@@ -67,12 +65,10 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
 
     // The menu's own pictures. A missing one stops the program at the next
     // start-up check; the shared flag is only ever set here, never cleared.
-    const QImage rotulo = LeerBmp(enlace.Fichero(enlace.FicheroRotulo));
-    enlace.BmpImagen = LeerBmp(enlace.Fichero(enlace.FicheroImagen));
-    if (rotulo.isNull() || enlace.BmpImagen.isNull()) {
-        enlace.ErrorFicheros = true;
+    QImage rotulo;
+    if (!CargarImagenObligatoria(enlace, enlace.Fichero(enlace.FicheroRotulo), rotulo)
+        || !CargarImagenObligatoria(enlace, enlace.Fichero(enlace.FicheroImagen), enlace.BmpImagen))
         return;
-    }
     ImageDejar->setPixmap(TransparentePorEsquina(rotulo).scaled(ImageDejar->size()));
     const QPixmap faraon = TransparentePorEsquina(enlace.BmpImagen);
     Imagefaraon->setPixmap(faraon);
@@ -93,7 +89,7 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
     PonerColores();
 
     CambiarResolucion(enlace, 0, *modos_);
-    mosaico->setPixmap(QPixmap::fromImage(Mosaico(size(), enlace.BmpParte)));
+    PintarCorredor();
 
     if (enlace.ModoAnimado) {
         BotRetroce->setText(enlace.Texto(82));
@@ -117,12 +113,18 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
 
 Tform0::~Tform0()
 {
+    if (pantallas.Modos == modos_.get())
+        pantallas.Modos = nullptr;
     for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
         t->stop();
 }
 
 void Tform0::CrearControles()
 {
+    // Widgets stack in the order they are created, and nothing is raised
+    // later: the corridor, the opening door, the captions and the button,
+    // the sign, the greeting, the help panel, the zoom, and on top of all
+    // the settings panel with the veil that keeps clicks off what it covers.
     auto *fondo = new EtiquetaActiva(this);
     fondo->setGeometry(rect());
     connect(fondo, &EtiquetaActiva::movido, this, &Tform0::RestablecerColores);
@@ -130,17 +132,15 @@ void Tform0::CrearControles()
 
     Imagefaraon = new QLabel(this);
     Imagefaraon->move(48, 584);
-    ImageDejar = new EtiquetaActiva(this);
-    ImageDejar->setGeometry(913, 288, 97, 57);
-    ImageDejar->setCursor(Qt::PointingHandCursor);
-    LabelDejar = new EtiquetaActiva(this);
-    LabelDejar->setGeometry(926, 293, 73, 34);
-    LabelDejar->setAlignment(Qt::AlignCenter);
-    LabelDejar->setCursor(Qt::PointingHandCursor);
+
+    anda = new QLabel(this);
+    anda->setGeometry(100, 235, 56, 168);
+    anda->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const auto puerta = [this](int x, int y, int w, int h) {
         auto *e = new EtiquetaActiva(this);
         e->setGeometry(x, y, w, h);
+        diseno_[e] = e->geometry();
         e->setAlignment(Qt::AlignCenter);
         e->setCursor(Qt::PointingHandCursor);
         return e;
@@ -160,9 +160,18 @@ void Tform0::CrearControles()
     LabelAno = new EtiquetaSombreada(QStringLiteral("2019/20"), this);
     LabelAno->setGeometry(440, 648, 70, 20);
 
-    anda = new QLabel(this);
-    anda->setGeometry(100, 235, 56, 168);
-    anda->setAttribute(Qt::WA_TransparentForMouseEvents);
+    BotRetroce = new QPushButton(this);
+    BotRetroce->setGeometry(592, 296, 129, 33);
+    BotRetroce->setCursor(Qt::PointingHandCursor);
+
+    ImageDejar = new EtiquetaActiva(this);
+    ImageDejar->setGeometry(913, 288, 97, 57);
+    ImageDejar->setCursor(Qt::PointingHandCursor);
+    ImageDejar->setAccessibleName(QStringLiteral("rotulon"));
+    LabelDejar = new EtiquetaActiva(this);
+    LabelDejar->setGeometry(926, 293, 73, 34);
+    LabelDejar->setAlignment(Qt::AlignCenter);
+    LabelDejar->setCursor(Qt::PointingHandCursor);
 
     Bocadillo1 = new QLabel(this);
     Bocadillo1->setGeometry(236, 160, 195, 140);
@@ -193,15 +202,29 @@ void Tform0::CrearControles()
     }
     PanelAyuda->hide();
 
-    BotRetroce = new QPushButton(this);
-    BotRetroce->setGeometry(592, 296, 129, 33);
-    BotRetroce->setCursor(Qt::PointingHandCursor);
-
-    CrearPanelConfiguracion();
-
     zoom_ = new ZoomPuerta(this);
     zoom_->setGeometry(rect());
     zoom_->hide();
+
+    // While the settings panel is open nothing behind it takes a click.
+    velo_ = new QWidget(this);
+    velo_->setObjectName(QStringLiteral("veloConfiguracion"));
+    velo_->setGeometry(rect());
+    velo_->hide();
+
+    CrearPanelConfiguracion();
+    panelConfigu->installEventFilter(this);
+}
+
+bool Tform0::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == panelConfigu) {
+        if (evento->type() == QEvent::Show)
+            velo_->show();
+        else if (evento->type() == QEvent::Hide)
+            velo_->hide();
+    }
+    return Pantalla::eventFilter(objeto, evento);
 }
 
 void Tform0::PonerTextos()
@@ -263,14 +286,40 @@ void Tform0::PonerColores()
     QFont boton(QStringLiteral("Arial"), 9);
     boton.setBold(true);
     BotRetroce->setFont(boton);
-    // Sized once their captions and fonts are set.
+    // Every caption keeps its place on its board; a longer translation
+    // takes a smaller size of the same font.
+    // A door caption may widen over its bay's wall (a bay is 171 wide); the
+    // sign's caption stays on the sign.
+    for (QLabel *e : EtiquetasConTexto())
+        AjustarFuenteAlTexto(e, e == LabelDejar ? 0 : kAnchoMaximoRotulo);
+}
+
+QList<QLabel *> Tform0::EtiquetasConTexto() const
+{
+    return {LabelCarreras, LabelCat,   LabelFpS,   LabelIti,    LabelFPM,       LabelFPip, LabelProfe,
+            LabelCuesB,    LabelCuesE, LabelConfig, LabelAsistente, LabelDejar};
+}
+
+void Tform0::PintarCorredor()
+{
+    QList<QPoint> puertas;
+    QList<QRect> rotulos;
     for (EtiquetaActiva *e : {LabelCarreras, LabelCat, LabelFpS, LabelIti, LabelFPM, LabelFPip, LabelProfe, LabelCuesB,
-                              LabelCuesE, LabelConfig, LabelAsistente})
-        AjustarAlTexto(e);
-    // The sign's text stays centred on the sign however long it is.
-    LabelDejar->setAlignment(Qt::AlignCenter);
-    AjustarAlTexto(LabelDejar);
-    LabelDejar->move(ImageDejar->geometry().center() - QPoint(LabelDejar->width() / 2, LabelDejar->height() / 2 - 2));
+                              LabelCuesE, LabelConfig, LabelAsistente}) {
+        // Where the door opening is played for this caption.
+        puertas.append(PosicionPuerta(e));
+        rotulos.append(e->geometry());
+    }
+    const QImage cerrada = ImageListPuerta.value(0).toImage();
+    mosaico->setPixmap(QPixmap::fromImage(PintarPasillo(size(), enlace.BmpParte, cerrada, puertas, rotulos)));
+}
+
+QPoint Tform0::PosicionPuerta(EtiquetaActiva *etiqueta) const
+{
+    // From the caption's place as designed: a caption may have widened.
+    const auto it = diseno_.find(etiqueta);
+    const QRect r = it != diseno_.end() ? it->second : etiqueta->geometry();
+    return QPoint(r.x() + 4, r.y() >= 305 ? 510 : 170);
 }
 
 void Tform0::ConectarPuertas()
@@ -319,7 +368,7 @@ void Tform0::ActivarHint(QWidget *w, bool activo)
 
 void Tform0::LabelDejarClick()
 {
-    if (abriendo_)
+    if (abriendo_ || panelConfigu->isVisible())
         return;
     enlace.ContadorAyuda = 0;
     hide();
@@ -362,12 +411,9 @@ void Tform0::closeEvent(QCloseEvent *evento)
     salir_ = true;
     for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
         t->stop();
-    if (enlace.PantallaCambiada)
-        RestaurarPantalla(*modos_);
-    enlace.ErrorFicheros = true;
     evento->accept();
     // The shared data is freed once the event loop has stopped.
-    QCoreApplication::quit();
+    Terminar(enlace, pantallas);
 }
 
 void Tform0::BotRetroceClick()

@@ -73,6 +73,8 @@ public:
     int Progreso = 0;
     int W = 0, H = 0;
     static constexpr int kPasoVertical = 10;
+    // The widest a door caption's board may grow.
+    static constexpr int kAnchoMaximoRotulo = 140;
 
     // Timer handlers, public so the animations can be stepped.
     void pilotoTimer();
@@ -93,7 +95,14 @@ public:
     void PonerHint(QWidget *w, const QString &hint);
     void ActivarHint(QWidget *w, bool activo);
 
+    // Top-left corner of a door's opening: 4 pixels right of its caption as
+    // designed, at y 170 on the upper row and 510 on the lower.
+    QPoint PosicionPuerta(EtiquetaActiva *etiqueta) const;
+    // The captions that must fit their boards.
+    QList<QLabel *> EtiquetasConTexto() const;
+
 protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
@@ -101,6 +110,7 @@ protected:
 private:
     void CrearControles();
     void CrearPanelConfiguracion();
+    void PintarCorredor();
     void PonerTextos();
     void PonerColores();
     void ConectarPuertas();
@@ -110,9 +120,11 @@ private:
 
     std::map<QWidget *, QString> hints_;
     std::map<EtiquetaActiva *, int> puertas_;
+    std::map<EtiquetaActiva *, QRect> diseno_;
     bool abriendo_ = false;
     bool salir_ = false;
     ZoomPuerta *zoom_ = nullptr;
+    QWidget *velo_ = nullptr;
     std::unique_ptr<ModosPantalla> modos_;
 };
 

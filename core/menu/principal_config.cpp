@@ -127,8 +127,6 @@ void Tform0::LabelConfigClick()
     if (abriendo_ || !pantallas.Form1)
         return;
     pantallas.Form1->MostrarConRollo(panelConfigu, 0);
-    // A panel lies above the menu's pictures and labels.
-    panelConfigu->raise();
     QRadioButton *idiomas[4] = {cas, cat, gal, eus};
     idiomas[std::clamp(enlace.IdiomaSel, 0, 3)]->setChecked(true);
     casClick();

@@ -24,16 +24,13 @@ void Tform0::pilotoTimer()
     ActivarHint(LabelCarreras, true);
     ActivarHint(LabelCat, true);
     Bocadillo1->show();
-    Bocadillo1->raise();
     LabelBocadillo1->show();
-    LabelBocadillo1->raise();
     labelBocadillo2->hide();
 }
 
 void Tform0::TimerTextoTimer()
 {
     labelBocadillo2->show();
-    labelBocadillo2->raise();
     LabelBocadillo1->hide();
     TimerTexto.stop();
 }
@@ -41,7 +38,6 @@ void Tform0::TimerTextoTimer()
 void Tform0::TimerAyudaTimer()
 {
     PanelAyuda->show();
-    PanelAyuda->raise();
     BotRetroce->show();
     ++enlace.ContadorAyuda;
     const int cuenta = enlace.ContadorAyuda;

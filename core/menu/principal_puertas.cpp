@@ -12,6 +12,7 @@
 #include "itinerarios.h"
 #include "medio.h"
 #include "paleta.h"
+#include "panel_efectos.h"
 #include "pantallas.h"
 #include "profeU.h"
 #include "superior.h"
@@ -19,6 +20,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 
 namespace norvela {
@@ -27,7 +29,7 @@ void Tform0::AbrirPuerta(EtiquetaActiva *etiqueta, int codigo)
 {
     // One opening at a time: a second click would restart the door while the
     // zoom runs and open (or restart) a screen twice.
-    if (abriendo_)
+    if (abriendo_ || panelConfigu->isVisible())
         return;
     abriendo_ = true;
     MenuElegido = codigo;
@@ -45,8 +47,8 @@ void Tform0::AbrirPuerta(EtiquetaActiva *etiqueta, int codigo)
     LabelBocadillo1->hide();
     labelBocadillo2->hide();
     ActivarHint(etiqueta, false);
-    PuertaX = etiqueta->x() + 4;
-    PuertaY = codigo >= kPuertaProfe ? 510 : 170;
+    PuertaX = PosicionPuerta(etiqueta).x();
+    PuertaY = PosicionPuerta(etiqueta).y();
     Progreso = 0;
     Fotograma = 0;
     TimerPuerta.start();
@@ -59,14 +61,14 @@ void Tform0::TimerPuertaTimer()
     anda->move(PuertaX, PuertaY - kPasoVertical * Progreso);
     anda->setPixmap(ImageListPuerta.value(Fotograma));
     anda->show();
-    anda->raise();
     PuertaArriba = anda->y();
     ++Progreso;
     ++Fotograma;
     if (Fotograma == ImageListPuerta.size()) {
+        // The open door stays until the zoom draws it, so it never shows
+        // closed in between.
         TimerPuerta.stop();
         TimerZoom.start();
-        anda->hide();
     }
 }
 
@@ -84,7 +86,17 @@ void Tform0::TimerZoomTimer()
 {
     if (Progreso < 100) {
         Progreso += 10;
-        zoom_->Dibujar(enlace.BmpParte, RectanguloZoom(), ImageListPuerta.value(4), QPoint(PuertaX, PuertaArriba));
+        // The door's bay as the corridor shows it, its door open, growing.
+        const bool abajo = MenuElegido >= kPuertaProfe;
+        const int columna = abajo ? MenuElegido - 5 : MenuElegido;
+        const QRect bahia((columna - 1) * W, abajo ? 305 : 0, W, H);
+        QImage vista = mosaico->pixmap().copy(bahia).toImage();
+        {
+            QPainter lienzo(&vista);
+            lienzo.drawPixmap(QPoint(PuertaX, PuertaArriba) - bahia.topLeft(), ImageListPuerta.value(4));
+        }
+        zoom_->Dibujar(vista, RectanguloZoom(), ImageListPuerta.value(4), QPoint(PuertaX, PuertaArriba));
+        anda->hide();
         return;
     }
     TimerZoom.stop();
@@ -93,6 +105,7 @@ void Tform0::TimerZoomTimer()
     AbrirPantallaElegida();
     hide();
     zoom_->hide();
+    anda->hide();
     abriendo_ = false;
 }
 

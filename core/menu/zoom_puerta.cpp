@@ -18,7 +18,6 @@ void ZoomPuerta::Dibujar(const QImage &bahia, const QRect &destino, const QPixma
     puerta_ = puerta;
     posicionPuerta_ = posicionPuerta;
     show();
-    raise();
     repaint();
 }
 

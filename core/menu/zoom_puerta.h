@@ -1,6 +1,7 @@
-// The zoom of an opening door: the door bay picture drawn stretched over the
-// menu, growing around its column, with the open door on it. An overlay that
-// paints only while the zoom runs.
+// The zoom of an opening door: the door's bay, as the corridor shows it with
+// the door open, drawn stretched over the menu, growing around its column,
+// with the open door on it. An overlay that paints only while the zoom runs,
+// below the settings panel.
 #pragma once
 
 #include <QPixmap>

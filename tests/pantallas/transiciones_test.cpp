@@ -1,7 +1,7 @@
 // The transition effects, the show/hide routines every screen uses, and the
 // main menu's settings panel.
 #include "arranque.h"
-#include "carpeta_prueba.h"
+#include "carpeta_entregada.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
@@ -16,11 +16,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
+#include <cmath>
 
 
 using namespace norvela;
-using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::CarpetaEntregada;
 
 namespace {
 
@@ -57,7 +59,7 @@ public:
         preparado = false;
     }
     bool Prepared() const override { return preparado; }
-    QImage Componer(const QImage &antes, const QImage &, double) const override { return antes; }
+    void Componer(const QImage &antes, const QImage &, double, QImage &fotograma) const override { fotograma = antes; }
 };
 
 QByteArray Contenido(const QString &ruta)
@@ -76,15 +78,15 @@ private slots:
     {
         TRollTransition abajo;
         const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = abajo.Componer(antes, despues, 0.5);
+        const QImage mitad = abajo.Fotograma(antes, despues, 0.5);
         QCOMPARE(mitad.pixelColor(50, 10), QColor(Qt::blue));   // top: the new look
         QCOMPARE(mitad.pixelColor(50, 70), QColor(Qt::red));    // bottom: still the old
-        QCOMPARE(abajo.Componer(antes, despues, 0.0).pixelColor(50, 0), QColor(Qt::red));
-        QCOMPARE(abajo.Componer(antes, despues, 1.0).pixelColor(50, 79), QColor(Qt::blue));
+        QCOMPARE(abajo.Fotograma(antes, despues, 0.0).pixelColor(50, 0), QColor(Qt::red));
+        QCOMPARE(abajo.Fotograma(antes, despues, 1.0).pixelColor(50, 79), QColor(Qt::blue));
 
         TRollTransition arriba;
         arriba.Direction = TTransitionDirection::tedUp;
-        const QImage subiendo = arriba.Componer(antes, despues, 0.25);
+        const QImage subiendo = arriba.Fotograma(antes, despues, 0.25);
         QCOMPARE(subiendo.pixelColor(50, 75), QColor(Qt::blue));
         QCOMPARE(subiendo.pixelColor(50, 40), QColor(Qt::red));
     }
@@ -93,7 +95,7 @@ private slots:
     {
         TRadialTransition radial;
         const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = radial.Componer(antes, despues, 0.5);
+        const QImage mitad = radial.Fotograma(antes, despues, 0.5);
         QCOMPARE(mitad.pixelColor(50, 40), QColor(Qt::blue));
         QCOMPARE(mitad.pixelColor(0, 0), QColor(Qt::red));
         // The edge is soft: some pixel between centre and corner is a mix.
@@ -103,9 +105,47 @@ private slots:
             mezcla = mezcla || (c.red() > 0 && c.blue() > 0);
         }
         QVERIFY(mezcla);
-        const QImage fin = radial.Componer(antes, despues, 1.0);
+        const QImage fin = radial.Fotograma(antes, despues, 1.0);
         QCOMPARE(fin.pixelColor(0, 0), QColor(Qt::blue));
         QCOMPARE(fin.pixelColor(99, 79), QColor(Qt::blue));
+    }
+
+    void radialBlendsOnlyItsSoftRing()
+    {
+        TRadialTransition radial;
+        const int w = 320, h = 240;
+        QImage antes(w, h, QImage::Format_ARGB32_Premultiplied), despues(antes.size(), antes.format());
+        antes.fill(QColor(200, 40, 40));
+        despues.fill(QColor(20, 60, 220));
+        // A reused frame full of leftovers gives the same frame as a fresh one.
+        QImage fotograma(antes.size(), antes.format());
+        fotograma.fill(Qt::green);
+        const double progreso = 0.4;
+        radial.Componer(antes, despues, progreso, fotograma);
+        QCOMPARE(fotograma, radial.Fotograma(antes, despues, progreso));
+
+        const double radio = progreso * (std::hypot(w / 2.0, h / 2.0) + radial.Borde());
+        double anterior = 1.0;
+        for (int x = w / 2; x < w; ++x) {
+            const double d = x + 0.5 - w / 2.0;
+            const QColor c = fotograma.pixelColor(x, h / 2);
+            // Share of the new look, from the red channel (200 old, 20 new).
+            const double nuevo = (200.0 - c.red()) / 180.0;
+            if (d < radio - radial.Borde() - 1)
+                QCOMPARE(c, QColor(20, 60, 220));
+            else if (d > radio + 1)
+                QCOMPARE(c, QColor(200, 40, 40));
+            QVERIFY2(nuevo <= anterior + 0.02, qPrintable(QString::number(x)));   // fades outwards
+            anterior = nuevo;
+        }
+        // The ring is really soft: several steps between the two looks.
+        QSet<int> tonos;
+        for (int x = 0; x < w; ++x)
+            tonos.insert(fotograma.pixelColor(x, h / 2).red());
+        QVERIFY(tonos.size() >= 6);
+        // Start and end are exactly the two looks.
+        QCOMPARE(radial.Fotograma(antes, despues, 0.0), antes);
+        QCOMPARE(radial.Fotograma(antes, despues, 1.0), despues);
     }
 
     void effectsPanelPaintsItsOwnBackground()
@@ -128,7 +168,7 @@ private slots:
 
     void showHideProtocol()
     {
-        Programa();
+        QVERIFY(Programa());
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(200, 200);
@@ -180,7 +220,7 @@ private slots:
 
     void realRollCapturesBeforeAndAfter()
     {
-        Programa();
+        QVERIFY(Programa());
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(200, 200);
@@ -204,21 +244,62 @@ private slots:
         QCOMPARE(antes.pixelColor(50, 40), QColor(Qt::red));   // the area without the panel
         panel->show();
         const QImage despues = ventana.grab(panel->geometry()).toImage();
-        const QImage mitad = form1.rollo->Componer(antes, despues, 0.5);
+        const QImage mitad = form1.rollo->Fotograma(antes, despues, 0.5);
         QCOMPARE(mitad.pixelColor(50, 5), QColor(Qt::blue));
         QCOMPARE(mitad.pixelColor(50, 75), QColor(Qt::red));
         // A short real run returns with the panel shown and nothing held.
-        TTransitionEffect::MilisegundosForzados = 50;
+        form1.rollo->Milliseconds = 50;
         form1.MostrarConRollo(panel, 1);
-        TTransitionEffect::MilisegundosForzados = 0;
+        form1.rollo->Milliseconds = 0;
         QVERIFY(!form1.rollo->Prepared());
         QVERIFY(panel->isVisible());
         QCOMPARE(ventana.grab().toImage().pixelColor(70, 60), QColor(Qt::blue));
     }
 
+    void circleShowsTheNewContentAndLetsGo()
+    {
+        QVERIFY(Programa());
+        TForm1 &form1 = *arranque->pantallas.Form1;
+        QWidget ventana;
+        ventana.resize(240, 200);
+        QPalette p = ventana.palette();
+        p.setColor(QPalette::Window, Qt::white);
+        ventana.setPalette(p);
+        ventana.setAutoFillBackground(true);
+        auto *texto = new QLabel(QStringLiteral("antes"), &ventana);
+        texto->setGeometry(20, 20, 200, 160);
+        texto->setAutoFillBackground(true);
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+
+        form1.MostrarConCirculo(texto, 0);
+        QVERIFY(texto->isHidden());
+        QVERIFY(form1.circle->Prepared());
+        // The capture is the area without the control: the window's white.
+        QCOMPARE(form1.circle->Antes().pixelColor(100, 80), QColor(Qt::white));
+        QPalette azul = texto->palette();
+        azul.setColor(QPalette::Window, Qt::blue);
+        texto->setPalette(azul);
+        texto->setText(QStringLiteral("después"));
+        form1.circle->Milliseconds = 60;
+        form1.MostrarConCirculo(texto, 1);
+        form1.circle->Milliseconds = 0;
+        QVERIFY(texto->isVisible());
+        QVERIFY(!form1.circle->Prepared());
+        QCOMPARE(texto->text(), QStringLiteral("después"));
+        const QImage ahora = ventana.grab().toImage();
+        QCOMPARE(ahora.pixelColor(30, 170), QColor(Qt::blue));   // no frame of the run is left over it
+        // Shown without a capture: at once, nothing run.
+        texto->hide();
+        form1.MostrarConCirculo(texto, 1);
+        QVERIFY(texto->isVisible());
+        form1.MostrarConCirculo(texto, 7);
+        QVERIFY(texto->isVisible());
+    }
+
     void settingsPanelSavesAndNotifies()
     {
-        Programa();
+        QVERIFY(Programa());
         Tform0 &menu = *arranque->pantallas.form0;
         menu.show();
         menu.LabelConfigClick();
@@ -257,7 +338,7 @@ private slots:
 
     void failedSaveKeepsTheRecordAndTheNoticeFollowsTheDisk()
     {
-        Programa({"N", "0"});   // Castilian and no alphabetical order for this run only
+        QVERIFY(Programa({"N", "0"}));   // Castilian and no alphabetical order for this run only
         Tform0 &menu = *arranque->pantallas.form0;
         const QByteArray guardado = Contenido(carpeta->Ruta("ajustes"));
         menu.LabelConfigClick();
@@ -282,7 +363,7 @@ private slots:
 
     void animationRowOnlyWithBothPacks()
     {
-        Programa();
+        QVERIFY(Programa());
         carpeta->EscribirBytes("segdxg1.DXG", "x");
         carpeta->EscribirBytes("vector.DXG", "x");
         Tform0 &menu = *arranque->pantallas.form0;
@@ -307,14 +388,9 @@ private slots:
 
 private:
     // A program on a fixture folder whose record holds Galician and alphabetical order.
-    void Programa(QStringList argumentos = {})
+    bool Programa(QStringList argumentos = {})
     {
-        TTransitionEffect::MilisegundosForzados = 0;
-        carpeta = std::make_unique<CarpetaPrueba>();
-        QFile::remove(carpeta->Ruta("cas/textos"));
-        QFile::copy(QStringLiteral(NORVELA_DATOS_ENTREGADOS) + "/cas/textos", carpeta->Ruta("cas/textos"));
-        QFile::remove(carpeta->Ruta("galego/textos"));
-        QFile::copy(QStringLiteral(NORVELA_DATOS_ENTREGADOS) + "/galego/textos", carpeta->Ruta("galego/textos"));
+        carpeta = std::make_unique<CarpetaEntregada>();
         carpeta->EscribirBytes("ajustes", "idioma=2\r\norden=1\r\nanimacion=0\r\n");
         enlace = std::make_unique<Enlace>(mensajes);
         OpcionesInicio o;
@@ -322,13 +398,20 @@ private:
         o.carpetaUsuario = carpeta->Programa() + "usuario";
         o.argumentos = std::move(argumentos);
         Inicializar(*enlace, o);
-        QVERIFY(!enlace->ErrorFicheros);
         arranque = std::make_unique<Arranque>(*enlace, nullptr, [](int) {});
-        QVERIFY(arranque->CrearPantallas());
+        if (enlace->ErrorFicheros || !arranque->CrearPantallas()) {
+            qWarning("%s", qPrintable(mensajes.textos.join('|')));
+            return false;
+        }
+        // Panels open and close at once unless a test asks for a run.
+        TForm1 &f = *arranque->pantallas.Form1;
+        for (TTransitionEffect *efecto : {f.rollo, f.rollo2, f.circle, f.centro})
+            efecto->Milliseconds = 0;
+        return true;
     }
 
     MensajesRegistrados mensajes;
-    std::unique_ptr<CarpetaPrueba> carpeta;
+    std::unique_ptr<CarpetaEntregada> carpeta;
     std::unique_ptr<Enlace> enlace;
     std::unique_ptr<Arranque> arranque;
 };

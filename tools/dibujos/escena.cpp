@@ -2,7 +2,8 @@
 // graduation cap perched on a pile of books, standing on the corridor floor
 // in front of the first lower bay, where no door is in use. The program
 // shows the picture as it is at (48, 584), so its background is that very
-// piece of the corridor and the owl blends into the wall.
+// piece of the corridor and the owl blends into the wall. The picture ends
+// on the lower floor; the owl and books are drawn at `escala` to fit above it.
 #include "dibujos.h"
 #include "pincel.h"
 
@@ -13,11 +14,13 @@ namespace dibujo {
 namespace {
 
 constexpr int ancho = 124;
-constexpr int alto = 176;
+constexpr int alto = 92;
 // Where the picture falls inside the bay: the lower row of bays starts at
-// y 384 and the first one at x 0, so (48, 584) is (48, 200) of the bay.
-const QPoint origen(48, 200);
-constexpr qreal pie = 158;   // where the pile of books stands on the floor
+// y 340 and the first one at x 0, so (48, 584) is (48, 244) of the bay.
+const QPoint origen(48, 244);
+constexpr qreal pie = 158;   // where the pile of books stands, in drawing units
+constexpr qreal escala = 0.5;
+constexpr qreal pieSuelo = 80;  // the corridor floor (y 664) in the picture
 
 const QColor plumaje(126, 112, 196);
 const QColor pico(246, 170, 62);
@@ -185,6 +188,8 @@ QImage escena()
     QPainter p(&imagen);
     preparar(p);
     fondoPasillo(p);
+    p.translate(ancho / 2.0 - escala * 60, pieSuelo - escala * pie);
+    p.scale(escala, escala);
     const qreal percha = libros(p);
     p.translate(60, percha);
     cuerpo(p);

@@ -1,15 +1,16 @@
 // One bay of the school corridor of the main menu. The program tiles it six
-// times across and twice down, so everything that touches an edge is drawn
-// on both opposite edges: the pilasters straddle the left/right seam and
-// the floor slab straddles the top/bottom seam.
+// times across and, 340 pixels apart, down, so everything that touches an
+// edge is drawn on both opposite edges: the pilasters straddle the left and
+// right seam, and the underside of the floor above is the top of the bay.
 //
-// The door is where the program draws its door pictures (56 x 168) and the
-// signs where it puts its captions: upper row, door image at y 170..338 and
-// caption at y 90..120; lower row, door image at y 126..294 of the bay. So
-// the doorway spans y 126..338: a glazed transom over a 168-high leaf.
+// The doors are not part of the bay: the captions they belong to do not
+// repeat bay by bay, so the menu lays every door (the first frame of its
+// opening, a 118-high leaf at y 170 or 510) and its casing where its
+// opening plays. The bay gives them a wall whose foot, at y 288 of the bay,
+// is where those leaves end in both rows, and a floor in front of it on
+// which the walking student, the back button and the year stand.
 #include "dibujos.h"
 #include "pincel.h"
-#include "puerta.h"
 
 #include <QLinearGradient>
 
@@ -18,27 +19,17 @@ namespace dibujo {
 namespace {
 
 constexpr int anchoBahia = 171;
-constexpr int altoBahia = 384;
+constexpr int altoBahia = 340;
 
-// Doorway, leaf and transom. The leaf is as wide as the door pictures and
-// sits where they land on average (4 pixels right of the door captions, which
-// start 56 to 73 pixels into their bays).
-const QRectF hueco(66, 126, 56, 212);
-const QRectF hoja(66, 170, 56, 168);
-const QRectF montante(66, 126, 56, 44);
-const QRectF marco = hueco.adjusted(-8, -8, 8, 0);
-const QRectF placa(52, 82, 90, 34);
-
-constexpr qreal techo = 14;        // bottom of the cornice
-constexpr qreal friso = 44;        // the sky-blue stripe along the wall
-constexpr qreal zocaloAlto = 250;  // chair rail, top of the coloured dado
-constexpr qreal rodapie = 326;     // top of the skirting
-constexpr qreal pisoY = 338;       // where the wall meets the floor
-constexpr qreal losa = 372;        // front edge of the floor slab
+constexpr qreal techo = 12;        // bottom of the cornice
+constexpr qreal friso = 40;        // the sky-blue stripe along the wall
+constexpr qreal zocaloAlto = 226;  // chair rail, top of the coloured dado
+constexpr qreal rodapie = 278;     // top of the skirting
+constexpr qreal pisoY = 288;       // where the wall meets the floor: the doors' foot
+constexpr qreal losa = 334;        // front edge of the floor slab
 
 const QColor zocalo{234, 166, 146};   // soft coral dado
 const QColor baldosa{214, 219, 230};
-const QColor hojaColor = maderaPuerta;
 
 void paredes(QPainter &p)
 {
@@ -137,56 +128,6 @@ void pilastra(QPainter &p, qreal x)
           maderaOscura, 0.8);
 }
 
-void placaCartel(QPainter &p)
-{
-    // Dark edge and a light board: the program's caption covers most of it.
-    sombraSuelo(p, placa.translated(2, 4).adjusted(-2, -1, 2, 1), 40);
-    pieza(p, placa, 4, madera, 1.2);
-    pieza(p, placa.adjusted(4, 4, -4, -4), 2, marfil, 0.8);
-    for (qreal x : {placa.left() + 2.2, placa.right() - 2.2}) {
-        p.setPen(QPen(sombra(madera, 0.5), 0.8));
-        p.setBrush(QColor(236, 208, 120));
-        p.drawEllipse(QPointF(x, placa.center().y()), 1.3, 1.3);
-    }
-}
-
-void puerta(QPainter &p)
-{
-    // Casing: a raised cream frame lit from the upper left.
-    sombraSuelo(p, QRectF(marco.left() - 2, pisoY - 3, marco.width() + 8, 8), 50);
-    QPainterPath casing;
-    casing.addRect(marco);
-    casing.addRect(hueco);
-    casing.setFillRule(Qt::OddEvenFill);
-    pieza(p, casing, QColor(244, 236, 222), 1.0);
-    p.fillRect(QRectF(marco.right(), marco.top() + 3, 3, pisoY - marco.top() - 3),
-               QColor(90, 60, 30, 45));
-
-    // Reveal: the depth of the wall inside the doorway, darker on top and left.
-    p.fillRect(hueco, QColor(120, 96, 80));
-
-    // Transom: glass with a sky reflection, split in three panes.
-    const QRectF vidrio = montante.adjusted(3, 3, -3, -3);
-    QLinearGradient cielito(vidrio.topLeft(), vidrio.bottomRight());
-    cielito.setColorAt(0.0, luz(cielo, 0.75));
-    cielito.setColorAt(1.0, luz(cielo, 0.35));
-    p.fillRect(vidrio, cielito);
-    p.save();
-    p.setClipRect(vidrio);
-    p.setPen(QPen(QColor(255, 255, 255, 140), 5));
-    p.drawLine(vidrio.topLeft() + QPointF(14, -4), vidrio.bottomLeft() + QPointF(-2, 4));
-    p.setPen(QPen(QColor(255, 255, 255, 110), 2));
-    p.drawLine(vidrio.topLeft() + QPointF(22, -4), vidrio.bottomLeft() + QPointF(6, 4));
-    p.restore();
-    for (qreal x : {vidrio.left() + vidrio.width() / 3, vidrio.left() + 2 * vidrio.width() / 3})
-        p.fillRect(QRectF(x - 1, vidrio.top(), 2, vidrio.height()), QColor(244, 236, 222));
-    // Transom bar between the glass and the leaf.
-    p.fillRect(QRectF(hueco.left(), hoja.top() - 4, hueco.width(), 4), QColor(232, 222, 204));
-
-    // Leaf: the same one the opening door starts from.
-    hojaDePuerta(p, hoja, hojaColor);
-}
-
 } // namespace
 
 QImage parte()
@@ -202,8 +143,6 @@ QImage parte()
     losaEntrePisos(p, -altoBahia);
     pilastra(p, 0);
     pilastra(p, anchoBahia);
-    placaCartel(p);
-    puerta(p);
     return imagen;
 }
 

@@ -1,5 +1,9 @@
-// The small hanging sign of the main menu. The program prints a two-line
-// caption over its middle, so the board's centre stays plain and light.
+// The small sign of the main menu for students who want to leave studying.
+// The program prints a two-line caption on its upper part, in navy that
+// turns yellow under the mouse, so the board is a mid-tone terracotta on
+// which both read (about 4:1 each); a small arrow below points the way out.
+// The caption's place (x 13..86, y 5..39 of the picture) lies wholly on the
+// board, away from its frame; the sign is fixed to the wall, with no chains.
 #include "dibujos.h"
 #include "pincel.h"
 
@@ -7,71 +11,40 @@
 
 namespace dibujo {
 
-namespace {
-
-// A short chain of alternating links from a hook down to the board.
-void cadena(QPainter &p, QPointF arriba, qreal abajo)
-{
-    const QColor metal(150, 150, 164);
-    // Hook screwed to the wall.
-    p.setPen(QPen(sombra(metal, 0.4), 0.8));
-    p.setBrush(luz(metal, 0.3));
-    p.drawEllipse(arriba, 2.4, 2.4);
-    p.setBrush(Qt::NoBrush);
-    const qreal paso = 3.6;
-    bool deFrente = true;
-    for (qreal y = arriba.y() + 2.5; y < abajo; y += paso, deFrente = !deFrente) {
-        if (deFrente) {
-            p.setPen(QPen(sombra(metal, 0.25), 1.2));
-            p.drawEllipse(QRectF(arriba.x() - 1.6, y - 0.4, 3.2, paso + 0.8));
-        } else {
-            p.setPen(QPen(luz(metal, 0.1), 1.3));
-            p.drawLine(QPointF(arriba.x(), y - 0.4), QPointF(arriba.x(), y + paso + 0.4));
-        }
-    }
-}
-
-} // namespace
-
 QImage rotulo()
 {
     const int ancho = 97, alto = 57;
-    // Same colour as the corridor wall it hangs on.
+    // The corners keep the corridor wall's colour: the program makes the
+    // colour of the bottom-left pixel transparent.
     QImage imagen = lienzo(ancho, alto, pared);
     QPainter p(&imagen);
     preparar(p);
 
-    const QRectF tabla(2, 12, ancho - 4, alto - 14);
-    sombraSuelo(p, tabla.translated(1.5, 3).adjusted(2, 4, -2, 2), 45);
-
-    cadena(p, QPointF(20, 2.5), tabla.top() + 2);
-    cadena(p, QPointF(ancho - 20, 2.5), tabla.top() + 2);
-
-    // Wooden border and a cream board inside it.
-    pieza(p, tabla, 5, madera, 1.2);
-    p.save();
-    p.setPen(QPen(luz(madera, 0.3), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(tabla.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
-    p.restore();
-
-    const QRectF centro = tabla.adjusted(5, 5, -5, -5);
-    QLinearGradient g(centro.topLeft(), centro.bottomLeft());
-    g.setColorAt(0.0, luz(crema, 0.45));
-    g.setColorAt(1.0, crema);
-    p.setPen(QPen(sombra(madera, 0.3), 1.0));
+    const QRectF tabla(1.5, 1.5, ancho - 3, alto - 3);
+    pieza(p, tabla, 5, maderaOscura, 1.0);
+    const QRectF cara = tabla.adjusted(2.5, 2, -2.5, -2.5);
+    const QColor terracota(200, 90, 50);
+    QLinearGradient g(cara.topLeft(), cara.bottomLeft());
+    g.setColorAt(0.0, luz(terracota, 0.06));
+    g.setColorAt(1.0, sombra(terracota, 0.06));
+    p.setPen(QPen(sombra(terracota, 0.35), 1.0));
     p.setBrush(g);
-    p.drawRoundedRect(centro, 2.5, 2.5);
-    // Inner shadow along the top, the board sits a little behind the border.
-    p.fillRect(QRectF(centro.left() + 1, centro.top() + 1, centro.width() - 2, 1.5),
-               QColor(120, 80, 40, 40));
+    p.drawRoundedRect(cara, 3, 3);
 
-    // Rings where the chains hold the board.
-    for (qreal x : {20.0, ancho - 20.0}) {
-        p.setPen(QPen(QColor(110, 110, 124), 1.0));
-        p.setBrush(QColor(236, 208, 120));
-        p.drawEllipse(QPointF(x, tabla.top() + 2.5), 1.8, 1.8);
-    }
+    // The arrow under the caption, pointing out to the right.
+    const qreal y = 46;
+    QPainterPath flecha;
+    flecha.moveTo(32, y - 1.5);
+    flecha.lineTo(58, y - 1.5);
+    flecha.lineTo(58, y - 4.5);
+    flecha.lineTo(66, y);
+    flecha.lineTo(58, y + 4.5);
+    flecha.lineTo(58, y + 1.5);
+    flecha.lineTo(32, y + 1.5);
+    flecha.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 236, 214));
+    p.drawPath(flecha);
     return imagen;
 }
 

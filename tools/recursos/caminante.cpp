@@ -2,7 +2,9 @@
 // left side, in eight frames. The program shows one frame every 200 ms and
 // moves the picture 8 px to the right each time, so the foot on the ground
 // moves back exactly 8 px per frame and stays planted: one stride (two steps)
-// is the whole cycle, 64 px.
+// is the whole cycle, 64 px. She is drawn at `escala` with her soles at row
+// `pie`: the menu starts her at y 235, so she walks on the corridor's floor
+// (y 288..334), in front of doors 118 pixels high.
 #include "alumna.h"
 #include "pincel.h"
 #include "recursos.h"
@@ -20,7 +22,9 @@ using namespace alumnaColor;
 
 constexpr int ancho = 56;
 constexpr int alto = 168;
-constexpr qreal suelo = 166.5;      // bottom of the soles
+constexpr qreal suelo = 166.5;      // bottom of the soles, in drawing units
+constexpr qreal escala = 0.68;      // drawing units to pixels
+constexpr qreal pie = 96;           // row of the soles in the picture
 constexpr qreal bx = 27;            // the body's vertical axis
 constexpr qreal muslo = 27, pierna = 27;
 constexpr qreal brazo = 16, antebrazo = 15;
@@ -52,11 +56,13 @@ QPointF girar(QPointF q, qreal grados)
 // The ankle of a leg, relative to the hip's x.
 QPointF tobillo(const Paso &paso)
 {
+    // Feet move in pixels, 8 a frame: in drawing units that is 8 / escala.
+    const qreal dx = paso.dx / escala;
     if (paso.alza > 0)
-        return {paso.dx, suelo - suelaY - paso.alza};
+        return {dx, suelo - suelaY - paso.alza};
     // On the ground: the lowest point of the tilted sole touches the floor.
     const qreal bajo = std::max(girar({-4, suelaY}, paso.giro).y(), girar({10, suelaY}, paso.giro).y());
-    return {paso.dx, suelo - bajo};
+    return {dx, suelo - bajo};
 }
 
 // Two-bone leg or arm: the middle joint bends towards `lado` (+1 forward).
@@ -251,6 +257,8 @@ QImage caminante(int fase)
     QImage imagen = transparente(ancho, alto);
     QPainter p(&imagen);
     preparar(p);
+    p.translate(ancho / 2.0 - escala * bx, pie - escala * suelo);
+    p.scale(escala, escala);
 
     fase = ((fase % fasesCaminante) + fasesCaminante) % fasesCaminante;
     const Paso &cerca = pasos[fase];                                    // her left leg

@@ -1,8 +1,11 @@
-// A corridor door opening in five steps. The program lays the frames over
-// the door of the wall picture, so step 0 is the same wooden leaf, with its
-// small window and brass handle, and the leaf then swings into a bright
-// classroom: hinged on the left, it turns away from the viewer and, seen in
-// perspective, gets narrower and shorter.
+// A corridor door opening in five steps. The program lays step 0 at every
+// door of the corridor and plays the steps over it, so step 0 is the closed
+// wooden leaf, with its small window and brass handle, and the leaf then
+// swings into a bright classroom: hinged on the left, it turns away from the
+// viewer and, seen in perspective, gets narrower and shorter. The leaf fills
+// the top altoHoja rows; below it the picture is clear, except that step k
+// is played 10 x k pixels higher, so it carries the classroom's floor 10 x k
+// rows further down, over the closed leaf it rises from.
 #include "pincel.h"
 #include "puerta.h"
 #include "recursos.h"
@@ -11,6 +14,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
+#include <algorithm>
 #include <QtMath>
 #include <cmath>
 
@@ -19,11 +23,13 @@ namespace dibujo {
 namespace {
 
 constexpr int ancho = 56;
-constexpr int alto = 168;
+constexpr int alto = altoHoja;        // the doorway; the picture is 168 high
+constexpr int altoImagen = 168;
+constexpr int subidaPorPaso = 10;     // how much higher the menu plays each step
 
 // The viewer's eye: where the lines going into the room meet, and how far
 // the eye is from the doorway (in pixels of the picture).
-const QPointF fuga(28, 90);
+const QPointF fuga(28, 68);
 constexpr qreal distancia = 200;
 constexpr qreal fondoSala = 250;    // depth of the classroom's back wall
 
@@ -37,7 +43,7 @@ QPointF proyectar(QPointF punto, qreal z)
     return fuga + (punto - fuga) * (distancia / (distancia + z));
 }
 
-// The leaf as the wall picture shows it, at 56 x 168.
+// The closed leaf, at 56 x altoHoja.
 QImage hojaCerrada()
 {
     const QRectF hoja(0, 0, ancho, alto);
@@ -51,9 +57,15 @@ QImage hojaCerrada()
 }
 
 // The classroom behind the door: a warm back wall with a sunny window and
-// the edge of a blackboard, a wooden floor and a desk, all lit.
-void sala(QPainter &p)
+// the edge of a blackboard, a wooden floor and a desk, all lit. Laid out for
+// a doorway 168 high.
+void salaAlta(QPainter &p)
 {
+    constexpr int alto = altoImagen;
+    const QPointF fuga(28, 90);
+    const auto proyectar = [&fuga](QPointF punto, qreal z) {
+        return fuga + (punto - fuga) * (distancia / (distancia + z));
+    };
     const qreal zocalo = proyectar({0, alto}, fondoSala).y();
 
     QRadialGradient lampara(QPointF(34, 40), 90);
@@ -112,11 +124,20 @@ void sala(QPainter &p)
     p.drawLine(QPointF(20, 141), QPointF(20, 150));
 }
 
+// The classroom pressed into the leaf's height.
+void sala(QPainter &p)
+{
+    p.save();
+    p.scale(1.0, double(alto) / altoImagen);
+    salaAlta(p);
+    p.restore();
+}
+
 } // namespace
 
 QImage puerta(int paso)
 {
-    QImage imagen = lienzo(ancho, alto, paredSala);
+    QImage imagen = transparente(ancho, altoImagen);
     QPainter p(&imagen);
     preparar(p);
     const QImage hoja = hojaCerrada();
@@ -124,11 +145,20 @@ QImage puerta(int paso)
         p.drawImage(0, 0, hoja);
         return imagen;
     }
+    paso = std::min(paso, pasosPuerta - 1);
+    p.fillRect(QRectF(0, 0, ancho, alto), paredSala);
     sala(p);
+    // The classroom's floor carried down over the closed leaf below.
+    const QColor suelo = luz(sueloSala, 0.25);
+    p.fillRect(QRectF(0, alto, ancho, subidaPorPaso * paso), suelo);
+    p.setPen(QPen(sombra(sueloSala, 0.12), 0.8));
+    for (qreal x = 4; x < ancho; x += 14)
+        p.drawLine(QPointF(x, alto), QPointF(x, alto + subidaPorPaso * paso));
+    p.fillRect(QRectF(0, alto + subidaPorPaso * paso - 1.5, ancho, 1.5), sombra(sueloSala, 0.2));
 
     // The free edge of the leaf, turned `giro` degrees into the room.
     static constexpr qreal giros[pasosPuerta] = {0, 26, 50, 70, 84};
-    const qreal giro = qDegreesToRadians(giros[std::min(paso, pasosPuerta - 1)]);
+    const qreal giro = qDegreesToRadians(giros[paso]);
     const qreal lado = ancho * std::cos(giro);
     const qreal z = ancho * std::sin(giro);
     const QPointF arriba = proyectar({lado, 0}, z);

@@ -1,0 +1,211 @@
+// Close boxes as a student meets them: every door of the main menu opens a
+// screen, its close box either brings the menu back or, on the large
+// screens, asks and ends the program on Yes; and whatever is closed, the
+// program never stays running without a visible window.
+#include "arranque.h"
+#include "aviso.h"
+#include "certifiU.h"
+#include "enlace.h"
+#include "est_grados.h"
+#include "estadistica.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "MapaEstrellas.h"
+#include "pasarelaFP.h"
+#include "principal.h"
+#include "superior.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+using namespace norvela;
+
+namespace {
+
+// The program on the shipped data folder, every screen created, the menu showing.
+struct Programa {
+    Programa() : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
+        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-cierres";
+        o.argumentos = {"N", "0"};
+        Inicializar(e, o);
+        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        arranque->CrearPantallas();
+        menu = arranque->pantallas.form0;
+        menu->show();
+    }
+    ~Programa()
+    {
+        // Nothing may come back while the screens go.
+        e.ErrorFicheros = true;
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    Tform0 *menu = nullptr;
+};
+
+QList<QWidget *> Visibles()
+{
+    QList<QWidget *> visibles;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::ToolTip)
+            visibles << w;
+    return visibles;
+}
+
+// What the window system does when the student clicks the close box.
+void CajaDeCierre(QWidget *ventana)
+{
+    QVERIFY(ventana->windowHandle());
+    ventana->windowHandle()->close();
+}
+
+// Answers the Yes/No dialog once it shows.
+void ResponderForm4(TForm4 *form4, bool si, bool *preguntado)
+{
+    QTimer::singleShot(0, form4, [form4, si, preguntado] {
+        QTRY_VERIFY(form4->isVisible());
+        *preguntado = true;
+        QTest::mouseClick(si ? form4->ShadowSi : form4->ShadowNo, Qt::LeftButton);
+    });
+}
+
+// Plays the door opening and the zoom tick by tick.
+void AbrirPuerta(Tform0 &menu, EtiquetaActiva *etiqueta)
+{
+    QTest::mouseClick(etiqueta, Qt::LeftButton);
+    for (int i = 0; i < 20 && menu.TimerPuerta.isActive(); ++i)
+        menu.TimerPuertaTimer();
+    for (int i = 0; i < 20 && menu.TimerZoom.isActive(); ++i)
+        menu.TimerZoomTimer();
+}
+
+// Runs the event loop until the program ends it (true), or gives up.
+bool TerminaElPrograma(const std::function<void()> &accion)
+{
+    QTimer::singleShot(0, accion);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    return QCoreApplication::exec() == 0;
+}
+
+} // namespace
+
+class PruebaCierres : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyDoorsScreenClosesBackToTheMenuOrAsks_data()
+    {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<bool>("pregunta");
+        QTest::newRow("degrees") << 1 << true;
+        QTest::newRow("catalogue") << 2 << false;
+        QTest::newRow("higher cycles") << 3 << true;
+        QTest::newRow("itineraries") << 4 << false;
+        QTest::newRow("intermediate cycles") << 5 << true;
+        QTest::newRow("basic cycles") << 6 << false;
+        QTest::newRow("professions") << 7 << false;
+        QTest::newRow("degree areas") << 8 << false;
+        QTest::newRow("ESO questionnaires") << 9 << false;
+        QTest::newRow("assistant") << 11 << false;
+        QTest::newRow("sign: certificates") << 0 << false;
+    }
+
+    void everyDoorsScreenClosesBackToTheMenuOrAsks()
+    {
+        QFETCH(int, codigo);
+        QFETCH(bool, pregunta);
+        Programa p;
+        Tform0 &menu = *p.menu;
+        EtiquetaActiva *etiquetas[12] = {menu.LabelDejar, menu.LabelCarreras, menu.LabelCat,  menu.LabelFpS,
+                                         menu.LabelIti,   menu.LabelFPM,      menu.LabelFPip, menu.LabelProfe,
+                                         menu.LabelCuesB, menu.LabelCuesE,    nullptr,        menu.LabelAsistente};
+        AbrirPuerta(menu, etiquetas[codigo]);
+        QVERIFY(!menu.isVisible());
+        const QList<QWidget *> abiertas = Visibles();
+        QCOMPARE(abiertas.size(), 1);
+        QWidget *pantalla = abiertas.first();
+        QVERIFY(pantalla != &menu);
+
+        if (!pregunta) {
+            CajaDeCierre(pantalla);
+            QTRY_VERIFY(menu.isVisible());
+            QVERIFY(!pantalla->isVisible());
+            QVERIFY(!p.e.ErrorFicheros);
+            return;
+        }
+        // No: the screen stays, nothing else shows.
+        bool preguntado = false;
+        ResponderForm4(p.arranque->pantallas.Form4, false, &preguntado);
+        CajaDeCierre(pantalla);
+        QVERIFY(preguntado);
+        QCOMPARE(p.arranque->pantallas.Form4->LabelNombre->text(), p.e.Texto(49));
+        QTest::qWait(20);
+        QCOMPARE(Visibles(), QList<QWidget *>{pantalla});
+        QVERIFY(!p.e.ErrorFicheros);
+        // Yes: the program ends, and no window comes back on the way out.
+        preguntado = false;
+        QVERIFY(TerminaElPrograma([&] {
+            ResponderForm4(p.arranque->pantallas.Form4, true, &preguntado);
+            CajaDeCierre(pantalla);
+        }));
+        QVERIFY(preguntado);
+        QVERIFY(p.e.ErrorFicheros);
+        QVERIFY(!menu.isVisible());
+        QVERIFY(p.m.textos.isEmpty());   // asked once, in the dialog only
+    }
+
+    void sideWindowsCloseBackToTheirScreen()
+    {
+        Programa p;
+        Pantallas &s = p.arranque->pantallas;
+        const QList<QPair<Pantalla *, Pantalla *>> casos = {
+            {s.Form6, s.Form1}, {s.FormEstGra, s.Form1}, {s.Estadisticas, s.Form8}};
+        for (const auto &[ventana, destino] : casos) {
+            p.menu->hide();
+            ventana->Mostrar();
+            CajaDeCierre(ventana);
+            QTRY_VERIFY2(destino->isVisible(), qPrintable(ventana->objectName()));
+            QVERIFY(!ventana->isVisible());
+            destino->hide();
+            // Hiding the last screen by hand brings the menu back.
+            QTRY_VERIFY(p.menu->isVisible());
+        }
+    }
+
+    void aWindowThatOnlyHidesNeverStrandsTheProgram()
+    {
+        Programa p;
+        TForm7 *mapa = p.arranque->pantallas.Form7;
+        p.menu->hide();
+        mapa->Mostrar();
+        QTRY_COMPARE(Visibles(), QList<QWidget *>{mapa});
+        CajaDeCierre(mapa);
+        QTRY_VERIFY(p.menu->isVisible());
+        QVERIFY(!mapa->isVisible());
+    }
+
+    void theMenuAsksAndEndsTheProgramOnYes()
+    {
+        Programa p;
+        p.m.respuestas = {false};
+        CajaDeCierre(p.menu);
+        QCOMPARE(p.m.textos, QStringList{p.e.Texto(49)});
+        QVERIFY(p.menu->isVisible());
+        p.m.respuestas = {true};
+        QVERIFY(TerminaElPrograma([&] { QTest::keyClick(p.menu, Qt::Key_Escape); }));
+        QCOMPARE(p.m.textos.size(), 2);   // the way out asks no second time
+        QVERIFY(p.e.ErrorFicheros);
+        QVERIFY(!p.menu->piloto.isActive());
+    }
+};
+
+QTEST_MAIN(PruebaCierres)
+#include "cierres_test.moc"
