@@ -1,14 +1,81 @@
-// The region-map window of the degrees screen.
+// The region-map window of the degrees screen: a small stay-on-top window
+// with the map of the communities, pulsing markers on those that offer the
+// selected degree, the name of the community under the mouse, and a click
+// that takes the degrees screen's grid to that community.
 #pragma once
 
+#include "mapa_estrellas_pulso.h"
 #include "pantalla.h"
 
+#include <QImage>
+#include <QPoint>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
 namespace norvela {
+
+// The map picture: shows its canvas and reports the mouse in picture coordinates.
+class LienzoEstrellas : public QWidget {
+public:
+    explicit LienzoEstrellas(QWidget *padre);
+
+    QImage lienzo;
+    std::function<void(int x, int y)> alMover;
+    std::function<void(int x, int y)> alPulsar;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+
+private:
+    bool pulsado_ = false;
+};
 
 class TForm7 : public Pantalla {
     Q_OBJECT
 public:
+    static constexpr int kAnchoMapa = 281;
+    static constexpr int kAltoMapa = 196;
+
     TForm7(Enlace &e, Pantallas &p);
+
+    // What the degrees screen does once MarcasEstrellas is set: shows the
+    // window, draws the map afresh (which erases the old markers) and starts
+    // the pulse.
+    void MostrarEstrellas();
+    // Hides the window; the pulse stops with it.
+    void OcultarEstrellas();
+    // The map picture at (0, 0) of the canvas.
+    void DibujarMapa();
+
+    void TimerEstrellasTimer();
+    // x, y in picture coordinates.
+    void MapaEstrellasMouseMove(int x, int y);
+    void MapaEstrellasClick();
+
+    // Where the window stands for a degrees screen whose top-left corner is
+    // `origen`: 1024 - 281 / 2 pixels to its right, at its top.
+    static QPoint Posicion(const QPoint &origen);
+
+    // Set by the degrees screen. A click on a community: it becomes the
+    // selected one; then, in the universities view, the grid scrolls so that
+    // `fila` (the community's first row, at least 1) is its top row; in the
+    // double-degree view, the grid lists the community's double degrees.
+    std::function<void(int comunidad)> AlElegirComunidad;
+    std::function<void(int comunidad, int fila)> AlDesplazarNotas;
+    std::function<void(int comunidad)> AlListarDobles;
+
+    LienzoEstrellas *MapaEstrellas;
+    QLabel *PanelMapa;
+    QTimer *TimerEstrellas;
+    PincelEstrellas Pincel;
+
+protected:
+    void hideEvent(QHideEvent *evento) override;
 };
 
 } // namespace norvela

@@ -1,20 +1,48 @@
-// The university-degrees screen. It also owns the transition effects with
-// which every screen shows and hides its panels.
+// The university-degrees screen: its start panel with the map and the start
+// menu, the degree browser (branches, grid, four trees), the selection panel
+// with a degree's universities and cut-off marks. It also owns the
+// transition effects with which every screen shows and hides its panels.
+// Its handlers live in several files by concern: creation and captions
+// (grados.cpp), layout (grados_disposicion.cpp), browser
+// (grados_navegador.cpp), universities and marks (grados_notas.cpp),
+// double degrees and the region-map window (grados_dobles.cpp),
+// requirements, outlets and masters (grados_textos.cpp).
 #pragma once
 
+#include "estado_grados.h"
+#include "estrellas_grados.h"
+#include "navegador_grados.h"
 #include "pantalla.h"
+
+#include <QList>
+#include <QPixmap>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace norvela {
 
+struct FilaRejilla;
+class TEffectsPanel;
+class TForm7;
 class TTransitionEffect;
 class TTransitionList;
+struct UniversidadesGrado;
 
 class TForm1 : public Pantalla {
     Q_OBJECT
 public:
     TForm1(Enlace &e, Pantallas &p);
 
-    // Brings the screen back to its start menu before it is shown.
+    // Brings the start menu up before the screen is shown.
     void botinformacionClick();
 
     // Showing and hiding a control with a transition, in two calls around
@@ -26,11 +54,167 @@ public:
     // Captures the control as it is shown, hides it and rolls the area up.
     void OcultarConRollo2(QWidget *control);
 
+    // Language files, captions, colours and the grouping box.
+    void CargarDatosGrados();
+    // Hides the selection panel and empties its list.
+    void OcultarSeleccion();
+
+    // Start menu.
+    void BotMenuGradosClick();
+    void BotMenuRetroClick();
+    // The selection panel's way back (from the browser to the start menu).
+    void BotRetrocederClick();
+
+    // Browser.
+    void ListramasClick(int item);
+    void listgradosMouseUp(int fila);
+    void ComboAgruChange(int item);
+    void TreeClick();
+    void TreeDblClick();
+    void ButtonRetroNClick();
+
+    // Universities and cut-off marks of the selected degree.
+    void BotUniClick();
+    void GridNotasDblClick(int fila);
+    void BotCorteMouseUp();
+    void BotPondeMouseUp();
+
+    // Double degrees: the start menu's list by branch, and the selected
+    // degree's double degrees by university.
+    void BotMenuDoblesClick();
+    void BotDoblesCarMouseUp();
+
+    // Requirements, profile and outlets, masters.
+    void BotReqClick();
+    void BotSalClick();
+    void BotMasterClick();
+    void LabelMaster2MouseUp();
+
+    // The region-map window with its stars (connected at start-up).
+    VentanaEstrellas Estrellas;
+    // Connects the region-map window: its stars follow this screen's views
+    // and its clicks act on GridNotas.
+    void ConectarMapa(TForm7 &mapa);
+    // What a click on the region map does here: the community becomes the
+    // selected one; the marks grid scrolls so that `fila` is its top row; in
+    // the double-degree view, the grid lists the community's double degrees.
+    void ElegirComunidadMapa(int comunidad);
+    void DesplazarNotas(int fila);
+    void ListarDoblesComunidad(int comunidad);
+
+    EstadoGrados estado;
+
     TTransitionList *TransitionList1;
     TTransitionEffect *rollo;
     TTransitionEffect *rollo2;
     TTransitionEffect *circle;
     TTransitionEffect *centro;
+
+    // ImageList1 (small icons, also drawn by the FP screens) and ImageListRamas.
+    QList<QPixmap> ImageList1;
+    QList<QPixmap> ImageListRamas;
+
+    // Frame and start panel.
+    QWidget *Panelinicio = nullptr;
+    QLabel *degradeini = nullptr;
+    QLabel *TilArr = nullptr;
+    QLabel *TilIzq = nullptr;
+    QLabel *TilDer = nullptr;
+    QWidget *PanelEstrellas = nullptr;
+    QLabel *mapa = nullptr;
+    QListWidget *ListComunidad = nullptr;
+
+    // Start menu and its sub-menus.
+    TEffectsPanel *PanelMenu = nullptr;
+    QPushButton *BotMenuGrados = nullptr;
+    QPushButton *BotMenuUni = nullptr;
+    QPushButton *BotMenuDobles = nullptr;
+    QPushButton *BotMenuInfo = nullptr;
+    QPushButton *BotMenuArtes = nullptr;
+    QPushButton *BotMenuDepor = nullptr;
+    QPushButton *BotMenuRetro = nullptr;
+    TEffectsPanel *PanelMenu2 = nullptr;
+    QPushButton *BotMaster = nullptr;
+    QPushButton *botinfo1 = nullptr;
+    QPushButton *ButEstadisticas = nullptr;
+    QPushButton *botinfo2 = nullptr;
+    QPushButton *botinfo3 = nullptr;
+    TEffectsPanel *PanelMenu4 = nullptr;
+    QPushButton *BotArtesPlas = nullptr;
+    QPushButton *BotMusica = nullptr;
+    QPushButton *BotDanza = nullptr;
+    QPushButton *BotDramatico = nullptr;
+
+    // Browser.
+    TEffectsPanel *PanelTree = nullptr;
+    QComboBox *ComboAgru = nullptr;
+    QPushButton *ButtonRetroN = nullptr;
+    QLabel *LabelBusTit = nullptr;
+    QLabel *LabelBusTit2 = nullptr;
+    QLineEdit *EditBusTit = nullptr;
+    QPushButton *BitBusTit = nullptr;
+    QListWidget *Listramas = nullptr;
+    QTableWidget *listgrados = nullptr;
+    QTreeWidget *Tree = nullptr;
+
+    // Selection panel.
+    QLabel *PanelSelTit = nullptr;
+    QLabel *PanelCarSel = nullptr;
+    TEffectsPanel *PanelSel = nullptr;
+    QTableWidget *GridNotas = nullptr;
+    QListWidget *ListSel = nullptr;
+    QTextEdit *RichSalidas = nullptr;
+    QTextEdit *listSel2 = nullptr;
+    QLabel *LabelMaster = nullptr;
+    QLabel *LabelMaster2 = nullptr;
+    QPushButton *BotUni = nullptr;
+    QPushButton *BotReq = nullptr;
+    QPushButton *BotSal = nullptr;
+    QPushButton *BotDoblesCar = nullptr;
+    QPushButton *BotPonde = nullptr;
+    QPushButton *BotCorte = nullptr;
+    QPushButton *BotImprimirN = nullptr;
+    QPushButton *BotIntUni = nullptr;
+    QPushButton *BotArtesTit = nullptr;
+    QPushButton *BotArtesEsp = nullptr;
+    QPushButton *BotArtesLug = nullptr;
+    QPushButton *BotImprimir = nullptr;
+    QPushButton *BotRetroceder = nullptr;
+
+protected:
+    void changeEvent(QEvent *evento) override;
+    void hideEvent(QHideEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    // grados_disposicion.cpp: every control at its place.
+    void Disponer();
+    void DisponerInicio();
+    void DisponerMenu();
+    void DisponerNavegador();
+    void DisponerSeleccion();
+    void Conectar();
+    // Fonts and colours by kind of control.
+    void Reestilar();
+
+    // grados_navegador.cpp
+    void LlenarRejilla(const std::vector<FilaNavegador> &filas);
+    void LlenarArbol(const std::vector<NodoArbol> &nodos);
+    void MostrarVistaNavegador(VistaNavegador vista);
+    // The common end of a selection from the grid or the tree.
+    void SeleccionarGrado();
+    void MostrarBotonesSeleccion();
+
+    // grados_notas.cpp
+    void MostrarNotas(const UniversidadesGrado &u);
+    void MarcarEstrellas(const UniversidadesGrado &u);
+
+    // grados_dobles.cpp: GridNotas takes the rows of a double-degree view.
+    void MostrarFilasDobles(const std::vector<FilaRejilla> &filas);
+
+    // grados_textos.cpp
+    // The trimmed name of degree g (record 0 outside the table).
+    QString NombreGrado(int g) const;
 };
 
 } // namespace norvela

@@ -1,0 +1,8 @@
+# Double degrees, requirements, outlets and masters, and the addresses the
+# screens may open.
+target_sources(norvela_grados_datos PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/direcciones.cpp ${CMAKE_CURRENT_LIST_DIR}/direcciones.h
+  ${CMAKE_CURRENT_LIST_DIR}/dobles_grado.cpp ${CMAKE_CURRENT_LIST_DIR}/dobles_grado.h
+  ${CMAKE_CURRENT_LIST_DIR}/parrafos_texto.cpp ${CMAKE_CURRENT_LIST_DIR}/parrafos_texto.h
+  ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado.cpp ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado.h
+  ${CMAKE_CURRENT_LIST_DIR}/salidas_grado.cpp ${CMAKE_CURRENT_LIST_DIR}/salidas_grado.h)

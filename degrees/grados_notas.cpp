@@ -1,0 +1,125 @@
+// A degree's universities and cut-off marks by community in the marks grid,
+// with the stars of the region-map window; the way to the cut-off marks and
+// weightings screen.
+#include "grados.h"
+
+#include "ansi.h"
+#include "enlace.h"
+#include "pantallas.h"
+#include "panel_efectos.h"
+#include "pasarelaFP.h"
+#include "universidades_grado.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace norvela {
+
+void TForm1::MarcarEstrellas(const UniversidadesGrado &u)
+{
+    for (int c = 1; c <= kComunidades; ++c) {
+        enlace.MarcasEstrellas[c] = u.MarcasEstrellas[static_cast<size_t>(c)] ? 1 : 0;
+        enlace.FilaComunidadNotas[c] = u.FilaComunidadNotas[static_cast<size_t>(c)];
+    }
+}
+
+void TForm1::MostrarNotas(const UniversidadesGrado &u)
+{
+    GridNotas->scrollToTop();
+    GridNotas->clearContents();
+    const auto celdas = CeldasDeNotas(u.lineas);
+    GridNotas->setRowCount(static_cast<int>(celdas.size()));
+    GridNotas->clearSelection();
+    GridNotas->setCurrentItem(nullptr);
+    MostrarConRollo(PanelSel, 0);
+    int r = 0;
+    for (const CeldasNotas &c : celdas) {
+        for (int col = 0; col < 2; ++col) {
+            const QString texto = DesdeAnsi(col == 0 ? c.col0 : c.col1);
+            auto *item = new QTableWidgetItem(texto);
+            // The "<" only asks for the icon: tools read the name.
+            if (texto.startsWith('<'))
+                item->setData(Qt::AccessibleTextRole, texto.mid(1).trimmed());
+            GridNotas->setItem(r, col, item);
+        }
+        ++r;
+    }
+    MostrarConRollo(PanelSel, 1);
+}
+
+void TForm1::BotUniClick()
+{
+    if (enlace.VistaDobles)
+        enlace.VistaDobles = false;
+    if (enlace.GradoDesdeMapa)
+        estado.GradoSel = enlace.ElementoElegido;
+    // A degree that is not in the tables selects nothing.
+    if (estado.GradoSel < 0 || estado.GradoSel > enlace.NumGrados)
+        estado.GradoSel = 0;
+    const int g = estado.GradoSel;
+    if (enlace.ModoImpresion && g == 0)
+        AbrirSeccionInforme(enlace);
+    PanelSelTit->setText(DesdeAnsi(enlace.NombresGrado[g]).trimmed());
+    RichSalidas->hide();
+    if (g == 0) {
+        ListSel->clear();
+        GridNotas->hide();
+        Estrellas.OcultarSiHay();
+        return;
+    }
+    GridNotas->show();
+    const std::string titulo = HaciaAnsi(enlace.Texto(593));
+    const UniversidadesGrado u =
+        enlace.ModoImpresion ? UniversidadesEnInforme(enlace, g, titulo) : UniversidadesDeGrado(enlace, g, titulo);
+    if (!enlace.ModoImpresion)
+        GuardarEnListaAux(enlace, u.lineas);
+    MarcarEstrellas(u);
+    Estrellas.MostrarSiHay();
+    if (!enlace.DesdeAsistente)
+        GridNotas->setFocus();
+    if (enlace.ModoImpresion)
+        return;
+    MostrarNotas(u);
+}
+
+void TForm1::GridNotasDblClick(int fila)
+{
+    // Only on the universities-by-region path, whose grid lists degrees.
+    if (!estado.MenuGradosUsado || estado.ModoGrados)
+        return;
+    if (!enlace.FilaElemento.Contiene(fila + 1))
+        return;
+    const int d = enlace.FilaElemento[fila + 1];
+    if (d < 1 || d > enlace.NumGrados)
+        return;
+    enlace.ElementoElegido = d;
+    enlace.GradoDesdeMapa = true;
+    estado.ModoGrados = true;
+    BotRetrocederClick();
+    BotMenuGradosClick();
+    for (QPushButton *b : {BotUni, BotReq, BotSal, BotDoblesCar, BotPonde, BotCorte, BotImprimirN})
+        b->show();
+    PanelSelTit->setText(DesdeAnsi(enlace.NombresGrado[d]).trimmed());
+    BotUniClick();
+}
+
+void TForm1::BotCorteMouseUp()
+{
+    GridNotas->hide();
+    enlace.VistaDobles = false;
+    Estrellas.OcultarSiHay();
+    if (pantallas.Form6) {
+        hide();
+        pantallas.Form6->Mostrar();
+    }
+}
+
+void TForm1::BotPondeMouseUp()
+{
+    BotCorteMouseUp();
+}
+
+} // namespace norvela

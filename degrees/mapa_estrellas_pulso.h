@@ -1,0 +1,33 @@
+// The pulsing markers drawn over the map of Spain on the communities that
+// are marked: one tick of the pulse, shared by the region-map window and the
+// FP screens, which advance the same phase counters.
+#pragma once
+
+#include <QColor>
+#include <optional>
+
+class QImage;
+
+namespace norvela {
+
+struct DatosLugares;
+
+// The pen and brush a map canvas keeps between ticks; the first ellipses
+// after the pulse starts use what the canvas has at that moment.
+struct PincelEstrellas {
+    QColor pluma = Qt::black;
+    QColor relleno = Qt::white;
+};
+
+// The brush a tick leaves for the next one, from the phase it reached:
+// yellow at 1, navy at 2, maroon at 3; nothing else changes it.
+std::optional<QColor> ColorFaseEstrellas(int fase);
+
+// One tick: both phases advance, every marked community gets an ellipse of
+// half-width FaseEstrellas and half-height FaseEstrellas2 round its marker
+// point with the current pen and brush; then the pen turns white, the brush
+// takes the phase's colour, and a phase that reached 3 goes back to 0. The
+// drawing stays on the picture: a larger disc remains under a smaller one.
+void PulsoEstrellas(QImage &lienzo, DatosLugares &lugares, PincelEstrellas &pincel);
+
+} // namespace norvela

@@ -1,0 +1,55 @@
+// Addresses reach the desktop's handler only when they are allowed: a
+// recording handler stands in for the browser and the PDF viewer.
+#include "abrir_enlace.h"
+#include "carpeta_prueba.h"
+
+#include <QDesktopServices>
+#include <QObject>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace norvela;
+
+class Navegador : public QObject {
+    Q_OBJECT
+public:
+    Navegador()
+    {
+        for (const char *esquema : {"http", "https", "file", "javascript", "ftp"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
+    }
+    ~Navegador() override
+    {
+        for (const char *esquema : {"http", "https", "file", "javascript", "ftp"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+    }
+    QList<QUrl> abiertas;
+
+public slots:
+    void Abrir(const QUrl &url) { abiertas.append(url); }
+};
+
+TEST(AbrirEnlace, OnlyWebPagesAndDataFilesReachTheDesktop)
+{
+    pruebas::CarpetaPrueba c(QStringLiteral("minima"), false);
+    c.EscribirBytes(QStringLiteral("pdf/est/Becas.pdf"), "%PDF-1.4\n");
+    Navegador navegador;
+
+    EXPECT_TRUE(AbrirWeb(QStringLiteral("www.ub.edu"), c.Datos()));
+    EXPECT_TRUE(AbrirWeb(QStringLiteral(" https://www.ucm.es/grados "), c.Datos()));
+    EXPECT_TRUE(AbrirFichero(c.Ruta(QStringLiteral("pdf/est/Becas.pdf")), c.Datos()));
+    // A shell would have run these; here they are refused before the desktop sees them.
+    EXPECT_FALSE(AbrirWeb(QStringLiteral("javascript:alert(1)"), c.Datos()));
+    EXPECT_FALSE(AbrirWeb(QStringLiteral("www.ub.edu\"; rm -rf ~; \""), c.Datos()));
+    EXPECT_FALSE(AbrirWeb(QUrl::fromLocalFile(c.Ruta(QStringLiteral("pdf/est/Becas.pdf"))).toString(), c.Datos()));
+    EXPECT_FALSE(AbrirFichero(QStringLiteral("/etc/passwd"), c.Datos()));
+    EXPECT_FALSE(AbrirDireccion(QUrl(QStringLiteral("ftp://ftp.ub.edu/")), c.Datos()));
+
+    ASSERT_EQ(navegador.abiertas.size(), 3);
+    EXPECT_EQ(navegador.abiertas[0], QUrl(QStringLiteral("http://www.ub.edu")));
+    EXPECT_EQ(navegador.abiertas[1], QUrl(QStringLiteral("https://www.ucm.es/grados")));
+    EXPECT_TRUE(navegador.abiertas[2].isLocalFile());
+    EXPECT_TRUE(navegador.abiertas[2].toLocalFile().endsWith(QStringLiteral("/pdf/est/Becas.pdf")));
+}
+
+#include "abrir_enlace_test.moc"

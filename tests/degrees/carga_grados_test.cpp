@@ -1,0 +1,285 @@
+// The degrees screen's loading: the shipped data in every language, what is
+// derived from it, and the failures of missing, long or malformed files.
+#include "ansi.h"
+#include "cadenas.h"
+#include "carga_grados.h"
+#include "enlace.h"
+#include "lectura.h"
+#include "navegador_grados.h"
+#include "textos_interfaz.h"
+#include "universidades_grado.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace norvela;
+
+namespace {
+
+const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+const char *const kIdiomas[4] = {"cas/", "catVal/", "galego/", "euskera/"};
+
+// The shared state of a data folder with its texts, as the degrees screen finds it.
+struct Estado {
+    Estado(const QString &datos, const char *idioma) : e(m)
+    {
+        e.RutaDatos = datos;
+        e.CarpetaIdioma = QString::fromLatin1(idioma);
+        CargarTextos(e, e.FicheroIdioma("textos"), e.TextosLeidos);
+        AsignarTextos(e);
+    }
+    // Both halves of the creation; the message of a data error, if any.
+    std::string Cargar()
+    {
+        try {
+            if (CargarDatosGrados(e))
+                CargarTablasGrados(e);
+        } catch (const ErrorDatos &error) {
+            return error.Mensaje().toStdString();
+        }
+        return {};
+    }
+    MensajesRegistrados m;
+    Enlace e;
+};
+
+// A copy of the shipped data folder (without its documents) that a test may spoil.
+class Copia {
+public:
+    Copia()
+    {
+        QDirIterator it(kDatos, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString ruta = it.next();
+            const QString relativa = QDir(kDatos).relativeFilePath(ruta);
+            if (relativa.startsWith(QLatin1String("pdf/")))
+                continue;
+            QDir().mkpath(QFileInfo(Ruta(relativa)).absolutePath());
+            QFile::copy(ruta, Ruta(relativa));
+        }
+    }
+    QString Datos() const { return dir_.path() + '/'; }
+    QString Ruta(const QString &relativa) const { return Datos() + relativa; }
+    void Borrar(const QString &relativa) const { QFile::remove(Ruta(relativa)); }
+    std::vector<std::string> Lineas(const QString &relativa) const { return LeerLineasObligatorio(Ruta(relativa)); }
+    void Escribir(const QString &relativa, const std::vector<std::string> &lineas) const
+    {
+        QFile f(Ruta(relativa));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const std::string &l : lineas)
+            f.write((l + "\r\n").c_str());
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+std::string Recortado(const std::string &s)
+{
+    return QuitarBlancosFinales(s);
+}
+
+} // namespace
+
+TEST(DegreesLoading, ShippedDataLoadsInEveryLanguageWithItsDerivedTables)
+{
+    for (const char *idioma : kIdiomas) {
+        Estado s(kDatos, idioma);
+        ASSERT_EQ(s.Cargar(), "") << idioma;
+        Enlace &e = s.e;
+        EXPECT_TRUE(s.m.textos.isEmpty()) << idioma << s.m.textos.join('|').toStdString();
+        EXPECT_FALSE(e.ErrorFicheros) << idioma;
+        EXPECT_EQ(static_cast<size_t>(e.NumGrados), LeerLineasObligatorio(e.FicheroIdioma("carreran")).size());
+        for (int r = 1; r <= e.NumGrados; ++r)
+            ASSERT_EQ(e.RamaGrado[r], e.TablaGrados.En(r, 1)) << r;
+        EXPECT_EQ(e.NumAreas, 12);
+        EXPECT_EQ(e.NumFamilias, 26);
+        EXPECT_EQ(e.NumGruposFamilias, 9);
+        for (int g = 1; g <= 9; ++g) {
+            EXPECT_FALSE(EsBlanco(e.GruposFamilias[g])) << idioma << " family group " << g;
+            EXPECT_EQ(e.GruposFamilias[g], Recortado(e.GruposFamilias[g]));
+            EXPECT_GT(e.RangosGruposFamilias.En(g, 1), 0) << idioma << " family group " << g;
+        }
+        // Activities: the code stays apart from the name.
+        for (int a = 1; a <= e.NumActividades; ++a) {
+            EXPECT_EQ(e.CodActividad[a].size(), 4u);
+            EXPECT_NE(e.NombresActividad[a].substr(0, 4), e.CodActividad[a]) << idioma << " activity " << a;
+        }
+        // The names a screen shows above its lists; the branch names.
+        EXPECT_EQ(DesdeAnsi(e.NombresGrado[0]), e.Texto(48));
+        EXPECT_EQ(DesdeAnsi(e.NombresAreas[0]), e.Texto(281));
+        EXPECT_EQ(DesdeAnsi(e.NombresFPSuperior[0]), e.Texto(294));
+        EXPECT_EQ(DesdeAnsi(e.RequisitosFP[0]), e.Texto(277));
+        EXPECT_EQ(DesdeAnsi(e.ListaIntereses[0]), e.Texto(280));
+        // Read after the texts were written: its loader's file name stands.
+        EXPECT_EQ(DesdeAnsi(e.Lugares[0]), e.Fichero("comunida"));
+        for (int b = 0; b < 5; ++b)
+            EXPECT_EQ(DesdeAnsi(e.NombresRamas[b]), e.Texto(515 + b));
+        EXPECT_GT(e.NumDobles, 0);
+        EXPECT_GT(e.NumCentros1, 0);
+        EXPECT_GT(e.NumLugares, 19);
+    }
+}
+
+TEST(DegreesLoading, HigherCycleSectionsAreFoundWhereTheListMarksThem)
+{
+    MensajesRegistrados m;
+    Enlace e(m);
+    e.EncabezadoSeccionGS = 7;
+    e.LimiteSeccionGS = 9;
+    CalcularSeccionesGS(e);   // nothing marked: both keep their values
+    EXPECT_EQ(e.EncabezadoSeccionGS, 7);
+    EXPECT_EQ(e.LimiteSeccionGS, 9);
+    for (const char *h : {"Sanidad", "Informática", "|Artes", "|Deportes"})
+        e.EncabezadosFPSuperior.Poner(++e.NumEncabezadosFPSuperior, h);
+    for (const char *t : {"-Sanidad", " Dietética", "-|Artes", " |Diseño"})
+        e.NombresFPSuperior.Poner(++e.NumFPSuperior, t);
+    CalcularSeccionesGS(e);
+    EXPECT_EQ(e.EncabezadoSeccionGS, 2);
+    EXPECT_EQ(e.LimiteSeccionGS, 3);
+}
+
+TEST(DegreesLoading, EveryMissingLanguageFileIsReportedAndNothingMoreIsRead)
+{
+    Copia c;
+    c.Borrar("cas/carreran");
+    c.Borrar("cas/itinerar");
+    c.Borrar("cas/familias");
+    Estado s(c.Datos(), "cas/");
+    EXPECT_EQ(s.Cargar(), "");
+    EXPECT_TRUE(s.e.ErrorFicheros);
+    EXPECT_EQ(s.m.textos, (QStringList{
+                              "Faltan ficheros (" + c.Ruta("cas/carreran") + "). Vuelva a instalar el programa",
+                              "Faltan ficheros (" + c.Ruta("cas/itinerar") + "). Vuelva a instalar el programa",
+                              "Faltan ficheros (" + c.Ruta("cas/familias") + "). Vuelva a instalar el programa",
+                          }));
+    // The files after them were still read; the language-independent ones were not.
+    EXPECT_GT(s.e.NumProfesiones, 0);
+    EXPECT_EQ(s.e.NumLugares, 0);
+    EXPECT_EQ(s.e.NumUniversidades, 0);
+}
+
+TEST(DegreesLoading, TheTwoReadersOfThisScreenReportAMissingFileToo)
+{
+    Copia c;
+    c.Borrar("cas/materiasp");
+    c.Borrar("cas/profesio");
+    Estado s(c.Datos(), "cas/");
+    EXPECT_EQ(s.Cargar(), "");
+    EXPECT_TRUE(s.e.ErrorFicheros);
+    ASSERT_EQ(s.m.textos.size(), 2);
+    EXPECT_TRUE(s.m.textos[0].contains(c.Ruta("cas/materiasp")));
+    EXPECT_TRUE(s.m.textos[1].contains(c.Ruta("cas/profesio")));
+}
+
+TEST(DegreesLoading, ALongerFileThanItsTableIsAnErrorWithItsLineNeverACut)
+{
+    struct Caso {
+        const char *fichero;
+        std::string linea;
+        int lineas;
+        const char *numero;
+    };
+    for (const Caso &caso : {Caso{"cas/materiasp", "Matemáticas II", 101, "101"},
+                             Caso{"cas/profesio", "SA01 SA02 Médico/a", 251, "251"},
+                             Caso{"cas/activida", "SA01 Sanidad", 31, "31"}}) {
+        Copia c;
+        c.Escribir(caso.fichero, std::vector<std::string>(static_cast<size_t>(caso.lineas), caso.linea));
+        Estado s(c.Datos(), "cas/");
+        const std::string error = s.Cargar();
+        EXPECT_NE(error.find(c.Ruta(caso.fichero).toStdString()), std::string::npos) << caso.fichero << error;
+        EXPECT_NE(error.find(caso.numero), std::string::npos) << caso.fichero << error;
+    }
+}
+
+TEST(DegreesLoading, FamilyGroupLinesMustHoldThreeFamilyNumbers)
+{
+    Copia c;
+    auto familias = c.Lineas("cas/familias");
+    ASSERT_GE(familias.size(), 38u);
+    familias.resize(37);
+    c.Escribir("cas/familias", familias);
+    {
+        Estado s(c.Datos(), "cas/");
+        const std::string error = s.Cargar();
+        EXPECT_NE(error.find("familias"), std::string::npos) << error;
+        EXPECT_NE(error.find("38"), std::string::npos) << error;
+    }
+    familias = c.Lineas("cas/familias");
+    familias.resize(38);
+    familias[31] = "21x223Sanidad";
+    familias.push_back("");
+    c.Escribir("cas/familias", familias);
+    Estado s(c.Datos(), "cas/");
+    EXPECT_NE(s.Cargar().find("32"), std::string::npos);
+}
+
+TEST(DegreesLoading, ADegreeFieldPointingOutsideItsListIsRejectedWithItsLine)
+{
+    Copia c;
+    auto grados = c.Lineas("datgradosphp");
+    ASSERT_GE(grados.size(), 5u);
+    // Group 999 does not exist.
+    auto campos = grados[4];
+    const size_t a = campos.find(';');
+    const size_t b = campos.find(';', a + 1);
+    grados[4] = campos.substr(0, a + 1) + "999" + campos.substr(b);
+    c.Escribir("datgradosphp", grados);
+    Estado s(c.Datos(), "cas/");
+    const std::string error = s.Cargar();
+    EXPECT_NE(error.find("datgradosphp"), std::string::npos) << error;
+    EXPECT_NE(error.find("5"), std::string::npos) << error;
+    EXPECT_NE(error.find("999"), std::string::npos) << error;
+}
+
+// The shipped sample makes every view of the browser worth opening.
+TEST(ShippedBrowser, EveryBranchGroupActivityAndItineraryListsDegrees)
+{
+    for (const char *idioma : kIdiomas) {
+        Estado s(kDatos, idioma);
+        ASSERT_EQ(s.Cargar(), "") << idioma;
+        const Enlace &e = s.e;
+        for (int b = 1; b <= kTodasLasRamas; ++b) {
+            int grados = 0;
+            for (const auto &f : FilasRama(e, b))
+                grados += f.grado > 0;
+            EXPECT_GT(grados, 0) << idioma << " branch " << b;
+        }
+        EXPECT_EQ(FilasRama(e, kTodasLasRamas).size(), static_cast<size_t>(e.NumGrados + e.NumGrupos)) << idioma;
+        int enlazados = 0;
+        for (const auto &f : FilasRama(e, kTodasLasRamas))
+            enlazados += f.marca == "+";
+        EXPECT_GT(enlazados, 5) << idioma;
+        for (Agrupacion a : {Agrupacion::PorGrupos, Agrupacion::PorActividad, Agrupacion::PorItinerario}) {
+            const auto nodos = ArbolDe(e, a);
+            for (size_t i = 0; i < nodos.size(); ++i) {
+                if (nodos[i].grado == 0) {
+                    EXPECT_TRUE(i + 1 < nodos.size() && nodos[i + 1].nivel == 1)
+                        << idioma << " grouping " << static_cast<int>(a) << ": " << nodos[i].texto << " is empty";
+                }
+            }
+        }
+        EXPECT_EQ(ArbolDe(e, Agrupacion::Alfabetica).size(), static_cast<size_t>(e.NumGrados));
+    }
+}
+
+TEST(ShippedBrowser, ManyDegreesAreTaughtInSeveralCommunitiesWithMarks)
+{
+    Estado s(kDatos, "cas/");
+    ASSERT_EQ(s.Cargar(), "");
+    int variasComunidades = 0;
+    for (int g = 1; g <= s.e.NumGrados; ++g) {
+        const auto u = UniversidadesDeGrado(s.e, g, "x");
+        int comunidades = 0;
+        for (bool marca : u.MarcasEstrellas)
+            comunidades += marca;
+        variasComunidades += comunidades >= 3;
+    }
+    EXPECT_GT(variasComunidades, s.e.NumGrados / 2);
+}

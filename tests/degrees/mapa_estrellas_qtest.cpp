@@ -1,0 +1,231 @@
+// The region-map window on the shipped map: its place and size, the pulse of
+// the markers, the community name under the mouse, and the click that takes
+// the degrees screen's grid to a community.
+#include "MapaEstrellas.h"
+#include "ansi.h"
+#include "cadenas.h"
+#include "cargas_listas.h"
+#include "enlace.h"
+#include "pantallas.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+using namespace norvela;
+
+class PruebaMapaEstrellas : public QObject {
+    Q_OBJECT
+
+private:
+    struct Ventana {
+        Ventana() : e(m)
+        {
+            OpcionesInicio o;
+            o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
+            o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-mapa-estrellas";
+            Inicializar(e, o);
+            CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
+            e.FaseEstrellas = e.FaseEstrellas2 = 0;
+            for (int c = 1; c <= kNumComunidades; ++c)
+                e.MarcasEstrellas[c] = 0;
+            form7 = std::make_unique<TForm7>(e, p);
+        }
+        // The marker point of community c, where the map shows c.
+        QPoint Punto(int c) const { return {e.PosicionComunidadX[c], e.PosicionComunidadY[c]}; }
+        QRgb Pixel(int c) const { return form7->MapaEstrellas->lienzo.pixel(Punto(c)); }
+
+        MensajesRegistrados m;
+        Enlace e;
+        Pantallas p;
+        std::unique_ptr<TForm7> form7;
+    };
+
+private slots:
+    void initTestCase()
+    {
+        const Ventana v;
+        QVERIFY(!v.e.ErrorFicheros);
+        QVERIFY(!v.e.BmpMapa.isNull());
+        QCOMPARE(v.e.MapaComunidades.Valor(v.Punto(13).x(), v.Punto(13).y()), 13);
+    }
+
+    void StandsBesideTheDegreesScreenAndOnlyHidesOnClose()
+    {
+        Ventana v;
+        TForm7 &f = *v.form7;
+        QCOMPARE(f.size(), QSize(281, 206));
+        QCOMPARE(f.MapaEstrellas->geometry(), QRect(-15, -8, 281, 196));
+        QCOMPARE(f.windowTitle(), QStringLiteral(" "));
+        QVERIFY(f.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!f.TimerEstrellas->isActive());
+        QCOMPARE(f.TimerEstrellas->interval(), 200);
+        // 1024 - 281 / 2 to the right of the degrees screen, at its top.
+        QCOMPARE(TForm7::Posicion({0, 0}), QPoint(884, 0));
+        QCOMPARE(TForm7::Posicion({448, 156}), QPoint(448 + 884, 156));
+
+        f.MostrarEstrellas();
+        QVERIFY(f.isVisible());
+        QVERIFY(f.TimerEstrellas->isActive());
+        QVERIFY(f.close());
+        QVERIFY(!f.isVisible());
+        QVERIFY(!f.TimerEstrellas->isActive());
+        // Shown again, it pulses again.
+        f.MostrarEstrellas();
+        QVERIFY(f.TimerEstrellas->isActive());
+        f.OcultarEstrellas();
+        QVERIFY(!f.isVisible());
+    }
+
+    void MarkersPulseThroughTheirColoursAndStayOnThePicture()
+    {
+        Ventana v;
+        TForm7 &f = *v.form7;
+        v.e.MarcasEstrellas[13] = 1;
+        f.MostrarEstrellas();
+        const QRgb mapa = v.Pixel(13);
+        const QRgb sinMarca = v.Pixel(1);
+
+        struct Paso { int fase; QColor relleno; };
+        const Paso pasos[] = {{1, QColor(255, 255, 0)}, {2, QColor(0, 0, 128)}, {0, QColor(128, 0, 0)},
+                              {1, QColor(255, 255, 0)}};
+        for (int i = 0; i < 4; ++i) {
+            f.TimerEstrellasTimer();
+            QCOMPARE(v.e.FaseEstrellas, pasos[i].fase);
+            QCOMPARE(v.e.FaseEstrellas2, pasos[i].fase);
+            QCOMPARE(f.Pincel.relleno, pasos[i].relleno);
+            QCOMPARE(f.Pincel.pluma, QColor(Qt::white));
+            if (i == 2) {
+                // The radius-3 disc is drawn with the navy the second tick left.
+                QCOMPARE(QColor(v.Pixel(13)), QColor(0, 0, 128));
+                QCOMPARE(QColor(f.MapaEstrellas->lienzo.pixel(v.Punto(13) + QPoint(1, 1))), QColor(0, 0, 128));
+            }
+        }
+        QVERIFY(v.Pixel(13) != mapa);
+        QCOMPARE(v.Pixel(1), sinMarca);
+        // Drawing the map afresh erases the markers.
+        f.DibujarMapa();
+        QCOMPARE(v.Pixel(13), mapa);
+    }
+
+    void WithoutMarksOnlyThePhasesAndColoursChange()
+    {
+        Ventana v;
+        TForm7 &f = *v.form7;
+        f.MostrarEstrellas();
+        const QImage antes = f.MapaEstrellas->lienzo;
+        for (int i = 0; i < 3; ++i)
+            f.TimerEstrellasTimer();
+        QCOMPARE(f.MapaEstrellas->lienzo, antes);
+        QCOMPARE(v.e.FaseEstrellas, 0);
+        QCOMPARE(f.Pincel.relleno, QColor(128, 0, 0));
+        // A phase another screen left beyond 3 comes back into the cycle.
+        v.e.FaseEstrellas = v.e.FaseEstrellas2 = 7;
+        f.TimerEstrellasTimer();
+        QCOMPARE(v.e.FaseEstrellas, 0);
+    }
+
+    void HoverShowsTheCommunitysNameWhereTheMouseIs()
+    {
+        Ventana v;
+        TForm7 &f = *v.form7;
+        f.MostrarEstrellas();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QPoint madrid = v.Punto(13);
+        QTest::mouseMove(f.MapaEstrellas, madrid);
+        QTRY_COMPARE(v.e.ComunidadRaton, 13);
+        QVERIFY(f.PanelMapa->isVisible());
+        const QString nombre = DesdeAnsi(QuitarBlancosFinales(v.e.Lugares[13].substr(2)));
+        QVERIFY(!nombre.isEmpty());
+        QCOMPARE(f.PanelMapa->text(), nombre);
+        QCOMPARE(f.PanelMapa->pos(), madrid);
+        QVERIFY(f.PanelMapa->width() >= v.e.AnchoPanelMapa);
+
+        // A short name keeps the label's width; a long one widens it.
+        f.MapaEstrellasMouseMove(v.Punto(18).x(), v.Punto(18).y());
+        QCOMPARE(v.e.ComunidadRaton, 18);
+        QCOMPARE(f.PanelMapa->width(), v.e.AnchoPanelMapa);
+        f.MapaEstrellasMouseMove(v.Punto(15).x(), v.Punto(15).y());
+        QCOMPARE(v.e.ComunidadRaton, 15);
+        QVERIFY(f.PanelMapa->fontMetrics().horizontalAdvance(f.PanelMapa->text()) < f.PanelMapa->width());
+
+        // Over the sea: no community, an empty label that stays shown.
+        f.MapaEstrellasMouseMove(5, 5);
+        QCOMPARE(v.e.ComunidadRaton, 0);
+        QVERIFY(f.PanelMapa->isVisible());
+        QCOMPARE(f.PanelMapa->text(), QString());
+
+        // Outside 1..281 x 1..196 nothing changes.
+        f.MapaEstrellasMouseMove(madrid.x(), madrid.y());
+        f.MapaEstrellasMouseMove(0, 50);
+        f.MapaEstrellasMouseMove(282, 50);
+        f.MapaEstrellasMouseMove(50, 197);
+        QCOMPARE(v.e.ComunidadRaton, 13);
+        QCOMPARE(f.PanelMapa->text(), nombre);
+    }
+
+    void ClickScrollsToTheCommunityOrListsItsDoubleDegrees()
+    {
+        Ventana v;
+        TForm7 &f = *v.form7;
+        std::vector<int> elegidas;
+        std::vector<std::pair<int, int>> desplazadas;
+        std::vector<int> dobles;
+        f.AlElegirComunidad = [&](int c) { elegidas.push_back(c); };
+        f.AlDesplazarNotas = [&](int c, int fila) { desplazadas.emplace_back(c, fila); };
+        f.AlListarDobles = [&](int c) { dobles.push_back(c); };
+        f.MostrarEstrellas();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+        v.e.VistaDobles = false;
+        v.e.FilaComunidadNotas[13] = 7;
+        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(13));
+        QCOMPARE(elegidas, std::vector<int>{13});
+        QCOMPARE(desplazadas, (std::vector<std::pair<int, int>>{{13, 7}}));
+
+        // A community whose block is not listed leaves the grid where it is.
+        v.e.FilaComunidadNotas[9] = 0;
+        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(9));
+        QCOMPARE(elegidas, (std::vector<int>{13, 9}));
+        QCOMPARE(desplazadas.size(), size_t(1));
+
+        // Outside any community nothing happens.
+        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(elegidas.size(), size_t(2));
+
+        v.e.VistaDobles = true;
+        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(1));
+        QCOMPARE(dobles, std::vector<int>{1});
+        QCOMPARE(desplazadas.size(), size_t(1));
+        QCOMPARE(elegidas.back(), 1);
+
+        // Without a degrees screen attached a click is harmless.
+        f.AlElegirComunidad = nullptr;
+        f.AlListarDobles = nullptr;
+        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(1));
+    }
+
+    // Writes a picture of the window to $NORVELA_CAPTURAS/mapa_estrellas.png,
+    // markers and label included, for a look by eye.
+    void Captura()
+    {
+        const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
+        if (carpeta.isEmpty())
+            QSKIP("NORVELA_CAPTURAS is not set");
+        Ventana v;
+        TForm7 &f = *v.form7;
+        for (int c : {1, 9, 13, 16, 5})
+            v.e.MarcasEstrellas[c] = 1;
+        f.MostrarEstrellas();
+        for (int i = 0; i < 7; ++i)
+            f.TimerEstrellasTimer();
+        f.MapaEstrellasMouseMove(v.Punto(13).x(), v.Punto(13).y());
+        QDir().mkpath(QString::fromLocal8Bit(carpeta));
+        QVERIFY(f.grab().save(QString::fromLocal8Bit(carpeta) + "/mapa_estrellas.png"));
+    }
+};
+
+QTEST_MAIN(PruebaMapaEstrellas)
+#include "mapa_estrellas_qtest.moc"

@@ -1,0 +1,24 @@
+# Double degrees, requirements, outlets, masters and addresses: GoogleTest
+# on the data logic, with the shipped-data checks of those views, and the
+# opening of addresses with a recording handler.
+add_executable(pruebas_vistas_grados
+  ${CMAKE_CURRENT_LIST_DIR}/abrir_enlace_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/datos_vistas_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/direcciones_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dobles_grado_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grados_prueba.h
+  ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/salidas_grado_test.cpp)
+set_target_properties(pruebas_vistas_grados PROPERTIES AUTOMOC ON)
+# The opening of addresses lives beside the screens.
+target_link_libraries(pruebas_vistas_grados PRIVATE norvela_grados_datos norvela_degrees norvela_pruebas)
+add_dependencies(pruebas_vistas_grados carpeta_datos)
+gtest_discover_tests(pruebas_vistas_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
+
+# The region-map window, offscreen, on the shipped map.
+add_executable(mapa_estrellas_qtest ${CMAKE_CURRENT_LIST_DIR}/mapa_estrellas_qtest.cpp)
+set_target_properties(mapa_estrellas_qtest PROPERTIES AUTOMOC ON)
+target_link_libraries(mapa_estrellas_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
+add_dependencies(mapa_estrellas_qtest carpeta_datos)
+add_test(NAME Grados.MapaEstrellas COMMAND mapa_estrellas_qtest)
+set_tests_properties(Grados.MapaEstrellas PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
