@@ -1,17 +1,129 @@
-// The family statistics charts.
+// The family statistics charts: centres per higher-cycle title (chart 1),
+// each family's share of the studies (chart 3), and per family the share
+// of studies against the share of jobs (chart 4). The higher-cycle screen
+// prepares a chart and then shows this screen; its back button returns.
 #pragma once
 
+#include "estadisticas_familia.h"
+#include "estadisticas_grafico.h"
 #include "pantalla.h"
 
+#include <QTimer>
+#include <QUrl>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWheelEvent;
+
 namespace norvela {
+
+class EtiquetaActiva;
+
+// A chart's paint box: draws what its chart's geometry says.
+class LienzoGrafico : public QWidget {
+    Q_OBJECT
+public:
+    LienzoGrafico(const GraficoEstadistico &grafico, QWidget *padre);
+
+signals:
+    // A wheel turn over the chart, for the screen to scroll.
+    void rueda(int delta);
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void wheelEvent(QWheelEvent *evento) override;
+
+private:
+    void PintarFila(QPainter &p, const FilaDibujada &d);
+    void PintarFilaEstudiosEmpleo(QPainter &p, const FilaDibujada &d);
+    void PintarNombre(QPainter &p, const FilaDibujada &d, int x0, int y);
+    void PintarCaja(QPainter &p, int x, int arriba, const std::string &texto, int xTexto, int yTexto);
+
+    const GraficoEstadistico &grafico_;
+};
 
 class TEstadisticas : public Pantalla {
     Q_OBJECT
 public:
     TEstadisticas(Enlace &e, Pantallas &p);
 
+    // Prepare chart 1 for title `TituloSel` (a line of "fp"), chart 3 or
+    // chart 4 for family `FamiliaEstad` (1..26; 0 is a title without a
+    // family). A number outside the lists shows the chart with no row
+    // selected and says there are no data. The caller then shows the screen.
+    void labelEstad1Click(int TituloSel);
+    void labelEstad3Click(int FamiliaEstad);
+    void labelEstad4Click(int FamiliaEstad);
+
+    void ButtonRetroEstaClick();
+    void LabelInfoClick();
+    void Timer1Timer();
+    void Timer2Timer();
+    // Moves the active chart's scroll bar one row per 120 of delta, up for a positive one.
+    void FormMouseWheel(int delta);
+
+    // Chart 1 or 3 (on chart1), chart 4 (on Chart2).
+    const GraficoEstadistico &Grafico1() const { return grafico1_; }
+    const GraficoEstadistico &Grafico2() const { return grafico2_; }
+    bool Chart2Activo() const { return chart2Activo_; }
+
+    // What the screen read at creation.
+    const ListaEstFP &EstFP() const { return estFP_; }
+    const std::vector<std::string> &EstFamilias() const { return estFamilias_; }
+    const std::vector<std::string> &EstDatos() const { return estDatos_; }
+
+    // The ministry page on the observatory of occupations.
+    static const QUrl kPaginaObservatorio;
+    // Opens a web page on the desktop; tests replace it.
+    std::function<bool(const QUrl &)> AbrirPagina;
+
+    QLabel *LabelEst1;
+    QLabel *LabelEst2;
+    QWidget *PanelEst1;
+    QWidget *PanelEst2;
+    LienzoGrafico *chart1;
+    LienzoGrafico *Chart2;
+    QScrollBar *ScrollBar1;
+    QScrollBar *ScrollBar2;
+    QLabel *LabelExplica1;
+    QLabel *LabelExplica2;
+    QLabel *LabelExplica3;
+    QLabel *LabelVerde;
+    QLabel *LabelRojo;
+    EtiquetaActiva *LabelInfo2;
+    QPushButton *ButtonRetroEsta;
+    QTimer Timer1;
+    QTimer Timer2;
+
 protected:
     Pantalla *DestinoAlCerrar() override;
+    void AlVolverPorCierre() override;
+    void wheelEvent(QWheelEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void Cargar();
+    void Crear();
+    void PonerTextos();
+    void ScrollBar1Change(int posicion);
+    void ScrollBar2Change(int posicion);
+    void PrepararBarra(QScrollBar *barra, const GraficoEstadistico &g);
+    // "problema decimales" for every bad field of the families chart 3 or 4 reads.
+    void AvisarCamposMalos(bool conEmpleo);
+    // Caption with the chosen row's name, or that there are no data.
+    QString Subtitulo(int texto, const QString &nombre, bool sinDatos) const;
+    void Describir(LienzoGrafico *lienzo, const GraficoEstadistico &g);
+    void LabelInfo2MouseMove();
+    void PanelEst2MouseMove();
+
+    ListaEstFP estFP_;
+    std::vector<std::string> estFamilias_{std::string()};
+    std::vector<std::string> estDatos_{std::string()};
+    GraficoEstadistico grafico1_;
+    GraficoEstadistico grafico2_;
+    bool chart2Activo_ = false;
 };
 
 } // namespace norvela

@@ -1,19 +1,149 @@
-// The higher-cycle screen.
+// The higher-cycle screen: titles by family group and family, with where
+// each is taught, its requirements, subjects and access; and centres by
+// place (community, province, district or zone, locality).
 #pragma once
 
+#include "centros_fp.h"
 #include "pantalla.h"
 
+#include <QTimer>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
 
 namespace norvela {
+
+class EtiquetaActiva;
+class MapaFP;
+class Parpadeo;
+class TEffectsPanel;
 
 class TForm8 : public Pantalla {
     Q_OBJECT
 public:
     TForm8(Enlace &e, Pantallas &p);
 
+    // Start panel.
     QLabel *LabelFP1;
     QWidget *PanelFP;
+    QPushButton *MenuFP1, *MenuFP2, *menuFP3;
+
+    // Lists, grid and their buttons.
+    TEffectsPanel *PanelSel;
+    QTableWidget *reja;
+    QListWidget *listSelFP, *ListPreFam, *ListTitFP;
+    QLabel *Labeltitulo;
+    QPushButton *botTodaFP, *BotInternetC, *BotImprimir, *BotRetrocederFP;
+    QLabel *PanelSelTit, *PanelCarSel;
+
+    // Title menu and statistics.
+    QWidget *PanelFpTit;
+    QPushButton *MenuFpTit1, *MenuFpTit2, *MenuFpTit3, *MenuFpTit4, *MenuFpTit5, *MenuFpTit6, *MenuFPTitEst;
+    QWidget *PanelEstadistica;
+    QPushButton *ButtonEstad1, *ButtonEstad2, *ButtonEstad3;
+
+    // Maps and place lists.
+    QWidget *PanelEstrellas;
+    MapaFP *mapa, *mapac, *mapam;
+    QListWidget *ListSelLugFP, *listBarcelona;
+    QPushButton *BotCerrar;
+    QLabel *PanelMapa;
+
+    // Communities picked for a long title sheet.
+    QWidget *PanelImp;
+    QLabel *LabelSelCom1, *LabelSelCom2;
+    QListWidget *ListImp;
+    QPushButton *BotAceptar;
+
+    QLabel *TilArr, *TilIzq, *TilDer;
+    EtiquetaActiva *degradeini;
+    Parpadeo *TimerParpadeo;
+    QTimer TimerEstrellas;
+
+    // Screen state.
+    int TituloSel = 0;
+    int FilaFamiliaSel = 0;
+    std::string NombreFamiliaSel;
+    bool ListaDeGrupos = false;
+    std::vector<int> FilaGrado;   // family of each family row, row 0 the back row
+    std::vector<std::string> ListaAux;
+    int PrimeraFilaEncabezado = 1001;
+    bool ModoPorLugar = false;
+    bool CentrosEnRejilla = false;
+    bool TituloDesdeRejilla = false;
+    bool TodaFP = false;
+    bool RelistarLocalidades = false;
+    int AltoListaSel = 0;
+
+    // Title route.
+    void MenuFP1Click();
+    void ListPreFamMouseDown(int fila);
+    void VolverAGrupos();
+    void ListTitFPClick(int fila);
+    void MenuFpTit1Click();
+    void MenuFpTit2Click();
+    void MenuFpTit3Click();
+    void MenuFpTit4Click();
+    // Prints everything about the title.
+    void MenuFpTit5Click();
+    void MenuFpTit6Click();
+    void MenuFPTitEstClick();
+    void ButtonEstad1Click();
+    void ButtonEstad2Click();
+    void ButtonEstad3Click();
+    void MarcarOpcion(QPushButton *boton);
+    void MostrarInfoTitulo(bool imprimir, int modo);
+
+    // Place route and maps.
+    void MenuFP2Click();
+    void botTodaFPMouseUp();
+    void BotInternetCMouseUp();
+    // Prints the centre list.
+    void BotImprimirClick();
+    void mapaMouseMove(int x, int y);
+    void mapacMouseMove(int x, int y);
+    void mapamMouseMove(int x, int y);
+    void degradeiniMouseMove();
+    void mapaClick();
+    void mapacClick();
+    void listBarcelonaClick(int i);
+    void BotCerrarClick();
+    void mapamClick();
+    void ListSelLugFPClick(int i);
+    void ListImpClick(int i);
+    void BotAceptarClick();
+    void rejaDblClick(int fila);
+    void TimerEstrellasTimer();
+
+    // Centre searches on the grid.
+    void ListarCentrosProvincia(bool imprimir, char provincia, const GrupoCentros &g);
+    void ListarCentrosTitulo(const GrupoCentros &g);
+
+    void BotRetrocederFPClick();
+    void menuFP3Click();
+
+private:
+    void Construir();
+    void Estilo();
+    void Conectar();
+    void Captions();
+    // Runs `cambio` inside the degrees screen's roll or circle transition on PanelSel.
+    void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    void MostrarHoverEn(MapaFP *mapaOrigen, int x, int y, const QString &texto, int ancho);
+    void LlenarGrupos();
+    void LlenarProvinciasSel();
+    QString T(int k) const;
+    static void Ocultar(std::initializer_list<QWidget *> controles);
+    static void MostrarControles(std::initializer_list<QWidget *> controles);
+    int FamiliaDelTitulo() const;
+
+    std::vector<Localidad> localidades_;
 };
 
 } // namespace norvela

@@ -1,0 +1,389 @@
+// The family statistics screen on the shipped data, offscreen: chart 1 for a
+// title, charts 3 and 4 for a family, the "no data" cases, the growing bar,
+// the wheel, the link and the way back. With NORVELA_CAPTURAS set to a
+// folder it also saves the three charts in the four languages as PNG files.
+#include "cargas_listas.h"
+#include "cargas_separadas.h"
+#include "enlace.h"
+#include "estadistica.h"
+#include "etiquetas.h"
+#include "pantallas.h"
+#include "superior.h"
+
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+using namespace norvela;
+
+namespace {
+
+const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+
+// The shipped data in one language, with the tables the screens of the
+// higher cycles load, the higher-cycle screen and the statistics screen.
+struct Programa {
+    explicit Programa(int idioma = 0, const QString &rutaDatos = {}) : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = QDir(kDatos).absoluteFilePath(QStringLiteral(".."));
+        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
+        o.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-pruebas-estad");
+        Inicializar(e, o);
+        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp")), e.NombresFPSuperior, e.NumFPSuperior, 60);
+        for (auto [fichero, tabla, n] :
+             {std::tuple{"lu1", &e.Centros1, &e.NumCentros1}, std::tuple{"lu2", &e.Centros2, &e.NumCentros2},
+              std::tuple{"lu3", &e.Centros3, &e.NumCentros3}, std::tuple{"lu4", &e.Centros4, &e.NumCentros4}})
+            CargarListaTexto(e, e.Fichero(QString::fromLatin1(fichero)), *tabla, *n, e.AnchoLista);
+        CargarOfertaGS(e, e.Fichero(QStringLiteral("datluggsphp")));
+        e.CentrarFormularios = false;
+        form8 = std::make_unique<TForm8>(e, p);
+        p.Form8 = form8.get();
+        // Only the statistics screen reads the other data folder.
+        const QString rutaEntregada = e.RutaDatos;
+        if (!rutaDatos.isEmpty())
+            e.RutaDatos = rutaDatos;
+        estad = std::make_unique<TEstadisticas>(e, p);
+        e.RutaDatos = rutaEntregada;
+        p.Estadisticas = estad.get();
+        estad->AbrirPagina = [this](const QUrl &url) {
+            abiertas.append(url);
+            return true;
+        };
+    }
+
+    // What Form8 does: prepare, then show.
+    void Abrir(int grafico, int numero)
+    {
+        if (grafico == 1)
+            estad->labelEstad1Click(numero);
+        else if (grafico == 3)
+            estad->labelEstad3Click(numero);
+        else
+            estad->labelEstad4Click(numero);
+        estad->Mostrar();
+    }
+
+    // Centres of title t counted straight from "datluggsphp".
+    int CentrosDe(int t) const
+    {
+        QFile f(e.Fichero(QStringLiteral("datluggsphp")));
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        const int filas = e.NumCentros1 + e.NumCentros2 + e.NumCentros3 + e.NumCentros4;
+        int cuenta = 0;
+        for (int i = 0; i < filas && !f.atEnd(); ++i) {
+            const QList<QByteArray> campos = f.readLine().trimmed().split(';');
+            for (int j = 1; j < campos.size() && j <= campos[0].toInt(); ++j)
+                cuenta += campos[j].toInt() == t;
+        }
+        return cuenta;
+    }
+
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm8> form8;
+    std::unique_ptr<TEstadisticas> estad;
+    QList<QUrl> abiertas;
+};
+
+// The first line of "fp" whose text (trimmed) begins with `prefijo`.
+int Linea(const Enlace &e, const char *prefijo)
+{
+    for (int t = 1; t <= e.NumFPSuperior; ++t)
+        if (e.NombresFPSuperior[t].rfind(prefijo, 0) == 0)
+            return t;
+    return 0;
+}
+
+QColor Pixel(QWidget *w, int x, int y)
+{
+    return w->grab().toImage().pixelColor(x, y);
+}
+
+bool EsVerde(const QColor &c)
+{
+    return c == QColor(0, 128, 0);
+}
+
+void Girar(QWidget *w, int delta)
+{
+    const QPointF punto(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent rueda(punto, w->mapToGlobal(punto), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &rueda);
+}
+
+// Every caption fits its label: one line within its width, or wrapped within its height.
+void CompararAnchos(QWidget *pantalla, const QString &idioma)
+{
+    for (QLabel *l : pantalla->findChildren<QLabel *>()) {
+        if (l->text().isEmpty())
+            continue;
+        const QFontMetrics fm(l->font());
+        if (l->wordWrap()) {
+            const QRect r = fm.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
+            QVERIFY2(r.height() <= l->height(), qPrintable(idioma + ": " + l->objectName() + ": " + l->text()));
+        } else {
+            QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width(),
+                     qPrintable(idioma + ": " + l->objectName() + ": " + l->text()));
+        }
+    }
+    for (QPushButton *b : pantalla->findChildren<QPushButton *>())
+        QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width(), qPrintable(b->text()));
+}
+
+} // namespace
+
+class PruebaEstadisticas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chartOneCentresTheTitleAndGrowsItsBar()
+    {
+        Programa pr;
+        QVERIFY(!pr.e.ErrorFicheros);
+        TEstadisticas &s = *pr.estad;
+        const int t = Linea(pr.e, "Desarrollo de Aplicaciones Web");
+        QVERIFY(t > 20);
+        pr.Abrir(1, t);
+        QVERIFY(s.isVisible());
+        QVERIFY(s.PanelEst1->isVisible());
+        QVERIFY(!s.PanelEst2->isVisible());
+        QCOMPARE(s.LabelEst1->text(), pr.e.Texto(228));
+        QCOMPARE(s.LabelEst2->text(), pr.e.Texto(325) + ": Desarrollo de Aplicaciones Web");
+        QCOMPARE(s.chart1->accessibleName(), pr.e.Texto(228));
+        QCOMPARE(s.ScrollBar1->minimum(), 1);
+        QCOMPARE(s.ScrollBar1->maximum(), s.EstFP().NumEstFP - 14);
+        QCOMPARE(s.ScrollBar1->value(), t - 8);
+
+        // The value box says how many centres teach it, counted from the offer file.
+        const int centros = pr.CentrosDe(t);
+        QVERIFY(centros > 0);
+        QCOMPARE(QString::fromStdString(s.Grafico1().BarraDe(t).texto), QString::number(centros));
+        QVERIFY(s.chart1->accessibleDescription().endsWith(QString::number(centros)));
+
+        // The selected row (the 9th drawn) starts without a bar and grows to its end.
+        const int y = 30 * 9 + 10;
+        const int mitad = (450 + 10 + s.Grafico1().BarraDe(t).fin) / 2;
+        QVERIFY(s.Timer1.isActive());
+        QVERIFY(!EsVerde(Pixel(s.chart1, mitad, y)));
+        QVERIFY(EsVerde(Pixel(s.chart1, mitad, y - 30)) || s.Grafico1().BarraDe(t - 1).fin <= mitad);
+        int tics = 0;
+        while (s.Timer1.isActive() && tics < 50) {
+            s.Timer1Timer();
+            ++tics;
+        }
+        QVERIFY(!s.Timer1.isActive());
+        QVERIFY(EsVerde(Pixel(s.chart1, mitad, y)));
+        QVERIFY(EsVerde(Pixel(s.chart1, s.Grafico1().BarraDe(t).fin - 2, y)));
+        QVERIFY(!EsVerde(Pixel(s.chart1, s.Grafico1().BarraDe(t).fin + 5, y)));
+        QVERIFY(pr.m.textos.isEmpty());
+    }
+
+    void titlesAndFamiliesWithoutStatisticsSayNoData()
+    {
+        Programa pr;
+        TEstadisticas &s = *pr.estad;
+        const QString sinDatos = pr.e.Texto(292);
+
+        // A sports title is beyond the statistics list: no row, no growth, not title 2.
+        const int deporte = pr.e.NumFPSuperior;
+        QVERIFY(deporte > s.EstFP().NumEstFP);
+        pr.Abrir(1, deporte);
+        QCOMPARE(s.Grafico1().Seleccion(), 0);
+        QCOMPARE(s.ScrollBar1->value(), 1);
+        QVERIFY(!s.Timer1.isActive());
+        QVERIFY(s.LabelEst2->text().endsWith(" - " + sinDatos));
+        QVERIFY(s.LabelEst2->text().contains(QString::fromLatin1(
+            QByteArray::fromStdString(pr.e.NombresFPSuperior[deporte]).trimmed().left(10))));
+
+        // A title without a family (0), a family beyond 26, and the two
+        // families the statistics file does not have.
+        for (int grafico : {3, 4}) {
+            pr.Abrir(grafico, 0);
+            QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": " + sinDatos);
+            QVERIFY(!s.Timer1.isActive() && !s.Timer2.isActive());
+            pr.Abrir(grafico, 27);
+            QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": " + sinDatos);
+            pr.Abrir(grafico, 26);
+            QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": Vidrio y Cerámica - " + sinDatos);
+            QVERIFY(!s.Timer1.isActive() && !s.Timer2.isActive());
+        }
+        QCOMPARE(s.Grafico2().Barra2De(25).texto, std::string("----"));
+        // The shipped file has no bad field.
+        QVERIFY(pr.m.textos.isEmpty());
+    }
+
+    void chartsThreeAndFourShowTheFamily()
+    {
+        Programa pr;
+        TEstadisticas &s = *pr.estad;
+        pr.Abrir(3, 21);   // Sanidad
+        QCOMPARE(s.LabelEst1->text(), pr.e.Texto(231));
+        QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": Sanidad");
+        QCOMPARE(s.ScrollBar1->maximum(), 12);
+        QCOMPARE(s.ScrollBar1->value(), 12);   // 21 - 8 = 13, clamped
+        QCOMPARE(QString::fromStdString(s.Grafico1().BarraDe(21).texto), QStringLiteral("16.50%"));
+        QVERIFY(s.Timer1.isActive());
+
+        pr.Abrir(4, 21);
+        QVERIFY(!s.Timer1.isActive());
+        QVERIFY(s.Timer2.isActive());
+        QVERIFY(s.PanelEst2->isVisible());
+        QVERIFY(!s.PanelEst1->isVisible());
+        QCOMPARE(s.LabelEst1->text(), pr.e.Texto(232));
+        QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": Sanidad");   // not chart 3's caption left over
+        QCOMPARE(s.Chart2->accessibleName(), pr.e.Texto(232));
+        QCOMPARE(s.ScrollBar2->maximum(), 17);
+        QCOMPARE(s.ScrollBar2->value(), 16);
+        QCOMPARE(QString::fromStdString(s.Grafico2().Barra2De(21).texto), QStringLiteral("9.2%"));
+        int tics = 0;
+        while (s.Timer2.isActive() && tics < 50) {
+            s.Timer2Timer();
+            ++tics;
+        }
+        QVERIFY(tics < 50);   // the jobs bar stops growing
+        // Sanidad is the 6th drawn row: its red jobs bar ends where its box begins.
+        const int y = 50 * 6 - 20;
+        const int eb = s.Grafico2().Barra2De(21).fin;
+        QCOMPARE(Pixel(s.Chart2, eb - 3, y + 20), QColor(255, 0, 0));
+        QCOMPARE(Pixel(s.Chart2, eb + 30, y + 20), QColor(255, 255, 0));
+    }
+
+    void badFieldsWarnAndCountAsZero()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString raiz = dir.path() + '/';
+        QDir().mkpath(raiz + "cas");
+        for (const char *f : {"cas/fp", "cas/familias"})
+            QVERIFY(QFile::copy(kDatos + f, raiz + f));
+        QFile datos(raiz + "fami_estad.txt");
+        QVERIFY(datos.open(QIODevice::WriteOnly));
+        datos.write("04.1302.84\r\n1x.4913.02\r\n02.33zz.zz\r\n");
+        datos.close();
+
+        Programa pr(0, raiz);
+        TEstadisticas &s = *pr.estad;
+        pr.Abrir(3, 1);
+        QCOMPARE(pr.m.textos, QStringList{QStringLiteral("problema decimales")});   // chart 3 reads studies only
+        QCOMPARE(s.Grafico1().BarraDe(2).fin, 350 + 11);
+        QCOMPARE(s.Grafico1().BarraDe(2).texto, std::string("----"));
+        pr.m.textos.clear();
+        pr.Abrir(4, 2);
+        QCOMPARE(pr.m.textos.size(), 2);
+        QCOMPARE(s.Grafico2().BarraDe(2).fin, 400 + 11);   // 0, not chart 3's value of another family
+        QCOMPARE(s.Grafico2().Barra2De(2).texto, std::string("13.0%"));
+        QCOMPARE(s.Grafico2().Barra2De(3).fin, 400 + 11);
+        QVERIFY(s.LabelEst2->text().endsWith(QStringLiteral("Administración y Gestión")));
+        pr.Abrir(4, 4);
+        QVERIFY(s.LabelEst2->text().endsWith(" - " + pr.e.Texto(292)));
+
+        // Without the statistics file the screen reports it and start-up stops.
+        QVERIFY(QFile::remove(raiz + "fami_estad.txt"));
+        Programa sinFichero(0, raiz);
+        QVERIFY(sinFichero.e.ErrorFicheros);
+        QCOMPARE(sinFichero.m.textos.size(), 1);
+        QVERIFY(sinFichero.m.textos[0].startsWith(QStringLiteral("Faltan ficheros (")));
+        QVERIFY(sinFichero.m.textos[0].contains(QStringLiteral("fami_estad.txt")));
+    }
+
+    void theWheelAndTheScrollBarMoveTheActiveChart()
+    {
+        Programa pr;
+        TEstadisticas &s = *pr.estad;
+        pr.Abrir(1, 60);
+        QCOMPARE(s.ScrollBar1->value(), 52);
+        Girar(s.chart1, 240);
+        QCOMPARE(s.ScrollBar1->value(), 50);
+        QCOMPARE(s.Grafico1().Posicion(), 50);
+        QCOMPARE(s.Grafico1().Filas().front().fila, 50);
+        Girar(&s, -120 * 200);
+        QCOMPARE(s.ScrollBar1->value(), s.ScrollBar1->maximum());
+        s.ScrollBar1->setValue(5);
+        QCOMPARE(s.Grafico1().Posicion(), 5);
+
+        pr.Abrir(4, 10);
+        Girar(s.Chart2, -120);
+        QCOMPARE(s.ScrollBar2->value(), 6);
+        QCOMPARE(s.ScrollBar1->value(), 5);   // the hidden chart stays
+        Girar(s.Chart2, 120 * 30);
+        QCOMPARE(s.Grafico2().Posicion(), 1);
+    }
+
+    void backAndTheCloseBoxReturnToTheHigherCycles()
+    {
+        Programa pr;
+        TEstadisticas &s = *pr.estad;
+        pr.Abrir(1, 30);
+        QVERIFY(s.Timer1.isActive());
+        QTest::mouseClick(s.ButtonRetroEsta, Qt::LeftButton);
+        QVERIFY(!s.isVisible());
+        QVERIFY(pr.form8->isVisible());
+        QVERIFY(!s.Timer1.isActive());
+
+        pr.form8->hide();
+        pr.Abrir(4, 5);
+        QVERIFY(s.Timer2.isActive());
+        s.close();
+        QVERIFY(!s.isVisible());
+        QVERIFY(pr.form8->isVisible());
+        QVERIFY(!s.Timer2.isActive());
+    }
+
+    void theLinkOpensOnlyTheWebPage()
+    {
+        Programa pr;
+        TEstadisticas &s = *pr.estad;
+        pr.Abrir(4, 8);
+        QCOMPARE(s.LabelInfo2->text(), pr.e.Texto(43));
+        QTest::mouseClick(s.LabelInfo2, Qt::LeftButton);
+        QCOMPARE(pr.abiertas.size(), 1);
+        QVERIFY(pr.abiertas[0].scheme() == "https" || pr.abiertas[0].scheme() == "http");
+        QVERIFY(!pr.abiertas[0].host().isEmpty());
+
+        QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(s.LabelInfo2, &entra);
+        QVERIFY(s.LabelInfo2->font().underline());
+        QMouseEvent mueve(QEvent::MouseMove, QPointF(400, 300), QPointF(400, 300), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(s.PanelEst2, &mueve);
+        QVERIFY(!s.LabelInfo2->font().underline());
+    }
+
+    void captionsFitInEveryLanguage()
+    {
+        const QString capturas = qEnvironmentVariable("NORVELA_CAPTURAS");
+        const char *nombres[4] = {"cas", "catval", "galego", "euskera"};
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            Programa pr(idioma);
+            QVERIFY(!pr.e.ErrorFicheros);
+            TEstadisticas &s = *pr.estad;
+            // Line 64 is a title in every language; family 26 has no statistics.
+            const int graficos[3][2] = {{1, 64}, {3, 26}, {4, 16}};
+            for (const auto &g : graficos) {
+                pr.Abrir(g[0], g[1]);
+                while (s.Timer1.isActive())
+                    s.Timer1Timer();
+                while (s.Timer2.isActive())
+                    s.Timer2Timer();
+                CompararAnchos(&s, QString::fromLatin1(nombres[idioma]));
+                if (!capturas.isEmpty())
+                    s.grab().save(QStringLiteral("%1/estad-%2-%3.png").arg(capturas, nombres[idioma]).arg(g[0]));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(PruebaEstadisticas)
+#include "estadisticas_qtest.moc"

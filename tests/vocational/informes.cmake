@@ -1,0 +1,8 @@
+# Report lines of the FP screens: the title sheet with its community
+# selection and the centre-list printout (GoogleTest).
+add_executable(pruebas_informes_fp
+  ${CMAKE_CURRENT_LIST_DIR}/informe_fp_titulo_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/informe_fp_centros_test.cpp)
+target_link_libraries(pruebas_informes_fp PRIVATE norvela_fp_datos norvela_pruebas)
+add_dependencies(pruebas_informes_fp carpeta_datos)
+gtest_discover_tests(pruebas_informes_fp TEST_PREFIX "InformesFP." PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)

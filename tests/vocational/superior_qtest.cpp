@@ -1,0 +1,389 @@
+// The higher-cycle screen driven offscreen over the shipped data: the title
+// route, the map in title and place modes, the detail maps, and back.
+#include "ansi.h"
+#include "cargas_listas.h"
+#include "cargas_separadas.h"
+#include "carga_grados.h"
+#include "controles_fp.h"
+#include "enlace.h"
+#include "lugares_fp.h"
+#include "mapa_regiones.h"
+#include "pantallas.h"
+#include "superior.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace norvela;
+
+namespace {
+
+const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+
+// The shared state as start-up leaves it for this screen: the degrees
+// screen's loading (which holds the higher-cycle tables), and the
+// intermediate and basic offers the all-levels grid shows.
+struct Estado {
+    explicit Estado(int idioma) : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = QDir(kDatos).absoluteFilePath(QStringLiteral(".."));
+        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
+        o.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-pruebas-fp");
+        Inicializar(e, o);
+        IniciarCodigosProvincia(e.CodigoProvincia);
+        CargarDatosGrados(e);
+        CargarTablasGrados(e);
+        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp2")), e.NombresFPMedio, e.NumFPMedio, 60);
+        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fpba")), e.NombresFPBasica, e.NumFPBasica, 60);
+        CargarOfertaGM(e, e.Fichero(QStringLiteral("datluggmphp")));
+        CargarOfertaFPB(e, e.Fichero(QStringLiteral("datlugbasphp")));
+        f = std::make_unique<TForm8>(e, p);
+        f->show();
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm8> f;
+};
+
+// A pixel well inside a region: its four neighbours have the same value.
+QPoint Pixel(const MapaBytes &mapa, int valor)
+{
+    for (int x = 2; x < mapa.Ancho(); ++x)
+        for (int y = 2; y < mapa.Alto(); ++y)
+            if (mapa.Valor(x, y) == valor && mapa.Valor(x - 1, y) == valor && mapa.Valor(x + 1, y) == valor &&
+                mapa.Valor(x, y - 1) == valor && mapa.Valor(x, y + 1) == valor)
+                return {x, y};
+    return {-1, -1};
+}
+
+// A click on pixel p of a map's picture.
+void Clic(MapaFP *mapa, QPoint p)
+{
+    const QPoint q = mapa->PuntoDe(p.x(), p.y());
+    QTest::mouseMove(mapa, q);
+    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
+}
+
+void ClicFila(QListWidget *l, int fila)
+{
+    QVERIFY(fila < l->count());
+    const QRect r = l->visualItemRect(l->item(fila));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+// Records the addresses handed to the desktop instead of opening them.
+class Abridor : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> abiertas;
+public slots:
+    void Abrir(const QUrl &url) { abiertas.append(url); }
+};
+
+} // namespace
+
+class PruebaSuperior : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TitleByFamilyInEveryLanguage()
+    {
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            Estado s(idioma);
+            TForm8 &f = *s.f;
+            QVERIFY(s.m.textos.isEmpty());
+            f.PanelFP->show();
+            QTest::mouseClick(f.MenuFP1, Qt::LeftButton);
+            QVERIFY(f.ListPreFam->isVisible());
+            QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
+            QCOMPARE(f.PanelSelTit->text(), s.e.Texto(595));
+
+            // Group 1: the back row, its families and the sports family.
+            ClicFila(f.ListPreFam, 0);
+            QCOMPARE(f.ListPreFam->item(0)->text(), s.e.Texto(82));
+            const QString deporte = DesdeAnsi(s.e.EncabezadosFPSuperior[s.e.NumEncabezadosFPSuperior]).mid(1).trimmed();
+            QCOMPARE(f.ListPreFam->item(f.ListPreFam->count() - 1)->text(), deporte);
+            QCOMPARE(f.ListPreFam->height(), 301);
+
+            // Its first family and the family's first title.
+            ClicFila(f.ListPreFam, 1);
+            QVERIFY(f.ListTitFP->isVisible());
+            QVERIFY(f.ListTitFP->count() > 0);
+            QVERIFY(f.Labeltitulo->text().endsWith(s.e.Texto(307) + QStringLiteral("...")));
+            const int familia = f.FilaGrado[1];
+            ClicFila(f.ListTitFP, 0);
+            QCOMPARE(f.TituloSel, s.e.FilaTituloGS[familia] + 1);
+            QVERIFY(f.PanelFpTit->isVisible());
+            QCOMPARE(f.MenuFpTit4->text(), s.e.Texto(298) + ' ' + s.e.Texto(46));
+            const QString nombre = DesdeAnsi(s.e.NombresFPSuperior[f.TituloSel]).trimmed();
+            for (int tic = 0; tic < 9; ++tic) {
+                QCOMPARE(f.PanelCarSel->text().isEmpty(), tic > 0 && tic % 2 == 0);
+                f.TimerParpadeo->Tic();
+            }
+            QCOMPARE(f.PanelCarSel->text(), nombre);
+            QVERIFY(!f.TimerParpadeo->Activo());
+
+            // Where it is taught: circles over the communities, centres of one.
+            QTest::mouseClick(f.MenuFpTit1, Qt::LeftButton);
+            QVERIFY(f.PanelEstrellas->isVisible());
+            QVERIFY(!f.PanelFpTit->isVisible());
+            QVERIFY(f.TimerEstrellas.isActive());
+            int c = 1;
+            while (c <= 19 && !s.e.MarcasEstrellas[c])
+                ++c;
+            QVERIFY2(c <= 19, "the first title of the first family is taught somewhere");
+            Clic(f.mapa, Pixel(s.e.MapaComunidades, c));
+            QCOMPARE(s.e.ComunidadSel, c);
+            QVERIFY(f.reja->isVisible());
+            QCOMPARE(f.PanelSelTit->text(), s.e.Texto(323));
+            QVERIFY(f.reja->rowCount() > 0);
+            QVERIFY(f.reja->item(0, 0)->text() != s.e.Texto(292));
+
+            // Back: to the title menu, then to the start panel.
+            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            QVERIFY(f.PanelFpTit->isVisible());
+            QVERIFY(!f.PanelEstrellas->isVisible());
+            QVERIFY(!f.TimerEstrellas.isActive());
+            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            QVERIFY(f.PanelFP->isVisible());
+            QVERIFY(!f.PanelFpTit->isVisible());
+        }
+    }
+
+    void ViewsAndGroupSix()
+    {
+        Estado s(0);
+        TForm8 &f = *s.f;
+        f.MenuFP1Click();
+        ClicFila(f.ListPreFam, 5);
+        QCOMPARE(f.ListPreFam->height(), 301);
+        QVERIFY2(f.ListPreFam->count() > 4, "group 6 lists the arts families too");
+        // A family row, then a requirements view with its LOMCE block.
+        ClicFila(f.ListPreFam, 1);
+        ClicFila(f.ListTitFP, 0);
+        QTest::mouseClick(f.MenuFpTit2, Qt::LeftButton);
+        QVERIFY(f.listSelFP->isVisible());
+        QCOMPARE(f.PanelSelTit->text(), s.e.Texto(277));
+        const bool lomce = f.TituloSel < s.e.LimiteSeccionGS;
+        QCOMPARE(!f.listSelFP->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(), lomce);
+        QCOMPARE(f.MenuFpTit2->font().italic(), true);
+        QTest::mouseClick(f.MenuFpTit4, Qt::LeftButton);
+        QCOMPARE(f.listSelFP->count(), 5);
+        QCOMPARE(f.listSelFP->item(0)->text(), s.e.Texto(711));
+        QTest::mouseClick(f.MenuFpTit3, Qt::LeftButton);
+        QVERIFY(f.listSelFP->count() >= 14);
+
+        // A title taught nowhere: no circles, and a community shows the no-result row.
+        int nadie = 0;
+        for (int t = 1; t <= s.e.NumFPSuperior && !nadie; ++t) {
+            if (s.e.NombresFPSuperior[t][0] == '-')
+                continue;
+            f.TituloSel = t;
+            f.MenuFpTit1Click();
+            bool alguna = false;
+            for (int c = 1; c <= 19; ++c)
+                alguna = alguna || s.e.MarcasEstrellas[c];
+            if (!alguna)
+                nadie = t;
+        }
+        QVERIFY2(nadie > 0, "some title is taught nowhere");
+        QVERIFY(f.TimerEstrellas.isActive());
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 1));
+        QCOMPARE(f.reja->rowCount(), 1);
+        QCOMPARE(f.reja->item(0, 0)->text(), s.e.Texto(292));
+    }
+
+    void PlaceRouteDownToLocalitiesAndBack()
+    {
+        Estado s(0);
+        TForm8 &f = *s.f;
+        f.PanelFP->show();
+        QTest::mouseClick(f.MenuFP2, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible());
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
+        QVERIFY(f.ListSelLugFP->isVisible());
+        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
+        QVERIFY(s.e.NumProvinciasSel >= 3);
+        QVERIFY(!f.PanelEstrellas->isVisible());
+
+        ClicFila(f.ListSelLugFP, 2);
+        QVERIFY(s.e.LocalidadesListadas);
+        QVERIFY(f.ListSelLugFP->count() >= 2);
+        QCOMPARE(f.PanelCarSel->text(), f.PanelCarSel->text().trimmed());
+        ClicFila(f.ListSelLugFP, 1);
+        QVERIFY(f.reja->isVisible());
+        QVERIFY(f.reja->rowCount() > 0);
+        QVERIFY(f.reja->item(0, 0)->text().startsWith('-'));
+        // The whole province, scrolled to the chosen locality's first centre.
+        const int arriba = f.reja->rowAt(1);
+        QVERIFY(arriba > 0);
+        QVERIFY(f.reja->item(arriba, 0)->text().startsWith('-'));
+        QVERIFY(f.reja->item(arriba, 0)->text().mid(1).startsWith(f.ListSelLugFP->item(1)->text()));
+        QCOMPARE(f.PanelSelTit->text(), s.e.Texto(190) + QStringLiteral(" - ") + s.e.Texto(392));
+        const int soloSuperior = f.reja->rowCount();
+
+        // All levels: more rows, none of them a title a double click opens.
+        QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
+        QVERIFY(f.TodaFP);
+        ClicFila(f.ListSelLugFP, 1);
+        QVERIFY(f.reja->rowCount() > soloSuperior);
+        QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
+        ClicFila(f.ListSelLugFP, 1);
+        QCOMPARE(f.reja->rowCount(), soloSuperior);
+
+        // A double click on a title row opens that title.
+        int fila = 0;
+        while (fila < f.reja->rowCount() && f.reja->item(fila, 0)->data(RolTitulo).toInt() == 0)
+            ++fila;
+        QVERIFY(fila < f.reja->rowCount());
+        const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
+        f.rejaDblClick(0);
+        QCOMPARE(f.TituloSel, 0);
+        f.rejaDblClick(fila);
+        QCOMPARE(f.TituloSel, titulo);
+        QVERIFY(f.PanelFpTit->isVisible());
+
+        // Back through every level of the place route.
+        f.MenuFP2Click();
+        f.mapaMouseMove(Pixel(s.e.MapaComunidades, 2).x(), Pixel(s.e.MapaComunidades, 2).y());
+        f.mapaClick();
+        f.ListSelLugFPClick(0);
+        QVERIFY(s.e.LocalidadesListadas);
+        f.ListSelLugFPClick(0);
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(!s.e.LocalidadesListadas);
+        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
+        QCOMPARE(f.reja->rowCount(), 0);
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible());
+        QVERIFY(!f.ListSelLugFP->isVisible());
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.PanelFP->isVisible());
+        QVERIFY(!f.ModoPorLugar);
+    }
+
+    void CataloniaAndMadridDetailMaps()
+    {
+        Estado s(0);
+        TForm8 &f = *s.f;
+        f.MenuFP2Click();
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
+        QVERIFY(f.mapac->isVisible());
+        QVERIFY(!f.ListSelLugFP->isVisible());
+        QVERIFY(s.e.ModoComarcas);
+
+        // A list click before any district does nothing.
+        f.ListSelLugFPClick(-1);
+        QCOMPARE(f.reja->rowCount(), 0);
+
+        Clic(f.mapac, Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
+        QVERIFY(f.listBarcelona->isVisible());
+        QCOMPARE(f.reja->rowCount(), 0);
+        f.listBarcelonaClick(4);
+        QCOMPARE(f.reja->rowCount(), 0);
+        ClicFila(f.listBarcelona, 0);
+        QVERIFY(f.reja->rowCount() > 0);
+        QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(s.e.NombresComarcas[kPrimeraSubcomarca]).trimmed());
+        QTest::mouseClick(f.BotCerrar, Qt::LeftButton);
+        QVERIFY(!f.listBarcelona->isVisible());
+
+        // Every district of the map lists centres.
+        for (int r = 1; r <= kNumComarcasMapa; ++r) {
+            if (r == kComarcaBarcelones)
+                continue;
+            VaciarRejilla(f.reja);
+            const QPoint p = Pixel(s.e.MapaRegionesC, r);
+            QVERIFY2(p.x() > 0, qPrintable(QString::number(r)));
+            Clic(f.mapac, p);
+            QVERIFY2(f.reja->rowCount() > 0, qPrintable(QStringLiteral("district %1").arg(r)));
+        }
+
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible());
+        QVERIFY(!f.mapac->isVisible());
+
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, kComunidadZonas));
+        QVERIFY(f.mapam->isVisible());
+        for (int z = 1; z <= kNumZonasMapa; ++z) {
+            VaciarRejilla(f.reja);
+            const QPoint p = Pixel(s.e.MapaRegionesM, z);
+            QVERIFY2(p.x() > 0, qPrintable(QString::number(z)));
+            QTest::mouseMove(f.mapam, f.mapam->PuntoDe(p.x(), p.y()));
+            QVERIFY(f.PanelMapa->isVisible());
+            QCOMPARE(f.PanelMapa->width(), 250);
+            Clic(f.mapam, p);
+            QVERIFY2(f.reja->rowCount() > 0, qPrintable(QStringLiteral("zone %1").arg(z)));
+            QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Madrid"));
+        }
+        // Outside every zone nothing happens.
+        const int filas = f.reja->rowCount();
+        Clic(f.mapam, Pixel(s.e.MapaRegionesM, 0));
+        QCOMPARE(f.reja->rowCount(), filas);
+    }
+
+    void ClicksOnNoItemDoNothing()
+    {
+        Estado s(0);
+        TForm8 &f = *s.f;
+        f.MenuFP1Click();
+        f.ListPreFamMouseDown(-1);
+        f.ListPreFamMouseDown(f.ListPreFam->count());
+        QVERIFY(f.ListaDeGrupos);
+        QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
+        // A press below the rows of the list itself.
+        QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(20, f.ListPreFam->viewport()->height() - 2));
+        QVERIFY(f.ListaDeGrupos);
+        f.ListTitFPClick(-1);
+        QCOMPARE(f.TituloSel, 0);
+        f.rejaDblClick(-1);
+        f.ListImpClick(-1);
+        QCOMPARE(f.ListImp->count(), 0);
+
+        // The print selection: a community once, removed by a click.
+        s.e.SeleccionImpresion = true;
+        f.MenuFP2Click();
+        s.e.SeleccionImpresion = true;
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 4));
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 4));
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 7));
+        QCOMPARE(f.ListImp->count(), 2);
+        QVERIFY(!f.ListSelLugFP->isVisible());
+        ClicFila(f.ListImp, 0);
+        QCOMPARE(f.ListImp->count(), 1);
+        QCOMPARE(s.e.ComunidadesImpresion[1], 7);
+        QCOMPARE(s.e.ComunidadEnImpresion[4], uint8_t(0));
+    }
+
+    void CommunityPortalOpensOnlyWebAddresses()
+    {
+        Estado s(0);
+        TForm8 &f = *s.f;
+        Abridor abridor;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &abridor, "Abrir");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &abridor, "Abrir");
+        s.e.ComunidadSel = 8;
+        f.BotInternetCMouseUp();
+        QCOMPARE(abridor.abiertas, QList<QUrl>{QUrl(QStringLiteral("http://www.educa.jcyl.es/fp"))});
+        for (const char *malas : {"", "   ", "www.ejemplo.es/a b", "\\\\servidor\\recurso"}) {
+            s.e.WebComunidad.Poner(8, malas);
+            f.BotInternetCMouseUp();
+        }
+        s.e.ComunidadSel = 0;
+        f.BotInternetCMouseUp();
+        QCOMPARE(abridor.abiertas.size(), 1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+};
+
+QTEST_MAIN(PruebaSuperior)
+#include "superior_qtest.moc"

@@ -1,0 +1,280 @@
+#include "controles_fp.h"
+
+#include "ansi.h"
+#include "datos_lugares.h"
+#include "titulos_fp.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTableWidget>
+
+namespace norvela {
+
+namespace {
+
+const QColor kGranate(128, 0, 0);
+const QColor kCeleste(223, 236, 249);
+
+QString Texto(const QModelIndex &i)
+{
+    return i.data(Qt::DisplayRole).toString();
+}
+
+void Rellenar(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i)
+{
+    if (o.state & QStyle::State_Selected) {
+        p->fillRect(o.rect, o.palette.highlight());
+        p->setPen(o.palette.highlightedText().color());
+        return;
+    }
+    const QVariant fondo = i.data(Qt::BackgroundRole);
+    p->fillRect(o.rect, fondo.isValid() ? fondo.value<QBrush>() : o.palette.base());
+    p->setPen(o.palette.text().color());
+}
+
+} // namespace
+
+MapaFP::MapaFP(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala)
+    : QWidget(padre), imagen_(imagen), escala_(escala > 0 ? escala : 1.0)
+{
+    setObjectName(nombreAccesible);
+    setAccessibleName(nombreAccesible);
+    setMouseTracking(true);
+    Redibujar();
+    resize((QSizeF(lienzo_.size()) * escala_).toSize());
+}
+
+QPoint MapaFP::PuntoDe(int x, int y) const
+{
+    return QPoint(static_cast<int>((x + 0.5) * escala_), static_cast<int>((y + 0.5) * escala_));
+}
+
+QPoint MapaFP::Pixel(const QPointF &p) const
+{
+    return QPoint(static_cast<int>(p.x() / escala_), static_cast<int>(p.y() / escala_));
+}
+
+void MapaFP::Redibujar()
+{
+    lienzo_ = imagen_.isNull() ? QImage(281, 196, QImage::Format_RGB32) : imagen_.convertToFormat(QImage::Format_RGB32);
+    if (imagen_.isNull())
+        lienzo_.fill(Qt::white);
+    update();
+}
+
+void MapaFP::TicEstrellas(DatosLugares &d)
+{
+    norvela::TicEstrellas(lienzo_, d, trazo_);
+    update();
+}
+
+void MapaFP::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(rect(), lienzo_);
+}
+
+void MapaFP::mouseMoveEvent(QMouseEvent *evento)
+{
+    const QPoint q = Pixel(evento->position());
+    emit movido(q.x(), q.y());
+}
+
+void MapaFP::mouseReleaseEvent(QMouseEvent *evento)
+{
+    if (evento->button() != Qt::LeftButton)
+        return;
+    const QPoint q = Pixel(evento->position());
+    emit movido(q.x(), q.y());
+    emit pulsado();
+}
+
+QPixmap IconoLista(int k)
+{
+    QPixmap px(16, 16);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (k == 5) {
+        // A place pin.
+        QPainterPath pin;
+        pin.moveTo(8, 15);
+        pin.cubicTo(3, 9, 2, 7, 2, 6);
+        pin.arcTo(2, 0, 12, 12, 180, -180);
+        pin.cubicTo(14, 7, 13, 9, 8, 15);
+        p.setPen(QPen(kGranate, 1));
+        p.setBrush(QColor(226, 72, 72));
+        p.drawPath(pin);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(8, 6), 2.2, 2.2);
+    } else {
+        // A bullet arrow.
+        p.setPen(QPen(QColor(0, 0, 128), 1));
+        p.setBrush(QColor(66, 140, 220));
+        p.drawEllipse(QRectF(1.5, 2.5, 11, 11));
+        p.setPen(QPen(Qt::white, 1.6));
+        p.drawLine(QPointF(5, 8), QPointF(9.5, 8));
+        p.drawLine(QPointF(7.5, 5.5), QPointF(10, 8));
+        p.drawLine(QPointF(7.5, 10.5), QPointF(10, 8));
+    }
+    return px;
+}
+
+QPixmap IconoEstudios(int k)
+{
+    return QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(k, 2, 10, QLatin1Char('0')));
+}
+
+DelegadoIconoTexto::DelegadoIconoTexto(int x, int y, int alto, QObject *padre)
+    : QStyledItemDelegate(padre), x_(x), y_(y), alto_(alto)
+{
+}
+
+void DelegadoIconoTexto::paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    p->save();
+    Rellenar(p, o, i);
+    const QVariant icono = i.data(Qt::DecorationRole);
+    if (icono.canConvert<QPixmap>())
+        p->drawPixmap(o.rect.left() + 2, o.rect.top(), icono.value<QPixmap>());
+    p->setFont(o.font);
+    p->drawText(QRect(o.rect.left() + x_, o.rect.top() + y_, o.rect.width() - x_, o.rect.height() - y_),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Texto(i));
+    p->restore();
+}
+
+QSize DelegadoIconoTexto::sizeHint(const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    return QSize(QStyledItemDelegate::sizeHint(o, i).width(), alto_);
+}
+
+void DelegadoVista::paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    p->save();
+    if (i.data(RolEncabezado).toBool() && !(o.state & QStyle::State_Selected)) {
+        p->fillRect(o.rect, kCeleste);
+        p->setPen(o.palette.text().color());
+    } else {
+        Rellenar(p, o, i);
+    }
+    if (i.data(RolIcono).toBool())
+        p->drawPixmap(o.rect.left() + 2, o.rect.top(), IconoLista(3));
+    p->setFont(o.font);
+    const QString texto = Texto(i).mid(i.data(RolDesde).toInt());
+    p->drawText(o.rect.adjusted(20, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texto);
+    p->restore();
+}
+
+void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado)
+{
+    lista->clear();
+    const std::vector<EstiloFila> estilos = EstilosVista(lineas, primeraFilaEncabezado);
+    for (size_t k = 0; k < lineas.size(); ++k) {
+        auto *item = new QListWidgetItem(DesdeAnsi(lineas[k]), lista);
+        item->setData(RolEncabezado, estilos[k].encabezado);
+        item->setData(RolIcono, estilos[k].icono);
+        item->setData(RolDesde, estilos[k].desde);
+    }
+}
+
+void DelegadoRejilla::paint(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    const QString texto = Texto(i);
+    if (i.column() != 0 || texto.mid(2, 3) == QLatin1String("---")) {
+        QStyledItemDelegate::paint(p, o, i);
+        return;
+    }
+    p->save();
+    if (texto.startsWith('-')) {
+        p->fillRect(o.rect, kGranate);
+        p->setPen(Qt::white);
+        p->setFont(o.font);
+        p->drawText(o.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, texto);
+    } else {
+        Rellenar(p, o, i);
+        if (!texto.trimmed().isEmpty()) {
+            p->drawPixmap(o.rect.left(), o.rect.top() + 3, IconoLista(3));
+            p->setFont(o.font);
+            p->drawText(o.rect.adjusted(20, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, texto);
+        }
+    }
+    p->restore();
+}
+
+QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible)
+{
+    auto *r = new QTableWidget(0, 2, padre);
+    r->setObjectName(nombreAccesible);
+    r->setAccessibleName(nombreAccesible);
+    r->horizontalHeader()->hide();
+    r->verticalHeader()->hide();
+    r->setColumnWidth(0, 367);
+    r->setColumnWidth(1, 76);
+    r->verticalHeader()->setDefaultSectionSize(22);
+    r->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    r->setSelectionMode(QAbstractItemView::SingleSelection);
+    r->setSelectionBehavior(QAbstractItemView::SelectRows);
+    r->setShowGrid(false);
+    r->setWordWrap(false);
+    r->setTextElideMode(Qt::ElideNone);
+    r->setItemDelegate(new DelegadoRejilla(r));
+    return r;
+}
+
+void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas, int ancho0, bool conSegunda)
+{
+    rejilla->clearContents();
+    rejilla->setRowCount(static_cast<int>(filas.size()));
+    for (int k = 0; k < rejilla->rowCount(); ++k) {
+        const FilaRejilla &f = filas[static_cast<size_t>(k)];
+        const std::string col0 = ancho0 > 0 && static_cast<int>(f.col0.size()) > ancho0 ? f.col0.substr(0, static_cast<size_t>(ancho0)) : f.col0;
+        auto *a = new QTableWidgetItem(DesdeAnsi(col0));
+        a->setData(RolTitulo, f.titulo);
+        rejilla->setItem(k, 0, a);
+        rejilla->setItem(k, 1, new QTableWidgetItem(conSegunda ? DesdeAnsi(f.col1) : QString()));
+    }
+    rejilla->clearSelection();
+    rejilla->setCurrentCell(-1, -1);
+}
+
+void VaciarRejilla(QTableWidget *rejilla)
+{
+    rejilla->clearContents();
+    rejilla->setRowCount(0);
+}
+
+Parpadeo::Parpadeo(QObject *padre, int milisegundos) : QObject(padre)
+{
+    temporizador_.setInterval(milisegundos);
+    connect(&temporizador_, &QTimer::timeout, this, &Parpadeo::Tic);
+}
+
+void Parpadeo::Iniciar(std::function<void(bool)> mostrar)
+{
+    mostrar_ = std::move(mostrar);
+    activo = true;
+    temporizador_.start();
+}
+
+void Parpadeo::Detener()
+{
+    temporizador_.stop();
+    cuenta_ = 0;
+}
+
+void Parpadeo::Tic()
+{
+    ++cuenta_;
+    if (activo && mostrar_)
+        mostrar_(cuenta_ % 2 == 1);
+    if (cuenta_ > 8) {
+        temporizador_.stop();
+        cuenta_ = 0;
+    }
+}
+
+} // namespace norvela

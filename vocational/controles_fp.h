@@ -1,0 +1,136 @@
+// The widgets the three FP screens share: the maps with their star markers,
+// the centre grid and the owner-drawn lists, and the title blink.
+#pragma once
+
+#include "centros_fp.h"
+#include "estrellas.h"
+
+#include <QImage>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QTableWidget;
+
+namespace norvela {
+
+struct DatosLugares;
+
+// A map picture the mouse explores: it reports the pixel under the mouse
+// and clicks, and keeps a canvas the star markers are drawn on until the
+// map is redrawn from its picture.
+class MapaFP : public QWidget {
+    Q_OBJECT
+public:
+    // The picture is shown `escala` times its size; positions stay the picture's.
+    MapaFP(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala = 1.0);
+
+    // The canvas back to the plain picture (the circles go).
+    void Redibujar();
+    // One tick of the circles of the marked communities.
+    void TicEstrellas(DatosLugares &d);
+    const QImage &Lienzo() const { return lienzo_; }
+    TrazoEstrellas &Trazo() { return trazo_; }
+    // Where pixel (x, y) of the picture is shown on the widget (its centre).
+    QPoint PuntoDe(int x, int y) const;
+
+signals:
+    // Pixel (x, y) of the picture under the mouse.
+    void movido(int x, int y);
+    // A click; `movido` has reported its pixel just before.
+    void pulsado();
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+
+private:
+    const QImage &imagen_;
+    QImage lienzo_;
+    TrazoEstrellas trazo_;
+    double escala_;
+
+    QPoint Pixel(const QPointF &p) const;
+};
+
+// Small list icons: 3 a bullet arrow (titles, views), 5 a place pin (places).
+QPixmap IconoLista(int k);
+// Icon k of the program's 30 x 30 study icons (0..43).
+QPixmap IconoEstudios(int k);
+
+// A list row: its decoration at (Left + 2, Top), its text at (Left + x, Top + y).
+class DelegadoIconoTexto : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    DelegadoIconoTexto(int x, int y, int alto, QObject *padre = nullptr);
+    void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+    QSize sizeHint(const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+
+private:
+    int x_, y_, alto_;
+};
+
+// Roles of the view list's rows (see EstilosVista).
+enum RolVista { RolEncabezado = Qt::UserRole + 1, RolIcono, RolDesde };
+
+// The title views' list: heading rows shaded, icon rows, text at Left + 20.
+class DelegadoVista : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+};
+
+// Fills a list with lines (Windows-1252) and their drawing styles.
+void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado);
+
+// Role of a grid row's title number.
+constexpr int RolTitulo = Qt::UserRole + 1;
+
+// The centre grid: column 0 draws headers ("-") white on maroon, leaves
+// separators ("---" in characters 3..5) plain and gives other non-blank
+// cells the small icon.
+class DelegadoRejilla : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+};
+
+// A two-column centre grid (widths 367 and 76) without headers.
+QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible);
+// Rows of the grid from the search's rows; column 0 cut to `ancho0`
+// characters when it is above 0; the second column only with `conSegunda`.
+void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas, int ancho0, bool conSegunda);
+// Row count 0, so both first cells read empty.
+void VaciarRejilla(QTableWidget *rejilla);
+
+// The blink of a caption: every tick the counter grows; while active, odd
+// counts show the text and even counts an empty caption; after the count
+// passes 8 the timer stops and the count starts again, the text shown.
+class Parpadeo : public QObject {
+    Q_OBJECT
+public:
+    explicit Parpadeo(QObject *padre, int milisegundos = 200);
+
+    void Iniciar(std::function<void(bool mostrar)> mostrar);
+    void Detener();
+    void Tic();
+    bool Activo() const { return temporizador_.isActive(); }
+    int Cuenta() const { return cuenta_; }
+    QTimer &Temporizador() { return temporizador_; }
+
+    bool activo = false;   // the blink shows the text (else only counts)
+
+private:
+    QTimer temporizador_;
+    int cuenta_ = 0;
+    std::function<void(bool)> mostrar_;
+};
+
+} // namespace norvela

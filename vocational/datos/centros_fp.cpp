@@ -1,0 +1,202 @@
+#include "centros_fp.h"
+
+#include "ansi.h"
+#include "cadenas.h"
+
+#include <algorithm>
+
+namespace norvela {
+
+namespace {
+
+std::string Columnas(const std::string &s, int a, int b)
+{
+    if (a < 1 || static_cast<int>(s.size()) < a || b < a)
+        return {};
+    return s.substr(static_cast<size_t>(a - 1), static_cast<size_t>(b - a + 1));
+}
+
+char Caracter(const std::string &s, int k)
+{
+    return k >= 1 && static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
+}
+
+// A title's name, empty when the number lies outside its table.
+std::string Nombre(const TablaTexto *t, int titulo)
+{
+    return t && titulo >= 1 && t->Contiene(titulo) ? (*t)[titulo] : std::string();
+}
+
+const TablaEnteros *Oferta(const GrupoCentros &g, NivelFP nivel)
+{
+    switch (nivel) {
+    case NivelFP::Superior:
+        return g.ofertaGS;
+    case NivelFP::Medio:
+        return g.ofertaGM;
+    case NivelFP::Basica:
+        return g.ofertaFPB;
+    }
+    return nullptr;
+}
+
+int Centros(const GrupoCentros &g)
+{
+    return g.centros ? std::min(g.n, g.centros->Ultimo()) : 0;
+}
+
+} // namespace
+
+int NumOfertas(const TablaEnteros &oferta, int i)
+{
+    if (i < oferta.FilaPrimera() || i > oferta.FilaUltima())
+        return 0;
+    return std::clamp(oferta.En(i, 0), 0, oferta.ColUltima());
+}
+
+int TituloOfertado(const TablaEnteros &oferta, int i, int j)
+{
+    return j >= 1 && j <= NumOfertas(oferta, i) ? oferta.En(i, j) : 0;
+}
+
+std::vector<int> CentrosDeProvincia(const GrupoCentros &g, char provincia, NivelFP nivel, bool todaFP)
+{
+    std::vector<int> r;
+    const TablaEnteros *decide = Oferta(g, nivel);
+    const int n = Centros(g);
+    for (int i = 1; i <= n; ++i) {
+        if (Caracter((*g.centros)[i], 1) != provincia)
+            continue;
+        if (!todaFP && (!decide || NumOfertas(*decide, i) < 1))
+            continue;
+        r.push_back(i);
+    }
+    return r;
+}
+
+std::vector<int> CentrosConCodigo(const TablaTexto &codigos, int n, const std::string &clave)
+{
+    std::vector<int> r;
+    if (clave.empty())
+        return r;
+    const int ultimo = std::min(n, codigos.Ultimo());
+    for (int i = std::max(1, codigos.Primero()); i <= ultimo; ++i)
+        if (codigos[i] == clave)
+            r.push_back(i);
+    return r;
+}
+
+std::vector<Localidad> LocalidadesDe(const TablaTexto &centros, const std::vector<int> &centrosRecogidos,
+                                     bool nombresLargos)
+{
+    std::vector<Localidad> r;
+    const int fin = nombresLargos ? 36 : 18;
+    std::string anterior;
+    for (int i : centrosRecogidos) {
+        const std::string nombre = Columnas(centros[i], 2, fin);
+        if (r.empty() || nombre != anterior)
+            r.push_back({nombre, i});
+        anterior = nombre;
+    }
+    return r;
+}
+
+FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centrosRecogidos, const NombresTitulos &t,
+                            bool todaFP, int primerCentroVisible, int filaInicial)
+{
+    FilasCentros r;
+    auto &f = r.filas;
+    // Row numbers as the report counts them: filaInicial + index + 1.
+    auto contador = [&] { return filaInicial + static_cast<int>(f.size()); };
+    auto fila = [&](std::string col0, int titulo = 0) { f.push_back({Cortar(col0, 65), std::string(), titulo}); };
+
+    for (int i : centrosRecogidos) {
+        const std::string &linea = (*g.centros)[i];
+        if (i == primerCentroVisible)
+            r.filaSuperior = contador();
+        f.push_back({"-" + Columnas(linea, 2, 45), Columnas(linea, 46, 54), 0});
+        int h = contador();
+        if (!todaFP) {
+            for (int j = 1; g.ofertaGS && j <= NumOfertas(*g.ofertaGS, i); ++j) {
+                const int titulo = TituloOfertado(*g.ofertaGS, i, j);
+                fila(Cortar(Nombre(t.superior, titulo), 60), titulo);
+            }
+        } else {
+            for (int j = 1; g.ofertaGS && j <= NumOfertas(*g.ofertaGS, i); ++j)
+                fila("GS " + Nombre(t.superior, TituloOfertado(*g.ofertaGS, i, j)));
+            if (contador() > h) {
+                h = contador();
+                fila(" -----");
+            }
+            for (int j = 1; g.ofertaGM && j <= NumOfertas(*g.ofertaGM, i); ++j)
+                fila("GM " + Nombre(t.medio, TituloOfertado(*g.ofertaGM, i, j)));
+            if (contador() > h) {
+                fila(" -----");
+                h = contador() - 1;
+            }
+            for (int j = 1; g.ofertaFPB && j <= NumOfertas(*g.ofertaFPB, i); ++j)
+                fila(t.prefijoBasica + " " + Nombre(t.basica, TituloOfertado(*g.ofertaFPB, i, j)));
+        }
+        if (contador() == h)
+            f.pop_back();
+        else
+            f.push_back({});
+    }
+    return r;
+}
+
+std::vector<FilaRejilla> FilasTitulo(const GrupoCentros &g, const TablaEnteros &oferta, int numProvincias,
+                                     int primera, const TablaTexto &codigos, const TablaTexto &nombres, int titulo)
+{
+    std::vector<FilaRejilla> f;
+    const int n = Centros(g);
+    for (int p = 1; p <= numProvincias; ++p) {
+        const int k = primera + p - 1;
+        if (!codigos.Contiene(k))
+            break;
+        const char provincia = Caracter(codigos[k], 2);
+        const size_t antes = f.size();
+        if (numProvincias > 1)
+            f.push_back({Cortar("- " + (nombres.Contiene(p) ? nombres[p] : std::string()) + "       ", 60), {}, 0});
+        const size_t m = f.size();
+        for (int i = 1; i <= n; ++i) {
+            const std::string &linea = (*g.centros)[i];
+            if (Caracter(linea, 1) != provincia)
+                continue;
+            for (int j = 1; j <= NumOfertas(oferta, i); ++j)
+                if (TituloOfertado(oferta, i, j) == titulo)
+                    f.push_back({Columnas(linea, 2, 45), Columnas(linea, 46, 54), 0});
+        }
+        if (f.size() == m)
+            f.resize(antes);
+        else
+            f.push_back({std::string(60, ' '), std::string(60, ' '), 0});
+    }
+    return f;
+}
+
+std::vector<std::string> LineasTituloInforme(const std::string &nombreComunidad, const std::vector<FilaRejilla> &filas,
+                                             const std::string &cierre)
+{
+    std::vector<std::string> r;
+    r.push_back("***  " + HaciaAnsi(DesdeAnsi(nombreComunidad).toUpper()) + cierre);
+    r.emplace_back();
+    for (const FilaRejilla &f : filas)
+        r.push_back(Cortar(f.col0 + f.col1, 65));
+    return r;
+}
+
+bool TituloEnProvincia(char provincia, const TablaEnteros &oferta, const TablaTexto &centros, int n, int titulo)
+{
+    const int ultimo = std::min(n, centros.Ultimo());
+    for (int i = 1; i <= ultimo; ++i) {
+        if (Caracter(centros[i], 1) != provincia)
+            continue;
+        for (int j = 1; j <= NumOfertas(oferta, i); ++j)
+            if (TituloOfertado(oferta, i, j) == titulo)
+                return true;
+    }
+    return false;
+}
+
+} // namespace norvela

@@ -1,0 +1,7 @@
+# Place model, centre searches and the map markers.
+target_sources(norvela_fp_datos PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/centros_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/centros_fp.h
+  ${CMAKE_CURRENT_LIST_DIR}/estrellas.cpp ${CMAKE_CURRENT_LIST_DIR}/estrellas.h
+  ${CMAKE_CURRENT_LIST_DIR}/grupos_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/grupos_fp.h
+  ${CMAKE_CURRENT_LIST_DIR}/lugares_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/lugares_fp.h
+  ${CMAKE_CURRENT_LIST_DIR}/titulos_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/titulos_fp.h)

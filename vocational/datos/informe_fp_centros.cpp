@@ -1,0 +1,39 @@
+#include "informe_fp_centros.h"
+
+#include "cadenas.h"
+
+namespace norvela {
+
+OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d)
+{
+    if (d.ModoComarcas) {
+        const bool hay = d.ComarcaSel >= 1 && d.NombresComarcas.Contiene(d.ComarcaSel);
+        return {'4', d.ProvinciaGuardada, hay ? QuitarBlancosFinales(d.NombresComarcas[d.ComarcaSel]) : std::string()};
+    }
+    if (d.ModoZonas)
+        return {'2', d.ProvinciaGuardada, "Madrid"};
+    return {d.GrupoGuardado, d.ProvinciaGuardada, QuitarBlancosFinales(d.NombreProvinciaSel)};
+}
+
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre,
+                              const std::vector<FilaRejilla> &filas)
+{
+    InformeFP r;
+    r.titulo = Cortar(Cortar(textos[289] + ": ", 32) + nombre, 65);
+    for (const FilaRejilla &f : filas) {
+        const int i = r.Anadir(Cortar(f.col0, 44) + Cortar(f.col1, 65));
+        if (r.lineas.back().rfind('-', 0) == 0)
+            r.negritas.push_back(i);
+    }
+    return r;
+}
+
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre, const DatosInforme &d)
+{
+    std::vector<FilaRejilla> filas;
+    for (int i = 1; i <= d.NumLineasInforme; ++i)
+        filas.push_back({d.LineasInforme[i], d.LineasInforme2[i], 0});
+    return InformeListaCentros(textos, nombre, filas);
+}
+
+} // namespace norvela

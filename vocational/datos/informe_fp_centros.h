@@ -1,0 +1,40 @@
+// The printout of the centre list the higher-cycle screen shows for a
+// province, locality, district or zone.
+#pragma once
+
+#include "centros_fp.h"
+#include "datos_informe.h"
+#include "datos_lugares.h"
+#include "informe_fp.h"
+#include "textos_interfaz.h"
+
+#include <string>
+#include <vector>
+
+namespace norvela {
+
+// Where the list being printed comes from: the data group and province
+// character to search again, and the name the report's title carries.
+struct OrigenListaCentros {
+    char grupo = ' ';
+    char provincia = ' ';
+    std::string nombre;
+};
+
+// District mode: group "4" and the district's name; zone mode: group "2" and
+// "Madrid"; otherwise the saved group and province with NombreProvinciaSel.
+// Names lose their trailing blanks; a district outside the table has none.
+OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d);
+
+// Record 0: text 289 + ": " (together at most 32 characters) + `nombre`.
+// Each row becomes the first 44 characters of its first column followed by
+// its second column, cut to 65; every line that then begins with "-" (a
+// centre's header) is bold, however many there are.
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre,
+                              const std::vector<FilaRejilla> &filas);
+
+// The same from the rows a print-mode search left in the report buffers
+// (LineasInforme and LineasInforme2, lines 1..NumLineasInforme).
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre, const DatosInforme &d);
+
+} // namespace norvela

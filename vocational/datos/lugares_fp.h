@@ -1,0 +1,72 @@
+// The FP place model: communities and their provinces, the region under a
+// map pixel, the hover texts of the three maps, the district and zone codes
+// of the centres, and the communities picked for a long title sheet. Shared
+// by the higher, intermediate and basic cycle screens.
+#pragma once
+
+#include "datos_informe.h"
+#include "datos_lugares.h"
+
+#include <string>
+#include <vector>
+
+namespace norvela {
+
+// Highest district of the Catalonia map and zone of the Madrid map.
+constexpr int kNumComarcasMapa = 41;
+constexpr int kNumZonasMapa = 28;
+// The district of the Catalonia map that opens the sub-district list.
+constexpr int kComarcaBarcelones = 37;
+// First entry of NombresComarcas listed under the Barcelonès.
+constexpr int kPrimeraSubcomarca = 42;
+constexpr int kComunidadComarcas = 9;
+constexpr int kComunidadZonas = 13;
+
+// Index in CodigoProvincia of community c's first province (columns 1-2 of
+// Lugares[c]); 0 when those columns hold no number in 1..64.
+int PrimeraProvinciaDe(const DatosLugares &d, int c);
+
+// The community's name: `ancho` characters of Lugares[c] from column 3,
+// trailing blanks removed. Empty outside 1..19.
+std::string NombreComunidad(const DatosLugares &d, int c, int ancho = 60);
+
+// Community, district or zone under a map pixel; 0 when there is none or
+// the value lies outside the map's range.
+int ComunidadEn(const DatosLugares &d, int x, int y);
+int ComarcaEn(const DatosLugares &d, int x, int y);
+int ZonaEn(const DatosLugares &d, int x, int y);
+
+// Hover texts: the community's name, the district's name, and a zone's
+// names joined with " - " (the third only when the zone has one).
+std::string PistaComunidad(const DatosLugares &d, int c, int anchoLista);
+std::string PistaComarca(const DatosLugares &d, int r);
+std::string PistaZona(const DatosLugares &d, int z);
+
+// Community c chosen on the map: ComunidadSel, PrimeraProvincia, the rows
+// of its provinces in ListaGrados[1..k] (anchoLista - 5 characters) and
+// NombresProvinciasSel[1..k] (35), NumProvinciasSel = k. A community with
+// no province record is its own single province. Record 0 of ListaGrados
+// becomes the community's name. False (nothing changed) outside 1..19.
+bool SeleccionarComunidad(DatosLugares &d, DatosInforme &informe, int c, int anchoLista);
+
+// Centres4 lines "A" become "5" and Centros2 lines "H" become "8"; the lines
+// of the Catalan block get their district code (character 1 + character 45)
+// and those of the Madrid block (from the first "8" line up to the line
+// before the first "D" line) their zone code, with character 45 blanked.
+void PrepararComarcasYZonas(DatosLugares &d);
+
+// NombresComarcas entry of item i (0-based) of the Barcelonès list; 0 for
+// the separator (the fifth item) and for items beyond the table.
+int SubcomarcaBarcelona(const DatosLugares &d, int i);
+
+// Province codes whose localities are told apart by 35 characters of the
+// centre line instead of 17. The basic-cycle screen leaves "2H" out.
+bool EsProvinciaNombresLargos(char grupo, char provincia, bool incluye2H = true);
+
+// The print selection: adds community c once (false when it is already
+// there or outside 1..19); removes the entry shown at index i (0-based),
+// moving the later ones up. Both keep ComunidadEnImpresion in step.
+bool AnadirComunidadImpresion(DatosLugares &d, int c, int enLista);
+bool QuitarComunidadImpresion(DatosLugares &d, int i, int enLista);
+
+} // namespace norvela
