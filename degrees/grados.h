@@ -30,7 +30,7 @@ class QTreeWidgetItem;
 
 namespace norvela {
 
-struct FilaRejilla;
+struct FilaRejillaDobles;
 class TEffectsPanel;
 class TForm7;
 class TTransitionEffect;
@@ -210,7 +210,7 @@ private:
     void MarcarEstrellas(const UniversidadesGrado &u);
 
     // grados_dobles.cpp: GridNotas takes the rows of a double-degree view.
-    void MostrarFilasDobles(const std::vector<FilaRejilla> &filas);
+    void MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas);
 
     // grados_textos.cpp
     // The trimmed name of degree g (record 0 outside the table).

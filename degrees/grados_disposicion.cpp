@@ -298,7 +298,8 @@ void TForm1::Reestilar()
     aguamarina.setColor(QPalette::Text, Qt::black);
     GridNotas->setPalette(aguamarina);
 
-    QFont fija(QStringLiteral("Courier New"), 10);
+    // 60 fixed-pitch characters, the width of its lines, fit the list.
+    QFont fija(QStringLiteral("Courier New"), 9);
     fija.setBold(true);
     ListSel->setFont(fija);
 }

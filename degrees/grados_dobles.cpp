@@ -5,6 +5,7 @@
 
 #include "MapaEstrellas.h"
 #include "ansi.h"
+#include "cadenas.h"
 #include "dobles_grado.h"
 #include "enlace.h"
 #include "paleta.h"
@@ -53,7 +54,7 @@ void TForm1::ListarDoblesComunidad(int comunidad)
     MostrarFilasDobles(filas);
 }
 
-void TForm1::MostrarFilasDobles(const std::vector<FilaRejilla> &filas)
+void TForm1::MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas)
 {
     GridNotas->show();
     listSel2->hide();
@@ -62,7 +63,7 @@ void TForm1::MostrarFilasDobles(const std::vector<FilaRejilla> &filas)
     GridNotas->clearContents();
     GridNotas->setRowCount(static_cast<int>(filas.size()));
     int r = 0;
-    for (const FilaRejilla &f : filas) {
+    for (const FilaRejillaDobles &f : filas) {
         GridNotas->setItem(r, 0, new QTableWidgetItem(DesdeAnsi(f.col0)));
         GridNotas->setItem(r, 1, new QTableWidgetItem(DesdeAnsi(f.col1)));
         ++r;
@@ -94,7 +95,8 @@ void TForm1::BotMenuDoblesClick()
     QFont negrita = ListComunidad->font();
     negrita.setBold(true);
     for (const FilaMenuDobles &f : filas) {
-        auto *item = new QListWidgetItem(DesdeAnsi(f.texto), ListComunidad);
+        // Names come padded to 60: the blanks would only widen the list.
+        auto *item = new QListWidgetItem(DesdeAnsi(QuitarBlancosFinales(f.texto)), ListComunidad);
         if (f.encabezado) {
             item->setForeground(paleta::ColorGranate);
             item->setFont(negrita);

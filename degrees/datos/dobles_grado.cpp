@@ -57,7 +57,7 @@ std::string Columna1(const std::string &linea)
     return " " + (linea.size() > 47 ? linea.substr(47, 4) : std::string());
 }
 
-void AnadirLineas(std::vector<FilaRejilla> &filas, const std::vector<LineaDoble> &lineas)
+void AnadirLineas(std::vector<FilaRejillaDobles> &filas, const std::vector<LineaDoble> &lineas)
 {
     for (const LineaDoble &l : lineas)
         filas.push_back({Cortar(l.texto, 47), Columna1(l.texto)});
@@ -129,10 +129,10 @@ bool MarcarComunidadesDobles(const DatosGrados &d, int grado, TablaValores<uint8
     return alguna;
 }
 
-std::vector<FilaRejilla> RejillaDoblesGrado(const DatosGrados &d, int grado, const std::string &texto242,
+std::vector<FilaRejillaDobles> RejillaDoblesGrado(const DatosGrados &d, int grado, const std::string &texto242,
                                             const std::string &texto393, const std::string &texto593)
 {
-    std::vector<FilaRejilla> filas;
+    std::vector<FilaRejillaDobles> filas;
     if (!GradoValido(d, grado))
         return filas;
     const std::string nombre = "- " + d.NombresGrado[grado];
@@ -151,10 +151,10 @@ std::vector<FilaRejilla> RejillaDoblesGrado(const DatosGrados &d, int grado, con
     return filas;
 }
 
-std::vector<FilaRejilla> RejillaDoblesComunidad(const DatosGrados &d, int grado, int comunidad,
+std::vector<FilaRejillaDobles> RejillaDoblesComunidad(const DatosGrados &d, int grado, int comunidad,
                                                 const std::string &texto242, const std::string &texto593)
 {
-    std::vector<FilaRejilla> filas;
+    std::vector<FilaRejillaDobles> filas;
     if (!GradoValido(d, grado) || comunidad < 1 || comunidad > kNumComunidades)
         return filas;
     filas.push_back({"     " + texto242 + " de...", {}});

@@ -45,7 +45,7 @@ std::vector<LineaDoble> LineasDobles(const DatosGrados &d, int grado, int comuni
 bool MarcarComunidadesDobles(const DatosGrados &d, int grado, TablaValores<uint8_t> &marcas);
 
 // A row of the degrees screen's two-column grid.
-struct FilaRejilla {
+struct FilaRejillaDobles {
     std::string col0;
     std::string col1;
 };
@@ -54,13 +54,13 @@ struct FilaRejilla {
 // degree's name, text 593 and the lines; a degree in no double degree gets
 // text 242 + " de...", its name, an empty row and text 393. Empty for a
 // degree outside 1..NumGrados.
-std::vector<FilaRejilla> RejillaDoblesGrado(const DatosGrados &d, int grado, const std::string &texto242,
+std::vector<FilaRejillaDobles> RejillaDoblesGrado(const DatosGrados &d, int grado, const std::string &texto242,
                                             const std::string &texto393, const std::string &texto593);
 
 // The grid of one degree's double degrees in one community, opened from the
 // region map: text 242 + " de...", the degree's name, text 593 and the lines
 // (only the three heading rows when there are none).
-std::vector<FilaRejilla> RejillaDoblesComunidad(const DatosGrados &d, int grado, int comunidad,
+std::vector<FilaRejillaDobles> RejillaDoblesComunidad(const DatosGrados &d, int grado, int comunidad,
                                                 const std::string &texto242, const std::string &texto593);
 
 } // namespace norvela

@@ -22,3 +22,12 @@ target_link_libraries(mapa_estrellas_qtest PRIVATE norvela_degrees norvela_prueb
 add_dependencies(mapa_estrellas_qtest carpeta_datos)
 add_test(NAME Grados.MapaEstrellas COMMAND mapa_estrellas_qtest)
 set_tests_properties(Grados.MapaEstrellas PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+
+# The degrees screen's double degrees, requirements, outlets and masters with
+# the region-map window, offscreen on the shipped data.
+add_executable(grados_vistas_qtest ${CMAKE_CURRENT_LIST_DIR}/grados_vistas_qtest.cpp)
+set_target_properties(grados_vistas_qtest PROPERTIES AUTOMOC ON)
+target_link_libraries(grados_vistas_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
+add_dependencies(grados_vistas_qtest carpeta_datos)
+add_test(NAME Grados.Vistas COMMAND grados_vistas_qtest)
+set_tests_properties(Grados.Vistas PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")

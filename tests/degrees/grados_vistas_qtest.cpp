@@ -1,0 +1,515 @@
+// The degrees screen with its region-map window, offscreen on the shipped
+// data: the map that follows a degree's universities and double degrees,
+// the double-degree menu, requirements, outlets and masters, the register
+// link, and how each view looks in every language.
+#include "MapaEstrellas.h"
+#include "ansi.h"
+#include "dobles_grado.h"
+#include "enlace.h"
+#include "grados.h"
+#include "panel_efectos.h"
+#include "pantallas.h"
+#include "requisitos_grado.h"
+#include "salidas_grado.h"
+#include "transiciones.h"
+#include "universidades_grado.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextList>
+#include <QTimer>
+
+using namespace norvela;
+
+namespace {
+
+struct Pantallas17 {
+    explicit Pantallas17(int idioma = 0) : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
+        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-grados-vistas";
+        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
+        Inicializar(e, o);
+        mapa = std::make_unique<TForm7>(e, p);
+        f = std::make_unique<TForm1>(e, p);
+        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+            efecto->Milliseconds = 0;
+        f->ConectarMapa(*mapa);
+        f->show();
+    }
+    // A degree chosen in the browser, as the student does it.
+    void Elegir(int g)
+    {
+        f->BotMenuGradosClick();
+        f->ListramasClick(5);   // every degree
+        for (int fila = 0; fila < f->listgrados->rowCount(); ++fila)
+            if (f->estado.GradoEnFila(fila) == g) {
+                f->listgradosMouseUp(fila);
+                return;
+            }
+        QFAIL("the degree is not in the list of every degree");
+    }
+    // The degree taught at most universities, and one in no double degree.
+    int GradoMasUniversidades() const
+    {
+        int mejor = 1;
+        for (int g = 1; g <= e.NumGrados; ++g)
+            if (e.NotasCorteUni.En(g, 0) > e.NotasCorteUni.En(mejor, 0))
+                mejor = g;
+        return mejor;
+    }
+    int GradoConDobles(bool con) const
+    {
+        for (int g = 1; g <= e.NumGrados; ++g)
+            if (LineasDobles(e, g).empty() != con)
+                return g;
+        return 0;
+    }
+    QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
+    void PulsarComunidad(int c)
+    {
+        QTest::mouseClick(mapa->MapaEstrellas, Qt::LeftButton, {},
+                          QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
+    }
+
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm7> mapa;
+    std::unique_ptr<TForm1> f;
+};
+
+bool Visible(const QWidget *w)
+{
+    return !w->isHidden();
+}
+
+// The width a list's rows have, with the vertical scroll bar showing.
+int AnchoUtil(const QAbstractScrollArea *v)
+{
+    return v->width() - 2 * v->frameWidth() - v->verticalScrollBar()->sizeHint().width();
+}
+
+QStringList Filas(const QTableWidget *t, int col = 0)
+{
+    QStringList filas;
+    for (int r = 0; r < t->rowCount(); ++r)
+        filas << (t->item(r, col) ? t->item(r, col)->text() : QString());
+    return filas;
+}
+
+QStringList Filas(const QListWidget *l)
+{
+    QStringList filas;
+    for (int r = 0; r < l->count(); ++r)
+        filas << l->item(r)->text();
+    return filas;
+}
+
+QStringList Lineas(const std::vector<std::string> &lineas)
+{
+    QStringList r;
+    for (const auto &l : lineas)
+        r << DesdeAnsi(l);
+    return r;
+}
+
+class Navegador : public QObject {
+    Q_OBJECT
+public:
+    Navegador()
+    {
+        for (const char *esquema : {"http", "https", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
+    }
+    ~Navegador() override
+    {
+        for (const char *esquema : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+    }
+    QList<QUrl> abiertas;
+
+public slots:
+    void Abrir(const QUrl &url) { abiertas.append(url); }
+};
+
+} // namespace
+
+class PruebaVistasGrados : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TheMapFollowsTheUniversitiesAndScrollsToACommunity()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        const int g = s.GradoMasUniversidades();
+        s.Elegir(g);
+        QVERIFY(s.mapa->isVisible());
+        QVERIFY(s.mapa->TimerEstrellas->isActive());
+        const auto u = UniversidadesDeGrado(s.e, g, HaciaAnsi(s.e.Texto(593)));
+        for (int c = 1; c <= 19; ++c)
+            QCOMPARE(s.e.MarcasEstrellas[c] == 1, u.MarcasEstrellas[static_cast<size_t>(c)]);
+
+        // The community whose block starts furthest down and still fits a page.
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa.get()));
+        int elegida = 0;
+        const int filasPorPagina = f.GridNotas->viewport()->height() / f.GridNotas->rowHeight(0);
+        for (int c = 1; c <= 19; ++c) {
+            const int fila = s.e.FilaComunidadNotas[c];
+            if (fila > 0 && fila + filasPorPagina <= f.GridNotas->rowCount() &&
+                (!elegida || fila > s.e.FilaComunidadNotas[elegida]))
+                elegida = c;
+        }
+        QVERIFY2(elegida > 0 && s.e.FilaComunidadNotas[elegida] > 3, "a degree with a long list");
+        QCOMPARE(f.GridNotas->rowAt(0), 0);
+        s.PulsarComunidad(elegida);
+        QCOMPARE(s.e.ComunidadSel, elegida);
+        QCOMPARE(f.GridNotas->rowAt(0), s.e.FilaComunidadNotas[elegida]);
+        QVERIFY(f.GridNotas->item(f.GridNotas->rowAt(0), 0)->text().startsWith(QStringLiteral("- ")));
+
+        // A community without the degree leaves the grid where it is.
+        int sin = 0;
+        for (int c = 1; c <= 19 && !sin; ++c)
+            if (s.e.FilaComunidadNotas[c] == 0)
+                sin = c;
+        if (sin) {
+            s.PulsarComunidad(sin);
+            QCOMPARE(f.GridNotas->rowAt(0), s.e.FilaComunidadNotas[elegida]);
+        }
+        // A row left from a longer list than the grid holds now moves nothing.
+        const int arriba = f.GridNotas->rowAt(0);
+        f.DesplazarNotas(f.GridNotas->rowCount());
+        f.DesplazarNotas(-3);
+        QCOMPARE(f.GridNotas->rowAt(0), arriba);
+
+        // The views that leave the grid take the map away and stop its pulse.
+        f.BotReqClick();
+        QVERIFY(!s.mapa->isVisible());
+        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+        f.BotUniClick();
+        QVERIFY(s.mapa->isVisible());
+        f.BotSalClick();
+        QVERIFY(!s.mapa->isVisible());
+        f.BotUniClick();
+        f.BotRetrocederClick();
+        QVERIFY(!s.mapa->isVisible());
+        f.BotUniClick();
+        f.hide();
+        QVERIFY(!s.mapa->isVisible());
+        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+    }
+
+    void DoubleDegreesByUniversityAndByCommunity()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        const int g = s.GradoConDobles(true);
+        QVERIFY(g > 0);
+        s.Elegir(g);
+        QTest::mouseClick(f.BotDoblesCar, Qt::LeftButton);
+        QVERIFY(s.e.VistaDobles);
+        QCOMPARE(f.PanelSelTit->text(), s.e.Texto(242));
+        QVERIFY(Visible(f.GridNotas) && !Visible(f.ListSel) && !Visible(f.RichSalidas));
+        const auto lineas = LineasDobles(s.e, g);
+        QCOMPARE(f.GridNotas->rowCount(), static_cast<int>(lineas.size()) + 3);
+        QCOMPARE(f.GridNotas->item(0, 0)->text(), "- " + DesdeAnsi(s.e.NombresGrado[g]));
+        QCOMPARE(f.GridNotas->item(1, 0)->text(), "     " + s.e.Texto(593) + "...");
+        QVERIFY(f.GridNotas->item(3, 0)->text().startsWith(QStringLiteral("- ")));
+        QVERIFY(f.GridNotas->item(4, 0)->text().startsWith(QStringLiteral("+ ")));
+        // The tag stands in the second column, cut from character 48 of the line.
+        const QString linea = DesdeAnsi(lineas[1].texto);
+        QCOMPARE(f.GridNotas->item(4, 0)->text(), linea.left(47));
+        QCOMPARE(f.GridNotas->item(4, 1)->text(), " " + linea.mid(47, 4));
+
+        // Stars on the communities of those universities.
+        QVERIFY(s.mapa->isVisible() && s.mapa->TimerEstrellas->isActive());
+        int comunidad = 0;
+        for (int c = 1; c <= 19; ++c) {
+            const bool tiene = !LineasDobles(s.e, g, c).empty();
+            QCOMPARE(s.e.MarcasEstrellas[c] == 1, tiene);
+            if (tiene && !comunidad)
+                comunidad = c;
+        }
+        // A click on one lists only its universities' double degrees.
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa.get()));
+        s.PulsarComunidad(comunidad);
+        const auto enComunidad = LineasDobles(s.e, g, comunidad);
+        QCOMPARE(f.GridNotas->rowCount(), static_cast<int>(enComunidad.size()) + 3);
+        QCOMPARE(f.GridNotas->item(0, 0)->text(), "     " + s.e.Texto(242) + " de...");
+        QCOMPARE(f.GridNotas->item(1, 0)->text(), "- " + DesdeAnsi(s.e.NombresGrado[g]));
+        QCOMPARE(f.GridNotas->item(3, 0)->text(), DesdeAnsi(enComunidad[0].texto).left(47));
+        // A community without any: the three heading rows only.
+        int sin = 0;
+        for (int c = 1; c <= 19 && !sin; ++c)
+            if (LineasDobles(s.e, g, c).empty())
+                sin = c;
+        QVERIFY(sin > 0);
+        s.PulsarComunidad(sin);
+        QCOMPARE(f.GridNotas->rowCount(), 3);
+
+        // A degree in no double degree: four rows and no star.
+        const int solo = s.GradoConDobles(false);
+        QVERIFY(solo > 0);
+        f.estado.GradoSel = solo;
+        f.BotDoblesCarMouseUp();
+        QCOMPARE(Filas(f.GridNotas),
+                 (QStringList{("     " + s.e.Texto(242)).left(30) + " de...", "- " + DesdeAnsi(s.e.NombresGrado[solo]),
+                              QString(), "     " + s.e.Texto(393)}));
+        for (int c = 1; c <= 19; ++c)
+            QCOMPARE(int(s.e.MarcasEstrellas[c]), 0);
+
+        // Without a degree selected the button does nothing at all.
+        f.estado.GradoSel = 0;
+        f.BotDoblesCarMouseUp();
+        QCOMPARE(f.GridNotas->rowCount(), 4);
+        f.ListarDoblesComunidad(comunidad);
+        QCOMPARE(f.GridNotas->rowCount(), 4);
+    }
+
+    void TheStartMenuListsTheDegreesInDoubleDegreesByBranch()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        f.botinformacionClick();
+        QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
+        QVERIFY(!Visible(f.PanelMenu));
+        QVERIFY(Visible(f.ListComunidad) && Visible(f.PanelSel) && Visible(f.BotRetroceder));
+        QCOMPARE(f.PanelSelTit->text(), s.e.Texto(242));
+        QVERIFY(s.e.VistaDobles && f.estado.ModoGrados);
+        const auto filas = ListaMenuDobles(s.e);
+        QCOMPARE(f.ListComunidad->count(), static_cast<int>(filas.size()));
+        int encabezados = 0;
+        for (int r = 0; r < f.ListComunidad->count(); ++r) {
+            const bool encabezado = f.ListComunidad->item(r)->text().startsWith(QStringLiteral("- "));
+            encabezados += encabezado;
+            QCOMPARE(f.estado.GradoEnFilaDobles(r), filas[static_cast<size_t>(r)].grado);
+            QCOMPARE(encabezado, f.estado.GradoEnFilaDobles(r) == 0);
+        }
+        QCOMPARE(encabezados, 5);
+        QCOMPARE(f.ListComunidad->item(0)->text(), "- " + s.e.Texto(515));
+        QVERIFY(f.ListComunidad->count() > 10);
+        QCOMPARE(f.estado.GradoEnFilaDobles(f.ListComunidad->count()), 0);
+    }
+
+    void RequirementsJudgeTheCutOffMarks()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        const int g = s.GradoMasUniversidades();
+        s.Elegir(g);
+        QTest::mouseClick(f.BotReq, Qt::LeftButton);
+        QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas) && Visible(f.PanelSel));
+        QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
+        const QStringList lineas = Lineas(LineasRequisitos(s.e, g));
+        QCOMPARE(Filas(f.ListSel), lineas);
+        QCOMPARE(lineas[0], "-     " + s.e.Texto(277));
+        // A degree taught at many universities has published marks: a judgement follows text 674.
+        const JuicioNotas juicio = ValorarNotasCorte(s.e, g);
+        QVERIFY(juicio.alta || juicio.media);
+        QCOMPARE(lineas[2], s.e.Texto(674));
+        QVERIFY(lineas[3].startsWith(juicio.alta ? s.e.Texto(721) : s.e.Texto(720)));
+        QCOMPARE(f.ListSel->item(0)->foreground().color(), QColor(128, 0, 0));
+        QCOMPARE(DesdeAnsi(s.e.ListaAux[1]), lineas[0]);
+        QCOMPARE(s.m.textos, QStringList());
+
+        // The catalogue's call fills its lines and leaves the list alone.
+        const int otro = g % s.e.NumGrados + 1;
+        s.e.ReqDesdeCatalogo = true;
+        f.estado.GradoSel = otro;
+        f.BotReqClick();
+        QVERIFY(!s.e.ReqDesdeCatalogo);
+        const auto catalogo = LineasRequisitos(s.e, otro, true);
+        QCOMPARE(s.e.NumListaAux, static_cast<int>(catalogo.size()));
+        QCOMPARE(s.e.ListaAux[s.e.NumListaAux], catalogo.back());
+        QCOMPARE(Filas(f.ListSel), lineas);
+    }
+
+    void OutletsShowTheBlockWithHeadingsAndRedWords()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        // A degree whose block has a heading and a red word.
+        int g = 0;
+        TextoSalidas salidas;
+        for (int d = 1; d <= s.e.NumGrados && !g; ++d) {
+            salidas = SalidasGrado(s.e, d);
+            bool encabezado = false;
+            for (const auto &p : salidas.parrafos)
+                encabezado = encabezado || p.tipo == TipoParrafo::Encabezado;
+            if (encabezado && !salidas.resaltes.empty())
+                g = d;
+        }
+        QVERIFY(g > 0);
+        s.Elegir(g);
+        QTest::mouseClick(f.BotSal, Qt::LeftButton);
+        QVERIFY(Visible(f.RichSalidas) && !Visible(f.GridNotas));
+        QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
+        QTextDocument &doc = *f.RichSalidas->document();
+        QCOMPARE(doc.blockCount(), static_cast<int>(salidas.parrafos.size()));
+        QCOMPARE(doc.firstBlock().text(), salidas.parrafos[0].texto);
+        QCOMPARE(doc.firstBlock().charFormat().foreground().color(), QColor(128, 0, 0));
+        for (QTextBlock b = doc.firstBlock(); b.isValid(); b = b.next()) {
+            const Parrafo &p = salidas.parrafos[static_cast<size_t>(b.blockNumber())];
+            QCOMPARE(b.text(), p.texto);
+            QCOMPARE(b.textList() != nullptr, p.tipo == TipoParrafo::Vineta);
+            if (p.tipo == TipoParrafo::Encabezado) {
+                const QTextCharFormat formato = b.begin().fragment().charFormat();
+                QCOMPARE(formato.foreground().color(), QColor(0, 128, 0));
+                QVERIFY(formato.fontWeight() >= QFont::Bold);
+            }
+        }
+        // Every red word, and the caret at the start.
+        for (const Resalte &r : salidas.resaltes) {
+            QTextCursor c(&doc);
+            c.setPosition(r.desde + 1);
+            QCOMPARE(c.charFormat().foreground().color(), QColor(255, 0, 0));
+        }
+        QCOMPARE(f.RichSalidas->textCursor().position(), 0);
+
+        // Without a selected degree the view stays hidden.
+        f.RichSalidas->hide();
+        f.estado.GradoSel = 0;
+        f.BotSalClick();
+        QVERIFY(!Visible(f.RichSalidas));
+        QCOMPARE(s.m.textos, QStringList());
+    }
+
+    void MastersShowHeadingsAndBulletsAndAMissingFileIsReported()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        Navegador navegador;
+        f.botinformacionClick();
+        f.BotMasterClick();
+        QVERIFY(f.estado.VistaMaster);
+        QVERIFY(!Visible(f.PanelMenu) && Visible(f.PanelSel) && Visible(f.RichSalidas));
+        QVERIFY(Visible(f.LabelMaster) && Visible(f.LabelMaster2) && Visible(f.BotRetroceder));
+        QCOMPARE(f.PanelSelTit->text(), s.e.Texto(551));
+        QCOMPARE(f.RichSalidas->y(), f.LabelMaster2->y() + f.LabelMaster2->height() + 5);
+        QCOMPARE(f.LabelMaster2->toolTip(), ("Clic~Clic - " + s.e.Texto(174)).left(52));
+        const auto parrafos = LeerMaster(s.e);
+        QTextDocument &doc = *f.RichSalidas->document();
+        QCOMPARE(doc.blockCount(), static_cast<int>(parrafos.size()));
+        int encabezados = 0, vinetas = 0;
+        for (QTextBlock b = doc.firstBlock(); b.isValid(); b = b.next()) {
+            const Parrafo &p = parrafos[static_cast<size_t>(b.blockNumber())];
+            if (b.text().isEmpty())
+                continue;
+            const QTextCharFormat formato = b.begin().fragment().charFormat();
+            if (p.tipo == TipoParrafo::Encabezado) {
+                ++encabezados;
+                QVERIFY(b.text().startsWith('-'));
+                QCOMPARE(formato.foreground().color(), QColor(128, 0, 0));
+                QVERIFY(formato.fontWeight() >= QFont::Bold);
+            } else if (p.tipo == TipoParrafo::Vineta) {
+                ++vinetas;
+                QVERIFY(b.textList());
+                QVERIFY(!b.text().startsWith('*'));
+                QCOMPARE(formato.foreground().color(), QColor(0, 0, 128));
+            }
+        }
+        QVERIFY(encabezados >= 2 && vinetas >= 3);
+
+        // The register's page opens through the desktop's handler.
+        QTest::mouseClick(f.LabelMaster2, Qt::LeftButton);
+        QCOMPARE(navegador.abiertas.size(), 1);
+        QCOMPARE(navegador.abiertas[0].scheme(), QStringLiteral("https"));
+        QVERIFY(navegador.abiertas[0].path().contains(QStringLiteral("/ListadoTitulos/")));
+
+        // Back to the start menu.
+        f.BotRetrocederClick();
+        QVERIFY(!f.estado.VistaMaster && Visible(f.PanelMenu) && !Visible(f.RichSalidas));
+
+        // A language folder without the file: reported, the panel kept with its text.
+        const QString antes = doc.toPlainText();
+        s.e.CarpetaIdioma = QStringLiteral("no-existe/");
+        f.BotMasterClick();
+        QCOMPARE(s.m.textos.size(), 1);
+        QVERIFY(s.m.textos[0].startsWith(QStringLiteral("Faltan ficheros (")));
+        QVERIFY(s.m.textos[0].contains(QStringLiteral("master.txt")));
+        QVERIFY(Visible(f.PanelSel) && Visible(f.LabelMaster) && Visible(f.RichSalidas) && Visible(f.BotRetroceder));
+        QCOMPARE(doc.toPlainText(), antes);
+        QVERIFY(!s.e.ErrorFicheros);
+    }
+
+    void TheViewsFitInEveryLanguage()
+    {
+        QStringList fallos;
+        const auto cabe = [&](int idioma, const QString &que, const QString &texto, int ancho, int sitio) {
+            if (ancho > sitio)
+                fallos << QStringLiteral("%1 %2: \"%3\" needs %4 of %5").arg(idioma).arg(que, texto).arg(ancho).arg(sitio);
+        };
+        const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            Pantallas17 s(idioma);
+            TForm1 &f = *s.f;
+            QVERIFY(s.m.textos.isEmpty());
+            const auto captura = [&](const char *vista) {
+                if (!carpeta.isEmpty()) {
+                    QDir().mkpath(QString::fromLocal8Bit(carpeta));
+                    f.grab().save(QStringLiteral("%1/%2_%3.png").arg(QString::fromLocal8Bit(carpeta), vista).arg(idioma));
+                }
+            };
+            const QFontMetrics lista(f.ListSel->font());
+            const int anchoLista = AnchoUtil(f.ListSel);
+            const QFontMetrics rejilla(f.GridNotas->font());
+            const QFontMetrics titulo(f.PanelSelTit->font());
+            for (int k : {242, 551})
+                cabe(idioma, "PanelSelTit", s.e.Texto(k), titulo.horizontalAdvance(s.e.Texto(k)), f.PanelSelTit->width());
+            cabe(idioma, "LabelMaster2", f.LabelMaster2->text(),
+                 QFontMetrics(f.LabelMaster2->font()).horizontalAdvance(f.LabelMaster2->text()), f.LabelMaster2->width());
+            for (int g = 1; g <= s.e.NumGrados; ++g) {
+                for (const QString &l : Lineas(LineasRequisitos(s.e, g)))
+                    cabe(idioma, "ListSel", l, lista.horizontalAdvance(l) + 6, anchoLista);
+                for (const auto &fila : RejillaDoblesGrado(s.e, g, s.e.Textos[242], s.e.Textos[393], s.e.Textos[593])) {
+                    // Names keep their padding: the blanks take no room on screen.
+                    const QString texto = DesdeAnsi(fila.col0).trimmed();
+                    cabe(idioma, "GridNotas", texto, rejilla.horizontalAdvance(texto) + 6, f.GridNotas->columnWidth(0));
+                }
+            }
+            f.botinformacionClick();
+            f.BotMenuDoblesClick();
+            const QFontMetrics menu(f.ListComunidad->font());
+            for (const QString &l : Filas(f.ListComunidad))
+                cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
+            captura("menu_dobles");
+
+            const int g = s.GradoConDobles(true);
+            f.BotRetrocederClick();
+            s.Elegir(g);
+            captura("universidades");
+            f.BotDoblesCarMouseUp();
+            captura("dobles");
+            if (!carpeta.isEmpty()) {
+                for (int i = 0; i < 5; ++i)
+                    s.mapa->TimerEstrellasTimer();
+                s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
+            }
+            f.BotReqClick();
+            captura("requisitos");
+            f.BotSalClick();
+            captura("salidas");
+            // Back through the browser to the start menu, and its masters button.
+            f.ButtonRetroNClick();
+            f.ButtonRetroNClick();
+            QVERIFY(Visible(f.PanelMenu) && !Visible(f.PanelTree));
+            f.BotMasterClick();
+            captura("master");
+            QVERIFY(s.m.textos.isEmpty());
+        }
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join('\n')));
+    }
+};
+
+QTEST_MAIN(PruebaVistasGrados)
+#include "grados_vistas_qtest.moc"
