@@ -88,6 +88,10 @@ public:
     void BotReqClick();
     void BotSalClick();
     void BotMasterClick();
+    // grados_menu.cpp: the start menu's sub-menus and information entries.
+    void ButEstadisticasClick();
+    void botinfo2Click();
+    void botinfo3Click();
     void LabelMaster2MouseUp();
 
     // The region-map window with its stars (connected at start-up).
@@ -194,6 +198,10 @@ private:
     void DisponerNavegador();
     void DisponerSeleccion();
     void Conectar();
+    void ConectarMenu();
+    // Opens or closes the sub-menus for the control the mouse entered;
+    // false when the control is not one of the menu's.
+    bool MenuAlPasar(QObject *objeto);
     // Fonts and colours by kind of control.
     void Reestilar();
 

@@ -328,6 +328,7 @@ void TForm1::Conectar()
     connect(BotMaster, &QPushButton::clicked, this, &TForm1::BotMasterClick);
     // The link label opens the register's page when the button is let go.
     LabelMaster2->installEventFilter(this);
+    ConectarMenu();
 }
 
 } // namespace norvela

@@ -157,6 +157,8 @@ bool TForm1::eventFilter(QObject *objeto, QEvent *evento)
         LabelMaster2MouseUp();
         return true;
     }
+    if (evento->type() == QEvent::Enter)
+        MenuAlPasar(objeto);
     return Pantalla::eventFilter(objeto, evento);
 }
 

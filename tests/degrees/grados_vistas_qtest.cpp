@@ -442,6 +442,39 @@ private slots:
         QVERIFY(!s.e.ErrorFicheros);
     }
 
+    void TheInformationSubMenuOpensOnHoverAndLeadsToTheMasters()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        Navegador navegador;
+        f.botinformacionClick();
+        const auto pasar = [](QWidget *w) {
+            QEvent entrada(QEvent::Enter);
+            QCoreApplication::sendEvent(w, &entrada);
+        };
+        QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
+        pasar(f.BotMenuInfo);
+        QVERIFY(Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
+        pasar(f.BotMenuArtes);
+        QVERIFY(!Visible(f.PanelMenu2) && Visible(f.PanelMenu4));
+        pasar(f.degradeini);
+        QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
+        pasar(f.BotMenuInfo);
+        pasar(f.BotMenuDobles);
+        QVERIFY(!Visible(f.PanelMenu2));
+
+        // The masters are reached by a click in the sub-menu.
+        pasar(f.BotMenuInfo);
+        QTest::mouseClick(f.BotMaster, Qt::LeftButton);
+        QVERIFY(f.estado.VistaMaster && Visible(f.RichSalidas));
+        QVERIFY(!f.RichSalidas->document()->isEmpty());
+
+        // The program's own pages open through the desktop's handler.
+        QTest::mouseClick(f.botinfo3, Qt::LeftButton);
+        QCOMPARE(navegador.abiertas.size(), 1);
+        QCOMPARE(navegador.abiertas[0].query(), QStringLiteral("id=becas"));
+    }
+
     void TheViewsFitInEveryLanguage()
     {
         QStringList fallos;
