@@ -30,6 +30,10 @@ const char *const kArgumentoIdioma[4] = {"0", "1", "2", "3"};
 const char *const kCarpetas[4] = {"cas/", "catVal/", "galego/", "euskera/"};
 const std::string kCodigosFamilia = "123456789ABCDEFGHIJKLMNOPQ";
 constexpr int kFamilias = 26;
+// Province codes whose localities are told apart by 35 characters of the
+// centre line, on the higher and intermediate screens and on the basic one.
+const std::set<std::string> kLargosGS = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
+const std::set<std::string> kLargosFPB = {"1J", "2G", "3G", "3E", "41", "45", "4A"};
 
 // Trailing blanks off.
 std::string Recortar(const std::string &s)
@@ -542,15 +546,13 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
 
     // Every centre line is in an in-use province of its group, and the
     // localities of a province are contiguous for both locality widths.
-    const std::set<std::string> largosGS = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
-    const std::set<std::string> largosFPB = {"1J", "2G", "3G", "3E", "41", "45", "4A"};
     int total = 0;
     for (int g = 1; g <= 4; ++g) {
         const std::string fichero = "lu" + std::to_string(g);
         const TablaTexto &centros = d.Centros(g);
         EXPECT_LE(d.NumCentros(g), 1100) << fichero;
         total += d.NumCentros(g);
-        for (const auto *largos : {&largosGS, &largosFPB}) {
+        for (const auto *largos : {&kLargosGS, &kLargosFPB}) {
             std::map<std::string, std::set<std::string>> vistas;   // province -> localities closed
             std::map<std::string, std::string> actual;
             for (int i = 1; i <= d.NumCentros(g); ++i) {
@@ -572,6 +574,53 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     EXPECT_GE(total, 600) << "centres";
     // The FPB copy of lu2 is the same file.
     EXPECT_EQ(d.numCentrosFPB2, d.e.NumCentros2) << "lu2";
+}
+
+// A province read with 35-character localities spells the locality in that
+// whole field and the centre's name from column 37, so its centres group
+// into far fewer localities; every other province keeps the locality in 17
+// characters and the name from column 19. The Madrid-Norte lines ("2H") are
+// grouped by the basic-cycle screen only, with 17 characters: the other two
+// screens merge them into the Madrid zones.
+TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy)
+{
+    ASSERT_TRUE(D().cargado);
+    const MuestraFP &d = D();
+    int provinciasLargas = 0;
+    for (int g = 1; g <= 4; ++g) {
+        const std::string fichero = "lu" + std::to_string(g);
+        struct Cuenta {
+            int centros = 0, localidades = 0;
+            std::string ultima;
+        };
+        std::map<std::string, Cuenta> cuentas;
+        for (int i = 1; i <= d.NumCentros(g); ++i) {
+            const std::string &s = d.Centros(g)[i];
+            const std::string codigo = std::to_string(g) + Car(s, 1);
+            const int fin = kLargosFPB.count(codigo) ? 36 : 18;
+            const std::string campo = Cols(s, 2, fin), localidad = Recortar(campo);
+            EXPECT_FALSE(localidad.empty()) << fichero << " line " << i << ": no locality";
+            EXPECT_EQ(localidad.find("  "), std::string::npos)
+                << fichero << " line " << i << ": \"" << localidad << "\" is more than the locality of province "
+                << codigo << " (" << fin - 1 << " characters)";
+            EXPECT_NE(Car(s, fin + 1), ' ') << fichero << " line " << i << ": the centre's name of province " << codigo
+                                            << " must start at column " << fin + 1;
+            Cuenta &c = cuentas[codigo];
+            ++c.centros;
+            if (c.localidades == 0 || campo != c.ultima)
+                ++c.localidades;
+            c.ultima = campo;
+        }
+        for (const auto &[codigo, c] : cuentas) {
+            if (!kLargosFPB.count(codigo))
+                continue;
+            ++provinciasLargas;
+            EXPECT_LE(4 * c.localidades, 3 * c.centros)
+                << fichero << ": province " << codigo << " has " << c.centros << " centres in " << c.localidades
+                << " localities";
+        }
+    }
+    EXPECT_GE(provinciasLargas, 6) << "provinces with 35-character localities";
 }
 
 TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)

@@ -27,6 +27,14 @@ std::string Centro(char provincia, const std::string &localidad, const std::stri
     return s + telefono;
 }
 
+// A centre line of a province read with 35-character localities: the
+// locality fills columns 2-36 and the centre's name follows.
+std::string CentroLargo(char provincia, const std::string &localidad, const std::string &centro)
+{
+    return std::string(1, provincia) + (localidad + std::string(35, ' ')).substr(0, 35) +
+           (centro + std::string(9, ' ')).substr(0, 9) + "900000000";
+}
+
 void Ofertar(TablaEnteros &t, int centro, std::initializer_list<int> titulos)
 {
     t.Poner(centro, 0, static_cast<int>(titulos.size()));
@@ -209,6 +217,14 @@ TEST_F(Lugares, LocalitiesRunConsecutivelyAtTheirWidth)
     // Characters 2..36 tell the two Sevilla centres apart.
     EXPECT_EQ(LocalidadesDe(e.Centros3, {1, 2}, true).size(), 2u);
     EXPECT_EQ(LocalidadesDe(e.Centros3, {1, 2}, false).size(), 1u);
+    // Lines that spell the locality in those 35 characters group by it.
+    e.Centros1.Poner(1, CentroLargo('J', "Zaragoza", "Avempace"));
+    e.Centros1.Poner(2, CentroLargo('J', "Zaragoza", "Portillo"));
+    e.Centros1.Poner(3, CentroLargo('J', "Ejea de los Caballeros", "RR.CC."));
+    const auto largas = LocalidadesDe(e.Centros1, {1, 2, 3}, true);
+    ASSERT_EQ(largas.size(), 2u);
+    EXPECT_EQ(largas[1].nombre, "Ejea de los Caballeros" + std::string(13, ' '));
+    EXPECT_EQ(largas[1].primerCentro, 3);
 }
 
 TEST_F(Lugares, ProvinceRowsKeepHeadersOnlyWithTitlesAndScrollToTheLocality)

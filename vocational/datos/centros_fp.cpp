@@ -2,24 +2,13 @@
 
 #include "ansi.h"
 #include "cadenas.h"
+#include "lugares_fp.h"
 
 #include <algorithm>
 
 namespace norvela {
 
 namespace {
-
-std::string Columnas(const std::string &s, int a, int b)
-{
-    if (a < 1 || static_cast<int>(s.size()) < a || b < a)
-        return {};
-    return s.substr(static_cast<size_t>(a - 1), static_cast<size_t>(b - a + 1));
-}
-
-char Caracter(const std::string &s, int k)
-{
-    return k >= 1 && static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
-}
 
 // A title's name, empty when the number lies outside its table.
 std::string Nombre(const TablaTexto *t, int titulo)
@@ -65,7 +54,7 @@ std::vector<int> CentrosDeProvincia(const GrupoCentros &g, char provincia, Nivel
     const TablaEnteros *decide = Oferta(g, nivel);
     const int n = Centros(g);
     for (int i = 1; i <= n; ++i) {
-        if (Caracter((*g.centros)[i], 1) != provincia)
+        if (CaracterLinea((*g.centros)[i], 1) != provincia)
             continue;
         if (!todaFP && (!decide || NumOfertas(*decide, i) < 1))
             continue;
@@ -93,7 +82,7 @@ std::vector<Localidad> LocalidadesDe(const TablaTexto &centros, const std::vecto
     const int fin = nombresLargos ? 36 : 18;
     std::string anterior;
     for (int i : centrosRecogidos) {
-        const std::string nombre = Columnas(centros[i], 2, fin);
+        const std::string nombre = ColumnasLinea(centros[i], 2, fin);
         if (r.empty() || nombre != anterior)
             r.push_back({nombre, i});
         anterior = nombre;
@@ -114,7 +103,7 @@ FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centr
         const std::string &linea = (*g.centros)[i];
         if (i == primerCentroVisible)
             r.filaSuperior = contador();
-        f.push_back({"-" + Columnas(linea, 2, 45), Columnas(linea, 46, 54), 0});
+        f.push_back({"-" + ColumnasLinea(linea, 2, 45), ColumnasLinea(linea, 46, 54), 0});
         int h = contador();
         if (!todaFP) {
             for (int j = 1; g.ofertaGS && j <= NumOfertas(*g.ofertaGS, i); ++j) {
@@ -154,18 +143,18 @@ std::vector<FilaRejilla> FilasTitulo(const GrupoCentros &g, const TablaEnteros &
         const int k = primera + p - 1;
         if (!codigos.Contiene(k))
             break;
-        const char provincia = Caracter(codigos[k], 2);
+        const char provincia = CaracterLinea(codigos[k], 2);
         const size_t antes = f.size();
         if (numProvincias > 1)
             f.push_back({Cortar("- " + (nombres.Contiene(p) ? nombres[p] : std::string()) + "       ", 60), {}, 0});
         const size_t m = f.size();
         for (int i = 1; i <= n; ++i) {
             const std::string &linea = (*g.centros)[i];
-            if (Caracter(linea, 1) != provincia)
+            if (CaracterLinea(linea, 1) != provincia)
                 continue;
             for (int j = 1; j <= NumOfertas(oferta, i); ++j)
                 if (TituloOfertado(oferta, i, j) == titulo)
-                    f.push_back({Columnas(linea, 2, 45), Columnas(linea, 46, 54), 0});
+                    f.push_back({ColumnasLinea(linea, 2, 45), ColumnasLinea(linea, 46, 54), 0});
         }
         if (f.size() == m)
             f.resize(antes);
@@ -190,7 +179,7 @@ bool TituloEnProvincia(char provincia, const TablaEnteros &oferta, const TablaTe
 {
     const int ultimo = std::min(n, centros.Ultimo());
     for (int i = 1; i <= ultimo; ++i) {
-        if (Caracter(centros[i], 1) != provincia)
+        if (CaracterLinea(centros[i], 1) != provincia)
             continue;
         for (int j = 1; j <= NumOfertas(oferta, i); ++j)
             if (TituloOfertado(oferta, i, j) == titulo)

@@ -1,6 +1,7 @@
 #include "lugares_fp.h"
 
 #include "cadenas.h"
+#include "numeros.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,31 +9,6 @@
 namespace norvela {
 
 namespace {
-
-// Characters a..b (1-based) of s, shorter when s is.
-std::string Columnas(const std::string &s, int a, int b)
-{
-    if (a < 1 || static_cast<int>(s.size()) < a || b < a)
-        return {};
-    return s.substr(static_cast<size_t>(a - 1), static_cast<size_t>(b - a + 1));
-}
-
-// Columns 1-2 as a number; -1 when they are not two digits (a blank first
-// digit is allowed, as the data write " 8").
-int NumeroDosColumnas(const std::string &s)
-{
-    if (s.size() < 2)
-        return -1;
-    const char a = s[0], b = s[1];
-    if (!std::isdigit(static_cast<unsigned char>(b)) || !(a == ' ' || std::isdigit(static_cast<unsigned char>(a))))
-        return -1;
-    return (a == ' ' ? 0 : (a - '0') * 10) + (b - '0');
-}
-
-char Caracter(const std::string &s, int k)
-{
-    return k >= 1 && static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
-}
 
 void PonerCaracter(TablaTexto &t, int i, int k, char c)
 {
@@ -44,6 +20,26 @@ void PonerCaracter(TablaTexto &t, int i, int k, char c)
 }
 
 } // namespace
+
+std::string ColumnasLinea(const std::string &s, int a, int b)
+{
+    return std::string(Columnas(std::string_view(s), a, b));
+}
+
+char CaracterLinea(const std::string &s, int k)
+{
+    return k >= 1 && static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
+}
+
+int NumeroDosColumnas(const std::string &s)
+{
+    if (s.size() < 2)
+        return -1;
+    const char a = s[0], b = s[1];
+    if (!std::isdigit(static_cast<unsigned char>(b)) || !(a == ' ' || std::isdigit(static_cast<unsigned char>(a))))
+        return -1;
+    return (a == ' ' ? 0 : (a - '0') * 10) + (b - '0');
+}
 
 int PrimeraProvinciaDe(const DatosLugares &d, int c)
 {
@@ -57,7 +53,7 @@ std::string NombreComunidad(const DatosLugares &d, int c, int ancho)
 {
     if (c < 1 || c > kNumComunidades || !d.Lugares.Contiene(c))
         return {};
-    return QuitarBlancosFinales(Columnas(d.Lugares[c], 3, 2 + ancho));
+    return QuitarBlancosFinales(ColumnasLinea(d.Lugares[c], 3, 2 + ancho));
 }
 
 int ComunidadEn(const DatosLugares &d, int x, int y)
@@ -119,14 +115,14 @@ bool SeleccionarComunidad(DatosLugares &d, DatosInforme &informe, int c, int anc
         if (k == d.NombresProvinciasSel.Ultimo())
             break;
         ++k;
-        informe.ListaGrados.Poner(k, Columnas(s, 3, 2 + anchoLista - 5));
-        d.NombresProvinciasSel.Poner(k, Columnas(s, 3, 2 + 35));
+        informe.ListaGrados.Poner(k, ColumnasLinea(s, 3, 2 + anchoLista - 5));
+        d.NombresProvinciasSel.Poner(k, ColumnasLinea(s, 3, 2 + 35));
     }
     if (k == 0) {
         k = 1;
         const std::string &s = d.Lugares[c];
-        informe.ListaGrados.Poner(1, Columnas(s, 3, 2 + anchoLista - 5));
-        d.NombresProvinciasSel.Poner(1, Columnas(s, 3, 2 + 35));
+        informe.ListaGrados.Poner(1, ColumnasLinea(s, 3, 2 + anchoLista - 5));
+        d.NombresProvinciasSel.Poner(1, ColumnasLinea(s, 3, 2 + 35));
     }
     d.NumProvinciasSel = k;
     informe.ListaGrados.Poner(0, NombreComunidad(d, c));
@@ -137,26 +133,26 @@ void PrepararComarcasYZonas(DatosLugares &d)
 {
     const int n4 = std::min(d.NumCentros4, d.Centros4.Ultimo());
     for (int i = 1; i <= n4; ++i)
-        if (Caracter(d.Centros4[i], 1) == 'A')
+        if (CaracterLinea(d.Centros4[i], 1) == 'A')
             PonerCaracter(d.Centros4, i, 1, '5');
     bool catalan = false;
     for (int i = 1; i <= n4; ++i) {
-        catalan = catalan || Caracter(d.Centros4[i], 1) == '5';
+        catalan = catalan || CaracterLinea(d.Centros4[i], 1) == '5';
         if (!catalan) {
             d.CodigoComarcaCentro.Poner(i, "");
             continue;
         }
-        d.CodigoComarcaCentro.Poner(i, std::string{Caracter(d.Centros4[i], 1), Caracter(d.Centros4[i], 45)});
+        d.CodigoComarcaCentro.Poner(i, std::string{CaracterLinea(d.Centros4[i], 1), CaracterLinea(d.Centros4[i], 45)});
         PonerCaracter(d.Centros4, i, 45, ' ');
     }
 
     const int n2 = std::min(d.NumCentros2, d.Centros2.Ultimo());
     for (int i = 1; i <= n2; ++i)
-        if (Caracter(d.Centros2[i], 1) == 'H')
+        if (CaracterLinea(d.Centros2[i], 1) == 'H')
             PonerCaracter(d.Centros2, i, 1, '8');
     int primera = 0, finD = 0;
     for (int i = 1; i <= n2; ++i) {
-        const char p = Caracter(d.Centros2[i], 1);
+        const char p = CaracterLinea(d.Centros2[i], 1);
         if (!primera && p == '8')
             primera = i;
         if (!finD && p == 'D')
@@ -167,7 +163,7 @@ void PrepararComarcasYZonas(DatosLugares &d)
     // Without a "D" line no line gets a zone code.
     if (primera)
         for (int i = primera; i < finD; ++i) {
-            d.CodigoZonaCentro.Poner(i, std::string{Caracter(d.Centros2[i], 1), Caracter(d.Centros2[i], 45)});
+            d.CodigoZonaCentro.Poner(i, std::string{CaracterLinea(d.Centros2[i], 1), CaracterLinea(d.Centros2[i], 45)});
             PonerCaracter(d.Centros2, i, 45, ' ');
         }
 }

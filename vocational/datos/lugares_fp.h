@@ -22,6 +22,15 @@ constexpr int kPrimeraSubcomarca = 42;
 constexpr int kComunidadComarcas = 9;
 constexpr int kComunidadZonas = 13;
 
+// Characters a..b (1-based) of a data line, shorter when the line is.
+std::string ColumnasLinea(const std::string &s, int a, int b);
+// Character k (1-based) of a line; a blank past its end.
+char CaracterLinea(const std::string &s, int k);
+// Columns 1-2 of a place record as a number (the community of a province
+// record, the first province of a community); -1 when they are not two
+// digits. A blank first digit is allowed, as the data write " 8".
+int NumeroDosColumnas(const std::string &s);
+
 // Index in CodigoProvincia of community c's first province (columns 1-2 of
 // Lugares[c]); 0 when those columns hold no number in 1..64.
 int PrimeraProvinciaDe(const DatosLugares &d, int c);
