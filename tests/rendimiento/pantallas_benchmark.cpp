@@ -1,12 +1,15 @@
-// What the whole start-up costs beyond its deliberate pauses: the shared
+// What the whole start-up costs beyond its deliberate pauses (the shared
 // data, the welcome window and every screen created from the shipped data
-// folder, offscreen. Also prints the resident memory after one start-up.
+// folder, offscreen, with the resident memory it leaves), and what a long
+// report costs to print to a PDF file.
 #include "arranque.h"
 #include "enlace.h"
+#include "informes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace norvela;
@@ -51,6 +54,27 @@ static void ArranqueCompleto(benchmark::State &state)
     state.counters["MB residentes"] = memoria;
 }
 BENCHMARK(ArranqueCompleto)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A 1500-line report, in three landscape columns and as a portrait list,
+// written to a PDF file.
+static void InformePdf(benchmark::State &state)
+{
+    MensajesRegistrados mensajes;
+    Enlace e(mensajes);
+    Inicializar(e, Opciones());
+    constexpr int kLineas = 1500;
+    for (int i = 1; i <= kLineas; ++i)
+        e.LineasInforme.Poner(i, "Centro de Formacion Profesional numero " + std::to_string(i) + "  976123456");
+    QTemporaryDir carpeta;
+    const bool columnas = state.range(0) == 1;
+    for (auto _ : state) {
+        const Informe informe = columnas ? Informe::Columnas(e.LineasInforme, kLineas, true)
+                                         : Informe::Lista(e.LineasInforme, kLineas, true, 10);
+        if (!ImprimirEnPdf(e, informe, carpeta.filePath(QStringLiteral("informe.pdf"))))
+            state.SkipWithError("the report was not written");
+    }
+}
+BENCHMARK(InformePdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
