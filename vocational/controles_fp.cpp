@@ -124,9 +124,14 @@ QPixmap IconoLista(int k)
     return px;
 }
 
-QPixmap IconoEstudios(int k)
+const QPixmap &IconoEstudios(int k)
 {
-    return QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(k, 2, 10, QLatin1Char('0')));
+    static QList<QPixmap> iconos;
+    if (iconos.isEmpty())
+        for (int i = 0; i < kNumIconosEstudios; ++i)
+            iconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+    static const QPixmap ninguno;
+    return k >= 0 && k < iconos.size() ? iconos[k] : ninguno;
 }
 
 DelegadoIconoTexto::DelegadoIconoTexto(int x, int y, int alto, QObject *padre)
@@ -163,10 +168,18 @@ void DelegadoVista::paint(QPainter *p, const QStyleOptionViewItem &o, const QMod
     }
     if (i.data(RolIcono).toBool())
         p->drawPixmap(o.rect.left() + 2, o.rect.top(), IconoLista(3));
-    p->setFont(o.font);
+    // A row's own font (the bold lines of a report preview) over the list's.
+    const QVariant fuente = i.data(Qt::FontRole);
+    p->setFont(fuente.isValid() ? fuente.value<QFont>() : o.font);
     const QString texto = Texto(i).mid(i.data(RolDesde).toInt());
     p->drawText(o.rect.adjusted(20, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texto);
     p->restore();
+}
+
+QSize DelegadoVista::sizeHint(const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    const QSize base = QStyledItemDelegate::sizeHint(o, i);
+    return QSize(base.width() + 20, base.height());
 }
 
 void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado)

@@ -6,6 +6,7 @@
 #include "estrellas.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QWidget>
@@ -60,8 +61,10 @@ private:
 
 // Small list icons: 3 a bullet arrow (titles, views), 5 a place pin (places).
 QPixmap IconoLista(int k);
-// Icon k of the program's 30 x 30 study icons (0..43).
-QPixmap IconoEstudios(int k);
+// Icon k of the program's 30 x 30 study icons (0..43), loaded once; an
+// empty picture for any other k.
+constexpr int kNumIconosEstudios = 44;
+const QPixmap &IconoEstudios(int k);
 
 // A list row: its decoration at (Left + 2, Top), its text at (Left + x, Top + y).
 class DelegadoIconoTexto : public QStyledItemDelegate {
@@ -84,6 +87,8 @@ class DelegadoVista : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+    // Wide enough for the text after its 20-pixel indent.
+    QSize sizeHint(const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
 };
 
 // Fills a list with lines (Windows-1252) and their drawing styles.

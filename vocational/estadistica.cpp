@@ -1,6 +1,7 @@
 #include "estadistica.h"
 
 #include "ansi.h"
+#include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "lectura.h"
@@ -28,17 +29,6 @@ const QColor kAmarillo{255, 255, 0};
 // Paint boxes and their scroll bars.
 constexpr int kAltoChart1 = 480;
 constexpr int kAltoChart2 = 462;
-
-const QPixmap &Icono(int n)
-{
-    static QList<QPixmap> iconos;
-    if (iconos.isEmpty()) {
-        for (int i = 0; i < 44; ++i)
-            iconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
-    }
-    static const QPixmap ninguno;
-    return n >= 0 && n < iconos.size() ? iconos[n] : ninguno;
-}
 
 QFont Arial(int puntos)
 {
@@ -103,7 +93,7 @@ void LienzoGrafico::PintarNombre(QPainter &p, const FilaDibujada &d, int x0, int
     const int ancho = fm.horizontalAdvance(nombre);
     p.setPen(d.encabezado ? kRojo : paleta::ColorTexto);
     p.drawText(QRect(0, y, x0, fm.height() + 2), Qt::AlignRight | Qt::AlignTop, nombre);
-    const QPixmap &icono = Icono(d.icono);
+    const QPixmap &icono = IconoEstudios(d.icono);
     if (!icono.isNull())
         p.drawPixmap(x0 - ancho - 33, y - 12, icono);
 }

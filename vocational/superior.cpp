@@ -70,6 +70,7 @@ QWidget *Panel(QWidget *padre, const QString &nombre, int x, int y, int w, int h
 TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"))
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
+    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Construir();
     Estilo();
     Captions();
@@ -217,16 +218,16 @@ void TForm8::Construir()
     BotCerrar = BotonMano(this, QStringLiteral("BotCerrar"), 885, 490, 95, 30);
     BotCerrar->hide();
 
-    // Communities for a long title sheet.
-    PanelImp = Panel(this, QStringLiteral("PanelImp"), 590, 420, 390, 320);
+    // Communities for a long title sheet, below the map they are picked on.
+    PanelImp = Panel(this, QStringLiteral("PanelImp"), 590, 500, 390, 240);
     LabelSelCom1 = new QLabel(PanelImp);
-    LabelSelCom1->setGeometry(10, 8, 370, 40);
+    LabelSelCom1->setGeometry(10, 6, 370, 34);
     LabelSelCom1->setWordWrap(true);
     LabelSelCom2 = new QLabel(PanelImp);
-    LabelSelCom2->setGeometry(10, 50, 370, 40);
+    LabelSelCom2->setGeometry(10, 40, 370, 34);
     LabelSelCom2->setWordWrap(true);
-    ListImp = Lista(PanelImp, QStringLiteral("ListImp"), 10, 95, 370, 175);
-    BotAceptar = BotonMano(PanelImp, QStringLiteral("BotAceptar"), 10, 278, 140, 34);
+    ListImp = Lista(PanelImp, QStringLiteral("ListImp"), 10, 78, 370, 116);
+    BotAceptar = BotonMano(PanelImp, QStringLiteral("BotAceptar"), 10, 200, 140, 32);
     PanelImp->hide();
 
     // The hover caption of the maps, over everything.
@@ -268,6 +269,8 @@ void TForm8::Estilo()
     f9.setPointSize(9);
     for (QPushButton *b : {ButtonEstad1, ButtonEstad2, ButtonEstad3})
         b->setFont(f9);
+    LabelSelCom1->setFont(f9);
+    LabelSelCom2->setFont(f9);
     QFont f8 = arial;
     f8.setPointSize(8);
     PanelMapa->setFont(f8);
@@ -384,6 +387,7 @@ void TForm8::menuFP3Click()
 
 void TForm8::BotRetrocederFPClick()
 {
+    TerminarSeleccionImpresion();
     enlace.ModoImpresion = false;
     PanelSelTit->clear();
     BotImprimir->hide();

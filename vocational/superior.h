@@ -4,6 +4,8 @@
 #pragma once
 
 #include "centros_fp.h"
+#include "informe_fp.h"
+#include "informes.h"
 #include "pantalla.h"
 
 #include <QTimer>
@@ -80,6 +82,11 @@ public:
     bool TodaFP = false;
     bool RelistarLocalidades = false;
     int AltoListaSel = 0;
+    // How the last print dialog ended (Cancelado until one is confirmed).
+    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog, unless a test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
 
     // Title route.
     void MenuFP1Click();
@@ -118,6 +125,8 @@ public:
     void ListSelLugFPClick(int i);
     void ListImpClick(int i);
     void BotAceptarClick();
+    // Back or a new route ends a community selection: nothing picked, panel gone.
+    void TerminarSeleccionImpresion();
     void rejaDblClick(int fila);
     void TimerEstrellasTimer();
 
@@ -142,6 +151,14 @@ private:
     static void Ocultar(std::initializer_list<QWidget *> controles);
     static void MostrarControles(std::initializer_list<QWidget *> controles);
     int FamiliaDelTitulo() const;
+    // The lines of view `modo` (2 requirements, 3 subjects, 4 access) of TituloSel.
+    std::vector<std::string> LineasVista(int modo) const;
+    void AnadirComunidadSeleccion(int c);
+    void PedirComunidades();
+    // The sheet in listSelFP, as it will print: Courier New, bold lines bold.
+    void MostrarVistaPrevia(const InformeFP &informe);
+    // The report buffer through the print dialog, in three columns in Courier.
+    void ImprimirInformeFP();
 
     std::vector<Localidad> localidades_;
 };

@@ -26,6 +26,7 @@ void TForm8::MenuFP2Click()
 {
     enlace.FPSuperiorActivo = true;
     ModoPorLugar = true;
+    TerminarSeleccionImpresion();
     Ocultar({ListPreFam, listSelFP, PanelFpTit, PanelFP});
     PanelSelTit->clear();
     PanelSelTit->show();
@@ -57,11 +58,6 @@ void TForm8::BotInternetCMouseUp()
         (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return;
     QDesktopServices::openUrl(url);
-}
-
-void TForm8::BotImprimirClick()
-{
-    // Printing comes next.
 }
 
 void TForm8::MostrarHoverEn(MapaFP *mapaOrigen, int x, int y, const QString &texto, int ancho)
@@ -127,8 +123,7 @@ void TForm8::mapaClick()
     enlace.ComunidadSel = c;
     PanelMapa->hide();
     if (enlace.SeleccionImpresion) {
-        if (AnadirComunidadImpresion(enlace, c, ListImp->count()))
-            ListImp->addItem(DesdeAnsi(NombreComunidad(enlace, c, enlace.AnchoLista)));
+        AnadirComunidadSeleccion(c);
         return;
     }
     SeleccionarComunidad(enlace, enlace, c, enlace.AnchoLista);
@@ -374,30 +369,12 @@ void TForm8::rejaDblClick(int fila)
     PanelSelTit->show();
     listSelFP->show();
     enlace.FPSuperiorActivo = true;
-    enlace.SeleccionImpresion = false;
+    TerminarSeleccionImpresion();
     ModoPorLugar = false;
     reja->setCursor(Qt::ArrowCursor);
     CentrosEnRejilla = false;
     ListTitFPClick(-1);
     TituloDesdeRejilla = false;
-}
-
-void TForm8::ListImpClick(int i)
-{
-    if (i < 0 || i >= ListImp->count())
-        return;
-    QuitarComunidadImpresion(enlace, i, ListImp->count());
-    delete ListImp->takeItem(i);
-}
-
-void TForm8::BotAceptarClick()
-{
-    Ocultar({PanelImp, mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas});
-    PanelFpTit->show();
-    mapa->Redibujar();
-    enlace.NumComunidadesImpresion = ListImp->count();
-    ListImp->clear();
-    MenuFpTit5Click();
 }
 
 } // namespace norvela

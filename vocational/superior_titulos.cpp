@@ -42,7 +42,7 @@ void TForm8::MenuFP1Click()
 {
     ListaDeGrupos = true;
     CentrosEnRejilla = false;
-    enlace.SeleccionImpresion = false;
+    TerminarSeleccionImpresion();
     ModoPorLugar = false;
     enlace.FPSuperiorActivo = true;
     PanelFP->hide();
@@ -171,6 +171,19 @@ void TForm8::MarcarOpcion(QPushButton *boton)
     boton->setFont(f);
 }
 
+std::vector<std::string> TForm8::LineasVista(int modo) const
+{
+    if (modo == 2)
+        return LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, TituloSel, HaciaAnsi(T(438)));
+    if (modo == 3)
+        return LineasAsignaturas(enlace, TituloSel, HaciaAnsi(T(271)));
+    std::vector<std::string> r;
+    if (modo == 4)
+        for (int k = 711; k <= 715; ++k)
+            r.push_back(Cortar(HaciaAnsi(T(k)), 60));
+    return r;
+}
+
 void TForm8::MostrarInfoTitulo(bool imprimir, int modo)
 {
     if (modo == 1) {
@@ -179,31 +192,17 @@ void TForm8::MostrarInfoTitulo(bool imprimir, int modo)
         BotRetrocederFP->show();
         return;
     }
-    if (modo == 2) {
-        PrimeraFilaEncabezado = 1001;
-        PanelSelTit->setText(T(277));
-        ListaAux = LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, TituloSel, HaciaAnsi(T(438)));
-    } else if (modo == 3) {
-        PrimeraFilaEncabezado = 100;
-        PanelSelTit->setText(T(312));
-        ListaAux = LineasAsignaturas(enlace, TituloSel, HaciaAnsi(T(271)));
-    } else if (modo == 4) {
-        PrimeraFilaEncabezado = 1001;
-        PanelSelTit->setText(T(717));
-        ListaAux.clear();
-        for (int k = 711; k <= 715; ++k)
-            ListaAux.push_back(Cortar(HaciaAnsi(T(k)), 60));
-    } else {
+    static const int kTitulos[] = {277, 312, 717};
+    if (modo < 2 || modo > 4)
         return;
-    }
+    PrimeraFilaEncabezado = modo == 3 ? 100 : 1001;
+    PanelSelTit->setText(T(kTitulos[modo - 2]));
+    ListaAux = LineasVista(modo);
     PanelSelTit->show();
     if (imprimir) {
         // The report gets the lines after its last one, each cut to 65.
-        for (const std::string &s : ListaAux) {
-            if (!enlace.LineasInforme.Contiene(enlace.NumLineasInforme + 1))
-                break;
+        for (const std::string &s : ListaAux)
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, Cortar(s, 65));
-        }
         return;
     }
     listSelFP->show();
@@ -247,11 +246,6 @@ void TForm8::MenuFpTit4Click()
     MarcarOpcion(MenuFpTit4);
     enlace.ModoImpresion = false;
     MostrarInfoTitulo(false, 4);
-}
-
-void TForm8::MenuFpTit5Click()
-{
-    // Printing comes next.
 }
 
 void TForm8::MenuFpTit6Click()

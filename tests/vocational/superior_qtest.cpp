@@ -1,23 +1,36 @@
 // The higher-cycle screen driven offscreen over the shipped data: the title
-// route, the map in title and place modes, the detail maps, and back.
+// route, the map in title and place modes, the detail maps, back, and
+// printing (the title sheet to a PDF file read back with pdftotext, the
+// community selection of a long sheet, the centre list).
 #include "ansi.h"
 #include "cargas_listas.h"
 #include "cargas_separadas.h"
 #include "carga_grados.h"
 #include "controles_fp.h"
 #include "enlace.h"
+#include "informe_fp_titulo.h"
+#include "informes.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "panel_efectos.h"
 #include "pantallas.h"
 #include "superior.h"
+#include "titulos_fp.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 using namespace norvela;
@@ -87,6 +100,98 @@ public:
 public slots:
     void Abrir(const QUrl &url) { abiertas.append(url); }
 };
+
+// Answers the screen's print dialog from now on: each report goes to the
+// PDF file `pdf` (cancelled when it is empty) through the printing the
+// dialog hands it to; `alVerlo` runs while the dialog would be up, when the
+// report is complete and its bold entries not yet spent. Counts in `vistos`.
+void Responder(Estado &s, int &vistos, const QString &pdf, std::function<void()> alVerlo = {})
+{
+    s.f->DialogoImprimir = [&s, &vistos, pdf, alVerlo](const Informe &informe) {
+        ++vistos;
+        if (alVerlo)
+            alVerlo();
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        return ImprimirTrasDialogo(s.e, informe, impresora, !pdf.isEmpty());
+    };
+}
+
+// The printed text in the order it was written: each line's text stays
+// whole even where a long line runs into the next column.
+QString TextoPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// Whether a report line was printed: each run of its words (runs part where
+// it has two blanks or more, as between a centre and its column) is there.
+bool Impresa(const QString &texto, const QString &linea)
+{
+    const QStringList partes = linea.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    return !partes.isEmpty() && std::all_of(partes.begin(), partes.end(), [&](const QString &p) {
+        return texto.contains(p.trimmed());
+    });
+}
+
+// The sheet of title t over every community, with the screen's views.
+HojaTituloFP Hoja(Enlace &e, int t)
+{
+    VistasTitulo v{LineasRequisitos(e, e.Requisitos, e.NumRequisitos, t, HaciaAnsi(e.Texto(438))),
+                   LineasAsignaturas(e, t, HaciaAnsi(e.Texto(271))), {}};
+    for (int k = 711; k <= 715; ++k)
+        v.acceso.push_back(HaciaAnsi(e.Texto(k)));
+    SeleccionComunidadesFP sel;
+    return HojaTitulo(e, e, e.Textos, t, v, sel);
+}
+
+// The first title whose sheet is long, or short and naming a community.
+int TituloCon(Enlace &e, bool larga)
+{
+    for (int t = 1; t <= e.NumFPSuperior; ++t) {
+        const HojaTituloFP h = Hoja(e, t);
+        if (e.NombresFPSuperior[t][0] != '-' && h.pedirSeleccion == larga && (larga || h.informe.negritas.size() > 4))
+            return t;
+    }
+    return 0;
+}
+
+// Title t's menu, opened as a double click in the centre grid opens it.
+void AbrirTitulo(Estado &s, int t)
+{
+    s.f->TituloDesdeRejilla = true;
+    s.e.ElementoElegido = t;
+    s.f->PanelSel->show();
+    s.f->ListTitFPClick(-1);
+    QVERIFY(s.f->PanelFpTit->isVisible());
+}
+
+// The "***" community headings a list shows.
+QStringList Encabezados(const QListWidget *l)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->text().startsWith(QStringLiteral("***")))
+            r << l->item(i)->text();
+    return r;
+}
+
+// The communities whose centres teach title t, and the heading of one.
+QList<int> ComunidadesConCentros(Enlace &e, int t)
+{
+    QList<int> r;
+    for (int c = 1; c <= 19; ++c)
+        if (!BloqueComunidadTitulo(e, e, c, t).empty())
+            r << c;
+    return r;
+}
+QString Encabezado(Enlace &e, int t, int c)
+{
+    return DesdeAnsi(BloqueComunidadTitulo(e, e, c, t).front());
+}
 
 } // namespace
 
@@ -382,6 +487,201 @@ private slots:
         QCOMPARE(abridor.abiertas.size(), 1);
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void TitleSheetPreviewAndPdf()
+    {
+        Estado s(0);
+        const int t = TituloCon(s.e, false);
+        QVERIFY2(t > 0, "some short sheet names a community");
+        AbrirTitulo(s, t);
+        const InformeFP esperado = Hoja(s.e, t).informe;
+
+        // The program's print dialog, cancelled: nothing printed, the
+        // preview stays as built, bold where the print is.
+        QTemporaryDir dir;
+        DialogoImpresion().printer()->setOutputFormat(QPrinter::PdfFormat);
+        DialogoImpresion().printer()->setOutputFileName(dir.filePath(QStringLiteral("nunca.pdf")));
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            visto = d != nullptr;
+            if (d)
+                d->reject();
+        });
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        QVERIFY(visto);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nunca.pdf"))));
+        QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Cancelado);
+        QVERIFY(s.f->listSelFP->isVisible() && !s.f->reja->isVisible());
+        QCOMPARE(s.f->listSelFP->count(), esperado.NumLineas());
+        QCOMPARE(s.f->listSelFP->font().family(), QStringLiteral("Courier New"));
+        for (int i = 1; i <= s.f->listSelFP->count(); ++i)
+            QCOMPARE(s.f->listSelFP->item(i - 1)->font().bold(),
+                     std::count(esperado.negritas.begin(), esperado.negritas.end(), i) == 1);
+
+        // Confirmed to a PDF file: the title, a community heading and the
+        // line after the empty one below it (a centre or a province).
+        int vistos = 0, negritas = -1;
+        const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
+        Responder(s, vistos, pdf, [&] { negritas = s.e.LineasNegrita[0]; });
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(negritas, static_cast<int>(esperado.negritas.size()));
+        QVERIFY(s.m.textos.isEmpty());
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(Impresa(texto, DesdeAnsi(s.e.NombresFPSuperior[t])));
+        const size_t encabezado = static_cast<size_t>(esperado.negritas[4] - 1);
+        for (size_t k : {encabezado, encabezado + 2})
+            QVERIFY2(Impresa(texto, DesdeAnsi(esperado.lineas[k])), esperado.lineas[k].c_str());
+    }
+
+    void LongSheetPrintsThePickedCommunitiesInOrder()
+    {
+        Estado s(0);
+        int vistos = 0;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("seleccion.pdf"));
+        Responder(s, vistos, pdf);
+        const int t = TituloCon(s.e, true);
+        const QList<int> conCentros = ComunidadesConCentros(s.e, t);
+        QVERIFY2(t > 0 && conCentros.size() >= 3, "some sheet is long");
+        AbrirTitulo(s, t);
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        QCOMPARE(vistos, 0);
+        QVERIFY(s.f->PanelImp->isVisible() && s.f->PanelEstrellas->isVisible());
+        QVERIFY(!s.f->PanelFpTit->isVisible());
+
+        // The last community first; a second click adds nothing; a click in
+        // the list removes a pick, the others keep their order.
+        const int a = conCentros.last(), b = conCentros.first(), c = conCentros[1];
+        for (int k : {a, c, a, b})
+            Clic(s.f->mapa, Pixel(s.e.MapaComunidades, k));
+        QCOMPARE(s.f->ListImp->count(), 3);
+        ClicFila(s.f->ListImp, 1);
+        QCOMPARE(s.e.NumComunidadesImpresion, 2);
+        QCOMPARE(s.f->ListImp->item(1)->text(), DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
+
+        QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
+        QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(!s.f->PanelImp->isVisible() && !s.f->PanelEstrellas->isVisible());
+        QVERIFY(s.f->PanelFpTit->isVisible());
+        QVERIFY(!s.e.SeleccionImpresion);
+        QCOMPARE(Encabezados(s.f->listSelFP), (QStringList{Encabezado(s.e, t, a), Encabezado(s.e, t, b)}));
+        // Printed are the picked ones only (their order is the preview's:
+        // the columns of a page share the text's lines).
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(Impresa(texto, Encabezado(s.e, t, a)) && Impresa(texto, Encabezado(s.e, t, b)));
+        QVERIFY(!Impresa(texto, Encabezado(s.e, t, c)));
+
+        // The whole sheet is long again; an empty selection prints the
+        // sheet without any community.
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        QVERIFY(s.f->PanelImp->isVisible());
+        Responder(s, vistos, {});
+        QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
+        QCOMPARE(vistos, 2);
+        QVERIFY(Encabezados(s.f->listSelFP).isEmpty());
+        QCOMPARE(s.f->listSelFP->item(s.f->listSelFP->count() - 2)->text(), '-' + s.e.Texto(317).toUpper());
+    }
+
+    void BackEndsTheSelectionAndTheMapListsCentresAgain()
+    {
+        Estado s(0);
+        int vistos = 0;
+        Responder(s, vistos, {});
+        const int t = TituloCon(s.e, true);
+        AbrirTitulo(s, t);
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        const int c = ComunidadesConCentros(s.e, t).first();
+        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
+        QCOMPARE(s.f->ListImp->count(), 1);
+
+        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(!s.e.SeleccionImpresion);
+        QCOMPARE(s.e.NumComunidadesImpresion, 0);
+        QVERIFY(!s.f->PanelImp->isVisible());
+        QVERIFY(s.f->PanelFpTit->isVisible());
+
+        // The title's map lists centres again instead of picking.
+        QTest::mouseClick(s.f->MenuFpTit1, Qt::LeftButton);
+        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
+        QCOMPARE(s.f->ListImp->count(), 0);
+        QVERIFY(s.f->reja->isVisible());
+        QVERIFY(s.f->reja->item(0, 0)->text() != s.e.Texto(292));
+
+        // The place route starts without a selection too.
+        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        QVERIFY(s.e.SeleccionImpresion);
+        s.f->MenuFP2Click();
+        QVERIFY(!s.e.SeleccionImpresion && !s.f->PanelImp->isVisible());
+        QCOMPARE(vistos, 0);
+    }
+
+    void CentreListsPrintOneBoldLinePerCentre()
+    {
+        Estado s(0);
+        int vistos = 0;
+        QTemporaryDir dir;
+        // The report and its bold lines while the dialog is up.
+        QStringList lineas;
+        QList<int> negritas;
+        const auto leer = [&] {
+            lineas = {DesdeAnsi(s.e.LineasInforme[0])};
+            for (int i = 1; i <= s.e.NumLineasInforme; ++i)
+                lineas << DesdeAnsi(s.e.LineasInforme[i]);
+            negritas.clear();
+            for (int k = 1; k <= s.e.LineasNegrita[0]; ++k)
+                negritas << s.e.LineasNegrita[k];
+        };
+        const auto comprobar = [&](const QString &nombre) {
+            QCOMPARE(lineas.value(0), s.e.Texto(289) + QStringLiteral(": ") + nombre);
+            QList<int> cabeceras;
+            for (int i = 1; i < lineas.size(); ++i)
+                if (lineas[i].startsWith('-'))
+                    cabeceras << i;
+            QCOMPARE(negritas, cabeceras);
+            int centros = 0;
+            for (int r = 0; r < s.f->reja->rowCount(); ++r)
+                centros += s.f->reja->item(r, 0)->text().startsWith('-');
+            QVERIFY(centros > 0);
+            QCOMPARE(negritas.size(), centros);
+        };
+
+        // A locality of Aragón's third province, every level, to a PDF file.
+        s.f->MenuFP2Click();
+        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, 2));
+        ClicFila(s.f->ListSelLugFP, 2);
+        const QString provincia = DesdeAnsi(s.e.NombreProvinciaSel).trimmed();
+        QTest::mouseClick(s.f->botTodaFP, Qt::LeftButton);
+        ClicFila(s.f->ListSelLugFP, 1);
+        const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
+        Responder(s, vistos, pdf, leer);
+        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        comprobar(provincia);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(Impresa(texto, lineas[0]) && Impresa(texto, lineas[negritas.first()]));
+
+        // A district of Catalonia and a zone of Madrid.
+        Responder(s, vistos, {}, leer);
+        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
+        Clic(s.f->mapac, Pixel(s.e.MapaRegionesC, 1));
+        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        comprobar(DesdeAnsi(s.e.NombresComarcas[1]).trimmed());
+        if (QTest::currentTestFailed())
+            return;
+        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadZonas));
+        Clic(s.f->mapam, Pixel(s.e.MapaRegionesM, 1));
+        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        comprobar(QStringLiteral("Madrid"));
+        QCOMPARE(vistos, 3);
     }
 };
 

@@ -157,11 +157,4 @@ std::vector<int> CentrosPorTitulo(const std::array<TablaEnteros, 4> &ofertas, co
     return cuenta;
 }
 
-int IconoDeFamilia(int familia)
-{
-    static constexpr int kIconos[kFamiliasEstadistica + 1] = {-1, 31, 2,  1,  32, 9,  3,  28, 33, 34, 0,  18, 37, 36,
-                                                              19, 7,  12, 35, 38, 39, 21, 16, 40, 14, 41, 8,  42};
-    return familia >= 1 && familia <= kFamiliasEstadistica ? kIconos[familia] : -1;
-}
-
 } // namespace norvela

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tablas.h"
+#include "titulos_fp.h"
 
 #include <QString>
 #include <array>
@@ -71,8 +72,11 @@ std::array<DatoFamilia, kFamiliasEstadistica + 1> DatosDeFamilias(const std::vec
 std::vector<int> CentrosPorTitulo(const std::array<TablaEnteros, 4> &ofertas, const std::array<int, 4> &numCentros,
                                   int numTitulos);
 
-// The family icon of the main menu's icon list for families 1..26; -1 for
-// any other number (arts sections, no family).
-int IconoDeFamilia(int familia);
+// The family icon of the main menu's icon list for families 1..26 (the one
+// table of titulos_fp.h); -1 for any other number (arts sections, no family).
+inline int IconoDeFamilia(int familia)
+{
+    return IconoFamilia(familia, -1);
+}
 
 } // namespace norvela
