@@ -177,6 +177,30 @@ bool Lista(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool cou
     });
 }
 
+// The column text's point size: 8, or less where the longest line (drawn in
+// bold, its widest) would run into the next column; never below 5.
+int TamanoQueCabe(PaginaInforme &pagina, const QString &familia, const TablaTexto &lineas, int n, int anchoColumna)
+{
+    constexpr int kTamano = 8;
+    constexpr int kMinimo = 5;
+    QString masLarga;
+    int caracteres = 0;
+    for (int i = 1; i <= n; ++i) {
+        const std::string linea = QuitarBlancosFinales(lineas[i]);
+        if (static_cast<int>(linea.size()) > caracteres) {
+            caracteres = static_cast<int>(linea.size());
+            masLarga = DesdeAnsi(linea);
+        }
+    }
+    int tamano = kTamano;
+    for (; tamano > kMinimo; --tamano) {
+        pagina.PonerFuente(familia, tamano, true);
+        if (pagina.AnchoTexto(masLarga) < anchoColumna)
+            break;
+    }
+    return tamano;
+}
+
 bool Columnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool courier)
 {
     VaciarDesde(lineas, n);
@@ -205,10 +229,14 @@ bool Columnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool 
         HojaImpresion hoja(pagina);
         hoja.Fuente(courier ? kCourier : kArial);
         hoja.IniciarImpresion(columnasRejilla, filas + 8, 1.0);
+        hoja.IrAColFila(inicio[1], 0);
+        const int derecha = hoja.Pluma().x();
+        hoja.IrAColFila(inicio[0], 0);
+        const int tamano = TamanoQueCabe(pagina, courier ? kCourier : kArial, lineas, n, derecha - hoja.Pluma().x());
         ImprimirCabeceraPagina(hoja, e, lineas, numero);
         int primera = 1;
         for (;;) {
-            hoja.Tamano(8);
+            hoja.Tamano(tamano);
             for (int r = 1; r <= filas; ++r) {
                 for (int c = 0; c < 3; ++c) {
                     // The last page's columns may run past the report.

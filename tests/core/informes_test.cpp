@@ -285,6 +285,29 @@ TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
     EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
 }
 
+TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
+{
+    Llenar(75);
+    const std::string larga(65, 'M');
+    e.LineasInforme.Poner(40, larga);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
+    const auto *linea = hoja.Buscar(QString::fromStdString(larga));
+    ASSERT_NE(linea, nullptr);
+    EXPECT_LT(linea->puntos, 8);
+    EXPECT_GE(linea->puntos, 5);
+    // Every line of the page at the same size, and the widest ends before the third column.
+    for (const auto &t : LineasDibujadas(1))
+        EXPECT_EQ(t.puntos, linea->puntos);
+    hoja.PonerFuente(QStringLiteral("Courier New"), linea->puntos, true);
+    EXPECT_LT(linea->x + hoja.AnchoTexto(linea->texto), 4400);
+
+    // Short lines keep the 8 points.
+    PaginaRegistrada otra(kAncho, kAlto, 600);
+    Llenar(75);
+    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 75, true));
+    EXPECT_EQ(otra.Buscar(TextoLinea(40))->puntos, 8);
+}
+
 TEST_F(Informes, OverOneFiftyLinesCourierPagesHold150LinesAndShowTheirNumber)
 {
     Llenar(151);
