@@ -114,6 +114,7 @@ bool Arranque::CrearPantallas()
 
     Progreso(40);
     Crear(pantallas.Form5, "TForm5");
+    pantallas.Asistente = pantallas.Form5;
     Progreso(50);
     Crear(pantallas.Form3, "TForm3");
     Progreso(60);

@@ -8,7 +8,6 @@
 #include "panel_efectos.h"
 #include "transiciones.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -210,18 +209,7 @@ void TForm1::OcultarSeleccion()
 void TForm1::BotMenuRetroClick()
 {
     PanelMenu->hide();
-    if (enlace.DesdeAsistente) {
-        enlace.GradosDesdeAsistente = false;
-        // The assistant lives in a layer above this screen: found by its name.
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *asistente = qobject_cast<Pantalla *>(w);
-                asistente && w->objectName() == QLatin1String("TForm5")) {
-                asistente->Mostrar();
-                hide();
-                return;
-            }
-    }
-    MostrarInicio();
+    Salir(enlace.GradosDesdeAsistente);
 }
 
 void TForm1::BotRetrocederClick()

@@ -12,7 +12,6 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -371,18 +370,7 @@ void TForm8::menuFP3Click()
     LabelFP1->hide();
     PanelFP->hide();
     enlace.FPSuperiorActivo = false;
-    if (enlace.DesdeAsistente) {
-        enlace.FPSuperiorDesdeAsistente = false;
-        // The assistant lives in a layer above this screen: found by its name.
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *asistente = qobject_cast<Pantalla *>(w);
-                asistente && w->objectName() == QLatin1String("TForm5")) {
-                asistente->Mostrar();
-                hide();
-                return;
-            }
-    }
-    MostrarInicio();
+    Salir(enlace.FPSuperiorDesdeAsistente);
 }
 
 void TForm8::BotRetrocederFPClick()

@@ -69,6 +69,19 @@ void Pantalla::MostrarInicio()
     }
 }
 
+void Pantalla::Salir(bool &abiertaPorAsistente)
+{
+    if (enlace.DesdeAsistente) {
+        abiertaPorAsistente = false;
+        if (pantallas.Asistente && pantallas.Asistente != this) {
+            pantallas.Asistente->Mostrar();
+            hide();
+            return;
+        }
+    }
+    MostrarInicio();
+}
+
 Pantalla *Pantalla::DestinoAlCerrar()
 {
     return pantallas.Inicio(enlace.ModoAnimado);

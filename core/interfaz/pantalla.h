@@ -37,6 +37,9 @@ public:
     // Shows the home screen (the animated screen when it is on, else the
     // main menu) in front, and hides this one.
     void MostrarInicio();
+    // Leaves the screen: to the assistant when the screen was opened from it
+    // (clearing the screen's own flag), else to the home screen.
+    void Salir(bool &abiertaPorAsistente);
 
     CierreVentana Cierre() const { return cierre_; }
 

@@ -51,6 +51,8 @@ struct Pantallas {
     // back home without knowing the classes above it.
     Pantalla *InicioMenu = nullptr;
     Pantalla *InicioAnimado = nullptr;
+    // The assistant, where the screens it opened go back to.
+    Pantalla *Asistente = nullptr;
     // The display modes the main menu may have switched, given back when
     // the program ends.
     ModosPantalla *Modos = nullptr;

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 
 using namespace norvela;
 
@@ -177,6 +178,37 @@ private slots:
             destino->hide();
             // Hiding the last screen by hand brings the menu back.
             QTRY_VERIFY(p.menu->isVisible());
+        }
+    }
+
+    void leavingAScreenTheAssistantOpenedGoesBackToTheAssistant()
+    {
+        Programa p;
+        Pantallas &s = p.arranque->pantallas;
+        struct Caso {
+            Pantalla *pantalla;
+            bool *bandera;
+            std::function<void()> salir;
+        };
+        const QList<Caso> casos = {
+            {s.Form1, &p.e.GradosDesdeAsistente, [&] { s.Form1->BotMenuRetroClick(); }},
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, [&] { s.Form8->menuFP3Click(); }}};
+        for (const Caso &caso : casos) {
+            p.menu->hide();
+            p.e.DesdeAsistente = true;
+            *caso.bandera = true;
+            caso.pantalla->Mostrar();
+            caso.salir();
+            QVERIFY2(s.Asistente->isVisible(), qPrintable(caso.pantalla->objectName()));
+            QVERIFY(!caso.pantalla->isVisible() && !p.menu->isVisible());
+            QVERIFY(!*caso.bandera);
+            s.Asistente->hide();
+            // Not from the assistant: home.
+            p.e.DesdeAsistente = false;
+            caso.pantalla->Mostrar();
+            caso.salir();
+            QTRY_VERIFY(p.menu->isVisible());
+            QVERIFY(!s.Asistente->isVisible());
         }
     }
 
