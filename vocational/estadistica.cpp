@@ -288,6 +288,23 @@ void TEstadisticas::PrepararBarra(QScrollBar *barra, const GraficoEstadistico &g
     barra->setValue(g.Posicion());
 }
 
+// The chart's bar, description and growing bar of its chosen row, from the top.
+void TEstadisticas::EmpezarGrafico(GraficoEstadistico &g, QScrollBar *barra, LienzoGrafico *lienzo, QTimer &reloj)
+{
+    PrepararBarra(barra, g);
+    Describir(lienzo, g);
+    g.EmpezarCrecimiento();
+    lienzo->update();
+    if (g.Creciendo())
+        reloj.start();
+}
+
+QString TEstadisticas::SubtituloFamilia(const GraficoEstadistico &g) const
+{
+    const int sel = g.Seleccion();
+    return Subtitulo(583, sel ? DesdeAnsi(g.NombreDe(sel)) : QString(), g.SeleccionSinDatos());
+}
+
 void TEstadisticas::labelEstad1Click(int TituloSel)
 {
     Timer1.stop();
@@ -310,12 +327,7 @@ void TEstadisticas::labelEstad1Click(int TituloSel)
             nombre = DesdeAnsi(Recortado(enlace.NombresFPSuperior[TituloSel]));
         LabelEst2->setText(Subtitulo(325, nombre, true));
     }
-    PrepararBarra(ScrollBar1, grafico1_);
-    Describir(chart1, grafico1_);
-    grafico1_.EmpezarCrecimiento();
-    chart1->update();
-    if (grafico1_.Creciendo())
-        Timer1.start();
+    EmpezarGrafico(grafico1_, ScrollBar1, chart1, Timer1);
 }
 
 void TEstadisticas::AvisarCamposMalos(bool conEmpleo)
@@ -343,15 +355,8 @@ void TEstadisticas::labelEstad3Click(int FamiliaEstad)
     AvisarCamposMalos(false);
     grafico1_ = GraficoEstadistico::Familias(TipoGrafico::Familias, estFamilias_, DatosDeFamilias(estDatos_),
                                             FamiliaEstad, enlace.AnchoLista);
-    const int sel = grafico1_.Seleccion();
-    LabelEst2->setText(Subtitulo(583, sel ? DesdeAnsi(grafico1_.NombreDe(sel)) : QString(),
-                                 grafico1_.SeleccionSinDatos()));
-    PrepararBarra(ScrollBar1, grafico1_);
-    Describir(chart1, grafico1_);
-    grafico1_.EmpezarCrecimiento();
-    chart1->update();
-    if (grafico1_.Creciendo())
-        Timer1.start();
+    LabelEst2->setText(SubtituloFamilia(grafico1_));
+    EmpezarGrafico(grafico1_, ScrollBar1, chart1, Timer1);
 }
 
 void TEstadisticas::labelEstad4Click(int FamiliaEstad)
@@ -366,15 +371,8 @@ void TEstadisticas::labelEstad4Click(int FamiliaEstad)
     grafico2_ = GraficoEstadistico::Familias(TipoGrafico::EstudiosEmpleo, estFamilias_, DatosDeFamilias(estDatos_),
                                             FamiliaEstad, enlace.AnchoLista);
     // The caption names chart 4's family too, so it never shows an earlier chart's choice.
-    const int sel = grafico2_.Seleccion();
-    LabelEst2->setText(Subtitulo(583, sel ? DesdeAnsi(grafico2_.NombreDe(sel)) : QString(),
-                                 grafico2_.SeleccionSinDatos()));
-    PrepararBarra(ScrollBar2, grafico2_);
-    Describir(Chart2, grafico2_);
-    grafico2_.EmpezarCrecimiento();
-    Chart2->update();
-    if (grafico2_.Creciendo())
-        Timer2.start();
+    LabelEst2->setText(SubtituloFamilia(grafico2_));
+    EmpezarGrafico(grafico2_, ScrollBar2, Chart2, Timer2);
 }
 
 void TEstadisticas::ScrollBar1Change(int posicion)

@@ -110,6 +110,8 @@ private:
     void ScrollBar1Change(int posicion);
     void ScrollBar2Change(int posicion);
     void PrepararBarra(QScrollBar *barra, const GraficoEstadistico &g);
+    void EmpezarGrafico(GraficoEstadistico &g, QScrollBar *barra, LienzoGrafico *lienzo, QTimer &reloj);
+    QString SubtituloFamilia(const GraficoEstadistico &g) const;
     // "problema decimales" for every bad field of the families chart 3 or 4 reads.
     void AvisarCamposMalos(bool conEmpleo);
     // Caption with the chosen row's name, or that there are no data.

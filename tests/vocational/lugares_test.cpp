@@ -181,25 +181,6 @@ TEST_F(Lugares, HintsSubDistrictsLongNamesAndPrintSelection)
     EXPECT_FALSE(EsProvinciaNombresLargos('2', 'H', false));
     EXPECT_TRUE(EsProvinciaNombresLargos('4', 'A', false));
     EXPECT_FALSE(EsProvinciaNombresLargos('1', 'A'));
-
-    int n = 0;
-    EXPECT_TRUE(AnadirComunidadImpresion(e, 7, n++));
-    EXPECT_FALSE(AnadirComunidadImpresion(e, 7, n));
-    for (int c = 1; c <= 19; ++c) {
-        if (c != 7) {
-            EXPECT_TRUE(AnadirComunidadImpresion(e, c, n++));
-        }
-    }
-    EXPECT_EQ(n, 19);
-    EXPECT_FALSE(AnadirComunidadImpresion(e, 7, n));
-    EXPECT_TRUE(QuitarComunidadImpresion(e, 18, n--));
-    EXPECT_EQ(e.ComunidadEnImpresion[19], 0);
-    EXPECT_TRUE(QuitarComunidadImpresion(e, 0, n--));
-    EXPECT_EQ(e.ComunidadesImpresion[1], 1) << "the later entries move up";
-    EXPECT_EQ(e.ComunidadEnImpresion[7], 0);
-    EXPECT_EQ(e.ComunidadesImpresion[18], 0);
-    EXPECT_FALSE(QuitarComunidadImpresion(e, -1, n));
-    EXPECT_FALSE(QuitarComunidadImpresion(e, n, n));
 }
 
 TEST_F(Lugares, LocalitiesRunConsecutivelyAtTheirWidth)

@@ -13,24 +13,6 @@ namespace norvela {
 
 namespace {
 
-std::string Columnas(const std::string &s, int a, int b)
-{
-    if (a < 1 || static_cast<int>(s.size()) < a || b < a)
-        return {};
-    return s.substr(static_cast<size_t>(a - 1), static_cast<size_t>(b - a + 1));
-}
-
-// Columns 1-2 of a province record: its community ("02", or " 2").
-int ComunidadDeRegistro(const std::string &s)
-{
-    if (s.size() < 2)
-        return -1;
-    const char a = s[0], b = s[1];
-    if (!std::isdigit(static_cast<unsigned char>(b)) || !(a == ' ' || std::isdigit(static_cast<unsigned char>(a))))
-        return -1;
-    return (a == ' ' ? 0 : (a - '0') * 10) + (b - '0');
-}
-
 // The province names of community c as a map click lists them (35
 // characters); a community without province records is its own province.
 // Built here so printing leaves the student's place selection alone.
@@ -38,10 +20,10 @@ int ProvinciasDe(const DatosLugares &d, int c, TablaTexto &nombres)
 {
     int k = 0;
     for (int r = kNumComunidades + 1; r <= d.NumLugares && d.Lugares.Contiene(r) && k < nombres.Ultimo(); ++r)
-        if (ComunidadDeRegistro(d.Lugares[r]) == c)
-            nombres.Poner(++k, Columnas(d.Lugares[r], 3, 37));
+        if (NumeroDosColumnas(d.Lugares[r]) == c)
+            nombres.Poner(++k, ColumnasLinea(d.Lugares[r], 3, 37));
     if (k == 0)
-        nombres.Poner(++k, Columnas(d.Lugares[c], 3, 37));
+        nombres.Poner(++k, ColumnasLinea(d.Lugares[c], 3, 37));
     return k;
 }
 
@@ -71,7 +53,7 @@ std::vector<std::string> BloqueComunidadTitulo(const DatosLugares &lugares, cons
         FilasTitulo(g, *g.ofertaGS, numProvincias, primera, lugares.CodigoProvincia, nombres, titulo);
     if (filas.empty())
         return {};
-    return LineasTituloInforme(Columnas(lugares.Lugares[c], 3, 32), filas);
+    return LineasTituloInforme(ColumnasLinea(lugares.Lugares[c], 3, 32), filas);
 }
 
 HojaTituloFP HojaTitulo(const DatosLugares &lugares, const DatosFP &fp, const TextosInterfaz &textos, int titulo,

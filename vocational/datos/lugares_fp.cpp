@@ -185,26 +185,4 @@ bool EsProvinciaNombresLargos(char grupo, char provincia, bool incluye2H)
     return false;
 }
 
-bool AnadirComunidadImpresion(DatosLugares &d, int c, int enLista)
-{
-    if (c < 1 || c > kNumComunidades || d.ComunidadEnImpresion[c] || enLista < 0 || enLista >= kNumComunidades)
-        return false;
-    d.ComunidadEnImpresion[c] = 1;
-    d.ComunidadesImpresion[enLista + 1] = c;
-    return true;
-}
-
-bool QuitarComunidadImpresion(DatosLugares &d, int i, int enLista)
-{
-    if (i < 0 || i >= enLista || i >= kNumComunidades)
-        return false;
-    const int c = d.ComunidadesImpresion[i + 1];
-    if (d.ComunidadEnImpresion.Contiene(c))
-        d.ComunidadEnImpresion[c] = 0;
-    for (int k = i + 1; k < kNumComunidades; ++k)
-        d.ComunidadesImpresion[k] = d.ComunidadesImpresion[k + 1];
-    d.ComunidadesImpresion[std::min(enLista, kNumComunidades)] = 0;
-    return true;
-}
-
 } // namespace norvela

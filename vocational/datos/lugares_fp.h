@@ -72,10 +72,4 @@ int SubcomarcaBarcelona(const DatosLugares &d, int i);
 // centre line instead of 17. The basic-cycle screen leaves "2H" out.
 bool EsProvinciaNombresLargos(char grupo, char provincia, bool incluye2H = true);
 
-// The print selection: adds community c once (false when it is already
-// there or outside 1..19); removes the entry shown at index i (0-based),
-// moving the later ones up. Both keep ComunidadEnImpresion in step.
-bool AnadirComunidadImpresion(DatosLugares &d, int c, int enLista);
-bool QuitarComunidadImpresion(DatosLugares &d, int i, int enLista);
-
 } // namespace norvela
