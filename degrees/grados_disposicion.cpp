@@ -315,8 +315,9 @@ void TForm1::Conectar()
     });
     connect(listgrados, &QTableWidget::cellClicked, this, [this](int fila, int) { listgradosMouseUp(fila); });
     connect(ComboAgru, &QComboBox::activated, this, &TForm1::ComboAgruChange);
+    // A click already does what a double click does; a double click would
+    // select the degree (and play its transitions) twice.
     connect(Tree, &QTreeWidget::itemClicked, this, [this] { TreeClick(); });
-    connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this] { TreeDblClick(); });
     connect(BotUni, &QPushButton::clicked, this, &TForm1::BotUniClick);
     connect(GridNotas, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { GridNotasDblClick(fila); });
     connect(BotCorte, &QPushButton::released, this, &TForm1::BotCorteMouseUp);

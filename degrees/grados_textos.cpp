@@ -36,8 +36,7 @@ template <typename F> bool Leer(Enlace &e, F &&lectura)
         lectura();
         return true;
     } catch (const ErrorEntradaSalida &error) {
-        e.Avisos().Aviso(QStringLiteral("Faltan ficheros (") + error.Fichero() +
-                         QStringLiteral("). Vuelva a instalar el programa"));
+        e.AvisarFaltaFichero(error.Fichero());
     } catch (const ErrorDatos &error) {
         e.Avisos().Aviso(error.Mensaje());
     }

@@ -1,5 +1,6 @@
 #include "estadistica.h"
 
+#include "abrir_enlace.h"
 #include "ansi.h"
 #include "controles_fp.h"
 #include "enlace.h"
@@ -9,7 +10,6 @@
 #include "pantallas.h"
 #include "superior.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -136,7 +136,7 @@ void LienzoGrafico::PintarFilaEstudiosEmpleo(QPainter &p, const FilaDibujada &d)
 
 TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TEstadisticas"))
 {
-    AbrirPagina = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    AbrirPagina = [this](const QUrl &url) { return AbrirDireccion(url, enlace.RutaDatos); };
     Crear();
     PonerTextos();
     Cargar();
@@ -437,9 +437,8 @@ Pantalla *TEstadisticas::DestinoAlCerrar()
 
 void TEstadisticas::LabelInfoClick()
 {
-    const QUrl &url = kPaginaObservatorio;
-    if (url.isValid() && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")) && AbrirPagina)
-        AbrirPagina(url);
+    if (AbrirPagina)
+        AbrirPagina(kPaginaObservatorio);
 }
 
 void TEstadisticas::LabelInfo2MouseMove()

@@ -75,6 +75,7 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"
     Captions();
     Conectar();
 
+    IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The districts of Catalonia and the zones of Madrid, and the centres'
     // codes in them, which the intermediate-cycle screen reads too.
     CargarCodigosSuperior(enlace, enlace.Fichero(QStringLiteral("comarcas")), enlace.NumComarcas, 20);
@@ -87,6 +88,13 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"
     enlace.ListaDeLugares = false;
     enlace.ModoImpresion = false;
     AltoListaSel = listSelFP->height();
+}
+
+void TForm8::hideEvent(QHideEvent *evento)
+{
+    TimerEstrellas.stop();
+    TimerParpadeo->Detener();
+    Pantalla::hideEvent(evento);
 }
 
 QString TForm8::T(int k) const

@@ -137,6 +137,10 @@ public:
     void BotRetrocederFPClick();
     void menuFP3Click();
 
+protected:
+    // A hidden screen stops its map stars and blink: the star phases are shared.
+    void hideEvent(QHideEvent *evento) override;
+
 private:
     void Construir();
     void Estilo();

@@ -2,6 +2,7 @@
 // districts, zones and localities, and the centre grid.
 #include "superior.h"
 
+#include "abrir_enlace.h"
 #include "ansi.h"
 #include "cadenas.h"
 #include "controles_fp.h"
@@ -10,7 +11,6 @@
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
 
-#include <QDesktopServices>
 #include "panel_efectos.h"
 
 #include <QLabel>
@@ -33,7 +33,6 @@ void TForm8::MenuFP2Click()
     PanelSel->show();
     PanelEstrellas->show();
     BotRetrocederFP->show();
-    IniciarCodigosProvincia(enlace.CodigoProvincia);
     reja->setCursor(Qt::PointingHandCursor);
     CentrosEnRejilla = true;
 }
@@ -51,13 +50,8 @@ void TForm8::BotInternetCMouseUp()
     const int c = enlace.ComunidadSel;
     if (!enlace.WebComunidad.Contiene(c))
         return;
-    // Only a web address goes to the desktop: the data give it without its scheme.
-    const QString direccion = DesdeAnsi(enlace.WebComunidad[c]).trimmed();
-    const QUrl url(QStringLiteral("http://") + direccion, QUrl::StrictMode);
-    if (direccion.isEmpty() || !url.isValid() || url.host().isEmpty() ||
-        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
-        return;
-    QDesktopServices::openUrl(url);
+    // The data give the address without its scheme.
+    AbrirWeb(DesdeAnsi(enlace.WebComunidad[c]), enlace.RutaDatos);
 }
 
 void TForm8::MostrarHoverEn(MapaFP *mapaOrigen, int x, int y, const QString &texto, int ancho)

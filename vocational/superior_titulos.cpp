@@ -49,7 +49,6 @@ void TForm8::MenuFP1Click()
     PanelSel->show();
     PanelSelTit->show();
     PanelSelTit->setText(T(595));
-    IniciarCodigosProvincia(enlace.CodigoProvincia);
     listSelFP->hide();
     listSelFP->clear();
     listSelFP->setCursor(Qt::PointingHandCursor);

@@ -123,8 +123,13 @@ Enlace::Enlace(Mensajes &mensajes) : mensajes_(&mensajes) {}
 
 void Enlace::FaltaFichero(const QString &ruta)
 {
-    mensajes_->Aviso(QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa"));
+    AvisarFaltaFichero(ruta);
     ErrorFicheros = true;
+}
+
+void Enlace::AvisarFaltaFichero(const QString &ruta)
+{
+    mensajes_->Aviso(QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa"));
 }
 
 void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)

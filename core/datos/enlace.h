@@ -49,6 +49,8 @@ public:
     Mensajes &Avisos() { return *mensajes_; }
     // "Faltan ficheros (" + ruta + "). Vuelva a instalar el programa", and ErrorFicheros.
     void FaltaFichero(const QString &ruta);
+    // The same message alone, for a file a view reads while the program runs.
+    void AvisarFaltaFichero(const QString &ruta);
     // Where a data file is: in the data folder, or in the language folder.
     QString Fichero(const QString &nombre) const { return RutaDatos + nombre; }
     QString FicheroIdioma(const QString &nombre) const { return RutaDatos + CarpetaIdioma + nombre; }

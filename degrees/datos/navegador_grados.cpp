@@ -105,11 +105,11 @@ std::vector<NodoArbol> ArbolAlfabetico(const Enlace &e)
     std::vector<std::string> nombres;
     for (int d = 1; d <= e.NumGrados; ++d)
         nombres.push_back(e.NombresGrado[d]);
-    std::vector<int> indice;
-    OrdenarNombres(nombres, indice);
-    if (!e.OrdenAlfabetico)
-        for (size_t i = 0; i < indice.size(); ++i)
-            indice[i] = static_cast<int>(i) + 1;
+    std::vector<int> indice(nombres.size());
+    for (size_t i = 0; i < indice.size(); ++i)
+        indice[i] = static_cast<int>(i) + 1;
+    if (e.OrdenAlfabetico)
+        OrdenarNombres(nombres, indice);
     std::vector<NodoArbol> nodos;
     for (int d : indice)
         nodos.push_back(NodoGrado(e, d, 0));

@@ -263,6 +263,24 @@ private slots:
         QVERIFY(Visible(f.Listramas) && !Visible(f.Tree));
     }
 
+    void ADoubleClickOnATreeNodeChoosesTheDegreeOnce()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        f.show();
+        f.BotMenuGradosClick();
+        emit f.ComboAgru->activated(4);   // alphabetical: every node is a degree
+        QTreeWidgetItem *nodo = f.Tree->topLevelItem(0);
+        QVERIFY(nodo);
+        const QPoint punto = f.Tree->visualItemRect(nodo).center();
+        const int antes = s.mostradas;
+        // A double click as the desktop delivers it: a click, then the double click.
+        QTest::mouseClick(f.Tree->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseDClick(f.Tree->viewport(), Qt::LeftButton, {}, punto);
+        QVERIFY(f.estado.GradoSel > 0);
+        QCOMPARE(s.mostradas, antes + 1);
+    }
+
     void BackGoesFromGridOrTreeToTheBranchesAndFromThereToTheMenu()
     {
         Pantalla1 s;
