@@ -1,19 +1,16 @@
 #include "grados_dibujo.h"
 
+#include "iconos.h"
 #include "paleta.h"
 
 #include <QPainter>
 #include <QTreeWidget>
 
+#include <span>
+
 namespace norvela {
 
 namespace {
-
-QPixmap Icono(int numero, int lado)
-{
-    const QPixmap icono(QStringLiteral(":/iconos/icono%1.png").arg(numero, 2, 10, QLatin1Char('0')));
-    return icono.isNull() ? QPixmap() : icono.scaled(lado, lado, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
 
 // Compiled-in icon numbers: 4 university, 5 place, 15 star, 22 book,
 // 23 law, 26 engineering, 27 heart, 29 atom.
@@ -28,22 +25,29 @@ QString Texto(const QModelIndex &indice)
     return indice.data(Qt::DisplayRole).toString();
 }
 
+// The study icons `numeros`, in that order, each scaled to lado x lado.
+QList<QPixmap> IconosEscalados(std::span<const int> numeros, int lado)
+{
+    const QList<QPixmap> iconos = CargarIconosEstudios();
+    QList<QPixmap> lista;
+    for (int n : numeros) {
+        const QPixmap icono = iconos.value(n);
+        lista.append(icono.isNull() ? QPixmap()
+                                    : icono.scaled(lado, lado, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    return lista;
+}
+
 } // namespace
 
 QList<QPixmap> IconosPequenos()
 {
-    QList<QPixmap> lista;
-    for (int n : kPequenos)
-        lista.append(Icono(n, 16));
-    return lista;
+    return IconosEscalados(kPequenos, 16);
 }
 
 QList<QPixmap> IconosRamas()
 {
-    QList<QPixmap> lista;
-    for (int n : kRamas)
-        lista.append(Icono(n, 40));
-    return lista;
+    return IconosEscalados(kRamas, 40);
 }
 
 int IconoDeRama(int item)

@@ -2,9 +2,9 @@
 // the signals that lead to the handlers.
 #include "grados.h"
 
-#include "dibujo.h"
 #include "enlace.h"
 #include "grados_dibujo.h"
+#include "marco.h"
 #include "paleta.h"
 #include "panel_efectos.h"
 
@@ -24,7 +24,6 @@ namespace norvela {
 
 namespace {
 
-constexpr int kMarco = 24;
 // The start menu's buttons, top to bottom.
 constexpr int kBotonMenuAlto = 36;
 constexpr int kBotonMenuPaso = 44;
@@ -89,17 +88,11 @@ void TForm1::DisponerInicio()
 {
     Panelinicio = Nombrado(new QWidget(this), "Panelinicio");
     Panelinicio->setGeometry(rect());
-    degradeini = Imagen(Panelinicio, "degradeini", rect());
-    degradeini->setPixmap(QPixmap::fromImage(Mosaico(size(), enlace.BmpSuelo)));
-
-    const int anchoIzq = enlace.BmpMarcoI.isNull() ? kMarco : enlace.BmpMarcoI.width();
-    const int anchoDer = enlace.BmpMarcoD.isNull() ? kMarco : enlace.BmpMarcoD.width();
-    TilIzq = Imagen(Panelinicio, "TilIzq", QRect(0, 0, anchoIzq, kAlto));
-    TilIzq->setPixmap(QPixmap::fromImage(Mosaico(TilIzq->size(), enlace.BmpMarcoI)));
-    TilDer = Imagen(Panelinicio, "TilDer", QRect(kAncho - anchoDer, 0, anchoDer, kAlto));
-    TilDer->setPixmap(QPixmap::fromImage(Mosaico(TilDer->size(), enlace.BmpMarcoD)));
-    TilArr = Imagen(Panelinicio, "TilArr", QRect(0, 0, kAncho, 50));
-    TilArr->setPixmap(QPixmap::fromImage(enlace.BmpMarcoAr));
+    const Marco marco = PonerMarco(Panelinicio, enlace);
+    degradeini = marco.fondo;
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
 
     // The map of universities by region: shown by its menu button.
     PanelEstrellas = Nombrado(new QWidget(Panelinicio), "PanelEstrellas");

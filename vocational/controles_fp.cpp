@@ -2,13 +2,16 @@
 
 #include "ansi.h"
 #include "datos_lugares.h"
+#include "iconos.h"
 #include "titulos_fp.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QTableWidget>
 
 namespace norvela {
@@ -67,7 +70,7 @@ void MapaFP::Redibujar()
 
 void MapaFP::TicEstrellas(DatosLugares &d)
 {
-    norvela::TicEstrellas(lienzo_, d, trazo_);
+    PulsoEstrellas(lienzo_, d, trazo_);
     update();
 }
 
@@ -124,14 +127,25 @@ QPixmap IconoLista(int k)
     return px;
 }
 
+namespace {
+
+// The FP screens' study icons, owned by the application: they are deleted
+// with it, never after it, and a later application loads them anew.
+class IconosFP : public QObject {
+public:
+    using QObject::QObject;
+    const QList<QPixmap> iconos = CargarIconosEstudios();
+    const QPixmap ninguno;
+};
+
+} // namespace
+
 const QPixmap &IconoEstudios(int k)
 {
-    static QList<QPixmap> iconos;
-    if (iconos.isEmpty())
-        for (int i = 0; i < kNumIconosEstudios; ++i)
-            iconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
-    static const QPixmap ninguno;
-    return k >= 0 && k < iconos.size() ? iconos[k] : ninguno;
+    static QPointer<IconosFP> propios;
+    if (!propios)
+        propios = new IconosFP(QCoreApplication::instance());
+    return k >= 0 && k < propios->iconos.size() ? propios->iconos[k] : propios->ninguno;
 }
 
 DelegadoIconoTexto::DelegadoIconoTexto(int x, int y, int alto, QObject *padre)

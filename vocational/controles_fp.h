@@ -4,6 +4,7 @@
 
 #include "centros_fp.h"
 #include "estrellas.h"
+#include "mapa_estrellas_pulso.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -35,7 +36,7 @@ public:
     // One tick of the circles of the marked communities.
     void TicEstrellas(DatosLugares &d);
     const QImage &Lienzo() const { return lienzo_; }
-    TrazoEstrellas &Trazo() { return trazo_; }
+    PincelEstrellas &Trazo() { return trazo_; }
     // Where pixel (x, y) of the picture is shown on the widget (its centre).
     QPoint PuntoDe(int x, int y) const;
 
@@ -53,7 +54,7 @@ protected:
 private:
     const QImage &imagen_;
     QImage lienzo_;
-    TrazoEstrellas trazo_;
+    PincelEstrellas trazo_;
     double escala_;
 
     QPoint Pixel(const QPointF &p) const;
@@ -61,9 +62,9 @@ private:
 
 // Small list icons: 3 a bullet arrow (titles, views), 5 a place pin (places).
 QPixmap IconoLista(int k);
-// Icon k of the program's 30 x 30 study icons (0..43), loaded once; an
-// empty picture for any other k.
-constexpr int kNumIconosEstudios = 44;
+// Icon k of the program's 30 x 30 study icons (0..43, see iconos.h),
+// loaded once per application and owned by it; an empty picture for any
+// other k. Needs a running application.
 const QPixmap &IconoEstudios(int k);
 
 // A list row: its decoration at (Left + 2, Top), its text at (Left + x, Top + y).

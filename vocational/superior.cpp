@@ -3,11 +3,11 @@
 #include "ansi.h"
 #include "cargas_columnas.h"
 #include "controles_fp.h"
-#include "dibujo.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
 #include "lugares_fp.h"
+#include "marco.h"
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
@@ -25,15 +25,6 @@ const QColor kCeleste(223, 236, 249);
 const QColor kGranate(128, 0, 0);
 // The maps are shown half as large again as their pictures.
 constexpr double kEscalaMapa = 1.5;
-
-QPushButton *BotonMano(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *b = new QPushButton(padre);
-    b->setObjectName(nombre);
-    b->setGeometry(x, y, w, h);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
 
 QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
 {
@@ -117,22 +108,18 @@ void TForm8::MostrarControles(std::initializer_list<QWidget *> controles)
 void TForm8::Construir()
 {
     degradeini = new EtiquetaActiva(this);
-    degradeini->setObjectName(QStringLiteral("degradeini"));
-    degradeini->setGeometry(0, 0, kAncho, kAlto);
     degradeini->setMouseTracking(true);
-    degradeini->setPixmap(QPixmap::fromImage(Mosaico(QSize(kAncho, kAlto), enlace.BmpSuelo)));
+    const Marco marco = PonerMarco(this, enlace, degradeini);
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
 
-    const int anchoIzq = enlace.BmpMarcoI.isNull() ? 20 : enlace.BmpMarcoI.width();
-    const int anchoDer = enlace.BmpMarcoD.isNull() ? 20 : enlace.BmpMarcoD.width();
-    TilIzq = new QLabel(this);
-    TilIzq->setGeometry(0, 0, anchoIzq, kAlto);
-    TilIzq->setPixmap(QPixmap::fromImage(Mosaico(TilIzq->size(), enlace.BmpMarcoI)));
-    TilDer = new QLabel(this);
-    TilDer->setGeometry(kAncho - anchoDer, 0, anchoDer, kAlto);
-    TilDer->setPixmap(QPixmap::fromImage(Mosaico(TilDer->size(), enlace.BmpMarcoD)));
-    TilArr = new QLabel(this);
-    TilArr->setGeometry(0, 0, kAncho, 50);
-    TilArr->setPixmap(QPixmap::fromImage(Mosaico(TilArr->size(), enlace.BmpMarcoAr)));
+    // The screen's buttons, named, in the screen's Arial 10.
+    const auto boton = [this](QWidget *padre, const QString &nombre, int x, int y, int w, int h) {
+        QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
+        b->setObjectName(nombre);
+        return b;
+    };
 
     auto *titulo = new EtiquetaSombreada(QString(), this);
     titulo->setObjectName(QStringLiteral("LabelFP1"));
@@ -142,9 +129,9 @@ void TForm8::Construir()
 
     // Start panel.
     PanelFP = Panel(this, QStringLiteral("PanelFP"), 620, 230, 340, 230);
-    MenuFP1 = BotonMano(PanelFP, QStringLiteral("MenuFP1"), 20, 20, 300, 50);
-    MenuFP2 = BotonMano(PanelFP, QStringLiteral("MenuFP2"), 20, 90, 300, 50);
-    menuFP3 = BotonMano(PanelFP, QStringLiteral("menuFP3"), 20, 160, 300, 50);
+    MenuFP1 = boton(PanelFP, QStringLiteral("MenuFP1"), 20, 20, 300, 50);
+    MenuFP2 = boton(PanelFP, QStringLiteral("MenuFP2"), 20, 90, 300, 50);
+    menuFP3 = boton(PanelFP, QStringLiteral("menuFP3"), 20, 160, 300, 50);
     PanelFP->hide();
 
     // Captions over the lists.
@@ -176,10 +163,10 @@ void TForm8::Construir()
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->setCursor(Qt::PointingHandCursor);
     ListTitFP->hide();
-    BotRetrocederFP = BotonMano(PanelSel, QStringLiteral("BotRetrocederFP"), 10, 540, 100, 36);
-    BotImprimir = BotonMano(PanelSel, QStringLiteral("BotImprimir"), 115, 540, 100, 36);
-    botTodaFP = BotonMano(PanelSel, QStringLiteral("botTodaFP"), 220, 540, 180, 36);
-    BotInternetC = BotonMano(PanelSel, QStringLiteral("BotInternetC"), 405, 540, 85, 36);
+    BotRetrocederFP = boton(PanelSel, QStringLiteral("BotRetrocederFP"), 10, 540, 100, 36);
+    BotImprimir = boton(PanelSel, QStringLiteral("BotImprimir"), 115, 540, 100, 36);
+    botTodaFP = boton(PanelSel, QStringLiteral("botTodaFP"), 220, 540, 180, 36);
+    BotInternetC = boton(PanelSel, QStringLiteral("BotInternetC"), 405, 540, 85, 36);
     BotInternetC->setText(QStringLiteral("www"));
     for (QPushButton *b : {BotRetrocederFP, BotImprimir, botTodaFP, BotInternetC})
         b->hide();
@@ -192,12 +179,12 @@ void TForm8::Construir()
     const char *nombresMenu[] = {"MenuFpTit1", "MenuFpTit2", "MenuFpTit3",  "MenuFpTit4",
                                  "MenuFpTit5", "MenuFpTit6", "MenuFPTitEst"};
     for (int k = 0; k < 7; ++k)
-        *menu[k] = BotonMano(PanelFpTit, QString::fromLatin1(nombresMenu[k]), 15, 12 + 52 * k, 360, 44);
+        *menu[k] = boton(PanelFpTit, QString::fromLatin1(nombresMenu[k]), 15, 12 + 52 * k, 360, 44);
     PanelFpTit->hide();
     PanelEstadistica = Panel(this, QStringLiteral("PanelEstadistica"), 590, 540, 390, 170);
-    ButtonEstad1 = BotonMano(PanelEstadistica, QStringLiteral("ButtonEstad1"), 10, 10, 370, 44);
-    ButtonEstad2 = BotonMano(PanelEstadistica, QStringLiteral("ButtonEstad2"), 10, 62, 370, 44);
-    ButtonEstad3 = BotonMano(PanelEstadistica, QStringLiteral("ButtonEstad3"), 10, 114, 370, 44);
+    ButtonEstad1 = boton(PanelEstadistica, QStringLiteral("ButtonEstad1"), 10, 10, 370, 44);
+    ButtonEstad2 = boton(PanelEstadistica, QStringLiteral("ButtonEstad2"), 10, 62, 370, 44);
+    ButtonEstad3 = boton(PanelEstadistica, QStringLiteral("ButtonEstad3"), 10, 114, 370, 44);
     PanelEstadistica->hide();
 
     // Maps: Spain in PanelEstrellas; the detail maps and the place lists in its place.
@@ -222,7 +209,7 @@ void TForm8::Construir()
     listBarcelona = Lista(this, QStringLiteral("listBarcelona"), 590, 490, 290, 250);
     listBarcelona->setCursor(Qt::PointingHandCursor);
     listBarcelona->hide();
-    BotCerrar = BotonMano(this, QStringLiteral("BotCerrar"), 885, 490, 95, 30);
+    BotCerrar = boton(this, QStringLiteral("BotCerrar"), 885, 490, 95, 30);
     BotCerrar->hide();
 
     // Communities for a long title sheet, below the map they are picked on.
@@ -234,7 +221,7 @@ void TForm8::Construir()
     LabelSelCom2->setGeometry(10, 40, 370, 34);
     LabelSelCom2->setWordWrap(true);
     ListImp = Lista(PanelImp, QStringLiteral("ListImp"), 10, 78, 370, 116);
-    BotAceptar = BotonMano(PanelImp, QStringLiteral("BotAceptar"), 10, 200, 140, 32);
+    BotAceptar = boton(PanelImp, QStringLiteral("BotAceptar"), 10, 200, 140, 32);
     PanelImp->hide();
 
     // The hover caption of the maps, over everything.

@@ -7,6 +7,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "hintU.h"
+#include "iconos.h"
 #include "idioma_qt.h"
 #include "imagenes.h"
 #include "paleta.h"
@@ -76,8 +77,7 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
 
     ImageList1 = CargarLista(QStringLiteral(":/anda%1.png"), 8);
     ImageListPuerta = CargarLista(QStringLiteral(":/puerta%1.png"), 5);
-    for (int i = 0; i < 44; ++i)
-        ImageListIconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+    ImageListIconos = CargarIconosEstudios();
     W = enlace.BmpParte.width();
     H = enlace.BmpParte.height();
 

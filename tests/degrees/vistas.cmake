@@ -1,12 +1,13 @@
 # Double degrees, requirements, outlets, masters and addresses: GoogleTest
-# on the data logic, with the shipped-data checks of those views, and the
-# opening of addresses with a recording handler.
+# on the data logic, with the shipped-data checks of those views, the pulse
+# of the map markers, and the opening of addresses with a recording handler.
 add_executable(pruebas_vistas_grados
   ${CMAKE_CURRENT_LIST_DIR}/abrir_enlace_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/datos_vistas_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/direcciones_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dobles_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grados_prueba.h
+  ${CMAKE_CURRENT_LIST_DIR}/mapa_estrellas_pulso_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/salidas_grado_test.cpp)
 set_target_properties(pruebas_vistas_grados PROPERTIES AUTOMOC ON)

@@ -3,9 +3,6 @@
 #include "centros_fp.h"
 #include "lugares_fp.h"
 
-#include <QImage>
-#include <QPainter>
-
 namespace norvela {
 
 void MarcarComunidadesTitulo(DatosLugares &d, const std::array<const TablaEnteros *, 4> &ofertas,
@@ -31,35 +28,6 @@ void MarcarComunidadesTitulo(DatosLugares &d, const std::array<const TablaEntero
             }
         }
     }
-}
-
-void TicEstrellas(QImage &lienzo, DatosLugares &d, TrazoEstrellas &trazo)
-{
-    ++d.FaseEstrellas;
-    ++d.FaseEstrellas2;
-    if (!lienzo.isNull()) {
-        QPainter p(&lienzo);
-        p.setPen(trazo.pluma);
-        p.setBrush(trazo.relleno);
-        for (int c = 1; c <= kNumComunidades; ++c) {
-            if (!d.MarcasEstrellas[c])
-                continue;
-            const int x = d.PosicionComunidadX[c], y = d.PosicionComunidadY[c];
-            p.drawEllipse(QRect(QPoint(x - d.FaseEstrellas, y - d.FaseEstrellas2),
-                                QPoint(x + d.FaseEstrellas - 1, y + d.FaseEstrellas2 - 1)));
-        }
-    }
-    trazo.pluma = Qt::white;
-    if (d.FaseEstrellas == 1)
-        trazo.relleno = QColor(255, 255, 0);
-    else if (d.FaseEstrellas == 2)
-        trazo.relleno = QColor(0, 0, 128);
-    else if (d.FaseEstrellas == 3)
-        trazo.relleno = QColor(128, 0, 0);
-    if (d.FaseEstrellas >= 3)
-        d.FaseEstrellas = 0;
-    if (d.FaseEstrellas2 >= 3)
-        d.FaseEstrellas2 = 0;
 }
 
 } // namespace norvela

@@ -1,22 +1,13 @@
-// The pulsing circles over the map of Spain that mark the communities where
-// a title is taught. The region-map window of the degrees screen and the
-// three FP screens draw them the same way, with the shared phases.
+// Which communities the map markers of the FP screens go on: those where a
+// title is taught. The pulse itself is drawn by PulsoEstrellas
+// (mapa_estrellas_pulso.h), as on the degrees screen's region map.
 #pragma once
 
 #include "datos_lugares.h"
 
-#include <QColor>
 #include <array>
 
-class QImage;
-
 namespace norvela {
-
-// The pen and brush the next tick draws with (a fresh canvas: black on white).
-struct TrazoEstrellas {
-    QColor pluma = Qt::black;
-    QColor relleno = Qt::white;
-};
 
 // MarcasEstrellas[c] := some province of community c has a centre whose
 // offer lists `titulo`. Community c covers the province indexes first(c) ..
@@ -25,12 +16,5 @@ struct TrazoEstrellas {
 void MarcarComunidadesTitulo(DatosLugares &d, const std::array<const TablaEnteros *, 4> &ofertas,
                              const std::array<const TablaTexto *, 4> &centros, const std::array<int, 4> &n,
                              int titulo);
-
-// One tick: both phases advance, every marked community gets an ellipse of
-// half-axes (FaseEstrellas, FaseEstrellas2) around its point, drawn over
-// the canvas without erasing; then the colours for the next tick are set
-// (white pen; brush yellow, navy or maroon by phase) and a phase that
-// reached 3 starts again at 0.
-void TicEstrellas(QImage &lienzo, DatosLugares &d, TrazoEstrellas &trazo);
 
 } // namespace norvela

@@ -1,4 +1,4 @@
-# Place model, centre searches and the map markers.
+# Place model, centre searches and where the map markers go.
 target_sources(norvela_fp_datos PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/centros_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/centros_fp.h
   ${CMAKE_CURRENT_LIST_DIR}/estrellas.cpp ${CMAKE_CURRENT_LIST_DIR}/estrellas.h

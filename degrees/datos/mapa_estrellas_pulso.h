@@ -1,6 +1,7 @@
 // The pulsing markers drawn over the map of Spain on the communities that
-// are marked: one tick of the pulse, shared by the region-map window and the
-// FP screens, which advance the same phase counters.
+// are marked: one tick of the pulse, the only drawing of it, shared by the
+// degrees screen's region-map window and the FP screens' maps, which
+// advance the same phase counters. No widget: it draws on a picture.
 #pragma once
 
 #include <QColor>
@@ -25,9 +26,11 @@ std::optional<QColor> ColorFaseEstrellas(int fase);
 
 // One tick: both phases advance, every marked community gets an ellipse of
 // half-width FaseEstrellas and half-height FaseEstrellas2 round its marker
-// point with the current pen and brush; then the pen turns white, the brush
-// takes the phase's colour, and a phase that reached 3 goes back to 0. The
-// drawing stays on the picture: a larger disc remains under a smaller one.
+// point (x, y) with the current pen and brush, covering the pixels
+// x - FaseEstrellas .. x + FaseEstrellas - 1 across (and likewise down);
+// then the pen turns white, the brush takes the phase's colour, and a phase
+// that reached 3 goes back to 0. The drawing stays on the picture: a larger
+// disc remains under a smaller one. A null picture only steps the phases.
 void PulsoEstrellas(QImage &lienzo, DatosLugares &lugares, PincelEstrellas &pincel);
 
 } // namespace norvela

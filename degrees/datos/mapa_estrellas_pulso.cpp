@@ -33,7 +33,8 @@ void PulsoEstrellas(QImage &lienzo, DatosLugares &lugares, PincelEstrellas &pinc
             const int x = lugares.PosicionComunidadX[c];
             const int y = lugares.PosicionComunidadY[c];
             // The box (x - fx, y - fy) .. (x + fx, y + fy), its right and
-            // bottom edges outside the ellipse.
+            // bottom edges outside the ellipse: a stroked QRect covers one
+            // pixel more than its width, so the width is 2 * fx - 1.
             p.drawEllipse(QRect(x - fx, y - fy, 2 * fx - 1, 2 * fy - 1));
         }
     }

@@ -1,0 +1,39 @@
+#include "marco.h"
+
+#include "dibujo.h"
+#include "enlace.h"
+#include "pantalla.h"
+
+#include <QLabel>
+
+namespace norvela {
+
+namespace {
+
+QLabel *Tira(QLabel *tira, const char *nombre, const QRect &donde, const QImage &grafico)
+{
+    tira->setObjectName(QString::fromLatin1(nombre));
+    // Pictures are read by their accessible names.
+    tira->setAccessibleName(QString::fromLatin1(nombre));
+    tira->setGeometry(donde);
+    tira->setPixmap(QPixmap::fromImage(Mosaico(donde.size(), grafico)));
+    return tira;
+}
+
+} // namespace
+
+Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo)
+{
+    constexpr int kAncho = Pantalla::kAncho;
+    constexpr int kAlto = Pantalla::kAlto;
+    const int anchoIzq = e.BmpMarcoI.isNull() ? kAnchoMarco : e.BmpMarcoI.width();
+    const int anchoDer = e.BmpMarcoD.isNull() ? kAnchoMarco : e.BmpMarcoD.width();
+    Marco m;
+    m.fondo = Tira(fondo ? fondo : new QLabel(padre), "degradeini", QRect(0, 0, kAncho, kAlto), e.BmpSuelo);
+    m.izquierda = Tira(new QLabel(padre), "TilIzq", QRect(0, 0, anchoIzq, kAlto), e.BmpMarcoI);
+    m.derecha = Tira(new QLabel(padre), "TilDer", QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
+    m.arriba = Tira(new QLabel(padre), "TilArr", QRect(0, 0, kAncho, 50), e.BmpMarcoAr);
+    return m;
+}
+
+} // namespace norvela

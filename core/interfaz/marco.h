@@ -1,0 +1,27 @@
+// The window frame of the screens: the floor picture tiled over the whole
+// window, and the frame strips on its left, right and top edges.
+#pragma once
+
+class QLabel;
+class QWidget;
+
+namespace norvela {
+
+class Enlace;
+
+struct Marco {
+    QLabel *fondo;       // "degradeini": BmpSuelo tiled over 1024 x 768
+    QLabel *izquierda;   // "TilIzq": BmpMarcoI tiled down the left edge, as wide as the picture
+    QLabel *derecha;     // "TilDer": BmpMarcoD tiled down the right edge, as wide as the picture
+    QLabel *arriba;      // "TilArr": BmpMarcoAr tiled along the top, 50 high
+};
+
+// Builds the frame on `padre` (a screen, or a panel that covers one), under
+// whatever `padre` holds already; the controls created after it stand over
+// it. `fondo`, when given, is the background label to use (one that reacts
+// to the mouse, say), already a child of `padre`; else a plain label is made.
+// A side strip whose picture is missing is kAnchoMarco wide, and black.
+constexpr int kAnchoMarco = 24;
+Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo = nullptr);
+
+} // namespace norvela
