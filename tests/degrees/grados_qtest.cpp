@@ -2,6 +2,7 @@
 // browser's branch list, grid and trees, a degree's universities and marks,
 // the ways back, and captions that fit in every language.
 #include "ansi.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "grados.h"
 #include "navegador_grados.h"
@@ -26,10 +27,7 @@ namespace {
 struct Pantalla1 {
     explicit Pantalla1(int idioma = 0) : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
-        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-grados";
-        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
+        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("grados"), idioma);
         Inicializar(e, o);
         f = std::make_unique<TForm1>(e, p);
         // Transitions change their area at once.

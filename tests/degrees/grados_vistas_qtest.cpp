@@ -2,11 +2,12 @@
 // data: the map that follows a degree's universities and double degrees,
 // the double-degree menu, requirements, outlets and masters, the register
 // link, and how each view looks in every language.
-#include "MapaEstrellas.h"
 #include "ansi.h"
+#include "datos_entregados.h"
 #include "dobles_grado.h"
 #include "enlace.h"
 #include "grados.h"
+#include "MapaEstrellas.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "requisitos_grado.h"
@@ -34,10 +35,7 @@ namespace {
 struct Pantallas17 {
     explicit Pantallas17(int idioma = 0) : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
-        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-grados-vistas";
-        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
+        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("grados-vistas"), idioma);
         Inicializar(e, o);
         mapa = std::make_unique<TForm7>(e, p);
         f = std::make_unique<TForm1>(e, p);

@@ -1,11 +1,12 @@
 // The region-map window on the shipped map: its place and size, the pulse of
 // the markers, the community name under the mouse, and the click that takes
 // the degrees screen's grid to a community.
-#include "MapaEstrellas.h"
 #include "ansi.h"
 #include "cadenas.h"
 #include "cargas_listas.h"
+#include "datos_entregados.h"
 #include "enlace.h"
+#include "MapaEstrellas.h"
 #include "pantallas.h"
 
 #include <QDir>
@@ -22,9 +23,7 @@ private:
     struct Ventana {
         Ventana() : e(m)
         {
-            OpcionesInicio o;
-            o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
-            o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-mapa-estrellas";
+            const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("mapa-estrellas"));
             Inicializar(e, o);
             CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
             e.FaseEstrellas = e.FaseEstrellas2 = 0;

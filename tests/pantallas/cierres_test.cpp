@@ -5,6 +5,7 @@
 #include "arranque.h"
 #include "aviso.h"
 #include "certifiU.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "est_grados.h"
 #include "estadistica.h"
@@ -31,10 +32,7 @@ namespace {
 struct Programa {
     Programa() : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
-        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-cierres";
-        o.argumentos = {"N", "0"};
+        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("cierres"), 0);
         Inicializar(e, o);
         arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
         arranque->CrearPantallas();

@@ -2,9 +2,12 @@
 // every language, the settings panel above everything, the help panel, the
 // exit question, and the balloon hints.
 #include "arranque.h"
+#include "asistente.h"
 #include "aviso.h"
+#include "carpeta_prueba.h"
 #include "catU.h"
 #include "certifiU.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "formconsejo.h"
@@ -17,13 +20,11 @@
 #include "mensajes_pantalla.h"
 #include "panel_efectos.h"
 #include "pasillo.h"
-#include "transiciones.h"
-#include "zoom_puerta.h"
 #include "principal.h"
 #include "profeU.h"
-#include "asistente.h"
-#include "carpeta_prueba.h"
 #include "superior.h"
+#include "transiciones.h"
+#include "zoom_puerta.h"
 
 #include <QDir>
 #include <QFrame>
@@ -47,12 +48,7 @@ struct Programa {
     explicit Programa(bool animacionIniciada = false, int idioma = -1, bool cajasReales = false)
         : e(cajasReales ? static_cast<Mensajes &>(cajas) : m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath("..");
-        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-menu";
-        if (idioma >= 0)
-            o.argumentos = {"N", QString::number(idioma)};
-        Inicializar(e, o);
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("menu"), idioma));
         e.AnimacionIniciada = animacionIniciada;
         arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
         arranque->CrearPantallas();

@@ -4,6 +4,7 @@
 // folder it also saves the three charts in the four languages as PNG files.
 #include "cargas_listas.h"
 #include "cargas_separadas.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "estadistica.h"
 #include "etiquetas.h"
@@ -33,10 +34,7 @@ const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
 struct Programa {
     explicit Programa(int idioma = 0, const QString &rutaDatos = {}) : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(kDatos).absoluteFilePath(QStringLiteral(".."));
-        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
-        o.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-pruebas-estad");
+        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("estad"), idioma);
         Inicializar(e, o);
         CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp")), e.NombresFPSuperior, e.NumFPSuperior, 60);
         for (auto [fichero, tabla, n] :

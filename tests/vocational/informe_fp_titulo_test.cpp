@@ -1,6 +1,7 @@
 // The higher-cycle title sheet and its community selection, on small
 // tables built here and over the shipped data.
 #include "carga_grados.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "informe_fp_seleccion.h"
 #include "informe_fp_titulo.h"
@@ -260,10 +261,7 @@ TEST(HojaEntregada, EveryTitleGivesAConsistentSheet)
 {
     MensajesRegistrados m;
     Enlace e(m);
-    OpcionesInicio o;
-    o.rutaPrograma = QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).absoluteFilePath(QStringLiteral(".."));
-    o.argumentos = {QStringLiteral("N"), QStringLiteral("0")};
-    o.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-pruebas-informes-fp");
+    const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("informes-fp"), 0);
     Inicializar(e, o);
     IniciarCodigosProvincia(e.CodigoProvincia);
     CargarDatosGrados(e);

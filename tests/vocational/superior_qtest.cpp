@@ -3,10 +3,11 @@
 // printing (the title sheet to a PDF file read back with pdftotext, the
 // community selection of a long sheet, the centre list).
 #include "ansi.h"
+#include "carga_grados.h"
 #include "cargas_listas.h"
 #include "cargas_separadas.h"
-#include "carga_grados.h"
 #include "controles_fp.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "informe_fp_titulo.h"
 #include "informes.h"
@@ -37,18 +38,13 @@ using namespace norvela;
 
 namespace {
 
-const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
-
 // The shared state as start-up leaves it for this screen: the degrees
 // screen's loading (which holds the higher-cycle tables), and the
 // intermediate and basic offers the all-levels grid shows.
 struct Estado {
     explicit Estado(int idioma) : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(kDatos).absoluteFilePath(QStringLiteral(".."));
-        o.argumentos = {QStringLiteral("N"), QString::number(idioma)};
-        o.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-pruebas-fp");
+        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("fp"), idioma);
         Inicializar(e, o);
         IniciarCodigosProvincia(e.CodigoProvincia);
         CargarDatosGrados(e);
