@@ -9,13 +9,16 @@
 // requirements, outlets and masters (grados_textos.cpp).
 #pragma once
 
+#include "animacion_grado.h"
 #include "estado_grados.h"
 #include "estrellas_grados.h"
+#include "informes.h"
 #include "navegador_grados.h"
 #include "pantalla.h"
 
 #include <QList>
 #include <QPixmap>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -25,6 +28,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTextEdit;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -185,6 +189,44 @@ public:
     QPushButton *BotImprimir = nullptr;
     QPushButton *BotRetroceder = nullptr;
 
+    // grados_animacion.cpp: the degree-structure animation over the screen
+    // (opened by botinfo1), its diagram, covers, sentence and two timers.
+    void botinfo1Click();
+    void BotAvanzaClick();
+    void BotAcabarGClick();
+    void TimergradoTimer();
+    void TimerfraseTimer();
+    AnimacionGrado animacion;
+    QWidget *PanelGradosT = nullptr;
+    QLabel *ImageGrados = nullptr;
+    QWidget *PanelGrado = nullptr;
+    QWidget *PanelMueve1 = nullptr;
+    QWidget *panelmueve2 = nullptr;
+    QWidget *Panelmueve3 = nullptr;
+    QWidget *Panelmueve4 = nullptr;
+    QWidget *Panelmueve5 = nullptr;
+    QWidget *Panelmueve6 = nullptr;
+    QWidget *Panelmueve7 = nullptr;
+    QLabel *LabelG0 = nullptr, *LabelG1 = nullptr, *LabelG2 = nullptr, *LabelG3 = nullptr, *LabelG4 = nullptr;
+    QLabel *LabelG5 = nullptr, *LabelG6 = nullptr, *LabelG7 = nullptr, *LabelG8 = nullptr, *LabelG9 = nullptr;
+    QLabel *LabelG10 = nullptr, *LabelG11 = nullptr, *LabelG12 = nullptr, *LabelGT = nullptr;
+    QLabel *LabelGTexto = nullptr;
+    QWidget *MarcoFrase = nullptr; // clips LabelGTexto to the revealed width
+    QPushButton *BotAvanza = nullptr;
+    QPushButton *BotAcabarG = nullptr;
+    QTimer *Timergrado = nullptr;
+    QTimer *Timerfrase = nullptr;
+
+private:
+    void ConectarAnimacion();
+    void DisponerAnimacion();
+    void PonerTextosAnimacion();
+    // Copies the animation's step onto the covers, sentence, arrow and timers.
+    void AplicarAnimacion();
+    // Text a, or a + " " + b when b is not 0, cut to `corte` characters.
+    QString TextoAnimacion(int a, int b, int corte) const;
+    std::array<QWidget *, AnimacionGrado::kCubiertas> CubiertasGrado() const;
+
 protected:
     void changeEvent(QEvent *evento) override;
     void hideEvent(QHideEvent *evento) override;
@@ -223,6 +265,20 @@ private:
     // grados_textos.cpp
     // The trimmed name of degree g (record 0 outside the table).
     QString NombreGrado(int g) const;
+
+public:
+    // grados_busqueda.cpp: the title search over the browser's grid;
+    // grados_informe.cpp: the selected degree's printed report.
+    void BitBusTitClick();
+    void BotImprimirNClick();
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog, unless a test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
+
+private:
+    void ConectarBusqueda();
+    void ConectarInforme();
 };
 
 } // namespace norvela

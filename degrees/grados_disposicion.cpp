@@ -301,6 +301,7 @@ void TForm1::Conectar()
 {
     connect(BotMenuGrados, &QPushButton::clicked, this, &TForm1::BotMenuGradosClick);
     connect(BotMenuRetro, &QPushButton::clicked, this, &TForm1::BotMenuRetroClick);
+    ConectarAnimacion();
     connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
     connect(ButtonRetroN, &QPushButton::clicked, this, &TForm1::ButtonRetroNClick);
     connect(Listramas, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
@@ -323,6 +324,7 @@ void TForm1::Conectar()
     // The link label opens the register's page when the button is let go.
     LabelMaster2->installEventFilter(this);
     ConectarMenu();
+    ConectarBusqueda();
 }
 
 } // namespace norvela

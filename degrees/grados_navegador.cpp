@@ -211,7 +211,8 @@ void TForm1::ButtonRetroNClick()
         BotMenuGradosClick();
         return;
     }
-    if (estado.Vista == VistaNavegador::Ramas) {
+    // The branch list, or a search made from it: leave the browser.
+    if (estado.Vista != VistaNavegador::Arbol) {
         enlace.GradoDesdeMapa = false;
         PanelTree->hide();
         Estrellas.OcultarSiHay();

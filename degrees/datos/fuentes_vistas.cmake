@@ -1,6 +1,7 @@
 # Double degrees, requirements, outlets and masters, and the addresses the
-# screens may open.
+# screens may open, and the steps of the degree-structure animation.
 target_sources(norvela_grados_datos PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/animacion_grado.cpp ${CMAKE_CURRENT_LIST_DIR}/animacion_grado.h
   ${CMAKE_CURRENT_LIST_DIR}/direcciones.cpp ${CMAKE_CURRENT_LIST_DIR}/direcciones.h
   ${CMAKE_CURRENT_LIST_DIR}/dobles_grado.cpp ${CMAKE_CURRENT_LIST_DIR}/dobles_grado.h
   ${CMAKE_CURRENT_LIST_DIR}/parrafos_texto.cpp ${CMAKE_CURRENT_LIST_DIR}/parrafos_texto.h

@@ -2,6 +2,7 @@
 # on the data logic, with the shipped-data checks of those views, the pulse
 # of the map markers, and the opening of addresses with a recording handler.
 add_executable(pruebas_vistas_grados
+  ${CMAKE_CURRENT_LIST_DIR}/animacion_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/abrir_enlace_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/datos_vistas_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/direcciones_test.cpp
@@ -32,3 +33,12 @@ target_link_libraries(grados_vistas_qtest PRIVATE norvela_degrees norvela_prueba
 add_dependencies(grados_vistas_qtest carpeta_datos)
 add_test(NAME Grados.Vistas COMMAND grados_vistas_qtest)
 set_tests_properties(Grados.Vistas PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+
+# The degree-structure animation on the degrees screen, offscreen on the
+# shipped data.
+add_executable(animacion_grados_qtest ${CMAKE_CURRENT_LIST_DIR}/animacion_grados_qtest.cpp)
+set_target_properties(animacion_grados_qtest PROPERTIES AUTOMOC ON)
+target_link_libraries(animacion_grados_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
+add_dependencies(animacion_grados_qtest carpeta_datos)
+add_test(NAME Grados.AnimacionGrados COMMAND animacion_grados_qtest)
+set_tests_properties(Grados.AnimacionGrados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")

@@ -1,0 +1,159 @@
+// The degrees screen offscreen on the shipped data: the title search typed
+// in the browser, the back button after it, and the printed report of the
+// selected degree read back from a PDF.
+#include "ansi.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "grados.h"
+#include "panel_efectos.h"
+#include "pantallas.h"
+#include "requisitos_grado.h"
+#include "salidas_grado.h"
+#include "transiciones.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+
+using namespace norvela;
+
+namespace {
+
+struct Pantalla1 {
+    Pantalla1() : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("busqueda"), 0));
+        f = std::make_unique<TForm1>(e, p);
+        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+            efecto->Milliseconds = 0;
+        f->Estrellas.Mostrar = f->Estrellas.Ocultar = [] {};
+        f->show();
+        f->BotMenuGradosClick();
+    }
+    void Buscar(const QString &consulta)
+    {
+        f->EditBusTit->clear();
+        QTest::keyClicks(f->EditBusTit, consulta);
+        QTest::keyClick(f->EditBusTit, Qt::Key_Return);
+    }
+    QString Fila(int i) const { return f->listgrados->item(i, 0)->text(); }
+    void Pulsar(const QString &texto)
+    {
+        for (int i = 0; i < f->listgrados->rowCount(); ++i)
+            if (Fila(i) == texto)
+                QTest::mouseClick(f->listgrados->viewport(), Qt::LeftButton, {},
+                                  f->listgrados->visualItemRect(f->listgrados->item(i, 0)).center());
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm1> f;
+};
+
+bool Visible(const QWidget *w)
+{
+    return !w->isHidden();
+}
+
+} // namespace
+
+class PruebaBusquedaGrados : public QObject {
+    Q_OBJECT
+
+private slots:
+    void SearchListsTheMatchesOrOneRowThatSelectsNothing()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        s.Buscar(QStringLiteral("MEDICINA"));
+        QVERIFY(Visible(f.listgrados) && !Visible(f.Listramas));
+        // The matching group comes first, with its degrees.
+        QVERIFY(s.Fila(0).startsWith(QStringLiteral("Medicina")) && f.estado.GradoEnFila(0) == 0);
+        s.Pulsar(QStringLiteral("Medicina"));
+        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Medicina"));
+
+        f.EditBusTit->setText(QStringLiteral("  ingeniería INFORMÁTICA"));
+        QTest::mouseClick(f.BitBusTit, Qt::LeftButton);
+        QCOMPARE(s.Fila(0), s.e.Texto(571));
+        QVERIFY(s.Fila(1).contains(QStringLiteral("Ingeniería Informática")));
+
+        // The only row held a degree in the listing before: a click selects nothing.
+        s.Buscar(QStringLiteral("qqxzw"));
+        QCOMPARE(f.listgrados->rowCount(), 1);
+        QCOMPARE(s.Fila(0), s.e.Texto(41));
+        s.Pulsar(s.e.Texto(41));
+        QCOMPARE(f.estado.GradoSel, 0);
+    }
+
+    void BackAfterASearchLeavesFromTheBranchListAndReturnsFromABranch()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        s.Buscar(QStringLiteral("derecho"));
+        QTest::mouseClick(f.ButtonRetroN, Qt::LeftButton);
+        QVERIFY(!Visible(f.PanelTree) && Visible(f.PanelMenu));
+        f.BotMenuGradosClick();
+        f.ListramasClick(0);
+        s.Buscar(QStringLiteral("derecho"));
+        QTest::mouseClick(f.ButtonRetroN, Qt::LeftButton);
+        QVERIFY(Visible(f.Listramas) && !Visible(f.listgrados));
+    }
+
+    void TheDegreeReportPrintsItsUniversitiesRequirementsAndOutlets()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("informe.pdf"));
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        QString destino;
+        f.DialogoImprimir = [&](const Informe &informe) {
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(s.e, informe, impresora, !destino.isEmpty());
+        };
+        s.Buscar(QStringLiteral("medicina"));
+        s.Pulsar(QStringLiteral("Medicina"));
+        const int g = f.estado.GradoSel;
+
+        // Cancelled: nothing printed, print mode over.
+        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Cancelado);
+        QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
+
+        destino = pdf;
+        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());
+        // The outlets view, the last one run, is left showing.
+        QVERIFY(Visible(f.RichSalidas) && !Visible(f.GridNotas));
+        for (int i = 1; i <= s.e.NumLineasInforme; ++i)
+            QVERIFY2(s.e.LineasInforme[i].size() <= 65, s.e.LineasInforme[i].c_str());
+
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const auto requisitos = LineasRequisitos(s.e, g);
+        const auto salidas = SalidasGrado(s.e, g).parrafos;
+        const auto salida = std::find_if(salidas.begin(), salidas.end(), [](const Parrafo &p) {
+            return p.tipo == TipoParrafo::Vineta && !p.texto.trimmed().isEmpty();
+        });
+        QVERIFY(requisitos.size() > 6 && salida != salidas.end());
+        for (const QString &linea :
+             {s.e.Texto(522) + QStringLiteral(": Medicina"), QStringLiteral("Universidad de Sevilla 12,9"),
+              DesdeAnsi(requisitos[5]).trimmed(), s.e.Texto(278), salida->texto.trimmed()})
+            QVERIFY2(!linea.isEmpty() && texto.contains(linea), qPrintable(linea));
+    }
+};
+
+QTEST_MAIN(PruebaBusquedaGrados)
+#include "busqueda_qtest.moc"
