@@ -114,12 +114,20 @@ void TForm1::BotCorteMouseUp()
     if (pantallas.Form6) {
         hide();
         pantallas.Form6->Mostrar();
+        pantallas.Form6->MostrarNotaCorte();
     }
 }
 
 void TForm1::BotPondeMouseUp()
 {
-    BotCorteMouseUp();
+    GridNotas->hide();
+    enlace.VistaDobles = false;
+    Estrellas.OcultarSiHay();
+    if (pantallas.Form6) {
+        hide();
+        pantallas.Form6->Mostrar();
+        pantallas.Form6->MostrarPonderaciones();
+    }
 }
 
 } // namespace norvela

@@ -1,14 +1,17 @@
-# Double degrees, requirements, outlets, masters and addresses: GoogleTest
-# on the data logic, with the shipped-data checks of those views, the pulse
-# of the map markers, and the opening of addresses with a recording handler.
+# Double degrees, requirements, outlets, masters, addresses and the high
+# cut-off marks: GoogleTest on the data logic, with the shipped-data checks
+# of those views, the pulse of the map markers, and the opening of addresses
+# with a recording handler.
 add_executable(pruebas_vistas_grados
   ${CMAKE_CURRENT_LIST_DIR}/animacion_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/abrir_enlace_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/datos_vistas_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/direcciones_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dobles_grado_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/estadisticas_grados_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grados_prueba.h
   ${CMAKE_CURRENT_LIST_DIR}/mapa_estrellas_pulso_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notas_corte_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/salidas_grado_test.cpp)
 set_target_properties(pruebas_vistas_grados PROPERTIES AUTOMOC ON)
@@ -42,3 +45,19 @@ target_link_libraries(animacion_grados_qtest PRIVATE norvela_degrees norvela_pru
 add_dependencies(animacion_grados_qtest carpeta_datos)
 add_test(NAME Grados.AnimacionGrados COMMAND animacion_grados_qtest)
 set_tests_properties(Grados.AnimacionGrados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+
+# The cut-off marks and weightings screen, offscreen on the shipped data.
+add_executable(corte_qtest ${CMAKE_CURRENT_LIST_DIR}/corte_qtest.cpp)
+set_target_properties(corte_qtest PROPERTIES AUTOMOC ON)
+target_link_libraries(corte_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
+add_dependencies(corte_qtest carpeta_datos)
+add_test(NAME Grados.Corte COMMAND corte_qtest)
+set_tests_properties(Grados.Corte PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+
+# The degree statistics charts, offscreen on the shipped data.
+add_executable(est_grados_qtest ${CMAKE_CURRENT_LIST_DIR}/est_grados_qtest.cpp)
+set_target_properties(est_grados_qtest PROPERTIES AUTOMOC ON)
+target_link_libraries(est_grados_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
+add_dependencies(est_grados_qtest carpeta_datos)
+add_test(NAME Grados.EstadisticasGrados COMMAND est_grados_qtest)
+set_tests_properties(Grados.EstadisticasGrados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")

@@ -1,0 +1,233 @@
+// The cut-off marks and weightings screen, offscreen on the shipped data:
+// opened from the degrees screen's buttons, a threshold chosen and a degree
+// clicked, the weighting documents listed and opened through the desktop,
+// the way back, and captions that fit in every language.
+#include "ansi.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "grados.h"
+#include "MapaEstrellas.h"
+#include "mensajes.h"
+#include "notas_corte.h"
+#include "pantallas.h"
+#include "pasarelaFP.h"
+#include "transiciones.h"
+#include "universidades_grado.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace norvela;
+
+namespace {
+
+struct PantallasCorte {
+    explicit PantallasCorte(int idioma = 0) : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("corte"), idioma));
+        mapa = std::make_unique<TForm7>(e, p);
+        f = std::make_unique<TForm1>(e, p);
+        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+            efecto->Milliseconds = 0;
+        f->ConectarMapa(*mapa);
+        form6 = std::make_unique<TForm6>(e, p);
+        p.Form1 = f.get();
+        p.Form6 = form6.get();
+        p.Form7 = mapa.get();
+        f->show();
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm7> mapa;
+    std::unique_ptr<TForm1> f;
+    std::unique_ptr<TForm6> form6;
+};
+
+// Records what the program asks the desktop to open.
+class Escritorio : public QObject {
+    Q_OBJECT
+public:
+    Escritorio() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Abrir"); }
+    ~Escritorio() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> abiertas;
+
+public slots:
+    void Abrir(const QUrl &url) { abiertas.append(url); }
+};
+
+bool Cabe(const QLabel *l)
+{
+    return l->fontMetrics().horizontalAdvance(l->text()) <= l->width();
+}
+
+bool Cabe(const QPushButton *b)
+{
+    return b->fontMetrics().horizontalAdvance(b->text()) + 12 <= b->width();
+}
+
+} // namespace
+
+class PruebaCorte : public QObject {
+    Q_OBJECT
+
+private slots:
+    void AThresholdListsItsDegreesAndAClickTheirUniversities()
+    {
+        PantallasCorte s;
+        TForm6 &c = *s.form6;
+        QTest::mouseClick(s.f->BotCorte, Qt::LeftButton);
+        QVERIFY(c.isVisible());
+        QVERIFY(!s.f->isVisible());
+        QVERIFY(c.PanelCorte->isVisible());
+        QVERIFY(!c.PanelPonderacion->isVisible());
+        QVERIFY(!c.L->isVisible());   // nothing chosen yet
+
+        QTest::mouseClick(c.Buttoncorte7, Qt::LeftButton);
+        QCOMPARE(c.LabelMasde->text(), s.e.Texto(691));
+        QVERIFY(c.L->isVisible());
+        const auto esperadas = CalcularNotasCorte(s.e, 80);
+        QVERIFY(!esperadas.empty());
+        QCOMPARE(c.L->rowCount(), static_cast<int>(esperadas.size()));
+        // The shipped data: every listed degree has a published mark of 8,0
+        // or more, and every degree with one is listed.
+        int conNota = 0;
+        for (int d = 1; d <= s.e.NumGrados; ++d) {
+            bool alcanza = false;
+            for (int j = 1; j <= s.e.NotasCorte.En(d, 0); ++j)
+                alcanza = alcanza || (s.e.NotasCorte.En(d, j) >= 80 && s.e.NotasCorte.En(d, j) != kNotaSinPublicar);
+            conNota += alcanza;
+        }
+        QCOMPARE(c.L->rowCount(), conNota);
+        QCOMPARE(c.L->item(0, 0)->text(), DesdeAnsi(esperadas[0].nombre));
+        QVERIFY(QRegularExpression(QStringLiteral("^[ \\d]\\d  \\([ \\d]\\d\\)$")).match(c.L->item(0, 1)->text()).hasMatch());
+
+        const int fila = c.L->rowCount() - 1;
+        c.L->scrollToItem(c.L->item(fila, 0));
+        QTest::mouseClick(c.L->viewport(), Qt::LeftButton, {}, c.L->visualItemRect(c.L->item(fila, 0)).center());
+        QCOMPARE(c.LabelCorte3->text(), c.L->item(fila, 0)->text());
+        QVERIFY(c.listcalc->isVisible());
+        const FilaCorte &elegida = esperadas[static_cast<size_t>(fila)];
+        QCOMPARE(c.listcalc->rowCount(), static_cast<int>(elegida.notas.size()));
+        for (int k = 0; k < c.listcalc->rowCount(); ++k) {
+            QCOMPARE(c.listcalc->item(k, 0)->text(), DesdeAnsi(s.e.NombresUniversidad[elegida.universidades[static_cast<size_t>(k)]]).trimmed());
+            const QString nota = c.listcalc->item(k, 1)->text();
+            QVERIFY2(QRegularExpression(QStringLiteral("^[ 1]\\d,\\d$")).match(nota).hasMatch(), qPrintable(nota));
+            QVERIFY(QString(nota).replace(',', '.').toDouble() >= 8.0);
+        }
+        QVERIFY(c.listcalc->selectedItems().isEmpty());
+
+        // A lower threshold lists more and forgets the clicked degree.
+        QTest::mouseClick(c.Buttoncorte6, Qt::LeftButton);
+        QVERIFY(c.L->rowCount() >= static_cast<int>(esperadas.size()));
+        QVERIFY(c.LabelCorte3->text().isEmpty());
+        QCOMPARE(c.listcalc->rowCount(), 0);
+
+        // Back, and in again: the list is kept.
+        const int filas = c.L->rowCount();
+        QTest::mouseClick(c.BotCerrar3, Qt::LeftButton);
+        QVERIFY(!c.isVisible());
+        QVERIFY(s.f->isVisible());
+        QTest::mouseClick(s.f->BotCorte, Qt::LeftButton);
+        QCOMPARE(c.L->rowCount(), filas);
+        QCOMPARE(c.LabelMasde->text(), s.e.Texto(690));
+    }
+
+    void AThresholdNoDegreeReachesClearsTheList()
+    {
+        PantallasCorte s;
+        TForm6 &c = *s.form6;
+        // No mark can reach 25,6: the previous list must not stay on show.
+        c.Buttoncorte6Click();
+        QVERIFY(c.L->rowCount() > 1);
+        c.CalcularNotasCorte(256);
+        QCOMPARE(c.L->rowCount(), 1);
+        QCOMPARE(c.L->item(0, 0)->text(), s.e.Texto(41));
+        QVERIFY(!(c.L->item(0, 0)->flags() & Qt::ItemIsSelectable));
+        const QString antes = c.LabelCorte3->text();
+        c.LClick(0);   // the "none" row names no degree
+        QCOMPARE(c.LabelCorte3->text(), antes);
+        QCOMPARE(c.listcalc->rowCount(), 0);
+    }
+
+    void TheWeightingsListTheDataFolderPdfsAndOpenThemThroughTheDesktop()
+    {
+        PantallasCorte s;
+        TForm6 &c = *s.form6;
+        Escritorio escritorio;
+        QTest::mouseClick(s.f->BotPonde, Qt::LeftButton);
+        QVERIFY(c.isVisible());
+        QVERIFY(c.PanelPonderacion->isVisible());
+        QVERIFY(!c.PanelCorte->isVisible());
+        QVERIFY(c.ListUnis->count() > 0);
+        QCOMPARE(c.ListUnis->currentRow(), 0);
+        for (int i = 0; i < c.ListUnis->count(); ++i) {
+            QVERIFY(c.ListUnis->item(i)->text().endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+            QVERIFY(QFile::exists(s.e.RutaDatos + QStringLiteral("pdf/") + c.ListUnis->item(i)->text()));
+        }
+
+        const int ultimo = c.ListUnis->count() - 1;
+        const QRect r = c.ListUnis->visualItemRect(c.ListUnis->item(ultimo));
+        QTest::mouseClick(c.ListUnis->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(c.ListUnis->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(escritorio.abiertas.size(), 1);
+        const QUrl url = escritorio.abiertas[0];
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(QFileInfo(url.toLocalFile()).canonicalFilePath(),
+                 QFileInfo(s.e.RutaDatos + QStringLiteral("pdf/") + c.ListUnis->item(ultimo)->text()).canonicalFilePath());
+
+        // A name that would leave the data folder is never handed over, and
+        // an empty list opens nothing.
+        c.ListUnis->clear();
+        c.ListUnis->addItem(QStringLiteral("../../../etc/passwd.pdf"));
+        c.ListUnis->setCurrentRow(0);
+        c.ListUnisDblClick();
+        c.ListUnis->clear();
+        c.ListUnisDblClick();
+        QCOMPARE(escritorio.abiertas.size(), 1);
+
+        // The close box goes back to the degrees screen.
+        c.close();
+        QVERIFY(!c.isVisible());
+        QVERIFY(s.f->isVisible());
+    }
+
+    void OnlyPdfNamesAreListedSortedWithCaseIgnored()
+    {
+        QTemporaryDir dir;
+        for (const char *nombre : {"b.PDF", "a.pdf", "C.pdf", "notas.pdf.txt", "leeme.txt"}) {
+            QFile f(dir.filePath(QString::fromLatin1(nombre)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("carpeta.pdf")));
+        QCOMPARE(NombresPdf(dir.path()), (QStringList{"a.pdf", "b.PDF", "C.pdf"}));
+        QVERIFY(NombresPdf(dir.filePath(QStringLiteral("no-existe"))).isEmpty());
+    }
+
+    void CaptionsFitInEveryLanguage()
+    {
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            PantallasCorte s(idioma);
+            TForm6 &c = *s.form6;
+            c.Buttoncorte6Click();
+            for (const QLabel *l : {c.LabelCorteSelecti, c.LabelCorte1, c.LabelCorte2, c.LabelTotal, c.LabelMasde,
+                                    c.LabelPondera1, c.LabelUnis})
+                QVERIFY2(Cabe(l), qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(l->objectName(), l->text())));
+            for (const QPushButton *b : {c.Buttoncorte6, c.Buttoncorte7, c.ButtonCorte8, c.BotCerrar3, c.Botcerrar4})
+                QVERIFY2(Cabe(b), qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(b->objectName(), b->text())));
+            for (const QString &t : {s.e.Texto(696), s.e.Texto(695), s.e.Texto(689), s.e.Texto(13)})
+                QVERIFY(!t.trimmed().isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(PruebaCorte)
+#include "corte_qtest.moc"

@@ -1,0 +1,259 @@
+// The degree statistics charts, offscreen on the shipped data: opened from
+// the degrees screen's information sub-menu, each chart with its documents,
+// what the chart paints and says to accessibility tools, the web link, the
+// way back, and how every caption fits in each language.
+#include "enlace.h"
+#include "datos_entregados.h"
+#include "est_grados.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "mensajes.h"
+#include "pantallas.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace norvela;
+
+namespace {
+
+struct Pantallas2 {
+    explicit Pantallas2(int idioma = 0) : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("est-grados"), idioma));
+        est = std::make_unique<TFormEstGra>(e, p);
+        f = std::make_unique<TForm1>(e, p);
+        p.Form1 = f.get();
+        p.FormEstGra = est.get();
+        f->show();
+    }
+    // As the student does it: the information sub-menu, then its statistics button.
+    void Abrir()
+    {
+        f->botinformacionClick();
+        f->ButEstadisticas->click();
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TFormEstGra> est;
+    std::unique_ptr<TForm1> f;
+};
+
+class Navegador : public QObject {
+    Q_OBJECT
+public:
+    Navegador()
+    {
+        for (const char *esquema : {"http", "https", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
+    }
+    ~Navegador() override
+    {
+        for (const char *esquema : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+    }
+    QList<QUrl> abiertas;
+
+public slots:
+    void Abrir(const QUrl &url) { abiertas.append(url); }
+};
+
+QList<QPushButton *> BotonesPdf(const TFormEstGra &s)
+{
+    return {s.ButtonMas1, s.ButtonMas2, s.ButtonMas3, s.ButtonMas21, s.ButtonMas22, s.ButtonMas31, s.ButtonMas32};
+}
+
+QList<QPushButton *> Visibles(const TFormEstGra &s)
+{
+    QList<QPushButton *> v;
+    for (QPushButton *b : BotonesPdf(s))
+        if (!b->isHidden())
+            v << b;
+    return v;
+}
+
+QColor Pixel(const QImage &img, int x, int y)
+{
+    return img.pixelColor(x * img.width() / Pantalla::kAncho, y * img.height() / Pantalla::kAlto);
+}
+
+} // namespace
+
+class PruebaEstGrados : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OpensFromTheInformationMenuAndSwitchesCharts()
+    {
+        Pantallas2 s;
+        TFormEstGra &est = *s.est;
+        s.Abrir();
+        QVERIFY(est.isVisible());
+        QVERIFY(!s.f->isVisible());
+        // Nothing drawn and no documents until a chart is chosen.
+        QVERIFY(est.chart1->Filas().empty());
+        QVERIFY(Visibles(est).isEmpty());
+        QVERIFY(est.LabelPDF->isHidden());
+        QCOMPARE(est.LabelEst1->text(), s.e.Texto(408));
+
+        QTest::mouseClick(est.ButtonMatricula, Qt::LeftButton);
+        QVERIFY(est.GraficoMatricula() && !est.GraficoDificultad() && !est.GraficoTrabajo());
+        QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas1, est.ButtonMas2, est.ButtonMas3}));
+        QVERIFY(!est.LabelPDF->isHidden());
+        QCOMPARE(est.chart1->Extra(), 20);
+        const auto &m = est.chart1->Filas();
+        QCOMPARE(m.size(), size_t(14));
+        QCOMPARE(m[0].nombre, s.e.Texto(375) + QStringLiteral("..."));
+        QCOMPARE(m[1].nombre, s.e.Texto(682));
+        QCOMPARE(est.LabelEst1->text(), s.e.Texto(418) + QStringLiteral("   2016-17"));
+        QVERIFY(est.LabelEst2->text().endsWith(QStringLiteral(" 83.5%")));
+        QCOMPARE(est.chart1->accessibleName(), est.LabelEst1->text());
+        QVERIFY(est.chart1->accessibleDescription().startsWith(s.e.Texto(375) + QStringLiteral("...; ")
+                                                               + s.e.Texto(682) + QStringLiteral(": 21.8%")));
+
+        QTest::mouseClick(est.ButtonDific, Qt::LeftButton);
+        QVERIFY(!est.GraficoMatricula() && est.GraficoDificultad());
+        QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas21, est.ButtonMas22}));
+        QCOMPARE(est.chart1->Extra(), 0);
+        QVERIFY(est.chart1->accessibleDescription().contains(s.e.Texto(426) + QStringLiteral(": 77.70%")));
+
+        QTest::mouseClick(est.ButtonTrabajo, Qt::LeftButton);
+        QVERIFY(est.GraficoTrabajo() && !est.GraficoDificultad());
+        QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas31, est.ButtonMas32}));
+        // Shown by the difficulty chart, the label stays.
+        QVERIFY(!est.LabelPDF->isHidden());
+        QCOMPARE(est.chart1->Filas()[1].nombre, s.e.Texto(519));
+        QCOMPARE(est.LabelEst1->text(), s.e.Texto(427) + QStringLiteral(" 2010"));
+
+        // Back hides the documents; coming in again shows the last chart with them.
+        QTest::mouseClick(est.ButtonRetroEsta, Qt::LeftButton);
+        QVERIFY(!est.isVisible());
+        QVERIFY(s.f->isVisible());
+        QVERIFY(Visibles(est).isEmpty() && est.LabelPDF->isHidden());
+        s.Abrir();
+        QVERIFY(est.GraficoTrabajo());
+        QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas31, est.ButtonMas32}));
+
+        // The close box goes back too.
+        est.close();
+        QVERIFY(!est.isVisible());
+        QVERIFY(s.f->isVisible());
+        QVERIFY(Visibles(est).isEmpty());
+        QVERIFY(s.m.textos.isEmpty());
+    }
+
+    void PaintsBarsBoxesAndIcons()
+    {
+        Pantallas2 s;
+        TFormEstGra &est = *s.est;
+        s.Abrir();
+        QVERIFY(QTest::qWaitForWindowExposed(&est));
+        QTest::mouseClick(est.ButtonMatricula, Qt::LeftButton);
+        const QImage img = est.grab().toImage();
+        const QPoint o = est.chart1->mapTo(&est, QPoint(0, 0));
+        // Row 2 (21.8 %): green bar from 450 to 440 + 22 x 2 + 20, then the yellow box.
+        const int y = o.y() + 45 + 10;
+        QCOMPARE(Pixel(img, o.x() + 460, y), QColor(0, 128, 0));
+        QCOMPARE(Pixel(img, o.x() + 500, y), QColor(0, 128, 0));
+        QCOMPARE(Pixel(img, o.x() + 504 + 15 + 2, o.y() + 45 + 3), QColor(255, 255, 0));
+        // A heading row has no bar.
+        QCOMPARE(Pixel(img, o.x() + 460, o.y() + 10 + 10), QColor(255, 239, 206));
+        // Row 2's icon sits left of its name.
+        const QFontMetrics fm(est.chart1->font());
+        const int xIcono = o.x() + kFinNombres - fm.horizontalAdvance(est.chart1->Filas()[1].nombre) - 42;
+        bool icono = false;
+        for (int dx = 2; dx < 30 && !icono; ++dx)
+            icono = Pixel(img, xIcono + dx, o.y() + 45) != QColor(255, 239, 206);
+        QVERIFY2(icono, "no icon drawn");
+    }
+
+    void OpensTheDocumentsAndTheMinistryPage()
+    {
+        Navegador navegador;
+        Pantallas2 s;
+        TFormEstGra &est = *s.est;
+        s.Abrir();
+        QVERIFY(QTest::qWaitForWindowExposed(&est));
+        QTest::mouseClick(est.LabelWeb, Qt::LeftButton);
+        QCOMPARE(navegador.abiertas.size(), 1);
+        QCOMPARE(navegador.abiertas[0].scheme(), QStringLiteral("https"));
+        // Pointing at the link underlines it; moving over the chart or the form does not.
+        for (QWidget *fuera : {static_cast<QWidget *>(est.chart1), static_cast<QWidget *>(&est)}) {
+            QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QApplication::sendEvent(est.LabelWeb, &entra);
+            QVERIFY(est.LabelWeb->font().underline());
+            QMouseEvent mueve(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(fuera, &mueve);
+            QVERIFY(!est.LabelWeb->font().underline());
+        }
+        QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
+
+        const QStringList ficheros = {"PreciosMatricula.pdf", "NotaMedia.pdf", "Movilidad.pdf", "Tasa_Rendimiento.pdf",
+                                      "Becas.pdf", "insercionLaboral.pdf", "Tasa_de_Paro.pdf"};
+        const auto botones = BotonesPdf(est);
+        for (int i = 0; i < botones.size(); ++i) {
+            navegador.abiertas.clear();
+            botones[i]->click();
+            QCOMPARE(navegador.abiertas.size(), 1);
+            QVERIFY(navegador.abiertas[0].isLocalFile());
+            QCOMPARE(QDir::cleanPath(navegador.abiertas[0].toLocalFile()),
+                     QDir::cleanPath(s.e.RutaDatos + QStringLiteral("pdf/est/") + ficheros[i]));
+        }
+    }
+
+    void EveryCaptionFitsInEveryLanguage()
+    {
+        QStringList fallos;
+        const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            Pantallas2 s(idioma);
+            TFormEstGra &est = *s.est;
+            s.Abrir();
+            auto cabe = [&](const QString &donde, const QString &texto, int ancho, int sitio) {
+                if (ancho > sitio)
+                    fallos << QStringLiteral("%1 %2 \"%3\": %4 > %5").arg(idioma).arg(donde, texto).arg(ancho).arg(sitio);
+            };
+            const auto lineas = [&](QLabel *l) {
+                const QFontMetrics fm(l->font());
+                for (const QString &t : l->text().split(QLatin1Char('\n')))
+                    cabe(l->objectName() + QStringLiteral("label"), t, fm.horizontalAdvance(t), l->width());
+                cabe(QStringLiteral("label lines"), l->text(),
+                     static_cast<int>(l->text().count(QLatin1Char('\n')) + 1) * fm.lineSpacing(), l->height());
+            };
+            for (QPushButton *b : BotonesPdf(est) + QList<QPushButton *>{est.ButtonMatricula, est.ButtonDific,
+                                                                          est.ButtonTrabajo, est.ButtonRetroEsta})
+                cabe(QStringLiteral("button"), b->text(), QFontMetrics(b->font()).horizontalAdvance(b->text()) + 10,
+                     b->width());
+            cabe(QStringLiteral("LabelWeb"), est.LabelWeb->text(),
+                 QFontMetrics(est.LabelWeb->font()).horizontalAdvance(est.LabelWeb->text()), est.LabelWeb->width());
+            lineas(est.LabelEst2);
+            for (auto clic : {&TFormEstGra::ButtonMatriculaClick, &TFormEstGra::ButtonDificClick,
+                              &TFormEstGra::ButtonTrabajoClick}) {
+                (est.*clic)();
+                lineas(est.LabelEst1);
+                lineas(est.LabelEst2);
+                // Every name and its icon stay inside the chart.
+                const QFontMetrics fm(est.chart1->font());
+                for (const FilaDibujo &f : est.chart1->Filas())
+                    cabe(QStringLiteral("chart row"), f.nombre, fm.horizontalAdvance(f.nombre)
+                         + (f.clave == kClaveEncabezado ? 0 : 42), kFinNombres);
+                if (!carpeta.isEmpty())
+                    est.grab().save(QStringLiteral("%1/estgra_%2_%3.png")
+                                        .arg(QString::fromLocal8Bit(carpeta))
+                                        .arg(static_cast<int>(est.Grafico()))
+                                        .arg(idioma));
+            }
+        }
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join('\n')));
+    }
+};
+
+QTEST_MAIN(PruebaEstGrados)
+#include "est_grados_qtest.moc"
