@@ -2,38 +2,19 @@
 // recording handler stands in for the browser and the PDF viewer.
 #include "abrir_enlace.h"
 #include "carpeta_prueba.h"
+#include "escritorio_registrado.h"
 
-#include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace norvela;
 
-class Navegador : public QObject {
-    Q_OBJECT
-public:
-    Navegador()
-    {
-        for (const char *esquema : {"http", "https", "file", "javascript", "ftp"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
-    }
-    ~Navegador() override
-    {
-        for (const char *esquema : {"http", "https", "file", "javascript", "ftp"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
-    }
-    QList<QUrl> abiertas;
-
-public slots:
-    void Abrir(const QUrl &url) { abiertas.append(url); }
-};
-
 TEST(AbrirEnlace, OnlyWebPagesAndDataFilesReachTheDesktop)
 {
     pruebas::CarpetaPrueba c(QStringLiteral("minima"), false);
     c.EscribirBytes(QStringLiteral("pdf/est/Becas.pdf"), "%PDF-1.4\n");
-    Navegador navegador;
+    pruebas::EscritorioRegistrado navegador({"http", "https", "file", "javascript", "ftp"});
 
     EXPECT_TRUE(AbrirWeb(QStringLiteral("www.ub.edu"), c.Datos()));
     EXPECT_TRUE(AbrirWeb(QStringLiteral(" https://www.ucm.es/grados "), c.Datos()));

@@ -5,6 +5,7 @@
 #include "ansi.h"
 #include "datos_entregados.h"
 #include "enlace.h"
+#include "escritorio_registrado.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
 #include "mensajes.h"
@@ -14,7 +15,6 @@
 #include "transiciones.h"
 #include "universidades_grado.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -53,17 +53,6 @@ struct PantallasCorte {
 };
 
 // Records what the program asks the desktop to open.
-class Escritorio : public QObject {
-    Q_OBJECT
-public:
-    Escritorio() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Abrir"); }
-    ~Escritorio() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> abiertas;
-
-public slots:
-    void Abrir(const QUrl &url) { abiertas.append(url); }
-};
-
 bool Cabe(const QLabel *l)
 {
     return l->fontMetrics().horizontalAdvance(l->text()) <= l->width();
@@ -162,7 +151,7 @@ private slots:
     {
         PantallasCorte s;
         TForm6 &c = *s.form6;
-        Escritorio escritorio;
+        pruebas::EscritorioRegistrado escritorio({QStringLiteral("file")});
         QTest::mouseClick(s.f->BotPonde, Qt::LeftButton);
         QVERIFY(c.isVisible());
         QVERIFY(c.PanelPonderacion->isVisible());

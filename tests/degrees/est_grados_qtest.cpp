@@ -2,8 +2,9 @@
 // the degrees screen's information sub-menu, each chart with its documents,
 // what the chart paints and says to accessibility tools, the web link, the
 // way back, and how every caption fits in each language.
-#include "enlace.h"
 #include "datos_entregados.h"
+#include "enlace.h"
+#include "escritorio_registrado.h"
 #include "est_grados.h"
 #include "etiquetas.h"
 #include "grados.h"
@@ -11,7 +12,6 @@
 #include "pantallas.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QDir>
 #include <QLabel>
@@ -43,25 +43,6 @@ struct Pantallas2 {
     Pantallas p;
     std::unique_ptr<TFormEstGra> est;
     std::unique_ptr<TForm1> f;
-};
-
-class Navegador : public QObject {
-    Q_OBJECT
-public:
-    Navegador()
-    {
-        for (const char *esquema : {"http", "https", "file"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
-    }
-    ~Navegador() override
-    {
-        for (const char *esquema : {"http", "https", "file"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
-    }
-    QList<QUrl> abiertas;
-
-public slots:
-    void Abrir(const QUrl &url) { abiertas.append(url); }
 };
 
 QList<QPushButton *> BotonesPdf(const TFormEstGra &s)
@@ -175,7 +156,7 @@ private slots:
 
     void OpensTheDocumentsAndTheMinistryPage()
     {
-        Navegador navegador;
+        pruebas::EscritorioRegistrado navegador;
         Pantallas2 s;
         TFormEstGra &est = *s.est;
         s.Abrir();

@@ -6,6 +6,7 @@
 #include "datos_entregados.h"
 #include "dobles_grado.h"
 #include "enlace.h"
+#include "escritorio_registrado.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
 #include "panel_efectos.h"
@@ -15,7 +16,6 @@
 #include "transiciones.h"
 #include "universidades_grado.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -120,25 +120,6 @@ QStringList Lineas(const std::vector<std::string> &lineas)
         r << DesdeAnsi(l);
     return r;
 }
-
-class Navegador : public QObject {
-    Q_OBJECT
-public:
-    Navegador()
-    {
-        for (const char *esquema : {"http", "https", "file"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), this, "Abrir");
-    }
-    ~Navegador() override
-    {
-        for (const char *esquema : {"http", "https", "file"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
-    }
-    QList<QUrl> abiertas;
-
-public slots:
-    void Abrir(const QUrl &url) { abiertas.append(url); }
-};
 
 } // namespace
 
@@ -386,7 +367,7 @@ private slots:
     {
         Pantallas17 s;
         TForm1 &f = *s.f;
-        Navegador navegador;
+        pruebas::EscritorioRegistrado navegador;
         f.botinformacionClick();
         f.BotMasterClick();
         QVERIFY(f.estado.VistaMaster);
@@ -444,7 +425,7 @@ private slots:
     {
         Pantallas17 s;
         TForm1 &f = *s.f;
-        Navegador navegador;
+        pruebas::EscritorioRegistrado navegador;
         f.botinformacionClick();
         const auto pasar = [](QWidget *w) {
             QEvent entrada(QEvent::Enter);

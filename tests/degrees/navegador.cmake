@@ -9,12 +9,7 @@ add_dependencies(pruebas_navegador_grados carpeta_datos)
 gtest_discover_tests(pruebas_navegador_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
 # The degrees screen, offscreen, on the shipped data.
-add_executable(grados_qtest ${CMAKE_CURRENT_LIST_DIR}/grados_qtest.cpp)
-set_target_properties(grados_qtest PROPERTIES AUTOMOC ON)
-target_link_libraries(grados_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
-add_dependencies(grados_qtest carpeta_datos)
-add_test(NAME Grados.Pantalla COMMAND grados_qtest)
-set_tests_properties(Grados.Pantalla PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+norvela_prueba_qt(grados_qtest Grados.Pantalla ${CMAKE_CURRENT_LIST_DIR}/grados_qtest.cpp norvela_degrees)
 
 # Filling every grouping of the browser on the shipped data: built beside the
 # program, run by hand (bin/rendimiento_navegador_grados).
@@ -35,9 +30,4 @@ gtest_discover_tests(pruebas_busqueda_grados PROPERTIES ENVIRONMENT "${NORVELA_T
 
 # The title search and the degree report on the screen, offscreen; the
 # report is printed to PDF and read back with pdftotext.
-add_executable(busqueda_grados_qtest ${CMAKE_CURRENT_LIST_DIR}/busqueda_qtest.cpp)
-set_target_properties(busqueda_grados_qtest PROPERTIES AUTOMOC ON)
-target_link_libraries(busqueda_grados_qtest PRIVATE norvela_degrees norvela_pruebas_qt Qt6::Test)
-add_dependencies(busqueda_grados_qtest carpeta_datos)
-add_test(NAME Grados.Busqueda COMMAND busqueda_grados_qtest)
-set_tests_properties(Grados.Busqueda PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+norvela_prueba_qt(busqueda_grados_qtest Grados.Busqueda ${CMAKE_CURRENT_LIST_DIR}/busqueda_qtest.cpp norvela_degrees)

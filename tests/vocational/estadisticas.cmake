@@ -5,8 +5,4 @@ target_link_libraries(pruebas_estadisticas PRIVATE norvela_fp_datos norvela_prue
 add_dependencies(pruebas_estadisticas carpeta_datos)
 gtest_discover_tests(pruebas_estadisticas PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
-add_executable(estadisticas_qtest ${CMAKE_CURRENT_LIST_DIR}/estadisticas_qtest.cpp)
-target_link_libraries(estadisticas_qtest PRIVATE norvela_vocational norvela_pruebas_qt Qt6::Test)
-add_dependencies(estadisticas_qtest carpeta_datos)
-add_test(NAME Estadisticas.Pantalla COMMAND estadisticas_qtest)
-set_tests_properties(Estadisticas.Pantalla PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}")
+norvela_prueba_qt(estadisticas_qtest Estadisticas.Pantalla ${CMAKE_CURRENT_LIST_DIR}/estadisticas_qtest.cpp norvela_vocational)

@@ -9,6 +9,7 @@
 #include "controles_fp.h"
 #include "datos_entregados.h"
 #include "enlace.h"
+#include "escritorio_registrado.h"
 #include "informe_fp_titulo.h"
 #include "informes.h"
 #include "lugares_fp.h"
@@ -19,7 +20,6 @@
 #include "titulos_fp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -89,14 +89,6 @@ void ClicFila(QListWidget *l, int fila)
 }
 
 // Records the addresses handed to the desktop instead of opening them.
-class Abridor : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> abiertas;
-public slots:
-    void Abrir(const QUrl &url) { abiertas.append(url); }
-};
-
 // Answers the screen's print dialog from now on: each report goes to the
 // PDF file `pdf` (cancelled when it is empty) through the printing the
 // dialog hands it to; `alVerlo` runs while the dialog would be up, when the
@@ -468,9 +460,7 @@ private slots:
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        Abridor abridor;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &abridor, "Abrir");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &abridor, "Abrir");
+        pruebas::EscritorioRegistrado abridor({QStringLiteral("http"), QStringLiteral("https")});
         s.e.ComunidadSel = 8;
         f.BotInternetCMouseUp();
         QCOMPARE(abridor.abiertas, QList<QUrl>{QUrl(QStringLiteral("http://www.educa.jcyl.es/fp"))});
@@ -481,8 +471,6 @@ private slots:
         s.e.ComunidadSel = 0;
         f.BotInternetCMouseUp();
         QCOMPARE(abridor.abiertas.size(), 1);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
     void TitleSheetPreviewAndPdf()
