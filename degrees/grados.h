@@ -36,6 +36,7 @@ namespace norvela {
 
 struct FilaRejillaDobles;
 class TEffectsPanel;
+class TForm6;
 class TForm7;
 class TTransitionEffect;
 class TTransitionList;
@@ -82,6 +83,7 @@ public:
     void GridNotasDblClick(int fila);
     void BotCorteMouseUp();
     void BotPondeMouseUp();
+    void AbrirPantallaCorte(void (TForm6::*panel)());
 
     // Double degrees: the start menu's list by branch, and the selected
     // degree's double degrees by university.

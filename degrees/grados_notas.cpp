@@ -108,17 +108,17 @@ void TForm1::GridNotasDblClick(int fila)
 
 void TForm1::BotCorteMouseUp()
 {
-    GridNotas->hide();
-    enlace.VistaDobles = false;
-    Estrellas.OcultarSiHay();
-    if (pantallas.Form6) {
-        hide();
-        pantallas.Form6->Mostrar();
-        pantallas.Form6->MostrarNotaCorte();
-    }
+    AbrirPantallaCorte(&TForm6::MostrarNotaCorte);
 }
 
 void TForm1::BotPondeMouseUp()
+{
+    AbrirPantallaCorte(&TForm6::MostrarPonderaciones);
+}
+
+// Both buttons leave the marks grid and its map for the cut-off marks
+// screen, opened on one of its two panels.
+void TForm1::AbrirPantallaCorte(void (TForm6::*panel)())
 {
     GridNotas->hide();
     enlace.VistaDobles = false;
@@ -126,7 +126,7 @@ void TForm1::BotPondeMouseUp()
     if (pantallas.Form6) {
         hide();
         pantallas.Form6->Mostrar();
-        pantallas.Form6->MostrarPonderaciones();
+        (pantallas.Form6->*panel)();
     }
 }
 
