@@ -84,7 +84,9 @@ bool EsEncabezadoSalidas(std::string_view linea)
     static const char *const kEncabezados[] = {
         "Salidas Profesionales", "Qu\xE9 estudiar\xE9", "Plan de Estudios",      "Perfil del Alumno",
         "Perfil",                "Sortides professionals", "Asignaturas",        "Sa\xED" "das profesionais",
-        "Pla d'estudis",         "Perfil"};
+        "Pla d'estudis",         "Perfil",
+        // Basque: the profile, the subjects and the outlets.
+        "Profila",               "Irakasgaiak",            "Irteera profesionalak"};
     const std::string_view recortada = Recortar(linea);
     for (const char *encabezado : kEncabezados)
         if (IgualesSinMayusculas(recortada, encabezado))

@@ -73,9 +73,11 @@ TEST(BloqueGrado, KeyLinesInsideTheBlockAreDroppedAndAnyLineWithTheMarkCloses)
 TEST(EncabezadosSalidas, TrimmedLinesEqualToAHeadingIgnoringAsciiCase)
 {
     for (const char *s : {"Salidas Profesionales", "  perfil  ", "PLAN DE ESTUDIOS", "Qu\xE9 estudiar\xE9",
-                          "Sa\xED" "das profesionais", "Pla d'estudis", "sortides PROFESSIONALS", "Asignaturas"})
+                          "Sa\xED" "das profesionais", "Pla d'estudis", "sortides PROFESSIONALS", "Asignaturas",
+                          "Profila", " IRAKASGAIAK ", "irteera Profesionalak"})
         EXPECT_TRUE(EsEncabezadoSalidas(s)) << s;
-    for (const char *s : {"Perfil del Alumno y algo m\xE1s", "Salidas", "", "* Perfil", "Perfiles"})
+    for (const char *s : {"Perfil del Alumno y algo m\xE1s", "Salidas", "", "* Perfil", "Perfiles", "Irteera",
+                          "Profilak"})
         EXPECT_FALSE(EsEncabezadoSalidas(s)) << s;
 }
 
