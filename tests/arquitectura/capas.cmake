@@ -11,7 +11,7 @@ set(capas
   "vocational"
   "guidance"
   "animated"
-  "core/menu"
+  "menu"
   "app")
 
 # Which layer each header lives in.

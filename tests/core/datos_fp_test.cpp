@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -628,7 +627,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
     ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     // The maps' own numbering.
-    const QString regiones = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../tools/mapas/regiones.txt";
+    const QString regiones = QStringLiteral(NORVELA_FUENTES "/tools/mapas/regiones.txt");
     std::map<int, std::string> comarca, zona;
     QFile fichero(regiones);
     ASSERT_TRUE(fichero.open(QIODevice::ReadOnly | QIODevice::Text)) << regiones.toStdString();
