@@ -136,4 +136,19 @@ QImage icono(int numero)
     return imagen;
 }
 
+QImage iconoPrograma()
+{
+    // The mortarboard of the degrees on a navy tile, for the desktop's menus.
+    QImage imagen = transparente(128, 128);
+    QPainter p(&imagen);
+    preparar(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(28, 52, 104));
+    p.drawRoundedRect(QRectF(4, 4, 120, 120), 22, 22);
+    p.translate(14, 10);
+    p.scale(100.0 / 30, 100.0 / 30);
+    icon::universidad(p);
+    return imagen;
+}
+
 } // namespace dibujo

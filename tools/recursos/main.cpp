@@ -45,6 +45,7 @@ int main(int argc, char *argv[])
     for (int n = 0; n < dibujo::pasosPuerta; ++n)
         guardar(carpeta, QStringLiteral("puerta%1.png").arg(n), dibujo::puerta(n));
     guardar(carpeta, QStringLiteral("bocadillo.png"), dibujo::bocadillo());
+    guardar(carpeta, QStringLiteral("programa.png"), dibujo::iconoPrograma());
     for (int n = 0; n < dibujo::numeroIconos; ++n)
         guardar(carpeta, QStringLiteral("iconos/icono%1.png").arg(n, 2, 10, QLatin1Char('0')),
                 dibujo::icono(n));
