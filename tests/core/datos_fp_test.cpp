@@ -880,3 +880,59 @@ TEST_F(DatosFPEntregados, EveryProvinceTeachesTheThreeLevelsAndTitlesSpreadOverC
         extendidos += comunidades.size() >= 10;
     EXPECT_GE(extendidos, 20) << "titles taught in ten communities or more";
 }
+
+// The jobs and modules of a title are written in the language of the folder
+// they sit in, not copied from the Castilian file. Some lines are rightly the
+// same (names such as "Storyboarder" or "Maître", and in Galician many module
+// names: "Bases de datos", "Inglés"), so a share of equal lines is allowed;
+// a line equal to the Castilian one that carries a word only Castilian uses
+// ("y", "los", "las"; in Galician and Basque also "del", "la", "el") is
+// always a line left untranslated.
+TEST_F(DatosFPEntregados, SubjectBlocksAreTranslatedInEveryLanguage)
+{
+    struct Idioma {
+        int indice;
+        int porcentajeIguales;
+        std::set<std::string> soloCastellano;
+    };
+    const Idioma idiomas[] = {
+        {1, 5, {"y", "los", "las"}},
+        {2, 30, {"y", "los", "las", "del", "la", "el"}},
+        {3, 5, {"y", "los", "las", "del", "la", "el"}},
+    };
+    for (const char *fichero : {"asignafp"}) {
+        const auto cas = LineasDe(kDatos + kCarpetas[0] + fichero);
+        for (const Idioma &idioma : idiomas) {
+            const std::string donde = std::string(kCarpetas[idioma.indice]) + fichero;
+            const auto lineas = LineasDe(kDatos + kCarpetas[idioma.indice] + fichero);
+            ASSERT_EQ(lineas.size(), cas.size()) << donde;
+            int llenas = 0, iguales = 0, castellanas = 0;
+            std::string primera;
+            for (size_t k = 0; k < cas.size(); ++k) {
+                const std::string original = Recortar(cas[k]);
+                if (original.empty())
+                    continue;
+                ++llenas;
+                if (Recortar(lineas[k]) != original)
+                    continue;
+                ++iguales;
+                std::string palabra;
+                bool castellana = false;
+                for (char c : original + ' ') {
+                    if (c == ' ' || c == ',' || c == '.') {
+                        castellana = castellana || idioma.soloCastellano.count(palabra) > 0;
+                        palabra.clear();
+                    } else {
+                        palabra += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+                    }
+                }
+                if (castellana && castellanas++ == 0)
+                    primera = "line " + std::to_string(k + 1) + ": " + original;
+            }
+            ASSERT_GT(llenas, 0) << donde;
+            EXPECT_EQ(castellanas, 0) << donde << ": Castilian lines, the first at " << primera;
+            EXPECT_LE(iguales * 100, llenas * idioma.porcentajeIguales)
+                << donde << ": " << iguales << " of " << llenas << " lines equal the Castilian ones";
+        }
+    }
+}
