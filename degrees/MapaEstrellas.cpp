@@ -1,53 +1,16 @@
 #include "MapaEstrellas.h"
 
 #include "ansi.h"
-#include "cadenas.h"
+#include "comunidades.h"
 #include "enlace.h"
+#include "vista_mapa.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace norvela {
-
-LienzoEstrellas::LienzoEstrellas(QWidget *padre) : QWidget(padre)
-{
-    setMouseTracking(true);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void LienzoEstrellas::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.drawImage(0, 0, lienzo);
-}
-
-void LienzoEstrellas::mouseMoveEvent(QMouseEvent *evento)
-{
-    const QPoint punto = evento->position().toPoint();
-    if (alMover)
-        alMover(punto.x(), punto.y());
-}
-
-void LienzoEstrellas::mousePressEvent(QMouseEvent *evento)
-{
-    pulsado_ = evento->button() == Qt::LeftButton;
-}
-
-void LienzoEstrellas::mouseReleaseEvent(QMouseEvent *evento)
-{
-    if (!pulsado_ || evento->button() != Qt::LeftButton)
-        return;
-    pulsado_ = false;
-    const QPoint punto = evento->position().toPoint();
-    if (rect().contains(punto) && alPulsar)
-        alPulsar(punto.x(), punto.y());
-}
 
 TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"))
 {
@@ -60,23 +23,15 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
     fondo.setColor(QPalette::Window, QColor(240, 240, 240));
     setPalette(fondo);
 
-    MapaEstrellas = new LienzoEstrellas(this);
-    MapaEstrellas->setObjectName(QStringLiteral("MapaEstrellas"));
-    MapaEstrellas->setAccessibleName(QStringLiteral("MapaEstrellas"));
+    MapaEstrellas = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("MapaEstrellas"));
+    MapaEstrellas->setCursor(Qt::PointingHandCursor);
     // The picture is placed 15 pixels left and 8 up, so its left and top
     // edges fall outside the window.
     MapaEstrellas->setGeometry(-15, -8, kAnchoMapa, kAltoMapa);
-    MapaEstrellas->lienzo = enlace.BmpMapa.isNull()
-                                ? QImage(kAnchoMapa, kAltoMapa, QImage::Format_RGB32)
-                                : enlace.BmpMapa.convertToFormat(QImage::Format_RGB32);
-    if (enlace.BmpMapa.isNull())
-        MapaEstrellas->lienzo.fill(Qt::white);
-    MapaEstrellas->alMover = [this](int x, int y) { MapaEstrellasMouseMove(x, y); };
-    MapaEstrellas->alPulsar = [this](int x, int y) {
-        // The click acts on the community under the mouse.
-        MapaEstrellasMouseMove(x, y);
-        MapaEstrellasClick();
-    };
+    // The click acts on the community under the mouse, which the move just
+    // before it reported.
+    connect(MapaEstrellas, &VistaMapa::movido, this, &TForm7::MapaEstrellasMouseMove);
+    connect(MapaEstrellas, &VistaMapa::pulsado, this, &TForm7::MapaEstrellasClick);
 
     PanelMapa = new QLabel(this);
     PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
@@ -93,6 +48,14 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->resize(enlace.AnchoPanelMapa, 17);
     PanelMapa->hide();
+    // The label's corner at the mouse's picture coordinates in the window,
+    // as wide as AnchoPanelMapa or as the name when a long one would be cut;
+    // over the sea it stays, empty.
+    PistaMapa pista;
+    pista.etiqueta = PanelMapa;
+    pista.desplazamiento = -MapaEstrellas->pos();
+    pista.anchoDelTexto = true;
+    MapaEstrellas->PonerPista(pista);
 
     TimerEstrellas = new QTimer(this);
     TimerEstrellas->setInterval(200);
@@ -115,12 +78,7 @@ QPoint TForm7::Posicion(const QPoint &origen)
 
 void TForm7::DibujarMapa()
 {
-    if (enlace.BmpMapa.isNull())
-        return;
-    QPainter p(&MapaEstrellas->lienzo);
-    p.drawImage(0, 0, enlace.BmpMapa);
-    p.end();
-    MapaEstrellas->update();
+    MapaEstrellas->Redibujar();
 }
 
 void TForm7::MostrarEstrellas()
@@ -146,29 +104,16 @@ void TForm7::hideEvent(QHideEvent *evento)
 
 void TForm7::TimerEstrellasTimer()
 {
-    PulsoEstrellas(MapaEstrellas->lienzo, enlace, Pincel);
-    MapaEstrellas->update();
+    MapaEstrellas->TicEstrellas(enlace);
 }
 
 void TForm7::MapaEstrellasMouseMove(int x, int y)
 {
     if (x < 1 || x > kAnchoMapa || y < 1 || y > kAltoMapa)
         return;
-    PanelMapa->show();
-    PanelMapa->raise();
     enlace.ComunidadRaton = enlace.MapaComunidades.Valor(x, y);
-    PanelMapa->move(x, y);
-    const int c = enlace.ComunidadRaton;
-    QString nombre;
-    if (c >= 1 && c <= kNumComunidades && enlace.Lugares.Contiene(c)) {
-        const std::string &linea = enlace.Lugares[c];
-        const std::string_view desde3 = linea.size() > 2 ? std::string_view(linea).substr(2) : std::string_view();
-        nombre = DesdeAnsi(QuitarBlancosFinales(Cortar(desde3, enlace.AnchoLista)));
-    }
-    PanelMapa->setText(nombre);
-    // As wide as AnchoPanelMapa, or as the name when a long one would be cut.
-    const int ancho = PanelMapa->fontMetrics().horizontalAdvance(nombre) + 8;
-    PanelMapa->resize(std::max(enlace.AnchoPanelMapa, ancho), PanelMapa->height());
+    MapaEstrellas->MostrarPista(x, y, DesdeAnsi(NombreComunidad(enlace, enlace.ComunidadRaton, enlace.AnchoLista)),
+                                enlace.AnchoPanelMapa);
 }
 
 void TForm7::MapaEstrellasClick()

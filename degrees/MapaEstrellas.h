@@ -4,10 +4,8 @@
 // that takes the degrees screen's grid to that community.
 #pragma once
 
-#include "mapa_estrellas_pulso.h"
 #include "pantalla.h"
 
-#include <QImage>
 #include <QPoint>
 #include <functional>
 
@@ -16,24 +14,7 @@ class QTimer;
 
 namespace norvela {
 
-// The map picture: shows its canvas and reports the mouse in picture coordinates.
-class LienzoEstrellas : public QWidget {
-public:
-    explicit LienzoEstrellas(QWidget *padre);
-
-    QImage lienzo;
-    std::function<void(int x, int y)> alMover;
-    std::function<void(int x, int y)> alPulsar;
-
-protected:
-    void paintEvent(QPaintEvent *evento) override;
-    void mouseMoveEvent(QMouseEvent *evento) override;
-    void mousePressEvent(QMouseEvent *evento) override;
-    void mouseReleaseEvent(QMouseEvent *evento) override;
-
-private:
-    bool pulsado_ = false;
-};
+class VistaMapa;
 
 class TForm7 : public Pantalla {
     Q_OBJECT
@@ -69,10 +50,9 @@ public:
     std::function<void(int comunidad, int fila)> AlDesplazarNotas;
     std::function<void(int comunidad)> AlListarDobles;
 
-    LienzoEstrellas *MapaEstrellas;
+    VistaMapa *MapaEstrellas;
     QLabel *PanelMapa;
     QTimer *TimerEstrellas;
-    PincelEstrellas Pincel;
 
 protected:
     void hideEvent(QHideEvent *evento) override;

@@ -6,7 +6,7 @@
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -24,36 +24,13 @@ namespace {
 // The public register of official degrees, behind LabelMaster2.
 const char *const kRegistroTitulos = "https://www.educacion.gob.es/ruct/ListadoTitulos/";
 
-QRect Limites(const QWidget *control)
+// Mode 0 hides and captures, mode 1 shows and animates; any other does nothing.
+bool PasoDe(int modo, PasoTransicion &paso)
 {
-    return control->geometry();
-}
-
-// Runs the effect when it was prepared; the capture is released even when
-// the run fails.
-void EjecutarYLiberar(TTransitionEffect &efecto)
-{
-    try {
-        if (efecto.Prepared())
-            efecto.Execute();
-    } catch (...) {
-        efecto.UnPrepare();
-        throw;
-    }
-    efecto.UnPrepare();
-}
-
-void MostrarCon(TTransitionEffect &efecto, QWidget *control, int modo)
-{
-    if (!control)
-        return;
-    if (modo == 0) {
-        control->setVisible(false);
-        efecto.Prepare(control->parentWidget(), Limites(control));
-    } else if (modo == 1) {
-        control->setVisible(true);
-        EjecutarYLiberar(efecto);
-    }
+    if (modo != 0 && modo != 1)
+        return false;
+    paso = modo == 0 ? PasoTransicion::OcultarYCapturar : PasoTransicion::MostrarYAnimar;
+    return true;
 }
 
 } // namespace
@@ -61,23 +38,7 @@ void MostrarCon(TTransitionEffect &efecto, QWidget *control, int modo)
 TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"))
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
-    TransitionList1 = new TTransitionList(this);
-    auto *roll = new TRollTransition(TransitionList1);
-    roll->Milliseconds = 1000;
-    rollo = roll;
-    auto *rollArriba = new TRollTransition(TransitionList1);
-    rollArriba->Milliseconds = 1000;
-    rollArriba->Direction = TTransitionDirection::tedUp;
-    rollo2 = rollArriba;
-    auto *radial = new TRadialTransition(TransitionList1);
-    radial->Milliseconds = 1000;
-    radial->Style = 4;
-    radial->SmoothingLevel = 2;
-    circle = radial;
-    auto *pagina = new TPageTransition(TransitionList1);
-    pagina->Milliseconds = 1000;
-    pagina->Direction = TTransitionDirection::tedRight;
-    centro = pagina;
+    TransitionList1 = new TransicionesPaneles(this);
 
     ImageList1 = IconosPequenos();
     ImageListRamas = IconosRamas();
@@ -305,21 +266,19 @@ void TForm1::BotRetrocederClick()
 
 void TForm1::MostrarConRollo(QWidget *control, int modo)
 {
-    MostrarCon(*rollo, control, modo);
+    if (PasoTransicion paso; PasoDe(modo, paso))
+        TransitionList1->MostrarConRollo(control, paso);
 }
 
 void TForm1::MostrarConCirculo(QWidget *control, int modo)
 {
-    MostrarCon(*circle, control, modo);
+    if (PasoTransicion paso; PasoDe(modo, paso))
+        TransitionList1->MostrarConCirculo(control, paso);
 }
 
 void TForm1::OcultarConRollo2(QWidget *control)
 {
-    if (!control)
-        return;
-    rollo2->Prepare(control->parentWidget(), Limites(control));
-    control->setVisible(false);
-    EjecutarYLiberar(*rollo2);
+    TransitionList1->OcultarConRollo2(control);
 }
 
 } // namespace norvela

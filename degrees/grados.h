@@ -38,8 +38,7 @@ struct FilaRejillaDobles;
 class TEffectsPanel;
 class TForm6;
 class TForm7;
-class TTransitionEffect;
-class TTransitionList;
+class TransicionesPaneles;
 struct UniversidadesGrado;
 
 class TForm1 : public Pantalla {
@@ -50,10 +49,10 @@ public:
     // Brings the start menu up before the screen is shown.
     void botinformacionClick();
 
-    // Showing and hiding a control with a transition, in two calls around
-    // the change: mode 0 hides the control and captures the area, mode 1
-    // shows it and animates the area from the capture (at once when nothing
-    // was captured); other modes do nothing.
+    // Showing and hiding a control with a transition (TransitionList1's), in
+    // two calls around the change: mode 0 hides the control and captures the
+    // area, mode 1 shows it and animates the area from the capture (at once
+    // when nothing was captured); other modes do nothing.
     void MostrarConRollo(QWidget *control, int modo);
     void MostrarConCirculo(QWidget *control, int modo);
     // Captures the control as it is shown, hides it and rolls the area up.
@@ -114,11 +113,9 @@ public:
 
     EstadoGrados estado;
 
-    TTransitionList *TransitionList1;
-    TTransitionEffect *rollo;
-    TTransitionEffect *rollo2;
-    TTransitionEffect *circle;
-    TTransitionEffect *centro;
+    // The program's panel effects (rollo, rollo2, circle, centro), which
+    // every screen reaches through Pantallas::Transiciones.
+    TransicionesPaneles *TransitionList1;
 
     // ImageList1 (small icons, also drawn by the FP screens) and ImageListRamas.
     QList<QPixmap> ImageList1;

@@ -1,14 +1,12 @@
 #include "controles_fp.h"
 
 #include "ansi.h"
-#include "datos_lugares.h"
 #include "iconos.h"
 #include "titulos_fp.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -39,62 +37,6 @@ void Rellenar(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i)
 }
 
 } // namespace
-
-MapaFP::MapaFP(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala)
-    : QWidget(padre), imagen_(imagen), escala_(escala > 0 ? escala : 1.0)
-{
-    setObjectName(nombreAccesible);
-    setAccessibleName(nombreAccesible);
-    setMouseTracking(true);
-    Redibujar();
-    resize((QSizeF(lienzo_.size()) * escala_).toSize());
-}
-
-QPoint MapaFP::PuntoDe(int x, int y) const
-{
-    return QPoint(static_cast<int>((x + 0.5) * escala_), static_cast<int>((y + 0.5) * escala_));
-}
-
-QPoint MapaFP::Pixel(const QPointF &p) const
-{
-    return QPoint(static_cast<int>(p.x() / escala_), static_cast<int>(p.y() / escala_));
-}
-
-void MapaFP::Redibujar()
-{
-    lienzo_ = imagen_.isNull() ? QImage(281, 196, QImage::Format_RGB32) : imagen_.convertToFormat(QImage::Format_RGB32);
-    if (imagen_.isNull())
-        lienzo_.fill(Qt::white);
-    update();
-}
-
-void MapaFP::TicEstrellas(DatosLugares &d)
-{
-    PulsoEstrellas(lienzo_, d, trazo_);
-    update();
-}
-
-void MapaFP::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), lienzo_);
-}
-
-void MapaFP::mouseMoveEvent(QMouseEvent *evento)
-{
-    const QPoint q = Pixel(evento->position());
-    emit movido(q.x(), q.y());
-}
-
-void MapaFP::mouseReleaseEvent(QMouseEvent *evento)
-{
-    if (evento->button() != Qt::LeftButton)
-        return;
-    const QPoint q = Pixel(evento->position());
-    emit movido(q.x(), q.y());
-    emit pulsado();
-}
 
 QPixmap IconoLista(int k)
 {

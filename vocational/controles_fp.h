@@ -1,12 +1,11 @@
-// The widgets the three FP screens share: the maps with their star markers,
-// the centre grid and the owner-drawn lists, and the title blink.
+// The widgets the three FP screens share: the centre grid and the
+// owner-drawn lists, and the title blink. Their maps are VistaMapa.
 #pragma once
 
 #include "centros_fp.h"
 #include "estrellas.h"
-#include "mapa_estrellas_pulso.h"
+#include "vista_mapa.h"
 
-#include <QImage>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -19,46 +18,6 @@ class QListWidget;
 class QTableWidget;
 
 namespace norvela {
-
-struct DatosLugares;
-
-// A map picture the mouse explores: it reports the pixel under the mouse
-// and clicks, and keeps a canvas the star markers are drawn on until the
-// map is redrawn from its picture.
-class MapaFP : public QWidget {
-    Q_OBJECT
-public:
-    // The picture is shown `escala` times its size; positions stay the picture's.
-    MapaFP(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala = 1.0);
-
-    // The canvas back to the plain picture (the circles go).
-    void Redibujar();
-    // One tick of the circles of the marked communities.
-    void TicEstrellas(DatosLugares &d);
-    const QImage &Lienzo() const { return lienzo_; }
-    PincelEstrellas &Trazo() { return trazo_; }
-    // Where pixel (x, y) of the picture is shown on the widget (its centre).
-    QPoint PuntoDe(int x, int y) const;
-
-signals:
-    // Pixel (x, y) of the picture under the mouse.
-    void movido(int x, int y);
-    // A click; `movido` has reported its pixel just before.
-    void pulsado();
-
-protected:
-    void paintEvent(QPaintEvent *evento) override;
-    void mouseMoveEvent(QMouseEvent *evento) override;
-    void mouseReleaseEvent(QMouseEvent *evento) override;
-
-private:
-    const QImage &imagen_;
-    QImage lienzo_;
-    PincelEstrellas trazo_;
-    double escala_;
-
-    QPoint Pixel(const QPointF &p) const;
-};
 
 // Small list icons: 3 a bullet arrow (titles, views), 5 a place pin (places).
 QPixmap IconoLista(int k);

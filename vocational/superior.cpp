@@ -5,12 +5,12 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
-#include "grados.h"
 #include "lugares_fp.h"
 #include "marco.h"
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "transiciones_paneles.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -190,16 +190,16 @@ void TForm8::Construir()
     // Maps: Spain in PanelEstrellas; the detail maps and the place lists in its place.
     PanelEstrellas = new QWidget(this);
     PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
-    mapa = new MapaFP(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
     PanelEstrellas->setGeometry(570, 200, mapa->width(), mapa->height());
     mapa->setParent(PanelEstrellas);
     mapa->move(0, 0);
     mapa->show();
     PanelEstrellas->hide();
-    mapac = new MapaFP(this, enlace.BmpMapaC, QStringLiteral("mapac"), kEscalaMapa);
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kEscalaMapa);
     mapac->move(570, 150);
     mapac->hide();
-    mapam = new MapaFP(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
     mapam->move(570, 150);
     mapam->hide();
     ListSelLugFP = Lista(this, QStringLiteral("ListSelLugFP"), 590, 170, 390, 440);
@@ -228,6 +228,15 @@ void TForm8::Construir()
     PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
+    // Just below the mouse, kept off the window's right edge; over no region
+    // there is nothing to say.
+    PistaMapa pista;
+    pista.etiqueta = PanelMapa;
+    pista.desplazamiento = QPoint(0, 20);
+    pista.margenDerecho = 30;
+    pista.ocultarSinTexto = true;
+    for (VistaMapa *m : {mapa, mapac, mapam})
+        m->PonerPista(pista);
 
     TimerParpadeo = new Parpadeo(this);
     TimerEstrellas.setInterval(200);
@@ -325,12 +334,12 @@ void TForm8::Conectar()
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm8::BotRetrocederFPClick);
     connect(BotCerrar, &QPushButton::clicked, this, &TForm8::BotCerrarClick);
     connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
-    connect(mapa, &MapaFP::movido, this, &TForm8::mapaMouseMove);
-    connect(mapac, &MapaFP::movido, this, &TForm8::mapacMouseMove);
-    connect(mapam, &MapaFP::movido, this, &TForm8::mapamMouseMove);
-    connect(mapa, &MapaFP::pulsado, this, &TForm8::mapaClick);
-    connect(mapac, &MapaFP::pulsado, this, &TForm8::mapacClick);
-    connect(mapam, &MapaFP::pulsado, this, &TForm8::mapamClick);
+    connect(mapa, &VistaMapa::movido, this, &TForm8::mapaMouseMove);
+    connect(mapac, &VistaMapa::movido, this, &TForm8::mapacMouseMove);
+    connect(mapam, &VistaMapa::movido, this, &TForm8::mapamMouseMove);
+    connect(mapa, &VistaMapa::pulsado, this, &TForm8::mapaClick);
+    connect(mapac, &VistaMapa::pulsado, this, &TForm8::mapacClick);
+    connect(mapam, &VistaMapa::pulsado, this, &TForm8::mapamClick);
     connect(degradeini, &EtiquetaActiva::movido, this, &TForm8::degradeiniMouseMove);
     connect(listBarcelona, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { listBarcelonaClick(listBarcelona->row(i)); });
@@ -343,21 +352,16 @@ void TForm8::Conectar()
 
 void TForm8::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
-    TForm1 *grados = pantallas.Form1;
-    if (!grados || !isVisible()) {
+    TransicionesPaneles *efectos = pantallas.Transiciones;
+    if (!efectos || !isVisible()) {
         cambio();
         PanelSel->show();
         return;
     }
     if (circulo)
-        grados->MostrarConCirculo(PanelSel, 0);
+        efectos->CambiarConCirculo(PanelSel, cambio);
     else
-        grados->MostrarConRollo(PanelSel, 0);
-    cambio();
-    if (circulo)
-        grados->MostrarConCirculo(PanelSel, 1);
-    else
-        grados->MostrarConRollo(PanelSel, 1);
+        efectos->CambiarConRollo(PanelSel, cambio);
 }
 
 void TForm8::menuFP3Click()

@@ -22,7 +22,7 @@ class QTableWidget;
 namespace norvela {
 
 class EtiquetaActiva;
-class MapaFP;
+class VistaMapa;
 class Parpadeo;
 class TEffectsPanel;
 
@@ -52,7 +52,7 @@ public:
 
     // Maps and place lists.
     QWidget *PanelEstrellas;
-    MapaFP *mapa, *mapac, *mapam;
+    VistaMapa *mapa, *mapac, *mapam;
     QListWidget *ListSelLugFP, *listBarcelona;
     QPushButton *BotCerrar;
     QLabel *PanelMapa;
@@ -148,7 +148,6 @@ private:
     void Captions();
     // Runs `cambio` inside the degrees screen's roll or circle transition on PanelSel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
-    void MostrarHoverEn(MapaFP *mapaOrigen, int x, int y, const QString &texto, int ancho);
     void LlenarGrupos();
     void LlenarProvinciasSel();
     QString T(int k) const;

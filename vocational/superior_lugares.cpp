@@ -54,24 +54,14 @@ void TForm8::BotInternetCMouseUp()
     AbrirWeb(DesdeAnsi(enlace.WebComunidad[c]), enlace.RutaDatos);
 }
 
-void TForm8::MostrarHoverEn(MapaFP *mapaOrigen, int x, int y, const QString &texto, int ancho)
-{
-    // Just below the mouse; over no region there is nothing to say.
-    const QPoint origen = mapaOrigen->mapTo(this, mapaOrigen->PuntoDe(x, y));
-    PanelMapa->setGeometry(std::min(origen.x(), kAncho - 30 - ancho), origen.y() + 20, ancho, PanelMapa->height());
-    PanelMapa->setText(texto);
-    PanelMapa->setVisible(!texto.isEmpty());
-    PanelMapa->raise();
-}
-
 void TForm8::mapaMouseMove(int x, int y)
 {
     if (x < 1 || x > kPuntosFilas || y < 1 || y > kAltoMapa)
         return;
     enlace.ComunidadRaton = enlace.MapaComunidades.Valor(x, y);
     const int c = ComunidadEn(enlace, x, y);
-    MostrarHoverEn(mapa, x, y, c ? DesdeAnsi(PistaComunidad(enlace, c, enlace.AnchoLista)) : QString(),
-                   enlace.AnchoPanelMapa);
+    mapa->MostrarPista(x, y, c ? DesdeAnsi(PistaComunidad(enlace, c, enlace.AnchoLista)) : QString(),
+                      enlace.AnchoPanelMapa);
     mapa->setCursor(c ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -81,7 +71,7 @@ void TForm8::mapacMouseMove(int x, int y)
         return;
     enlace.ComunidadRaton = enlace.MapaRegionesC.Valor(x, y);
     const int r = ComarcaEn(enlace, x, y);
-    MostrarHoverEn(mapac, x, y, r ? DesdeAnsi(PistaComarca(enlace, r)) : QString(), enlace.AnchoPanelMapa);
+    mapac->MostrarPista(x, y, r ? DesdeAnsi(PistaComarca(enlace, r)) : QString(), enlace.AnchoPanelMapa);
     mapac->setCursor(r ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -91,7 +81,7 @@ void TForm8::mapamMouseMove(int x, int y)
         return;
     enlace.ComunidadRaton = enlace.MapaRegionesM.Valor(x, y);
     const int z = ZonaEn(enlace, x, y);
-    MostrarHoverEn(mapam, x, y, z ? DesdeAnsi(PistaZona(enlace, z)) : QString(), z ? 250 : enlace.AnchoPanelMapa);
+    mapam->MostrarPista(x, y, z ? DesdeAnsi(PistaZona(enlace, z)) : QString(), z ? 250 : enlace.AnchoPanelMapa);
     mapam->setCursor(z ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

@@ -25,6 +25,7 @@ class TForm2;
 class TForm5;
 class Tprofe;
 class TFlomce;
+class TransicionesPaneles;
 
 struct Pantallas {
     TBienvenida *Bienvenida = nullptr;
@@ -51,6 +52,9 @@ struct Pantallas {
     // back home without knowing the classes above it.
     Pantalla *InicioMenu = nullptr;
     Pantalla *InicioAnimado = nullptr;
+    // The panel effects every screen shows and hides its panels with; they
+    // live on the degrees screen. Without them a panel changes at once.
+    TransicionesPaneles *Transiciones = nullptr;
     // The assistant, where the screens it opened go back to.
     Pantalla *Asistente = nullptr;
     // The display modes the main menu may have switched, given back when

@@ -7,7 +7,7 @@
 #include "mensajes.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 
 #include <QElapsedTimer>
 #include <QEnterEvent>
@@ -25,7 +25,7 @@ struct Pantalla1 {
     {
         Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("animacion"), idioma));
         f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         // Ticks as fast as the event loop runs.
         f->Timergrado->setInterval(0);

@@ -9,7 +9,7 @@
 #include "pantallas.h"
 #include "requisitos_grado.h"
 #include "salidas_grado.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +32,7 @@ struct Pantalla1 {
     {
         Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("busqueda"), 0));
         f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         f->Estrellas.Mostrar = f->Estrellas.Ocultar = [] {};
         f->show();

@@ -12,7 +12,7 @@
 #include "notas_corte.h"
 #include "pantallas.h"
 #include "pasarelaFP.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 #include "universidades_grado.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ struct PantallasCorte {
         Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("corte"), idioma));
         mapa = std::make_unique<TForm7>(e, p);
         f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         f->ConectarMapa(*mapa);
         form6 = std::make_unique<TForm6>(e, p);

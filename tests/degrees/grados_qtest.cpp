@@ -8,7 +8,7 @@
 #include "navegador_grados.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 #include "universidades_grado.h"
 
 #include <QComboBox>
@@ -31,7 +31,7 @@ struct Pantalla1 {
         Inicializar(e, o);
         f = std::make_unique<TForm1>(e, p);
         // Transitions change their area at once.
-        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         f->Estrellas.Mostrar = [this] { ++mostradas; };
         f->Estrellas.Ocultar = [this] { ++ocultadas; };

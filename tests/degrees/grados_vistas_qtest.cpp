@@ -13,8 +13,9 @@
 #include "pantallas.h"
 #include "requisitos_grado.h"
 #include "salidas_grado.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 #include "universidades_grado.h"
+#include "vista_mapa.h"
 
 #include <QDir>
 #include <QLabel>
@@ -39,7 +40,7 @@ struct Pantallas17 {
         Inicializar(e, o);
         mapa = std::make_unique<TForm7>(e, p);
         f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         f->ConectarMapa(*mapa);
         f->show();

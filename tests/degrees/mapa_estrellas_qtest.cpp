@@ -8,6 +8,7 @@
 #include "enlace.h"
 #include "MapaEstrellas.h"
 #include "pantallas.h"
+#include "vista_mapa.h"
 
 #include <QDir>
 #include <QLabel>
@@ -33,7 +34,7 @@ private:
         }
         // The marker point of community c, where the map shows c.
         QPoint Punto(int c) const { return {e.PosicionComunidadX[c], e.PosicionComunidadY[c]}; }
-        QRgb Pixel(int c) const { return form7->MapaEstrellas->lienzo.pixel(Punto(c)); }
+        QRgb Pixel(int c) const { return form7->MapaEstrellas->Lienzo().pixel(Punto(c)); }
 
         MensajesRegistrados m;
         Enlace e;
@@ -94,12 +95,12 @@ private slots:
             f.TimerEstrellasTimer();
             QCOMPARE(v.e.FaseEstrellas, pasos[i].fase);
             QCOMPARE(v.e.FaseEstrellas2, pasos[i].fase);
-            QCOMPARE(f.Pincel.relleno, pasos[i].relleno);
-            QCOMPARE(f.Pincel.pluma, QColor(Qt::white));
+            QCOMPARE(f.MapaEstrellas->Pincel().relleno, pasos[i].relleno);
+            QCOMPARE(f.MapaEstrellas->Pincel().pluma, QColor(Qt::white));
             if (i == 2) {
                 // The radius-3 disc is drawn with the navy the second tick left.
                 QCOMPARE(QColor(v.Pixel(13)), QColor(0, 0, 128));
-                QCOMPARE(QColor(f.MapaEstrellas->lienzo.pixel(v.Punto(13) + QPoint(1, 1))), QColor(0, 0, 128));
+                QCOMPARE(QColor(f.MapaEstrellas->Lienzo().pixel(v.Punto(13) + QPoint(1, 1))), QColor(0, 0, 128));
             }
         }
         QVERIFY(v.Pixel(13) != mapa);
@@ -114,12 +115,12 @@ private slots:
         Ventana v;
         TForm7 &f = *v.form7;
         f.MostrarEstrellas();
-        const QImage antes = f.MapaEstrellas->lienzo;
+        const QImage antes = f.MapaEstrellas->Lienzo();
         for (int i = 0; i < 3; ++i)
             f.TimerEstrellasTimer();
-        QCOMPARE(f.MapaEstrellas->lienzo, antes);
+        QCOMPARE(f.MapaEstrellas->Lienzo(), antes);
         QCOMPARE(v.e.FaseEstrellas, 0);
-        QCOMPARE(f.Pincel.relleno, QColor(128, 0, 0));
+        QCOMPARE(f.MapaEstrellas->Pincel().relleno, QColor(128, 0, 0));
         // A phase another screen left beyond 3 comes back into the cycle.
         v.e.FaseEstrellas = v.e.FaseEstrellas2 = 7;
         f.TimerEstrellasTimer();

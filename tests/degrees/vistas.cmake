@@ -1,22 +1,16 @@
-# Double degrees, requirements, outlets, masters, addresses and the high
-# cut-off marks: GoogleTest on the data logic, with the shipped-data checks
-# of those views, the pulse of the map markers, and the opening of addresses
-# with a recording handler.
+# Double degrees, requirements, outlets, masters and the high cut-off
+# marks: GoogleTest on the data logic, with the shipped-data checks of those
+# views.
 add_executable(pruebas_vistas_grados
   ${CMAKE_CURRENT_LIST_DIR}/animacion_grado_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/abrir_enlace_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/datos_vistas_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/direcciones_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dobles_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/estadisticas_grados_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grados_prueba.h
-  ${CMAKE_CURRENT_LIST_DIR}/mapa_estrellas_pulso_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notas_corte_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/requisitos_grado_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/salidas_grado_test.cpp)
-set_target_properties(pruebas_vistas_grados PROPERTIES AUTOMOC ON)
-# The opening of addresses lives beside the screens.
-target_link_libraries(pruebas_vistas_grados PRIVATE norvela_grados_datos norvela_degrees norvela_pruebas)
+target_link_libraries(pruebas_vistas_grados PRIVATE norvela_grados_datos norvela_pruebas)
 add_dependencies(pruebas_vistas_grados carpeta_datos)
 gtest_discover_tests(pruebas_vistas_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 

@@ -23,7 +23,7 @@
 #include "principal.h"
 #include "profeU.h"
 #include "superior.h"
-#include "transiciones.h"
+#include "transiciones_paneles.h"
 #include "zoom_puerta.h"
 
 #include <QDir>
@@ -55,7 +55,7 @@ struct Programa {
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
         TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : {f.rollo, f.rollo2, f.circle, f.centro})
+        for (TTransitionEffect *efecto : f.TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }

@@ -74,7 +74,7 @@ QPoint Pixel(const MapaBytes &mapa, int valor)
 }
 
 // A click on pixel p of a map's picture.
-void Clic(MapaFP *mapa, QPoint p)
+void Clic(VistaMapa *mapa, QPoint p)
 {
     const QPoint q = mapa->PuntoDe(p.x(), p.y());
     QTest::mouseMove(mapa, q);

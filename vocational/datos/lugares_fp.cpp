@@ -49,19 +49,6 @@ int PrimeraProvinciaDe(const DatosLugares &d, int c)
     return d.CodigoProvincia.Contiene(p) ? p : 0;
 }
 
-std::string NombreComunidad(const DatosLugares &d, int c, int ancho)
-{
-    if (c < 1 || c > kNumComunidades || !d.Lugares.Contiene(c))
-        return {};
-    return QuitarBlancosFinales(ColumnasLinea(d.Lugares[c], 3, 2 + ancho));
-}
-
-int ComunidadEn(const DatosLugares &d, int x, int y)
-{
-    const int v = d.MapaComunidades.Valor(x, y);
-    return v >= 1 && v <= kNumComunidades ? v : 0;
-}
-
 int ComarcaEn(const DatosLugares &d, int x, int y)
 {
     const int v = d.MapaRegionesC.Valor(x, y);

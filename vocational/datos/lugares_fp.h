@@ -4,6 +4,7 @@
 // by the higher, intermediate and basic cycle screens.
 #pragma once
 
+#include "comunidades.h"
 #include "datos_informe.h"
 #include "datos_lugares.h"
 
@@ -35,13 +36,8 @@ int NumeroDosColumnas(const std::string &s);
 // Lugares[c]); 0 when those columns hold no number in 1..64.
 int PrimeraProvinciaDe(const DatosLugares &d, int c);
 
-// The community's name: `ancho` characters of Lugares[c] from column 3,
-// trailing blanks removed. Empty outside 1..19.
-std::string NombreComunidad(const DatosLugares &d, int c, int ancho = 60);
-
-// Community, district or zone under a map pixel; 0 when there is none or
-// the value lies outside the map's range.
-int ComunidadEn(const DatosLugares &d, int x, int y);
+// District or zone under a map pixel; 0 when there is none or the value
+// lies outside the map's range (the community: ComunidadEn).
 int ComarcaEn(const DatosLugares &d, int x, int y);
 int ZonaEn(const DatosLugares &d, int x, int y);
 

@@ -1,6 +1,6 @@
-// A report of the FP screens as lines: the title record, the lines to print
-// and which of them are bold. The screens build one, copy it into the shared
-// report buffer and hand that to the three-column printer.
+// A report as lines: the title record, the lines to print and which of them
+// are bold. A screen builds one, copies it into the shared report buffer and
+// hands that to the three-column printer.
 #pragma once
 
 #include "datos_informe.h"

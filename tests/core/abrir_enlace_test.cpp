@@ -4,7 +4,6 @@
 #include "carpeta_prueba.h"
 #include "escritorio_registrado.h"
 
-#include <QObject>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -32,5 +31,3 @@ TEST(AbrirEnlace, OnlyWebPagesAndDataFilesReachTheDesktop)
     EXPECT_TRUE(navegador.abiertas[2].isLocalFile());
     EXPECT_TRUE(navegador.abiertas[2].toLocalFile().endsWith(QStringLiteral("/pdf/est/Becas.pdf")));
 }
-
-#include "abrir_enlace_test.moc"
