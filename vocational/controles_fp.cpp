@@ -216,7 +216,8 @@ void VaciarRejilla(QTableWidget *rejilla)
     rejilla->setRowCount(0);
 }
 
-Parpadeo::Parpadeo(QObject *padre, int milisegundos) : QObject(padre)
+Parpadeo::Parpadeo(QObject *padre, int ultima, int *contador, int milisegundos)
+    : QObject(padre), ultima_(ultima), cuenta_(contador ? contador : &propio_)
 {
     temporizador_.setInterval(milisegundos);
     connect(&temporizador_, &QTimer::timeout, this, &Parpadeo::Tic);
@@ -225,24 +226,23 @@ Parpadeo::Parpadeo(QObject *padre, int milisegundos) : QObject(padre)
 void Parpadeo::Iniciar(std::function<void(bool)> mostrar)
 {
     mostrar_ = std::move(mostrar);
-    activo = true;
     temporizador_.start();
 }
 
 void Parpadeo::Detener()
 {
     temporizador_.stop();
-    cuenta_ = 0;
+    *cuenta_ = 0;
 }
 
 void Parpadeo::Tic()
 {
-    ++cuenta_;
-    if (activo && mostrar_)
-        mostrar_(cuenta_ % 2 == 1);
-    if (cuenta_ > 8) {
+    ++*cuenta_;
+    if (mostrar_)
+        mostrar_(*cuenta_ % 2 == 1);
+    if (*cuenta_ > ultima_) {
         temporizador_.stop();
-        cuenta_ = 0;
+        *cuenta_ = 0;
     }
 }
 

@@ -75,26 +75,31 @@ void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas,
 // Row count 0, so both first cells read empty.
 void VaciarRejilla(QTableWidget *rejilla);
 
-// The blink of a caption: every tick the counter grows; while active, odd
-// counts show the text and even counts an empty caption; after the count
-// passes 8 the timer stops and the count starts again, the text shown.
+// The blink of a caption: every tick the counter grows; odd counts show the
+// text and even counts an empty caption; after the count passes `ultima`
+// the timer stops and the count starts again, the text shown (8: nine
+// ticks). Two blinks of one screen may share one counter: each then sees
+// the other's ticks and both stop sooner.
 class Parpadeo : public QObject {
     Q_OBJECT
 public:
-    explicit Parpadeo(QObject *padre, int milisegundos = 200);
+    // `contador` is the shared counter, which must outlive the blink; null
+    // gives the blink its own.
+    explicit Parpadeo(QObject *padre, int ultima = 8, int *contador = nullptr, int milisegundos = 200);
 
+    // Starts blinking through `mostrar` (true: the text, false: nothing).
     void Iniciar(std::function<void(bool mostrar)> mostrar);
+    // Stops the timer and clears the counter.
     void Detener();
     void Tic();
-    bool Activo() const { return temporizador_.isActive(); }
-    int Cuenta() const { return cuenta_; }
-    QTimer &Temporizador() { return temporizador_; }
-
-    bool activo = false;   // the blink shows the text (else only counts)
+    bool EnMarcha() const { return temporizador_.isActive(); }
+    int Cuenta() const { return *cuenta_; }
 
 private:
     QTimer temporizador_;
-    int cuenta_ = 0;
+    int ultima_;
+    int propio_ = 0;
+    int *cuenta_;
     std::function<void(bool)> mostrar_;
 };
 

@@ -11,6 +11,7 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "transiciones_paneles.h"
+#include "ruta_lugares_fp.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -64,6 +65,7 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"
     Construir();
     Estilo();
     Captions();
+    CrearRuta();
     Conectar();
 
     IniciarCodigosProvincia(enlace.CodigoProvincia);
@@ -328,25 +330,12 @@ void TForm8::Conectar()
     connect(ButtonEstad1, &QPushButton::clicked, this, &TForm8::ButtonEstad1Click);
     connect(ButtonEstad2, &QPushButton::clicked, this, &TForm8::ButtonEstad2Click);
     connect(ButtonEstad3, &QPushButton::clicked, this, &TForm8::ButtonEstad3Click);
-    connect(botTodaFP, &QPushButton::clicked, this, &TForm8::botTodaFPMouseUp);
-    connect(BotInternetC, &QPushButton::clicked, this, &TForm8::BotInternetCMouseUp);
     connect(BotImprimir, &QPushButton::clicked, this, &TForm8::BotImprimirClick);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm8::BotRetrocederFPClick);
-    connect(BotCerrar, &QPushButton::clicked, this, &TForm8::BotCerrarClick);
     connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
-    connect(mapa, &VistaMapa::movido, this, &TForm8::mapaMouseMove);
-    connect(mapac, &VistaMapa::movido, this, &TForm8::mapacMouseMove);
-    connect(mapam, &VistaMapa::movido, this, &TForm8::mapamMouseMove);
-    connect(mapa, &VistaMapa::pulsado, this, &TForm8::mapaClick);
-    connect(mapac, &VistaMapa::pulsado, this, &TForm8::mapacClick);
-    connect(mapam, &VistaMapa::pulsado, this, &TForm8::mapamClick);
-    connect(degradeini, &EtiquetaActiva::movido, this, &TForm8::degradeiniMouseMove);
-    connect(listBarcelona, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *i) { listBarcelonaClick(listBarcelona->row(i)); });
-    connect(ListSelLugFP, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *i) { ListSelLugFPClick(ListSelLugFP->row(i)); });
+    Ruta->Conectar();
+    connect(degradeini, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
     connect(ListImp, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListImpClick(ListImp->row(i)); });
-    connect(reja, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { rejaDblClick(fila); });
     connect(&TimerEstrellas, &QTimer::timeout, this, &TForm8::TimerEstrellasTimer);
 }
 
@@ -378,15 +367,10 @@ void TForm8::BotRetrocederFPClick()
     enlace.ModoImpresion = false;
     PanelSelTit->clear();
     BotImprimir->hide();
-    if (enlace.LocalidadesListadas) {
-        enlace.LocalidadesListadas = false;
-        LlenarProvinciasSel();
-        VaciarRejilla(reja);
-        ListSelLugFPClick(-1);
+    if (Ruta->VolverAProvincias())
         return;
-    }
     if (ModoPorLugar && PanelEstrellas->isVisible()) {
-        CentrosEnRejilla = false;
+        Ruta->estado.CentrosEnRejilla = false;
         reja->setCursor(Qt::ArrowCursor);
         Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas, PanelSel, PanelSelTit, PanelCarSel, reja});
         mapa->Redibujar();
@@ -399,13 +383,7 @@ void TForm8::BotRetrocederFPClick()
         return;
     }
     if (ModoPorLugar) {
-        Ocultar({reja, mapac, mapam, ListSelLugFP, BotInternetC, botTodaFP, listBarcelona, BotCerrar, PanelMapa});
-        PanelEstrellas->show();
-        VaciarRejilla(reja);
-        PanelSelTit->clear();
-        PanelCarSel->clear();
-        TodaFP = false;
-        botTodaFP->setText(T(391));
+        Ruta->VolverAlMapa();
         return;
     }
     // Title mode.

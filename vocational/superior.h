@@ -24,6 +24,7 @@ namespace norvela {
 class EtiquetaActiva;
 class VistaMapa;
 class Parpadeo;
+class RutaLugaresFP;
 class TEffectsPanel;
 
 class TForm8 : public Pantalla {
@@ -68,6 +69,9 @@ public:
     Parpadeo *TimerParpadeo;
     QTimer TimerEstrellas;
 
+    // The place route of the higher level: maps, place lists, centre grid.
+    RutaLugaresFP *Ruta;
+
     // Screen state.
     int TituloSel = 0;
     int FilaFamiliaSel = 0;
@@ -77,10 +81,7 @@ public:
     std::vector<std::string> ListaAux;
     int PrimeraFilaEncabezado = 1001;
     bool ModoPorLugar = false;
-    bool CentrosEnRejilla = false;
     bool TituloDesdeRejilla = false;
-    bool TodaFP = false;
-    bool RelistarLocalidades = false;
     int AltoListaSel = 0;
     // How the last print dialog ended (Cancelado until one is confirmed).
     ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
@@ -107,32 +108,15 @@ public:
     void MarcarOpcion(QPushButton *boton);
     void MostrarInfoTitulo(bool imprimir, int modo);
 
-    // Place route and maps.
+    // Place route (the maps, lists and grid are the route's, see Ruta).
     void MenuFP2Click();
-    void botTodaFPMouseUp();
-    void BotInternetCMouseUp();
     // Prints the centre list.
     void BotImprimirClick();
-    void mapaMouseMove(int x, int y);
-    void mapacMouseMove(int x, int y);
-    void mapamMouseMove(int x, int y);
-    void degradeiniMouseMove();
-    void mapaClick();
-    void mapacClick();
-    void listBarcelonaClick(int i);
-    void BotCerrarClick();
-    void mapamClick();
-    void ListSelLugFPClick(int i);
     void ListImpClick(int i);
     void BotAceptarClick();
     // Back or a new route ends a community selection: nothing picked, panel gone.
     void TerminarSeleccionImpresion();
-    void rejaDblClick(int fila);
     void TimerEstrellasTimer();
-
-    // Centre searches on the grid.
-    void ListarCentrosProvincia(bool imprimir, char provincia, const GrupoCentros &g);
-    void ListarCentrosTitulo(const GrupoCentros &g);
 
     void BotRetrocederFPClick();
     void menuFP3Click();
@@ -146,10 +130,13 @@ private:
     void Estilo();
     void Conectar();
     void Captions();
+    // The place route on this screen's widgets, with its hooks.
+    void CrearRuta();
     // Runs `cambio` inside the degrees screen's roll or circle transition on PanelSel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    // A title row of the centre grid opens that title.
+    void AbrirTituloDeRejilla(int titulo);
     void LlenarGrupos();
-    void LlenarProvinciasSel();
     QString T(int k) const;
     static void Ocultar(std::initializer_list<QWidget *> controles);
     static void MostrarControles(std::initializer_list<QWidget *> controles);
@@ -162,8 +149,6 @@ private:
     void MostrarVistaPrevia(const InformeFP &informe);
     // The report buffer through the print dialog, in three columns in Courier.
     void ImprimirInformeFP();
-
-    std::vector<Localidad> localidades_;
 };
 
 } // namespace norvela

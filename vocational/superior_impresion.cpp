@@ -10,6 +10,7 @@
 #include "informe_fp_seleccion.h"
 #include "informe_fp_titulo.h"
 #include "lugares_fp.h"
+#include "ruta_lugares_fp.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -27,9 +28,9 @@ void TForm8::MenuFpTit5Click()
     enlace.NumLineasInforme = 0;
     // The views are built as the screen shows them; printing leaves the
     // student's place and view state as they were.
-    const VistasTitulo vistas{LineasVista(2), LineasVista(3), LineasVista(4)};
+    const VistasTitulo vistas{{LineasVista(2), LineasVista(3), LineasVista(4)}};
     SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, enlace, enlace.Textos, TituloSel, vistas, seleccion);
+    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, seleccion);
     seleccion.Guardar(enlace);
     if (hoja.pedirSeleccion) {
         PedirComunidades();
@@ -122,18 +123,10 @@ void TForm8::ImprimirInformeFP()
 
 void TForm8::BotImprimirClick()
 {
-    if (!enlace.ModoComarcas && !enlace.ModoZonas && !ListSelLugFP->currentItem() && !enlace.LocalidadesListadas)
+    const std::optional<InformeFP> informe = Ruta->InformeDeLista();
+    if (!informe)
         return;
-    // Nothing on the grid yet: no district or zone has been chosen.
-    if ((enlace.ModoComarcas && enlace.ComarcaSel == 0) || (enlace.ModoZonas && enlace.ZonaSel == 0))
-        return;
-    const OrigenListaCentros origen = OrigenDeListaCentros(enlace);
-    if (origen.grupo < '1' || origen.grupo > '4')
-        return;
-    enlace.NumLineasInforme = 0;
-    ListarCentrosProvincia(true, origen.provincia, GrupoDe(enlace, enlace, origen.grupo));
-    const InformeFP informe = InformeListaCentros(enlace.Textos, origen.nombre, enlace);
-    VolcarInforme(informe, enlace);
+    VolcarInforme(*informe, enlace);
     ImprimirInformeFP();
 }
 

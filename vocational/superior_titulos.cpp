@@ -11,6 +11,7 @@
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
 #include "pantallas.h"
+#include "ruta_lugares_fp.h"
 #include "titulos_fp.h"
 
 #include "panel_efectos.h"
@@ -41,7 +42,7 @@ void TForm8::LlenarGrupos()
 void TForm8::MenuFP1Click()
 {
     ListaDeGrupos = true;
-    CentrosEnRejilla = false;
+    Ruta->estado.CentrosEnRejilla = false;
     TerminarSeleccionImpresion();
     ModoPorLugar = false;
     enlace.FPSuperiorActivo = true;
@@ -67,7 +68,7 @@ void TForm8::ListPreFamMouseDown(int fila)
     if (ListaDeGrupos) {
         const int r = fila + 1;
         FilaFamiliaSel = r;
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(enlace, r);
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), r);
         ListPreFam->clear();
         FilaGrado.assign(1, 0);
         auto *volver = new QListWidgetItem(T(82), ListPreFam);
@@ -94,7 +95,7 @@ void TForm8::ListPreFamMouseDown(int fila)
     NombreFamiliaSel = HaciaAnsi(ListPreFam->item(fila)->text().trimmed());
     ListPreFam->setCurrentRow(fila);
     const int f = fila < static_cast<int>(FilaGrado.size()) ? FilaGrado[static_cast<size_t>(fila)] : 0;
-    const std::vector<int> titulos = TitulosDeFamilia(enlace, f);
+    const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
     ListaAux.clear();
     ListTitFP->show();
     ListTitFP->clear();
@@ -130,9 +131,10 @@ void TForm8::ListTitFPClick(int fila)
         if (fila < 0 || f >= FilaGrado.size())
             return;
         const int familia = FilaGrado[f];
-        if (familia < 1 || familia > enlace.NumEncabezadosFPSuperior)
+        const NivelFPDatos &nivel = Ruta->Nivel();
+        if (familia < 1 || familia > nivel.NumFamilias())
             return;
-        titulo = fila + 1 + enlace.FilaTituloGS[familia];
+        titulo = fila + 1 + nivel.filaTitulo[static_cast<size_t>(familia)];
     }
     if (titulo < 1 || titulo > enlace.NumFPSuperior)
         return;
@@ -219,7 +221,7 @@ void TForm8::MenuFpTit1Click()
     enlace.ModoImpresion = false;
     listSelFP->clear();
     PanelEstrellas->show();
-    const TablasPorGrupo t = TablasDeNivel(enlace, enlace, NivelFP::Superior);
+    const TablasPorGrupo &t = Ruta->Nivel().estrellas;
     MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, TituloSel);
     mapa->Redibujar();
     TimerEstrellas.start();

@@ -48,6 +48,8 @@ struct DatosFP {
     int NumFamilias = 0;
     int NumGruposFamilias = 0;
     int NumFPMedio = 0;
+    // Family headings of "fp2" (EncabezadosFPMedio, FilaTituloGM).
+    int NumFamiliasGM = 0;
     int NumFPBasica = 0;
     int SeccionGMDesde = 0;
     int SeccionGMHasta = 0;

@@ -15,6 +15,9 @@ struct DatosInforme {
     TablaTexto LineasInforme2{0, 1500, 65, Capacidad::Creciente};
     TablaTexto InformeCuesGM{0, 1500, 65, Capacidad::Creciente};
     int NumLineasInforme = 0;
+    // The intermediate-cycle screen and its questionnaire count their
+    // report lines here instead.
+    int NumLineasCuestionario = 0;
     TablaValores<int> LineasNegrita{0, 200, Capacidad::Creciente};
     QString NombreAlumno;
     bool ModoImpresion = false;

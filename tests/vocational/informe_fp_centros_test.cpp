@@ -49,9 +49,9 @@ TEST_F(ListaCentros, MergedLinesAndOneBoldLinePerCentre)
     Ofertar(e.OfertaGM[0], 3, {1});
     // All levels: separators " -----" start with a blank and stay plain.
     const NombresTitulos t{&e.NombresFPSuperior, &e.NombresFPMedio, &e.NombresFPBasica, "FP B\xE1sica"};
-    const FilasCentros f = FilasDeCentros(Grupo(), {1, 2, 3}, t, true, 0);
+    const FilasCentros f = FilasDeCentros(Grupo(), {1, 2, 3}, t, NivelFP::Superior, true, 0);
 
-    const InformeFP r = InformeListaCentros(e.Textos, "Huesca", f.filas);
+    const InformeFP r = InformeListaCentros(e.Textos, NivelSuperior(e), "Huesca", f.filas);
     EXPECT_EQ(r.titulo, "Oferta educativa: Huesca");
     const std::string cabecera1 = "-Huesca           IES Pirineos              ";   // "-" + 43 of the name
     ASSERT_EQ(cabecera1.size(), 44u);
@@ -89,7 +89,7 @@ TEST_F(ListaCentros, LongListFromAndBackToTheGrowingBuffers)
     }
     e.LineasInforme.Poner(1801, "-left from an earlier report");
     e.NumLineasInforme = 1800;
-    const InformeFP r = InformeListaCentros(e.Textos, "Madrid", e);
+    const InformeFP r = InformeListaCentros(e.Textos, NivelSuperior(e), "Madrid", e);
     EXPECT_EQ(r.titulo, std::string(30, 'O') + ": Madrid");
     ASSERT_EQ(r.NumLineas(), 1800);
     ASSERT_EQ(r.negritas.size(), 600u);

@@ -85,13 +85,16 @@ struct Hoja : ::testing::Test {
     {
         VistasTitulo v;
         for (int i = 1; i <= requisitos; ++i)
-            v.requisitos.push_back("Requisito " + std::to_string(i));
-        v.asignaturas.push_back("     Salidas");
-        v.acceso.push_back("Prueba de acceso");
+            v.secciones[0].push_back("Requisito " + std::to_string(i));
+        v.secciones[1].push_back("     Salidas");
+        v.secciones[2].push_back("Prueba de acceso");
         return v;
     }
 
-    HojaTituloFP Imprimir(int requisitos) { return HojaTitulo(e, e, e.Textos, kTitulo, Vistas(requisitos), sel); }
+    HojaTituloFP Imprimir(int requisitos)
+    {
+        return HojaTitulo(e, NivelSuperior(e), e.Textos, kTitulo, Vistas(requisitos), sel);
+    }
 
     // Line numbers of the community headings.
     static std::vector<int> Comunidades(const InformeFP &r)
@@ -210,12 +213,12 @@ TEST_F(Hoja, LongSheetAsksForASelectionThatKeepsItsOrder)
 
 TEST_F(Hoja, CommunityBlocksOutsideTheTablesAreEmpty)
 {
-    EXPECT_TRUE(BloqueComunidadTitulo(e, e, 0, kTitulo).empty());
-    EXPECT_TRUE(BloqueComunidadTitulo(e, e, 20, kTitulo).empty());
-    EXPECT_TRUE(BloqueComunidadTitulo(e, e, 3, kTitulo).empty());   // Asturias has no centre
-    EXPECT_TRUE(BloqueComunidadTitulo(e, e, 2, 9).empty());         // a title taught nowhere
+    EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 0, kTitulo).empty());
+    EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 20, kTitulo).empty());
+    EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 3, kTitulo).empty());   // Asturias has no centre
+    EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 2, 9).empty());         // a title taught nowhere
     e.Lugares.Poner(6, "xxCantabria");                                // no first province
-    EXPECT_TRUE(BloqueComunidadTitulo(e, e, 6, kTitulo).empty());
+    EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 6, kTitulo).empty());
 }
 
 TEST(SeleccionComunidades, AddOnceRemoveKeepOrderAndSharedState)
@@ -269,11 +272,12 @@ TEST(HojaEntregada, EveryTitleGivesAConsistentSheet)
     ASSERT_FALSE(e.ErrorFicheros);
     ASSERT_GT(e.NumFPSuperior, 10);
 
+    const NivelFPDatos nivel = NivelSuperior(e);
     int largas = 0, cortas = 0;
     for (int t = 1; t <= e.NumFPSuperior; ++t) {
         SCOPED_TRACE(t);
         SeleccionComunidadesFP sel;
-        const HojaTituloFP h = HojaTitulo(e, e, e.Textos, t, VistasTitulo{}, sel);
+        const HojaTituloFP h = HojaTitulo(e, nivel, e.Textos, t, VistasTitulo{}, sel);
         for (const std::string &s : h.informe.lineas)
             ASSERT_LE(s.size(), 65u);
         if (h.pedirSeleccion) {

@@ -6,6 +6,7 @@
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "nivel_fp.h"
 #include "titulos_fp.h"
 
 #include <gtest/gtest.h>
@@ -227,7 +228,7 @@ TEST_F(Lugares, ProvinceRowsKeepHeadersOnlyWithTitlesAndScrollToTheLocality)
     EXPECT_EQ(CentrosDeProvincia(g, '6', NivelFP::Medio, false), (std::vector<int>{2, 4}));
     EXPECT_TRUE(GrupoDe(e, e, '5').centros == nullptr);
 
-    const FilasCentros solo = FilasDeCentros(g, {1, 2, 4}, Nombres(), false, 4);
+    const FilasCentros solo = FilasDeCentros(g, {1, 2, 4}, Nombres(), NivelFP::Superior, false, 4);
     ASSERT_EQ(solo.filas.size(), 7u) << "the centre without a higher title loses its header";
     EXPECT_EQ(solo.filas[0].col0, "-" + e.Centros1[1].substr(1, 44));
     EXPECT_EQ(solo.filas[0].col1, "974000001");
@@ -238,9 +239,9 @@ TEST_F(Lugares, ProvinceRowsKeepHeadersOnlyWithTitlesAndScrollToTheLocality)
     EXPECT_EQ(solo.filas[4].col0[0], '-');
     EXPECT_EQ(solo.filaSuperior, 4);
     // In print mode rows count after the report's lines.
-    EXPECT_EQ(FilasDeCentros(g, {1, 2, 4}, Nombres(), false, 4, 100).filaSuperior, 104);
+    EXPECT_EQ(FilasDeCentros(g, {1, 2, 4}, Nombres(), NivelFP::Superior, false, 4, 100).filaSuperior, 104);
 
-    const FilasCentros toda = FilasDeCentros(g, {1, 2, 4}, Nombres(), true, 0);
+    const FilasCentros toda = FilasDeCentros(g, {1, 2, 4}, Nombres(), NivelFP::Superior, true, 0);
     std::vector<std::string> col0;
     for (const FilaRejilla &f : toda.filas) {
         col0.push_back(f.col0.substr(0, std::min<size_t>(f.col0.size(), 12)));
@@ -335,14 +336,15 @@ TEST_F(Lugares, GroupsFamiliesAndTitleViews)
         return r;
     };
     using V = std::vector<std::pair<std::string, int>>;
-    EXPECT_EQ(textos(FamiliasDeGrupo(e, 1)), (V{{"A", 1}, {"Sport", 5}}));
-    EXPECT_EQ(textos(FamiliasDeGrupo(e, 2)), (V{{"C", 3}, {"B", 2}}));
-    EXPECT_EQ(textos(FamiliasDeGrupo(e, 6)), (V{{"B", 2}, {"Arts", 4}}));
-    EXPECT_TRUE(FamiliasDeGrupo(e, 0).empty());
-    EXPECT_TRUE(FamiliasDeGrupo(e, 10).empty());
-    EXPECT_EQ(TitulosDeFamilia(e, 1), (std::vector<int>{2, 3}));
-    EXPECT_TRUE(TitulosDeFamilia(e, 2).empty());
-    EXPECT_EQ(TitulosDeFamilia(e, 5), (std::vector<int>{10}));
+    const NivelFPDatos n = NivelSuperior(e);
+    EXPECT_EQ(textos(FamiliasDeGrupo(n, 1)), (V{{"A", 1}, {"Sport", 5}}));
+    EXPECT_EQ(textos(FamiliasDeGrupo(n, 2)), (V{{"C", 3}, {"B", 2}}));
+    EXPECT_EQ(textos(FamiliasDeGrupo(n, 6)), (V{{"B", 2}, {"Arts", 4}}));
+    EXPECT_TRUE(FamiliasDeGrupo(n, 0).empty());
+    EXPECT_TRUE(FamiliasDeGrupo(n, 10).empty());
+    EXPECT_EQ(TitulosDeFamilia(n, 1), (std::vector<int>{2, 3}));
+    EXPECT_TRUE(TitulosDeFamilia(n, 2).empty());
+    EXPECT_EQ(TitulosDeFamilia(n, 5), (std::vector<int>{10}));
 
     e.RequisitosFP.Poner(3, "Requisito tres");
     e.TablaFPSuperior.Poner(2, 5, 3);
@@ -394,7 +396,7 @@ TEST_F(Lugares, AProvinceBeyondTheOldGridLimitsStillListsEveryRow)
     ASSERT_EQ(centros.size(), 400u);
     const auto localidades = LocalidadesDe(e.Centros1, centros, false);
     EXPECT_EQ(localidades.size(), 400u);
-    const FilasCentros r = FilasDeCentros(g, centros, Nombres(), false, localidades[399].primerCentro);
+    const FilasCentros r = FilasDeCentros(g, centros, Nombres(), NivelFP::Superior, false, localidades[399].primerCentro);
     EXPECT_EQ(r.filas.size(), 400u * 8);
     EXPECT_EQ(r.filaSuperior, 399 * 8);
     EXPECT_EQ(r.filas.back().col0, "");

@@ -63,7 +63,8 @@ void RejillaProvinciaMayor(benchmark::State &estado)
     for (auto _ : estado) {
         const std::vector<int> recogidos = CentrosDeProvincia(g, d->provincia, NivelFP::Superior, true);
         const std::vector<Localidad> l = LocalidadesDe(*g.centros, recogidos, largos);
-        const FilasCentros r = FilasDeCentros(g, recogidos, t, true, l.empty() ? 0 : l.back().primerCentro);
+        const FilasCentros r =
+            FilasDeCentros(g, recogidos, t, NivelFP::Superior, true, l.empty() ? 0 : l.back().primerCentro);
         benchmark::DoNotOptimize(r.filas.data());
         filas = r.filas.size();
         centros = recogidos.size();

@@ -16,6 +16,7 @@
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "titulos_fp.h"
 
@@ -128,12 +129,12 @@ bool Impresa(const QString &texto, const QString &linea)
 // The sheet of title t over every community, with the screen's views.
 HojaTituloFP Hoja(Enlace &e, int t)
 {
-    VistasTitulo v{LineasRequisitos(e, e.Requisitos, e.NumRequisitos, t, HaciaAnsi(e.Texto(438))),
-                   LineasAsignaturas(e, t, HaciaAnsi(e.Texto(271))), {}};
+    VistasTitulo v{{LineasRequisitos(e, e.Requisitos, e.NumRequisitos, t, HaciaAnsi(e.Texto(438))),
+                    LineasAsignaturas(e, t, HaciaAnsi(e.Texto(271))), {}}};
     for (int k = 711; k <= 715; ++k)
-        v.acceso.push_back(HaciaAnsi(e.Texto(k)));
+        v.secciones[2].push_back(HaciaAnsi(e.Texto(k)));
     SeleccionComunidadesFP sel;
-    return HojaTitulo(e, e, e.Textos, t, v, sel);
+    return HojaTitulo(e, NivelSuperior(e), e.Textos, t, v, sel);
 }
 
 // The first title whose sheet is long, or short and naming a community.
@@ -172,13 +173,13 @@ QList<int> ComunidadesConCentros(Enlace &e, int t)
 {
     QList<int> r;
     for (int c = 1; c <= 19; ++c)
-        if (!BloqueComunidadTitulo(e, e, c, t).empty())
+        if (!BloqueComunidadTitulo(e, NivelSuperior(e), c, t).empty())
             r << c;
     return r;
 }
 QString Encabezado(Enlace &e, int t, int c)
 {
-    return DesdeAnsi(BloqueComunidadTitulo(e, e, c, t).front());
+    return DesdeAnsi(BloqueComunidadTitulo(e, NivelSuperior(e), c, t).front());
 }
 
 } // namespace
@@ -222,7 +223,7 @@ private slots:
                 f.TimerParpadeo->Tic();
             }
             QCOMPARE(f.PanelCarSel->text(), nombre);
-            QVERIFY(!f.TimerParpadeo->Activo());
+            QVERIFY(!f.TimerParpadeo->EnMarcha());
 
             // Where it is taught: circles over the communities, centres of one.
             QTest::mouseClick(f.MenuFpTit1, Qt::LeftButton);
@@ -325,7 +326,7 @@ private slots:
 
         // All levels: more rows, none of them a title a double click opens.
         QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
-        QVERIFY(f.TodaFP);
+        QVERIFY(f.Ruta->estado.TodaFP);
         ClicFila(f.ListSelLugFP, 1);
         QVERIFY(f.reja->rowCount() > soloSuperior);
         QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
@@ -338,19 +339,19 @@ private slots:
             ++fila;
         QVERIFY(fila < f.reja->rowCount());
         const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
-        f.rejaDblClick(0);
+        f.Ruta->rejaDblClick(0);
         QCOMPARE(f.TituloSel, 0);
-        f.rejaDblClick(fila);
+        f.Ruta->rejaDblClick(fila);
         QCOMPARE(f.TituloSel, titulo);
         QVERIFY(f.PanelFpTit->isVisible());
 
         // Back through every level of the place route.
         f.MenuFP2Click();
-        f.mapaMouseMove(Pixel(s.e.MapaComunidades, 2).x(), Pixel(s.e.MapaComunidades, 2).y());
-        f.mapaClick();
-        f.ListSelLugFPClick(0);
+        f.Ruta->mapaMouseMove(Pixel(s.e.MapaComunidades, 2).x(), Pixel(s.e.MapaComunidades, 2).y());
+        f.Ruta->mapaClick();
+        f.Ruta->ListSelLugFPClick(0);
         QVERIFY(s.e.LocalidadesListadas);
-        f.ListSelLugFPClick(0);
+        f.Ruta->ListSelLugFPClick(0);
         QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
         QVERIFY(!s.e.LocalidadesListadas);
         QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
@@ -374,13 +375,13 @@ private slots:
         QVERIFY(s.e.ModoComarcas);
 
         // A list click before any district does nothing.
-        f.ListSelLugFPClick(-1);
+        f.Ruta->ListSelLugFPClick(-1);
         QCOMPARE(f.reja->rowCount(), 0);
 
         Clic(f.mapac, Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
         QVERIFY(f.listBarcelona->isVisible());
         QCOMPARE(f.reja->rowCount(), 0);
-        f.listBarcelonaClick(4);
+        f.Ruta->listBarcelonaClick(4);
         QCOMPARE(f.reja->rowCount(), 0);
         ClicFila(f.listBarcelona, 0);
         QVERIFY(f.reja->rowCount() > 0);
@@ -437,9 +438,7 @@ private slots:
         QVERIFY(f.ListaDeGrupos);
         f.ListTitFPClick(-1);
         QCOMPARE(f.TituloSel, 0);
-        f.rejaDblClick(-1);
-        f.ListImpClick(-1);
-        QCOMPARE(f.ListImp->count(), 0);
+        f.Ruta->rejaDblClick(-1);
 
         // The print selection: a community once, removed by a click.
         s.e.SeleccionImpresion = true;
@@ -454,6 +453,43 @@ private slots:
         QCOMPARE(f.ListImp->count(), 1);
         QCOMPARE(s.e.ComunidadesImpresion[1], 7);
         QCOMPARE(s.e.ComunidadEnImpresion[4], uint8_t(0));
+        // Clicks outside its rows keep the pick.
+        f.ListImpClick(-1);
+        f.ListImpClick(1);
+        QCOMPARE(f.ListImp->count(), 1);
+        QCOMPARE(s.e.NumComunidadesImpresion, 1);
+    }
+
+    // Two blinks of one screen on one counter (the group heading's 13 ticks
+    // and the title's 9): each sees the other's ticks and stops sooner.
+    void TwoBlinksShareOneCounter()
+    {
+        int contador = 0;
+        QString grupo, titulo;
+        Parpadeo ayuda(nullptr, 12, &contador), nombre(nullptr, 8, &contador);
+        ayuda.Iniciar([&](bool mostrar) { grupo = mostrar ? QStringLiteral("G") : QString(); });
+        for (int tic = 1; tic <= 12; ++tic)
+            ayuda.Tic();
+        QCOMPARE(grupo, QString());
+        QCOMPARE(contador, 12);
+        ayuda.Tic();
+        QCOMPARE(grupo, QStringLiteral("G"));
+        QVERIFY(!ayuda.EnMarcha());
+        QCOMPARE(contador, 0);
+
+        ayuda.Iniciar([&](bool mostrar) { grupo = mostrar ? QStringLiteral("G") : QString(); });
+        nombre.Iniciar([&](bool mostrar) { titulo = mostrar ? QStringLiteral("T") : QString(); });
+        for (int par = 1; par <= 4; ++par) {
+            ayuda.Tic();
+            nombre.Tic();
+        }
+        QCOMPARE(contador, 8);
+        QCOMPARE(titulo, QString());
+        nombre.Tic();
+        QCOMPARE(titulo, QStringLiteral("T"));
+        QVERIFY(!nombre.EnMarcha());
+        QVERIFY(ayuda.EnMarcha());
+        QCOMPARE(ayuda.Cuenta(), 0);
     }
 
     void CommunityPortalOpensOnlyWebAddresses()
@@ -462,14 +498,14 @@ private slots:
         TForm8 &f = *s.f;
         pruebas::EscritorioRegistrado abridor({QStringLiteral("http"), QStringLiteral("https")});
         s.e.ComunidadSel = 8;
-        f.BotInternetCMouseUp();
+        f.Ruta->BotInternetCMouseUp();
         QCOMPARE(abridor.abiertas, QList<QUrl>{QUrl(QStringLiteral("http://www.educa.jcyl.es/fp"))});
         for (const char *malas : {"", "   ", "www.ejemplo.es/a b", "\\\\servidor\\recurso"}) {
             s.e.WebComunidad.Poner(8, malas);
-            f.BotInternetCMouseUp();
+            f.Ruta->BotInternetCMouseUp();
         }
         s.e.ComunidadSel = 0;
-        f.BotInternetCMouseUp();
+        f.Ruta->BotInternetCMouseUp();
         QCOMPARE(abridor.abiertas.size(), 1);
     }
 

@@ -91,8 +91,11 @@ std::vector<Localidad> LocalidadesDe(const TablaTexto &centros, const std::vecto
 }
 
 FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centrosRecogidos, const NombresTitulos &t,
-                            bool todaFP, int primerCentroVisible, int filaInicial)
+                            NivelFP nivel, bool todaFP, int primerCentroVisible, int filaInicial,
+                            const std::string &filaTrasCentro)
 {
+    const TablaEnteros *propia = Oferta(g, nivel);
+    const TablaTexto *nombres = nivel == NivelFP::Superior ? t.superior : nivel == NivelFP::Medio ? t.medio : t.basica;
     FilasCentros r;
     auto &f = r.filas;
     // Row numbers as the report counts them: filaInicial + index + 1.
@@ -106,9 +109,9 @@ FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centr
         f.push_back({"-" + ColumnasLinea(linea, 2, 45), ColumnasLinea(linea, 46, 54), 0});
         int h = contador();
         if (!todaFP) {
-            for (int j = 1; g.ofertaGS && j <= NumOfertas(*g.ofertaGS, i); ++j) {
-                const int titulo = TituloOfertado(*g.ofertaGS, i, j);
-                fila(Cortar(Nombre(t.superior, titulo), 60), titulo);
+            for (int j = 1; propia && j <= NumOfertas(*propia, i); ++j) {
+                const int titulo = TituloOfertado(*propia, i, j);
+                fila(Cortar(Nombre(nombres, titulo), 60), titulo);
             }
         } else {
             for (int j = 1; g.ofertaGS && j <= NumOfertas(*g.ofertaGS, i); ++j)
@@ -129,7 +132,7 @@ FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centr
         if (contador() == h)
             f.pop_back();
         else
-            f.push_back({});
+            f.push_back({filaTrasCentro, std::string(), 0});
     }
     return r;
 }

@@ -70,13 +70,15 @@ std::vector<Localidad> LocalidadesDe(const TablaTexto &centros, const std::vecto
                                      bool nombresLargos);
 
 // The grid rows of the collected centres: per centre a header "-" +
-// characters 2..45 (second column 46..54) and its higher-cycle titles, or
-// with `todaFP` the titles of the three levels between separators; a
-// centre that gets no title row loses its header. The top row is the header
-// of the centre that opens `primerCentroVisible` (0: the first row).
+// characters 2..45 (second column 46..54) and its titles of `nivel` (each
+// carrying its number), or with `todaFP` the titles of the three levels
+// between separators; a centre that gets no title row loses its header,
+// the others are followed by `filaTrasCentro`. The top row is the header of
+// the centre that opens `primerCentroVisible` (0: the first row).
 // `filaInicial` counts the rows already in the buffer (print mode).
 FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centrosRecogidos, const NombresTitulos &t,
-                            bool todaFP, int primerCentroVisible, int filaInicial = 0);
+                            NivelFP nivel, bool todaFP, int primerCentroVisible, int filaInicial = 0,
+                            const std::string &filaTrasCentro = {});
 
 // The centres of one community that offer `titulo`, province by province
 // (province headers only when there are several, dropped when empty).

@@ -15,25 +15,28 @@ OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d)
     return {d.GrupoGuardado, d.ProvinciaGuardada, QuitarBlancosFinales(d.NombreProvinciaSel)};
 }
 
-InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre,
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,
                               const std::vector<FilaRejilla> &filas)
 {
     InformeFP r;
-    r.titulo = Cortar(Cortar(textos[289] + ": ", 32) + nombre, 65);
+    const std::string sufijo = nivel.textoLista ? " - " + textos[nivel.textoLista] : std::string();
+    r.titulo = Cortar(Cortar(textos[289] + ": ", 32) + nombre + sufijo, 65);
     for (const FilaRejilla &f : filas) {
         const int i = r.Anadir(Cortar(f.col0, 44) + Cortar(f.col1, 65));
-        if (r.lineas.back().rfind('-', 0) == 0)
+        if (nivel.negritaCabecerasLista && r.lineas.back().rfind('-', 0) == 0)
             r.negritas.push_back(i);
     }
     return r;
 }
 
-InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre, const DatosInforme &d)
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,
+                              const DatosInforme &d)
 {
     std::vector<FilaRejilla> filas;
-    for (int i = 1; i <= d.NumLineasInforme; ++i)
+    const int n = d.*nivel.contadorInforme;
+    for (int i = 1; i <= n; ++i)
         filas.push_back({d.LineasInforme[i], d.LineasInforme2[i], 0});
-    return InformeListaCentros(textos, nombre, filas);
+    return InformeListaCentros(textos, nivel, nombre, filas);
 }
 
 } // namespace norvela

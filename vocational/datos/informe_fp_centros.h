@@ -1,11 +1,12 @@
-// The printout of the centre list the higher-cycle screen shows for a
-// province, locality, district or zone.
+// The printout of the centre list an FP screen shows for a province,
+// locality, district or zone.
 #pragma once
 
 #include "centros_fp.h"
 #include "datos_informe.h"
 #include "datos_lugares.h"
 #include "informe_fp.h"
+#include "nivel_fp.h"
 #include "textos_interfaz.h"
 
 #include <string>
@@ -26,15 +27,17 @@ struct OrigenListaCentros {
 // Names lose their trailing blanks; a district outside the table has none.
 OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d);
 
-// Record 0: text 289 + ": " (together at most 32 characters) + `nombre`.
-// Each row becomes the first 44 characters of its first column followed by
-// its second column, cut to 65; every line that then begins with "-" (a
-// centre's header) is bold, however many there are.
-InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre,
+// Record 0: text 289 + ": " (together at most 32 characters) + `nombre`,
+// and " - " + the level's list text where it has one. Each row becomes the
+// first 44 characters of its first column followed by its second column,
+// cut to 65; where the level prints centre headers bold, every line that
+// then begins with "-" is bold, however many there are.
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,
                               const std::vector<FilaRejilla> &filas);
 
 // The same from the rows a print-mode search left in the report buffers
-// (LineasInforme and LineasInforme2, lines 1..NumLineasInforme).
-InformeFP InformeListaCentros(const TextosInterfaz &textos, const std::string &nombre, const DatosInforme &d);
+// (LineasInforme and LineasInforme2, lines 1 to the level's line counter).
+InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,
+                              const DatosInforme &d);
 
 } // namespace norvela

@@ -3,7 +3,6 @@
 #include "ansi.h"
 #include "cadenas.h"
 #include "centros_fp.h"
-#include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
 
@@ -39,51 +38,59 @@ bool EmpiezaPor(const std::string &s, const char *prefijo)
 
 } // namespace
 
-std::vector<std::string> BloqueComunidadTitulo(const DatosLugares &lugares, const DatosFP &fp, int c, int titulo)
+std::vector<std::string> BloqueComunidadTitulo(const DatosLugares &lugares, const NivelFPDatos &nivel, int c,
+                                               int titulo)
 {
     const int primera = PrimeraProvinciaDe(lugares, c);
     if (primera == 0)
         return {};
-    const GrupoCentros g = GrupoDe(lugares, fp, lugares.CodigoProvincia[primera][0]);
-    if (!g.centros || !g.ofertaGS)
+    const GrupoCentros g = nivel.Grupo(lugares.CodigoProvincia[primera][0]);
+    const TablaEnteros *oferta = nivel.Oferta(g);
+    if (!g.centros || !oferta)
         return {};
     TablaTexto nombres{1, 100, 35};
     const int numProvincias = ProvinciasDe(lugares, c, nombres);
     const std::vector<FilaRejilla> filas =
-        FilasTitulo(g, *g.ofertaGS, numProvincias, primera, lugares.CodigoProvincia, nombres, titulo);
+        FilasTitulo(g, *oferta, numProvincias, primera, lugares.CodigoProvincia, nombres, titulo);
     if (filas.empty())
         return {};
-    return LineasTituloInforme(ColumnasLinea(lugares.Lugares[c], 3, 32), filas);
+    return LineasTituloInforme(ColumnasLinea(lugares.Lugares[c], 3, 32), filas, nivel.cierreComunidad);
 }
 
-HojaTituloFP HojaTitulo(const DatosLugares &lugares, const DatosFP &fp, const TextosInterfaz &textos, int titulo,
-                        const VistasTitulo &vistas, SeleccionComunidadesFP &seleccion)
+InformeFP CabeceraHojaTitulo(const NivelFPDatos &nivel, const TextosInterfaz &textos, int titulo,
+                             const VistasTitulo &vistas)
+{
+    InformeFP r;
+    const std::string nombre = titulo >= 1 && nivel.nombres && nivel.nombres->Contiene(titulo)
+                                   ? QuitarBlancosFinales((*nivel.nombres)[titulo])
+                                   : std::string();
+    r.titulo = Cortar(nombre + " (" + textos[nivel.textoTitulo] + ")", 65);
+    for (size_t k = 0; k < vistas.secciones.size(); ++k) {
+        const std::string &texto = textos[nivel.textosSecciones[k]];
+        if (!nivel.blancoTrasSeccion && k > 0)
+            r.Anadir("");
+        r.negritas.push_back(r.Anadir(nivel.seccionesConGuion ? Cortar("- " + texto, k == 0 ? 22 : 32)
+                                                              : "** " + texto + " **"));
+        for (const std::string &s : vistas.secciones[k])
+            r.Anadir(s);
+        if (nivel.blancoTrasSeccion)
+            r.Anadir("");
+    }
+    return r;
+}
+
+HojaTituloFP HojaTitulo(const DatosLugares &lugares, const NivelFPDatos &nivel, const TextosInterfaz &textos,
+                        int titulo, const VistasTitulo &vistas, SeleccionComunidadesFP &seleccion)
 {
     HojaTituloFP hoja;
+    hoja.informe = CabeceraHojaTitulo(nivel, textos, titulo, vistas);
     InformeFP &r = hoja.informe;
-    const std::string nombre = titulo >= 1 && fp.NombresFPSuperior.Contiene(titulo)
-                                   ? QuitarBlancosFinales(fp.NombresFPSuperior[titulo])
-                                   : std::string();
-    r.titulo = Cortar(nombre + " (" + textos[47] + ")", 65);
-
-    auto vista = [&r](const std::vector<std::string> &lineas) {
-        for (const std::string &s : lineas)
-            r.Anadir(s);
-    };
-    r.negritas.push_back(r.Anadir(Cortar("- " + textos[277], 22)));
-    vista(vistas.requisitos);
+    r.Anadir(nivel.raya);
     r.Anadir("");
-    r.negritas.push_back(r.Anadir(Cortar("- " + textos[312], 32)));
-    vista(vistas.asignaturas);
+    const int donde = r.Anadir("-" + Mayusculas(textos[317]));
+    if (nivel.negritaDonde)
+        r.negritas.push_back(donde);
     r.Anadir("");
-    r.negritas.push_back(r.Anadir(Cortar("- " + textos[717], 32)));
-    vista(vistas.acceso);
-    r.Anadir("");
-    r.Anadir(std::string(6, ' ') + std::string(24, '_'));
-    r.Anadir("");
-    r.negritas.push_back(r.Anadir("-" + Mayusculas(textos[317])));
-    r.Anadir("");
-
     std::vector<int> comunidades;
     if (seleccion.SeleccionImpresion)
         comunidades = seleccion.ComunidadesImpresion;
@@ -96,7 +103,7 @@ HojaTituloFP HojaTitulo(const DatosLugares &lugares, const DatosFP &fp, const Te
     for (int c : comunidades) {
         if (todas && r.NumLineas() >= kLineasHojaLarga)
             break;
-        for (const std::string &s : BloqueComunidadTitulo(lugares, fp, c, titulo))
+        for (const std::string &s : BloqueComunidadTitulo(lugares, nivel, c, titulo))
             r.Anadir(s);
     }
     if (todas && r.NumLineas() >= kLineasHojaLarga) {
@@ -104,7 +111,6 @@ HojaTituloFP HojaTitulo(const DatosLugares &lugares, const DatosFP &fp, const Te
         seleccion.Empezar();
         return hoja;
     }
-
     for (int i = 1; i <= r.NumLineas(); ++i)
         if (EmpiezaPor(r.lineas[static_cast<size_t>(i - 1)], "***"))
             r.negritas.push_back(i);

@@ -13,41 +13,49 @@ std::string DesdeSegundo(const std::string &s)
     return s.size() > 1 ? s.substr(1) : std::string();
 }
 
-std::string Encabezado(const DatosFP &d, int f)
+std::string Encabezado(const NivelFPDatos &n, int f)
 {
-    return f >= 1 && f <= d.NumEncabezadosFPSuperior && d.EncabezadosFPSuperior.Contiene(f) ? d.EncabezadosFPSuperior[f]
-                                                                                             : std::string();
+    return f >= 1 && f <= n.NumFamilias() ? n.familias[static_cast<size_t>(f)] : std::string();
 }
 
 } // namespace
 
-std::vector<FilaFamilia> FamiliasDeGrupo(const DatosFP &d, int g)
+std::vector<FilaFamilia> FamiliasDeGrupo(const NivelFPDatos &n, int g)
 {
     std::vector<FilaFamilia> r;
-    if (g < 1 || g > d.NumGruposFamilias || g > d.RangosGruposFamilias.FilaUltima())
+    if (!n.gruposFamilias || g < 1 || g > n.numGrupos || g > n.gruposFamilias->FilaUltima())
         return r;
+    const int ultima = n.NumFamilias();
+    const auto texto = [&](int f) { return n.familiaDesdeSegundo ? DesdeSegundo(Encabezado(n, f)) : Encabezado(n, f); };
     // Only the families the group names get a row, so every row has one.
     for (int j = 1; j <= 3; ++j) {
-        const int f = d.RangosGruposFamilias.En(g, j);
-        if (f > 0 && f <= d.NumEncabezadosFPSuperior)
-            r.push_back({Encabezado(d, f), f});
+        const int f = n.gruposFamilias->En(g, j);
+        if (f > 0 && f <= ultima)
+            r.push_back({texto(f), f});
     }
-    if (g == 1 && d.NumEncabezadosFPSuperior > 0)
-        r.push_back({DesdeSegundo(Encabezado(d, d.NumEncabezadosFPSuperior)), d.NumEncabezadosFPSuperior});
+    if (!n.familiasExtra)
+        return r;
+    if (g == 1 && ultima > 0)
+        r.push_back({DesdeSegundo(Encabezado(n, ultima)), ultima});
     if (g == 6)
-        for (int f = d.EncabezadoSeccionGS + 1; f <= d.NumEncabezadosFPSuperior - 1; ++f)
-            r.push_back({DesdeSegundo(Encabezado(d, f)), f});
+        for (int f = n.familiasAntesDeMarca + 1; f <= ultima - 1; ++f)
+            r.push_back({DesdeSegundo(Encabezado(n, f)), f});
     return r;
 }
 
-std::vector<int> TitulosDeFamilia(const DatosFP &d, int f)
+std::vector<int> TitulosDeFamilia(const NivelFPDatos &n, int f)
 {
     std::vector<int> r;
-    if (f < 1 || f > d.NumEncabezadosFPSuperior)
+    const int ultima = n.NumFamilias();
+    if (f < 1 || f > ultima)
         return r;
-    const int desde = d.FilaTituloGS[f] + 1;
-    const int hasta = f < d.NumEncabezadosFPSuperior ? d.FilaTituloGS[f + 1] - 1 : d.NumFPSuperior;
-    for (int t = std::max(desde, 1); t <= hasta && t <= d.NumFPSuperior; ++t)
+    const int desde = n.filaTitulo[static_cast<size_t>(f)] + 1;
+    int hasta = n.numTitulos;
+    if (f < ultima)
+        hasta = n.filaTitulo[static_cast<size_t>(f) + 1] - 1;
+    else if (n.ultimaFamiliaUnTitulo)
+        hasta = desde;
+    for (int t = std::max(desde, 1); t <= hasta && t <= n.numTitulos; ++t)
         r.push_back(t);
     return r;
 }

@@ -1,8 +1,10 @@
-// The higher-cycle titles as the screen shows them: family groups and their
-// families, the titles of a family, and the requirements and subjects views.
+// The FP titles as the screens show them: family groups and their families
+// and the titles of a family, at any level; the higher cycles' requirements
+// and subjects views.
 #pragma once
 
 #include "datos_fp.h"
+#include "nivel_fp.h"
 
 #include <string>
 #include <vector>
@@ -15,14 +17,17 @@ struct FilaFamilia {
     int familia = 0;
 };
 
-// The families of group g (1..9): the headings of its non-zero family
-// numbers, in order; group 1 adds the last family (the sports section) and
-// group 6 the arts families, their captions without the section mark.
-std::vector<FilaFamilia> FamiliasDeGrupo(const DatosFP &d, int g);
+// The families of group g (1..numGrupos) of a level: the headings of its
+// non-zero family numbers, in order (from their second character where the
+// level says so); with the level's extra families, group 1 adds the last
+// family (the sports section) and group 6 the arts families, their captions
+// without the section mark.
+std::vector<FilaFamilia> FamiliasDeGrupo(const NivelFPDatos &n, int g);
 
-// Title numbers of family f: the "fp" lines between its heading and the
-// next one (the last family runs to the end of the list).
-std::vector<int> TitulosDeFamilia(const DatosFP &d, int f);
+// Title numbers of family f of a level: the lines between its heading and
+// the next one; the last family runs to the end of the list, or has only the
+// line after its heading where the level says so.
+std::vector<int> TitulosDeFamilia(const NivelFPDatos &n, int f);
 
 // Requirements view: the "reqfp" lines of fields 5..17 of the title; below
 // LimiteSeccionGS, an empty line and the LOMCE block of the code "18" lines

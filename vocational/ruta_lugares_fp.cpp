@@ -1,0 +1,487 @@
+#include "ruta_lugares_fp.h"
+
+#include "abrir_enlace.h"
+#include "ansi.h"
+#include "cadenas.h"
+#include "controles_fp.h"
+#include "enlace.h"
+#include "informe_fp_centros.h"
+#include "lugares_fp.h"
+#include "mapa_regiones.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace norvela {
+
+namespace {
+
+void Poner(QWidget *w, bool visible)
+{
+    if (w)
+        w->setVisible(visible);
+}
+
+void Ocultar(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        Poner(w, false);
+}
+
+} // namespace
+
+RutaLugaresFP::RutaLugaresFP(Enlace &e, NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *pantalla)
+    : QObject(pantalla), e_(e), nivel_(std::move(nivel)), c_(controles)
+{
+}
+
+QString RutaLugaresFP::T(int k) const
+{
+    return e_.Texto(k);
+}
+
+void RutaLugaresFP::ConTransicion(bool circulo, const std::function<void()> &cambio)
+{
+    if (Transicion)
+        Transicion(circulo, cambio);
+    else
+        cambio();
+}
+
+void RutaLugaresFP::Conectar()
+{
+    if (c_.mapa) {
+        connect(c_.mapa, &VistaMapa::movido, this, &RutaLugaresFP::mapaMouseMove);
+        connect(c_.mapa, &VistaMapa::pulsado, this, &RutaLugaresFP::mapaClick);
+    }
+    if (c_.mapac) {
+        connect(c_.mapac, &VistaMapa::movido, this, &RutaLugaresFP::mapacMouseMove);
+        connect(c_.mapac, &VistaMapa::pulsado, this, &RutaLugaresFP::mapacClick);
+    }
+    if (c_.mapam) {
+        connect(c_.mapam, &VistaMapa::movido, this, &RutaLugaresFP::mapamMouseMove);
+        connect(c_.mapam, &VistaMapa::pulsado, this, &RutaLugaresFP::mapamClick);
+    }
+    if (c_.listBarcelona)
+        connect(c_.listBarcelona, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem *i) { listBarcelonaClick(c_.listBarcelona->row(i)); });
+    if (c_.BotCerrar)
+        connect(c_.BotCerrar, &QPushButton::clicked, this, &RutaLugaresFP::BotCerrarClick);
+    if (c_.ListSelLugFP)
+        connect(c_.ListSelLugFP, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem *i) { ListSelLugFPClick(c_.ListSelLugFP->row(i)); });
+    if (c_.reja)
+        connect(c_.reja, &QTableWidget::cellDoubleClicked, this, [this](int fila, int) { rejaDblClick(fila); });
+    if (c_.botTodaFP)
+        connect(c_.botTodaFP, &QPushButton::clicked, this, &RutaLugaresFP::botTodaFPMouseUp);
+    if (c_.BotInternetC)
+        connect(c_.BotInternetC, &QPushButton::clicked, this, &RutaLugaresFP::BotInternetCMouseUp);
+}
+
+// --- Maps ---
+
+void RutaLugaresFP::mapaMouseMove(int x, int y)
+{
+    if (x < 1 || x > kPuntosFilas || y < 1 || y > kAltoMapa)
+        return;
+    e_.ComunidadRaton = e_.MapaComunidades.Valor(x, y);
+    const int c = ComunidadEn(e_, x, y);
+    const int ancho = nivel_.anchoPistaComunidad ? nivel_.anchoPistaComunidad : e_.AnchoLista;
+    c_.mapa->MostrarPista(x, y, c ? DesdeAnsi(PistaComunidad(e_, c, ancho)) : QString(), e_.AnchoPanelMapa);
+    c_.mapa->setCursor(c ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void RutaLugaresFP::mapacMouseMove(int x, int y)
+{
+    if (x < 1 || x > kPuntosFilas || y < 1 || y > kAltoMapaDetalle)
+        return;
+    e_.ComunidadRaton = e_.MapaRegionesC.Valor(x, y);
+    const int r = ComarcaEn(e_, x, y);
+    c_.mapac->MostrarPista(x, y, r ? DesdeAnsi(PistaComarca(e_, r)) : QString(), e_.AnchoPanelMapa);
+    c_.mapac->setCursor(r ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void RutaLugaresFP::mapamMouseMove(int x, int y)
+{
+    if (x < 1 || x > kPuntosFilas || y < 1 || y > kAltoMapaDetalle)
+        return;
+    e_.ComunidadRaton = e_.MapaRegionesM.Valor(x, y);
+    const int z = ZonaEn(e_, x, y);
+    // Up to three zone names: the caption is wider over a zone.
+    c_.mapam->MostrarPista(x, y, z ? DesdeAnsi(PistaZona(e_, z)) : QString(), z ? 250 : e_.AnchoPanelMapa);
+    c_.mapam->setCursor(z ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void RutaLugaresFP::OcultarPista()
+{
+    Poner(c_.PanelMapa, false);
+}
+
+void RutaLugaresFP::mapaClick()
+{
+    const int c = e_.ComunidadRaton;
+    if (c < 1 || c > kNumComunidades)
+        return;
+    e_.ComunidadSel = c;
+    OcultarPista();
+    if (e_.SeleccionImpresion) {
+        if (AnadirSeleccion)
+            AnadirSeleccion(c);
+        return;
+    }
+    SeleccionarComunidad(e_, e_, c, e_.AnchoLista);
+    if (!e_.CodigoProvincia.Contiene(e_.PrimeraProvincia))
+        return;
+    if (!EnRutaPorLugar()) {
+        e_.GrupoSel = e_.CodigoProvincia[e_.PrimeraProvincia][0];
+        ListarCentrosTitulo(nivel_.Grupo(e_.GrupoSel));
+        return;
+    }
+    e_.LocalidadesListadas = false;
+    Ocultar({c_.PanelEstrellas, c_.mapac, c_.mapam});
+    Poner(c_.BotInternetC, true);
+    Poner(c_.botTodaFP, true);
+    LlenarProvinciasSel();
+    e_.ModoComarcas = nivel_.mapasDetalle && c == kComunidadComarcas;
+    e_.ComarcaSel = 0;
+    e_.ModoZonas = nivel_.mapasDetalle && c == kComunidadZonas;
+    e_.ZonaSel = 0;
+    const bool detalle = e_.ModoComarcas || e_.ModoZonas;
+    if (nivel_.saltarProvinciaUnica && !detalle && e_.NumProvinciasSel == 1) {
+        // One province: straight to its localities.
+        estado.NombreProvinciaUnica = QuitarBlancosFinales(e_.ListaGrados[1]);
+        ListSelLugFPClick(0);
+        return;
+    }
+    Poner(c_.ListSelLugFP, !detalle);
+    Poner(c_.mapac, e_.ModoComarcas);
+    Poner(c_.mapam, e_.ModoZonas);
+    e_.ListaDeLugares = true;
+}
+
+void RutaLugaresFP::mapacClick()
+{
+    const int r = e_.ComunidadRaton;
+    if (r < 1 || r > kNumComarcasMapa)
+        return;
+    e_.ComarcaSel = r;
+    OcultarPista();
+    if (r == kComarcaBarcelones && c_.listBarcelona) {
+        c_.listBarcelona->show();
+        c_.listBarcelona->raise();
+        if (c_.BotCerrar) {
+            c_.BotCerrar->show();
+            c_.BotCerrar->raise();
+        }
+        return;
+    }
+    ListSelLugFPClick(-1);
+}
+
+void RutaLugaresFP::listBarcelonaClick(int i)
+{
+    const int r = SubcomarcaBarcelona(e_, i);
+    if (r == 0)
+        return;
+    e_.ComunidadRaton = r;
+    e_.ComarcaSel = r;
+    ListSelLugFPClick(-1);
+}
+
+void RutaLugaresFP::BotCerrarClick()
+{
+    Ocultar({c_.listBarcelona, c_.BotCerrar});
+}
+
+void RutaLugaresFP::mapamClick()
+{
+    const int z = e_.ComunidadRaton;
+    if (z < 1 || z > kNumZonasMapa)
+        return;
+    OcultarPista();
+    e_.ZonaSel = z;
+    ListSelLugFPClick(-1);
+}
+
+// --- Lists and grid ---
+
+void RutaLugaresFP::LlenarProvinciasSel()
+{
+    if (!c_.ListSelLugFP)
+        return;
+    c_.ListSelLugFP->clear();
+    for (int k = 1; k <= e_.NumProvinciasSel; ++k) {
+        auto *item = new QListWidgetItem(DesdeAnsi(e_.NombresProvinciasSel[k]).trimmed(), c_.ListSelLugFP);
+        item->setData(Qt::DecorationRole, IconoLista(5));
+    }
+}
+
+void RutaLugaresFP::ListSelLugFPClick(int i)
+{
+    // A one-province community has no province list: its province is row 0.
+    if (nivel_.saltarProvinciaUnica && !e_.LocalidadesListadas && e_.NumProvinciasSel == 1 && !e_.ModoComarcas &&
+        !e_.ModoZonas)
+        i = 0;
+    if (i < 0 && !e_.ModoComarcas && !e_.ModoZonas)
+        return;
+    if ((e_.ModoZonas && e_.ZonaSel == 0) || (e_.ModoComarcas && e_.ComarcaSel == 0))
+        return;
+    Poner(c_.BotImprimir, true);
+    if (nivel_.textoUnNivel) {
+        if (c_.PanelSelTit)
+            c_.PanelSelTit->setText(estado.TodaFP ? T(391) : T(nivel_.textoUnNivel));
+        if (c_.botTodaFP)
+            c_.botTodaFP->setText(estado.TodaFP ? T(nivel_.textoUnNivel) : T(391));
+    }
+    char provincia = ' ';
+    if (!e_.LocalidadesListadas) {
+        if (i >= 0) {
+            int k = e_.PrimeraProvincia + i;
+            if (nivel_.provincia35Es34 && k == 35)
+                k = 34;
+            if (!e_.CodigoProvincia.Contiene(k))
+                return;
+            const std::string &codigo = e_.CodigoProvincia[k];
+            e_.GrupoSel = codigo[0];
+            provincia = codigo[1];
+        }
+    } else {
+        if (i < 0)
+            return;
+        e_.LocalidadSel = i + 1;
+        provincia = e_.ProvinciaGuardada;
+        e_.GrupoSel = e_.GrupoGuardado;
+    }
+    e_.NombresLargos = EsProvinciaNombresLargos(e_.GrupoSel, provincia, nivel_.nombresLargos2H);
+    e_.LetraGrupo = e_.GrupoSel;
+    if (e_.ModoComarcas)
+        e_.LetraGrupo = '4';
+    if (e_.ModoZonas)
+        e_.LetraGrupo = '2';
+    if (e_.LetraGrupo < '1' || e_.LetraGrupo > '4')
+        return;
+    ListarCentrosProvincia(false, provincia, nivel_.Grupo(e_.LetraGrupo));
+}
+
+void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const GrupoCentros &g)
+{
+    int &contador = e_.*nivel_.contadorInforme;
+    std::vector<int> centros;
+    int primerVisible = 0;
+    if (e_.ModoComarcas) {
+        if (!e_.CodigosComarcas.Contiene(e_.ComarcaSel))
+            return;
+        centros = CentrosConCodigo(e_.CodigoComarcaCentro, e_.NumCentros4, e_.CodigosComarcas[e_.ComarcaSel]);
+    } else if (e_.ModoZonas) {
+        if (e_.ZonaSel < 1 || e_.ZonaSel > kNumZonasMapa)
+            return;
+        const int linea = e_.LineasDeZona.En(e_.ZonaSel, 1);
+        if (!e_.CodigosZonas.Contiene(linea))
+            return;
+        centros = CentrosConCodigo(e_.CodigoZonaCentro, e_.NumCentros2, e_.CodigosZonas[linea]);
+    } else {
+        if (!g.centros)
+            return;
+        centros = CentrosDeProvincia(g, provincia, nivel_.nivel, estado.TodaFP);
+        estado.localidades = LocalidadesDe(*g.centros, centros, e_.NombresLargos);
+        if (!e_.LocalidadesListadas || estado.RelistarLocalidades) {
+            e_.ProvinciaGuardada = provincia;
+            e_.GrupoGuardado = e_.GrupoSel;
+            if (!e_.LocalidadesListadas) {
+                if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel == 1)
+                    e_.NombreProvinciaSel = estado.NombreProvinciaUnica;
+                else if (c_.ListSelLugFP && c_.ListSelLugFP->currentItem())
+                    e_.NombreProvinciaSel = HaciaAnsi(c_.ListSelLugFP->currentItem()->text());
+            }
+            if (c_.PanelCarSel) {
+                c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
+                c_.PanelCarSel->show();
+            }
+            Poner(c_.reja, true);
+            if (c_.ListSelLugFP) {
+                c_.ListSelLugFP->show();
+                c_.ListSelLugFP->clear();
+                for (const Localidad &l : estado.localidades) {
+                    auto *item = new QListWidgetItem(DesdeAnsi(l.nombre).trimmed(), c_.ListSelLugFP);
+                    item->setData(Qt::DecorationRole, IconoLista(5));
+                }
+            }
+            e_.LocalidadesListadas = true;
+            estado.RelistarLocalidades = false;
+            return;
+        }
+        if (imprimir && e_.LocalidadSel == 0)
+            e_.LocalidadSel = 1;
+        if (e_.LocalidadSel >= 1 && e_.LocalidadSel <= static_cast<int>(estado.localidades.size()))
+            primerVisible = estado.localidades[static_cast<size_t>(e_.LocalidadSel - 1)].primerCentro;
+    }
+
+    const NombresTitulos nombres{&e_.NombresFPSuperior, &e_.NombresFPMedio, &e_.NombresFPBasica, HaciaAnsi(T(263))};
+    const int inicial = imprimir ? contador : 0;
+    const FilasCentros filas = FilasDeCentros(g, centros, nombres, nivel_.nivel, estado.TodaFP, primerVisible,
+                                              inicial, nivel_.filaTrasCentro);
+    if (!centros.empty()) {
+        if (c_.PanelSelTit && nivel_.textoUnNivel)
+            c_.PanelSelTit->setText(T(190) + QStringLiteral(" - ") + (estado.TodaFP ? T(391) : T(nivel_.textoUnNivel)));
+        estado.CentrosEnRejilla = true;
+    }
+
+    if (c_.PanelCarSel) {
+        if (e_.ModoZonas)
+            c_.PanelCarSel->setText(QStringLiteral("Madrid"));
+        else if (e_.ModoComarcas)
+            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombresComarcas[e_.ComarcaSel])));
+        else
+            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
+        c_.PanelCarSel->show();
+    }
+    Poner(c_.listSelFP, false);
+    if (!c_.reja)
+        return;
+    c_.reja->show();
+    if (!e_.DesdeAsistente)
+        c_.reja->setFocus();
+
+    std::vector<FilaRejilla> todas;
+    if (imprimir) {
+        // The grid shows the whole report so far, then the new rows.
+        for (int r = 1; r <= contador; ++r)
+            todas.push_back({e_.LineasInforme[r], e_.LineasInforme2[r], 0});
+        for (const FilaRejilla &f : filas.filas) {
+            if (!e_.LineasInforme.Contiene(contador + 1))
+                break;
+            ++contador;
+            e_.LineasInforme.Poner(contador, f.col0);
+            e_.LineasInforme2.Poner(contador, f.col1);
+        }
+    }
+    todas.insert(todas.end(), filas.filas.begin(), filas.filas.end());
+    ConTransicion(false, [&] { LlenarRejilla(c_.reja, todas, 0, e_.MarcaCarga); });
+    // Scrolled once the grid is shown again and its rows have their places.
+    c_.reja->doItemsLayout();
+    if (filas.filaSuperior > 0 && filas.filaSuperior < c_.reja->rowCount())
+        c_.reja->scrollToItem(c_.reja->item(filas.filaSuperior, 0), QAbstractItemView::PositionAtTop);
+    else
+        c_.reja->scrollToTop();
+    e_.ListaDeLugares = false;
+}
+
+void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
+{
+    const TablaEnteros *oferta = nivel_.Oferta(g);
+    if (!g.centros || !oferta || !c_.reja)
+        return;
+    const int titulo = TituloElegido ? TituloElegido() : 0;
+    const std::vector<FilaRejilla> filas = FilasTitulo(g, *oferta, e_.NumProvinciasSel, e_.PrimeraProvincia,
+                                                       e_.CodigoProvincia, e_.NombresProvinciasSel, titulo);
+    if (c_.PanelSelTit) {
+        c_.PanelSelTit->setText(T(323));
+        c_.PanelSelTit->show();
+    }
+    Poner(c_.listSelFP, false);
+    c_.reja->show();
+    if (filas.empty()) {
+        LlenarRejilla(c_.reja, {FilaRejilla{HaciaAnsi(T(292)), {}, 0}}, 0, true);
+        return;
+    }
+    ConTransicion(false, [&] {
+        LlenarRejilla(c_.reja, filas, 44, true);
+        c_.reja->scrollToTop();
+    });
+    e_.ListaDeLugares = false;
+}
+
+void RutaLugaresFP::rejaDblClick(int fila)
+{
+    QTableWidget *reja = c_.reja;
+    if (!estado.CentrosEnRejilla || !reja || fila < 0 || fila >= reja->rowCount() || !reja->item(fila, 0))
+        return;
+    const int titulo = reja->item(fila, 0)->data(RolTitulo).toInt();
+    if (titulo == 0)
+        return;
+    e_.ElementoElegido = titulo;
+    if (c_.PanelSelTit)
+        c_.PanelSelTit->clear();
+    Ocultar({c_.BotImprimir, c_.ListSelLugFP, c_.BotInternetC, c_.botTodaFP, c_.mapac, c_.mapam, c_.PanelEstrellas,
+             reja, c_.listBarcelona, c_.BotCerrar});
+    if (c_.mapa)
+        c_.mapa->Redibujar();
+    e_.LocalidadesListadas = false;
+    reja->setCursor(Qt::ArrowCursor);
+    estado.CentrosEnRejilla = false;
+    if (AbrirTitulo)
+        AbrirTitulo(titulo);
+}
+
+void RutaLugaresFP::botTodaFPMouseUp()
+{
+    estado.RelistarLocalidades = true;
+    estado.TodaFP = !estado.TodaFP;
+    if (c_.reja)
+        VaciarRejilla(c_.reja);
+    ListSelLugFPClick(c_.ListSelLugFP ? c_.ListSelLugFP->currentRow() : -1);
+}
+
+void RutaLugaresFP::BotInternetCMouseUp()
+{
+    const int c = e_.ComunidadSel;
+    if (!e_.WebComunidad.Contiene(c))
+        return;
+    // The data give the address without its scheme.
+    AbrirWeb(DesdeAnsi(e_.WebComunidad[c]), e_.RutaDatos);
+}
+
+// --- Back steps ---
+
+bool RutaLugaresFP::VolverAProvincias()
+{
+    if (!e_.LocalidadesListadas)
+        return false;
+    e_.LocalidadesListadas = false;
+    if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel < 2)
+        return false;
+    LlenarProvinciasSel();
+    if (c_.reja)
+        VaciarRejilla(c_.reja);
+    ListSelLugFPClick(-1);
+    return true;
+}
+
+void RutaLugaresFP::VolverAlMapa()
+{
+    Ocultar({c_.reja, c_.mapac, c_.mapam, c_.ListSelLugFP, c_.BotInternetC, c_.botTodaFP, c_.listBarcelona,
+             c_.BotCerrar, c_.PanelMapa});
+    Poner(c_.PanelEstrellas, true);
+    if (c_.reja)
+        VaciarRejilla(c_.reja);
+    if (c_.PanelSelTit)
+        c_.PanelSelTit->clear();
+    if (c_.PanelCarSel)
+        c_.PanelCarSel->clear();
+    estado.TodaFP = false;
+    if (c_.botTodaFP)
+        c_.botTodaFP->setText(T(391));
+}
+
+// --- Printing ---
+
+std::optional<InformeFP> RutaLugaresFP::InformeDeLista()
+{
+    if (!e_.ModoComarcas && !e_.ModoZonas && !e_.LocalidadesListadas &&
+        !(c_.ListSelLugFP && c_.ListSelLugFP->currentItem()))
+        return std::nullopt;
+    // Nothing on the grid yet: no district or zone has been chosen.
+    if ((e_.ModoComarcas && e_.ComarcaSel == 0) || (e_.ModoZonas && e_.ZonaSel == 0))
+        return std::nullopt;
+    const OrigenListaCentros origen = OrigenDeListaCentros(e_);
+    if (origen.grupo < '1' || origen.grupo > '4')
+        return std::nullopt;
+    e_.*nivel_.contadorInforme = 0;
+    ListarCentrosProvincia(true, origen.provincia, nivel_.Grupo(origen.grupo));
+    return InformeListaCentros(e_.Textos, nivel_, origen.nombre, e_);
+}
+
+} // namespace norvela
