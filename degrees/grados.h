@@ -65,8 +65,9 @@ public:
 
     // Start menu.
     void BotMenuGradosClick();
+    // grados_retroceso.cpp: out of the screen from the start menu, and the
+    // selection panel's way back (from the browser to the start menu).
     void BotMenuRetroClick();
-    // The selection panel's way back (from the browser to the start menu).
     void BotRetrocederClick();
 
     // Browser.

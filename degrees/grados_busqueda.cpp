@@ -16,7 +16,6 @@ void TForm1::ConectarBusqueda()
 {
     connect(BitBusTit, &QPushButton::clicked, this, &TForm1::BitBusTitClick);
     connect(EditBusTit, &QLineEdit::returnPressed, this, &TForm1::BitBusTitClick);
-    ConectarInforme();
 }
 
 void TForm1::BitBusTitClick()

@@ -325,6 +325,7 @@ void TForm1::Conectar()
     LabelMaster2->installEventFilter(this);
     ConectarMenu();
     ConectarBusqueda();
+    ConectarInforme();
 }
 
 } // namespace norvela

@@ -108,7 +108,7 @@ void TForm1::BotMenuDoblesClick()
 
 void TForm1::BotDoblesCarMouseUp()
 {
-    if (enlace.GradoDesdeMapa)
+    if (estado.GradoDesdeMapa)
         estado.GradoSel = enlace.ElementoElegido;
     const int g = estado.GradoSel;
     if (g < 1 || g > enlace.NumGrados)

@@ -48,7 +48,7 @@ void TForm1::BotMenuGradosClick()
     MostrarVistaNavegador(VistaNavegador::Ramas);
 
     Listramas->clear();
-    enlace.RetornoMenuGrados = true;
+    estado.RetornoMenuGrados = true;
     for (int b = 0; b < 5; ++b)
         Listramas->addItem(DesdeAnsi(enlace.NombresRamas[b]).trimmed());
     Listramas->addItem(enlace.Texto(523));
@@ -95,7 +95,7 @@ void TForm1::ListramasClick(int item)
         return;
     MostrarVistaNavegador(VistaNavegador::Rejilla);
     LlenarRejilla(FilasRama(enlace, item + 1));
-    enlace.RetornoMenuGrados = false;
+    estado.RetornoMenuGrados = false;
     listgrados->setFocus();
 }
 
@@ -119,7 +119,7 @@ void TForm1::listgradosMouseUp(int fila)
         return;
     estado.GradoSel = estado.GradoEnFila(fila);
     enlace.VistaDobles = false;
-    enlace.GradoDesdeMapa = false;
+    estado.GradoDesdeMapa = false;
     SeleccionarGrado();
 }
 
@@ -168,7 +168,7 @@ void TForm1::ComboAgruChange(int item)
 
 void TForm1::TreeClick()
 {
-    enlace.GradoDesdeMapa = false;
+    estado.GradoDesdeMapa = false;
     if (QTreeWidgetItem *item = Tree->currentItem()) {
         const bool hijo = item->parent() != nullptr;
         int imagen = kImagenSeleccion;
@@ -201,19 +201,19 @@ void TForm1::TreeDblClick()
     }
     estado.GradoSel = grado;
     enlace.VistaDobles = false;
-    enlace.GradoDesdeMapa = false;
+    estado.GradoDesdeMapa = false;
     SeleccionarGrado();
 }
 
 void TForm1::ButtonRetroNClick()
 {
-    if (!enlace.RetornoMenuGrados) {
+    if (!estado.RetornoMenuGrados) {
         BotMenuGradosClick();
         return;
     }
     // The branch list, or a search made from it: leave the browser.
     if (estado.Vista != VistaNavegador::Arbol) {
-        enlace.GradoDesdeMapa = false;
+        estado.GradoDesdeMapa = false;
         PanelTree->hide();
         Estrellas.OcultarSiHay();
         BotRetrocederClick();

@@ -54,7 +54,7 @@ void TForm1::BotUniClick()
 {
     if (enlace.VistaDobles)
         enlace.VistaDobles = false;
-    if (enlace.GradoDesdeMapa)
+    if (estado.GradoDesdeMapa)
         estado.GradoSel = enlace.ElementoElegido;
     // A degree that is not in the tables selects nothing.
     if (estado.GradoSel < 0 || estado.GradoSel > enlace.NumGrados)
@@ -96,7 +96,7 @@ void TForm1::GridNotasDblClick(int fila)
     if (d < 1 || d > enlace.NumGrados)
         return;
     enlace.ElementoElegido = d;
-    enlace.GradoDesdeMapa = true;
+    estado.GradoDesdeMapa = true;
     estado.ModoGrados = true;
     BotRetrocederClick();
     BotMenuGradosClick();

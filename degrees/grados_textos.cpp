@@ -62,7 +62,7 @@ void TForm1::BotReqClick()
 {
     GridNotas->hide();
     enlace.VistaDobles = false;
-    if (enlace.GradoDesdeMapa)
+    if (estado.GradoDesdeMapa)
         estado.GradoSel = enlace.ElementoElegido;
     Estrellas.OcultarSiHay();
     RichSalidas->hide();

@@ -53,10 +53,8 @@ struct DatosGrados {
     int NumDobles = 0;
 
     // State the degrees screen hands to the others.
-    bool RetornoMenuGrados = false;
     bool ReqDesdeCatalogo = false;
     bool VistaDobles = false;
-    bool GradoDesdeMapa = false;
     TablaValores<int> FilaComunidadNotas{1, 19};
 };
 

@@ -103,7 +103,6 @@ void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
     e.AnchoPanelMapa = 115;
     e.ComunidadRaton = 1;
     e.ElementoElegido = 0;
-    e.GradoDesdeMapa = false;
     e.ReqDesdeCatalogo = false;
 
     CargarImagenes(e);

@@ -1,8 +1,8 @@
 // The view state of the degrees screen: which degree is selected and which
 // of its views and list modes is active. Kept in one place so every handler
 // reads and writes the same flags, and so the state can be checked without
-// a widget. The flags other screens read (RetornoMenuGrados, VistaDobles,
-// GradoDesdeMapa, ModoImpresion, ...) stay in the shared state.
+// a widget. The flags other screens read (VistaDobles, ModoImpresion, ...)
+// stay in the shared state.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +28,13 @@ struct EstadoGrados {
     // Degree of each row of the double-degree menu list (0-based row; 0 on
     // a branch heading), rebuilt with the list.
     std::vector<int> FilaGradoDobles;
+
+    // The branch list is showing (a branch grid is not): what the browser's
+    // back button does.
+    bool RetornoMenuGrados = false;
+    // The selected degree came from a double click in the cut-off marks
+    // grid; the browser clears it.
+    bool GradoDesdeMapa = false;
 
     // Entered from the start menu's degrees button (degree paths) or from
     // the universities-by-region button.
@@ -62,21 +69,22 @@ struct EstadoGrados {
     // The degree listed in grid row `fila` (0-based); 0 outside the listing.
     int GradoEnFila(int fila) const
     {
-        return En(GradoDeFila, fila);
+        return GradoEnPosicion(GradoDeFila, fila);
     }
     int GradoEnNodo(int nodo) const
     {
-        return En(GradoDeNodo, nodo);
+        return GradoEnPosicion(GradoDeNodo, nodo);
     }
     int GradoEnFilaDobles(int fila) const
     {
-        return En(FilaGradoDobles, fila);
+        return GradoEnPosicion(FilaGradoDobles, fila);
     }
 
 private:
-    static int En(const std::vector<int> &lista, int i)
+    // The degree at position i of a row-to-degree list; 0 outside it.
+    static int GradoEnPosicion(const std::vector<int> &grados, int i)
     {
-        return i >= 0 && i < static_cast<int>(lista.size()) ? lista[static_cast<std::size_t>(i)] : 0;
+        return i >= 0 && i < static_cast<int>(grados.size()) ? grados[static_cast<std::size_t>(i)] : 0;
     }
 };
 

@@ -111,7 +111,7 @@ private slots:
         // Branch 4 has groups: the grid starts with a header.
         s.Pulsar(f.Listramas, 3);
         QVERIFY(Visible(f.listgrados) && !Visible(f.Listramas));
-        QVERIFY(!s.e.RetornoMenuGrados);
+        QVERIFY(!f.estado.RetornoMenuGrados);
         const auto filas = FilasRama(s.e, 4);
         QCOMPARE(f.listgrados->rowCount(), static_cast<int>(filas.size()));
         QVERIFY(filas[0].cabecera);
