@@ -126,7 +126,17 @@ protected:
     void hideEvent(QHideEvent *evento) override;
 
 private:
+    // superior_construccion.cpp: the widgets, area by area.
     void Construir();
+    void ConstruirInicio();
+    void ConstruirListas();
+    void ConstruirMenuTitulo();
+    void ConstruirMapas();
+    void ConstruirSeleccion();
+    // The maps' hover caption, over everything.
+    void ConstruirPista();
+    // A button of the screen, named, in its Arial 10.
+    QPushButton *BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
     void Estilo();
     void Conectar();
     void Captions();

@@ -1,0 +1,218 @@
+// How the higher-cycle screen is put together, area by area, in the order
+// its widgets stack: frame and start panel, the lists and grid, the title
+// menu, the maps and place lists, the community selection, and the maps'
+// hover caption over everything.
+#include "superior.h"
+
+#include "controles_fp.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "marco.h"
+#include "panel_efectos.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace norvela {
+
+namespace {
+
+// The maps are shown half as large again as their pictures.
+constexpr double kEscalaMapa = 1.5;
+
+QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QListWidget(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return l;
+}
+
+QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setAutoFillBackground(true);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QWidget *Panel(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *p = new QWidget(padre);
+    p->setObjectName(nombre);
+    p->setGeometry(x, y, w, h);
+    p->setAutoFillBackground(true);
+    return p;
+}
+
+} // namespace
+
+QPushButton *TForm8::BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
+    b->setObjectName(nombre);
+    return b;
+}
+
+void TForm8::Construir()
+{
+    ConstruirInicio();
+    ConstruirListas();
+    ConstruirMenuTitulo();
+    ConstruirMapas();
+    ConstruirSeleccion();
+    ConstruirPista();
+    TimerParpadeo = new Parpadeo(this);
+    TimerEstrellas.setInterval(200);
+}
+
+// The frame, the heading and the start panel.
+void TForm8::ConstruirInicio()
+{
+    degradeini = new EtiquetaActiva(this);
+    degradeini->setMouseTracking(true);
+    const Marco marco = PonerMarco(this, enlace, degradeini);
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
+
+    auto *titulo = new EtiquetaSombreada(QString(), this);
+    titulo->setObjectName(QStringLiteral("LabelFP1"));
+    titulo->setGeometry(600, 62, 380, 44);
+    LabelFP1 = titulo;
+    LabelFP1->hide();
+
+    // Start panel.
+    PanelFP = Panel(this, QStringLiteral("PanelFP"), 620, 230, 340, 230);
+    MenuFP1 = BotonNombrado(PanelFP, QStringLiteral("MenuFP1"), 20, 20, 300, 50);
+    MenuFP2 = BotonNombrado(PanelFP, QStringLiteral("MenuFP2"), 20, 90, 300, 50);
+    menuFP3 = BotonNombrado(PanelFP, QStringLiteral("menuFP3"), 20, 160, 300, 50);
+    PanelFP->hide();
+}
+
+// The captions over the lists, and PanelSel with the lists, the grid and their buttons.
+void TForm8::ConstruirListas()
+{
+    PanelSelTit = PanelTexto(this, QStringLiteral("PanelSelTit"), 40, 96, 500, 24);
+    PanelCarSel = PanelTexto(this, QStringLiteral("PanelCarSel"), 40, 122, 500, 26);
+    PanelSelTit->hide();
+    PanelCarSel->hide();
+
+    // Lists, grid and their buttons.
+    PanelSel = new TEffectsPanel(this);
+    PanelSel->setObjectName(QStringLiteral("PanelSel"));
+    PanelSel->setGeometry(40, 150, 500, 590);
+    PanelSel->PonerTranslucencia(220);
+    reja = CrearRejillaCentros(PanelSel, QStringLiteral("reja"));
+    reja->setGeometry(10, 10, 480, 520);
+    reja->hide();
+    listSelFP = Lista(PanelSel, QStringLiteral("listSelFP"), 10, 10, 480, 520);
+    listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
+    listSelFP->hide();
+    ListPreFam = Lista(PanelSel, QStringLiteral("ListPreFam"), 10, 10, 480, 301);
+    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
+    ListPreFam->setCursor(Qt::PointingHandCursor);
+    ListPreFam->hide();
+    Labeltitulo = new QLabel(PanelSel);
+    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
+    Labeltitulo->setGeometry(10, 321, 480, 22);
+    Labeltitulo->hide();
+    ListTitFP = Lista(PanelSel, QStringLiteral("ListTitFP"), 10, 346, 480, 180);
+    ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
+    ListTitFP->setCursor(Qt::PointingHandCursor);
+    ListTitFP->hide();
+    BotRetrocederFP = BotonNombrado(PanelSel, QStringLiteral("BotRetrocederFP"), 10, 540, 100, 36);
+    BotImprimir = BotonNombrado(PanelSel, QStringLiteral("BotImprimir"), 115, 540, 100, 36);
+    botTodaFP = BotonNombrado(PanelSel, QStringLiteral("botTodaFP"), 220, 540, 180, 36);
+    BotInternetC = BotonNombrado(PanelSel, QStringLiteral("BotInternetC"), 405, 540, 85, 36);
+    BotInternetC->setText(QStringLiteral("www"));
+    for (QPushButton *b : {BotRetrocederFP, BotImprimir, botTodaFP, BotInternetC})
+        b->hide();
+    PanelSel->hide();
+}
+
+void TForm8::ConstruirMenuTitulo()
+{
+    // Title menu and statistics.
+    PanelFpTit = Panel(this, QStringLiteral("PanelFpTit"), 590, 150, 390, 376);
+    QPushButton **menu[] = {&MenuFpTit1, &MenuFpTit2, &MenuFpTit3,  &MenuFpTit4,
+                            &MenuFpTit5, &MenuFpTit6, &MenuFPTitEst};
+    const char *nombresMenu[] = {"MenuFpTit1", "MenuFpTit2", "MenuFpTit3",  "MenuFpTit4",
+                                 "MenuFpTit5", "MenuFpTit6", "MenuFPTitEst"};
+    for (int k = 0; k < 7; ++k)
+        *menu[k] = BotonNombrado(PanelFpTit, QString::fromLatin1(nombresMenu[k]), 15, 12 + 52 * k, 360, 44);
+    PanelFpTit->hide();
+    PanelEstadistica = Panel(this, QStringLiteral("PanelEstadistica"), 590, 540, 390, 170);
+    ButtonEstad1 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad1"), 10, 10, 370, 44);
+    ButtonEstad2 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad2"), 10, 62, 370, 44);
+    ButtonEstad3 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad3"), 10, 114, 370, 44);
+    PanelEstadistica->hide();
+}
+
+void TForm8::ConstruirMapas()
+{
+    // Maps: Spain in PanelEstrellas; the detail maps and the place lists in its place.
+    PanelEstrellas = new QWidget(this);
+    PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    PanelEstrellas->setGeometry(570, 200, mapa->width(), mapa->height());
+    mapa->setParent(PanelEstrellas);
+    mapa->move(0, 0);
+    mapa->show();
+    PanelEstrellas->hide();
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kEscalaMapa);
+    mapac->move(570, 150);
+    mapac->hide();
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
+    mapam->move(570, 150);
+    mapam->hide();
+    ListSelLugFP = Lista(this, QStringLiteral("ListSelLugFP"), 590, 170, 390, 440);
+    ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
+    ListSelLugFP->setCursor(Qt::PointingHandCursor);
+    ListSelLugFP->hide();
+    listBarcelona = Lista(this, QStringLiteral("listBarcelona"), 590, 490, 290, 250);
+    listBarcelona->setCursor(Qt::PointingHandCursor);
+    listBarcelona->hide();
+    BotCerrar = BotonNombrado(this, QStringLiteral("BotCerrar"), 885, 490, 95, 30);
+    BotCerrar->hide();
+}
+
+void TForm8::ConstruirSeleccion()
+{
+    // Communities for a long title sheet, below the map they are picked on.
+    PanelImp = Panel(this, QStringLiteral("PanelImp"), 590, 500, 390, 240);
+    LabelSelCom1 = new QLabel(PanelImp);
+    LabelSelCom1->setGeometry(10, 6, 370, 34);
+    LabelSelCom1->setWordWrap(true);
+    LabelSelCom2 = new QLabel(PanelImp);
+    LabelSelCom2->setGeometry(10, 40, 370, 34);
+    LabelSelCom2->setWordWrap(true);
+    ListImp = Lista(PanelImp, QStringLiteral("ListImp"), 10, 78, 370, 116);
+    BotAceptar = BotonNombrado(PanelImp, QStringLiteral("BotAceptar"), 10, 200, 140, 32);
+    PanelImp->hide();
+}
+
+void TForm8::ConstruirPista()
+{
+    // The hover caption of the maps, over everything.
+    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PanelMapa->hide();
+    // Just below the mouse, kept off the window's right edge; over no region
+    // there is nothing to say.
+    PistaMapa pista;
+    pista.etiqueta = PanelMapa;
+    pista.desplazamiento = QPoint(0, 20);
+    pista.margenDerecho = 30;
+    pista.ocultarSinTexto = true;
+    for (VistaMapa *m : {mapa, mapac, mapam})
+        m->PonerPista(pista);
+}
+
+} // namespace norvela
