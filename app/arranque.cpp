@@ -128,6 +128,7 @@ bool Arranque::CrearPantallas()
     Progreso(80);
     pausa_(1000);
     Crear(pantallas.Certifica, "TCertifica");
+    pantallas.Certificados = pantallas.Certifica;
     if (!SeguirSinErrores())
         return false;
 

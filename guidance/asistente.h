@@ -9,6 +9,9 @@ class TForm5 : public Pantalla {
     Q_OBJECT
 public:
     TForm5(Enlace &e, Pantallas &p);
+
+    // "Quiero dejar de estudiar": the professional certificates.
+    void BDejarClick();
 };
 
 } // namespace norvela

@@ -1,14 +1,90 @@
-// The professional certificates screen.
+// The professional certificates screen: nine families, the sub-groups of
+// the chosen family, the certificates of the sub-group under the mouse
+// beside it, and a certificate's requirements, hours and description. A
+// whole sub-group prints; a help figure greets the student.
 #pragma once
 
+#include "certificados.h"
+#include "informes.h"
 #include "pantalla.h"
 
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
 namespace norvela {
+
+// What the screen shows and remembers between events.
+struct EstadoCertifica {
+    FamiliasCertificados familias;
+    // Line of NombresCertificados of each row (from 0) of the sub-group
+    // list and of the certificate list.
+    std::vector<int> LineaSubgrupo;
+    std::vector<int> LineaCertificado;
+    int FamiliaRaton = 0;    // row (from 1) of the family list under the mouse
+    int SubgrupoRaton = 0;   // row (from 1) of the sub-group list under the mouse; 0 after a family click
+    int FilaCertSel = 0;     // the family clicked, then the certificate clicked (from 1)
+};
 
 class TCertifica : public Pantalla {
     Q_OBJECT
 public:
     TCertifica(Enlace &e, Pantallas &p);
+
+    QLabel *degradeMapa2, *TilArr, *TilIzq, *TilDer;
+    QWidget *PanelSelTit0, *PanelSelTit1, *PanelSelTit2;
+    QLabel *LabelTit1, *LabelTit2, *LabelTit3;
+    QListWidget *ListSelFp, *ListTitFP, *ListFPExpli;
+    QWidget *PanelResul;
+    QLabel *LabelTitulo, *LabelReq, *LabelRequisitos, *LabelHor, *LabelHoras, *LabelDes;
+    QWidget *PanelAyuda;
+    QLabel *chica;
+    QList<QLabel *> LabelAyu;   // LabelAyu1..LabelAyu7
+    QPushButton *BotRetrocederFP, *BotImprimir, *BotInternet;
+    QTimer TimerAyuda, TimerAyu;
+
+    EstadoCertifica estado;
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog, unless a test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+
+    void FormActivate();
+    void BotRetrocederFPClick();
+    // Rows from 0; -1 (no row under the mouse) does nothing.
+    void ListSelFpMouseMove(int fila);
+    void ListSelFpMouseUp(int fila);
+    void ListTitFPMouseMove(int fila);
+    void ListTitFPMouseUp(int fila);
+    void ListFPExpliMouseUp(int fila);
+    void BotImprimirClick();
+    void BotInternetMouseUp();
+    void TimerAyudaTimer();
+    void TimerAyuTimer();
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+    // The close box goes back a view and then home, never to two screens.
+    void AlVolverPorCierre() override;
+
+private:
+    void Construir();
+    void Estilo();
+    void Captions();
+    // Back from the sub-groups to the families; false when they showed already.
+    bool VolverAFamilias();
+    // Only row `fila` (from 0) of `lista` selected.
+    static void SeleccionarSolo(QListWidget *lista, int fila);
+    static void Llenar(QListWidget *lista, const std::vector<FilaCertificado> &filas, std::vector<int> &lineas);
+
+    QList<QPixmap> figura_;
 };
 
 } // namespace norvela

@@ -31,6 +31,10 @@ struct DatosFP {
     TablaTexto GruposFamilias{1, 10, 60};
     TablaTexto NombresCertificados{0, 1100, 60};
     TablaTexto ExplicacionCertificados{0, 250, 90};
+    // The nine requirement headings of the certificates: character 1 the
+    // code, from character 2 the requirement (the certificates screen takes
+    // them out of "certificah" when it splits both files).
+    TablaTexto EncabezadosCertificados{1, 9, 30};
     std::array<TablaEnteros, 4> OfertaGS = Ofertas();
     std::array<TablaEnteros, 4> OfertaGM = Ofertas();
     std::array<TablaEnteros, 4> OfertaFPB = Ofertas();
@@ -51,6 +55,10 @@ struct DatosFP {
     // Family headings of "fp2" (EncabezadosFPMedio, FilaTituloGM).
     int NumFamiliasGM = 0;
     int NumFPBasica = 0;
+    // Lines of "certifica" and "certificah"; after the split only the
+    // sub-group and certificate lines count.
+    int NumCertificados = 0;
+    int NumExplicacionesCert = 0;
     int SeccionGMDesde = 0;
     int SeccionGMHasta = 0;
     int LimiteSeccionGS = 0;

@@ -57,6 +57,8 @@ struct Pantallas {
     TransicionesPaneles *Transiciones = nullptr;
     // The assistant, where the screens it opened go back to.
     Pantalla *Asistente = nullptr;
+    // The professional certificates, which the assistant opens.
+    Pantalla *Certificados = nullptr;
     // The display modes the main menu may have switched, given back when
     // the program ends.
     ModosPantalla *Modos = nullptr;

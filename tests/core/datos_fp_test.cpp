@@ -808,6 +808,10 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
         }
         for (char x : kCodigosFamilia)
             EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
+        // Every family opens on a choice of sub-groups.
+        for (int k = 1; k <= 9; ++k)
+            EXPECT_GE(Recortar(Cols(d.e.NombresCertificados[k], 1, 8)).size(), 2u)
+                << c << "certifica line " << k << ": a family of one sub-group";
         // Requirement headings and their codes.
         std::set<char> codigos;
         for (int k = 1; k <= 9; ++k) {
@@ -841,6 +845,15 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
         }
         EXPECT_EQ(subgrupos.size(), static_cast<size_t>(kFamilias)) << c << "certifica sub-groups";
         EXPECT_GE(certificados, 150) << c << "certifica";
+        if (i == 0)
+            continue;
+        // Names and descriptions are the language's own, not Castilian copies
+        // (a few names are spelt alike in two languages).
+        int iguales = 0;
+        for (int k = 10; k <= d.numCertifica; ++k)
+            iguales += (d.e.NombresCertificados[k] == D(0).e.NombresCertificados[k])
+                       + (Cols(d.e.ExplicacionCertificados[k], 8, 90) == Cols(D(0).e.ExplicacionCertificados[k], 8, 90));
+        EXPECT_LE(iguales, d.numCertifica / 4) << c << "certifica/certificah: lines left in Castilian";
     }
 }
 

@@ -1,0 +1,267 @@
+// The professional certificates screen in the whole program, on the shipped
+// data: opened from the main menu and the assistant, the three lists that
+// follow the mouse and freeze on a click, a certificate's details, the help
+// figure and headings, the printed sub-group read back from a PDF file, the
+// employment service's page, and back.
+#include "arranque.h"
+#include "asistente.h"
+#include "certifiU.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "escritorio_registrado.h"
+#include "informes.h"
+#include "principal.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace norvela;
+
+namespace {
+
+struct Programa {
+    explicit Programa(int idioma) : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("certificados"), idioma));
+        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        ok = arranque->CrearPantallas();
+        menu = arranque->pantallas.form0;
+        c = arranque->pantallas.Certifica;
+    }
+    ~Programa() { e.ErrorFicheros = true; }
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    bool ok = false;
+    Tform0 *menu = nullptr;
+    TCertifica *c = nullptr;
+};
+
+QPoint Centro(QListWidget *l, int fila)
+{
+    return l->visualItemRect(l->item(fila)).center();
+}
+
+void Mover(QListWidget *l, int fila)
+{
+    QTest::mouseMove(l->viewport(), Centro(l, fila));
+}
+
+void Clic(QListWidget *l, int fila)
+{
+    QTest::mouseMove(l->viewport(), Centro(l, fila));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, Centro(l, fila));
+}
+
+QStringList Textos(QListWidget *l)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        r << l->item(i)->text();
+    return r;
+}
+
+QString TextoPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+} // namespace
+
+class CertificadosQTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ListsFollowTheMouseFreezeAndShowACertificate();
+    void HelpFigureAndHeadingsSlideIn();
+    void PrintsTheWholeSubGroupAndOpensTheEmploymentPage();
+    void OpenersAndBack();
+};
+
+void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TCertifica &c = *p.c;
+    p.menu->show();
+    p.menu->LabelDejarClick();
+    QVERIFY(c.isVisible());
+    QCOMPARE(c.ListSelFp->count(), 9);
+    QCOMPARE(c.ListSelFp->item(0)->text(), QStringLiteral("Agraria, pesca y minería"));
+
+    // The highlight follows the mouse over the families.
+    Mover(c.ListSelFp, 3);
+    QCOMPARE(c.ListSelFp->currentRow(), 3);
+    QVERIFY(c.ListTitFP->isHidden());
+
+    // Family 1: its three sub-groups; the families go.
+    Clic(c.ListSelFp, 0);
+    QVERIFY(c.ListSelFp->isHidden());
+    QVERIFY(c.ListTitFP->isVisible());
+    QCOMPARE(Textos(c.ListTitFP), (QStringList{QStringLiteral("-Agraria"), QStringLiteral("-Industrias Extractivas"),
+                                                QStringLiteral("-Marítimo-Pesquera")}));
+    QVERIFY(c.ListFPExpli->isHidden());
+
+    // Hovering a sub-group lists its certificates beside it, level with the row.
+    Mover(c.ListTitFP, 2);
+    QVERIFY(c.ListFPExpli->isVisible());
+    QCOMPARE(c.ListFPExpli->y(), c.ListTitFP->y() + c.ListTitFP->visualItemRect(c.ListTitFP->item(2)).top());
+    QCOMPARE(c.PanelSelTit2->y() + c.PanelSelTit2->height() - 1, c.ListFPExpli->y());
+    QVERIFY(Textos(c.ListFPExpli).contains(QStringLiteral("Navegación en aguas interiores y próximas a la costa")));
+    QCOMPARE(c.ListFPExpli->height(), c.ListFPExpli->count() * 18 + 4);
+    Mover(c.ListTitFP, 0);
+    const QStringList agraria = Textos(c.ListFPExpli);
+    QVERIFY(agraria.contains(QStringLiteral("Actividades auxiliares en ganadería")));
+    const int arriba = c.ListFPExpli->y();
+
+    // A click freezes them; the mouse moving on changes nothing; a second click releases.
+    Clic(c.ListTitFP, 0);
+    QVERIFY(c.BotImprimir->isVisible());
+    Mover(c.ListTitFP, 1);
+    QCOMPARE(Textos(c.ListFPExpli), agraria);
+    QCOMPARE(c.ListFPExpli->y(), arriba);
+    Clic(c.ListTitFP, 1);
+    Mover(c.ListTitFP, 2);
+    QVERIFY(Textos(c.ListFPExpli) != agraria);
+
+    // A certificate: name, requirements one a line, hours, description.
+    Mover(c.ListTitFP, 0);
+    const int fila = static_cast<int>(agraria.indexOf(QStringLiteral("Actividades auxiliares en ganadería")));
+    Clic(c.ListFPExpli, fila);
+    QVERIFY(c.PanelResul->isVisible());
+    QCOMPARE(c.LabelTitulo->text(), QStringLiteral("Actividades auxiliares en ganadería"));
+    QCOMPARE(c.LabelRequisitos->text(), QStringLiteral("Sin requisitos académicos"));
+    QCOMPARE(c.LabelHoras->text(), QStringLiteral("330"));
+    QVERIFY(!c.LabelDes->text().isEmpty());
+    const int linea = c.estado.LineaCertificado[static_cast<size_t>(fila)];
+    QVERIFY(linea > 0);
+
+    // A level-2 certificate lists its three requirements, one a line.
+    const int nivel2 = static_cast<int>(agraria.indexOf(QStringLiteral("Agricultura ecológica")));
+    QVERIFY(nivel2 >= 0);
+    Clic(c.ListFPExpli, nivel2);
+    QCOMPARE(c.LabelRequisitos->text().split('\n').size(), 3);
+}
+
+void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TCertifica &c = *p.c;
+    p.menu->show();
+    p.menu->LabelDejarClick();
+    QVERIFY(c.TimerAyuda.isActive());
+    QCOMPARE(c.LabelTit1->x(), 323);
+    c.TimerAyuda.stop();
+    for (int n = 1; n <= 7; ++n) {
+        c.TimerAyudaTimer();
+        QCOMPARE(c.LabelAyu[n - 1]->text(), p.e.Texto(561 + n));
+        QVERIFY(!c.chica->pixmap().isNull());
+    }
+    QCOMPARE(c.LabelAyu[6]->text(), QStringLiteral("requisitos, horas y descripción."));
+    for (int n = 8; n <= 14; ++n)
+        c.TimerAyudaTimer();
+    QVERIFY(!c.TimerAyu.isActive());
+    c.TimerAyudaTimer();
+    QVERIFY(c.TimerAyu.isActive());
+    QCOMPARE(p.e.ContadorAyuda, 0);
+    c.TimerAyu.stop();
+
+    // The family heading stops at 27; the others once their panels show.
+    for (int k = 0; k < 100; ++k)
+        c.TimerAyuTimer();
+    QCOMPARE(c.LabelTit1->x(), 27);
+    Clic(c.ListSelFp, 1);
+    Mover(c.ListTitFP, 0);
+    c.TimerAyu.start();
+    for (int k = 0; k < 200 && c.TimerAyu.isActive(); ++k)
+        c.TimerAyuTimer();
+    QVERIFY(!c.TimerAyu.isActive());
+    QCOMPARE(c.LabelTit2->x(), 49);
+    QCOMPARE(c.LabelTit3->x(), 80);
+}
+
+void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
+{
+    QTemporaryDir dir;
+    for (int idioma : {0, 3}) {
+        Programa p(idioma);
+        QVERIFY(p.ok);
+        TCertifica &c = *p.c;
+        p.menu->show();
+        p.menu->LabelDejarClick();
+        const QString pdf = dir.filePath(QStringLiteral("subgrupo%1.pdf").arg(idioma));
+        int vistos = 0;
+        c.DialogoImprimir = [&](const Informe &informe) {
+            ++vistos;
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(p.e, informe, impresora, true);
+        };
+        // Family 2, its first sub-group (Administración y Gestión).
+        Clic(c.ListSelFp, 1);
+        Mover(c.ListTitFP, 0);
+        Clic(c.ListTitFP, 0);
+        const QStringList certificados = Textos(c.ListFPExpli);
+        QVERIFY(certificados.size() >= 5);
+        c.BotImprimir->click();
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(p.e.Texto(580)), qPrintable(texto));
+        QVERIFY(texto.contains(p.e.Texto(583) + ':'));
+        for (const QString &nombre : certificados)
+            QVERIFY2(texto.contains(nombre.left(40)), qPrintable(nombre));
+        QCOMPARE(texto.count(p.e.Texto(581)), certificados.size());
+        QCOMPARE(p.e.LineasNegrita[0], 0);   // spent by the print
+
+        pruebas::EscritorioRegistrado escritorio;
+        c.BotInternet->click();
+        QCOMPARE(escritorio.abiertas.size(), 1);
+        QCOMPARE(escritorio.abiertas[0].path(),
+                 QStringLiteral("/contenidos/personas/formacion/certificados_de_profesionalidad/"
+                                "certificados_profesionalidad.html"));
+    }
+}
+
+void CertificadosQTest::OpenersAndBack()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TCertifica &c = *p.c;
+    // From the assistant, and back to it.
+    p.e.DesdeAsistente = true;
+    p.arranque->pantallas.Form5->show();
+    p.arranque->pantallas.Form5->BDejarClick();
+    QVERIFY(c.isVisible());
+    QVERIFY(!p.arranque->pantallas.Form5->isVisible());
+    Clic(c.ListSelFp, 4);
+    Mover(c.ListTitFP, 0);
+    c.BotRetrocederFP->click();
+    QVERIFY(c.isVisible());
+    QVERIFY(c.ListSelFp->isVisible());
+    QVERIFY(c.ListTitFP->isHidden() && c.ListFPExpli->isHidden() && c.BotImprimir->isHidden());
+    c.BotRetrocederFP->click();
+    QVERIFY(!c.isVisible());
+    QVERIFY(p.arranque->pantallas.Form5->isVisible());
+
+    // The close box goes back a view and home, never to the assistant too.
+    p.arranque->pantallas.Form5->hide();
+    p.menu->LabelDejarClick();
+    Clic(c.ListSelFp, 2);
+    c.close();
+    QVERIFY(!c.isVisible());
+    QVERIFY(p.menu->isVisible());
+    QVERIFY(!p.arranque->pantallas.Form5->isVisible());
+    QVERIFY(c.ListSelFp->isVisibleTo(&c));
+}
+
+QTEST_MAIN(CertificadosQTest)
+#include "certificados_qtest.moc"
