@@ -81,14 +81,14 @@ void TForm7::DibujarMapa()
     MapaEstrellas->Redibujar();
 }
 
-void TForm7::MostrarEstrellas()
+void TForm7::MostrarConMarcas()
 {
     Mostrar();
     DibujarMapa();
     TimerEstrellas->start();
 }
 
-void TForm7::OcultarEstrellas()
+void TForm7::OcultarConMarcas()
 {
     hide();
     TimerEstrellas->stop();

@@ -27,9 +27,9 @@ public:
     // What the degrees screen does once MarcasEstrellas is set: shows the
     // window, draws the map afresh (which erases the old markers) and starts
     // the pulse.
-    void MostrarEstrellas();
+    void MostrarConMarcas();
     // Hides the window; the pulse stops with it.
-    void OcultarEstrellas();
+    void OcultarConMarcas();
     // The map picture at (0, 0) of the canvas.
     void DibujarMapa();
 

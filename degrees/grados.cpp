@@ -146,7 +146,7 @@ void TForm1::changeEvent(QEvent *evento)
 void TForm1::hideEvent(QHideEvent *evento)
 {
     // The map window stays on top of every window: it leaves with the screen.
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
     Pantalla::hideEvent(evento);
 }
 

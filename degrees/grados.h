@@ -11,10 +11,10 @@
 
 #include "animacion_grado.h"
 #include "estado_grados.h"
-#include "estrellas_grados.h"
 #include "informes.h"
 #include "navegador_grados.h"
 #include "pantalla.h"
+#include "ventana_mapa_regiones.h"
 
 #include <QList>
 #include <QPixmap>
@@ -101,7 +101,7 @@ public:
     void LabelMaster2MouseUp();
 
     // The region-map window with its stars (connected at start-up).
-    VentanaEstrellas Estrellas;
+    VentanaMapaRegiones VentanaMapa;
     // Connects the region-map window: its stars follow this screen's views
     // and its clicks act on GridNotas.
     void ConectarMapa(TForm7 &mapa);
@@ -257,7 +257,7 @@ private:
 
     // grados_notas.cpp
     void MostrarNotas(const UniversidadesGrado &u);
-    void MarcarEstrellas(const UniversidadesGrado &u);
+    void MarcarComunidadesGrado(const UniversidadesGrado &u);
 
     // grados_dobles.cpp: GridNotas takes the rows of a double-degree view.
     void MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas);

@@ -22,7 +22,7 @@ namespace norvela {
 void TForm1::ConectarMapa(TForm7 &mapa)
 {
     TForm7 *ventana = &mapa;
-    Estrellas = {[ventana] { ventana->MostrarEstrellas(); }, [ventana] { ventana->OcultarEstrellas(); }};
+    VentanaMapa = {[ventana] { ventana->MostrarConMarcas(); }, [ventana] { ventana->OcultarConMarcas(); }};
     mapa.AlElegirComunidad = [this](int c) { ElegirComunidadMapa(c); };
     mapa.AlDesplazarNotas = [this](int, int fila) { DesplazarNotas(fila); };
     mapa.AlListarDobles = [this](int c) { ListarDoblesComunidad(c); };
@@ -79,7 +79,7 @@ void TForm1::BotMenuDoblesClick()
     estado.ModoDeportes = false;
     estado.ArtesPlasticas = false;
     // The map window goes with the marks grid, which this list replaces.
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
 
     const auto filas = ListaMenuDobles(enlace);
     enlace.FPSuperiorActivo = false;
@@ -119,7 +119,7 @@ void TForm1::BotDoblesCarMouseUp()
 
     MarcarComunidadesDobles(enlace, g, enlace.MarcasEstrellas);
     MostrarFilasDobles(RejillaDoblesGrado(enlace, g, enlace.Textos[242], enlace.Textos[393], enlace.Textos[593]));
-    Estrellas.MostrarSiHay();
+    VentanaMapa.MostrarSiHay();
 }
 
 } // namespace norvela

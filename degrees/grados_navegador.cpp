@@ -195,7 +195,7 @@ void TForm1::TreeDblClick()
     if (grado == 0) {
         ListSel->clear();
         RichSalidas->clear();
-        Estrellas.OcultarSiHay();
+        VentanaMapa.OcultarSiHay();
         PanelSelTit->clear();
         return;
     }
@@ -215,7 +215,7 @@ void TForm1::ButtonRetroNClick()
     if (estado.Vista != VistaNavegador::Arbol) {
         estado.GradoDesdeMapa = false;
         PanelTree->hide();
-        Estrellas.OcultarSiHay();
+        VentanaMapa.OcultarSiHay();
         BotRetrocederClick();
         return;
     }

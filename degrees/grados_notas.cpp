@@ -18,7 +18,7 @@
 
 namespace norvela {
 
-void TForm1::MarcarEstrellas(const UniversidadesGrado &u)
+void TForm1::MarcarComunidadesGrado(const UniversidadesGrado &u)
 {
     for (int c = 1; c <= kComunidades; ++c) {
         enlace.MarcasEstrellas[c] = u.MarcasEstrellas[static_cast<size_t>(c)] ? 1 : 0;
@@ -67,7 +67,7 @@ void TForm1::BotUniClick()
     if (g == 0) {
         ListSel->clear();
         GridNotas->hide();
-        Estrellas.OcultarSiHay();
+        VentanaMapa.OcultarSiHay();
         return;
     }
     GridNotas->show();
@@ -76,8 +76,8 @@ void TForm1::BotUniClick()
         enlace.ModoImpresion ? UniversidadesEnInforme(enlace, g, titulo) : UniversidadesDeGrado(enlace, g, titulo);
     if (!enlace.ModoImpresion)
         GuardarEnListaAux(enlace, u.lineas);
-    MarcarEstrellas(u);
-    Estrellas.MostrarSiHay();
+    MarcarComunidadesGrado(u);
+    VentanaMapa.MostrarSiHay();
     if (!enlace.DesdeAsistente)
         GridNotas->setFocus();
     if (enlace.ModoImpresion)
@@ -122,7 +122,7 @@ void TForm1::AbrirPantallaCorte(void (TForm6::*panel)())
 {
     GridNotas->hide();
     enlace.VistaDobles = false;
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
     if (pantallas.Form6) {
         hide();
         pantallas.Form6->Mostrar();

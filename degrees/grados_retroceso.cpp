@@ -23,7 +23,7 @@ void TForm1::BotMenuRetroClick()
 void TForm1::BotRetrocederClick()
 {
     // Every way back leaves the marks grid, and the map window with it.
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
     PanelMenu2->hide();
     PanelMenu4->hide();
     if (estado.VistaMaster) {

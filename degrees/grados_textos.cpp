@@ -64,7 +64,7 @@ void TForm1::BotReqClick()
     enlace.VistaDobles = false;
     if (estado.GradoDesdeMapa)
         estado.GradoSel = enlace.ElementoElegido;
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
     RichSalidas->hide();
     const int g = estado.GradoSel;
     PanelSelTit->setText(NombreGrado(g));
@@ -98,7 +98,7 @@ void TForm1::BotReqClick()
 void TForm1::BotSalClick()
 {
     GridNotas->hide();
-    Estrellas.OcultarSiHay();
+    VentanaMapa.OcultarSiHay();
     enlace.VistaDobles = false;
     const int g = estado.GradoSel;
     if (g < 1 || g > enlace.NumGrados)

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "centros_fp.h"
-#include "estrellas.h"
+#include "comunidades_titulo.h"
 #include "vista_mapa.h"
 
 #include <QPixmap>

@@ -27,6 +27,10 @@ class Parpadeo;
 class RutaLugaresFP;
 class TEffectsPanel;
 
+// What MostrarInfoTitulo shows of the chosen title: the map where it is
+// taught (only the title menu goes), or one of its three views.
+enum class InfoTitulo { Donde = 1, Requisitos = 2, Asignaturas = 3, Acceso = 4 };
+
 class TForm8 : public Pantalla {
     Q_OBJECT
 public:
@@ -106,7 +110,7 @@ public:
     void ButtonEstad2Click();
     void ButtonEstad3Click();
     void MarcarOpcion(QPushButton *boton);
-    void MostrarInfoTitulo(bool imprimir, int modo);
+    void MostrarInfoTitulo(bool imprimir, InfoTitulo info);
 
     // Place route (the maps, lists and grid are the route's, see Ruta).
     void MenuFP2Click();
@@ -151,8 +155,8 @@ private:
     static void Ocultar(std::initializer_list<QWidget *> controles);
     static void MostrarControles(std::initializer_list<QWidget *> controles);
     int FamiliaDelTitulo() const;
-    // The lines of view `modo` (2 requirements, 3 subjects, 4 access) of TituloSel.
-    std::vector<std::string> LineasVista(int modo) const;
+    // The lines of a view of TituloSel (none for Donde).
+    std::vector<std::string> LineasVista(InfoTitulo vista) const;
     void AnadirComunidadSeleccion(int c);
     void PedirComunidades();
     // The sheet in listSelFP, as it will print: Courier New, bold lines bold.

@@ -28,7 +28,8 @@ void TForm8::MenuFpTit5Click()
     enlace.NumLineasInforme = 0;
     // The views are built as the screen shows them; printing leaves the
     // student's place and view state as they were.
-    const VistasTitulo vistas{{LineasVista(2), LineasVista(3), LineasVista(4)}};
+    const VistasTitulo vistas{
+        {LineasVista(InfoTitulo::Requisitos), LineasVista(InfoTitulo::Asignaturas), LineasVista(InfoTitulo::Acceso)}};
     SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
     const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, seleccion);
     seleccion.Guardar(enlace);

@@ -172,33 +172,37 @@ void TForm8::MarcarOpcion(QPushButton *boton)
     boton->setFont(f);
 }
 
-std::vector<std::string> TForm8::LineasVista(int modo) const
+std::vector<std::string> TForm8::LineasVista(InfoTitulo vista) const
 {
-    if (modo == 2)
-        return LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, TituloSel, HaciaAnsi(T(438)));
-    if (modo == 3)
-        return LineasAsignaturas(enlace, TituloSel, HaciaAnsi(T(271)));
     std::vector<std::string> r;
-    if (modo == 4)
+    switch (vista) {
+    case InfoTitulo::Requisitos:
+        return LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, TituloSel, HaciaAnsi(T(438)));
+    case InfoTitulo::Asignaturas:
+        return LineasAsignaturas(enlace, TituloSel, HaciaAnsi(T(271)));
+    case InfoTitulo::Acceso:
         for (int k = 711; k <= 715; ++k)
             r.push_back(Cortar(HaciaAnsi(T(k)), 60));
+        break;
+    case InfoTitulo::Donde:
+        break;
+    }
     return r;
 }
 
-void TForm8::MostrarInfoTitulo(bool imprimir, int modo)
+void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
 {
-    if (modo == 1) {
+    if (info == InfoTitulo::Donde) {
         PanelFpTit->hide();
         PanelFP->hide();
         BotRetrocederFP->show();
         return;
     }
-    static const int kTitulos[] = {277, 312, 717};
-    if (modo < 2 || modo > 4)
-        return;
-    PrimeraFilaEncabezado = modo == 3 ? 100 : 1001;
-    PanelSelTit->setText(T(kTitulos[modo - 2]));
-    ListaAux = LineasVista(modo);
+    // The caption of each view; the subjects view has heading rows.
+    const int titulo = info == InfoTitulo::Requisitos ? 277 : info == InfoTitulo::Asignaturas ? 312 : 717;
+    PrimeraFilaEncabezado = info == InfoTitulo::Asignaturas ? 100 : 1001;
+    PanelSelTit->setText(T(titulo));
+    ListaAux = LineasVista(info);
     PanelSelTit->show();
     if (imprimir) {
         // The report gets the lines after its last one, each cut to 65.
@@ -225,28 +229,28 @@ void TForm8::MenuFpTit1Click()
     MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, TituloSel);
     mapa->Redibujar();
     TimerEstrellas.start();
-    MostrarInfoTitulo(false, 1);
+    MostrarInfoTitulo(false, InfoTitulo::Donde);
 }
 
 void TForm8::MenuFpTit2Click()
 {
     MarcarOpcion(MenuFpTit2);
     enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, 2);
+    MostrarInfoTitulo(false, InfoTitulo::Requisitos);
 }
 
 void TForm8::MenuFpTit3Click()
 {
     MarcarOpcion(MenuFpTit3);
     enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, 3);
+    MostrarInfoTitulo(false, InfoTitulo::Asignaturas);
 }
 
 void TForm8::MenuFpTit4Click()
 {
     MarcarOpcion(MenuFpTit4);
     enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, 4);
+    MostrarInfoTitulo(false, InfoTitulo::Acceso);
 }
 
 void TForm8::MenuFpTit6Click()

@@ -34,7 +34,7 @@ struct Pantalla1 {
         f = std::make_unique<TForm1>(e, p);
         for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
-        f->Estrellas.Mostrar = f->Estrellas.Ocultar = [] {};
+        f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
         f->show();
         f->BotMenuGradosClick();
     }

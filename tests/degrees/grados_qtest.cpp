@@ -33,8 +33,8 @@ struct Pantalla1 {
         // Transitions change their area at once.
         for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
-        f->Estrellas.Mostrar = [this] { ++mostradas; };
-        f->Estrellas.Ocultar = [this] { ++ocultadas; };
+        f->VentanaMapa.Mostrar = [this] { ++mostradas; };
+        f->VentanaMapa.Ocultar = [this] { ++ocultadas; };
     }
     // Clicks the middle of a list row or grid cell, as the student does.
     void Pulsar(QListWidget *lista, int fila)

@@ -66,16 +66,16 @@ private slots:
         QCOMPARE(TForm7::Posicion({0, 0}), QPoint(884, 0));
         QCOMPARE(TForm7::Posicion({448, 156}), QPoint(448 + 884, 156));
 
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         QVERIFY(f.isVisible());
         QVERIFY(f.TimerEstrellas->isActive());
         QVERIFY(f.close());
         QVERIFY(!f.isVisible());
         QVERIFY(!f.TimerEstrellas->isActive());
         // Shown again, it pulses again.
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         QVERIFY(f.TimerEstrellas->isActive());
-        f.OcultarEstrellas();
+        f.OcultarConMarcas();
         QVERIFY(!f.isVisible());
     }
 
@@ -84,7 +84,7 @@ private slots:
         Ventana v;
         TForm7 &f = *v.form7;
         v.e.MarcasEstrellas[13] = 1;
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         const QRgb mapa = v.Pixel(13);
         const QRgb sinMarca = v.Pixel(1);
 
@@ -114,7 +114,7 @@ private slots:
     {
         Ventana v;
         TForm7 &f = *v.form7;
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         const QImage antes = f.MapaEstrellas->Lienzo();
         for (int i = 0; i < 3; ++i)
             f.TimerEstrellasTimer();
@@ -131,7 +131,7 @@ private slots:
     {
         Ventana v;
         TForm7 &f = *v.form7;
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const QPoint madrid = v.Punto(13);
         QTest::mouseMove(f.MapaEstrellas, madrid);
@@ -176,7 +176,7 @@ private slots:
         f.AlElegirComunidad = [&](int c) { elegidas.push_back(c); };
         f.AlDesplazarNotas = [&](int c, int fila) { desplazadas.emplace_back(c, fila); };
         f.AlListarDobles = [&](int c) { dobles.push_back(c); };
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
         v.e.VistaDobles = false;
@@ -218,7 +218,7 @@ private slots:
         TForm7 &f = *v.form7;
         for (int c : {1, 9, 13, 16, 5})
             v.e.MarcasEstrellas[c] = 1;
-        f.MostrarEstrellas();
+        f.MostrarConMarcas();
         for (int i = 0; i < 7; ++i)
             f.TimerEstrellasTimer();
         f.MapaEstrellasMouseMove(v.Punto(13).x(), v.Punto(13).y());

@@ -2,7 +2,7 @@
 // small tables built here.
 #include "centros_fp.h"
 #include "enlace.h"
-#include "estrellas.h"
+#include "comunidades_titulo.h"
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"

@@ -2,7 +2,7 @@
 # the three levels apart.
 target_sources(norvela_fp_datos PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/centros_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/centros_fp.h
-  ${CMAKE_CURRENT_LIST_DIR}/estrellas.cpp ${CMAKE_CURRENT_LIST_DIR}/estrellas.h
+  ${CMAKE_CURRENT_LIST_DIR}/comunidades_titulo.cpp ${CMAKE_CURRENT_LIST_DIR}/comunidades_titulo.h
   ${CMAKE_CURRENT_LIST_DIR}/grupos_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/grupos_fp.h
   ${CMAKE_CURRENT_LIST_DIR}/lugares_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/lugares_fp.h
   ${CMAKE_CURRENT_LIST_DIR}/nivel_fp.cpp ${CMAKE_CURRENT_LIST_DIR}/nivel_fp.h

@@ -1,4 +1,4 @@
-#include "estrellas.h"
+#include "comunidades_titulo.h"
 
 #include "centros_fp.h"
 #include "lugares_fp.h"

@@ -8,7 +8,7 @@
 
 namespace norvela {
 
-struct VentanaEstrellas {
+struct VentanaMapaRegiones {
     std::function<void()> Mostrar;
     std::function<void()> Ocultar;
 
