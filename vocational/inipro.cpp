@@ -1,18 +1,386 @@
 #include "inipro.h"
 
+#include "ansi.h"
+#include "cadenas.h"
+#include "controles_fp.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "inipro_delegados.h"
+#include "mapa_regiones.h"
+#include "marco.h"
+#include "panel_efectos.h"
+#include "paleta.h"
+#include "pantallas.h"
+
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace norvela {
 
+namespace {
+
+// The map is shown 303 pixels wide.
+constexpr double kEscalaMapa = 303.0 / 281.0;
+
+QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QListWidget(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return l;
+}
+
+QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setAutoFillBackground(true);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+void ColorTexto(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
 TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro"))
 {
-    ListSelFp = new QListWidget(this);
+    // The close box goes back home without asking.
+    PonerCierre(CierreVentana::Volver);
+    Construir();
+    vista.ImprimiendoFPB = false;
+    Captions();
+    vista.GrupoRaton = 0;
+
+    CargarTablasFPB(enlace, datos);
+    if (enlace.ErrorFicheros)
+        return;
+    for (int g = 1; g <= kGruposFPB; ++g) {
+        auto *item = new QListWidgetItem(DesdeAnsi(datos.Grupos.GruposFPBasica[static_cast<size_t>(g)]), ListSelFp);
+        item->setData(Qt::DecorationRole, IconoEstudios(IconoGrupoFPB(g - 1)));
+    }
+    enlace.SeleccionFija = false;
+    PanelSelTit0->show();
+
+    Estilo();
+    Conectar();
+    vista.ContadorParpadeo = 0;
+    IniciarCodigosProvincia(enlace.CodigoProvincia);
+    TimerAyu.start();
+}
+
+QString TFIniPro::T(int k) const
+{
+    return enlace.Texto(k);
+}
+
+void TFIniPro::Ocultar(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->hide();
+}
+
+void TFIniPro::MostrarControles(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->show();
+}
+
+void TFIniPro::Construir()
+{
+    degradeMapa2 = new EtiquetaActiva(this);
+    degradeMapa2->setMouseTracking(true);
+    const Marco marco = PonerMarco(this, enlace, degradeMapa2);
+    degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
+
+    const auto boton = [this](QWidget *padre, const QString &nombre, int x, int y, int w, int h) {
+        QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
+        b->setObjectName(nombre);
+        b->setAccessibleName(nombre);
+        b->setCursor(Qt::PointingHandCursor);
+        return b;
+    };
+
+    LabelFPIp1 = new QLabel(this);
+    LabelFPIp1->setObjectName(QStringLiteral("LabelFPIp1"));
+    LabelFPIp1->setGeometry(60, 56, 620, 44);
+    LabelAno = new QLabel(this);
+    LabelAno->setObjectName(QStringLiteral("LabelAno"));
+    LabelAno->setGeometry(700, 56, 280, 44);
+    LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // The map, under the group list that covers it.
+    mapa = new MapaFP(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    mapa->move(130, 158);
+    mapa->setCursor(Qt::PointingHandCursor);
+    mapa->hide();
+    ListSelLugFP = Lista(this, QStringLiteral("ListSelLugFP"), 148, 176, 245, 217);
+    ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
+    ListSelLugFP->setCursor(Qt::PointingHandCursor);
+    ListSelLugFP->hide();
+
+    // Groups.
+    PanelSelTit0 = PanelTexto(this, QStringLiteral("PanelSelTit0"), 112, 110, 321, 30);
+    ListSelFp = Lista(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
+    ListSelFp->setItemDelegate(new DelegadoIconoTexto(50, 6, 31, ListSelFp));
+    ListSelFp->setMouseTracking(true);
+    ListSelFp->setCursor(Qt::PointingHandCursor);
+    ListSelFp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListSelFp->hide();
-    BotLug = Boton(this, 0, 0, 0, 0);
+    BotLug = boton(this, QStringLiteral("BotLug"), 112, 436, 321, 36);
     BotLug->hide();
-    BotRetrocederFP = Boton(this, 0, 0, 0, 0);
-    BotRetrocederFP->hide();
+
+    // Captions over the lists.
+    PanelCarSel = PanelTexto(this, QStringLiteral("PanelCarSel"), 488, 98, 445, 28);
+    PanelSelTit = PanelTexto(this, QStringLiteral("PanelSelTit"), 488, 130, 445, 28);
+    PanelCarSel->hide();
+    PanelSelTit->hide();
+
+    // The lists and grid of the chosen group, family and title.
+    panelsel = new TEffectsPanel(this);
+    panelsel->setObjectName(QStringLiteral("panelsel"));
+    panelsel->setGeometry(488, 164, 445, 345);
+    ListPreFam = Lista(panelsel, QStringLiteral("ListPreFam"), 10, 10, 425, 103);
+    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
+    ListPreFam->setCursor(Qt::PointingHandCursor);
+    Labeltitulo = new QLabel(panelsel);
+    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
+    Labeltitulo->setGeometry(10, 107, 425, 22);
+    Labeltitulo->hide();
+    ListTitFP = Lista(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
+    ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
+    ListTitFP->setMouseTracking(true);
+    ListTitFP->setCursor(Qt::PointingHandCursor);
+    ListTitFP->hide();
+    ListFPExpli = Lista(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
+    ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
+    ListFPExpli->setFocusPolicy(Qt::NoFocus);
+    ListFPExpli->hide();
+    reja = CrearRejillaCentros(panelsel, QStringLiteral("reja"));
+    reja->setGeometry(10, 10, 425, 325);
+    reja->setColumnWidth(0, 335);
+    reja->setColumnWidth(1, 72);
+    reja->hide();
+    Listsel = Lista(panelsel, QStringLiteral("Listsel"), 10, 10, 425, 325);
+    Listsel->setItemDelegate(new DelegadoListsel(Listsel));
+    Listsel->hide();
+    panelsel->hide();
+
+    // Buttons of a chosen title, and back.
+    BotRequisitos = boton(this, QStringLiteral("BotRequisitos"), 488, 520, 145, 36);
+    BotAsig = boton(this, QStringLiteral("BotAsig"), 638, 520, 145, 36);
+    BotTra = boton(this, QStringLiteral("BotTra"), 788, 520, 145, 36);
+    BotImprimir = boton(this, QStringLiteral("BotImprimir"), 638, 562, 145, 36);
+    BotRetrocederFP = boton(this, QStringLiteral("BotRetrocederFP"), 788, 562, 145, 36);
+    Ocultar({BotRequisitos, BotAsig, BotTra, BotImprimir, BotRetrocederFP});
+
+    // The hover caption of the map, over everything.
+    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PanelMapa->hide();
+
+    TimerParpadeo.setInterval(200);
+    TimerAyu.setInterval(200);
+    TimerEstrellas.setInterval(200);
+}
+
+void TFIniPro::Estilo()
+{
+    const QFont arial(QStringLiteral("Arial"), 10);
+    setFont(arial);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, paleta::ColorFondo);
+    setPalette(fondo);
+    QFont negrita = arial;
+    negrita.setBold(true);
+    for (QLabel *p : {PanelSelTit0, PanelSelTit, PanelCarSel, PanelMapa}) {
+        QPalette q = p->palette();
+        q.setColor(QPalette::Window, paleta::ColorFondo);
+        p->setPalette(q);
+        p->setFont(negrita);
+    }
+    for (QListWidget *l : findChildren<QListWidget *>()) {
+        QPalette q = l->palette();
+        q.setColor(QPalette::Base, paleta::ColorCrema);
+        l->setPalette(q);
+        l->setFont(arial);
+    }
+    QPalette q = reja->palette();
+    q.setColor(QPalette::Base, paleta::ColorCrema);
+    reja->setPalette(q);
+    reja->setFont(QFont(QStringLiteral("Arial"), 9));
+    for (QLabel *l : {PanelSelTit0, PanelSelTit, PanelCarSel})
+        ColorTexto(l, paleta::ColorGranate);
+
+    Labeltitulo->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    ColorTexto(Labeltitulo, paleta::ColorGranate);
+    LabelFPIp1->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
+    ColorTexto(LabelFPIp1, paleta::ColorTitulo);
+    LabelAno->setFont(QFont(QStringLiteral("Arial"), 22));
+    ColorTexto(LabelAno, paleta::ColorTitulo);
+    QFont f8 = arial;
+    f8.setPointSize(8);
+    PanelMapa->setFont(f8);
+}
+
+void TFIniPro::Captions()
+{
+    setWindowTitle(T(338));
+    LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
+    BotRequisitos->setText(T(277));
+    BotAsig->setText(T(30));
+    BotTra->setText(T(278));
+    BotImprimir->setText(T(36));
+    BotLug->setText(T(584));
+    PanelSelTit0->setText(T(577));
+    BotRetrocederFP->setText(T(82));
+    const std::string cabecera = enlace.NumRequisitos >= 54 ? enlace.Requisitos[54] : std::string();
+    LabelFPIp1->setText(DesdeAnsi(Cortar(cabecera.size() > 3 ? cabecera.substr(3) : std::string(), 60)).trimmed());
+}
+
+void TFIniPro::Conectar()
+{
+    connect(ListSelFp, &QListWidget::itemEntered, this,
+            [this](QListWidgetItem *i) { ListSelFpMouseMove(ListSelFp->row(i)); });
+    connect(ListSelFp, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { ListSelFpMouseUp(ListSelFp->row(i)); });
+    connect(ListPreFam, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
+    connect(ListTitFP, &QListWidget::itemEntered, this,
+            [this](QListWidgetItem *i) { ListTitFPMouseMove(ListTitFP->row(i)); });
+    connect(ListTitFP, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { ListTitFPMouseUp(ListTitFP->row(i)); });
+    connect(BotRequisitos, &QPushButton::clicked, this, &TFIniPro::BotRequisitosClick);
+    connect(BotAsig, &QPushButton::clicked, this, &TFIniPro::botAsigClick);
+    connect(BotTra, &QPushButton::clicked, this, &TFIniPro::BotTraClick);
+    connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
+    connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
+    connect(&TimerAyu, &QTimer::timeout, this, &TFIniPro::TimerAyuTimer);
+    connect(&TimerParpadeo, &QTimer::timeout, this, &TFIniPro::TimerParpadeoTimer);
+    connect(&TimerEstrellas, &QTimer::timeout, this, &TFIniPro::TimerEstrellasTimer);
+}
+
+void TFIniPro::AbrirPorTitulo()
+{
+    enlace.RutaPorTitulo = true;
+    enlace.RutaPorLugar = false;
+    MostrarControles({ListSelFp, BotLug, BotRetrocederFP});
+    Mostrar();
+}
+
+void TFIniPro::ConTransicion(bool circulo, const std::function<void()> &cambio)
+{
+    TForm1 *grados = pantallas.Form1;
+    if (!grados || !isVisible()) {
+        cambio();
+        panelsel->show();
+        return;
+    }
+    if (circulo)
+        grados->MostrarConCirculo(panelsel, 0);
+    else
+        grados->MostrarConRollo(panelsel, 0);
+    cambio();
+    if (circulo)
+        grados->MostrarConCirculo(panelsel, 1);
+    else
+        grados->MostrarConRollo(panelsel, 1);
+}
+
+void TFIniPro::TimerAyuTimer()
+{
+    ++vista.ContadorParpadeo;
+    PanelSelTit0->setText(vista.ContadorParpadeo % 2 == 1 ? T(577).trimmed() : QString());
+    if (vista.ContadorParpadeo > 12) {
+        TimerAyu.stop();
+        vista.ContadorParpadeo = 0;
+    }
+}
+
+void TFIniPro::TimerParpadeoTimer()
+{
+    ++vista.ContadorParpadeo;
+    PanelCarSel->setText(vista.ContadorParpadeo % 2 == 1 ? NombreTitulo() : QString());
+    if (vista.ContadorParpadeo > 8) {
+        TimerParpadeo.stop();
+        vista.ContadorParpadeo = 0;
+    }
+}
+
+void TFIniPro::TimerEstrellasTimer()
+{
+    mapa->TicEstrellas(enlace);
+}
+
+void TFIniPro::hideEvent(QHideEvent *evento)
+{
+    // The star phases are shared with the other maps.
+    TimerEstrellas.stop();
+    Pantalla::hideEvent(evento);
+}
+
+void TFIniPro::IrAInicio()
+{
+    // The screen has no flag of its own among those the assistant sets.
+    bool propia = false;
+    Salir(propia);
+}
+
+void TFIniPro::AlVolverPorCierre()
+{
+    BotRetrocederFPClick();
+}
+
+void TFIniPro::BotRetrocederFPClick()
+{
+    if (enlace.NumProvinciasSel == 1)
+        enlace.LocalidadesListadas = false;
+    if (enlace.RutaPorLugar) {
+        VaciarRejilla(reja);
+        Ocultar({reja, PanelSelTit, PanelCarSel, BotImprimir, ListSelFp, PanelSelTit0, ListFPExpli, ListSelLugFP,
+                 panelsel, Listsel});
+        mapa->Redibujar();
+        TimerEstrellas.stop();
+        if (!mapa->isHidden()) {
+            Ocultar({mapa, PanelMapa, BotRetrocederFP});
+            IrAInicio();
+            return;
+        }
+        mapa->show();
+    }
+    if (!enlace.RutaPorTitulo)
+        return;
+    if (ListSelFp->isHidden()) {
+        // A title was chosen: its families and titles again.
+        Listsel->hide();
+        VaciarRejilla(reja);
+        reja->hide();
+        MostrarControles({ListSelFp, PanelSelTit0, PanelSelTit, PanelCarSel, panelsel, ListPreFam, ListFPExpli,
+                          ListTitFP, Labeltitulo});
+        ListSelFp->raise();
+        mapa->Redibujar();
+        TimerEstrellas.stop();
+        return;
+    }
+    Ocultar({ListSelFp, PanelSelTit0, panelsel, ListPreFam, ListTitFP, ListFPExpli, Labeltitulo, Listsel, reja,
+             PanelSelTit, PanelCarSel, mapa, PanelMapa, ListSelLugFP, BotLug, BotRequisitos, BotAsig, BotTra,
+             BotImprimir, BotRetrocederFP});
+    TimerParpadeo.stop();
+    IrAInicio();
 }
 
 } // namespace norvela

@@ -1,21 +1,110 @@
-// The basic-cycle screen.
+// The basic-cycle screen: titles by family group, family and title, with
+// where each is taught, its requirements, what is studied and what it
+// leads to; and the centres of a province by place.
 #pragma once
 
+#include "datos_fpb.h"
 #include "pantalla.h"
+#include "titulos_fpb.h"
 
+#include <QTimer>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 
 namespace norvela {
+
+class EtiquetaActiva;
+class MapaFP;
+class TEffectsPanel;
+
+// What the student has chosen and sees on the screen.
+struct VistaIniPro {
+    int GrupoRaton = 0;        // row (1-based) of the group list under the mouse
+    int GrupoElegido = 0;      // the group clicked last (1..9)
+    int ElementoSel = 0;       // family position (1-based) clicked last
+    // Families listed in the family list, row by row.
+    std::vector<int> FamiliasMostradas;
+    int TituloRaton = 0;       // row (1-based) of the title list under the mouse
+    int TituloFPBSel = 0;      // the chosen title: its line of "fpba"
+    bool ComunidadElegidaFPB = false;
+    bool ImprimiendoFPB = false;
+    std::string ProvinciaUnica;
+    // Ticks of the two blinks (group heading, title name); they share it.
+    int ContadorParpadeo = 0;
+};
 
 class TFIniPro : public Pantalla {
     Q_OBJECT
 public:
     TFIniPro(Enlace &e, Pantallas &p);
 
+    QLabel *LabelFPIp1, *LabelAno;
     QListWidget *ListSelFp;
-    QPushButton *BotLug;
-    QPushButton *BotRetrocederFP;
+    QLabel *PanelSelTit0;
+    TEffectsPanel *panelsel;
+    QListWidget *ListPreFam, *ListTitFP, *ListFPExpli, *Listsel;
+    QLabel *Labeltitulo;
+    QTableWidget *reja;
+    QLabel *PanelCarSel, *PanelSelTit;
+    MapaFP *mapa;
+    QLabel *PanelMapa;
+    QListWidget *ListSelLugFP;
+    QPushButton *BotLug, *BotRequisitos, *BotAsig, *BotTra, *BotImprimir, *BotRetrocederFP;
+    QLabel *TilArr, *TilIzq, *TilDer;
+    EtiquetaActiva *degradeMapa2;
+    QTimer TimerParpadeo, TimerAyu, TimerEstrellas;
+
+    TablasFPB datos;
+    VistaIniPro vista;
+
+    // Opens the screen on its groups, as the main menu and the assistant do.
+    void AbrirPorTitulo();
+
+    // Group, family and title lists (rows 0-based; -1 or past the end is no row).
+    void ListSelFpMouseMove(int fila);
+    void ListSelFpMouseUp(int fila);
+    void ListPreFamMouseDown(int fila);
+    void ListTitFPMouseMove(int fila);
+    void ListTitFPMouseUp(int fila);
+    void BotRequisitosClick();
+    void botAsigClick();
+    void BotTraClick();
+
+    void BotLugClick();
+    void BotRetrocederFPClick();
+
+    void TimerAyuTimer();
+    void TimerParpadeoTimer();
+    void TimerEstrellasTimer();
+
+protected:
+    void AlVolverPorCierre() override;
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+    void Construir();
+    void Estilo();
+    void Captions();
+    void Conectar();
+    QString T(int k) const;
+    static void Ocultar(std::initializer_list<QWidget *> controles);
+    static void MostrarControles(std::initializer_list<QWidget *> controles);
+    // Runs `cambio` inside the degrees screen's circle (or roll) transition on panelsel.
+    void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    // The name of the chosen title, trailing blanks removed.
+    QString NombreTitulo() const;
+    FuentesVistaFPB Fuentes() const;
+    // One of the three information views on the screen.
+    void MostrarVista(VistaFPB v, int titulo);
+    // The home screen, or the assistant when it opened the screen.
+    void IrAInicio();
 };
 
 } // namespace norvela

@@ -1,0 +1,5 @@
+# The basic cycles: the screen's own tables and loading, groups, families
+# and the lines of its views.
+target_sources(norvela_fp_datos PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/datos_fpb.cpp ${CMAKE_CURRENT_LIST_DIR}/datos_fpb.h
+  ${CMAKE_CURRENT_LIST_DIR}/titulos_fpb.cpp ${CMAKE_CURRENT_LIST_DIR}/titulos_fpb.h)
