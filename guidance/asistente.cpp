@@ -8,6 +8,14 @@ TForm5::TForm5(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm5"
 {
 }
 
+void TForm5::BGarantiaClick()
+{
+    if (!AbrirFPBasica)
+        return;
+    hide();
+    AbrirFPBasica();
+}
+
 void TForm5::BDejarClick()
 {
     hide();

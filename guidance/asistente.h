@@ -3,6 +3,8 @@
 
 #include "pantalla.h"
 
+#include <functional>
+
 namespace norvela {
 
 class TForm5 : public Pantalla {
@@ -10,6 +12,12 @@ class TForm5 : public Pantalla {
 public:
     TForm5(Enlace &e, Pantallas &p);
 
+    // How the basic-cycle screen opens on its groups; start-up sets it once
+    // that screen exists.
+    std::function<void()> AbrirFPBasica;
+
+    // Leaves the assistant for the basic-cycle screen.
+    void BGarantiaClick();
     // "Quiero dejar de estudiar": the professional certificates.
     void BDejarClick();
 };

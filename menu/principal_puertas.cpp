@@ -146,13 +146,8 @@ void Tform0::AbrirPantallaElegida()
         p.Form3->Mostrar();
         break;
     case kPuertaFPip:
-        enlace.RutaPorTitulo = true;
-        enlace.RutaPorLugar = false;
         enlace.ContadorAyuda = 0;
-        p.FIniPro->ListSelFp->show();
-        p.FIniPro->BotLug->show();
-        p.FIniPro->BotRetrocederFP->show();
-        p.FIniPro->Mostrar();
+        p.FIniPro->AbrirPorTitulo();
         break;
     case kPuertaProfe:
         p.profe->BotCuestioClick();

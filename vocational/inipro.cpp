@@ -5,15 +5,17 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
-#include "grados.h"
 #include "inipro_delegados.h"
 #include "mapa_regiones.h"
 #include "marco.h"
 #include "panel_efectos.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "transiciones_paneles.h"
+#include "vista_mapa.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -124,7 +126,7 @@ void TFIniPro::Construir()
     LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // The map, under the group list that covers it.
-    mapa = new MapaFP(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
     mapa->move(130, 158);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->hide();
@@ -254,14 +256,13 @@ void TFIniPro::Captions()
 
 void TFIniPro::Conectar()
 {
-    connect(ListSelFp, &QListWidget::itemEntered, this,
-            [this](QListWidgetItem *i) { ListSelFpMouseMove(ListSelFp->row(i)); });
+    // The group and title lists follow the mouse row by row.
+    ListSelFp->viewport()->installEventFilter(this);
+    ListTitFP->viewport()->installEventFilter(this);
     connect(ListSelFp, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListSelFpMouseUp(ListSelFp->row(i)); });
     connect(ListPreFam, &QListWidget::itemPressed, this,
             [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
-    connect(ListTitFP, &QListWidget::itemEntered, this,
-            [this](QListWidgetItem *i) { ListTitFPMouseMove(ListTitFP->row(i)); });
     connect(ListTitFP, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListTitFPMouseUp(ListTitFP->row(i)); });
     connect(BotRequisitos, &QPushButton::clicked, this, &TFIniPro::BotRequisitosClick);
@@ -274,6 +275,18 @@ void TFIniPro::Conectar()
     connect(&TimerEstrellas, &QTimer::timeout, this, &TFIniPro::TimerEstrellasTimer);
 }
 
+bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::MouseMove) {
+        const QPoint punto = static_cast<QMouseEvent *>(evento)->position().toPoint();
+        if (objeto == ListSelFp->viewport())
+            ListSelFpMouseMove(ListSelFp->indexAt(punto).row());
+        else if (objeto == ListTitFP->viewport())
+            ListTitFPMouseMove(ListTitFP->indexAt(punto).row());
+    }
+    return Pantalla::eventFilter(objeto, evento);
+}
+
 void TFIniPro::AbrirPorTitulo()
 {
     enlace.RutaPorTitulo = true;
@@ -284,21 +297,16 @@ void TFIniPro::AbrirPorTitulo()
 
 void TFIniPro::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
-    TForm1 *grados = pantallas.Form1;
-    if (!grados || !isVisible()) {
+    TransicionesPaneles *efectos = pantallas.Transiciones;
+    if (!efectos || !isVisible()) {
         cambio();
         panelsel->show();
         return;
     }
     if (circulo)
-        grados->MostrarConCirculo(panelsel, 0);
+        efectos->CambiarConCirculo(panelsel, cambio);
     else
-        grados->MostrarConRollo(panelsel, 0);
-    cambio();
-    if (circulo)
-        grados->MostrarConCirculo(panelsel, 1);
-    else
-        grados->MostrarConRollo(panelsel, 1);
+        efectos->CambiarConRollo(panelsel, cambio);
 }
 
 void TFIniPro::TimerAyuTimer()

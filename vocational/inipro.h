@@ -21,7 +21,7 @@ class QTableWidget;
 namespace norvela {
 
 class EtiquetaActiva;
-class MapaFP;
+class VistaMapa;
 class TEffectsPanel;
 
 // What the student has chosen and sees on the screen.
@@ -53,7 +53,7 @@ public:
     QLabel *Labeltitulo;
     QTableWidget *reja;
     QLabel *PanelCarSel, *PanelSelTit;
-    MapaFP *mapa;
+    VistaMapa *mapa;
     QLabel *PanelMapa;
     QListWidget *ListSelLugFP;
     QPushButton *BotLug, *BotRequisitos, *BotAsig, *BotTra, *BotImprimir, *BotRetrocederFP;
@@ -86,6 +86,7 @@ public:
 
 protected:
     void AlVolverPorCierre() override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void hideEvent(QHideEvent *evento) override;
 
 private:

@@ -6,6 +6,7 @@
 #include "enlace.h"
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
+#include "vista_mapa.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -10,6 +10,7 @@
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
+#include "vista_mapa.h"
 #include "titulos_fp.h"
 
 #include <QLabel>
