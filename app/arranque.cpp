@@ -122,6 +122,7 @@ bool Arranque::CrearPantallas()
     Crear(pantallas.Form4, "TForm4");
     Progreso(70);
     Crear(pantallas.FIniPro, "TFIniPro");
+    pantallas.Form5->AbrirFPBasica = [basica = pantallas.FIniPro] { basica->AbrirPorTitulo(); };
     if (!SeguirSinErrores())
         return false;
 
