@@ -6,7 +6,7 @@
 #include "cadenas.h"
 #include "controles_fp.h"
 #include "enlace.h"
-#include "estrellas.h"
+#include "comunidades_titulo.h"
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
