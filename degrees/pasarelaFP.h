@@ -65,9 +65,6 @@ public:
     QListWidget *ListUnis = nullptr;
     QPushButton *Botcerrar4 = nullptr;
 
-    // The degrees of the last threshold chosen, row by row of L.
-    const std::vector<FilaCorte> &FilasCorte() const { return filas_; }
-
 protected:
     Pantalla *DestinoAlCerrar() override;
 

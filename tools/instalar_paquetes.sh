@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the program and the tests need,
 # only those that are missing. Run as root (or with sudo available).
 set -eu
-paquetes="build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
+paquetes="build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
 xvfb xauth fonts-liberation fonts-comic-neue poppler-utils qt6-translations-l10n"
 faltan=""
 for p in $paquetes; do

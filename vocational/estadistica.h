@@ -67,7 +67,6 @@ public:
     // Chart 1 or 3 (on chart1), chart 4 (on Chart2).
     const GraficoEstadistico &Grafico1() const { return grafico1_; }
     const GraficoEstadistico &Grafico2() const { return grafico2_; }
-    bool Chart2Activo() const { return chart2Activo_; }
 
     // What the screen read at creation.
     const ListaEstFP &EstFP() const { return estFP_; }

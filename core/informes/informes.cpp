@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "cadenas.h"
+#include "enlace.h"
 #include "hoja_impresion.h"
 
 #include <QPageLayout>

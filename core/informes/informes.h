@@ -8,8 +8,8 @@
 // report unless replaced.
 #pragma once
 
-#include "enlace.h"
 #include "pagina_informe.h"
+#include "tablas.h"
 
 #include <QString>
 
@@ -18,6 +18,8 @@ class QPrintDialog;
 class QWidget;
 
 namespace norvela {
+
+class Enlace;
 
 // One report: which buffer, how many lines and how it is laid out.
 struct Informe {

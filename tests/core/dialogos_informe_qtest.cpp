@@ -1,4 +1,5 @@
 // The dialogs in front of the report printers, driven offscreen.
+#include "enlace.h"
 #include "informes.h"
 
 #include <QApplication>

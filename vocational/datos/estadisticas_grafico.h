@@ -86,7 +86,6 @@ public:
     // One tick; false once the bar has reached its end (the timer stops).
     bool Crecer();
     bool Creciendo() const { return creciendo_; }
-    int Crecido() const { return g_; }
 
     // Geometry of a row, drawn or not.
     Barra BarraDe(int fila) const;
