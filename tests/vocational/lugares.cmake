@@ -14,3 +14,6 @@ if(benchmark_FOUND)
   set_target_properties(rendimiento_rejilla_fp PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${NORVELA_BIN_DIR})
   add_dependencies(rendimiento_rejilla_fp carpeta_datos)
 endif()
+
+# The shared place route on the basic level (Qt Test, offscreen).
+norvela_prueba_qt(ruta_lugares Pantallas.rutaLugares ruta_lugares_qtest.cpp norvela_vocational norvela_grados_datos)
