@@ -45,6 +45,7 @@ Arranque::~Arranque()
 {
     while (!creadas_.empty())
         creadas_.pop_back();
+    delete bienvenida_.data();
 }
 
 template <typename T> void Arranque::Crear(T *&destino, const char *nombre)
@@ -73,7 +74,7 @@ bool Arranque::CrearPantallas()
     if (!SeguirSinErrores())
         return false;
     auto *bienvenida = new TBienvenida();
-    creadas_.emplace_back(bienvenida);
+    bienvenida_ = bienvenida;
     pantallas.Bienvenida = bienvenida;
     bienvenida->show();
     bienvenida->Avanzar(5);

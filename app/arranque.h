@@ -5,6 +5,7 @@
 
 #include "pantallas.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -42,6 +43,8 @@ private:
     std::function<void(int)> pausa_;
     // Destroyed in reverse order of creation, before the shared data is freed.
     std::vector<std::unique_ptr<QWidget>> creadas_;
+    // The welcome window deletes itself when the home screen closes it.
+    QPointer<QWidget> bienvenida_;
 };
 
 } // namespace norvela

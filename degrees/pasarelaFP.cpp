@@ -4,6 +4,7 @@
 #include "ansi.h"
 #include "dibujo.h"
 #include "enlace.h"
+#include "marco.h"
 #include "grados.h"
 #include "pantallas.h"
 #include "universidades_grado.h"
@@ -36,14 +37,16 @@ void Nombrar(QWidget *w, const char *nombre)
 // A full-window picture with the white-to-navy gradient behind a panel.
 QLabel *Degradado(QWidget *panel, const char *nombre)
 {
-    QPixmap lienzo(Pantalla::kAncho, Pantalla::kAlto);
-    {
-        QPainter p(&lienzo);
-        PintarDegradado(p, 0, 0, lienzo.width(), lienzo.height(), Qt::white, QColor(0, 0, 128));
-    }
     auto *imagen = new QLabel(panel);
     imagen->setGeometry(0, 0, Pantalla::kAncho, Pantalla::kAlto);
-    imagen->setPixmap(lienzo);
+    PixmapAlMostrarse(imagen, [] {
+        QPixmap lienzo(Pantalla::kAncho, Pantalla::kAlto);
+        {
+            QPainter p(&lienzo);
+            PintarDegradado(p, 0, 0, lienzo.width(), lienzo.height(), Qt::white, QColor(0, 0, 128));
+        }
+        return lienzo;
+    });
     Nombrar(imagen, nombre);
     return imagen;
 }

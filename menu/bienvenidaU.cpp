@@ -14,6 +14,8 @@ namespace norvela {
 TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TBienvenida"));
+    // Once the home screen is up it is not needed again.
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Norvela"));
     setFixedSize(644, 586);
     QPalette fondo = palette();
@@ -51,7 +53,12 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 void TBienvenida::Avanzar(int posicion)
 {
     ProgressBar1->setValue(posicion);
-    repaint();
+    if (pintada_) {
+        ProgressBar1->repaint();
+    } else {
+        repaint();
+        pintada_ = true;
+    }
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

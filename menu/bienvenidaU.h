@@ -17,9 +17,13 @@ public:
     QLabel *Label1;
     QProgressBar *ProgressBar1;
 
-    // Sets the progress bar and paints the window at once: the start-up
-    // blocks the event loop while it creates the screens.
+    // Sets the progress bar and paints it at once: the start-up blocks the
+    // event loop while it creates the screens. The whole window is painted
+    // on the first step only; after that, just the bar changes.
     void Avanzar(int posicion);
+
+private:
+    bool pintada_ = false;
 };
 
 } // namespace norvela

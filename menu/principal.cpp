@@ -385,8 +385,10 @@ void Tform0::showEvent(QShowEvent *evento)
         return;
     }
     // The welcome window stays until the home screen appears.
-    if (pantallas.Bienvenida)
+    if (pantallas.Bienvenida) {
         pantallas.Bienvenida->close();
+        pantallas.Bienvenida = nullptr;
+    }
     raise();
     activateWindow();
     if (enlace.AnimacionIniciada)

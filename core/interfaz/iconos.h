@@ -10,9 +10,9 @@ namespace norvela {
 constexpr int kNumIconosEstudios = 44;
 
 // The icons in their order, icon k at index k; a picture that is missing is
-// an empty one in its place. Each call loads a fresh list: the caller keeps
-// it as long as it draws them (a screen as a member), never past the
-// application.
+// an empty one in its place. They are decoded on the first call and shared
+// after it; the caller keeps its copy as long as it draws them (a screen as a
+// member), never past the application.
 QList<QPixmap> CargarIconosEstudios();
 
 } // namespace norvela

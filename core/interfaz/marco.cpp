@@ -4,11 +4,35 @@
 #include "enlace.h"
 #include "pantalla.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace norvela {
 
 namespace {
+
+// Draws its label's picture on the label's first show, then goes.
+class DibujoAlMostrarse : public QObject {
+public:
+    DibujoAlMostrarse(QLabel *etiqueta, std::function<QPixmap()> dibujar)
+        : QObject(etiqueta), dibujar_(std::move(dibujar))
+    {
+        etiqueta->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Show) {
+            objeto->removeEventFilter(this);
+            static_cast<QLabel *>(objeto)->setPixmap(dibujar_());
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<QPixmap()> dibujar_;
+};
 
 QLabel *Tira(QLabel *tira, const char *nombre, const QRect &donde, const QImage &grafico)
 {
@@ -16,11 +40,19 @@ QLabel *Tira(QLabel *tira, const char *nombre, const QRect &donde, const QImage 
     // Pictures are read by their accessible names.
     tira->setAccessibleName(QString::fromLatin1(nombre));
     tira->setGeometry(donde);
-    tira->setPixmap(QPixmap::fromImage(Mosaico(donde.size(), grafico)));
+    PixmapAlMostrarse(tira, [tamano = donde.size(), grafico] { return QPixmap::fromImage(Mosaico(tamano, grafico)); });
     return tira;
 }
 
 } // namespace
+
+void PixmapAlMostrarse(QLabel *etiqueta, std::function<QPixmap()> dibujar)
+{
+    if (etiqueta->isVisible())
+        etiqueta->setPixmap(dibujar());
+    else
+        new DibujoAlMostrarse(etiqueta, std::move(dibujar));
+}
 
 Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo)
 {

@@ -2,7 +2,10 @@
 // window, and the frame strips on its left, right and top edges.
 #pragma once
 
+#include <functional>
+
 class QLabel;
+class QPixmap;
 class QWidget;
 
 namespace norvela {
@@ -23,5 +26,10 @@ struct Marco {
 // A side strip whose picture is missing is kAnchoMarco wide, and black.
 constexpr int kAnchoMarco = 24;
 Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo = nullptr);
+
+// Gives `etiqueta` the picture `dibujar` makes the first time it is shown,
+// not before: every screen is created at start-up, most are never opened, and
+// a full-window picture costs 3 MB and a few milliseconds to make.
+void PixmapAlMostrarse(QLabel *etiqueta, std::function<QPixmap()> dibujar);
 
 } // namespace norvela

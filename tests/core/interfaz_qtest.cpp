@@ -43,6 +43,10 @@ private slots:
         QWidget pantalla;
         pantalla.resize(1024, 768);
         const Marco marco = PonerMarco(&pantalla, e);
+        // A screen that is never opened never pays for its frame's pictures.
+        for (QLabel *l : {marco.fondo, marco.izquierda, marco.derecha, marco.arriba})
+            QVERIFY(l->pixmap().isNull());
+        pantalla.show();
 
         QCOMPARE(marco.fondo->geometry(), QRect(0, 0, 1024, 768));
         QCOMPARE(Pixel(marco.fondo, 1023, 767), e.BmpSuelo.pixel(1023 % 5, 767 % 3));
@@ -74,6 +78,7 @@ private slots:
         QWidget pantalla;
         auto *activa = new EtiquetaActiva(&pantalla);
         const Marco marco = PonerMarco(&pantalla, e, activa);
+        pantalla.show();
         QCOMPARE(marco.fondo, activa);
         QCOMPARE(activa->objectName(), QStringLiteral("degradeini"));
         QCOMPARE(Pixel(activa, 7, 4), e.BmpSuelo.pixel(2, 1));

@@ -65,9 +65,11 @@ private slots:
             QCOMPARE(w->size(), QSize(1024, 768));
             QVERIFY(!w->isVisible());
         }
-        // The home screen's appearance closes the welcome window.
+        // The home screen's appearance closes the welcome window, which then goes.
+        const QPointer<TBienvenida> bienvenida = arranque.pantallas.Bienvenida;
         arranque.pantallas.form0->show();
-        QVERIFY(!arranque.pantallas.Bienvenida->isVisible());
+        QVERIFY(arranque.pantallas.Bienvenida == nullptr);
+        QTRY_VERIFY(bienvenida.isNull());
         arranque.pantallas.form0->hide();
     }
 

@@ -49,9 +49,15 @@ static void ArranqueCompleto(benchmark::State &state)
         Arranque arranque(e, {}, [](int) {});
         if (!arranque.CrearPantallas())
             state.SkipWithError("the shipped data folder did not start");
-        memoria = std::max(memoria, MemoriaResidente());
+        // Up to the home screen, painted, as a user first sees it.
+        arranque.VentanaPrincipal()->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The first run is the program's own start; later ones reuse what it left.
+        if (memoria == 0)
+            memoria = MemoriaResidente();
     }
-    state.counters["MB residentes"] = memoria;
+    state.counters["MB residentes en el menú"] = memoria;
 }
 BENCHMARK(ArranqueCompleto)->Unit(benchmark::kMillisecond)->Iterations(5);
 
