@@ -136,6 +136,8 @@ void RutaLugaresFP::mapaClick()
     if (!e_.CodigoProvincia.Contiene(e_.PrimeraProvincia))
         return;
     if (!EnRutaPorLugar()) {
+        if (ComunidadElegida)
+            ComunidadElegida(c);
         e_.GrupoSel = e_.CodigoProvincia[e_.PrimeraProvincia][0];
         ListarCentrosTitulo(nivel_.Grupo(e_.GrupoSel));
         return;
@@ -385,6 +387,8 @@ void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
     c_.reja->show();
     if (filas.empty()) {
         LlenarRejilla(c_.reja, {FilaRejilla{HaciaAnsi(T(292)), {}, 0}}, 0, true);
+        if (SinCentros)
+            SinCentros();
         return;
     }
     ConTransicion(false, [&] {

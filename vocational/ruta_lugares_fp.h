@@ -72,6 +72,11 @@ public:
     std::function<int()> TituloElegido;
     // A community clicked while the print selection is open.
     std::function<void(int comunidad)> AnadirSeleccion;
+    // A community clicked on the title route, before its centres are listed.
+    std::function<void(int comunidad)> ComunidadElegida;
+    // The title route found no centre in the community (the grid shows the
+    // no-result row).
+    std::function<void()> SinCentros;
     // A title row of the grid was double clicked (ElementoElegido holds it):
     // the screen opens that title.
     std::function<void(int titulo)> AbrirTitulo;
