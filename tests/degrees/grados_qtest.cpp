@@ -105,8 +105,8 @@ private slots:
         QVERIFY(Visible(f.Listramas) && Visible(f.PanelSel) && Visible(f.PanelSelTit));
         QCOMPARE(f.PanelSel->y(), f.estado.TopePanelSel + 60);
         QCOMPARE(f.Listramas->count(), 6);
-        QCOMPARE(f.Listramas->item(3)->text(), s.e.Texto(518));
-        QCOMPARE(f.Listramas->item(5)->text(), s.e.Texto(523));
+        QCOMPARE(f.Listramas->item(3)->text(), QStringLiteral("Ingeniería y Arquitectura"));
+        QCOMPARE(f.Listramas->item(5)->text(), QStringLiteral("Todos los grados"));
 
         // Branch 4 has groups: the grid starts with a header.
         s.Pulsar(f.Listramas, 3);
@@ -123,7 +123,8 @@ private slots:
                 enlazado = static_cast<int>(r);
         QVERIFY(enlazado > 0);
         QCOMPARE(f.listgrados->item(enlazado, 1)->text(), QStringLiteral("+"));
-        QVERIFY(f.listgrados->item(enlazado, 0)->toolTip().contains(s.e.Texto(538)));
+        QVERIFY(f.listgrados->item(enlazado, 0)->toolTip().contains(
+            QStringLiteral("Títulos con los que se imparte en cada universidad:")));
 
         s.Pulsar(f.listgrados, enlazado);
         const int g = filas[static_cast<size_t>(enlazado)].grado;
@@ -133,7 +134,7 @@ private slots:
         const auto u = UniversidadesDeGrado(s.e, g, HaciaAnsi(s.e.Texto(593)));
         QCOMPARE(f.GridNotas->rowCount(), static_cast<int>(u.lineas.size()));
         QVERIFY(f.GridNotas->rowCount() > 3);
-        QCOMPARE(f.GridNotas->item(0, 0)->text(), QStringLiteral("-") + QString(17, ' ') + s.e.Texto(593));
+        QCOMPARE(f.GridNotas->item(0, 0)->text(), QStringLiteral("-                 Dónde se estudia"));
         QCOMPARE(f.GridNotas->item(1, 1)->text(), QStringLiteral("Not."));
         QVERIFY(f.GridNotas->item(2, 0)->text().startsWith(QStringLiteral("- ")));
         QVERIFY(f.GridNotas->item(3, 0)->text().startsWith('<'));
