@@ -278,7 +278,7 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
                     << c << p.fichero << " line " << k << " empty in one language only";
             }
         }
-        for (const char *bloques : {"asignafp", "asignagm", "asignaba"}) {
+        for (const char *bloques : {"asignafp", "asignagm", "asignaba", "cuesgm"}) {
             const auto x = LineasDe(kDatos + kCarpetas[0] + bloques);
             const auto y = LineasDe(kDatos + kCarpetas[i] + bloques);
             EXPECT_EQ(y.size(), x.size()) << c << bloques;
@@ -894,14 +894,15 @@ TEST_F(DatosFPEntregados, EveryProvinceTeachesTheThreeLevelsAndTitlesSpreadOverC
     EXPECT_GE(extendidos, 20) << "titles taught in ten communities or more";
 }
 
-// The jobs and modules of a title, at every level, are written in the language of the folder
+// The jobs and modules of a title, at every level, and the questions that
+// lead to an intermediate-cycle title are written in the language of the folder
 // they sit in, not copied from the Castilian file. Some lines are rightly the
 // same (names such as "Storyboarder" or "Maître", and in Galician many module
 // names: "Bases de datos", "Inglés"), so a share of equal lines is allowed;
 // a line equal to the Castilian one that carries a word only Castilian uses
 // ("y", "los", "las"; in Galician and Basque also "del", "la", "el") is
 // always a line left untranslated.
-TEST_F(DatosFPEntregados, SubjectBlocksAreTranslatedInEveryLanguage)
+TEST_F(DatosFPEntregados, SubjectsAndQuestionsAreTranslatedInEveryLanguage)
 {
     struct Idioma {
         int indice;
@@ -913,7 +914,7 @@ TEST_F(DatosFPEntregados, SubjectBlocksAreTranslatedInEveryLanguage)
         {2, 35, {"y", "los", "las", "del", "la", "el"}},
         {3, 5, {"y", "los", "las", "del", "la", "el"}},
     };
-    for (const char *fichero : {"asignafp", "asignagm", "asignaba"}) {
+    for (const char *fichero : {"asignafp", "asignagm", "asignaba", "cuesgm"}) {
         const auto cas = LineasDe(kDatos + kCarpetas[0] + fichero);
         for (const Idioma &idioma : idiomas) {
             const std::string donde = std::string(kCarpetas[idioma.indice]) + fichero;
