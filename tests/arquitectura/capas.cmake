@@ -87,6 +87,11 @@ if("includes" IN_LIST COMPROBAR)
   foreach(f IN LISTS fuentes)
     if(f MATCHES "\\.(h|hpp)$")
       get_filename_component(nombre ${f} NAME)
+      # Every folder's headers are found by bare name: two of one name
+      # would make an include mean whichever comes first.
+      if(DEFINED cabecera_${nombre})
+        string(APPEND faltas "  ${f} and ${cabecera_${nombre}} share a name\n")
+      endif()
       set(cabecera_${nombre} ${f})
     endif()
   endforeach()
