@@ -81,8 +81,11 @@ bool Arranque::CrearPantallas()
     if (traza_)
         traza_(QStringLiteral("TBienvenida"));
 
-    if (enlace_.ModoAnimado)
+    if (enlace_.ModoAnimado) {
         Crear(pantallas.form9, "Tform9");
+        // The scene is the first screen to appear: the welcome window goes then.
+        QObject::connect(pantallas.form9, &Tform9::aparecida, bienvenida, &QWidget::close);
+    }
     Crear(pantallas.form0, "Tform0");
     pantallas.InicioAnimado = pantallas.form9;
     pantallas.InicioMenu = pantallas.form0;

@@ -4,7 +4,7 @@ namespace norvela {
 
 std::optional<std::string> VersionRegistradaDelSistema()
 {
-    return std::nullopt;
+    return std::string("4.09.00.0904");
 }
 
 int VersionDeCadena(std::string_view version)

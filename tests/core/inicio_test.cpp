@@ -46,7 +46,8 @@ TEST(DirectX, VersionIsTheFourthCharacterWhenItIsADigit)
     EXPECT_EQ(VersionDeCadena("4."), 0);
     EXPECT_EQ(VersionDeCadena("4.0x"), 0);
     EXPECT_EQ(VersionDeCadena(""), 0);
-    EXPECT_EQ(LeerVersionDirectX(VersionRegistradaDelSistema), 0);
+    EXPECT_EQ(LeerVersionDirectX(VersionRegistradaDelSistema), 9);   // Qt's painting is always there
+    EXPECT_EQ(LeerVersionDirectX(ProveedorVersion{}), 0);              // no version to be had
     EXPECT_EQ(LeerVersionDirectX(Version("4.08.01.0881")), 8);
 }
 
@@ -77,22 +78,6 @@ TEST(CommandLine, AnimatedAndLanguageArguments)
     EXPECT_EQ(a.e.IdiomaSel, 0);   // the stored language is not changed
     EXPECT_EQ(a.e.Texto(2), "Galego");
     EXPECT_EQ(a.e.Requisitos[1].substr(0, 20), "18T\xEDtulo de Bacharel");
-}
-
-TEST(CommandLine, AnimatedModeNeedsBothPacksAndVersionSeven)
-{
-    CarpetaPrueba c;
-    ConPaquetesAnimados(c);
-    EXPECT_TRUE(Arranque(c, {"S"}, Version("4.07.00.0700")).e.ModoAnimado);
-    EXPECT_FALSE(Arranque(c, {"S"}, Version("4.06.00.0600")).e.ModoAnimado);
-    EXPECT_FALSE(Arranque(c, {"S"}).e.ModoAnimado);   // this platform reports no version
-    c.Borrar("vector.DXG");
-    EXPECT_FALSE(Arranque(c, {"S"}, Version("4.09.00.0904")).e.ModoAnimado);
-    // The record's choice is dropped the same way.
-    c.EscribirBytes("ajustes", "idioma=0\r\norden=0\r\nanimacion=1\r\n");
-    Arranque a(c, {}, Version("4.09.00.0904"));
-    EXPECT_TRUE(a.e.AnimacionSi);
-    EXPECT_FALSE(a.e.ModoAnimado);
 }
 
 TEST(CommandLine, FirstArgumentAndBadSecondArgument)

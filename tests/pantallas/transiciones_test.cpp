@@ -308,7 +308,7 @@ private slots:
         QVERIFY(menu.panelConfigu->isVisible());
         QVERIFY(menu.gal->isChecked());   // the record says Galician
         QCOMPARE(menu.LabelIdiomaSel->text(), QStringLiteral("Galego"));
-        QVERIFY(menu.PanelCofigu2->isHidden());   // no image packs: no animation row
+        QVERIFY(!menu.PanelCofigu2->isHidden());   // both image packs are shipped: the animation row
         QVERIFY(menu.no->isChecked());
 
         // Saving without a change says nothing.

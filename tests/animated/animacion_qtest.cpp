@@ -1,0 +1,354 @@
+// The animated home screen on the shipped data, started with "S": created
+// first as the main window, its scene drawn, each place opening its screen
+// and every screen coming back to it, the hand-over to the main menu and
+// back, the close question, and the settings panel's animation row.
+#include "animacion.h"
+#include "arranque.h"
+#include "aviso.h"
+#include "bienvenidaU.h"
+#include "carpeta_entregada.h"
+#include "catU.h"
+#include "certifiU.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "inipro.h"
+#include "medio.h"
+#include "panel_efectos.h"
+#include "principal.h"
+#include "superior.h"
+#include "transiciones.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+using namespace norvela;
+
+namespace {
+
+struct Programa {
+    explicit Programa(QStringList argumentos = {"S"}, const QString &rutaPrograma = {})
+        : e(m)
+    {
+        OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("animado"));
+        if (!rutaPrograma.isEmpty())
+            o.rutaPrograma = rutaPrograma;
+        o.argumentos = std::move(argumentos);
+        Inicializar(e, o);
+        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        creadas = arranque->CrearPantallas();
+        escena = arranque->pantallas.form9;
+        if (TForm1 *f = arranque->pantallas.Form1)
+            for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+                efecto->Milliseconds = 0;
+    }
+    ~Programa() { e.ErrorFicheros = true; }
+    Pantallas &s() { return arranque->pantallas; }
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    bool creadas = false;
+    Tform9 *escena = nullptr;
+};
+
+QList<QWidget *> Visibles()
+{
+    QList<QWidget *> visibles;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::ToolTip)
+            visibles << w;
+    return visibles;
+}
+
+void ResponderForm4(TForm4 *form4, bool si, bool *preguntado)
+{
+    QTimer::singleShot(0, form4, [form4, si, preguntado] {
+        QTRY_VERIFY(form4->isVisible());
+        *preguntado = true;
+        QTest::mouseClick(si ? form4->ShadowSi : form4->ShadowNo, Qt::LeftButton);
+    });
+}
+
+// A click where the student would click, found by the window.
+void ClicEn(QWidget &ventana, const QWidget *control, QPoint punto = {})
+{
+    if (punto.isNull())
+        punto = control->rect().center();
+    QTest::mouseClick(ventana.windowHandle(), Qt::LeftButton, {}, control->mapTo(&ventana, punto));
+}
+
+} // namespace
+
+class PruebaAnimacion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSceneIsTheMainWindowAndMoves()
+    {
+        Programa p;
+        QVERIFY(p.creadas);
+        QVERIFY(p.e.ModoAnimado);
+        QVERIFY(p.escena);
+        QCOMPARE(p.arranque->VentanaPrincipal(), static_cast<QWidget *>(p.escena));
+        QCOMPARE(p.escena->size(), QSize(1024, 768));
+        QVERIFY(p.s().form0 && !p.s().form0->isVisible());
+        QVERIFY(p.m.textos.isEmpty());
+
+        // Showing it sends the welcome window away and starts the frames.
+        QVERIFY(p.s().Bienvenida->isVisible());
+        p.escena->show();
+        QVERIFY(!p.s().Bienvenida->isVisible());
+        QVERIFY(p.escena->DXTimer.isActive());
+        QCOMPARE(p.escena->DXTimer.interval(), Tform9::kIntervalo);
+        const std::int64_t antes = p.escena->DXDraw->Tiempo();
+        QTRY_VERIFY(p.escena->DXDraw->Tiempo() > antes + 100);
+
+        // The scene as drawn: the backdrop's sky above, the road below, and
+        // the student somewhere on the pavement as time goes by.
+        const QImage a = p.escena->grab().toImage();
+        QVERIFY(a.pixelColor(300, 20).blue() > 200);
+        QVERIFY(a.pixelColor(300, 690).lightness() < 100);
+        p.escena->DXDraw->Avanzar(700);
+        const QImage b = p.escena->grab().toImage();
+        QVERIFY(a != b);
+        // Hidden, it stops drawing.
+        p.escena->hide();
+        QVERIFY(!p.escena->DXTimer.isActive());
+    }
+
+    void placesCarryTheirNamesInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("idioma");
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(QByteArray::number(i).constData()) << i;
+    }
+
+    void placesCarryTheirNamesInEveryLanguage()
+    {
+        QFETCH(int, idioma);
+        Programa p({"S", QString::number(idioma)});
+        QVERIFY(p.escena);
+        const int textos[kLugares] = {84, 103, 513, -1, 512, 263, 587};
+        for (int i = 0; i < kLugares; ++i) {
+            EtiquetaActiva *l = p.escena->Lugar(LugarEscena(i));
+            if (textos[i] > 0)
+                QVERIFY2(l->text().startsWith(p.e.Texto(textos[i])), qPrintable(l->text()));
+            QVERIFY(!l->accessibleName().isEmpty());
+            QVERIFY(!l->accessibleName().contains('\n'));
+            // The caption fits its board, never cut.
+            QVERIFY2(TextoCabe(l, l->font()), qPrintable(l->text()));
+            QVERIFY(l->font().pointSizeF() >= 6.5);
+            const Caja caja = CajaLugar(LugarEscena(i));
+            QCOMPARE(l->geometry(), QRect(caja.x, caja.y, caja.ancho, caja.alto));
+        }
+        QVERIFY(!p.escena->LabelDejar->toolTip().isEmpty());
+        QCOMPARE(p.escena->LabelDejar->toolTip(), p.e.Texto(580));
+    }
+
+    void eachPlaceOpensItsScreenAndComesBack_data()
+    {
+        QTest::addColumn<int>("lugar");
+        QTest::addColumn<QString>("pantalla");
+        QTest::addColumn<bool>("cierreVuelve");   // the screen's close box goes home
+        QTest::newRow("degrees") << int(LugarEscena::Carreras) << "TForm1" << false;
+        QTest::newRow("catalogue") << int(LugarEscena::Cat) << "TFormCat" << true;
+        QTest::newRow("higher cycles") << int(LugarEscena::FpS) << "TForm8" << false;
+        QTest::newRow("intermediate cycles") << int(LugarEscena::FPM) << "TForm3" << false;
+        QTest::newRow("basic cycles") << int(LugarEscena::FPip) << "TFIniPro" << true;
+        QTest::newRow("leaving studies") << int(LugarEscena::Dejar) << "TCertifica" << true;
+    }
+
+    void eachPlaceOpensItsScreenAndComesBack()
+    {
+        QFETCH(int, lugar);
+        QFETCH(QString, pantalla);
+        QFETCH(bool, cierreVuelve);
+        Programa p;
+        Tform9 &escena = *p.escena;
+        escena.show();
+        p.e.ContadorAyuda = 5;
+        p.e.RutaPorLugar = true;
+        p.s().Form8->PanelFP->hide();
+        p.s().FIniPro->BotLug->hide();
+        // Clicked on its door, under the board.
+        const Caja puerta = CajaPuerta(LugarEscena(lugar));
+        EtiquetaActiva *etiqueta = escena.Lugar(LugarEscena(lugar));
+        ClicEn(escena, etiqueta, QPoint(puerta.x + puerta.ancho / 2, puerta.y + puerta.alto / 2) - etiqueta->pos());
+
+        QVERIFY(!escena.isVisible());
+        QVERIFY(!escena.DXTimer.isActive());
+        const QList<QWidget *> abiertas = Visibles();
+        QCOMPARE(abiertas.size(), 1);
+        auto *abierta = qobject_cast<Pantalla *>(abiertas.first());
+        QVERIFY(abierta);
+        QCOMPARE(abierta->objectName(), pantalla);
+        switch (LugarEscena(lugar)) {
+        case LugarEscena::FpS:
+            QVERIFY(p.s().Form8->PanelFP->isVisible());
+            QVERIFY(p.s().Form8->LabelFP1->isVisible());
+            break;
+        case LugarEscena::FPM:
+            QVERIFY(!p.e.CuestionarioGM);
+            break;
+        case LugarEscena::FPip:
+            QVERIFY(p.e.RutaPorTitulo);
+            QVERIFY(!p.e.RutaPorLugar);
+            QCOMPARE(p.e.ContadorAyuda, 0);
+            QVERIFY(p.s().FIniPro->BotLug->isVisible());
+            QVERIFY(p.s().FIniPro->ListSelFp->isVisible());
+            QVERIFY(p.s().FIniPro->BotRetrocederFP->isVisible());
+            break;
+        case LugarEscena::Dejar:
+            QCOMPARE(p.e.ContadorAyuda, 0);
+            break;
+        default:
+            break;
+        }
+
+        // Back home: the scene, not the main menu, and moving again.
+        if (cierreVuelve)
+            abierta->windowHandle()->close();
+        else
+            abierta->MostrarInicio();
+        QTRY_VERIFY(escena.isVisible());
+        QVERIFY(!abierta->isVisible());
+        QVERIFY(!p.s().form0->isVisible());
+        QVERIFY(escena.DXTimer.isActive());
+        QVERIFY(p.m.textos.isEmpty());
+    }
+
+    void theEntranceHandsOverToTheMainMenuAndItsBackButtonReturns()
+    {
+        Programa p;
+        Tform9 &escena = *p.escena;
+        Tform0 &menu = *p.s().form0;
+        escena.show();
+        QTest::mouseClick(escena.LabelEntrada, Qt::LeftButton);
+        QVERIFY(!escena.isVisible());
+        QVERIFY(menu.isVisible());
+        QVERIFY(p.e.AnimacionIniciada);
+        // The menu plays its help panel instead of the walk.
+        QVERIFY(menu.TimerAyuda.isActive());
+        for (int i = 0; i < 9; ++i)
+            menu.TimerAyudaTimer();
+        QVERIFY(menu.BotRetroce->isVisible());
+        QCOMPARE(menu.BotRetroce->text(), p.e.Texto(82));
+
+        // A door of the menu opens at once, and its screen comes back to the menu.
+        QTest::mouseClick(menu.LabelCat, Qt::LeftButton);
+        for (int i = 0; i < 3 && menu.TimerZoom.isActive(); ++i)
+            menu.TimerZoomTimer();
+        QVERIFY(p.s().FormCat->isVisible());
+        p.s().FormCat->windowHandle()->close();
+        QTRY_VERIFY(menu.isVisible());
+        QVERIFY(!escena.isVisible());
+
+        // Back returns to the scene, without a question, and it moves again.
+        QTest::mouseClick(menu.BotRetroce, Qt::LeftButton);
+        QVERIFY(p.e.ModoAnimado);
+        QVERIFY(!menu.isVisible());
+        QVERIFY(escena.isVisible());
+        QVERIFY(escena.DXTimer.isActive());
+        QVERIFY(p.m.textos.isEmpty());
+        // And the screens go home to the scene again.
+        QTest::mouseClick(escena.LabelCat, Qt::LeftButton);
+        p.s().FormCat->windowHandle()->close();
+        QTRY_VERIFY(escena.isVisible());
+    }
+
+    void closingAsksAndNoKeepsTheScene()
+    {
+        Programa p;
+        Tform9 &escena = *p.escena;
+        escena.show();
+        bool preguntado = false;
+        ResponderForm4(p.s().Form4, false, &preguntado);
+        escena.windowHandle()->close();
+        QVERIFY(preguntado);
+        QCOMPARE(p.s().Form4->LabelNombre->text(), p.e.Texto(49));
+        QVERIFY(escena.isVisible());
+        QVERIFY(escena.DXTimer.isActive());
+        QVERIFY(!p.e.ErrorFicheros);
+
+        // Yes ends the program.
+        preguntado = false;
+        QTimer::singleShot(0, [&] {
+            ResponderForm4(p.s().Form4, true, &preguntado);
+            escena.windowHandle()->close();
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(preguntado);
+        QVERIFY(p.e.ErrorFicheros);
+        QVERIFY(!escena.DXTimer.isActive());
+    }
+
+    void withoutSOrWithoutPacksTheMenuIsHome()
+    {
+        {
+            Programa p({"N"});
+            QVERIFY(p.creadas);
+            QVERIFY(!p.escena);
+            QCOMPARE(p.arranque->VentanaPrincipal(), static_cast<QWidget *>(p.s().form0));
+        }
+        pruebas::CarpetaEntregada carpeta;
+        QFile::remove(carpeta.Ruta(QStringLiteral("vector.DXG")));
+        Programa p({"S"}, carpeta.Programa());
+        QVERIFY(p.creadas);
+        QVERIFY(!p.escena);
+        QCOMPARE(p.arranque->VentanaPrincipal(), static_cast<QWidget *>(p.s().form0));
+        // Nor does the settings panel offer the animation then; saving keeps the stored choice.
+        Tform0 &menu = *p.s().form0;
+        menu.show();
+        menu.LabelConfigClick();
+        QVERIFY(menu.PanelCofigu2->isHidden());
+        QVERIFY(menu.LabelSINO->isHidden());
+        const bool guardada = p.e.AnimacionSi;
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QCOMPARE(p.e.AnimacionSi, guardada);
+    }
+
+    void theSettingsPanelOffersTheAnimation()
+    {
+        pruebas::CarpetaEntregada carpeta;
+        Programa p({}, carpeta.Programa());
+        QVERIFY(p.creadas);
+        QVERIFY(!p.escena);   // not chosen yet
+        Tform0 &menu = *p.s().form0;
+        menu.show();
+        menu.LabelConfigClick();
+        QVERIFY(!menu.PanelCofigu2->isHidden());
+        QVERIFY(menu.no->isChecked());
+        QTest::mouseClick(menu.si, Qt::LeftButton, {}, QPoint(6, 10));
+        QCOMPARE(menu.LabelSINO->text(), menu.si->text());
+        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QCOMPARE(p.m.textos, QStringList{p.e.Texto(607)});
+        p.e.ErrorFicheros = true;
+        menu.hide();
+
+        // The next start begins on the scene.
+        Programa siguiente({}, carpeta.Programa());
+        QVERIFY(siguiente.creadas);
+        QVERIFY(siguiente.escena);
+        QCOMPARE(siguiente.arranque->VentanaPrincipal(), static_cast<QWidget *>(siguiente.escena));
+    }
+
+    void aBrokenPackStopsTheStartUp()
+    {
+        pruebas::CarpetaEntregada carpeta;
+        carpeta.EscribirBytes(QStringLiteral("segdxg1.DXG"), "no es un paquete");
+        Programa p({"S"}, carpeta.Programa());
+        QVERIFY(!p.creadas);
+        QVERIFY(p.e.ErrorFicheros);
+        QCOMPARE(p.m.textos, QStringList{"Faltan ficheros (" + carpeta.Ruta(QStringLiteral("segdxg1.DXG"))
+                                          + "). Vuelva a instalar el programa"});
+    }
+};
+
+QTEST_MAIN(PruebaAnimacion)
+#include "animacion_qtest.moc"

@@ -1,0 +1,127 @@
+// The image packs: the pictures' own format, and the shipped packs read
+// whole, once.
+#include "carpeta_prueba.h"
+#include "paquetes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QResource>
+#include <gtest/gtest.h>
+
+using namespace norvela;
+
+namespace {
+
+QString Entregado(const QString &nombre)
+{
+    return QDir(QStringLiteral(NORVELA_DATOS_ENTREGADOS)).filePath(nombre);
+}
+
+QImage Muestra()
+{
+    QImage imagen(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            imagen.setPixelColor(x, y, QColor(40 * x, 80 * y, 200, x == 2 ? 0 : 255 - 30 * y));
+    return imagen;
+}
+
+} // namespace
+
+TEST(ImagenPaquete, PicturesComeBackAsTheyWereDrawn)
+{
+    const QImage original = Muestra().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QByteArray bytes = CodificarImagenPaquete(original);
+    EXPECT_EQ(bytes.size(), 12 + 5 * 3 * 4);
+    EXPECT_TRUE(bytes.startsWith("NVP1"));
+    const QImage leida = DecodificarImagenPaquete(bytes.constData(), bytes.size());
+    ASSERT_EQ(leida.size(), QSize(5, 3));
+    EXPECT_EQ(leida.format(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(leida.pixel(x, y), original.pixel(x, y)) << x << "," << y;
+}
+
+TEST(ImagenPaquete, AnythingElseIsNoPicture)
+{
+    const QByteArray buena = CodificarImagenPaquete(Muestra());
+    struct Caso {
+        const char *nombre;
+        QByteArray bytes;
+    };
+    QByteArray firma = buena;
+    firma[3] = '2';
+    QByteArray ancha = buena;
+    ancha[7] = char(0x40);   // a width of over a thousand million pixels
+    QByteArray vacia = buena.left(12);
+    vacia[4] = vacia[5] = vacia[6] = vacia[7] = 0;
+    const Caso casos[] = {
+        {"empty", QByteArray()},
+        {"header only, short", buena.left(8)},
+        {"wrong signature", firma},
+        {"one byte short", buena.left(buena.size() - 1)},
+        {"one byte more", buena + 'x'},
+        {"absurd width", ancha},
+        {"no pixels", vacia},
+    };
+    for (const Caso &c : casos)
+        EXPECT_TRUE(DecodificarImagenPaquete(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;
+    EXPECT_TRUE(DecodificarImagenPaquete(nullptr, 100).isNull());
+}
+
+TEST(PaquetesEntregados, HoldEveryPictureOfTheScene)
+{
+    ImagenesEscena im;
+    const QString fallido = CargarPaquetesEscena(Entregado("segdxg1.DXG"), Entregado("vector.DXG"), im);
+    ASSERT_TRUE(fallido.isEmpty()) << fallido.toStdString();
+    EXPECT_EQ(im.fondo.size(), QSize(escena::kAncho, escena::kAlto));
+    // The backdrop covers the whole scene: nothing shows through it.
+    EXPECT_TRUE(im.fondo.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                == im.fondo);
+    for (const QImage &i : im.puerta)
+        EXPECT_EQ(i.size(), QSize(escena::kAnchoPuerta, escena::kAltoPuerta));
+    for (const QImage &i : im.portal)
+        EXPECT_EQ(i.size(), QSize(escena::kAnchoPortal, escena::kAltoPuerta));
+    for (const QImage &i : im.anda) {
+        EXPECT_EQ(i.size(), QSize(escena::kAnchoAndar, 168));
+        // Her soles rest on the row the scene puts on the pavement.
+        EXPECT_EQ(i.pixelColor(i.width() / 2, escena::kSuelaAndar + 20).alpha(), 0);
+    }
+    for (const auto *grupo : {&im.nube, &im.pajaro})
+        for (const QImage &i : *grupo)
+            EXPECT_FALSE(i.isNull());
+    EXPECT_FALSE(im.autobus.isNull());
+    // A door's first frame is the closed door of the backdrop (but for the
+    // corners, which its rounded edge softens).
+    const Caja puerta = CajaPuerta(LugarEscena::Cat);
+    const QImage hueco = im.fondo.copy(puerta.x + 1, puerta.y + 1, puerta.ancho - 2, puerta.alto - 2);
+    EXPECT_EQ(hueco, im.puerta[0].copy(1, 1, puerta.ancho - 2, puerta.alto - 2));
+    // The packs were let go once read.
+    EXPECT_FALSE(QResource(QStringLiteral(":/norvela-segdxg1/fondo")).isValid());
+}
+
+TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
+{
+    pruebas::CarpetaPrueba c;
+    const QString seg = Entregado("segdxg1.DXG"), vec = Entregado("vector.DXG");
+    c.EscribirBytes("roto.DXG", "x");
+    QFile::copy(seg, c.Ruta("corto.DXG"));
+    QFile(c.Ruta("corto.DXG")).resize(QFileInfo(seg).size() / 2);
+    struct Caso {
+        QString segdxg, vector, fallido;
+    };
+    const Caso casos[] = {
+        {c.Ruta("falta.DXG"), vec, c.Ruta("falta.DXG")},
+        {seg, c.Ruta("falta.DXG"), c.Ruta("falta.DXG")},
+        {c.Ruta("roto.DXG"), vec, c.Ruta("roto.DXG")},
+        {c.Ruta("corto.DXG"), vec, c.Ruta("corto.DXG")},
+        // Each pack must hold its own pictures.
+        {vec, seg, vec},
+    };
+    for (const Caso &caso : casos) {
+        ImagenesEscena im;
+        EXPECT_EQ(CargarPaquetesEscena(caso.segdxg, caso.vector, im), caso.fallido);
+        EXPECT_TRUE(im.fondo.isNull());
+        EXPECT_TRUE(im.anda[0].isNull());
+    }
+}
