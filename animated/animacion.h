@@ -89,7 +89,7 @@ protected:
 private:
     void CrearLugares();
     bool AlAparecer();
-    void DejarEscena();
+    void AbrirPuerta(int codigo);
 
     ImagenesEscena imagenes_;
     std::unique_ptr<ModosPantalla> modos_;

@@ -89,6 +89,7 @@ bool Arranque::CrearPantallas()
     Crear(pantallas.form0, "Tform0");
     pantallas.InicioAnimado = pantallas.form9;
     pantallas.InicioMenu = pantallas.form0;
+    pantallas.AbrirPuerta = [menu = pantallas.form0](int codigo) { menu->AbrirDestinoPuerta(codigo); };
 
     Progreso(10);
     pausa_(1000);

@@ -429,8 +429,10 @@ void Tform0::BotRetroceClick()
     PanelAyuda->hide();
     hide();
     enlace.ModoAnimado = true;
-    if (pantallas.form9)
+    if (pantallas.form9) {
         pantallas.form9->Mostrar();
+        pantallas.form9->DXDraw->Initialize();
+    }
 }
 
 } // namespace norvela

@@ -86,6 +86,8 @@ public:
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
     void LabelDejarClick();
     void BotRetroceClick();
+    // Shows the screen behind door `codigo` (0 the sign) with what it needs first.
+    void AbrirDestinoPuerta(int codigo);
     // True while a door is opening: further clicks are ignored.
     bool AbriendoPuerta() const { return abriendo_; }
     // Where the zoom draws (empty when it does not).
@@ -115,7 +117,6 @@ private:
     void PonerColores();
     void ConectarPuertas();
     void RestablecerColores();
-    void AbrirPantallaElegida();
     EtiquetaActiva *EtiquetaDePuerta(int codigo) const;
 
     std::map<QWidget *, QString> hints_;

@@ -4,6 +4,7 @@
 
 #include "asistente.h"
 #include "catU.h"
+#include "certifiU.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "formconsejo.h"
@@ -102,7 +103,7 @@ void Tform0::TimerZoomTimer()
     TimerZoom.stop();
     if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
         ActivarHint(etiqueta, true);
-    AbrirPantallaElegida();
+    AbrirDestinoPuerta(MenuElegido);
     hide();
     zoom_->hide();
     anda->hide();
@@ -117,10 +118,14 @@ EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
     return nullptr;
 }
 
-void Tform0::AbrirPantallaElegida()
+void Tform0::AbrirDestinoPuerta(int codigo)
 {
     Pantallas &p = pantallas;
-    switch (MenuElegido) {
+    switch (codigo) {
+    case puerta::Dejar:
+        enlace.ContadorAyuda = 0;
+        p.Certifica->Mostrar();
+        break;
     case kPuertaCarreras:
         p.Form1->botinformacionClick();
         p.Form1->Mostrar();

@@ -2,6 +2,8 @@
 // order, and lives until the program ends; screens reach each other here.
 #pragma once
 
+#include <functional>
+
 namespace norvela {
 
 class ModosPantalla;
@@ -26,6 +28,13 @@ class TForm5;
 class Tprofe;
 class TFlomce;
 class TransicionesPaneles;
+
+// The doors of the home screens, by the main menu's door codes; 0 is the
+// sign for students who leave their studies.
+namespace puerta {
+inline constexpr int Dejar = 0, Carreras = 1, Cat = 2, FpS = 3, Iti = 4, FPM = 5, FPip = 6, Profe = 7, CuesB = 8,
+                     CuesE = 9, Asistente = 11;
+} // namespace puerta
 
 struct Pantallas {
     TBienvenida *Bienvenida = nullptr;
@@ -62,6 +71,9 @@ struct Pantallas {
     // The display modes the main menu may have switched, given back when
     // the program ends.
     ModosPantalla *Modos = nullptr;
+    // Shows the screen behind a door, with what it needs first; the same for
+    // both home screens. Start-up fills it with the main menu's door table.
+    std::function<void(int puerta)> AbrirPuerta;
     // The animated screen when it is on and exists, else the main menu.
     Pantalla *Inicio(bool modoAnimado) const { return modoAnimado && InicioAnimado ? InicioAnimado : InicioMenu; }
 };

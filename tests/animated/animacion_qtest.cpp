@@ -19,6 +19,7 @@
 #include "principal.h"
 #include "superior.h"
 #include "transiciones.h"
+#include "transiciones_paneles.h"
 
 #include <QFrame>
 #include <QListWidget>
@@ -44,7 +45,7 @@ struct Programa {
         creadas = arranque->CrearPantallas();
         escena = arranque->pantallas.form9;
         if (TForm1 *f = arranque->pantallas.Form1)
-            for (TTransitionEffect *efecto : {f->rollo, f->rollo2, f->circle, f->centro})
+            for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
                 efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
