@@ -3,6 +3,7 @@
 #include "ansi.h"
 #include "cadenas.h"
 #include "controles_fp.h"
+#include "nivel_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "inipro_delegados.h"
@@ -11,9 +12,11 @@
 #include "panel_efectos.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "ruta_lugares_fp.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -60,6 +63,8 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFI
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
+    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
+    Pitido = [] { QApplication::beep(); };
     Construir();
     vista.ImprimiendoFPB = false;
     Captions();
@@ -76,10 +81,43 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFI
     PanelSelTit0->show();
 
     Estilo();
+    CrearRuta();
     Conectar();
     vista.ContadorParpadeo = 0;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
-    TimerAyu.start();
+    // The group list's heading blinks from the start.
+    TimerAyu->Iniciar([this](bool mostrar) { PanelSelTit0->setText(mostrar ? T(577).trimmed() : QString()); });
+}
+
+void TFIniPro::CrearRuta()
+{
+    ControlesRutaFP c;
+    c.mapa = mapa;
+    c.PanelEstrellas = mapa;
+    c.PanelMapa = PanelMapa;
+    c.ListSelLugFP = ListSelLugFP;
+    c.BotImprimir = BotImprimir;
+    c.reja = reja;
+    c.PanelSelTit = PanelSelTit;
+    c.PanelCarSel = PanelCarSel;
+    c.listSelFP = Listsel;
+    NivelFPDatos nivel = NivelBasica(enlace, datos.CentrosFPB2);
+    nivel.gruposFamilias = &datos.Grupos.FamiliasGrupoFPBasica;
+    nivel.numGrupos = kGruposFPB;
+    Ruta = new RutaLugaresFP(enlace, std::move(nivel), c, this);
+    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
+    Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
+    Ruta->SinCentrosTitulo = [this] {
+        if (Pitido)
+            Pitido();
+    };
+    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
+    PistaMapa pista;
+    pista.etiqueta = PanelMapa;
+    pista.desplazamiento = QPoint(0, 20);
+    pista.margenDerecho = 30;
+    pista.ocultarSinTexto = true;
+    mapa->PonerPista(pista);
 }
 
 QString TFIniPro::T(int k) const
@@ -195,8 +233,8 @@ void TFIniPro::Construir()
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
 
-    TimerParpadeo.setInterval(200);
-    TimerAyu.setInterval(200);
+    TimerParpadeo = new Parpadeo(this, 8, &vista.ContadorParpadeo);
+    TimerAyu = new Parpadeo(this, 12, &vista.ContadorParpadeo);
     TimerEstrellas.setInterval(200);
 }
 
@@ -269,10 +307,14 @@ void TFIniPro::Conectar()
     connect(BotAsig, &QPushButton::clicked, this, &TFIniPro::botAsigClick);
     connect(BotTra, &QPushButton::clicked, this, &TFIniPro::BotTraClick);
     connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
+    connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
-    connect(&TimerAyu, &QTimer::timeout, this, &TFIniPro::TimerAyuTimer);
-    connect(&TimerParpadeo, &QTimer::timeout, this, &TFIniPro::TimerParpadeoTimer);
     connect(&TimerEstrellas, &QTimer::timeout, this, &TFIniPro::TimerEstrellasTimer);
+    // The route answers the map first; then the screen notes a community
+    // clicked on the title route.
+    Ruta->Conectar();
+    connect(mapa, &VistaMapa::pulsado, this, &TFIniPro::mapaClick);
+    connect(degradeMapa2, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
 }
 
 bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
@@ -309,26 +351,6 @@ void TFIniPro::ConTransicion(bool circulo, const std::function<void()> &cambio)
         efectos->CambiarConRollo(panelsel, cambio);
 }
 
-void TFIniPro::TimerAyuTimer()
-{
-    ++vista.ContadorParpadeo;
-    PanelSelTit0->setText(vista.ContadorParpadeo % 2 == 1 ? T(577).trimmed() : QString());
-    if (vista.ContadorParpadeo > 12) {
-        TimerAyu.stop();
-        vista.ContadorParpadeo = 0;
-    }
-}
-
-void TFIniPro::TimerParpadeoTimer()
-{
-    ++vista.ContadorParpadeo;
-    PanelCarSel->setText(vista.ContadorParpadeo % 2 == 1 ? NombreTitulo() : QString());
-    if (vista.ContadorParpadeo > 8) {
-        TimerParpadeo.stop();
-        vista.ContadorParpadeo = 0;
-    }
-}
-
 void TFIniPro::TimerEstrellasTimer()
 {
     mapa->TicEstrellas(enlace);
@@ -355,20 +377,24 @@ void TFIniPro::AlVolverPorCierre()
 
 void TFIniPro::BotRetrocederFPClick()
 {
-    if (enlace.NumProvinciasSel == 1)
-        enlace.LocalidadesListadas = false;
+    // Out of a province's localities or centres, to the province list.
+    if (Ruta->VolverAProvincias())
+        return;
     if (enlace.RutaPorLugar) {
-        VaciarRejilla(reja);
-        Ocultar({reja, PanelSelTit, PanelCarSel, BotImprimir, ListSelFp, PanelSelTit0, ListFPExpli, ListSelLugFP,
-                 panelsel, Listsel});
         mapa->Redibujar();
         TimerEstrellas.stop();
         if (!mapa->isHidden()) {
-            Ocultar({mapa, PanelMapa, BotRetrocederFP});
+            Ocultar({reja, PanelSelTit, PanelCarSel, BotImprimir, ListSelLugFP, panelsel, Listsel, mapa, PanelMapa,
+                     BotRetrocederFP});
+            VaciarRejilla(reja);
             IrAInicio();
             return;
         }
-        mapa->show();
+        // Back to the map.
+        Ruta->VolverAlMapa();
+        Ocultar({BotImprimir, ListSelFp, PanelSelTit0, ListFPExpli, panelsel, Listsel, PanelCarSel});
+        PanelSelTit->setText(T(190));
+        return;
     }
     if (!enlace.RutaPorTitulo)
         return;
@@ -387,7 +413,6 @@ void TFIniPro::BotRetrocederFPClick()
     Ocultar({ListSelFp, PanelSelTit0, panelsel, ListPreFam, ListTitFP, ListFPExpli, Labeltitulo, Listsel, reja,
              PanelSelTit, PanelCarSel, mapa, PanelMapa, ListSelLugFP, BotLug, BotRequisitos, BotAsig, BotTra,
              BotImprimir, BotRetrocederFP});
-    TimerParpadeo.stop();
     IrAInicio();
 }
 

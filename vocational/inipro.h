@@ -4,6 +4,7 @@
 #pragma once
 
 #include "datos_fpb.h"
+#include "informes.h"
 #include "pantalla.h"
 #include "titulos_fpb.h"
 
@@ -21,8 +22,11 @@ class QTableWidget;
 namespace norvela {
 
 class EtiquetaActiva;
-class VistaMapa;
+class Parpadeo;
+class RutaLugaresFP;
 class TEffectsPanel;
+class VistaMapa;
+struct InformeFP;
 
 // What the student has chosen and sees on the screen.
 struct VistaIniPro {
@@ -35,7 +39,6 @@ struct VistaIniPro {
     int TituloFPBSel = 0;      // the chosen title: its line of "fpba"
     bool ComunidadElegidaFPB = false;
     bool ImprimiendoFPB = false;
-    std::string ProvinciaUnica;
     // Ticks of the two blinks (group heading, title name); they share it.
     int ContadorParpadeo = 0;
 };
@@ -59,10 +62,22 @@ public:
     QPushButton *BotLug, *BotRequisitos, *BotAsig, *BotTra, *BotImprimir, *BotRetrocederFP;
     QLabel *TilArr, *TilIzq, *TilDer;
     EtiquetaActiva *degradeMapa2;
-    QTimer TimerParpadeo, TimerAyu, TimerEstrellas;
+    Parpadeo *TimerParpadeo = nullptr;
+    Parpadeo *TimerAyu = nullptr;
+    QTimer TimerEstrellas;
+    // The map, provinces, localities and centre grid, shared with the other FP screens.
+    RutaLugaresFP *Ruta = nullptr;
 
     TablasFPB datos;
     VistaIniPro vista;
+
+    // How the last print dialog ended (Cancelado until one is confirmed).
+    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog, unless a test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+    // The system beep of a community without centres for the title.
+    std::function<void()> Pitido;
 
     // Opens the screen on its groups, as the main menu and the assistant do.
     void AbrirPorTitulo();
@@ -77,33 +92,39 @@ public:
     void botAsigClick();
     void BotTraClick();
 
+    // The place route, the map's clicks and printing.
     void BotLugClick();
+    void mapaClick();
+    void BotImprimirClick();
     void BotRetrocederFPClick();
 
-    void TimerAyuTimer();
-    void TimerParpadeoTimer();
     void TimerEstrellasTimer();
 
 protected:
     void AlVolverPorCierre() override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void hideEvent(QHideEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void Construir();
     void Estilo();
     void Captions();
     void Conectar();
+    void CrearRuta();
     QString T(int k) const;
     static void Ocultar(std::initializer_list<QWidget *> controles);
     static void MostrarControles(std::initializer_list<QWidget *> controles);
-    // Runs `cambio` inside the degrees screen's circle (or roll) transition on panelsel.
+    // Runs `cambio` inside the circle (or roll) transition on panelsel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
     // The name of the chosen title, trailing blanks removed.
     QString NombreTitulo() const;
     FuentesVistaFPB Fuentes() const;
     // One of the three information views on the screen.
     void MostrarVista(VistaFPB v, int titulo);
+    // The report of the chosen title in the clicked community.
+    InformeFP InformeTitulo() const;
+    // The report in Listsel, as it prints: Courier New 9, bold lines bold.
+    void MostrarVistaPrevia(const InformeFP &informe);
     // The home screen, or the assistant when it opened the screen.
     void IrAInicio();
 };

@@ -1,11 +1,13 @@
-// The place route of the basic-cycle screen: the map, the provinces and
-// localities of a community, and the centres of a province.
+// The place route of the basic-cycle screen, on the shared FP route: the
+// map, the provinces and localities of a community, and the centres of a
+// province; and the map's clicks on the title route.
 #include "inipro.h"
 
 #include "controles_fp.h"
 #include "enlace.h"
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
+#include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
 
 #include <QLabel>
@@ -22,15 +24,24 @@ void TFIniPro::BotLugClick()
     MostrarControles({mapa, PanelSelTit});
     PanelSelTit->setText(T(190));
     Ocultar({ListPreFam, ListSelFp, Listsel, PanelSelTit0, ListTitFP, Labeltitulo, ListFPExpli, BotLug, BotTra,
-             BotAsig, BotRequisitos});
+             BotAsig, BotRequisitos, ListSelLugFP});
     mapa->Redibujar();
     TimerEstrellas.stop();
     VaciarRejilla(reja);
     reja->show();
     BotRetrocederFP->show();
+    enlace.LocalidadesListadas = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     PanelCarSel->clear();
     PanelCarSel->show();
+}
+
+void TFIniPro::mapaClick()
+{
+    // The route has listed the community's centres that teach the title.
+    const int c = enlace.ComunidadRaton;
+    if (enlace.RutaPorTitulo && c >= 1 && c <= kNumComunidades && !enlace.SeleccionImpresion)
+        vista.ComunidadElegidaFPB = true;
 }
 
 } // namespace norvela

@@ -10,6 +10,7 @@
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
+#include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
 #include "titulos_fp.h"
 
@@ -70,14 +71,12 @@ void TFIniPro::ListSelFpMouseUp(int fila)
     vista.TituloRaton = 0;
     ListPreFam->resize(ListPreFam->width(), kAltoFamilias);
     ListPreFam->clear();
-    vista.FamiliasMostradas = datos.Grupos.Familias(vista.GrupoElegido);
-    const InicioFamilias &inicio = datos.InicioFamiliaFPB;
-    for (int f : vista.FamiliasMostradas) {
-        // A family "fpba" does not have lists nothing.
-        const std::string linea =
-            f <= inicio[0] ? enlace.NombresFPBasica[inicio[static_cast<size_t>(f)]] : std::string();
-        auto *item = new QListWidgetItem(DesdeAnsi(ColumnasLinea(linea, 2, 61)).trimmed(), ListPreFam);
-        item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f, 1)));
+    // Only the families the group names get a row, so every row has one.
+    vista.FamiliasMostradas.clear();
+    for (const FilaFamilia &f : FamiliasDeGrupo(Ruta->Nivel(), vista.GrupoElegido)) {
+        vista.FamiliasMostradas.push_back(f.familia);
+        auto *item = new QListWidgetItem(DesdeAnsi(f.texto).trimmed(), ListPreFam);
+        item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f.familia, 1)));
     }
 }
 
@@ -88,21 +87,21 @@ void TFIniPro::ListPreFamMouseDown(int fila)
     const int p = fila + 1;
     const QString nombre = ListPreFam->item(fila)->text().trimmed();
     const int f = vista.FamiliasMostradas[static_cast<size_t>(fila)];
-    const RangoTitulos rango = TitulosDeFamiliaFPB(datos.InicioFamiliaFPB, f, enlace.NumFPBasica);
+    const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
     vista.ElementoSel = p;
 
     ListFPExpli->show();
     ListFPExpli->clear();
     ListTitFP->show();
     ListTitFP->clear();
-    for (int t = rango.desde; t < rango.hasta; ++t) {
+    for (int t : titulos) {
         auto *item = new QListWidgetItem(DesdeAnsi(enlace.NombresFPBasica[t]).trimmed(), ListTitFP);
         item->setData(Qt::DecorationRole, IconoLista(3));
     }
     enlace.ListaDeLugares = true;
 
     Labeltitulo->move(ListTitFP->x(), ListTitFP->y() - 25);
-    Labeltitulo->setText(rango.Cuantos() >= 1 ? DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) +
+    Labeltitulo->setText(!titulos.empty() ? DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) +
                                                     QStringLiteral("...")
                                               : nombre + QStringLiteral(" - ") + T(292));
     Labeltitulo->show();
@@ -145,16 +144,15 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     Listsel->clear();
     PanelSelTit->clear();
     PanelCarSel->setText(NombreTitulo());
-    TimerParpadeo.start();
     enlace.RutaPorTitulo = true;
     enlace.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
-    const TablasPorGrupo t = TablasDeNivel(enlace, enlace, NivelFP::Basica);
+    const TablasPorGrupo &t = Ruta->Nivel().estrellas;
     MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, vista.TituloFPBSel);
     mapa->Redibujar();
     TimerEstrellas.start();
-    TimerParpadeo.start();
+    TimerParpadeo->Iniciar([this](bool mostrar) { PanelCarSel->setText(mostrar ? NombreTitulo() : QString()); });
 }
 
 void TFIniPro::MostrarVista(VistaFPB v, int titulo)

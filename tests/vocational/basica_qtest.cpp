@@ -1,7 +1,9 @@
 // The basic-cycle screen as the program makes it at start-up over the
 // shipped data: its tables, the group list that follows the mouse until a
-// click, families, titles with their explanation, a title's map and views,
-// back, the close box, and its captions in the four languages.
+// click, families, titles with their explanation, a title's map, views and
+// centres in a community, the place route, both reports printed to a PDF
+// file read back with pdftotext, back, the close box, and its captions in
+// the four languages.
 #include "arranque.h"
 #include "ansi.h"
 #include "asistente.h"
@@ -11,6 +13,13 @@
 #include "pantallas.h"
 #include "panel_efectos.h"
 #include "principal.h"
+#include "comunidades_titulo.h"
+#include "controles_fp.h"
+#include "lugares_fp.h"
+#include "ruta_lugares_fp.h"
+#include "informes.h"
+#include "mapa_regiones.h"
+#include "titulos_fp.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
@@ -21,8 +30,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using namespace norvela;
@@ -73,13 +87,105 @@ QString Linea(const TablaTexto &t, int i)
     return DesdeAnsi(t[i]).trimmed();
 }
 
-// The first group that lists `familias` families, and its row.
+// The first group that lists `familias` families.
 int GrupoCon(const TFIniPro &f, size_t familias)
 {
     for (int g = 1; g <= kGruposFPB; ++g)
-        if (f.datos.Grupos.Familias(g).size() == familias)
+        if (FamiliasDeGrupo(f.Ruta->Nivel(), g).size() == familias)
             return g;
     return 0;
+}
+
+// A pixel well inside a region: the eight around it have the same value,
+// so the map's scaling cannot move a click out of it.
+QPoint Pixel(const MapaBytes &mapa, int valor)
+{
+    for (int x = 2; x < mapa.Ancho(); ++x)
+        for (int y = 2; y < mapa.Alto(); ++y) {
+            bool dentro = true;
+            for (int dx = -1; dx <= 1 && dentro; ++dx)
+                for (int dy = -1; dy <= 1 && dentro; ++dy)
+                    dentro = mapa.Valor(x + dx, y + dy) == valor;
+            if (dentro)
+                return {x, y};
+        }
+    return {-1, -1};
+}
+
+// The mouse moves to community c on the map and clicks it.
+void ClicComunidad(Programa &p, int c)
+{
+    const QPoint px = Pixel(p.e.MapaComunidades, c);
+    QVERIFY(px.x() > 0);
+    const QPoint q = p.f->mapa->PuntoDe(px.x(), px.y());
+    QTest::mouseMove(p.f->mapa, q);
+    QTest::mouseClick(p.f->mapa, Qt::LeftButton, Qt::NoModifier, q);
+}
+
+void ClicFila(QListWidget *l, int fila)
+{
+    QVERIFY(fila < l->count());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(fila)).center());
+}
+
+// The screen on the title route with title `t` chosen, as a click on its
+// group, family and row leaves it.
+void ElegirTitulo(Programa &p, int t)
+{
+    TFIniPro &f = *p.f;
+    f.AbrirPorTitulo();
+    for (int g = 1; g <= kGruposFPB; ++g) {
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Ruta->Nivel(), g);
+        for (size_t k = 0; k < familias.size(); ++k) {
+            const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), familias[k].familia);
+            const auto i = std::find(titulos.begin(), titulos.end(), t);
+            if (i == titulos.end())
+                continue;
+            SobreFila(f.ListSelFp, g - 1, true);
+            ClicFila(f.ListPreFam, static_cast<int>(k));
+            SobreFila(f.ListTitFP, static_cast<int>(i - titulos.begin()), true);
+            QCOMPARE(f.vista.TituloFPBSel, t);
+            return;
+        }
+    }
+    QFAIL("title in no group");
+}
+
+// Answers the screen's print dialog from now on: each report goes to the PDF
+// file `pdf`; `vistos` counts the dialogs.
+void Responder(Programa &p, int &vistos, const QString &pdf)
+{
+    p.f->DialogoImprimir = [&p, &vistos, pdf](const Informe &informe) {
+        ++vistos;
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        return ImprimirTrasDialogo(p.e, informe, impresora, true);
+    };
+}
+
+QString TextoPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// Whether a report line was printed: each run of its words is there.
+bool Impresa(const QString &texto, const QString &linea)
+{
+    const QStringList partes = linea.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    return !partes.isEmpty() && std::all_of(partes.begin(), partes.end(), [&](const QString &p) {
+        return texto.contains(p.trimmed());
+    });
+}
+
+QStringList Columna0(const QTableWidget *r)
+{
+    QStringList l;
+    for (int i = 0; i < r->rowCount(); ++i)
+        l << (r->item(i, 0) ? r->item(i, 0)->text() : QString());
+    return l;
 }
 
 } // namespace
@@ -130,20 +236,18 @@ private slots:
         // Groups from "familias" 40..48, and the heading from "informa_l" 54.
         QCOMPARE(p.f->ListSelFp->count(), kGruposFPB);
         for (int g = 1; g <= kGruposFPB; ++g)
-            QCOMPARE(p.f->ListSelFp->item(g - 1)->text(),
-                     DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
+            QCOMPARE(p.f->ListSelFp->item(g - 1)->text(), DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
         QCOMPARE(p.f->LabelFPIp1->text(), DesdeAnsi(e.Requisitos[54]).mid(3).trimmed());
         QVERIFY(!p.f->LabelFPIp1->text().isEmpty());
 
-        // The group heading blinks 13 ticks from creation and ends shown;
-        // the title's blink shares the count.
-        QVERIFY(p.f->TimerAyu.isActive());
+        // The group heading blinks 13 ticks from creation and ends shown.
+        QVERIFY(p.f->TimerAyu->EnMarcha());
         QStringList vistos;
         for (int k = 0; k < 13; ++k) {
-            p.f->TimerAyuTimer();
+            p.f->TimerAyu->Tic();
             vistos << p.f->PanelSelTit0->text();
         }
-        QVERIFY(!p.f->TimerAyu.isActive());
+        QVERIFY(!p.f->TimerAyu->EnMarcha());
         QCOMPARE(vistos.count(QString()), 6);
         QCOMPARE(vistos.last(), p.e.Texto(577).trimmed());
         QCOMPARE(p.f->vista.ContadorParpadeo, 0);
@@ -175,27 +279,25 @@ private slots:
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(578));
 
         // Its families, each with its titles.
-        const std::vector<int> familias = f.datos.Grupos.Familias(g);
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Ruta->Nivel(), g);
         QStringList nombres;
-        for (int fam : familias)
-            nombres << DesdeAnsi(p.e.NombresFPBasica[f.datos.InicioFamiliaFPB[static_cast<size_t>(fam)]]).mid(1).trimmed();
+        for (const FilaFamilia &fam : familias)
+            nombres << Linea(p.e.NombresFPBasica, f.datos.InicioFamiliaFPB[static_cast<size_t>(fam.familia)]).mid(1);
         QCOMPARE(Filas(f.ListPreFam), nombres);
         QCOMPARE(f.ListPreFam->height(), 135);
         QVERIFY(f.ListTitFP->isHidden());
         int fila = -1;
-        RangoTitulos r;
+        std::vector<int> titulos;
         for (size_t k = 0; k < familias.size() && fila < 0; ++k) {
-            r = TitulosDeFamiliaFPB(f.datos.InicioFamiliaFPB, familias[k], p.e.NumFPBasica);
-            if (r.Cuantos() >= 2)
+            titulos = TitulosDeFamilia(f.Ruta->Nivel(), familias[k].familia);
+            if (titulos.size() >= 2)
                 fila = static_cast<int>(k);
         }
         QVERIFY(fila >= 0);
         QTest::mousePress(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
                           f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center());
-        QTest::mouseRelease(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
-                            f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center());
-        QCOMPARE(f.ListTitFP->count(), r.Cuantos());
-        QCOMPARE(f.ListTitFP->item(1)->text(), Linea(p.e.NombresFPBasica, r.desde + 1));
+        QCOMPARE(f.ListTitFP->count(), static_cast<int>(titulos.size()));
+        QCOMPARE(f.ListTitFP->item(1)->text(), Linea(p.e.NombresFPBasica, titulos[1]));
         QVERIFY(f.Labeltitulo->text().trimmed().startsWith(p.e.Texto(307)));
 
         // The explanation of the title under the mouse: what it leads to.
@@ -203,11 +305,11 @@ private slots:
         QVERIFY(f.ListFPExpli->isVisible());
         QCOMPARE(f.ListFPExpli->count(), 6);
         QCOMPARE(f.ListFPExpli->item(0)->text(), QStringLiteral("    ") + p.e.Texto(271).left(30));
-        QCOMPARE(f.ListFPExpli->item(1)->text(), DesdeAnsi(p.e.AsignaturasFPBasica.En(r.desde + 1, 1)).trimmed());
+        QCOMPARE(f.ListFPExpli->item(1)->text(), DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
 
         // The title: its map with the communities that teach it, its name blinking.
         SobreFila(f.ListTitFP, 1, true);
-        const int t = r.desde + 1;
+        const int t = titulos[1];
         QCOMPARE(f.vista.TituloFPBSel, t);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
         for (QPushButton *b : {f.BotRequisitos, f.BotAsig, f.BotTra, f.BotImprimir, f.BotRetrocederFP})
@@ -218,10 +320,10 @@ private slots:
         QVERIFY(marcadas > 0);
         QVERIFY(f.TimerEstrellas.isActive());
         const QString nombre = Linea(p.e.NombresFPBasica, t);
-        QVERIFY(f.TimerParpadeo.isActive());
+        QVERIFY(f.TimerParpadeo->EnMarcha());
         int vacios = 0;
-        while (f.TimerParpadeo.isActive()) {
-            f.TimerParpadeoTimer();
+        while (f.TimerParpadeo->EnMarcha()) {
+            f.TimerParpadeo->Tic();
             vacios += f.PanelCarSel->text().isEmpty();
         }
         QCOMPARE(vacios, 4);
@@ -254,25 +356,203 @@ private slots:
         QVERIFY(p.arranque->pantallas.Form5->isVisible());
     }
 
+    void centresOfATitleInACommunityAndItsReport()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        // The title taught in the most communities, and one community that does not teach it.
+        int t = 0, mejor = 0;
+        for (int k = 1; k <= p.e.NumFPBasica; ++k) {
+            if (EsLineaFamiliaFPB(f.datos.InicioFamiliaFPB, k))
+                continue;
+            MarcarComunidadesTitulo(p.e, f.Ruta->Nivel().estrellas.ofertas, f.Ruta->Nivel().estrellas.centros,
+                                    f.Ruta->Nivel().estrellas.n, k);
+            int n = 0;
+            for (int c = 1; c <= kNumComunidades; ++c)
+                n += p.e.MarcasEstrellas[c];
+            if (n > mejor && n < kNumComunidades) {
+                mejor = n;
+                t = k;
+            }
+        }
+        QVERIFY(t > 0);
+        ElegirTitulo(p, t);
+        int si = 0, no = 0;
+        for (int c = 1; c <= kNumComunidades; ++c) {
+            int &primera = p.e.MarcasEstrellas[c] ? si : no;
+            if (!primera)
+                primera = c;
+        }
+        QVERIFY(si > 0 && no > 0);
+        int pitidos = 0;
+        f.Pitido = [&pitidos] { ++pitidos; };
+        int vistos = 0;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
+        Responder(p, vistos, pdf);
+
+        // Printing before a community is clicked: the message, and nothing else.
+        QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+        const QStringList antes = Filas(f.Listsel);
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(p.m.textos, QStringList{p.e.Texto(585)});
+        QCOMPARE(vistos, 0);
+        QCOMPARE(Filas(f.Listsel), antes);
+        QVERIFY(!f.vista.ImprimiendoFPB);
+
+        // A community that does not teach it: a beep and the "none" row.
+        ClicComunidad(p, no);
+        QCOMPARE(pitidos, 1);
+        QCOMPARE(Columna0(f.reja), QStringList{p.e.Texto(292)});
+        QVERIFY(f.reja->isVisible() && f.Listsel->isHidden());
+        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(323));
+
+        // One that does: its centres, then the report.
+        ClicComunidad(p, si);
+        QCOMPARE(pitidos, 1);
+        QVERIFY(f.reja->rowCount() >= 2);
+        const QStringList centros = Columna0(f.reja);
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 1);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(!f.vista.ImprimiendoFPB);
+        // The preview: the report's lines in Courier New.
+        QVERIFY(f.Listsel->isVisible() && f.reja->isHidden());
+        QCOMPARE(f.Listsel->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(f.Listsel->count(), p.e.NumLineasInforme);
+        const QString comunidad = DesdeAnsi(p.e.Lugares[si]).mid(2, 30).trimmed().toUpper();
+        QVERIFY(Filas(f.Listsel).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
+                                          QStringLiteral("  ***")));
+        // The record 0 from the title's name, even mid-blink.
+        QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), Linea(p.e.NombresFPBasica, t) + QStringLiteral(" (") +
+                                                      p.e.Texto(263) + QStringLiteral(")"));
+
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(Linea(p.e.NombresFPBasica, t)), qPrintable(texto.left(400)));
+        QVERIFY(texto.contains(p.e.Texto(323)));
+        QVERIFY(texto.contains(comunidad));
+        for (const QString &c : centros)
+            if (!c.trimmed().isEmpty() && !c.startsWith('-'))
+                QVERIFY2(Impresa(texto, c), qPrintable(c));
+        QVERIFY(Impresa(texto, DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6))));
+    }
+
+    void placeRouteProvincesLocalitiesAndItsReport()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        f.AbrirPorTitulo();
+        int vistos = 0;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
+        Responder(p, vistos, pdf);
+        QTest::mouseClick(f.BotLug, Qt::LeftButton);
+        QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());
+
+        // Nothing printed before a province is chosen.
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 0);
+
+        // A community with several provinces: its provinces, then a
+        // province's localities, then the centres with their basic titles.
+        ClicComunidad(p, 1);
+        QVERIFY(f.mapa->isHidden() && f.ListSelLugFP->isVisible());
+        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
+        QVERIFY(p.e.NumProvinciasSel >= 2);
+        // Still no province: printing does nothing.
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 0);
+        int provincia = -1;
+        for (int i = 0; i < f.ListSelLugFP->count() && provincia < 0; ++i) {
+            ClicFila(f.ListSelLugFP, i);
+            if (f.ListSelLugFP->count() >= 2 && p.e.LocalidadesListadas)
+                provincia = i;
+            else
+                QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        }
+        QVERIFY(provincia >= 0);
+        const QString nombreProvincia = DesdeAnsi(p.e.NombreProvinciaSel).trimmed();
+        QCOMPARE(f.PanelCarSel->text(), nombreProvincia);
+        ClicFila(f.ListSelLugFP, 1);
+        QVERIFY(f.reja->isVisible() && f.reja->rowCount() > 0);
+        const QStringList filas = Columna0(f.reja);
+        QVERIFY(filas.first().startsWith('-'));
+        // Every row that is no centre is a basic title the centre teaches.
+        for (const QString &r : filas)
+            if (!r.startsWith('-') && !r.trimmed().isEmpty()) {
+                bool titulo = false;
+                for (int k = 1; k <= p.e.NumFPBasica && !titulo; ++k)
+                    titulo = Linea(p.e.NombresFPBasica, k) == r.trimmed();
+                QVERIFY2(titulo, qPrintable(r));
+            }
+
+        // The report of the province: all its centres, no bold line.
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 1);
+        QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), (p.e.Texto(289) + QStringLiteral(": ")).left(32) + nombreProvincia +
+                                                      QStringLiteral(" - ") + p.e.Texto(263));
+        QCOMPARE(p.e.LineasNegrita[0], 0);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(texto.contains(nombreProvincia));
+        QVERIFY2(Impresa(texto, filas.first().mid(1)), qPrintable(filas.first()));
+
+        // Back: the provinces, the map, then home.
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
+        QVERIFY(f.reja->rowCount() == 0);
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
+
+        // A community with one province lists its localities at once; back returns to the map.
+        ClicComunidad(p, 6);
+        QCOMPARE(p.e.NumProvinciasSel, 1);
+        QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
+        QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QVERIFY(p.arranque->pantallas.form0->isVisible());
+    }
+
+    void theSecondBarcelonaProvinceListsTheFirst()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        f.AbrirPorTitulo();
+        QTest::mouseClick(f.BotLug, Qt::LeftButton);
+        ClicComunidad(p, kComunidadComarcas);
+        QVERIFY(f.ListSelLugFP->count() >= 2);
+        QCOMPARE(p.e.PrimeraProvincia, 34);
+        ClicFila(f.ListSelLugFP, 0);
+        const QStringList primera = Filas(f.ListSelLugFP);
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        ClicFila(f.ListSelLugFP, 1);
+        QCOMPARE(Filas(f.ListSelLugFP), primera);
+        QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
+    }
+
     void familyAndGroupClicksWithoutARowChooseNothing()
     {
         Programa p;
         TFIniPro &f = *p.f;
         f.AbrirPorTitulo();
         // A group whose record has a hole lists its families without one.
-        f.datos.Grupos.FamiliasGrupoFPBasica[2] = {3, 0, 12};
+        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 1, 3);
+        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 2, 0);
+        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
         SobreFila(f.ListSelFp, 1, true);
         QCOMPARE(f.ListPreFam->count(), 2);
         QCOMPARE(f.vista.FamiliasMostradas, (std::vector<int>{3, 12}));
-        QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          f.ListPreFam->visualItemRect(f.ListPreFam->item(1)).center());
-        const RangoTitulos r = TitulosDeFamiliaFPB(f.datos.InicioFamiliaFPB, 12, p.e.NumFPBasica);
-        QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, r.desde));
+        ClicFila(f.ListPreFam, 1);
+        const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), 12);
+        QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
         // Below the last row of each list nothing changes.
-        const QStringList titulos = Filas(f.ListTitFP);
+        const QStringList lista = Filas(f.ListTitFP);
         QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(20, f.ListPreFam->viewport()->height() - 3));
-        QCOMPARE(Filas(f.ListTitFP), titulos);
+        QCOMPARE(Filas(f.ListTitFP), lista);
         QTest::mouseClick(f.ListTitFP->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(20, f.ListTitFP->viewport()->height() - 3));
         QCOMPARE(f.vista.TituloFPBSel, 0);

@@ -1,7 +1,13 @@
 // The basic-cycle titles as the screen reads them: where each family of
 // "fpba" starts, the groups of records 40..48, the titles of a family, the
 // explanation under the mouse and the lines of the three views.
+#include "cadenas.h"
 #include "datos_fpb.h"
+#include "enlace.h"
+#include "informe_fpb.h"
+#include "mapa_regiones.h"
+#include "nivel_fp.h"
+#include "titulos_fp.h"
 #include "titulos_fpb.h"
 
 #include <gtest/gtest.h>
@@ -74,37 +80,64 @@ TablaTexto Familias(const std::vector<std::string> &grupos)
     return t;
 }
 
-TEST(FPBasica, GroupsOfRecords40To48)
+// The basic level over the sample lines, with the groups of `grupos`.
+struct Muestra {
+    explicit Muestra(const GruposFPB *grupos = nullptr) : e(m)
+    {
+        for (size_t i = 0; i < kMuestra.size(); ++i)
+            e.NombresFPBasica.Poner(static_cast<int>(i) + 1, kMuestra[i]);
+        e.NumFPBasica = static_cast<int>(kMuestra.size());
+        nivel = NivelBasica(e, centrosFPB2);
+        if (grupos) {
+            nivel.gruposFamilias = &grupos->FamiliasGrupoFPBasica;
+            nivel.numGrupos = kGruposFPB;
+        }
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    TablaTexto centrosFPB2{0, 1100, 60};
+    NivelFPDatos nivel;
+};
+
+TEST(FPBasica, GroupsOfRecords40To48AndTheirFamilyRows)
 {
-    const TablaTexto t = Familias({"030119Agraria, deporte y pesca  ", "020616Administraci\xF3n", "122300Imagen",
-                                   "030007Con un hueco", "100000Una sola", "260000\xDAltima", " 0 0 0Espacios",
-                                   "050000Artes", "000000Centros por lugar"});
+    const TablaTexto t = Familias({"010305Deporte, gesti\xF3n y campo  ", "020000Administraci\xF3n", "050304Artes",
+                                   "030004Con un hueco", "040000Una sola", "050000Sin t\xEDtulos", " 0 0 0Espacios",
+                                   "010500Dos", "000000Centros por lugar"});
     const GruposFPB g = LeerGruposFPB(t, 48, kFpba);
-    EXPECT_EQ(g.GruposFPBasica[1], "Agraria, deporte y pesca");
+    EXPECT_EQ(g.GruposFPBasica[1], "Deporte, gesti\xF3n y campo");
     EXPECT_EQ(g.GruposFPBasica[9], "Centros por lugar");
     EXPECT_EQ(g.GruposFPBasica[7], "Espacios");
+    const Muestra s(&g);
 
+    using Filas = std::vector<std::pair<std::string, int>>;
     struct Caso {
         int grupo;
-        std::vector<int> familias;
+        Filas familias;
         bool porLugar;
     };
-    for (const Caso &c : std::vector<Caso>{{1, {3, 1, 19}, false},
-                                           {3, {12, 23}, false},
-                                           // The family list has no hole where the record has one.
-                                           {4, {3, 7}, false},
-                                           {5, {10}, false},
-                                           {6, {26}, false},
-                                           {7, {}, true},
-                                           {9, {}, true},
-                                           {0, {}, false},
-                                           {10, {}, false}}) {
-        EXPECT_EQ(g.Familias(c.grupo), c.familias) << "group " << c.grupo;
+    const std::string deportes = "Actividades F\xEDsicas y Deportivas";
+    const std::string administracion = "Administraci\xF3n y Gesti\xF3n";
+    for (const Caso &c : std::vector<Caso>{
+             {1, {{deportes, 1}, {"Agraria", 3}, {"Vidrio y Cer\xE1mica", 5}}, false},
+             {2, {{administracion, 2}}, false},
+             // Family 4 has no title: it is listed, its titles are none.
+             {3, {{"Vidrio y Cer\xE1mica", 5}, {"Agraria", 3}, {"Artes y Artesan\xED" "as", 4}}, false},
+             // The family list has no hole where the record has one.
+             {4, {{"Agraria", 3}, {"Artes y Artesan\xED" "as", 4}}, false},
+             {7, {}, true},
+             {9, {}, true},
+             {0, {}, false},
+             {10, {}, false}}) {
+        Filas filas;
+        for (const FilaFamilia &f : FamiliasDeGrupo(s.nivel, c.grupo))
+            filas.push_back({QuitarBlancosFinales(f.texto), f.familia});
+        EXPECT_EQ(filas, c.familias) << "group " << c.grupo;
         EXPECT_EQ(g.PorLugar(c.grupo), c.porLugar) << "group " << c.grupo;
     }
     // A caption longer than the list's width is cut.
     const GruposFPB corto = LeerGruposFPB(t, 48, kFpba, 10);
-    EXPECT_EQ(corto.GruposFPBasica[1], "Agraria, d");
+    EXPECT_EQ(corto.GruposFPBasica[1], "Deporte, g");
 }
 
 TEST(FPBasica, BadGroupRecordsAreErrorsNamingTheRecord)
@@ -133,25 +166,24 @@ TEST(FPBasica, BadGroupRecordsAreErrorsNamingTheRecord)
 
 TEST(FPBasica, TitlesOfAFamily)
 {
-    const InicioFamilias inicio = CalcularInicioFamiliaFPB(Nombres(kMuestra), 11, kFpba);
+    const Muestra s;
+    // The level's families are the lines InicioFamiliaFPB finds.
+    const InicioFamilias inicio = CalcularInicioFamiliaFPB(s.e.NombresFPBasica, s.e.NumFPBasica, kFpba);
+    ASSERT_EQ(s.nivel.NumFamilias(), inicio[0]);
+    for (int f = 1; f <= inicio[0]; ++f)
+        EXPECT_EQ(s.nivel.filaTitulo[static_cast<size_t>(f)], inicio[static_cast<size_t>(f)]);
     struct Caso {
         int familia;
-        int desde, hasta;
+        std::vector<int> titulos;
     };
-    for (const Caso &c : std::vector<Caso>{{1, 2, 3},
-                                           {3, 6, 8},
-                                           {4, 9, 9},     // no title
-                                           {5, 10, 11},   // the last family: exactly one title
-                                           {0, 0, 0},
-                                           {6, 0, 0},
-                                           {-1, 0, 0}}) {
-        const RangoTitulos r = TitulosDeFamiliaFPB(inicio, c.familia, 11);
-        EXPECT_EQ(r.desde, c.desde) << "family " << c.familia;
-        EXPECT_EQ(r.hasta, c.hasta) << "family " << c.familia;
-        EXPECT_EQ(r.Cuantos(), std::max(0, c.hasta - c.desde)) << "family " << c.familia;
-    }
-    // A last family on the file's last line has no title to list.
-    EXPECT_EQ(TitulosDeFamiliaFPB(inicio, 5, 9).Cuantos(), 0);
+    for (const Caso &c : std::vector<Caso>{{1, {2}},
+                                           {3, {6, 7}},
+                                           {4, {}},     // no title
+                                           {5, {10}},   // the last family: exactly one title
+                                           {0, {}},
+                                           {6, {}},
+                                           {-1, {}}})
+        EXPECT_EQ(TitulosDeFamilia(s.nivel, c.familia), c.titulos) << "family " << c.familia;
 }
 
 TablaBloques Bloques()
@@ -202,22 +234,20 @@ TEST(FPBasica, LinesOfTheThreeViewsOnScreenAndInTheReport)
     const std::vector<Caso> casos = {
         {VistaFPB::Requisitos,
          {"Requisito uno", "Requisito dos"},
-         {"** Requisitos de acceso **", "Requisito uno", "Requisito dos"}},
+         {"Requisito uno", "Requisito dos"}},
         {VistaFPB::Asignaturas,
          con({"Se estudia", ""}, bloque6a25),
-         con({"** Salidas y m\xF3" "dulos del t\xEDtulo **", "Se estudia", ""}, bloque6a25)},
+         con({"Se estudia", ""}, bloque6a25)},
         {VistaFPB::Salidas,
          {"", "  Puestos de trabajo", "Linea 1", "Linea 2", "Linea 3", "Linea 4", "Linea 5", "", "Te lleva",
           "Y a m\xE1s"},
-         {"** Puestos de trabajo **", "Linea 1", "Linea 2", "Linea 3", "Linea 4", "Linea 5", "", "Te lleva",
+         {"Linea 1", "Linea 2", "Linea 3", "Linea 4", "Linea 5", "", "Te lleva",
           "Y a m\xE1s"}},
     };
-    const std::string encabezados[] = {"Requisitos de acceso", "Salidas y m\xF3" "dulos del t\xEDtulo",
-                                       "Puestos de trabajo"};
     for (const Caso &c : casos) {
         const int k = static_cast<int>(c.vista);
         EXPECT_EQ(LineasVistaFPB(c.vista, f, 7), c.pantalla) << "view " << k;
-        EXPECT_EQ(LineasInformeVistaFPB(c.vista, f, 7, encabezados[k]), c.informe) << "view " << k;
+        EXPECT_EQ(LineasInformeVistaFPB(c.vista, f, 7), c.informe) << "view " << k;
     }
     // Lines are cut to the list's width.
     const FuentesVistaFPB estrecha{&req, 2, &b, "P", 5};
@@ -250,6 +280,83 @@ TEST(FPBasica, TheCopyOfLu2BlanksTheZoneLetterOfTheMadridBlockOnly)
             EXPECT_EQ(t[i][0], c.provincias[static_cast<size_t>(i - 1)]);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+std::string Centro(char provincia, const std::string &nombre, const std::string &telefono)
+{
+    return std::string(1, provincia) + Cortar(nombre + std::string(44, ' '), 44) + telefono;
+}
+
+void Ofertar(TablaEnteros &t, int centro, std::initializer_list<int> titulos)
+{
+    t.Poner(centro, 0, static_cast<int>(titulos.size()));
+    int j = 0;
+    for (int x : titulos)
+        t.Poner(centro, ++j, x);
+}
+
+TEST(FPBasica, ReportOfATitleInTheClickedCommunity)
+{
+    Muestra s;
+    Enlace &e = s.e;
+    for (const auto &[k, texto] : std::vector<std::pair<int, std::string>>{
+             {29, "Requisitos de acceso"}, {199, "Puestos de trabajo"}, {263, "FP B\xE1sica"},
+             {292, "No hay resultados"}, {312, "Salidas y m\xF3" "dulos del t\xEDtulo"},
+             {323, "Centros que imparten el t\xEDtulo"}})
+        e.Textos.Poner(k, texto);
+    IniciarCodigosProvincia(e.CodigoProvincia);
+    e.Lugares.Poner(6, LineaRellena("19Cantabria", 55));
+    e.Centros1.Poner(1, Centro('4', "Santander        IES Pe\xF1" "acastillo", "942430270"));
+    e.Centros1.Poner(2, Centro('4', "Torrelavega      IES Besaya", "942880011"));
+    e.Centros1.Poner(3, Centro('6', "Huesca           IES Pirineos", "974000001"));
+    e.NumCentros1 = 3;
+    Ofertar(e.OfertaFPB[0], 1, {7, 2});
+    Ofertar(e.OfertaFPB[0], 2, {6});
+    Ofertar(e.OfertaFPB[0], 3, {7});
+    s.nivel = NivelBasica(e, s.centrosFPB2);
+    // Cantabria clicked on the map: one province.
+    e.ComunidadSel = 6;
+    e.PrimeraProvincia = 19;
+    e.GrupoSel = '1';
+    e.NumProvinciasSel = 1;
+    e.NombresProvinciasSel.Poner(1, "Cantabria");
+
+    VistasTitulo v;
+    v.secciones = {std::vector<std::string>{"Tener 15 a\xF1os"}, std::vector<std::string>{"Se estudia", "", "M\xF3" "dulo"},
+                   std::vector<std::string>{"Pe\xF3n agr\xED" "cola", "", "Te lleva"}};
+    const std::vector<FilaRejilla> filas = CentrosTituloEnComunidad(e, s.nivel, 7);
+    const InformeFP r = InformeTituloFPB(s.nivel, e.Textos, e, 7, v, 6, filas);
+    EXPECT_EQ(r.titulo, "Actividades Agropecuarias (FP B\xE1sica)");
+    const std::vector<std::string> esperadas = {
+        "** Requisitos de acceso **",
+        "Tener 15 a\xF1os",
+        "",
+        "** Salidas y m\xF3" "dulos del t\xEDtulo **",
+        "Se estudia",
+        "",
+        "M\xF3" "dulo",
+        "",
+        "** Puestos de trabajo **",
+        "Pe\xF3n agr\xED" "cola",
+        "",
+        "Te lleva",
+        "",
+        "Centros que imparten el t\xEDtulo",
+        "***  CANTABRIA" + std::string(21, ' ') + "  ***",
+        "Santander        IES Pe\xF1" "acastillo             942430270",
+        std::string(65, ' '),
+    };
+    EXPECT_EQ(r.lineas, esperadas);
+    EXPECT_EQ(r.negritas, (std::vector<int>{1, 4, 9, 14, 15}));
+
+    // No centre of the community teaches it: the grid's "none" row.
+    const InformeFP nada = InformeTituloFPB(s.nivel, e.Textos, e, 2, v, 6, CentrosTituloEnComunidad(e, s.nivel, 10));
+    EXPECT_EQ(nada.lineas.back(), "No hay resultados");
+    EXPECT_EQ(nada.negritas.size(), 5u);
 }
 
 } // namespace

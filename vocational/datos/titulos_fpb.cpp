@@ -27,18 +27,7 @@ InicioFamilias CalcularInicioFamiliaFPB(const TablaTexto &nombres, int n, const 
 
 bool GruposFPB::PorLugar(int g) const
 {
-    return g >= 1 && g <= kGruposFPB && FamiliasGrupoFPBasica[static_cast<size_t>(g)][0] == 0;
-}
-
-std::vector<int> GruposFPB::Familias(int g) const
-{
-    std::vector<int> r;
-    if (g < 1 || g > kGruposFPB)
-        return r;
-    for (int f : FamiliasGrupoFPBasica[static_cast<size_t>(g)])
-        if (f > 0)
-            r.push_back(f);
-    return r;
+    return g >= 1 && g <= kGruposFPB && FamiliasGrupoFPBasica.En(g, 1) == 0;
 }
 
 int IconoGrupoFPB(int fila)
@@ -63,20 +52,10 @@ GruposFPB LeerGruposFPB(const TablaTexto &familias, int numRegistros, const QStr
                 throw ErrorConversion(fichero, r, QStringLiteral("número no válido: \"%1\"").arg(DesdeAnsi(par)));
             if (*f < 0 || *f > kFamiliasFPB)
                 throw ErrorRango(fichero, r, QStringLiteral("familia fuera de 0..%1: %2").arg(kFamiliasFPB).arg(*f));
-            grupos.FamiliasGrupoFPBasica[static_cast<size_t>(g)][static_cast<size_t>(k)] = *f;
+            grupos.FamiliasGrupoFPBasica.Poner(g, k + 1, *f);
         }
     }
     return grupos;
-}
-
-RangoTitulos TitulosDeFamiliaFPB(const InicioFamilias &inicio, int f, int numLineas)
-{
-    const int cuenta = inicio[0];
-    if (f < 1 || f > cuenta)
-        return {};
-    const int desde = inicio[static_cast<size_t>(f)] + 1;
-    const int hasta = f < cuenta ? inicio[static_cast<size_t>(f) + 1] : desde + 1;
-    return {desde, std::min(hasta, numLineas + 1)};
 }
 
 bool EsLineaFamiliaFPB(const InicioFamilias &inicio, int linea)
@@ -156,10 +135,9 @@ std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f
     return r;
 }
 
-std::vector<std::string> LineasInformeVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo,
-                                               const std::string &textoEncabezado)
+std::vector<std::string> LineasInformeVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo)
 {
-    std::vector<std::string> r{"** " + textoEncabezado + " **"};
+    std::vector<std::string> r;
     switch (vista) {
     case VistaFPB::Requisitos:
         AnadirCodigo(r, f, " 8");

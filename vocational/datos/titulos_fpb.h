@@ -30,16 +30,14 @@ InicioFamilias CalcularInicioFamiliaFPB(const TablaTexto &nombres, int n, const 
 
 // The nine groups: GruposFPBasica[g] is the caption (characters 7.. of
 // record 39 + g, trimmed, cut to `ancho`), FamiliasGrupoFPBasica[g][k] the
-// k-th family number of the group (characters 1-2, 3-4, 5-6; 0 = none).
+// k-th family number of the group (characters 1-2, 3-4, 5-6; 0 = none), as
+// the level's family groups (NivelFPDatos::gruposFamilias) hold them.
 struct GruposFPB {
     std::array<std::string, kGruposFPB + 1> GruposFPBasica{};
-    std::array<std::array<int, 3>, kGruposFPB + 1> FamiliasGrupoFPBasica{};
+    TablaEnteros FamiliasGrupoFPBasica{1, kGruposFPB + 1, 1, 3};
 
     // The group is a road to the centres by place: its first family is 0.
     bool PorLugar(int g) const;
-    // The group's families, in order, without the empty places: row k of
-    // the family list is entry k, whatever zeros the record holds between.
-    std::vector<int> Familias(int g) const;
 };
 
 // The study icon of row `fila` (0-based) of the group list.
@@ -49,18 +47,6 @@ int IconoGrupoFPB(int fila);
 // pair that is not a number is an ErrorConversion, a family above 26 an
 // ErrorRango, both naming `fichero` and the record.
 GruposFPB LeerGruposFPB(const TablaTexto &familias, int numRegistros, const QString &fichero, int ancho = 60);
-
-// The lines [desde, hasta) of family f's titles: from the line after its
-// "-" line to the next family's; the last family lists exactly one title,
-// the line after its own. Empty for a family outside 1..count and never
-// past line `numLineas`.
-struct RangoTitulos {
-    int desde = 0;
-    int hasta = 0;
-
-    int Cuantos() const { return hasta > desde ? hasta - desde : 0; }
-};
-RangoTitulos TitulosDeFamiliaFPB(const InicioFamilias &inicio, int f, int numLineas);
 
 // True when `linea` is the "-" line of a family.
 bool EsLineaFamiliaFPB(const InicioFamilias &inicio, int linea);
@@ -92,10 +78,9 @@ struct FuentesVistaFPB {
 };
 std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo);
 
-// The report form of a view: its heading "** " + text + " **" and then the
-// requirements' " 8" lines; the " 9" lines, an empty line and block lines
-// 6..25; or block lines 1..5, an empty line and the "10" lines.
-std::vector<std::string> LineasInformeVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo,
-                                               const std::string &textoEncabezado);
+// What a view prints under its heading: the requirements' " 8" lines; the
+// " 9" lines, an empty line and block lines 6..25; or block lines 1..5, an
+// empty line and the "10" lines.
+std::vector<std::string> LineasInformeVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo);
 
 } // namespace norvela
