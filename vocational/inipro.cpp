@@ -107,7 +107,8 @@ void TFIniPro::CrearRuta()
     Ruta = new RutaLugaresFP(enlace, std::move(nivel), c, this);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
-    Ruta->SinCentrosTitulo = [this] {
+    Ruta->ComunidadElegida = [this](int) { vista.ComunidadElegidaFPB = true; };
+    Ruta->SinCentros = [this] {
         if (Pitido)
             Pitido();
     };
@@ -310,10 +311,7 @@ void TFIniPro::Conectar()
     connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
     connect(&TimerEstrellas, &QTimer::timeout, this, &TFIniPro::TimerEstrellasTimer);
-    // The route answers the map first; then the screen notes a community
-    // clicked on the title route.
     Ruta->Conectar();
-    connect(mapa, &VistaMapa::pulsado, this, &TFIniPro::mapaClick);
     connect(degradeMapa2, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
 }
 

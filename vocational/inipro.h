@@ -92,9 +92,8 @@ public:
     void botAsigClick();
     void BotTraClick();
 
-    // The place route, the map's clicks and printing.
+    // The place route and printing.
     void BotLugClick();
-    void mapaClick();
     void BotImprimirClick();
     void BotRetrocederFPClick();
 

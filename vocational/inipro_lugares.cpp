@@ -1,6 +1,6 @@
 // The place route of the basic-cycle screen, on the shared FP route: the
 // map, the provinces and localities of a community, and the centres of a
-// province; and the map's clicks on the title route.
+// province.
 #include "inipro.h"
 
 #include "controles_fp.h"
@@ -34,14 +34,6 @@ void TFIniPro::BotLugClick()
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     PanelCarSel->clear();
     PanelCarSel->show();
-}
-
-void TFIniPro::mapaClick()
-{
-    // The route has listed the community's centres that teach the title.
-    const int c = enlace.ComunidadRaton;
-    if (enlace.RutaPorTitulo && c >= 1 && c <= kNumComunidades && !enlace.SeleccionImpresion)
-        vista.ComunidadElegidaFPB = true;
 }
 
 } // namespace norvela

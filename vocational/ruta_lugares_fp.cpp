@@ -386,8 +386,6 @@ void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
     Poner(c_.listSelFP, false);
     c_.reja->show();
     if (filas.empty()) {
-        if (SinCentrosTitulo)
-            SinCentrosTitulo();
         LlenarRejilla(c_.reja, {FilaRejilla{HaciaAnsi(T(292)), {}, 0}}, 0, true);
         if (SinCentros)
             SinCentros();

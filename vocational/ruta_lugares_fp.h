@@ -80,9 +80,6 @@ public:
     // A title row of the grid was double clicked (ElementoElegido holds it):
     // the screen opens that title.
     std::function<void(int titulo)> AbrirTitulo;
-    // No centre of the clicked community teaches the chosen title (the grid
-    // says text 292). Unset: nothing more.
-    std::function<void()> SinCentrosTitulo;
     // Runs a change of the lists inside the screen's roll (false) or circle
     // (true) transition. Unset: the change alone.
     std::function<void(bool circulo, const std::function<void()> &cambio)> Transicion;
