@@ -1,5 +1,7 @@
 #include "arranque.h"
 
+#include "abrir_enlace.h"
+
 #include "asistente.h"
 #include "animacion.h"
 #include "aviso.h"
@@ -39,6 +41,7 @@ template <typename T> T *Nueva(Enlace &e, Pantallas &p)
 Arranque::Arranque(Enlace &enlace, std::function<void(const QString &)> traza, std::function<void(int)> pausa)
     : enlace_(enlace), traza_(std::move(traza)), pausa_(std::move(pausa))
 {
+    AvisarEnlacesFallidosCon(&enlace_.Avisos());
 }
 
 Arranque::~Arranque()
@@ -46,6 +49,7 @@ Arranque::~Arranque()
     while (!creadas_.empty())
         creadas_.pop_back();
     delete bienvenida_.data();
+    AvisarEnlacesFallidosCon(nullptr);
 }
 
 template <typename T> void Arranque::Crear(T *&destino, const char *nombre)

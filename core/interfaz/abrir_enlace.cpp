@@ -1,16 +1,34 @@
 #include "abrir_enlace.h"
 
 #include "direcciones.h"
+#include "mensajes.h"
 
 #include <QDesktopServices>
 
 namespace norvela {
 
+namespace {
+
+Mensajes *avisos = nullptr;
+
+} // namespace
+
+void AvisarEnlacesFallidosCon(Mensajes *mensajes)
+{
+    avisos = mensajes;
+}
+
 bool AbrirDireccion(const QUrl &url, const QString &rutaDatos)
 {
     if (!DireccionPermitida(url, rutaDatos))
         return false;
-    return QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url))
+        return true;
+    if (avisos)
+        avisos->Aviso(QStringLiteral("No se ha podido abrir ")
+                      + (url.isLocalFile() ? url.toLocalFile() : url.toString())
+                      + QStringLiteral(".\nCompruebe que hay un navegador o un lector de PDF instalado."));
+    return false;
 }
 
 bool AbrirFichero(const QString &ruta, const QString &rutaDatos)

@@ -8,8 +8,16 @@
 
 namespace norvela {
 
+class Mensajes;
+
+// Where an address the desktop could not open (no browser, no PDF viewer) is
+// told to the user, with the address; start-up points it at the program's
+// message boxes. Without it a failure is only returned.
+void AvisarEnlacesFallidosCon(Mensajes *mensajes);
+
 // Opens `url` when it is an http/https page or a file inside `rutaDatos`;
-// false, opening nothing, otherwise or when the desktop has no handler.
+// false, opening nothing, otherwise or when the desktop has no handler (and
+// then the user is told).
 bool AbrirDireccion(const QUrl &url, const QString &rutaDatos);
 
 // A file of the data folder by its path, e.g. RutaDatos + "pdf/est/Becas.pdf".

@@ -3,6 +3,7 @@
 #include "abrir_enlace.h"
 #include "carpeta_prueba.h"
 #include "escritorio_registrado.h"
+#include "mensajes.h"
 
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -30,4 +31,19 @@ TEST(AbrirEnlace, OnlyWebPagesAndDataFilesReachTheDesktop)
     EXPECT_EQ(navegador.abiertas[1], QUrl(QStringLiteral("https://www.ucm.es/grados")));
     EXPECT_TRUE(navegador.abiertas[2].isLocalFile());
     EXPECT_TRUE(navegador.abiertas[2].toLocalFile().endsWith(QStringLiteral("/pdf/est/Becas.pdf")));
+}
+
+TEST(AbrirEnlace, AnAddressTheDesktopCannotOpenIsToldWithTheAddress)
+{
+    pruebas::CarpetaPrueba c(QStringLiteral("minima"), false);
+    MensajesRegistrados m;
+    AvisarEnlacesFallidosCon(&m);
+    // No handler and no browser here: the desktop says no.
+    EXPECT_FALSE(AbrirWeb(QStringLiteral("www.ub.edu"), c.Datos()));
+    // A refused address is not the desktop's failure: nothing to tell.
+    EXPECT_FALSE(AbrirWeb(QStringLiteral("javascript:alert(1)"), c.Datos()));
+    AvisarEnlacesFallidosCon(nullptr);
+    ASSERT_EQ(m.textos.size(), 1);
+    EXPECT_TRUE(m.textos[0].startsWith(QStringLiteral("No se ha podido abrir http://www.ub.edu.\n")))
+        << m.textos[0].toStdString();
 }
