@@ -97,7 +97,7 @@ void Tform9::CrearLugares()
         {&LabelCarreras, LugarEscena::Carreras, t(84), t(306) + salto + t(551), &Tform9::LabelCarrerasClick},
         {&LabelCat, LugarEscena::Cat, t(103), t(224), &Tform9::LabelCatClick},
         {&LabelFpS, LugarEscena::FpS, t(513), t(318) + salto + t(316) + salto + t(317), &Tform9::LabelFpSClick},
-        {&LabelEntrada, LugarEscena::Entrada, QStringLiteral("Norvela"), t(14), &Tform9::LabelEntradaClick},
+        {&LabelEntrada, LugarEscena::Entrada, QStringLiteral("Norvela 2019/20"), t(14), &Tform9::LabelEntradaClick},
         {&LabelFPM, LugarEscena::FPM, t(512),
          QStringList{t(113), t(154), t(155), t(156), t(157), t(158), t(159)}.join(salto), &Tform9::LabelFPMClick},
         {&LabelFPip, LugarEscena::FPip, t(263), t(263) + salto + t(584), &Tform9::LabelFPipClick},
@@ -112,7 +112,7 @@ void Tform9::CrearLugares()
                               caja.y + caja.alto - rotulo.y - rotulo.alto + 2);
         e->setText(l.texto);
         e->setAlignment(Qt::AlignCenter);
-        QFont fuente(QStringLiteral("Arial"), l.lugar == LugarEscena::Entrada ? 13 : 10);
+        QFont fuente(QStringLiteral("Arial"), l.lugar == LugarEscena::Entrada ? 12 : 10);
         fuente.setBold(true);
         e->setFont(fuente);
         e->PonerColorTexto(l.lugar == LugarEscena::Entrada ? paleta::ColorGranate : paleta::ColorTitulo);

@@ -88,7 +88,13 @@ bool Arranque::CrearPantallas()
     if (enlace_.ModoAnimado) {
         Crear(pantallas.form9, "Tform9");
         // The scene is the first screen to appear: the welcome window goes then.
-        QObject::connect(pantallas.form9, &Tform9::aparecida, bienvenida, &QWidget::close);
+        QObject::connect(pantallas.form9, &Tform9::aparecida, bienvenida, [this] {
+            // It deletes itself once closed: nobody may reach it afterwards.
+            if (TBienvenida *b = pantallas.Bienvenida) {
+                pantallas.Bienvenida = nullptr;
+                b->close();
+            }
+        });
     }
     Crear(pantallas.form0, "Tform0");
     pantallas.InicioAnimado = pantallas.form9;

@@ -23,6 +23,7 @@
 
 #include <QFrame>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -102,8 +103,10 @@ private slots:
 
         // Showing it sends the welcome window away and starts the frames.
         QVERIFY(p.s().Bienvenida->isVisible());
+        QPointer<QWidget> bienvenida = p.s().Bienvenida;
         p.escena->show();
-        QVERIFY(!p.s().Bienvenida->isVisible());
+        QVERIFY(p.s().Bienvenida == nullptr);
+        QTRY_VERIFY(bienvenida.isNull());   // it goes for good
         QVERIFY(p.escena->DXTimer.isActive());
         QCOMPARE(p.escena->DXTimer.interval(), Tform9::kIntervalo);
         const std::int64_t antes = p.escena->DXDraw->Tiempo();
@@ -229,6 +232,8 @@ private slots:
         Tform9 &escena = *p.escena;
         Tform0 &menu = *p.s().form0;
         escena.show();
+        // The welcome window is gone for good before the menu first shows.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::mouseClick(escena.LabelEntrada, Qt::LeftButton);
         QVERIFY(!escena.isVisible());
         QVERIFY(menu.isVisible());
