@@ -50,9 +50,9 @@ public:
     std::function<void(int comunidad, int fila)> AlDesplazarNotas;
     std::function<void(int comunidad)> AlListarDobles;
 
-    VistaMapa *MapaEstrellas;
-    QLabel *PanelMapa;
-    QTimer *TimerEstrellas;
+    VistaMapa *MapaEstrellas = nullptr;
+    QLabel *PanelMapa = nullptr;
+    QTimer *TimerEstrellas = nullptr;
 
 protected:
     void hideEvent(QHideEvent *evento) override;

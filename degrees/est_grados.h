@@ -72,23 +72,23 @@ public:
     // The ministry's university statistics for the course 2018-2019.
     static const QUrl kPaginaEstadisticas;
 
-    QWidget *PanelEst1;
-    LienzoEstGra *chart1;
-    QLabel *LabelEst1;
-    QLabel *LabelEst2;
-    QPushButton *ButtonMatricula;
-    QPushButton *ButtonDific;
-    QPushButton *ButtonTrabajo;
-    QPushButton *ButtonMas1;
-    QPushButton *ButtonMas2;
-    QPushButton *ButtonMas3;
-    QPushButton *ButtonMas21;
-    QPushButton *ButtonMas22;
-    QPushButton *ButtonMas31;
-    QPushButton *ButtonMas32;
-    EtiquetaActiva *LabelWeb;
-    QLabel *LabelPDF;
-    QPushButton *ButtonRetroEsta;
+    QWidget *PanelEst1 = nullptr;
+    LienzoEstGra *chart1 = nullptr;
+    QLabel *LabelEst1 = nullptr;
+    QLabel *LabelEst2 = nullptr;
+    QPushButton *ButtonMatricula = nullptr;
+    QPushButton *ButtonDific = nullptr;
+    QPushButton *ButtonTrabajo = nullptr;
+    QPushButton *ButtonMas1 = nullptr;
+    QPushButton *ButtonMas2 = nullptr;
+    QPushButton *ButtonMas3 = nullptr;
+    QPushButton *ButtonMas21 = nullptr;
+    QPushButton *ButtonMas22 = nullptr;
+    QPushButton *ButtonMas31 = nullptr;
+    QPushButton *ButtonMas32 = nullptr;
+    EtiquetaActiva *LabelWeb = nullptr;
+    QLabel *LabelPDF = nullptr;
+    QPushButton *ButtonRetroEsta = nullptr;
 
 protected:
     Pantalla *DestinoAlCerrar() override;

@@ -116,7 +116,7 @@ public:
 
     // The program's panel effects (rollo, rollo2, circle, centro), which
     // every screen reaches through Pantallas::Transiciones.
-    TransicionesPaneles *TransitionList1;
+    TransicionesPaneles *TransitionList1 = nullptr;
 
     // ImageList1 (small icons, also drawn by the FP screens) and ImageListRamas.
     QList<QPixmap> ImageList1;

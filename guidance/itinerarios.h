@@ -13,9 +13,9 @@ class TForm2 : public Pantalla {
 public:
     TForm2(Enlace &e, Pantallas &p);
 
-    QPushButton *BotLOMCE;
-    QPushButton *botCuestio;
-    QLabel *degradeIti;
+    QPushButton *BotLOMCE = nullptr;
+    QPushButton *botCuestio = nullptr;
+    QLabel *degradeIti = nullptr;
 };
 
 } // namespace norvela

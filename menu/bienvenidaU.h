@@ -13,9 +13,9 @@ class TBienvenida : public QWidget {
 public:
     TBienvenida();
 
-    QLabel *Image2;
-    QLabel *Label1;
-    QProgressBar *ProgressBar1;
+    QLabel *Image2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
 
     // Sets the progress bar and paints it at once: the start-up blocks the
     // event loop while it creates the screens. The whole window is painted

@@ -35,25 +35,27 @@ public:
                          kPuertaFPip = 6, kPuertaProfe = 7, kPuertaCuesB = 8, kPuertaCuesE = 9,
                          kPuertaAsistente = 11;
 
-    QLabel *mosaico;
-    EtiquetaActiva *LabelCarreras, *LabelCat, *LabelFpS, *LabelIti, *LabelFPM, *LabelFPip, *LabelProfe, *LabelCuesB,
-        *LabelCuesE, *LabelConfig, *LabelAsistente;
-    EtiquetaActiva *ImageDejar, *LabelDejar;
-    QLabel *Imagefaraon;
-    EtiquetaSombreada *LabelAno;
-    QLabel *anda;
-    QLabel *Bocadillo1, *LabelBocadillo1, *labelBocadillo2;
-    QFrame *PanelAyuda;
-    QLabel *chica;
-    QLabel *LabelAyu[5];
-    QPushButton *BotRetroce;
+    QLabel *mosaico = nullptr;
+    EtiquetaActiva *LabelCarreras = nullptr, *LabelCat = nullptr, *LabelFpS = nullptr, *LabelIti = nullptr,
+        *LabelFPM = nullptr, *LabelFPip = nullptr, *LabelProfe = nullptr, *LabelCuesB = nullptr, *LabelCuesE = nullptr,
+        *LabelConfig = nullptr, *LabelAsistente = nullptr;
+    EtiquetaActiva *ImageDejar = nullptr, *LabelDejar = nullptr;
+    QLabel *Imagefaraon = nullptr;
+    EtiquetaSombreada *LabelAno = nullptr;
+    QLabel *anda = nullptr;
+    QLabel *Bocadillo1 = nullptr, *LabelBocadillo1 = nullptr, *labelBocadillo2 = nullptr;
+    QFrame *PanelAyuda = nullptr;
+    QLabel *chica = nullptr;
+    QLabel *LabelAyu[5] = {};
+    QPushButton *BotRetroce = nullptr;
 
     // Settings panel: interface language and animated home screen.
-    TEffectsPanel *panelConfigu;
-    QFrame *PanelCofiIdioma, *PanelCofigu2;
-    QLabel *Labelidioma, *LabelIdiomaSel, *LabelAnimacion, *LabelSINO, *LabelReiniciar;
-    QRadioButton *cas, *cat, *gal, *eus, *si, *no;
-    QPushButton *ButtonGrabar, *ButtonRetroConf;
+    TEffectsPanel *panelConfigu = nullptr;
+    QFrame *PanelCofiIdioma = nullptr, *PanelCofigu2 = nullptr;
+    QLabel *Labelidioma = nullptr, *LabelIdiomaSel = nullptr, *LabelAnimacion = nullptr, *LabelSINO = nullptr,
+           *LabelReiniciar = nullptr;
+    QRadioButton *cas = nullptr, *cat = nullptr, *gal = nullptr, *eus = nullptr, *si = nullptr, *no = nullptr;
+    QPushButton *ButtonGrabar = nullptr, *ButtonRetroConf = nullptr;
     void LabelConfigClick();
     void casClick();
     void siClick();

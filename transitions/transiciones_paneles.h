@@ -33,10 +33,10 @@ public:
     void CambiarConCirculo(QWidget *control, const std::function<void()> &cambio);
 
     // A run that fails still releases its capture, and the error reaches the caller.
-    TTransitionEffect *rollo;
-    TTransitionEffect *rollo2;
-    TTransitionEffect *circle;
-    TTransitionEffect *centro;
+    TTransitionEffect *rollo = nullptr;
+    TTransitionEffect *rollo2 = nullptr;
+    TTransitionEffect *circle = nullptr;
+    TTransitionEffect *centro = nullptr;
 };
 
 } // namespace norvela

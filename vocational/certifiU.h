@@ -37,16 +37,17 @@ class TCertifica : public Pantalla {
 public:
     TCertifica(Enlace &e, Pantallas &p);
 
-    QLabel *degradeMapa2, *TilArr, *TilIzq, *TilDer;
-    QWidget *PanelSelTit0, *PanelSelTit1, *PanelSelTit2;
-    QLabel *LabelTit1, *LabelTit2, *LabelTit3;
-    QListWidget *ListSelFp, *ListTitFP, *ListFPExpli;
-    QWidget *PanelResul;
-    QLabel *LabelTitulo, *LabelReq, *LabelRequisitos, *LabelHor, *LabelHoras, *LabelDes;
-    QWidget *PanelAyuda;
-    QLabel *chica;
+    QLabel *degradeMapa2 = nullptr, *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    QWidget *PanelSelTit0 = nullptr, *PanelSelTit1 = nullptr, *PanelSelTit2 = nullptr;
+    QLabel *LabelTit1 = nullptr, *LabelTit2 = nullptr, *LabelTit3 = nullptr;
+    QListWidget *ListSelFp = nullptr, *ListTitFP = nullptr, *ListFPExpli = nullptr;
+    QWidget *PanelResul = nullptr;
+    QLabel *LabelTitulo = nullptr, *LabelReq = nullptr, *LabelRequisitos = nullptr, *LabelHor = nullptr,
+           *LabelHoras = nullptr, *LabelDes = nullptr;
+    QWidget *PanelAyuda = nullptr;
+    QLabel *chica = nullptr;
     QList<QLabel *> LabelAyu;   // LabelAyu1..LabelAyu7
-    QPushButton *BotRetrocederFP, *BotImprimir, *BotInternet;
+    QPushButton *BotRetrocederFP = nullptr, *BotImprimir = nullptr, *BotInternet = nullptr;
     QTimer TimerAyuda, TimerAyu;
 
     EstadoCertifica estado;

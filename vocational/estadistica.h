@@ -78,21 +78,21 @@ public:
     // Opens a web page on the desktop; tests replace it.
     std::function<bool(const QUrl &)> AbrirPagina;
 
-    QLabel *LabelEst1;
-    QLabel *LabelEst2;
-    QWidget *PanelEst1;
-    QWidget *PanelEst2;
-    LienzoGrafico *chart1;
-    LienzoGrafico *Chart2;
-    QScrollBar *ScrollBar1;
-    QScrollBar *ScrollBar2;
-    QLabel *LabelExplica1;
-    QLabel *LabelExplica2;
-    QLabel *LabelExplica3;
-    QLabel *LabelVerde;
-    QLabel *LabelRojo;
-    EtiquetaActiva *LabelInfo2;
-    QPushButton *ButtonRetroEsta;
+    QLabel *LabelEst1 = nullptr;
+    QLabel *LabelEst2 = nullptr;
+    QWidget *PanelEst1 = nullptr;
+    QWidget *PanelEst2 = nullptr;
+    LienzoGrafico *chart1 = nullptr;
+    LienzoGrafico *Chart2 = nullptr;
+    QScrollBar *ScrollBar1 = nullptr;
+    QScrollBar *ScrollBar2 = nullptr;
+    QLabel *LabelExplica1 = nullptr;
+    QLabel *LabelExplica2 = nullptr;
+    QLabel *LabelExplica3 = nullptr;
+    QLabel *LabelVerde = nullptr;
+    QLabel *LabelRojo = nullptr;
+    EtiquetaActiva *LabelInfo2 = nullptr;
+    QPushButton *ButtonRetroEsta = nullptr;
     QTimer Timer1;
     QTimer Timer2;
 

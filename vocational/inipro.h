@@ -48,20 +48,21 @@ class TFIniPro : public Pantalla {
 public:
     TFIniPro(Enlace &e, Pantallas &p);
 
-    QLabel *LabelFPIp1, *LabelAno;
-    QListWidget *ListSelFp;
-    QLabel *PanelSelTit0;
-    TEffectsPanel *panelsel;
-    QListWidget *ListPreFam, *ListTitFP, *ListFPExpli, *Listsel;
-    QLabel *Labeltitulo;
-    QTableWidget *reja;
-    QLabel *PanelCarSel, *PanelSelTit;
-    VistaMapa *mapa;
-    QLabel *PanelMapa;
-    QListWidget *ListSelLugFP;
-    QPushButton *BotLug, *BotRequisitos, *BotAsig, *BotTra, *BotImprimir, *BotRetrocederFP;
-    QLabel *TilArr, *TilIzq, *TilDer;
-    EtiquetaActiva *degradeMapa2;
+    QLabel *LabelFPIp1 = nullptr, *LabelAno = nullptr;
+    QListWidget *ListSelFp = nullptr;
+    QLabel *PanelSelTit0 = nullptr;
+    TEffectsPanel *panelsel = nullptr;
+    QListWidget *ListPreFam = nullptr, *ListTitFP = nullptr, *ListFPExpli = nullptr, *Listsel = nullptr;
+    QLabel *Labeltitulo = nullptr;
+    QTableWidget *reja = nullptr;
+    QLabel *PanelCarSel = nullptr, *PanelSelTit = nullptr;
+    VistaMapa *mapa = nullptr;
+    QLabel *PanelMapa = nullptr;
+    QListWidget *ListSelLugFP = nullptr;
+    QPushButton *BotLug = nullptr, *BotRequisitos = nullptr, *BotAsig = nullptr, *BotTra = nullptr,
+                *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
+    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    EtiquetaActiva *degradeMapa2 = nullptr;
     Parpadeo *TimerParpadeo = nullptr;
     Parpadeo *TimerAyu = nullptr;
     QTimer TimerEstrellas;

@@ -13,7 +13,7 @@ public:
     TForm3(Enlace &e, Pantallas &p);
 
     // The helicopter intro, played when the screen is shown with it enabled.
-    QTimer *heli;
+    QTimer *heli = nullptr;
 };
 
 } // namespace norvela

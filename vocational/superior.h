@@ -37,44 +37,45 @@ public:
     TForm8(Enlace &e, Pantallas &p);
 
     // Start panel.
-    QLabel *LabelFP1;
-    QWidget *PanelFP;
-    QPushButton *MenuFP1, *MenuFP2, *menuFP3;
+    QLabel *LabelFP1 = nullptr;
+    QWidget *PanelFP = nullptr;
+    QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr;
 
     // Lists, grid and their buttons.
-    TEffectsPanel *PanelSel;
-    QTableWidget *reja;
-    QListWidget *listSelFP, *ListPreFam, *ListTitFP;
-    QLabel *Labeltitulo;
-    QPushButton *botTodaFP, *BotInternetC, *BotImprimir, *BotRetrocederFP;
-    QLabel *PanelSelTit, *PanelCarSel;
+    TEffectsPanel *PanelSel = nullptr;
+    QTableWidget *reja = nullptr;
+    QListWidget *listSelFP = nullptr, *ListPreFam = nullptr, *ListTitFP = nullptr;
+    QLabel *Labeltitulo = nullptr;
+    QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr, *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
+    QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr;
 
     // Title menu and statistics.
-    QWidget *PanelFpTit;
-    QPushButton *MenuFpTit1, *MenuFpTit2, *MenuFpTit3, *MenuFpTit4, *MenuFpTit5, *MenuFpTit6, *MenuFPTitEst;
-    QWidget *PanelEstadistica;
-    QPushButton *ButtonEstad1, *ButtonEstad2, *ButtonEstad3;
+    QWidget *PanelFpTit = nullptr;
+    QPushButton *MenuFpTit1 = nullptr, *MenuFpTit2 = nullptr, *MenuFpTit3 = nullptr, *MenuFpTit4 = nullptr,
+                *MenuFpTit5 = nullptr, *MenuFpTit6 = nullptr, *MenuFPTitEst = nullptr;
+    QWidget *PanelEstadistica = nullptr;
+    QPushButton *ButtonEstad1 = nullptr, *ButtonEstad2 = nullptr, *ButtonEstad3 = nullptr;
 
     // Maps and place lists.
-    QWidget *PanelEstrellas;
-    VistaMapa *mapa, *mapac, *mapam;
-    QListWidget *ListSelLugFP, *listBarcelona;
-    QPushButton *BotCerrar;
-    QLabel *PanelMapa;
+    QWidget *PanelEstrellas = nullptr;
+    VistaMapa *mapa = nullptr, *mapac = nullptr, *mapam = nullptr;
+    QListWidget *ListSelLugFP = nullptr, *listBarcelona = nullptr;
+    QPushButton *BotCerrar = nullptr;
+    QLabel *PanelMapa = nullptr;
 
     // Communities picked for a long title sheet.
-    QWidget *PanelImp;
-    QLabel *LabelSelCom1, *LabelSelCom2;
-    QListWidget *ListImp;
-    QPushButton *BotAceptar;
+    QWidget *PanelImp = nullptr;
+    QLabel *LabelSelCom1 = nullptr, *LabelSelCom2 = nullptr;
+    QListWidget *ListImp = nullptr;
+    QPushButton *BotAceptar = nullptr;
 
-    QLabel *TilArr, *TilIzq, *TilDer;
-    EtiquetaActiva *degradeini;
-    Parpadeo *TimerParpadeo;
+    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    EtiquetaActiva *degradeini = nullptr;
+    Parpadeo *TimerParpadeo = nullptr;
     QTimer TimerEstrellas;
 
     // The place route of the higher level: maps, place lists, centre grid.
-    RutaLugaresFP *Ruta;
+    RutaLugaresFP *Ruta = nullptr;
 
     // Screen state.
     int TituloSel = 0;

@@ -5,6 +5,7 @@
 #include "enlace.h"
 #include "lectura.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
@@ -141,6 +142,12 @@ void CargarBloques26(Enlace &e, const QString &fichero, TablaBloques &tabla)
 void CargarBloques50(Enlace &e, const QString &fichero)
 {
     CargarBloques(e, fichero, e.AsignaturasOtros, 51, 2500);
+}
+
+void ExigirLineas(Enlace &e, const QString &fichero, int n)
+{
+    if (n < 1 && QFileInfo::exists(fichero))
+        e.FaltaFichero(fichero);
 }
 
 } // namespace norvela

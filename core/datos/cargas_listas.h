@@ -36,4 +36,8 @@ void CargarBloques26(Enlace &e, const QString &fichero, TablaBloques &tabla);
 // Blocks of 51 lines (50 entries) into AsignaturasOtros.
 void CargarBloques50(Enlace &e, const QString &fichero);
 
+// A list that other files point into must have lines: an empty one is
+// reported like a missing file (a missing one was reported by its loader).
+void ExigirLineas(Enlace &e, const QString &fichero, int n);
+
 } // namespace norvela

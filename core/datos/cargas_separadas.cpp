@@ -5,6 +5,7 @@
 #include "lectura.h"
 #include "numeros.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace norvela {
@@ -46,12 +47,21 @@ public:
     }
 
     int Linea() const { return linea_; }
+    const QString &Fichero() const { return fichero_; }
     [[noreturn]] void Error(const QString &detalle) const { throw ErrorRango(fichero_, linea_, detalle); }
 
 private:
     const QString &fichero_;
     int linea_;
     std::vector<std::string> campos_;
+};
+
+// A list file that another file's values point into: its path, how many
+// lines it has and how many its table holds.
+struct ListaDestino {
+    QString fichero;
+    int lineas = 0;
+    int capacidad = 0;
 };
 
 // Reads the file and checks it has the lines its readers need.
@@ -70,13 +80,13 @@ void TablaDeRango(const QString &fichero, int linea, int filas, const char *que)
 }
 
 // Offer rows: a count n (a negative count leaves the row), then n title
-// numbers 1..maxTitulo.
-void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4> &tablas, int maxTitulo)
+// numbers, lines of the level's title list (any up to 1100 while that list
+// is not loaded).
+void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4> &tablas, const ListaDestino &titulos)
 {
     const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
     LeerAlMenos(e, fichero, centros[0] + centros[1] + centros[2] + centros[3]);
-    if (maxTitulo < 1)
-        maxTitulo = 1100;
+    const int maxTitulo = titulos.lineas < 1 ? 1100 : titulos.lineas;
     int linea = 0;
     for (int b = 0; b < 4; ++b) {
         TablaEnteros &tabla = tablas[static_cast<size_t>(b)];
@@ -89,8 +99,10 @@ void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4>
             if (n > tabla.ColUltima())
                 throw ErrorRango(fichero, linea, QStringLiteral("más de %1 títulos").arg(tabla.ColUltima()));
             std::array<int, 26> valores{};
-            for (int j = 1; j <= n; ++j)
+            for (int j = 1; j <= n; ++j) {
+                ComprobarListaCorta(titulos.fichero, titulos.lineas, titulos.capacidad, fichero, linea, fila.Campo(j + 1));
                 valores[static_cast<size_t>(j)] = fila.CampoEntre(j + 1, 1, maxTitulo, QStringLiteral("título"));
+            }
             tabla.Poner(i, 0, n);
             for (int j = 1; j <= n; ++j)
                 tabla.Poner(i, j, valores[static_cast<size_t>(j)]);
@@ -117,24 +129,30 @@ void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int cam
     LlenarFilas(e, fichero, LeerAlMenos(e, fichero, necesarias), tabla, campos);
 }
 
-// Field j as an index into a list of `maximo` entries, from `minimo` (0 where
-// 0 means "none"). An index into a list that is still empty (count 0) says
-// so: the list must be loaded before the file that points into it.
-int IndiceDeLista(const Fila &fila, int j, int minimo, int maximo, const QString &que, const QString &lista)
+// Field j as a line of `lista`, from `minimo` (0 where 0 means "none"). An
+// index into a list that is still empty (count 0) says so: the list must be
+// loaded before the file that points into it. One the list could hold but
+// lacks names the list, which is then short.
+int IndiceDeLista(const Fila &fila, int j, int minimo, const ListaDestino &lista, const QString &que)
 {
     const int v = fila.Campo(j);
+    const int maximo = std::min(lista.lineas, 255);
     if (v >= minimo && v <= maximo)
         return v;
     if (maximo < 1)
-        fila.Error(QStringLiteral("%1 %2, pero la lista %3 no está cargada").arg(que).arg(v).arg(lista));
+        fila.Error(QStringLiteral("%1 %2, pero la lista %3 no está cargada")
+                       .arg(que)
+                       .arg(v)
+                       .arg(QFileInfo(lista.fichero).fileName()));
+    ComprobarListaCorta(lista.fichero, lista.lineas, std::min(lista.capacidad, 255), fila.Fichero(), fila.Linea(), v);
     fila.Error(QStringLiteral("%1 fuera de %2..%3: %4").arg(que).arg(minimo).arg(maximo).arg(v));
 }
 
 // One row of a cut-off block: the count, then that many values, each
 // within minimo..maximo (itself within a byte); with a `lista`, the values
-// are indexes into that list.
+// are lines of that list.
 void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int maximo, const QString &que,
-                     const QString &lista = {})
+                     const ListaDestino *lista = nullptr)
 {
     const int n = fila.Campo(1);
     if (n < 0)
@@ -145,8 +163,7 @@ void CargarFilaNotas(const Fila &fila, TablaBytes &tabla, int r, int minimo, int
     bytes[0] = static_cast<uint8_t>(n);
     for (int j = 1; j <= n; ++j)
         bytes[static_cast<size_t>(j)] = static_cast<uint8_t>(
-            lista.isEmpty() ? fila.CampoEntre(j + 1, minimo, maximo, que)
-                            : IndiceDeLista(fila, j + 1, minimo, std::min(maximo, 255), que, lista));
+            lista ? IndiceDeLista(fila, j + 1, minimo, *lista, que) : fila.CampoEntre(j + 1, minimo, maximo, que));
     for (int j = 0; j <= n; ++j)
         tabla.Poner(r, j, bytes[static_cast<size_t>(j)]);
 }
@@ -181,17 +198,20 @@ int LeerLineasFichero(Enlace &e, const QString &fichero)
 
 void CargarOfertaGS(Enlace &e, const QString &fichero)
 {
-    CargarOferta(e, fichero, e.OfertaGS, e.NumFPSuperior);
+    CargarOferta(e, fichero, e.OfertaGS,
+                 {e.FicheroIdioma(QStringLiteral("fp")), e.NumFPSuperior, e.NombresFPSuperior.Ultimo()});
 }
 
 void CargarOfertaGM(Enlace &e, const QString &fichero)
 {
-    CargarOferta(e, fichero, e.OfertaGM, e.NumFPMedio);
+    CargarOferta(e, fichero, e.OfertaGM,
+                 {e.FicheroIdioma(QStringLiteral("fp2")), e.NumFPMedio, e.NombresFPMedio.Ultimo()});
 }
 
 void CargarOfertaFPB(Enlace &e, const QString &fichero)
 {
-    CargarOferta(e, fichero, e.OfertaFPB, e.NumFPBasica);
+    CargarOferta(e, fichero, e.OfertaFPB,
+                 {e.FicheroIdioma(QStringLiteral("fpba")), e.NumFPBasica, e.NombresFPBasica.Ultimo()});
 }
 
 void CargarTablaFPSuperior(Enlace &e, const QString &fichero)
@@ -237,7 +257,19 @@ void CargarTablaBytes(Enlace &e, const QString &fichero, TablaBytes &tabla)
 void CargarNotasCorte(Enlace &e, const QString &fichero)
 {
     const int grados = e.NumGrados;
-    LeerAlMenos(e, fichero, 3 * grados);
+    const int lineas = LeerAlMenos(e, fichero, 3 * grados);
+    // Three whole blocks of more degrees than "carreran" has: the list is short.
+    if (lineas > 3 * grados && lineas % 3 == 0)
+        throw ErrorRango(e.FicheroIdioma(QStringLiteral("carreran")), 0,
+                         QStringLiteral("tiene %1 líneas, pero \"%2\" tiene tres bloques de %3")
+                             .arg(grados)
+                             .arg(QFileInfo(fichero).fileName())
+                             .arg(lineas / 3));
+    // Universities and titles are lines of "lugar" and "carrenue", which the
+    // degrees screen loads first.
+    const ListaDestino lugar{e.Fichero(QStringLiteral("lugar")), e.NumUniversidades, e.NombresUniversidad.Ultimo()};
+    const ListaDestino carrenue{e.FicheroIdioma(QStringLiteral("carrenue")), e.NumNuevosTitulos,
+                                e.NuevosTitulos.Ultimo()};
     for (int r = 1; r <= grados; ++r) {
         const Fila uni(e, fichero, r);
         const Fila nota(e, fichero, grados + r);
@@ -246,13 +278,9 @@ void CargarNotasCorte(Enlace &e, const QString &fichero)
         if (nota.Campo(1) != n || titulo.Campo(1) != n)
             throw ErrorRango(fichero, grados + r,
                              QStringLiteral("el grado %1 no tiene la misma cuenta en los tres bloques").arg(r));
-        // Universities and titles are indexes into "lugar" and "carrenue",
-        // which the degrees screen loads first.
-        CargarFilaNotas(uni, e.NotasCorteUni, r, 1, e.NumUniversidades, QStringLiteral("universidad"),
-                        QStringLiteral("lugar"));
+        CargarFilaNotas(uni, e.NotasCorteUni, r, 1, 255, QStringLiteral("universidad"), &lugar);
         CargarFilaNotas(nota, e.NotasCorte, r, 0, 255, QStringLiteral("nota"));
-        CargarFilaNotas(titulo, e.NotasCorteTitulo, r, 0, e.NumNuevosTitulos, QStringLiteral("título"),
-                        QStringLiteral("carrenue"));
+        CargarFilaNotas(titulo, e.NotasCorteTitulo, r, 0, 255, QStringLiteral("título"), &carrenue);
     }
     for (int r = 1; r <= grados; ++r) {
         e.EnlacesGrado.VaciarFila(r);

@@ -125,7 +125,7 @@ public:
 private:
     friend void LiberarMemoria(Enlace &e);
 
-    Mensajes *mensajes_;
+    Mensajes *mensajes_ = nullptr;
     bool liberada_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "errores.h"
 
+#include <QFileInfo>
 #include <string>
 
 namespace norvela {
@@ -20,6 +21,20 @@ QString ErrorDatos::Mensaje() const
 ErrorEntradaSalida::ErrorEntradaSalida(const QString &fichero)
     : ErrorDatos(fichero, 0, QStringLiteral("no se puede leer"))
 {
+}
+
+bool ListaCorta(int lineas, int capacidad, int valor)
+{
+    return lineas >= 1 && valor > lineas && valor <= capacidad;
+}
+
+QString DetalleListaCorta(int lineas, const QString &fichero, int linea, int valor)
+{
+    return QStringLiteral("tiene %1 líneas, pero \"%2\" (línea %3) pide la línea %4")
+        .arg(lineas)
+        .arg(QFileInfo(fichero).fileName())
+        .arg(linea)
+        .arg(valor);
 }
 
 ErrorIndice::ErrorIndice(int indice, int primero, int ultimo)

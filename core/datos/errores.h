@@ -43,6 +43,22 @@ public:
     using ErrorDatos::ErrorDatos;
 };
 
+// `valor`, read at line `linea` of `fichero`, is a line number of a list
+// file. When the list has some lines, but not that one, and its table could
+// hold it, the list is the short file.
+bool ListaCorta(int lineas, int capacidad, int valor);
+QString DetalleListaCorta(int lineas, const QString &fichero, int linea, int valor);
+
+// Throws an Error naming the list `lista` when it is the short file; any
+// other value is left to the caller's own range check.
+template <typename Error = ErrorRango>
+void ComprobarListaCorta(const QString &lista, int lineas, int capacidad, const QString &fichero, int linea,
+                         int valor)
+{
+    if (ListaCorta(lineas, capacidad, valor))
+        throw Error(lista, 0, DetalleListaCorta(lineas, fichero, linea, valor));
+}
+
 // An index used on a table lies outside it.
 class ErrorIndice : public std::out_of_range {
 public:

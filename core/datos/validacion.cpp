@@ -12,6 +12,7 @@ namespace {
 constexpr int kRamas = 5;
 constexpr int kItinerarios = 12;
 constexpr int kLineasBloque = 26;   // a header and 25 entries
+constexpr int kCapacidadLista = 1100;   // lines of a title list
 
 [[noreturn]] void Falla(const QString &fichero, int linea, const QString &detalle)
 {
@@ -22,6 +23,15 @@ void Entre(const QString &fichero, int linea, int valor, int desde, int hasta, c
 {
     if (valor < desde || valor > hasta)
         Falla(fichero, linea, QStringLiteral("%1 %2 fuera de %3..%4").arg(que).arg(valor).arg(desde).arg(hasta));
+}
+
+// `valor` is a line of the list `lista`: a short list is named before the
+// range is checked.
+void EntreLista(const QString &fichero, int linea, int valor, int desde, const QString &lista, int lineas,
+                int capacidad, const QString &que)
+{
+    ComprobarListaCorta<ErrorCoherencia>(lista, lineas, capacidad, fichero, linea, valor);
+    Entre(fichero, linea, valor, desde, lineas, que);
 }
 
 bool FilaVacia(const TablaEnteros &t, int fila)
@@ -49,12 +59,14 @@ void Grados(const Enlace &e)
     for (int r = 1; r <= n; ++r) {
         Entre(fichero, r, e.TablaGrados.En(r, 1), 1, kRamas, QStringLiteral("rama"));
         if (e.NumGrupos > 0)
-            Entre(fichero, r, e.TablaGrados.En(r, 2), 0, e.NumGrupos, QStringLiteral("grupo"));
+            EntreLista(fichero, r, e.TablaGrados.En(r, 2), 0, e.FicheroIdioma(QStringLiteral("carreranb")), e.NumGrupos,
+                       e.NombresGrupo.Ultimo(), QStringLiteral("grupo"));
         Entre(fichero, r, e.TablaGrados.En(r, 3), 0, kItinerarios, QStringLiteral("itinerario"));
         Entre(fichero, r, e.TablaGrados.En(r, 4), 0, kItinerarios, QStringLiteral("itinerario"));
     }
     if (n < e.TablaGrados.FilaUltima() && !FilaVacia(e.TablaGrados, n + 1))
-        Falla(fichero, n + 1, QStringLiteral("más líneas que grados en \"carreran\" (%1)").arg(n));
+        Falla(e.FicheroIdioma(QStringLiteral("carreran")), 0,
+              QStringLiteral("tiene %1 líneas, pero \"datgradosphp\" tiene más").arg(n));
 }
 
 // One block of 26 lines per title line, no more, no fewer.
@@ -100,11 +112,12 @@ void RequisitosFP(const Enlace &e)
     if (e.NumRequisitosFP < 1)
         return;
     const QString fichero = e.Fichero(QStringLiteral("datfpsphp"));
+    const QString reqfp = e.FicheroIdioma(QStringLiteral("reqfp"));
     const int filas = std::min(e.NumFPSuperior, e.TablaFPSuperior.FilaUltima());
     for (int r = 1; r <= filas; ++r)
         for (int c = 5; c <= 17; ++c)
-            Entre(fichero, r, e.TablaFPSuperior.En(r, c), 0, e.NumRequisitosFP,
-                  QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c));
+            EntreLista(fichero, r, e.TablaFPSuperior.En(r, c), 0, reqfp, e.NumRequisitosFP, e.RequisitosFP.Ultimo(),
+                       QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c));
 }
 
 // Row i of block b is centre i of "lu"b; its values are title lines.
@@ -127,8 +140,8 @@ void Oferta(const Enlace &e, const std::array<TablaEnteros, 4> &tablas, int titu
                 continue;
             }
             for (int j = 1; j <= n && j <= t.ColUltima(); ++j)
-                Entre(fichero, linea + i, t.En(i, j), 1, titulos,
-                      QStringLiteral("título de \"%1\"").arg(QString::fromLatin1(lista)));
+                EntreLista(fichero, linea + i, t.En(i, j), 1, e.FicheroIdioma(QString::fromLatin1(lista)), titulos,
+                           kCapacidadLista, QStringLiteral("título de \"%1\"").arg(QString::fromLatin1(lista)));
         }
         linea += centros[b];
     }
@@ -143,11 +156,12 @@ void NotasCorte(const Enlace &e)
         const int cuenta = e.NotasCorteUni.En(r, 0);
         for (int j = 1; j <= cuenta; ++j) {
             if (e.NumUniversidades > 0)
-                Entre(fichero, r, e.NotasCorteUni.En(r, j), 1, e.NumUniversidades,
-                      QStringLiteral("universidad de \"lugar\""));
+                EntreLista(fichero, r, e.NotasCorteUni.En(r, j), 1, e.Fichero(QStringLiteral("lugar")),
+                           e.NumUniversidades, e.NombresUniversidad.Ultimo(), QStringLiteral("universidad de \"lugar\""));
             if (e.NumNuevosTitulos > 0)
-                Entre(fichero, 2 * e.NumGrados + r, e.NotasCorteTitulo.En(r, j), 0, e.NumNuevosTitulos,
-                      QStringLiteral("título de \"carrenue\""));
+                EntreLista(fichero, 2 * e.NumGrados + r, e.NotasCorteTitulo.En(r, j), 0,
+                           e.FicheroIdioma(QStringLiteral("carrenue")), e.NumNuevosTitulos, e.NuevosTitulos.Ultimo(),
+                           QStringLiteral("título de \"carrenue\""));
         }
     }
 }

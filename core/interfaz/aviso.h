@@ -22,11 +22,11 @@ public:
 
     explicit TForm4(Enlace &enlace);
 
-    QLabel *LabelNombre;
-    QLineEdit *EditNombre;
-    QLabel *LabelNombre2;
-    QPushButton *ShadowSi;
-    QPushButton *ShadowNo;
+    QLabel *LabelNombre = nullptr;
+    QLineEdit *EditNombre = nullptr;
+    QLabel *LabelNombre2 = nullptr;
+    QPushButton *ShadowSi = nullptr;
+    QPushButton *ShadowNo = nullptr;
 
     // Asks `pregunta`; true for Yes.
     bool Confirmar(const QString &pregunta);

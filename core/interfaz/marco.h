@@ -13,10 +13,10 @@ namespace norvela {
 class Enlace;
 
 struct Marco {
-    QLabel *fondo;       // "degradeini": BmpSuelo tiled over 1024 x 768
-    QLabel *izquierda;   // "TilIzq": BmpMarcoI tiled down the left edge, as wide as the picture
-    QLabel *derecha;     // "TilDer": BmpMarcoD tiled down the right edge, as wide as the picture
-    QLabel *arriba;      // "TilArr": BmpMarcoAr tiled along the top, 50 high
+    QLabel *fondo = nullptr;       // "degradeini": BmpSuelo tiled over 1024 x 768
+    QLabel *izquierda = nullptr;   // "TilIzq": BmpMarcoI tiled down the left edge, as wide as the picture
+    QLabel *derecha = nullptr;     // "TilDer": BmpMarcoD tiled down the right edge, as wide as the picture
+    QLabel *arriba = nullptr;      // "TilArr": BmpMarcoAr tiled along the top, 50 high
 };
 
 // Builds the frame on `padre` (a screen, or a panel that covers one), under

@@ -170,6 +170,15 @@ bool CargarDatosGrados(Enlace &e)
 
     LeerProfesionesGrados(e, e.FicheroIdioma("profesio"), e.NumProfesiones);
 
+    // The tables loaded next point into these lists: an empty one is as
+    // good as missing.
+    ExigirLineas(e, e.FicheroIdioma("materiasp"), e.NumMateriasGrado);
+    ExigirLineas(e, e.FicheroIdioma("carreran"), e.NumGrados);
+    ExigirLineas(e, e.FicheroIdioma("carrenue"), e.NumNuevosTitulos);
+    ExigirLineas(e, e.FicheroIdioma("carreranb"), e.NumGrupos);
+    ExigirLineas(e, e.FicheroIdioma("fp"), e.NumFPSuperior);
+    ExigirLineas(e, e.FicheroIdioma("reqfp"), e.NumRequisitosFP);
+    ExigirLineas(e, e.FicheroIdioma("profesio"), e.NumProfesiones);
     if (e.ErrorFicheros)
         return false;
     CalcularSeccionesGS(e);
@@ -179,23 +188,34 @@ bool CargarDatosGrados(Enlace &e)
 
 void ComprobarTablaGrados(const Enlace &e, const QString &fichero)
 {
+    // Groups, professions and subjects are lines of these lists.
+    struct Lista {
+        QString fichero;
+        int lineas;
+        int capacidad;
+    };
+    const Lista grupos{e.FicheroIdioma("carreranb"), e.NumGrupos, e.NombresGrupo.Ultimo()};
+    const Lista profesiones{e.FicheroIdioma("profesio"), e.NumProfesiones, kMaxProfesiones};
+    const Lista materias{e.FicheroIdioma("materiasp"), e.NumMateriasGrado, kMaxMateriasGrado};
     for (int r = 1; r <= e.NumGrados; ++r) {
-        const auto campo = [&](int c, int desde, int hasta) {
+        const auto campo = [&](int c, int desde, int hasta, const Lista *lista = nullptr) {
             const int v = e.TablaGrados.En(r, c);
+            if (lista)
+                ComprobarListaCorta(lista->fichero, lista->lineas, lista->capacidad, fichero, r, v);
             if (v < desde || v > hasta)
                 throw ErrorRango(fichero, r,
                                  QStringLiteral("campo %1 fuera de %2..%3: %4").arg(c).arg(desde).arg(hasta).arg(v));
         };
         campo(1, 1, 5);
-        campo(2, 0, e.NumGrupos);
+        campo(2, 0, e.NumGrupos, &grupos);
         campo(3, 0, e.NumAreas);
         campo(4, 0, e.NumAreas);
         for (int c = 5; c <= 8; ++c)
-            campo(c, 0, e.NumProfesiones);
+            campo(c, 0, e.NumProfesiones, &profesiones);
         // Subject lines: 0 or less is skipped and 50 ends the list.
         for (int c = 11; c <= 14; ++c)
             if (const int v = e.TablaGrados.En(r, c); v > 0 && v != 50)
-                campo(c, 1, e.NumMateriasGrado);
+                campo(c, 1, e.NumMateriasGrado, &materias);
     }
 }
 
@@ -203,6 +223,9 @@ void CargarTablasGrados(Enlace &e)
 {
     CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
     CargarTitulosCodigo(e, e.Fichero("lugar"), e.NumUniversidades);
+    ExigirLineas(e, e.Fichero("lugar"), e.NumUniversidades);
+    if (e.ErrorFicheros)
+        return;
     CargarWebComunidades(e, e.Fichero("comuint"), e.NumWebComunidades);
     CargarListaTexto(e, e.Fichero("lu1"), e.Centros1, e.NumCentros1, e.AnchoLista);
     CargarListaTexto(e, e.Fichero("lu2"), e.Centros2, e.NumCentros2, e.AnchoLista);

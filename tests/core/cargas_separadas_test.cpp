@@ -70,8 +70,8 @@ TEST(Separated, OffersFollowTheCentreGroups)
     EXPECT_EQ(t.e.OfertaGS[2].En(1, 0), 0);
     EXPECT_EQ(t.e.OfertaGS[3].En(1, 1), 7);   // the line after block 4 is ignored
 
-    // A title number beyond the title list, and too many titles.
-    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarOfertaGS(t.e, t.Escribir("datluggsphp", {"1;1", "1;41", "0", "0"})); }), 2);
+    // A title number beyond any title list, and too many titles.
+    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarOfertaGS(t.e, t.Escribir("datluggsphp", {"1;1", "1;1101", "0", "0"})); }), 2);
     std::string muchos = "26";
     for (int i = 0; i < 26; ++i)
         muchos += ";1";
@@ -152,9 +152,9 @@ TEST(Separated, CutOffMarksAndTheirTitleLinks)
     EXPECT_EQ(t.e.EnlacesGrado.En(2, 0), 0);
 
     // Indexes are checked against their lists.
-    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;31", "1;1", "1;5", "1;2", "1;0", "1;0"})); }), 1);
+    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;256", "1;1", "1;5", "1;2", "1;0", "1;0"})); }), 1);
     EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "1;5", "1;256", "1;0", "1;0"})); }), 4);
-    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "1;5", "1;2", "1;13", "1;0"})); }), 5);
+    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "1;5", "1;2", "1;-1", "1;0"})); }), 5);
     // The three blocks must agree on each degree's count, and be there.
     EXPECT_THROW(CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "2;5;6", "1;2", "1;0", "1;0"})), ErrorRango);
     EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;1", "1;1", "1;5", "1;2", "1;0"})); }), 6);
@@ -210,7 +210,7 @@ TEST(Separated, CutOffIndexesNeedTheirListsLoadedFirst)
         EXPECT_TRUE(error.Detalle().contains("carrenue")) << error.Detalle().toStdString();
     }
     t.e.NumNuevosTitulos = 1;
-    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;3", "1;50", "1;2"})); }), 3);
+    EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarNotasCorte(t.e, t.Escribir("datcarnphp", {"1;3", "1;50", "1;256"})); }), 3);
 }
 
 TEST(Separated, LineCapacityOfTheWorkList)

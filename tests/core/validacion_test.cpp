@@ -152,19 +152,25 @@ TEST(CrossFile, DegreeRowsBelongToDegreesAndStayInRange)
     const std::string primera = "3;1;4;0;0;0;0;0;1;101;0;0;0;0";
     {
         Muestra t({{"datgradosphp", {primera, "4;2;12;11;0;0;0;0;1;102;0;0;0;0", "1;1;1;1;0;0;0;0;1;103;0;0;0;0"}}});
-        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 3));   // a third row for two degrees
+        EXPECT_EQ(t.Fallo(), Fallo("carreran", 0));   // a third row for two degrees: "carreran" is short
     }
     {
         Muestra t({{"datgradosphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"}}});
         EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 1));   // an empty first row is no degree
     }
-    // Branch 6 and 0, group 4 of three, itinerary 13 and -1.
-    const char *const malas[] = {"6;1;4;0;0;0;0;0;1;102;0;0;0;0", "0;1;4;0;0;0;0;0;1;102;0;0;0;0",
-                                 "4;4;4;0;0;0;0;0;1;102;0;0;0;0", "4;1;13;0;0;0;0;0;1;102;0;0;0;0",
-                                 "4;1;1;-1;0;0;0;0;1;102;0;0;0;0"};
-    for (const char *mala : malas) {
+    // Branch 6 and 0, group -1 and 1101 (past any list), itinerary 13 and -1;
+    // group 4 of three: the short "carreranb" is blamed.
+    const std::pair<const char *, Fallo> malas[] = {
+        {"6;1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"0;1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"4;-1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"4;1101;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"4;1;13;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"4;1;1;-1;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
+        {"4;4;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("carreranb", 0)}};
+    for (const auto &[mala, fallo] : malas) {
         Muestra t({{"datgradosphp", {primera, mala}}});
-        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 2)) << mala;
+        EXPECT_EQ(t.Fallo(), fallo) << mala;
     }
 }
 
@@ -184,6 +190,8 @@ TEST(CrossFile, SubjectBlocksCertificatesAndRequirementLines)
     }
     {
         Muestra t({{"datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 3)}}});   // line 3 of a two-line "reqfp"
+        EXPECT_EQ(t.Fallo(), Fallo("reqfp", 0));
+        t.e.TablaFPSuperior.Poner(3, 6, -1);
         EXPECT_EQ(t.Fallo(), Fallo("datfpsphp", 3));
     }
 }
@@ -195,18 +203,20 @@ TEST(CrossFile, OffersCutOffIndexesAndCommunities)
         Muestra t({{"fp", {}}, {"datluggsphp", {"0", "0", "0", "1;4"}}});
         t.Cargar("fp", {"-Familia", "T\xEDtulo uno", "T\xEDtulo dos"});
         ASSERT_EQ(t.e.NumFPSuperior, 3);
+        EXPECT_EQ(t.Fallo(), Fallo("fp", 0));
+        t.e.OfertaGS[3].Poner(1, 1, 1101);   // past any title list
         EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", 4));
     }
     {
         // "lugar" changed after the marks were loaded.
         Muestra t;
         t.e.NumUniversidades = 1;
-        EXPECT_EQ(t.Fallo(), Fallo("datcarnphp", 1));
+        EXPECT_EQ(t.Fallo(), Fallo("lugar", 0));
     }
     {
         Muestra t;
         t.e.NotasCorteTitulo.Poner(2, 1, 2);
-        EXPECT_EQ(t.Fallo(), Fallo("datcarnphp", 6));   // title 2 of one
+        EXPECT_EQ(t.Fallo(), Fallo("carrenue", 0));   // title 2 of one
         t.e.NumNuevosTitulos = 0;
         EXPECT_EQ(t.Fallo(), Fallo());   // no list loaded: skipped
     }

@@ -8,6 +8,7 @@
 #include "navegador_grados.h"
 #include "textos_interfaz.h"
 #include "universidades_grado.h"
+#include "validacion.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -236,6 +237,27 @@ TEST(DegreesLoading, ADegreeFieldPointingOutsideItsListIsRejectedWithItsLine)
     EXPECT_NE(error.find("datgradosphp"), std::string::npos) << error;
     EXPECT_NE(error.find("5"), std::string::npos) << error;
     EXPECT_NE(error.find("999"), std::string::npos) << error;
+}
+
+TEST(DegreesLoading, AnEmptyOrCutListIsBlamedItselfNotTheTablesThatPointIntoIt)
+{
+    for (const char *fichero : {"cas/carreran", "lugar", "cas/materiasp", "cas/profesio", "cas/carrenue",
+                                "cas/carreranb", "cas/fp", "cas/reqfp"})
+        for (const bool vacio : {true, false}) {
+            Copia c;
+            auto lineas = c.Lineas(fichero);
+            lineas.resize(vacio ? 0 : lineas.size() / 2);
+            c.Escribir(fichero, lineas);
+            Estado s(c.Datos(), "cas/");
+            const std::string error = s.Cargar();
+            if (error.empty())
+                ValidarDatos(s.e);
+            const QString dicho = error.empty() ? s.m.textos.join('|') : QString::fromStdString(error);
+            const QString esperado = vacio ? "Faltan ficheros (" + c.Ruta(fichero) + "). Vuelva a instalar el programa"
+                                           : "Error en el fichero " + c.Ruta(fichero) + ": tiene ";
+            EXPECT_TRUE(vacio ? dicho == esperado : dicho.startsWith(esperado))
+                << fichero << (vacio ? " empty: " : " cut: ") << dicho.toStdString();
+        }
 }
 
 // The shipped sample makes every view of the browser worth opening.
