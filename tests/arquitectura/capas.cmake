@@ -12,8 +12,8 @@ set(capas
   "degrees|vocational|guidance|animated|skin"
   "menu"
   "app")
-# Folders that are not part of the program's libraries.
-set(fuera "tools" "tests" "data" "build" ".git" ".ci")
+# Folders that are not part of the program's libraries (the two build folders of .ci/run among them).
+set(fuera "tools" "tests" "data" "build" "build-saneado" ".git" ".ci")
 
 if(NOT COMPROBAR)
   set(COMPROBAR "includes;enlaces")

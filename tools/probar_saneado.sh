@@ -1,0 +1,12 @@
+#!/bin/sh
+# Builds the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-saneado/ and runs it without a display: the first fault of
+# either kind fails its test. The benchmarks are left out of this build.
+set -eu
+cd "$(dirname "$0")/.."
+cmake -S . -B build-saneado -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVELA_SANEAR=ON
+cmake --build build-saneado -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1
+ctest --test-dir build-saneado --output-on-failure -j"$(nproc)"
