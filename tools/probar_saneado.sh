@@ -4,7 +4,12 @@
 # either kind fails its test. The benchmarks are left out of this build.
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build-saneado -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVELA_SANEAR=ON
+generador=""
+if [ ! -f build-saneado/CMakeCache.txt ] && command -v ninja >/dev/null 2>&1; then
+    generador="-G Ninja"
+fi
+# shellcheck disable=SC2086
+cmake -S . -B build-saneado $generador -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVELA_SANEAR=ON
 cmake --build build-saneado -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
