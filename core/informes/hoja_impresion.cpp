@@ -1,5 +1,6 @@
 #include "hoja_impresion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -30,6 +31,11 @@ void HojaImpresion::IniciarImpresion(int cols, int filas, double unidadesPorPulg
 QPoint HojaImpresion::UnidadesAPixeles(double x, double y) const
 {
     return QPoint(RedondearPixel(x * pixelesUnidadX_), RedondearPixel(y * pixelesUnidadY_));
+}
+
+void HojaImpresion::LimitarAncho(double x)
+{
+    ancho_ = std::min(ancho_, UnidadesAPixeles(x, 0).x());
 }
 
 void HojaImpresion::IrAXY(double x, double y)

@@ -18,6 +18,8 @@ public:
     // Reads the page's size and resolution; grid cols x filas; pen at (0, 0).
     void IniciarImpresion(int cols, int filas, double unidadesPorPulgada);
     QPoint UnidadesAPixeles(double x, double y) const;
+    // The grid's columns end at x units at the latest, even on a wider page.
+    void LimitarAncho(double x);
 
     void IrAXY(double x, double y);
     void IrAColFila(int col, int fila);

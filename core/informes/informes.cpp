@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <stdexcept>
 
@@ -15,11 +16,65 @@ namespace norvela {
 
 namespace {
 
+// What the printers tell the user.
+namespace Textos {
+
+QString InformeDemasiadoLargo(int n, int caben)
+{
+    return QStringLiteral("No se puede imprimir un informe de %1 líneas (caben %2).").arg(n).arg(caben);
+}
+
+QString DemasiadasNegritas(int n, int caben)
+{
+    return QStringLiteral("No se puede imprimir el informe: %1 líneas en negrita (caben %2).").arg(n).arg(caben);
+}
+
+QString NoSeImprime(const QString &destino)
+{
+    return destino.isEmpty() ? QStringLiteral("No se ha podido imprimir el informe.")
+                             : QStringLiteral("No se ha podido imprimir el informe en %1.").arg(destino);
+}
+
+QString NoSeCompleta(const QString &destino)
+{
+    return destino.isEmpty() ? QStringLiteral("La impresión del informe no se ha completado.")
+                             : QStringLiteral("La impresión del informe no se ha completado (%1).").arg(destino);
+}
+
+QString PaginaDemasiadoGrande()
+{
+    return QStringLiteral("No se puede imprimir el informe: la página es demasiado grande.");
+}
+
+QString ImpresoraNoAdmite(const QString &impresora)
+{
+    return QStringLiteral("La impresora %1 no admite trabajos ahora. Revísela o elija otra.").arg(impresora);
+}
+
+QString ImpresoraConError(const QString &impresora)
+{
+    return QStringLiteral("La impresora %1 ha dado un error: puede que el informe no se haya impreso.").arg(impresora);
+}
+
+QString GuardadoDemasiadoLargo(int n, int caben)
+{
+    return QStringLiteral("No se puede guardar un informe de %1 líneas (caben %2).").arg(n).arg(caben);
+}
+
+QString NoSeGuarda(const QString &ruta)
+{
+    return QStringLiteral("No se ha podido guardar el informe en ") + ruta;
+}
+
+} // namespace Textos
+
 const QString kTrabajo = QStringLiteral("el Norvela");
 const QString kCurso = QStringLiteral("2019/20");
 const QString kCourier = QStringLiteral("Courier New");
 const QString kArial = QStringLiteral("Arial");
 constexpr int kTextoCabecera = 175;
+// Right edge of the landscape header box, in inches.
+constexpr double kDerechaApaisada = 10.2;
 
 int Techo(int a, int b)
 {
@@ -31,16 +86,12 @@ int Techo(int a, int b)
 bool Comprobar(Enlace &e, const TablaTexto &lineas, int n)
 {
     if (n < 0 || n > lineas.Ultimo()) {
-        e.Avisos().Aviso(QStringLiteral("No se puede imprimir un informe de %1 líneas (caben %2).")
-                             .arg(n)
-                             .arg(lineas.Ultimo()));
+        e.Avisos().Aviso(Textos::InformeDemasiadoLargo(n, lineas.Ultimo()));
         return false;
     }
     const int negritas = e.LineasNegrita[0];
     if (negritas < 0 || negritas > e.LineasNegrita.Ultimo()) {
-        e.Avisos().Aviso(QStringLiteral("No se puede imprimir el informe: %1 líneas en negrita (caben %2).")
-                             .arg(negritas)
-                             .arg(e.LineasNegrita.Ultimo()));
+        e.Avisos().Aviso(Textos::DemasiadasNegritas(negritas, e.LineasNegrita.Ultimo()));
         return false;
     }
     return true;
@@ -76,11 +127,7 @@ std::string Recortar(const std::string &s)
 void Fallo(Enlace &e, const PaginaInforme &pagina, bool aMedias)
 {
     const QString destino = pagina.Destino();
-    QString texto = aMedias ? QStringLiteral("La impresión del informe no se ha completado")
-                            : QStringLiteral("No se ha podido imprimir el informe");
-    if (!destino.isEmpty())
-        texto += (aMedias ? QStringLiteral(" (") : QStringLiteral(" en ")) + destino + (aMedias ? ")" : "");
-    e.Avisos().Aviso(texto + '.');
+    e.Avisos().Aviso(aMedias ? Textos::NoSeCompleta(destino) : Textos::NoSeImprime(destino));
 }
 
 // Logo, header text and school year: the same in both headers but for the
@@ -107,7 +154,7 @@ void ImprimirCabecera(HojaImpresion &hoja, const Enlace &e, const TablaTexto &li
 
 void ImprimirCabeceraPagina(HojaImpresion &hoja, const Enlace &e, const TablaTexto &lineas, int pagina)
 {
-    CajaCabecera(hoja, e, 10.2);
+    CajaCabecera(hoja, e, kDerechaApaisada);
     hoja.ElipseImpresion(10.4, 0.1, 11.1, 0.8);
     hoja.Tamano(16);
     hoja.IrAXY(10.7, 0.3);
@@ -138,7 +185,7 @@ bool Documento(Enlace &e, PaginaInforme &pagina, bool apaisada, Paginas &&pagina
         paginas(nueva);
     } catch (const std::range_error &) {
         pagina.Abortar();
-        e.Avisos().Aviso(QStringLiteral("No se puede imprimir el informe: la página es demasiado grande."));
+        e.Avisos().Aviso(Textos::PaginaDemasiadoGrande());
         return false;
     }
     if (saltoFallido) {
@@ -230,6 +277,9 @@ bool Columnas(Enlace &e, PaginaInforme &pagina, TablaTexto &lineas, int n, bool 
         HojaImpresion hoja(pagina);
         hoja.Fuente(courier ? kCourier : kArial);
         hoja.IniciarImpresion(columnasRejilla, filas + 8, 1.0);
+        // The columns share out the header box's width, not the paper's:
+        // on a wide page the third would run past the box.
+        hoja.LimitarAncho(kDerechaApaisada);
         hoja.IrAColFila(inicio[1], 0);
         const int derecha = hoja.Pluma().x();
         hoja.IrAColFila(inicio[0], 0);
@@ -302,22 +352,53 @@ bool ImprimirEnPdf(Enlace &e, const Informe &informe, const QString &ruta)
     return ImprimirInforme(e, pagina, informe);
 }
 
-ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado)
+namespace {
+
+QString NombreImpresora(const QPrinter &impresora)
 {
-    if (!confirmado) {
+    return impresora.outputFormat() == QPrinter::NativeFormat ? impresora.printerName() : impresora.outputFileName();
+}
+
+} // namespace
+
+QPrinter::PrinterState EstadoImpresora(const QPrinter &impresora)
+{
+    if (impresora.outputFormat() != QPrinter::NativeFormat)
+        return QPrinter::Idle;
+    if (impresora.printerState() == QPrinter::Error || impresora.printerState() == QPrinter::Aborted)
+        return impresora.printerState();
+    const QPrinterInfo info(impresora);
+    return info.isNull() ? QPrinter::Idle : info.state();
+}
+
+ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
+                                     const ConsultaImpresora &estado)
+{
+    const auto conError = [&] {
+        const QPrinter::PrinterState s = estado(impresora);
+        return s == QPrinter::Error || s == QPrinter::Aborted;
+    };
+    if (!confirmado || conError()) {
+        if (confirmado)
+            e.Avisos().Aviso(Textos::ImpresoraNoAdmite(NombreImpresora(impresora)));
         e.LineasNegrita[0] = 0;
-        return ResultadoInforme::Cancelado;
+        return confirmado ? ResultadoInforme::Fallido : ResultadoInforme::Cancelado;
     }
     PaginaImpresora pagina(impresora);
-    return ImprimirInforme(e, pagina, informe) ? ResultadoInforme::Hecho : ResultadoInforme::Fallido;
+    if (!ImprimirInforme(e, pagina, informe))
+        return ResultadoInforme::Fallido;
+    // A spooler may take the job and fail it at once.
+    if (conError()) {
+        e.Avisos().Aviso(Textos::ImpresoraConError(NombreImpresora(impresora)));
+        return ResultadoInforme::Fallido;
+    }
+    return ResultadoInforme::Hecho;
 }
 
 bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta)
 {
     if (n < 0 || n > lineas.Ultimo()) {
-        e.Avisos().Aviso(QStringLiteral("No se puede guardar un informe de %1 líneas (caben %2).")
-                             .arg(n)
-                             .arg(lineas.Ultimo()));
+        e.Avisos().Aviso(Textos::GuardadoDemasiadoLargo(n, lineas.Ultimo()));
         return false;
     }
     QByteArray bytes;
@@ -337,7 +418,7 @@ bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QStri
     else
         fichero.cancelWriting();
     if (!hecho)
-        e.Avisos().Aviso(QStringLiteral("No se ha podido guardar el informe en ") + ruta);
+        e.Avisos().Aviso(Textos::NoSeGuarda(ruta));
     return hecho;
 }
 

@@ -11,9 +11,10 @@
 #include "pagina_informe.h"
 #include "tablas.h"
 
+#include <QPrinter>
 #include <QString>
+#include <functional>
 
-class QPrinter;
 class QPrintDialog;
 class QWidget;
 
@@ -57,9 +58,17 @@ bool ImprimirInforme(Enlace &e, PaginaInforme &pagina, const Informe &informe);
 // cannot be written; no partial file is left behind.
 bool ImprimirEnPdf(Enlace &e, const Informe &informe, const QString &ruta);
 
+// The state of the printer behind `impresora`, as the print system reports
+// it; Idle for a file.
+QPrinter::PrinterState EstadoImpresora(const QPrinter &impresora);
+using ConsultaImpresora = std::function<QPrinter::PrinterState(const QPrinter &)>;
+
 // Prints on `impresora` when the print dialog was confirmed; a cancelled
-// dialog prints nothing and drops the bold entries.
-ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado);
+// dialog prints nothing and drops the bold entries. A printer that is in
+// an error state (stopped, or refusing jobs) before the print is told and
+// not used; one left in an error state after it is told too.
+ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
+                                     const ConsultaImpresora &estado = EstadoImpresora);
 
 // The program's one print dialog; it keeps the printer and its settings
 // from one report to the next. Needs a QApplication.

@@ -1,17 +1,59 @@
 #include "pagina_informe.h"
 
-#include <QFile>
 #include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace norvela {
+
+PaginaImpresora::PaginaImpresora(QPrinter &impresora) : impresora_(impresora) {}
+
+PaginaImpresora::~PaginaImpresora()
+{
+    if (pintor_.isActive())
+        pintor_.end();
+    DescartarFichero();
+}
+
+QPaintDevice &PaginaImpresora::Dispositivo() const
+{
+    if (pdf_)
+        return *pdf_;
+    return impresora_;
+}
+
+void PaginaImpresora::DescartarFichero()
+{
+    pdf_.reset();
+    if (fichero_)
+        fichero_->cancelWriting();
+    fichero_.reset();
+}
 
 bool PaginaImpresora::Comenzar(const QString &titulo, bool apaisada)
 {
     impresora_.setDocName(titulo);
     impresora_.setPageOrientation(apaisada ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!pintor_.begin(&impresora_))
+    if (impresora_.outputFormat() == QPrinter::PdfFormat && !impresora_.outputFileName().isEmpty()) {
+        // The printer's own PDF engine would write straight over the file
+        // and never say whether its writes failed: the same page layout
+        // and resolution go to a PDF writer on a save file instead.
+        fichero_ = std::make_unique<QSaveFile>(impresora_.outputFileName());
+        if (!fichero_->open(QIODevice::WriteOnly)) {
+            fichero_.reset();
+            return false;
+        }
+        pdf_ = std::make_unique<QPdfWriter>(fichero_.get());
+        pdf_->setTitle(titulo);
+        pdf_->setCreator(impresora_.creator());
+        pdf_->setResolution(impresora_.resolution());
+        pdf_->setPageLayout(impresora_.pageLayout());
+    }
+    if (!pintor_.begin(&Dispositivo())) {
+        DescartarFichero();
         return false;
+    }
     // Hairline outlines and white fills, as the report frames expect.
     pintor_.setPen(QPen(Qt::black, 0));
     pintor_.setBrush(Qt::white);
@@ -20,24 +62,34 @@ bool PaginaImpresora::Comenzar(const QString &titulo, bool apaisada)
 
 bool PaginaImpresora::NuevaPagina()
 {
+    if (pdf_)
+        return pdf_->newPage();
     return impresora_.newPage();
 }
 
 bool PaginaImpresora::Terminar()
 {
-    return pintor_.end();
+    bool hecho = pintor_.end();
+    if (fichero_) {
+        // QPainter::end() says nothing of the file's writes: every one must
+        // have reached the disk, and the file must be as long as what was
+        // written, before it replaces the target.
+        pdf_.reset();
+        hecho = hecho && fichero_->flush() && fichero_->error() == QFileDevice::NoError && fichero_->pos() > 0
+                && fichero_->size() == fichero_->pos() && fichero_->commit();
+        DescartarFichero();
+    }
+    return hecho;
 }
 
 void PaginaImpresora::Abortar()
 {
-    const bool pdf = impresora_.outputFormat() == QPrinter::PdfFormat;
-    if (!pdf)
+    if (!fichero_ && impresora_.outputFormat() != QPrinter::PdfFormat)
         impresora_.abort();
     if (pintor_.isActive())
         pintor_.end();
-    // A half-written file would pass for the report.
-    if (pdf && !impresora_.outputFileName().isEmpty())
-        QFile::remove(impresora_.outputFileName());
+    // The half-written file goes; an older one stays.
+    DescartarFichero();
 }
 
 QString PaginaImpresora::Destino() const
@@ -49,22 +101,22 @@ QString PaginaImpresora::Destino() const
 
 int PaginaImpresora::Ancho() const
 {
-    return impresora_.width();
+    return Dispositivo().width();
 }
 
 int PaginaImpresora::Alto() const
 {
-    return impresora_.height();
+    return Dispositivo().height();
 }
 
 int PaginaImpresora::PixelesPorPulgadaX() const
 {
-    return impresora_.logicalDpiX();
+    return Dispositivo().logicalDpiX();
 }
 
 int PaginaImpresora::PixelesPorPulgadaY() const
 {
-    return impresora_.logicalDpiY();
+    return Dispositivo().logicalDpiY();
 }
 
 void PaginaImpresora::PonerFuente(const QString &familia, int puntos, bool negrita)
@@ -78,13 +130,13 @@ void PaginaImpresora::PonerFuente(const QString &familia, int puntos, bool negri
 
 int PaginaImpresora::AnchoTexto(const QString &s)
 {
-    return qRound(QFontMetricsF(pintor_.font(), &impresora_).horizontalAdvance(s));
+    return qRound(QFontMetricsF(pintor_.font(), &Dispositivo()).horizontalAdvance(s));
 }
 
 void PaginaImpresora::Texto(int x, int y, const QString &s)
 {
     // QPainter writes on the baseline; the layout gives the cell's top.
-    const QFontMetricsF medidas(pintor_.font(), &impresora_);
+    const QFontMetricsF medidas(pintor_.font(), &Dispositivo());
     pintor_.drawText(QPointF(x, y + medidas.ascent()), s);
 }
 

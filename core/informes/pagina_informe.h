@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <memory>
 
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace norvela {
 
@@ -46,9 +49,12 @@ public:
 };
 
 // Pages on a QPrinter: a real printer or a PDF file, as the printer is set.
+// A PDF file is written beside its target and replaces it only when every
+// write reached the disk; a failed one leaves any older file as it was.
 class PaginaImpresora : public PaginaInforme {
 public:
-    explicit PaginaImpresora(QPrinter &impresora) : impresora_(impresora) {}
+    explicit PaginaImpresora(QPrinter &impresora);
+    ~PaginaImpresora() override;
 
     bool Comenzar(const QString &titulo, bool apaisada) override;
     bool NuevaPagina() override;
@@ -69,7 +75,13 @@ public:
     void Imagen(int x1, int y1, int x2, int y2, const QImage &imagen) override;
 
 private:
+    QPaintDevice &Dispositivo() const;
+    void DescartarFichero();
+
     QPrinter &impresora_;
+    // Only while a PDF file is being written.
+    std::unique_ptr<QSaveFile> fichero_;
+    std::unique_ptr<QPdfWriter> pdf_;
     QPainter pintor_;
 };
 

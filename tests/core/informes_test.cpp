@@ -253,9 +253,10 @@ TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
     EXPECT_EQ(hoja.paginas, 1);
     const int filas = 25 + 8;
     const int alto = kAncho;   // landscape
-    EXPECT_EQ(hoja.Buscar(TextoLinea(1))->x, 88);        // grid column 2 of 150
-    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->x, 2200);     // 50
-    EXPECT_EQ(hoja.Buscar(TextoLinea(51))->x, 4400);     // 100
+    // Grid columns 2, 50 and 100 of 150 over the header box's 10.2 in, not the page's 11 in.
+    EXPECT_EQ(hoja.Buscar(TextoLinea(1))->x, 82);
+    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->x, 2040);
+    EXPECT_EQ(hoja.Buscar(TextoLinea(51))->x, 4080);
     EXPECT_EQ(hoja.Buscar(TextoLinea(26))->y, Fila(6, filas, alto));
     EXPECT_EQ(hoja.Buscar(TextoLinea(75))->y, Fila(30, filas, alto));
     EXPECT_EQ(hoja.Buscar(TextoLinea(75))->puntos, 8);
@@ -280,7 +281,7 @@ TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
     ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 150, false));
     EXPECT_EQ(otra.paginas, 1);
     EXPECT_EQ(otra.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));   // 50 rows
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4366);                  // Arial column 86 of 130
+    EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4049);                  // Arial column 86 of 130
     EXPECT_EQ(otra.Buscar(TextoLinea(150))->familia, "Arial");
     EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
 }
@@ -299,7 +300,7 @@ TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
     for (const auto &t : LineasDibujadas(1))
         EXPECT_EQ(t.puntos, linea->puntos);
     hoja.PonerFuente(QStringLiteral("Courier New"), linea->puntos, true);
-    EXPECT_LT(linea->x + hoja.AnchoTexto(linea->texto), 4400);
+    EXPECT_LT(linea->x + hoja.AnchoTexto(linea->texto), 4080);
 
     // Short lines keep the 8 points.
     PaginaRegistrada otra(kAncho, kAlto, 600);
@@ -319,7 +320,7 @@ TEST_F(Informes, OverOneFiftyLinesCourierPagesHold150LinesAndShowTheirNumber)
     const auto segunda = LineasDibujadas(2);
     ASSERT_EQ(segunda.size(), 1u);
     EXPECT_EQ(segunda[0].texto, TextoLinea(151));
-    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(88, Fila(6, 58, alto)));
+    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(82, Fila(6, 58, alto)));
 
     // Header and numbered circle on both pages.
     for (int p = 1; p <= 2; ++p) {
@@ -345,16 +346,16 @@ TEST_F(Informes, OverOneFiftyLinesArialSpreadsTheLinesEvenlyOverItsColumns)
     const int filas = 38 + 8;
     const int alto = kAncho;
     EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(38))->x, hoja.Buscar(TextoLinea(38))->y),
-              QPoint(203, Fila(43, filas, alto)));
+              QPoint(188, Fila(43, filas, alto)));
     EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(39))->x, hoja.Buscar(TextoLinea(39))->y),
-              QPoint(2234, Fila(6, filas, alto)));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(77))->x, 4366);
+              QPoint(2071, Fila(6, filas, alto)));
+    EXPECT_EQ(hoja.Buscar(TextoLinea(77))->x, 4049);
     EXPECT_EQ(hoja.Buscar(TextoLinea(114))->pagina, 1);
 
     const auto segunda = LineasDibujadas(2);
     ASSERT_EQ(segunda.size(), 37u);
     EXPECT_EQ(segunda.front().texto, TextoLinea(115));
-    EXPECT_EQ(QPoint(segunda.front().x, segunda.front().y), QPoint(203, Fila(6, filas, alto)));
+    EXPECT_EQ(QPoint(segunda.front().x, segunda.front().y), QPoint(188, Fila(6, filas, alto)));
     EXPECT_EQ(segunda.back().texto, TextoLinea(151));
     EXPECT_EQ(segunda.back().y, Fila(42, filas, alto));
 }
@@ -367,7 +368,7 @@ TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
     ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
     const auto *l28 = hoja.Buscar(TextoLinea(28));
     ASSERT_NE(l28, nullptr);
-    EXPECT_EQ(QPoint(l28->x, l28->y), QPoint(2200, Fila(8, 33, kAncho)));
+    EXPECT_EQ(QPoint(l28->x, l28->y), QPoint(2040, Fila(8, 33, kAncho)));
     for (const auto &t : LineasDibujadas(1))
         EXPECT_EQ(t.negrita, t.texto == TextoLinea(28)) << t.texto.toStdString();
     EXPECT_EQ(e.LineasNegrita[0], 0);
@@ -423,6 +424,12 @@ QString Ejecutar(const QString &programa, const QStringList &argumentos)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QByteArray Contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+}
+
 QString TextoPagina(const QString &pdf, int pagina)
 {
     const QString n = QString::number(pagina);
@@ -460,6 +467,29 @@ TEST_F(Informes, A151LinePdfHasTwoLandscapePagesWithHeaderAndLinesInPlace)
     EXPECT_FALSE(dos.contains(TextoLinea(150)));
 }
 
+TEST_F(Informes, EveryColumnOfALandscapePdfEndsInsideTheHeaderBox)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("columnas.pdf");
+    // A full 65-character line in every row: each column at its widest.
+    const std::string larga = "Grado en Ingenieria de Tecnologias y Servicios de Telecomunicacio";
+    for (const bool courier : {true, false}) {
+        for (int i = 1; i <= 150; ++i)
+            e.LineasInforme.Poner(i, larga);
+        ASSERT_TRUE(ImprimirEnPdf(e, Informe::Columnas(e.LineasInforme, 150, courier), pdf));
+        // The box ends 10.2 in right of the printable area, which starts 6 mm in.
+        const double derechaCaja = 6 / 25.4 * 72 + 10.2 * 72;
+        const QString cajas = Ejecutar("pdftotext", {"-bbox", pdf, "-"});
+        const QRegularExpression palabra(R"re(xMax="([\d.]+)"[^>]*>Telecomunicacio<)re");
+        int finales = 0;
+        for (auto it = palabra.globalMatch(cajas); it.hasNext();) {
+            ++finales;
+            EXPECT_LE(it.next().captured(1).toDouble(), derechaCaja + 0.5) << (courier ? "Courier" : "Arial");
+        }
+        EXPECT_EQ(finales, 150) << cajas.left(300).toStdString();
+    }
+}
+
 TEST_F(Informes, APdfThatCannotBeWrittenIsTold)
 {
     QTemporaryDir dir;
@@ -471,6 +501,27 @@ TEST_F(Informes, APdfThatCannotBeWrittenIsTold)
     EXPECT_FALSE(ImprimirEnPdf(e, Informe::Lista(e.LineasInforme, 3, true, 10), pdf));
     ASSERT_EQ(m.textos.size(), 1);
     EXPECT_EQ(m.textos[0], "No se ha podido imprimir el informe en " + pdf + ".");
+}
+
+TEST_F(Informes, APdfOnAFullDiskIsToldAndTheOlderFileStaysWhole)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("informe.pdf");
+    Llenar(151);
+    ASSERT_TRUE(ImprimirEnPdf(e, Informe::Columnas(e.LineasInforme, 151, true), pdf));
+    const QByteArray bueno = Contenido(pdf);
+    ASSERT_TRUE(bueno.startsWith("%PDF"));
+    for (const bool columnas : {true, false}) {
+        const Informe informe = columnas ? Informe::Columnas(e.LineasInforme, 151, false)
+                                         : Informe::Lista(e.LineasInforme, 3, true, 10);
+        pruebas::LimiteEscritura limite;
+        EXPECT_FALSE(ImprimirEnPdf(e, informe, pdf));
+    }
+    EXPECT_EQ(Contenido(pdf), bueno);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.pdf"});
+    ASSERT_EQ(m.textos.size(), 2);
+    EXPECT_EQ(m.textos[0], "La impresión del informe no se ha completado (" + pdf + ").");
+    EXPECT_EQ(m.textos[1], m.textos[0]);
 }
 
 TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
@@ -492,15 +543,42 @@ TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
     EXPECT_TRUE(m.textos.isEmpty());
 }
 
-namespace {
-
-QByteArray Contenido(const QString &ruta)
+TEST_F(Informes, APrinterInAnErrorStateIsToldBeforeOrAfterThePrint)
 {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("cola.pdf");
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(ruta);
+    EXPECT_EQ(EstadoImpresora(impresora), QPrinter::Idle);   // a file has no queue
+    Llenar(3);
+    const Informe informe = Informe::Lista(e.LineasInforme, 3, true, 10);
+    const QString noAdmite = "La impresora " + ruta + " no admite trabajos ahora. Revísela o elija otra.";
+    struct Caso {
+        QPrinter::PrinterState antes, despues;
+        ResultadoInforme resultado;
+        bool impreso;
+        QString aviso;
+    };
+    const Caso casos[] = {
+        {QPrinter::Idle, QPrinter::Active, ResultadoInforme::Hecho, true, {}},
+        {QPrinter::Error, QPrinter::Idle, ResultadoInforme::Fallido, false, noAdmite},
+        {QPrinter::Aborted, QPrinter::Idle, ResultadoInforme::Fallido, false, noAdmite},
+        {QPrinter::Idle, QPrinter::Error, ResultadoInforme::Fallido, true,
+         "La impresora " + ruta + " ha dado un error: puede que el informe no se haya impreso."},
+    };
+    for (const Caso &caso : casos) {
+        QFile::remove(ruta);
+        m.textos.clear();
+        Negritas({2});
+        int consultas = 0;
+        const auto estado = [&](const QPrinter &) { return ++consultas == 1 ? caso.antes : caso.despues; };
+        EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true, estado), caso.resultado);
+        EXPECT_EQ(QFile::exists(ruta), caso.impreso);
+        EXPECT_EQ(m.textos.join('|'), caso.aviso);
+        EXPECT_EQ(e.LineasNegrita[0], 0);
+    }
 }
-
-} // namespace
 
 TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
 {
