@@ -202,6 +202,9 @@ void TForm1::DisponerSeleccion()
     ListSel->setGeometry(19, 12, 457, 399);
     ListSel->setCursor(Qt::ForbiddenCursor);
     ListSel->hide();
+    // The universities grid takes the same place: shown, it covers the list
+    // of requirements, whichever view the list was left from.
+    ListSel->stackUnder(GridNotas);
     LabelMaster = Nombrado(Etiqueta(PanelSel, 19, 12, 457, 20, {}, 10, true), "LabelMaster");
     LabelMaster->hide();
     LabelMaster2 = Nombrado(Etiqueta(PanelSel, 19, 34, 457, 20), "LabelMaster2");

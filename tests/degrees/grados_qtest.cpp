@@ -165,6 +165,39 @@ private slots:
         QVERIFY(s.ocultadas > 0);
     }
 
+    // Requirements of one degree, then another degree or "where to study":
+    // the universities grid is what the student sees, not the list below it.
+    void TheMarksGridCoversTheRequirementsShownBefore()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.BotMenuGradosClick();
+        QCOMPARE(f.Listramas->item(4)->text(), QStringLiteral("Ciencias de la Salud"));
+        s.Pulsar(f.Listramas, 4);
+        const auto fila = [&](const QString &texto) {
+            const auto hallados = f.listgrados->findItems(texto, Qt::MatchExactly);
+            return hallados.isEmpty() ? -1 : hallados.first()->row();
+        };
+        const auto encima = [&] {
+            QWidget *w = f.PanelSel->childAt(f.GridNotas->geometry().center());
+            return w && (w == f.GridNotas || f.GridNotas->isAncestorOf(w));
+        };
+        for (const QString &despues : {QStringLiteral("Odontología"), QString()}) {
+            s.Pulsar(f.listgrados, fila(QStringLiteral("Medicina")));
+            QTest::mouseClick(f.BotReq, Qt::LeftButton);
+            QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas));
+            if (despues.isEmpty())
+                QTest::mouseClick(f.BotUni, Qt::LeftButton);
+            else
+                s.Pulsar(f.listgrados, fila(despues));
+            QCOMPARE(f.PanelSelTit->text(), despues.isEmpty() ? QStringLiteral("Medicina") : despues);
+            QVERIFY(Visible(f.GridNotas));
+            QVERIFY2(encima(), qPrintable(despues));
+        }
+    }
+
     void AnEmptiedGridKeepsNoDegreeOfTheListingBefore()
     {
         Pantalla1 s;
