@@ -68,6 +68,10 @@ struct Pantallas {
     Pantalla *Asistente = nullptr;
     // The professional certificates, which the assistant opens.
     Pantalla *Certificados = nullptr;
+    // The degrees screen's requirements button for degree g, in the
+    // catalogue's mode (ReqDesdeCatalogo set): the requirements are left in
+    // ListaAux 1..NumListaAux. The degrees screen sets it when it is created.
+    std::function<void(int grado)> RequisitosGradoCatalogo;
     // The display modes the main menu may have switched, given back when
     // the program ends.
     ModosPantalla *Modos = nullptr;

@@ -1,0 +1,249 @@
+// The title catalogue in the whole program, on the shipped data: a family's
+// five lists, the details of a degree (through the degrees screen), a higher
+// cycle and a certificate rolling in and out, notes that open nothing, the
+// sliding hint, the printed lists read back from a PDF file, back and close.
+#include "arranque.h"
+#include "asistente.h"
+#include "catU.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "grados.h"
+#include "informes.h"
+#include "panel_efectos.h"
+#include "principal.h"
+#include "transiciones_paneles.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+#include <memory>
+
+using namespace norvela;
+
+namespace {
+
+struct Programa {
+    explicit Programa(int idioma) : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("catalogo"), idioma));
+        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        ok = arranque->CrearPantallas();
+        if (!ok)
+            return;
+        for (TTransitionEffect *efecto : arranque->pantallas.Transiciones->findChildren<TTransitionEffect *>())
+            efecto->Milliseconds = 0;
+        menu = arranque->pantallas.form0;
+        cat = arranque->pantallas.FormCat;
+        // As the catalogue door opens it.
+        cat->Mostrar();
+    }
+    ~Programa() { e.ErrorFicheros = true; }
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    bool ok = false;
+    Tform0 *menu = nullptr;
+    TFormCat *cat = nullptr;
+};
+
+void Clic(QListWidget *l, int fila)
+{
+    QVERIFY(fila < l->count());
+    l->scrollToItem(l->item(fila));
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(fila)).center());
+}
+
+QStringList Textos(QListWidget *l)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        r << l->item(i)->text();
+    return r;
+}
+
+int Fila(QListWidget *l, const QString &texto)
+{
+    return static_cast<int>(Textos(l).indexOf(texto));
+}
+
+QString TextoPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+} // namespace
+
+class CatalogoQTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ListsAndDetailsOfAFamily();
+    void NotesOpenNothing();
+    void HintSlidesInOnEveryActivation();
+    void PrintsTheFamilyOnceOneIsChosen();
+    void BackAndClose();
+};
+
+void CatalogoQTest::ListsAndDetailsOfAFamily()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TFormCat &c = *p.cat;
+    QCOMPARE(c.ListFam->count(), 26);
+    const int g = Fila(c.ListFam, QStringLiteral("Informática y Comunicaciones"));
+    QCOMPARE(g, 15);
+    Clic(c.ListFam, g);
+    QCOMPARE(Textos(c.ListCat[CatSuperior]),
+             (QStringList{QStringLiteral("Administración de Sistemas Informáticos en Red"),
+                          QStringLiteral("Desarrollo de Aplicaciones Multiplataforma"),
+                          QStringLiteral("Desarrollo de Aplicaciones Web")}));
+    QCOMPARE(Textos(c.ListCat[CatBasica]),
+             (QStringList{QStringLiteral("Informática y Comunicaciones"), QStringLiteral("Informática de Oficina")}));
+    QVERIFY(Textos(c.ListCat[CatCertificados]).contains(QStringLiteral("Seguridad informática")));
+    QVERIFY(c.ListCat[CatGrados]->count() > 0);
+    QVERIFY(c.panelsel->isHidden());
+
+    // A higher cycle: under its list, its requirements with the LOMCE access, its outlets.
+    Clic(c.ListCat[CatSuperior], 2);
+    QVERIFY(c.panelsel->isVisible());
+    QCOMPARE(c.panelsel->y(), c.ListCat[CatSuperior]->y() + c.ListCat[CatSuperior]->height());
+    QCOMPARE(c.panelsel->x(), c.ListFam->x() + c.ListFam->width() + 10);
+    QString texto = c.ListSel->toPlainText();
+    QVERIFY2(texto.startsWith(QStringLiteral("Requisitos\n")), qPrintable(texto));
+    QVERIFY(texto.contains(QStringLiteral("**  Acceso LOMCE **")));
+    QVERIFY(texto.contains(QStringLiteral("Salidas profesionales")));
+
+    // A click on the background rolls it out.
+    QTest::mouseClick(static_cast<QWidget *>(c.degradeMapa2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 720));
+    QVERIFY(c.panelsel->isHidden());
+
+    // A degree: the degrees screen's requirements, in its catalogue mode.
+    Clic(c.ListCat[CatGrados], 0);
+    QVERIFY(c.panelsel->isVisible());
+    texto = c.ListSel->toPlainText();
+    QVERIFY2(texto.contains(QStringLiteral("Materias de Bachillerato recomendadas")), qPrintable(texto));
+    QVERIFY(!p.e.ReqDesdeCatalogo);
+    QVERIFY(!p.arranque->pantallas.Form1->isVisible());
+    c.botcerrar->click();
+    QVERIFY(c.panelsel->isHidden());
+
+    // A certificate, above its list.
+    Clic(c.ListCat[CatCertificados], Fila(c.ListCat[CatCertificados], QStringLiteral("Sistemas microinformáticos")));
+    QCOMPARE(c.panelsel->y(), c.ListCat[CatCertificados]->y() - c.panelsel->height() - 2);
+    QCOMPARE(c.ListSel->toPlainText(),
+             QStringLiteral("Requisitos de acceso\nTítulo de Graduado en ESO\nCert. N2/N1 o prueba de GM\n"
+                            "Competencias clave nivel 2\nHoras de formación\n510\nSalidas profesionales\n"
+                            "Instalar y mantener sistemas y redes de pequeño tamaño."));
+}
+
+void CatalogoQTest::NotesOpenNothing()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TFormCat &c = *p.cat;
+    // A family with more rows first, so a stale row would have something to open.
+    Clic(c.ListFam, 15);
+    Clic(c.ListFam, 0);
+    QCOMPARE(Textos(c.ListCat[CatSuperior]).last(), p.e.Texto(181));
+    const int nota = c.ListCat[CatSuperior]->count() - 1;
+    QCOMPARE(nota, 2);
+    Clic(c.ListCat[CatSuperior], nota);
+    QVERIFY(c.panelsel->isHidden());
+    // Both real titles open, the second one too.
+    Clic(c.ListCat[CatSuperior], 1);
+    QVERIFY(c.panelsel->isVisible());
+    QVERIFY(c.ListSel->toPlainText().contains(QStringLiteral("Salidas profesionales")));
+
+    Clic(c.ListFam, 4);   // Artes y Artesanías: a note alone among the intermediate cycles
+    QCOMPARE(Textos(c.ListCat[CatMedio]), QStringList{p.e.Texto(177)});
+    QVERIFY(c.panelsel->isHidden());
+    Clic(c.ListCat[CatMedio], 0);
+    QVERIFY(c.panelsel->isHidden());
+}
+
+void CatalogoQTest::HintSlidesInOnEveryActivation()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TFormCat &c = *p.cat;
+    QCOMPARE(c.LabelAyu0->text(), QStringLiteral("Elige una familia profesional para ver todos sus estudios"));
+    c.TimerAyu.stop();
+    c.FormActivate();
+    QCOMPARE(c.LabelAyu0->x(), 300);
+    c.TimerAyu.stop();
+    for (int k = 0; k < 60; ++k)
+        c.TimerAyuTimer();
+    QCOMPARE(c.LabelAyu0->x(), 100);
+    QVERIFY(!c.TimerAyu.isActive());
+    c.FormActivate();
+    QCOMPARE(c.LabelAyu0->x(), 300);
+    QVERIFY(c.TimerAyu.isActive());
+}
+
+void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
+{
+    QTemporaryDir dir;
+    for (int idioma : {0, 2}) {
+        Programa p(idioma);
+        QVERIFY(p.ok);
+        TFormCat &c = *p.cat;
+        const QString pdf = dir.filePath(QStringLiteral("familia%1.pdf").arg(idioma));
+        int vistos = 0;
+        c.DialogoImprimir = [&](const Informe &informe) {
+            ++vistos;
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(p.e, informe, impresora, true);
+        };
+        QVERIFY(!c.BotImprimir->isEnabled());
+        c.BotImprimirMouseUp();
+        QCOMPARE(vistos, 0);
+
+        Clic(c.ListFam, 25);
+        QVERIFY(c.BotImprimir->isEnabled());
+        c.BotImprimir->click();
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        const QString familia = c.ListFam->item(25)->text();
+        QVERIFY2(texto.contains(p.e.Texto(103) + QStringLiteral(": ") + familia), qPrintable(texto));
+        // No degree in this family: its caption is left out.
+        QCOMPARE(c.ListCat[CatGrados]->count(), 0);
+        QVERIFY(!texto.contains(p.e.Texto(299)));
+        for (int k = CatSuperior; k < kListasCatalogo; ++k) {
+            if (c.ListCat[k]->count() == 0)
+                continue;
+            QVERIFY2(texto.contains(c.Label[k]->text().trimmed()), qPrintable(c.Label[k]->text()));
+            for (const QString &item : Textos(c.ListCat[k]))
+                QVERIFY2(texto.contains(QStringLiteral("-") + item), qPrintable(item));
+        }
+    }
+}
+
+void CatalogoQTest::BackAndClose()
+{
+    Programa p(0);
+    QVERIFY(p.ok);
+    TFormCat &c = *p.cat;
+    p.e.DesdeAsistente = true;
+    c.BotRetroceder->click();
+    QVERIFY(!c.isVisible());
+    QVERIFY(p.arranque->pantallas.Form5->isVisible());
+    // The close box goes home, wherever the screen was opened from.
+    p.arranque->pantallas.Form5->hide();
+    c.Mostrar();
+    c.close();
+    QVERIFY(!c.isVisible());
+    QVERIFY(p.menu->isVisible());
+    QVERIFY(!p.arranque->pantallas.Form5->isVisible());
+}
+
+QTEST_MAIN(CatalogoQTest)
+#include "catalogo_qtest.moc"
