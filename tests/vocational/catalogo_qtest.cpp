@@ -134,6 +134,16 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     c.botcerrar->click();
     QVERIFY(c.panelsel->isHidden());
 
+    // A basic cycle, above its list: its access and what it leads to, as the
+    // basic-cycle screen loaded them.
+    Clic(c.ListCat[CatBasica], 1);
+    QCOMPARE(c.panelsel->y(), c.ListCat[CatBasica]->y() - c.panelsel->height() - 2);
+    const QStringList basica = c.ListSel->toPlainText().split('\n');
+    QCOMPARE(basica.first(), QStringLiteral("Requisitos de acceso"));
+    const auto salidas = basica.indexOf(QStringLiteral("Salidas profesionales"));
+    QVERIFY(salidas > 1 && salidas < basica.size() - 1);
+    QVERIFY(!basica[salidas + 1].trimmed().isEmpty());
+
     // A certificate, above its list.
     Clic(c.ListCat[CatCertificados], Fila(c.ListCat[CatCertificados], QStringLiteral("Sistemas microinformáticos")));
     QCOMPARE(c.panelsel->y(), c.ListCat[CatCertificados]->y() - c.panelsel->height() - 2);
