@@ -174,6 +174,17 @@ TEST(Catalogo, FiveListsOfAFamily)
             for (const EntradaCatalogo &x : lista)
                 EXPECT_EQ(x.indice == 0, x.texto[0] == '+') << c.familia << " " << x.texto;
     }
+    // Every family has certificates, each with its hours and what it is for.
+    for (char familia : std::string("123456789ABCDEFGHIJKLMNOPQ")) {
+        const auto certificados = ListasDeFamilia(d.e, d.inicios, familia)[CatCertificados];
+        ASSERT_FALSE(certificados.empty()) << familia;
+        for (const EntradaCatalogo &x : certificados) {
+            const auto detalle = DetalleCertificado(d.e, x.indice);
+            ASSERT_GE(detalle.size(), 5u) << familia << " " << x.texto;
+            EXPECT_GT(std::stoi(detalle[detalle.size() - 3].texto), 0) << familia << " " << x.texto;
+            EXPECT_FALSE(detalle.back().texto.empty()) << familia << " " << x.texto;
+        }
+    }
     EXPECT_EQ(ListasDeFamilia(d.e, d.inicios, 'G')[CatSuperior][2].indice, 65);
     EXPECT_EQ(ListasDeFamilia(d.e, d.inicios, 'Q')[CatBasica][0].indice, 54);
     EXPECT_EQ(ListasDeFamilia(d.e, d.inicios, '1')[CatGrados][0].texto,
