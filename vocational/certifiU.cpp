@@ -199,6 +199,13 @@ void TCertifica::showEvent(QShowEvent *evento)
     FormActivate();
 }
 
+void TCertifica::hideEvent(QHideEvent *evento)
+{
+    TimerAyuda.stop();
+    TimerAyu.stop();
+    Pantalla::hideEvent(evento);
+}
+
 void TCertifica::changeEvent(QEvent *evento)
 {
     Pantalla::changeEvent(evento);

@@ -70,6 +70,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *evento) override;
+    // A hidden screen runs no timer; showing it again starts the help anew.
+    void hideEvent(QHideEvent *evento) override;
     void changeEvent(QEvent *evento) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     // The close box goes back a view and then home, never to two screens.

@@ -186,6 +186,17 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     QVERIFY(!c.TimerAyu.isActive());
     QCOMPARE(c.LabelTit2->x(), 49);
     QCOMPARE(c.LabelTit3->x(), 80);
+
+    // Leaving stops the help; coming back plays it again.
+    c.TimerAyu.start();
+    c.BotRetrocederFPClick();
+    c.BotRetrocederFPClick();
+    QVERIFY(!c.isVisible());
+    QVERIFY(!c.TimerAyuda.isActive() && !c.TimerAyu.isActive());
+    p.menu->LabelDejarClick();
+    QVERIFY(c.TimerAyuda.isActive());
+    QCOMPARE(c.LabelTit1->x(), 323);
+    QVERIFY(c.LabelAyu[0]->text().isEmpty());
 }
 
 void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
