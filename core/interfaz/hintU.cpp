@@ -1,7 +1,9 @@
 #include "hintU.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -71,6 +73,22 @@ void TMonHint::paintEvent(QPaintEvent *)
     p.drawText(r, Qt::TextWordWrap, texto_);
 }
 
+namespace {
+
+// The hint of what lies at `p` in `w`: over an item of a list, grid or tree,
+// the item's own hint, else its view's; over any other control, its own.
+QString HintEn(const QWidget *w, const QPoint &p)
+{
+    const auto *vista = qobject_cast<const QAbstractItemView *>(w->parentWidget());
+    if (!vista || vista->viewport() != w)
+        return w->toolTip();
+    const QModelIndex item = vista->indexAt(p);
+    const QString hint = item.isValid() ? item.data(Qt::ToolTipRole).toString() : QString();
+    return hint.isEmpty() ? vista->toolTip() : hint;
+}
+
+} // namespace
+
 GestorHints::GestorHints() = default;
 
 GestorHints &GestorHints::Instancia()
@@ -107,7 +125,7 @@ bool GestorHints::eventFilter(QObject *objeto, QEvent *evento)
         auto *w = qobject_cast<QWidget *>(objeto);
         if (!w)
             break;
-        const QString hint = w->toolTip();
+        const QString hint = HintEn(w, static_cast<QHelpEvent *>(evento)->pos());
         if (hint.isEmpty()) {
             Cancelar();
             return true;
@@ -116,6 +134,12 @@ bool GestorHints::eventFilter(QObject *objeto, QEvent *evento)
         Ventana().ActivateHintData(static_cast<QHelpEvent *>(evento)->globalPos() + QPoint(0, 18), hint);
         return true;
     }
+    case QEvent::MouseMove:
+        // Onto another item of a view, whose hint says something else.
+        if (objeto == bajoRaton_ && ventana_ && ventana_->isVisible() &&
+            HintEn(bajoRaton_, static_cast<QMouseEvent *>(evento)->position().toPoint()) != ventana_->Texto())
+            Cancelar();
+        break;
     case QEvent::Leave:
         if (objeto == bajoRaton_)
             Cancelar();
