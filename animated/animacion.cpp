@@ -60,7 +60,6 @@ Tform9::Tform9(Enlace &e, Pantallas &p)
     PonerCierre(CierreVentana::PreguntarYTerminar);
     // The shared error flag is left as it is: start-up only gets here with
     // it clear, and a screen never hides an error found before it.
-    move(0, 0);
     // Where the desktop cannot switch its display mode there is nothing to
     // offer the student.
     if (!modos_->Listar().empty())
@@ -112,7 +111,7 @@ void Tform9::CrearLugares()
                               caja.y + caja.alto - rotulo.y - rotulo.alto + 2);
         e->setText(l.texto);
         e->setAlignment(Qt::AlignCenter);
-        QFont fuente(QStringLiteral("Arial"), l.lugar == LugarEscena::Entrada ? 12 : 10);
+        QFont fuente(QStringLiteral("Arial"), l.lugar == LugarEscena::Entrada ? 11 : 10);
         fuente.setBold(true);
         e->setFont(fuente);
         e->PonerColorTexto(l.lugar == LugarEscena::Entrada ? paleta::ColorGranate : paleta::ColorTitulo);

@@ -151,7 +151,7 @@ Caja CajaRotulo(LugarEscena lugar)
     const int c = CentroLugar(lugar);
     switch (lugar) {
     case LugarEscena::Entrada:
-        return {c - 64, 416, 128, 40};
+        return {c - 70, 416, 140, 40};
     case LugarEscena::Dejar:
         return {c - 58, 472, 116, 52};
     default:
