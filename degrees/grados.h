@@ -10,6 +10,7 @@
 #pragma once
 
 #include "animacion_grado.h"
+#include "artes_grados.h"
 #include "estado_grados.h"
 #include "informes.h"
 #include "navegador_grados.h"
@@ -39,6 +40,7 @@ class TEffectsPanel;
 class TForm6;
 class TForm7;
 class TransicionesPaneles;
+class VistaMapa;
 struct UniversidadesGrado;
 
 class TForm1 : public Pantalla {
@@ -129,7 +131,9 @@ public:
     QLabel *TilIzq = nullptr;
     QLabel *TilDer = nullptr;
     QWidget *PanelEstrellas = nullptr;
-    QLabel *mapa = nullptr;
+    VistaMapa *mapa = nullptr;
+    // The hover label with the name of the community under the mouse.
+    QLabel *PanelMapa = nullptr;
     QListWidget *ListComunidad = nullptr;
 
     // Start menu and its sub-menus.
@@ -276,9 +280,40 @@ public:
     std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
     ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
 
+    // grados_artes.cpp: the artistic families and the sports and other studies.
+    void BotArtesPlasClick();
+    void BotMusicaClick();
+    void BotDanzaClick();
+    void BotDramaticoClick();
+    void BotArtesTitClick();
+    void BotArtesEspClick();
+    void BotArtesLugClick();
+    void BotMenuDeporClick();
+    // grados_comunidad.cpp: universities by region on the start panel's map
+    // and the community list's rows.
+    void BotMenuUniClick();
+    void mapaMouseMove(int x, int y);
+    void mapaClick();
+    void BotIntUniMouseUp();
+    void ListComunidadClick();
+    // grados_seleccion.cpp: the selection list's reports.
+    void BotImprimirClick();
+
 private:
     void ConectarBusqueda();
     void ConectarInforme();
+    void ConectarArtes();
+    void ConectarComunidad();
+    void AbrirFamiliaArtes(FamiliaArtes f, int texto);
+    void MostrarTitulosArtes();
+    void ListarCentrosArtes(int comunidad);
+    void ListarCentrosEspecialidad(int fila);
+    void MostrarGradosUniversidad(int fila);
+    void MostrarDoblesDelGrado(int fila);
+    void FilaOtrosClick(int fila);
+    // Fills ListSel inside the roll of the selection panel.
+    void LlenarListaSel(const QStringList &lineas, bool rollo);
+    QString NombreComunidadSel() const;
 };
 
 } // namespace norvela

@@ -7,6 +7,7 @@
 #include "marco.h"
 #include "paleta.h"
 #include "panel_efectos.h"
+#include "vista_mapa.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -49,15 +50,6 @@ TEffectsPanel *Panel(QWidget *padre, const char *nombre, int x, int y, int w, in
     return panel;
 }
 
-QLabel *Imagen(QWidget *padre, const char *nombre, const QRect &r)
-{
-    auto *imagen = Nombrado(new QLabel(padre), nombre);
-    imagen->setGeometry(r);
-    imagen->setScaledContents(false);
-    imagen->setAccessibleName(QString::fromLatin1(nombre));
-    return imagen;
-}
-
 QTableWidget *Rejilla(QWidget *padre, const char *nombre, const QRect &r)
 {
     auto *rejilla = Nombrado(new QTableWidget(0, 2, padre), nombre);
@@ -97,9 +89,9 @@ void TForm1::DisponerInicio()
     // The map of universities by region: shown by its menu button.
     PanelEstrellas = Nombrado(new QWidget(Panelinicio), "PanelEstrellas");
     PanelEstrellas->setGeometry(72, 78, 281, 196);
-    mapa = Imagen(PanelEstrellas, "mapa", QRect(0, 0, 281, 196));
-    mapa->setPixmap(QPixmap::fromImage(enlace.BmpMapa));
-    mapa->setCursor(Qt::PointingHandCursor);
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"));
+    mapa->setObjectName(QStringLiteral("mapa"));
+    mapa->setGeometry(0, 0, 281, 196);
     PanelEstrellas->hide();
 
     ListComunidad = Nombrado(new QListWidget(Panelinicio), "ListComunidad");
@@ -329,6 +321,8 @@ void TForm1::Conectar()
     ConectarMenu();
     ConectarBusqueda();
     ConectarInforme();
+    ConectarArtes();
+    ConectarComunidad();
 }
 
 } // namespace norvela

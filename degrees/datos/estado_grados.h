@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace norvela {
@@ -50,6 +51,23 @@ struct EstadoGrados {
     bool ArtesDramatico = false;
     bool ArtesPlasticas = false;
 
+    // The university (or double-degree group) of each row of the community
+    // list after a map click, 0-based; as many rows as the community has.
+    std::vector<int> FilaUniversidad;
+    // The university whose degrees the marks grid shows (its web button).
+    int UniversidadSel = 0;
+    // The print button asks the community list's click for the double
+    // degrees' report instead of their view.
+    bool ImprimirDobles = false;
+    // The artistic family shown: its file's lines, whole, and the plastic
+    // arts' speciality names (0..UltimaEspecialidad).
+    std::vector<std::string> ListaArtes;
+    std::vector<std::string> EspecialidadesArtes;
+    int UltimaEspecialidad = 16;
+    // The lines of the double-degree view last shown (index 0 the leading
+    // empty line), printed as they stand.
+    std::vector<std::string> LineasDobles;
+
     // Design tops of PanelSel, PanelSelTit and PanelCarSel.
     int TopePanelSel = 0;
     int TopePanelSelTit = 0;
@@ -78,6 +96,12 @@ struct EstadoGrados {
     int GradoEnFilaDobles(int fila) const
     {
         return GradoEnPosicion(FilaGradoDobles, fila);
+    }
+
+    // The university (or group) of community-list row `fila`; 0 outside it.
+    int UniversidadEnFila(int fila) const
+    {
+        return GradoEnPosicion(FilaUniversidad, fila);
     }
 
 private:

@@ -30,3 +30,11 @@ norvela_prueba_qt(corte_qtest Grados.Corte ${CMAKE_CURRENT_LIST_DIR}/corte_qtest
 
 # The degree statistics charts, offscreen on the shipped data.
 norvela_prueba_qt(est_grados_qtest Grados.EstadisticasGrados ${CMAKE_CURRENT_LIST_DIR}/est_grados_qtest.cpp norvela_degrees)
+
+# Artistic and sports studies, the start panel's map and community list, and
+# the selection-list reports.
+add_executable(pruebas_artes_grados ${CMAKE_CURRENT_LIST_DIR}/artes_comunidad_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grados_prueba.h)
+target_link_libraries(pruebas_artes_grados PRIVATE norvela_grados_datos norvela_pruebas)
+add_dependencies(pruebas_artes_grados carpeta_datos)
+gtest_discover_tests(pruebas_artes_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
