@@ -38,3 +38,7 @@ add_executable(pruebas_artes_grados ${CMAKE_CURRENT_LIST_DIR}/artes_comunidad_te
 target_link_libraries(pruebas_artes_grados PRIVATE norvela_grados_datos norvela_pruebas)
 add_dependencies(pruebas_artes_grados carpeta_datos)
 gtest_discover_tests(pruebas_artes_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
+
+# Universities by region on the start panel's map, the artistic families and
+# the other studies with a printed study, offscreen on the shipped data.
+norvela_prueba_qt(grados_comunidad_qtest Grados.Comunidad ${CMAKE_CURRENT_LIST_DIR}/grados_comunidad_qtest.cpp norvela_degrees)

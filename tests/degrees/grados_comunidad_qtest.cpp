@@ -1,0 +1,211 @@
+// The degrees screen offscreen on the shipped data: universities by region
+// on the start panel's map, the plastic-arts and music families, the sports
+// and other-studies list and a study's report read back from a PDF.
+#include "ansi.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "escritorio_registrado.h"
+#include "grados.h"
+#include "panel_efectos.h"
+#include "pantallas.h"
+#include "transiciones_paneles.h"
+#include "vista_mapa.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace norvela;
+
+namespace {
+
+struct Pantalla1 {
+    explicit Pantalla1(int idioma = 0) : e(m)
+    {
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("comunidad"), idioma));
+        f = std::make_unique<TForm1>(e, p);
+        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
+            efecto->Milliseconds = 0;
+        f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
+        f->show();
+    }
+    // A pixel of community c in the shipped map.
+    QPoint Pixel(int c) const
+    {
+        for (int x = 1; x <= 281; ++x)
+            for (int y = 1; y <= 196; ++y)
+                if (e.MapaComunidades.Valor(x, y) == c)
+                    return {x, y};
+        return {};
+    }
+    void Pasar(int c)
+    {
+        const QPoint px = Pixel(c);
+        QVERIFY(!px.isNull());
+        QTest::mouseMove(f->mapa, f->mapa->PuntoDe(px.x(), px.y()));
+    }
+    void PulsarFila(QListWidget *lista, const QString &texto)
+    {
+        const auto items = lista->findItems(texto, Qt::MatchStartsWith);
+        QVERIFY2(!items.isEmpty(), qPrintable(texto));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(items.first()).center());
+    }
+    QStringList Lineas(QListWidget *lista) const
+    {
+        QStringList r;
+        for (int i = 0; i < lista->count(); ++i)
+            r << lista->item(i)->text();
+        return r;
+    }
+    MensajesRegistrados m;
+    Enlace e;
+    Pantallas p;
+    std::unique_ptr<TForm1> f;
+};
+
+bool Visible(const QWidget *w)
+{
+    return w->isVisibleTo(w->window());
+}
+
+} // namespace
+
+class PruebaComunidadGrados : public QObject {
+    Q_OBJECT
+private slots:
+    void AClickOnTheMapListsTheCommunitysUniversitiesAndTheirDegrees()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        QTest::mouseClick(f.BotMenuUni, Qt::LeftButton);
+        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.PanelMenu));
+        s.Pasar(3);
+        QCOMPARE(f.PanelMapa->text(), QStringLiteral("Principado de Asturias"));
+        QVERIFY(Visible(f.PanelMapa));
+        s.Pasar(13);
+        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(13).x(), s.Pixel(13).y()));
+        QVERIFY(!Visible(f.PanelMapa) && !Visible(f.PanelEstrellas) && Visible(f.ListComunidad));
+        QCOMPARE(s.e.ComunidadSel, 13);
+        const QStringList filas = s.Lineas(f.ListComunidad);
+        QVERIFY2(filas.contains(QStringLiteral("Universidad Complutense de Madrid")), qPrintable(filas.join('|')));
+        QVERIFY(!filas.contains(QStringLiteral("Universidad de Oviedo")));
+
+        s.PulsarFila(f.ListComunidad, QStringLiteral("Universidad Complutense de Madrid"));
+        QVERIFY(Visible(f.GridNotas) && Visible(f.BotIntUni) && Visible(f.BotImprimir));
+        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Universidad Complutense de Madrid"));
+        QStringList celdas;
+        for (int r = 0; r < f.GridNotas->rowCount(); ++r)
+            celdas << f.GridNotas->item(r, 0)->text().trimmed();
+        QVERIFY2(celdas.contains(QStringLiteral("<Medicina")), qPrintable(celdas.join('|')));
+
+        // The university's page, through the checked opener.
+        pruebas::EscritorioRegistrado escritorio;
+        QTest::mouseClick(f.BotIntUni, Qt::LeftButton);
+        QCOMPARE(escritorio.abiertas.size(), 1);
+        QVERIFY(escritorio.abiertas.first().host().startsWith(QStringLiteral("www.")));
+
+        // Back to the map, then to the start menu.
+        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
+        QVERIFY(Visible(f.PanelEstrellas) && f.estado.MenuGradosUsado);
+        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
+        QVERIFY(Visible(f.PanelMenu) && !f.estado.MenuGradosUsado);
+    }
+
+    void AnFPScreenHoldingTheMapSilencesTheClick()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        f.BotMenuUniClick();
+        s.e.FPSuperiorActivo = true;
+        s.Pasar(13);
+        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(13).x(), s.Pixel(13).y()));
+        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
+    }
+
+    void ArtFamiliesShowTitlesSpecialitiesAndPlaces()
+    {
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        QTest::mouseClick(f.BotArtesPlas, Qt::LeftButton);
+        QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Enseñanzas de Artes Plásticas y Diseño"));
+        QCOMPARE(f.ListSel->item(0)->text(), QStringLiteral("Enseñanzas Artísticas Superiores de Artes Plásticas"));
+        QTest::mouseClick(f.BotArtesEsp, Qt::LeftButton);
+        QCOMPARE(f.ListComunidad->count(), 17);
+        s.PulsarFila(f.ListComunidad, QStringLiteral("Diseño de Moda"));
+        const QStringList moda = s.Lineas(f.ListSel);
+        QVERIFY2(moda.contains(QStringLiteral("- Andalucía")) &&
+                     moda.contains(QStringLiteral("   Esc. Arte Jerez  -  Tel. 956928636")),
+                 qPrintable(moda.join('|')));
+        // The places go by the map: a community's centres with their specialities.
+        QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
+        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
+        s.Pasar(2);
+        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(2).x(), s.Pixel(2).y()));
+        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Aragón"));
+        const QStringList aragon = s.Lineas(f.ListSel);
+        QVERIFY2(aragon.contains(QStringLiteral("-  ESCRBC de Aragón  -  Tel. 974091065")) &&
+                     aragon.contains(QStringLiteral("-  ESD Aragón  -  Tel. 976680342")),
+                 qPrintable(aragon.join('|')));
+        QVERIFY(!aragon.join('|').contains(QStringLiteral("-  Zaragoza")));
+
+        // Music: places with headings and whole web addresses that open on a double click.
+        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
+        QTest::mouseClick(f.BotMusica, Qt::LeftButton);
+        QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
+        const QStringList musica = s.Lineas(f.ListSel);
+        QVERIFY2(musica.contains(QStringLiteral("- Andalucía")) &&
+                     musica.contains(QStringLiteral("http://www.conservatoriosuperiormalaga.com")),
+                 qPrintable(musica.join('|')));
+        pruebas::EscritorioRegistrado escritorio;
+        const auto web = f.ListSel->findItems(QStringLiteral("http://www.csma.es"), Qt::MatchExactly);
+        QVERIFY(!web.isEmpty());
+        const QPoint punto = f.ListSel->visualItemRect(web.first()).center();
+        QTest::mouseClick(f.ListSel->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseDClick(f.ListSel->viewport(), Qt::LeftButton, {}, punto);
+        QCOMPARE(escritorio.abiertas.value(0), QUrl(QStringLiteral("http://www.csma.es")));
+    }
+
+    void TheOtherStudiesListOpensDetailsLinksAndPrintsAStudy()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("estudio.pdf"));
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        f.DialogoImprimir = [&](const Informe &informe) {
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(s.e, informe, impresora, true);
+        };
+        QTest::mouseClick(f.BotMenuDepor, Qt::LeftButton);
+        QVERIFY(Visible(f.ListComunidad));
+        pruebas::EscritorioRegistrado escritorio;
+        s.PulsarFila(f.ListComunidad, QStringLiteral("  1 Cursos de grado superior"));
+        QCOMPARE(escritorio.abiertas.size(), 1);
+        QVERIFY(escritorio.abiertas[0].path() == QStringLiteral("/cursos-superiores/"));
+        QVERIFY(!Visible(f.BotImprimir));
+
+        s.PulsarFila(f.ListComunidad, QStringLiteral("Piloto de transporte"));
+        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Piloto de transporte de línea aérea"));
+        QVERIFY(Visible(f.BotImprimir) && f.ListSel->count() > 0);
+        const QString primera = f.ListSel->item(0)->text().trimmed();
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(texto.contains(QStringLiteral("Plan de estudios: Piloto de transporte de línea aérea")),
+                 qPrintable(texto));
+        QVERIFY2(texto.contains(primera), qPrintable(primera));
+    }
+};
+
+QTEST_MAIN(PruebaComunidadGrados)
+#include "grados_comunidad_qtest.moc"
