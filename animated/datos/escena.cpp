@@ -213,7 +213,7 @@ EstadoEscena EstadoEn(std::int64_t ms)
     constexpr std::int64_t kPeriodoAutobus = 26000;
     constexpr double kAutobusVelocidad = 0.2;
     constexpr double kAutobusLargo = 300;
-    const std::int64_t a = (t + 9000) % kPeriodoAutobus;
+    const std::int64_t a = (t + 20000) % kPeriodoAutobus;
     s.autobusX = kAncho - a * kAutobusVelocidad;
     s.autobusVisible = s.autobusX > -kAutobusLargo;
 
