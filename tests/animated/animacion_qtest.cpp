@@ -292,6 +292,12 @@ private slots:
         QVERIFY(preguntado);
         QVERIFY(p.e.ErrorFicheros);
         QVERIFY(!escena.DXTimer.isActive());
+
+        // Once the program is ending, showing the scene closes it again, asking nothing.
+        escena.show();
+        QTRY_VERIFY(!escena.isVisible());
+        QVERIFY(!escena.DXTimer.isActive());
+        QVERIFY(!p.s().Form4->isVisible());
     }
 
     void withoutSOrWithoutPacksTheMenuIsHome()
