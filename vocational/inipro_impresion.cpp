@@ -34,6 +34,8 @@ void TFIniPro::MostrarVistaPrevia(const InformeFP &informe)
     QFont courier(QStringLiteral("Courier New"), 9);
     courier.setStyleHint(QFont::TypeWriter);
     Listsel->setFont(courier);
+    // Whole report lines are wider than the list: they scroll sideways.
+    Listsel->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QFont negrita = courier;
     negrita.setBold(true);
     for (size_t k = 0; k < informe.lineas.size(); ++k) {

@@ -166,6 +166,7 @@ void TFIniPro::MostrarVista(VistaFPB v, int titulo)
         Listsel->clear();
         // The list keeps the screen's own font after a report preview.
         Listsel->setFont(QFont(QStringLiteral("Arial"), 10));
+        Listsel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Listsel->setCursor(Qt::ArrowCursor);
         for (const std::string &s : lineas)
             Listsel->addItem(DesdeAnsi(QuitarBlancosFinales(s)));
