@@ -30,7 +30,7 @@ constexpr int kAlto = 6600;
 
 std::string Linea(int i)
 {
-    char s[16];
+    char s[24];
     std::snprintf(s, sizeof s, "linea %03d", i);
     return s;
 }
@@ -666,4 +666,13 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
     EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
     EXPECT_TRUE(m.textos.isEmpty());
+}
+
+TEST_F(Informes, AShorterReportEmptiesTheBuffersLastRecordToo)
+{
+    Llenar(e.LineasInforme.Ultimo());
+    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 3, true, 10));
+    EXPECT_EQ(e.LineasInforme[e.LineasInforme.Ultimo()], "");
+    EXPECT_EQ(e.LineasInforme[4], "");
+    EXPECT_EQ(e.LineasInforme[3], Linea(3));
 }

@@ -305,3 +305,16 @@ TEST(ShippedBrowser, ManyDegreesAreTaughtInSeveralCommunitiesWithMarks)
     }
     EXPECT_GT(variasComunidades, s.e.NumGrados / 2);
 }
+
+TEST(DegreesLoading, ProfessionCodesAndNamesComeFromTheirColumns)
+{
+    Estado s(kDatos, "cas/");
+    ASSERT_EQ(s.Cargar(), "");
+    // "JU01 EM01 Abogado/a", then "AR02      Actor/actriz".
+    EXPECT_EQ(s.e.CodigoProfesion[1], "JU01");
+    EXPECT_EQ(s.e.CodigoProfesion2[1], "EM01");
+    EXPECT_EQ(Recortado(s.e.NombresProfesion[1]), "Abogado/a");
+    EXPECT_EQ(s.e.CodigoProfesion[2], "AR02");
+    EXPECT_EQ(s.e.CodigoProfesion2[2], "    ");
+    EXPECT_EQ(s.e.CodigoProfesion[s.e.NumProfesiones].size(), 4u);
+}

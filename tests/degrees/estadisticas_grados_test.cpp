@@ -116,6 +116,9 @@ TEST(EstadisticasGrados, SortingIsStableAndNeverReadsPastTheRows)
     OrdenarEstadisticas(g, 3, 1);
     OrdenarEstadisticas(g, -1, 3);
     EXPECT_EQ(Valores(g, 0, 3), (std::vector<double>{1, 3, 2}));
+    std::vector<FilaEstadistica> d = {Fila(5, 1), Fila(1, 2), Fila(2, 3), Fila(3, 4)};
+    OrdenarEstadisticas(d, 2, 5);   // from the third row, more rows than are left
+    EXPECT_EQ(Valores(d, 0, 4), (std::vector<double>{5, 1, 3, 2}));
 
     // No more than the working capacity is sorted.
     std::vector<FilaEstadistica> h;

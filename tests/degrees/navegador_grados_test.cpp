@@ -193,3 +193,17 @@ TEST(LinkHint, ListsEveryLinkedTitleOnceAndNothingForOtherRows)
     EXPECT_EQ(TextoEnlaces(n.e, 0, "T538"), "");
     EXPECT_EQ(TextoEnlaces(n.e, 99, "T538"), "");
 }
+
+TEST(Edges, TheLastDegreeAndProfessionOfTheFileAreListedToo)
+{
+    Navegable n;
+    const int g = n.Grupo("G");
+    n.Actividad("AC01", "Actividad 1");
+    n.Grado({"Primero", 2, g, 1, 0, {}});
+    const int ultima = n.Profesion("AC01", "", "Ultima");
+    const int ultimo = n.Grado({"Ultimo", 2, g, 1, 0, {ultima}});
+    EXPECT_EQ(Grados(FilasRama(n.e, 2)).back(), ultimo);   // a flat branch
+    const auto nodos = ArbolPorActividad(n.e);
+    ASSERT_EQ(nodos.size(), 2u);
+    EXPECT_EQ(nodos.back().grado, ultimo);
+}

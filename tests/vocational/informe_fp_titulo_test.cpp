@@ -221,6 +221,14 @@ TEST_F(Hoja, CommunityBlocksOutsideTheTablesAreEmpty)
     EXPECT_TRUE(BloqueComunidadTitulo(e, NivelSuperior(e), 6, kTitulo).empty());
 }
 
+TEST_F(Hoja, AGroupWithCentresButNoOfferOfTheLevelGivesNoBlock)
+{
+    NivelFPDatos nivel = NivelSuperior(e);
+    ASSERT_FALSE(BloqueComunidadTitulo(e, nivel, 2, kTitulo).empty());
+    nivel.grupos[0].ofertaGS = nullptr;
+    EXPECT_TRUE(BloqueComunidadTitulo(e, nivel, 2, kTitulo).empty());
+}
+
 TEST(SeleccionComunidades, AddOnceRemoveKeepOrderAndSharedState)
 {
     SeleccionComunidadesFP s;

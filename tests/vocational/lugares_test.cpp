@@ -94,6 +94,8 @@ TEST_F(Lugares, CommunityProvincesAreItsRecordsOrItselfAndOutsideOneToNineteenNo
     EXPECT_EQ(e.ComunidadSel, 3);
     e.Lugares.Poner(5, "xxCanarias");
     EXPECT_EQ(PrimeraProvinciaDe(e, 5), 0);
+    EXPECT_EQ(PrimeraProvinciaDe(e, 0), 0);
+    EXPECT_EQ(PrimeraProvinciaDe(e, 20), 0);
 }
 
 TEST_F(Lugares, MapValuesOutsideTheirRangeAreNoRegion)
