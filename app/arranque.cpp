@@ -131,8 +131,21 @@ bool Arranque::CrearPantallas()
     Progreso(40);
     Crear(pantallas.Form5, "TForm5");
     pantallas.Asistente = pantallas.Form5;
+    pantallas.Form5->AbrirGrados = [grados = pantallas.Form1] {
+        grados->botinformacionClick();
+        grados->Mostrar();
+    };
+    pantallas.Form5->AbrirFPSuperior = [superior = pantallas.Form8] {
+        superior->PanelFP->show();
+        superior->Mostrar();
+    };
     Progreso(50);
     Crear(pantallas.Form3, "TForm3");
+    pantallas.Form5->AbrirFPMedio = [medio = pantallas.Form3] {
+        medio->heli->start();
+        medio->Mostrar();
+    };
+    pantallas.Form2->MostrarFPMedio = [medio = pantallas.Form3] { medio->Mostrar(); };
     Progreso(60);
     Crear(pantallas.Form4, "TForm4");
     Progreso(70);

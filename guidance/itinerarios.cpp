@@ -1,18 +1,17 @@
 #include "itinerarios.h"
 
-#include <QLabel>
-#include <QPushButton>
+#include "cargas_listas.h"
+#include "enlace.h"
 
 namespace norvela {
 
 TForm2::TForm2(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm2"))
 {
-    BotLOMCE = Boton(this, 0, 0, 0, 0);
-    BotLOMCE->hide();
-    botCuestio = Boton(this, 0, 0, 0, 0);
-    botCuestio->hide();
-    degradeIti = Etiqueta(this, 0, 0, 0, 0);
-    degradeIti->hide();
+    Construir();
+    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("cuestion")), enlace.Cuestiones,
+                     enlace.NumCuestiones, enlace.AnchoLista);
+    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("itinerar")), enlace.ListaItinerarios1,
+                     enlace.NumItinerarios, enlace.AnchoLista);
 }
 
 } // namespace norvela

@@ -3,6 +3,8 @@
 
 #include "pantalla.h"
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -13,9 +15,27 @@ class TForm2 : public Pantalla {
 public:
     TForm2(Enlace &e, Pantallas &p);
 
+    // Shows the intermediate-cycle screen; start-up sets it once that screen exists.
+    std::function<void()> MostrarFPMedio;
+
+    QLabel *degradeIti = nullptr;
     QPushButton *BotLOMCE = nullptr;
     QPushButton *botCuestio = nullptr;
-    QLabel *degradeIti = nullptr;
+    QPushButton *BotContinuar = nullptr;
+    QPushButton *BotSalirIti = nullptr;
+
+    // The education-system diagram.
+    void BotLOMCEClick();
+    // Into the intermediate-cycle questionnaire, keeping the student's name.
+    void BotContinuarClick();
+    // Into the intermediate-cycle questionnaire as a new student.
+    void BotCuestio2Click();
+    // Back to where the screen was opened from.
+    void BotSalirItiClick();
+
+private:
+    void Construir();
+    void EntrarEnCuestionarioGM();
 };
 
 } // namespace norvela

@@ -4,11 +4,16 @@
 
 #include "tablas.h"
 
+#include <QString>
+
 #include <cstdint>
 
 namespace norvela {
 
 struct DatosCuestionarios {
+    // The student's heading line of the questionnaire reports (45 characters).
+    QString NombreCursoAlumno;
+    int NumCuestiones = 0, NumCualidades = 0, NumIntereses = 0, NumItinerarios = 0;
     TablaBytes TablaCuestioCua{20, 50};
     TablaBytes TablaCuestioInt{20, 50};
     TablaBytes TablaCuestioESO{20, 50};

@@ -1,0 +1,244 @@
+// The guidance screens as a student meets them: the assistant opens every
+// screen it names and each goes back to it; the itinerary doors prepare
+// their buttons, which lead to the education-system diagram and into the
+// intermediate-cycle questionnaire; the professions questionnaire starts
+// afresh each time; and a missing file of these screens stops the start-up.
+#include "arranque.h"
+#include "asistente.h"
+#include "aviso.h"
+#include "carpeta_entregada.h"
+#include "certifiU.h"
+#include "datos_entregados.h"
+#include "enlace.h"
+#include "formconsejo.h"
+#include "formlomce.h"
+#include "grados.h"
+#include "inipro.h"
+#include "itinerarios.h"
+#include "medio.h"
+#include "panel_efectos.h"
+#include "principal.h"
+#include "profeU.h"
+#include "superior.h"
+#include "transiciones_paneles.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace norvela;
+
+namespace {
+
+struct Programa {
+    explicit Programa(const OpcionesInicio &o) : e(m)
+    {
+        Inicializar(e, o);
+        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        creadas = arranque->CrearPantallas();
+        if (!creadas)
+            return;
+        for (TTransitionEffect *efecto : s().Form1->TransitionList1->findChildren<TTransitionEffect *>())
+            efecto->Milliseconds = 0;
+        s().form0->show();
+    }
+    explicit Programa(int idioma = -1) : Programa(pruebas::OpcionesEntregadas(QStringLiteral("guia"), idioma)) {}
+    ~Programa() { e.ErrorFicheros = true; }
+    Pantallas &s() { return arranque->pantallas; }
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    bool creadas = false;
+};
+
+void Clic(QPushButton *b)
+{
+    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+class PruebaGuia : public QObject {
+    Q_OBJECT
+private slots:
+    void theAssistantOpensEachScreenAndEachComesBack_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("degrees") << "BGrados";
+        QTest::newRow("higher cycles") << "BFpTitGsAsis";
+        QTest::newRow("intermediate cycles") << "BtGM";
+        QTest::newRow("basic cycles") << "BGarantia";
+        QTest::newRow("certificates") << "BDejar";
+    }
+
+    void theAssistantOpensEachScreenAndEachComesBack()
+    {
+        QFETCH(QString, boton);
+        Programa p;
+        QVERIFY(p.creadas);
+        TForm5 &asistente = *p.s().Form5;
+        p.s().AbrirPuerta(puerta::Asistente);
+        QVERIFY(asistente.isVisible() && p.e.DesdeAsistente);
+        QCOMPARE(asistente.windowTitle(), p.e.Texto(6));
+        p.e.CuestionarioGM = true;
+        p.e.IntroHelicoptero = false;
+        Clic(asistente.findChild<QPushButton *>(boton));
+        QVERIFY(!asistente.isVisible());
+
+        // The screen it opened, on its start, with the flag that brings it back.
+        QPushButton *volver = nullptr;
+        bool *bandera = nullptr;
+        QWidget *abierta = nullptr;
+        if (boton == "BGrados") {
+            abierta = p.s().Form1;
+            QVERIFY(p.s().Form1->PanelMenu->isVisible());
+            volver = p.s().Form1->BotMenuRetro;
+            bandera = &p.e.GradosDesdeAsistente;
+        } else if (boton == "BFpTitGsAsis") {
+            abierta = p.s().Form8;
+            QVERIFY(p.s().Form8->PanelFP->isVisible());
+            volver = p.s().Form8->menuFP3;
+            bandera = &p.e.FPSuperiorDesdeAsistente;
+        } else if (boton == "BtGM") {
+            abierta = p.s().Form3;
+            QVERIFY(p.e.FPMedioDesdeAsistente && p.e.IntroHelicoptero && !p.e.CuestionarioGM);
+            volver = p.s().Form3->findChild<QPushButton *>(QStringLiteral("botSalir"));
+            bandera = &p.e.FPMedioDesdeAsistente;
+        } else if (boton == "BGarantia") {
+            abierta = p.s().FIniPro;
+            QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+            volver = p.s().FIniPro->BotRetrocederFP;
+        } else {
+            abierta = p.s().Certifica;
+            volver = p.s().Certifica->BotRetrocederFP;
+        }
+        QVERIFY(abierta->isVisible());
+        if (bandera)
+            QVERIFY(*bandera);
+        if (!volver)
+            return;   // the intermediate-cycle screen has no way out of its intro yet
+        QTRY_VERIFY(volver->isVisible());
+        Clic(volver);
+        QVERIFY(!abierta->isVisible());
+        QVERIFY(asistente.isVisible());
+        if (bandera)
+            QVERIFY(!*bandera);
+
+        // Its own back button leaves the assistant for the menu.
+        Clic(asistente.BVolver);
+        QVERIFY(p.s().form0->isVisible() && !asistente.isVisible());
+        QVERIFY(!p.e.DesdeAsistente);
+    }
+
+    void theItineraryDoorsPrepareTheirButtons()
+    {
+        Programa p;
+        QVERIFY(p.creadas);
+        TForm2 &iti = *p.s().Form2;
+        // Door 4: the diagram button, which goes there and back.
+        p.s().AbrirPuerta(puerta::Iti);
+        QVERIFY(iti.isVisible() && iti.BotLOMCE->isVisible() && !iti.botCuestio->isVisible());
+        QCOMPARE(iti.windowTitle(), p.e.Texto(21));
+        Clic(iti.BotLOMCE);
+        QVERIFY(p.s().Flomce->isVisible() && !iti.isVisible());
+        QCOMPARE(p.s().Flomce->windowTitle(), QStringLiteral("El sistema educativo"));
+        Clic(p.s().Flomce->BotSalirLomce);
+        QVERIFY(iti.isVisible() && !p.s().Flomce->isVisible());
+        // Continuing keeps the student's name and the itinerary screen under it.
+        p.e.NombreCursoAlumno = QStringLiteral("Ana");
+        Clic(iti.BotContinuar);
+        QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible());
+        QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Ana"));
+        p.s().Form3->hide();
+        p.e.CuestionarioGM = false;
+
+        // Door 9: the questionnaire button over the gradient spread on the whole window.
+        p.s().AbrirPuerta(puerta::CuesE);
+        QVERIFY(iti.isVisible() && !iti.BotLOMCE->isVisible() && iti.botCuestio->isVisible());
+        QCOMPARE(iti.degradeIti->geometry(), iti.rect());
+        Clic(iti.botCuestio);
+        QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible() && !iti.isVisible());
+        QVERIFY(p.e.NombreCursoAlumno.isEmpty());
+        p.s().Form3->hide();
+
+        // And its back button goes home.
+        p.s().AbrirPuerta(puerta::Iti);
+        Clic(iti.BotSalirIti);
+        QVERIFY(!iti.isVisible() && p.s().form0->isVisible());
+    }
+
+    void theProfessionsQuestionnaireStartsAfreshAndTheAdviceScreenComesBack()
+    {
+        Programa p;
+        QVERIFY(p.creadas);
+        Tprofe &profe = *p.s().profe;
+        p.s().AbrirPuerta(puerta::Profe);
+        QVERIFY(profe.isVisible() && profe.ListCuestio->isVisible() && profe.PanelCuestio->isVisible());
+        QCOMPARE(profe.ListCuestio->count(), p.e.NumActividades);
+        QVERIFY(profe.ListCuestio->count() > 10);
+        QCOMPARE(profe.ListCuestio->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
+        QListWidgetItem *item = profe.ListCuestio->item(2);
+        QTest::mouseClick(profe.ListCuestio->viewport(), Qt::LeftButton, {},
+                          profe.ListCuestio->visualItemRect(item).center());
+        QCOMPARE(item->checkState(), Qt::Checked);
+        Clic(profe.BotSalirProfe);
+        QVERIFY(p.s().form0->isVisible());
+        p.s().AbrirPuerta(puerta::Profe);
+        for (int i = 0; i < profe.ListCuestio->count(); ++i)
+            QCOMPARE(profe.ListCuestio->item(i)->checkState(), Qt::Unchecked);
+
+        TFormCon &con = *p.s().FormCon;
+        p.s().AbrirPuerta(puerta::CuesB);
+        QVERIFY(con.isVisible());
+        QCOMPARE(con.windowTitle(), QStringLiteral("Cuestionario de orientación para alumnos de Bachillerato"));
+        QVERIFY(p.e.NumCualidades > 0 && p.e.NumIntereses > 0 && p.e.NumCuestiones > 0);
+        Clic(con.BotSalirCon);
+        QVERIFY(!con.isVisible() && p.s().form0->isVisible());
+    }
+
+    void aMissingFileOfTheGuidanceScreensStopsTheStartUp_data()
+    {
+        QTest::addColumn<QString>("fichero");
+        QTest::newRow("advice: qualities") << "cas/cualidad";
+        QTest::newRow("advice: interests") << "cas/interes";
+        QTest::newRow("itineraries: questions") << "cas/cuestion";
+    }
+
+    void aMissingFileOfTheGuidanceScreensStopsTheStartUp()
+    {
+        QFETCH(QString, fichero);
+        pruebas::CarpetaEntregada carpeta;
+        QVERIFY(QFile::remove(carpeta.Ruta(fichero)));
+        OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("guia-falta"));
+        o.rutaPrograma = carpeta.Programa();
+        Programa p(o);
+        QVERIFY(!p.creadas);
+        QVERIFY(p.e.ErrorFicheros);
+        QVERIFY(p.s().Form2 != nullptr);
+        QVERIFY(p.s().Form5 == nullptr);
+        QVERIFY(p.m.textos.join('|').contains(fichero.section('/', 1)));
+    }
+
+    void captionsFitInEveryLanguage()
+    {
+        for (int idioma = 0; idioma < 4; ++idioma) {
+            Programa p(idioma);
+            QVERIFY(p.creadas);
+            const QList<QWidget *> pantallas{p.s().Form5, p.s().Form2, p.s().profe, p.s().FormCon, p.s().Flomce};
+            for (QWidget *w : pantallas) {
+                QVERIFY(!w->windowTitle().trimmed().isEmpty());
+                for (QPushButton *b : w->findChildren<QPushButton *>()) {
+                    QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
+                    QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8,
+                             qPrintable(QString::number(idioma) + b->text()));
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(PruebaGuia)
+#include "guia_test.moc"
