@@ -2,6 +2,7 @@
 
 #include "enlace.h"
 #include "guia_comun.h"
+#include "paleta.h"
 #include "pantallas.h"
 
 #include <QLabel>
@@ -24,7 +25,7 @@ TForm5::TForm5(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm5"
     letra.setBold(true);
     LabelPregunta->setFont(letra);
     QPalette texto = LabelPregunta->palette();
-    texto.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    texto.setColor(QPalette::WindowText, paleta::ColorTexto);
     LabelPregunta->setPalette(texto);
 
     int y = 190;

@@ -3,6 +3,7 @@
 #include "cargas_listas.h"
 #include "enlace.h"
 #include "guia_comun.h"
+#include "paleta.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +23,7 @@ TFormCon::TFormCon(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFo
     letra.setBold(true);
     LabelSubtitulo->setFont(letra);
     QPalette texto = LabelSubtitulo->palette();
-    texto.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    texto.setColor(QPalette::WindowText, paleta::ColorTexto);
     LabelSubtitulo->setPalette(texto);
     BotSalirCon = BotonVolverGuia(this, "BotSalirCon", t(82));
     connect(BotSalirCon, &QPushButton::clicked, this, &TFormCon::BotSalirConClick);

@@ -21,11 +21,11 @@ void TForm2::Construir()
     const auto t = [this](int k) { return enlace.Texto(k); };
     const CabeceraGuia cabecera = PonerCabeceraGuia(this, enlace, t(21));
 
-    // The light gradient behind the buttons; the questionnaire door spreads
-    // it over the whole window.
+    // The gradient inside the frame; the questionnaire door spreads it over
+    // the whole window.
     degradeIti = new QLabel(this);
     degradeIti->setObjectName(QStringLiteral("degradeIti"));
-    degradeIti->setGeometry(kColumnaGuia - 40, 150, kAnchoBotonGuia + 80, 250);
+    degradeIti->setGeometry(cabecera.fondo->geometry().adjusted(kAnchoMarco, 50, -kAnchoMarco, 0));
     degradeIti->setScaledContents(true);
     PixmapAlMostrarse(degradeIti, [] {
         QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
