@@ -1,0 +1,184 @@
+// The intermediate-cycle screen's helicopter intro and questionnaire logic:
+// where the intro leaves the buttons and when, the help line's stop, the
+// two-pass matching of statements, the titles they lead to and the report.
+#include "cuestionario_gm.h"
+#include "intro_helicoptero.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace norvela;
+
+namespace {
+
+// Runs the intro as the two timers would, walking whenever the pilot walks,
+// until `parar` says so or the intro ends; the flight ticks it took.
+template <typename F> int Jugar(IntroHelicoptero &intro, F parar)
+{
+    int ticks = 0;
+    for (int guarda = 0; guarda < 1000 && (intro.VueloEnMarcha() || intro.PilotoEnMarcha()); ++guarda) {
+        if (parar(intro))
+            break;
+        if (intro.PilotoEnMarcha())
+            intro.TickPiloto();
+        else if (intro.TickVuelo())
+            ++ticks;
+    }
+    return ticks;
+}
+
+TEST(IntroHelicoptero, FlownButtonsEndWhereTheMenuStands)
+{
+    IntroHelicoptero intro;
+    intro.Entrar(true);
+    EXPECT_FALSE(intro.BotTit2().visible);
+    const int ticks = Jugar(intro, [](const IntroHelicoptero &) { return false; });
+    EXPECT_EQ(ticks, 72);
+    EXPECT_EQ(intro.BotTit2().pos, QPoint(240, 130));
+    EXPECT_EQ(intro.BotLug2().pos, QPoint(240, 250));
+    EXPECT_EQ(intro.BotSalir().pos, QPoint(240, 370));
+    EXPECT_TRUE(intro.BotTit2().visible && intro.BotLug2().visible && intro.BotSalir().visible);
+    // The second balloon stands by the second walk, whose height is the
+    // flight's (150 + 6 x 20) lowered by 10.
+    EXPECT_EQ(intro.Bocadillo(), 2);
+    EXPECT_EQ(intro.RectBocadillo(), QRect(506, 226, 118, 53));
+
+    IntroHelicoptero sin;
+    sin.Entrar(false);
+    EXPECT_FALSE(sin.VueloEnMarcha());
+    EXPECT_EQ(sin.BotSalir().pos, QPoint(240, 370));
+    EXPECT_TRUE(sin.BotSalir().visible);
+}
+
+TEST(IntroHelicoptero, StepsOfTheFlights)
+{
+    struct Caso {
+        const char *momento;
+        std::function<bool(const IntroHelicoptero &)> cuando;
+        bool tit2, lug2, salir;
+        int bocadillo;
+    };
+    const Caso casos[] = {
+        {"first flight under way", [](const IntroHelicoptero &i) { return i.BotTit2().visible && i.BotTit2().pos.x() == 0; }, true, false, false, 0},
+        {"first walk", [](const IntroHelicoptero &i) { return i.PilotoEnMarcha() && i.Fase() == 2; }, true, false, false, 0},
+        {"first balloon", [](const IntroHelicoptero &i) { return i.Bocadillo() == 1; }, true, false, false, 1},
+        {"second flight's last tick but one", [](const IntroHelicoptero &i) { return i.BotLug2().pos.x() == 225; }, true, true, false, 1},
+        {"second walk", [](const IntroHelicoptero &i) { return i.PilotoEnMarcha() && i.Fase() == 3; }, true, true, true, 1},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.momento);
+        IntroHelicoptero intro;
+        intro.Entrar(true);
+        Jugar(intro, c.cuando);
+        ASSERT_TRUE(c.cuando(intro));
+        EXPECT_EQ(intro.BotTit2().visible, c.tit2);
+        EXPECT_EQ(intro.BotLug2().visible, c.lug2);
+        EXPECT_EQ(intro.BotSalir().visible, c.salir);
+        EXPECT_EQ(intro.Bocadillo(), c.bocadillo);
+    }
+}
+
+TEST(IntroHelicoptero, AMenuClickCutsItShort)
+{
+    IntroHelicoptero intro;
+    intro.Entrar(true);
+    Jugar(intro, [](const IntroHelicoptero &i) { return i.PilotoEnMarcha() && i.Fotograma() == 3; });
+    EXPECT_EQ(intro.PosPiloto(), QPoint(540 + 30, 160));
+    intro.Cortar();
+    EXPECT_FALSE(intro.VueloEnMarcha() || intro.PilotoEnMarcha());
+    EXPECT_EQ(intro.Fotograma(), -1);
+    EXPECT_EQ(intro.Bocadillo(), 0);
+    EXPECT_EQ(intro.BotTit2().pos, QPoint(240, 130));
+    EXPECT_FALSE(intro.BotLug2().visible || intro.BotSalir().visible);
+    EXPECT_FALSE(intro.TickVuelo());
+}
+
+TEST(LineaAyuda, EntersFromTheRightAndStopsUnder300)
+{
+    LineaAyuda l;
+    l.Empezar(1024);
+    EXPECT_EQ(l.left, 994);
+    int ticks = 0;
+    while (l.Tick(1024))
+        ++ticks;
+    EXPECT_EQ(l.left, 274);
+    EXPECT_EQ(l.heliLeft, 189);
+    EXPECT_EQ(l.ancho, 1024 - 80 - 314);
+    EXPECT_EQ(ticks + 1, 18);
+    EXPECT_FALSE(l.Tick(1024));
+    EXPECT_EQ(l.left, 274);
+}
+
+TEST(CuestionarioGM, TwoPassMatching)
+{
+    // Statements 1..6 with their two digits.
+    const std::vector<int> d1{1, 2, 0, 3, 2, 5};
+    const std::vector<int> d2{2, 0, 1, 0, 3, 0};
+    struct Caso {
+        std::vector<int> opciones;   // ticked options, 1..10
+        std::vector<int> lineas;
+    };
+    const Caso casos[] = {
+        {{2}, {2, 5, 1}},
+        {{1, 2}, {1, 2, 5, 1, 3}},   // statement 1 matches twice, once a pass
+        {{10}, {3}},                  // option 10 is code 0: first digit only
+        {{10, 3}, {3, 4, 5}},
+        {{7}, {}},
+    };
+    for (const Caso &c : casos) {
+        std::vector<int> codigos;
+        for (int o : c.opciones)
+            codigos.push_back(CodigoOpcionGM(o));
+        EXPECT_EQ(LineasCoincidentesGM(codigos, d1, d2), c.lineas);
+    }
+}
+
+TEST(CuestionarioGM, TitlesOfTheTickedStatements)
+{
+    // Fields 5..7 of titles 1..5.
+    const std::vector<std::array<int, 3>> campos{{4, 0, 0}, {2, 9, 4}, {0, 0, 2}, {7, 7, 7}, {9, 0, 0}};
+    EXPECT_EQ(TitulosDeLineasGM({4, 2}, campos), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(TitulosDeLineasGM({9, 4}, campos), (std::vector<int>{2, 5, 1}));
+    EXPECT_EQ(TitulosDeLineasGM({7, 7}, campos), (std::vector<int>{4}));
+    EXPECT_TRUE(TitulosDeLineasGM({8}, campos).empty());
+    // A click on no row opens nothing.
+    EXPECT_EQ(TituloEnFilaGM({4, 2}, 1), 2);
+    EXPECT_EQ(TituloEnFilaGM({4, 2}, -1), 0);
+    EXPECT_EQ(TituloEnFilaGM({4, 2}, 2), 0);
+}
+
+TEST(CuestionarioGM, ReportGrowsAndAClickedCommunityReplacesItsBlock)
+{
+    const InformeCuestionarioGM::Textos t{"Lo que me gusta:", "¿Qué área profesional te interesa?", "Títulos",
+                                         "Centros de estudio", "Dónde se estudia"};
+    InformeCuestionarioGM informe;
+    informe.Opciones({"Cuidar a personas", "Cocinar"});
+    EXPECT_EQ(informe.Construir(t).lineas, (QStringList{"Lo que me gusta:", "", "Cuidar a personas", "Cocinar"}));
+    informe.Lineas({"Me gusta ayudar a los enfermos"});
+    informe.Titulos({"Cuidados Auxiliares de Enfermería", "Farmacia y Parafarmacia"});
+    informe.Centros(1, "Cuidados Auxiliares de Enfermería", {"IES Uno            Sevilla"});
+    informe.Centros(8, "Cuidados Auxiliares de Enfermería", {"IES Dos            Ávila"});
+    informe.Centros(1, "Farmacia y Parafarmacia", {"IES Tres           Málaga", "IES Cuatro         Jaén"});
+    const auto r = informe.Construir(t);
+    const QStringList esperado{"Lo que me gusta:", "", "Cuidar a personas", "Cocinar", "",
+                               "¿Qué área profesional te interesa?", "", "Me gusta ayudar a los enfermos", "",
+                               "Títulos", "Cuidados Auxiliares de Enfermería", "Farmacia y Parafarmacia",
+                               // community 1, replaced by its second click, keeps its first place
+                               "", "Centros de estudio", "Farmacia y Parafarmacia", "", "Dónde se estudia:", "",
+                               "IES Tres           Málaga", "IES Cuatro         Jaén",
+                               "", "Centros de estudio", "Cuidados Auxiliares de Enfermería", "", "Dónde se estudia:", "",
+                               "IES Dos            Ávila"};
+    EXPECT_EQ(r.lineas, esperado);
+    EXPECT_EQ(r.negritas, (std::vector<int>{1, 6, 10, 22}));
+
+    // Hundreds of communities and rows fit: nothing is cut or lost.
+    for (int c = 1; c <= 19; ++c)
+        informe.Centros(c, "Farmacia y Parafarmacia", QStringList(120, QStringLiteral("IES")));
+    EXPECT_EQ(informe.Construir(t).lineas.size(), 12 + 19 * (6 + 120));
+    // Lines are cut to the report's width.
+    informe.Opciones({QString(80, 'x')});
+    EXPECT_EQ(informe.Construir(t).lineas.at(2), QString(65, 'x'));
+}
+
+} // namespace

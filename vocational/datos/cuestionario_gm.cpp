@@ -1,0 +1,107 @@
+#include "cuestionario_gm.h"
+
+#include <algorithm>
+
+namespace norvela {
+
+namespace {
+
+constexpr int kAnchoInforme = 65;
+
+bool Contiene(const std::vector<int> &v, int x)
+{
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+} // namespace
+
+int CodigoOpcionGM(int opcion)
+{
+    return opcion == 10 ? 0 : opcion;
+}
+
+std::vector<int> LineasCoincidentesGM(const std::vector<int> &codigosMarcados, const std::vector<int> &codigo1,
+                                      const std::vector<int> &codigo2)
+{
+    std::vector<int> lineas;
+    const int n = static_cast<int>(std::min(codigo1.size(), codigo2.size()));
+    for (int j = 1; j <= n; ++j)
+        if (Contiene(codigosMarcados, codigo1[static_cast<size_t>(j - 1)]))
+            lineas.push_back(j);
+    for (int j = 1; j <= n; ++j) {
+        const int c = codigo2[static_cast<size_t>(j - 1)];
+        if (c != 0 && Contiene(codigosMarcados, c))
+            lineas.push_back(j);
+    }
+    return lineas;
+}
+
+std::vector<int> TitulosDeLineasGM(const std::vector<int> &lineasMarcadas, const std::vector<std::array<int, 3>> &campos)
+{
+    std::vector<int> titulos;
+    for (int linea : lineasMarcadas)
+        for (size_t t = 0; t < campos.size(); ++t)
+            for (int campo : campos[t])
+                if (campo == linea && !Contiene(titulos, static_cast<int>(t) + 1))
+                    titulos.push_back(static_cast<int>(t) + 1);
+    return titulos;
+}
+
+int TituloEnFilaGM(const std::vector<int> &titulos, int fila)
+{
+    if (fila < 0 || fila >= static_cast<int>(titulos.size()))
+        return 0;
+    return titulos[static_cast<size_t>(fila)];
+}
+
+void InformeCuestionarioGM::Centros(int comunidad, const QString &titulo, const QStringList &filas)
+{
+    if (!bloques_.count(comunidad))
+        orden_.push_back(comunidad);
+    bloques_[comunidad] = {titulo, filas};
+}
+
+InformeCuestionarioGM::Resultado InformeCuestionarioGM::Construir(const Textos &t) const
+{
+    Resultado r;
+    const auto linea = [&r](const QString &s) { r.lineas << s.left(kAnchoInforme); };
+    const auto negrita = [&](const QString &s) {
+        linea(s);
+        r.negritas.push_back(static_cast<int>(r.lineas.size()));
+    };
+    negrita(t.meGusta);
+    linea({});
+    for (const QString &o : opciones_)
+        linea(o);
+    if (lineas_.isEmpty())
+        return r;
+    linea({});
+    negrita(t.area);
+    linea({});
+    for (const QString &l : lineas_)
+        linea(l);
+    if (titulos_.isEmpty())
+        return r;
+    linea({});
+    negrita(t.titulos);
+    for (const QString &ti : titulos_)
+        linea(ti);
+    int ultimo = 0;
+    for (int c : orden_) {
+        const auto &[titulo, filas] = bloques_.at(c);
+        linea({});
+        linea(t.centros);
+        ultimo = static_cast<int>(r.lineas.size());
+        linea(titulo);
+        linea({});
+        linea(t.dondeSeEstudia + QLatin1Char(':'));
+        linea({});
+        for (const QString &f : filas)
+            linea(f);
+    }
+    if (ultimo)
+        r.negritas.push_back(ultimo);
+    return r;
+}
+
+} // namespace norvela
