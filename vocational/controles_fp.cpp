@@ -174,6 +174,17 @@ void DelegadoRejilla::paint(QPainter *p, const QStyleOptionViewItem &o, const QM
     p->restore();
 }
 
+PistaMapa PistaMapaFP(QLabel *etiqueta)
+{
+    PistaMapa pista;
+    pista.etiqueta = etiqueta;
+    pista.desplazamiento = QPoint(0, 20);
+    pista.margenDerecho = 30;
+    pista.anchoDelTexto = true;
+    pista.ocultarSinTexto = true;
+    return pista;
+}
+
 QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible)
 {
     auto *r = new QTableWidget(0, 2, padre);

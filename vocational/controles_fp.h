@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QListWidget;
 class QTableWidget;
 
@@ -74,6 +75,11 @@ QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible
 void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas, int ancho0, bool conSegunda);
 // Row count 0, so both first cells read empty.
 void VaciarRejilla(QTableWidget *rejilla);
+
+// The hover caption of an FP screen's maps: just below the mouse, kept off
+// the window's right edge, as wide as a long name needs; over no region it
+// hides.
+PistaMapa PistaMapaFP(QLabel *etiqueta);
 
 // The blink of a caption: every tick the counter grows; odd counts show the
 // text and even counts an empty caption; after the count passes `ultima`

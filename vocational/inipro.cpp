@@ -113,12 +113,7 @@ void TFIniPro::CrearRuta()
             Pitido();
     };
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
-    PistaMapa pista;
-    pista.etiqueta = PanelMapa;
-    pista.desplazamiento = QPoint(0, 20);
-    pista.margenDerecho = 30;
-    pista.ocultarSinTexto = true;
-    mapa->PonerPista(pista);
+    mapa->PonerPista(PistaMapaFP(PanelMapa));
 }
 
 QString TFIniPro::T(int k) const

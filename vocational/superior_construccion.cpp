@@ -204,15 +204,8 @@ void TForm8::ConstruirPista()
     PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
-    // Just below the mouse, kept off the window's right edge; over no region
-    // there is nothing to say.
-    PistaMapa pista;
-    pista.etiqueta = PanelMapa;
-    pista.desplazamiento = QPoint(0, 20);
-    pista.margenDerecho = 30;
-    pista.ocultarSinTexto = true;
     for (VistaMapa *m : {mapa, mapac, mapam})
-        m->PonerPista(pista);
+        m->PonerPista(PistaMapaFP(PanelMapa));
 }
 
 } // namespace norvela

@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace norvela {
 
@@ -38,7 +41,21 @@ void TMonHint::ActivateHintData(const QPoint &punta, const QString &hint)
     texto_ = hint;
     setFont(QApplication::font("QTipLabel"));
     resize(CalcHintRect(font(), hint));
-    move(punta - QPoint(23, 0));
+    // The pointer's tip at the point, unless the balloon would leave the
+    // screen: near the right edge it moves left, near the bottom it goes
+    // above the mouse (the point is 18 pixels below it).
+    QPoint donde = punta - QPoint(23, 0);
+    const QScreen *pantalla = QGuiApplication::screenAt(punta);
+    if (!pantalla)
+        pantalla = QGuiApplication::primaryScreen();
+    if (pantalla) {
+        const QRect r = pantalla->geometry();
+        if (donde.y() + height() - 1 > r.bottom())
+            donde.setY(punta.y() - 18 - 4 - height());
+        donde.setX(std::clamp(donde.x(), r.left(), std::max(r.left(), r.right() + 1 - width())));
+        donde.setY(std::clamp(donde.y(), r.top(), std::max(r.top(), r.bottom() + 1 - height())));
+    }
+    move(donde);
     formaPendiente_ = true;
     show();
     raise();

@@ -110,6 +110,22 @@ private slots:
         QCOMPARE(gestor.Ventana().Texto(), QStringLiteral("Ayuda de uno"));
         gestor.Cancelar();
     }
+
+    // Near the screen's right or bottom edge the balloon moves in, whole.
+    void theBalloonStaysOnTheScreen()
+    {
+        TMonHint &globo = GestorHints::Instancia().Ventana();
+        const QRect pantalla = QGuiApplication::primaryScreen()->geometry();
+        const QString texto = QStringLiteral("Certificados de profesionalidad: busca los de tu familia");
+        for (const QPoint &punta : {QPoint(pantalla.right() - 5, 100), QPoint(100, pantalla.bottom() - 5),
+                                    pantalla.bottomRight(), QPoint(200, 200)}) {
+            globo.ActivateHintData(punta, texto);
+            QVERIFY2(pantalla.contains(globo.geometry()), qPrintable(QStringLiteral("%1,%2").arg(punta.x()).arg(punta.y())));
+        }
+        // With room, the pointer's tip is at the point asked.
+        QCOMPARE(globo.pos(), QPoint(200 - 23, 200));
+        globo.hide();
+    }
 };
 
 QTEST_MAIN(PruebaGlobos)
