@@ -164,26 +164,17 @@ TEST(FPBasica, BadGroupRecordsAreErrorsNamingTheRecord)
     EXPECT_THROW(LeerGruposFPB(Familias({}), 39, kFpba), ErrorConversion);
 }
 
-TEST(FPBasica, TitlesOfAFamily)
+TEST(FPBasica, FamiliesOfTheLevelAreTheLinesInicioFamiliaFPBFinds)
 {
     const Muestra s;
-    // The level's families are the lines InicioFamiliaFPB finds.
     const InicioFamilias inicio = CalcularInicioFamiliaFPB(s.e.NombresFPBasica, s.e.NumFPBasica, kFpba);
     ASSERT_EQ(s.nivel.NumFamilias(), inicio[0]);
     for (int f = 1; f <= inicio[0]; ++f)
         EXPECT_EQ(s.nivel.filaTitulo[static_cast<size_t>(f)], inicio[static_cast<size_t>(f)]);
-    struct Caso {
-        int familia;
-        std::vector<int> titulos;
-    };
-    for (const Caso &c : std::vector<Caso>{{1, {2}},
-                                           {3, {6, 7}},
-                                           {4, {}},     // no title
-                                           {5, {10}},   // the last family: exactly one title
-                                           {0, {}},
-                                           {6, {}},
-                                           {-1, {}}})
-        EXPECT_EQ(TitulosDeFamilia(s.nivel, c.familia), c.titulos) << "family " << c.familia;
+    // Family 4 has no title; the last one exactly the line after it.
+    for (const auto &[familia, titulos] : std::vector<std::pair<int, std::vector<int>>>{
+             {3, {6, 7}}, {4, {}}, {5, {10}}, {0, {}}, {6, {}}})
+        EXPECT_EQ(TitulosDeFamilia(s.nivel, familia), titulos) << "family " << familia;
 }
 
 TablaBloques Bloques()
