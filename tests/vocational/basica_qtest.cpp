@@ -405,6 +405,10 @@ private slots:
         QCOMPARE(pitidos, 1);
         QVERIFY(f.reja->rowCount() >= 2);
         const QStringList centros = Columna0(f.reja);
+        // Printed while the blinking name is off.
+        while (!f.PanelCarSel->text().isEmpty() && f.TimerParpadeo->EnMarcha())
+            f.TimerParpadeo->Tic();
+        QVERIFY(f.PanelCarSel->text().isEmpty());
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
@@ -416,7 +420,7 @@ private slots:
         const QString comunidad = DesdeAnsi(p.e.Lugares[si]).mid(2, 30).trimmed().toUpper();
         QVERIFY(Filas(f.Listsel).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
                                           QStringLiteral("  ***")));
-        // The record 0 from the title's name, even mid-blink.
+        // The record 0 from the title's name, not from the blinking caption.
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), Linea(p.e.NombresFPBasica, t) + QStringLiteral(" (") +
                                                       p.e.Texto(263) + QStringLiteral(")"));
 
@@ -592,6 +596,8 @@ private slots:
         };
         for (QPushButton *b : f.findChildren<QPushButton *>())
             QVERIFY2(cabe(b, b->text(), 12), qPrintable(b->objectName() + ": " + b->text()));
+        QVERIFY(!f.LabelFPIp1->text().isEmpty());
+        QVERIFY(!LineasConCodigo(p.e.Requisitos, p.e.NumRequisitos, " 8", 60).empty());
         for (QLabel *l : {f.LabelFPIp1, f.LabelAno, f.PanelSelTit0})
             QVERIFY2(cabe(l, l->text(), 4), qPrintable(l->objectName() + ": " + l->text()));
         for (int k : {29, 312, 578, 190, 323})
