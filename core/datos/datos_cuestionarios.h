@@ -30,6 +30,8 @@ struct DatosCuestionarios {
     TablaTexto CuestionesGM{0, 1100, 75};
     TablaValores<uint8_t> CodigoGM1{1, 100};
     TablaValores<uint8_t> CodigoGM2{1, 100};
+    int NumCuesGM = 0;
+    int NumOpcionesGM = 0;
     // The intermediate-cycle screen runs in questionnaire mode (set by the
     // itineraries screen and the doors that open the intermediate cycles).
     bool CuestionarioGM = false;

@@ -52,8 +52,9 @@ struct DatosFP {
     int NumFamilias = 0;
     int NumGruposFamilias = 0;
     int NumFPMedio = 0;
-    // Family headings of "fp2" (EncabezadosFPMedio, FilaTituloGM).
+    // Family headings of "fp2", and how many of them come before the arts section.
     int NumFamiliasGM = 0;
+    int FamiliasAntesDeMarcaGM = 0;
     int NumFPBasica = 0;
     // Lines of "certifica" and "certificah"; after the split only the
     // sub-group and certificate lines count.

@@ -120,6 +120,22 @@ void RequisitosFP(const Enlace &e)
                        QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c));
 }
 
+// "datfpmphp": field 4 is a family, fields 5..7 statements of the
+// intermediate-cycle questionnaire (0: none) that lead to the title.
+void TablaFPMedio(const Enlace &e)
+{
+    if (e.NumCuesGM < 1)
+        return;
+    const QString fichero = e.Fichero(QStringLiteral("datfpmphp"));
+    const int filas = std::min(e.NumFPMedio, e.TablaFPMedio.FilaUltima());
+    for (int r = 1; r <= filas; ++r) {
+        Entre(fichero, r, e.TablaFPMedio.En(r, 4), 0, 26, QStringLiteral("familia"));
+        for (int c = 5; c <= 7; ++c)
+            Entre(fichero, r, e.TablaFPMedio.En(r, c), 0, e.NumCuesGM,
+                  QStringLiteral("pregunta de \"cuesgm\" (campo %1)").arg(c));
+    }
+}
+
 // Row i of block b is centre i of "lu"b; its values are title lines.
 void Oferta(const Enlace &e, const std::array<TablaEnteros, 4> &tablas, int titulos, const char *nombre,
             const char *lista)
@@ -184,6 +200,7 @@ void ComprobarCoherencia(const Enlace &e)
     Bloques(e, e.AsignaturasFPBasica, e.NumFPBasica, "asignaba", "fpba");
     Certificados(e);
     RequisitosFP(e);
+    TablaFPMedio(e);
     Oferta(e, e.OfertaGS, e.NumFPSuperior, "datluggsphp", "fp");
     Oferta(e, e.OfertaGM, e.NumFPMedio, "datluggmphp", "fp2");
     Oferta(e, e.OfertaFPB, e.NumFPBasica, "datlugbasphp", "fpba");

@@ -8,7 +8,7 @@ cmake_minimum_required(VERSION 3.25)
 # subfolders belong to it unless they are listed themselves.
 set(capas
   "core/datos"
-  "degrees/datos|vocational/datos|animated/datos|core/informes|core/interfaz|transitions"
+  "degrees/datos|vocational/datos|guidance/datos|animated/datos|core/informes|core/interfaz|transitions"
   "degrees|vocational|guidance|animated|skin"
   "menu"
   "app")

@@ -664,8 +664,9 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         codigosComarca.insert(d.e.CodigosComarcas[k]);
     }
 
-    // lu4: Catalan lines last, each with a district code of comarcas; every district has a centre.
-    std::map<std::string, int> centrosPorComarca;
+    // lu4: Catalan lines last, each with a district code of comarcas; every
+    // district has a centre, and one that teaches intermediate cycles.
+    std::map<std::string, int> centrosPorComarca, centrosGMPorComarca;
     bool catalan = false;
     for (int i = 1; i <= d.e.NumCentros4; ++i) {
         const std::string &s = d.e.Centros4[i];
@@ -681,9 +682,12 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         const std::string codigo = std::string(1, p) + Car(s, 45);
         EXPECT_TRUE(codigosComarca.count(codigo)) << "lu4 line " << i << ": district code " << codigo << " not in comarcas";
         ++centrosPorComarca[codigo];
+        centrosGMPorComarca[codigo] += d.e.OfertaGM[3].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosComarca)
+    for (const std::string &c : codigosComarca) {
         EXPECT_GT(centrosPorComarca[c], 0) << "comarcas: district " << c << " has no centre in lu4";
+        EXPECT_GT(centrosGMPorComarca[c], 0) << "comarcas: district " << c << " has no intermediate-cycle centre";
+    }
 
     // comarcasm: zones 1..28 by the maps' numbers; the first line of each carries its name.
     std::set<std::string> codigosZona;
@@ -713,7 +717,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
     EXPECT_EQ(Car(d.e.Centros2[primeraMadrid], 1), '8') << "lu2 line " << primeraMadrid;
     ASSERT_GT(primeraD, primeraMadrid) << "lu2: a \"D\" line must follow the Madrid block";
     const std::string madrid = "8H9AB";
-    std::map<std::string, int> centrosPorZona;
+    std::map<std::string, int> centrosPorZona, centrosGMPorZona;
     for (int i = 1; i <= d.e.NumCentros2; ++i) {
         const std::string &s = d.e.Centros2[i];
         const char p = Car(s, 1);
@@ -726,9 +730,12 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         const std::string codigo = std::string(1, p == 'H' ? '8' : p) + Car(s, 45);
         EXPECT_TRUE(codigosZona.count(codigo)) << "lu2 line " << i << ": zone code " << codigo << " not in comarcasm";
         ++centrosPorZona[codigo];
+        centrosGMPorZona[codigo] += d.e.OfertaGM[1].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosZona)
+    for (const std::string &c : codigosZona) {
         EXPECT_GT(centrosPorZona[c], 0) << "comarcasm: zone " << c << " has no centre in lu2";
+        EXPECT_GT(centrosGMPorZona[c], 0) << "comarcasm: zone " << c << " has no intermediate-cycle centre";
+    }
 
     // The region maps use exactly those numbers.
     std::set<int> enMapaC, enMapaM;
