@@ -1,14 +1,358 @@
+// The intermediate-cycle screen: its making, entry, the three menu buttons
+// and leaving.
 #include "medio.h"
 
-#include <QTimer>
+#include "controles_fp.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "impresion_fp.h"
+#include "marco.h"
+#include "panel_efectos.h"
+#include "pantallas.h"
+#include "ruta_lugares_fp.h"
+#include "vista_mapa.h"
+#include "transiciones_paneles.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
 
 namespace norvela {
+
+namespace {
+
+const QColor kCrema(255, 239, 206);
+const QColor kCeleste(223, 236, 249);
+const QColor kGranate(128, 0, 0);
+const QColor kAzulMarino(0, 0, 128);
+// The map is shown half as large again as its picture.
+constexpr double kEscalaMapa = 1.5;
+// Where the three menu buttons stand once the intro has flown them in.
+constexpr int kMenuX = 240;
+constexpr int kMenuY[3] = {130, 250, 370};
+
+QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QListWidget(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return l;
+}
+
+QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setAutoFillBackground(true);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+} // namespace
 
 TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3"))
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
-    // The helicopter intro has nothing to play yet: its timer stays idle.
+    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
+    Construir();
+    Estilo();
+    Captions();
+    Conectar();
+    enlace.NumGruposFamilias = 9;
+    estado.AltoListaSelGM = listSelFP->height();
+    estado.ImprimiendoGM = false;
+}
+
+QString TForm3::T(int k) const
+{
+    return enlace.Texto(k);
+}
+
+void TForm3::Ocultar(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->hide();
+}
+
+void TForm3::MostrarControles(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->show();
+}
+
+void TForm3::Construir()
+{
+    degradeMapa2 = new EtiquetaActiva(this);
+    degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
+    degradeMapa2->setMouseTracking(true);
+    const Marco marco = PonerMarco(this, enlace, degradeMapa2);
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
+
+    const auto boton = [this](QWidget *padre, const QString &nombre, int x, int y, int w, int h) {
+        QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
+        b->setObjectName(nombre);
+        b->setAccessibleName(nombre);
+        return b;
+    };
+
+    auto *titulo = new EtiquetaSombreada(QString(), this);
+    titulo->setObjectName(QStringLiteral("LabelFP1"));
+    titulo->setGeometry(600, 56, 380, 44);
+    LabelFP1 = titulo;
+    auto *ano = new EtiquetaSombreada(QString(), this);
+    ano->setObjectName(QStringLiteral("LabelAno"));
+    ano->setGeometry(600, 100, 380, 26);
+    LabelAno = ano;
+
+    botTit2 = boton(this, QStringLiteral("botTit2"), kMenuX, kMenuY[0], 320, 64);
+    botLug2 = boton(this, QStringLiteral("botLug2"), kMenuX, kMenuY[1], 320, 64);
+    botSalir = boton(this, QStringLiteral("botSalir"), kMenuX, kMenuY[2], 320, 64);
+    OcultarMenu();
+
+    // Lists, grid, their captions and buttons, in the effects panel.
+    PanelSelec = new TEffectsPanel(this);
+    PanelSelec->setObjectName(QStringLiteral("PanelSelec"));
+    PanelSelec->setGeometry(30, 110, 520, 636);
+    PanelSelTit = PanelTexto(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
+    PanelCarSel = PanelTexto(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
+    PanelCarSel->setAccessibleName(QStringLiteral("PanelCarSel"));
+    ListPreFam = Lista(PanelSelec, QStringLiteral("ListPreFam"), 10, 66, 500, 301);
+    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
+    ListPreFam->setCursor(Qt::PointingHandCursor);
+    Labeltitulo = new QLabel(PanelSelec);
+    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
+    Labeltitulo->setGeometry(10, 376, 500, 22);
+    ListTit = Lista(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
+    ListTit->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTit));
+    ListTit->setCursor(Qt::PointingHandCursor);
+    listSelFP = Lista(PanelSelec, QStringLiteral("listSelFP"), 10, 66, 500, 511);
+    listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
+    reja = CrearRejillaCentros(PanelSelec, QStringLiteral("reja"));
+    reja->setGeometry(10, 66, 500, 511);
+    BotRetrocederFP = boton(PanelSelec, QStringLiteral("BotRetrocederFP"), 10, 588, 120, 38);
+    BotImprimir = boton(PanelSelec, QStringLiteral("BotImprimir"), 140, 588, 120, 38);
+    BotTodoFP = boton(PanelSelec, QStringLiteral("BotTodoFP"), 270, 588, 240, 38);
+    Ocultar({PanelSelTit, PanelCarSel, ListPreFam, Labeltitulo, ListTit, listSelFP, reja, BotRetrocederFP,
+             BotImprimir, BotTodoFP, PanelSelec});
+
+    // The map of where a title is taught, and the title's views below it.
+    PanelEstrellas = new QWidget(this);
+    PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    PanelEstrellas->setGeometry(575, 140, mapa->width(), mapa->height());
+    mapa->move(0, 0);
+    PanelEstrellas->hide();
+    BotRequisitos = boton(this, QStringLiteral("BotRequisitos"), 605, 460, 360, 42);
+    BotPuesto = boton(this, QStringLiteral("BotPuesto"), 605, 512, 360, 42);
+    botAsig = boton(this, QStringLiteral("botAsig"), 605, 564, 360, 42);
+    Ocultar({BotRequisitos, BotPuesto, botAsig});
+
+    // The hover caption of the maps, over everything.
+    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PanelMapa->hide();
+    ConstruirLugares();
+    PanelMapa->raise();
+
+    TimerParpadeo = new Parpadeo(this);
+    TimerEstrellas.setInterval(200);
     heli = new QTimer(this);
+    heli->setInterval(16);
+}
+
+void TForm3::Estilo()
+{
+    const QFont arial(QStringLiteral("Arial"), 10);
+    setFont(arial);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, kCrema);
+    setPalette(fondo);
+    for (QWidget *p : {static_cast<QWidget *>(PanelSelTit), static_cast<QWidget *>(PanelCarSel),
+                       static_cast<QWidget *>(PanelMapa)}) {
+        QPalette q = p->palette();
+        q.setColor(QPalette::Window, kCeleste);
+        p->setPalette(q);
+    }
+    PanelSelec->PonerColor(kCeleste);
+    for (QListWidget *l : findChildren<QListWidget *>()) {
+        QPalette q = l->palette();
+        q.setColor(QPalette::Base, kCrema);
+        l->setPalette(q);
+    }
+    QPalette q = reja->palette();
+    q.setColor(QPalette::Base, kCrema);
+    reja->setPalette(q);
+    for (QLabel *l : {PanelSelTit, PanelCarSel}) {
+        QPalette r = l->palette();
+        r.setColor(QPalette::WindowText, kGranate);
+        l->setPalette(r);
+    }
+    QPalette azul = Labeltitulo->palette();
+    azul.setColor(QPalette::WindowText, kAzulMarino);
+    Labeltitulo->setPalette(azul);
+    QFont f12 = arial;
+    f12.setPointSize(12);
+    Labeltitulo->setFont(f12);
+    QFont negrita = arial;
+    negrita.setBold(true);
+    PanelCarSel->setFont(negrita);
+    QFont f8 = arial;
+    f8.setPointSize(8);
+    PanelMapa->setFont(f8);
+
+    for (QLabel *l : {LabelFP1, LabelAno}) {
+        QPalette t = l->palette();
+        t.setColor(QPalette::WindowText, kAzulMarino);
+        l->setPalette(t);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    LabelFP1->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    LabelAno->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+}
+
+void TForm3::Captions()
+{
+    setWindowTitle(T(338));
+    LabelFP1->setText(T(512));
+    LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
+    botTit2->setText(T(190));
+    botLug2->setText(T(276));
+    botSalir->setText(T(54));
+    BotImprimir->setText(T(36));
+    BotRetrocederFP->setText(T(82));
+    BotPuesto->setText(T(191));
+    BotRequisitos->setText(T(29));
+    botAsig->setText(T(30));
+    BotTodoFP->setText(T(391));
+    Labeltitulo->setText(T(307));
+    BotCerrar->setText(T(13));
+    Seleccion->Captions();
+}
+
+void TForm3::Conectar()
+{
+    connect(botTit2, &QPushButton::clicked, this, &TForm3::botTit2Click);
+    connect(botSalir, &QPushButton::clicked, this, &TForm3::botSalirClick);
+    connect(ListPreFam, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
+    connect(ListTit, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListTitClick(ListTit->row(i)); });
+    connect(BotRequisitos, &QPushButton::clicked, this, &TForm3::BotRequisitosClick);
+    connect(BotPuesto, &QPushButton::clicked, this, &TForm3::BotPuestoClick);
+    connect(botAsig, &QPushButton::clicked, this, &TForm3::botAsigClick);
+    connect(botLug2, &QPushButton::clicked, this, &TForm3::botLug2Click);
+    connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
+    connect(BotImprimir, &QPushButton::clicked, this, &TForm3::BotImprimirClick);
+    ConectarLugares();
+    connect(&TimerEstrellas, &QTimer::timeout, this, &TForm3::TimerEstrellasTimer);
+}
+
+void TForm3::ConTransicion(bool circulo, const std::function<void()> &cambio)
+{
+    TransicionesPaneles *efectos = pantallas.Transiciones;
+    if (!efectos || !isVisible()) {
+        cambio();
+        PanelSelec->show();
+        return;
+    }
+    if (circulo)
+        efectos->CambiarConCirculo(PanelSelec, cambio);
+    else
+        efectos->CambiarConRollo(PanelSelec, cambio);
+}
+
+void TForm3::showEvent(QShowEvent *evento)
+{
+    Pantalla::showEvent(evento);
+    // A window the desktop gives back (after minimising, say) is not entered again.
+    if (!evento->spontaneous())
+        Entrar();
+}
+
+void TForm3::hideEvent(QHideEvent *evento)
+{
+    TimerEstrellas.stop();
+    TimerParpadeo->Detener();
+    heli->stop();
+    Pantalla::hideEvent(evento);
+}
+
+void TForm3::Entrar()
+{
+    enlace.SeleccionFija = false;
+    degradeMapa2->show();
+    if (enlace.CuestionarioGM) {
+        EntrarCuestionario();
+        return;
+    }
+    if (enlace.IntroHelicoptero) {
+        enlace.IntroHelicoptero = false;
+        EmpezarIntroHelicoptero();
+        return;
+    }
+    heli->stop();
+    MostrarMenu();
+}
+
+void TForm3::EmpezarIntroHelicoptero()
+{
+    // The helicopter that flies the menu in is not there yet: the menu
+    // stands in its place at once.
+    heli->stop();
+    MostrarMenu();
+}
+
+void TForm3::EntrarCuestionario()
+{
+    // The questionnaire mode is not there yet: the screen opens on its menu.
+    enlace.CuestionarioGM = false;
+    MostrarMenu();
+}
+
+void TForm3::MostrarMenu()
+{
+    for (int k = 0; k < 3; ++k) {
+        QPushButton *b = k == 0 ? botTit2 : k == 1 ? botLug2 : botSalir;
+        b->move(kMenuX, kMenuY[k]);
+        b->show();
+        b->raise();
+    }
+}
+
+void TForm3::OcultarMenu()
+{
+    Ocultar({botTit2, botLug2, botSalir});
+}
+
+void TForm3::BotRetrocederFPClick()
+{
+    degradeMapa2->show();
+    // Back ends a community selection: nothing picked, panel gone.
+    Seleccion->Terminar();
+    if (enlace.RutaPorLugar)
+        VolverDeRutaPorLugar();
+    else
+        VolverDeRutaPorTitulo();
+}
+
+void TForm3::botSalirClick()
+{
+    OcultarMenu();
+    heli->stop();
+    TimerEstrellas.stop();
+    TimerParpadeo->Detener();
+    Seleccion->Terminar();
+    Ocultar({listBarcelona, BotCerrar, mapac, mapam, PanelEstrellas, PanelMapa, PanelSelec, listSelFP, reja, ListTit,
+             Labeltitulo, PanelSelTit, PanelCarSel, BotRetrocederFP, BotImprimir, BotTodoFP, ListSelLugFP,
+             BotRequisitos, BotPuesto, botAsig});
+    enlace.RutaPorTitulo = false;
+    enlace.RutaPorLugar = false;
+    Salir(enlace.FPMedioDesdeAsistente);
 }
 
 } // namespace norvela

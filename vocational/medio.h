@@ -1,19 +1,147 @@
-// The intermediate-cycle screen.
+// The intermediate-cycle screen: titles by family group and family, each
+// with its requirements, jobs, subjects and the map of where it is taught;
+// and centres by place (community, province, district or zone, locality).
 #pragma once
 
+#include "estado_medio.h"
+#include "informes.h"
 #include "pantalla.h"
 
-class QTimer;
+#include <QTimer>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
 
 namespace norvela {
+
+class EtiquetaActiva;
+class Parpadeo;
+class RutaLugaresFP;
+class SeleccionImpresionFP;
+class TEffectsPanel;
+class VistaMapa;
 
 class TForm3 : public Pantalla {
     Q_OBJECT
 public:
     TForm3(Enlace &e, Pantallas &p);
 
-    // The helicopter intro, played when the screen is shown with it enabled.
+    // Heading and menu.
+    QLabel *LabelFP1 = nullptr, *LabelAno = nullptr;
+    QPushButton *botTit2 = nullptr, *botLug2 = nullptr, *botSalir = nullptr;
+
+    // The lists, the grid and their captions, in the effects panel.
+    TEffectsPanel *PanelSelec = nullptr;
+    QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr, *Labeltitulo = nullptr;
+    QTableWidget *reja = nullptr;
+    QListWidget *listSelFP = nullptr, *ListPreFam = nullptr, *ListTit = nullptr;
+    QPushButton *BotRetrocederFP = nullptr, *BotImprimir = nullptr, *BotTodoFP = nullptr;
+
+    // The title's views.
+    QPushButton *BotRequisitos = nullptr, *BotPuesto = nullptr, *botAsig = nullptr;
+
+    // The map of Spain (where a title is taught, or the place route's
+    // first step), the detail maps of Catalonia and Madrid, the place lists.
+    QWidget *PanelEstrellas = nullptr;
+    VistaMapa *mapa = nullptr, *mapac = nullptr, *mapam = nullptr;
+    QLabel *PanelMapa = nullptr;
+    QListWidget *ListSelLugFP = nullptr, *listBarcelona = nullptr;
+    QPushButton *BotCerrar = nullptr;
+
+    // Communities picked for a long title sheet.
+    SeleccionImpresionFP *Seleccion = nullptr;
+
+    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    EtiquetaActiva *degradeMapa2 = nullptr;
+    Parpadeo *TimerParpadeo = nullptr;
+    QTimer TimerEstrellas;
+    // The helicopter intro, enabled by whoever opens the screen with it.
     QTimer *heli = nullptr;
+
+    EstadoMedio estado;
+    // The place route the FP screens share, for the intermediate level.
+    RutaLugaresFP *Ruta = nullptr;
+
+    // How the last print dialog ended (Cancelado until one is confirmed).
+    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog, unless a test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+
+    // Menu.
+    void botTit2Click();
+    void botLug2Click();
+    void botSalirClick();
+
+    // Title route.
+    void ListPreFamMouseDown(int fila);
+    void BotRetroFamiClick();
+    void ListTitClick(int fila);
+    void BotRequisitosClick();
+    void BotPuestoClick();
+    void botAsigClick();
+    void TimerEstrellasTimer();
+
+    // Place route: the map's community click and the lists are the route's.
+    void mapaClick();
+    void BotAceptarClick();
+
+    void BotRetrocederFPClick();
+    void BotImprimirClick();
+
+protected:
+    // The screen is entered when whoever opens it shows it: not on every
+    // activation, so a dialog that closes over an open route leaves it be.
+    void showEvent(QShowEvent *evento) override;
+    // A hidden screen stops its map stars and blink: the star phases are shared.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+    void Construir();
+    void Estilo();
+    void Captions();
+    void Conectar();
+    QString T(int k) const;
+    static void Ocultar(std::initializer_list<QWidget *> controles);
+    static void MostrarControles(std::initializer_list<QWidget *> controles);
+
+    // Entry: the menu at once, or the helicopter flying it in; the
+    // questionnaire entry when the itinerary screen asked for it.
+    void Entrar();
+    void EmpezarIntroHelicoptero();
+    void EntrarCuestionario();
+    void MostrarMenu();
+    void OcultarMenu();
+
+    // Title route.
+    void LlenarGrupos();
+    // The title's map: stars on the communities where it is taught.
+    void MarcarDondeSeEstudia();
+    // Shows `lineas` in listSelFP inside the panel's circle transition.
+    void MostrarVista(const std::vector<std::string> &lineas, int primeraFilaEncabezado, const QString &titulo);
+    // Runs `cambio` inside the panel's roll or circle transition.
+    void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    void VolverDeRutaPorTitulo();
+
+    // Place route.
+    void ConstruirLugares();
+    void ConectarLugares();
+    // A title row of the centre grid was double clicked: that title's view.
+    void AbrirTituloDeRejilla(int titulo);
+    void VolverDeRutaPorLugar();
+    void CerrarRutaPorLugar();
+
+    // Printing.
+    void ImprimirTitulo();
+    void ImprimirLista();
+    void PedirComunidades();
+    void ImprimirInforme();
 };
 
 } // namespace norvela

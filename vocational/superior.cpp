@@ -1,5 +1,7 @@
 #include "superior.h"
 
+#include "impresion_fp.h"
+
 #include "ansi.h"
 #include "cargas_columnas.h"
 #include "controles_fp.h"
@@ -131,9 +133,7 @@ void TForm8::Captions()
     BotImprimir->setText(T(36));
     BotCerrar->setText(T(13));
     botTodaFP->setText(T(391));
-    LabelSelCom1->setText(T(558) + ' ' + T(559));
-    LabelSelCom2->setText(T(560) + ' ' + T(561));
-    BotAceptar->setText(T(19));
+    Seleccion->Captions();
     Labeltitulo->setText(T(307));
     ButtonEstad1->setText(T(228));
     ButtonEstad2->setText(T(231));
@@ -165,7 +165,6 @@ void TForm8::Conectar()
     connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
     Ruta->Conectar();
     connect(degradeini, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
-    connect(ListImp, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListImpClick(ListImp->row(i)); });
     connect(&TimerEstrellas, &QTimer::timeout, this, &TForm8::TimerEstrellasTimer);
 }
 

@@ -24,6 +24,7 @@ namespace norvela {
 class EtiquetaActiva;
 class VistaMapa;
 class Parpadeo;
+class SeleccionImpresionFP;
 class RutaLugaresFP;
 class TEffectsPanel;
 
@@ -64,6 +65,7 @@ public:
     QLabel *PanelMapa = nullptr;
 
     // Communities picked for a long title sheet.
+    SeleccionImpresionFP *Seleccion = nullptr;
     QWidget *PanelImp = nullptr;
     QLabel *LabelSelCom1 = nullptr, *LabelSelCom2 = nullptr;
     QListWidget *ListImp = nullptr;

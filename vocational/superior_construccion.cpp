@@ -4,6 +4,8 @@
 // hover caption over everything.
 #include "superior.h"
 
+#include "impresion_fp.h"
+
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
@@ -186,16 +188,12 @@ void TForm8::ConstruirMapas()
 void TForm8::ConstruirSeleccion()
 {
     // Communities for a long title sheet, below the map they are picked on.
-    PanelImp = Panel(this, QStringLiteral("PanelImp"), 590, 500, 390, 240);
-    LabelSelCom1 = new QLabel(PanelImp);
-    LabelSelCom1->setGeometry(10, 6, 370, 34);
-    LabelSelCom1->setWordWrap(true);
-    LabelSelCom2 = new QLabel(PanelImp);
-    LabelSelCom2->setGeometry(10, 40, 370, 34);
-    LabelSelCom2->setWordWrap(true);
-    ListImp = Lista(PanelImp, QStringLiteral("ListImp"), 10, 78, 370, 116);
-    BotAceptar = BotonNombrado(PanelImp, QStringLiteral("BotAceptar"), 10, 200, 140, 32);
-    PanelImp->hide();
+    Seleccion = new SeleccionImpresionFP(enlace, this, 590, 500);
+    PanelImp = Seleccion->PanelImp;
+    LabelSelCom1 = Seleccion->LabelSelCom1;
+    LabelSelCom2 = Seleccion->LabelSelCom2;
+    ListImp = Seleccion->ListImp;
+    BotAceptar = Seleccion->BotAceptar;
 }
 
 void TForm8::ConstruirPista()

@@ -6,6 +6,7 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "grupos_fp.h"
+#include "impresion_fp.h"
 #include "informe_fp_centros.h"
 #include "informe_fp_seleccion.h"
 #include "informe_fp_titulo.h"
@@ -44,53 +45,36 @@ void TForm8::MenuFpTit5Click()
 
 void TForm8::PedirComunidades()
 {
-    ListImp->clear();
     Ocultar({PanelFpTit, PanelFP, mapac, mapam, listBarcelona, BotCerrar, PanelEstadistica});
     mapa->Redibujar();
     PanelEstrellas->show();
-    PanelImp->show();
-    PanelImp->raise();
+    Seleccion->Pedir();
     BotRetrocederFP->show();
 }
 
 void TForm8::AnadirComunidadSeleccion(int c)
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(enlace);
-    if (!s.Anadir(c))
-        return;
-    s.Guardar(enlace);
-    ListImp->addItem(DesdeAnsi(NombreComunidad(enlace, c, enlace.AnchoLista)).trimmed());
+    Seleccion->Anadir(c);
 }
 
 void TForm8::ListImpClick(int i)
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(enlace);
-    // The list and the picked communities go row for row.
-    if (i < 0 || i >= ListImp->count() || !s.Quitar(i))
-        return;
-    s.Guardar(enlace);
-    delete ListImp->takeItem(i);
-    ListImp->clearSelection();
+    Seleccion->ListImpClick(i);
 }
 
 void TForm8::BotAceptarClick()
 {
-    if (!enlace.SeleccionImpresion)
+    if (!Seleccion->Aceptar())
         return;
-    Ocultar({PanelImp, mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas});
+    Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas});
     PanelFpTit->show();
     mapa->Redibujar();
-    ListImp->clear();
     MenuFpTit5Click();
 }
 
 void TForm8::TerminarSeleccionImpresion()
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(enlace);
-    s.Terminar();
-    s.Guardar(enlace);
-    ListImp->clear();
-    PanelImp->hide();
+    Seleccion->Terminar();
 }
 
 void TForm8::MostrarVistaPrevia(const InformeFP &informe)
@@ -99,22 +83,7 @@ void TForm8::MostrarVistaPrevia(const InformeFP &informe)
     PrimeraFilaEncabezado = 1001;
     PanelSelTit->setText(T(321));
     PanelSelTit->show();
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setPointSize(std::max(6, enlace.AjusteFuente + 10));
-    listSelFP->setFont(courier);
-    listSelFP->setCursor(Qt::ArrowCursor);
-    // Full report lines are wider than the list: they scroll sideways.
-    listSelFP->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    LlenarVista(listSelFP, informe.lineas, PrimeraFilaEncabezado);
-    QFont negrita = courier;
-    negrita.setBold(true);
-    for (int i : informe.negritas)
-        if (i >= 1 && i <= listSelFP->count())
-            listSelFP->item(i - 1)->setFont(negrita);
-    listSelFP->resize(listSelFP->width(), AltoListaSel);
-    listSelFP->scrollToTop();
-    listSelFP->show();
+    MostrarVistaPreviaFP(listSelFP, informe, enlace.AjusteFuente, AltoListaSel);
 }
 
 void TForm8::ImprimirInformeFP()

@@ -16,12 +16,12 @@ int InformeFP::Anadir(const std::string &s)
     return NumLineas();
 }
 
-void VolcarInforme(const InformeFP &informe, DatosInforme &d)
+void VolcarInforme(const InformeFP &informe, DatosInforme &d, int DatosInforme::*contador)
 {
     d.LineasInforme.Poner(0, informe.titulo);
     for (int i = 1; i <= informe.NumLineas(); ++i)
         d.LineasInforme.Poner(i, informe.lineas[static_cast<size_t>(i - 1)]);
-    d.NumLineasInforme = informe.NumLineas();
+    d.*contador = informe.NumLineas();
     const int n = static_cast<int>(informe.negritas.size());
     for (int k = 1; k <= n; ++k)
         d.LineasNegrita[k] = informe.negritas[static_cast<size_t>(k - 1)];

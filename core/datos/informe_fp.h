@@ -20,9 +20,11 @@ struct InformeFP {
     int Anadir(const std::string &s);
 };
 
-// Record 0, lines 1..n, NumLineasInforme = n and the bold list (count in
+// Record 0, lines 1..n, the report's line counter (NumLineasInforme unless
+// the screen counts elsewhere) = n and the bold list (count in
 // LineasNegrita[0]). The buffers grow, so neither a long report nor more
 // than 200 bold lines is cut.
-void VolcarInforme(const InformeFP &informe, DatosInforme &d);
+void VolcarInforme(const InformeFP &informe, DatosInforme &d,
+                   int DatosInforme::*contador = &DatosInforme::NumLineasInforme);
 
 } // namespace norvela

@@ -1,0 +1,179 @@
+// The place route of the intermediate-cycle screen: the shared FP route on
+// this screen's maps, lists and grid, for the intermediate level; its entry
+// from the menu, a title opened from the centre grid, and its back steps.
+#include "medio.h"
+
+#include "ansi.h"
+#include "controles_fp.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "impresion_fp.h"
+#include "lugares_fp.h"
+#include "nivel_fp.h"
+#include "panel_efectos.h"
+#include "ruta_lugares_fp.h"
+#include "vista_mapa.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace norvela {
+
+namespace {
+
+// The maps are shown half as large again as their pictures.
+constexpr double kEscalaMapa = 1.5;
+
+QListWidget *ListaLugares(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    auto *l = new QListWidget(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(x, y, w, h);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setCursor(Qt::PointingHandCursor);
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+void TForm3::ConstruirLugares()
+{
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kEscalaMapa);
+    mapac->move(PanelEstrellas->pos());
+    mapac->hide();
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
+    mapam->move(PanelEstrellas->pos());
+    mapam->hide();
+    ListSelLugFP = ListaLugares(this, QStringLiteral("ListSelLugFP"), 595, 150, 380, 440);
+    ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
+    listBarcelona = ListaLugares(this, QStringLiteral("listBarcelona"), 595, 480, 290, 250);
+    BotCerrar = Boton(this, 890, 480, 85, 30, {}, 10);
+    BotCerrar->setObjectName(QStringLiteral("BotCerrar"));
+    BotCerrar->setAccessibleName(QStringLiteral("BotCerrar"));
+    BotCerrar->hide();
+    for (int r = kPrimeraSubcomarca; r <= enlace.NumComarcas && enlace.NombresComarcas.Contiene(r); ++r)
+        listBarcelona->addItem(DesdeAnsi(enlace.NombresComarcas[r]).trimmed());
+
+    // Communities for a long title sheet, below the map they are picked on.
+    Seleccion = new SeleccionImpresionFP(enlace, this, 590, 450);
+
+    // The maps' hover caption just below the mouse, kept off the window's
+    // right edge; over no region there is nothing to say.
+    PistaMapa pista;
+    pista.etiqueta = PanelMapa;
+    pista.desplazamiento = QPoint(0, 20);
+    pista.margenDerecho = 30;
+    pista.ocultarSinTexto = true;
+    for (VistaMapa *m : {mapa, mapac, mapam})
+        m->PonerPista(pista);
+
+    ControlesRutaFP c;
+    c.mapa = mapa;
+    c.mapac = mapac;
+    c.mapam = mapam;
+    c.PanelEstrellas = PanelEstrellas;
+    c.PanelMapa = PanelMapa;
+    c.ListSelLugFP = ListSelLugFP;
+    c.listBarcelona = listBarcelona;
+    c.BotCerrar = BotCerrar;
+    c.botTodaFP = BotTodoFP;
+    c.BotImprimir = BotImprimir;
+    c.reja = reja;
+    c.PanelSelTit = PanelSelTit;
+    c.PanelCarSel = PanelCarSel;
+    c.listSelFP = listSelFP;
+    Ruta = new RutaLugaresFP(enlace, NivelMedio(enlace), c, this);
+    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
+    Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
+    Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
+    Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
+    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
+}
+
+void TForm3::ConectarLugares()
+{
+    // The panel shows before the route answers the click.
+    connect(mapa, &VistaMapa::pulsado, this, &TForm3::mapaClick);
+    Ruta->Conectar();
+    connect(degradeMapa2, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
+    connect(Seleccion->BotAceptar, &QPushButton::clicked, this, &TForm3::BotAceptarClick);
+}
+
+void TForm3::mapaClick()
+{
+    if (!enlace.SeleccionImpresion)
+        PanelSelec->show();
+}
+
+void TForm3::botLug2Click()
+{
+    enlace.RutaPorTitulo = false;
+    enlace.RutaPorLugar = true;
+    heli->stop();
+    Seleccion->Terminar();
+    OcultarMenu();
+    Ocultar({ListPreFam, ListTit, Labeltitulo, listSelFP, BotRequisitos, BotPuesto, botAsig, BotImprimir, BotTodoFP});
+    TimerEstrellas.stop();
+    TimerParpadeo->Detener();
+    mapa->Redibujar();
+    PanelSelec->show();
+    MostrarControles({PanelEstrellas, PanelCarSel, PanelSelTit, reja, BotRetrocederFP});
+    PanelSelTit->setText(T(190) + QStringLiteral(" - ") + T(390));
+    VaciarRejilla(reja);
+    IniciarCodigosProvincia(enlace.CodigoProvincia);
+    PanelCarSel->clear();
+    reja->setCursor(Qt::PointingHandCursor);
+    Ruta->estado.CentrosEnRejilla = true;
+    Ruta->estado.TodaFP = false;
+    BotTodoFP->setText(T(391));
+}
+
+void TForm3::AbrirTituloDeRejilla(int titulo)
+{
+    enlace.ElementoElegido = titulo;
+    estado.TituloDesdeRejilla = true;
+    enlace.LocalidadesListadas = false;
+    Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelMapa, BotRetrocederFP});
+    VaciarRejilla(reja);
+    MostrarControles({PanelSelec, listSelFP, PanelSelTit, PanelCarSel});
+    enlace.RutaPorLugar = false;
+    enlace.RutaPorTitulo = true;
+    // The families behind the title are not known: back goes to the groups.
+    estado.FamiliasGrupoSel.clear();
+    ListPreFam->clear();
+    ListTitClick(-1);
+}
+
+void TForm3::VolverDeRutaPorLugar()
+{
+    // From the localities of a community with several provinces, to its provinces.
+    if (Ruta->VolverAProvincias())
+        return;
+    if (PanelEstrellas->isVisible()) {
+        CerrarRutaPorLugar();
+        return;
+    }
+    // From a province, district or zone list to the map.
+    Ruta->VolverAlMapa();
+    Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelSelec, reja, listSelFP, PanelSelTit, PanelCarSel});
+}
+
+void TForm3::CerrarRutaPorLugar()
+{
+    Ocultar({BotImprimir, BotTodoFP, PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelMapa, ListSelLugFP,
+             reja, PanelSelTit, PanelCarSel, BotRetrocederFP, PanelSelec, listSelFP});
+    mapa->Redibujar();
+    TimerEstrellas.stop();
+    VaciarRejilla(reja);
+    reja->setCursor(Qt::ArrowCursor);
+    Ruta->estado.CentrosEnRejilla = false;
+    Ruta->estado.TodaFP = false;
+    enlace.RutaPorLugar = false;
+    MostrarMenu();
+}
+
+} // namespace norvela
