@@ -310,7 +310,6 @@ void TForm3::EmpezarIntroHelicoptero()
 void TForm3::EntrarCuestionario()
 {
     // The questionnaire mode is not there yet: the screen opens on its menu.
-    enlace.CuestionarioGM = false;
     MostrarMenu();
 }
 

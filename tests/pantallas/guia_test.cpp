@@ -104,7 +104,8 @@ private slots:
             bandera = &p.e.FPSuperiorDesdeAsistente;
         } else if (boton == "BtGM") {
             abierta = p.s().Form3;
-            QVERIFY(p.e.FPMedioDesdeAsistente && p.e.IntroHelicoptero && !p.e.CuestionarioGM);
+            // The screen's entry has taken the intro's flag.
+            QVERIFY(p.e.FPMedioDesdeAsistente && !p.e.IntroHelicoptero && !p.e.CuestionarioGM);
             volver = p.s().Form3->findChild<QPushButton *>(QStringLiteral("botSalir"));
             bandera = &p.e.FPMedioDesdeAsistente;
         } else if (boton == "BGarantia") {
@@ -119,7 +120,7 @@ private slots:
         if (bandera)
             QVERIFY(*bandera);
         if (!volver)
-            return;   // the intermediate-cycle screen has no way out of its intro yet
+            return;
         QTRY_VERIFY(volver->isVisible());
         Clic(volver);
         QVERIFY(!abierta->isVisible());
