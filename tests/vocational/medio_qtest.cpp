@@ -1,6 +1,8 @@
 // The intermediate-cycle screen as the program makes it (every screen
 // created over the shipped data through start-up) and as a student meets
 // it: the menu on entry, the title route down to a title's map and views,
+// the place route down to districts and zones, a title opened from the
+// centre grid, both reports printed to PDF files read back with pdftotext,
 // back, and leaving.
 #include "ansi.h"
 #include "arranque.h"
@@ -9,9 +11,16 @@
 #include "enlace.h"
 #include "medio.h"
 #include "panel_efectos.h"
-#include "principal.h"
+#include "impresion_fp.h"
+#include "ruta_lugares_fp.h"
+#include "informes.h"
+#include "mapa_regiones.h"
 #include "titulos_medio.h"
 #include "vista_mapa.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <QLabel>
 #include <QListWidget>
@@ -76,6 +85,60 @@ void AbrirFamilia(TForm3 &f, int g, int familia)
     QTest::mouseClick(f.botTit2, Qt::LeftButton);
     ClicFila(f.ListPreFam, g);
     ClicFila(f.ListPreFam, familia);
+}
+
+// A pixel well inside a region: its four neighbours have the same value.
+QPoint Pixel(const MapaBytes &mapa, int valor)
+{
+    for (int x = 2; x < mapa.Ancho(); ++x)
+        for (int y = 2; y < mapa.Alto(); ++y)
+            if (mapa.Valor(x, y) == valor && mapa.Valor(x - 1, y) == valor && mapa.Valor(x + 1, y) == valor &&
+                mapa.Valor(x, y - 1) == valor && mapa.Valor(x, y + 1) == valor)
+                return {x, y};
+    return {-1, -1};
+}
+
+// A click on pixel p of a map's picture.
+void Clic(VistaMapa *mapa, QPoint p)
+{
+    const QPoint q = mapa->PuntoDe(p.x(), p.y());
+    QTest::mouseMove(mapa, q);
+    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
+}
+
+// The screen's print dialog answered: each report goes to the PDF file `pdf`;
+// `negritas` gets the bold line numbers as the dialog sees them (printing
+// spends them).
+void ImprimirEn(Programa &p, const QString &pdf, int &vistos, QList<int> *negritas = nullptr)
+{
+    p.f->DialogoImprimir = [&p, pdf, &vistos, negritas](const Informe &informe) {
+        ++vistos;
+        if (negritas) {
+            negritas->clear();
+            for (int k = 0; k <= p.e.LineasNegrita[0]; ++k)
+                negritas->append(p.e.LineasNegrita[k]);
+        }
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        return ImprimirTrasDialogo(p.e, informe, impresora, true);
+    };
+}
+
+QString TextoPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// The first grid row that stands for a title, or -1.
+int FilaDeTitulo(const QTableWidget *reja)
+{
+    for (int r = 0; r < reja->rowCount(); ++r)
+        if (reja->item(r, 0) && reja->item(r, 0)->data(RolTitulo).toInt() > 0)
+            return r;
+    return -1;
 }
 
 } // namespace
@@ -217,11 +280,159 @@ private slots:
         QVERIFY(MenuVisible(f));
         QTest::mouseClick(f.botSalir, Qt::LeftButton);
         QVERIFY(!f.isVisible());
-        QVERIFY(p.arranque->pantallas.form0->isVisible());
+        QVERIFY(p.arranque->pantallas.InicioMenu->isVisible());
         QVERIFY(f.PanelEstrellas->isHidden() && f.PanelSelec->isHidden());
         f.Mostrar();
         QVERIFY(MenuVisible(f));
         QVERIFY(!f.PanelSelec->isVisible());
+    }
+
+    void PlacesDistrictsZonesAndTheCentreList()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        TForm3 &f = *p.f;
+        Enlace &e = p.e;
+        QTemporaryDir dir;
+        int vistos = 0;
+        const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
+        ImprimirEn(p, pdf, vistos);
+
+        QTest::mouseClick(f.botLug2, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible() && f.reja->isVisible());
+        QCOMPARE(f.reja->rowCount(), 0);
+        QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
+
+        // Cantabria has one province: its localities at once, named after it.
+        Clic(f.mapa, Pixel(e.MapaComunidades, 6));
+        QVERIFY(f.ListSelLugFP->isVisible());
+        QVERIFY(e.LocalidadesListadas);
+        QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Cantabria"));
+        const int santander = Textos(f.ListSelLugFP).indexOf(QStringLiteral("Santander"));
+        QVERIFY(santander >= 0);
+        ClicFila(f.ListSelLugFP, santander);
+        const int filas = f.reja->rowCount();
+        QVERIFY(filas > 0);
+        QVERIFY(f.reja->item(0, 0)->text().startsWith('-'));
+        QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
+        // All FP and back: the intermediate list again.
+        // Each toggle lists the localities again, to be picked anew.
+        QTest::mouseClick(f.BotTodoFP, Qt::LeftButton);
+        QCOMPARE(f.BotTodoFP->text(), e.Texto(390));
+        ClicFila(f.ListSelLugFP, santander);
+        QVERIFY(f.reja->rowCount() > filas);
+        QTest::mouseClick(f.BotTodoFP, Qt::LeftButton);
+        QCOMPARE(f.BotTodoFP->text(), e.Texto(391));
+        ClicFila(f.ListSelLugFP, santander);
+        QCOMPARE(f.reja->rowCount(), filas);
+
+        // The list printed: its heading names the province and the level,
+        // no line is bold.
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 1);
+        QCOMPARE(DesdeAnsi(e.LineasInforme[0]), QStringLiteral("Oferta educativa: Cantabria - FP Grado Medio"));
+        QCOMPARE(e.LineasNegrita[0], 0);
+        QVERIFY(e.NumLineasCuestionario > 0);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("Oferta educativa: Cantabria - FP Grado Medio")), qPrintable(texto));
+        QVERIFY(texto.contains(QStringLiteral("IES Pe\u00f1acastillo")));
+
+        // A title row of the grid opens that title's view.
+        const int fila = FilaDeTitulo(f.reja);
+        QVERIFY(fila >= 0);
+        const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
+        f.reja->scrollToItem(f.reja->item(fila, 0));
+        const QPoint celda = f.reja->visualItemRect(f.reja->item(fila, 0)).center();
+        // A double click is a click and then the second press.
+        QTest::mouseClick(f.reja->viewport(), Qt::LeftButton, Qt::NoModifier, celda);
+        QTest::mouseDClick(f.reja->viewport(), Qt::LeftButton, Qt::NoModifier, celda);
+        QCOMPARE(f.estado.TituloSelGM, titulo);
+        QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
+        QVERIFY(f.PanelEstrellas->isVisible() && f.BotRequisitos->isVisible());
+        QVERIFY(!f.ListSelLugFP->isVisible() && !f.reja->isVisible());
+        // Back from it: the groups, then the menu.
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QCOMPARE(f.ListPreFam->count(), 9);
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(MenuVisible(f));
+
+        // Catalonia opens its district map and lists nothing until a district is picked.
+        QTest::mouseClick(f.botLug2, Qt::LeftButton);
+        Clic(f.mapa, Pixel(e.MapaComunidades, 9));
+        QVERIFY(f.mapac->isVisible() && !f.ListSelLugFP->isVisible());
+        QCOMPARE(f.reja->rowCount(), 0);
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 1);
+        Clic(f.mapac, Pixel(e.MapaRegionesC, 1));
+        QVERIFY(f.reja->rowCount() > 0);
+        QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(e.NombresComarcas[1]).trimmed());
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible() && !f.mapac->isVisible());
+
+        // Madrid: its zone map, then a zone's centres under "Madrid".
+        Clic(f.mapa, Pixel(e.MapaComunidades, 13));
+        QVERIFY(f.mapam->isVisible());
+        QCOMPARE(f.reja->rowCount(), 0);
+        Clic(f.mapam, Pixel(e.MapaRegionesM, 1));
+        QVERIFY(f.reja->rowCount() > 0);
+        QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Madrid"));
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(vistos, 2);
+        QCOMPARE(DesdeAnsi(e.LineasInforme[0]), QStringLiteral("Oferta educativa: Madrid - FP Grado Medio"));
+        // Back twice: the map, then the menu.
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(f.PanelEstrellas->isVisible());
+        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        QVERIFY(MenuVisible(f) && !f.PanelSelec->isVisible());
+    }
+
+    void TitleSheetPrintedWithItsNameWhileTheCaptionBlinks()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        TForm3 &f = *p.f;
+        Enlace &e = p.e;
+        QTemporaryDir dir;
+        int vistos = 0;
+        const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
+        QList<int> negritas;
+        ImprimirEn(p, pdf, vistos, &negritas);
+
+        // Sanidad's first title, printed while its caption is blank.
+        AbrirFamilia(f, 7, 1);
+        ClicFila(f.ListTit, 0);
+        const QString nombre = DesdeAnsi(e.NombresFPMedio[f.estado.TituloSelGM]).trimmed();
+        f.TimerParpadeo->Tic();
+        f.TimerParpadeo->Tic();
+        QVERIFY(f.PanelCarSel->text().isEmpty());
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        if (e.SeleccionImpresion) {
+            // Too long over all communities: the student picks two.
+            QCOMPARE(vistos, 0);
+            QVERIFY(f.Seleccion->PanelImp->isVisible());
+            Clic(f.mapa, Pixel(e.MapaComunidades, 6));
+            Clic(f.mapa, Pixel(e.MapaComunidades, 2));
+            QCOMPARE(f.Seleccion->ListImp->count(), 2);
+            QTest::mouseClick(f.Seleccion->BotAceptar, Qt::LeftButton);
+        }
+        QCOMPARE(vistos, 1);
+        QCOMPARE(DesdeAnsi(e.LineasInforme[0]), nombre + QStringLiteral(" (FP Grado Medio)"));
+        QCOMPARE(DesdeAnsi(e.LineasInforme[1]), QStringLiteral("** Requisitos de acceso **"));
+        // The three headings, then the community headings from entry 4 on.
+        QVERIFY(negritas.size() >= 5 && negritas[0] == negritas.size() - 1);
+        QCOMPARE(negritas[1], 1);
+        for (int k = 1; k <= 3; ++k)
+            QVERIFY(DesdeAnsi(e.LineasInforme[negritas[k]]).startsWith(QStringLiteral("** ")));
+        for (int k = 4; k < negritas.size(); ++k)
+            QVERIFY(DesdeAnsi(e.LineasInforme[negritas[k]]).startsWith(QStringLiteral("***  ")));
+        // The preview in the views' list.
+        QCOMPARE(f.listSelFP->count(), e.NumLineasCuestionario);
+        QVERIFY(f.listSelFP->item(0)->font().bold());
+        const QString texto = TextoPdf(pdf);
+        for (const QString &s : {nombre + QStringLiteral(" (FP Grado Medio)"), QStringLiteral("** Puestos de trabajo **"),
+                                 QString(34, '_'), QStringLiteral("-D\u00d3NDE SE PUEDE ESTUDIAR")})
+            QVERIFY2(texto.contains(s), qPrintable(s));
+        QVERIFY(!e.ModoImpresion && !f.estado.ImprimiendoGM);
     }
 };
 
