@@ -282,7 +282,9 @@ void TFormEstGra::SubrayarWeb(bool si)
 
 void TFormEstGra::mouseMoveEvent(QMouseEvent *evento)
 {
-    SubrayarWeb(false);
+    // The link's own moves come up here too: they keep the underline.
+    if (!LabelWeb->geometry().contains(evento->position().toPoint()))
+        SubrayarWeb(false);
     Pantalla::mouseMoveEvent(evento);
 }
 

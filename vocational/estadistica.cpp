@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -455,12 +456,18 @@ void TEstadisticas::PanelEst2MouseMove()
     LabelInfo2->setFont(f);
 }
 
+// The link's own moves come up to the panel too: they keep the underline.
+bool TEstadisticas::SobreLabelInfo2(QEvent *movimiento) const
+{
+    return LabelInfo2->geometry().contains(static_cast<QMouseEvent *>(movimiento)->position().toPoint());
+}
+
 bool TEstadisticas::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (objeto == LabelInfo2 && (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove))
         LabelInfo2MouseMove();
     else if ((objeto == LabelInfo2 && evento->type() == QEvent::Leave)
-             || (objeto == PanelEst2 && evento->type() == QEvent::MouseMove))
+             || (objeto == PanelEst2 && evento->type() == QEvent::MouseMove && !SobreLabelInfo2(evento)))
         PanelEst2MouseMove();
     return Pantalla::eventFilter(objeto, evento);
 }

@@ -118,6 +118,7 @@ private:
     void Describir(LienzoGrafico *lienzo, const GraficoEstadistico &g);
     void LabelInfo2MouseMove();
     void PanelEst2MouseMove();
+    bool SobreLabelInfo2(QEvent *movimiento) const;
 
     ListaEstFP estFP_;
     std::vector<std::string> estFamilias_{std::string()};

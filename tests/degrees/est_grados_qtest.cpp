@@ -175,6 +175,12 @@ private slots:
             QVERIFY(!est.LabelWeb->font().underline());
         }
         QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
+        // The mouse itself: over the link it stays underlined; off it, not.
+        QTest::mouseMove(est.LabelWeb, est.LabelWeb->rect().center());
+        QTest::mouseMove(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
+        QVERIFY(est.LabelWeb->font().underline());
+        QTest::mouseMove(&est, est.LabelWeb->geometry().bottomRight() + QPoint(20, 20));
+        QVERIFY(!est.LabelWeb->font().underline());
 
         const QStringList ficheros = {"PreciosMatricula.pdf", "NotaMedia.pdf", "Movilidad.pdf", "Tasa_Rendimiento.pdf",
                                       "Becas.pdf", "insercionLaboral.pdf", "Tasa_de_Paro.pdf"};

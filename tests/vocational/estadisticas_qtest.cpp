@@ -357,6 +357,12 @@ private slots:
                           Qt::NoModifier);
         QApplication::sendEvent(s.PanelEst2, &mueve);
         QVERIFY(!s.LabelInfo2->font().underline());
+        // The mouse itself: over the link it stays underlined; off it, not.
+        QTest::mouseMove(s.LabelInfo2, s.LabelInfo2->rect().center());
+        QTest::mouseMove(s.LabelInfo2, s.LabelInfo2->rect().center() + QPoint(3, 0));
+        QVERIFY(s.LabelInfo2->font().underline());
+        QTest::mouseMove(s.PanelEst2, QPoint(400, 300));
+        QVERIFY(!s.LabelInfo2->font().underline());
     }
 
     void captionsFitInEveryLanguage()
