@@ -6,7 +6,6 @@
 #include "abrir_enlace.h"
 #include "ansi.h"
 #include "artes_grados.h"
-#include "cadenas.h"
 #include "enlace.h"
 #include "errores.h"
 #include "lectura.h"
@@ -193,7 +192,7 @@ void TForm1::BotMenuDeporClick()
     ListComunidad->show();
     BotRetroceder->show();
     for (int k = 1; k <= enlace.NumOtros; ++k)
-        ListComunidad->addItem(DesdeAnsi(QuitarBlancosFinales(enlace.NombresOtros[k])));
+        ListComunidad->addItem(DesdeAnsi(enlace.NombresOtros[k]));
     enlace.ListaDeLugares = true;
 }
 

@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace norvela;
 
@@ -114,6 +115,41 @@ private slots:
         QVERIFY(Visible(f.PanelEstrellas) && f.estado.MenuGradosUsado);
         QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
         QVERIFY(Visible(f.PanelMenu) && !f.estado.MenuGradosUsado);
+    }
+
+    void ADegreeOfTheDoubleDegreeMenuListsAndPrintsItsPairs()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("dobles.pdf"));
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        f.DialogoImprimir = [&](const Informe &informe) {
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(s.e, informe, impresora, true);
+        };
+        QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
+        // A branch heading lists nothing.
+        f.ListComunidad->setCurrentRow(0);
+        f.ListComunidadClick();
+        QVERIFY(f.listSel2->toPlainText().trimmed().isEmpty());
+        s.PulsarFila(f.ListComunidad, QStringLiteral("Derecho"));
+        QVERIFY(Visible(f.listSel2) && Visible(f.BotImprimir));
+        const QString texto = f.listSel2->toPlainText();
+        QVERIFY2(texto.contains(QStringLiteral("Universidad Complutense de Madrid")) &&
+                     texto.contains(QStringLiteral("Derecho. + Administración y Dirección de Empresas")),
+                 qPrintable(texto));
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(!f.estado.ImprimirDobles);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString impreso = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(impreso.contains(QStringLiteral("Dobles grados: Derecho")) &&
+                     impreso.contains(QStringLiteral("Universidad Complutense de Madrid")),
+                 qPrintable(impreso));
     }
 
     void AnFPScreenHoldingTheMapSilencesTheClick()
