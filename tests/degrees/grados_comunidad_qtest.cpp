@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -103,6 +104,27 @@ private slots:
         for (int r = 0; r < f.GridNotas->rowCount(); ++r)
             celdas << f.GridNotas->item(r, 0)->text().trimmed();
         QVERIFY2(celdas.contains(QStringLiteral("<Medicina")), qPrintable(celdas.join('|')));
+
+        // The university's report: its degrees with their marks.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("universidad.pdf"));
+        f.DialogoImprimir = [&](const Informe &informe) {
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return ImprimirTrasDialogo(s.e, informe, impresora, true);
+        };
+        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(s.e.NumLineasInforme, f.GridNotas->rowCount() + 1);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString impreso = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(impreso.contains(QStringLiteral("Oferta educativa: Universidad Complutense de Madrid")) &&
+                     impreso.contains(QRegularExpression(QStringLiteral("\\n +Grados +Notas de corte\\n"))) &&
+                     impreso.contains(QStringLiteral("<Medicina")),
+                 qPrintable(impreso));
 
         // The university's page, through the checked opener.
         pruebas::EscritorioRegistrado escritorio;
