@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
 #include <algorithm>
@@ -65,6 +66,71 @@ inline QRgb Mezcla(QRgb a, QRgb b, uint alfa)
     return rb | ag;
 }
 
+// While a run lasts, the mouse and keyboard input the desktop delivers to
+// the program's windows is dropped: clicks made during a transition do not
+// start others once it has ended. A button pressed during a run has its
+// release dropped too, even when it comes after the run.
+class EntradaDescartada : public QObject {
+public:
+    EntradaDescartada() { qApp->installEventFilter(this); }
+    ~EntradaDescartada() override
+    {
+        if (qApp)
+            qApp->removeEventFilter(this);
+    }
+
+    void Empezar() { ++activas_; }
+    void Terminar() { --activas_; }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (!objeto->isWindowType())
+            return false;
+        switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (activas_ == 0)
+                return false;
+            botones_ |= static_cast<QMouseEvent *>(evento)->button();
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const Qt::MouseButton boton = static_cast<QMouseEvent *>(evento)->button();
+            if (activas_ == 0 && !(botones_ & boton))
+                return false;
+            botones_ &= ~Qt::MouseButtons(boton);
+            return true;
+        }
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return activas_ > 0;
+        default:
+            return false;
+        }
+    }
+
+private:
+    int activas_ = 0;
+    Qt::MouseButtons botones_;
+};
+
+EntradaDescartada &Descarte()
+{
+    static EntradaDescartada *descarte = new EntradaDescartada;
+    return *descarte;
+}
+
+struct RunEnMarcha {
+    RunEnMarcha() { Descarte().Empezar(); }
+    ~RunEnMarcha() { Descarte().Terminar(); }
+};
+
 } // namespace
 
 TTransitionEffect::TTransitionEffect(QObject *padre) : QObject(padre) {}
@@ -110,6 +176,7 @@ void TTransitionEffect::Execute()
     // One frame buffer for the whole run.
     QImage fotograma(antes_.size(), kFormato);
     Lamina lamina(control_, area_, fotograma);
+    const RunEnMarcha enMarcha;
     QElapsedTimer reloj;
     reloj.start();
     for (;;) {
@@ -117,8 +184,8 @@ void TTransitionEffect::Execute()
         const double progreso = std::min(1.0, double(transcurrido) / duracion);
         Componer(antes_, despues, progreso, fotograma);
         lamina.repaint();
-        // Paint requests go through; clicks and keys wait for the end of the run.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Paint requests go through; clicks and keys are dropped.
+        QCoreApplication::processEvents();
         if (progreso >= 1.0)
             break;
         const qint64 siguiente = (transcurrido / kMilisegundosPorFotograma + 1) * kMilisegundosPorFotograma;

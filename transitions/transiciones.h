@@ -1,7 +1,7 @@
 // Transition effects: an area of a window changes from how it looked when
 // the effect was prepared to how it looks now, animated over a given time.
-// Runs are synchronous: Execute returns when the animation has ended, and no
-// user input is handled meanwhile (it waits until the run is over).
+// Runs are synchronous: Execute returns when the animation has ended. Mouse
+// and keyboard input that arrives meanwhile is dropped, not kept for later.
 #pragma once
 
 #include <QImage>

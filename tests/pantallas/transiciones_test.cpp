@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 #include <cmath>
 
 
@@ -218,6 +220,48 @@ private slots:
         QVERIFY(panel->isHidden());
         QCOMPARE(subida.pasos, (QStringList{"prepare:visible", "execute:hidden", "unprepare"}));
         form1.TransitionList1->rollo2 = original2;
+    }
+
+    // A burst of clicks on a button whose handler runs a transition: the
+    // first click runs it, the clicks queued behind it are dropped, and a
+    // click after the run is a click again.
+    void clicksQueuedDuringARunAreDropped()
+    {
+        QWidget ventana;
+        ventana.resize(300, 200);
+        auto *boton = new QPushButton(QStringLiteral("Otra vez"), &ventana);
+        boton->setGeometry(10, 10, 120, 30);
+        auto *panel = new QLabel(QStringLiteral("panel"), &ventana);
+        panel->setGeometry(150, 10, 120, 120);
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        TRollTransition rollo;
+        rollo.Milliseconds = 150;
+        int pulsaciones = 0;
+        QObject::connect(boton, &QPushButton::clicked, [&] {
+            ++pulsaciones;
+            rollo.Prepare(&ventana, panel->geometry());
+            panel->setText(QString::number(pulsaciones));
+            rollo.Execute();
+            rollo.UnPrepare();
+        });
+        QWindow *w = ventana.windowHandle();
+        const QPointF p = boton->geometry().center();
+        const auto encolar = [&](int veces) {
+            for (int i = 0; i < veces; ++i)
+                for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    QCoreApplication::postEvent(w, new QMouseEvent(tipo, p, ventana.mapToGlobal(p), Qt::LeftButton,
+                                                                   tipo == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                                    : Qt::NoButton,
+                                                                   Qt::NoModifier));
+        };
+        encolar(8);
+        QCoreApplication::processEvents();
+        QCOMPARE(pulsaciones, 1);
+        QCOMPARE(panel->text(), QStringLiteral("1"));
+        encolar(1);
+        QCoreApplication::processEvents();
+        QCOMPARE(pulsaciones, 2);
     }
 
     void realRollCapturesBeforeAndAfter()
