@@ -164,6 +164,7 @@ void TForm3::Construir()
     TimerEstrellas.setInterval(200);
     heli = new QTimer(this);
     heli->setInterval(16);
+    ConstruirIntro();
 }
 
 void TForm3::Estilo()
@@ -276,6 +277,7 @@ void TForm3::showEvent(QShowEvent *evento)
 
 void TForm3::hideEvent(QHideEvent *evento)
 {
+    CortarIntro();
     TimerEstrellas.stop();
     TimerParpadeo->Detener();
     heli->stop();
@@ -295,14 +297,6 @@ void TForm3::Entrar()
         EmpezarIntroHelicoptero();
         return;
     }
-    heli->stop();
-    MostrarMenu();
-}
-
-void TForm3::EmpezarIntroHelicoptero()
-{
-    // The helicopter that flies the menu in is not there yet: the menu
-    // stands in its place at once.
     heli->stop();
     MostrarMenu();
 }

@@ -5,6 +5,7 @@
 
 #include "estado_medio.h"
 #include "informes.h"
+#include "intro_helicoptero.h"
 #include "pantalla.h"
 
 #include <QTimer>
@@ -63,6 +64,11 @@ public:
     QTimer TimerEstrellas;
     // The helicopter intro, enabled by whoever opens the screen with it.
     QTimer *heli = nullptr;
+    // The pilot's walk after each flight, and where the intro stands.
+    QTimer piloto;
+    IntroHelicoptero intro;
+    // The layer the pilot and the balloon are drawn on.
+    QWidget *CapaHeli = nullptr;
 
     EstadoMedio estado;
     // The place route the FP screens share, for the intermediate level.
@@ -78,6 +84,12 @@ public:
     void botTit2Click();
     void botLug2Click();
     void botSalirClick();
+
+    // Helicopter intro: a flight tick, a step of the pilot's walk, and
+    // cutting it short.
+    void heliTimer();
+    void pilotoTimer();
+    void CortarIntro();
 
     // Title route.
     void ListPreFamMouseDown(int fila);
@@ -115,6 +127,9 @@ private:
     // questionnaire entry when the itinerary screen asked for it.
     void Entrar();
     void EmpezarIntroHelicoptero();
+    void ConstruirIntro();
+    // Places the menu buttons and redraws the pilot and the balloon as the intro says.
+    void AplicarIntro();
     void EntrarCuestionario();
     void MostrarMenu();
     void OcultarMenu();

@@ -121,7 +121,7 @@ private slots:
             QVERIFY(*bandera);
         if (!volver)
             return;
-        QTRY_VERIFY(volver->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(volver->isVisible(), 15000);   // the exit button comes with the second flight
         Clic(volver);
         QVERIFY(!abierta->isVisible());
         QVERIFY(asistente.isVisible());
@@ -132,6 +132,34 @@ private slots:
         Clic(asistente.BVolver);
         QVERIFY(p.s().form0->isVisible() && !asistente.isVisible());
         QVERIFY(!p.e.DesdeAsistente);
+    }
+
+    void theHelicopterIntroFliesTheMenuInAndAClickCutsIt()
+    {
+        Programa p;
+        QVERIFY(p.creadas);
+        TForm3 &f = *p.s().Form3;
+        QVERIFY(p.e.IntroHelicoptero);   // the first opening plays it
+        p.s().AbrirPuerta(puerta::FPM);
+        QVERIFY(f.isVisible() && f.heli->isActive());
+        QVERIFY(!f.botLug2->isVisible() && !f.botSalir->isVisible());
+        // The first flight ends, the pilot walks and the balloon is drawn by him.
+        QTRY_VERIFY_WITH_TIMEOUT(f.intro.Bocadillo() == 1, 8000);
+        QCOMPARE(f.botTit2->pos(), QPoint(240, 130));
+        const QRect globo = f.intro.RectBocadillo();
+        const QImage imagen = f.grab().toImage();
+        QCOMPARE(imagen.pixelColor(globo.topLeft() + QPoint(3, globo.height() - 4)), QColor(255, 255, 0));
+        QVERIFY(!f.botSalir->isVisible());
+        // A click on the titles button during the second flight cuts it short.
+        QTRY_VERIFY(f.botLug2->isVisible());
+        QTest::mouseClick(f.botTit2, Qt::LeftButton);
+        QVERIFY(!f.heli->isActive() && !f.piloto.isActive());
+        QCOMPARE(f.intro.Bocadillo(), 0);
+        QCOMPARE(f.intro.Fotograma(), -1);
+        QVERIFY(!f.botSalir->isVisible());
+        QTest::qWait(100);
+        QVERIFY(!f.heli->isActive() && !f.piloto.isActive());
+        QVERIFY(f.grab().toImage().pixelColor(globo.topLeft() + QPoint(3, globo.height() - 4)) != QColor(255, 255, 0));
     }
 
     void theItineraryDoorsPrepareTheirButtons()
