@@ -459,8 +459,8 @@ private slots:
             QVERIFY(s.Form2->botCuestio->isHidden());
             break;
         case 5:
-            // The intro's timer stays idle until the screen has an intro to play.
-            QVERIFY(!s.Form3->heli->isActive());
+            // The first opening plays the helicopter intro.
+            QVERIFY(s.Form3->heli->isActive());
             QVERIFY(!p.e.CuestionarioGM);
             break;
         case 6:

@@ -43,7 +43,8 @@ struct Programa {
         if (!arranque->CrearPantallas())
             return;
         f = arranque->pantallas.Form3;
-        e.IntroHelicoptero = true;
+        // The menu at once: the helicopter intro has its own test.
+        e.IntroHelicoptero = false;
         f->Mostrar();
     }
     ~Programa()
