@@ -2,9 +2,16 @@
 // community's rows, a university's degrees and the selection-list reports.
 #include "artes_grados.h"
 #include "comunidad_grados.h"
+#include "cadenas.h"
+#include "datos_lugares.h"
 #include "grados_prueba.h"
+#include "lectura.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
 
 using namespace norvela;
 using norvela::pruebas::GradosPrueba;
@@ -247,5 +254,63 @@ TEST(FilasOtros, RowDecidesLinkPdfOrDetails)
         EXPECT_TRUE(pagina.size() >= std::string(c.pagina).size() &&
                     pagina.compare(pagina.size() - std::string(c.pagina).size(), std::string::npos, c.pagina) == 0);
         EXPECT_EQ(pagina.empty(), std::string(c.pagina).empty());
+    }
+}
+
+// The shipped family files, in every language: each family has titles,
+// specialities and places in several communities, translated.
+TEST(ArtesDatosEntregados, EveryFamilyHasTitlesSpecialitiesAndPlacesInEveryLanguage)
+{
+    const std::string datos = std::string(NORVELA_DATOS_ENTREGADOS) + '/';
+    const auto leer = [&](const char *idioma, const char *fichero) {
+        return LeerLineasObligatorio(QString::fromStdString(datos + idioma + fichero));
+    };
+    const DatosLugares sinNombres;
+    std::map<std::string, std::vector<std::string>> titulosCas;
+    for (const char *idioma : {"cas/", "catVal/", "galego/", "euskera/"}) {
+        SCOPED_TRACE(idioma);
+        for (FamiliaArtes f : {FamiliaArtes::Plasticas, FamiliaArtes::Musica, FamiliaArtes::Danza,
+                               FamiliaArtes::Dramatico}) {
+            const char *nombre = FicheroFamiliaArtes(f);
+            SCOPED_TRACE(nombre);
+            const auto lineas = leer(idioma, nombre);
+            ASSERT_LE(lineas.size(), static_cast<size_t>(kMaxLineasArtes));
+            const auto titulos = TitulosArtes(lineas);
+            EXPECT_FALSE(titulos.empty());
+            EXPECT_FALSE(EspecialidadesArtes(lineas, f).empty());
+            if (std::string(idioma) == "cas/")
+                titulosCas[nombre] = titulos;
+            else
+                EXPECT_NE(titulos, titulosCas[nombre]) << "not translated";
+            if (f == FamiliaArtes::Plasticas) {
+                EXPECT_EQ(EspecialidadesArtes(lineas, f).size(), 17u);
+                std::set<int> comunidades;
+                for (const CentroArtes &c : CentrosPlasticas(lineas)) {
+                    comunidades.insert(c.comunidad);
+                    EXPECT_FALSE(c.especialidades.empty()) << c.nombre;
+                    EXPECT_FALSE(EsBlanco(c.direccion)) << c.nombre;
+                }
+                EXPECT_GE(comunidades.size(), 10u);
+                continue;
+            }
+            const auto lugares = LugaresArtes(lineas, f, sinNombres);
+            const auto cuenta = [&](const char *inicio) {
+                return std::count_if(lugares.begin(), lugares.end(),
+                                     [&](const LineaLugar &l) { return l.texto.rfind(inicio, 0) == 0; });
+            };
+            EXPECT_GE(cuenta(f == FamiliaArtes::Dramatico ? "Tel. " : "- "), 4);
+            for (const LineaLugar &l : lugares) {
+                if (l.web) {
+                    EXPECT_EQ(l.texto.rfind("http", 0), 0u) << l.texto;
+                }
+            }
+        }
+        const auto otros = leer(idioma, "otros");
+        ASSERT_GT(otros.size(), 3u);
+        for (const char *enlace : {"  1", "  2", "  3"})
+            EXPECT_EQ(std::count_if(otros.begin(), otros.end(),
+                                    [&](const std::string &l) { return l.rfind(enlace, 0) == 0; }),
+                      1)
+                << enlace;
     }
 }
