@@ -5,6 +5,9 @@
 
 #include "enlace.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 
@@ -70,11 +73,20 @@ private:
         p.setPen(QColor(0, 0, 0));
         p.setBrush(QColor(255, 255, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        QFont letra(QStringLiteral("Arial"));
-        letra.setPixelSize(13);
-        letra.setBold(true);
-        p.setFont(letra);
         const QStringList lineas = textos_(intro_.Bocadillo());
+        // The longest line fits in the balloon.
+        QFont letra(QStringLiteral("Arial"));
+        letra.setBold(true);
+        for (int puntos = 13; puntos >= 9; --puntos) {
+            letra.setPixelSize(puntos);
+            const QFontMetrics medida(letra);
+            int ancho = 0;
+            for (const QString &l : lineas)
+                ancho = std::max(ancho, medida.horizontalAdvance(l));
+            if (ancho <= r.width() - 10)
+                break;
+        }
+        p.setFont(letra);
         for (int i = 0; i < lineas.size() && i < 3; ++i)
             p.drawText(QRect(r.left() + 8, r.top() + 3 + 15 * i, r.width() - 10, 16), Qt::AlignLeft | Qt::AlignVCenter,
                        lineas.at(i));
