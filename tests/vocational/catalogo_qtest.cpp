@@ -134,6 +134,15 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     c.botcerrar->click();
     QVERIFY(c.panelsel->isHidden());
 
+    // An intermediate cycle, under its list: the access of its section and its jobs.
+    QCOMPARE(Textos(c.ListCat[CatMedio]), QStringList{QStringLiteral("Sistemas Microinformáticos y Redes")});
+    Clic(c.ListCat[CatMedio], 0);
+    QCOMPARE(c.panelsel->y(), c.ListCat[CatMedio]->y() + c.ListCat[CatMedio]->height());
+    texto = c.ListSel->toPlainText();
+    QVERIFY2(texto.startsWith(QStringLiteral("Requisitos\nPara entrar en un ciclo de Grado Medio necesitas cumplir\n")),
+             qPrintable(texto));
+    QVERIFY(texto.contains(QStringLiteral("Salidas profesionales")));
+
     // A basic cycle, above its list: its access and what it leads to, as the
     // basic-cycle screen loaded them.
     Clic(c.ListCat[CatBasica], 1);
@@ -165,6 +174,9 @@ void CatalogoQTest::NotesOpenNothing()
     const int nota = c.ListCat[CatSuperior]->count() - 1;
     QCOMPARE(nota, 2);
     Clic(c.ListCat[CatSuperior], nota);
+    QVERIFY(c.panelsel->isHidden());
+    QCOMPARE(Textos(c.ListCat[CatMedio]).size(), 3);
+    Clic(c.ListCat[CatMedio], 2);
     QVERIFY(c.panelsel->isHidden());
     // Both real titles open, the second one too.
     Clic(c.ListCat[CatSuperior], 1);

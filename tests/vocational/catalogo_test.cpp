@@ -3,6 +3,7 @@
 // of each kind and the printed lists.
 #include "ansi.h"
 #include "carga_grados.h"
+#include "carga_itinerarios.h"
 #include "cargas_listas.h"
 #include "cargas_separadas.h"
 #include "catalogo.h"
@@ -34,15 +35,9 @@ struct Catalogo {
         Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("catalogo"), 0));
         CargarDatosGrados(e);
         CargarTablasGrados(e);
-        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp2")), e.NombresFPMedio, e.NumFPMedio, 60);
-        CargarBloques26(e, e.FicheroIdioma(QStringLiteral("asignagm")), e.AsignaturasFPMedio);
+        // As the itinerary screen loads them.
+        CargarDatosItinerarios(e);
         CargarTablaFPMedio(e, e.Fichero(QStringLiteral("datfpmphp")));
-        for (int i = e.NumFPMedio; i >= 1; --i) {
-            if (e.NombresFPMedio[i].substr(0, 2) == "-|")
-                e.SeccionGMDesde = i;
-            if (e.NombresFPMedio[i].substr(0, 2) == "-!")
-                e.SeccionGMHasta = i;
-        }
         CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fpba")), e.NombresFPBasica, e.NumFPBasica, 60);
         CargarBloques26(e, e.FicheroIdioma(QStringLiteral("asignaba")), e.AsignaturasFPBasica);
         CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("certifica")), e.NombresCertificados, e.NumCertificados, 60);

@@ -4,6 +4,7 @@
 #include "columnas.h"
 #include "enlace.h"
 #include "errores.h"
+#include "titulos_medio.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kMaxBloquesFPB = 26;
 constexpr int kMaxLineaBloqueFPB = 255;
 
-std::string Limpio(const std::string &s)
+std::string Limpio(std::string_view s)
 {
     return QuitarBlancosFinales(s);
 }
@@ -139,8 +140,10 @@ std::vector<LineaDetalle> DetalleMedio(const Enlace &e, int r, char familia)
     if (r < 1 || r > e.NumFPMedio)
         return d;
     d.push_back({Limpio(e.Textos[277]), true});
-    const char *codigo = r < e.SeccionGMDesde ? "13" : r < e.SeccionGMHasta ? "22" : "23";
-    LineasConCodigo(e, codigo, 58, d);
+    // The access of the title's section, as the intermediate-cycle screen shows it.
+    const std::string codigo = CodigoRequisitosGM(r, e.SeccionGMDesde, e.SeccionGMHasta);
+    for (const std::string &s : LineasRequisitosGM(e.Requisitos, e.NumRequisitos, codigo, 60))
+        d.push_back({Limpio(s)});
     d.push_back({""});
     if (familia != '5') {
         d.push_back({Limpio(e.Textos[271]), true});
@@ -176,7 +179,7 @@ std::vector<LineaDetalle> DetalleCertificado(const Enlace &e, int l)
                 d.push_back({Desde(encabezado, 2, 28)});
         }
     d.push_back({Limpio(e.Textos[582]), true});
-    d.push_back({Columnas(x, 4, 6)});
+    d.push_back({std::string(Columnas(x, 4, 6))});
     d.push_back({Limpio(e.Textos[271]), true});
     d.push_back({Desde(x, 8, 90)});
     return d;

@@ -54,7 +54,7 @@ FamiliasCertificados DividirCertificados(DatosFP &d)
     FamiliasCertificados f;
     for (int k = 1; k <= kFamiliasCert; ++k) {
         const std::string &s = d.NombresCertificados[k];
-        f.CodigosFamiliaCert[static_cast<size_t>(k)] = Columnas(s, 1, 8);
+        f.CodigosFamiliaCert[static_cast<size_t>(k)] = std::string(Columnas(s, 1, 8));
         f.NombresFamiliaCert[static_cast<size_t>(k)] = Cortar(Columnas(s, 9, static_cast<int>(s.size())), 60);
     }
     QuitarNueveLineas(d.NombresCertificados, d.NumCertificados);
@@ -106,7 +106,7 @@ std::string NombreCertificado(const DatosFP &d, int linea)
 
 std::string HorasCertificado(const DatosFP &d, int linea)
 {
-    return Columnas(Explicacion(d, linea), 4, 6);
+    return std::string(Columnas(Explicacion(d, linea), 4, 6));
 }
 
 std::string DescripcionCertificado(const DatosFP &d, int linea)
@@ -121,12 +121,12 @@ InformeFP InformeSubgrupo(const DatosFP &d, const TextosInterfaz &t, const std::
         return informe;
     informe.titulo = t[580];
     informe.Anadir(t[583] + ":");
-    informe.Anadir(Columnas(Linea(d, lineas.front() - 1), 2, 61));
+    informe.Anadir(std::string(Columnas(Linea(d, lineas.front() - 1), 2, 61)));
     informe.Anadir("");
     for (int linea : lineas) {
         const std::string &e = Explicacion(d, linea);
-        informe.negritas.push_back(informe.Anadir(Columnas(Linea(d, linea), 2, 61)));
-        informe.Anadir(Columnas(e, 8, 67));
+        informe.negritas.push_back(informe.Anadir(std::string(Columnas(Linea(d, linea), 2, 61))));
+        informe.Anadir(std::string(Columnas(e, 8, 67)));
         informe.Anadir(t[581]);
         for (int k = 1; k <= 3; ++k) {
             // The printed report keeps only the last heading of a code.
@@ -139,7 +139,7 @@ InformeFP InformeSubgrupo(const DatosFP &d, const TextosInterfaz &t, const std::
             if (!requisito.empty())
                 informe.Anadir(Cortar(std::string(7, ' ') + requisito, 32));
         }
-        informe.Anadir(Cortar(t[582] + ": ", 27) + Columnas(e, 4, 6));
+        informe.Anadir(Cortar(t[582] + ": ", 27) + std::string(Columnas(e, 4, 6)));
         informe.Anadir("");
     }
     informe.negritas.push_back(2);
