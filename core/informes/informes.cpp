@@ -243,7 +243,8 @@ int TamanoQueCabe(PaginaInforme &pagina, const QString &familia, const TablaText
     int tamano = kTamano;
     for (; tamano > kMinimo; --tamano) {
         pagina.PonerFuente(familia, tamano, true);
-        if (pagina.AnchoTexto(masLarga) < anchoColumna)
+        // One blank to spare, so no line runs into the next column.
+        if (pagina.AnchoTexto(masLarga + QLatin1Char(' ')) < anchoColumna)
             break;
     }
     return tamano;
