@@ -146,6 +146,7 @@ bool Arranque::CrearPantallas()
         medio->Mostrar();
     };
     pantallas.Form2->MostrarFPMedio = [medio = pantallas.Form3] { medio->Mostrar(); };
+    pantallas.Form3->MostrarItinerarios = [itinerarios = pantallas.Form2] { itinerarios->Mostrar(); };
     Progreso(60);
     Crear(pantallas.Form4, "TForm4");
     Progreso(70);

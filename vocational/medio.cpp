@@ -165,6 +165,7 @@ void TForm3::Construir()
     heli = new QTimer(this);
     heli->setInterval(16);
     ConstruirIntro();
+    ConstruirCuestionario();
 }
 
 void TForm3::Estilo()
@@ -298,12 +299,6 @@ void TForm3::Entrar()
         return;
     }
     heli->stop();
-    MostrarMenu();
-}
-
-void TForm3::EntrarCuestionario()
-{
-    // The questionnaire mode is not there yet: the screen opens on its menu.
     MostrarMenu();
 }
 

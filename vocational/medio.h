@@ -3,6 +3,7 @@
 // and centres by place (community, province, district or zone, locality).
 #pragma once
 
+#include "cuestionario_gm.h"
 #include "estado_medio.h"
 #include "informes.h"
 #include "intro_helicoptero.h"
@@ -70,6 +71,16 @@ public:
     // The layer the pilot and the balloon are drawn on.
     QWidget *CapaHeli = nullptr;
 
+    // The questionnaire: options, then matching statements (same place),
+    // then titles; the mini title list beside an open title; its arrows,
+    // leaving and printing; the sliding help line.
+    QListWidget *ListGM = nullptr, *ListGM2 = nullptr, *ListPeque = nullptr;
+    QLabel *LabelPeque = nullptr, *LabAyuGM = nullptr;
+    QPushButton *BitFleGMde = nullptr, *BitFleGMiz = nullptr, *BotSalirCues = nullptr, *BotImprimirCuesGM = nullptr;
+    QTimer TimerAyu, TimerReduce;
+    LineaAyuda ayudaGM;
+    InformeCuestionarioGM informeCuesGM;
+
     EstadoMedio estado;
     // The place route the FP screens share, for the intermediate level.
     RutaLugaresFP *Ruta = nullptr;
@@ -79,6 +90,8 @@ public:
     // Confirms a report in the print dialog and prints it on the printer
     // chosen there: the program's shared dialog, unless a test answers.
     std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+    // Shows the itinerary screen, where the questionnaire goes back to.
+    std::function<void()> MostrarItinerarios;
 
     // Menu.
     void botTit2Click();
@@ -107,6 +120,15 @@ public:
     void BotRetrocederFPClick();
     void BotImprimirClick();
 
+    // Questionnaire.
+    void BitFleGMdeClick();
+    void BitFleGMizClick();
+    void ListGMClick(int fila);
+    void ListPequeClick(int fila);
+    void TimerReduceTimer();
+    void TimerAyuTimer();
+    void BotSalirCuesClick();
+
 protected:
     // The screen is entered when whoever opens it shows it: not on every
     // activation, so a dialog that closes over an open route leaves it be.
@@ -131,6 +153,10 @@ private:
     // Places the menu buttons and redraws the pilot and the balloon as the intro says.
     void AplicarIntro();
     void EntrarCuestionario();
+    void ConstruirCuestionario();
+    void LlenarOpcionesGM();
+    void AyudaGM(const QString &texto);
+    void AbrirTituloCuestionario(int titulo);
     void MostrarMenu();
     void OcultarMenu();
 

@@ -14,6 +14,7 @@
 #include "impresion_fp.h"
 #include "ruta_lugares_fp.h"
 #include "informes.h"
+#include "itinerarios.h"
 #include "mapa_regiones.h"
 #include "titulos_medio.h"
 #include "vista_mapa.h"
@@ -286,6 +287,104 @@ private slots:
         f.Mostrar();
         QVERIFY(MenuVisible(f));
         QVERIFY(!f.PanelSelec->isVisible());
+    }
+
+    // From the itinerary screen's button: options, the statements they
+    // match, the titles those lead to; back and forward; leaving.
+    void QuestionnaireFromTheItineraryScreen()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        TForm3 &f = *p.f;
+        f.hide();
+        TForm2 &iti = *p.arranque->pantallas.Form2;
+        iti.Mostrar();
+        QTest::mouseClick(iti.botCuestio, Qt::LeftButton);
+        QVERIFY(f.isVisible() && !iti.isVisible() && p.e.CuestionarioGM);
+        QVERIFY(!MenuVisible(f));
+        QVERIFY(f.ListGM->isVisible() && f.BitFleGMde->isVisible() && f.BotSalirCues->isVisible());
+        QVERIFY(!f.BitFleGMiz->isVisible());
+        QCOMPARE(f.ListGM->count(), 11);
+        QCOMPARE(Textos(f.ListGM).first(), DesdeAnsi(p.e.ListaGM75[1]).trimmed());
+        QVERIFY(f.LabAyuGM->isVisible() && f.LabAyuGM->text() == p.e.Texto(163));
+
+        // Nothing ticked: the arrow does nothing.
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible());
+
+        // Per ticked option set, the statements expected: those whose first
+        // digit is ticked, then those whose second digit is (never 0).
+        struct Caso {
+            QList<int> filas;
+            QString digitos;
+        };
+        for (const Caso &c : {Caso{{0}, QStringLiteral("1")}, Caso{{9}, QStringLiteral("0")},
+                              Caso{{1, 9}, QStringLiteral("20")}}) {
+            for (int fila : c.filas)
+                ClicFila(f.ListGM, fila);
+            QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+            QVERIFY(f.ListGM2->isVisible() && !f.ListGM->isVisible() && f.BitFleGMiz->isVisible());
+            QStringList esperadas;
+            for (int pasada = 0; pasada < 2; ++pasada)
+                for (int j = 1; j <= p.e.NumCuesGM; ++j) {
+                    const QString linea = DesdeAnsi(p.e.CuestionesGM[j]);
+                    const QChar d = linea.at(pasada);
+                    if (c.digitos.contains(d) && !(pasada == 1 && d == QLatin1Char('0')))
+                        esperadas << linea.mid(2, 70).trimmed();
+                }
+            QVERIFY(!esperadas.isEmpty());
+            QCOMPARE(Textos(f.ListGM2), esperadas);
+            // Back: the options come back ticked as they were.
+            QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+            QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMiz->isVisible());
+            QList<int> marcadas;
+            for (int i = 0; i < f.ListGM->count(); ++i)
+                if (f.ListGM->item(i)->isSelected())
+                    marcadas << i;
+            QCOMPARE(marcadas, c.filas);
+            for (int fila : c.filas)
+                ClicFila(f.ListGM, fila);
+        }
+
+        // Option 1, its first statement: the titles that statement leads to.
+        ClicFila(f.ListGM, 0);
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QVERIFY(f.ListGM2->isVisible());
+        ClicFila(f.ListGM2, 0);
+        int linea = 0;
+        for (int j = 1; j <= p.e.NumCuesGM && !linea; ++j)
+            if (p.e.CuestionesGM[j][0] == '1')
+                linea = j;
+        QStringList titulos;
+        for (int t = 1; t <= p.e.NumFPMedio; ++t)
+            for (int campo = 5; campo <= 7; ++campo)
+                if (p.e.TablaFPMedio.En(t, campo) == linea && !titulos.contains(DesdeAnsi(p.e.NombresFPMedio[t]).trimmed()))
+                    titulos << DesdeAnsi(p.e.NombresFPMedio[t]).trimmed();
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMde->isVisible());
+        QVERIFY(!titulos.isEmpty());
+        QCOMPARE(Textos(f.ListGM), titulos);
+        QCOMPARE(f.LabAyuGM->text(), p.e.Texto(189));
+        // Back to the statements, still ticked, and forward again.
+        QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+        QVERIFY(f.ListGM2->isVisible() && f.ListGM2->item(0)->isSelected() && f.BitFleGMde->isVisible());
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QCOMPARE(Textos(f.ListGM), titulos);
+
+        // Leaving goes back to the itinerary screen.
+        QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
+        QVERIFY(!f.isVisible() && iti.isVisible() && !p.e.CuestionarioGM);
+        QVERIFY(f.ListGM->isHidden() && f.BitFleGMiz->isHidden() && f.BotSalirCues->isHidden());
+
+        // The eleventh option is the place route.
+        QTest::mouseClick(iti.BotContinuar, Qt::LeftButton);
+        QVERIFY(f.isVisible() && f.ListGM->isVisible());
+        QVERIFY(!f.ListGM->item(0)->isSelected());
+        ClicFila(f.ListGM, 10);
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
+        QVERIFY(f.PanelEstrellas->isVisible() && f.ListGM->isHidden() && f.BotSalirCues->isHidden());
     }
 
     void PlacesDistrictsZonesAndTheCentreList()

@@ -27,6 +27,19 @@ struct EstadoMedio {
     bool TituloDesdeCuestionario = false;
     // The next title view is opened from the centre grid.
     bool TituloDesdeRejilla = false;
+    // The questionnaire: its statements are listed (second step), its list
+    // shows the titles (third step), one of them is open on the map.
+    bool TitulosListadosGM = false;
+    bool ListaGMTitulos = false;
+    bool DetalleTituloGM = false;
+    // Codes of the ticked options, in list order.
+    std::vector<int> CodigosOpcionesGM;
+    // The statement number of each row of the statement list.
+    std::vector<int> LineaCuestionarioGM;
+    // The title of each row of the title list.
+    std::vector<int> TitulosCuestionarioGM;
+    // Step of the list's shrinking into the mini list.
+    int PasoReduccion = 0;
     // 1001: the view has no heading rows.
     int PrimeraFilaEncabezado = 1001;
 };

@@ -1,0 +1,326 @@
+// The intermediate-cycle questionnaire: the student ticks what they like,
+// then the statements that match it, and gets the titles those lead to;
+// one title opens on the map of where it is taught.
+#include "medio.h"
+
+#include "ansi.h"
+#include "cadenas.h"
+#include "enlace.h"
+#include "controles_fp.h"
+#include "etiquetas.h"
+#include "marco.h"
+#include "panel_efectos.h"
+#include "pantallas.h"
+#include "vista_mapa.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+
+namespace norvela {
+
+namespace {
+
+// Ten options with a code, and the place route.
+constexpr int kOpcionesCuestionarioGM = 11;
+constexpr int kAltoFila = 30;
+constexpr int kListaX = 40, kListaY = 170, kListaAncho = 700, kListaAlto = 11 * kAltoFila + 6;
+constexpr int kListaAlto2 = 480;
+
+QListWidget *ListaCuestionario(QWidget *padre, const QString &nombre, int alto)
+{
+    auto *l = new QListWidget(padre);
+    l->setObjectName(nombre);
+    l->setAccessibleName(nombre);
+    l->setGeometry(kListaX, kListaY, kListaAncho, alto);
+    l->setSelectionMode(QAbstractItemView::MultiSelection);
+    l->setUniformItemSizes(true);
+    l->setFont(QFont(QStringLiteral("Arial"), 12));
+    l->setCursor(Qt::PointingHandCursor);
+    l->hide();
+    return l;
+}
+
+void Anadir(QListWidget *l, const QString &texto)
+{
+    auto *i = new QListWidgetItem(texto, l);
+    i->setSizeHint(QSize(0, kAltoFila));
+}
+
+// The ticked rows, top to bottom.
+std::vector<int> FilasMarcadas(const QListWidget *l)
+{
+    std::vector<int> filas;
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->isSelected())
+            filas.push_back(i);
+    return filas;
+}
+
+} // namespace
+
+void TForm3::ConstruirCuestionario()
+{
+    ListGM = ListaCuestionario(this, QStringLiteral("ListGM"), kListaAlto);
+    ListGM2 = ListaCuestionario(this, QStringLiteral("ListGM2"), kListaAlto2);
+    ListPeque = new QListWidget(this);
+    ListPeque->setObjectName(QStringLiteral("ListPeque"));
+    ListPeque->setAccessibleName(QStringLiteral("ListPeque"));
+    ListPeque->setGeometry(50, 500, 480, 200);
+    ListPeque->setCursor(Qt::PointingHandCursor);
+    ListPeque->hide();
+    LabelPeque = Etiqueta(this, 70, 470, 460, 24, {}, 10);
+    LabelPeque->setObjectName(QStringLiteral("LabelPeque"));
+    LabelPeque->hide();
+    LabAyuGM = Etiqueta(this, width(), kListaY - 50, 700, 30, {}, 12);
+    LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));
+    LabAyuGM->hide();
+
+    const auto boton = [this](const QString &nombre, int x, int y, int w, int h) {
+        QPushButton *b = Boton(this, x, y, w, h, {}, 10);
+        b->setObjectName(nombre);
+        b->setAccessibleName(nombre);
+        b->hide();
+        return b;
+    };
+    BitFleGMiz = boton(QStringLiteral("BitFleGMiz"), 600, 690, 64, 44);
+    BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitFleGMde = boton(QStringLiteral("BitFleGMde"), 676, 690, 64, 44);
+    BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    BotSalirCues = boton(QStringLiteral("BotSalirCues"), kListaX, 690, 160, 44);
+    BotSalirCues->setText(T(54));
+    BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);
+    BotImprimirCuesGM->setText(T(36));
+
+    TimerAyu.setInterval(30);
+    TimerReduce.setInterval(100);
+    connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
+    connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
+    connect(BotSalirCues, &QPushButton::clicked, this, &TForm3::BotSalirCuesClick);
+    connect(ListGM, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListGMClick(ListGM->row(i)); });
+    connect(ListPeque, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { ListPequeClick(ListPeque->row(i)); });
+    connect(&TimerAyu, &QTimer::timeout, this, &TForm3::TimerAyuTimer);
+    connect(&TimerReduce, &QTimer::timeout, this, &TForm3::TimerReduceTimer);
+}
+
+void TForm3::EntrarCuestionario()
+{
+    OcultarMenu();
+    estado.TitulosListadosGM = false;
+    estado.ListaGMTitulos = false;
+    estado.DetalleTituloGM = false;
+    enlace.RutaPorTitulo = false;
+    enlace.RutaPorLugar = false;
+    MostrarControles({BotSalirCues, BitFleGMde});
+    Ocultar({BitFleGMiz, ListGM2, ListPeque, LabelPeque, BotImprimirCuesGM});
+    ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
+    LlenarOpcionesGM();
+    ListGM->show();
+    AyudaGM(T(163));
+}
+
+void TForm3::LlenarOpcionesGM()
+{
+    ListGM->clear();
+    ListGM->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int i = 1; i <= kOpcionesCuestionarioGM; ++i)
+        Anadir(ListGM, DesdeAnsi(QuitarBlancosFinales(enlace.ListaGM75[i])));
+    // The ticked options ticked again: code c is option c, code 0 option 10.
+    for (int c : estado.CodigosOpcionesGM) {
+        const int fila = c == 0 ? 9 : c - 1;
+        if (fila >= 0 && fila < ListGM->count())
+            ListGM->item(fila)->setSelected(true);
+    }
+}
+
+void TForm3::AyudaGM(const QString &texto)
+{
+    LabAyuGM->setText(texto);
+    LabAyuGM->adjustSize();
+    ayudaGM.ancho = LabAyuGM->width();
+    ayudaGM.Empezar(width());
+    LabAyuGM->move(ayudaGM.left, kListaY - 50);
+    LabAyuGM->show();
+    LabAyuGM->raise();
+    TimerAyu.start();
+}
+
+void TForm3::TimerAyuTimer()
+{
+    if (!ayudaGM.Tick(width()))
+        TimerAyu.stop();
+    LabAyuGM->move(ayudaGM.left, LabAyuGM->y());
+}
+
+void TForm3::BitFleGMdeClick()
+{
+    if (!estado.TitulosListadosGM) {
+        const std::vector<int> marcadas = FilasMarcadas(ListGM);
+        // The eleventh option is the place route.
+        if (ListGM->count() >= kOpcionesCuestionarioGM && ListGM->item(kOpcionesCuestionarioGM - 1)->isSelected()) {
+            Ocultar({BitFleGMde, ListGM, BotSalirCues, LabAyuGM});
+            TimerAyu.stop();
+            enlace.CuestionarioGM = false;
+            botLug2Click();
+            return;
+        }
+        if (marcadas.empty()) {
+            QApplication::beep();
+            return;
+        }
+        BitFleGMiz->show();
+        estado.CodigosOpcionesGM.clear();
+        QStringList opciones;
+        for (int fila : marcadas) {
+            estado.CodigosOpcionesGM.push_back(CodigoOpcionGM(fila + 1));
+            opciones << ListGM->item(fila)->text();
+        }
+        informeCuesGM.Opciones(opciones);
+        enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
+        estado.TitulosListadosGM = true;
+        AyudaGM(T(164) + QLatin1Char(' ') + T(165));
+
+        std::vector<int> c1, c2;
+        for (int j = 1; j <= enlace.NumCuesGM; ++j) {
+            c1.push_back(enlace.CodigoGM1[j]);
+            c2.push_back(enlace.CodigoGM2[j]);
+        }
+        estado.LineaCuestionarioGM = LineasCoincidentesGM(estado.CodigosOpcionesGM, c1, c2);
+        ListGM->hide();
+        ListGM2->clear();
+        for (int j : estado.LineaCuestionarioGM) {
+            const std::string &linea = enlace.CuestionesGM[j];
+            Anadir(ListGM2, DesdeAnsi(QuitarBlancosFinales(linea.size() > 2 ? linea.substr(2, 70) : std::string())));
+        }
+        ListGM2->show();
+        return;
+    }
+
+    const std::vector<int> marcadas = FilasMarcadas(ListGM2);
+    if (marcadas.empty()) {
+        QApplication::beep();
+        return;
+    }
+    estado.DetalleTituloGM = false;
+    estado.ListaGMTitulos = true;
+    AyudaGM(T(189));
+    QStringList lineas;
+    std::vector<int> numeros;
+    for (int fila : marcadas) {
+        lineas << ListGM2->item(fila)->text();
+        numeros.push_back(estado.LineaCuestionarioGM[static_cast<size_t>(fila)]);
+    }
+    informeCuesGM.Lineas(lineas);
+    std::vector<std::array<int, 3>> campos;
+    for (int t = 1; t <= enlace.NumFPMedio; ++t)
+        campos.push_back({enlace.TablaFPMedio.En(t, 5), enlace.TablaFPMedio.En(t, 6), enlace.TablaFPMedio.En(t, 7)});
+    estado.TitulosCuestionarioGM = TitulosDeLineasGM(numeros, campos);
+    ListGM2->hide();
+    ListGM->clear();
+    ListGM->setSelectionMode(QAbstractItemView::SingleSelection);
+    QStringList titulos;
+    for (int t : estado.TitulosCuestionarioGM) {
+        titulos << DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[t]));
+        Anadir(ListGM, titulos.back());
+    }
+    informeCuesGM.Titulos(titulos);
+    ListGM->show();
+    // The titles are the last step.
+    BitFleGMde->hide();
+}
+
+void TForm3::ListGMClick(int fila)
+{
+    TimerAyu.stop();
+    if (!estado.ListaGMTitulos || estado.DetalleTituloGM)
+        return;
+    const int titulo = TituloEnFilaGM(estado.TitulosCuestionarioGM, fila);
+    if (titulo == 0)
+        return;
+    estado.DetalleTituloGM = true;
+    AbrirTituloCuestionario(titulo);
+}
+
+void TForm3::ListPequeClick(int fila)
+{
+    if (!estado.DetalleTituloGM || !estado.ListaGMTitulos)
+        return;
+    BotImprimirCuesGM->hide();
+    const int titulo = TituloEnFilaGM(estado.TitulosCuestionarioGM, fila);
+    if (titulo == 0)
+        return;
+    AbrirTituloCuestionario(titulo);
+}
+
+void TForm3::AbrirTituloCuestionario(int titulo)
+{
+    // Filled in by the map of the chosen title.
+    (void)titulo;
+}
+
+void TForm3::TimerReduceTimer()
+{
+    TimerReduce.stop();
+}
+
+void TForm3::BitFleGMizClick()
+{
+    BotImprimirCuesGM->hide();
+    if (estado.DetalleTituloGM) {
+        estado.DetalleTituloGM = false;
+        TimerReduce.stop();
+        TimerEstrellas.stop();
+        TimerParpadeo->Detener();
+        Ocultar({PanelSelTit, PanelCarSel, PanelSelec, listSelFP, mapac, mapam, listBarcelona, BotCerrar,
+                 PanelEstrellas, PanelMapa, ListPeque, LabelPeque, reja, BotRetrocederFP, BotImprimir});
+        ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto2);
+        ListGM->show();
+        return;
+    }
+    if (estado.ListaGMTitulos) {
+        estado.ListaGMTitulos = false;
+        MostrarControles({BitFleGMde, ListGM2});
+        ListGM->hide();
+        ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
+        LlenarOpcionesGM();
+        return;
+    }
+    if (estado.TitulosListadosGM) {
+        estado.TitulosListadosGM = false;
+        BitFleGMde->show();
+        BitFleGMiz->hide();
+        ListGM2->hide();
+        LlenarOpcionesGM();
+        ListGM->show();
+    }
+}
+
+void TForm3::BotSalirCuesClick()
+{
+    enlace.CuestionarioGM = false;
+    enlace.NombreCursoAlumno.clear();
+    degradeMapa2->show();
+    TimerAyu.stop();
+    TimerReduce.stop();
+    TimerEstrellas.stop();
+    TimerParpadeo->Detener();
+    Ocultar({BitFleGMde, BitFleGMiz, PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelCarSel, PanelSelec,
+             PanelSelTit, listSelFP, reja, ListGM2, ListGM, BotSalirCues, LabAyuGM, ListPeque, LabelPeque,
+             BotImprimirCuesGM, PanelMapa, BotRetrocederFP, BotImprimir});
+    estado.CodigosOpcionesGM.clear();
+    enlace.RutaPorTitulo = false;
+    enlace.RutaPorLugar = false;
+    if (enlace.DesdeAsistente && pantallas.Asistente) {
+        enlace.ItinerariosDesdeAsistente = false;
+        pantallas.Asistente->Mostrar();
+    } else if (MostrarItinerarios) {
+        MostrarItinerarios();
+    }
+    hide();
+}
+
+} // namespace norvela
