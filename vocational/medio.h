@@ -3,6 +3,7 @@
 // and centres by place (community, province, district or zone, locality).
 #pragma once
 
+#include "centros_fp.h"
 #include "cuestionario_gm.h"
 #include "estado_medio.h"
 #include "informes.h"
@@ -157,6 +158,8 @@ private:
     void LlenarOpcionesGM();
     void AyudaGM(const QString &texto);
     void AbrirTituloCuestionario(int titulo);
+    // The centres of the open title in the community clicked, into the report.
+    void CentrosCuestionario(const std::vector<FilaRejilla> &filas);
     void MostrarMenu();
     void OcultarMenu();
 

@@ -8,6 +8,7 @@
 #include "enlace.h"
 #include "controles_fp.h"
 #include "etiquetas.h"
+#include "lugares_fp.h"
 #include "marco.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
@@ -20,6 +21,8 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace norvela {
 
 namespace {
@@ -29,6 +32,8 @@ constexpr int kOpcionesCuestionarioGM = 11;
 constexpr int kAltoFila = 30;
 constexpr int kListaX = 40, kListaY = 170, kListaAncho = 700, kListaAlto = 11 * kAltoFila + 6;
 constexpr int kListaAlto2 = 480;
+// The bottom of the mini list, above the arrows, and its least height.
+constexpr int kAbajo = 680, kAltoPeque = 120;
 
 QListWidget *ListaCuestionario(QWidget *padre, const QString &nombre, int alto)
 {
@@ -72,7 +77,7 @@ void TForm3::ConstruirCuestionario()
     ListPeque->setGeometry(50, 500, 480, 200);
     ListPeque->setCursor(Qt::PointingHandCursor);
     ListPeque->hide();
-    LabelPeque = Etiqueta(this, 70, 470, 460, 24, {}, 10);
+    LabelPeque = Etiqueta(this, 70, 470, 460, 24, T(395), 10);
     LabelPeque->setObjectName(QStringLiteral("LabelPeque"));
     LabelPeque->hide();
     LabAyuGM = Etiqueta(this, width(), kListaY - 50, 700, 30, {}, 12);
@@ -242,7 +247,14 @@ void TForm3::ListGMClick(int fila)
     if (titulo == 0)
         return;
     estado.DetalleTituloGM = true;
+    BotImprimirCuesGM->show();
     AbrirTituloCuestionario(titulo);
+    // The title list shrinks into the mini list below the map.
+    const int y = std::min(PanelEstrellas->geometry().bottom() + 66, kAbajo - kAltoPeque);
+    ListPeque->setGeometry(PanelEstrellas->x(), y, PanelEstrellas->width(), kAbajo - y);
+    LabelPeque->move(PanelEstrellas->x() + 20, y - 30);
+    estado.PasoReduccion = 0;
+    TimerReduce.start();
 }
 
 void TForm3::ListPequeClick(int fila)
@@ -250,6 +262,7 @@ void TForm3::ListPequeClick(int fila)
     if (!estado.DetalleTituloGM || !estado.ListaGMTitulos)
         return;
     BotImprimirCuesGM->hide();
+    VaciarRejilla(reja);
     const int titulo = TituloEnFilaGM(estado.TitulosCuestionarioGM, fila);
     if (titulo == 0)
         return;
@@ -258,13 +271,55 @@ void TForm3::ListPequeClick(int fila)
 
 void TForm3::AbrirTituloCuestionario(int titulo)
 {
-    // Filled in by the map of the chosen title.
-    (void)titulo;
+    estado.TituloSelGM = titulo;
+    enlace.RutaPorTitulo = true;
+    enlace.RutaPorLugar = false;
+    IniciarCodigosProvincia(enlace.CodigoProvincia);
+    LabAyuGM->setText(DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[titulo])));
+    LabAyuGM->adjustSize();
+    // Below the map, still: the name stays in sight beside the centres.
+    TimerAyu.stop();
+    LabAyuGM->move(PanelEstrellas->x(), PanelEstrellas->geometry().bottom() + 4);
+    estado.TituloDesdeCuestionario = true;
+    ListTitClick(-1);
+    PanelSelec->show();
 }
 
 void TForm3::TimerReduceTimer()
 {
+    estado.PasoReduccion += 2;
+    const int paso = estado.PasoReduccion;
+    ListGM->show();
+    ListGM->setGeometry(ListGM->x(), ListGM->y() + paso, std::max(0, ListGM->width() - paso - paso / 2),
+                        std::max(0, ListGM->height() - paso));
+    if (ListGM->y() <= ListPeque->y())
+        return;
     TimerReduce.stop();
+    estado.PasoReduccion = 0;
+    ListGM->hide();
+    PanelSelTit->clear();
+    MostrarControles({ListPeque, LabelPeque, PanelSelTit, PanelCarSel, listSelFP, PanelEstrellas, PanelSelec});
+    LabelPeque->raise();
+    ListPeque->raise();
+    ListPeque->clear();
+    for (int i = 0; i < ListGM->count(); ++i)
+        ListPeque->addItem(ListGM->item(i)->text());
+    ListGM->setGeometry(ListGM2->geometry().adjusted(0, 0, 0, kAltoFila));
+}
+
+void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
+{
+    if (!enlace.CuestionarioGM || !estado.DetalleTituloGM || filas.empty())
+        return;
+    BotImprimirCuesGM->show();
+    QStringList lineas;
+    for (const FilaRejilla &f : filas)
+        lineas << DesdeAnsi(f.col0).left(44) + DesdeAnsi(f.col1);
+    // The title's name from the table: the blinking caption may be empty.
+    // One block per title and community; a community clicked again for
+    // the same title replaces its block.
+    informeCuesGM.Centros(estado.TituloSelGM * 100 + estado.ComunidadGM,
+                          DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM])), lineas);
 }
 
 void TForm3::BitFleGMizClick()

@@ -91,6 +91,8 @@ void TForm3::ConstruirLugares()
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
+    Ruta->ComunidadElegida = [this](int comunidad) { estado.ComunidadGM = comunidad; };
+    Ruta->CentrosListados = [this](const std::vector<FilaRejilla> &filas) { CentrosCuestionario(filas); };
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
 }
 

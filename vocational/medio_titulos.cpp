@@ -137,6 +137,7 @@ void TForm3::ListTitClick(int fila)
     } else if (fila >= 0 && fila < static_cast<int>(estado.TitulosFamilia.size())) {
         titulo = estado.TitulosFamilia[static_cast<size_t>(fila)];
     }
+    const bool desdeCuestionario = estado.TituloDesdeCuestionario;
     estado.TituloDesdeRejilla = false;
     estado.TituloDesdeCuestionario = false;
     if (titulo < 1 || titulo > enlace.NumFPMedio)
@@ -147,7 +148,9 @@ void TForm3::ListTitClick(int fila)
     listSelFP->show();
     PanelSelTit->show();
     PanelCarSel->show();
-    MostrarControles({BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP});
+    // The questionnaire has its own arrows and print button.
+    if (!desdeCuestionario)
+        MostrarControles({BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP});
     PanelSelTit->clear();
     const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM]));
     PanelCarSel->setText(nombre);

@@ -396,6 +396,8 @@ void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
         c_.reja->scrollToTop();
     });
     e_.ListaDeLugares = false;
+    if (CentrosListados)
+        CentrosListados(filas);
 }
 
 void RutaLugaresFP::rejaDblClick(int fila)

@@ -77,6 +77,8 @@ public:
     // The title route found no centre in the community (the grid shows the
     // no-result row).
     std::function<void()> SinCentros;
+    // The title route listed these centres of the chosen community.
+    std::function<void(const std::vector<FilaRejilla> &filas)> CentrosListados;
     // A title row of the grid was double clicked (ElementoElegido holds it):
     // the screen opens that title.
     std::function<void(int titulo)> AbrirTitulo;

@@ -372,6 +372,33 @@ private slots:
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QCOMPARE(Textos(f.ListGM), titulos);
 
+        // A title opens on the map; the list shrinks into the mini list.
+        ClicFila(f.ListGM, 0);
+        QVERIFY(f.PanelEstrellas->isVisible() && f.BotImprimirCuesGM->isVisible());
+        QVERIFY(!f.BotPuesto->isVisible() && !f.BotRetrocederFP->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(f.ListPeque->isVisible(), 8000);
+        QVERIFY(!f.ListGM->isVisible() && f.LabelPeque->isVisible());
+        QCOMPARE(Textos(f.ListPeque), titulos);
+        QCOMPARE(f.LabAyuGM->text(), titulos.first());
+        // A community that teaches it lists its centres.
+        const QString ninguno = p.e.Texto(292).trimmed();
+        int comunidad = 1;
+        for (; comunidad < 20; ++comunidad) {
+            Clic(f.mapa, Pixel(p.e.MapaComunidades, comunidad));
+            if (f.reja->isVisible() && f.reja->rowCount() > 0 && f.reja->item(0, 0)->text().trimmed() != ninguno)
+                break;
+        }
+        QVERIFY(comunidad < 20);
+        // Another title from the mini list, then back to the title list.
+        if (titulos.size() > 1) {
+            ClicFila(f.ListPeque, 1);
+            QCOMPARE(f.LabAyuGM->text(), titulos.at(1));
+            QVERIFY(f.PanelEstrellas->isVisible() && !f.BotImprimirCuesGM->isVisible());
+        }
+        QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+        QVERIFY(f.ListGM->isVisible() && !f.PanelEstrellas->isVisible() && !f.ListPeque->isVisible());
+        QCOMPARE(Textos(f.ListGM), titulos);
+
         // Leaving goes back to the itinerary screen.
         QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
         QVERIFY(!f.isVisible() && iti.isVisible() && !p.e.CuestionarioGM);

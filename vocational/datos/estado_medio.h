@@ -38,6 +38,8 @@ struct EstadoMedio {
     std::vector<int> LineaCuestionarioGM;
     // The title of each row of the title list.
     std::vector<int> TitulosCuestionarioGM;
+    // The community last clicked on a title's map.
+    int ComunidadGM = 0;
     // Step of the list's shrinking into the mini list.
     int PasoReduccion = 0;
     // 1001: the view has no heading rows.
