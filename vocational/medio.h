@@ -129,6 +129,8 @@ public:
     void TimerReduceTimer();
     void TimerAyuTimer();
     void BotSalirCuesClick();
+    // Asks the student's name and prints the questionnaire's report.
+    void BotImprimirCuesGMClick();
 
 protected:
     // The screen is entered when whoever opens it shows it: not on every

@@ -4,6 +4,7 @@
 #include "medio.h"
 
 #include "ansi.h"
+#include "aviso.h"
 #include "cadenas.h"
 #include "enlace.h"
 #include "controles_fp.h"
@@ -105,6 +106,7 @@ void TForm3::ConstruirCuestionario()
     connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
     connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
     connect(BotSalirCues, &QPushButton::clicked, this, &TForm3::BotSalirCuesClick);
+    connect(BotImprimirCuesGM, &QPushButton::clicked, this, &TForm3::BotImprimirCuesGMClick);
     connect(ListGM, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListGMClick(ListGM->row(i)); });
     connect(ListPeque, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListPequeClick(ListPeque->row(i)); });
@@ -320,6 +322,27 @@ void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
     // the same title replaces its block.
     informeCuesGM.Centros(estado.TituloSelGM * 100 + estado.ComunidadGM,
                           DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM])), lineas);
+}
+
+void TForm3::BotImprimirCuesGMClick()
+{
+    TForm4 *dialogo = pantallas.Form4;
+    if (!dialogo)
+        return;
+    const std::optional<QString> nombre = dialogo->PedirNombre(T(339), 45);
+    if (!nombre)
+        return;
+    enlace.NombreCursoAlumno = *nombre;
+    const InformeCuestionarioGM::Resultado r = informeCuesGM.Construir({T(594), T(595), T(190), T(592), T(593)});
+    enlace.InformeCuesGM.Poner(0, HaciaAnsi(*nombre));
+    for (int i = 0; i < r.lineas.size(); ++i)
+        enlace.InformeCuesGM.Poner(i + 1, HaciaAnsi(r.lineas.at(i)));
+    enlace.NumLineasCuestionario = static_cast<int>(r.lineas.size());
+    enlace.LineasNegrita[0] = static_cast<int>(r.negritas.size());
+    for (size_t k = 0; k < r.negritas.size(); ++k)
+        enlace.LineasNegrita[static_cast<int>(k) + 1] = r.negritas[k];
+    UltimaImpresion =
+        DialogoImprimir(Informe::Lista(enlace.InformeCuesGM, enlace.NumLineasCuestionario, true, 10));
 }
 
 void TForm3::BitFleGMizClick()

@@ -15,6 +15,7 @@
 #include "ruta_lugares_fp.h"
 #include "informes.h"
 #include "itinerarios.h"
+#include "aviso.h"
 #include "mapa_regiones.h"
 #include "titulos_medio.h"
 #include "vista_mapa.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -389,6 +391,40 @@ private slots:
                 break;
         }
         QVERIFY(comunidad < 20);
+        const QString centro = f.reja->item(1, 0)->text().split(QStringLiteral("  "), Qt::SkipEmptyParts).last().trimmed();
+        // The same community again: its block is not repeated.
+        Clic(f.mapa, Pixel(p.e.MapaComunidades, comunidad));
+
+        // The report, with the name asked until one is typed.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cuestionario.pdf"));
+        int vistos = 0;
+        ImprimirEn(p, pdf, vistos);
+        TForm4 *form4 = p.arranque->pantallas.Form4;
+        int preguntas = 0;
+        QTimer::singleShot(0, form4, [&] {
+            QTRY_VERIFY(form4->isVisible());
+            ++preguntas;
+            QTest::mouseClick(form4->ShadowSi, Qt::LeftButton);
+            QTimer::singleShot(0, form4, [&] {
+                QTRY_VERIFY(form4->isVisible() && form4->EditNombre->isVisible());
+                ++preguntas;
+                form4->EditNombre->insert(QStringLiteral("Lucía Pérez"));
+                QTest::mouseClick(form4->ShadowSi, Qt::LeftButton);
+            });
+        });
+        QTest::mouseClick(f.BotImprimirCuesGM, Qt::LeftButton);
+        QCOMPARE(preguntas, 2);
+        QCOMPARE(vistos, 1);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Lucía Pérez"));
+        const QString texto = TextoPdf(pdf);
+        for (const QString &esperado :
+             {QStringLiteral("Lucía Pérez"), p.e.Texto(594).trimmed(), Textos(f.ListGM2).first(),
+              p.e.Texto(595).trimmed(), p.e.Texto(190).trimmed(), titulos.first(), p.e.Texto(592).trimmed(),
+              p.e.Texto(593).trimmed() + QLatin1Char(':'), centro, DesdeAnsi(p.e.ListaGM75[1]).trimmed()})
+            QVERIFY2(texto.contains(esperado), qPrintable(esperado));
+        QCOMPARE(texto.count(p.e.Texto(592).trimmed()), 1);
         // Another title from the mini list, then back to the title list.
         if (titulos.size() > 1) {
             ClicFila(f.ListPeque, 1);
