@@ -293,6 +293,8 @@ void TForm3::Entrar()
         EntrarCuestionario();
         return;
     }
+    // Any other opener: nothing of a questionnaire left on screen.
+    OcultarCuestionario();
     if (enlace.IntroHelicoptero) {
         enlace.IntroHelicoptero = false;
         EmpezarIntroHelicoptero();

@@ -158,6 +158,8 @@ private:
     void EntrarCuestionario();
     void ConstruirCuestionario();
     void LlenarOpcionesGM();
+    // Every control of the questionnaire hidden, its state back to the start.
+    void OcultarCuestionario();
     void AyudaGM(const QString &texto);
     void AbrirTituloCuestionario(int titulo);
     // The centres of the open title in the community clicked, into the report.

@@ -117,6 +117,7 @@ void TForm3::ConstruirCuestionario()
 void TForm3::EntrarCuestionario()
 {
     OcultarMenu();
+    estado.CodigosOpcionesGM.clear();
     estado.TitulosListadosGM = false;
     estado.ListaGMTitulos = false;
     estado.DetalleTituloGM = false;
@@ -377,6 +378,16 @@ void TForm3::BitFleGMizClick()
     }
 }
 
+void TForm3::OcultarCuestionario()
+{
+    TimerAyu.stop();
+    TimerReduce.stop();
+    estado.TitulosListadosGM = estado.ListaGMTitulos = estado.DetalleTituloGM = false;
+    estado.CodigosOpcionesGM.clear();
+    Ocultar({BitFleGMde, BitFleGMiz, ListGM2, ListGM, BotSalirCues, LabAyuGM, ListPeque, LabelPeque,
+             BotImprimirCuesGM});
+}
+
 void TForm3::BotSalirCuesClick()
 {
     enlace.CuestionarioGM = false;
@@ -386,10 +397,9 @@ void TForm3::BotSalirCuesClick()
     TimerReduce.stop();
     TimerEstrellas.stop();
     TimerParpadeo->Detener();
-    Ocultar({BitFleGMde, BitFleGMiz, PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelCarSel, PanelSelec,
-             PanelSelTit, listSelFP, reja, ListGM2, ListGM, BotSalirCues, LabAyuGM, ListPeque, LabelPeque,
-             BotImprimirCuesGM, PanelMapa, BotRetrocederFP, BotImprimir});
-    estado.CodigosOpcionesGM.clear();
+    OcultarCuestionario();
+    Ocultar({PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelCarSel, PanelSelec, PanelSelTit, listSelFP,
+             reja, PanelMapa, BotRetrocederFP, BotImprimir});
     enlace.RutaPorTitulo = false;
     enlace.RutaPorLugar = false;
     if (enlace.DesdeAsistente && pantallas.Asistente) {

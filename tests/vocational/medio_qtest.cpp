@@ -448,6 +448,24 @@ private slots:
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.ListGM->isHidden() && f.BotSalirCues->isHidden());
+
+        // Opened from the assistant, leaving goes back to it; opened by
+        // another door, the screen shows its menu and nothing of the mode.
+        p.e.DesdeAsistente = true;
+        f.hide();
+        QTest::mouseClick(iti.BotContinuar, Qt::LeftButton);
+        QVERIFY(f.ListGM->isVisible() && !f.ListGM->item(10)->isSelected());
+        ClicFila(f.ListGM, 2);
+        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
+        QVERIFY(!f.isVisible() && p.arranque->pantallas.Asistente->isVisible());
+        p.e.CuestionarioGM = true;
+        p.e.DesdeAsistente = false;
+        f.Mostrar();
+        f.hide();
+        p.e.CuestionarioGM = false;
+        f.Mostrar();
+        QVERIFY(MenuVisible(f) && f.ListGM->isHidden() && f.BitFleGMde->isHidden() && f.LabAyuGM->isHidden());
     }
 
     void PlacesDistrictsZonesAndTheCentreList()
