@@ -14,5 +14,6 @@ cmake --build build-saneado -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 # A test that hangs fails after five minutes instead of holding the run.
 ctest --test-dir build-saneado --output-on-failure --timeout 300 -j"$(nproc)"
