@@ -9,6 +9,7 @@
 #include "marco.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "piezas_fp.h"
 #include "titulos_fp.h"
 #include "transiciones_paneles.h"
 
@@ -45,11 +46,7 @@ const char *const kNombreLabel[kListasCatalogo] = {"Label1", "Label2", "Label3",
 
 QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
 {
-    auto *l = new QListWidget(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *l = ListaFP(padre, nombre, x, y, w, h);
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }

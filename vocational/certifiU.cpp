@@ -7,6 +7,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "marco.h"
+#include "piezas_fp.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -34,20 +35,12 @@ const char *const kPaginaEmpleo =
 
 QWidget *Panel(QWidget *padre, const char *nombre, int x, int y, int w, int h)
 {
-    auto *p = new QWidget(padre);
-    p->setObjectName(QString::fromLatin1(nombre));
-    p->setGeometry(x, y, w, h);
-    p->setAutoFillBackground(true);
-    return p;
+    return PanelRelleno(padre, QString::fromLatin1(nombre), x, y, w, h);
 }
 
 QListWidget *Lista(QWidget *padre, const char *nombre, int x, int y, int w, int h)
 {
-    auto *l = new QListWidget(padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    l->setAccessibleName(QString::fromLatin1(nombre));
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *l = ListaFP(padre, QString::fromLatin1(nombre), x, y, w, h);
     l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setMouseTracking(true);
     l->setCursor(Qt::PointingHandCursor);

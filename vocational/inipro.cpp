@@ -12,6 +12,7 @@
 #include "panel_efectos.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
@@ -28,27 +29,6 @@ namespace {
 
 // The map is shown 303 pixels wide.
 constexpr double kEscalaMapa = 303.0 / 281.0;
-
-QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QListWidget(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return l;
-}
-
-QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setAutoFillBackground(true);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 void ColorTexto(QWidget *w, const QColor &c)
 {
@@ -164,14 +144,14 @@ void TFIniPro::Construir()
     mapa->move(130, 158);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->hide();
-    ListSelLugFP = Lista(this, QStringLiteral("ListSelLugFP"), 148, 176, 245, 217);
+    ListSelLugFP = ListaFP(this, QStringLiteral("ListSelLugFP"), 148, 176, 245, 217);
     ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
     ListSelLugFP->setCursor(Qt::PointingHandCursor);
     ListSelLugFP->hide();
 
     // Groups.
-    PanelSelTit0 = PanelTexto(this, QStringLiteral("PanelSelTit0"), 112, 110, 321, 30);
-    ListSelFp = Lista(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
+    PanelSelTit0 = PanelTextoFP(this, QStringLiteral("PanelSelTit0"), 112, 110, 321, 30);
+    ListSelFp = ListaFP(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
     ListSelFp->setItemDelegate(new DelegadoIconoTexto(50, 6, 31, ListSelFp));
     ListSelFp->setMouseTracking(true);
     ListSelFp->setCursor(Qt::PointingHandCursor);
@@ -181,8 +161,8 @@ void TFIniPro::Construir()
     BotLug->hide();
 
     // Captions over the lists.
-    PanelCarSel = PanelTexto(this, QStringLiteral("PanelCarSel"), 488, 98, 445, 28);
-    PanelSelTit = PanelTexto(this, QStringLiteral("PanelSelTit"), 488, 130, 445, 28);
+    PanelCarSel = PanelTextoFP(this, QStringLiteral("PanelCarSel"), 488, 98, 445, 28);
+    PanelSelTit = PanelTextoFP(this, QStringLiteral("PanelSelTit"), 488, 130, 445, 28);
     PanelCarSel->hide();
     PanelSelTit->hide();
 
@@ -190,19 +170,19 @@ void TFIniPro::Construir()
     panelsel = new TEffectsPanel(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));
     panelsel->setGeometry(488, 164, 445, 345);
-    ListPreFam = Lista(panelsel, QStringLiteral("ListPreFam"), 10, 10, 425, 103);
+    ListPreFam = ListaFP(panelsel, QStringLiteral("ListPreFam"), 10, 10, 425, 103);
     ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
     ListPreFam->setCursor(Qt::PointingHandCursor);
     Labeltitulo = new QLabel(panelsel);
     Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
     Labeltitulo->setGeometry(10, 107, 425, 22);
     Labeltitulo->hide();
-    ListTitFP = Lista(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
+    ListTitFP = ListaFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->setMouseTracking(true);
     ListTitFP->setCursor(Qt::PointingHandCursor);
     ListTitFP->hide();
-    ListFPExpli = Lista(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
+    ListFPExpli = ListaFP(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
     ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
     ListFPExpli->setFocusPolicy(Qt::NoFocus);
     ListFPExpli->hide();
@@ -211,7 +191,7 @@ void TFIniPro::Construir()
     reja->setColumnWidth(0, 335);
     reja->setColumnWidth(1, 72);
     reja->hide();
-    Listsel = Lista(panelsel, QStringLiteral("Listsel"), 10, 10, 425, 325);
+    Listsel = ListaFP(panelsel, QStringLiteral("Listsel"), 10, 10, 425, 325);
     Listsel->setItemDelegate(new DelegadoListsel(Listsel));
     Listsel->hide();
     panelsel->hide();
@@ -225,7 +205,7 @@ void TFIniPro::Construir()
     Ocultar({BotRequisitos, BotAsig, BotTra, BotImprimir, BotRetrocederFP});
 
     // The hover caption of the map, over everything.
-    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
 

@@ -9,6 +9,7 @@
 #include "marco.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
 #include "transiciones_paneles.h"
@@ -31,26 +32,6 @@ constexpr double kEscalaMapa = 1.5;
 // Where the three menu buttons stand once the intro has flown them in.
 constexpr int kMenuX = 240;
 constexpr int kMenuY[3] = {130, 250, 370};
-
-QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QListWidget(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return l;
-}
-
-QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setAutoFillBackground(true);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 } // namespace
 
@@ -119,19 +100,19 @@ void TForm3::Construir()
     PanelSelec = new TEffectsPanel(this);
     PanelSelec->setObjectName(QStringLiteral("PanelSelec"));
     PanelSelec->setGeometry(30, 110, 520, 636);
-    PanelSelTit = PanelTexto(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
-    PanelCarSel = PanelTexto(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
+    PanelSelTit = PanelTextoFP(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
+    PanelCarSel = PanelTextoFP(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
     PanelCarSel->setAccessibleName(QStringLiteral("PanelCarSel"));
-    ListPreFam = Lista(PanelSelec, QStringLiteral("ListPreFam"), 10, 66, 500, 301);
+    ListPreFam = ListaFP(PanelSelec, QStringLiteral("ListPreFam"), 10, 66, 500, 301);
     ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
     ListPreFam->setCursor(Qt::PointingHandCursor);
     Labeltitulo = new QLabel(PanelSelec);
     Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
     Labeltitulo->setGeometry(10, 376, 500, 22);
-    ListTit = Lista(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
+    ListTit = ListaFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
     ListTit->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTit));
     ListTit->setCursor(Qt::PointingHandCursor);
-    listSelFP = Lista(PanelSelec, QStringLiteral("listSelFP"), 10, 66, 500, 511);
+    listSelFP = ListaFP(PanelSelec, QStringLiteral("listSelFP"), 10, 66, 500, 511);
     listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
     reja = CrearRejillaCentros(PanelSelec, QStringLiteral("reja"));
     reja->setGeometry(10, 66, 500, 511);
@@ -154,7 +135,7 @@ void TForm3::Construir()
     Ocultar({BotRequisitos, BotPuesto, botAsig});
 
     // The hover caption of the maps, over everything.
-    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
     ConstruirLugares();

@@ -11,6 +11,7 @@
 #include "etiquetas.h"
 #include "marco.h"
 #include "panel_efectos.h"
+#include "piezas_fp.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -23,35 +24,6 @@ namespace {
 
 // The maps are shown half as large again as their pictures.
 constexpr double kEscalaMapa = 1.5;
-
-QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QListWidget(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return l;
-}
-
-QLabel *PanelTexto(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setAutoFillBackground(true);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-QWidget *Panel(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *p = new QWidget(padre);
-    p->setObjectName(nombre);
-    p->setGeometry(x, y, w, h);
-    p->setAutoFillBackground(true);
-    return p;
-}
 
 } // namespace
 
@@ -91,7 +63,7 @@ void TForm8::ConstruirInicio()
     LabelFP1->hide();
 
     // Start panel.
-    PanelFP = Panel(this, QStringLiteral("PanelFP"), 620, 230, 340, 230);
+    PanelFP = PanelRelleno(this, QStringLiteral("PanelFP"), 620, 230, 340, 230);
     MenuFP1 = BotonNombrado(PanelFP, QStringLiteral("MenuFP1"), 20, 20, 300, 50);
     MenuFP2 = BotonNombrado(PanelFP, QStringLiteral("MenuFP2"), 20, 90, 300, 50);
     menuFP3 = BotonNombrado(PanelFP, QStringLiteral("menuFP3"), 20, 160, 300, 50);
@@ -101,8 +73,8 @@ void TForm8::ConstruirInicio()
 // The captions over the lists, and PanelSel with the lists, the grid and their buttons.
 void TForm8::ConstruirListas()
 {
-    PanelSelTit = PanelTexto(this, QStringLiteral("PanelSelTit"), 40, 96, 500, 24);
-    PanelCarSel = PanelTexto(this, QStringLiteral("PanelCarSel"), 40, 122, 500, 26);
+    PanelSelTit = PanelTextoFP(this, QStringLiteral("PanelSelTit"), 40, 96, 500, 24);
+    PanelCarSel = PanelTextoFP(this, QStringLiteral("PanelCarSel"), 40, 122, 500, 26);
     PanelSelTit->hide();
     PanelCarSel->hide();
 
@@ -114,10 +86,10 @@ void TForm8::ConstruirListas()
     reja = CrearRejillaCentros(PanelSel, QStringLiteral("reja"));
     reja->setGeometry(10, 10, 480, 520);
     reja->hide();
-    listSelFP = Lista(PanelSel, QStringLiteral("listSelFP"), 10, 10, 480, 520);
+    listSelFP = ListaFP(PanelSel, QStringLiteral("listSelFP"), 10, 10, 480, 520);
     listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
     listSelFP->hide();
-    ListPreFam = Lista(PanelSel, QStringLiteral("ListPreFam"), 10, 10, 480, 301);
+    ListPreFam = ListaFP(PanelSel, QStringLiteral("ListPreFam"), 10, 10, 480, 301);
     ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
     ListPreFam->setCursor(Qt::PointingHandCursor);
     ListPreFam->hide();
@@ -125,7 +97,7 @@ void TForm8::ConstruirListas()
     Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
     Labeltitulo->setGeometry(10, 321, 480, 22);
     Labeltitulo->hide();
-    ListTitFP = Lista(PanelSel, QStringLiteral("ListTitFP"), 10, 346, 480, 180);
+    ListTitFP = ListaFP(PanelSel, QStringLiteral("ListTitFP"), 10, 346, 480, 180);
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->setCursor(Qt::PointingHandCursor);
     ListTitFP->hide();
@@ -142,7 +114,7 @@ void TForm8::ConstruirListas()
 void TForm8::ConstruirMenuTitulo()
 {
     // Title menu and statistics.
-    PanelFpTit = Panel(this, QStringLiteral("PanelFpTit"), 590, 150, 390, 376);
+    PanelFpTit = PanelRelleno(this, QStringLiteral("PanelFpTit"), 590, 150, 390, 376);
     QPushButton **menu[] = {&MenuFpTit1, &MenuFpTit2, &MenuFpTit3,  &MenuFpTit4,
                             &MenuFpTit5, &MenuFpTit6, &MenuFPTitEst};
     const char *nombresMenu[] = {"MenuFpTit1", "MenuFpTit2", "MenuFpTit3",  "MenuFpTit4",
@@ -150,7 +122,7 @@ void TForm8::ConstruirMenuTitulo()
     for (int k = 0; k < 7; ++k)
         *menu[k] = BotonNombrado(PanelFpTit, QString::fromLatin1(nombresMenu[k]), 15, 12 + 52 * k, 360, 44);
     PanelFpTit->hide();
-    PanelEstadistica = Panel(this, QStringLiteral("PanelEstadistica"), 590, 540, 390, 170);
+    PanelEstadistica = PanelRelleno(this, QStringLiteral("PanelEstadistica"), 590, 540, 390, 170);
     ButtonEstad1 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad1"), 10, 10, 370, 44);
     ButtonEstad2 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad2"), 10, 62, 370, 44);
     ButtonEstad3 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad3"), 10, 114, 370, 44);
@@ -174,11 +146,11 @@ void TForm8::ConstruirMapas()
     mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
     mapam->move(570, 150);
     mapam->hide();
-    ListSelLugFP = Lista(this, QStringLiteral("ListSelLugFP"), 590, 170, 390, 440);
+    ListSelLugFP = ListaFP(this, QStringLiteral("ListSelLugFP"), 590, 170, 390, 440);
     ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
     ListSelLugFP->setCursor(Qt::PointingHandCursor);
     ListSelLugFP->hide();
-    listBarcelona = Lista(this, QStringLiteral("listBarcelona"), 590, 490, 290, 250);
+    listBarcelona = ListaFP(this, QStringLiteral("listBarcelona"), 590, 490, 290, 250);
     listBarcelona->setCursor(Qt::PointingHandCursor);
     listBarcelona->hide();
     BotCerrar = BotonNombrado(this, QStringLiteral("BotCerrar"), 885, 490, 95, 30);
@@ -199,7 +171,7 @@ void TForm8::ConstruirSeleccion()
 void TForm8::ConstruirPista()
 {
     // The hover caption of the maps, over everything.
-    PanelMapa = PanelTexto(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
     PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
     for (VistaMapa *m : {mapa, mapac, mapam})
