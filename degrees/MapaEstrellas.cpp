@@ -33,21 +33,7 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
     connect(MapaEstrellas, &VistaMapa::movido, this, &TForm7::MapaEstrellasMouseMove);
     connect(MapaEstrellas, &VistaMapa::pulsado, this, &TForm7::MapaEstrellasClick);
 
-    PanelMapa = new QLabel(this);
-    PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
-    PanelMapa->setAutoFillBackground(true);
-    QPalette amarillo = PanelMapa->palette();
-    amarillo.setColor(QPalette::Window, QColor(255, 255, 0));
-    amarillo.setColor(QPalette::WindowText, Qt::black);
-    PanelMapa->setPalette(amarillo);
-    QFont fuente(QStringLiteral("Arial"), 8);
-    fuente.setBold(true);
-    PanelMapa->setFont(fuente);
-    PanelMapa->setAlignment(Qt::AlignCenter);
-    PanelMapa->setFrameShape(QFrame::Box);
-    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PanelMapa->resize(enlace.AnchoPanelMapa, 17);
-    PanelMapa->hide();
+    PanelMapa = EtiquetaPistaMapa(this, enlace.AnchoPanelMapa);
     // The label's corner at the mouse's picture coordinates in the window,
     // as wide as AnchoPanelMapa or as the name when a long one would be cut;
     // over the sea it stays, empty.

@@ -100,21 +100,7 @@ std::array<std::string, 5> NombresRamasTextos(const Enlace &e)
 
 void TForm1::ConectarComunidad()
 {
-    PanelMapa = new QLabel(Panelinicio);
-    PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
-    PanelMapa->setAutoFillBackground(true);
-    QPalette amarillo = PanelMapa->palette();
-    amarillo.setColor(QPalette::Window, QColor(255, 255, 0));
-    amarillo.setColor(QPalette::WindowText, Qt::black);
-    PanelMapa->setPalette(amarillo);
-    QFont fuente(QStringLiteral("Arial"), 8);
-    fuente.setBold(true);
-    PanelMapa->setFont(fuente);
-    PanelMapa->setAlignment(Qt::AlignCenter);
-    PanelMapa->setFrameShape(QFrame::Box);
-    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PanelMapa->resize(enlace.AnchoPanelMapa, 17);
-    PanelMapa->hide();
+    PanelMapa = EtiquetaPistaMapa(Panelinicio, enlace.AnchoPanelMapa);
     // The label's corner at the mouse's picture coordinates, 130 pixels below.
     PistaMapa pista;
     pista.etiqueta = PanelMapa;

@@ -8,6 +8,26 @@
 
 namespace norvela {
 
+QLabel *EtiquetaPistaMapa(QWidget *padre, int ancho)
+{
+    auto *etiqueta = new QLabel(padre);
+    etiqueta->setObjectName(QStringLiteral("PanelMapa"));
+    etiqueta->setAutoFillBackground(true);
+    QPalette amarillo = etiqueta->palette();
+    amarillo.setColor(QPalette::Window, QColor(255, 255, 0));
+    amarillo.setColor(QPalette::WindowText, Qt::black);
+    etiqueta->setPalette(amarillo);
+    QFont fuente(QStringLiteral("Arial"), 8);
+    fuente.setBold(true);
+    etiqueta->setFont(fuente);
+    etiqueta->setAlignment(Qt::AlignCenter);
+    etiqueta->setFrameShape(QFrame::Box);
+    etiqueta->setAttribute(Qt::WA_TransparentForMouseEvents);
+    etiqueta->resize(ancho, 17);
+    etiqueta->hide();
+    return etiqueta;
+}
+
 VistaMapa::VistaMapa(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala)
     : QWidget(padre), imagen_(imagen), escala_(escala > 0 ? escala : 1.0)
 {

@@ -20,6 +20,11 @@ struct DatosLugares;
 // Where a window shows its hover label and how: the label belongs to the
 // window (several maps of one window may share it); its corner goes to the
 // pixel under the mouse moved by `desplazamiento`.
+// The yellow label that names the region under the mouse: bold 8 pt Arial
+// in a box, `ancho` wide, hidden until the mouse is over the map; the mouse
+// passes through it.
+QLabel *EtiquetaPistaMapa(QWidget *padre, int ancho);
+
 struct PistaMapa {
     QLabel *etiqueta = nullptr;
     QPoint desplazamiento;
