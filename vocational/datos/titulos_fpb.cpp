@@ -112,7 +112,10 @@ std::vector<std::string> LineasConCodigo(const TablaTexto &requisitos, int n, co
     return r;
 }
 
-std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo)
+namespace {
+
+// The screen shows the outlets under the jobs' heading; the report has its own.
+std::vector<std::string> LineasDeVista(VistaFPB vista, const FuentesVistaFPB &f, int titulo, bool enPantalla)
 {
     std::vector<std::string> r;
     switch (vista) {
@@ -125,8 +128,10 @@ std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f
         AnadirBloque(r, f.bloques, titulo, 6, 25);
         break;
     case VistaFPB::Salidas:
-        r.emplace_back();
-        r.push_back("  " + f.textoPuestos);
+        if (enPantalla) {
+            r.emplace_back();
+            r.push_back("  " + f.textoPuestos);
+        }
         AnadirBloque(r, f.bloques, titulo, 1, 5);
         r.emplace_back();
         AnadirCodigo(r, f, "10");
@@ -135,25 +140,16 @@ std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f
     return r;
 }
 
+} // namespace
+
+std::vector<std::string> LineasVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo)
+{
+    return LineasDeVista(vista, f, titulo, true);
+}
+
 std::vector<std::string> LineasInformeVistaFPB(VistaFPB vista, const FuentesVistaFPB &f, int titulo)
 {
-    std::vector<std::string> r;
-    switch (vista) {
-    case VistaFPB::Requisitos:
-        AnadirCodigo(r, f, " 8");
-        break;
-    case VistaFPB::Asignaturas:
-        AnadirCodigo(r, f, " 9");
-        r.emplace_back();
-        AnadirBloque(r, f.bloques, titulo, 6, 25);
-        break;
-    case VistaFPB::Salidas:
-        AnadirBloque(r, f.bloques, titulo, 1, 5);
-        r.emplace_back();
-        AnadirCodigo(r, f, "10");
-        break;
-    }
-    return r;
+    return LineasDeVista(vista, f, titulo, false);
 }
 
 } // namespace norvela
