@@ -96,23 +96,6 @@ void TFIniPro::CrearRuta()
     mapa->PonerPista(PistaMapaFP(PanelMapa));
 }
 
-QString TFIniPro::T(int k) const
-{
-    return enlace.Texto(k);
-}
-
-void TFIniPro::Ocultar(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->hide();
-}
-
-void TFIniPro::MostrarControles(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->show();
-}
-
 void TFIniPro::Construir()
 {
     degradeMapa2 = new EtiquetaActiva(this);

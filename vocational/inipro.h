@@ -111,9 +111,6 @@ private:
     void Captions();
     void Conectar();
     void CrearRuta();
-    QString T(int k) const;
-    static void Ocultar(std::initializer_list<QWidget *> controles);
-    static void MostrarControles(std::initializer_list<QWidget *> controles);
     // Runs `cambio` inside the circle (or roll) transition on panelsel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
     // The name of the chosen title, trailing blanks removed.

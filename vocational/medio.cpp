@@ -48,23 +48,6 @@ TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3"
     estado.ImprimiendoGM = false;
 }
 
-QString TForm3::T(int k) const
-{
-    return enlace.Texto(k);
-}
-
-void TForm3::Ocultar(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->hide();
-}
-
-void TForm3::MostrarControles(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->show();
-}
-
 void TForm3::Construir()
 {
     degradeMapa2 = new EtiquetaActiva(this);

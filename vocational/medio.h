@@ -144,9 +144,6 @@ private:
     void Estilo();
     void Captions();
     void Conectar();
-    QString T(int k) const;
-    static void Ocultar(std::initializer_list<QWidget *> controles);
-    static void MostrarControles(std::initializer_list<QWidget *> controles);
 
     // Entry: the menu at once, or the helicopter flying it in; the
     // questionnaire entry when the itinerary screen asked for it.

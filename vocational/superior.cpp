@@ -59,23 +59,6 @@ void TForm8::hideEvent(QHideEvent *evento)
     Pantalla::hideEvent(evento);
 }
 
-QString TForm8::T(int k) const
-{
-    return enlace.Texto(k);
-}
-
-void TForm8::Ocultar(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->hide();
-}
-
-void TForm8::MostrarControles(std::initializer_list<QWidget *> controles)
-{
-    for (QWidget *w : controles)
-        w->show();
-}
-
 void TForm8::Estilo()
 {
     QFont arial(QStringLiteral("Arial"), 10);

@@ -154,9 +154,6 @@ private:
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
     void LlenarGrupos();
-    QString T(int k) const;
-    static void Ocultar(std::initializer_list<QWidget *> controles);
-    static void MostrarControles(std::initializer_list<QWidget *> controles);
     int FamiliaDelTitulo() const;
     // The lines of a view of TituloSel (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;

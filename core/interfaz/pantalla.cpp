@@ -171,4 +171,21 @@ QPushButton *Pantalla::Boton(QWidget *padre, int x, int y, int w, int h, const Q
     return boton;
 }
 
+QString Pantalla::T(int k) const
+{
+    return enlace.Texto(k);
+}
+
+void Pantalla::Ocultar(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->hide();
+}
+
+void Pantalla::MostrarControles(std::initializer_list<QWidget *> controles)
+{
+    for (QWidget *w : controles)
+        w->show();
+}
+
 } // namespace norvela

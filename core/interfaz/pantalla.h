@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 class QCloseEvent;
 class QLabel;
@@ -55,6 +56,11 @@ protected:
 
     Enlace &enlace;
     Pantallas &pantallas;
+
+    // Interface text k of the chosen language.
+    QString T(int k) const;
+    static void Ocultar(std::initializer_list<QWidget *> controles);
+    static void MostrarControles(std::initializer_list<QWidget *> controles);
 
     // A label at (x, y) of w x h with the program's font.
     QLabel *Etiqueta(QWidget *padre, int x, int y, int w, int h, const QString &texto = {}, int puntos = 10,
