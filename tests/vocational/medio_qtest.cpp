@@ -10,6 +10,7 @@
 #include "datos_entregados.h"
 #include "enlace.h"
 #include "medio.h"
+#include "superior.h"
 #include "panel_efectos.h"
 #include "impresion_fp.h"
 #include "ruta_lugares_fp.h"
@@ -466,6 +467,39 @@ private slots:
         p.e.CuestionarioGM = false;
         f.Mostrar();
         QVERIFY(MenuVisible(f) && f.ListGM->isHidden() && f.BitFleGMde->isHidden() && f.LabAyuGM->isHidden());
+    }
+
+    // The higher-cycle screen's "all FP" reads the intermediate and basic
+    // offers the itinerary and basic-cycle screens load when start-up makes
+    // them: a centre with only those levels is listed too.
+    void AllFPOnTheHigherCycleScreenListsEveryLevel()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        p.f->hide();
+        TForm8 &g = *p.arranque->pantallas.Form8;
+        g.Mostrar();
+        QTest::mouseClick(g.MenuFP2, Qt::LeftButton);
+        Clic(g.mapa, Pixel(p.e.MapaComunidades, 1));
+        const int cordoba = Textos(g.ListSelLugFP).indexOf(QStringLiteral("Córdoba"));
+        QVERIFY(cordoba >= 0);
+        ClicFila(g.ListSelLugFP, cordoba);
+        ClicFila(g.ListSelLugFP, Textos(g.ListSelLugFP).indexOf(QStringLiteral("Cabra")));
+        QTest::mouseClick(g.botTodaFP, Qt::LeftButton);
+        const int priego = Textos(g.ListSelLugFP).indexOf(QStringLiteral("Priego de Córdoba"));
+        QVERIFY2(priego >= 0, qPrintable(Textos(g.ListSelLugFP).join('|')));
+        ClicFila(g.ListSelLugFP, priego);
+        QStringList filas;
+        for (int i = 0; i < g.reja->rowCount(); ++i)
+            filas << (g.reja->item(i, 0) ? g.reja->item(i, 0)->text() : QString());
+        const QString todo = filas.join('\n');
+        QVERIFY2(todo.contains(QStringLiteral("\nGM ")) && todo.contains(QStringLiteral("\nFP Básica ")), qPrintable(todo));
+        // The centre with no higher cycle is listed, its intermediate cycles first.
+        int centro = 0;
+        while (centro < filas.size() && !filas[centro].contains(QStringLiteral("IES Álvarez Cubero")))
+            ++centro;
+        QVERIFY2(centro + 1 < filas.size(), qPrintable(todo));
+        QVERIFY2(filas[centro + 1].startsWith(QStringLiteral("GM ")), qPrintable(filas.mid(centro, 6).join('\n')));
     }
 
     void PlacesDistrictsZonesAndTheCentreList()
