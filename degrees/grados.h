@@ -85,7 +85,7 @@ public:
     void GridNotasDblClick(int fila);
     void BotCorteMouseUp();
     void BotPondeMouseUp();
-    void AbrirPantallaCorte(void (TForm6::*panel)());
+    void AbrirPantallaCorte(bool ponderaciones);
 
     // Double degrees: the start menu's list by branch, and the selected
     // degree's double degrees by university.

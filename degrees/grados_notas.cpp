@@ -108,17 +108,17 @@ void TForm1::GridNotasDblClick(int fila)
 
 void TForm1::BotCorteMouseUp()
 {
-    AbrirPantallaCorte(&TForm6::MostrarNotaCorte);
+    AbrirPantallaCorte(false);
 }
 
 void TForm1::BotPondeMouseUp()
 {
-    AbrirPantallaCorte(&TForm6::MostrarPonderaciones);
+    AbrirPantallaCorte(true);
 }
 
 // Both buttons leave the marks grid and its map for the cut-off marks
-// screen, opened on one of its two panels.
-void TForm1::AbrirPantallaCorte(void (TForm6::*panel)())
+// screen, opened on its marks or on its weightings.
+void TForm1::AbrirPantallaCorte(bool ponderaciones)
 {
     GridNotas->hide();
     enlace.VistaDobles = false;
@@ -126,7 +126,10 @@ void TForm1::AbrirPantallaCorte(void (TForm6::*panel)())
     if (pantallas.Form6) {
         hide();
         pantallas.Form6->Mostrar();
-        (pantallas.Form6->*panel)();
+        if (ponderaciones)
+            pantallas.Form6->MostrarPonderaciones();
+        else
+            pantallas.Form6->MostrarNotaCorte();
     }
 }
 
