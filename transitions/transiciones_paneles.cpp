@@ -89,4 +89,17 @@ void TransicionesPaneles::CambiarConCirculo(QWidget *control, const std::functio
     CambiarCon(*circle, control, cambio);
 }
 
+void CambiarPanel(TransicionesPaneles *efectos, QWidget *panel, bool circulo, const std::function<void()> &cambio)
+{
+    if (!efectos || !panel->window()->isVisible()) {
+        cambio();
+        panel->show();
+        return;
+    }
+    if (circulo)
+        efectos->CambiarConCirculo(panel, cambio);
+    else
+        efectos->CambiarConRollo(panel, cambio);
+}
+
 } // namespace norvela

@@ -39,4 +39,8 @@ public:
     TTransitionEffect *centro = nullptr;
 };
 
+// Changes a screen's panel with a roll or a circle when the screen is on view
+// and the effects are there; otherwise changes it at once and shows it.
+void CambiarPanel(TransicionesPaneles *efectos, QWidget *panel, bool circulo, const std::function<void()> &cambio);
+
 } // namespace norvela

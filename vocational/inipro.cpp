@@ -295,16 +295,7 @@ void TFIniPro::AbrirPorTitulo()
 
 void TFIniPro::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
-    TransicionesPaneles *efectos = pantallas.Transiciones;
-    if (!efectos || !isVisible()) {
-        cambio();
-        panelsel->show();
-        return;
-    }
-    if (circulo)
-        efectos->CambiarConCirculo(panelsel, cambio);
-    else
-        efectos->CambiarConRollo(panelsel, cambio);
+    CambiarPanel(pantallas.Transiciones, panelsel, circulo, cambio);
 }
 
 void TFIniPro::TimerEstrellasTimer()

@@ -220,16 +220,7 @@ void TForm3::Conectar()
 
 void TForm3::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
-    TransicionesPaneles *efectos = pantallas.Transiciones;
-    if (!efectos || !isVisible()) {
-        cambio();
-        PanelSelec->show();
-        return;
-    }
-    if (circulo)
-        efectos->CambiarConCirculo(PanelSelec, cambio);
-    else
-        efectos->CambiarConRollo(PanelSelec, cambio);
+    CambiarPanel(pantallas.Transiciones, PanelSelec, circulo, cambio);
 }
 
 void TForm3::showEvent(QShowEvent *evento)

@@ -153,16 +153,7 @@ void TForm8::Conectar()
 
 void TForm8::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
-    TransicionesPaneles *efectos = pantallas.Transiciones;
-    if (!efectos || !isVisible()) {
-        cambio();
-        PanelSel->show();
-        return;
-    }
-    if (circulo)
-        efectos->CambiarConCirculo(PanelSel, cambio);
-    else
-        efectos->CambiarConRollo(PanelSel, cambio);
+    CambiarPanel(pantallas.Transiciones, PanelSel, circulo, cambio);
 }
 
 void TForm8::menuFP3Click()
