@@ -4,7 +4,7 @@ add_executable(pruebas_lugares_fp lugares_test.cpp)
 target_link_libraries(pruebas_lugares_fp PRIVATE norvela_pruebas norvela_fp_datos)
 gtest_discover_tests(pruebas_lugares_fp TEST_PREFIX "FpLugares." PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
-norvela_prueba_qt(pantalla_superior Pantallas.superior superior_qtest.cpp norvela_vocational norvela_grados_datos)
+norvela_prueba_qt(pantalla_superior Pantallas.superior superior_qtest.cpp norvela_pruebas_pantallas)
 set_tests_properties(Pantallas.superior PROPERTIES TIMEOUT 120)
 
 if(benchmark_FOUND)

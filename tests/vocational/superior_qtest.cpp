@@ -1,13 +1,10 @@
-// The higher-cycle screen driven offscreen over the shipped data: the title
-// route, the map in title and place modes, the detail maps, back, and
-// printing (the title sheet to a PDF file read back with pdftotext, the
-// community selection of a long sheet, the centre list).
+// The higher-cycle screen as start-up creates it over the shipped data and
+// the main menu opens it: the title route, the map in title and place modes,
+// the detail maps, back, and printing (the title sheet to a PDF file read
+// back with pdftotext, the community selection of a long sheet, the centre
+// list).
 #include "ansi.h"
-#include "carga_grados.h"
-#include "cargas_listas.h"
-#include "cargas_separadas.h"
 #include "controles_fp.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "informe_fp_titulo.h"
@@ -15,116 +12,42 @@
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "titulos_fp.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <functional>
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-// The shared state as start-up leaves it for this screen: the degrees
-// screen's loading (which holds the higher-cycle tables), and the
-// intermediate and basic offers the all-levels grid shows.
-struct Estado {
-    explicit Estado(int idioma) : e(m)
+// The program on the shipped data folder, every screen created through
+// start-up, the higher-cycle screen opened as the main menu's door opens it.
+struct Estado : ProgramaEntregado {
+    explicit Estado(int idioma) : ProgramaEntregado(QStringLiteral("fp"), idioma)
     {
-        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("fp"), idioma);
-        Inicializar(e, o);
-        IniciarCodigosProvincia(e.CodigoProvincia);
-        CargarDatosGrados(e);
-        CargarTablasGrados(e);
-        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp2")), e.NombresFPMedio, e.NumFPMedio, 60);
-        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fpba")), e.NombresFPBasica, e.NumFPBasica, 60);
-        CargarOfertaGM(e, e.Fichero(QStringLiteral("datluggmphp")));
-        CargarOfertaFPB(e, e.Fichero(QStringLiteral("datlugbasphp")));
-        f = std::make_unique<TForm8>(e, p);
-        f->show();
+        if (!creadas)
+            return;
+        f = s().Form8;
+        s().form0->AbrirDestinoPuerta(Tform0::kPuertaFpS);
+        s().form0->hide();
     }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm8> f;
+    TForm8 *f = nullptr;
 };
-
-// A pixel well inside a region: its four neighbours have the same value.
-QPoint Pixel(const MapaBytes &mapa, int valor)
-{
-    for (int x = 2; x < mapa.Ancho(); ++x)
-        for (int y = 2; y < mapa.Alto(); ++y)
-            if (mapa.Valor(x, y) == valor && mapa.Valor(x - 1, y) == valor && mapa.Valor(x + 1, y) == valor &&
-                mapa.Valor(x, y - 1) == valor && mapa.Valor(x, y + 1) == valor)
-                return {x, y};
-    return {-1, -1};
-}
-
-// A click on pixel p of a map's picture.
-void Clic(VistaMapa *mapa, QPoint p)
-{
-    const QPoint q = mapa->PuntoDe(p.x(), p.y());
-    QTest::mouseMove(mapa, q);
-    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
-}
-
-void ClicFila(QListWidget *l, int fila)
-{
-    QVERIFY(fila < l->count());
-    const QRect r = l->visualItemRect(l->item(fila));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-}
-
-// Records the addresses handed to the desktop instead of opening them.
-// Answers the screen's print dialog from now on: each report goes to the
-// PDF file `pdf` (cancelled when it is empty) through the printing the
-// dialog hands it to; `alVerlo` runs while the dialog would be up, when the
-// report is complete and its bold entries not yet spent. Counts in `vistos`.
-void Responder(Estado &s, int &vistos, const QString &pdf, std::function<void()> alVerlo = {})
-{
-    s.f->DialogoImprimir = [&s, &vistos, pdf, alVerlo](const Informe &informe) {
-        ++vistos;
-        if (alVerlo)
-            alVerlo();
-        QPrinter impresora(QPrinter::HighResolution);
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(pdf);
-        return ImprimirTrasDialogo(s.e, informe, impresora, !pdf.isEmpty());
-    };
-}
-
-// The printed text in the order it was written: each line's text stays
-// whole even where a long line runs into the next column.
-QString TextoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
-// Whether a report line was printed: each run of its words (runs part where
-// it has two blanks or more, as between a centre and its column) is there.
-bool Impresa(const QString &texto, const QString &linea)
-{
-    const QStringList partes = linea.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
-    return !partes.isEmpty() && std::all_of(partes.begin(), partes.end(), [&](const QString &p) {
-        return texto.contains(p.trimmed());
-    });
-}
 
 // The sheet of title t over every community, with the screen's views.
 HojaTituloFP Hoja(Enlace &e, int t)
@@ -586,7 +509,7 @@ private slots:
         // line after the empty one below it (a centre or a province).
         int vistos = 0, negritas = -1;
         const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
-        Responder(s, vistos, pdf, [&] { negritas = s.e.LineasNegrita[0]; });
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, [&] { negritas = s.e.LineasNegrita[0]; });
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(negritas, 4 + comunidades);
@@ -606,7 +529,7 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("seleccion.pdf"));
-        Responder(s, vistos, pdf);
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         const int t = TituloCon(s.e, true);
         const QList<int> conCentros = ComunidadesConCentros(s.e, t);
         QVERIFY2(t > 0 && conCentros.size() >= 3, "some sheet is long");
@@ -642,7 +565,7 @@ private slots:
         // sheet without any community.
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
         QVERIFY(s.f->PanelImp->isVisible());
-        Responder(s, vistos, {});
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
         QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
         QCOMPARE(vistos, 2);
         QVERIFY(Encabezados(s.f->listSelFP).isEmpty());
@@ -653,7 +576,7 @@ private slots:
     {
         Estado s(0);
         int vistos = 0;
-        Responder(s, vistos, {});
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
         const int t = TituloCon(s.e, true);
         AbrirTitulo(s, t);
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
@@ -721,7 +644,7 @@ private slots:
         QTest::mouseClick(s.f->botTodaFP, Qt::LeftButton);
         ClicFila(s.f->ListSelLugFP, 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
-        Responder(s, vistos, pdf, leer);
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, leer);
         QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
         comprobar(provincia);
         if (QTest::currentTestFailed())
@@ -731,7 +654,7 @@ private slots:
         QVERIFY(Impresa(texto, lineas[0]) && Impresa(texto, lineas[negritas.first()]));
 
         // A district of Catalonia and a zone of Madrid.
-        Responder(s, vistos, {}, leer);
+        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos, leer);
         QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
         QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));

@@ -1,0 +1,93 @@
+#include "pantalla_prueba.h"
+
+#include "mapa_regiones.h"
+#include "vista_mapa.h"
+
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QtTest>
+#include <algorithm>
+
+namespace norvela::pruebas {
+
+QPoint Pixel(const MapaBytes &mapa, int valor)
+{
+    for (int x = 2; x < mapa.Ancho(); ++x)
+        for (int y = 2; y < mapa.Alto(); ++y) {
+            bool dentro = true;
+            for (int dx = -1; dx <= 1 && dentro; ++dx)
+                for (int dy = -1; dy <= 1 && dentro; ++dy)
+                    dentro = mapa.Valor(x + dx, y + dy) == valor;
+            if (dentro)
+                return {x, y};
+        }
+    return {-1, -1};
+}
+
+void Clic(VistaMapa *mapa, QPoint p)
+{
+    QVERIFY2(p.x() > 0, "a pixel inside the region");
+    const QPoint q = mapa->PuntoDe(p.x(), p.y());
+    QTest::mouseMove(mapa, q);
+    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
+}
+
+void ClicFila(QListWidget *lista, int fila)
+{
+    QVERIFY2(fila >= 0 && fila < lista->count(), qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
+    lista->scrollToItem(lista->item(fila));
+    const QPoint centro = lista->visualItemRect(lista->item(fila)).center();
+    QTest::mouseMove(lista->viewport(), centro);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
+}
+
+QStringList Textos(const QListWidget *lista, bool recortados)
+{
+    QStringList r;
+    for (int i = 0; i < lista->count(); ++i)
+        r << (recortados ? lista->item(i)->text().trimmed() : lista->item(i)->text());
+    return r;
+}
+
+QStringList Columna(const QTableWidget *rejilla, int columna)
+{
+    QStringList r;
+    for (int i = 0; i < rejilla->rowCount(); ++i)
+        r << (rejilla->item(i, columna) ? rejilla->item(i, columna)->text() : QString());
+    return r;
+}
+
+std::function<ResultadoInforme(const Informe &)> ImprimirEnPdf(Enlace &e, const QString &pdf, int &vistos,
+                                                               std::function<void()> alVerlo)
+{
+    return [&e, pdf, &vistos, alVerlo](const Informe &informe) {
+        ++vistos;
+        if (alVerlo)
+            alVerlo();
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        return ImprimirTrasDialogo(e, informe, impresora, !pdf.isEmpty());
+    };
+}
+
+QString TextoPdf(const QString &pdf, bool maquetado)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {maquetado ? QStringLiteral("-layout") : QStringLiteral("-raw"), pdf,
+                                          QStringLiteral("-")});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+bool Impresa(const QString &texto, const QString &linea)
+{
+    const QStringList partes = linea.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    return !partes.isEmpty() && std::all_of(partes.begin(), partes.end(), [&](const QString &p) {
+        return texto.contains(p.trimmed());
+    });
+}
+
+} // namespace norvela::pruebas

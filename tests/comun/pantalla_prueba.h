@@ -1,0 +1,56 @@
+// What the screen tests do as a student does it: find a pixel inside a map
+// region and click it, click a list row, read a list's texts, answer a
+// screen's print dialog with a PDF file and read that file back.
+#pragma once
+
+#include "informes.h"
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QListWidget;
+class QTableWidget;
+
+namespace norvela {
+class Enlace;
+class MapaBytes;
+class VistaMapa;
+} // namespace norvela
+
+namespace norvela::pruebas {
+
+// A pixel well inside the region `valor` of a map: the eight around it have
+// the same value, so the map's scaling cannot move a click out of it;
+// (-1, -1) when there is none.
+QPoint Pixel(const MapaBytes &mapa, int valor);
+
+// The mouse moves to pixel p of a map's picture and clicks it.
+void Clic(VistaMapa *mapa, QPoint p);
+
+// The row scrolled into view, the mouse moved onto it, then clicked.
+void ClicFila(QListWidget *lista, int fila);
+
+// The rows' texts as shown; `recortados` drops their trailing blanks.
+QStringList Textos(const QListWidget *lista, bool recortados = false);
+// The texts of a grid's column (empty for a cell without an item).
+QStringList Columna(const QTableWidget *rejilla, int columna = 0);
+
+// A screen's print dialog answered: each report goes to the PDF file `pdf`
+// (the dialog cancelled when it is empty), `vistos` counts the dialogs, and
+// `alVerlo` runs while the dialog would be up, when the report is complete
+// and its bold entries not yet spent by printing.
+std::function<ResultadoInforme(const Informe &)> ImprimirEnPdf(Enlace &e, const QString &pdf, int &vistos,
+                                                               std::function<void()> alVerlo = {});
+
+// A PDF file's text through pdftotext: in the order it was written (each
+// line whole even where it runs into the next column), or as laid out on
+// the page.
+QString TextoPdf(const QString &pdf, bool maquetado = false);
+
+// Whether a report line was printed: each run of its words (runs part where
+// it has two blanks or more, as between a centre and its column) is there.
+bool Impresa(const QString &texto, const QString &linea);
+
+} // namespace norvela::pruebas

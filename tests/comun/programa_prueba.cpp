@@ -1,0 +1,25 @@
+#include "programa_prueba.h"
+
+#include "datos_entregados.h"
+#include "panel_efectos.h"
+#include "transiciones_paneles.h"
+
+namespace norvela::pruebas {
+
+ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma) : e(m)
+{
+    OpcionesInicio o = OpcionesEntregadas(nombre, idioma);
+    if (!rutaPrograma.isEmpty())
+        o.rutaPrograma = rutaPrograma;
+    Inicializar(e, o);
+    arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+    creadas = arranque->CrearPantallas();
+    // The first window shows, as the program shows it: the welcome window goes.
+    if (creadas)
+        arranque->VentanaPrincipal()->show();
+    if (TransicionesPaneles *t = arranque->pantallas.Transiciones)
+        for (TTransitionEffect *efecto : t->findChildren<TTransitionEffect *>())
+            efecto->Milliseconds = 0;
+}
+
+} // namespace norvela::pruebas

@@ -1,0 +1,33 @@
+// The program as the screen tests start it: the shipped data folder (or a
+// copy of it) through start-up, every screen created by the program's own
+// creation, the first window showing, panels changing at once.
+#pragma once
+
+#include "arranque.h"
+#include "enlace.h"
+
+#include <QString>
+#include <memory>
+
+namespace norvela::pruebas {
+
+struct ProgramaEntregado {
+    // `nombre` names the test's own settings folder; `idioma` 0..3 is the
+    // interface language of the run (a negative one leaves the command line
+    // empty); `rutaPrograma` replaces the shipped folder's program folder.
+    explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {});
+    // Nothing may come back while the screens go.
+    ~ProgramaEntregado() { e.ErrorFicheros = true; }
+    ProgramaEntregado(const ProgramaEntregado &) = delete;
+    ProgramaEntregado &operator=(const ProgramaEntregado &) = delete;
+
+    Pantallas &s() { return arranque->pantallas; }
+
+    MensajesRegistrados m;
+    Enlace e;
+    std::unique_ptr<Arranque> arranque;
+    // False when start-up stopped (a missing or broken data file).
+    bool creadas = false;
+};
+
+} // namespace norvela::pruebas
