@@ -2,6 +2,7 @@
 
 #include "datos_entregados.h"
 #include "panel_efectos.h"
+#include "principal.h"
 #include "transiciones_paneles.h"
 
 namespace norvela::pruebas {
@@ -20,6 +21,12 @@ ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QS
     if (TransicionesPaneles *t = arranque->pantallas.Transiciones)
         for (TTransitionEffect *efecto : t->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
+}
+
+void ProgramaEntregado::AbrirPuerta(int codigo)
+{
+    s().form0->AbrirDestinoPuerta(codigo);
+    s().form0->hide();
 }
 
 } // namespace norvela::pruebas

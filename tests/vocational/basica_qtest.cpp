@@ -4,13 +4,13 @@
 // centres in a community, the place route, both reports printed to a PDF
 // file read back with pdftotext, back, the close box, and its captions in
 // the four languages.
-#include "arranque.h"
 #include "ansi.h"
 #include "asistente.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "inipro.h"
+#include "pantalla_prueba.h"
 #include "pantallas.h"
+#include "programa_prueba.h"
 #include "panel_efectos.h"
 #include "principal.h"
 #include "comunidades_titulo.h"
@@ -30,34 +30,18 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QPrinter>
-#include <QRegularExpression>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 #include <algorithm>
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Programa {
-    explicit Programa(int idioma = 0) : e(m)
-    {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("basica"), idioma));
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        arranque->CrearPantallas();
-        if (TransicionesPaneles *t = arranque->pantallas.Transiciones)
-            for (TTransitionEffect *efecto : t->findChildren<TTransitionEffect *>())
-                efecto->Milliseconds = 0;
-        f = arranque->pantallas.FIniPro;
-    }
-    ~Programa() { e.ErrorFicheros = true; }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
+struct Programa : ProgramaEntregado {
+    explicit Programa(int idioma = 0) : ProgramaEntregado(QStringLiteral("basica"), idioma) { f = s().FIniPro; }
     TFIniPro *f = nullptr;
 };
 
@@ -74,14 +58,6 @@ void SobreFila(QListWidget *l, int fila, bool clic = false)
         QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
 }
 
-QStringList Filas(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
 QString Linea(const TablaTexto &t, int i)
 {
     return DesdeAnsi(t[i]).trimmed();
@@ -94,38 +70,6 @@ int GrupoCon(const TFIniPro &f, size_t familias)
         if (FamiliasDeGrupo(f.Ruta->Nivel(), g).size() == familias)
             return g;
     return 0;
-}
-
-// A pixel well inside a region: the eight around it have the same value,
-// so the map's scaling cannot move a click out of it.
-QPoint Pixel(const MapaBytes &mapa, int valor)
-{
-    for (int x = 2; x < mapa.Ancho(); ++x)
-        for (int y = 2; y < mapa.Alto(); ++y) {
-            bool dentro = true;
-            for (int dx = -1; dx <= 1 && dentro; ++dx)
-                for (int dy = -1; dy <= 1 && dentro; ++dy)
-                    dentro = mapa.Valor(x + dx, y + dy) == valor;
-            if (dentro)
-                return {x, y};
-        }
-    return {-1, -1};
-}
-
-// The mouse moves to community c on the map and clicks it.
-void ClicComunidad(Programa &p, int c)
-{
-    const QPoint px = Pixel(p.e.MapaComunidades, c);
-    QVERIFY(px.x() > 0);
-    const QPoint q = p.f->mapa->PuntoDe(px.x(), px.y());
-    QTest::mouseMove(p.f->mapa, q);
-    QTest::mouseClick(p.f->mapa, Qt::LeftButton, Qt::NoModifier, q);
-}
-
-void ClicFila(QListWidget *l, int fila)
-{
-    QVERIFY(fila < l->count());
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(fila)).center());
 }
 
 // The screen on the title route with title `t` chosen, as a click on its
@@ -149,43 +93,6 @@ void ElegirTitulo(Programa &p, int t)
         }
     }
     QFAIL("title in no group");
-}
-
-// Answers the screen's print dialog from now on: each report goes to the PDF
-// file `pdf`; `vistos` counts the dialogs.
-void Responder(Programa &p, int &vistos, const QString &pdf)
-{
-    p.f->DialogoImprimir = [&p, &vistos, pdf](const Informe &informe) {
-        ++vistos;
-        QPrinter impresora(QPrinter::HighResolution);
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(pdf);
-        return ImprimirTrasDialogo(p.e, informe, impresora, true);
-    };
-}
-
-QString TextoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
-}
-
-// Whether a report line was printed: each run of its words is there.
-bool Impresa(const QString &texto, const QString &linea)
-{
-    const QStringList partes = linea.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
-    return !partes.isEmpty() && std::all_of(partes.begin(), partes.end(), [&](const QString &p) {
-        return texto.contains(p.trimmed());
-    });
-}
-
-QStringList Columna0(const QTableWidget *r)
-{
-    QStringList l;
-    for (int i = 0; i < r->rowCount(); ++i)
-        l << (r->item(i, 0) ? r->item(i, 0)->text() : QString());
-    return l;
 }
 
 } // namespace
@@ -283,7 +190,7 @@ private slots:
         QStringList nombres;
         for (const FilaFamilia &fam : familias)
             nombres << Linea(p.e.NombresFPBasica, f.datos.InicioFamiliaFPB[static_cast<size_t>(fam.familia)]).mid(1);
-        QCOMPARE(Filas(f.ListPreFam), nombres);
+        QCOMPARE(Textos(f.ListPreFam), nombres);
         QCOMPARE(f.ListPreFam->height(), 135);
         QVERIFY(f.ListTitFP->isHidden());
         int fila = -1;
@@ -334,7 +241,7 @@ private slots:
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(29));
         QVERIFY(f.Listsel->isVisible() && f.reja->isHidden() && f.Listsel->count() > 0);
         QTest::mouseClick(f.BotAsig, Qt::LeftButton);
-        QVERIFY(Filas(f.Listsel).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
+        QVERIFY(Textos(f.Listsel).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
         QTest::mouseClick(f.BotTra, Qt::LeftButton);
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(312));
         QCOMPARE(f.Listsel->item(1)->text(), QStringLiteral("  ") + p.e.Texto(199));
@@ -382,29 +289,29 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
-        Responder(p, vistos, pdf);
+        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
 
         // Printing before a community is clicked: the message, and nothing else.
         QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
-        const QStringList antes = Filas(f.Listsel);
+        const QStringList antes = Textos(f.Listsel);
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(585)});
         QCOMPARE(vistos, 0);
-        QCOMPARE(Filas(f.Listsel), antes);
+        QCOMPARE(Textos(f.Listsel), antes);
         QVERIFY(!f.vista.ImprimiendoFPB);
 
         // A community that does not teach it: a beep and the "none" row.
-        ClicComunidad(p, no);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, no));
         QCOMPARE(pitidos, 1);
-        QCOMPARE(Columna0(f.reja), QStringList{p.e.Texto(292)});
+        QCOMPARE(Columna(f.reja), QStringList{p.e.Texto(292)});
         QVERIFY(f.reja->isVisible() && f.Listsel->isHidden());
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(323));
 
         // One that does: its centres, then the report.
-        ClicComunidad(p, si);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, si));
         QCOMPARE(pitidos, 1);
         QVERIFY(f.reja->rowCount() >= 2);
-        const QStringList centros = Columna0(f.reja);
+        const QStringList centros = Columna(f.reja);
         // Printed while the blinking name is off.
         while (!f.PanelCarSel->text().isEmpty() && f.TimerParpadeo->EnMarcha())
             f.TimerParpadeo->Tic();
@@ -418,7 +325,7 @@ private slots:
         QCOMPARE(f.Listsel->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(f.Listsel->count(), p.e.NumLineasInforme);
         const QString comunidad = DesdeAnsi(p.e.Lugares[si]).mid(2, 30).trimmed().toUpper();
-        QVERIFY(Filas(f.Listsel).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
+        QVERIFY(Textos(f.Listsel).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
                                           QStringLiteral("  ***")));
         // The record 0 from the title's name, not from the blinking caption.
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), Linea(p.e.NombresFPBasica, t) + QStringLiteral(" (") +
@@ -442,7 +349,7 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
-        Responder(p, vistos, pdf);
+        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
         QTest::mouseClick(f.BotLug, Qt::LeftButton);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());
@@ -453,7 +360,7 @@ private slots:
 
         // A community with several provinces: its provinces, then a
         // province's localities, then the centres with their basic titles.
-        ClicComunidad(p, 1);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 1));
         QVERIFY(f.mapa->isHidden() && f.ListSelLugFP->isVisible());
         QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
         QVERIFY(p.e.NumProvinciasSel >= 2);
@@ -473,7 +380,7 @@ private slots:
         QCOMPARE(f.PanelCarSel->text(), nombreProvincia);
         ClicFila(f.ListSelLugFP, 1);
         QVERIFY(f.reja->isVisible() && f.reja->rowCount() > 0);
-        const QStringList filas = Columna0(f.reja);
+        const QStringList filas = Columna(f.reja);
         QVERIFY(filas.first().startsWith('-'));
         // Every row that is no centre is a basic title the centre teaches.
         for (const QString &r : filas)
@@ -502,7 +409,7 @@ private slots:
         QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
 
         // A community with one province lists its localities at once; back returns to the map.
-        ClicComunidad(p, 6);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 6));
         QCOMPARE(p.e.NumProvinciasSel, 1);
         QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
@@ -519,14 +426,14 @@ private slots:
         TFIniPro &f = *p.f;
         f.AbrirPorTitulo();
         QTest::mouseClick(f.BotLug, Qt::LeftButton);
-        ClicComunidad(p, kComunidadComarcas);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(f.ListSelLugFP->count() >= 2);
         QCOMPARE(p.e.PrimeraProvincia, 34);
         ClicFila(f.ListSelLugFP, 0);
-        const QStringList primera = Filas(f.ListSelLugFP);
+        const QStringList primera = Textos(f.ListSelLugFP);
         QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
         ClicFila(f.ListSelLugFP, 1);
-        QCOMPARE(Filas(f.ListSelLugFP), primera);
+        QCOMPARE(Textos(f.ListSelLugFP), primera);
         QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
     }
 
@@ -546,10 +453,10 @@ private slots:
         const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), 12);
         QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
         // Below the last row of each list nothing changes.
-        const QStringList lista = Filas(f.ListTitFP);
+        const QStringList lista = Textos(f.ListTitFP);
         QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(20, f.ListPreFam->viewport()->height() - 3));
-        QCOMPARE(Filas(f.ListTitFP), lista);
+        QCOMPARE(Textos(f.ListTitFP), lista);
         QTest::mouseClick(f.ListTitFP->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(20, f.ListTitFP->viewport()->height() - 3));
         QCOMPARE(f.vista.TituloFPBSel, 0);
@@ -570,7 +477,7 @@ private slots:
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(190));
         // The close box goes back home without asking.
-        ClicComunidad(p, 1);
+        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 1));
         QVERIFY(f.windowHandle());
         f.windowHandle()->close();
         QVERIFY(!f.isVisible());

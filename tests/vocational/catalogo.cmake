@@ -6,7 +6,7 @@ target_link_libraries(pruebas_catalogo PRIVATE norvela_fp_datos norvela_grados_d
 add_dependencies(pruebas_catalogo carpeta_datos)
 gtest_discover_tests(pruebas_catalogo TEST_PREFIX "Catalogo." PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
-norvela_prueba_qt(certificados_qtest Pantallas.certificados ${CMAKE_CURRENT_LIST_DIR}/certificados_qtest.cpp norvela_app)
+norvela_prueba_qt(certificados_qtest Pantallas.certificados ${CMAKE_CURRENT_LIST_DIR}/certificados_qtest.cpp norvela_pruebas_pantallas)
 set_tests_properties(Pantallas.certificados PROPERTIES TIMEOUT 120)
-norvela_prueba_qt(catalogo_qtest Pantallas.catalogo ${CMAKE_CURRENT_LIST_DIR}/catalogo_qtest.cpp norvela_app)
+norvela_prueba_qt(catalogo_qtest Pantallas.catalogo ${CMAKE_CURRENT_LIST_DIR}/catalogo_qtest.cpp norvela_pruebas_pantallas)
 set_tests_properties(Pantallas.catalogo PROPERTIES TIMEOUT 120)

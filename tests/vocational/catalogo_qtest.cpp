@@ -2,81 +2,46 @@
 // five lists, the details of a degree (through the degrees screen), a higher
 // cycle and a certificate rolling in and out, notes that open nothing, the
 // sliding hint, the printed lists read back from a PDF file, back and close.
-#include "arranque.h"
 #include "asistente.h"
 #include "catU.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
 #include "informes.h"
 #include "panel_efectos.h"
+#include "pantalla_prueba.h"
 #include "principal.h"
+#include "programa_prueba.h"
 #include "transiciones_paneles.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Programa {
-    explicit Programa(int idioma) : e(m)
+struct Programa : ProgramaEntregado {
+    explicit Programa(int idioma) : ProgramaEntregado(QStringLiteral("catalogo"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("catalogo"), idioma));
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        ok = arranque->CrearPantallas();
-        if (!ok)
+        if (!creadas)
             return;
-        for (TTransitionEffect *efecto : arranque->pantallas.Transiciones->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
-        menu = arranque->pantallas.form0;
-        cat = arranque->pantallas.FormCat;
-        // As the catalogue door opens it.
-        cat->Mostrar();
+        menu = s().form0;
+        cat = s().FormCat;
+        AbrirPuerta(Tform0::kPuertaCat);
     }
-    ~Programa() { e.ErrorFicheros = true; }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
-    bool ok = false;
     Tform0 *menu = nullptr;
     TFormCat *cat = nullptr;
 };
 
-void Clic(QListWidget *l, int fila)
-{
-    QVERIFY(fila < l->count());
-    l->scrollToItem(l->item(fila));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, l->visualItemRect(l->item(fila)).center());
-}
-
-QStringList Textos(QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
 int Fila(QListWidget *l, const QString &texto)
 {
     return static_cast<int>(Textos(l).indexOf(texto));
-}
-
-QString TextoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 } // namespace
@@ -94,12 +59,12 @@ private slots:
 void CatalogoQTest::ListsAndDetailsOfAFamily()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     QCOMPARE(c.ListFam->count(), 26);
     const int g = Fila(c.ListFam, QStringLiteral("Informática y Comunicaciones"));
     QCOMPARE(g, 15);
-    Clic(c.ListFam, g);
+    ClicFila(c.ListFam, g);
     QCOMPARE(Textos(c.ListCat[CatSuperior]),
              (QStringList{QStringLiteral("Administración de Sistemas Informáticos en Red"),
                           QStringLiteral("Desarrollo de Aplicaciones Multiplataforma"),
@@ -111,7 +76,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY(c.panelsel->isHidden());
 
     // A higher cycle: under its list, its requirements with the LOMCE access, its outlets.
-    Clic(c.ListCat[CatSuperior], 2);
+    ClicFila(c.ListCat[CatSuperior], 2);
     QVERIFY(c.panelsel->isVisible());
     QCOMPARE(c.panelsel->y(), c.ListCat[CatSuperior]->y() + c.ListCat[CatSuperior]->height());
     QCOMPARE(c.panelsel->x(), c.ListFam->x() + c.ListFam->width() + 10);
@@ -125,7 +90,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY(c.panelsel->isHidden());
 
     // A degree: the degrees screen's requirements, in its catalogue mode.
-    Clic(c.ListCat[CatGrados], 0);
+    ClicFila(c.ListCat[CatGrados], 0);
     QVERIFY(c.panelsel->isVisible());
     texto = c.ListSel->toPlainText();
     QVERIFY2(texto.contains(QStringLiteral("Materias de Bachillerato recomendadas")), qPrintable(texto));
@@ -136,7 +101,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
 
     // An intermediate cycle, under its list: the access of its section and its jobs.
     QCOMPARE(Textos(c.ListCat[CatMedio]), QStringList{QStringLiteral("Sistemas Microinformáticos y Redes")});
-    Clic(c.ListCat[CatMedio], 0);
+    ClicFila(c.ListCat[CatMedio], 0);
     QCOMPARE(c.panelsel->y(), c.ListCat[CatMedio]->y() + c.ListCat[CatMedio]->height());
     texto = c.ListSel->toPlainText();
     QVERIFY2(texto.startsWith(QStringLiteral("Requisitos\nPara entrar en un ciclo de Grado Medio necesitas cumplir\n")),
@@ -145,7 +110,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
 
     // A basic cycle, above its list: its access and what it leads to, as the
     // basic-cycle screen loaded them.
-    Clic(c.ListCat[CatBasica], 1);
+    ClicFila(c.ListCat[CatBasica], 1);
     QCOMPARE(c.panelsel->y(), c.ListCat[CatBasica]->y() - c.panelsel->height() - 2);
     const QStringList basica = c.ListSel->toPlainText().split('\n');
     QCOMPARE(basica.first(), QStringLiteral("Requisitos de acceso"));
@@ -154,7 +119,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY(!basica[salidas + 1].trimmed().isEmpty());
 
     // A certificate, above its list.
-    Clic(c.ListCat[CatCertificados], Fila(c.ListCat[CatCertificados], QStringLiteral("Sistemas microinformáticos")));
+    ClicFila(c.ListCat[CatCertificados], Fila(c.ListCat[CatCertificados], QStringLiteral("Sistemas microinformáticos")));
     QCOMPARE(c.panelsel->y(), c.ListCat[CatCertificados]->y() - c.panelsel->height() - 2);
     QCOMPARE(c.ListSel->toPlainText(),
              QStringLiteral("Requisitos de acceso\nTítulo de Graduado en ESO\nCert. N2/N1 o prueba de GM\n"
@@ -165,35 +130,35 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
 void CatalogoQTest::NotesOpenNothing()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     // A family with more rows first, so a stale row would have something to open.
-    Clic(c.ListFam, 15);
-    Clic(c.ListFam, 0);
+    ClicFila(c.ListFam, 15);
+    ClicFila(c.ListFam, 0);
     QCOMPARE(Textos(c.ListCat[CatSuperior]).last(), p.e.Texto(181));
     const int nota = c.ListCat[CatSuperior]->count() - 1;
     QCOMPARE(nota, 2);
-    Clic(c.ListCat[CatSuperior], nota);
+    ClicFila(c.ListCat[CatSuperior], nota);
     QVERIFY(c.panelsel->isHidden());
     QCOMPARE(Textos(c.ListCat[CatMedio]).size(), 3);
-    Clic(c.ListCat[CatMedio], 2);
+    ClicFila(c.ListCat[CatMedio], 2);
     QVERIFY(c.panelsel->isHidden());
     // Both real titles open, the second one too.
-    Clic(c.ListCat[CatSuperior], 1);
+    ClicFila(c.ListCat[CatSuperior], 1);
     QVERIFY(c.panelsel->isVisible());
     QVERIFY(c.ListSel->toPlainText().contains(QStringLiteral("Salidas profesionales")));
 
-    Clic(c.ListFam, 4);   // Artes y Artesanías: a note alone among the intermediate cycles
+    ClicFila(c.ListFam, 4);   // Artes y Artesanías: a note alone among the intermediate cycles
     QCOMPARE(Textos(c.ListCat[CatMedio]), QStringList{p.e.Texto(177)});
     QVERIFY(c.panelsel->isHidden());
-    Clic(c.ListCat[CatMedio], 0);
+    ClicFila(c.ListCat[CatMedio], 0);
     QVERIFY(c.panelsel->isHidden());
 }
 
 void CatalogoQTest::HintSlidesInOnEveryActivation()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     QCOMPARE(c.LabelAyu0->text(), QStringLiteral("Elige una familia profesional para ver todos sus estudios"));
     c.TimerAyu.stop();
@@ -214,26 +179,20 @@ void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
     QTemporaryDir dir;
     for (int idioma : {0, 2}) {
         Programa p(idioma);
-        QVERIFY(p.ok);
+        QVERIFY(p.creadas);
         TFormCat &c = *p.cat;
         const QString pdf = dir.filePath(QStringLiteral("familia%1.pdf").arg(idioma));
         int vistos = 0;
-        c.DialogoImprimir = [&](const Informe &informe) {
-            ++vistos;
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(p.e, informe, impresora, true);
-        };
+        c.DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
         QVERIFY(!c.BotImprimir->isEnabled());
         c.BotImprimirMouseUp();
         QCOMPARE(vistos, 0);
 
-        Clic(c.ListFam, 25);
+        ClicFila(c.ListFam, 25);
         QVERIFY(c.BotImprimir->isEnabled());
         c.BotImprimir->click();
         QCOMPARE(vistos, 1);
-        const QString texto = TextoPdf(pdf);
+        const QString texto = TextoPdf(pdf, true);
         const QString familia = c.ListFam->item(25)->text();
         QVERIFY2(texto.contains(p.e.Texto(103) + QStringLiteral(": ") + familia), qPrintable(texto));
         // No degree in this family: its caption is left out.
@@ -252,7 +211,7 @@ void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
 void CatalogoQTest::BackAndClose()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     p.e.DesdeAsistente = true;
     c.BotRetroceder->click();

@@ -3,42 +3,32 @@
 // follow the mouse and freeze on a click, a certificate's details, the help
 // figure and headings, the printed sub-group read back from a PDF file, the
 // employment service's page, and back.
-#include "arranque.h"
 #include "asistente.h"
 #include "certifiU.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "informes.h"
+#include "pantalla_prueba.h"
 #include "principal.h"
+#include "programa_prueba.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Programa {
-    explicit Programa(int idioma) : e(m)
+struct Programa : ProgramaEntregado {
+    explicit Programa(int idioma) : ProgramaEntregado(QStringLiteral("certificados"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("certificados"), idioma));
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        ok = arranque->CrearPantallas();
-        menu = arranque->pantallas.form0;
-        c = arranque->pantallas.Certifica;
+        menu = s().form0;
+        c = s().Certifica;
     }
-    ~Programa() { e.ErrorFicheros = true; }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
-    bool ok = false;
     Tform0 *menu = nullptr;
     TCertifica *c = nullptr;
 };
@@ -51,27 +41,6 @@ QPoint Centro(QListWidget *l, int fila)
 void Mover(QListWidget *l, int fila)
 {
     QTest::mouseMove(l->viewport(), Centro(l, fila));
-}
-
-void Clic(QListWidget *l, int fila)
-{
-    QTest::mouseMove(l->viewport(), Centro(l, fila));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, Centro(l, fila));
-}
-
-QStringList Textos(QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-
-QString TextoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 } // namespace
@@ -88,7 +57,7 @@ private slots:
 void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TCertifica &c = *p.c;
     p.menu->show();
     p.menu->LabelDejarClick();
@@ -102,7 +71,7 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     QVERIFY(c.ListTitFP->isHidden());
 
     // Family 1: its three sub-groups; the families go.
-    Clic(c.ListSelFp, 0);
+    ClicFila(c.ListSelFp, 0);
     QVERIFY(c.ListSelFp->isHidden());
     QVERIFY(c.ListTitFP->isVisible());
     QCOMPARE(Textos(c.ListTitFP), (QStringList{QStringLiteral("-Agraria"), QStringLiteral("-Industrias Extractivas"),
@@ -122,19 +91,19 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     const int arriba = c.ListFPExpli->y();
 
     // A click freezes them; the mouse moving on changes nothing; a second click releases.
-    Clic(c.ListTitFP, 0);
+    ClicFila(c.ListTitFP, 0);
     QVERIFY(c.BotImprimir->isVisible());
     Mover(c.ListTitFP, 1);
     QCOMPARE(Textos(c.ListFPExpli), agraria);
     QCOMPARE(c.ListFPExpli->y(), arriba);
-    Clic(c.ListTitFP, 1);
+    ClicFila(c.ListTitFP, 1);
     Mover(c.ListTitFP, 2);
     QVERIFY(Textos(c.ListFPExpli) != agraria);
 
     // A certificate: name, requirements one a line, hours, description.
     Mover(c.ListTitFP, 0);
     const int fila = static_cast<int>(agraria.indexOf(QStringLiteral("Actividades auxiliares en ganadería")));
-    Clic(c.ListFPExpli, fila);
+    ClicFila(c.ListFPExpli, fila);
     QVERIFY(c.PanelResul->isVisible());
     QCOMPARE(c.LabelTitulo->text(), QStringLiteral("Actividades auxiliares en ganadería"));
     QCOMPARE(c.LabelRequisitos->text(), QStringLiteral("Sin requisitos académicos"));
@@ -146,14 +115,14 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     // A level-2 certificate lists its three requirements, one a line.
     const int nivel2 = static_cast<int>(agraria.indexOf(QStringLiteral("Agricultura ecológica")));
     QVERIFY(nivel2 >= 0);
-    Clic(c.ListFPExpli, nivel2);
+    ClicFila(c.ListFPExpli, nivel2);
     QCOMPARE(c.LabelRequisitos->text().split('\n').size(), 3);
 }
 
 void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TCertifica &c = *p.c;
     p.menu->show();
     p.menu->LabelDejarClick();
@@ -178,7 +147,7 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     for (int k = 0; k < 100; ++k)
         c.TimerAyuTimer();
     QCOMPARE(c.LabelTit1->x(), 27);
-    Clic(c.ListSelFp, 1);
+    ClicFila(c.ListSelFp, 1);
     Mover(c.ListTitFP, 0);
     c.TimerAyu.start();
     for (int k = 0; k < 200 && c.TimerAyu.isActive(); ++k)
@@ -204,28 +173,22 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
     QTemporaryDir dir;
     for (int idioma : {0, 3}) {
         Programa p(idioma);
-        QVERIFY(p.ok);
+        QVERIFY(p.creadas);
         TCertifica &c = *p.c;
         p.menu->show();
         p.menu->LabelDejarClick();
         const QString pdf = dir.filePath(QStringLiteral("subgrupo%1.pdf").arg(idioma));
         int vistos = 0;
-        c.DialogoImprimir = [&](const Informe &informe) {
-            ++vistos;
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(p.e, informe, impresora, true);
-        };
+        c.DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
         // Family 2, its first sub-group (Administración y Gestión).
-        Clic(c.ListSelFp, 1);
+        ClicFila(c.ListSelFp, 1);
         Mover(c.ListTitFP, 0);
-        Clic(c.ListTitFP, 0);
+        ClicFila(c.ListTitFP, 0);
         const QStringList certificados = Textos(c.ListFPExpli);
         QVERIFY(certificados.size() >= 5);
         c.BotImprimir->click();
         QCOMPARE(vistos, 1);
-        const QString texto = TextoPdf(pdf);
+        const QString texto = TextoPdf(pdf, true);
         QVERIFY2(texto.contains(p.e.Texto(580)), qPrintable(texto));
         QVERIFY(texto.contains(p.e.Texto(583) + ':'));
         for (const QString &nombre : certificados)
@@ -245,7 +208,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
 void CertificadosQTest::OpenersAndBack()
 {
     Programa p(0);
-    QVERIFY(p.ok);
+    QVERIFY(p.creadas);
     TCertifica &c = *p.c;
     // From the assistant, and back to it.
     p.e.DesdeAsistente = true;
@@ -253,7 +216,7 @@ void CertificadosQTest::OpenersAndBack()
     p.arranque->pantallas.Form5->BDejarClick();
     QVERIFY(c.isVisible());
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());
-    Clic(c.ListSelFp, 4);
+    ClicFila(c.ListSelFp, 4);
     Mover(c.ListTitFP, 0);
     c.BotRetrocederFP->click();
     QVERIFY(c.isVisible());
@@ -266,7 +229,7 @@ void CertificadosQTest::OpenersAndBack()
     // The close box goes back a view and home, never to the assistant too.
     p.arranque->pantallas.Form5->hide();
     p.menu->LabelDejarClick();
-    Clic(c.ListSelFp, 2);
+    ClicFila(c.ListSelFp, 2);
     c.close();
     QVERIFY(!c.isVisible());
     QVERIFY(p.menu->isVisible());

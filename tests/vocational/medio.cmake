@@ -5,5 +5,5 @@ target_link_libraries(pruebas_titulos_medio PRIVATE norvela_fp_datos norvela_gui
 add_dependencies(pruebas_titulos_medio carpeta_datos)
 gtest_discover_tests(pruebas_titulos_medio TEST_PREFIX "TitulosMedio." PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
-norvela_prueba_qt(pantalla_medio Pantallas.medio ${CMAKE_CURRENT_LIST_DIR}/medio_qtest.cpp norvela_app)
+norvela_prueba_qt(pantalla_medio Pantallas.medio ${CMAKE_CURRENT_LIST_DIR}/medio_qtest.cpp norvela_pruebas_pantallas)
 set_tests_properties(Pantallas.medio PROPERTIES TIMEOUT 120)

@@ -5,9 +5,10 @@
 // centre grid, both reports printed to PDF files read back with pdftotext,
 // back, and leaving.
 #include "ansi.h"
-#include "arranque.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "controles_fp.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "medio.h"
 #include "superior.h"
@@ -21,8 +22,6 @@
 #include "titulos_medio.h"
 #include "vista_mapa.h"
 
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <QLabel>
@@ -31,53 +30,26 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
 // The program on the shipped data folder, every screen created, the
 // intermediate-cycle screen opened as the main menu's door opens it.
-struct Programa {
-    explicit Programa(int idioma) : e(m)
+struct Programa : ProgramaEntregado {
+    explicit Programa(int idioma) : ProgramaEntregado(QStringLiteral("medio"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("medio"), idioma));
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        if (!arranque->CrearPantallas())
+        if (!creadas)
             return;
-        f = arranque->pantallas.Form3;
+        f = s().Form3;
         // The menu at once: the helicopter intro has its own test.
         e.IntroHelicoptero = false;
-        f->Mostrar();
+        AbrirPuerta(Tform0::kPuertaFPM);
     }
-    ~Programa()
-    {
-        // Nothing may come back while the screens go.
-        e.ErrorFicheros = true;
-    }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
     TForm3 *f = nullptr;
 };
-
-void ClicFila(QListWidget *l, int fila)
-{
-    QVERIFY(fila < l->count());
-    l->scrollToItem(l->item(fila));
-    const QRect r = l->visualItemRect(l->item(fila));
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-}
-
-// The rows' texts without their trailing blanks.
-QStringList Textos(const QListWidget *l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text().trimmed();
-    return r;
-}
 
 bool MenuVisible(const TForm3 &f)
 {
@@ -90,51 +62,6 @@ void AbrirFamilia(TForm3 &f, int g, int familia)
     QTest::mouseClick(f.botTit2, Qt::LeftButton);
     ClicFila(f.ListPreFam, g);
     ClicFila(f.ListPreFam, familia);
-}
-
-// A pixel well inside a region: its four neighbours have the same value.
-QPoint Pixel(const MapaBytes &mapa, int valor)
-{
-    for (int x = 2; x < mapa.Ancho(); ++x)
-        for (int y = 2; y < mapa.Alto(); ++y)
-            if (mapa.Valor(x, y) == valor && mapa.Valor(x - 1, y) == valor && mapa.Valor(x + 1, y) == valor &&
-                mapa.Valor(x, y - 1) == valor && mapa.Valor(x, y + 1) == valor)
-                return {x, y};
-    return {-1, -1};
-}
-
-// A click on pixel p of a map's picture.
-void Clic(VistaMapa *mapa, QPoint p)
-{
-    const QPoint q = mapa->PuntoDe(p.x(), p.y());
-    QTest::mouseMove(mapa, q);
-    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
-}
-
-// The screen's print dialog answered: each report goes to the PDF file `pdf`;
-// `negritas` gets the bold line numbers as the dialog sees them (printing
-// spends them).
-void ImprimirEn(Programa &p, const QString &pdf, int &vistos, QList<int> *negritas = nullptr)
-{
-    p.f->DialogoImprimir = [&p, pdf, &vistos, negritas](const Informe &informe) {
-        ++vistos;
-        if (negritas) {
-            negritas->clear();
-            for (int k = 0; k <= p.e.LineasNegrita[0]; ++k)
-                negritas->append(p.e.LineasNegrita[k]);
-        }
-        QPrinter impresora(QPrinter::HighResolution);
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(pdf);
-        return ImprimirTrasDialogo(p.e, informe, impresora, true);
-    };
-}
-
-QString TextoPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 // The first grid row that stands for a title, or -1.
@@ -201,14 +128,14 @@ private slots:
 
             QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
             QVERIFY(f.listSelFP->isVisible());
-            const QStringList requisitos = Textos(f.listSelFP);
+            const QStringList requisitos = Textos(f.listSelFP, true);
             QVERIFY(!requisitos.isEmpty());
             for (int k = 1; k <= e.NumRequisitos; ++k)
                 if (e.Requisitos[k].compare(0, 2, "23") == 0)
                     QVERIFY(requisitos.contains(DesdeAnsi(e.Requisitos[k].substr(2)).trimmed()));
             QTest::mouseClick(f.BotPuesto, Qt::LeftButton);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(199));
-            QCOMPARE(Textos(f.listSelFP).value(0),
+            QCOMPARE(Textos(f.listSelFP, true).value(0),
                      DesdeAnsi(e.AsignaturasFPMedio.En(f.estado.TituloSelGM, 1)).trimmed());
             QTest::mouseClick(f.botAsig, Qt::LeftButton);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(312));
@@ -235,7 +162,7 @@ private slots:
         QTest::mouseClick(f.botTit2, Qt::LeftButton);
         ClicFila(f.ListPreFam, 5);
         QCOMPARE(f.ListPreFam->height(), 301);
-        const QStringList filas = Textos(f.ListPreFam);
+        const QStringList filas = Textos(f.ListPreFam, true);
         for (int fam = e.FamiliasAntesDeMarcaGM + 1; fam < e.NumFamiliasGM; ++fam)
             QVERIFY(filas.contains(DesdeAnsi(e.EncabezadosFPMedio[fam]).mid(1).trimmed()));
         // An arts title lists the "22" lines; back to the groups by the back row.
@@ -244,7 +171,7 @@ private slots:
         QVERIFY(f.estado.TituloSelGM >= e.SeccionGMDesde && f.estado.TituloSelGM < e.SeccionGMHasta);
         QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
         const QString primera = DesdeAnsi(LineasRequisitosGM(e.Requisitos, e.NumRequisitos, "22", e.AnchoLista)[0]);
-        QCOMPARE(Textos(f.listSelFP).value(0), primera.trimmed());
+        QCOMPARE(Textos(f.listSelFP, true).value(0), primera.trimmed());
         QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
         ClicFila(f.ListPreFam, 0);
         QCOMPARE(f.ListPreFam->count(), 9);
@@ -308,7 +235,7 @@ private slots:
         QVERIFY(f.ListGM->isVisible() && f.BitFleGMde->isVisible() && f.BotSalirCues->isVisible());
         QVERIFY(!f.BitFleGMiz->isVisible());
         QCOMPARE(f.ListGM->count(), 11);
-        QCOMPARE(Textos(f.ListGM).first(), DesdeAnsi(p.e.ListaGM75[1]).trimmed());
+        QCOMPARE(Textos(f.ListGM, true).first(), DesdeAnsi(p.e.ListaGM75[1]).trimmed());
         QVERIFY(f.LabAyuGM->isVisible() && f.LabAyuGM->text() == p.e.Texto(163));
 
         // Nothing ticked: the arrow does nothing.
@@ -336,7 +263,7 @@ private slots:
                         esperadas << linea.mid(2, 70).trimmed();
                 }
             QVERIFY(!esperadas.isEmpty());
-            QCOMPARE(Textos(f.ListGM2), esperadas);
+            QCOMPARE(Textos(f.ListGM2, true), esperadas);
             // Back: the options come back ticked as they were.
             QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
             QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMiz->isVisible());
@@ -367,13 +294,13 @@ private slots:
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMde->isVisible());
         QVERIFY(!titulos.isEmpty());
-        QCOMPARE(Textos(f.ListGM), titulos);
+        QCOMPARE(Textos(f.ListGM, true), titulos);
         QCOMPARE(f.LabAyuGM->text(), p.e.Texto(189));
         // Back to the statements, still ticked, and forward again.
         QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
         QVERIFY(f.ListGM2->isVisible() && f.ListGM2->item(0)->isSelected() && f.BitFleGMde->isVisible());
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
-        QCOMPARE(Textos(f.ListGM), titulos);
+        QCOMPARE(Textos(f.ListGM, true), titulos);
 
         // A title opens on the map; the list shrinks into the mini list.
         ClicFila(f.ListGM, 0);
@@ -381,7 +308,7 @@ private slots:
         QVERIFY(!f.BotPuesto->isVisible() && !f.BotRetrocederFP->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(f.ListPeque->isVisible(), 8000);
         QVERIFY(!f.ListGM->isVisible() && f.LabelPeque->isVisible());
-        QCOMPARE(Textos(f.ListPeque), titulos);
+        QCOMPARE(Textos(f.ListPeque, true), titulos);
         QCOMPARE(f.LabAyuGM->text(), titulos.first());
         // A community that teaches it lists its centres.
         const QString ninguno = p.e.Texto(292).trimmed();
@@ -400,7 +327,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("cuestionario.pdf"));
         int vistos = 0;
-        ImprimirEn(p, pdf, vistos);
+        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
         TForm4 *form4 = p.arranque->pantallas.Form4;
         int preguntas = 0;
         QTimer::singleShot(0, form4, [&] {
@@ -421,7 +348,7 @@ private slots:
         QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Lucía Pérez"));
         const QString texto = TextoPdf(pdf);
         for (const QString &esperado :
-             {QStringLiteral("Lucía Pérez"), p.e.Texto(594).trimmed(), Textos(f.ListGM2).first(),
+             {QStringLiteral("Lucía Pérez"), p.e.Texto(594).trimmed(), Textos(f.ListGM2, true).first(),
               p.e.Texto(595).trimmed(), p.e.Texto(190).trimmed(), titulos.first(), p.e.Texto(592).trimmed(),
               p.e.Texto(593).trimmed() + QLatin1Char(':'), centro, DesdeAnsi(p.e.ListaGM75[1]).trimmed()})
             QVERIFY2(texto.contains(esperado), qPrintable(esperado));
@@ -434,7 +361,7 @@ private slots:
         }
         QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
         QVERIFY(f.ListGM->isVisible() && !f.PanelEstrellas->isVisible() && !f.ListPeque->isVisible());
-        QCOMPARE(Textos(f.ListGM), titulos);
+        QCOMPARE(Textos(f.ListGM, true), titulos);
 
         // Leaving goes back to the itinerary screen.
         QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
@@ -481,13 +408,13 @@ private slots:
         g.Mostrar();
         QTest::mouseClick(g.MenuFP2, Qt::LeftButton);
         Clic(g.mapa, Pixel(p.e.MapaComunidades, 1));
-        const int cordoba = Textos(g.ListSelLugFP).indexOf(QStringLiteral("Córdoba"));
+        const int cordoba = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Córdoba"));
         QVERIFY(cordoba >= 0);
         ClicFila(g.ListSelLugFP, cordoba);
-        ClicFila(g.ListSelLugFP, Textos(g.ListSelLugFP).indexOf(QStringLiteral("Cabra")));
+        ClicFila(g.ListSelLugFP, Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Cabra")));
         QTest::mouseClick(g.botTodaFP, Qt::LeftButton);
-        const int priego = Textos(g.ListSelLugFP).indexOf(QStringLiteral("Priego de Córdoba"));
-        QVERIFY2(priego >= 0, qPrintable(Textos(g.ListSelLugFP).join('|')));
+        const int priego = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Priego de Córdoba"));
+        QVERIFY2(priego >= 0, qPrintable(Textos(g.ListSelLugFP, true).join('|')));
         ClicFila(g.ListSelLugFP, priego);
         QStringList filas;
         for (int i = 0; i < g.reja->rowCount(); ++i)
@@ -511,7 +438,7 @@ private slots:
         QTemporaryDir dir;
         int vistos = 0;
         const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
-        ImprimirEn(p, pdf, vistos);
+        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
 
         QTest::mouseClick(f.botLug2, Qt::LeftButton);
         QVERIFY(f.PanelEstrellas->isVisible() && f.reja->isVisible());
@@ -523,7 +450,7 @@ private slots:
         QVERIFY(f.ListSelLugFP->isVisible());
         QVERIFY(e.LocalidadesListadas);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Cantabria"));
-        const int santander = Textos(f.ListSelLugFP).indexOf(QStringLiteral("Santander"));
+        const int santander = Textos(f.ListSelLugFP, true).indexOf(QStringLiteral("Santander"));
         QVERIFY(santander >= 0);
         ClicFila(f.ListSelLugFP, santander);
         const int filas = f.reja->rowCount();
@@ -611,7 +538,11 @@ private slots:
         int vistos = 0;
         const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
         QList<int> negritas;
-        ImprimirEn(p, pdf, vistos, &negritas);
+        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos, [&] {
+            negritas.clear();
+            for (int k = 0; k <= p.e.LineasNegrita[0]; ++k)
+                negritas << p.e.LineasNegrita[k];
+        });
 
         // Sanidad's first title, printed while its caption is blank.
         AbrirFamilia(f, 7, 1);

@@ -43,8 +43,7 @@ struct Estado : ProgramaEntregado {
         if (!creadas)
             return;
         f = s().Form8;
-        s().form0->AbrirDestinoPuerta(Tform0::kPuertaFpS);
-        s().form0->hide();
+        AbrirPuerta(Tform0::kPuertaFpS);
     }
     TForm8 *f = nullptr;
 };
