@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QWindow>
 #include <QtTest>
 #include <algorithm>
 
@@ -27,11 +28,17 @@ QPoint Pixel(const MapaBytes &mapa, int valor)
     return {-1, -1};
 }
 
+void Mover(QWidget *w, QPoint p)
+{
+    QWidget *ventana = w->window();
+    QTest::mouseMove(ventana->windowHandle(), w->mapTo(ventana, p));
+}
+
 void Clic(VistaMapa *mapa, QPoint p)
 {
     QVERIFY2(p.x() > 0, "a pixel inside the region");
     const QPoint q = mapa->PuntoDe(p.x(), p.y());
-    QTest::mouseMove(mapa, q);
+    Mover(mapa, q);
     QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
 }
 
@@ -40,7 +47,7 @@ void ClicFila(QListWidget *lista, int fila)
     QVERIFY2(fila >= 0 && fila < lista->count(), qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
     lista->scrollToItem(lista->item(fila));
     const QPoint centro = lista->visualItemRect(lista->item(fila)).center();
-    QTest::mouseMove(lista->viewport(), centro);
+    Mover(lista->viewport(), centro);
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
 }
 

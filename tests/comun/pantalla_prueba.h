@@ -12,6 +12,7 @@
 
 class QListWidget;
 class QTableWidget;
+class QWidget;
 
 namespace norvela {
 class Enlace;
@@ -25,6 +26,10 @@ namespace norvela::pruebas {
 // the same value, so the map's scaling cannot move a click out of it;
 // (-1, -1) when there is none.
 QPoint Pixel(const MapaBytes &mapa, int valor);
+
+// The mouse moves onto point p of widget w, delivered to w's own window as
+// the window system would deliver it (another window covering it or not).
+void Mover(QWidget *w, QPoint p);
 
 // The mouse moves to pixel p of a map's picture and clicks it.
 void Clic(VistaMapa *mapa, QPoint p);

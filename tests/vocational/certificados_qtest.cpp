@@ -33,14 +33,10 @@ struct Programa : ProgramaEntregado {
     TCertifica *c = nullptr;
 };
 
-QPoint Centro(QListWidget *l, int fila)
-{
-    return l->visualItemRect(l->item(fila)).center();
-}
-
+// The mouse over row `fila` of a list.
 void Mover(QListWidget *l, int fila)
 {
-    QTest::mouseMove(l->viewport(), Centro(l, fila));
+    pruebas::Mover(l->viewport(), l->visualItemRect(l->item(fila)).center());
 }
 
 } // namespace

@@ -2,56 +2,41 @@
 // title, charts 3 and 4 for a family, the "no data" cases, the growing bar,
 // the wheel, the link and the way back. With NORVELA_CAPTURAS set to a
 // folder it also saves the three charts in the four languages as PNG files.
-#include "cargas_listas.h"
-#include "cargas_separadas.h"
-#include "datos_entregados.h"
+#include "carpeta_entregada.h"
 #include "enlace.h"
 #include "estadistica.h"
 #include "etiquetas.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "superior.h"
 
-#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
-#include <memory>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
-
-// The shipped data in one language, with the tables the screens of the
-// higher cycles load, the higher-cycle screen and the statistics screen.
-struct Programa {
-    explicit Programa(int idioma = 0, const QString &rutaDatos = {}) : e(m)
+// The program on the shipped data folder (or on `rutaPrograma`), every
+// screen created through start-up, the higher-cycle screen opened by the
+// main menu's door; the statistics screen is the one it opens.
+struct Programa : ProgramaEntregado {
+    explicit Programa(int idioma = 0, const QString &rutaPrograma = {})
+        : ProgramaEntregado(QStringLiteral("estad"), idioma, rutaPrograma)
     {
-        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("estad"), idioma);
-        Inicializar(e, o);
-        CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fp")), e.NombresFPSuperior, e.NumFPSuperior, 60);
-        for (auto [fichero, tabla, n] :
-             {std::tuple{"lu1", &e.Centros1, &e.NumCentros1}, std::tuple{"lu2", &e.Centros2, &e.NumCentros2},
-              std::tuple{"lu3", &e.Centros3, &e.NumCentros3}, std::tuple{"lu4", &e.Centros4, &e.NumCentros4}})
-            CargarListaTexto(e, e.Fichero(QString::fromLatin1(fichero)), *tabla, *n, e.AnchoLista);
-        CargarOfertaGS(e, e.Fichero(QStringLiteral("datluggsphp")));
-        e.CentrarFormularios = false;
-        form8 = std::make_unique<TForm8>(e, p);
-        p.Form8 = form8.get();
-        // Only the statistics screen reads the other data folder.
-        const QString rutaEntregada = e.RutaDatos;
-        if (!rutaDatos.isEmpty())
-            e.RutaDatos = rutaDatos;
-        estad = std::make_unique<TEstadisticas>(e, p);
-        e.RutaDatos = rutaEntregada;
-        p.Estadisticas = estad.get();
+        if (!creadas)
+            return;
+        form8 = s().Form8;
+        estad = s().Estadisticas;
+        AbrirPuerta(Tform0::kPuertaFpS);
         estad->AbrirPagina = [this](const QUrl &url) {
             abiertas.append(url);
             return true;
@@ -86,11 +71,8 @@ struct Programa {
         return cuenta;
     }
 
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm8> form8;
-    std::unique_ptr<TEstadisticas> estad;
+    TForm8 *form8 = nullptr;
+    TEstadisticas *estad = nullptr;
     QList<QUrl> abiertas;
 };
 
@@ -260,18 +242,10 @@ private slots:
 
     void badFieldsWarnAndCountAsZero()
     {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString raiz = dir.path() + '/';
-        QDir().mkpath(raiz + "cas");
-        for (const char *f : {"cas/fp", "cas/familias"})
-            QVERIFY(QFile::copy(kDatos + f, raiz + f));
-        QFile datos(raiz + "fami_estad.txt");
-        QVERIFY(datos.open(QIODevice::WriteOnly));
-        datos.write("04.1302.84\r\n1x.4913.02\r\n02.33zz.zz\r\n");
-        datos.close();
-
-        Programa pr(0, raiz);
+        // A copy of the shipped folder whose statistics file has bad fields.
+        CarpetaEntregada carpeta;
+        carpeta.EscribirBytes(QStringLiteral("fami_estad.txt"), "04.1302.84\r\n1x.4913.02\r\n02.33zz.zz\r\n");
+        Programa pr(0, carpeta.Programa());
         TEstadisticas &s = *pr.estad;
         pr.Abrir(3, 1);
         QCOMPARE(pr.m.textos, QStringList{QStringLiteral("problema decimales")});   // chart 3 reads studies only
@@ -288,8 +262,8 @@ private slots:
         QVERIFY(s.LabelEst2->text().endsWith(" - " + pr.e.Texto(292)));
 
         // Without the statistics file the screen reports it and start-up stops.
-        QVERIFY(QFile::remove(raiz + "fami_estad.txt"));
-        Programa sinFichero(0, raiz);
+        QVERIFY(QFile::remove(carpeta.Ruta(QStringLiteral("fami_estad.txt"))));
+        Programa sinFichero(0, carpeta.Programa());
         QVERIFY(sinFichero.e.ErrorFicheros);
         QCOMPARE(sinFichero.m.textos.size(), 1);
         QVERIFY(sinFichero.m.textos[0].startsWith(QStringLiteral("Faltan ficheros (")));
@@ -323,6 +297,8 @@ private slots:
     {
         Programa pr;
         TEstadisticas &s = *pr.estad;
+        // Hidden, so that back has to show it.
+        pr.form8->hide();
         pr.Abrir(1, 30);
         QVERIFY(s.Timer1.isActive());
         QTest::mouseClick(s.ButtonRetroEsta, Qt::LeftButton);
@@ -358,10 +334,10 @@ private slots:
         QApplication::sendEvent(s.PanelEst2, &mueve);
         QVERIFY(!s.LabelInfo2->font().underline());
         // The mouse itself: over the link it stays underlined; off it, not.
-        QTest::mouseMove(s.LabelInfo2, s.LabelInfo2->rect().center());
-        QTest::mouseMove(s.LabelInfo2, s.LabelInfo2->rect().center() + QPoint(3, 0));
+        Mover(s.LabelInfo2, s.LabelInfo2->rect().center());
+        Mover(s.LabelInfo2, s.LabelInfo2->rect().center() + QPoint(3, 0));
         QVERIFY(s.LabelInfo2->font().underline());
-        QTest::mouseMove(s.PanelEst2, QPoint(400, 300));
+        Mover(s.PanelEst2, QPoint(400, 300));
         QVERIFY(!s.LabelInfo2->font().underline());
     }
 

@@ -16,4 +16,4 @@ if(benchmark_FOUND)
 endif()
 
 # The shared place route on the basic level (Qt Test, offscreen).
-norvela_prueba_qt(ruta_lugares Pantallas.rutaLugares ruta_lugares_qtest.cpp norvela_vocational norvela_grados_datos)
+norvela_prueba_qt(ruta_lugares Pantallas.rutaLugares ruta_lugares_qtest.cpp norvela_pruebas_pantallas)

@@ -316,7 +316,7 @@ private slots:
         };
         for (int c = 1; c <= 19; ++c) {
             const QPoint p = Pixel(s.e.MapaComunidades, c);
-            QTest::mouseMove(f.mapa, f.mapa->PuntoDe(p.x(), p.y()));
+            Mover(f.mapa, f.mapa->PuntoDe(p.x(), p.y()));
             QVERIFY2(entera(), qPrintable(f.PanelMapa->text()));
             QVERIFY(f.PanelMapa->geometry().right() < f.width());
         }
@@ -361,7 +361,7 @@ private slots:
             VaciarRejilla(f.reja);
             const QPoint p = Pixel(s.e.MapaRegionesM, z);
             QVERIFY2(p.x() > 0, qPrintable(QString::number(z)));
-            QTest::mouseMove(f.mapam, f.mapam->PuntoDe(p.x(), p.y()));
+            Mover(f.mapam, f.mapam->PuntoDe(p.x(), p.y()));
             QVERIFY(f.PanelMapa->width() >= 250);
             QVERIFY2(entera(), qPrintable(f.PanelMapa->text()));
             Clic(f.mapam, p);
