@@ -8,7 +8,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <stdexcept>
 
@@ -362,34 +361,29 @@ QString NombreImpresora(const QPrinter &impresora)
 
 } // namespace
 
-QPrinter::PrinterState EstadoImpresora(const QPrinter &impresora)
-{
-    if (impresora.outputFormat() != QPrinter::NativeFormat)
-        return QPrinter::Idle;
-    if (impresora.printerState() == QPrinter::Error || impresora.printerState() == QPrinter::Aborted)
-        return impresora.printerState();
-    const QPrinterInfo info(impresora);
-    return info.isNull() ? QPrinter::Idle : info.state();
-}
-
 ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
                                      const ConsultaImpresora &estado)
 {
-    const auto conError = [&] {
-        const QPrinter::PrinterState s = estado(impresora);
-        return s == QPrinter::Error || s == QPrinter::Aborted;
-    };
-    if (!confirmado || conError()) {
-        if (confirmado)
-            e.Avisos().Aviso(Textos::ImpresoraNoAdmite(NombreImpresora(impresora)));
+    if (!confirmado) {
         e.LineasNegrita[0] = 0;
-        return confirmado ? ResultadoInforme::Fallido : ResultadoInforme::Cancelado;
+        return ResultadoInforme::Cancelado;
+    }
+    if (!estado(impresora).Admite()) {
+        e.Avisos().Aviso(Textos::ImpresoraNoAdmite(NombreImpresora(impresora)));
+        e.LineasNegrita[0] = 0;
+        return ResultadoInforme::Fallido;
     }
     PaginaImpresora pagina(impresora);
     if (!ImprimirInforme(e, pagina, informe))
         return ResultadoInforme::Fallido;
-    // A spooler may take the job and fail it at once.
-    if (conError()) {
+    // The spooler answers only after the pages are drawn: it may turn the
+    // job away, or take it and fail at once.
+    const EstadoCola despues = estado(impresora);
+    if (despues.envioRechazado) {
+        e.Avisos().Aviso(Textos::ImpresoraNoAdmite(NombreImpresora(impresora)));
+        return ResultadoInforme::Fallido;
+    }
+    if (despues.estado == QPrinter::Error || despues.estado == QPrinter::Aborted) {
         e.Avisos().Aviso(Textos::ImpresoraConError(NombreImpresora(impresora)));
         return ResultadoInforme::Fallido;
     }

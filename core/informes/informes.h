@@ -8,6 +8,7 @@
 // report unless replaced.
 #pragma once
 
+#include "estado_impresora.h"
 #include "pagina_informe.h"
 #include "tablas.h"
 
@@ -58,15 +59,13 @@ bool ImprimirInforme(Enlace &e, PaginaInforme &pagina, const Informe &informe);
 // cannot be written; no partial file is left behind.
 bool ImprimirEnPdf(Enlace &e, const Informe &informe, const QString &ruta);
 
-// The state of the printer behind `impresora`, as the print system reports
-// it; Idle for a file.
-QPrinter::PrinterState EstadoImpresora(const QPrinter &impresora);
-using ConsultaImpresora = std::function<QPrinter::PrinterState(const QPrinter &)>;
+using ConsultaImpresora = std::function<EstadoCola(const QPrinter &)>;
 
 // Prints on `impresora` when the print dialog was confirmed; a cancelled
-// dialog prints nothing and drops the bold entries. A printer that is in
-// an error state (stopped, or refusing jobs) before the print is told and
-// not used; one left in an error state after it is told too.
+// dialog prints nothing and drops the bold entries. A printer that does not
+// admit jobs (stopped, or turning them away) is told and not used; a job
+// the print system turns away, or a printer left in an error state after
+// the print, is told too.
 ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
                                      const ConsultaImpresora &estado = EstadoImpresora);
 

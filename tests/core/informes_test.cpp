@@ -543,29 +543,41 @@ TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
     EXPECT_TRUE(m.textos.isEmpty());
 }
 
-TEST_F(Informes, APrinterInAnErrorStateIsToldBeforeOrAfterThePrint)
+TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("cola.pdf");
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(ruta);
-    EXPECT_EQ(EstadoImpresora(impresora), QPrinter::Idle);   // a file has no queue
+    const EstadoCola fichero = EstadoImpresora(impresora);   // a file has no queue
+    EXPECT_TRUE(fichero.Admite());
+    EXPECT_FALSE(fichero.envioRechazado);
     Llenar(3);
     const Informe informe = Informe::Lista(e.LineasInforme, 3, true, 10);
     const QString noAdmite = "La impresora " + ruta + " no admite trabajos ahora. Revísela o elija otra.";
+    const QString conError = "La impresora " + ruta + " ha dado un error: puede que el informe no se haya impreso.";
+    using P = QPrinter;
+    const EstadoCola libre{P::Idle, true, false};
+    const EstadoCola rechaza{P::Idle, false, false};
     struct Caso {
-        QPrinter::PrinterState antes, despues;
+        EstadoCola antes, despues;
         ResultadoInforme resultado;
-        bool impreso;
+        bool dibujado;
         QString aviso;
     };
     const Caso casos[] = {
-        {QPrinter::Idle, QPrinter::Active, ResultadoInforme::Hecho, true, {}},
-        {QPrinter::Error, QPrinter::Idle, ResultadoInforme::Fallido, false, noAdmite},
-        {QPrinter::Aborted, QPrinter::Idle, ResultadoInforme::Fallido, false, noAdmite},
-        {QPrinter::Idle, QPrinter::Error, ResultadoInforme::Fallido, true,
-         "La impresora " + ruta + " ha dado un error: puede que el informe no se haya impreso."},
+        {libre, {P::Active, true, false}, ResultadoInforme::Hecho, true, {}},
+        // Stopped, or turning jobs away while idle: nothing is drawn.
+        {{P::Error, true, false}, libre, ResultadoInforme::Fallido, false, noAdmite},
+        {{P::Aborted, true, false}, libre, ResultadoInforme::Fallido, false, noAdmite},
+        {rechaza, rechaza, ResultadoInforme::Fallido, false, noAdmite},
+        // The job turned away when handed over, or the queue stopped by it.
+        {libre, {P::Idle, false, true}, ResultadoInforme::Fallido, true, noAdmite},
+        {libre, {P::Idle, true, true}, ResultadoInforme::Fallido, true, noAdmite},
+        {libre, {P::Error, true, false}, ResultadoInforme::Fallido, true, conError},
+        // Taken before the queue closed: it prints.
+        {libre, rechaza, ResultadoInforme::Hecho, true, {}},
     };
     for (const Caso &caso : casos) {
         QFile::remove(ruta);
@@ -574,7 +586,7 @@ TEST_F(Informes, APrinterInAnErrorStateIsToldBeforeOrAfterThePrint)
         int consultas = 0;
         const auto estado = [&](const QPrinter &) { return ++consultas == 1 ? caso.antes : caso.despues; };
         EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true, estado), caso.resultado);
-        EXPECT_EQ(QFile::exists(ruta), caso.impreso);
+        EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
     }
