@@ -3,6 +3,7 @@
 #include "grados.h"
 
 #include "enlace.h"
+#include "fila_fija.h"
 #include "grados_dibujo.h"
 #include "marco.h"
 #include "paleta.h"
@@ -188,6 +189,8 @@ void TForm1::DisponerSeleccion()
     GridNotas->verticalHeader()->setMinimumSectionSize(19);
     GridNotas->verticalHeader()->setDefaultSectionSize(19);
     GridNotas->setItemDelegate(new DibujoNotas(ImageList1, GridNotas));
+    // The heading row stays on top while the communities scroll under it.
+    FijarPrimeraFila(GridNotas);
     GridNotas->hide();
 
     ListSel = Nombrado(new QListWidget(PanelSel), "ListSel");

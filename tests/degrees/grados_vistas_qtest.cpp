@@ -106,6 +106,15 @@ QStringList Filas(const QTableWidget *t, int col = 0)
     return filas;
 }
 
+bool HayColor(const QImage &imagen, const QColor &color)
+{
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (imagen.pixelColor(x, y) == color)
+                return true;
+    return false;
+}
+
 QStringList Filas(const QListWidget *l)
 {
     QStringList filas;
@@ -143,7 +152,7 @@ private slots:
         // The community whose block starts furthest down and still fits a page.
         QVERIFY(QTest::qWaitForWindowExposed(s.mapa.get()));
         int elegida = 0;
-        const int filasPorPagina = f.GridNotas->viewport()->height() / f.GridNotas->rowHeight(0);
+        const int filasPorPagina = f.GridNotas->viewport()->height() / f.GridNotas->rowHeight(1);
         for (int c = 1; c <= 19; ++c) {
             const int fila = s.e.FilaComunidadNotas[c];
             if (fila > 0 && fila + filasPorPagina <= f.GridNotas->rowCount() &&
@@ -151,11 +160,19 @@ private slots:
                 elegida = c;
         }
         QVERIFY2(elegida > 0 && s.e.FilaComunidadNotas[elegida] > 3, "a degree with a long list");
-        QCOMPARE(f.GridNotas->rowAt(0), 0);
+        // The heading row is fixed: the list scrolls under it, and it looks
+        // the same (maroon title on aqua) after the scroll.
+        QCOMPARE(f.GridNotas->rowAt(0), 1);
+        const int marco = f.GridNotas->frameWidth();
+        const QRect franja(f.GridNotas->pos() + QPoint(marco, marco),
+                           QSize(f.GridNotas->viewport()->width(), f.GridNotas->rowHeight(1)));
+        const QImage cabecera = f.PanelSel->grab(franja).toImage();
+        QVERIFY(HayColor(cabecera, QColor(128, 0, 0)) && HayColor(cabecera, QColor(0, 255, 255)));
         s.PulsarComunidad(elegida);
         QCOMPARE(s.e.ComunidadSel, elegida);
         QCOMPARE(f.GridNotas->rowAt(0), s.e.FilaComunidadNotas[elegida]);
         QVERIFY(f.GridNotas->item(f.GridNotas->rowAt(0), 0)->text().startsWith(QStringLiteral("- ")));
+        QCOMPARE(f.PanelSel->grab(franja).toImage(), cabecera);
 
         // A community without the degree leaves the grid where it is.
         int sin = 0;
