@@ -3,6 +3,7 @@
 #include "ansi.h"
 #include "carga_grados.h"
 #include "grados_dibujo.h"
+#include "iconos.h"
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"

@@ -12,9 +12,8 @@ namespace norvela {
 
 namespace {
 
-// Compiled-in icon numbers: 4 university, 5 place, 15 star, 22 book,
-// 23 law, 26 engineering, 27 heart, 29 atom.
-constexpr int kPequenos[] = {4, 22, 15, 22, 4, 5};
+// Compiled-in icon numbers: 4 university, 22 book, 23 law, 26 engineering,
+// 27 heart, 29 atom.
 // Arts and humanities, social sciences and law, health, all degrees,
 // engineering and architecture, sciences, and one spare.
 constexpr int kRamas[] = {22, 23, 27, 4, 26, 29, 25};
@@ -39,11 +38,6 @@ QList<QPixmap> IconosEscalados(std::span<const int> numeros, int lado)
 }
 
 } // namespace
-
-QList<QPixmap> IconosPequenos()
-{
-    return IconosEscalados(kPequenos, 16);
-}
 
 QList<QPixmap> IconosRamas()
 {

@@ -10,10 +10,9 @@
 
 namespace norvela {
 
-// The screen's small icons (ImageList1: 1 degree, 2 selected node, 3 list
-// item, 4 heading node, 5 university or place) and the 40 x 40 branch
-// icons (ImageListRamas), taken from the program's compiled-in icons.
-QList<QPixmap> IconosPequenos();
+// The 40 x 40 branch icons (ImageListRamas), taken from the program's
+// compiled-in icons. The small ones (ImageList1) are the shared
+// IconosPequenos() of iconos.h.
 QList<QPixmap> IconosRamas();
 
 // The branch list's icon of item 0..5.

@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QTableWidget>
 
@@ -40,33 +39,7 @@ void Rellenar(QPainter *p, const QStyleOptionViewItem &o, const QModelIndex &i)
 
 QPixmap IconoLista(int k)
 {
-    QPixmap px(16, 16);
-    px.fill(Qt::transparent);
-    QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (k == 5) {
-        // A place pin.
-        QPainterPath pin;
-        pin.moveTo(8, 15);
-        pin.cubicTo(3, 9, 2, 7, 2, 6);
-        pin.arcTo(2, 0, 12, 12, 180, -180);
-        pin.cubicTo(14, 7, 13, 9, 8, 15);
-        p.setPen(QPen(kGranate, 1));
-        p.setBrush(QColor(226, 72, 72));
-        p.drawPath(pin);
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(8, 6), 2.2, 2.2);
-    } else {
-        // A bullet arrow.
-        p.setPen(QPen(QColor(0, 0, 128), 1));
-        p.setBrush(QColor(66, 140, 220));
-        p.drawEllipse(QRectF(1.5, 2.5, 11, 11));
-        p.setPen(QPen(Qt::white, 1.6));
-        p.drawLine(QPointF(5, 8), QPointF(9.5, 8));
-        p.drawLine(QPointF(7.5, 5.5), QPointF(10, 8));
-        p.drawLine(QPointF(7.5, 10.5), QPointF(10, 8));
-    }
-    return px;
+    return IconosPequenos().value(k);
 }
 
 namespace {

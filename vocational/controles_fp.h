@@ -20,7 +20,8 @@ class QTableWidget;
 
 namespace norvela {
 
-// Small list icons: 3 a bullet arrow (titles, views), 5 a place pin (places).
+// The small list icons the degrees screen draws too (iconos.h): 3 a list
+// item (titles, views), 5 a place; an empty picture for any other k.
 QPixmap IconoLista(int k);
 // Icon k of the program's 30 x 30 study icons (0..43, see iconos.h),
 // loaded once per application and owned by it; an empty picture for any

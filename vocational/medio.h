@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractItemDelegate;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -77,6 +78,8 @@ public:
     // leaving and printing; the sliding help line.
     QListWidget *ListGM = nullptr, *ListGM2 = nullptr, *ListPeque = nullptr;
     QLabel *LabelPeque = nullptr, *LabAyuGM = nullptr;
+    // The small helicopter that tows LabAyuGM in.
+    QLabel *HeliPeque = nullptr;
     QPushButton *BitFleGMde = nullptr, *BitFleGMiz = nullptr, *BotSalirCues = nullptr, *BotImprimirCuesGM = nullptr;
     QTimer TimerAyu, TimerReduce;
     LineaAyuda ayudaGM;
@@ -104,6 +107,8 @@ public:
     void heliTimer();
     void pilotoTimer();
     void CortarIntro();
+    // The balloon goes, with the pilot beside it.
+    void OcultarBocadillo();
 
     // Title route.
     void ListPreFamMouseDown(int fila);
@@ -140,6 +145,8 @@ protected:
     void hideEvent(QHideEvent *evento) override;
 
 private:
+    QAbstractItemDelegate *dibujoOpcionesGM_ = nullptr, *dibujoTitulosGM_ = nullptr;
+
     void Construir();
     void Estilo();
     void Captions();
@@ -154,10 +161,18 @@ private:
     void AplicarIntro();
     void EntrarCuestionario();
     void ConstruirCuestionario();
+    // ListGM shows the options (icon of each, text beside it) or the titles
+    // (the small list icon).
+    void DibujoListGM(bool titulos);
     void LlenarOpcionesGM();
     // Every control of the questionnaire hidden, its state back to the start.
     void OcultarCuestionario();
-    void AyudaGM(const QString &texto);
+    // A new help text: the first one enters from the right edge with the
+    // helicopter waiting there; a later one from beyond the edge, fetched by
+    // the helicopter from where it stopped.
+    void AyudaGM(const QString &texto, bool primera);
+    // Places the help line and the small helicopter where their state says.
+    void AplicarAyuda();
     void AbrirTituloCuestionario(int titulo);
     // The centres of the open title in the community clicked, into the report.
     void CentrosCuestionario(const std::vector<FilaRejilla> &filas);

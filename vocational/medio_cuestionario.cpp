@@ -9,6 +9,7 @@
 #include "enlace.h"
 #include "controles_fp.h"
 #include "etiquetas.h"
+#include "heli_peque.h"
 #include "lugares_fp.h"
 #include "marco.h"
 #include "panel_efectos.h"
@@ -50,10 +51,12 @@ QListWidget *ListaCuestionario(QWidget *padre, const QString &nombre, int alto)
     return l;
 }
 
-void Anadir(QListWidget *l, const QString &texto)
+void Anadir(QListWidget *l, const QString &texto, const QPixmap &icono = {})
 {
     auto *i = new QListWidgetItem(texto, l);
     i->setSizeHint(QSize(0, kAltoFila));
+    if (!icono.isNull())
+        i->setData(Qt::DecorationRole, icono);
 }
 
 // The ticked rows, top to bottom.
@@ -77,13 +80,25 @@ void TForm3::ConstruirCuestionario()
     ListPeque->setAccessibleName(QStringLiteral("ListPeque"));
     ListPeque->setGeometry(50, 500, 480, 200);
     ListPeque->setCursor(Qt::PointingHandCursor);
+    ListPeque->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListPeque));
     ListPeque->hide();
+    // Options: the option's icon, the text beside it; titles: the small list icon.
+    dibujoOpcionesGM_ = new DelegadoIconoTexto(35, 2, kAltoFila, ListGM);
+    dibujoTitulosGM_ = new DelegadoIconoTexto(20, 0, kAltoFila, ListGM);
+    DibujoListGM(false);
     LabelPeque = Etiqueta(this, 70, 470, 460, 24, T(395), 10);
     LabelPeque->setObjectName(QStringLiteral("LabelPeque"));
     LabelPeque->hide();
     LabAyuGM = Etiqueta(this, width(), kListaY - 50, 700, 30, {}, 12);
     LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));
     LabAyuGM->hide();
+    HeliPeque = new QLabel(this);
+    HeliPeque->setObjectName(QStringLiteral("HeliPeque"));
+    HeliPeque->setAccessibleName(QStringLiteral("HeliPeque"));
+    HeliPeque->setPixmap(DibujoHeliPeque());
+    HeliPeque->resize(kAnchoHeliPeque, kAltoHeliPeque);
+    HeliPeque->setAttribute(Qt::WA_TransparentForMouseEvents);
+    HeliPeque->hide();
 
     const auto boton = [this](const QString &nombre, int x, int y, int w, int h) {
         QPushButton *b = Boton(this, x, y, w, h, {}, 10);
@@ -101,7 +116,7 @@ void TForm3::ConstruirCuestionario()
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);
     BotImprimirCuesGM->setText(T(36));
 
-    TimerAyu.setInterval(30);
+    TimerAyu.setInterval(100);
     TimerReduce.setInterval(100);
     connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
     connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
@@ -128,15 +143,21 @@ void TForm3::EntrarCuestionario()
     ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
     LlenarOpcionesGM();
     ListGM->show();
-    AyudaGM(T(163));
+    AyudaGM(T(163), true);
+}
+
+void TForm3::DibujoListGM(bool titulos)
+{
+    ListGM->setItemDelegate(titulos ? dibujoTitulosGM_ : dibujoOpcionesGM_);
 }
 
 void TForm3::LlenarOpcionesGM()
 {
     ListGM->clear();
     ListGM->setSelectionMode(QAbstractItemView::MultiSelection);
+    DibujoListGM(false);
     for (int i = 1; i <= kOpcionesCuestionarioGM; ++i)
-        Anadir(ListGM, DesdeAnsi(QuitarBlancosFinales(enlace.ListaGM75[i])));
+        Anadir(ListGM, DesdeAnsi(QuitarBlancosFinales(enlace.ListaGM75[i])), IconoEstudios(IconoOpcionGM(i - 1)));
     // The ticked options ticked again: code c is option c, code 0 option 10.
     for (int c : estado.CodigosOpcionesGM) {
         const int fila = c == 0 ? 9 : c - 1;
@@ -145,15 +166,24 @@ void TForm3::LlenarOpcionesGM()
     }
 }
 
-void TForm3::AyudaGM(const QString &texto)
+void TForm3::AyudaGM(const QString &texto, bool primera)
 {
     LabAyuGM->setText(texto);
     LabAyuGM->adjustSize();
-    ayudaGM.ancho = LabAyuGM->width();
-    ayudaGM.Empezar(width());
-    LabAyuGM->move(ayudaGM.left, kListaY - 50);
-    LabAyuGM->show();
+    if (primera) {
+        ayudaGM.Empezar(width(), ListGM->y() - 50);
+        LabAyuGM->show();
+    } else {
+        ayudaGM.Reanudar(width());
+    }
+    AplicarAyuda();
+    // A hidden line stays where it was put until it is shown again.
+    if (LabAyuGM->isHidden()) {
+        ayudaGM.enMarcha = false;
+        return;
+    }
     LabAyuGM->raise();
+    HeliPeque->raise();
     TimerAyu.start();
 }
 
@@ -161,7 +191,17 @@ void TForm3::TimerAyuTimer()
 {
     if (!ayudaGM.Tick(width()))
         TimerAyu.stop();
-    LabAyuGM->move(ayudaGM.left, LabAyuGM->y());
+    LabAyuGM->show();
+    AplicarAyuda();
+}
+
+void TForm3::AplicarAyuda()
+{
+    // As wide as the line says, never narrower than its text.
+    LabAyuGM->setGeometry(ayudaGM.left, ayudaGM.top, std::max(ayudaGM.ancho, LabAyuGM->sizeHint().width()),
+                          LabAyuGM->height());
+    HeliPeque->move(ayudaGM.heliLeft, ayudaGM.heliTop);
+    HeliPeque->setVisible(ayudaGM.heliVisible);
 }
 
 void TForm3::BitFleGMdeClick()
@@ -172,6 +212,8 @@ void TForm3::BitFleGMdeClick()
         if (ListGM->count() >= kOpcionesCuestionarioGM && ListGM->item(kOpcionesCuestionarioGM - 1)->isSelected()) {
             Ocultar({BitFleGMde, ListGM, BotSalirCues, LabAyuGM});
             TimerAyu.stop();
+            ayudaGM.OcultarHeli();
+            AplicarAyuda();
             enlace.CuestionarioGM = false;
             botLug2Click();
             return;
@@ -190,7 +232,7 @@ void TForm3::BitFleGMdeClick()
         informeCuesGM.Opciones(opciones);
         enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
         estado.TitulosListadosGM = true;
-        AyudaGM(T(164) + QLatin1Char(' ') + T(165));
+        AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
 
         std::vector<int> c1, c2;
         for (int j = 1; j <= enlace.NumCuesGM; ++j) {
@@ -215,7 +257,7 @@ void TForm3::BitFleGMdeClick()
     }
     estado.DetalleTituloGM = false;
     estado.ListaGMTitulos = true;
-    AyudaGM(T(189));
+    AyudaGM(T(189), false);
     QStringList lineas;
     std::vector<int> numeros;
     for (int fila : marcadas) {
@@ -230,10 +272,11 @@ void TForm3::BitFleGMdeClick()
     ListGM2->hide();
     ListGM->clear();
     ListGM->setSelectionMode(QAbstractItemView::SingleSelection);
+    DibujoListGM(true);
     QStringList titulos;
     for (int t : estado.TitulosCuestionarioGM) {
         titulos << DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[t]));
-        Anadir(ListGM, titulos.back());
+        Anadir(ListGM, titulos.back(), IconoLista(3));
     }
     informeCuesGM.Titulos(titulos);
     ListGM->show();
@@ -278,11 +321,7 @@ void TForm3::AbrirTituloCuestionario(int titulo)
     enlace.RutaPorTitulo = true;
     enlace.RutaPorLugar = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
-    LabAyuGM->setText(DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[titulo])));
-    LabAyuGM->adjustSize();
-    // Below the map, still: the name stays in sight beside the centres.
-    TimerAyu.stop();
-    LabAyuGM->move(PanelEstrellas->x(), PanelEstrellas->geometry().bottom() + 4);
+    // The title view shows its name in the help line.
     estado.TituloDesdeCuestionario = true;
     ListTitClick(-1);
     PanelSelec->show();
@@ -305,8 +344,10 @@ void TForm3::TimerReduceTimer()
     LabelPeque->raise();
     ListPeque->raise();
     ListPeque->clear();
-    for (int i = 0; i < ListGM->count(); ++i)
-        ListPeque->addItem(ListGM->item(i)->text());
+    for (int i = 0; i < ListGM->count(); ++i) {
+        auto *item = new QListWidgetItem(ListGM->item(i)->text(), ListPeque);
+        item->setData(Qt::DecorationRole, IconoLista(3));
+    }
     ListGM->setGeometry(ListGM2->geometry().adjusted(0, 0, 0, kAltoFila));
 }
 
@@ -350,6 +391,7 @@ void TForm3::BitFleGMizClick()
 {
     BotImprimirCuesGM->hide();
     if (estado.DetalleTituloGM) {
+        OcultarBocadillo();
         estado.DetalleTituloGM = false;
         TimerReduce.stop();
         TimerEstrellas.stop();
@@ -358,6 +400,8 @@ void TForm3::BitFleGMizClick()
                  PanelEstrellas, PanelMapa, ListPeque, LabelPeque, reja, BotRetrocederFP, BotImprimir});
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto2);
         ListGM->show();
+        // The help line, with the title's name, back where it stopped.
+        AplicarAyuda();
         return;
     }
     if (estado.ListaGMTitulos) {
@@ -381,6 +425,8 @@ void TForm3::BitFleGMizClick()
 void TForm3::OcultarCuestionario()
 {
     TimerAyu.stop();
+    ayudaGM.OcultarHeli();
+    AplicarAyuda();
     TimerReduce.stop();
     estado.TitulosListadosGM = estado.ListaGMTitulos = estado.DetalleTituloGM = false;
     estado.CodigosOpcionesGM.clear();

@@ -156,6 +156,12 @@ void TForm3::AplicarIntro()
     CapaHeli->update();
 }
 
+void TForm3::OcultarBocadillo()
+{
+    intro.OcultarBocadillo();
+    CapaHeli->update();
+}
+
 void TForm3::CortarIntro()
 {
     heli->stop();

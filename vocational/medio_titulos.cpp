@@ -142,9 +142,22 @@ void TForm3::ListTitClick(int fila)
     estado.TituloDesdeCuestionario = false;
     if (titulo < 1 || titulo > enlace.NumFPMedio)
         return;
+    OcultarBocadillo();
     estado.TituloSelGM = titulo;
     enlace.SeleccionFija = false;
-    Ocultar({ListPreFam, ListTit, Labeltitulo, reja});
+    Ocultar({ListPreFam, ListTit, Labeltitulo, reja, LabAyuGM});
+    TimerAyu.stop();
+    ayudaGM.OcultarHeli();
+    AplicarAyuda();
+    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM]));
+    if (desdeCuestionario) {
+        // The title's name in the help line, below the map while the title
+        // is open: in sight beside the centres, clear of the lists' captions.
+        LabAyuGM->setText(nombre);
+        LabAyuGM->adjustSize();
+        LabAyuGM->move(PanelEstrellas->x(), PanelEstrellas->geometry().bottom() + 4);
+        LabAyuGM->show();
+    }
     listSelFP->show();
     PanelSelTit->show();
     PanelCarSel->show();
@@ -152,7 +165,6 @@ void TForm3::ListTitClick(int fila)
     if (!desdeCuestionario)
         MostrarControles({BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP});
     PanelSelTit->clear();
-    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM]));
     PanelCarSel->setText(nombre);
     listSelFP->clear();
     MarcarDondeSeEstudia();

@@ -15,4 +15,11 @@ constexpr int kNumIconosEstudios = 44;
 // member), never past the application.
 QList<QPixmap> CargarIconosEstudios();
 
+// The small list icons (16 x 16), made from the study icons: 1 degree,
+// 2 selected node, 3 list item, 4 heading node, 5 university or place (0 is
+// not drawn). The degrees screen's lists and tree and the FP screens' lists
+// share them; made once, kept like the study icons.
+constexpr int kNumIconosPequenos = 6;
+QList<QPixmap> IconosPequenos();
+
 } // namespace norvela

@@ -94,20 +94,67 @@ TEST(IntroHelicoptero, AMenuClickCutsItShort)
     EXPECT_FALSE(intro.TickVuelo());
 }
 
-TEST(LineaAyuda, EntersFromTheRightAndStopsUnder300)
+TEST(IntroHelicoptero, HidingTheBalloonTakesThePilotButLeavesTheTimers)
 {
+    // During a walk there is no balloon: the pilot stays. After it the
+    // balloon and the pilot who spoke it go; the next flight still comes.
+    struct Caso {
+        std::function<bool(const IntroHelicoptero &)> cuando;
+        int fotograma;
+    };
+    const Caso casos[] = {
+        {[](const IntroHelicoptero &i) { return i.PilotoEnMarcha() && i.Fotograma() == 4; }, 4},
+        {[](const IntroHelicoptero &i) { return i.Bocadillo() == 1; }, -1},
+    };
+    for (const Caso &c : casos) {
+        IntroHelicoptero intro;
+        intro.Entrar(true);
+        Jugar(intro, c.cuando);
+        const bool vuelo = intro.VueloEnMarcha(), piloto = intro.PilotoEnMarcha();
+        intro.OcultarBocadillo();
+        EXPECT_EQ(intro.Bocadillo(), 0);
+        EXPECT_EQ(intro.Fotograma(), c.fotograma);
+        EXPECT_EQ(intro.VueloEnMarcha(), vuelo);
+        EXPECT_EQ(intro.PilotoEnMarcha(), piloto);
+    }
+}
+
+TEST(LineaAyuda, TowedInFromTheRightAndStopsUnder300)
+{
+    // The first line starts at the form's width less 30, a later one at the
+    // width itself, the helicopter waiting where the last line stopped.
+    struct Caso {
+        bool primera;
+        int ticks, left, heliLeft;
+    };
     LineaAyuda l;
-    l.Empezar(1024);
-    EXPECT_EQ(l.left, 994);
-    int ticks = 0;
-    while (l.Tick(1024))
-        ++ticks;
-    EXPECT_EQ(l.left, 274);
-    EXPECT_EQ(l.heliLeft, 189);
-    EXPECT_EQ(l.ancho, 1024 - 80 - 314);
-    EXPECT_EQ(ticks + 1, 18);
-    EXPECT_FALSE(l.Tick(1024));
-    EXPECT_EQ(l.left, 274);
+    for (const Caso &c : {Caso{true, 18, 274, 189}, Caso{false, 19, 264, 179}}) {
+        if (c.primera) {
+            l.Empezar(1024, 120);
+            EXPECT_EQ(l.left, 994);
+            EXPECT_EQ(l.heliLeft, 994);
+            EXPECT_FALSE(l.heliVisible);
+        } else {
+            l.Reanudar(1024);
+            EXPECT_EQ(l.left, 1024);
+            EXPECT_EQ(l.heliLeft, 189);
+        }
+        int ticks = 1;
+        const int desde = l.left;
+        while (l.Tick(1024))
+            ++ticks;
+        EXPECT_EQ(ticks, c.ticks);
+        EXPECT_EQ(l.left, c.left);
+        EXPECT_EQ(l.heliLeft, c.heliLeft);
+        EXPECT_EQ(l.heliTop, 115);
+        EXPECT_TRUE(l.heliVisible);
+        EXPECT_EQ(l.ancho, 1024 - 80 - (c.left + 40));
+        EXPECT_EQ(desde - 40 * ticks, c.left);
+        EXPECT_FALSE(l.Tick(1024));
+        EXPECT_EQ(l.left, c.left);
+    }
+    l.OcultarHeli();
+    EXPECT_FALSE(l.heliVisible || l.enMarcha);
 }
 
 TEST(CuestionarioGM, TwoPassMatching)

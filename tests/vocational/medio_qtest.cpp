@@ -18,6 +18,7 @@
 #include "informes.h"
 #include "itinerarios.h"
 #include "aviso.h"
+#include "iconos.h"
 #include "mapa_regiones.h"
 #include "titulos_medio.h"
 #include "vista_mapa.h"
@@ -62,6 +63,35 @@ void AbrirFamilia(TForm3 &f, int g, int familia)
     QTest::mouseClick(f.botTit2, Qt::LeftButton);
     ClicFila(f.ListPreFam, g);
     ClicFila(f.ListPreFam, familia);
+}
+
+// Whether `icono` is drawn on list `l` at (Left + 2, Top) of row `fila`:
+// nearly every opaque pixel of the icon is there as it is.
+bool IconoEnFila(QListWidget *l, int fila, const QPixmap &icono)
+{
+    const QImage lista = l->viewport()->grab().toImage();
+    const QPoint en = l->visualItemRect(l->item(fila)).topLeft() + QPoint(2, 0);
+    const QImage dibujo = icono.toImage();
+    int opacos = 0, iguales = 0;
+    for (int y = 0; y < dibujo.height(); ++y)
+        for (int x = 0; x < dibujo.width(); ++x) {
+            const QColor c = dibujo.pixelColor(x, y);
+            if (c.alpha() < 255)
+                continue;
+            ++opacos;
+            const QColor d = lista.pixelColor(en + QPoint(x, y));
+            iguales += std::abs(c.red() - d.red()) + std::abs(c.green() - d.green()) + std::abs(c.blue() - d.blue()) < 24;
+        }
+    return opacos > 20 && iguales * 10 >= opacos * 9;
+}
+
+// Lets the help line's timer run until the line stops; where the line and
+// the small helicopter are then.
+std::pair<QPoint, QPoint> Remolcar(TForm3 &f)
+{
+    for (int guarda = 0; guarda < 100 && f.TimerAyu.isActive(); ++guarda)
+        f.TimerAyuTimer();
+    return {f.LabAyuGM->pos(), f.HeliPeque->pos()};
 }
 
 // The first grid row that stands for a title, or -1.
@@ -237,6 +267,14 @@ private slots:
         QCOMPARE(f.ListGM->count(), 11);
         QCOMPARE(Textos(f.ListGM, true).first(), DesdeAnsi(p.e.ListaGM75[1]).trimmed());
         QVERIFY(f.LabAyuGM->isVisible() && f.LabAyuGM->text() == p.e.Texto(163));
+        // The line and the small helicopter ahead of it stop together.
+        QVERIFY(f.TimerAyu.isActive());
+        QCOMPARE(Remolcar(f), std::make_pair(QPoint(274, 120), QPoint(189, 115)));
+        QVERIFY(f.LabAyuGM->isVisible() && f.HeliPeque->isVisible());
+        // Each option with its study icon: the seventh and eighth take 16 and 21.
+        const QList<QPixmap> iconos = CargarIconosEstudios();
+        for (const auto &[fila, icono] : {std::pair{0, 0}, std::pair{6, 16}, std::pair{7, 21}, std::pair{10, 10}})
+            QVERIFY2(IconoEnFila(f.ListGM, fila, iconos.at(icono)), qPrintable(QString::number(fila)));
 
         // Nothing ticked: the arrow does nothing.
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
@@ -281,6 +319,8 @@ private slots:
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QVERIFY(f.ListGM2->isVisible());
+        // A later line enters from beyond the edge and stops a step further.
+        QCOMPARE(Remolcar(f), std::make_pair(QPoint(264, 120), QPoint(179, 115)));
         ClicFila(f.ListGM2, 0);
         int linea = 0;
         for (int j = 1; j <= p.e.NumCuesGM && !linea; ++j)
@@ -296,12 +336,14 @@ private slots:
         QVERIFY(!titulos.isEmpty());
         QCOMPARE(Textos(f.ListGM, true), titulos);
         QCOMPARE(f.LabAyuGM->text(), p.e.Texto(189));
+        QVERIFY(IconoEnFila(f.ListGM, 0, IconosPequenos().at(3)));
         // Back to the statements, still ticked, and forward again.
         QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
         QVERIFY(f.ListGM2->isVisible() && f.ListGM2->item(0)->isSelected() && f.BitFleGMde->isVisible());
         QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
         QCOMPARE(Textos(f.ListGM, true), titulos);
 
+        Remolcar(f);
         // A title opens on the map; the list shrinks into the mini list.
         ClicFila(f.ListGM, 0);
         QVERIFY(f.PanelEstrellas->isVisible() && f.BotImprimirCuesGM->isVisible());
@@ -310,6 +352,8 @@ private slots:
         QVERIFY(!f.ListGM->isVisible() && f.LabelPeque->isVisible());
         QCOMPARE(Textos(f.ListPeque, true), titulos);
         QCOMPARE(f.LabAyuGM->text(), titulos.first());
+        QVERIFY(f.LabAyuGM->isVisible() && !f.HeliPeque->isVisible());
+        QVERIFY(IconoEnFila(f.ListPeque, 0, IconosPequenos().at(3)));
         // A community that teaches it lists its centres.
         const QString ninguno = p.e.Texto(292).trimmed();
         int comunidad = 1;
@@ -359,8 +403,15 @@ private slots:
             QCOMPARE(f.LabAyuGM->text(), titulos.at(1));
             QVERIFY(f.PanelEstrellas->isVisible() && !f.BotImprimirCuesGM->isVisible());
         }
+        // A balloon of the intro still on the screen goes with its pilot.
+        f.intro.Entrar(true);
+        for (int guarda = 0; guarda < 200 && f.intro.Bocadillo() == 0; ++guarda)
+            f.intro.PilotoEnMarcha() ? f.intro.TickPiloto() : void(f.intro.TickVuelo());
+        QCOMPARE(f.intro.Bocadillo(), 1);
         QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
         QVERIFY(f.ListGM->isVisible() && !f.PanelEstrellas->isVisible() && !f.ListPeque->isVisible());
+        QVERIFY(f.intro.Bocadillo() == 0 && f.intro.Fotograma() == -1);
+        QCOMPARE(f.LabAyuGM->pos(), QPoint(264, 120));
         QCOMPARE(Textos(f.ListGM, true), titulos);
 
         // Leaving goes back to the itinerary screen.

@@ -1,6 +1,7 @@
 #include "cuestionario_gm.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace norvela {
 
@@ -18,6 +19,16 @@ bool Contiene(const std::vector<int> &v, int x)
 int CodigoOpcionGM(int opcion)
 {
     return opcion == 10 ? 0 : opcion;
+}
+
+int IconoOpcionGM(int fila)
+{
+    // Indexed by row from 0, so row r (option r + 1) takes entry r: the
+    // seventh and eighth options take icons 16 and 21, the others their own
+    // row's. The list has eleven rows; the twelfth entry (icon 11) is for a
+    // row it never shows.
+    static constexpr int kIconos[] = {0, 1, 2, 3, 4, 5, 16, 21, 8, 9, 10, 11};
+    return fila >= 0 && fila < static_cast<int>(std::size(kIconos)) ? kIconos[fila] : -1;
 }
 
 std::vector<int> LineasCoincidentesGM(const std::vector<int> &codigosMarcados, const std::vector<int> &codigo1,

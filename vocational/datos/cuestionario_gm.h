@@ -16,6 +16,10 @@ namespace norvela {
 // eleventh option is the place route and has no code.
 int CodigoOpcionGM(int opcion);
 
+// The study icon (iconos.h) drawn beside row `fila` of the option list; -1
+// for a row the list does not have.
+int IconoOpcionGM(int fila);
+
 // Statement numbers (1..n) that match the ticked codes: first every
 // statement whose first digit is a ticked code, then every statement whose
 // second digit is a ticked code other than 0. A statement that matches on

@@ -83,11 +83,27 @@ void IntroHelicoptero::Cortar()
     fotogramaVisible_ = -1;
 }
 
-void LineaAyuda::Empezar(int anchoForm)
+void IntroHelicoptero::OcultarBocadillo()
+{
+    if (bocadillo_ == 0)
+        return;
+    bocadillo_ = 0;
+    fotogramaVisible_ = -1;
+}
+
+void LineaAyuda::Empezar(int anchoForm, int arriba)
 {
     left = anchoForm - 30;
+    top = arriba;
     ancho = 0;
     heliLeft = left;
+    heliTop = top - 5;
+    enMarcha = true;
+}
+
+void LineaAyuda::Reanudar(int anchoForm)
+{
+    left = anchoForm;
     enMarcha = true;
 }
 
@@ -98,9 +114,16 @@ bool LineaAyuda::Tick(int anchoForm)
     ancho = anchoForm - 80 - left;
     left -= 40;
     heliLeft = left - 85;
+    heliVisible = true;
     if (left < 300)
         enMarcha = false;
     return enMarcha;
+}
+
+void LineaAyuda::OcultarHeli()
+{
+    enMarcha = false;
+    heliVisible = false;
 }
 
 } // namespace norvela

@@ -37,6 +37,9 @@ public:
     // Any menu button cuts the intro: both timers stop, the balloon and the
     // pilot go; the buttons already flown stay where they are.
     void Cortar();
+    // The balloon goes, and the pilot who spoke it with it; the timers run
+    // on. Without a balloon on the screen nothing changes.
+    void OcultarBocadillo();
 
     bool VueloEnMarcha() const { return vuelo_; }
     bool PilotoEnMarcha() const { return piloto_; }
@@ -62,14 +65,24 @@ private:
 };
 
 // The help line of the questionnaire, towed in from the right by the small
-// helicopter 40 pixels a tick until its left edge is below 300.
+// helicopter 40 pixels a tick until its left edge is below 300. The
+// helicopter flies 85 pixels ahead of the line and 5 above it.
 struct LineaAyuda {
-    int left = 0, ancho = 0, heliLeft = 0;
+    int left = 0, top = 0, ancho = 0;
+    int heliLeft = 0, heliTop = 0;
+    bool heliVisible = false;
     bool enMarcha = false;
-    // Placed at the right edge of a form `anchoForm` wide.
-    void Empezar(int anchoForm);
-    // One tick; false once the line has stopped.
+    // A new line placed at the right edge of a form `anchoForm` wide, at
+    // height `top`; the helicopter waits where the line starts.
+    void Empezar(int anchoForm, int top);
+    // The next line enters from just beyond the right edge; the helicopter
+    // stays where it is until the first tick fetches it.
+    void Reanudar(int anchoForm);
+    // One tick; false once the line has stopped. Each tick shows the
+    // helicopter ahead of the line.
     bool Tick(int anchoForm);
+    // The line stops where it stands and the helicopter goes.
+    void OcultarHeli();
 };
 
 } // namespace norvela
