@@ -51,6 +51,16 @@ void ClicFila(QListWidget *lista, int fila)
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
 }
 
+void ClicFila(QTableWidget *rejilla, int fila)
+{
+    QVERIFY2(fila >= 0 && fila < rejilla->rowCount() && rejilla->item(fila, 0),
+             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())));
+    rejilla->scrollToItem(rejilla->item(fila, 0));
+    const QPoint centro = rejilla->visualItemRect(rejilla->item(fila, 0)).center();
+    Mover(rejilla->viewport(), centro);
+    QTest::mouseClick(rejilla->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
+}
+
 QStringList Textos(const QListWidget *lista, bool recortados)
 {
     QStringList r;

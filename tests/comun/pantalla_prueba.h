@@ -34,8 +34,10 @@ void Mover(QWidget *w, QPoint p);
 // The mouse moves to pixel p of a map's picture and clicks it.
 void Clic(VistaMapa *mapa, QPoint p);
 
-// The row scrolled into view, the mouse moved onto it, then clicked.
+// The row (of a grid, its first cell) scrolled into view, the mouse moved
+// onto it, then clicked.
 void ClicFila(QListWidget *lista, int fila);
+void ClicFila(QTableWidget *rejilla, int fila);
 
 // The rows' texts as shown; `recortados` drops their trailing blanks.
 QStringList Textos(const QListWidget *lista, bool recortados = false);

@@ -1,12 +1,12 @@
 // The degree-structure animation on the degrees screen, offscreen on the
 // shipped data: opened from the information sub-menu, stepped through with
 // the arrow, closed and opened again; its captions in every language.
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "grados.h"
 #include "mensajes.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "transiciones_paneles.h"
 
 #include <QElapsedTimer>
@@ -20,18 +20,18 @@ using namespace norvela;
 
 namespace {
 
-struct Pantalla1 {
-    explicit Pantalla1(int idioma = 0) : e(m)
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door.
+struct Pantalla1 : pruebas::ProgramaEntregado {
+    explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("animacion"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("animacion"), idioma));
-        f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
+        f = s().Form1;
+        if (!creadas)
+            return;
         // Ticks as fast as the event loop runs.
         f->Timergrado->setInterval(0);
         f->Timerfrase->setInterval(0);
-        f->show();
-        f->botinformacionClick();
+        AbrirPuerta(Tform0::kPuertaCarreras);
     }
     // Points at the information entry and clicks the animation in its sub-menu.
     void Abrir()
@@ -64,10 +64,7 @@ struct Pantalla1 {
         return {f->PanelMueve1, f->panelmueve2, f->Panelmueve3, f->Panelmueve4,
                 f->Panelmueve5, f->Panelmueve6, f->Panelmueve7};
     }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm1> f;
+    TForm1 *f = nullptr;
 };
 
 const QRect kCubiertas[] = {{12, 72, 174, 209}, {192, 80, 345, 41}, {539, 80, 45, 265}, {188, 120, 181, 121},

@@ -2,11 +2,12 @@
 // in the browser, the back button after it, and the printed report of the
 // selected degree read back from a PDF.
 #include "ansi.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "grados.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "requisitos_grado.h"
 #include "salidas_grado.h"
 #include "transiciones_paneles.h"
@@ -14,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -24,18 +23,21 @@
 #include <algorithm>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Pantalla1 {
-    Pantalla1() : e(m)
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door and its browser by the degrees entry; the region-map window
+// stays out of the way.
+struct Pantalla1 : ProgramaEntregado {
+    Pantalla1() : ProgramaEntregado(QStringLiteral("busqueda"), 0)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("busqueda"), 0));
-        f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
+        f = s().Form1;
+        if (!creadas)
+            return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
-        f->show();
+        AbrirPuerta(Tform0::kPuertaCarreras);
         f->BotMenuGradosClick();
     }
     void Buscar(const QString &consulta)
@@ -49,13 +51,9 @@ struct Pantalla1 {
     {
         for (int i = 0; i < f->listgrados->rowCount(); ++i)
             if (Fila(i) == texto)
-                QTest::mouseClick(f->listgrados->viewport(), Qt::LeftButton, {},
-                                  f->listgrados->visualItemRect(f->listgrados->item(i, 0)).center());
+                ClicFila(f->listgrados, i);
     }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm1> f;
+    TForm1 *f = nullptr;
 };
 
 bool Visible(const QWidget *w)
@@ -113,13 +111,8 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("informe.pdf"));
         Pantalla1 s;
         TForm1 &f = *s.f;
-        QString destino;
-        f.DialogoImprimir = [&](const Informe &informe) {
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(s.e, informe, impresora, !destino.isEmpty());
-        };
+        int vistos = 0;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
         s.Buscar(QStringLiteral("medicina"));
         s.Pulsar(QStringLiteral("Medicina"));
         const int g = f.estado.GradoSel;
@@ -129,7 +122,7 @@ private slots:
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Cancelado);
         QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
 
-        destino = pdf;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());
@@ -138,10 +131,7 @@ private slots:
         for (int i = 1; i <= s.e.NumLineasInforme; ++i)
             QVERIFY2(s.e.LineasInforme[i].size() <= 65, s.e.LineasInforme[i].c_str());
 
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(20000));
-        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const QString texto = TextoPdf(pdf);
         const auto requisitos = LineasRequisitos(s.e, g);
         const auto salidas = SalidasGrado(s.e, g).parrafos;
         const auto salida = std::find_if(salidas.begin(), salidas.end(), [](const Parrafo &p) {

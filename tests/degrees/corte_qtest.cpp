@@ -3,15 +3,16 @@
 // clicked, the weighting documents listed and opened through the desktop,
 // the way back, and captions that fit in every language.
 #include "ansi.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
 #include "mensajes.h"
 #include "notas_corte.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
 #include "pasarelaFP.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
 
@@ -29,27 +30,20 @@ using namespace norvela;
 
 namespace {
 
-struct PantallasCorte {
-    explicit PantallasCorte(int idioma = 0) : e(m)
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door.
+struct PantallasCorte : pruebas::ProgramaEntregado {
+    explicit PantallasCorte(int idioma = 0) : ProgramaEntregado(QStringLiteral("corte"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("corte"), idioma));
-        mapa = std::make_unique<TForm7>(e, p);
-        f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
-        f->ConectarMapa(*mapa);
-        form6 = std::make_unique<TForm6>(e, p);
-        p.Form1 = f.get();
-        p.Form6 = form6.get();
-        p.Form7 = mapa.get();
-        f->show();
+        mapa = s().Form7;
+        f = s().Form1;
+        form6 = s().Form6;
+        if (creadas)
+            AbrirPuerta(Tform0::kPuertaCarreras);
     }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm7> mapa;
-    std::unique_ptr<TForm1> f;
-    std::unique_ptr<TForm6> form6;
+    TForm7 *mapa = nullptr;
+    TForm1 *f = nullptr;
+    TForm6 *form6 = nullptr;
 };
 
 // Records what the program asks the desktop to open.
@@ -100,8 +94,7 @@ private slots:
         QVERIFY(QRegularExpression(QStringLiteral("^[ \\d]\\d  \\([ \\d]\\d\\)$")).match(c.L->item(0, 1)->text()).hasMatch());
 
         const int fila = c.L->rowCount() - 1;
-        c.L->scrollToItem(c.L->item(fila, 0));
-        QTest::mouseClick(c.L->viewport(), Qt::LeftButton, {}, c.L->visualItemRect(c.L->item(fila, 0)).center());
+        pruebas::ClicFila(c.L, fila);
         QCOMPARE(c.LabelCorte3->text(), c.L->item(fila, 0)->text());
         QVERIFY(c.listcalc->isVisible());
         const FilaCorte &elegida = esperadas[static_cast<size_t>(fila)];

@@ -2,14 +2,15 @@
 // the degrees screen's information sub-menu, each chart with its documents,
 // what the chart paints and says to accessibility tools, the web link, the
 // way back, and how every caption fits in each language.
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "est_grados.h"
 #include "etiquetas.h"
 #include "grados.h"
 #include "mensajes.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,15 +23,15 @@ using namespace norvela;
 
 namespace {
 
-struct Pantallas2 {
-    explicit Pantallas2(int idioma = 0) : e(m)
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door.
+struct Pantallas2 : pruebas::ProgramaEntregado {
+    explicit Pantallas2(int idioma = 0) : ProgramaEntregado(QStringLiteral("est-grados"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("est-grados"), idioma));
-        est = std::make_unique<TFormEstGra>(e, p);
-        f = std::make_unique<TForm1>(e, p);
-        p.Form1 = f.get();
-        p.FormEstGra = est.get();
-        f->show();
+        est = s().FormEstGra;
+        f = s().Form1;
+        if (creadas)
+            AbrirPuerta(Tform0::kPuertaCarreras);
     }
     // As the student does it: the information sub-menu, then its statistics button.
     void Abrir()
@@ -38,11 +39,8 @@ struct Pantallas2 {
         f->botinformacionClick();
         f->ButEstadisticas->click();
     }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TFormEstGra> est;
-    std::unique_ptr<TForm1> f;
+    TFormEstGra *est = nullptr;
+    TForm1 *f = nullptr;
 };
 
 QList<QPushButton *> BotonesPdf(const TFormEstGra &s)
@@ -176,10 +174,10 @@ private slots:
         }
         QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
         // The mouse itself: over the link it stays underlined; off it, not.
-        QTest::mouseMove(est.LabelWeb, est.LabelWeb->rect().center());
-        QTest::mouseMove(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
+        pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center());
+        pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
         QVERIFY(est.LabelWeb->font().underline());
-        QTest::mouseMove(&est, est.LabelWeb->geometry().bottomRight() + QPoint(20, 20));
+        pruebas::Mover(&est, est.LabelWeb->geometry().bottomRight() + QPoint(20, 20));
         QVERIFY(!est.LabelWeb->font().underline());
 
         const QStringList ficheros = {"PreciosMatricula.pdf", "NotaMedia.pdf", "Movilidad.pdf", "Tasa_Rendimiento.pdf",

@@ -2,19 +2,18 @@
 // on the start panel's map, the plastic-arts and music families, the sports
 // and other-studies list and a study's report read back from a PDF.
 #include "ansi.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QTableWidget>
@@ -23,51 +22,34 @@
 #include <QTextEdit>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Pantalla1 {
-    explicit Pantalla1(int idioma = 0) : e(m)
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door; the region-map window stays out of the way.
+struct Pantalla1 : ProgramaEntregado {
+    explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("comunidad"), idioma)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("comunidad"), idioma));
-        f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
+        f = s().Form1;
+        if (!creadas)
+            return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
-        f->show();
+        AbrirPuerta(Tform0::kPuertaCarreras);
     }
-    // A pixel of community c in the shipped map.
-    QPoint Pixel(int c) const
-    {
-        for (int x = 1; x <= 281; ++x)
-            for (int y = 1; y <= 196; ++y)
-                if (e.MapaComunidades.Valor(x, y) == c)
-                    return {x, y};
-        return {};
-    }
+    // The mouse over community c of the map.
     void Pasar(int c)
     {
-        const QPoint px = Pixel(c);
-        QVERIFY(!px.isNull());
-        QTest::mouseMove(f->mapa, f->mapa->PuntoDe(px.x(), px.y()));
+        const QPoint px = Pixel(e.MapaComunidades, c);
+        Mover(f->mapa, f->mapa->PuntoDe(px.x(), px.y()));
     }
     void PulsarFila(QListWidget *lista, const QString &texto)
     {
         const auto items = lista->findItems(texto, Qt::MatchStartsWith);
         QVERIFY2(!items.isEmpty(), qPrintable(texto));
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(items.first()).center());
+        ClicFila(lista, lista->row(items.first()));
     }
-    QStringList Lineas(QListWidget *lista) const
-    {
-        QStringList r;
-        for (int i = 0; i < lista->count(); ++i)
-            r << lista->item(i)->text();
-        return r;
-    }
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm1> f;
+    TForm1 *f = nullptr;
 };
 
 bool Visible(const QWidget *w)
@@ -90,10 +72,10 @@ private slots:
         QCOMPARE(f.PanelMapa->text(), QStringLiteral("Principado de Asturias"));
         QVERIFY(Visible(f.PanelMapa));
         s.Pasar(13);
-        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(13).x(), s.Pixel(13).y()));
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
         QVERIFY(!Visible(f.PanelMapa) && !Visible(f.PanelEstrellas) && Visible(f.ListComunidad));
         QCOMPARE(s.e.ComunidadSel, 13);
-        const QStringList filas = s.Lineas(f.ListComunidad);
+        const QStringList filas = Textos(f.ListComunidad);
         QVERIFY2(filas.contains(QStringLiteral("Universidad Complutense de Madrid")), qPrintable(filas.join('|')));
         QVERIFY(!filas.contains(QStringLiteral("Universidad de Oviedo")));
 
@@ -108,19 +90,12 @@ private slots:
         // The university's report: its degrees with their marks.
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("universidad.pdf"));
-        f.DialogoImprimir = [&](const Informe &informe) {
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(s.e, informe, impresora, true);
-        };
+        int vistos = 0;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(s.e.NumLineasInforme, f.GridNotas->rowCount() + 1);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(20000));
-        const QString impreso = QString::fromUtf8(p.readAllStandardOutput());
+        const QString impreso = TextoPdf(pdf, true);
         QVERIFY2(impreso.contains(QStringLiteral("Oferta educativa: Universidad Complutense de Madrid")) &&
                      impreso.contains(QRegularExpression(QStringLiteral("\\n +Grados +Notas de corte\\n"))) &&
                      impreso.contains(QStringLiteral("<Medicina")),
@@ -145,12 +120,8 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("dobles.pdf"));
         Pantalla1 s;
         TForm1 &f = *s.f;
-        f.DialogoImprimir = [&](const Informe &informe) {
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(s.e, informe, impresora, true);
-        };
+        int vistos = 0;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
         // A branch heading lists nothing.
         f.ListComunidad->setCurrentRow(0);
@@ -165,10 +136,7 @@ private slots:
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!f.estado.ImprimirDobles);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(20000));
-        const QString impreso = QString::fromUtf8(p.readAllStandardOutput());
+        const QString impreso = TextoPdf(pdf);
         QVERIFY2(impreso.contains(QStringLiteral("Dobles grados: Derecho")) &&
                      impreso.contains(QStringLiteral("Universidad Complutense de Madrid")),
                  qPrintable(impreso));
@@ -181,7 +149,7 @@ private slots:
         f.BotMenuUniClick();
         s.e.FPSuperiorActivo = true;
         s.Pasar(13);
-        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(13).x(), s.Pixel(13).y()));
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
         QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
     }
 
@@ -195,7 +163,7 @@ private slots:
         QTest::mouseClick(f.BotArtesEsp, Qt::LeftButton);
         QCOMPARE(f.ListComunidad->count(), 17);
         s.PulsarFila(f.ListComunidad, QStringLiteral("Diseño de Moda"));
-        const QStringList moda = s.Lineas(f.ListSel);
+        const QStringList moda = Textos(f.ListSel);
         QVERIFY2(moda.contains(QStringLiteral("- Andalucía")) &&
                      moda.contains(QStringLiteral("   Esc. Arte Jerez  -  Tel. 956928636")),
                  qPrintable(moda.join('|')));
@@ -203,9 +171,9 @@ private slots:
         QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
         QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
         s.Pasar(2);
-        QTest::mouseClick(f.mapa, Qt::LeftButton, {}, f.mapa->PuntoDe(s.Pixel(2).x(), s.Pixel(2).y()));
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Aragón"));
-        const QStringList aragon = s.Lineas(f.ListSel);
+        const QStringList aragon = Textos(f.ListSel);
         QVERIFY2(aragon.contains(QStringLiteral("-  ESCRBC de Aragón  -  Tel. 974091065")) &&
                      aragon.contains(QStringLiteral("-  ESD Aragón  -  Tel. 976680342")),
                  qPrintable(aragon.join('|')));
@@ -215,7 +183,7 @@ private slots:
         QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
         QTest::mouseClick(f.BotMusica, Qt::LeftButton);
         QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
-        const QStringList musica = s.Lineas(f.ListSel);
+        const QStringList musica = Textos(f.ListSel);
         QVERIFY2(musica.contains(QStringLiteral("- Andalucía")) &&
                      musica.contains(QStringLiteral("http://www.conservatoriosuperiormalaga.com")),
                  qPrintable(musica.join('|')));
@@ -234,12 +202,8 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("estudio.pdf"));
         Pantalla1 s;
         TForm1 &f = *s.f;
-        f.DialogoImprimir = [&](const Informe &informe) {
-            QPrinter impresora(QPrinter::HighResolution);
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return ImprimirTrasDialogo(s.e, informe, impresora, true);
-        };
+        int vistos = 0;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotMenuDepor, Qt::LeftButton);
         QVERIFY(Visible(f.ListComunidad));
         pruebas::EscritorioRegistrado escritorio;
@@ -255,10 +219,7 @@ private slots:
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
 
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(20000));
-        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const QString texto = TextoPdf(pdf);
         QVERIFY2(texto.contains(QStringLiteral("Plan de estudios: Piloto de transporte de línea aérea")),
                  qPrintable(texto));
         QVERIFY2(texto.contains(primera), qPrintable(primera));

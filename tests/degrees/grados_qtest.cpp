@@ -2,12 +2,13 @@
 // browser's branch list, grid and trees, a degree's universities and marks,
 // the ways back, and captions that fit in every language.
 #include "ansi.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "grados.h"
 #include "navegador_grados.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
 
@@ -21,38 +22,24 @@
 #include <QTreeWidget>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
-struct Pantalla1 {
-    explicit Pantalla1(int idioma = 0) : e(m)
+// The program on the shipped data, every screen created through start-up;
+// the degrees screen's region-map window only counted.
+struct Pantalla1 : ProgramaEntregado {
+    explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados"), idioma)
     {
-        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("grados"), idioma);
-        Inicializar(e, o);
-        f = std::make_unique<TForm1>(e, p);
-        // Transitions change their area at once.
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
+        f = s().Form1;
+        if (!creadas)
+            return;
         f->VentanaMapa.Mostrar = [this] { ++mostradas; };
         f->VentanaMapa.Ocultar = [this] { ++ocultadas; };
     }
-    // Clicks the middle of a list row or grid cell, as the student does.
-    void Pulsar(QListWidget *lista, int fila)
-    {
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(fila)).center());
-    }
-    void Pulsar(QTableWidget *rejilla, int fila)
-    {
-        rejilla->scrollToItem(rejilla->item(fila, 0));
-        QTest::mouseClick(rejilla->viewport(), Qt::LeftButton, {},
-                          rejilla->visualItemRect(rejilla->item(fila, 0)).center());
-    }
     QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
 
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm1> f;
+    TForm1 *f = nullptr;
     int mostradas = 0;
     int ocultadas = 0;
 };
@@ -109,7 +96,7 @@ private slots:
         QCOMPARE(f.Listramas->item(5)->text(), QStringLiteral("Todos los grados"));
 
         // Branch 4 has groups: the grid starts with a header.
-        s.Pulsar(f.Listramas, 3);
+        ClicFila(f.Listramas, 3);
         QVERIFY(Visible(f.listgrados) && !Visible(f.Listramas));
         QVERIFY(!f.estado.RetornoMenuGrados);
         const auto filas = FilasRama(s.e, 4);
@@ -126,7 +113,7 @@ private slots:
         QVERIFY(f.listgrados->item(enlazado, 0)->toolTip().contains(
             QStringLiteral("Títulos con los que se imparte en cada universidad:")));
 
-        s.Pulsar(f.listgrados, enlazado);
+        ClicFila(f.listgrados, enlazado);
         const int g = filas[static_cast<size_t>(enlazado)].grado;
         QCOMPARE(f.estado.GradoSel, g);
         QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
@@ -155,10 +142,10 @@ private slots:
         TForm1 &f = *s.f;
         f.show();
         f.BotMenuGradosClick();
-        s.Pulsar(f.Listramas, 5);
-        s.Pulsar(f.listgrados, 1);
+        ClicFila(f.Listramas, 5);
+        ClicFila(f.listgrados, 1);
         QVERIFY(f.estado.GradoSel > 0);
-        s.Pulsar(f.listgrados, 0);
+        ClicFila(f.listgrados, 0);
         QCOMPARE(f.estado.GradoSel, 0);
         QCOMPARE(f.PanelSelTit->text(), s.e.Texto(48));
         QVERIFY(!Visible(f.GridNotas));
@@ -175,7 +162,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.BotMenuGradosClick();
         QCOMPARE(f.Listramas->item(4)->text(), QStringLiteral("Ciencias de la Salud"));
-        s.Pulsar(f.Listramas, 4);
+        ClicFila(f.Listramas, 4);
         const auto fila = [&](const QString &texto) {
             const auto hallados = f.listgrados->findItems(texto, Qt::MatchExactly);
             return hallados.isEmpty() ? -1 : hallados.first()->row();
@@ -185,13 +172,13 @@ private slots:
             return w && (w == f.GridNotas || f.GridNotas->isAncestorOf(w));
         };
         for (const QString &despues : {QStringLiteral("Odontología"), QString()}) {
-            s.Pulsar(f.listgrados, fila(QStringLiteral("Medicina")));
+            ClicFila(f.listgrados, fila(QStringLiteral("Medicina")));
             QTest::mouseClick(f.BotReq, Qt::LeftButton);
             QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas));
             if (despues.isEmpty())
                 QTest::mouseClick(f.BotUni, Qt::LeftButton);
             else
-                s.Pulsar(f.listgrados, fila(despues));
+                ClicFila(f.listgrados, fila(despues));
             QCOMPARE(f.PanelSelTit->text(), despues.isEmpty() ? QStringLiteral("Medicina") : despues);
             QVERIFY(Visible(f.GridNotas));
             QVERIFY2(encima(), qPrintable(despues));
@@ -340,11 +327,10 @@ private slots:
     void TheMenuBackButtonShowsTheHomeScreen()
     {
         Pantalla1 s;
-        Pantalla inicio(s.e, s.p, QStringLiteral("Tform0"));
-        s.p.InicioMenu = &inicio;
-        s.f->show();
+        s.AbrirPuerta(Tform0::kPuertaCarreras);
+        QVERIFY(!s.s().form0->isVisible());
         QTest::mouseClick(s.f->BotMenuRetro, Qt::LeftButton);
-        QVERIFY(inicio.isVisible());
+        QVERIFY(s.s().form0->isVisible());
         QVERIFY(!s.f->isVisible());
         QVERIFY(!Visible(s.f->PanelMenu));
         s.f->botinformacionClick();

@@ -3,14 +3,15 @@
 // the double-degree menu, requirements, outlets and masters, the register
 // link, and how each view looks in every language.
 #include "ansi.h"
-#include "datos_entregados.h"
 #include "dobles_grado.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
 #include "requisitos_grado.h"
 #include "salidas_grado.h"
 #include "transiciones_paneles.h"
@@ -33,17 +34,15 @@ using namespace norvela;
 
 namespace {
 
-struct Pantallas17 {
-    explicit Pantallas17(int idioma = 0) : e(m)
+// The program on the shipped data, the degrees screen with its region-map
+// window opened by the main menu's door.
+struct Pantallas17 : pruebas::ProgramaEntregado {
+    explicit Pantallas17(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados-vistas"), idioma)
     {
-        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("grados-vistas"), idioma);
-        Inicializar(e, o);
-        mapa = std::make_unique<TForm7>(e, p);
-        f = std::make_unique<TForm1>(e, p);
-        for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
-        f->ConectarMapa(*mapa);
-        f->show();
+        mapa = s().Form7;
+        f = s().Form1;
+        if (creadas)
+            AbrirPuerta(Tform0::kPuertaCarreras);
     }
     // A degree chosen in the browser, as the student does it.
     void Elegir(int g)
@@ -80,11 +79,8 @@ struct Pantallas17 {
                           QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
     }
 
-    MensajesRegistrados m;
-    Enlace e;
-    Pantallas p;
-    std::unique_ptr<TForm7> mapa;
-    std::unique_ptr<TForm1> f;
+    TForm7 *mapa = nullptr;
+    TForm1 *f = nullptr;
 };
 
 bool Visible(const QWidget *w)
@@ -98,14 +94,6 @@ int AnchoUtil(const QAbstractScrollArea *v)
     return v->width() - 2 * v->frameWidth() - v->verticalScrollBar()->sizeHint().width();
 }
 
-QStringList Filas(const QTableWidget *t, int col = 0)
-{
-    QStringList filas;
-    for (int r = 0; r < t->rowCount(); ++r)
-        filas << (t->item(r, col) ? t->item(r, col)->text() : QString());
-    return filas;
-}
-
 bool HayColor(const QImage &imagen, const QColor &color)
 {
     for (int y = 0; y < imagen.height(); ++y)
@@ -113,14 +101,6 @@ bool HayColor(const QImage &imagen, const QColor &color)
             if (imagen.pixelColor(x, y) == color)
                 return true;
     return false;
-}
-
-QStringList Filas(const QListWidget *l)
-{
-    QStringList filas;
-    for (int r = 0; r < l->count(); ++r)
-        filas << l->item(r)->text();
-    return filas;
 }
 
 QStringList Lineas(const std::vector<std::string> &lineas)
@@ -150,7 +130,7 @@ private slots:
             QCOMPARE(s.e.MarcasEstrellas[c] == 1, u.MarcasEstrellas[static_cast<size_t>(c)]);
 
         // The community whose block starts furthest down and still fits a page.
-        QVERIFY(QTest::qWaitForWindowExposed(s.mapa.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa));
         int elegida = 0;
         const int filasPorPagina = f.GridNotas->viewport()->height() / f.GridNotas->rowHeight(1);
         for (int c = 1; c <= 19; ++c) {
@@ -238,7 +218,7 @@ private slots:
                 comunidad = c;
         }
         // A click on one lists only its universities' double degrees.
-        QVERIFY(QTest::qWaitForWindowExposed(s.mapa.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa));
         s.PulsarComunidad(comunidad);
         const auto enComunidad = LineasDobles(s.e, g, comunidad);
         QCOMPARE(f.GridNotas->rowCount(), static_cast<int>(enComunidad.size()) + 3);
@@ -259,7 +239,7 @@ private slots:
         QVERIFY(solo > 0);
         f.estado.GradoSel = solo;
         f.BotDoblesCarMouseUp();
-        QCOMPARE(Filas(f.GridNotas),
+        QCOMPARE(pruebas::Columna(f.GridNotas),
                  (QStringList{("     " + s.e.Texto(242)).left(30) + " de...", "- " + DesdeAnsi(s.e.NombresGrado[solo]),
                               QString(), "     " + s.e.Texto(393)}));
         for (int c = 1; c <= 19; ++c)
@@ -308,7 +288,7 @@ private slots:
         QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas) && Visible(f.PanelSel));
         QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
         const QStringList lineas = Lineas(LineasRequisitos(s.e, g));
-        QCOMPARE(Filas(f.ListSel), lineas);
+        QCOMPARE(pruebas::Textos(f.ListSel), lineas);
         QCOMPARE(lineas[0], "-     " + s.e.Texto(277));
         // A degree taught at many universities has published marks: a judgement follows text 674.
         const JuicioNotas juicio = ValorarNotasCorte(s.e, g);
@@ -328,7 +308,7 @@ private slots:
         const auto catalogo = LineasRequisitos(s.e, otro, true);
         QCOMPARE(s.e.NumListaAux, static_cast<int>(catalogo.size()));
         QCOMPARE(s.e.ListaAux[s.e.NumListaAux], catalogo.back());
-        QCOMPARE(Filas(f.ListSel), lineas);
+        QCOMPARE(pruebas::Textos(f.ListSel), lineas);
     }
 
     void OutletsShowTheBlockWithHeadingsAndRedWords()
@@ -510,7 +490,7 @@ private slots:
             f.botinformacionClick();
             f.BotMenuDoblesClick();
             const QFontMetrics menu(f.ListComunidad->font());
-            for (const QString &l : Filas(f.ListComunidad))
+            for (const QString &l : pruebas::Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
             captura("menu_dobles");
 

@@ -1,13 +1,12 @@
-// The region-map window on the shipped map: its place and size, the pulse of
-// the markers, the community name under the mouse, and the click that takes
-// the degrees screen's grid to a community.
+// The region-map window as start-up creates it on the shipped data: its
+// place and size, the pulse of the markers, the community name under the
+// mouse, and the click that takes the degrees screen's grid to a community.
 #include "ansi.h"
 #include "cadenas.h"
-#include "cargas_listas.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "MapaEstrellas.h"
-#include "pantallas.h"
+#include "pantalla_prueba.h"
+#include "programa_prueba.h"
 #include "vista_mapa.h"
 
 #include <QDir>
@@ -21,32 +20,27 @@ class PruebaMapaEstrellas : public QObject {
     Q_OBJECT
 
 private:
-    struct Ventana {
-        Ventana() : e(m)
+    // The window as start-up creates it over the shipped data, no marker on.
+    struct Ventana : pruebas::ProgramaEntregado {
+        Ventana() : ProgramaEntregado(QStringLiteral("mapa-estrellas"))
         {
-            const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("mapa-estrellas"));
-            Inicializar(e, o);
-            CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
+            form7 = s().Form7;
             e.FaseEstrellas = e.FaseEstrellas2 = 0;
             for (int c = 1; c <= kNumComunidades; ++c)
                 e.MarcasEstrellas[c] = 0;
-            form7 = std::make_unique<TForm7>(e, p);
         }
         // The marker point of community c, where the map shows c.
         QPoint Punto(int c) const { return {e.PosicionComunidadX[c], e.PosicionComunidadY[c]}; }
         QRgb Pixel(int c) const { return form7->MapaEstrellas->Lienzo().pixel(Punto(c)); }
 
-        MensajesRegistrados m;
-        Enlace e;
-        Pantallas p;
-        std::unique_ptr<TForm7> form7;
+        TForm7 *form7 = nullptr;
     };
 
 private slots:
     void initTestCase()
     {
         const Ventana v;
-        QVERIFY(!v.e.ErrorFicheros);
+        QVERIFY(v.creadas && !v.e.ErrorFicheros);
         QVERIFY(!v.e.BmpMapa.isNull());
         QCOMPARE(v.e.MapaComunidades.Valor(v.Punto(13).x(), v.Punto(13).y()), 13);
     }
@@ -134,7 +128,7 @@ private slots:
         f.MostrarConMarcas();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const QPoint madrid = v.Punto(13);
-        QTest::mouseMove(f.MapaEstrellas, madrid);
+        pruebas::Mover(f.MapaEstrellas, madrid);
         QTRY_COMPARE(v.e.ComunidadRaton, 13);
         QVERIFY(f.PanelMapa->isVisible());
         const QString nombre = DesdeAnsi(QuitarBlancosFinales(v.e.Lugares[13].substr(2)));

@@ -9,7 +9,7 @@ add_dependencies(pruebas_navegador_grados carpeta_datos)
 gtest_discover_tests(pruebas_navegador_grados PROPERTIES ENVIRONMENT "${NORVELA_TEST_ENV}" DISCOVERY_TIMEOUT 60)
 
 # The degrees screen, offscreen, on the shipped data.
-norvela_prueba_qt(grados_qtest Grados.Pantalla ${CMAKE_CURRENT_LIST_DIR}/grados_qtest.cpp norvela_degrees)
+norvela_prueba_qt(grados_qtest Grados.Pantalla ${CMAKE_CURRENT_LIST_DIR}/grados_qtest.cpp norvela_pruebas_pantallas)
 
 # Filling every grouping of the browser on the shipped data: built beside the
 # program, run by hand (bin/rendimiento_navegador_grados).
@@ -30,4 +30,4 @@ gtest_discover_tests(pruebas_busqueda_grados PROPERTIES ENVIRONMENT "${NORVELA_T
 
 # The title search and the degree report on the screen, offscreen; the
 # report is printed to PDF and read back with pdftotext.
-norvela_prueba_qt(busqueda_grados_qtest Grados.Busqueda ${CMAKE_CURRENT_LIST_DIR}/busqueda_qtest.cpp norvela_degrees)
+norvela_prueba_qt(busqueda_grados_qtest Grados.Busqueda ${CMAKE_CURRENT_LIST_DIR}/busqueda_qtest.cpp norvela_pruebas_pantallas)
