@@ -17,6 +17,7 @@
 #include "version_graficos.h"
 
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -119,6 +120,11 @@ public:
     int ContadorAyuda = 0;
     bool MarcaCarga = false;
     bool PantallaCambiada = false;
+
+    // The engine sound, made by the desktop layer on its first use. It goes
+    // with the shared state, while the application object still lives: the
+    // sound's loader thread must have ended before the application does.
+    std::unique_ptr<QObject> Sonido;
 
     bool Liberada() const { return liberada_; }
 

@@ -4,13 +4,16 @@
 #include "cadenas.h"
 #include "enlace.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
+#include <QTimer>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -101,6 +104,37 @@ double VelocidadCPU()
 #endif
 }
 
+namespace {
+
+// One sound effect and its end. The effect reads its file on a loader thread
+// of the multimedia library; that thread must be over before the application
+// object goes, or it delivers its events to an application that is no more
+// (a crash) or deadlocks the library's own cache at exit. The sample is
+// handed back, and its loader joined, only when the effect is destroyed after
+// its load has ended: so the destructor lets a load in flight finish first.
+class EfectoMotor : public QObject {
+public:
+    explicit EfectoMotor(const QUrl &fuente) { efecto_.setSource(fuente); }
+    ~EfectoMotor() override
+    {
+        if (efecto_.status() == QSoundEffect::Loading && QCoreApplication::instance()) {
+            QEventLoop espera;
+            connect(&efecto_, &QSoundEffect::statusChanged, &espera, &QEventLoop::quit);
+            QTimer::singleShot(5000, &espera, &QEventLoop::quit);
+            if (efecto_.status() == QSoundEffect::Loading)
+                espera.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        efecto_.stop();
+    }
+
+    QSoundEffect &Efecto() { return efecto_; }
+
+private:
+    QSoundEffect efecto_;
+};
+
+} // namespace
+
 void SonidoMotor(Enlace &e, bool activar)
 {
     if (!activar)
@@ -108,13 +142,15 @@ void SonidoMotor(Enlace &e, bool activar)
     const QString fichero = e.Fichero(QStringLiteral("motor.wav"));
     if (!QFileInfo(fichero).isFile())
         return;
-    // Kept alive for the whole run: a sound effect stops when destroyed.
-    static QSoundEffect *sonido = nullptr;
-    if (!sonido) {
-        sonido = new QSoundEffect(QCoreApplication::instance());
-        sonido->setSource(QUrl::fromLocalFile(fichero));
+    const QUrl fuente = QUrl::fromLocalFile(fichero);
+    // Kept with the shared state: a sound effect stops when destroyed.
+    auto *efecto = dynamic_cast<EfectoMotor *>(e.Sonido.get());
+    if (!efecto || efecto->Efecto().source() != fuente) {
+        e.Sonido.reset();
+        e.Sonido = std::make_unique<EfectoMotor>(fuente);
+        efecto = static_cast<EfectoMotor *>(e.Sonido.get());
     }
-    sonido->play();
+    efecto->Efecto().play();
 }
 
 InstanciaUnica::InstanciaUnica(const QString &nombre)

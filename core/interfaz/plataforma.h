@@ -45,7 +45,8 @@ double VelocidadCPU();
 double MegahercioDeContadores(unsigned long long c1, unsigned long long c2);
 
 // Starts RutaDatos + "motor.wav" and returns at once; silent where there is
-// no sound device or no file. False does nothing.
+// no sound device or no file. False does nothing. The sound is kept in
+// e.Sonido and ends with the shared state.
 void SonidoMotor(Enlace &e, bool activar);
 
 // Named hooks that do nothing.

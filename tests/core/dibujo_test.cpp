@@ -2,8 +2,10 @@
 #include "enlace.h"
 #include "plataforma.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QSoundEffect>
 #include <gtest/gtest.h>
 
 using namespace norvela;
@@ -124,19 +126,27 @@ TEST(DisplayDecision, ClockFromCycleCounters)
     EXPECT_EQ(MegahercioDeContadores(0, 3'500'000ULL), 4);
 }
 
-TEST(EngineSound, StartsWithoutWaitingAndWithoutASoundDevice)
+TEST(EngineSound, StartsWithoutWaitingAndEndsWithTheSharedState)
 {
-    MensajesRegistrados m;
-    Enlace e(m);
-    e.RutaDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
-    QElapsedTimer reloj;
-    reloj.start();
-    SonidoMotor(e, true);
-    SonidoMotor(e, true);   // a second start while the first may still play
-    SonidoMotor(e, false);
-    EXPECT_LT(reloj.elapsed(), 1000);
-    // No file: silence, and nothing said.
-    e.RutaDatos = QStringLiteral("/no-existe/");
-    SonidoMotor(e, true);
-    EXPECT_TRUE(m.textos.isEmpty());
+    {
+        MensajesRegistrados m;
+        Enlace e(m);
+        e.RutaDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
+        QElapsedTimer reloj;
+        reloj.start();
+        SonidoMotor(e, true);
+        SonidoMotor(e, true);   // a second start while the first may still play
+        SonidoMotor(e, false);
+        EXPECT_LT(reloj.elapsed(), 1000);
+        EXPECT_NE(e.Sonido, nullptr);
+        // No file: silence, and nothing said.
+        e.RutaDatos = QStringLiteral("/no-existe/");
+        SonidoMotor(e, true);
+        EXPECT_TRUE(m.textos.isEmpty());
+        // The shared state ends at once, its sound maybe still loading.
+    }
+    // Nothing of the sound outlives the shared state, so nothing of it can
+    // outlive the application (its file loader would then post to an
+    // application that is gone).
+    EXPECT_TRUE(QCoreApplication::instance()->findChildren<QSoundEffect *>().isEmpty());
 }
