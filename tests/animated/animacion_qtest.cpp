@@ -7,6 +7,7 @@
 #include "aviso.h"
 #include "bienvenidaU.h"
 #include "carpeta_entregada.h"
+#include "pantalla_prueba.h"
 #include "catU.h"
 #include "certifiU.h"
 #include "datos_entregados.h"
@@ -57,24 +58,6 @@ struct Programa {
     bool creadas = false;
     Tform9 *escena = nullptr;
 };
-
-QList<QWidget *> Visibles()
-{
-    QList<QWidget *> visibles;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowType() != Qt::ToolTip)
-            visibles << w;
-    return visibles;
-}
-
-void ResponderForm4(TForm4 *form4, bool si, bool *preguntado)
-{
-    QTimer::singleShot(0, form4, [form4, si, preguntado] {
-        QTRY_VERIFY(form4->isVisible());
-        *preguntado = true;
-        QTest::mouseClick(si ? form4->ShadowSi : form4->ShadowNo, Qt::LeftButton);
-    });
-}
 
 // A click where the student would click, found by the window.
 void ClicEn(QWidget &ventana, const QWidget *control, QPoint punto = {})
@@ -186,7 +169,7 @@ private slots:
 
         QVERIFY(!escena.isVisible());
         QVERIFY(!escena.DXTimer.isActive());
-        const QList<QWidget *> abiertas = Visibles();
+        const QList<QWidget *> abiertas = pruebas::VentanasVisibles();
         QCOMPARE(abiertas.size(), 1);
         auto *abierta = qobject_cast<Pantalla *>(abiertas.first());
         QVERIFY(abierta);
@@ -273,7 +256,7 @@ private slots:
         Tform9 &escena = *p.escena;
         escena.show();
         bool preguntado = false;
-        ResponderForm4(p.s().Form4, false, &preguntado);
+        pruebas::ResponderSiNo(p.s().Form4, false, &preguntado);
         escena.windowHandle()->close();
         QVERIFY(preguntado);
         QCOMPARE(p.s().Form4->LabelNombre->text(), p.e.Texto(49));
@@ -284,7 +267,7 @@ private slots:
         // Yes ends the program.
         preguntado = false;
         QTimer::singleShot(0, [&] {
-            ResponderForm4(p.s().Form4, true, &preguntado);
+            pruebas::ResponderSiNo(p.s().Form4, true, &preguntado);
             escena.windowHandle()->close();
         });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });

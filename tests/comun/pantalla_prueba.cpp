@@ -1,13 +1,17 @@
 #include "pantalla_prueba.h"
 
+#include "aviso.h"
 #include "mapa_regiones.h"
 #include "vista_mapa.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <algorithm>
@@ -75,6 +79,24 @@ QStringList Columna(const QTableWidget *rejilla, int columna)
     for (int i = 0; i < rejilla->rowCount(); ++i)
         r << (rejilla->item(i, columna) ? rejilla->item(i, columna)->text() : QString());
     return r;
+}
+
+QList<QWidget *> VentanasVisibles()
+{
+    QList<QWidget *> visibles;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::ToolTip)
+            visibles << w;
+    return visibles;
+}
+
+void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado)
+{
+    QTimer::singleShot(0, dialogo, [dialogo, si, preguntado] {
+        QTRY_VERIFY(dialogo->isVisible());
+        *preguntado = true;
+        QTest::mouseClick(si ? dialogo->ShadowSi : dialogo->ShadowNo, Qt::LeftButton);
+    });
 }
 
 std::function<ResultadoInforme(const Informe &)> ImprimirEnPdf(Enlace &e, const QString &pdf, int &vistos,

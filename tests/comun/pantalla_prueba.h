@@ -5,6 +5,7 @@
 
 #include "informes.h"
 
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@ class QWidget;
 
 namespace norvela {
 class Enlace;
+class TForm4;
 class MapaBytes;
 class VistaMapa;
 } // namespace norvela
@@ -43,6 +45,13 @@ void ClicFila(QTableWidget *rejilla, int fila);
 QStringList Textos(const QListWidget *lista, bool recortados = false);
 // The texts of a grid's column (empty for a cell without an item).
 QStringList Columna(const QTableWidget *rejilla, int columna = 0);
+
+// The top-level windows on show (tool tips aside).
+QList<QWidget *> VentanasVisibles();
+
+// Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
+// tells that it showed.
+void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado);
 
 // A screen's print dialog answered: each report goes to the PDF file `pdf`
 // (the dialog cancelled when it is empty), `vistos` counts the dialogs, and

@@ -2,18 +2,18 @@
 // screen, its close box either brings the menu back or, on the large
 // screens, asks and ends the program on Yes; and whatever is closed, the
 // program never stays running without a visible window.
-#include "arranque.h"
 #include "aviso.h"
 #include "certifiU.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "est_grados.h"
 #include "estadistica.h"
 #include "etiquetas.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
+#include "pantalla_prueba.h"
 #include "pasarelaFP.h"
 #include "principal.h"
+#include "programa_prueba.h"
 #include "superior.h"
 
 #include <QApplication>
@@ -25,55 +25,21 @@
 #include <functional>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
 // The program on the shipped data folder, every screen created, the menu showing.
-struct Programa {
-    Programa() : e(m)
-    {
-        const OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("cierres"), 0);
-        Inicializar(e, o);
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        arranque->CrearPantallas();
-        menu = arranque->pantallas.form0;
-        menu->show();
-    }
-    ~Programa()
-    {
-        // Nothing may come back while the screens go.
-        e.ErrorFicheros = true;
-    }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
+struct Programa : ProgramaEntregado {
+    Programa() : ProgramaEntregado(QStringLiteral("cierres"), 0) { menu = s().form0; }
     Tform0 *menu = nullptr;
 };
-
-QList<QWidget *> Visibles()
-{
-    QList<QWidget *> visibles;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowType() != Qt::ToolTip)
-            visibles << w;
-    return visibles;
-}
 
 // What the window system does when the student clicks the close box.
 void CajaDeCierre(QWidget *ventana)
 {
     QVERIFY(ventana->windowHandle());
     ventana->windowHandle()->close();
-}
-
-// Answers the Yes/No dialog once it shows.
-void ResponderForm4(TForm4 *form4, bool si, bool *preguntado)
-{
-    QTimer::singleShot(0, form4, [form4, si, preguntado] {
-        QTRY_VERIFY(form4->isVisible());
-        *preguntado = true;
-        QTest::mouseClick(si ? form4->ShadowSi : form4->ShadowNo, Qt::LeftButton);
-    });
 }
 
 // Plays the door opening and the zoom tick by tick.
@@ -128,7 +94,7 @@ private slots:
                                          menu.LabelCuesB, menu.LabelCuesE,    nullptr,        menu.LabelAsistente};
         AbrirPuerta(menu, etiquetas[codigo]);
         QVERIFY(!menu.isVisible());
-        const QList<QWidget *> abiertas = Visibles();
+        const QList<QWidget *> abiertas = VentanasVisibles();
         QCOMPARE(abiertas.size(), 1);
         QWidget *pantalla = abiertas.first();
         QVERIFY(pantalla != &menu);
@@ -142,17 +108,17 @@ private slots:
         }
         // No: the screen stays, nothing else shows.
         bool preguntado = false;
-        ResponderForm4(p.arranque->pantallas.Form4, false, &preguntado);
+        ResponderSiNo(p.arranque->pantallas.Form4, false, &preguntado);
         CajaDeCierre(pantalla);
         QVERIFY(preguntado);
         QCOMPARE(p.arranque->pantallas.Form4->LabelNombre->text(), p.e.Texto(49));
         QTest::qWait(20);
-        QCOMPARE(Visibles(), QList<QWidget *>{pantalla});
+        QCOMPARE(VentanasVisibles(), QList<QWidget *>{pantalla});
         QVERIFY(!p.e.ErrorFicheros);
         // Yes: the program ends, and no window comes back on the way out.
         preguntado = false;
         QVERIFY(TerminaElPrograma([&] {
-            ResponderForm4(p.arranque->pantallas.Form4, true, &preguntado);
+            ResponderSiNo(p.arranque->pantallas.Form4, true, &preguntado);
             CajaDeCierre(pantalla);
         }));
         QVERIFY(preguntado);
@@ -216,7 +182,7 @@ private slots:
         TForm7 *mapa = p.arranque->pantallas.Form7;
         p.menu->hide();
         mapa->Mostrar();
-        QTRY_COMPARE(Visibles(), QList<QWidget *>{mapa});
+        QTRY_COMPARE(VentanasVisibles(), QList<QWidget *>{mapa});
         CajaDeCierre(mapa);
         QTRY_VERIFY(p.menu->isVisible());
         QVERIFY(!mapa->isVisible());

@@ -3,12 +3,10 @@
 // their buttons, which lead to the education-system diagram and into the
 // intermediate-cycle questionnaire; the professions questionnaire starts
 // afresh each time; and a missing file of these screens stops the start-up.
-#include "arranque.h"
 #include "asistente.h"
 #include "aviso.h"
 #include "carpeta_entregada.h"
 #include "certifiU.h"
-#include "datos_entregados.h"
 #include "enlace.h"
 #include "formconsejo.h"
 #include "formlomce.h"
@@ -19,6 +17,7 @@
 #include "panel_efectos.h"
 #include "principal.h"
 #include "profeU.h"
+#include "programa_prueba.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
 
@@ -32,26 +31,7 @@ using namespace norvela;
 
 namespace {
 
-struct Programa {
-    explicit Programa(const OpcionesInicio &o) : e(m)
-    {
-        Inicializar(e, o);
-        arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
-        creadas = arranque->CrearPantallas();
-        if (!creadas)
-            return;
-        for (TTransitionEffect *efecto : s().Form1->TransitionList1->findChildren<TTransitionEffect *>())
-            efecto->Milliseconds = 0;
-        s().form0->show();
-    }
-    explicit Programa(int idioma = -1) : Programa(pruebas::OpcionesEntregadas(QStringLiteral("guia"), idioma)) {}
-    ~Programa() { e.ErrorFicheros = true; }
-    Pantallas &s() { return arranque->pantallas; }
-    MensajesRegistrados m;
-    Enlace e;
-    std::unique_ptr<Arranque> arranque;
-    bool creadas = false;
-};
+using Programa = pruebas::ProgramaEntregado;
 
 void Clic(QPushButton *b)
 {
@@ -77,7 +57,7 @@ private slots:
     void theAssistantOpensEachScreenAndEachComesBack()
     {
         QFETCH(QString, boton);
-        Programa p;
+        Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         TForm5 &asistente = *p.s().Form5;
         p.s().AbrirPuerta(puerta::Asistente);
@@ -136,7 +116,7 @@ private slots:
 
     void theHelicopterIntroFliesTheMenuInAndAClickCutsIt()
     {
-        Programa p;
+        Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         TForm3 &f = *p.s().Form3;
         QVERIFY(p.e.IntroHelicoptero);   // the first opening plays it
@@ -164,7 +144,7 @@ private slots:
 
     void theItineraryDoorsPrepareTheirButtons()
     {
-        Programa p;
+        Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         TForm2 &iti = *p.s().Form2;
         // Door 4: the diagram button, which goes there and back.
@@ -201,7 +181,7 @@ private slots:
 
     void theProfessionsQuestionnaireStartsAfreshAndTheAdviceScreenComesBack()
     {
-        Programa p;
+        Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         Tprofe &profe = *p.s().profe;
         p.s().AbrirPuerta(puerta::Profe);
@@ -241,9 +221,7 @@ private slots:
         QFETCH(QString, fichero);
         pruebas::CarpetaEntregada carpeta;
         QVERIFY(QFile::remove(carpeta.Ruta(fichero)));
-        OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("guia-falta"));
-        o.rutaPrograma = carpeta.Programa();
-        Programa p(o);
+        Programa p(QStringLiteral("guia-falta"), -1, carpeta.Programa());
         QVERIFY(!p.creadas);
         QVERIFY(p.e.ErrorFicheros);
         QVERIFY(p.s().Form2 != nullptr);
@@ -254,7 +232,7 @@ private slots:
     void captionsFitInEveryLanguage()
     {
         for (int idioma = 0; idioma < 4; ++idioma) {
-            Programa p(idioma);
+            Programa p(QStringLiteral("guia"), idioma);
             QVERIFY(p.creadas);
             const QList<QWidget *> pantallas{p.s().Form5, p.s().Form2, p.s().profe, p.s().FormCon, p.s().Flomce};
             for (QWidget *w : pantallas) {
