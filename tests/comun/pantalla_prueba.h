@@ -36,6 +36,9 @@ void Mover(QWidget *w, QPoint p);
 // The mouse moves to pixel p of a map's picture and clicks it.
 void Clic(VistaMapa *mapa, QPoint p);
 
+// The row scrolled into view and the mouse moved onto it.
+void SobreFila(QListWidget *lista, int fila);
+
 // The row (of a grid, its first cell) scrolled into view, the mouse moved
 // onto it, then clicked.
 void ClicFila(QListWidget *lista, int fila);

@@ -45,19 +45,6 @@ struct Programa : ProgramaEntregado {
     TFIniPro *f = nullptr;
 };
 
-// The mouse moves over row `fila` of a list, then (when `clic`) clicks it.
-void SobreFila(QListWidget *l, int fila, bool clic = false)
-{
-    QVERIFY(fila < l->count());
-    const QPoint centro = l->visualItemRect(l->item(fila)).center();
-    // What the window system delivers while the mouse moves over the list.
-    QMouseEvent movido(QEvent::MouseMove, centro, l->viewport()->mapToGlobal(centro), Qt::NoButton, Qt::NoButton,
-                       Qt::NoModifier);
-    QApplication::sendEvent(l->viewport(), &movido);
-    if (clic)
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
-}
-
 QString Linea(const TablaTexto &t, int i)
 {
     return DesdeAnsi(t[i]).trimmed();
@@ -85,9 +72,9 @@ void ElegirTitulo(Programa &p, int t)
             const auto i = std::find(titulos.begin(), titulos.end(), t);
             if (i == titulos.end())
                 continue;
-            SobreFila(f.ListSelFp, g - 1, true);
+            ClicFila(f.ListSelFp, g - 1);
             ClicFila(f.ListPreFam, static_cast<int>(k));
-            SobreFila(f.ListTitFP, static_cast<int>(i - titulos.begin()), true);
+            ClicFila(f.ListTitFP, static_cast<int>(i - titulos.begin()));
             QCOMPARE(f.vista.TituloFPBSel, t);
             return;
         }
@@ -179,7 +166,7 @@ private slots:
         QCOMPARE(f.ListSelFp->currentRow(), 2);
         const int g = GrupoCon(f, 3);
         QVERIFY(g > 0);
-        SobreFila(f.ListSelFp, g - 1, true);
+        ClicFila(f.ListSelFp, g - 1);
         QVERIFY(p.e.SeleccionFija);
         SobreFila(f.ListSelFp, g == 1 ? 1 : 0);
         QCOMPARE(f.ListSelFp->currentRow(), g - 1);
@@ -201,9 +188,11 @@ private slots:
                 fila = static_cast<int>(k);
         }
         QVERIFY(fila >= 0);
-        QTest::mousePress(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center());
+        // The family acts on the press, before the button is let go.
+        const QPoint familia = f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center();
+        QTest::mousePress(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
         QCOMPARE(f.ListTitFP->count(), static_cast<int>(titulos.size()));
+        QTest::mouseRelease(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
         QCOMPARE(f.ListTitFP->item(1)->text(), Linea(p.e.NombresFPBasica, titulos[1]));
         QVERIFY(f.Labeltitulo->text().trimmed().startsWith(p.e.Texto(307)));
 
@@ -215,7 +204,7 @@ private slots:
         QCOMPARE(f.ListFPExpli->item(1)->text(), DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
 
         // The title: its map with the communities that teach it, its name blinking.
-        SobreFila(f.ListTitFP, 1, true);
+        ClicFila(f.ListTitFP, 1);
         const int t = titulos[1];
         QCOMPARE(f.vista.TituloFPBSel, t);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
@@ -446,7 +435,7 @@ private slots:
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 1, 3);
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 2, 0);
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
-        SobreFila(f.ListSelFp, 1, true);
+        ClicFila(f.ListSelFp, 1);
         QCOMPARE(f.ListPreFam->count(), 2);
         QCOMPARE(f.vista.FamiliasMostradas, (std::vector<int>{3, 12}));
         ClicFila(f.ListPreFam, 1);
@@ -472,7 +461,7 @@ private slots:
             if (f.datos.Grupos.PorLugar(k))
                 g = k;
         QVERIFY(g > 0);
-        SobreFila(f.ListSelFp, g - 1, true);
+        ClicFila(f.ListSelFp, g - 1);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(190));

@@ -33,12 +33,6 @@ struct Programa : ProgramaEntregado {
     TCertifica *c = nullptr;
 };
 
-// The mouse over row `fila` of a list.
-void Mover(QListWidget *l, int fila)
-{
-    pruebas::Mover(l->viewport(), l->visualItemRect(l->item(fila)).center());
-}
-
 } // namespace
 
 class CertificadosQTest : public QObject {
@@ -62,7 +56,7 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     QCOMPARE(c.ListSelFp->item(0)->text(), QStringLiteral("Agraria, pesca y minería"));
 
     // The highlight follows the mouse over the families.
-    Mover(c.ListSelFp, 3);
+    SobreFila(c.ListSelFp, 3);
     QCOMPARE(c.ListSelFp->currentRow(), 3);
     QVERIFY(c.ListTitFP->isHidden());
 
@@ -75,13 +69,13 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     QVERIFY(c.ListFPExpli->isHidden());
 
     // Hovering a sub-group lists its certificates beside it, level with the row.
-    Mover(c.ListTitFP, 2);
+    SobreFila(c.ListTitFP, 2);
     QVERIFY(c.ListFPExpli->isVisible());
     QCOMPARE(c.ListFPExpli->y(), c.ListTitFP->y() + c.ListTitFP->visualItemRect(c.ListTitFP->item(2)).top());
     QCOMPARE(c.PanelSelTit2->y() + c.PanelSelTit2->height() - 1, c.ListFPExpli->y());
     QVERIFY(Textos(c.ListFPExpli).contains(QStringLiteral("Navegación en aguas interiores y próximas a la costa")));
     QCOMPARE(c.ListFPExpli->height(), c.ListFPExpli->count() * 18 + 4);
-    Mover(c.ListTitFP, 0);
+    SobreFila(c.ListTitFP, 0);
     const QStringList agraria = Textos(c.ListFPExpli);
     QVERIFY(agraria.contains(QStringLiteral("Actividades auxiliares en ganadería")));
     const int arriba = c.ListFPExpli->y();
@@ -89,15 +83,15 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     // A click freezes them; the mouse moving on changes nothing; a second click releases.
     ClicFila(c.ListTitFP, 0);
     QVERIFY(c.BotImprimir->isVisible());
-    Mover(c.ListTitFP, 1);
+    SobreFila(c.ListTitFP, 1);
     QCOMPARE(Textos(c.ListFPExpli), agraria);
     QCOMPARE(c.ListFPExpli->y(), arriba);
     ClicFila(c.ListTitFP, 1);
-    Mover(c.ListTitFP, 2);
+    SobreFila(c.ListTitFP, 2);
     QVERIFY(Textos(c.ListFPExpli) != agraria);
 
     // A certificate: name, requirements one a line, hours, description.
-    Mover(c.ListTitFP, 0);
+    SobreFila(c.ListTitFP, 0);
     const int fila = static_cast<int>(agraria.indexOf(QStringLiteral("Actividades auxiliares en ganadería")));
     ClicFila(c.ListFPExpli, fila);
     QVERIFY(c.PanelResul->isVisible());
@@ -144,7 +138,7 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
         c.TimerAyuTimer();
     QCOMPARE(c.LabelTit1->x(), 27);
     ClicFila(c.ListSelFp, 1);
-    Mover(c.ListTitFP, 0);
+    SobreFila(c.ListTitFP, 0);
     c.TimerAyu.start();
     for (int k = 0; k < 200 && c.TimerAyu.isActive(); ++k)
         c.TimerAyuTimer();
@@ -178,7 +172,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
         c.DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
         // Family 2, its first sub-group (Administración y Gestión).
         ClicFila(c.ListSelFp, 1);
-        Mover(c.ListTitFP, 0);
+        SobreFila(c.ListTitFP, 0);
         ClicFila(c.ListTitFP, 0);
         const QStringList certificados = Textos(c.ListFPExpli);
         QVERIFY(certificados.size() >= 5);
@@ -213,7 +207,7 @@ void CertificadosQTest::OpenersAndBack()
     QVERIFY(c.isVisible());
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());
     ClicFila(c.ListSelFp, 4);
-    Mover(c.ListTitFP, 0);
+    SobreFila(c.ListTitFP, 0);
     c.BotRetrocederFP->click();
     QVERIFY(c.isVisible());
     QVERIFY(c.ListSelFp->isVisible());
