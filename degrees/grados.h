@@ -275,6 +275,7 @@ public:
     // grados_informe.cpp: the selected degree's printed report.
     void BitBusTitClick();
     void BotImprimirNClick();
+    void ImprimirListaArtes();
     // Confirms a report in the print dialog and prints it on the printer
     // chosen there: the program's shared dialog, unless a test answers.
     std::function<ResultadoInforme(const Informe &)> DialogoImprimir;

@@ -6,8 +6,11 @@
 #include "ansi.h"
 #include "enlace.h"
 #include "errores.h"
+#include "artes_grados.h"
+#include "cadenas.h"
 #include "informe_grado.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -51,9 +54,10 @@ void TForm1::ConectarInforme()
 void TForm1::BotImprimirNClick()
 {
     GridNotas->hide();
-    // The lists of the artistic studies are not a degree report.
-    if (estado.ModoArtes)
+    if (estado.ModoArtes) {
+        ImprimirListaArtes();
         return;
+    }
     {
         ModoImpresionActivo impresion(enlace);
         enlace.NumLineasInforme = 0;
@@ -74,6 +78,50 @@ void TForm1::BotImprimirNClick()
         }
     }
     UltimaImpresion = DialogoImprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasInforme, false));
+}
+
+// The shown artistic family: its heading, its titles and specialities and
+// its centres, as the list shows them afterwards.
+void TForm1::ImprimirListaArtes()
+{
+    const FamiliaArtes f = estado.ArtesPlasticas ? FamiliaArtes::Plasticas
+                           : estado.ArtesMusica  ? FamiliaArtes::Musica
+                           : estado.ArtesDanza   ? FamiliaArtes::Danza
+                                                 : FamiliaArtes::Dramatico;
+    const int encabezado = f == FamiliaArtes::Plasticas ? 529
+                           : f == FamiliaArtes::Musica  ? 530
+                           : f == FamiliaArtes::Danza   ? 531
+                                                        : 532;
+    TablaTexto &informe = enlace.LineasInforme;
+    int n = 0;
+    {
+        ModoImpresionActivo impresion(enlace);
+        informe.Poner(0, QuitarBlancosFinales(enlace.Textos[encabezado]));
+        informe.Poner(++n, std::string());
+        const InformeArtes lista = LineasInformeArtes(estado.ListaArtes, f);
+        for (const std::string &l : lista.lineas)
+            informe.Poner(++n, l);
+        if (lista.lugares) {
+            // The centres' views, in print mode, go on from line n.
+            enlace.NumLineasInforme = n;
+            if (f == FamiliaArtes::Plasticas)
+                mapaClick();
+            else
+                BotArtesLugClick();
+            n = enlace.NumLineasInforme;
+        }
+    }
+    ListSel->clear();
+    int negritas = 0;
+    for (int j = 0; j <= n; ++j) {
+        const std::string &linea = informe[j];
+        if (!linea.empty() && linea[0] == '-')
+            enlace.LineasNegrita[++negritas] = j;
+        ListSel->addItem(DesdeAnsi(linea));
+    }
+    enlace.LineasNegrita[0] = negritas;
+    enlace.NumLineasInforme = n;
+    UltimaImpresion = DialogoImprimir(Informe::Lista(informe, n, false, 12));
 }
 
 } // namespace norvela

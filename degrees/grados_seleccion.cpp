@@ -11,8 +11,6 @@
 #include "universidades_grado.h"
 
 #include <QListWidget>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -21,11 +19,7 @@ namespace norvela {
 void TForm1::BotImprimirClick()
 {
     if (estado.VistaMaster) {
-        QPrintDialog &dialogo = DialogoImpresion();
-        if (dialogo.exec() == QDialog::Accepted) {
-            dialogo.printer()->setDocName(QStringLiteral("Master"));
-            RichSalidas->print(dialogo.printer());
-        }
+        UltimaImpresion = ImprimirDocumentoConDialogo(enlace, *RichSalidas->document(), QStringLiteral("Master"), this);
         return;
     }
     const int fila = ListComunidad->currentRow();

@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QTextDocument>
 #include <stdexcept>
 
 namespace norvela {
@@ -359,10 +360,11 @@ QString NombreImpresora(const QPrinter &impresora)
     return impresora.outputFormat() == QPrinter::NativeFormat ? impresora.printerName() : impresora.outputFileName();
 }
 
-} // namespace
-
-ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
-                                     const ConsultaImpresora &estado)
+// The checks around one print on the printer of the print dialog: a
+// cancelled dialog prints nothing, a printer that turns jobs away is told
+// and not used, and what the print system says after the pages is told.
+ResultadoInforme ImprimirComprobado(Enlace &e, QPrinter &impresora, bool confirmado, const ConsultaImpresora &estado,
+                                    const std::function<bool()> &imprimir)
 {
     if (!confirmado) {
         e.LineasNegrita[0] = 0;
@@ -373,8 +375,7 @@ ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter
         e.LineasNegrita[0] = 0;
         return ResultadoInforme::Fallido;
     }
-    PaginaImpresora pagina(impresora);
-    if (!ImprimirInforme(e, pagina, informe))
+    if (!imprimir())
         return ResultadoInforme::Fallido;
     // The spooler answers only after the pages are drawn: it may turn the
     // job away, or take it and fail at once.
@@ -388,6 +389,35 @@ ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter
         return ResultadoInforme::Fallido;
     }
     return ResultadoInforme::Hecho;
+}
+
+} // namespace
+
+ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
+                                     const ConsultaImpresora &estado)
+{
+    return ImprimirComprobado(e, impresora, confirmado, estado, [&] {
+        PaginaImpresora pagina(impresora);
+        return ImprimirInforme(e, pagina, informe);
+    });
+}
+
+ResultadoInforme ImprimirDocumentoTrasDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,
+                                              QPrinter &impresora, bool confirmado, const ConsultaImpresora &estado)
+{
+    return ImprimirComprobado(e, impresora, confirmado, estado, [&] {
+        PaginaImpresora pagina(impresora);
+        if (!pagina.Abrir(titulo, false)) {
+            Fallo(e, pagina, false);
+            return false;
+        }
+        documento.print(&pagina.Paginas());
+        if (!pagina.Cerrar()) {
+            Fallo(e, pagina, true);
+            return false;
+        }
+        return true;
+    });
 }
 
 bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta)

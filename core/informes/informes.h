@@ -17,6 +17,7 @@
 #include <functional>
 
 class QPrintDialog;
+class QTextDocument;
 class QWidget;
 
 namespace norvela {
@@ -69,6 +70,13 @@ using ConsultaImpresora = std::function<EstadoCola(const QPrinter &)>;
 ResultadoInforme ImprimirTrasDialogo(Enlace &e, const Informe &informe, QPrinter &impresora, bool confirmado,
                                      const ConsultaImpresora &estado = EstadoImpresora);
 
+// A rich text printed by its own rules, `titulo` naming the job (or the PDF
+// file's document), with the same checks of the printer, the same PDF file
+// handling and the same messages as a report.
+ResultadoInforme ImprimirDocumentoTrasDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,
+                                              QPrinter &impresora, bool confirmado,
+                                              const ConsultaImpresora &estado = EstadoImpresora);
+
 // The program's one print dialog; it keeps the printer and its settings
 // from one report to the next. Needs a QApplication.
 QPrintDialog &DialogoImpresion();
@@ -80,6 +88,11 @@ ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *
 // The file is replaced whole or not at all; on failure shows
 // "No se ha podido guardar el informe en " + ruta and returns false.
 bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta);
+
+// Shows the shared print dialog and prints the rich text on the printer
+// chosen there.
+ResultadoInforme ImprimirDocumentoConDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,
+                                             QWidget *padre = nullptr);
 
 // Asks for the file in a save dialog (default suffix "TXT") and saves there.
 ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre = nullptr);

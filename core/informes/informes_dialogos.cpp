@@ -24,17 +24,35 @@ QPrintDialog &DialogoImpresion()
     return *dialogo;
 }
 
-ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *padre)
+
+namespace {
+
+// The shared print dialog, borrowed by the asking screen while it is shown
+// so it stays in front of it (screens live as long as the program).
+bool Confirmado(QWidget *padre)
 {
     QPrintDialog &dialogo = DialogoImpresion();
-    // Borrowed by the asking screen while it is shown, so it stays in
-    // front of it; screens live as long as the program.
     if (padre)
         dialogo.setParent(padre, dialogo.windowFlags());
     const bool confirmado = dialogo.exec() == QDialog::Accepted;
     if (padre)
         dialogo.setParent(nullptr, dialogo.windowFlags());
-    return ImprimirTrasDialogo(e, informe, *dialogo.printer(), confirmado);
+    return confirmado;
+}
+
+} // namespace
+
+ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *padre)
+{
+    const bool confirmado = Confirmado(padre);
+    return ImprimirTrasDialogo(e, informe, *DialogoImpresion().printer(), confirmado);
+}
+
+ResultadoInforme ImprimirDocumentoConDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,
+                                             QWidget *padre)
+{
+    const bool confirmado = Confirmado(padre);
+    return ImprimirDocumentoTrasDialogo(e, documento, titulo, *DialogoImpresion().printer(), confirmado);
 }
 
 ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre)

@@ -18,9 +18,7 @@ PaginaImpresora::~PaginaImpresora()
 
 QPaintDevice &PaginaImpresora::Dispositivo() const
 {
-    if (pdf_)
-        return *pdf_;
-    return impresora_;
+    return Paginas();
 }
 
 void PaginaImpresora::DescartarFichero()
@@ -31,7 +29,28 @@ void PaginaImpresora::DescartarFichero()
     fichero_.reset();
 }
 
+QPagedPaintDevice &PaginaImpresora::Paginas() const
+{
+    if (pdf_)
+        return *pdf_;
+    return impresora_;
+}
+
 bool PaginaImpresora::Comenzar(const QString &titulo, bool apaisada)
+{
+    if (!Abrir(titulo, apaisada))
+        return false;
+    if (!pintor_.begin(&Dispositivo())) {
+        DescartarFichero();
+        return false;
+    }
+    // Hairline outlines and white fills, as the report frames expect.
+    pintor_.setPen(QPen(Qt::black, 0));
+    pintor_.setBrush(Qt::white);
+    return true;
+}
+
+bool PaginaImpresora::Abrir(const QString &titulo, bool apaisada)
 {
     impresora_.setDocName(titulo);
     impresora_.setPageOrientation(apaisada ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -50,13 +69,6 @@ bool PaginaImpresora::Comenzar(const QString &titulo, bool apaisada)
         pdf_->setResolution(impresora_.resolution());
         pdf_->setPageLayout(impresora_.pageLayout());
     }
-    if (!pintor_.begin(&Dispositivo())) {
-        DescartarFichero();
-        return false;
-    }
-    // Hairline outlines and white fills, as the report frames expect.
-    pintor_.setPen(QPen(Qt::black, 0));
-    pintor_.setBrush(Qt::white);
     return true;
 }
 
@@ -69,13 +81,22 @@ bool PaginaImpresora::NuevaPagina()
 
 bool PaginaImpresora::Terminar()
 {
-    bool hecho = pintor_.end();
+    if (!pintor_.end()) {
+        DescartarFichero();
+        return false;
+    }
+    return Cerrar();
+}
+
+bool PaginaImpresora::Cerrar()
+{
+    bool hecho = true;
     if (fichero_) {
         // QPainter::end() says nothing of the file's writes: every one must
         // have reached the disk, and the file must be as long as what was
         // written, before it replaces the target.
         pdf_.reset();
-        hecho = hecho && fichero_->flush() && fichero_->error() == QFileDevice::NoError && fichero_->pos() > 0
+        hecho = fichero_->flush() && fichero_->error() == QFileDevice::NoError && fichero_->pos() > 0
                 && fichero_->size() == fichero_->pos() && fichero_->commit();
         DescartarFichero();
     }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPdfWriter;
 class QPrinter;
 class QSaveFile;
@@ -73,6 +74,13 @@ public:
     void Rectangulo(int x1, int y1, int x2, int y2) override;
     void Elipse(int x1, int y1, int x2, int y2) override;
     void Imagen(int x1, int y1, int x2, int y2, const QImage &imagen) override;
+
+    // For a document that paints its own pages (a rich text): the device
+    // opened as Comenzar opens it, without a painter of ours; Cerrar then
+    // ends it as Terminar does. False when it cannot be opened or closed.
+    bool Abrir(const QString &titulo, bool apaisada);
+    QPagedPaintDevice &Paginas() const;
+    bool Cerrar();
 
 private:
     QPaintDevice &Dispositivo() const;

@@ -83,6 +83,31 @@ std::vector<std::string> EspecialidadesArtes(const std::vector<std::string> &lin
     return nombres;
 }
 
+InformeArtes LineasInformeArtes(const std::vector<std::string> &lineas, FamiliaArtes f)
+{
+    InformeArtes informe;
+    bool lugares = false;
+    for (const std::string &linea : lineas) {
+        const bool f1 = EmpiezaPor(linea, "f1");
+        const bool f2 = !f1 && f != FamiliaArtes::Plasticas && EmpiezaPor(linea, "f2");
+        if (f1 && f == FamiliaArtes::Plasticas) {
+            informe.lugares = true;
+            break;
+        }
+        if (f2 && f == FamiliaArtes::Dramatico) {
+            informe.lugares = true;
+            break;
+        }
+        if (f2)
+            lugares = true;
+        if (f1 || f2)
+            continue;
+        const bool sinNumero = lugares && f == FamiliaArtes::Musica;
+        informe.lineas.push_back(QuitarBlancosFinales(sinNumero ? Desde(linea, 2) : linea));
+    }
+    return informe;
+}
+
 std::vector<LineaLugar> LugaresArtes(const std::vector<std::string> &lineas, FamiliaArtes f,
                                      const DatosLugares &lugares)
 {

@@ -48,6 +48,18 @@ struct LineaLugar {
 std::vector<LineaLugar> LugaresArtes(const std::vector<std::string> &lineas, FamiliaArtes f,
                                      const DatosLugares &lugares);
 
+// What the printed list of a family holds below its heading and the empty
+// line after it: the family's lines without trailing blanks and without the
+// marker lines. Music lines after the "f2" line lose their first two
+// characters (a community number, or the indent of a centre). Plastic arts
+// stop at the "f1" line and drama at the "f2" line (its "f1" line is left
+// out): there the report goes on with the centres, which `lugares` says.
+struct InformeArtes {
+    std::vector<std::string> lineas;
+    bool lugares = false;
+};
+InformeArtes LineasInformeArtes(const std::vector<std::string> &lineas, FamiliaArtes f);
+
 // A plastic-arts centre: its line (community in columns 1-2, name 3-24,
 // telephone 25-33, up to five two-digit speciality numbers in 35-44) and the
 // address line that follows it.

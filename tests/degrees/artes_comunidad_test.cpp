@@ -314,3 +314,30 @@ TEST(ArtesDatosEntregados, EveryFamilyHasTitlesSpecialitiesAndPlacesInEveryLangu
                 << enlace;
     }
 }
+
+TEST(InformeArtes, EachFamilyPrintsItsLinesUpToItsCentres)
+{
+    const std::vector<std::string> lista = {"Titulo   ", "f1", "Especialidad", "f2", "07  Centro http://c.es", "- Zona"};
+    struct Caso {
+        FamiliaArtes familia;
+        std::vector<std::string> lineas;
+        bool lugares;
+    };
+    const Caso casos[] = {
+        // Music lines after "f2" lose their first two characters; dance lines never do.
+        {FamiliaArtes::Musica, {"Titulo", "Especialidad", "  Centro http://c.es", "Zona"}, false},
+        {FamiliaArtes::Danza, {"Titulo", "Especialidad", "07  Centro http://c.es", "- Zona"}, false},
+        // Plastic arts stop at "f1", drama at "f2": the centres follow there.
+        {FamiliaArtes::Plasticas, {"Titulo"}, true},
+        {FamiliaArtes::Dramatico, {"Titulo", "Especialidad"}, true},
+    };
+    for (const Caso &c : casos) {
+        const InformeArtes informe = LineasInformeArtes(lista, c.familia);
+        EXPECT_EQ(informe.lineas, c.lineas) << FicheroFamiliaArtes(c.familia);
+        EXPECT_EQ(informe.lugares, c.lugares) << FicheroFamiliaArtes(c.familia);
+    }
+    // A plastic-arts list without "f1" prints whole, with no centres.
+    const InformeArtes sinMarca = LineasInformeArtes({"Uno", "f2", "Dos"}, FamiliaArtes::Plasticas);
+    EXPECT_EQ(sinMarca.lineas, (std::vector<std::string>{"Uno", "f2", "Dos"}));
+    EXPECT_FALSE(sinMarca.lugares);
+}

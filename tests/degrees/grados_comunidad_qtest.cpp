@@ -196,6 +196,86 @@ private slots:
         QCOMPARE(escritorio.abiertas.value(0), QUrl(QStringLiteral("http://www.csma.es")));
     }
 
+    // The print button of an artistic family prints its heading, its lines
+    // and, where the family has them, the centres of every community.
+    void EachArtFamilyPrintsItsListAndItsCentres_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("encabezado");
+        QTest::addColumn<QStringList>("lineas");   // printed, in this order
+        QTest::addColumn<QString>("negrita");      // a line printed bold, if any
+        QTest::newRow("plastic arts")
+            << "BotArtesPlas" << "Enseñanzas de Artes Plásticas y Diseño"
+            << QStringList{"Título Superior de Diseño", "- Andalucía", "Escuela Arte Sevilla  -  Tel. 954930295",
+                           "- Aragón", "ESD Aragón  -  Tel. 976680342", "- Región de Murcia"}
+            << "- Aragón";
+        QTest::newRow("music") << "BotMusica" << "Enseñanzas Superiores de Música"
+                               << QStringList{"Título Superior de Música (4 cursos, 240 ECTS)", "Composición",
+                                              "Sonología", "CSM Sevilla http://www.juntadeandalucia.es/educacion",
+                                              "RCSM Madrid http://www.rcsmm.eu"}
+                               << "";
+        QTest::newRow("dance") << "BotDanza" << "Enseñanzas Superiores de Danza"
+                               << QStringList{"Título Superior de Danza (4 cursos, 240 ECTS)", "Pedagogía de la Danza",
+                                              "- Cataluña", "Conservatori Superior de Dansa (Institut del Teatre)",
+                                              "http://www.ceice.gva.es"}
+                               << "- Cataluña";
+        QTest::newRow("drama") << "BotDramatico" << "Enseñanzas Superiores de Arte Dramático"
+                               << QStringList{"Título Superior de Arte Dramático (4 cursos, 240 ECTS)", "Escenografía",
+                                              "-ESAD Sevilla", "Interpretación textual", "Tel. 954824181",
+                                              "http://www.resad.es", "-ESAD Canarias"}
+                               << "-ESAD Sevilla";
+    }
+    void EachArtFamilyPrintsItsListAndItsCentres()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, encabezado);
+        QFETCH(QStringList, lineas);
+        QFETCH(QString, negrita);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("artes.pdf"));
+        Pantalla1 s;
+        TForm1 &f = *s.f;
+        int vistos = 0;
+        QList<int> negritas;
+        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, [&] {
+            for (int k = 1; k <= s.e.LineasNegrita[0]; ++k)
+                negritas << s.e.LineasNegrita[k];
+        });
+        QTest::mouseClick(f.findChild<QPushButton *>(boton), Qt::LeftButton);
+        QVERIFY(Visible(f.BotImprimirN));
+        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        QCOMPARE(vistos, 1);
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(!s.e.ModoImpresion);
+
+        const QString impreso = TextoPdf(pdf);
+        QVERIFY2(impreso.contains(encabezado), qPrintable(impreso));
+        qsizetype desde = 0;
+        for (const QString &l : lineas) {
+            const qsizetype en = impreso.indexOf(l.simplified().section(' ', 0, 1), desde);
+            QVERIFY2(en >= 0 && Impresa(impreso, l), qPrintable(l + QStringLiteral("\n") + impreso));
+            desde = en;
+        }
+        // The marker lines are not printed.
+        QVERIFY(!impreso.contains(QRegularExpression(QStringLiteral("(^|\n)f[12]\\s*\n"))));
+
+        // The list now shows the report, heading first; the lines beginning
+        // with "-" were bold.
+        const QStringList lista = Textos(f.ListSel, true);
+        QCOMPARE(lista.size(), s.e.NumLineasInforme + 1);
+        QCOMPARE(lista.first(), encabezado);
+        QList<int> guiones;
+        for (int j = 0; j < lista.size(); ++j)
+            if (lista[j].startsWith('-'))
+                guiones << j;
+        QCOMPARE(negritas, guiones);
+        if (!negrita.isEmpty()) {
+            const auto linea = std::find_if(lista.begin(), lista.end(), [&](const QString &t) { return t.startsWith(negrita); });
+            QVERIFY(linea != lista.end());
+            QVERIFY(negritas.contains(static_cast<int>(linea - lista.begin())));
+        }
+    }
+
     void TheOtherStudiesListOpensDetailsLinksAndPrintsAStudy()
     {
         QTemporaryDir dir;

@@ -18,12 +18,20 @@
 #include "universidades_grado.h"
 #include "vista_mapa.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -417,6 +425,62 @@ private slots:
         QVERIFY(Visible(f.PanelSel) && Visible(f.LabelMaster) && Visible(f.RichSalidas) && Visible(f.BotRetroceder));
         QCOMPARE(doc.toPlainText(), antes);
         QVERIFY(!s.e.ErrorFicheros);
+    }
+
+    void TheMastersTextPrintsAsShownUnderItsTitle()
+    {
+        Pantallas17 s;
+        TForm1 &f = *s.f;
+        f.botinformacionClick();
+        QEnterEvent entrar(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(f.BotMenuInfo, &entrar);
+        QVERIFY(Visible(f.PanelMenu2));
+        QTest::mouseClick(f.BotMaster, Qt::LeftButton);
+        QVERIFY(f.estado.VistaMaster && Visible(f.BotImprimir));
+
+        // The program's print dialog, answered with a file name and confirmed.
+        QTemporaryDir dir;
+        const auto imprimir = [&f](const QString &fichero) {
+            QPrinter &impresora = *DialogoImpresion().printer();
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            bool visto = false;
+            QTimer::singleShot(0, [&] {
+                auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                visto = d != nullptr;
+                if (!d)
+                    return;
+                if (auto *nombre = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+                    nombre->setText(fichero);
+                d->accept();
+            });
+            QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+            return visto;
+        };
+        const QString pdf = dir.filePath(QStringLiteral("master.pdf"));
+        QVERIFY(imprimir(pdf));
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QVERIFY(QFile::exists(pdf));
+
+        // Every paragraph of the view is printed, bullets without their mark.
+        const QString impreso = pruebas::TextoPdf(pdf);
+        const QString mostrado = f.RichSalidas->toPlainText();
+        QVERIFY(mostrado.contains(QStringLiteral("Psicología General Sanitaria")));
+        for (const QString &linea : mostrado.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(impreso.simplified().contains(linea.simplified()), qPrintable(linea + '\n' + impreso));
+        QVERIFY(!impreso.contains(QStringLiteral("* ")));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Title: +Master\n"))),
+                 "the document's title");
+        QVERIFY(s.m.textos.isEmpty());
+
+        // A file that cannot be written is told, not passed over.
+        const QString perdido = dir.filePath(QStringLiteral("no-existe/master.pdf"));
+        QVERIFY(imprimir(perdido));
+        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Fallido);
+        QCOMPARE(s.m.textos, QStringList{QStringLiteral("No se ha podido imprimir el informe en %1.").arg(perdido)});
+        QVERIFY(!QFile::exists(perdido));
     }
 
     void TheInformationSubMenuOpensOnHoverAndLeadsToTheMasters()
