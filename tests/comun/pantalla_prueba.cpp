@@ -5,6 +5,7 @@
 #include "vista_mapa.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QPrinter>
@@ -48,7 +49,8 @@ void Clic(VistaMapa *mapa, QPoint p)
 
 void SobreFila(QListWidget *lista, int fila)
 {
-    QVERIFY2(fila >= 0 && fila < lista->count(), qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
+    QVERIFY2(fila >= 0 && fila < lista->count(),
+             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
     lista->scrollToItem(lista->item(fila));
     Mover(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
 }
@@ -85,6 +87,19 @@ QStringList Columna(const QTableWidget *rejilla, int columna)
     for (int i = 0; i < rejilla->rowCount(); ++i)
         r << (rejilla->item(i, columna) ? rejilla->item(i, columna)->text() : QString());
     return r;
+}
+
+bool Cabe(const QWidget *w, const QString &texto, int margen)
+{
+    return w->fontMetrics().horizontalAdvance(texto) + margen <= w->width();
+}
+
+bool CabeEnEtiqueta(const QLabel *l, const QString &texto)
+{
+    const QFontMetrics fm(l->font());
+    if (!l->wordWrap())
+        return fm.horizontalAdvance(texto) <= l->width() && fm.height() <= l->height();
+    return fm.boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, texto).height() <= l->height();
 }
 
 QList<QWidget *> VentanasVisibles()

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <functional>
 
+class QLabel;
 class QListWidget;
 class QTableWidget;
 class QWidget;
@@ -55,6 +56,12 @@ QList<QWidget *> VentanasVisibles();
 // Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
 // tells that it showed.
 void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado);
+
+// Whether `texto` fits w on one line with `margen` pixels to spare.
+bool Cabe(const QWidget *w, const QString &texto, int margen = 0);
+// Whether a label shows `texto` whole: on one line within its width and
+// height, or, where it wraps, within its height.
+bool CabeEnEtiqueta(const QLabel *l, const QString &texto);
 
 // A screen's print dialog answered: each report goes to the PDF file `pdf`
 // (the dialog cancelled when it is empty), `vistos` counts the dialogs, and

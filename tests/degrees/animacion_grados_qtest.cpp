@@ -5,6 +5,7 @@
 #include "grados.h"
 #include "mensajes.h"
 #include "panel_efectos.h"
+#include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
 #include "transiciones_paneles.h"
@@ -151,26 +152,19 @@ private slots:
         Pantalla1 s(idioma);
         TForm1 &f = *s.f;
         s.Abrir();
-        const auto cabe = [](const QLabel *l, const QString &texto) {
-            const QFontMetrics fm(l->font());
-            if (!l->wordWrap())
-                return fm.horizontalAdvance(texto) <= l->width() && fm.height() <= l->height();
-            return fm.boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, texto).height() <= l->height();
-        };
         for (QLabel *l : f.PanelGradosT->findChildren<QLabel *>()) {
             if (l == f.ImageGrados || l == f.LabelGTexto)
                 continue;
             QVERIFY2(!l->text().isEmpty(), qPrintable(l->objectName()));
-            QVERIFY2(cabe(l, l->text()), qPrintable(l->objectName() + QLatin1Char(' ') + l->text()));
+            QVERIFY2(pruebas::CabeEnEtiqueta(l, l->text()), qPrintable(l->objectName() + QLatin1Char(' ') + l->text()));
         }
         // LabelGT stands one character a line along its bar.
         const QFontMetrics fm(f.LabelGT->font());
         QVERIFY(fm.lineSpacing() * s.e.Texto(671).size() <= f.LabelGT->height());
         for (const QString &t : {s.Frase(539), s.Frase(540), s.Frase(541, 542), s.Frase(543), s.Frase(544),
                                  s.Frase(545), s.Frase(546), s.Frase(547), s.Frase(548, 549)})
-            QVERIFY2(cabe(f.LabelGTexto, t), qPrintable(t));
-        const QFontMetrics fb(f.BotAcabarG->font());
-        QVERIFY(fb.horizontalAdvance(f.BotAcabarG->text()) + 12 <= f.BotAcabarG->width());
+            QVERIFY2(pruebas::CabeEnEtiqueta(f.LabelGTexto, t), qPrintable(t));
+        QVERIFY(pruebas::Cabe(f.BotAcabarG, f.BotAcabarG->text(), 12));
     }
 };
 

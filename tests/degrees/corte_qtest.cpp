@@ -46,17 +46,6 @@ struct PantallasCorte : pruebas::ProgramaEntregado {
     TForm6 *form6 = nullptr;
 };
 
-// Records what the program asks the desktop to open.
-bool Cabe(const QLabel *l)
-{
-    return l->fontMetrics().horizontalAdvance(l->text()) <= l->width();
-}
-
-bool Cabe(const QPushButton *b)
-{
-    return b->fontMetrics().horizontalAdvance(b->text()) + 12 <= b->width();
-}
-
 } // namespace
 
 class PruebaCorte : public QObject {
@@ -202,9 +191,11 @@ private slots:
             c.Buttoncorte6Click();
             for (const QLabel *l : {c.LabelCorteSelecti, c.LabelCorte1, c.LabelCorte2, c.LabelTotal, c.LabelMasde,
                                     c.LabelPondera1, c.LabelUnis})
-                QVERIFY2(Cabe(l), qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(l->objectName(), l->text())));
+                QVERIFY2(pruebas::Cabe(l, l->text()),
+                         qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(l->objectName(), l->text())));
             for (const QPushButton *b : {c.Buttoncorte6, c.Buttoncorte7, c.ButtonCorte8, c.BotCerrar3, c.Botcerrar4})
-                QVERIFY2(Cabe(b), qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(b->objectName(), b->text())));
+                QVERIFY2(pruebas::Cabe(b, b->text(), 12),
+                         qPrintable(QStringLiteral("%1 %2: %3").arg(idioma).arg(b->objectName(), b->text())));
             for (const QString &t : {s.e.Texto(696), s.e.Texto(695), s.e.Texto(689), s.e.Texto(13)})
                 QVERIFY(!t.trimmed().isEmpty());
         }

@@ -487,22 +487,19 @@ private slots:
         QFETCH(int, idioma);
         Programa p(idioma);
         TFIniPro &f = *p.f;
-        const auto cabe = [](QWidget *w, const QString &texto, int margen) {
-            return QFontMetrics(w->font()).horizontalAdvance(texto) + margen <= w->width();
-        };
         for (QPushButton *b : f.findChildren<QPushButton *>())
-            QVERIFY2(cabe(b, b->text(), 12), qPrintable(b->objectName() + ": " + b->text()));
+            QVERIFY2(Cabe(b, b->text(), 12), qPrintable(b->objectName() + ": " + b->text()));
         QVERIFY(!f.LabelFPIp1->text().isEmpty());
         QVERIFY(!LineasConCodigo(p.e.Requisitos, p.e.NumRequisitos, " 8", 60).empty());
         for (QLabel *l : {f.LabelFPIp1, f.LabelAno, f.PanelSelTit0})
-            QVERIFY2(cabe(l, l->text(), 4), qPrintable(l->objectName() + ": " + l->text()));
+            QVERIFY2(Cabe(l, l->text(), 4), qPrintable(l->objectName() + ": " + l->text()));
         for (int k : {29, 312, 578, 190, 323})
-            QVERIFY2(cabe(f.PanelSelTit, p.e.Texto(k), 4), qPrintable(p.e.Texto(k)));
+            QVERIFY2(Cabe(f.PanelSelTit, p.e.Texto(k), 4), qPrintable(p.e.Texto(k)));
         for (int i = 0; i < f.ListSelFp->count(); ++i)
-            QVERIFY2(cabe(f.ListSelFp, f.ListSelFp->item(i)->text(), 54), qPrintable(f.ListSelFp->item(i)->text()));
+            QVERIFY2(Cabe(f.ListSelFp, f.ListSelFp->item(i)->text(), 54), qPrintable(f.ListSelFp->item(i)->text()));
         // Titles and family names in their lists.
         for (int t = 1; t <= p.e.NumFPBasica; ++t)
-            QVERIFY2(cabe(f.ListTitFP, Linea(p.e.NombresFPBasica, t), 26), qPrintable(Linea(p.e.NombresFPBasica, t)));
+            QVERIFY2(Cabe(f.ListTitFP, Linea(p.e.NombresFPBasica, t), 26), qPrintable(Linea(p.e.NombresFPBasica, t)));
     }
 };
 

@@ -109,17 +109,10 @@ void CompararAnchos(QWidget *pantalla, const QString &idioma)
     for (QLabel *l : pantalla->findChildren<QLabel *>()) {
         if (l->text().isEmpty())
             continue;
-        const QFontMetrics fm(l->font());
-        if (l->wordWrap()) {
-            const QRect r = fm.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text());
-            QVERIFY2(r.height() <= l->height(), qPrintable(idioma + ": " + l->objectName() + ": " + l->text()));
-        } else {
-            QVERIFY2(fm.horizontalAdvance(l->text()) <= l->width(),
-                     qPrintable(idioma + ": " + l->objectName() + ": " + l->text()));
-        }
+        QVERIFY2(CabeEnEtiqueta(l, l->text()), qPrintable(idioma + ": " + l->objectName() + ": " + l->text()));
     }
     for (QPushButton *b : pantalla->findChildren<QPushButton *>())
-        QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + 8 <= b->width(), qPrintable(b->text()));
+        QVERIFY2(Cabe(b, b->text(), 8), qPrintable(b->text()));
 }
 
 } // namespace
