@@ -102,6 +102,11 @@ bool CabeEnEtiqueta(const QLabel *l, const QString &texto)
     return fm.boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, texto).height() <= l->height();
 }
 
+bool Visible(const QWidget *w)
+{
+    return !w->isHidden();
+}
+
 QList<QWidget *> VentanasVisibles()
 {
     QList<QWidget *> visibles;

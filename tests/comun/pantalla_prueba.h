@@ -50,6 +50,9 @@ QStringList Textos(const QListWidget *lista, bool recortados = false);
 // The texts of a grid's column (empty for a cell without an item).
 QStringList Columna(const QTableWidget *rejilla, int columna = 0);
 
+// Whether a control is not hidden itself, its window shown or not.
+bool Visible(const QWidget *w);
+
 // The top-level windows on show (tool tips aside).
 QList<QWidget *> VentanasVisibles();
 

@@ -56,11 +56,6 @@ struct Pantalla1 : ProgramaEntregado {
     TForm1 *f = nullptr;
 };
 
-bool Visible(const QWidget *w)
-{
-    return !w->isHidden();
-}
-
 } // namespace
 
 class PruebaBusquedaGrados : public QObject {

@@ -52,7 +52,8 @@ struct Pantalla1 : ProgramaEntregado {
     TForm1 *f = nullptr;
 };
 
-bool Visible(const QWidget *w)
+// Shown once its window is: neither it nor a panel around it hidden.
+bool Mostrado(const QWidget *w)
 {
     return w->isVisibleTo(w->window());
 }
@@ -67,20 +68,20 @@ private slots:
         Pantalla1 s;
         TForm1 &f = *s.f;
         QTest::mouseClick(f.BotMenuUni, Qt::LeftButton);
-        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.PanelMenu));
+        QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.PanelMenu));
         s.Pasar(3);
         QCOMPARE(f.PanelMapa->text(), QStringLiteral("Principado de Asturias"));
-        QVERIFY(Visible(f.PanelMapa));
+        QVERIFY(Mostrado(f.PanelMapa));
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
-        QVERIFY(!Visible(f.PanelMapa) && !Visible(f.PanelEstrellas) && Visible(f.ListComunidad));
+        QVERIFY(!Mostrado(f.PanelMapa) && !Mostrado(f.PanelEstrellas) && Mostrado(f.ListComunidad));
         QCOMPARE(s.e.ComunidadSel, 13);
         const QStringList filas = Textos(f.ListComunidad);
         QVERIFY2(filas.contains(QStringLiteral("Universidad Complutense de Madrid")), qPrintable(filas.join('|')));
         QVERIFY(!filas.contains(QStringLiteral("Universidad de Oviedo")));
 
         s.PulsarFila(f.ListComunidad, QStringLiteral("Universidad Complutense de Madrid"));
-        QVERIFY(Visible(f.GridNotas) && Visible(f.BotIntUni) && Visible(f.BotImprimir));
+        QVERIFY(Mostrado(f.GridNotas) && Mostrado(f.BotIntUni) && Mostrado(f.BotImprimir));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Universidad Complutense de Madrid"));
         QStringList celdas;
         for (int r = 0; r < f.GridNotas->rowCount(); ++r)
@@ -109,9 +110,9 @@ private slots:
 
         // Back to the map, then to the start menu.
         QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
-        QVERIFY(Visible(f.PanelEstrellas) && f.estado.MenuGradosUsado);
+        QVERIFY(Mostrado(f.PanelEstrellas) && f.estado.MenuGradosUsado);
         QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
-        QVERIFY(Visible(f.PanelMenu) && !f.estado.MenuGradosUsado);
+        QVERIFY(Mostrado(f.PanelMenu) && !f.estado.MenuGradosUsado);
     }
 
     void ADegreeOfTheDoubleDegreeMenuListsAndPrintsItsPairs()
@@ -128,7 +129,7 @@ private slots:
         f.ListComunidadClick();
         QVERIFY(f.listSel2->toPlainText().trimmed().isEmpty());
         s.PulsarFila(f.ListComunidad, QStringLiteral("Derecho"));
-        QVERIFY(Visible(f.listSel2) && Visible(f.BotImprimir));
+        QVERIFY(Mostrado(f.listSel2) && Mostrado(f.BotImprimir));
         const QString texto = f.listSel2->toPlainText();
         QVERIFY2(texto.contains(QStringLiteral("Universidad Complutense de Madrid")) &&
                      texto.contains(QStringLiteral("Derecho. + Administración y Dirección de Empresas")),
@@ -150,7 +151,7 @@ private slots:
         s.e.FPSuperiorActivo = true;
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
-        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
+        QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.ListComunidad));
     }
 
     void ArtFamiliesShowTitlesSpecialitiesAndPlaces()
@@ -169,7 +170,7 @@ private slots:
                  qPrintable(moda.join('|')));
         // The places go by the map: a community's centres with their specialities.
         QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
-        QVERIFY(Visible(f.PanelEstrellas) && !Visible(f.ListComunidad));
+        QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.ListComunidad));
         s.Pasar(2);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Aragón"));
@@ -242,7 +243,7 @@ private slots:
                 negritas << s.e.LineasNegrita[k];
         });
         QTest::mouseClick(f.findChild<QPushButton *>(boton), Qt::LeftButton);
-        QVERIFY(Visible(f.BotImprimirN));
+        QVERIFY(Mostrado(f.BotImprimirN));
         QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
@@ -285,16 +286,16 @@ private slots:
         int vistos = 0;
         f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotMenuDepor, Qt::LeftButton);
-        QVERIFY(Visible(f.ListComunidad));
+        QVERIFY(Mostrado(f.ListComunidad));
         pruebas::EscritorioRegistrado escritorio;
         s.PulsarFila(f.ListComunidad, QStringLiteral("  1 Cursos de grado superior"));
         QCOMPARE(escritorio.abiertas.size(), 1);
         QVERIFY(escritorio.abiertas[0].path() == QStringLiteral("/cursos-superiores/"));
-        QVERIFY(!Visible(f.BotImprimir));
+        QVERIFY(!Mostrado(f.BotImprimir));
 
         s.PulsarFila(f.ListComunidad, QStringLiteral("Piloto de transporte"));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Piloto de transporte de línea aérea"));
-        QVERIFY(Visible(f.BotImprimir) && f.ListSel->count() > 0);
+        QVERIFY(Mostrado(f.BotImprimir) && f.ListSel->count() > 0);
         const QString primera = f.ListSel->item(0)->text().trimmed();
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);

@@ -44,11 +44,6 @@ struct Pantalla1 : ProgramaEntregado {
     int ocultadas = 0;
 };
 
-bool Visible(const QWidget *w)
-{
-    return !w->isHidden();
-}
-
 } // namespace
 
 class PruebaGrados : public QObject {

@@ -39,6 +39,7 @@
 #include <QTimer>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
@@ -90,11 +91,6 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     TForm7 *mapa = nullptr;
     TForm1 *f = nullptr;
 };
-
-bool Visible(const QWidget *w)
-{
-    return !w->isHidden();
-}
 
 // The width a list's rows have, with the vertical scroll bar showing.
 int AnchoUtil(const QAbstractScrollArea *v)
@@ -247,7 +243,7 @@ private slots:
         QVERIFY(solo > 0);
         f.estado.GradoSel = solo;
         f.BotDoblesCarMouseUp();
-        QCOMPARE(pruebas::Columna(f.GridNotas),
+        QCOMPARE(Columna(f.GridNotas),
                  (QStringList{("     " + s.e.Texto(242)).left(30) + " de...", "- " + DesdeAnsi(s.e.NombresGrado[solo]),
                               QString(), "     " + s.e.Texto(393)}));
         for (int c = 1; c <= 19; ++c)
@@ -296,7 +292,7 @@ private slots:
         QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas) && Visible(f.PanelSel));
         QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
         const QStringList lineas = Lineas(LineasRequisitos(s.e, g));
-        QCOMPARE(pruebas::Textos(f.ListSel), lineas);
+        QCOMPARE(Textos(f.ListSel), lineas);
         QCOMPARE(lineas[0], "-     " + s.e.Texto(277));
         // A degree taught at many universities has published marks: a judgement follows text 674.
         const JuicioNotas juicio = ValorarNotasCorte(s.e, g);
@@ -316,7 +312,7 @@ private slots:
         const auto catalogo = LineasRequisitos(s.e, otro, true);
         QCOMPARE(s.e.NumListaAux, static_cast<int>(catalogo.size()));
         QCOMPARE(s.e.ListaAux[s.e.NumListaAux], catalogo.back());
-        QCOMPARE(pruebas::Textos(f.ListSel), lineas);
+        QCOMPARE(Textos(f.ListSel), lineas);
     }
 
     void OutletsShowTheBlockWithHeadingsAndRedWords()
@@ -554,7 +550,7 @@ private slots:
             f.botinformacionClick();
             f.BotMenuDoblesClick();
             const QFontMetrics menu(f.ListComunidad->font());
-            for (const QString &l : pruebas::Textos(f.ListComunidad))
+            for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
             captura("menu_dobles");
 
