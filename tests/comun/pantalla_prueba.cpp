@@ -125,8 +125,8 @@ void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado)
     });
 }
 
-std::function<ResultadoInforme(const Informe &)> ImprimirEnPdf(Enlace &e, const QString &pdf, int &vistos,
-                                                               std::function<void()> alVerlo)
+std::function<ResultadoInforme(const Informe &)> ResponderConPdf(Enlace &e, const QString &pdf, int &vistos,
+                                                                 std::function<void()> alVerlo)
 {
     return [&e, pdf, &vistos, alVerlo](const Informe &informe) {
         ++vistos;

@@ -70,8 +70,8 @@ bool CabeEnEtiqueta(const QLabel *l, const QString &texto);
 // (the dialog cancelled when it is empty), `vistos` counts the dialogs, and
 // `alVerlo` runs while the dialog would be up, when the report is complete
 // and its bold entries not yet spent by printing.
-std::function<ResultadoInforme(const Informe &)> ImprimirEnPdf(Enlace &e, const QString &pdf, int &vistos,
-                                                               std::function<void()> alVerlo = {});
+std::function<ResultadoInforme(const Informe &)> ResponderConPdf(Enlace &e, const QString &pdf, int &vistos,
+                                                                 std::function<void()> alVerlo = {});
 
 // A PDF file's text through pdftotext: in the order it was written (each
 // line whole even where it runs into the next column), or as laid out on

@@ -107,7 +107,7 @@ private slots:
         Pantalla1 s;
         TForm1 &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
+        f.DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         s.Buscar(QStringLiteral("medicina"));
         s.Pulsar(QStringLiteral("Medicina"));
         const int g = f.estado.GradoSel;
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Cancelado);
         QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
 
-        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
+        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());

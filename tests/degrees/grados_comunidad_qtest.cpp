@@ -92,7 +92,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("universidad.pdf"));
         int vistos = 0;
-        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
+        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(s.e.NumLineasInforme, f.GridNotas->rowCount() + 1);
@@ -122,7 +122,7 @@ private slots:
         Pantalla1 s;
         TForm1 &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
+        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
         // A branch heading lists nothing.
         f.ListComunidad->setCurrentRow(0);
@@ -238,7 +238,7 @@ private slots:
         TForm1 &f = *s.f;
         int vistos = 0;
         QList<int> negritas;
-        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, [&] {
+        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] {
             for (int k = 1; k <= s.e.LineasNegrita[0]; ++k)
                 negritas << s.e.LineasNegrita[k];
         });
@@ -284,7 +284,7 @@ private slots:
         Pantalla1 s;
         TForm1 &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
+        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         QTest::mouseClick(f.BotMenuDepor, Qt::LeftButton);
         QVERIFY(Mostrado(f.ListComunidad));
         pruebas::EscritorioRegistrado escritorio;

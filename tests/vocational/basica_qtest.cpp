@@ -278,7 +278,7 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
-        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
 
         // Printing before a community is clicked: the message, and nothing else.
         QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
@@ -338,7 +338,7 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
-        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         QTest::mouseClick(f.BotLug, Qt::LeftButton);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());

@@ -183,7 +183,7 @@ void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
         TFormCat &c = *p.cat;
         const QString pdf = dir.filePath(QStringLiteral("familia%1.pdf").arg(idioma));
         int vistos = 0;
-        c.DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        c.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         QVERIFY(!c.BotImprimir->isEnabled());
         c.BotImprimirMouseUp();
         QCOMPARE(vistos, 0);

@@ -169,7 +169,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
         p.menu->LabelDejarClick();
         const QString pdf = dir.filePath(QStringLiteral("subgrupo%1.pdf").arg(idioma));
         int vistos = 0;
-        c.DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        c.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         // Family 2, its first sub-group (Administración y Gestión).
         ClicFila(c.ListSelFp, 1);
         SobreFila(c.ListTitFP, 0);

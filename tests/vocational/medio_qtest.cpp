@@ -371,7 +371,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("cuestionario.pdf"));
         int vistos = 0;
-        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         TForm4 *form4 = p.arranque->pantallas.Form4;
         int preguntas = 0;
         QTimer::singleShot(0, form4, [&] {
@@ -489,7 +489,7 @@ private slots:
         QTemporaryDir dir;
         int vistos = 0;
         const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
-        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos);
+        p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
 
         QTest::mouseClick(f.botLug2, Qt::LeftButton);
         QVERIFY(f.PanelEstrellas->isVisible() && f.reja->isVisible());
@@ -589,7 +589,7 @@ private slots:
         int vistos = 0;
         const QString pdf = dir.filePath(QStringLiteral("titulo.pdf"));
         QList<int> negritas;
-        p.f->DialogoImprimir = ImprimirEnPdf(p.e, pdf, vistos, [&] {
+        p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos, [&] {
             negritas.clear();
             for (int k = 0; k <= p.e.LineasNegrita[0]; ++k)
                 negritas << p.e.LineasNegrita[k];

@@ -508,7 +508,7 @@ private slots:
         // line after the empty one below it (a centre or a province).
         int vistos = 0, negritas = -1;
         const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, [&] { negritas = s.e.LineasNegrita[0]; });
+        s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] { negritas = s.e.LineasNegrita[0]; });
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(negritas, 4 + comunidades);
@@ -528,7 +528,7 @@ private slots:
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("seleccion.pdf"));
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos);
+        s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         const int t = TituloCon(s.e, true);
         const QList<int> conCentros = ComunidadesConCentros(s.e, t);
         QVERIFY2(t > 0 && conCentros.size() >= 3, "some sheet is long");
@@ -564,7 +564,7 @@ private slots:
         // sheet without any community.
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
         QVERIFY(s.f->PanelImp->isVisible());
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
+        s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
         QCOMPARE(vistos, 2);
         QVERIFY(Encabezados(s.f->listSelFP).isEmpty());
@@ -575,7 +575,7 @@ private slots:
     {
         Estado s(0);
         int vistos = 0;
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos);
+        s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         const int t = TituloCon(s.e, true);
         AbrirTitulo(s, t);
         QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
@@ -643,7 +643,7 @@ private slots:
         QTest::mouseClick(s.f->botTodaFP, Qt::LeftButton);
         ClicFila(s.f->ListSelLugFP, 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, pdf, vistos, leer);
+        s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, leer);
         QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
         comprobar(provincia);
         if (QTest::currentTestFailed())
@@ -653,7 +653,7 @@ private slots:
         QVERIFY(Impresa(texto, lineas[0]) && Impresa(texto, lineas[negritas.first()]));
 
         // A district of Catalonia and a zone of Madrid.
-        s.f->DialogoImprimir = ImprimirEnPdf(s.e, {}, vistos, leer);
+        s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos, leer);
         QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
         QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
