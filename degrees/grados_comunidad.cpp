@@ -101,10 +101,12 @@ std::array<std::string, 5> NombresRamasTextos(const Enlace &e)
 void TForm1::ConectarComunidad()
 {
     PanelMapa = EtiquetaPistaMapa(Panelinicio, enlace.AnchoPanelMapa);
-    // The label's corner at the mouse's picture coordinates, 130 pixels below.
+    // The label's corner at the mouse's picture coordinates taken in the
+    // start panel, 130 pixels lower: left of and below the pointer, off the
+    // map's north.
     PistaMapa pista;
     pista.etiqueta = PanelMapa;
-    pista.desplazamiento = QPoint(0, 130);
+    pista.desplazamiento = QPoint(0, 130) - mapa->mapTo(Panelinicio, QPoint(0, 0));
     pista.anchoDelTexto = true;
     mapa->PonerPista(pista);
     mapa->setCursor(Qt::ArrowCursor);

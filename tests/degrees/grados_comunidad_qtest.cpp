@@ -69,9 +69,24 @@ private slots:
         TForm1 &f = *s.f;
         QTest::mouseClick(f.BotMenuUni, Qt::LeftButton);
         QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.PanelMenu));
+        // The label names the community under the mouse, its corner at the
+        // picture's coordinates taken in the start panel, 130 pixels lower.
         s.Pasar(3);
         QCOMPARE(f.PanelMapa->text(), QStringLiteral("Principado de Asturias"));
         QVERIFY(Mostrado(f.PanelMapa));
+        const QPoint asturias = Pixel(s.e.MapaComunidades, 3);
+        QCOMPARE(f.PanelMapa->parentWidget(), f.Panelinicio);
+        QCOMPARE(f.PanelMapa->pos(), asturias + QPoint(0, 130));
+        QCOMPARE(f.mapa->cursor().shape(), Qt::PointingHandCursor);
+        // Over the sea: no name and the arrow, the label still shown.
+        const QPoint mar = Pixel(s.e.MapaComunidades, 0);
+        Mover(f.mapa, f.mapa->PuntoDe(mar.x(), mar.y()));
+        QVERIFY(Mostrado(f.PanelMapa));
+        QCOMPARE(f.PanelMapa->text(), QString());
+        QCOMPARE(f.mapa->cursor().shape(), Qt::ArrowCursor);
+        // Off the map onto the start panel: the label goes.
+        Mover(f.degradeini, f.degradeini->mapFrom(f.Panelinicio, QPoint(40, 300)));
+        QVERIFY(!Mostrado(f.PanelMapa));
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
         QVERIFY(!Mostrado(f.PanelMapa) && !Mostrado(f.PanelEstrellas) && Mostrado(f.ListComunidad));
