@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -956,4 +957,20 @@ TEST_F(DatosFPEntregados, SubjectsAndQuestionsAreTranslatedInEveryLanguage)
                 << donde << ": " << iguales << " of " << llenas << " lines equal the Castilian ones";
         }
     }
+}
+
+// A title's name shares the centre grid's first column with its icon (20
+// pixels), in the grid's Arial 10: 367 pixels wide on the higher and
+// intermediate screens, 335 on the basic one.
+TEST_F(DatosFPEntregados, TitleNamesFitTheCentreGridInEveryLanguage)
+{
+    const QFontMetrics letra(QFont(QStringLiteral("Arial"), 10));
+    for (int i = 0; i < 4; ++i)
+        for (const auto &[lista, columna] : {std::pair{GS(i), 367}, {GM(i), 367}, {FPB(i), 335}})
+            for (size_t t = 1; t < lista.lineas.size(); ++t) {
+                if (lista.tipo[t] == 'H')
+                    continue;
+                EXPECT_LE(20 + letra.horizontalAdvance(DesdeAnsi(Recortar(lista.lineas[t]))), columna)
+                    << kCarpetas[i] << lista.fichero << " line " << t << ": " << lista.lineas[t];
+            }
 }
