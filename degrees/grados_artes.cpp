@@ -6,6 +6,7 @@
 #include "abrir_enlace.h"
 #include "ansi.h"
 #include "artes_grados.h"
+#include "cadenas.h"
 #include "enlace.h"
 #include "errores.h"
 #include "lectura.h"
@@ -191,8 +192,9 @@ void TForm1::BotMenuDeporClick()
     ListComunidad->clear();
     ListComunidad->show();
     BotRetroceder->show();
+    // The padding of the stored lines would widen the rows past the list.
     for (int k = 1; k <= enlace.NumOtros; ++k)
-        ListComunidad->addItem(DesdeAnsi(enlace.NombresOtros[k]));
+        ListComunidad->addItem(DesdeAnsi(QuitarBlancosFinales(enlace.NombresOtros[k])));
     enlace.ListaDeLugares = true;
 }
 

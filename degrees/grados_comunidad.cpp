@@ -122,7 +122,8 @@ void TForm1::ConectarComunidad()
                 return 5;
             if (enlace.VistaDobles)
                 return 3;
-            if (estado.ModoDeportes && !texto.startsWith(QStringLiteral("   ")))
+            // Blank rows and the headings, which begin with three blanks, have none.
+            if (estado.ModoDeportes && !texto.leftJustified(3).startsWith(QStringLiteral("   ")))
                 return 3;
             return -1;
         },

@@ -553,6 +553,10 @@ private slots:
             for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
             captura("menu_dobles");
+            f.BotMenuDeporClick();
+            // Rows with an icon start 20 pixels in.
+            for (const QString &l : Textos(f.ListComunidad))
+                cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l) + 20, AnchoUtil(f.ListComunidad));
 
             const int g = s.GradoConDobles(true);
             f.BotRetrocederClick();
