@@ -119,9 +119,9 @@ TEST(TitulosMedio, TheItineraryLoaderReadsTheShippedFilesInEveryLanguage)
         EXPECT_EQ(e.SeccionGMDesde, 83) << idioma;
         EXPECT_EQ(e.SeccionGMHasta, 91) << idioma;
         // The first statement's codes are its first two characters.
-        EXPECT_EQ(e.CodigoGM1[1], 1);
+        EXPECT_EQ(e.CodigoGM1[1], 5);
         EXPECT_EQ(e.CodigoGM2[1], 0);
-        EXPECT_EQ(e.CuestionesGM[1].substr(0, 2), "10");
+        EXPECT_EQ(e.CuestionesGM[1].substr(0, 2), "50");
         EXPECT_FALSE(e.CuestionarioGM);
     }
 }
