@@ -16,25 +16,25 @@ std::string Nombre(const TablaTexto *t, int titulo)
     return t && titulo >= 1 && t->Contiene(titulo) ? (*t)[titulo] : std::string();
 }
 
-const TablaEnteros *Oferta(const GrupoCentros &g, NivelFP nivel)
-{
-    switch (nivel) {
-    case NivelFP::Superior:
-        return g.ofertaGS;
-    case NivelFP::Medio:
-        return g.ofertaGM;
-    case NivelFP::Basica:
-        return g.ofertaFPB;
-    }
-    return nullptr;
-}
-
 int Centros(const GrupoCentros &g)
 {
     return g.centros ? std::min(g.n, g.centros->Ultimo()) : 0;
 }
 
 } // namespace
+
+const TablaEnteros *GrupoCentros::Oferta(NivelFP nivel) const
+{
+    switch (nivel) {
+    case NivelFP::Superior:
+        return ofertaGS;
+    case NivelFP::Medio:
+        return ofertaGM;
+    case NivelFP::Basica:
+        return ofertaFPB;
+    }
+    return nullptr;
+}
 
 int NumOfertas(const TablaEnteros &oferta, int i)
 {
@@ -51,7 +51,7 @@ int TituloOfertado(const TablaEnteros &oferta, int i, int j)
 std::vector<int> CentrosDeProvincia(const GrupoCentros &g, char provincia, NivelFP nivel, bool todaFP)
 {
     std::vector<int> r;
-    const TablaEnteros *decide = Oferta(g, nivel);
+    const TablaEnteros *decide = g.Oferta(nivel);
     const int n = Centros(g);
     for (int i = 1; i <= n; ++i) {
         if (CaracterLinea((*g.centros)[i], 1) != provincia)
@@ -94,7 +94,7 @@ FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centr
                             NivelFP nivel, bool todaFP, int primerCentroVisible, int filaInicial,
                             const std::string &filaTrasCentro)
 {
-    const TablaEnteros *propia = Oferta(g, nivel);
+    const TablaEnteros *propia = g.Oferta(nivel);
     const TablaTexto *nombres = nivel == NivelFP::Superior ? t.superior : nivel == NivelFP::Medio ? t.medio : t.basica;
     FilasCentros r;
     auto &f = r.filas;

@@ -22,6 +22,9 @@ struct GrupoCentros {
     const TablaEnteros *ofertaGS = nullptr;
     const TablaEnteros *ofertaGM = nullptr;
     const TablaEnteros *ofertaFPB = nullptr;
+
+    // The offer table of `nivel`.
+    const TablaEnteros *Oferta(NivelFP nivel) const;
 };
 
 // Title names of the three levels and the prefix of basic rows (text 263).

@@ -17,6 +17,19 @@ std::array<GrupoCentros, 4> Grupos(const Enlace &e)
     return g;
 }
 
+// What every level takes alike: the four groups with the shared centre
+// lists, the map's stars and the level's title names.
+NivelFPDatos NivelDe(const Enlace &e, NivelFP nivel, const TablaTexto &nombres, int numTitulos)
+{
+    NivelFPDatos n;
+    n.nivel = nivel;
+    n.grupos = Grupos(e);
+    n.estrellas = TablasDeNivel(e, e, nivel);
+    n.nombres = &nombres;
+    n.numTitulos = numTitulos;
+    return n;
+}
+
 // Families 1..n of a heading table whose title rows are `filas`.
 void PonerFamilias(NivelFPDatos &n, const TablaTexto &encabezados, int numEncabezados, const TablaValores<int> &filas)
 {
@@ -46,25 +59,12 @@ GrupoCentros NivelFPDatos::Grupo(char grupo) const
 
 const TablaEnteros *NivelFPDatos::Oferta(const GrupoCentros &g) const
 {
-    switch (nivel) {
-    case NivelFP::Superior:
-        return g.ofertaGS;
-    case NivelFP::Medio:
-        return g.ofertaGM;
-    case NivelFP::Basica:
-        return g.ofertaFPB;
-    }
-    return nullptr;
+    return g.Oferta(nivel);
 }
 
 NivelFPDatos NivelSuperior(const Enlace &e)
 {
-    NivelFPDatos n;
-    n.nivel = NivelFP::Superior;
-    n.grupos = Grupos(e);
-    n.estrellas = TablasDeNivel(e, e, NivelFP::Superior);
-    n.nombres = &e.NombresFPSuperior;
-    n.numTitulos = e.NumFPSuperior;
+    NivelFPDatos n = NivelDe(e, NivelFP::Superior, e.NombresFPSuperior, e.NumFPSuperior);
     PonerFamilias(n, e.EncabezadosFPSuperior, e.NumEncabezadosFPSuperior, e.FilaTituloGS);
     n.familiasAntesDeMarca = e.EncabezadoSeccionGS;
     n.gruposFamilias = &e.RangosGruposFamilias;
@@ -74,12 +74,7 @@ NivelFPDatos NivelSuperior(const Enlace &e)
 
 NivelFPDatos NivelMedio(const Enlace &e)
 {
-    NivelFPDatos n;
-    n.nivel = NivelFP::Medio;
-    n.grupos = Grupos(e);
-    n.estrellas = TablasDeNivel(e, e, NivelFP::Medio);
-    n.nombres = &e.NombresFPMedio;
-    n.numTitulos = e.NumFPMedio;
+    NivelFPDatos n = NivelDe(e, NivelFP::Medio, e.NombresFPMedio, e.NumFPMedio);
     PonerFamilias(n, e.EncabezadosFPMedio, e.NumFamiliasGM, e.FilaTituloGM);
     n.familiasAntesDeMarca = AntesDeMarca(n.familias);
     n.gruposFamilias = &e.RangosGruposFamilias;
@@ -104,13 +99,8 @@ NivelFPDatos NivelMedio(const Enlace &e)
 
 NivelFPDatos NivelBasica(const Enlace &e, const TablaTexto &centrosFPB2)
 {
-    NivelFPDatos n;
-    n.nivel = NivelFP::Basica;
-    n.grupos = Grupos(e);
+    NivelFPDatos n = NivelDe(e, NivelFP::Basica, e.NombresFPBasica, e.NumFPBasica);
     n.grupos[1].centros = &centrosFPB2;
-    n.estrellas = TablasDeNivel(e, e, NivelFP::Basica);
-    n.nombres = &e.NombresFPBasica;
-    n.numTitulos = e.NumFPBasica;
     // A family is a "-" line of the title list; its titles follow it.
     for (int i = 1; i <= e.NumFPBasica && e.NombresFPBasica.Contiene(i); ++i)
         if (!e.NombresFPBasica[i].empty() && e.NombresFPBasica[i][0] == '-') {
