@@ -7,6 +7,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "marco.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
@@ -24,10 +25,6 @@ namespace norvela {
 
 namespace {
 
-const QColor kCrema(255, 239, 206);
-const QColor kGranate(128, 0, 0);
-const QColor kCielo(0, 169, 251);
-const QColor kMarino(0, 0, 128);
 // Where the hint starts and where it stops sliding.
 constexpr int kAyudaDesde = 300;
 constexpr int kAyudaHasta = 101;
@@ -129,22 +126,16 @@ void TFormCat::Estilo()
     QFont arial9(QStringLiteral("Arial"), 9);
     for (QListWidget *l : ListCat) {
         l->setFont(arial9);
-        QPalette q = l->palette();
-        q.setColor(QPalette::Base, kCrema);
-        l->setPalette(q);
+        PonerColor({l}, QPalette::Base, paleta::ColorCrema);
     }
     ListFam->setFont(QFont(QStringLiteral("Arial"), 11));
-    QPalette q = ListFam->palette();
-    q.setColor(QPalette::Base, kCrema);
-    ListFam->setPalette(q);
+    PonerColor({ListFam}, QPalette::Base, paleta::ColorCrema);
     std::vector<QLabel *> rotulos(Label.begin(), Label.end());
     rotulos.push_back(LabelFami);
     for (QLabel *l : rotulos) {
         l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, kGranate);
-        p.setColor(QPalette::Window, kCielo);
-        l->setPalette(p);
+        PonerColor({l}, QPalette::WindowText, paleta::ColorGranate);
+        PonerColor({l}, QPalette::Window, paleta::ColorCeleste);
     }
 }
 

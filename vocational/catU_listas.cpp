@@ -5,6 +5,7 @@
 #include "ansi.h"
 #include "cadenas.h"
 #include "enlace.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "transiciones_paneles.h"
@@ -17,12 +18,6 @@
 #include <QTextEdit>
 
 namespace norvela {
-
-namespace {
-
-const QColor kMarino(0, 0, 128);
-
-} // namespace
 
 void TFormCat::ListFamClick(int fila)
 {
@@ -102,7 +97,7 @@ void TFormCat::MostrarDetalle(int lista, const std::vector<LineaDetalle> &lineas
         QTextCursor c(ListSel->document());
         QTextCharFormat normal, encabezado;
         normal.setForeground(Qt::black);
-        encabezado.setForeground(kMarino);
+        encabezado.setForeground(paleta::ColorTitulo);
         encabezado.setFontWeight(QFont::Bold);
         bool primera = true;
         for (const LineaDetalle &linea : lineas) {

@@ -7,6 +7,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "marco.h"
+#include "paleta.h"
 #include "piezas_fp.h"
 
 #include <QEvent>
@@ -19,9 +20,6 @@ namespace norvela {
 
 namespace {
 
-const QColor kCrema(255, 239, 206);
-const QColor kCeleste(223, 236, 249);
-const QColor kGranate(128, 0, 0);
 // Rows of the sub-group and certificate lists.
 constexpr int kAltoFila = 18;
 // Rows of the family list: the 30 x 30 icon and its name.
@@ -154,21 +152,10 @@ void TCertifica::Estilo()
 {
     const QFont arial(QStringLiteral("Arial"), 10);
     setFont(arial);
-    for (QListWidget *l : {ListSelFp, ListTitFP, ListFPExpli}) {
-        QPalette q = l->palette();
-        q.setColor(QPalette::Base, kCrema);
-        l->setPalette(q);
-    }
-    for (QWidget *p : {PanelSelTit0, PanelSelTit1, PanelSelTit2, PanelResul, PanelAyuda}) {
-        QPalette q = p->palette();
-        q.setColor(QPalette::Window, kCeleste);
-        p->setPalette(q);
-    }
-    for (QLabel *l : {LabelTit1, LabelTit2, LabelTit3, LabelTitulo}) {
-        QPalette q = l->palette();
-        q.setColor(QPalette::WindowText, kGranate);
-        l->setPalette(q);
-    }
+    PonerColor({ListSelFp, ListTitFP, ListFPExpli}, QPalette::Base, paleta::ColorCrema);
+    PonerColor({PanelSelTit0, PanelSelTit1, PanelSelTit2, PanelResul, PanelAyuda}, QPalette::Window,
+               paleta::ColorFondo);
+    PonerColor({LabelTit1, LabelTit2, LabelTit3, LabelTitulo}, QPalette::WindowText, paleta::ColorGranate);
     QFont negrita = arial;
     negrita.setBold(true);
     LabelTitulo->setFont(negrita);

@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "iconos.h"
+#include "paleta.h"
 #include "titulos_fp.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,6 @@ namespace norvela {
 
 namespace {
 
-const QColor kGranate(128, 0, 0);
-const QColor kCeleste(223, 236, 249);
 
 QString Texto(const QModelIndex &i)
 {
@@ -90,7 +89,7 @@ void DelegadoVista::paint(QPainter *p, const QStyleOptionViewItem &o, const QMod
 {
     p->save();
     if (i.data(RolEncabezado).toBool() && !(o.state & QStyle::State_Selected)) {
-        p->fillRect(o.rect, kCeleste);
+        p->fillRect(o.rect, paleta::ColorFondo);
         p->setPen(o.palette.text().color());
     } else {
         Rellenar(p, o, i);
@@ -132,7 +131,7 @@ void DelegadoRejilla::paint(QPainter *p, const QStyleOptionViewItem &o, const QM
     }
     p->save();
     if (texto.startsWith('-')) {
-        p->fillRect(o.rect, kGranate);
+        p->fillRect(o.rect, paleta::ColorGranate);
         p->setPen(Qt::white);
         p->setFont(o.font);
         p->drawText(o.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, texto);

@@ -5,6 +5,7 @@
 #include "enlace.h"
 #include "informe_fp_seleccion.h"
 #include "lugares_fp.h"
+#include "paleta.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -20,7 +21,7 @@ SeleccionImpresionFP::SeleccionImpresionFP(Enlace &e, QWidget *pantalla, int x, 
     PanelImp->setGeometry(x, y, 390, 240);
     PanelImp->setAutoFillBackground(true);
     QPalette fondo = PanelImp->palette();
-    fondo.setColor(QPalette::Window, QColor(223, 236, 249));
+    fondo.setColor(QPalette::Window, paleta::ColorFondo);
     PanelImp->setPalette(fondo);
     QFont f9(QStringLiteral("Arial"), 9);
     LabelSelCom1 = new QLabel(PanelImp);

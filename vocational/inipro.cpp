@@ -30,13 +30,6 @@ namespace {
 // The map is shown 303 pixels wide.
 constexpr double kEscalaMapa = 303.0 / 281.0;
 
-void ColorTexto(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 } // namespace
 
 TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro"))
@@ -199,41 +192,17 @@ void TFIniPro::Construir()
 
 void TFIniPro::Estilo()
 {
-    const QFont arial(QStringLiteral("Arial"), 10);
-    setFont(arial);
-    QPalette fondo = palette();
-    fondo.setColor(QPalette::Window, paleta::ColorFondo);
-    setPalette(fondo);
-    QFont negrita = arial;
-    negrita.setBold(true);
-    for (QLabel *p : {PanelSelTit0, PanelSelTit, PanelCarSel, PanelMapa}) {
-        QPalette q = p->palette();
-        q.setColor(QPalette::Window, paleta::ColorFondo);
-        p->setPalette(q);
-        p->setFont(negrita);
-    }
-    for (QListWidget *l : findChildren<QListWidget *>()) {
-        QPalette q = l->palette();
-        q.setColor(QPalette::Base, paleta::ColorCrema);
-        l->setPalette(q);
-        l->setFont(arial);
-    }
-    QPalette q = reja->palette();
-    q.setColor(QPalette::Base, paleta::ColorCrema);
-    reja->setPalette(q);
+    EstiloFP(this, paleta::ColorFondo, reja, PanelCarSel, PanelMapa, {PanelSelTit0, PanelSelTit, PanelCarSel, PanelMapa},
+             {PanelSelTit0, PanelSelTit, PanelCarSel, Labeltitulo});
+    for (QLabel *l : {PanelSelTit0, PanelSelTit})
+        l->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    for (QListWidget *l : findChildren<QListWidget *>())
+        l->setFont(QFont(QStringLiteral("Arial"), 10));
     reja->setFont(QFont(QStringLiteral("Arial"), 9));
-    for (QLabel *l : {PanelSelTit0, PanelSelTit, PanelCarSel})
-        ColorTexto(l, paleta::ColorGranate);
-
     Labeltitulo->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-    ColorTexto(Labeltitulo, paleta::ColorGranate);
+    PonerColor({LabelFPIp1, LabelAno}, QPalette::WindowText, paleta::ColorTitulo);
     LabelFPIp1->setFont(QFont(QStringLiteral("Arial"), 22, QFont::Bold));
-    ColorTexto(LabelFPIp1, paleta::ColorTitulo);
     LabelAno->setFont(QFont(QStringLiteral("Arial"), 22));
-    ColorTexto(LabelAno, paleta::ColorTitulo);
-    QFont f8 = arial;
-    f8.setPointSize(8);
-    PanelMapa->setFont(f8);
 }
 
 void TFIniPro::Captions()

@@ -7,6 +7,7 @@
 #include "etiquetas.h"
 #include "impresion_fp.h"
 #include "marco.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
@@ -23,10 +24,6 @@ namespace norvela {
 
 namespace {
 
-const QColor kCrema(255, 239, 206);
-const QColor kCeleste(223, 236, 249);
-const QColor kGranate(128, 0, 0);
-const QColor kAzulMarino(0, 0, 128);
 // The map is shown half as large again as its picture.
 constexpr double kEscalaMapa = 1.5;
 // Where the three menu buttons stand once the intro has flown them in.
@@ -134,50 +131,13 @@ void TForm3::Construir()
 
 void TForm3::Estilo()
 {
-    const QFont arial(QStringLiteral("Arial"), 10);
-    setFont(arial);
-    QPalette fondo = palette();
-    fondo.setColor(QPalette::Window, kCrema);
-    setPalette(fondo);
-    for (QWidget *p : {static_cast<QWidget *>(PanelSelTit), static_cast<QWidget *>(PanelCarSel),
-                       static_cast<QWidget *>(PanelMapa)}) {
-        QPalette q = p->palette();
-        q.setColor(QPalette::Window, kCeleste);
-        p->setPalette(q);
-    }
-    PanelSelec->PonerColor(kCeleste);
-    for (QListWidget *l : findChildren<QListWidget *>()) {
-        QPalette q = l->palette();
-        q.setColor(QPalette::Base, kCrema);
-        l->setPalette(q);
-    }
-    QPalette q = reja->palette();
-    q.setColor(QPalette::Base, kCrema);
-    reja->setPalette(q);
-    for (QLabel *l : {PanelSelTit, PanelCarSel}) {
-        QPalette r = l->palette();
-        r.setColor(QPalette::WindowText, kGranate);
-        l->setPalette(r);
-    }
-    QPalette azul = Labeltitulo->palette();
-    azul.setColor(QPalette::WindowText, kAzulMarino);
-    Labeltitulo->setPalette(azul);
-    QFont f12 = arial;
-    f12.setPointSize(12);
-    Labeltitulo->setFont(f12);
-    QFont negrita = arial;
-    negrita.setBold(true);
-    PanelCarSel->setFont(negrita);
-    QFont f8 = arial;
-    f8.setPointSize(8);
-    PanelMapa->setFont(f8);
-
-    for (QLabel *l : {LabelFP1, LabelAno}) {
-        QPalette t = l->palette();
-        t.setColor(QPalette::WindowText, kAzulMarino);
-        l->setPalette(t);
+    EstiloFP(this, paleta::ColorCrema, reja, PanelCarSel, PanelMapa, {PanelSelTit, PanelCarSel, PanelMapa},
+             {PanelSelTit, PanelCarSel});
+    PanelSelec->PonerColor(paleta::ColorFondo);
+    PonerColor({Labeltitulo, LabelFP1, LabelAno}, QPalette::WindowText, paleta::ColorTitulo);
+    Labeltitulo->setFont(QFont(QStringLiteral("Arial"), 12));
+    for (QLabel *l : {LabelFP1, LabelAno})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
     LabelFP1->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
     LabelAno->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
 }

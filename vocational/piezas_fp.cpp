@@ -1,7 +1,10 @@
 #include "piezas_fp.h"
 
+#include "paleta.h"
+
 #include <QLabel>
 #include <QListWidget>
+#include <QTableWidget>
 
 namespace norvela {
 
@@ -37,6 +40,34 @@ QWidget *PanelRelleno(QWidget *padre, const QString &nombre, int x, int y, int w
     auto *p = Nombrado(new QWidget(padre), nombre, x, y, w, h);
     p->setAutoFillBackground(true);
     return p;
+}
+
+void PonerColor(std::initializer_list<QWidget *> widgets, QPalette::ColorRole papel, const QColor &color)
+{
+    for (QWidget *w : widgets) {
+        QPalette p = w->palette();
+        p.setColor(papel, color);
+        w->setPalette(p);
+    }
+}
+
+void EstiloFP(QWidget *pantalla, const QColor &fondo, QTableWidget *reja, QLabel *PanelCarSel, QLabel *PanelMapa,
+              std::initializer_list<QWidget *> paneles, std::initializer_list<QWidget *> rotulos)
+{
+    const QFont arial(QStringLiteral("Arial"), 10);
+    pantalla->setFont(arial);
+    PonerColor({pantalla}, QPalette::Window, fondo);
+    PonerColor(paneles, QPalette::Window, paleta::ColorFondo);
+    for (QListWidget *l : pantalla->findChildren<QListWidget *>())
+        PonerColor({l}, QPalette::Base, paleta::ColorCrema);
+    PonerColor({reja}, QPalette::Base, paleta::ColorCrema);
+    PonerColor(rotulos, QPalette::WindowText, paleta::ColorGranate);
+    QFont negrita = arial;
+    negrita.setBold(true);
+    PanelCarSel->setFont(negrita);
+    QFont f8 = arial;
+    f8.setPointSize(8);
+    PanelMapa->setFont(f8);
 }
 
 } // namespace norvela

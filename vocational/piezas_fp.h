@@ -3,10 +3,14 @@
 // place and its size.
 #pragma once
 
+#include <QPalette>
 #include <QString>
+
+#include <initializer_list>
 
 class QLabel;
 class QListWidget;
+class QTableWidget;
 class QWidget;
 
 namespace norvela {
@@ -19,5 +23,15 @@ QLabel *PanelTextoFP(QWidget *padre, const QString &nombre, int x, int y, int w,
 
 // A filled panel that holds other controls.
 QWidget *PanelRelleno(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
+
+// Each widget's `papel` in its palette becomes `color`.
+void PonerColor(std::initializer_list<QWidget *> widgets, QPalette::ColorRole papel, const QColor &color);
+
+// The look the FP screens share: Arial 10 on `fondo`; every list of the
+// screen and the centre grid on cream; the filled `paneles` light blue and
+// the `rotulos` maroon; the line of the chosen item bold, the maps' hover
+// caption in Arial 8.
+void EstiloFP(QWidget *pantalla, const QColor &fondo, QTableWidget *reja, QLabel *PanelCarSel, QLabel *PanelMapa,
+              std::initializer_list<QWidget *> paneles, std::initializer_list<QWidget *> rotulos);
 
 } // namespace norvela

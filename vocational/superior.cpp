@@ -9,7 +9,9 @@
 #include "etiquetas.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "paleta.h"
 #include "panel_efectos.h"
+#include "piezas_fp.h"
 #include "pantallas.h"
 #include "ruta_lugares_fp.h"
 #include "transiciones_paneles.h"
@@ -19,13 +21,6 @@
 #include <QTableWidget>
 
 namespace norvela {
-
-namespace {
-
-const QColor kCrema(255, 239, 206);
-const QColor kCeleste(223, 236, 249);
-const QColor kGranate(128, 0, 0);
-} // namespace
 
 TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"))
 {
@@ -61,48 +56,16 @@ void TForm8::hideEvent(QHideEvent *evento)
 
 void TForm8::Estilo()
 {
-    QFont arial(QStringLiteral("Arial"), 10);
-    setFont(arial);
-    QPalette fondo = palette();
-    fondo.setColor(QPalette::Window, kCrema);
-    setPalette(fondo);
-    for (QWidget *p : {PanelFP, PanelFpTit, PanelEstadistica, PanelImp, static_cast<QWidget *>(PanelSelTit),
-                       static_cast<QWidget *>(PanelCarSel), static_cast<QWidget *>(PanelMapa)}) {
-        QPalette q = p->palette();
-        q.setColor(QPalette::Window, kCeleste);
-        p->setPalette(q);
-    }
-    for (QListWidget *l : findChildren<QListWidget *>()) {
-        QPalette q = l->palette();
-        q.setColor(QPalette::Base, kCrema);
-        l->setPalette(q);
-    }
-    QPalette q = reja->palette();
-    q.setColor(QPalette::Base, kCrema);
-    reja->setPalette(q);
-    for (QLabel *l : {PanelSelTit, PanelCarSel, Labeltitulo}) {
-        QPalette r = l->palette();
-        r.setColor(QPalette::WindowText, kGranate);
-        l->setPalette(r);
-    }
-    QFont f9 = arial;
-    f9.setPointSize(9);
-    for (QPushButton *b : {ButtonEstad1, ButtonEstad2, ButtonEstad3})
-        b->setFont(f9);
-    LabelSelCom1->setFont(f9);
-    LabelSelCom2->setFont(f9);
-    QFont f8 = arial;
-    f8.setPointSize(8);
-    PanelMapa->setFont(f8);
-    QFont negrita = arial;
-    negrita.setBold(true);
-    PanelCarSel->setFont(negrita);
-
-    QFont grande(QStringLiteral("Arial"), 24, QFont::Bold);
-    LabelFP1->setFont(grande);
-    QPalette t = LabelFP1->palette();
-    t.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    LabelFP1->setPalette(t);
+    EstiloFP(this, paleta::ColorCrema, reja, PanelCarSel, PanelMapa,
+             {PanelFP, PanelFpTit, PanelEstadistica, PanelImp, PanelSelTit, PanelCarSel, PanelMapa},
+             {PanelSelTit, PanelCarSel, Labeltitulo});
+    const QFont f9(QStringLiteral("Arial"), 9);
+    for (QWidget *w : {static_cast<QWidget *>(ButtonEstad1), static_cast<QWidget *>(ButtonEstad2),
+                       static_cast<QWidget *>(ButtonEstad3), static_cast<QWidget *>(LabelSelCom1),
+                       static_cast<QWidget *>(LabelSelCom2)})
+        w->setFont(f9);
+    LabelFP1->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    PonerColor({LabelFP1}, QPalette::WindowText, paleta::ColorTitulo);
 }
 
 void TForm8::Captions()
