@@ -131,15 +131,9 @@ void TCertifica::Construir()
     for (int k = 0; k < 8; ++k)
         figura_.append(QPixmap(QStringLiteral(":/anda%1.png").arg(k)));
 
-    const auto boton = [this](const char *nombre, int x) {
-        QPushButton *b = Boton(this, x, 400, 104, 34, {}, 10);
-        b->setObjectName(QString::fromLatin1(nombre));
-        b->setCursor(Qt::PointingHandCursor);
-        return b;
-    };
-    BotRetrocederFP = boton("BotRetrocederFP", 472);
-    BotImprimir = boton("BotImprimir", 576);
-    BotInternet = boton("BotInternet", 688);
+    BotRetrocederFP = BotonNombrado(this, QStringLiteral("BotRetrocederFP"), 472, 400, 104, 34);
+    BotImprimir = BotonNombrado(this, QStringLiteral("BotImprimir"), 576, 400, 104, 34);
+    BotInternet = BotonNombrado(this, QStringLiteral("BotInternet"), 688, 400, 104, 34);
     BotInternet->setText(QStringLiteral("www"));
     BotImprimir->hide();
     BotInternet->hide();

@@ -99,14 +99,6 @@ void TFIniPro::Construir()
     TilDer = marco.derecha;
     TilArr = marco.arriba;
 
-    const auto boton = [this](QWidget *padre, const QString &nombre, int x, int y, int w, int h) {
-        QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
-        b->setObjectName(nombre);
-        b->setAccessibleName(nombre);
-        b->setCursor(Qt::PointingHandCursor);
-        return b;
-    };
-
     LabelFPIp1 = new QLabel(this);
     LabelFPIp1->setObjectName(QStringLiteral("LabelFPIp1"));
     LabelFPIp1->setGeometry(60, 56, 620, 44);
@@ -133,7 +125,7 @@ void TFIniPro::Construir()
     ListSelFp->setCursor(Qt::PointingHandCursor);
     ListSelFp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListSelFp->hide();
-    BotLug = boton(this, QStringLiteral("BotLug"), 112, 436, 321, 36);
+    BotLug = BotonNombrado(this, QStringLiteral("BotLug"), 112, 436, 321, 36);
     BotLug->hide();
 
     // Captions over the lists.
@@ -173,11 +165,11 @@ void TFIniPro::Construir()
     panelsel->hide();
 
     // Buttons of a chosen title, and back.
-    BotRequisitos = boton(this, QStringLiteral("BotRequisitos"), 488, 520, 145, 36);
-    BotAsig = boton(this, QStringLiteral("BotAsig"), 638, 520, 145, 36);
-    BotTra = boton(this, QStringLiteral("BotTra"), 788, 520, 145, 36);
-    BotImprimir = boton(this, QStringLiteral("BotImprimir"), 638, 562, 145, 36);
-    BotRetrocederFP = boton(this, QStringLiteral("BotRetrocederFP"), 788, 562, 145, 36);
+    BotRequisitos = BotonNombrado(this, QStringLiteral("BotRequisitos"), 488, 520, 145, 36);
+    BotAsig = BotonNombrado(this, QStringLiteral("BotAsig"), 638, 520, 145, 36);
+    BotTra = BotonNombrado(this, QStringLiteral("BotTra"), 788, 520, 145, 36);
+    BotImprimir = BotonNombrado(this, QStringLiteral("BotImprimir"), 638, 562, 145, 36);
+    BotRetrocederFP = BotonNombrado(this, QStringLiteral("BotRetrocederFP"), 788, 562, 145, 36);
     Ocultar({BotRequisitos, BotAsig, BotTra, BotImprimir, BotRetrocederFP});
 
     // The hover caption of the map, over everything.

@@ -55,13 +55,6 @@ void TForm3::Construir()
     TilDer = marco.derecha;
     TilArr = marco.arriba;
 
-    const auto boton = [this](QWidget *padre, const QString &nombre, int x, int y, int w, int h) {
-        QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
-        b->setObjectName(nombre);
-        b->setAccessibleName(nombre);
-        return b;
-    };
-
     auto *titulo = new EtiquetaSombreada(QString(), this);
     titulo->setObjectName(QStringLiteral("LabelFP1"));
     titulo->setGeometry(600, 56, 380, 44);
@@ -71,9 +64,9 @@ void TForm3::Construir()
     ano->setGeometry(600, 100, 380, 26);
     LabelAno = ano;
 
-    botTit2 = boton(this, QStringLiteral("botTit2"), kMenuX, kMenuY[0], 320, 64);
-    botLug2 = boton(this, QStringLiteral("botLug2"), kMenuX, kMenuY[1], 320, 64);
-    botSalir = boton(this, QStringLiteral("botSalir"), kMenuX, kMenuY[2], 320, 64);
+    botTit2 = BotonNombrado(this, QStringLiteral("botTit2"), kMenuX, kMenuY[0], 320, 64);
+    botLug2 = BotonNombrado(this, QStringLiteral("botLug2"), kMenuX, kMenuY[1], 320, 64);
+    botSalir = BotonNombrado(this, QStringLiteral("botSalir"), kMenuX, kMenuY[2], 320, 64);
     OcultarMenu();
 
     // Lists, grid, their captions and buttons, in the effects panel.
@@ -96,9 +89,9 @@ void TForm3::Construir()
     listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
     reja = CrearRejillaCentros(PanelSelec, QStringLiteral("reja"));
     reja->setGeometry(10, 66, 500, 511);
-    BotRetrocederFP = boton(PanelSelec, QStringLiteral("BotRetrocederFP"), 10, 588, 120, 38);
-    BotImprimir = boton(PanelSelec, QStringLiteral("BotImprimir"), 140, 588, 120, 38);
-    BotTodoFP = boton(PanelSelec, QStringLiteral("BotTodoFP"), 270, 588, 240, 38);
+    BotRetrocederFP = BotonNombrado(PanelSelec, QStringLiteral("BotRetrocederFP"), 10, 588, 120, 38);
+    BotImprimir = BotonNombrado(PanelSelec, QStringLiteral("BotImprimir"), 140, 588, 120, 38);
+    BotTodoFP = BotonNombrado(PanelSelec, QStringLiteral("BotTodoFP"), 270, 588, 240, 38);
     Ocultar({PanelSelTit, PanelCarSel, ListPreFam, Labeltitulo, ListTit, listSelFP, reja, BotRetrocederFP,
              BotImprimir, BotTodoFP, PanelSelec});
 
@@ -109,9 +102,9 @@ void TForm3::Construir()
     PanelEstrellas->setGeometry(575, 140, mapa->width(), mapa->height());
     mapa->move(0, 0);
     PanelEstrellas->hide();
-    BotRequisitos = boton(this, QStringLiteral("BotRequisitos"), 605, 460, 360, 42);
-    BotPuesto = boton(this, QStringLiteral("BotPuesto"), 605, 512, 360, 42);
-    botAsig = boton(this, QStringLiteral("botAsig"), 605, 564, 360, 42);
+    BotRequisitos = BotonNombrado(this, QStringLiteral("BotRequisitos"), 605, 460, 360, 42);
+    BotPuesto = BotonNombrado(this, QStringLiteral("BotPuesto"), 605, 512, 360, 42);
+    botAsig = BotonNombrado(this, QStringLiteral("botAsig"), 605, 564, 360, 42);
     Ocultar({BotRequisitos, BotPuesto, botAsig});
 
     // The hover caption of the maps, over everything.

@@ -101,9 +101,7 @@ void TForm3::ConstruirCuestionario()
     HeliPeque->hide();
 
     const auto boton = [this](const QString &nombre, int x, int y, int w, int h) {
-        QPushButton *b = Boton(this, x, y, w, h, {}, 10);
-        b->setObjectName(nombre);
-        b->setAccessibleName(nombre);
+        QPushButton *b = BotonNombrado(this, nombre, x, y, w, h);
         b->hide();
         return b;
     };

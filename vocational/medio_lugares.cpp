@@ -51,9 +51,7 @@ void TForm3::ConstruirLugares()
     ListSelLugFP = ListaLugares(this, QStringLiteral("ListSelLugFP"), 595, 150, 380, 440);
     ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
     listBarcelona = ListaLugares(this, QStringLiteral("listBarcelona"), 595, 480, 290, 250);
-    BotCerrar = Boton(this, 890, 480, 85, 30, {}, 10);
-    BotCerrar->setObjectName(QStringLiteral("BotCerrar"));
-    BotCerrar->setAccessibleName(QStringLiteral("BotCerrar"));
+    BotCerrar = BotonNombrado(this, QStringLiteral("BotCerrar"), 890, 480, 85, 30);
     BotCerrar->hide();
     for (int r = kPrimeraSubcomarca; r <= enlace.NumComarcas && enlace.NombresComarcas.Contiene(r); ++r)
         listBarcelona->addItem(DesdeAnsi(enlace.NombresComarcas[r]).trimmed());

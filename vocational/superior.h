@@ -142,8 +142,6 @@ private:
     void ConstruirSeleccion();
     // The maps' hover caption, over everything.
     void ConstruirPista();
-    // A button of the screen, named, in its Arial 10.
-    QPushButton *BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
     void Estilo();
     void Conectar();
     void Captions();

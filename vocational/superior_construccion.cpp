@@ -27,13 +27,6 @@ constexpr double kEscalaMapa = 1.5;
 
 } // namespace
 
-QPushButton *TForm8::BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    QPushButton *b = Boton(padre, x, y, w, h, {}, 10);
-    b->setObjectName(nombre);
-    return b;
-}
-
 void TForm8::Construir()
 {
     ConstruirInicio();

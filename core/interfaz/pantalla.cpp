@@ -171,6 +171,14 @@ QPushButton *Pantalla::Boton(QWidget *padre, int x, int y, int w, int h, const Q
     return boton;
 }
 
+QPushButton *Pantalla::BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    QPushButton *boton = Boton(padre, x, y, w, h, {}, 10);
+    boton->setObjectName(nombre);
+    boton->setAccessibleName(nombre);
+    return boton;
+}
+
 QString Pantalla::T(int k) const
 {
     return enlace.Texto(k);
