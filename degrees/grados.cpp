@@ -37,7 +37,7 @@ bool PasoDe(int modo, PasoTransicion &paso)
 
 } // namespace
 
-TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"))
+TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
     TransitionList1 = new TransicionesPaneles(this);

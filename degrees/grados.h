@@ -43,7 +43,7 @@ class TransicionesPaneles;
 class VistaMapa;
 struct UniversidadesGrado;
 
-class TForm1 : public Pantalla {
+class TForm1 : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TForm1(Enlace &e, Pantallas &p);
@@ -276,10 +276,6 @@ public:
     void BitBusTitClick();
     void BotImprimirNClick();
     void ImprimirListaArtes();
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
-    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
 
     // grados_artes.cpp: the artistic families and the sports and other studies.
     void BotArtesPlasClick();

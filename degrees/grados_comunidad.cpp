@@ -333,7 +333,7 @@ void TForm1::MostrarDoblesDelGrado(int fila)
         estado.ImprimirDobles = false;
         const InformeFP informe = InformeDobles(enlace.Textos[242], enlace.NombresGrado[d], estado.LineasDobles);
         VolcarInforme(informe, enlace);
-        UltimaImpresion = DialogoImprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), false, 10));
+        Imprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), false, 10));
         enlace.ModoImpresion = false;
         return;
     }

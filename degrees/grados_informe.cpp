@@ -47,7 +47,6 @@ std::vector<std::string> ParrafosDe(const QTextDocument &documento)
 
 void TForm1::ConectarInforme()
 {
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     connect(BotImprimirN, &QPushButton::clicked, this, &TForm1::BotImprimirNClick);
 }
 
@@ -77,7 +76,7 @@ void TForm1::BotImprimirNClick()
             return;
         }
     }
-    UltimaImpresion = DialogoImprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasInforme, false));
+    Imprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasInforme, false));
 }
 
 // The shown artistic family: its heading, its titles and specialities and
@@ -121,7 +120,7 @@ void TForm1::ImprimirListaArtes()
     }
     enlace.LineasNegrita[0] = negritas;
     enlace.NumLineasInforme = n;
-    UltimaImpresion = DialogoImprimir(Informe::Lista(informe, n, false, 12));
+    Imprimir(Informe::Lista(informe, n, false, 12));
 }
 
 } // namespace norvela

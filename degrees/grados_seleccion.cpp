@@ -54,7 +54,7 @@ void TForm1::BotImprimirClick()
                                      enlace.NombresUniversidad[u], celdas);
     }
     VolcarInforme(informe, enlace);
-    UltimaImpresion = DialogoImprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), courier, 10));
+    Imprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), courier, 10));
     enlace.ModoImpresion = false;
 }
 

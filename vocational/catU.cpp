@@ -50,11 +50,10 @@ QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, i
 
 } // namespace
 
-TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCat"))
+TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCat")), ImpresionConDialogo(e, this)
 {
     // The close box goes home, wherever the screen was opened from.
     PonerCierre(CierreVentana::Volver);
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Construir();
     Estilo();
 

@@ -31,7 +31,7 @@ struct EstadoCatalogo {
     ListasCatalogo listas;        // the five lists' items and their rows
 };
 
-class TFormCat : public Pantalla {
+class TFormCat : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TFormCat(Enlace &e, Pantallas &p);
@@ -48,9 +48,6 @@ public:
     QTimer TimerAyu;
 
     EstadoCatalogo estado;
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
 
     void FormActivate();
     void ListFamClick(int fila);

@@ -128,8 +128,7 @@ void TFormCat::BotImprimirMouseUp()
     const std::string nombre = f >= 1 && f <= enlace.NumFamilias ? enlace.NombresFamilias[f].substr(1) : std::string();
     const InformeFP informe = InformeCatalogo(enlace.Textos[103], nombre, captions, estado.listas);
     VolcarInforme(informe, enlace);
-    if (DialogoImprimir)
-        DialogoImprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, false, 12));
+    Imprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, false, 12));
 }
 
 } // namespace norvela

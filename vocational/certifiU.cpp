@@ -55,10 +55,9 @@ QLabel *Rotulo(QWidget *padre, const char *nombre, int x, int y, int w, int h)
 
 } // namespace
 
-TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TCertifica"))
+TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TCertifica")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::Volver);
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Construir();
 
     CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("certifica")), enlace.NombresCertificados,
@@ -358,8 +357,7 @@ void TCertifica::BotImprimirClick()
     if (informe.lineas.empty())
         return;
     VolcarInforme(informe, enlace);
-    if (DialogoImprimir)
-        DialogoImprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, false, 12));
+    Imprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, false, 12));
 }
 
 void TCertifica::BotInternetMouseUp()

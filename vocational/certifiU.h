@@ -32,7 +32,7 @@ struct EstadoCertifica {
     int FilaCertSel = 0;     // the family clicked, then the certificate clicked (from 1)
 };
 
-class TCertifica : public Pantalla {
+class TCertifica : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TCertifica(Enlace &e, Pantallas &p);
@@ -51,9 +51,6 @@ public:
     QTimer TimerAyuda, TimerAyu;
 
     EstadoCertifica estado;
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
 
     void FormActivate();
     void BotRetrocederFPClick();

@@ -32,11 +32,10 @@ constexpr double kEscalaMapa = 303.0 / 281.0;
 
 } // namespace
 
-TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro"))
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro")), ImpresionConDialogo(e, this)
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Pitido = [] { QApplication::beep(); };
     Construir();
     vista.ImprimiendoFPB = false;

@@ -43,7 +43,7 @@ struct VistaIniPro {
     int ContadorParpadeo = 0;
 };
 
-class TFIniPro : public Pantalla {
+class TFIniPro : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TFIniPro(Enlace &e, Pantallas &p);
@@ -72,11 +72,6 @@ public:
     TablasFPB datos;
     VistaIniPro vista;
 
-    // How the last print dialog ended (Cancelado until one is confirmed).
-    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
     // The system beep of a community without centres for the title.
     std::function<void()> Pitido;
 

@@ -72,7 +72,7 @@ void TFIniPro::BotImprimirClick()
         VolcarInforme(informe, enlace);
         MostrarVistaPrevia(informe);
     }
-    UltimaImpresion = DialogoImprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, true, 10));
+    Imprimir(Informe::Lista(enlace.LineasInforme, enlace.NumLineasInforme, true, 10));
 }
 
 } // namespace norvela

@@ -32,10 +32,9 @@ constexpr int kMenuY[3] = {130, 250, 370};
 
 } // namespace
 
-TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3"))
+TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Construir();
     Estilo();
     Captions();

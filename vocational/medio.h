@@ -31,7 +31,7 @@ class SeleccionImpresionFP;
 class TEffectsPanel;
 class VistaMapa;
 
-class TForm3 : public Pantalla {
+class TForm3 : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TForm3(Enlace &e, Pantallas &p);
@@ -89,11 +89,6 @@ public:
     // The place route the FP screens share, for the intermediate level.
     RutaLugaresFP *Ruta = nullptr;
 
-    // How the last print dialog ended (Cancelado until one is confirmed).
-    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
     // Shows the itinerary screen, where the questionnaire goes back to.
     std::function<void()> MostrarItinerarios;
 

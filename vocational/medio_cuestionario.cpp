@@ -381,8 +381,7 @@ void TForm3::BotImprimirCuesGMClick()
     enlace.LineasNegrita[0] = static_cast<int>(r.negritas.size());
     for (size_t k = 0; k < r.negritas.size(); ++k)
         enlace.LineasNegrita[static_cast<int>(k) + 1] = r.negritas[k];
-    UltimaImpresion =
-        DialogoImprimir(Informe::Lista(enlace.InformeCuesGM, enlace.NumLineasCuestionario, true, 10));
+    Imprimir(Informe::Lista(enlace.InformeCuesGM, enlace.NumLineasCuestionario, true, 10));
 }
 
 void TForm3::BitFleGMizClick()

@@ -82,7 +82,7 @@ void TForm3::BotAceptarClick()
 
 void TForm3::ImprimirInforme()
 {
-    UltimaImpresion = DialogoImprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasCuestionario, true));
+    Imprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasCuestionario, true));
 }
 
 } // namespace norvela

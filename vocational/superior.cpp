@@ -22,10 +22,9 @@
 
 namespace norvela {
 
-TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"))
+TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
-    DialogoImprimir = [this](const Informe &informe) { return ImprimirConDialogo(enlace, informe, this); };
     Construir();
     Estilo();
     Captions();

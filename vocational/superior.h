@@ -32,7 +32,7 @@ class TEffectsPanel;
 // taught (only the title menu goes), or one of its three views.
 enum class InfoTitulo { Donde = 1, Requisitos = 2, Asignaturas = 3, Acceso = 4 };
 
-class TForm8 : public Pantalla {
+class TForm8 : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TForm8(Enlace &e, Pantallas &p);
@@ -90,11 +90,6 @@ public:
     bool ModoPorLugar = false;
     bool TituloDesdeRejilla = false;
     int AltoListaSel = 0;
-    // How the last print dialog ended (Cancelado until one is confirmed).
-    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
-    // Confirms a report in the print dialog and prints it on the printer
-    // chosen there: the program's shared dialog, unless a test answers.
-    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
 
     // Title route.
     void MenuFP1Click();

@@ -88,7 +88,7 @@ void TForm8::MostrarVistaPrevia(const InformeFP &informe)
 
 void TForm8::ImprimirInformeFP()
 {
-    UltimaImpresion = DialogoImprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasInforme, true));
+    Imprimir(Informe::Columnas(enlace.LineasInforme, enlace.NumLineasInforme, true));
 }
 
 void TForm8::BotImprimirClick()

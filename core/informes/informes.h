@@ -84,6 +84,31 @@ QPrintDialog &DialogoImpresion();
 // Shows the shared print dialog and prints on the printer chosen there.
 ResultadoInforme ImprimirConDialogo(Enlace &e, const Informe &informe, QWidget *padre = nullptr);
 
+// What a screen that prints reports holds: the dialog it prints through
+// and how its last print ended.
+class ImpresionConDialogo {
+public:
+    // How the last print dialog ended (Cancelado until one is confirmed).
+    ResultadoInforme UltimaImpresion = ResultadoInforme::Cancelado;
+    // Confirms a report in the print dialog and prints it on the printer
+    // chosen there: the program's shared dialog over `pantalla`, unless a
+    // test answers.
+    std::function<ResultadoInforme(const Informe &)> DialogoImprimir;
+
+protected:
+    ImpresionConDialogo(Enlace &e, QWidget *pantalla)
+        : DialogoImprimir([&e, pantalla](const Informe &informe) { return ImprimirConDialogo(e, informe, pantalla); })
+    {
+    }
+    // Prints `informe` through DialogoImprimir and keeps how it ended (with
+    // no dialog to print through, nothing is printed: Cancelado).
+    ResultadoInforme Imprimir(const Informe &informe)
+    {
+        UltimaImpresion = DialogoImprimir ? DialogoImprimir(informe) : ResultadoInforme::Cancelado;
+        return UltimaImpresion;
+    }
+};
+
 // Records 1..n of `lineas` as stored, one a line, Windows-1252 with CR LF.
 // The file is replaced whole or not at all; on failure shows
 // "No se ha podido guardar el informe en " + ruta and returns false.
