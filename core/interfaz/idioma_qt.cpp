@@ -42,8 +42,11 @@ bool PonerIdiomaQt(Enlace &e)
     const QString locale = LocaleDeCarpeta(e.CarpetaIdioma);
     if (locale.isEmpty())
         return false;
+    // Qt has no Galician or Basque translation; Castilian, co-official where
+    // those are spoken, reads better to these users than Qt's English.
     auto nuevo = std::make_unique<QTranslator>();
-    if (!nuevo->load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!nuevo->load(QStringLiteral("qt_") + locale, carpeta) && !nuevo->load(QStringLiteral("qt_es"), carpeta))
         return false;
     QCoreApplication::installTranslator(nuevo.get());
     traductor = std::move(nuevo);
