@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -34,6 +35,25 @@ constexpr int kFamilias = 26;
 // centre line, on the higher and intermediate screens and on the basic one.
 const std::set<std::string> kLargosGS = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
 const std::set<std::string> kLargosFPB = {"1J", "2G", "3G", "3E", "41", "45", "4A"};
+// Landline prefixes of each province (the second column of a centre line is
+// its telephone number).
+const std::map<std::string, std::vector<std::string>> kPrefijosProvincia = {
+    {"Almería", {"950"}}, {"Cádiz", {"956"}}, {"Córdoba", {"957"}}, {"Granada", {"958"}}, {"Huelva", {"959"}},
+    {"Jaén", {"953"}}, {"Málaga", {"951", "952"}}, {"Sevilla", {"954", "955"}}, {"Huesca", {"974"}},
+    {"Teruel", {"978"}}, {"Zaragoza", {"976"}}, {"Principado de Asturias", {"984", "985"}},
+    {"Illes Balears", {"971"}}, {"Las Palmas", {"928"}}, {"Santa Cruz de Tenerife", {"922"}},
+    {"Cantabria", {"942"}}, {"Albacete", {"967"}}, {"Ciudad Real", {"926"}}, {"Cuenca", {"969"}},
+    {"Guadalajara", {"949"}}, {"Toledo", {"925"}}, {"Ávila", {"920"}}, {"Burgos", {"947"}}, {"León", {"987"}},
+    {"Palencia", {"979"}}, {"Salamanca", {"923"}}, {"Segovia", {"921"}}, {"Soria", {"975"}},
+    {"Valladolid", {"983"}}, {"Zamora", {"980"}}, {"Barcelona (comarques)", {"93"}}, {"Barcelona ciutat", {"93"}},
+    {"Girona", {"972"}}, {"Lleida", {"973"}}, {"Tarragona", {"977"}}, {"Terres de l'Ebre", {"977"}},
+    {"Badajoz", {"924"}}, {"Cáceres", {"927"}}, {"A Coruña", {"981"}}, {"Lugo", {"982"}}, {"Ourense", {"988"}},
+    {"Pontevedra", {"986"}}, {"La Rioja", {"941"}}, {"Madrid-Capital", {"91"}}, {"Madrid-Norte", {"91"}},
+    {"Madrid-Sur", {"91"}}, {"Madrid-Este", {"91"}}, {"Madrid-Oeste", {"91"}}, {"Región de Murcia", {"968"}},
+    {"Comunidad Foral de Navarra", {"948"}}, {"Alicante", {"965", "966"}}, {"Castellón", {"964"}},
+    {"Valencia", {"960", "961", "962", "963"}}, {"Araba/Álava", {"945"}}, {"Bizkaia", {"944", "946"}},
+    {"Gipuzkoa", {"943"}}, {"Ceuta", {"956"}}, {"Melilla", {"952"}},
+};
 
 // Trailing blanks off.
 std::string Recortar(const std::string &s)
@@ -523,6 +543,14 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     }
     // In-use province entries: first(c) .. first(c) + max(records, 1) - 1.
     std::map<std::string, int> enUso;   // province code -> community
+    std::map<std::string, std::string> provincia;   // province code -> name, UTF-8
+    std::map<int, int> vistos;
+    for (int k = kNumComunidades + 1; k <= d.numLugares; ++k) {
+        const int c = Numero(Cols(d.e.Lugares[k], 1, 2));
+        if (c >= 1 && c <= kNumComunidades && d.Primera(c) + vistos[c] <= 64)
+            provincia[d.e.CodigoProvincia[d.Primera(c) + vistos[c]++]] =
+                DesdeAnsi(Recortar(d.e.Lugares[k].substr(2))).toStdString();
+    }
     for (int c = 1; c <= kNumComunidades; ++c) {
         const int primera = d.Primera(c);
         const int siguiente = c < kNumComunidades ? d.Primera(c + 1) : 65;
@@ -536,6 +564,8 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
             const std::string codigo = d.e.CodigoProvincia[primera + k];
             grupos.insert(codigo[0]);
             enUso[codigo] = c;
+            if (registros[c] == 0)
+                provincia[codigo] = DesdeAnsi(Recortar(d.e.Lugares[c].substr(2))).toStdString();
         }
         EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
         EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
@@ -552,6 +582,14 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
         const TablaTexto &centros = d.Centros(g);
         EXPECT_LE(d.NumCentros(g), 1100) << fichero;
         total += d.NumCentros(g);
+        for (int i = 1; i <= d.NumCentros(g); ++i) {
+            const std::string &s = centros[i], nombre = provincia[std::to_string(g) + Car(s, 1)];
+            const auto prefijos = kPrefijosProvincia.find(nombre);
+            EXPECT_TRUE(prefijos != kPrefijosProvincia.end() &&
+                        std::any_of(prefijos->second.begin(), prefijos->second.end(),
+                                    [&](const std::string &p) { return Cols(s, 46, 45 + int(p.size())) == p; }))
+                << fichero << " line " << i << ": telephone " << Cols(s, 46, 54) << " is not of " << nombre;
+        }
         for (const auto *largos : {&kLargosGS, &kLargosFPB}) {
             std::map<std::string, std::set<std::string>> vistas;   // province -> localities closed
             std::map<std::string, std::string> actual;
@@ -605,6 +643,13 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
                 << codigo << " (" << fin - 1 << " characters)";
             EXPECT_NE(Car(s, fin + 1), ' ') << fichero << " line " << i << ": the centre's name of province " << codigo
                                             << " must start at column " << fin + 1;
+            EXPECT_EQ(Car(s, fin), ' ') << fichero << " line " << i << ": \"" << localidad
+                                        << "\" runs into the centre's name";
+            // Groups 1 and 3 carry no district or zone letter: a name ends by
+            // column 44, so printed lists keep a blank before the telephone.
+            if (g == 1 || g == 3) {
+                EXPECT_EQ(Car(s, 45), ' ') << fichero << " line " << i << ": the name runs into the second column";
+            }
             Cuenta &c = cuentas[codigo];
             ++c.centros;
             if (c.localidades == 0 || campo != c.ultima)

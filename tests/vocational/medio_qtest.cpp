@@ -464,7 +464,7 @@ private slots:
         ClicFila(g.ListSelLugFP, cordoba);
         ClicFila(g.ListSelLugFP, Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Cabra")));
         QTest::mouseClick(g.botTodaFP, Qt::LeftButton);
-        const int priego = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Priego de Córdoba"));
+        const int priego = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Priego Córdoba"));
         QVERIFY2(priego >= 0, qPrintable(Textos(g.ListSelLugFP, true).join('|')));
         ClicFila(g.ListSelLugFP, priego);
         QStringList filas;
