@@ -32,7 +32,7 @@ constexpr double kEscalaMapa = 303.0 / 281.0;
 
 } // namespace
 
-TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFIniPro")), ImpresionConDialogo(e, this)
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TFIniPro"))
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
@@ -63,20 +63,12 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFI
 
 void TFIniPro::CrearRuta()
 {
-    ControlesRutaFP c;
-    c.mapa = mapa;
-    c.PanelEstrellas = mapa;
-    c.PanelMapa = PanelMapa;
-    c.ListSelLugFP = ListSelLugFP;
-    c.BotImprimir = BotImprimir;
-    c.reja = reja;
-    c.PanelSelTit = PanelSelTit;
-    c.PanelCarSel = PanelCarSel;
+    ControlesRutaFP c = ControlesRuta();
     c.listSelFP = Listsel;
     NivelFPDatos nivel = NivelBasica(enlace, datos.CentrosFPB2);
     nivel.gruposFamilias = &datos.Grupos.FamiliasGrupoFPBasica;
     nivel.numGrupos = kGruposFPB;
-    Ruta = new RutaLugaresFP(enlace, std::move(nivel), c, this);
+    CrearRutaFP(std::move(nivel), c, panelsel);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
     Ruta->ComunidadElegida = [this](int) { vista.ComunidadElegidaFPB = true; };
@@ -84,7 +76,6 @@ void TFIniPro::CrearRuta()
         if (Pitido)
             Pitido();
     };
-    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
     mapa->PonerPista(PistaMapaFP(PanelMapa));
 }
 
@@ -92,11 +83,8 @@ void TFIniPro::Construir()
 {
     degradeMapa2 = new EtiquetaActiva(this);
     degradeMapa2->setMouseTracking(true);
-    const Marco marco = PonerMarco(this, enlace, degradeMapa2);
+    PonerMarcoFP(degradeMapa2);
     degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
-    TilIzq = marco.izquierda;
-    TilDer = marco.derecha;
-    TilArr = marco.arriba;
 
     LabelFPIp1 = new QLabel(this);
     LabelFPIp1->setObjectName(QStringLiteral("LabelFPIp1"));
@@ -172,13 +160,10 @@ void TFIniPro::Construir()
     Ocultar({BotRequisitos, BotAsig, BotTra, BotImprimir, BotRetrocederFP});
 
     // The hover caption of the map, over everything.
-    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
-    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PanelMapa->hide();
+    ConstruirPanelMapa();
 
     TimerParpadeo = new Parpadeo(this, 8, &vista.ContadorParpadeo);
     TimerAyu = new Parpadeo(this, 12, &vista.ContadorParpadeo);
-    TimerEstrellas.setInterval(200);
 }
 
 void TFIniPro::Estilo()
@@ -228,9 +213,7 @@ void TFIniPro::Conectar()
     connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
     connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
-    connect(&TimerEstrellas, &QTimer::timeout, this, &TFIniPro::TimerEstrellasTimer);
-    Ruta->Conectar();
-    connect(degradeMapa2, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
+    ConectarRuta(degradeMapa2);
 }
 
 bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
@@ -251,23 +234,6 @@ void TFIniPro::AbrirPorTitulo()
     enlace.RutaPorLugar = false;
     MostrarControles({ListSelFp, BotLug, BotRetrocederFP});
     Mostrar();
-}
-
-void TFIniPro::ConTransicion(bool circulo, const std::function<void()> &cambio)
-{
-    CambiarPanel(pantallas.Transiciones, panelsel, circulo, cambio);
-}
-
-void TFIniPro::TimerEstrellasTimer()
-{
-    mapa->TicEstrellas(enlace);
-}
-
-void TFIniPro::hideEvent(QHideEvent *evento)
-{
-    // The star phases are shared with the other maps.
-    TimerEstrellas.stop();
-    Pantalla::hideEvent(evento);
 }
 
 void TFIniPro::IrAInicio()

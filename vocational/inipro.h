@@ -5,7 +5,7 @@
 
 #include "datos_fpb.h"
 #include "informes.h"
-#include "pantalla.h"
+#include "pantalla_fp.h"
 #include "titulos_fpb.h"
 
 #include <QTimer>
@@ -43,7 +43,7 @@ struct VistaIniPro {
     int ContadorParpadeo = 0;
 };
 
-class TFIniPro : public Pantalla, public ImpresionConDialogo {
+class TFIniPro : public PantallaFP {
     Q_OBJECT
 public:
     TFIniPro(Enlace &e, Pantallas &p);
@@ -52,22 +52,10 @@ public:
     QListWidget *ListSelFp = nullptr;
     QLabel *PanelSelTit0 = nullptr;
     TEffectsPanel *panelsel = nullptr;
-    QListWidget *ListPreFam = nullptr, *ListTitFP = nullptr, *ListFPExpli = nullptr, *Listsel = nullptr;
-    QLabel *Labeltitulo = nullptr;
-    QTableWidget *reja = nullptr;
-    QLabel *PanelCarSel = nullptr, *PanelSelTit = nullptr;
-    VistaMapa *mapa = nullptr;
-    QLabel *PanelMapa = nullptr;
-    QListWidget *ListSelLugFP = nullptr;
-    QPushButton *BotLug = nullptr, *BotRequisitos = nullptr, *BotAsig = nullptr, *BotTra = nullptr,
-                *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
-    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    QListWidget *ListTitFP = nullptr, *ListFPExpli = nullptr, *Listsel = nullptr;
+    QPushButton *BotLug = nullptr, *BotRequisitos = nullptr, *BotAsig = nullptr, *BotTra = nullptr;
     EtiquetaActiva *degradeMapa2 = nullptr;
-    Parpadeo *TimerParpadeo = nullptr;
     Parpadeo *TimerAyu = nullptr;
-    QTimer TimerEstrellas;
-    // The map, provinces, localities and centre grid, shared with the other FP screens.
-    RutaLugaresFP *Ruta = nullptr;
 
     TablasFPB datos;
     VistaIniPro vista;
@@ -93,11 +81,8 @@ public:
     void BotImprimirClick();
     void BotRetrocederFPClick();
 
-    void TimerEstrellasTimer();
-
 protected:
     void AlVolverPorCierre() override;
-    void hideEvent(QHideEvent *evento) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
@@ -106,8 +91,6 @@ private:
     void Captions();
     void Conectar();
     void CrearRuta();
-    // Runs `cambio` inside the circle (or roll) transition on panelsel.
-    void ConTransicion(bool circulo, const std::function<void()> &cambio);
     // The name of the chosen title, trailing blanks removed.
     QString NombreTitulo() const;
     FuentesVistaFPB Fuentes() const;

@@ -32,7 +32,7 @@ constexpr int kMenuY[3] = {130, 250, 370};
 
 } // namespace
 
-TForm3::TForm3(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm3")), ImpresionConDialogo(e, this)
+TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm3"))
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
     Construir();
@@ -49,10 +49,7 @@ void TForm3::Construir()
     degradeMapa2 = new EtiquetaActiva(this);
     degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
     degradeMapa2->setMouseTracking(true);
-    const Marco marco = PonerMarco(this, enlace, degradeMapa2);
-    TilIzq = marco.izquierda;
-    TilDer = marco.derecha;
-    TilArr = marco.arriba;
+    PonerMarcoFP(degradeMapa2);
 
     auto *titulo = new EtiquetaSombreada(QString(), this);
     titulo->setObjectName(QStringLiteral("LabelFP1"));
@@ -107,14 +104,11 @@ void TForm3::Construir()
     Ocultar({BotRequisitos, BotPuesto, botAsig});
 
     // The hover caption of the maps, over everything.
-    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
-    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PanelMapa->hide();
+    ConstruirPanelMapa();
     ConstruirLugares();
     PanelMapa->raise();
 
     TimerParpadeo = new Parpadeo(this);
-    TimerEstrellas.setInterval(200);
     heli = new QTimer(this);
     heli->setInterval(16);
     ConstruirIntro();
@@ -167,12 +161,6 @@ void TForm3::Conectar()
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
     connect(BotImprimir, &QPushButton::clicked, this, &TForm3::BotImprimirClick);
     ConectarLugares();
-    connect(&TimerEstrellas, &QTimer::timeout, this, &TForm3::TimerEstrellasTimer);
-}
-
-void TForm3::ConTransicion(bool circulo, const std::function<void()> &cambio)
-{
-    CambiarPanel(pantallas.Transiciones, PanelSelec, circulo, cambio);
 }
 
 void TForm3::showEvent(QShowEvent *evento)
@@ -186,10 +174,9 @@ void TForm3::showEvent(QShowEvent *evento)
 void TForm3::hideEvent(QHideEvent *evento)
 {
     CortarIntro();
-    TimerEstrellas.stop();
     TimerParpadeo->Detener();
     heli->stop();
-    Pantalla::hideEvent(evento);
+    PantallaFP::hideEvent(evento);
 }
 
 void TForm3::Entrar()

@@ -8,7 +8,7 @@
 #include "estado_medio.h"
 #include "informes.h"
 #include "intro_helicoptero.h"
-#include "pantalla.h"
+#include "pantalla_fp.h"
 
 #include <QTimer>
 #include <functional>
@@ -31,7 +31,7 @@ class SeleccionImpresionFP;
 class TEffectsPanel;
 class VistaMapa;
 
-class TForm3 : public Pantalla, public ImpresionConDialogo {
+class TForm3 : public PantallaFP {
     Q_OBJECT
 public:
     TForm3(Enlace &e, Pantallas &p);
@@ -42,10 +42,8 @@ public:
 
     // The lists, the grid and their captions, in the effects panel.
     TEffectsPanel *PanelSelec = nullptr;
-    QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr, *Labeltitulo = nullptr;
-    QTableWidget *reja = nullptr;
-    QListWidget *listSelFP = nullptr, *ListPreFam = nullptr, *ListTit = nullptr;
-    QPushButton *BotRetrocederFP = nullptr, *BotImprimir = nullptr, *BotTodoFP = nullptr;
+    QListWidget *listSelFP = nullptr, *ListTit = nullptr;
+    QPushButton *BotTodoFP = nullptr;
 
     // The title's views.
     QPushButton *BotRequisitos = nullptr, *BotPuesto = nullptr, *botAsig = nullptr;
@@ -53,18 +51,14 @@ public:
     // The map of Spain (where a title is taught, or the place route's
     // first step), the detail maps of Catalonia and Madrid, the place lists.
     QWidget *PanelEstrellas = nullptr;
-    VistaMapa *mapa = nullptr, *mapac = nullptr, *mapam = nullptr;
-    QLabel *PanelMapa = nullptr;
-    QListWidget *ListSelLugFP = nullptr, *listBarcelona = nullptr;
+    VistaMapa *mapac = nullptr, *mapam = nullptr;
+    QListWidget *listBarcelona = nullptr;
     QPushButton *BotCerrar = nullptr;
 
     // Communities picked for a long title sheet.
     SeleccionImpresionFP *Seleccion = nullptr;
 
-    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
     EtiquetaActiva *degradeMapa2 = nullptr;
-    Parpadeo *TimerParpadeo = nullptr;
-    QTimer TimerEstrellas;
     // The helicopter intro, enabled by whoever opens the screen with it.
     QTimer *heli = nullptr;
     // The pilot's walk after each flight, and where the intro stands.
@@ -86,8 +80,6 @@ public:
     InformeCuestionarioGM informeCuesGM;
 
     EstadoMedio estado;
-    // The place route the FP screens share, for the intermediate level.
-    RutaLugaresFP *Ruta = nullptr;
 
     // Shows the itinerary screen, where the questionnaire goes back to.
     std::function<void()> MostrarItinerarios;
@@ -112,7 +104,6 @@ public:
     void BotRequisitosClick();
     void BotPuestoClick();
     void botAsigClick();
-    void TimerEstrellasTimer();
 
     // Place route: the map's community click and the lists are the route's.
     void mapaClick();
@@ -180,8 +171,6 @@ private:
     void MarcarDondeSeEstudia();
     // Shows `lineas` in listSelFP inside the panel's circle transition.
     void MostrarVista(const std::vector<std::string> &lineas, int primeraFilaEncabezado, const QString &titulo);
-    // Runs `cambio` inside the panel's roll or circle transition.
-    void ConTransicion(bool circulo, const std::function<void()> &cambio);
     void VolverDeRutaPorTitulo();
 
     // Place route.

@@ -69,37 +69,28 @@ void TForm3::ConstruirLugares()
     for (VistaMapa *m : {mapa, mapac, mapam})
         m->PonerPista(pista);
 
-    ControlesRutaFP c;
-    c.mapa = mapa;
+    ControlesRutaFP c = ControlesRuta();
     c.mapac = mapac;
     c.mapam = mapam;
     c.PanelEstrellas = PanelEstrellas;
-    c.PanelMapa = PanelMapa;
-    c.ListSelLugFP = ListSelLugFP;
     c.listBarcelona = listBarcelona;
     c.BotCerrar = BotCerrar;
     c.botTodaFP = BotTodoFP;
-    c.BotImprimir = BotImprimir;
-    c.reja = reja;
-    c.PanelSelTit = PanelSelTit;
-    c.PanelCarSel = PanelCarSel;
     c.listSelFP = listSelFP;
-    Ruta = new RutaLugaresFP(enlace, NivelMedio(enlace), c, this);
+    CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
     Ruta->ComunidadElegida = [this](int comunidad) { estado.ComunidadGM = comunidad; };
     Ruta->CentrosListados = [this](const std::vector<FilaRejilla> &filas) { CentrosCuestionario(filas); };
-    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
 }
 
 void TForm3::ConectarLugares()
 {
     // The panel shows before the route answers the click.
     connect(mapa, &VistaMapa::pulsado, this, &TForm3::mapaClick);
-    Ruta->Conectar();
-    connect(degradeMapa2, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
+    ConectarRuta(degradeMapa2);
     connect(Seleccion->BotAceptar, &QPushButton::clicked, this, &TForm3::BotAceptarClick);
 }
 

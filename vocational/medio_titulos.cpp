@@ -180,11 +180,6 @@ void TForm3::MarcarDondeSeEstudia()
     PanelEstrellas->show();
 }
 
-void TForm3::TimerEstrellasTimer()
-{
-    mapa->TicEstrellas(enlace);
-}
-
 void TForm3::MostrarVista(const std::vector<std::string> &lineas, int primeraFilaEncabezado, const QString &titulo)
 {
     estado.PrimeraFilaEncabezado = primeraFilaEncabezado;

@@ -22,7 +22,7 @@
 
 namespace norvela {
 
-TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8")), ImpresionConDialogo(e, this)
+TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm8"))
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
     Construir();
@@ -48,9 +48,8 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm8"
 
 void TForm8::hideEvent(QHideEvent *evento)
 {
-    TimerEstrellas.stop();
     TimerParpadeo->Detener();
-    Pantalla::hideEvent(evento);
+    PantallaFP::hideEvent(evento);
 }
 
 void TForm8::Estilo()
@@ -108,14 +107,7 @@ void TForm8::Conectar()
     connect(BotImprimir, &QPushButton::clicked, this, &TForm8::BotImprimirClick);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm8::BotRetrocederFPClick);
     connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
-    Ruta->Conectar();
-    connect(degradeini, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
-    connect(&TimerEstrellas, &QTimer::timeout, this, &TForm8::TimerEstrellasTimer);
-}
-
-void TForm8::ConTransicion(bool circulo, const std::function<void()> &cambio)
-{
-    CambiarPanel(pantallas.Transiciones, PanelSel, circulo, cambio);
+    ConectarRuta(degradeini);
 }
 
 void TForm8::menuFP3Click()

@@ -6,7 +6,7 @@
 #include "centros_fp.h"
 #include "informe_fp.h"
 #include "informes.h"
-#include "pantalla.h"
+#include "pantalla_fp.h"
 
 #include <QTimer>
 #include <functional>
@@ -32,7 +32,7 @@ class TEffectsPanel;
 // taught (only the title menu goes), or one of its three views.
 enum class InfoTitulo { Donde = 1, Requisitos = 2, Asignaturas = 3, Acceso = 4 };
 
-class TForm8 : public Pantalla, public ImpresionConDialogo {
+class TForm8 : public PantallaFP {
     Q_OBJECT
 public:
     TForm8(Enlace &e, Pantallas &p);
@@ -44,11 +44,8 @@ public:
 
     // Lists, grid and their buttons.
     TEffectsPanel *PanelSel = nullptr;
-    QTableWidget *reja = nullptr;
-    QListWidget *listSelFP = nullptr, *ListPreFam = nullptr, *ListTitFP = nullptr;
-    QLabel *Labeltitulo = nullptr;
-    QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr, *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
-    QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr;
+    QListWidget *listSelFP = nullptr, *ListTitFP = nullptr;
+    QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr;
 
     // Title menu and statistics.
     QWidget *PanelFpTit = nullptr;
@@ -59,10 +56,9 @@ public:
 
     // Maps and place lists.
     QWidget *PanelEstrellas = nullptr;
-    VistaMapa *mapa = nullptr, *mapac = nullptr, *mapam = nullptr;
-    QListWidget *ListSelLugFP = nullptr, *listBarcelona = nullptr;
+    VistaMapa *mapac = nullptr, *mapam = nullptr;
+    QListWidget *listBarcelona = nullptr;
     QPushButton *BotCerrar = nullptr;
-    QLabel *PanelMapa = nullptr;
 
     // Communities picked for a long title sheet.
     SeleccionImpresionFP *Seleccion = nullptr;
@@ -71,13 +67,7 @@ public:
     QListWidget *ListImp = nullptr;
     QPushButton *BotAceptar = nullptr;
 
-    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
     EtiquetaActiva *degradeini = nullptr;
-    Parpadeo *TimerParpadeo = nullptr;
-    QTimer TimerEstrellas;
-
-    // The place route of the higher level: maps, place lists, centre grid.
-    RutaLugaresFP *Ruta = nullptr;
 
     // Screen state.
     int TituloSel = 0;
@@ -118,13 +108,12 @@ public:
     void BotAceptarClick();
     // Back or a new route ends a community selection: nothing picked, panel gone.
     void TerminarSeleccionImpresion();
-    void TimerEstrellasTimer();
 
     void BotRetrocederFPClick();
     void menuFP3Click();
 
 protected:
-    // A hidden screen stops its map stars and blink: the star phases are shared.
+    // A hidden screen stops its blink too.
     void hideEvent(QHideEvent *evento) override;
 
 private:
@@ -142,8 +131,6 @@ private:
     void Captions();
     // The place route on this screen's widgets, with its hooks.
     void CrearRuta();
-    // Runs `cambio` inside the degrees screen's roll or circle transition on PanelSel.
-    void ConTransicion(bool circulo, const std::function<void()> &cambio);
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
     void LlenarGrupos();

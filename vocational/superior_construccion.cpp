@@ -36,7 +36,6 @@ void TForm8::Construir()
     ConstruirSeleccion();
     ConstruirPista();
     TimerParpadeo = new Parpadeo(this);
-    TimerEstrellas.setInterval(200);
 }
 
 // The frame, the heading and the start panel.
@@ -44,10 +43,7 @@ void TForm8::ConstruirInicio()
 {
     degradeini = new EtiquetaActiva(this);
     degradeini->setMouseTracking(true);
-    const Marco marco = PonerMarco(this, enlace, degradeini);
-    TilIzq = marco.izquierda;
-    TilDer = marco.derecha;
-    TilArr = marco.arriba;
+    PonerMarcoFP(degradeini);
 
     auto *titulo = new EtiquetaSombreada(QString(), this);
     titulo->setObjectName(QStringLiteral("LabelFP1"));
@@ -164,9 +160,7 @@ void TForm8::ConstruirSeleccion()
 void TForm8::ConstruirPista()
 {
     // The hover caption of the maps, over everything.
-    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
-    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PanelMapa->hide();
+    ConstruirPanelMapa();
     for (VistaMapa *m : {mapa, mapac, mapam})
         m->PonerPista(PistaMapaFP(PanelMapa));
 }

@@ -17,28 +17,20 @@ namespace norvela {
 
 void TForm8::CrearRuta()
 {
-    ControlesRutaFP c;
-    c.mapa = mapa;
+    ControlesRutaFP c = ControlesRuta();
     c.mapac = mapac;
     c.mapam = mapam;
     c.PanelEstrellas = PanelEstrellas;
-    c.PanelMapa = PanelMapa;
-    c.ListSelLugFP = ListSelLugFP;
     c.listBarcelona = listBarcelona;
     c.BotCerrar = BotCerrar;
     c.BotInternetC = BotInternetC;
     c.botTodaFP = botTodaFP;
-    c.BotImprimir = BotImprimir;
-    c.reja = reja;
-    c.PanelSelTit = PanelSelTit;
-    c.PanelCarSel = PanelCarSel;
     c.listSelFP = listSelFP;
-    Ruta = new RutaLugaresFP(enlace, NivelSuperior(enlace), c, this);
+    CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     Ruta->PorLugar = [this] { return ModoPorLugar; };
     Ruta->TituloElegido = [this] { return TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
-    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
 }
 
 void TForm8::MenuFP2Click()

@@ -297,9 +297,4 @@ void TForm8::ButtonEstad3Click()
     pantallas.Estadisticas->Mostrar();
 }
 
-void TForm8::TimerEstrellasTimer()
-{
-    mapa->TicEstrellas(enlace);
-}
-
 } // namespace norvela

@@ -1,0 +1,83 @@
+#include "pantalla_fp.h"
+
+#include "controles_fp.h"
+#include "enlace.h"
+#include "etiquetas.h"
+#include "marco.h"
+#include "nivel_fp.h"
+#include "pantallas.h"
+#include "piezas_fp.h"
+#include "ruta_lugares_fp.h"
+#include "transiciones_paneles.h"
+#include "vista_mapa.h"
+
+#include <QLabel>
+
+namespace norvela {
+
+PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
+    : Pantalla(e, p, nombre), ImpresionConDialogo(e, this)
+{
+    TimerEstrellas.setInterval(200);
+    connect(&TimerEstrellas, &QTimer::timeout, this, &PantallaFP::TimerEstrellasTimer);
+}
+
+void PantallaFP::TimerEstrellasTimer()
+{
+    mapa->TicEstrellas(enlace);
+}
+
+void PantallaFP::PonerMarcoFP(QLabel *fondo)
+{
+    const Marco marco = PonerMarco(this, enlace, fondo);
+    TilIzq = marco.izquierda;
+    TilDer = marco.derecha;
+    TilArr = marco.arriba;
+}
+
+void PantallaFP::ConstruirPanelMapa()
+{
+    PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);
+    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PanelMapa->hide();
+}
+
+ControlesRutaFP PantallaFP::ControlesRuta() const
+{
+    ControlesRutaFP c;
+    c.mapa = mapa;
+    c.PanelEstrellas = mapa;
+    c.PanelMapa = PanelMapa;
+    c.ListSelLugFP = ListSelLugFP;
+    c.BotImprimir = BotImprimir;
+    c.reja = reja;
+    c.PanelSelTit = PanelSelTit;
+    c.PanelCarSel = PanelCarSel;
+    return c;
+}
+
+void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *panel)
+{
+    panelListas_ = panel;
+    Ruta = new RutaLugaresFP(enlace, std::move(nivel), controles, this);
+    Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
+}
+
+void PantallaFP::ConectarRuta(EtiquetaActiva *fondo)
+{
+    Ruta->Conectar();
+    connect(fondo, &EtiquetaActiva::movido, Ruta, &RutaLugaresFP::OcultarPista);
+}
+
+void PantallaFP::ConTransicion(bool circulo, const std::function<void()> &cambio)
+{
+    CambiarPanel(pantallas.Transiciones, panelListas_, circulo, cambio);
+}
+
+void PantallaFP::hideEvent(QHideEvent *evento)
+{
+    TimerEstrellas.stop();
+    Pantalla::hideEvent(evento);
+}
+
+} // namespace norvela

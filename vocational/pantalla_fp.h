@@ -1,0 +1,71 @@
+// What the three FP screens (higher, intermediate and basic cycles) have
+// alike: the window frame; the captions, family list and centre grid; the
+// map of Spain with its hover caption, stars and place list, worked by the
+// shared place route; the title blink; back and print; printing through
+// the print dialog. Each screen builds these widgets where its layout puts
+// them and adds its own.
+#pragma once
+
+#include "informes.h"
+#include "pantalla.h"
+
+#include <QTimer>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace norvela {
+
+class EtiquetaActiva;
+class Parpadeo;
+class RutaLugaresFP;
+class VistaMapa;
+struct ControlesRutaFP;
+struct NivelFPDatos;
+
+class PantallaFP : public Pantalla, public ImpresionConDialogo {
+    Q_OBJECT
+public:
+    QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr, *Labeltitulo = nullptr;
+    QListWidget *ListPreFam = nullptr;
+    QTableWidget *reja = nullptr;
+    VistaMapa *mapa = nullptr;
+    QLabel *PanelMapa = nullptr;   // the maps' hover caption
+    QListWidget *ListSelLugFP = nullptr;
+    QPushButton *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
+    Parpadeo *TimerParpadeo = nullptr;
+    QTimer TimerEstrellas;
+    // The place route of the screen's level.
+    RutaLugaresFP *Ruta = nullptr;
+
+    // A tick of the map's stars.
+    void TimerEstrellasTimer();
+
+protected:
+    PantallaFP(Enlace &e, Pantallas &p, const QString &nombre);
+
+    // The window frame, under `fondo` (the label that follows the mouse).
+    void PonerMarcoFP(QLabel *fondo);
+    // The maps' hover caption, hidden, over what the screen holds so far.
+    void ConstruirPanelMapa();
+    // The route's controls every FP screen has; the screen adds its own.
+    ControlesRutaFP ControlesRuta() const;
+    // The place route of `nivel` on `controles`; its list changes, like the
+    // screen's own, run inside the roll or circle transition on `panel`.
+    void CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *panel);
+    // Wires the route; the mouse over `fondo` (off the maps) hides the hover caption.
+    void ConectarRuta(EtiquetaActiva *fondo);
+    // Runs `cambio` inside the roll or circle transition on the lists' panel.
+    void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    // A hidden screen stops its map stars: their phases are shared.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+    QWidget *panelListas_ = nullptr;
+};
+
+} // namespace norvela
