@@ -38,8 +38,9 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         if (intro_.Fotograma() >= 0)
             Piloto(p, intro_.PosPiloto(), intro_.Fotograma());
-        if (intro_.Bocadillo() > 0)
-            Bocadillo(p);
+        for (int fase = 1; fase <= 2; ++fase)
+            if (!intro_.RectBocadilloDe(fase).isNull())
+                Bocadillo(p, fase);
     }
 
 private:
@@ -67,13 +68,13 @@ private:
         p.restore();
     }
 
-    void Bocadillo(QPainter &p)
+    void Bocadillo(QPainter &p, int fase)
     {
-        const QRect r = intro_.RectBocadillo();
+        const QRect r = intro_.RectBocadilloDe(fase);
         p.setPen(QColor(0, 0, 0));
         p.setBrush(QColor(255, 255, 0));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        const QStringList lineas = textos_(intro_.Bocadillo());
+        const QStringList lineas = textos_(fase);
         // The longest line fits in the balloon.
         QFont letra(QStringLiteral("Arial"));
         letra.setBold(true);

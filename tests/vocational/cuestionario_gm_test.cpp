@@ -43,6 +43,10 @@ TEST(IntroHelicoptero, FlownButtonsEndWhereTheMenuStands)
     // flight's (150 + 6 x 20) lowered by 10.
     EXPECT_EQ(intro.Bocadillo(), 2);
     EXPECT_EQ(intro.RectBocadillo(), QRect(506, 226, 118, 53));
+    // The first balloon still stands by the titles button, 120 pixels up.
+    EXPECT_EQ(intro.RectBocadilloDe(1), QRect(506, 106, 118, 53));
+    intro.OcultarBocadillo();
+    EXPECT_TRUE(intro.RectBocadilloDe(1).isNull() && intro.RectBocadilloDe(2).isNull());
 
     IntroHelicoptero sin;
     sin.Entrar(false);

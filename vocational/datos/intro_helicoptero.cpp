@@ -71,7 +71,8 @@ void IntroHelicoptero::TickPiloto()
     }
     bocadillo_ = faseBocadillo_;
     const int x = heliX_, y = heliY_ + 12;
-    rectBocadillo_ = QRect(x - 34, y - 66, kAnchoBocadillo, kAltoBocadillo);
+    if (bocadillo_ == 1 || bocadillo_ == 2)
+        rectBocadillos_[bocadillo_ - 1] = QRect(x - 34, y - 66, kAnchoBocadillo, kAltoBocadillo);
 }
 
 void IntroHelicoptero::Cortar()
@@ -80,6 +81,7 @@ void IntroHelicoptero::Cortar()
     piloto_ = false;
     vueloPendiente_ = false;
     bocadillo_ = 0;
+    rectBocadillos_[0] = rectBocadillos_[1] = QRect();
     fotogramaVisible_ = -1;
 }
 
@@ -88,6 +90,7 @@ void IntroHelicoptero::OcultarBocadillo()
     if (bocadillo_ == 0)
         return;
     bocadillo_ = 0;
+    rectBocadillos_[0] = rectBocadillos_[1] = QRect();
     fotogramaVisible_ = -1;
 }
 

@@ -37,8 +37,8 @@ public:
     // Any menu button cuts the intro: both timers stop, the balloon and the
     // pilot go; the buttons already flown stay where they are.
     void Cortar();
-    // The balloon goes, and the pilot who spoke it with it; the timers run
-    // on. Without a balloon on the screen nothing changes.
+    // The balloons go, and the pilot who spoke the last with them; the
+    // timers run on. Without a balloon on the screen nothing changes.
     void OcultarBocadillo();
 
     bool VueloEnMarcha() const { return vuelo_; }
@@ -49,9 +49,13 @@ public:
     // The pilot frame on the screen (-1: none) and where it stands.
     int Fotograma() const { return fotogramaVisible_; }
     QPoint PosPiloto() const { return posPiloto_; }
-    // The balloon on the screen (0: none; 1 or 2: the flight it follows).
+    // The last balloon on the screen (0: none; 1 or 2: the flight it
+    // follows) and where it stands.
     int Bocadillo() const { return bocadillo_; }
-    QRect RectBocadillo() const { return rectBocadillo_; }
+    QRect RectBocadillo() const { return bocadillo_ ? rectBocadillos_[bocadillo_ - 1] : QRect(); }
+    // The balloon of flight 1 or 2 while it is on the screen, else empty:
+    // the first stays by the titles button while the second is spoken.
+    QRect RectBocadilloDe(int fase) const { return fase == 1 || fase == 2 ? rectBocadillos_[fase - 1] : QRect(); }
     int Fase() const { return fase_; }
 
 private:
@@ -60,7 +64,7 @@ private:
     int fotograma_ = 0, fotogramaVisible_ = -1, faseBocadillo_ = 0;
     QPoint posPiloto_;
     int bocadillo_ = 0;
-    QRect rectBocadillo_;
+    QRect rectBocadillos_[2];
     BotonVolado tit2_, lug2_, salir_;
 };
 
