@@ -42,22 +42,13 @@ public:
 
     // The lists, the grid and their captions, in the effects panel.
     TEffectsPanel *PanelSelec = nullptr;
-    QListWidget *listSelFP = nullptr, *ListTit = nullptr;
+    QListWidget *ListTit = nullptr;
     QPushButton *BotTodoFP = nullptr;
 
     // The title's views.
     QPushButton *BotRequisitos = nullptr, *BotPuesto = nullptr, *botAsig = nullptr;
 
-    // The map of Spain (where a title is taught, or the place route's
-    // first step), the detail maps of Catalonia and Madrid, the place lists.
-    QWidget *PanelEstrellas = nullptr;
-    VistaMapa *mapac = nullptr, *mapam = nullptr;
-    QListWidget *listBarcelona = nullptr;
-    QPushButton *BotCerrar = nullptr;
-
-    // Communities picked for a long title sheet.
-    SeleccionImpresionFP *Seleccion = nullptr;
-
+    // The frame's background, which hides the maps' hover caption.
     EtiquetaActiva *degradeMapa2 = nullptr;
     // The helicopter intro, enabled by whoever opens the screen with it.
     QTimer *heli = nullptr;

@@ -53,8 +53,7 @@ void TForm3::ConstruirLugares()
     listBarcelona = ListaLugares(this, QStringLiteral("listBarcelona"), 595, 480, 290, 250);
     BotCerrar = BotonNombrado(this, QStringLiteral("BotCerrar"), 890, 480, 85, 30);
     BotCerrar->hide();
-    for (int r = kPrimeraSubcomarca; r <= enlace.NumComarcas && enlace.NombresComarcas.Contiene(r); ++r)
-        listBarcelona->addItem(DesdeAnsi(enlace.NombresComarcas[r]).trimmed());
+    LlenarComarcasBarcelona();
 
     // Communities for a long title sheet, below the map they are picked on.
     Seleccion = new SeleccionImpresionFP(enlace, this, 590, 450);
@@ -70,13 +69,7 @@ void TForm3::ConstruirLugares()
         m->PonerPista(pista);
 
     ControlesRutaFP c = ControlesRuta();
-    c.mapac = mapac;
-    c.mapam = mapam;
-    c.PanelEstrellas = PanelEstrellas;
-    c.listBarcelona = listBarcelona;
-    c.BotCerrar = BotCerrar;
     c.botTodaFP = BotTodoFP;
-    c.listSelFP = listSelFP;
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };

@@ -1,8 +1,10 @@
 #include "pantalla_fp.h"
 
+#include "ansi.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
+#include "lugares_fp.h"
 #include "marco.h"
 #include "nivel_fp.h"
 #include "pantallas.h"
@@ -12,6 +14,7 @@
 #include "vista_mapa.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 namespace norvela {
 
@@ -42,11 +45,22 @@ void PantallaFP::ConstruirPanelMapa()
     PanelMapa->hide();
 }
 
+void PantallaFP::LlenarComarcasBarcelona()
+{
+    for (int r = kPrimeraSubcomarca; r <= enlace.NumComarcas && enlace.NombresComarcas.Contiene(r); ++r)
+        listBarcelona->addItem(DesdeAnsi(enlace.NombresComarcas[r]).trimmed());
+}
+
 ControlesRutaFP PantallaFP::ControlesRuta() const
 {
     ControlesRutaFP c;
     c.mapa = mapa;
-    c.PanelEstrellas = mapa;
+    c.mapac = mapac;
+    c.mapam = mapam;
+    c.PanelEstrellas = PanelEstrellas ? PanelEstrellas : mapa;
+    c.listBarcelona = listBarcelona;
+    c.BotCerrar = BotCerrar;
+    c.listSelFP = listSelFP;
     c.PanelMapa = PanelMapa;
     c.ListSelLugFP = ListSelLugFP;
     c.BotImprimir = BotImprimir;

@@ -21,6 +21,7 @@ namespace norvela {
 
 class EtiquetaActiva;
 class Parpadeo;
+class SeleccionImpresionFP;
 class RutaLugaresFP;
 class VistaMapa;
 struct ControlesRutaFP;
@@ -36,6 +37,16 @@ public:
     VistaMapa *mapa = nullptr;
     QLabel *PanelMapa = nullptr;   // the maps' hover caption
     QListWidget *ListSelLugFP = nullptr;
+    // The higher and intermediate screens only (the basic one leaves them
+    // null): the views' list; the map of Spain's panel; the detail maps of
+    // Catalonia and Madrid with the list of Barcelona's districts and its
+    // close button; the communities picked for a long title sheet.
+    QListWidget *listSelFP = nullptr;
+    QWidget *PanelEstrellas = nullptr;
+    VistaMapa *mapac = nullptr, *mapam = nullptr;
+    QListWidget *listBarcelona = nullptr;
+    QPushButton *BotCerrar = nullptr;
+    SeleccionImpresionFP *Seleccion = nullptr;
     QPushButton *BotImprimir = nullptr, *BotRetrocederFP = nullptr;
     Parpadeo *TimerParpadeo = nullptr;
     QTimer TimerEstrellas;
@@ -52,7 +63,9 @@ protected:
     void PonerMarcoFP(QLabel *fondo);
     // The maps' hover caption, hidden, over what the screen holds so far.
     void ConstruirPanelMapa();
-    // The route's controls every FP screen has; the screen adds its own.
+    // Barcelona's districts into their list.
+    void LlenarComarcasBarcelona();
+    // The route's controls this base holds; the screen adds its own.
     ControlesRutaFP ControlesRuta() const;
     // The place route of `nivel` on `controles`; its list changes, like the
     // screen's own, run inside the roll or circle transition on `panel`.

@@ -36,8 +36,7 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
     // codes in them, which the intermediate-cycle screen reads too.
     CargarCodigosSuperior(enlace, enlace.Fichero(QStringLiteral("comarcas")), enlace.NumComarcas, 20);
     CargarZonasSuperior(enlace, enlace.Fichero(QStringLiteral("comarcasm")), enlace.NumZonas, 25);
-    for (int r = kPrimeraSubcomarca; r <= enlace.NumComarcas && enlace.NombresComarcas.Contiene(r); ++r)
-        listBarcelona->addItem(DesdeAnsi(enlace.NombresComarcas[r]).trimmed());
+    LlenarComarcasBarcelona();
     PrepararComarcasYZonas(enlace);
 
     enlace.FPSuperiorActivo = false;

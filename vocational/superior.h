@@ -44,7 +44,7 @@ public:
 
     // Lists, grid and their buttons.
     TEffectsPanel *PanelSel = nullptr;
-    QListWidget *listSelFP = nullptr, *ListTitFP = nullptr;
+    QListWidget *ListTitFP = nullptr;
     QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr;
 
     // Title menu and statistics.
@@ -54,19 +54,13 @@ public:
     QWidget *PanelEstadistica = nullptr;
     QPushButton *ButtonEstad1 = nullptr, *ButtonEstad2 = nullptr, *ButtonEstad3 = nullptr;
 
-    // Maps and place lists.
-    QWidget *PanelEstrellas = nullptr;
-    VistaMapa *mapac = nullptr, *mapam = nullptr;
-    QListWidget *listBarcelona = nullptr;
-    QPushButton *BotCerrar = nullptr;
-
-    // Communities picked for a long title sheet.
-    SeleccionImpresionFP *Seleccion = nullptr;
+    // The widgets of the community selection (see Seleccion).
     QWidget *PanelImp = nullptr;
     QLabel *LabelSelCom1 = nullptr, *LabelSelCom2 = nullptr;
     QListWidget *ListImp = nullptr;
     QPushButton *BotAceptar = nullptr;
 
+    // The frame's background, which hides the maps' hover caption.
     EtiquetaActiva *degradeini = nullptr;
 
     // Screen state.

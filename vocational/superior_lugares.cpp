@@ -18,14 +18,8 @@ namespace norvela {
 void TForm8::CrearRuta()
 {
     ControlesRutaFP c = ControlesRuta();
-    c.mapac = mapac;
-    c.mapam = mapam;
-    c.PanelEstrellas = PanelEstrellas;
-    c.listBarcelona = listBarcelona;
-    c.BotCerrar = BotCerrar;
     c.BotInternetC = BotInternetC;
     c.botTodaFP = botTodaFP;
-    c.listSelFP = listSelFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     Ruta->PorLugar = [this] { return ModoPorLugar; };
     Ruta->TituloElegido = [this] { return TituloSel; };
