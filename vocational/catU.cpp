@@ -41,13 +41,6 @@ constexpr int kTextoLista[kListasCatalogo] = {299, 47, 113, 263, 580};
 const char *const kNombreLista[kListasCatalogo] = {"ListCat1", "ListCat2", "ListCat3", "ListCat4", "ListCat5"};
 const char *const kNombreLabel[kListasCatalogo] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
 
-QListWidget *Lista(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = ListaFP(padre, nombre, x, y, w, h);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
 } // namespace
 
 TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCat")), ImpresionConDialogo(e, this)
@@ -83,7 +76,7 @@ void TFormCat::Construir()
     LabelFami = Etiqueta(this, 48, 81, 329, 25, {}, 11);
     LabelFami->setObjectName(QStringLiteral("LabelFami"));
     LabelFami->setAlignment(Qt::AlignCenter);
-    ListFam = Lista(this, QStringLiteral("ListFam"), 48, 105, 329, 580);
+    ListFam = ListaPulsableFP(this, QStringLiteral("ListFam"), 48, 105, 329, 580);
     ListFam->setItemDelegate(new DelegadoIconoTexto(32, 5, 30, ListFam));
     LabelAyu0 = Etiqueta(this, kAyudaDesde, 59, 560, 20, {}, 11);
     LabelAyu0->setObjectName(QStringLiteral("LabelAyu0"));
@@ -93,7 +86,7 @@ void TFormCat::Construir()
         const Sitio &s = kSitios[k];
         Label[static_cast<size_t>(k)] = Etiqueta(this, s.xLabel, s.yLabel, 10, 18, {}, 11);
         Label[static_cast<size_t>(k)]->setObjectName(QString::fromLatin1(kNombreLabel[k]));
-        ListCat[static_cast<size_t>(k)] = Lista(this, QString::fromLatin1(kNombreLista[k]), s.x, s.y, s.w, s.h);
+        ListCat[static_cast<size_t>(k)] = ListaPulsableFP(this, QString::fromLatin1(kNombreLista[k]), s.x, s.y, s.w, s.h);
     }
 
     panelsel = new TEffectsPanel(this);

@@ -99,17 +99,15 @@ void TFIniPro::Construir()
     mapa->move(130, 158);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->hide();
-    ListSelLugFP = ListaFP(this, QStringLiteral("ListSelLugFP"), 148, 176, 245, 217);
+    ListSelLugFP = ListaPulsableFP(this, QStringLiteral("ListSelLugFP"), 148, 176, 245, 217);
     ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
-    ListSelLugFP->setCursor(Qt::PointingHandCursor);
     ListSelLugFP->hide();
 
     // Groups.
     PanelSelTit0 = PanelTextoFP(this, QStringLiteral("PanelSelTit0"), 112, 110, 321, 30);
-    ListSelFp = ListaFP(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
+    ListSelFp = ListaPulsableFP(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
     ListSelFp->setItemDelegate(new DelegadoIconoTexto(50, 6, 31, ListSelFp));
     ListSelFp->setMouseTracking(true);
-    ListSelFp->setCursor(Qt::PointingHandCursor);
     ListSelFp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListSelFp->hide();
     BotLug = BotonNombrado(this, QStringLiteral("BotLug"), 112, 436, 321, 36);
@@ -125,17 +123,11 @@ void TFIniPro::Construir()
     panelsel = new TEffectsPanel(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));
     panelsel->setGeometry(488, 164, 445, 345);
-    ListPreFam = ListaFP(panelsel, QStringLiteral("ListPreFam"), 10, 10, 425, 103);
-    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
-    ListPreFam->setCursor(Qt::PointingHandCursor);
-    Labeltitulo = new QLabel(panelsel);
-    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
-    Labeltitulo->setGeometry(10, 107, 425, 22);
+    ConstruirFamilias(panelsel, QRect(10, 10, 425, 103), QRect(10, 107, 425, 22));
     Labeltitulo->hide();
-    ListTitFP = ListaFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
+    ListTitFP = ListaPulsableFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->setMouseTracking(true);
-    ListTitFP->setCursor(Qt::PointingHandCursor);
     ListTitFP->hide();
     ListFPExpli = ListaFP(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
     ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);

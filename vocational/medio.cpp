@@ -72,15 +72,9 @@ void TForm3::Construir()
     PanelSelTit = PanelTextoFP(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
     PanelCarSel = PanelTextoFP(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
     PanelCarSel->setAccessibleName(QStringLiteral("PanelCarSel"));
-    ListPreFam = ListaFP(PanelSelec, QStringLiteral("ListPreFam"), 10, 66, 500, 301);
-    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
-    ListPreFam->setCursor(Qt::PointingHandCursor);
-    Labeltitulo = new QLabel(PanelSelec);
-    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
-    Labeltitulo->setGeometry(10, 376, 500, 22);
-    ListTit = ListaFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
+    ConstruirFamilias(PanelSelec, QRect(10, 66, 500, 301), QRect(10, 376, 500, 22));
+    ListTit = ListaPulsableFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
     ListTit->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTit));
-    ListTit->setCursor(Qt::PointingHandCursor);
     listSelFP = ListaFP(PanelSelec, QStringLiteral("listSelFP"), 10, 66, 500, 511);
     listSelFP->setItemDelegate(new DelegadoVista(listSelFP));
     reja = CrearRejillaCentros(PanelSelec, QStringLiteral("reja"));

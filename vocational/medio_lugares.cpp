@@ -10,6 +10,7 @@
 #include "impresion_fp.h"
 #include "lugares_fp.h"
 #include "nivel_fp.h"
+#include "piezas_fp.h"
 #include "panel_efectos.h"
 #include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
@@ -26,31 +27,15 @@ namespace {
 // The maps are shown half as large again as their pictures.
 constexpr double kEscalaMapa = 1.5;
 
-QListWidget *ListaLugares(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
-{
-    auto *l = new QListWidget(padre);
-    l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
-    l->setGeometry(x, y, w, h);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    l->setCursor(Qt::PointingHandCursor);
-    l->hide();
-    return l;
-}
-
 } // namespace
 
 void TForm3::ConstruirLugares()
 {
-    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kEscalaMapa);
-    mapac->move(PanelEstrellas->pos());
-    mapac->hide();
-    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kEscalaMapa);
-    mapam->move(PanelEstrellas->pos());
-    mapam->hide();
-    ListSelLugFP = ListaLugares(this, QStringLiteral("ListSelLugFP"), 595, 150, 380, 440);
+    ConstruirMapasDetalle(PanelEstrellas->pos(), kEscalaMapa);
+    ListSelLugFP = ListaPulsableFP(this, QStringLiteral("ListSelLugFP"), 595, 150, 380, 440);
     ListSelLugFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListSelLugFP));
-    listBarcelona = ListaLugares(this, QStringLiteral("listBarcelona"), 595, 480, 290, 250);
+    listBarcelona = ListaPulsableFP(this, QStringLiteral("listBarcelona"), 595, 480, 290, 250);
+    Ocultar({ListSelLugFP, listBarcelona});
     BotCerrar = BotonNombrado(this, QStringLiteral("BotCerrar"), 890, 480, 85, 30);
     BotCerrar->hide();
     LlenarComarcasBarcelona();

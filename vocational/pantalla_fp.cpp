@@ -38,6 +38,26 @@ void PantallaFP::PonerMarcoFP(QLabel *fondo)
     TilArr = marco.arriba;
 }
 
+void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo)
+{
+    ListPreFam = ListaPulsableFP(panel, QStringLiteral("ListPreFam"), familias.x(), familias.y(), familias.width(),
+                                 familias.height());
+    ListPreFam->setItemDelegate(new DelegadoIconoTexto(40, 4, 33, ListPreFam));
+    Labeltitulo = new QLabel(panel);
+    Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
+    Labeltitulo->setGeometry(rotulo);
+}
+
+void PantallaFP::ConstruirMapasDetalle(const QPoint &sitio, double escala)
+{
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), escala);
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), escala);
+    for (VistaMapa *m : {mapac, mapam}) {
+        m->move(sitio);
+        m->hide();
+    }
+}
+
 void PantallaFP::ConstruirPanelMapa()
 {
     PanelMapa = PanelTextoFP(this, QStringLiteral("PanelMapa"), 0, 0, enlace.AnchoPanelMapa, 18);

@@ -9,6 +9,7 @@
 #include "informes.h"
 #include "pantalla.h"
 
+#include <QRect>
 #include <QTimer>
 #include <functional>
 
@@ -61,6 +62,11 @@ protected:
 
     // The window frame, under `fondo` (the label that follows the mouse).
     void PonerMarcoFP(QLabel *fondo);
+    // On `panel`: the family list (a large icon a row) at `familias` and the
+    // caption over the title list at `rotulo`.
+    void ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo);
+    // The detail maps of Catalonia and Madrid at `sitio`, hidden.
+    void ConstruirMapasDetalle(const QPoint &sitio, double escala);
     // The maps' hover caption, hidden, over what the screen holds so far.
     void ConstruirPanelMapa();
     // Barcelona's districts into their list.

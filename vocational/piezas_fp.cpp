@@ -27,6 +27,13 @@ QListWidget *ListaFP(QWidget *padre, const QString &nombre, int x, int y, int w,
     return l;
 }
 
+QListWidget *ListaPulsableFP(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
+{
+    QListWidget *l = ListaFP(padre, nombre, x, y, w, h);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
 QLabel *PanelTextoFP(QWidget *padre, const QString &nombre, int x, int y, int w, int h)
 {
     auto *l = Nombrado(new QLabel(padre), nombre, x, y, w, h);

@@ -18,6 +18,9 @@ namespace norvela {
 // A list without a horizontal scroll bar: every row fits its width.
 QListWidget *ListaFP(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
 
+// The same list for the student to click, under the pointing hand.
+QListWidget *ListaPulsableFP(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
+
 // A filled label with its text centred, for captions and headings on panels.
 QLabel *PanelTextoFP(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
 
