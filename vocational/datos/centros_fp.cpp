@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "cadenas.h"
+#include "columnas.h"
 #include "lugares_fp.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ std::vector<int> CentrosDeProvincia(const GrupoCentros &g, char provincia, Nivel
     const TablaEnteros *decide = g.Oferta(nivel);
     const int n = Centros(g);
     for (int i = 1; i <= n; ++i) {
-        if (CaracterLinea((*g.centros)[i], 1) != provincia)
+        if (Caracter((*g.centros)[i], 1) != provincia)
             continue;
         if (!todaFP && (!decide || NumOfertas(*decide, i) < 1))
             continue;
@@ -146,14 +147,14 @@ std::vector<FilaRejilla> FilasTitulo(const GrupoCentros &g, const TablaEnteros &
         const int k = primera + p - 1;
         if (!codigos.Contiene(k))
             break;
-        const char provincia = CaracterLinea(codigos[k], 2);
+        const char provincia = Caracter(codigos[k], 2);
         const size_t antes = f.size();
         if (numProvincias > 1)
             f.push_back({Cortar("- " + (nombres.Contiene(p) ? nombres[p] : std::string()) + "       ", 60), {}, 0});
         const size_t m = f.size();
         for (int i = 1; i <= n; ++i) {
             const std::string &linea = (*g.centros)[i];
-            if (CaracterLinea(linea, 1) != provincia)
+            if (Caracter(linea, 1) != provincia)
                 continue;
             for (int j = 1; j <= NumOfertas(oferta, i); ++j)
                 if (TituloOfertado(oferta, i, j) == titulo)
@@ -182,7 +183,7 @@ bool TituloEnProvincia(char provincia, const TablaEnteros &oferta, const TablaTe
 {
     const int ultimo = std::min(n, centros.Ultimo());
     for (int i = 1; i <= ultimo; ++i) {
-        if (CaracterLinea(centros[i], 1) != provincia)
+        if (Caracter(centros[i], 1) != provincia)
             continue;
         for (int j = 1; j <= NumOfertas(oferta, i); ++j)
             if (TituloOfertado(oferta, i, j) == titulo)

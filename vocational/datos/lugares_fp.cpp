@@ -1,6 +1,7 @@
 #include "lugares_fp.h"
 
 #include "cadenas.h"
+#include "columnas.h"
 #include "numeros.h"
 
 #include <algorithm>
@@ -24,11 +25,6 @@ void PonerCaracter(TablaTexto &t, int i, int k, char c)
 std::string ColumnasLinea(const std::string &s, int a, int b)
 {
     return std::string(Columnas(std::string_view(s), a, b));
-}
-
-char CaracterLinea(const std::string &s, int k)
-{
-    return k >= 1 && static_cast<int>(s.size()) >= k ? s[static_cast<size_t>(k - 1)] : ' ';
 }
 
 int NumeroDosColumnas(const std::string &s)
@@ -120,26 +116,26 @@ void PrepararComarcasYZonas(DatosLugares &d)
 {
     const int n4 = std::min(d.NumCentros4, d.Centros4.Ultimo());
     for (int i = 1; i <= n4; ++i)
-        if (CaracterLinea(d.Centros4[i], 1) == 'A')
+        if (Caracter(d.Centros4[i], 1) == 'A')
             PonerCaracter(d.Centros4, i, 1, '5');
     bool catalan = false;
     for (int i = 1; i <= n4; ++i) {
-        catalan = catalan || CaracterLinea(d.Centros4[i], 1) == '5';
+        catalan = catalan || Caracter(d.Centros4[i], 1) == '5';
         if (!catalan) {
             d.CodigoComarcaCentro.Poner(i, "");
             continue;
         }
-        d.CodigoComarcaCentro.Poner(i, std::string{CaracterLinea(d.Centros4[i], 1), CaracterLinea(d.Centros4[i], 45)});
+        d.CodigoComarcaCentro.Poner(i, std::string{Caracter(d.Centros4[i], 1), Caracter(d.Centros4[i], 45)});
         PonerCaracter(d.Centros4, i, 45, ' ');
     }
 
     const int n2 = std::min(d.NumCentros2, d.Centros2.Ultimo());
     for (int i = 1; i <= n2; ++i)
-        if (CaracterLinea(d.Centros2[i], 1) == 'H')
+        if (Caracter(d.Centros2[i], 1) == 'H')
             PonerCaracter(d.Centros2, i, 1, '8');
     int primera = 0, finD = 0;
     for (int i = 1; i <= n2; ++i) {
-        const char p = CaracterLinea(d.Centros2[i], 1);
+        const char p = Caracter(d.Centros2[i], 1);
         if (!primera && p == '8')
             primera = i;
         if (!finD && p == 'D')
@@ -150,7 +146,7 @@ void PrepararComarcasYZonas(DatosLugares &d)
     // Without a "D" line no line gets a zone code.
     if (primera)
         for (int i = primera; i < finD; ++i) {
-            d.CodigoZonaCentro.Poner(i, std::string{CaracterLinea(d.Centros2[i], 1), CaracterLinea(d.Centros2[i], 45)});
+            d.CodigoZonaCentro.Poner(i, std::string{Caracter(d.Centros2[i], 1), Caracter(d.Centros2[i], 45)});
             PonerCaracter(d.Centros2, i, 45, ' ');
         }
 }

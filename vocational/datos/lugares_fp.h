@@ -25,8 +25,6 @@ constexpr int kComunidadZonas = 13;
 
 // Characters a..b (1-based) of a data line, shorter when the line is.
 std::string ColumnasLinea(const std::string &s, int a, int b);
-// Character k (1-based) of a line; a blank past its end.
-char CaracterLinea(const std::string &s, int k);
 // Columns 1-2 of a place record as a number (the community of a province
 // record, the first province of a community); -1 when they are not two
 // digits. A blank first digit is allowed, as the data write " 8".
