@@ -4,7 +4,6 @@
 #pragma once
 
 #include "datos_fpb.h"
-#include "informes.h"
 #include "pantalla_fp.h"
 #include "titulos_fpb.h"
 
@@ -14,18 +13,9 @@
 #include <string>
 #include <vector>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTableWidget;
-
 namespace norvela {
 
-class EtiquetaActiva;
-class Parpadeo;
-class RutaLugaresFP;
 class TEffectsPanel;
-class VistaMapa;
 struct InformeFP;
 
 // What the student has chosen and sees on the screen.

@@ -6,7 +6,6 @@
 #include "centros_fp.h"
 #include "cuestionario_gm.h"
 #include "estado_medio.h"
-#include "informes.h"
 #include "intro_helicoptero.h"
 #include "pantalla_fp.h"
 
@@ -17,19 +16,10 @@
 #include <vector>
 
 class QAbstractItemDelegate;
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTableWidget;
 
 namespace norvela {
 
-class EtiquetaActiva;
-class Parpadeo;
-class RutaLugaresFP;
-class SeleccionImpresionFP;
 class TEffectsPanel;
-class VistaMapa;
 
 class TForm3 : public PantallaFP {
     Q_OBJECT

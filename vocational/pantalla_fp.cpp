@@ -73,21 +73,21 @@ void PantallaFP::LlenarComarcasBarcelona()
 
 ControlesRutaFP PantallaFP::ControlesRuta() const
 {
-    ControlesRutaFP c;
-    c.mapa = mapa;
-    c.mapac = mapac;
-    c.mapam = mapam;
-    c.PanelEstrellas = PanelEstrellas ? PanelEstrellas : mapa;
-    c.listBarcelona = listBarcelona;
-    c.BotCerrar = BotCerrar;
-    c.listSelFP = listSelFP;
-    c.PanelMapa = PanelMapa;
-    c.ListSelLugFP = ListSelLugFP;
-    c.BotImprimir = BotImprimir;
-    c.reja = reja;
-    c.PanelSelTit = PanelSelTit;
-    c.PanelCarSel = PanelCarSel;
-    return c;
+    return {.mapa = mapa,
+            .mapac = mapac,
+            .mapam = mapam,
+            .PanelEstrellas = PanelEstrellas ? PanelEstrellas : mapa,
+            .PanelMapa = PanelMapa,
+            .ListSelLugFP = ListSelLugFP,
+            .listBarcelona = listBarcelona,
+            .BotCerrar = BotCerrar,
+            .BotInternetC = nullptr,
+            .botTodaFP = nullptr,
+            .BotImprimir = BotImprimir,
+            .reja = reja,
+            .PanelSelTit = PanelSelTit,
+            .PanelCarSel = PanelCarSel,
+            .listSelFP = listSelFP};
 }
 
 void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *panel)

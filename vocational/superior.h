@@ -5,7 +5,6 @@
 
 #include "centros_fp.h"
 #include "informe_fp.h"
-#include "informes.h"
 #include "pantalla_fp.h"
 
 #include <QTimer>
@@ -14,18 +13,8 @@
 #include <string>
 #include <vector>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTableWidget;
-
 namespace norvela {
 
-class EtiquetaActiva;
-class VistaMapa;
-class Parpadeo;
-class SeleccionImpresionFP;
-class RutaLugaresFP;
 class TEffectsPanel;
 
 // What MostrarInfoTitulo shows of the chosen title: the map where it is
