@@ -1,6 +1,7 @@
 #include "est_grados.h"
 
 #include "abrir_enlace.h"
+#include "colores.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
@@ -29,14 +30,6 @@ constexpr int kArribaGrafico = 118;
 constexpr int kXBotones = 830;
 constexpr int kAnchoBotones = 184;
 
-void Colorear(QWidget *w, const QColor &fondo)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, fondo);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 QFont Arial(int puntos, bool negrita = false)
 {
     QFont f(QStringLiteral("Arial"), puntos);
@@ -53,7 +46,7 @@ const QUrl TFormEstGra::kPaginaEstadisticas{
 LienzoEstGra::LienzoEstGra(QWidget *padre)
     : QWidget(padre), iconos_(CargarIconosEstudios()), ramas_(IconosRamas())
 {
-    Colorear(this, paleta::ColorCrema);
+    PintarFondo(this, paleta::ColorCrema);
     setFont(Arial(10, true));
     setMouseTracking(true);
 }
@@ -108,12 +101,12 @@ void LienzoEstGra::mouseMoveEvent(QMouseEvent *evento)
 
 TFormEstGra::TFormEstGra(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormEstGra"))
 {
-    Colorear(this, paleta::ColorFondo);
+    PintarFondo(this, paleta::ColorFondo);
     setMouseTracking(true);
 
     PanelEst1 = new QWidget(this);
     PanelEst1->setGeometry(96, 72, kAnchoPanel, kArribaGrafico + kAltoGraficoGrado + 7);
-    Colorear(PanelEst1, paleta::ColorCrema);
+    PintarFondo(PanelEst1, paleta::ColorCrema);
     PanelEst1->setMouseTracking(true);
     PanelEst1->installEventFilter(this);
     LabelEst1 = Etiqueta(PanelEst1, 10, 10, kAnchoPanel - 20, 22, e.Texto(408), 12, true);

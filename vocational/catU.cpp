@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "cargas_listas.h"
+#include "colores.h"
 #include "columnas.h"
 #include "controles_fp.h"
 #include "enlace.h"

@@ -3,6 +3,7 @@
 #include "abrir_enlace.h"
 #include "ansi.h"
 #include "cargas_listas.h"
+#include "colores.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"

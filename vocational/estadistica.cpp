@@ -2,6 +2,7 @@
 
 #include "abrir_enlace.h"
 #include "ansi.h"
+#include "colores.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
@@ -36,14 +37,6 @@ QFont Arial(int puntos)
     return QFont(QStringLiteral("Arial"), puntos);
 }
 
-void Colorear(QWidget *w, const QColor &fondo)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, fondo);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 // A rectangle as the charts give it: from (x1, y1) to (x2, y2), outlined.
 void Rectangulo(QPainter &p, int x1, int y1, int x2, int y2, const QColor &relleno)
 {
@@ -61,7 +54,7 @@ const QUrl TEstadisticas::kPaginaObservatorio{
 
 LienzoGrafico::LienzoGrafico(const GraficoEstadistico &grafico, QWidget *padre) : QWidget(padre), grafico_(grafico)
 {
-    Colorear(this, paleta::ColorFondo);
+    PintarFondo(this, paleta::ColorFondo);
     setFont(Arial(10));
 }
 
@@ -145,7 +138,7 @@ TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLi
 
 void TEstadisticas::Crear()
 {
-    Colorear(this, paleta::ColorCrema);
+    PintarFondo(this, paleta::ColorCrema);
     setFont(Arial(11));
 
     LabelEst1 = Etiqueta(this, 96, 16, 832, 24, {}, 11);
@@ -157,7 +150,7 @@ void TEstadisticas::Crear()
     PanelEst1 = new QWidget(this);
     PanelEst1->setObjectName(QStringLiteral("PanelEst1"));
     PanelEst1->setGeometry(96, 72, 832, 540);
-    Colorear(PanelEst1, paleta::ColorFondo);
+    PintarFondo(PanelEst1, paleta::ColorFondo);
     chart1 = new LienzoGrafico(grafico1_, PanelEst1);
     chart1->setObjectName(QStringLiteral("chart1"));
     chart1->setGeometry(10, 10, 790, kAltoChart1);
@@ -171,7 +164,7 @@ void TEstadisticas::Crear()
     PanelEst2 = new QWidget(this);
     PanelEst2->setObjectName(QStringLiteral("PanelEst2"));
     PanelEst2->setGeometry(72, 72, 880, 620);
-    Colorear(PanelEst2, paleta::ColorFondo);
+    PintarFondo(PanelEst2, paleta::ColorFondo);
     PanelEst2->setMouseTracking(true);
     PanelEst2->installEventFilter(this);
     Chart2 = new LienzoGrafico(grafico2_, PanelEst2);

@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "cadenas.h"
+#include "colores.h"
 #include "controles_fp.h"
 #include "nivel_fp.h"
 #include "enlace.h"

@@ -2,6 +2,7 @@
 // and leaving.
 #include "medio.h"
 
+#include "colores.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"

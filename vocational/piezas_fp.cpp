@@ -1,5 +1,6 @@
 #include "piezas_fp.h"
 
+#include "colores.h"
 #include "paleta.h"
 
 #include <QLabel>
@@ -47,15 +48,6 @@ QWidget *PanelRelleno(QWidget *padre, const QString &nombre, int x, int y, int w
     auto *p = Nombrado(new QWidget(padre), nombre, x, y, w, h);
     p->setAutoFillBackground(true);
     return p;
-}
-
-void PonerColor(std::initializer_list<QWidget *> widgets, QPalette::ColorRole papel, const QColor &color)
-{
-    for (QWidget *w : widgets) {
-        QPalette p = w->palette();
-        p.setColor(papel, color);
-        w->setPalette(p);
-    }
 }
 
 void EstiloFP(QWidget *pantalla, const QColor &fondo, QTableWidget *reja, QLabel *PanelCarSel, QLabel *PanelMapa,

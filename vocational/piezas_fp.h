@@ -3,7 +3,7 @@
 // place and its size.
 #pragma once
 
-#include <QPalette>
+#include <QColor>
 #include <QString>
 
 #include <initializer_list>
@@ -26,9 +26,6 @@ QLabel *PanelTextoFP(QWidget *padre, const QString &nombre, int x, int y, int w,
 
 // A filled panel that holds other controls.
 QWidget *PanelRelleno(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
-
-// Each widget's `papel` in its palette becomes `color`.
-void PonerColor(std::initializer_list<QWidget *> widgets, QPalette::ColorRole papel, const QColor &color);
 
 // The look the FP screens share: Arial 10 on `fondo`; every list of the
 // screen and the centre grid on cream; the filled `paneles` light blue and

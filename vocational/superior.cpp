@@ -1,5 +1,6 @@
 #include "superior.h"
 
+#include "colores.h"
 #include "impresion_fp.h"
 
 #include "ansi.h"
