@@ -43,13 +43,10 @@ void TForm3::ConstruirLugares()
     // Communities for a long title sheet, below the map they are picked on.
     Seleccion = new SeleccionImpresionFP(enlace, this, 590, 450);
 
-    // The maps' hover caption just below the mouse, kept off the window's
-    // right edge; over no region there is nothing to say.
-    PistaMapa pista;
-    pista.etiqueta = PanelMapa;
-    pista.desplazamiento = QPoint(0, 20);
-    pista.margenDerecho = 30;
-    pista.ocultarSinTexto = true;
+    // The maps' hover caption as on the other FP screens, but it keeps its
+    // width: a longer name is cut.
+    PistaMapa pista = PistaMapaFP(PanelMapa);
+    pista.anchoDelTexto = false;
     for (VistaMapa *m : {mapa, mapac, mapam})
         m->PonerPista(pista);
 
