@@ -43,10 +43,9 @@ void TForm3::ConstruirLugares()
     // Communities for a long title sheet, below the map they are picked on.
     Seleccion = new SeleccionImpresionFP(enlace, this, 590, 450);
 
-    // The maps' hover caption as on the other FP screens, but it keeps its
-    // width: a longer name is cut.
-    PistaMapa pista = PistaMapaFP(PanelMapa);
-    pista.anchoDelTexto = false;
+    // The maps' hover caption as on the other FP screens: it widens for a
+    // long name.
+    const PistaMapa pista = PistaMapaFP(PanelMapa);
     for (VistaMapa *m : {mapa, mapac, mapam})
         m->PonerPista(pista);
 

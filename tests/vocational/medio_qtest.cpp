@@ -495,6 +495,13 @@ private slots:
         QVERIFY(f.PanelEstrellas->isVisible() && f.reja->isVisible());
         QCOMPARE(f.reja->rowCount(), 0);
         QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
+        // The hover caption holds every community's whole name.
+        for (int c = 1; c <= 19; ++c) {
+            const QPoint q = Pixel(e.MapaComunidades, c);
+            Mover(f.mapa, f.mapa->PuntoDe(q.x(), q.y()));
+            QVERIFY2(f.PanelMapa->fontMetrics().horizontalAdvance(f.PanelMapa->text()) < f.PanelMapa->width(),
+                     qPrintable(f.PanelMapa->text()));
+        }
 
         // Cantabria has one province: its localities at once, named after it.
         Clic(f.mapa, Pixel(e.MapaComunidades, 6));
