@@ -39,7 +39,6 @@ SeleccionImpresionFP::SeleccionImpresionFP(Enlace &e, QWidget *pantalla, int x, 
     ListImp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BotAceptar = new QPushButton(PanelImp);
     BotAceptar->setObjectName(QStringLiteral("BotAceptar"));
-    BotAceptar->setAccessibleName(QStringLiteral("BotAceptar"));
     BotAceptar->setGeometry(10, 200, 140, 32);
     BotAceptar->setCursor(Qt::PointingHandCursor);
     PanelImp->hide();

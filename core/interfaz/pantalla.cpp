@@ -175,7 +175,6 @@ QPushButton *Pantalla::BotonNombrado(QWidget *padre, const QString &nombre, int 
 {
     QPushButton *boton = Boton(padre, x, y, w, h, {}, 10);
     boton->setObjectName(nombre);
-    boton->setAccessibleName(nombre);
     return boton;
 }
 

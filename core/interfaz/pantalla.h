@@ -67,8 +67,8 @@ protected:
                      bool negrita = false);
     QPushButton *Boton(QWidget *padre, int x, int y, int w, int h, const QString &texto = {}, int puntos = 9,
                        bool negrita = false);
-    // A button in Arial 10 whose object and accessible name is `nombre`
-    // (tests and accessibility tools find it by that name); its text comes later.
+    // A button in Arial 10 whose object name is `nombre` (tests find it by that
+    // name); its text comes later and is what screen readers speak.
     QPushButton *BotonNombrado(QWidget *padre, const QString &nombre, int x, int y, int w, int h);
 
 private:

@@ -4,13 +4,16 @@
 // back with pdftotext, the community selection of a long sheet, the centre
 // list).
 #include "ansi.h"
+#include "certifiU.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "informe_fp_titulo.h"
 #include "informes.h"
+#include "inipro.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "medio.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
@@ -19,6 +22,7 @@
 #include "superior.h"
 #include "titulos_fp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -668,6 +672,26 @@ private slots:
         QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
         comprobar(QStringLiteral("Madrid"));
         QCOMPARE(vistos, 3);
+    }
+
+    void ButtonsAreSpokenByTheirCaptions()
+    {
+        // A screen reader speaks a button's caption, never its code name: the
+        // three FP screens' and the certificate screen's buttons, in Basque.
+        Estado s(3);
+        QVERIFY(s.creadas);
+        int vistos = 0;
+        const QList<QWidget *> pantallas = {s.s().Form8, s.s().Form3, s.s().FIniPro, s.s().Certifica};
+        for (QWidget *p : pantallas)
+            for (QPushButton *b : p->findChildren<QPushButton *>()) {
+                if (b->text().isEmpty() || b->objectName().isEmpty())
+                    continue;
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+                QVERIFY(a);
+                QCOMPARE(a->text(QAccessible::Name), b->text().remove(QLatin1Char('&')));
+                ++vistos;
+            }
+        QVERIFY(vistos > 20);
     }
 };
 
