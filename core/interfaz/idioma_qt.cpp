@@ -34,23 +34,31 @@ bool PonerIdiomaQt(Enlace &e)
     // ("Calmirex" on the main menu), so there is none to add.
     QGuiApplication::setApplicationDisplayName(QStringLiteral(""));
 
-    static std::unique_ptr<QTranslator> traductor;
-    if (traductor) {
-        QCoreApplication::removeTranslator(traductor.get());
-        traductor.reset();
-    }
+    // Qt's Galician translation is partial and it has none for Basque;
+    // Castilian, co-official where those are spoken, fills what they lack
+    // and reads better to these users than Qt's English. The translator
+    // installed last is asked first.
+    static std::unique_ptr<QTranslator> traductores[2];
+    for (auto &t : traductores)
+        if (t) {
+            QCoreApplication::removeTranslator(t.get());
+            t.reset();
+        }
     const QString locale = LocaleDeCarpeta(e.CarpetaIdioma);
     if (locale.isEmpty())
         return false;
-    // Qt has no Galician or Basque translation; Castilian, co-official where
-    // those are spoken, reads better to these users than Qt's English.
-    auto nuevo = std::make_unique<QTranslator>();
     const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!nuevo->load(QStringLiteral("qt_") + locale, carpeta) && !nuevo->load(QStringLiteral("qt_es"), carpeta))
-        return false;
-    QCoreApplication::installTranslator(nuevo.get());
-    traductor = std::move(nuevo);
-    return true;
+    const QString nombres[2] = {QStringLiteral("qt_es"), QStringLiteral("qt_") + locale};
+    bool alguno = false;
+    for (int k = locale == QLatin1String("es") ? 1 : 0; k < 2; ++k) {
+        auto nuevo = std::make_unique<QTranslator>();
+        if (!nuevo->load(nombres[k], carpeta))
+            continue;
+        QCoreApplication::installTranslator(nuevo.get());
+        traductores[k] = std::move(nuevo);
+        alguno = true;
+    }
+    return alguno;
 }
 
 } // namespace norvela

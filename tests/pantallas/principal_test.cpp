@@ -272,6 +272,10 @@ private slots:
         QVERIFY(PonerIdiomaQt(basco.e));
         const QString castellano = QCoreApplication::translate("QPrintDialog", "Print");
         QVERIFY(castellano != catalan && castellano != QLatin1String("Print"));
+        // Qt's Galician is partial: what it lacks is Castilian too.
+        Programa galego(false, 2);
+        QVERIFY(PonerIdiomaQt(galego.e));
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
     }
 
     void settingsPanelTakesEveryClickWhileTheWalkEnds()
