@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace norvela {
 
@@ -96,6 +97,22 @@ FilaFija::FilaFija(QTableView *rejilla)
     connect(modelo, &QAbstractItemModel::modelReset, filas, apartar);
     connect(modelo, &QAbstractItemModel::layoutChanged, filas, apartar);
     apartar();
+    // The strip's texts never show, but screen readers name the columns by
+    // them: they take the heading row's texts, not "1" and "2".
+    // A table widget's header takes texts only through its own items.
+    auto *widget = qobject_cast<QTableWidget *>(rejilla);
+    const auto nombrar = [modelo, widget](const QModelIndex &desde, const QModelIndex &) {
+        if (desde.row() != 0)
+            return;
+        for (int c = 0; c < modelo->columnCount(); ++c) {
+            const QString texto = modelo->index(0, c).data().toString().simplified();
+            if (widget)
+                widget->setHorizontalHeaderItem(c, new QTableWidgetItem(texto));
+            else
+                modelo->setHeaderData(c, Qt::Horizontal, texto);
+        }
+    };
+    connect(modelo, &QAbstractItemModel::dataChanged, filas, nombrar);
     // The delegate and the model go with the grid: no painting after that.
     connect(rejilla, &QObject::destroyed, this, [this] {
         hide();
