@@ -17,7 +17,8 @@ SuperficieEscena::SuperficieEscena(const ImagenesEscena &imagenes, QWidget *padr
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(0, 0, escena::kAncho, escena::kAlto);
-    setAccessibleName(QStringLiteral("DXDraw"));
+    // The scene paints itself: screen readers say what it is.
+    setAccessibleName(QStringLiteral("Escena animada"));
 }
 
 void SuperficieEscena::Initialize()

@@ -18,12 +18,14 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral(" "));
+    // The window shows no caption; screen readers say what it holds.
+    setAccessibleName(kNombreMapaEspana);
     setAutoFillBackground(true);
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, QColor(240, 240, 240));
     setPalette(fondo);
 
-    MapaEstrellas = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("MapaEstrellas"));
+    MapaEstrellas = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("MapaEstrellas"), kNombreMapaEspana);
     MapaEstrellas->setCursor(Qt::PointingHandCursor);
     // The picture is placed 15 pixels left and 8 up, so its left and top
     // edges fall outside the window.

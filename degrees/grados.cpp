@@ -4,6 +4,7 @@
 #include "carga_grados.h"
 #include "grados_dibujo.h"
 #include "iconos.h"
+#include "nombres_columnas.h"
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 namespace norvela {
 
@@ -106,6 +108,14 @@ void TForm1::CargarDatosGrados()
     BotMaster->setText(t(551));
     BotMenuInfo->setText(t(79));
     BotMenuArtes->setText(t(524));
+    // The panels paint themselves: screen readers name them by what they hold.
+    PanelMenu->setAccessibleName(t(84));
+    PanelMenu2->setAccessibleName(t(79));
+    PanelMenu4->setAccessibleName(t(524));
+    PanelTree->setAccessibleName(t(523));
+    PanelSel->setAccessibleName(QStringLiteral("Información del grado"));
+    Tree->setHeaderLabel(t(84));
+    NombrarColumnas(listgrados, {t(84), t(538).remove(QLatin1Char(':'))});
     BotArtesPlas->setText(t(525));
     BotMusica->setText(t(526));
     BotDanza->setText(t(527));
@@ -138,6 +148,7 @@ void TForm1::CargarDatosGrados()
     norvela::CargarDatosGrados(enlace);
     ComboAgru->clear();
     ComboAgru->setPlaceholderText(t(373));
+    ComboAgru->setAccessibleName(t(373));
     for (int k : {375, 374, 377, 376, 372})
         ComboAgru->addItem(t(k));
     ComboAgru->setCurrentIndex(-1);

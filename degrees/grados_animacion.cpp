@@ -123,14 +123,14 @@ void TForm1::DisponerAnimacion()
 {
     PanelGradosT = new QWidget(this);
     PanelGradosT->setObjectName(QStringLiteral("PanelGradosT"));
-    PanelGradosT->setAccessibleName(PanelGradosT->objectName());
     ImageGrados = new QLabel(PanelGradosT);
     ImageGrados->setObjectName(QStringLiteral("ImageGrados"));
-    ImageGrados->setAccessibleName(ImageGrados->objectName());
+    ImageGrados->setAccessibleName(QStringLiteral("Fondo"));
 
     PanelGrado = new DiagramaGrado(PanelGradosT);
     PanelGrado->setObjectName(QStringLiteral("PanelGrado"));
-    PanelGrado->setAccessibleName(PanelGrado->objectName());
+    // The diagram paints itself: screen readers name it by its menu caption.
+    PanelGrado->setAccessibleName(enlace.Texto(553));
     PanelGrado->setGeometry(QRect(kOrigenDiagrama, QSize(kAnchoDiagrama, kAltoDiagrama)));
 
     LabelG0 = EtiquetaDiagrama(PanelGrado, "LabelG0", {0, 14, kAnchoDiagrama, 40});
@@ -165,7 +165,6 @@ void TForm1::DisponerAnimacion()
     for (int i = 0; i < AnimacionGrado::kCubiertas; ++i) {
         QWidget *c = new QWidget(PanelGrado);
         c->setObjectName(QString::fromLatin1(nombres[i]));
-        c->setAccessibleName(c->objectName());
         c->setAutoFillBackground(true);
         QPalette blanco = c->palette();
         blanco.setColor(QPalette::Window, Qt::white);
@@ -176,7 +175,8 @@ void TForm1::DisponerAnimacion()
     const int derecha = kOrigenDiagrama.x() + kAnchoDiagrama;
     BotAvanza = new QPushButton(PanelGradosT);
     BotAvanza->setObjectName(QStringLiteral("BotAvanza"));
-    BotAvanza->setAccessibleName(BotAvanza->objectName());
+    // An arrow without a caption: screen readers say what it does.
+    BotAvanza->setAccessibleName(QStringLiteral("Avanzar"));
     BotAvanza->setGeometry(derecha + 58, 300, 64, 64);
     QPixmap flecha(40, 40);
     flecha.fill(Qt::transparent);

@@ -34,13 +34,11 @@ constexpr int kBotonSelAncho = 117;
 constexpr int kBotonSelHueco = 2;
 constexpr int kBotonSelAlto = 30;
 
-// Controls with a caption are read by it; the accessible name is for the
-// areas that paint themselves (pictures, panels, owner-drawn views).
+// The object name is the code's; screen readers read a control by its
+// caption, its items or the name its texts give it, never by this one.
 template <typename T> T *Nombrado(T *control, const char *nombre)
 {
     control->setObjectName(QString::fromLatin1(nombre));
-    if constexpr (!std::is_base_of_v<QPushButton, T> && !std::is_same_v<T, QLabel>)
-        control->setAccessibleName(QString::fromLatin1(nombre));
     return control;
 }
 
@@ -90,8 +88,7 @@ void TForm1::DisponerInicio()
     // The map of universities by region: shown by its menu button.
     PanelEstrellas = Nombrado(new QWidget(Panelinicio), "PanelEstrellas");
     PanelEstrellas->setGeometry(72, 78, 281, 196);
-    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"));
-    mapa->setObjectName(QStringLiteral("mapa"));
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana);
     mapa->setGeometry(0, 0, 281, 196);
     PanelEstrellas->hide();
 
@@ -138,6 +135,8 @@ void TForm1::DisponerNavegador()
     LabelBusTit = Nombrado(Etiqueta(PanelTree, 120, 40, 320, 18), "LabelBusTit");
     LabelBusTit2 = Nombrado(Etiqueta(PanelTree, 120, 58, 320, 16), "LabelBusTit2");
     EditBusTit = Nombrado(new QLineEdit(PanelTree), "EditBusTit");
+    // The search box is read by the caption above it.
+    LabelBusTit->setBuddy(EditBusTit);
     EditBusTit->setGeometry(120, 76, 280, 24);
     BitBusTit = Nombrado(Boton(PanelTree, 406, 76, 34, 24, QStringLiteral("?")), "BitBusTit");
 

@@ -5,6 +5,7 @@
 
 #include "ansi.h"
 #include "enlace.h"
+#include "nombres_columnas.h"
 #include "pantallas.h"
 #include "panel_efectos.h"
 #include "pasarelaFP.h"
@@ -47,6 +48,10 @@ void TForm1::MostrarNotas(const UniversidadesGrado &u)
         }
         ++r;
     }
+    // The heading spans the first two rows (the title over the universities,
+    // the marks' legend under it): screen readers name the columns by it.
+    if (celdas.size() > 1)
+        NombrarColumnas(GridNotas, {DesdeAnsi(celdas[0].col0).remove(0, 1), DesdeAnsi(celdas[1].col1)});
     MostrarConRollo(PanelSel, 1);
 }
 

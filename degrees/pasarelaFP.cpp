@@ -5,6 +5,7 @@
 #include "dibujo.h"
 #include "enlace.h"
 #include "marco.h"
+#include "nombres_columnas.h"
 #include "grados.h"
 #include "pantallas.h"
 #include "universidades_grado.h"
@@ -31,7 +32,6 @@ constexpr int kAltoFila = 18;
 void Nombrar(QWidget *w, const char *nombre)
 {
     w->setObjectName(QString::fromLatin1(nombre));
-    w->setAccessibleName(w->objectName());
 }
 
 // A full-window picture with the white-to-navy gradient behind a panel.
@@ -48,6 +48,7 @@ QLabel *Degradado(QWidget *panel, const char *nombre)
         return lienzo;
     });
     Nombrar(imagen, nombre);
+    imagen->setAccessibleName(QStringLiteral("Fondo"));
     return imagen;
 }
 
@@ -130,6 +131,9 @@ void TForm6::CrearPanelCorte()
     LabelCorte3 = Etiqueta(PanelCorte, 510, 128, 480, 22);
     listcalc = Rejilla(PanelCorte, 510, 152, 560, "listcalc");
     listcalc->hide();
+    // The column legends above the grids name their columns for screen readers.
+    NombrarColumnas(L, {enlace.Texto(694), enlace.Texto(693)});
+    NombrarColumnas(listcalc, {enlace.Texto(503), enlace.Texto(296)});
     BotCerrar3 = Boton(PanelCorte, 870, 722, 120, 32, enlace.Texto(13), 10);
 
     Nombrar(LabelCorteSelecti, "LabelCorteSelecti");
@@ -172,6 +176,7 @@ void TForm6::CrearPanelPonderacion()
 
     ListUnis = new QListWidget(PanelPonderacion2);
     Nombrar(ListUnis, "ListUnis");
+    LabelPondera1->setBuddy(ListUnis);
     ListUnis->setGeometry(20, 80, 660, 490);
     ListUnis->setFont(QFont(QStringLiteral("Arial"), 10));
     ListUnis->setCursor(Qt::PointingHandCursor);

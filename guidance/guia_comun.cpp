@@ -40,7 +40,6 @@ QPushButton *BotonGuia(QWidget *padre, const char *nombre, int x, int y, int w, 
 {
     auto *b = new QPushButton(texto, padre);
     b->setObjectName(QString::fromLatin1(nombre));
-    b->setAccessibleName(texto.isEmpty() ? QString::fromLatin1(nombre) : texto);
     b->setGeometry(x, y, w, h);
     b->setFont(QFont(QStringLiteral("Arial"), 11));
     b->setCursor(Qt::PointingHandCursor);

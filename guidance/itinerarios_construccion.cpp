@@ -25,6 +25,8 @@ void TForm2::Construir()
     // the whole window.
     degradeIti = new QLabel(this);
     degradeIti->setObjectName(QStringLiteral("degradeIti"));
+    // A picture without caption: screen readers say what it is.
+    degradeIti->setAccessibleName(QStringLiteral("Fondo"));
     degradeIti->setGeometry(cabecera.fondo->geometry().adjusted(kAnchoMarco, 50, -kAnchoMarco, 0));
     degradeIti->setScaledContents(true);
     PixmapAlMostrarse(degradeIti, [] {

@@ -34,7 +34,8 @@ Tprofe::Tprofe(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("Tprofe"
 
     ListCuestio = new QListWidget(this);
     ListCuestio->setObjectName(QStringLiteral("ListCuestio"));
-    ListCuestio->setAccessibleName(QStringLiteral("ListCuestio"));
+    // Screen readers name the list by the caption above it.
+    ListCuestio->setAccessibleName(LabelCuestio->text());
     ListCuestio->setGeometry(212, 166, 600, 500);
     ListCuestio->setFont(QFont(QStringLiteral("Arial"), 11));
     ListCuestio->setCursor(Qt::PointingHandCursor);

@@ -129,13 +129,17 @@ void Tform0::CrearControles()
     fondo->setGeometry(rect());
     connect(fondo, &EtiquetaActiva::movido, this, &Tform0::RestablecerColores);
     mosaico = fondo;
+    // The pictures have no caption: screen readers say what they show.
+    fondo->setAccessibleName(QStringLiteral("Pasillo de las puertas"));
 
     Imagefaraon = new QLabel(this);
     Imagefaraon->move(48, 584);
+    Imagefaraon->setAccessibleName(QStringLiteral("Dibujo"));
 
     anda = new QLabel(this);
     anda->setGeometry(100, 235, 56, 168);
     anda->setAttribute(Qt::WA_TransparentForMouseEvents);
+    anda->setAccessibleName(QStringLiteral("Chica"));
 
     const auto puerta = [this](int x, int y, int w, int h) {
         auto *e = new EtiquetaActiva(this);
@@ -167,7 +171,6 @@ void Tform0::CrearControles()
     ImageDejar = new EtiquetaActiva(this);
     ImageDejar->setGeometry(913, 288, 97, 57);
     ImageDejar->setCursor(Qt::PointingHandCursor);
-    ImageDejar->setAccessibleName(QStringLiteral("rotulon"));
     LabelDejar = new EtiquetaActiva(this);
     LabelDejar->setGeometry(926, 293, 73, 34);
     LabelDejar->setAlignment(Qt::AlignCenter);
@@ -177,6 +180,7 @@ void Tform0::CrearControles()
     Bocadillo1->setGeometry(236, 160, 195, 140);
     Bocadillo1->setScaledContents(true);
     Bocadillo1->setPixmap(QPixmap(QStringLiteral(":/bocadillo.png")));
+    Bocadillo1->setAccessibleName(QStringLiteral("Bocadillo"));
     Bocadillo1->hide();
     LabelBocadillo1 = new QLabel(this);
     LabelBocadillo1->setGeometry(244, 168, 177, 65);
@@ -195,6 +199,7 @@ void Tform0::CrearControles()
     chica = new QLabel(PanelAyuda);
     chica->setGeometry(2, 2, 56, 146);
     chica->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    chica->setAccessibleName(QStringLiteral("Chica"));
     const int filas[5] = {8, 31, 54, 77, 100};
     for (int i = 0; i < 5; ++i) {
         LabelAyu[i] = new QLabel(PanelAyuda);
@@ -203,6 +208,7 @@ void Tform0::CrearControles()
     PanelAyuda->hide();
 
     zoom_ = new ZoomPuerta(this);
+    zoom_->setAccessibleName(QStringLiteral("Puerta"));
     zoom_->setGeometry(rect());
     zoom_->hide();
 
@@ -254,6 +260,8 @@ void Tform0::PonerTextos()
     LabelDejar->setText(t(587) + salto + t(588));
     PonerHint(LabelDejar, t(580));
     PonerHint(ImageDejar, t(580));
+    // The sign is spoken by the caption it carries.
+    ImageDejar->setAccessibleName(t(587) + QStringLiteral(" ") + t(588));
     LabelBocadillo1->setText(t(264) + salto + QStringLiteral("Norvela.") + salto + t(175) + QStringLiteral(" 2019/20."));
     labelBocadillo2->setText(QStringList{t(16), t(265), t(266), t(267)}.join(salto));
 }

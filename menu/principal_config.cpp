@@ -52,6 +52,8 @@ void Tform0::CrearPanelConfiguracion()
     panelConfigu = new TEffectsPanel(this);
     panelConfigu->setGeometry(298, 136, 519, 313);
     panelConfigu->PonerColor(paleta::ColorCrema);
+    // The panel paints itself: screen readers name it by its door's caption.
+    panelConfigu->setAccessibleName(enlace.Texto(121));
     panelConfigu->hide();
 
     PanelCofiIdioma = PanelBlanco(panelConfigu, QRect(23, 48, 130, 145));

@@ -92,10 +92,11 @@ void TFormCat::Construir()
 
     panelsel = new TEffectsPanel(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));
+    // The pop-up paints itself: screen readers say what it shows.
+    panelsel->setAccessibleName(QStringLiteral("Información del título"));
     panelsel->setGeometry(ListFam->x() + ListFam->width() + 10, 0, 425, 257);
     ListSel = new QTextEdit(panelsel);
     ListSel->setObjectName(QStringLiteral("ListSel"));
-    ListSel->setAccessibleName(QStringLiteral("ListSel"));
     ListSel->setGeometry(1, 1, 423, 232);
     ListSel->setReadOnly(true);
     botcerrar = Boton(panelsel, 328, 232, 49, 25, {}, 9);

@@ -124,7 +124,7 @@ void TCertifica::Construir()
 
     PanelAyuda = Panel(this, "PanelAyuda", 115, 417, 286, 184);
     chica = Rotulo(PanelAyuda, "chica", 4, 8, 56, 168);
-    chica->setAccessibleName(QStringLiteral("chica"));
+    chica->setAccessibleName(QStringLiteral("Chica"));
     for (int n = 1; n <= 7; ++n)
         LabelAyu.append(Rotulo(PanelAyuda, QStringLiteral("LabelAyu%1").arg(n).toLatin1().constData(), 64,
                                8 + 24 * (n - 1), 218, 22));

@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "iconos.h"
+#include "nombres_columnas.h"
 #include "paleta.h"
 #include "titulos_fp.h"
 
@@ -157,11 +158,12 @@ PistaMapa PistaMapaFP(QLabel *etiqueta)
     return pista;
 }
 
-QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible)
+QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombre)
 {
     auto *r = new QTableWidget(0, 2, padre);
-    r->setObjectName(nombreAccesible);
-    r->setAccessibleName(nombreAccesible);
+    r->setObjectName(nombre);
+    // The headings stay hidden; screen readers name the columns by them.
+    NombrarColumnas(r, {QStringLiteral("Centros"), QStringLiteral("Teléfono")});
     r->horizontalHeader()->hide();
     r->verticalHeader()->hide();
     r->setColumnWidth(0, 367);

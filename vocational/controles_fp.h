@@ -69,8 +69,9 @@ public:
     void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
 };
 
-// A two-column centre grid (widths 367 and 76) without headers.
-QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombreAccesible);
+// A two-column centre grid (widths 367 and 76) without headers shown; its
+// columns are named for screen readers (centres, telephone).
+QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombre);
 // Rows of the grid from the search's rows; column 0 cut to `ancho0`
 // characters when it is above 0; the second column only with `conSegunda`.
 void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas, int ancho0, bool conSegunda);

@@ -34,7 +34,6 @@ SeleccionImpresionFP::SeleccionImpresionFP(Enlace &e, QWidget *pantalla, int x, 
     }
     ListImp = new QListWidget(PanelImp);
     ListImp->setObjectName(QStringLiteral("ListImp"));
-    ListImp->setAccessibleName(QStringLiteral("ListImp"));
     ListImp->setGeometry(10, 78, 370, 116);
     ListImp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BotAceptar = new QPushButton(PanelImp);

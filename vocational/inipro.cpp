@@ -96,7 +96,7 @@ void TFIniPro::Construir()
     LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // The map, under the group list that covers it.
-    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana, kEscalaMapa);
     mapa->move(130, 158);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->hide();

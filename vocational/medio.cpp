@@ -72,7 +72,6 @@ void TForm3::Construir()
     PanelSelec->setGeometry(30, 110, 520, 636);
     PanelSelTit = PanelTextoFP(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
     PanelCarSel = PanelTextoFP(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
-    PanelCarSel->setAccessibleName(QStringLiteral("PanelCarSel"));
     ConstruirFamilias(PanelSelec, QRect(10, 66, 500, 301), QRect(10, 376, 500, 22));
     ListTit = ListaPulsableFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
     ListTit->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTit));
@@ -89,7 +88,7 @@ void TForm3::Construir()
     // The map of where a title is taught, and the title's views below it.
     PanelEstrellas = new QWidget(this);
     PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
-    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kEscalaMapa);
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana, kEscalaMapa);
     PanelEstrellas->setGeometry(575, 140, mapa->width(), mapa->height());
     mapa->move(0, 0);
     PanelEstrellas->hide();

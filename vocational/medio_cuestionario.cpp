@@ -41,7 +41,6 @@ QListWidget *ListaCuestionario(QWidget *padre, const QString &nombre, int alto)
 {
     auto *l = new QListWidget(padre);
     l->setObjectName(nombre);
-    l->setAccessibleName(nombre);
     l->setGeometry(kListaX, kListaY, kListaAncho, alto);
     l->setSelectionMode(QAbstractItemView::MultiSelection);
     l->setUniformItemSizes(true);
@@ -77,7 +76,6 @@ void TForm3::ConstruirCuestionario()
     ListGM2 = ListaCuestionario(this, QStringLiteral("ListGM2"), kListaAlto2);
     ListPeque = new QListWidget(this);
     ListPeque->setObjectName(QStringLiteral("ListPeque"));
-    ListPeque->setAccessibleName(QStringLiteral("ListPeque"));
     ListPeque->setGeometry(50, 500, 480, 200);
     ListPeque->setCursor(Qt::PointingHandCursor);
     ListPeque->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListPeque));
@@ -88,13 +86,15 @@ void TForm3::ConstruirCuestionario()
     DibujoListGM(false);
     LabelPeque = Etiqueta(this, 70, 470, 460, 24, T(395), 10);
     LabelPeque->setObjectName(QStringLiteral("LabelPeque"));
+    // Screen readers name the mini list by the caption above it.
+    LabelPeque->setBuddy(ListPeque);
     LabelPeque->hide();
     LabAyuGM = Etiqueta(this, width(), kListaY - 50, 700, 30, {}, 12);
     LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));
     LabAyuGM->hide();
     HeliPeque = new QLabel(this);
     HeliPeque->setObjectName(QStringLiteral("HeliPeque"));
-    HeliPeque->setAccessibleName(QStringLiteral("HeliPeque"));
+    HeliPeque->setAccessibleName(QStringLiteral("Helicóptero"));
     HeliPeque->setPixmap(DibujoHeliPeque());
     HeliPeque->resize(kAnchoHeliPeque, kAltoHeliPeque);
     HeliPeque->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -109,6 +109,9 @@ void TForm3::ConstruirCuestionario()
     BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     BitFleGMde = boton(QStringLiteral("BitFleGMde"), 676, 690, 64, 44);
     BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    // The arrows have no caption: screen readers say where they lead.
+    BitFleGMiz->setAccessibleName(QStringLiteral("Anterior"));
+    BitFleGMde->setAccessibleName(QStringLiteral("Siguiente"));
     BotSalirCues = boton(QStringLiteral("BotSalirCues"), kListaX, 690, 160, 44);
     BotSalirCues->setText(T(54));
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);

@@ -46,12 +46,16 @@ void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const 
     Labeltitulo = new QLabel(panel);
     Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
     Labeltitulo->setGeometry(rotulo);
+    // The panel that holds them paints itself: screen readers name it by
+    // what it offers.
+    if (panel->accessibleName().isEmpty())
+        panel->setAccessibleName(T(316));
 }
 
 void PantallaFP::ConstruirMapasDetalle(const QPoint &sitio, double escala)
 {
-    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), escala);
-    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), escala);
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kNombreMapaComarcas, escala);
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kNombreMapaZonas, escala);
     for (VistaMapa *m : {mapac, mapam}) {
         m->move(sitio);
         m->hide();

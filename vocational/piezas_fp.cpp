@@ -14,7 +14,6 @@ namespace {
 template <typename W> W *Nombrado(W *w, const QString &nombre, int x, int y, int ancho, int alto)
 {
     w->setObjectName(nombre);
-    w->setAccessibleName(nombre);
     w->setGeometry(x, y, ancho, alto);
     return w;
 }

@@ -1,6 +1,6 @@
-// The named pieces the FP screens are built from: each gets its object and
-// accessible name (tests and accessibility tools find it by that name), its
-// place and its size.
+// The named pieces the FP screens are built from: each gets its object name
+// (tests find it by that name), its place and its size; screen readers read
+// them by their texts and items, never by that name.
 #pragma once
 
 #include <QColor>

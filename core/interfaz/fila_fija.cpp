@@ -1,5 +1,7 @@
 #include "fila_fija.h"
 
+#include "nombres_columnas.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QPointer>
@@ -49,7 +51,6 @@ FilaFija::FilaFija(QTableView *rejilla)
       vigilada_(rejilla), vigiladaFranja_(rejilla->horizontalHeader())
 {
     setObjectName(rejilla->objectName() + QStringLiteral("Fija"));
-    setAccessibleName(objectName());
     auto *primera = new SoloPrimeraFila(this);
     primera->setSourceModel(rejilla->model());
     setModel(primera);
@@ -104,13 +105,14 @@ FilaFija::FilaFija(QTableView *rejilla)
     const auto nombrar = [modelo, widget](const QModelIndex &desde, const QModelIndex &) {
         if (desde.row() != 0)
             return;
-        for (int c = 0; c < modelo->columnCount(); ++c) {
-            const QString texto = modelo->index(0, c).data().toString().simplified();
-            if (widget)
-                widget->setHorizontalHeaderItem(c, new QTableWidgetItem(texto));
-            else
-                modelo->setHeaderData(c, Qt::Horizontal, texto);
-        }
+        QStringList textos;
+        for (int c = 0; c < modelo->columnCount(); ++c)
+            textos << modelo->index(0, c).data().toString().simplified();
+        if (widget)
+            NombrarColumnas(widget, textos);
+        else
+            for (int c = 0; c < textos.size(); ++c)
+                modelo->setHeaderData(c, Qt::Horizontal, textos[c]);
     };
     connect(modelo, &QAbstractItemModel::dataChanged, filas, nombrar);
     // The delegate and the model go with the grid: no painting after that.

@@ -34,11 +34,11 @@ private:
     std::function<QPixmap()> dibujar_;
 };
 
-QLabel *Tira(QLabel *tira, const char *nombre, const QRect &donde, const QImage &grafico)
+QLabel *Tira(QLabel *tira, const char *nombre, const char *descripcion, const QRect &donde, const QImage &grafico)
 {
     tira->setObjectName(QString::fromLatin1(nombre));
-    // Pictures are read by their accessible names.
-    tira->setAccessibleName(QString::fromLatin1(nombre));
+    // A picture has no caption: screen readers say what it is.
+    tira->setAccessibleName(QString::fromUtf8(descripcion));
     tira->setGeometry(donde);
     PixmapAlMostrarse(tira, [tamano = donde.size(), grafico] { return QPixmap::fromImage(Mosaico(tamano, grafico)); });
     return tira;
@@ -61,10 +61,10 @@ Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo)
     const int anchoIzq = e.BmpMarcoI.isNull() ? kAnchoMarco : e.BmpMarcoI.width();
     const int anchoDer = e.BmpMarcoD.isNull() ? kAnchoMarco : e.BmpMarcoD.width();
     Marco m;
-    m.fondo = Tira(fondo ? fondo : new QLabel(padre), "degradeini", QRect(0, 0, kAncho, kAlto), e.BmpSuelo);
-    m.izquierda = Tira(new QLabel(padre), "TilIzq", QRect(0, 0, anchoIzq, kAlto), e.BmpMarcoI);
-    m.derecha = Tira(new QLabel(padre), "TilDer", QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
-    m.arriba = Tira(new QLabel(padre), "TilArr", QRect(0, 0, kAncho, 50), e.BmpMarcoAr);
+    m.fondo = Tira(fondo ? fondo : new QLabel(padre), "degradeini", "Fondo", QRect(0, 0, kAncho, kAlto), e.BmpSuelo);
+    m.izquierda = Tira(new QLabel(padre), "TilIzq", "Marco izquierdo", QRect(0, 0, anchoIzq, kAlto), e.BmpMarcoI);
+    m.derecha = Tira(new QLabel(padre), "TilDer", "Marco derecho", QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
+    m.arriba = Tira(new QLabel(padre), "TilArr", "Marco superior", QRect(0, 0, kAncho, 50), e.BmpMarcoAr);
     return m;
 }
 

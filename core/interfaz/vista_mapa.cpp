@@ -28,10 +28,11 @@ QLabel *EtiquetaPistaMapa(QWidget *padre, int ancho)
     return etiqueta;
 }
 
-VistaMapa::VistaMapa(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala)
+VistaMapa::VistaMapa(QWidget *padre, const QImage &imagen, const QString &nombre, const QString &nombreAccesible,
+                     double escala)
     : QWidget(padre), imagen_(imagen), escala_(escala > 0 ? escala : 1.0)
 {
-    setObjectName(nombreAccesible);
+    setObjectName(nombre);
     setAccessibleName(nombreAccesible);
     setMouseTracking(true);
     Redibujar();

@@ -17,6 +17,12 @@ namespace norvela {
 
 struct DatosLugares;
 
+// What screen readers call the maps, which have no caption of their own:
+// Spain's communities, and the two detail maps.
+inline const QString kNombreMapaEspana = QStringLiteral("Mapa de España");
+inline const QString kNombreMapaComarcas = QStringLiteral("Mapa de las comarcas de Cataluña");
+inline const QString kNombreMapaZonas = QStringLiteral("Mapa de las zonas de la Comunidad de Madrid");
+
 // Where a window shows its hover label and how: the label belongs to the
 // window (several maps of one window may share it); its corner goes to the
 // pixel under the mouse moved by `desplazamiento`.
@@ -40,8 +46,10 @@ class VistaMapa : public QWidget {
     Q_OBJECT
 public:
     // The picture is shown `escala` times its size; positions stay the picture's.
-    // A null picture shows a white 281 x 196 canvas.
-    VistaMapa(QWidget *padre, const QImage &imagen, const QString &nombreAccesible, double escala = 1.0);
+    // A null picture shows a white 281 x 196 canvas. `nombre` is the object
+    // name; screen readers say `nombreAccesible`, what the map shows.
+    VistaMapa(QWidget *padre, const QImage &imagen, const QString &nombre, const QString &nombreAccesible,
+              double escala = 1.0);
 
     // The canvas back to the plain picture (the markers go).
     void Redibujar();

@@ -4,7 +4,13 @@
 #include "mapa_regiones.h"
 #include "vista_mapa.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -105,6 +111,82 @@ bool CabeEnEtiqueta(const QLabel *l, const QString &texto)
 bool Visible(const QWidget *w)
 {
     return !w->isHidden();
+}
+
+namespace {
+
+// A row that shows something (a text or an icon) and says nothing: its
+// cells give screen readers no text of their own.
+void ItemsMudos(const QAbstractItemView *vista, const QModelIndex &padre, const QString &donde, QStringList &faltas)
+{
+    const QAbstractItemModel *m = vista->model();
+    const auto *lista = qobject_cast<const QListView *>(vista);
+    const auto *rejilla = qobject_cast<const QTableView *>(vista);
+    for (int r = 0; m && r < m->rowCount(padre); ++r) {
+        if ((lista && lista->isRowHidden(r)) || (rejilla && rejilla->isRowHidden(r)))
+            continue;
+        QString dicho, visto;
+        bool icono = false;
+        for (int c = 0; c < m->columnCount(padre); ++c) {
+            const QModelIndex i = m->index(r, c, padre);
+            const QVariant accesible = i.data(Qt::AccessibleTextRole);
+            visto += i.data(Qt::DisplayRole).toString().simplified();
+            dicho += (accesible.isValid() ? accesible : i.data(Qt::DisplayRole)).toString().simplified();
+            icono = icono || i.data(Qt::DecorationRole).isValid();
+        }
+        if (dicho.isEmpty() && (icono || !visto.isEmpty()))
+            faltas << QStringLiteral("%1: item %2 says nothing").arg(donde).arg(r);
+        ItemsMudos(vista, m->index(r, 0, padre), donde, faltas);
+    }
+}
+
+void RecorrerAccesible(QAccessibleInterface *a, const QString &donde, QStringList &faltas)
+{
+    if (!a || a->state().invisible)
+        return;
+    const QString nombre = a->text(QAccessible::Name).simplified();
+    const QAccessible::Role rol = a->role();
+    // Items are read from their views' models below.
+    if (rol == QAccessible::ListItem || rol == QAccessible::TreeItem || rol == QAccessible::Cell ||
+        rol == QAccessible::ColumnHeader || rol == QAccessible::RowHeader)
+        return;
+    auto *w = qobject_cast<QWidget *>(a->object());
+    if (w && w->isVisible()) {
+        const QString clase = QString::fromLatin1(w->metaObject()->className());
+        const QString aqui = QStringLiteral("%1 %2 \"%3\"").arg(clase, w->objectName(), nombre);
+        const auto *etiqueta = qobject_cast<QLabel *>(w);
+        const bool pulsable = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                              qobject_cast<QLineEdit *>(w) ||
+                              (!qobject_cast<QAbstractItemView *>(w) && w->cursor().shape() == Qt::PointingHandCursor);
+        // Classes of our own paint themselves; so does a label with a picture.
+        const bool pintado = !clase.startsWith(QLatin1Char('Q')) || (etiqueta && !etiqueta->pixmap().isNull());
+        if (!w->objectName().isEmpty() && nombre == w->objectName())
+            faltas << QStringLiteral("%1: code name").arg(aqui);
+        else if (nombre.isEmpty() && (pulsable || pintado))
+            faltas << QStringLiteral("%1: no name").arg(aqui);
+        if (const auto *vista = qobject_cast<QAbstractItemView *>(w))
+            ItemsMudos(vista, vista->rootIndex(), aqui, faltas);
+        if (const auto *rejilla = qobject_cast<QTableView *>(w))
+            for (int c = 0; c < rejilla->model()->columnCount(); ++c) {
+                const QString cabecera = rejilla->model()->headerData(c, Qt::Horizontal).toString().trimmed();
+                bool numero = false;
+                cabecera.toInt(&numero);
+                if (!rejilla->isColumnHidden(c) && (cabecera.isEmpty() || numero))
+                    faltas << QStringLiteral("%1: column \"%2\"").arg(aqui, cabecera);
+            }
+    }
+    const QString dentro = w ? w->objectName() : donde;
+    for (int i = 0; i < a->childCount(); ++i)
+        RecorrerAccesible(a->child(i), dentro, faltas);
+}
+
+} // namespace
+
+QStringList Inaudibles(QWidget *ventana)
+{
+    QStringList faltas;
+    RecorrerAccesible(QAccessible::queryAccessibleInterface(ventana), ventana->objectName(), faltas);
+    return faltas;
 }
 
 QList<QWidget *> VentanasVisibles()

@@ -56,6 +56,12 @@ bool Visible(const QWidget *w);
 // The top-level windows on show (tool tips aside).
 QList<QWidget *> VentanasVisibles();
 
+// What a screen reader meets on the window's visible controls and cannot
+// speak, one line each: a button, a clickable or editable control, a picture
+// or a self-painted area without a name or with its code name, an item
+// without text, a grid column named by its number.
+QStringList Inaudibles(QWidget *ventana);
+
 // Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
 // tells that it showed.
 void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado);

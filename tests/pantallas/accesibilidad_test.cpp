@@ -1,0 +1,121 @@
+// Every screen as a screen reader meets it, from the program's own start-up,
+// in Castilian and in Basque: each door of the main menu and the screens its
+// buttons lead to, walked through the accessibility interface after each
+// step.
+#include "catU.h"
+#include "enlace.h"
+#include "estadistica.h"
+#include "grados.h"
+#include "inipro.h"
+#include "medio.h"
+#include "pasarelaFP.h"
+#include "pantalla_prueba.h"
+#include "principal.h"
+#include "programa_prueba.h"
+#include "superior.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+
+using namespace norvela;
+using namespace norvela::pruebas;
+
+namespace {
+
+using Paso = std::function<void(ProgramaEntregado &)>;
+
+struct Recorrido {
+    const char *nombre;
+    int puerta;   // 0: the main menu itself
+    QList<Paso> pasos;
+};
+
+const QList<Recorrido> &Recorridos()
+{
+    static const QList<Recorrido> r = {
+        {"main menu", 0, {}},
+        {"degrees: a branch's degrees, a degree, its statistics and cut-off marks",
+         Tform0::kPuertaCarreras,
+         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotMenuGrados, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form1->Listramas, 3); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form1->listgrados, 1); },
+          [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotCorte, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { p.s().Form6->Buttoncorte6Click(); },
+          [](ProgramaEntregado &p) {
+              p.s().Form6->hide();
+              p.s().Form1->botinformacionClick();
+              p.s().Form1->ButEstadisticas->click();
+          }}},
+        {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(p.s().FormCat->ListFam, 0); }}},
+        {"higher cycles: a title and its statistics, then the centres of a province",
+         Tform0::kPuertaFpS,
+         {[](ProgramaEntregado &p) { p.s().Form8->MenuFP1Click(); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 0); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 1); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListTitFP, 0); },
+          [](ProgramaEntregado &p) { p.s().Form8->ButtonEstad1->click(); },
+          [](ProgramaEntregado &p) {
+              p.s().Estadisticas->hide();
+              p.s().Form8->MenuFP2Click();
+          },
+          [](ProgramaEntregado &p) { Clic(p.s().Form8->mapa, Pixel(p.e.MapaComunidades, 2)); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, 2); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, 1); }}},
+        {"itineraries", Tform0::kPuertaIti, {}},
+        {"intermediate cycles: a family's titles",
+         Tform0::kPuertaFPM,
+         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form3->botTit2, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); }}},
+        {"basic cycles: a group", Tform0::kPuertaFPip, {[](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListSelFp, 0); }}},
+        {"professions", Tform0::kPuertaProfe, {}},
+        {"baccalaureate questionnaire", Tform0::kPuertaCuesB, {}},
+        {"ESO questionnaire", Tform0::kPuertaCuesE, {}},
+        {"assistant", Tform0::kPuertaAsistente, {}},
+    };
+    return r;
+}
+
+} // namespace
+
+class PruebaAccesibilidad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void EveryScreenSpeaksToScreenReaders_data()
+    {
+        QTest::addColumn<int>("idioma");
+        QTest::newRow("Castilian") << 0;
+        QTest::newRow("Basque") << 3;
+    }
+
+    void EveryScreenSpeaksToScreenReaders()
+    {
+        QFETCH(int, idioma);
+        QStringList faltas;
+        for (const Recorrido &r : Recorridos()) {
+            ProgramaEntregado p(QStringLiteral("accesible"), idioma);
+            QVERIFY(p.creadas);
+            if (r.puerta)
+                p.AbrirPuerta(r.puerta);
+            for (int paso = 0; paso <= r.pasos.size(); ++paso) {
+                if (paso > 0)
+                    r.pasos[paso - 1](p);
+                for (QWidget *v : VentanasVisibles())
+                    for (const QString &f : Inaudibles(v))
+                        faltas << QStringLiteral("%1, step %2: %3").arg(QLatin1String(r.nombre)).arg(paso).arg(f);
+            }
+        }
+        faltas.removeDuplicates();
+        for (const QString &f : faltas)
+            qWarning("%s", qPrintable(f));
+        QVERIFY2(faltas.isEmpty(), qPrintable(QStringLiteral("%1 controls or items screen readers cannot speak")
+                                                  .arg(faltas.size())));
+    }
+};
+
+QTEST_MAIN(PruebaAccesibilidad)
+#include "accesibilidad_test.moc"
