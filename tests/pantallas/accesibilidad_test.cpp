@@ -3,10 +3,12 @@
 // buttons lead to, walked through the accessibility interface after each
 // step.
 #include "catU.h"
+#include "certifiU.h"
 #include "enlace.h"
 #include "estadistica.h"
 #include "grados.h"
 #include "inipro.h"
+#include "itinerarios.h"
 #include "medio.h"
 #include "pasarelaFP.h"
 #include "pantalla_prueba.h"
@@ -29,19 +31,24 @@ using Paso = std::function<void(ProgramaEntregado &)>;
 
 struct Recorrido {
     const char *nombre;
-    int puerta;   // 0: the main menu itself
+    int puerta;   // -1: the main menu itself
     QList<Paso> pasos;
 };
 
 const QList<Recorrido> &Recorridos()
 {
     static const QList<Recorrido> r = {
-        {"main menu", 0, {}},
+        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { p.s().form0->LabelConfigClick(); }}},
+        {"certificates: a family, a sub-group's certificates",
+         puerta::Dejar,
+         {[](ProgramaEntregado &p) { ClicFila(p.s().Certifica->ListSelFp, 0); },
+          [](ProgramaEntregado &p) { SobreFila(p.s().Certifica->ListTitFP, 0); }}},
         {"degrees: a branch's degrees, a degree, its statistics and cut-off marks",
          Tform0::kPuertaCarreras,
          {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotMenuGrados, Qt::LeftButton); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form1->Listramas, 3); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form1->listgrados, 1); },
+          [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotUni, Qt::LeftButton); },
           [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotCorte, Qt::LeftButton); },
           [](ProgramaEntregado &p) { p.s().Form6->Buttoncorte6Click(); },
           [](ProgramaEntregado &p) {
@@ -64,13 +71,33 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { Clic(p.s().Form8->mapa, Pixel(p.e.MapaComunidades, 2)); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, 2); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, 1); }}},
-        {"itineraries", Tform0::kPuertaIti, {}},
+        {"itineraries and the education system", Tform0::kPuertaIti,
+         {[](ProgramaEntregado &p) { p.s().Form2->BotLOMCEClick(); }}},
+        {"degrees: universities by region", Tform0::kPuertaCarreras,
+         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotMenuUni, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { Clic(p.s().Form1->mapa, Pixel(p.e.MapaComunidades, 13)); }}},
         {"intermediate cycles: a family's titles",
          Tform0::kPuertaFPM,
          {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form3->botTit2, Qt::LeftButton); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); },
-          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); }}},
-        {"basic cycles: a group", Tform0::kPuertaFPip, {[](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListSelFp, 0); }}},
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListTit, 0); }}},
+        {"intermediate cycles: centres by place",
+         Tform0::kPuertaFPM,
+         {[](ProgramaEntregado &p) { p.s().Form3->botLug2Click(); },
+          [](ProgramaEntregado &p) { Clic(p.s().Form3->mapa, Pixel(p.e.MapaComunidades, 6)); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListSelLugFP, 0); },
+          [](ProgramaEntregado &p) { Clic(p.s().Form3->mapa, Pixel(p.e.MapaComunidades, 9)); }}},
+        {"basic cycles: a group's families and titles",
+         Tform0::kPuertaFPip,
+         {[](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListSelFp, 0); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListPreFam, 0); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListTitFP, 0); }}},
+        {"basic cycles: centres by place",
+         Tform0::kPuertaFPip,
+         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().FIniPro->BotLug, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { Clic(p.s().FIniPro->mapa, Pixel(p.e.MapaComunidades, 6)); },
+          [](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListSelLugFP, 1); }}},
         {"professions", Tform0::kPuertaProfe, {}},
         {"baccalaureate questionnaire", Tform0::kPuertaCuesB, {}},
         {"ESO questionnaire", Tform0::kPuertaCuesE, {}},
@@ -99,7 +126,7 @@ private slots:
         for (const Recorrido &r : Recorridos()) {
             ProgramaEntregado p(QStringLiteral("accesible"), idioma);
             QVERIFY(p.creadas);
-            if (r.puerta)
+            if (r.puerta >= 0)
                 p.AbrirPuerta(r.puerta);
             for (int paso = 0; paso <= r.pasos.size(); ++paso) {
                 if (paso > 0)
