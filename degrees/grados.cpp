@@ -4,7 +4,7 @@
 #include "carga_grados.h"
 #include "grados_dibujo.h"
 #include "iconos.h"
-#include "nombres_columnas.h"
+#include "rejilla_accesible.h"
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"

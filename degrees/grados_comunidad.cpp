@@ -11,6 +11,8 @@
 #include "comunidad_grados.h"
 #include "comunidades.h"
 #include "enlace.h"
+#include "grados_dibujo.h"
+#include "rejilla_accesible.h"
 #include "panel_efectos.h"
 #include "universidades_grado.h"
 #include "vista_mapa.h"
@@ -314,12 +316,15 @@ void TForm1::MostrarGradosUniversidad(int fila)
     for (const FilaNotasUni &f : filas) {
         const QString c0 = DesdeAnsi(f.Col0());
         auto *item = new QTableWidgetItem(c0);
-        if (c0.startsWith('<'))
-            item->setData(Qt::AccessibleTextRole, c0.mid(1).trimmed());
+        auto *nota = new QTableWidgetItem(DesdeAnsi(f.Col1()));
+        TextoAccesibleNotas(item);
+        TextoAccesibleNotas(nota);
         GridNotas->setItem(r, 0, item);
-        GridNotas->setItem(r, 1, new QTableWidgetItem(DesdeAnsi(f.Col1())));
+        GridNotas->setItem(r, 1, nota);
         ++r;
     }
+    // The grid's degrees and their marks: screen readers name its columns so.
+    NombrarColumnas(GridNotas, {enlace.Texto(84), enlace.Texto(296)});
     MostrarConRollo(PanelSel, 1);
     BotImprimir->show();
     enlace.ListaDeLugares = false;

@@ -2,8 +2,10 @@
 
 #include "iconos.h"
 #include "paleta.h"
+#include "rejilla_accesible.h"
 
 #include <QPainter>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 #include <span>
@@ -134,6 +136,17 @@ void DibujoNotas::paint(QPainter *p, const QStyleOptionViewItem &opcion, const Q
     p->setPen(QColor(128, 128, 128));
     p->drawLine(r.topRight(), r.bottomRight());
     p->restore();
+}
+
+void TextoAccesibleNotas(QTableWidgetItem *celda)
+{
+    const QString texto = celda->text();
+    if (texto.startsWith(QLatin1Char('<')))
+        celda->setData(Qt::AccessibleTextRole, texto.mid(1).trimmed());
+    else if (texto.trimmed() == QLatin1String("-"))
+        celda->setData(Qt::AccessibleTextRole, QStringLiteral("Nota sin publicar"));
+    else
+        TextoAccesibleCelda(celda);
 }
 
 } // namespace norvela

@@ -1,14 +1,22 @@
 // How the degrees screen draws its lists, grids and tree: the branch list
 // with its icons, the degree grid with its group headers and "+" column,
 // the tree's colours, and the marks grid with its community headings.
-// The items keep their texts, so accessibility tools read them as they are.
+// The items keep their texts, so accessibility tools read them as they are;
+// where a text is only a marker, the item carries what tools say instead.
 #pragma once
 
 #include <QList>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
+class QTableWidgetItem;
+
 namespace norvela {
+
+// What screen readers say for a cell of the marks grids: a "<" line (the
+// university icon) without its marker, an unpublished mark (drawn "-") in
+// words, headings and separators as every grid says them.
+void TextoAccesibleNotas(QTableWidgetItem *celda);
 
 // The 40 x 40 branch icons (ImageListRamas), taken from the program's
 // compiled-in icons. The small ones (ImageList1) are the shared

@@ -71,6 +71,8 @@ void TForm1::LlenarRejilla(const std::vector<FilaNavegador> &filas)
             const QString hint = DesdeAnsi(TextoEnlaces(enlace, fila.grado, HaciaAnsi(cabeceraHint)));
             nombre->setToolTip(hint);
             marca->setToolTip(hint);
+            // The mark is only a sign: screen readers say what it stands for.
+            marca->setData(Qt::AccessibleTextRole, hint.simplified());
         }
         listgrados->setItem(r, 0, nombre);
         listgrados->setItem(r, 1, marca);

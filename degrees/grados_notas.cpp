@@ -5,7 +5,8 @@
 
 #include "ansi.h"
 #include "enlace.h"
-#include "nombres_columnas.h"
+#include "grados_dibujo.h"
+#include "rejilla_accesible.h"
 #include "pantallas.h"
 #include "panel_efectos.h"
 #include "pasarelaFP.h"
@@ -41,9 +42,7 @@ void TForm1::MostrarNotas(const UniversidadesGrado &u)
         for (int col = 0; col < 2; ++col) {
             const QString texto = DesdeAnsi(col == 0 ? c.col0 : c.col1);
             auto *item = new QTableWidgetItem(texto);
-            // The "<" only asks for the icon: tools read the name.
-            if (texto.startsWith('<'))
-                item->setData(Qt::AccessibleTextRole, texto.mid(1).trimmed());
+            TextoAccesibleNotas(item);
             GridNotas->setItem(r, col, item);
         }
         ++r;

@@ -4,8 +4,9 @@
 #include "ansi.h"
 #include "dibujo.h"
 #include "enlace.h"
+#include "grados_dibujo.h"
 #include "marco.h"
-#include "nombres_columnas.h"
+#include "rejilla_accesible.h"
 #include "grados.h"
 #include "pantallas.h"
 #include "universidades_grado.h"
@@ -282,7 +283,9 @@ void TForm6::LClick(int fila)
         const int u = f.universidades[static_cast<size_t>(k)];
         const bool conocida = u >= 1 && u <= enlace.NumUniversidades && enlace.NombresUniversidad.Contiene(u);
         listcalc->setItem(k, 0, Celda(conocida ? DesdeAnsi(enlace.NombresUniversidad[u]).trimmed() : QString()));
-        listcalc->setItem(k, 1, Celda(DesdeAnsi(TextoNota(f.notas[static_cast<size_t>(k)]))));
+        QTableWidgetItem *nota = Celda(DesdeAnsi(TextoNota(f.notas[static_cast<size_t>(k)])));
+        TextoAccesibleNotas(nota);
+        listcalc->setItem(k, 1, nota);
     }
     listcalc->clearSelection();
     listcalc->setCurrentItem(nullptr);

@@ -2,7 +2,7 @@
 
 #include "ansi.h"
 #include "iconos.h"
-#include "nombres_columnas.h"
+#include "rejilla_accesible.h"
 #include "paleta.h"
 #include "titulos_fp.h"
 
@@ -188,6 +188,7 @@ void LlenarRejilla(QTableWidget *rejilla, const std::vector<FilaRejilla> &filas,
         const std::string col0 = ancho0 > 0 && static_cast<int>(f.col0.size()) > ancho0 ? f.col0.substr(0, static_cast<size_t>(ancho0)) : f.col0;
         auto *a = new QTableWidgetItem(DesdeAnsi(col0));
         a->setData(RolTitulo, f.titulo);
+        TextoAccesibleCelda(a);
         rejilla->setItem(k, 0, a);
         rejilla->setItem(k, 1, new QTableWidgetItem(conSegunda ? DesdeAnsi(f.col1) : QString()));
     }

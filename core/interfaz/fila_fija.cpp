@@ -1,6 +1,6 @@
 #include "fila_fija.h"
 
-#include "nombres_columnas.h"
+#include "rejilla_accesible.h"
 
 #include <QEvent>
 #include <QHeaderView>
