@@ -1,13 +1,67 @@
 #include "etiquetas.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace norvela {
 
+namespace {
+
+// A label that acts as a button where the pointing hand says it is one;
+// otherwise a picture or a text, as any label.
+class EtiquetaActivaAccesible : public QAccessibleWidget {
+public:
+    explicit EtiquetaActivaAccesible(EtiquetaActiva *e) : QAccessibleWidget(e) {}
+
+    EtiquetaActiva *Etiqueta() const { return static_cast<EtiquetaActiva *>(widget()); }
+    bool Pulsable() const { return Etiqueta()->cursor().shape() == Qt::PointingHandCursor; }
+
+    QAccessible::Role role() const override
+    {
+        if (Pulsable())
+            return QAccessible::Button;
+        return Etiqueta()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && Etiqueta()->accessibleName().isEmpty())
+            return Etiqueta()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return Pulsable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &accion) override
+    {
+        if (accion == pressAction() && Pulsable())
+            Etiqueta()->Pulsar();
+        else
+            QAccessibleWidget::doAction(accion);
+    }
+};
+
+QAccessibleInterface *FabricaEtiquetas(const QString &clase, QObject *objeto)
+{
+    if (clase == QLatin1String(EtiquetaActiva::staticMetaObject.className()))
+        return new EtiquetaActivaAccesible(static_cast<EtiquetaActiva *>(objeto));
+    return nullptr;
+}
+
+} // namespace
+
 EtiquetaActiva::EtiquetaActiva(QWidget *padre) : QLabel(padre)
 {
+    static const bool instalada = (QAccessible::installFactory(FabricaEtiquetas), true);
+    (void)instalada;
     setMouseTracking(true);
+}
+
+void EtiquetaActiva::Pulsar()
+{
+    emit soltado();
+    emit clic();
 }
 
 void EtiquetaActiva::PonerColorTexto(const QColor &color)
@@ -38,10 +92,8 @@ QColor EtiquetaActiva::ColorFondo() const
 void EtiquetaActiva::mouseReleaseEvent(QMouseEvent *evento)
 {
     QLabel::mouseReleaseEvent(evento);
-    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) {
-        emit soltado();
-        emit clic();
-    }
+    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
+        Pulsar();
 }
 
 void EtiquetaActiva::mouseMoveEvent(QMouseEvent *evento)

@@ -6,11 +6,15 @@
 
 namespace norvela {
 
-// A label that reports clicks and mouse moves over it.
+// A label that reports clicks and mouse moves over it. Under the pointing
+// hand it is a button to screen readers, which can press it.
 class EtiquetaActiva : public QLabel {
     Q_OBJECT
 public:
     explicit EtiquetaActiva(QWidget *padre = nullptr);
+
+    // What a click does, for tools that press the label without the mouse.
+    void Pulsar();
 
     // The text colour, keeping the rest of the label's palette.
     void PonerColorTexto(const QColor &color);

@@ -171,6 +171,8 @@ void RecorrerAccesible(QAccessibleInterface *a, const QString &donde, QStringLis
             faltas << QStringLiteral("%1: code name").arg(aqui);
         else if (nombre.isEmpty() && (pulsable || pintado))
             faltas << QStringLiteral("%1: no name").arg(aqui);
+        if (pulsable && (rol == QAccessible::StaticText || rol == QAccessible::Graphic))
+            faltas << QStringLiteral("%1: clicked, but read as a text or a picture").arg(aqui);
         if (const auto *vista = qobject_cast<QAbstractItemView *>(w))
             ItemsMudos(vista, vista->rootIndex(), aqui, faltas);
         if (const auto *rejilla = qobject_cast<QTableView *>(w))

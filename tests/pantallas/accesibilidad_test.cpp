@@ -6,16 +6,19 @@
 #include "certifiU.h"
 #include "enlace.h"
 #include "estadistica.h"
+#include "etiquetas.h"
 #include "grados.h"
 #include "inipro.h"
 #include "itinerarios.h"
 #include "medio.h"
+#include "panel_efectos.h"
 #include "pasarelaFP.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
 #include "superior.h"
 
+#include <QAccessible>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -144,6 +147,36 @@ private slots:
             qWarning("%s", qPrintable(f));
         QVERIFY2(faltas.isEmpty(), qPrintable(QStringLiteral("%1 controls or items screen readers cannot speak")
                                                   .arg(faltas.size())));
+    }
+
+    void TheMainMenusCaptionsArePressedAsButtons()
+    {
+        // A screen reader presses a caption of the main menu as it presses a
+        // button: the door opens, the sign leads to the certificates, the
+        // settings open.
+        struct Caso {
+            EtiquetaActiva *Tform0::*etiqueta;
+            std::function<bool(ProgramaEntregado &)> hecho;
+        };
+        const auto puerta = [](int codigo) {
+            return [codigo](ProgramaEntregado &p) { return p.s().form0->MenuElegido == codigo; };
+        };
+        const QList<Caso> casos = {
+            {&Tform0::LabelCarreras, puerta(Tform0::kPuertaCarreras)},
+            {&Tform0::LabelCuesE, puerta(Tform0::kPuertaCuesE)},
+            {&Tform0::LabelAsistente, puerta(Tform0::kPuertaAsistente)},
+            {&Tform0::ImageDejar, [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
+            {&Tform0::LabelConfig, [](ProgramaEntregado &p) { return p.s().form0->panelConfigu->isVisible(); }},
+        };
+        for (const Caso &c : casos) {
+            ProgramaEntregado p(QStringLiteral("accesible-menu"), 0);
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(p.s().form0->*c.etiqueta);
+            QCOMPARE(a->role(), QAccessible::Button);
+            QVERIFY(a->actionInterface() &&
+                    a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY2(c.hecho(p), qPrintable(a->text(QAccessible::Name)));
+        }
     }
 };
 
