@@ -25,8 +25,14 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && Etiqueta()->accessibleName().isEmpty())
-            return Etiqueta()->text();
+        if (t == QAccessible::Name && Etiqueta()->accessibleName().isEmpty()) {
+            // A caption broken over lines is spoken as one line; a word
+            // split at a line's end is whole again.
+            QString texto = Etiqueta()->text();
+            texto.replace(QStringLiteral("-\n"), QString());
+            texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return texto;
+        }
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override

@@ -152,26 +152,30 @@ private slots:
     void TheMainMenusCaptionsArePressedAsButtons()
     {
         // A screen reader presses a caption of the main menu as it presses a
-        // button: the door opens, the sign leads to the certificates, the
-        // settings open.
+        // button, and says it on one line: the door opens, the sign leads to
+        // the certificates, the settings open.
         struct Caso {
             EtiquetaActiva *Tform0::*etiqueta;
+            const char *dicho;
             std::function<bool(ProgramaEntregado &)> hecho;
         };
         const auto puerta = [](int codigo) {
             return [codigo](ProgramaEntregado &p) { return p.s().form0->MenuElegido == codigo; };
         };
         const QList<Caso> casos = {
-            {&Tform0::LabelCarreras, puerta(Tform0::kPuertaCarreras)},
-            {&Tform0::LabelCuesE, puerta(Tform0::kPuertaCuesE)},
-            {&Tform0::LabelAsistente, puerta(Tform0::kPuertaAsistente)},
-            {&Tform0::ImageDejar, [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
-            {&Tform0::LabelConfig, [](ProgramaEntregado &p) { return p.s().form0->panelConfigu->isVisible(); }},
+            {&Tform0::LabelCarreras, "Grados", puerta(Tform0::kPuertaCarreras)},
+            {&Tform0::LabelCuesE, "Cuestionario para la ESO", puerta(Tform0::kPuertaCuesE)},
+            {&Tform0::LabelAsistente, "Asistente", puerta(Tform0::kPuertaAsistente)},
+            {&Tform0::ImageDejar, "Quiero dejar de estudiar",
+             [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
+            {&Tform0::LabelConfig, "Configuración Idioma Animación",
+             [](ProgramaEntregado &p) { return p.s().form0->panelConfigu->isVisible(); }},
         };
         for (const Caso &c : casos) {
             ProgramaEntregado p(QStringLiteral("accesible-menu"), 0);
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(p.s().form0->*c.etiqueta);
             QCOMPARE(a->role(), QAccessible::Button);
+            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.dicho));
             QVERIFY(a->actionInterface() &&
                     a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
             a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
