@@ -115,6 +115,12 @@ void TForm1::CargarDatosGrados()
     PanelTree->setAccessibleName(t(523));
     PanelSel->setAccessibleName(QStringLiteral("Información del grado"));
     Tree->setHeaderLabel(t(84));
+    Tree->setAccessibleName(t(84));
+    listgrados->setAccessibleName(t(84));
+    Listramas->setAccessibleName(t(375));
+    GridNotas->setAccessibleName(t(593));
+    ListComunidad->setAccessibleName(t(503));
+    ListSel->setAccessibleName(PanelSel->accessibleName());
     NombrarColumnas(listgrados, {t(84), t(538).remove(QLatin1Char(':'))});
     BotArtesPlas->setText(t(525));
     BotMusica->setText(t(526));

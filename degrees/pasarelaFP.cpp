@@ -132,7 +132,10 @@ void TForm6::CrearPanelCorte()
     LabelCorte3 = Etiqueta(PanelCorte, 510, 128, 480, 22);
     listcalc = Rejilla(PanelCorte, 510, 152, 560, "listcalc");
     listcalc->hide();
-    // The column legends above the grids name their columns for screen readers.
+    // The captions above the grids name them and their columns for screen
+    // readers; the universities' grid takes the chosen degree's name.
+    L->setAccessibleName(enlace.Texto(696));
+    listcalc->setAccessibleName(enlace.Texto(296));
     NombrarColumnas(L, {enlace.Texto(694), enlace.Texto(693)});
     NombrarColumnas(listcalc, {enlace.Texto(503), enlace.Texto(296)});
     BotCerrar3 = Boton(PanelCorte, 870, 722, 120, 32, enlace.Texto(13), 10);
@@ -276,6 +279,7 @@ void TForm6::LClick(int fila)
         return;
     const FilaCorte &f = filas_[static_cast<size_t>(fila)];
     LabelCorte3->setText(DesdeAnsi(f.nombre));
+    listcalc->setAccessibleName(LabelCorte3->text().trimmed());
     listcalc->show();
     VaciarListcalc();
     listcalc->setRowCount(static_cast<int>(f.notas.size()));

@@ -142,7 +142,10 @@ void TFormCat::Captions()
         QLabel *l = Label[static_cast<size_t>(k)];
         l->setText(' ' + enlace.Texto(kTextoLista[k]) + ' ');
         l->adjustSize();
+        // Screen readers name each list by the caption over it.
+        ListCat[static_cast<size_t>(k)]->setAccessibleName(enlace.Texto(kTextoLista[k]).trimmed());
     }
+    ListFam->setAccessibleName(LabelFami->text());
     botcerrar->setText(enlace.Texto(13));
     BotRetroceder->setText(enlace.Texto(82));
     BotImprimir->setText(enlace.Texto(36));

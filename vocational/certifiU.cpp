@@ -161,6 +161,11 @@ void TCertifica::Captions()
     LabelTit1->setText(enlace.Texto(577));
     LabelTit2->setText(enlace.Texto(578));
     LabelTit3->setText(enlace.Texto(579));
+    // The lists' headings stand on panels of their own: screen readers name
+    // the lists by them.
+    ListSelFp->setAccessibleName(LabelTit1->text());
+    ListTitFP->setAccessibleName(LabelTit2->text());
+    ListFPExpli->setAccessibleName(LabelTit3->text());
     LabelReq->setText(enlace.Texto(581));
     LabelHor->setText(enlace.Texto(582));
     BotRetrocederFP->setText(enlace.Texto(82));

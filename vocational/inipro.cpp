@@ -107,6 +107,7 @@ void TFIniPro::Construir()
     // Groups.
     PanelSelTit0 = PanelTextoFP(this, QStringLiteral("PanelSelTit0"), 112, 110, 321, 30);
     ListSelFp = ListaPulsableFP(this, QStringLiteral("ListSelFp"), 112, 144, 321, 281);
+    ListSelFp->setAccessibleName(T(577));
     ListSelFp->setItemDelegate(new DelegadoIconoTexto(50, 6, 31, ListSelFp));
     ListSelFp->setMouseTracking(true);
     ListSelFp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -127,11 +128,13 @@ void TFIniPro::Construir()
     ConstruirFamilias(panelsel, QRect(10, 10, 425, 103), QRect(10, 107, 425, 22));
     Labeltitulo->hide();
     ListTitFP = ListaPulsableFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
+    ListTitFP->setAccessibleName(T(190));
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->setMouseTracking(true);
     ListTitFP->hide();
     ListFPExpli = ListaFP(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
     ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
+    ListFPExpli->setAccessibleName(QStringLiteral("Información del título"));
     ListFPExpli->setFocusPolicy(Qt::NoFocus);
     ListFPExpli->hide();
     reja = CrearRejillaCentros(panelsel, QStringLiteral("reja"));
@@ -140,6 +143,7 @@ void TFIniPro::Construir()
     reja->setColumnWidth(1, 72);
     reja->hide();
     Listsel = ListaFP(panelsel, QStringLiteral("Listsel"), 10, 10, 425, 325);
+    Listsel->setAccessibleName(QStringLiteral("Información del título"));
     Listsel->setItemDelegate(new DelegadoListsel(Listsel));
     Listsel->hide();
     panelsel->hide();

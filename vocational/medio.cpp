@@ -74,6 +74,7 @@ void TForm3::Construir()
     PanelCarSel = PanelTextoFP(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
     ConstruirFamilias(PanelSelec, QRect(10, 66, 500, 301), QRect(10, 376, 500, 22));
     ListTit = ListaPulsableFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
+    ListTit->setAccessibleName(T(190));
     ListTit->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTit));
     listSelFP = ListaFP(PanelSelec, QStringLiteral("listSelFP"), 10, 66, 500, 511);
     listSelFP->setItemDelegate(new DelegadoVista(listSelFP));

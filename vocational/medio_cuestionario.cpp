@@ -87,7 +87,7 @@ void TForm3::ConstruirCuestionario()
     LabelPeque = Etiqueta(this, 70, 470, 460, 24, T(395), 10);
     LabelPeque->setObjectName(QStringLiteral("LabelPeque"));
     // Screen readers name the mini list by the caption above it.
-    LabelPeque->setBuddy(ListPeque);
+    ListPeque->setAccessibleName(LabelPeque->text());
     LabelPeque->hide();
     LabAyuGM = Etiqueta(this, width(), kListaY - 50, 700, 30, {}, 12);
     LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));

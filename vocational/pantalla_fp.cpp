@@ -15,6 +15,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QTableWidget>
 
 namespace norvela {
 
@@ -46,10 +47,11 @@ void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const 
     Labeltitulo = new QLabel(panel);
     Labeltitulo->setObjectName(QStringLiteral("Labeltitulo"));
     Labeltitulo->setGeometry(rotulo);
-    // The panel that holds them paints itself: screen readers name it by
-    // what it offers.
+    // The panel that holds them paints itself: screen readers name it, and
+    // the family list, by what they offer.
     if (panel->accessibleName().isEmpty())
         panel->setAccessibleName(T(316));
+    ListPreFam->setAccessibleName(T(575));
 }
 
 void PantallaFP::ConstruirMapasDetalle(const QPoint &sitio, double escala)
@@ -97,6 +99,13 @@ ControlesRutaFP PantallaFP::ControlesRuta() const
 void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *panel)
 {
     panelListas_ = panel;
+    // The route's lists and grid as screen readers name them.
+    reja->setAccessibleName(T(317));
+    ListSelLugFP->setAccessibleName(QStringLiteral("Lugares"));
+    if (listSelFP)
+        listSelFP->setAccessibleName(QStringLiteral("Información del título"));
+    if (listBarcelona)
+        listBarcelona->setAccessibleName(QStringLiteral("Barcelona"));
     Ruta = new RutaLugaresFP(enlace, std::move(nivel), controles, this);
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
 }

@@ -81,6 +81,7 @@ void TForm8::ConstruirListas()
     ConstruirFamilias(PanelSel, QRect(10, 10, 480, 301), QRect(10, 321, 480, 22));
     Ocultar({ListPreFam, Labeltitulo});
     ListTitFP = ListaPulsableFP(PanelSel, QStringLiteral("ListTitFP"), 10, 346, 480, 180);
+    ListTitFP->setAccessibleName(T(190));
     ListTitFP->setItemDelegate(new DelegadoIconoTexto(20, 0, 20, ListTitFP));
     ListTitFP->hide();
     BotRetrocederFP = BotonNombrado(PanelSel, QStringLiteral("BotRetrocederFP"), 10, 540, 100, 36);

@@ -102,9 +102,11 @@ FilaFija::FilaFija(QTableView *rejilla)
     // them: they take the heading row's texts, not "1" and "2".
     // A table widget's header takes texts only through its own items.
     auto *widget = qobject_cast<QTableWidget *>(rejilla);
-    const auto nombrar = [modelo, widget](const QModelIndex &desde, const QModelIndex &) {
+    const auto nombrar = [this, modelo, widget](const QModelIndex &desde, const QModelIndex &) {
         if (desde.row() != 0)
             return;
+        // The fixed row is read as part of its grid, under the grid's name.
+        setAccessibleName(rejilla_ ? rejilla_->accessibleName() : QString());
         QStringList textos;
         for (int c = 0; c < modelo->columnCount(); ++c)
             textos << modelo->index(0, c).data().toString().simplified();

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QTableView>
@@ -171,6 +172,8 @@ void RecorrerAccesible(QAccessibleInterface *a, const QString &donde, QStringLis
             faltas << QStringLiteral("%1: code name").arg(aqui);
         else if (nombre.isEmpty() && (pulsable || pintado))
             faltas << QStringLiteral("%1: no name").arg(aqui);
+        if (nombre.isEmpty() && qobject_cast<QAbstractItemView *>(w) && !qobject_cast<QHeaderView *>(w))
+            faltas << QStringLiteral("%1: unnamed list").arg(aqui);
         if (pulsable && (rol == QAccessible::StaticText || rol == QAccessible::Graphic))
             faltas << QStringLiteral("%1: clicked, but read as a text or a picture").arg(aqui);
         if (const auto *vista = qobject_cast<QAbstractItemView *>(w))

@@ -58,9 +58,10 @@ QList<QWidget *> VentanasVisibles();
 
 // What a screen reader meets on the window's visible controls and cannot
 // speak, one line each: a button, a clickable or editable control, a picture
-// or a self-painted area without a name or with its code name, a clickable
-// label read as a mere text, an item that shows something and says nothing
-// or only a sign, a grid column named by its number.
+// or a self-painted area without a name or with its code name, a list or
+// grid without a name, a clickable label read as a mere text, an item that
+// shows something and says nothing or only a sign, a grid column named by
+// its number.
 QStringList Inaudibles(QWidget *ventana);
 
 // Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
