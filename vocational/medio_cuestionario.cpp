@@ -74,6 +74,7 @@ void TForm3::ConstruirCuestionario()
 {
     ListGM = ListaCuestionario(this, QStringLiteral("ListGM"), kListaAlto);
     ListGM2 = ListaCuestionario(this, QStringLiteral("ListGM2"), kListaAlto2);
+    ListGM->setAccessibleName(T(163));
     ListPeque = new QListWidget(this);
     ListPeque->setObjectName(QStringLiteral("ListPeque"));
     ListPeque->setGeometry(50, 500, 480, 200);
@@ -145,6 +146,8 @@ void TForm3::EntrarCuestionario()
     LlenarOpcionesGM();
     ListGM->show();
     AyudaGM(T(163), true);
+    // Each step's list is named for screen readers by its help line.
+    ListGM->setAccessibleName(T(163));
 }
 
 void TForm3::DibujoListGM(bool titulos)
@@ -234,6 +237,7 @@ void TForm3::BitFleGMdeClick()
         enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
         estado.TitulosListadosGM = true;
         AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
+        ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));
 
         std::vector<int> c1, c2;
         for (int j = 1; j <= enlace.NumCuesGM; ++j) {
@@ -259,6 +263,7 @@ void TForm3::BitFleGMdeClick()
     estado.DetalleTituloGM = false;
     estado.ListaGMTitulos = true;
     AyudaGM(T(189), false);
+    ListGM->setAccessibleName(T(189));
     QStringList lineas;
     std::vector<int> numeros;
     for (int fila : marcadas) {
