@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QResource>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace norvela;
@@ -24,6 +25,20 @@ QImage Muestra()
         for (int x = 0; x < 5; ++x)
             imagen.setPixelColor(x, y, QColor(40 * x, 80 * y, 200, x == 2 ? 0 : 255 - 30 * y));
     return imagen;
+}
+
+// The shipped pack `nombre` with one 32-bit big-endian field of its index
+// overwritten: at `en` bytes past the offset its header keeps at `zona`
+// (-1: from the start of the file).
+QByteArray Remendado(const char *nombre, int zona, qint64 en, quint32 valor)
+{
+    QFile f(Entregado(QString::fromLatin1(nombre)));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = f.readAll();
+    const qint64 base = zona < 0 ? 0 : qFromBigEndian<qint32>(bytes.constData() + zona);
+    qToBigEndian<quint32>(valor, bytes.data() + base + en);
+    return bytes;
 }
 
 } // namespace
@@ -107,6 +122,24 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
     c.EscribirBytes("roto.DXG", "x");
     QFile::copy(seg, c.Ruta("corto.DXG"));
     QFile(c.Ruta("corto.DXG")).resize(QFileInfo(seg).size() / 2);
+    c.EscribirBytes("vacio.DXG", "");
+    // A damaged index, where Qt would read outside the file: the header's
+    // offsets are at 8 (nodes), 12 (data) and 16 (names); a node is 22
+    // bytes (name, flags, children or locale and data, date).
+    constexpr int kArbol = 8;
+    const struct {
+        const char *fichero;
+        QByteArray bytes;
+    } danados[] = {
+        {"nodos-negativos.DXG", Remendado("segdxg1.DXG", -1, kArbol, 0x80000000u)},
+        {"hijos-de-mas.DXG", Remendado("segdxg1.DXG", kArbol, 6, 0x7fffffffu)},
+        {"hijos-fuera.DXG", Remendado("vector.DXG", kArbol, 10, 0x01000000u)},
+        {"nombre-fuera.DXG", Remendado("segdxg1.DXG", kArbol, 22, 0x7fffff00u)},
+        {"dato-fuera.DXG", Remendado("vector.DXG", kArbol, 22 + 10, 0x7fffff00u)},
+        {"dato-largo.DXG", Remendado("vector.DXG", 12, 0, 0xfffffff0u)},
+    };
+    for (const auto &d : danados)
+        c.EscribirBytes(d.fichero, d.bytes);
     struct Caso {
         QString segdxg, vector, fallido;
     };
@@ -115,6 +148,13 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
         {seg, c.Ruta("falta.DXG"), c.Ruta("falta.DXG")},
         {c.Ruta("roto.DXG"), vec, c.Ruta("roto.DXG")},
         {c.Ruta("corto.DXG"), vec, c.Ruta("corto.DXG")},
+        {c.Ruta("vacio.DXG"), vec, c.Ruta("vacio.DXG")},
+        {c.Ruta("nodos-negativos.DXG"), vec, c.Ruta("nodos-negativos.DXG")},
+        {c.Ruta("hijos-de-mas.DXG"), vec, c.Ruta("hijos-de-mas.DXG")},
+        {c.Ruta("nombre-fuera.DXG"), vec, c.Ruta("nombre-fuera.DXG")},
+        {seg, c.Ruta("hijos-fuera.DXG"), c.Ruta("hijos-fuera.DXG")},
+        {seg, c.Ruta("dato-fuera.DXG"), c.Ruta("dato-fuera.DXG")},
+        {seg, c.Ruta("dato-largo.DXG"), c.Ruta("dato-largo.DXG")},
         // Each pack must hold its own pictures.
         {vec, seg, vec},
     };
