@@ -49,6 +49,8 @@ void SeleccionImpresionFP::Captions()
     LabelSelCom1->setText(e_.Texto(558) + ' ' + e_.Texto(559));
     LabelSelCom2->setText(e_.Texto(560) + ' ' + e_.Texto(561));
     BotAceptar->setText(e_.Texto(19));
+    // The list of picked communities is named by the line that explains it.
+    ListImp->setAccessibleName(LabelSelCom2->text());
 }
 
 void SeleccionImpresionFP::Pedir()

@@ -61,13 +61,18 @@ const QList<Recorrido> &Recorridos()
               p.s().Form1->ButEstadisticas->click();
           }}},
         {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(p.s().FormCat->ListFam, 0); }}},
-        {"higher cycles: a title and its statistics",
+        {"higher cycles: a title, its statistics, its print selection",
          Tform0::kPuertaFpS,
          {[](ProgramaEntregado &p) { p.s().Form8->MenuFP1Click(); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 0); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 1); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListTitFP, 0); },
-          [](ProgramaEntregado &p) { p.s().Form8->ButtonEstad1->click(); }}},
+          [](ProgramaEntregado &p) { p.s().Form8->ButtonEstad1->click(); },
+          [](ProgramaEntregado &p) {
+              p.s().Estadisticas->hide();
+              QTest::mouseClick(p.s().Form8->MenuFpTit5, Qt::LeftButton);
+          },
+          [](ProgramaEntregado &p) { Clic(p.s().Form8->mapa, Pixel(p.e.MapaComunidades, 4)); }}},
         {"higher cycles: every level's centres of a town",
          Tform0::kPuertaFpS,
          {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form8->MenuFP2, Qt::LeftButton); },
