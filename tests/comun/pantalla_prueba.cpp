@@ -131,19 +131,15 @@ void ItemsMudos(const QAbstractItemView *vista, const QModelIndex &padre, const 
         for (int c = 0; c < m->columnCount(padre); ++c) {
             const QModelIndex i = m->index(r, c, padre);
             const QVariant accesible = i.data(Qt::AccessibleTextRole);
+            const QString t = (accesible.isValid() ? accesible : i.data(Qt::DisplayRole)).toString().simplified();
+            if (!t.isEmpty() && !t.contains(QRegularExpression(QStringLiteral("[[:alnum:]]"))))
+                faltas << QStringLiteral("%1: item %2,%3 says only \"%4\"").arg(donde).arg(r).arg(c).arg(t);
+            dicho += t;
             visto += i.data(Qt::DisplayRole).toString().simplified();
-            dicho += (accesible.isValid() ? accesible : i.data(Qt::DisplayRole)).toString().simplified();
             icono = icono || i.data(Qt::DecorationRole).isValid();
         }
         if (dicho.isEmpty() && (icono || !visto.isEmpty()))
             faltas << QStringLiteral("%1: item %2 says nothing").arg(donde).arg(r);
-        for (int c = 0; c < m->columnCount(padre); ++c) {
-            const QModelIndex i = m->index(r, c, padre);
-            const QVariant accesible = i.data(Qt::AccessibleTextRole);
-            const QString t = (accesible.isValid() ? accesible : i.data(Qt::DisplayRole)).toString().simplified();
-            if (!t.isEmpty() && !t.contains(QRegularExpression(QStringLiteral("[[:alnum:]]"))))
-                faltas << QStringLiteral("%1: item %2,%3 says only \"%4\"").arg(donde).arg(r).arg(c).arg(t);
-        }
         ItemsMudos(vista, m->index(r, 0, padre), donde, faltas);
     }
 }
