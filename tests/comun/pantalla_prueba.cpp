@@ -1,6 +1,7 @@
 #include "pantalla_prueba.h"
 
 #include "aviso.h"
+#include "mano.h"
 #include "mapa_regiones.h"
 #include "vista_mapa.h"
 
@@ -49,9 +50,7 @@ void Mover(QWidget *w, QPoint p)
 void Clic(VistaMapa *mapa, QPoint p)
 {
     QVERIFY2(p.x() > 0, "a pixel inside the region");
-    const QPoint q = mapa->PuntoDe(p.x(), p.y());
-    Mover(mapa, q);
-    QTest::mouseClick(mapa, Qt::LeftButton, Qt::NoModifier, q);
+    ClicEn(mapa, mapa->PuntoDe(p.x(), p.y()));
 }
 
 void SobreFila(QListWidget *lista, int fila)
@@ -64,10 +63,10 @@ void SobreFila(QListWidget *lista, int fila)
 
 void ClicFila(QListWidget *lista, int fila)
 {
-    SobreFila(lista, fila);
-    if (!QTest::currentTestFailed())
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          lista->visualItemRect(lista->item(fila)).center());
+    QVERIFY2(fila >= 0 && fila < lista->count(),
+             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
+    lista->scrollToItem(lista->item(fila));
+    ClicEn(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
 }
 
 void ClicFila(QTableWidget *rejilla, int fila)
@@ -75,9 +74,7 @@ void ClicFila(QTableWidget *rejilla, int fila)
     QVERIFY2(fila >= 0 && fila < rejilla->rowCount() && rejilla->item(fila, 0),
              qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())));
     rejilla->scrollToItem(rejilla->item(fila, 0));
-    const QPoint centro = rejilla->visualItemRect(rejilla->item(fila, 0)).center();
-    Mover(rejilla->viewport(), centro);
-    QTest::mouseClick(rejilla->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
+    ClicEn(rejilla->viewport(), rejilla->visualItemRect(rejilla->item(fila, 0)).center());
 }
 
 QStringList Textos(const QListWidget *lista, bool recortados)
