@@ -75,7 +75,9 @@ void DelegadoIconoTexto::paint(QPainter *p, const QStyleOptionViewItem &o, const
     const QVariant icono = i.data(Qt::DecorationRole);
     if (icono.canConvert<QPixmap>())
         p->drawPixmap(o.rect.left() + 2, o.rect.top(), icono.value<QPixmap>());
-    p->setFont(o.font);
+    // A row's own font (a long name made to fit) over the list's.
+    const QVariant fuente = i.data(Qt::FontRole);
+    p->setFont(fuente.isValid() ? fuente.value<QFont>() : o.font);
     p->drawText(QRect(o.rect.left() + x_, o.rect.top() + y_, o.rect.width() - x_, o.rect.height() - y_),
                 Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Texto(i));
     p->restore();

@@ -273,12 +273,15 @@ void TForm8::ButtonEstad1Click()
     pantallas.Estadisticas->Mostrar();
 }
 
-// The family of the chosen title (field 24); 0 for a title outside the 26
-// families, which the statistics screen shows as having no data.
+// The family of the chosen title (field 24). An arts or sports title
+// belongs to none of the 26 families (0): the family charts then show
+// family 5, Artes y Artesanías.
 int TForm8::FamiliaDelTitulo() const
 {
+    constexpr int kFamiliaSinFamilia = 5;
     const auto &t = enlace.TablaFPSuperior;
-    return TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
+    const int familia = TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
+    return familia == 0 ? kFamiliaSinFamilia : familia;
 }
 
 void TForm8::ButtonEstad2Click()
