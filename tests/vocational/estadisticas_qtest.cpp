@@ -188,6 +188,21 @@ private slots:
         QVERIFY(s.LabelEst2->text().contains(QString::fromLatin1(
             QByteArray::fromStdString(pr.e.NombresFPSuperior[deporte]).trimmed().left(10))));
 
+        // An arts title and a sports one belong to none of the 26 families:
+        // their family charts show Artes y Artesanías (family 5).
+        for (int t : {Linea(pr.e, HaciaAnsi(QStringLiteral("Gráfica Publicitaria")).c_str()), deporte})
+            for (int grafico : {3, 4}) {
+                pr.Abrir(grafico, t);
+                QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + QStringLiteral(": Artes y Artesanías"));
+                QCOMPARE((grafico == 3 ? s.Grafico1() : s.Grafico2()).Seleccion(), 5);
+            }
+        // Another title: the sports titles again instead of the title's menu.
+        Pulsar(s.ButtonRetroEsta);
+        QVERIFY(QTest::qWaitForWindowActive(pr.form8));
+        Pulsar(pr.form8->MenuFpTit6);
+        QVERIFY(pr.form8->ListTitFP->isVisible() && !pr.form8->PanelFpTit->isVisible());
+        QVERIFY(Textos(pr.form8->ListTitFP, true).contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
+
         // Family numbers no title gives (the chart routines themselves), and
         // a family the statistics file does not have.
         for (int grafico : {3, 4}) {
@@ -203,34 +218,6 @@ private slots:
         QCOMPARE(s.Grafico2().Barra2De(25).texto, std::string("----"));
         // The shipped file has no bad field.
         QVERIFY(pr.m.textos.isEmpty());
-    }
-
-    void artsAndSportsTitlesShowTheArtsFamily()
-    {
-        // An arts title and a sports one belong to none of the 26 families:
-        // their family charts show Artes y Artesanías (family 5).
-        Programa pr;
-        TEstadisticas &s = *pr.estad;
-        const QString artes = pr.e.Texto(583) + QStringLiteral(": Artes y Artesanías");
-        for (int t : {Linea(pr.e, HaciaAnsi(QStringLiteral("Gráfica Publicitaria")).c_str()), pr.e.NumFPSuperior}) {
-            QVERIFY(t > 0);
-            pr.Abrir(3, t);
-            QCOMPARE(s.LabelEst1->text(), pr.e.Texto(231));
-            QCOMPARE(s.LabelEst2->text(), artes);
-            QCOMPARE(s.Grafico1().Seleccion(), 5);
-            pr.Abrir(4, t);
-            QVERIFY(s.PanelEst2->isVisible());
-            QCOMPARE(s.LabelEst2->text(), artes);
-            QCOMPARE(s.Grafico2().Seleccion(), 5);
-        }
-        // Another title: the sports titles again instead of the menu.
-        TForm8 &f = *pr.form8;
-        Pulsar(s.ButtonRetroEsta);
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        Pulsar(f.MenuFpTit6);
-        QVERIFY(f.ListTitFP->isVisible() && f.ListPreFam->isVisible());
-        QVERIFY(!f.PanelFpTit->isVisible() && !f.listSelFP->isVisible());
-        QVERIFY(Textos(f.ListTitFP, true).contains(DesdeAnsi(pr.e.NombresFPSuperior[pr.e.NumFPSuperior]).trimmed()));
     }
 
     void chartsThreeAndFourShowTheFamily()
