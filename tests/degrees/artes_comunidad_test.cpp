@@ -218,6 +218,15 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
     EXPECT_EQ(dobles.negritas, std::vector<int>{1});
     EXPECT_TRUE(DoblesDelGrado(g.e, 0).empty());
 
+    // A university's pairs close its list, down to the last; a pair with a degree no list holds is left out.
+    g.Doble({7, "Universidad de Castilla-La Mancha", {{ade, 0, "Nul "}, {derecho, ade, "Alb "}}});
+    std::vector<std::string> filas;
+    for (const FilaNotasUni &f : GradosDeUniversidad(g.e, 2, {}, "T242"))
+        filas.push_back(f.texto);
+    EXPECT_EQ(filas, (std::vector<std::string>{"", "-                T242     ", Ancho("Derecho", 55) + "Alb ",
+                                                " + " + Ancho("Administraci\xF3n y Direcci\xF3n de Empresas", 51) + "    ",
+                                                "                 -----     "}));
+
     // A study block without a blank pair gives all 50 lines; one with a pair ends before it.
     for (int k = 1; k <= 50; ++k)
         g.e.AsignaturasOtros.Poner(1, k, k % 10 == 1 ? "- Bloque" : "Materia");
