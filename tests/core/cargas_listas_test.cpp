@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace norvela;
 using norvela::pruebas::Entorno;
 
@@ -167,9 +169,26 @@ TEST(Blocks, TwentySixLineBlocks)
     CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
     EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
 
-    // More lines than the work list holds.
-    t.c.EscribirLineas("asignaba", Lineas(5001));
-    EXPECT_THROW(CargarBloques26(t.e, t.c.Ruta("asignaba"), t.e.AsignaturasFPBasica), ErrorRango);
+}
+
+TEST(Blocks, AFileAsLongAsTheWorkListLoadsAndOneLineMoreIsNamed)
+{
+    Entorno t;
+    const auto cargar26 = [&](const QString &f) { CargarBloques26(t.e, f, t.e.AsignaturasFPBasica); };
+    const auto cargar50 = [&](const QString &f) { CargarBloques50(t.e, f); };
+    for (const auto &[cargar, lineas] : {std::pair{std::function<void(const QString &)>(cargar26), 5000},
+                                         {cargar50, 2500}}) {
+        const QString f = t.Escribir("bloques", Lineas(lineas));
+        EXPECT_NO_THROW(cargar(f)) << lineas;
+        t.Escribir("bloques", Lineas(lineas + 1));
+        try {
+            cargar(f);
+            ADD_FAILURE() << lineas + 1 << " lines load";
+        } catch (const ErrorRango &error) {
+            EXPECT_EQ(error.Mensaje().toStdString(),
+                      QStringLiteral("Error en el fichero %1, línea %2: demasiadas líneas").arg(f).arg(lineas + 1).toStdString());
+        }
+    }
 }
 
 TEST(Blocks, FiftyOneLineBlocksAndMissingFile)
