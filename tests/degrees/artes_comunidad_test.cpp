@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 using namespace norvela;
 using norvela::pruebas::GradosPrueba;
@@ -120,6 +121,19 @@ TEST_F(Artes, PlasticArtsCentresAreReadByStructure)
     EXPECT_EQ(std::count(informe.begin(), informe.end(), "- Madrid"), 2);
     EXPECT_EQ(informe.front(), "- Madrid");
     EXPECT_EQ(informe[1], "  Escuela de Arte Uno  -  Tel. 915550001");
+
+    // A file that ends early: among the names, before the first centre, or on a centre line before its address.
+    for (const auto &[lineas, especialidades, numCentros, direccion] :
+         std::vector<std::tuple<size_t, size_t, size_t, std::string>>{
+             {5, 3, 0, ""}, {19, 17, 0, ""}, {20, 17, 1, ""}, {21, 17, 1, "28014 Madrid"}}) {
+        const std::vector<std::string> corto(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(lineas));
+        const auto leidos = CentrosPlasticas(corto);
+        EXPECT_EQ(EspecialidadesArtes(corto, FamiliaArtes::Plasticas).size(), especialidades) << lineas;
+        ASSERT_EQ(leidos.size(), numCentros) << lineas;
+        if (numCentros > 0) {
+            EXPECT_EQ(leidos.back().direccion, direccion) << lineas;
+        }
+    }
 }
 
 TEST_F(Artes, MapClickDecidesByTheScreensModes)
