@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <tuple>
 
 using namespace norvela;
 
@@ -589,6 +590,33 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
+    }
+}
+
+TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfItsQueue)
+{
+    struct Caso {
+        QString nombre;
+        RespuestaCola respuesta;
+        std::string cola, instancia;
+        bool acepta;
+    };
+    const Caso casos[] = {
+        {"oficina", {"false", false}, "oficina", "", false},
+        {"oficina/a4", {"true", false}, "oficina", "a4", true},
+        {"oficina", {"", true}, "oficina", "", true},   // a queue it does not know, after a job turned away
+        {"", {"", false}, "", "", true},
+    };
+    for (const Caso &c : casos) {
+        std::string cola, instancia;
+        const EstadoCola estado = PreguntarCola(c.nombre, [&](const QByteArray &q, const QByteArray &i) {
+            cola = q.toStdString();
+            instancia = i.toStdString();
+            return c.respuesta;
+        });
+        EXPECT_EQ(std::tuple(cola, instancia, estado.aceptaTrabajos, estado.envioRechazado),
+                  std::tuple(c.cola, c.instancia, c.acepta, c.respuesta.ultimoRechazado))
+            << c.nombre.toStdString();
     }
 }
 
