@@ -240,6 +240,9 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
     EXPECT_EQ(filas, (std::vector<std::string>{"", "-                T242     ", Ancho("Derecho", 55) + "Alb ",
                                                 " + " + Ancho("Administraci\xF3n y Direcci\xF3n de Empresas", 51) + "    ",
                                                 "                 -----     "}));
+    const auto deAde = DoblesDelGrado(g.e, ade);
+    EXPECT_EQ(deAde.size(), 7u);   // two headings, each after an empty line, and three pairs
+    EXPECT_EQ(deAde.back(), "Administraci\xF3n y Dir. + Derecho >Alb ");
 
     // A study block without a blank pair gives all 50 lines; one with a pair ends before it.
     for (int k = 1; k <= 50; ++k)
