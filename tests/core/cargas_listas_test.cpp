@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace norvela;
 using norvela::pruebas::Entorno;
 
@@ -174,19 +172,17 @@ TEST(Blocks, TwentySixLineBlocks)
 TEST(Blocks, AFileAsLongAsTheWorkListLoadsAndOneLineMoreIsNamed)
 {
     Entorno t;
-    const auto cargar26 = [&](const QString &f) { CargarBloques26(t.e, f, t.e.AsignaturasFPBasica); };
-    const auto cargar50 = [&](const QString &f) { CargarBloques50(t.e, f); };
-    for (const auto &[cargar, lineas] : {std::pair{std::function<void(const QString &)>(cargar26), 5000},
-                                         {cargar50, 2500}}) {
-        const QString f = t.Escribir("bloques", Lineas(lineas));
-        EXPECT_NO_THROW(cargar(f)) << lineas;
-        t.Escribir("bloques", Lineas(lineas + 1));
+    for (const int capacidad : {5000, 2500}) {   // the lines of 26-line and of 51-line blocks
+        const auto cargar = [&](int lineas) {
+            const QString f = t.Escribir("bloques", Lineas(lineas));
+            capacidad == 5000 ? CargarBloques26(t.e, f, t.e.AsignaturasFPBasica) : CargarBloques50(t.e, f);
+        };
+        EXPECT_NO_THROW(cargar(capacidad)) << capacidad;
         try {
-            cargar(f);
-            ADD_FAILURE() << lineas + 1 << " lines load";
+            cargar(capacidad + 1);
+            ADD_FAILURE() << capacidad + 1 << " lines load";
         } catch (const ErrorRango &error) {
-            EXPECT_EQ(error.Mensaje().toStdString(),
-                      QStringLiteral("Error en el fichero %1, línea %2: demasiadas líneas").arg(f).arg(lineas + 1).toStdString());
+            EXPECT_EQ(std::pair(error.Linea(), error.Detalle().toStdString()), std::pair(capacidad + 1, std::string("demasiadas líneas")));
         }
     }
 }

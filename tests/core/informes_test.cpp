@@ -595,28 +595,20 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
 
 TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfItsQueue)
 {
-    struct Caso {
-        QString nombre;
-        RespuestaCola respuesta;
-        std::string cola, instancia;
-        bool acepta;
-    };
-    const Caso casos[] = {
-        {"oficina", {"false", false}, "oficina", "", false},
-        {"oficina/a4", {"true", false}, "oficina", "a4", true},
-        {"oficina", {"", true}, "oficina", "", true},   // a queue it does not know, after a job turned away
-        {"", {"", false}, "", "", true},
-    };
-    for (const Caso &c : casos) {
-        std::string cola, instancia;
-        const EstadoCola estado = PreguntarCola(c.nombre, [&](const QByteArray &q, const QByteArray &i) {
-            cola = q.toStdString();
-            instancia = i.toStdString();
-            return c.respuesta;
+    // The printer's name, the answer, then what was asked ("queue|instance") and whether it takes jobs.
+    for (const auto &[nombre, respuesta, preguntado, acepta] : std::vector<std::tuple<QString, RespuestaCola, QByteArray, bool>>{
+             {"oficina", {"false", false}, "oficina|", false},
+             {"oficina/a4", {"true", false}, "oficina|a4", true},
+             {"oficina", {"", true}, "oficina|", true},   // a queue it does not know, after a job turned away
+             {"", {"", false}, "|", true}}) {
+        QByteArray pregunta;
+        const EstadoCola estado = PreguntarCola(nombre, [&](const QByteArray &cola, const QByteArray &instancia) {
+            pregunta = cola + '|' + instancia;
+            return respuesta;
         });
-        EXPECT_EQ(std::tuple(cola, instancia, estado.aceptaTrabajos, estado.envioRechazado),
-                  std::tuple(c.cola, c.instancia, c.acepta, c.respuesta.ultimoRechazado))
-            << c.nombre.toStdString();
+        EXPECT_EQ(std::tuple(pregunta.toStdString(), estado.aceptaTrabajos, estado.envioRechazado),
+                  std::tuple(preguntado.toStdString(), acepta, respuesta.ultimoRechazado))
+            << nombre.toStdString();
     }
 }
 
