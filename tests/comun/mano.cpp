@@ -1,6 +1,8 @@
 #include "mano.h"
 
 #include <QApplication>
+#include <QEnterEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -78,12 +80,36 @@ QString Inalcanzable(const QWidget *w)
     return w ? Inalcanzable(w, w->rect().center()) : Inalcanzable(w, {});
 }
 
+namespace {
+
+// A student sees a window once the window system has shown and raised it:
+// a window shown a moment ago is waited for, as the eye waits for it.
+void VerVentana(const QWidget *w)
+{
+    const QWidget *ventana = w ? w->window() : nullptr;
+    if (ventana && ventana->isVisible() &&
+        (!ventana->windowHandle() || !ventana->windowHandle()->isExposed() || QApplication::activeWindow() != ventana))
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
 bool PosarEn(QWidget *w, QPoint p)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w, p)))
         return false;
     QWidget *ventana = w->window();
-    QTest::mouseMove(ventana->windowHandle(), w->mapTo(ventana, p));
+    const QPoint punto = w->mapTo(ventana, p);
+    // The mouse comes into a window from outside it: the window system says
+    // so before the first move, and the control under it is entered.
+    static QPointer<QWindow> dentro;
+    if (dentro != ventana->windowHandle()) {
+        dentro = ventana->windowHandle();
+        QEnterEvent entra(punto, punto, ventana->mapToGlobal(QPointF(punto)));
+        QCoreApplication::sendEvent(dentro, &entra);
+    }
+    QTest::mouseMove(ventana->windowHandle(), punto);
     return true;
 }
 
@@ -113,6 +139,7 @@ bool DobleClicEn(QWidget *w, QPoint p)
 
 bool Teclear(QWidget *w, const QString &texto)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     w->setFocus(Qt::MouseFocusReason);
@@ -122,6 +149,7 @@ bool Teclear(QWidget *w, const QString &texto)
 
 bool Tecla(QWidget *w, Qt::Key tecla, Qt::KeyboardModifiers mod)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     QTest::keyClick(w, tecla, mod);

@@ -64,6 +64,10 @@ QList<QWidget *> VentanasVisibles();
 // its number.
 QStringList Inaudibles(QWidget *ventana);
 
+// The window's shown controls that others cover wholly: a screen reader
+// would read them though a student cannot see them, one line each.
+QStringList Tapados(QWidget *ventana);
+
 // Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
 // tells that it showed.
 void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado);
