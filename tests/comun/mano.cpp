@@ -25,6 +25,7 @@ QString Nombre(const QWidget *w)
 
 // The top-level window a click at `global` lands on, as the window system
 // stacks them: an open modal question first, then the active window, then
+// the only window there or one that stays on top of the others, then
 // whatever Qt finds there.
 const QWidget *VentanaEn(QPoint global)
 {
@@ -33,6 +34,13 @@ const QWidget *VentanaEn(QPoint global)
     if (QWidget *activa = QApplication::activeWindow();
         activa && activa->isVisible() && activa->frameGeometry().contains(global))
         return activa;
+    QList<const QWidget *> aqui;
+    for (const QWidget *v : QApplication::topLevelWidgets())
+        if (v->isVisible() && v->windowType() != Qt::ToolTip && v->frameGeometry().contains(global))
+            aqui << v;
+    for (const QWidget *v : aqui)
+        if (aqui.size() == 1 || (v->windowFlags() & Qt::WindowStaysOnTopHint))
+            return v;
     const QWidget *w = QApplication::widgetAt(global);
     return w ? w->window() : nullptr;
 }
@@ -88,7 +96,8 @@ void VerVentana(const QWidget *w)
 {
     const QWidget *ventana = w ? w->window() : nullptr;
     if (ventana && ventana->isVisible() &&
-        (!ventana->windowHandle() || !ventana->windowHandle()->isExposed() || QApplication::activeWindow() != ventana))
+        (!ventana->windowHandle() || !ventana->windowHandle()->isExposed() || !QApplication::activeWindow() ||
+         !QApplication::activeWindow()->isVisible()))
         QCoreApplication::processEvents();
 }
 
@@ -143,7 +152,14 @@ bool Teclear(QWidget *w, const QString &texto)
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     w->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(w, texto);
+    // Accented letters come from the keyboard as their text, as a Spanish
+    // keyboard gives them.
+    for (const QChar c : texto) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
     return true;
 }
 

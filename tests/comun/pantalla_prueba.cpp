@@ -62,22 +62,55 @@ void SobreFila(QListWidget *lista, int fila)
     Mover(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
 }
 
+namespace {
+
+// The row's centre in the viewport, scrolled into view; (-1, -1) for no row.
+QPoint CentroFila(QListWidget *lista, int fila)
+{
+    if (fila < 0 || fila >= lista->count()) {
+        QTest::qFail(qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())), __FILE__, __LINE__);
+        return {-1, -1};
+    }
+    lista->scrollToItem(lista->item(fila));
+    return lista->visualItemRect(lista->item(fila)).center();
+}
+
+QPoint CentroFila(QTableWidget *rejilla, int fila)
+{
+    if (fila < 0 || fila >= rejilla->rowCount() || !rejilla->item(fila, 0)) {
+        QTest::qFail(qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())), __FILE__, __LINE__);
+        return {-1, -1};
+    }
+    // The rows are laid out, as the event loop does before any click.
+    rejilla->doItemsLayout();
+    rejilla->scrollToItem(rejilla->item(fila, 0));
+    return rejilla->visualItemRect(rejilla->item(fila, 0)).center();
+}
+
+} // namespace
+
 void ClicFila(QListWidget *lista, int fila)
 {
-    QVERIFY2(fila >= 0 && fila < lista->count(),
-             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
-    lista->scrollToItem(lista->item(fila));
-    ClicEn(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
+    if (const QPoint p = CentroFila(lista, fila); p.x() >= 0)
+        ClicEn(lista->viewport(), p);
 }
 
 void ClicFila(QTableWidget *rejilla, int fila)
 {
-    QVERIFY2(fila >= 0 && fila < rejilla->rowCount() && rejilla->item(fila, 0),
-             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())));
-    // The rows are laid out, as the event loop does before any click.
-    rejilla->doItemsLayout();
-    rejilla->scrollToItem(rejilla->item(fila, 0));
-    ClicEn(rejilla->viewport(), rejilla->visualItemRect(rejilla->item(fila, 0)).center());
+    if (const QPoint p = CentroFila(rejilla, fila); p.x() >= 0)
+        ClicEn(rejilla->viewport(), p);
+}
+
+void DobleClicFila(QListWidget *lista, int fila)
+{
+    if (const QPoint p = CentroFila(lista, fila); p.x() >= 0)
+        DobleClicEn(lista->viewport(), p);
+}
+
+void DobleClicFila(QTableWidget *rejilla, int fila)
+{
+    if (const QPoint p = CentroFila(rejilla, fila); p.x() >= 0)
+        DobleClicEn(rejilla->viewport(), p);
 }
 
 QStringList Textos(const QListWidget *lista, bool recortados)

@@ -44,6 +44,9 @@ void SobreFila(QListWidget *lista, int fila);
 // onto it, then clicked.
 void ClicFila(QListWidget *lista, int fila);
 void ClicFila(QTableWidget *rejilla, int fila);
+// The same, clicked twice.
+void DobleClicFila(QListWidget *lista, int fila);
+void DobleClicFila(QTableWidget *rejilla, int fila);
 
 // The rows' texts as shown; `recortados` drops their trailing blanks.
 QStringList Textos(const QListWidget *lista, bool recortados = false);
