@@ -82,13 +82,6 @@ void AbrirTitulo(Estado &s, int t)
     QVERIFY(s.f->PanelFpTit->isVisible());
 }
 
-// A double click on a row of the centre grid.
-void DobleClicFila(QTableWidget *rejilla, int fila)
-{
-    rejilla->scrollToItem(rejilla->item(fila, 0));
-    DobleClicEn(rejilla->viewport(), rejilla->visualItemRect(rejilla->item(fila, 0)).center());
-}
-
 // The "***" community headings a list shows.
 QStringList Encabezados(const QListWidget *l)
 {
