@@ -15,6 +15,7 @@
 #include "panel_efectos.h"
 #include "pasillo.h"
 #include "plataforma.h"
+#include "textos_propios.h"
 #include "zoom_puerta.h"
 
 #include <QCloseEvent>
@@ -130,16 +131,16 @@ void Tform0::CrearControles()
     connect(fondo, &EtiquetaActiva::movido, this, &Tform0::RestablecerColores);
     mosaico = fondo;
     // The pictures have no caption: screen readers say what they show.
-    fondo->setAccessibleName(QStringLiteral("Pasillo de las puertas"));
+    fondo->setAccessibleName(TextoPropio(Propio::PasilloPuertas));
 
     Imagefaraon = new QLabel(this);
     Imagefaraon->move(48, 584);
-    Imagefaraon->setAccessibleName(QStringLiteral("Dibujo"));
+    Imagefaraon->setAccessibleName(TextoPropio(Propio::Dibujo));
 
     anda = new QLabel(this);
     anda->setGeometry(100, 235, 56, 168);
     anda->setAttribute(Qt::WA_TransparentForMouseEvents);
-    anda->setAccessibleName(QStringLiteral("Chica"));
+    anda->setAccessibleName(TextoPropio(Propio::Chica));
 
     const auto puerta = [this](int x, int y, int w, int h) {
         auto *e = new EtiquetaActiva(this);
@@ -180,7 +181,7 @@ void Tform0::CrearControles()
     Bocadillo1->setGeometry(236, 160, 195, 140);
     Bocadillo1->setScaledContents(true);
     Bocadillo1->setPixmap(QPixmap(QStringLiteral(":/bocadillo.png")));
-    Bocadillo1->setAccessibleName(QStringLiteral("Bocadillo"));
+    Bocadillo1->setAccessibleName(TextoPropio(Propio::Bocadillo));
     Bocadillo1->hide();
     LabelBocadillo1 = new QLabel(this);
     LabelBocadillo1->setGeometry(244, 168, 177, 65);
@@ -199,7 +200,7 @@ void Tform0::CrearControles()
     chica = new QLabel(PanelAyuda);
     chica->setGeometry(2, 2, 56, 146);
     chica->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    chica->setAccessibleName(QStringLiteral("Chica"));
+    chica->setAccessibleName(TextoPropio(Propio::Chica));
     const int filas[5] = {8, 31, 54, 77, 100};
     for (int i = 0; i < 5; ++i) {
         LabelAyu[i] = new QLabel(PanelAyuda);
@@ -208,7 +209,7 @@ void Tform0::CrearControles()
     PanelAyuda->hide();
 
     zoom_ = new ZoomPuerta(this);
-    zoom_->setAccessibleName(QStringLiteral("Puerta"));
+    zoom_->setAccessibleName(TextoPropio(Propio::Puerta));
     zoom_->setGeometry(rect());
     zoom_->hide();
 

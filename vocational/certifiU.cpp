@@ -10,6 +10,7 @@
 #include "marco.h"
 #include "paleta.h"
 #include "piezas_fp.h"
+#include "textos_propios.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -124,7 +125,7 @@ void TCertifica::Construir()
 
     PanelAyuda = Panel(this, "PanelAyuda", 115, 417, 286, 184);
     chica = Rotulo(PanelAyuda, "chica", 4, 8, 56, 168);
-    chica->setAccessibleName(QStringLiteral("Chica"));
+    chica->setAccessibleName(TextoPropio(Propio::Chica));
     for (int n = 1; n <= 7; ++n)
         LabelAyu.append(Rotulo(PanelAyuda, QStringLiteral("LabelAyu%1").arg(n).toLatin1().constData(), 64,
                                8 + 24 * (n - 1), 218, 22));
