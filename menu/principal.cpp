@@ -57,11 +57,11 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
     TimerZoom.setInterval(100);
     TimerTexto.setInterval(3000);
     TimerAyuda.setInterval(200);
-    connect(&piloto, &QTimer::timeout, this, &Tform0::pilotoTimer);
-    connect(&TimerPuerta, &QTimer::timeout, this, &Tform0::TimerPuertaTimer);
-    connect(&TimerZoom, &QTimer::timeout, this, &Tform0::TimerZoomTimer);
-    connect(&TimerTexto, &QTimer::timeout, this, &Tform0::TimerTextoTimer);
-    connect(&TimerAyuda, &QTimer::timeout, this, &Tform0::TimerAyudaTimer);
+    connect(&piloto, &Temporizador::timeout, this, &Tform0::pilotoTimer);
+    connect(&TimerPuerta, &Temporizador::timeout, this, &Tform0::TimerPuertaTimer);
+    connect(&TimerZoom, &Temporizador::timeout, this, &Tform0::TimerZoomTimer);
+    connect(&TimerTexto, &Temporizador::timeout, this, &Tform0::TimerTextoTimer);
+    connect(&TimerAyuda, &Temporizador::timeout, this, &Tform0::TimerAyudaTimer);
 
     CrearControles();
 
@@ -116,8 +116,13 @@ Tform0::~Tform0()
 {
     if (pantallas.Modos == modos_.get())
         pantallas.Modos = nullptr;
-    for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
+    for (Temporizador *t : Animaciones())
         t->stop();
+}
+
+QList<Temporizador *> Tform0::Animaciones()
+{
+    return {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda};
 }
 
 void Tform0::CrearControles()
@@ -379,7 +384,6 @@ void Tform0::LabelDejarClick()
 {
     if (abriendo_ || panelConfigu->isVisible())
         return;
-    enlace.ContadorAyuda = 0;
     hide();
     if (pantallas.Certifica)
         pantallas.Certifica->Mostrar();
@@ -400,8 +404,13 @@ void Tform0::showEvent(QShowEvent *evento)
     }
     raise();
     activateWindow();
-    if (enlace.AnimacionIniciada)
+    if (enlace.AnimacionIniciada) {
+        // The help plays from its first line every time.
+        ContadorAyuda = 0;
+        for (QLabel *l : LabelAyu)
+            l->clear();
         TimerAyuda.start();
+    }
 }
 
 void Tform0::keyPressEvent(QKeyEvent *evento)
@@ -415,12 +424,24 @@ void Tform0::keyPressEvent(QKeyEvent *evento)
 
 void Tform0::closeEvent(QCloseEvent *evento)
 {
-    if (!salir_ && !enlace.Avisos().Pregunta(enlace.Texto(49))) {
-        evento->ignore();
-        return;
+    if (!salir_) {
+        // The menu waits for the answer: a door half open must not open its
+        // screen over the question. No: it goes on from where it was.
+        QList<Temporizador *> enMarcha;
+        for (Temporizador *t : Animaciones())
+            if (t->isActive()) {
+                enMarcha.append(t);
+                t->stop();
+            }
+        if (!enlace.Avisos().Pregunta(enlace.Texto(49))) {
+            for (Temporizador *t : enMarcha)
+                t->start();
+            evento->ignore();
+            return;
+        }
     }
     salir_ = true;
-    for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
+    for (Temporizador *t : Animaciones())
         t->stop();
     evento->accept();
     // The shared data is freed once the event loop has stopped.
@@ -434,7 +455,7 @@ void Tform0::BotRetroceClick()
         return;
     }
     TimerAyuda.stop();
-    enlace.ContadorAyuda = 0;
+    ContadorAyuda = 0;
     PanelAyuda->hide();
     hide();
     enlace.ModoAnimado = true;
