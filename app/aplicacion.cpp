@@ -2,6 +2,7 @@
 
 #include "errores.h"
 #include "mensajes.h"
+#include "textos_propios.h"
 
 namespace norvela {
 
@@ -11,7 +12,7 @@ QString MensajeDeError(const std::exception &error)
 {
     if (const auto *datos = dynamic_cast<const ErrorDatos *>(&error))
         return datos->Mensaje();
-    return QStringLiteral("Error inesperado: ") + QString::fromUtf8(error.what());
+    return TextoPropio(Propio::ErrorInesperado) + QStringLiteral(": ") + QString::fromUtf8(error.what());
 }
 
 bool Aplicacion::notify(QObject *receptor, QEvent *evento)
@@ -32,7 +33,7 @@ int Protegido(Mensajes &mensajes, const std::function<int()> &cuerpo)
     } catch (const std::exception &error) {
         mensajes.Aviso(MensajeDeError(error));
     } catch (...) {
-        mensajes.Aviso(QStringLiteral("Error inesperado"));
+        mensajes.Aviso(TextoPropio(Propio::ErrorInesperado));
     }
     return 1;
 }

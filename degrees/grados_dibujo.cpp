@@ -3,6 +3,7 @@
 #include "iconos.h"
 #include "paleta.h"
 #include "rejilla_accesible.h"
+#include "textos_propios.h"
 
 #include <QPainter>
 #include <QTableWidget>
@@ -144,7 +145,7 @@ void TextoAccesibleNotas(QTableWidgetItem *celda)
     if (texto.startsWith(QLatin1Char('<')))
         celda->setData(Qt::AccessibleTextRole, texto.mid(1).trimmed());
     else if (texto.trimmed() == QLatin1String("-"))
-        celda->setData(Qt::AccessibleTextRole, QStringLiteral("Nota sin publicar"));
+        celda->setData(Qt::AccessibleTextRole, TextoPropio(Propio::NotaSinPublicar));
     else
         TextoAccesibleCelda(celda);
 }

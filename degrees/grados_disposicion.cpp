@@ -113,7 +113,7 @@ void TForm1::DisponerInicio()
     // The map of universities by region: shown by its menu button.
     PanelEstrellas = Nombrado(new QWidget(Panelinicio), "PanelEstrellas");
     PanelEstrellas->setGeometry(72, 78, 281, 196);
-    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana);
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), TextoPropio(Propio::MapaEspana));
     mapa->setGeometry(0, 0, 281, 196);
     PanelEstrellas->hide();
 

@@ -9,6 +9,7 @@
 #include "rejilla_accesible.h"
 #include "grados.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 #include "universidades_grado.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ QLabel *Degradado(QWidget *panel, const char *nombre)
         return lienzo;
     });
     Nombrar(imagen, nombre);
-    imagen->setAccessibleName(QStringLiteral("Fondo"));
+    imagen->setAccessibleName(TextoPropio(Propio::Fondo));
     return imagen;
 }
 

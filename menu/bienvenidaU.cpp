@@ -1,6 +1,7 @@
 #include "bienvenidaU.h"
 
 #include "paleta.h"
+#include "textos_propios.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -27,7 +28,7 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     Image2->setGeometry(80, 32, 500, 500);
     Image2->setPixmap(QPixmap(QStringLiteral(":/bienvenida.png")));
     // A picture without caption: screen readers say what it is.
-    Image2->setAccessibleName(QStringLiteral("Bienvenida"));
+    Image2->setAccessibleName(TextoPropio(Propio::Bienvenida));
 
     Label1 = new QLabel(QStringLiteral("Norvela 2019/20"), this);
     Label1->setGeometry(216, 495, 255, 40);

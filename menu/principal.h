@@ -5,11 +5,11 @@
 #pragma once
 
 #include "pantalla.h"
+#include "temporizador.h"
 
 #include <QImage>
 #include <QList>
 #include <QPixmap>
-#include <QTimer>
 #include <map>
 
 class QFrame;
@@ -66,13 +66,18 @@ public:
     // other screens draw in their lists.
     QList<QPixmap> ImageList1, ImageListPuerta, ImageListIconos;
 
-    QTimer piloto, TimerPuerta, TimerZoom, TimerTexto, TimerAyuda;
+    // They follow the screens' clock.
+    Temporizador piloto{RelojAnimaciones()}, TimerPuerta{RelojAnimaciones()},
+        TimerZoom{RelojAnimaciones()}, TimerTexto{RelojAnimaciones()},
+        TimerAyuda{RelojAnimaciones()};
 
     // Menu state.
     int MenuElegido = 0;
     int PuertaX = 0, PuertaY = 0, PuertaArriba = 0;
     int Fotograma = 0;
     int Progreso = 0;
+    // Ticks of the help panel since it started to play; the panel's own.
+    int ContadorAyuda = 0;
     int W = 0, H = 0;
     static constexpr int kPasoVertical = 10;
     // The widest a door caption's board may grow.
@@ -120,6 +125,7 @@ private:
     void ConectarPuertas();
     void RestablecerColores();
     EtiquetaActiva *EtiquetaDePuerta(int codigo) const;
+    QList<Temporizador *> Animaciones();
 
     std::map<QWidget *, QString> hints_;
     std::map<EtiquetaActiva *, int> puertas_;

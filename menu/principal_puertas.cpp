@@ -123,7 +123,6 @@ void Tform0::AbrirDestinoPuerta(int codigo)
     Pantallas &p = pantallas;
     switch (codigo) {
     case puerta::Dejar:
-        enlace.ContadorAyuda = 0;
         p.Certifica->Mostrar();
         break;
     case kPuertaCarreras:
@@ -151,7 +150,6 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         p.Form3->Mostrar();
         break;
     case kPuertaFPip:
-        enlace.ContadorAyuda = 0;
         p.FIniPro->AbrirPorTitulo();
         break;
     case kPuertaProfe:

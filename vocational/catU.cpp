@@ -12,6 +12,7 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
+#include "textos_propios.h"
 #include "titulos_fp.h"
 #include "transiciones_paneles.h"
 
@@ -115,7 +116,7 @@ void TFormCat::Construir()
     panelsel = new TEffectsPanel(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));
     // The pop-up paints itself: screen readers say what it shows.
-    panelsel->setAccessibleName(QStringLiteral("Información del título"));
+    panelsel->setAccessibleName(TextoPropio(Propio::InformacionTitulo));
     panelsel->setGeometry(ListFam->x() + ListFam->width() + 10, 0, 425, 257);
     ListSel = new QTextEdit(panelsel);
     ListSel->setObjectName(QStringLiteral("ListSel"));

@@ -4,6 +4,7 @@
 #include "iconos.h"
 #include "rejilla_accesible.h"
 #include "paleta.h"
+#include "textos_propios.h"
 #include "titulos_fp.h"
 
 #include <QCoreApplication>
@@ -169,7 +170,7 @@ QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombre)
     auto *r = new QTableWidget(0, 2, padre);
     r->setObjectName(nombre);
     // The headings stay hidden; screen readers name the columns by them.
-    NombrarColumnas(r, {QStringLiteral("Centros"), QStringLiteral("Teléfono")});
+    NombrarColumnas(r, {TextoPropio(Propio::Centros), TextoPropio(Propio::Telefono)});
     r->horizontalHeader()->hide();
     r->verticalHeader()->hide();
     r->setColumnWidth(0, 367);

@@ -14,6 +14,7 @@
 #include "marco.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 #include "vista_mapa.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ void TForm3::ConstruirCuestionario()
     LabAyuGM->hide();
     HeliPeque = new QLabel(this);
     HeliPeque->setObjectName(QStringLiteral("HeliPeque"));
-    HeliPeque->setAccessibleName(QStringLiteral("Helicóptero"));
+    HeliPeque->setAccessibleName(TextoPropio(Propio::Helicoptero));
     HeliPeque->setPixmap(DibujoHeliPeque());
     HeliPeque->resize(kAnchoHeliPeque, kAltoHeliPeque);
     HeliPeque->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -111,8 +112,8 @@ void TForm3::ConstruirCuestionario()
     BitFleGMde = boton(QStringLiteral("BitFleGMde"), 676, 690, 64, 44);
     BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     // The arrows have no caption: screen readers say where they lead.
-    BitFleGMiz->setAccessibleName(QStringLiteral("Anterior"));
-    BitFleGMde->setAccessibleName(QStringLiteral("Siguiente"));
+    BitFleGMiz->setAccessibleName(TextoPropio(Propio::Anterior));
+    BitFleGMde->setAccessibleName(TextoPropio(Propio::Siguiente));
     BotSalirCues = boton(QStringLiteral("BotSalirCues"), kListaX, 690, 160, 44);
     BotSalirCues->setText(T(54));
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);

@@ -4,6 +4,7 @@
 #include "cargas_listas.h"
 #include "imagenes.h"
 #include "lectura.h"
+#include "textos_propios.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -78,6 +79,7 @@ void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
     e.OrdenAlfabetico = e.AjustesGuardados.orden;
     e.AnimacionSi = e.AjustesGuardados.animacion;
     e.CarpetaIdioma = kCarpetasIdioma[e.IdiomaSel];
+    PonerIdiomaPropio(e.IdiomaSel);
     e.ModoAnimado = e.AnimacionSi;
 
     AplicarLineaComandos(e, opciones.argumentos);
@@ -133,6 +135,19 @@ void Enlace::AvisarFaltaFichero(const QString &ruta)
 
 void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)
 {
+    // The language first: the box of "A" speaks it.
+    if (argumentos.size() >= 2) {
+        bool esNumero = false;
+        const int valor = argumentos[1].toInt(&esNumero);
+        // Not a whole number: the argument is ignored.
+        if (esNumero) {
+            if (valor >= 0 && valor <= 3 && argumentos[1].size() == 1) {
+                e.CarpetaIdioma = kCarpetasIdioma[valor];
+                PonerIdiomaPropio(valor);
+            }
+            e.OrdenAlfabetico = valor >= 1;
+        }
+    }
     if (!argumentos.isEmpty()) {
         const QString &primero = argumentos[0];
         if (primero == QLatin1String("A"))
@@ -141,15 +156,6 @@ void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)
             e.ModoAnimado = true;
         else if (primero == QLatin1String("N"))
             e.ModoAnimado = false;
-    }
-    if (argumentos.size() >= 2) {
-        bool esNumero = false;
-        const int valor = argumentos[1].toInt(&esNumero);
-        if (!esNumero)
-            return;   // not a whole number: the argument is ignored
-        if (valor >= 0 && valor <= 3 && argumentos[1].size() == 1)
-            e.CarpetaIdioma = kCarpetasIdioma[valor];
-        e.OrdenAlfabetico = valor >= 1;
     }
 }
 

@@ -117,7 +117,6 @@ public:
     bool ItinerariosDesdeAsistente = false;
     bool FPMedioDesdeAsistente = false;
     int AjusteFuente = 0;
-    int ContadorAyuda = 0;
     bool MarcaCarga = false;
     bool PantallaCambiada = false;
 

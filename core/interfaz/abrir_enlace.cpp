@@ -2,6 +2,7 @@
 
 #include "direcciones.h"
 #include "mensajes.h"
+#include "textos_propios.h"
 
 #include <QDesktopServices>
 
@@ -25,9 +26,8 @@ bool AbrirDireccion(const QUrl &url, const QString &rutaDatos)
     if (QDesktopServices::openUrl(url))
         return true;
     if (avisos)
-        avisos->Aviso(QStringLiteral("No se ha podido abrir ")
-                      + (url.isLocalFile() ? url.toLocalFile() : url.toString())
-                      + QStringLiteral(".\nCompruebe que hay un navegador o un lector de PDF instalado."));
+        avisos->Aviso(TextoPropio(Propio::NoSePuedeAbrir)
+                          .arg(url.isLocalFile() ? url.toLocalFile() : url.toString()));
     return false;
 }
 

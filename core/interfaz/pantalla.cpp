@@ -183,6 +183,11 @@ QString Pantalla::T(int k) const
     return enlace.Texto(k);
 }
 
+Reloj *Pantalla::RelojAnimaciones() const
+{
+    return pantallas.RelojAnimaciones;
+}
+
 void Pantalla::Ocultar(std::initializer_list<QWidget *> controles)
 {
     for (QWidget *w : controles)

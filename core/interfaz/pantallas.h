@@ -28,6 +28,7 @@ class TForm5;
 class Tprofe;
 class TFlomce;
 class TransicionesPaneles;
+class Reloj;
 
 // The doors of the home screens, by the main menu's door codes; 0 is the
 // sign for students who leave their studies.
@@ -78,6 +79,9 @@ struct Pantallas {
     // Shows the screen behind a door, with what it needs first; the same for
     // both home screens. Start-up fills it with the main menu's door table.
     std::function<void(int puerta)> AbrirPuerta;
+    // The clock the screens' animations follow; null for the system's time.
+    // Set before the screens are created.
+    Reloj *RelojAnimaciones = nullptr;
     // The animated screen when it is on and exists, else the main menu.
     Pantalla *Inicio(bool modoAnimado) const { return modoAnimado && InicioAnimado ? InicioAnimado : InicioMenu; }
 };

@@ -158,7 +158,6 @@ private slots:
         Programa p;
         Tform9 &escena = *p.escena;
         escena.show();
-        p.e.ContadorAyuda = 5;
         p.e.RutaPorLugar = true;
         p.s().Form8->PanelFP->hide();
         p.s().FIniPro->BotLug->hide();
@@ -185,13 +184,9 @@ private slots:
         case LugarEscena::FPip:
             QVERIFY(p.e.RutaPorTitulo);
             QVERIFY(!p.e.RutaPorLugar);
-            QCOMPARE(p.e.ContadorAyuda, 0);
             QVERIFY(p.s().FIniPro->BotLug->isVisible());
             QVERIFY(p.s().FIniPro->ListSelFp->isVisible());
             QVERIFY(p.s().FIniPro->BotRetrocederFP->isVisible());
-            break;
-        case LugarEscena::Dejar:
-            QCOMPARE(p.e.ContadorAyuda, 0);
             break;
         default:
             break;

@@ -287,7 +287,7 @@ void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado)
     QTimer::singleShot(0, dialogo, [dialogo, si, preguntado] {
         QTRY_VERIFY(dialogo->isVisible());
         *preguntado = true;
-        QTest::mouseClick(si ? dialogo->ShadowSi : dialogo->ShadowNo, Qt::LeftButton);
+        Pulsar(si ? dialogo->ShadowSi : dialogo->ShadowNo);
     });
 }
 

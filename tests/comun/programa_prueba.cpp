@@ -7,13 +7,16 @@
 
 namespace norvela::pruebas {
 
-ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma) : e(m)
+ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma, bool conReloj)
+    : e(m)
 {
     OpcionesInicio o = OpcionesEntregadas(nombre, idioma);
     if (!rutaPrograma.isEmpty())
         o.rutaPrograma = rutaPrograma;
     Inicializar(e, o);
     arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+    if (conReloj)
+        arranque->pantallas.RelojAnimaciones = &reloj;
     creadas = arranque->CrearPantallas();
     // The first window shows, as the program shows it: the welcome window goes.
     if (creadas)

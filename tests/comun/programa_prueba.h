@@ -5,6 +5,7 @@
 
 #include "arranque.h"
 #include "enlace.h"
+#include "reloj_prueba.h"
 
 #include <QString>
 #include <memory>
@@ -14,8 +15,10 @@ namespace norvela::pruebas {
 struct ProgramaEntregado {
     // `nombre` names the test's own settings folder; `idioma` 0..3 is the
     // interface language of the run (a negative one leaves the command line
-    // empty); `rutaPrograma` replaces the shipped folder's program folder.
-    explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {});
+    // empty); `rutaPrograma` replaces the shipped folder's program folder;
+    // with `conReloj` the screens' animations follow `reloj`, not the system's time.
+    explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {},
+                               bool conReloj = false);
     // Nothing may come back while the screens go.
     ~ProgramaEntregado() { e.ErrorFicheros = true; }
     ProgramaEntregado(const ProgramaEntregado &) = delete;
@@ -28,6 +31,7 @@ struct ProgramaEntregado {
 
     MensajesRegistrados m;
     Enlace e;
+    RelojPrueba reloj;
     std::unique_ptr<Arranque> arranque;
     // False when start-up stopped (a missing or broken data file).
     bool creadas = false;

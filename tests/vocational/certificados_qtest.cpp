@@ -143,7 +143,7 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     QVERIFY(!c.TimerAyu.isActive());
     c.TimerAyudaTimer();
     QVERIFY(c.TimerAyu.isActive());
-    QCOMPARE(p.e.ContadorAyuda, 0);
+    QCOMPARE(c.estado.ContadorAyuda, 0);
     c.TimerAyu.stop();
 
     // The family heading comes in; the others once their panels show.
