@@ -16,6 +16,7 @@
 #include "comunidades_titulo.h"
 #include "controles_fp.h"
 #include "lugares_fp.h"
+#include "mano.h"
 #include "ruta_lugares_fp.h"
 #include "informes.h"
 #include "mapa_regiones.h"
@@ -328,6 +329,26 @@ private slots:
             if (!c.trimmed().isEmpty() && !c.startsWith('-'))
                 QVERIFY2(Impresa(texto, c), qPrintable(c));
         QVERIFY(Impresa(texto, DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6))));
+    }
+
+    // A centre whose name fills its columns is printed apart from its
+    // telephone: Asturias's "CIFP Mantenimiento y Serv." at Gijón.
+    void aPrintedCentreNeverRunsIntoItsTelephone()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        p.AbrirPuerta(Tform0::kPuertaFPip);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("asturias.pdf"));
+        int vistos = 0;
+        f.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
+        QVERIFY(Pulsar(f.BotLug));
+        Clic(f.mapa, Pixel(p.e.MapaComunidades, 3));   // one province: its localities
+        ClicFila(f.ListSelLugFP, 0);
+        QVERIFY(Pulsar(f.BotImprimir));
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("CIFP Mantenimiento y Serv. 985785073")), qPrintable(texto));
     }
 
     void placeRouteProvincesLocalitiesAndItsReport()
