@@ -176,6 +176,7 @@ constexpr char kSangria[] = "  ";
 // longer than a line is split), the lines after the first `sangria` in.
 std::vector<std::string> Partir(std::string s, size_t ancho, const std::string &sangria)
 {
+    ancho = std::max(ancho, sangria.size() + 1);
     std::vector<std::string> r;
     while (s.size() > ancho) {
         size_t corte = s.rfind(' ', ancho);
@@ -224,12 +225,12 @@ std::vector<std::string> LineasDosCampos(const std::string &primero, int ancho, 
     if (b.empty())
         return Partir(a, linea, kSangria);
     // With no separator the last column stays blank, between the fields.
-    const size_t cabe = static_cast<size_t>(ancho) - (separador.empty() ? 1 : 0);
+    const size_t cabe = static_cast<size_t>(std::max(ancho - (separador.empty() ? 1 : 0), 1));
     while (a.size() > cabe && Apretar(a)) {
     }
     std::vector<std::string> r = Partir(a, cabe, kSangria);
     std::string &cabeza = r.front();
-    cabeza += std::string(static_cast<size_t>(ancho) - cabeza.size(), ' ');
+    cabeza.resize(std::max(cabeza.size(), static_cast<size_t>(ancho)), ' ');
     cabeza += separador + b;
     if (cabeza.size() > linea) {
         std::vector<std::string> partida = Partir(cabeza, linea, kSangria);
