@@ -1,6 +1,7 @@
 #include "bienvenidaU.h"
 
 #include "paleta.h"
+#include "piel.h"
 #include "textos_propios.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ namespace norvela {
 
 TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    SkinData1 = &TSkinData::Iniciar();
     setObjectName(QStringLiteral("TBienvenida"));
     // Once the home screen is up it is not needed again.
     setAttribute(Qt::WA_DeleteOnClose);

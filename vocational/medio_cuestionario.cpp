@@ -365,7 +365,8 @@ void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
     BotImprimirCuesGM->show();
     QStringList lineas;
     for (const FilaRejilla &f : filas)
-        lineas << DesdeAnsi(f.col0).left(44) + DesdeAnsi(f.col1);
+        for (const std::string &s : LineasDosCampos(f.col0, 44, f.col1))
+            lineas << DesdeAnsi(s);
     // The title's name from the table: the blinking caption may be empty.
     // One block per title and community; a community clicked again for
     // the same title replaces its block.

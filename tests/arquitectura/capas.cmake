@@ -9,7 +9,8 @@ cmake_minimum_required(VERSION 3.25)
 set(capas
   "core/datos"
   "degrees/datos|vocational/datos|guidance/datos|animated/datos|core/informes|core/interfaz|transitions"
-  "degrees|vocational|guidance|animated|skin"
+  "skin"
+  "degrees|vocational|guidance|animated"
   "menu"
   "app")
 # Folders that are not part of the program's libraries (the two build folders of .ci/run among them).

@@ -7,6 +7,8 @@
 #include "est_grados.h"
 #include "etiquetas.h"
 #include "grados.h"
+#include "grados_dibujo.h"
+#include "iconos.h"
 #include "mano.h"
 #include "mensajes.h"
 #include "pantalla_prueba.h"
@@ -149,6 +151,10 @@ private slots:
         for (int dx = 2; dx < 30 && !icono; ++dx)
             icono = Pixel(img, xIcono + dx, o.y() + 45) != QColor(255, 239, 206);
         QVERIFY2(icono, "no icon drawn");
+        // The sciences' row shows the picture of the browser's sciences branch.
+        const QPixmap ciencias = CargarIconosEstudios().at(IconoRama(5).indice);
+        QCOMPARE(s.f->ImageListRamas.at(IconoDeRama(1)).toImage(),
+                 ciencias.scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
     }
 
     void OpensTheDocumentsAndTheMinistryPage()

@@ -1,4 +1,5 @@
-// The start-up sequence, the welcome window and the Yes/No dialog.
+// The start-up sequence, the welcome window with the skin it starts, and
+// the Yes/No dialog.
 #include "animacion.h"
 #include "arranque.h"
 #include "aviso.h"
@@ -6,14 +7,26 @@
 #include "carpeta_entregada.h"
 #include "enlace.h"
 #include "grados.h"
+#include "piel.h"
 #include "principal.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +53,45 @@ private slots:
     void initTestCase()
     {
         carpeta = std::make_unique<CarpetaEntregada>();
+    }
+
+    // First: nothing before it has created a welcome window.
+    void theWelcomeWindowSkinsEveryControlButATaggedOne()
+    {
+        const QColor sinPiel = QApplication::palette().color(QPalette::Button);
+        QPushButton etiquetadoAntes;
+        etiquetadoAntes.setProperty(kPropiedadTag, 99);
+        QVERIFY(TSkinData::Activa() == nullptr);
+        TBienvenida bienvenida;
+        QVERIFY(bienvenida.SkinData1 && bienvenida.SkinData1 == TSkinData::Activa());
+        const QColor piel(236, 242, 250);
+        QVERIFY(sinPiel != piel);
+        // Every kind the skin paints, twice: as it comes and tagged 99 (the
+        // second tagged after its polish, as a screen may do it).
+        QWidget ventana;
+        QList<QWidget *> con, sin{&etiquetadoAntes};
+        const auto hacer = [&ventana]() -> QList<QWidget *> {
+            return {new QMenuBar(&ventana), new QMenu(&ventana),        new QToolBar(&ventana),
+                    new QStatusBar(&ventana), new QComboBox(&ventana),  new QCheckBox(&ventana),
+                    new QRadioButton(&ventana), new QProgressBar(&ventana), new QScrollBar(&ventana),
+                    new QLineEdit(&ventana), new QPushButton(&ventana), new QGroupBox(&ventana),
+                    new QTabBar(&ventana)};
+        };
+        con = hacer();
+        const QList<QWidget *> etiquetados = hacer();
+        for (QWidget *w : con + etiquetados + sin)
+            w->ensurePolished();
+        for (QWidget *w : etiquetados)
+            w->setProperty(kPropiedadTag, 99);
+        sin += etiquetados;
+        for (QWidget *w : con) {
+            QVERIFY2(w->style() == QApplication::style(), w->metaObject()->className());
+            QCOMPARE(w->palette().color(QPalette::Button), piel);
+        }
+        for (QWidget *w : sin) {
+            QVERIFY2(w->style() != QApplication::style(), w->metaObject()->className());
+            QCOMPARE(w->palette().color(QPalette::Button), sinPiel);
+        }
     }
 
     void screensAreCreatedOnceInTheirOrder()

@@ -340,6 +340,26 @@ private slots:
         QVERIFY(Impresa(texto, DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6))));
     }
 
+    // A centre whose name fills its columns is printed apart from its
+    // telephone: Asturias's "CIFP Mantenimiento y Serv." at Gijón.
+    void aPrintedCentreNeverRunsIntoItsTelephone()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        p.AbrirPuerta(Tform0::kPuertaFPip);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("asturias.pdf"));
+        int vistos = 0;
+        f.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
+        QVERIFY(Pulsar(f.BotLug));
+        Clic(f.mapa, Pixel(p.e.MapaComunidades, 3));   // one province: its localities
+        ClicFila(f.ListSelLugFP, 0);
+        QVERIFY(Pulsar(f.BotImprimir));
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("CIFP Mantenimiento y Serv. 985785073")), qPrintable(texto));
+    }
+
     void placeRouteProvincesLocalitiesAndItsReport()
     {
         Programa p;

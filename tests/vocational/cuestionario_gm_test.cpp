@@ -230,9 +230,9 @@ TEST(CuestionarioGM, ReportGrowsAndAClickedCommunityReplacesItsBlock)
     for (int c = 1; c <= 19; ++c)
         informe.Centros(5, c, "Farmacia y Parafarmacia", QStringList(120, QStringLiteral("IES")));
     EXPECT_EQ(informe.Construir(t).lineas.size(), 11 + 19 * (6 + 120));
-    // Lines are cut to the report's width.
+    // A line longer than the report's width goes on on the next one.
     informe.Opciones({QString(80, 'x')});
-    EXPECT_EQ(informe.Construir(t).lineas.at(2), QString(65, 'x'));
+    EXPECT_EQ(informe.Construir(t).lineas.mid(2, 2), (QStringList{QString(65, 'x'), "  " + QString(15, 'x')}));
 }
 
 } // namespace

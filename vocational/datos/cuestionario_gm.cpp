@@ -1,5 +1,8 @@
 #include "cuestionario_gm.h"
 
+#include "ansi.h"
+#include "centros_fp.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -85,7 +88,11 @@ void InformeCuestionarioGM::Centros(int titulo, int comunidad, const QString &no
 InformeCuestionarioGM::Resultado InformeCuestionarioGM::Construir(const Textos &t) const
 {
     Resultado r;
-    const auto linea = [&r](const QString &s) { r.lineas << s.left(kAnchoInforme); };
+    // A line longer than the report's width goes on on the next ones.
+    const auto linea = [&r](const QString &s) {
+        for (const std::string &l : LineasDosCampos(HaciaAnsi(s), kAnchoInforme, {}))
+            r.lineas << DesdeAnsi(l);
+    };
     const auto negrita = [&](const QString &s) {
         linea(s);
         r.negritas.push_back(static_cast<int>(r.lineas.size()));

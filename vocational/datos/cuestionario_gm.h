@@ -59,7 +59,8 @@ public:
     // The centres of title `titulo`, named `nombre`, in `comunidad`, one row each.
     void Centros(int titulo, int comunidad, const QString &nombre, const QStringList &filas);
 
-    // Lines 1..n of the report (each cut to 65) and the numbers of its bold
+    // Lines 1..n of the report (at most 65 characters each: a longer one goes
+    // on on the next lines, nothing cut) and the numbers of its bold
     // lines: the three headings and the heading of the last community block.
     struct Resultado {
         QStringList lineas;
