@@ -319,15 +319,15 @@ void TForm6::Botcerrar4Click()
 
 void TForm6::VolverAGrados()
 {
-    if (pantallas.Form1)
-        pantallas.Form1->Mostrar();
+    if (Pantalla *grados = pantallas.Por(Papel::Grados))
+        grados->Mostrar();
     hide();
 }
 
 // The close box goes back to the screen that opened this one.
 Pantalla *TForm6::DestinoAlCerrar()
 {
-    return pantallas.Form1;
+    return pantallas.Por(Papel::Grados);
 }
 
 } // namespace norvela

@@ -53,9 +53,10 @@ void TForm2::Construir()
 
 void TForm2::BotLOMCEClick()
 {
-    if (!pantallas.Flomce)
+    Pantalla *lomce = pantallas.Por(Papel::Lomce);
+    if (!lomce)
         return;
-    pantallas.Flomce->Mostrar();
+    lomce->Mostrar();
     hide();
 }
 

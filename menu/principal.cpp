@@ -11,7 +11,7 @@
 #include "idioma_qt.h"
 #include "imagenes.h"
 #include "paleta.h"
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 #include "panel_efectos.h"
 #include "pasillo.h"
 #include "plataforma.h"
@@ -39,8 +39,8 @@ QList<QPixmap> CargarLista(const QString &prefijo, int cuantas)
 
 } // namespace
 
-Tform0::Tform0(Enlace &e, Pantallas &p)
-    : Pantalla(e, p, QStringLiteral("Tform0")), modos_(std::make_unique<ModosPantalla>())
+Tform0::Tform0(Enlace &e, PantallasCreadas &p)
+    : Pantalla(e, p, QStringLiteral("Tform0")), creadas_(p), modos_(std::make_unique<ModosPantalla>())
 {
     setWindowTitle(QStringLiteral("Calmirex"));
     pantallas.Modos = modos_.get();
@@ -385,8 +385,8 @@ void Tform0::LabelDejarClick()
     if (abriendo_ || panelConfigu->isVisible())
         return;
     hide();
-    if (pantallas.Certifica)
-        pantallas.Certifica->Mostrar();
+    if (creadas_.Certifica)
+        creadas_.Certifica->Mostrar();
 }
 
 void Tform0::showEvent(QShowEvent *evento)
@@ -398,9 +398,9 @@ void Tform0::showEvent(QShowEvent *evento)
         return;
     }
     // The welcome window stays until the home screen appears.
-    if (pantallas.Bienvenida) {
-        pantallas.Bienvenida->close();
-        pantallas.Bienvenida = nullptr;
+    if (creadas_.Bienvenida) {
+        creadas_.Bienvenida->close();
+        creadas_.Bienvenida = nullptr;
     }
     raise();
     activateWindow();
@@ -459,9 +459,9 @@ void Tform0::BotRetroceClick()
     PanelAyuda->hide();
     hide();
     enlace.ModoAnimado = true;
-    if (pantallas.form9) {
-        pantallas.form9->Mostrar();
-        pantallas.form9->DXDraw->Initialize();
+    if (creadas_.form9) {
+        creadas_.form9->Mostrar();
+        creadas_.form9->DXDraw->Initialize();
     }
 }
 

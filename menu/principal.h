@@ -21,13 +21,14 @@ namespace norvela {
 class EtiquetaActiva;
 class EtiquetaSombreada;
 class ModosPantalla;
+struct PantallasCreadas;
 class TEffectsPanel;
 class ZoomPuerta;
 
 class Tform0 : public Pantalla {
     Q_OBJECT
 public:
-    Tform0(Enlace &e, Pantallas &p);
+    Tform0(Enlace &e, PantallasCreadas &p);
     ~Tform0() override;
 
     // Door codes: 1..6 the upper row, 7..11 the lower one (10 unused).
@@ -134,6 +135,8 @@ private:
     bool salir_ = false;
     ZoomPuerta *zoom_ = nullptr;
     QWidget *velo_ = nullptr;
+    // Every screen, which the doors open.
+    PantallasCreadas &creadas_;
     std::unique_ptr<ModosPantalla> modos_;
 };
 

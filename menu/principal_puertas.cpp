@@ -14,7 +14,7 @@
 #include "medio.h"
 #include "paleta.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 #include "profeU.h"
 #include "superior.h"
 #include "zoom_puerta.h"
@@ -120,7 +120,7 @@ EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
 
 void Tform0::AbrirDestinoPuerta(int codigo)
 {
-    Pantallas &p = pantallas;
+    PantallasCreadas &p = creadas_;
     switch (codigo) {
     case puerta::Dejar:
         p.Certifica->Mostrar();

@@ -459,9 +459,9 @@ void TForm3::BotSalirCuesClick()
              reja, PanelMapa, BotRetrocederFP, BotImprimir});
     enlace.RutaPorTitulo = false;
     enlace.RutaPorLugar = false;
-    if (enlace.DesdeAsistente && pantallas.Asistente) {
+    if (Pantalla *asistente = pantallas.Por(Papel::Asistente); enlace.DesdeAsistente && asistente) {
         enlace.ItinerariosDesdeAsistente = false;
-        pantallas.Asistente->Mostrar();
+        asistente->Mostrar();
     } else if (MostrarItinerarios) {
         MostrarItinerarios();
     }

@@ -267,10 +267,11 @@ void TForm8::MenuFPTitEstClick()
 
 void TForm8::ButtonEstad1Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad1Click(TituloSel);
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad1Click(TituloSel);
+    estadisticas->Mostrar();
 }
 
 // The family of the chosen title (field 24). An arts or sports title
@@ -286,18 +287,20 @@ int TForm8::FamiliaDelTitulo() const
 
 void TForm8::ButtonEstad2Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad3Click(FamiliaDelTitulo());
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad3Click(FamiliaDelTitulo());
+    estadisticas->Mostrar();
 }
 
 void TForm8::ButtonEstad3Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad4Click(FamiliaDelTitulo());
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad4Click(FamiliaDelTitulo());
+    estadisticas->Mostrar();
 }
 
 } // namespace norvela

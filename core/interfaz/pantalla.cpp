@@ -73,8 +73,8 @@ void Pantalla::Salir(bool &abiertaPorAsistente)
 {
     if (enlace.DesdeAsistente) {
         abiertaPorAsistente = false;
-        if (pantallas.Asistente && pantallas.Asistente != this) {
-            pantallas.Asistente->Mostrar();
+        if (Pantalla *asistente = pantallas.Por(Papel::Asistente); asistente && asistente != this) {
+            asistente->Mostrar();
             hide();
             return;
         }

@@ -51,7 +51,7 @@ struct Programa {
                 efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
-    Pantallas &s() { return arranque->pantallas; }
+    PantallasCreadas &s() { return arranque->pantallas; }
     MensajesRegistrados m;
     Enlace e;
     std::unique_ptr<Arranque> arranque;

@@ -24,7 +24,7 @@ struct ProgramaEntregado {
     ProgramaEntregado(const ProgramaEntregado &) = delete;
     ProgramaEntregado &operator=(const ProgramaEntregado &) = delete;
 
-    Pantallas &s() { return arranque->pantallas; }
+    PantallasCreadas &s() { return arranque->pantallas; }
     // What the main menu does once a door's zoom ends: opens the door's
     // screen (a Tform0::kPuerta... code) and hides itself.
     void AbrirPuerta(int codigo);

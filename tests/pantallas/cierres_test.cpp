@@ -135,7 +135,7 @@ private slots:
     void sideWindowsCloseBackToTheirScreen()
     {
         Programa p;
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         const QList<QPair<Pantalla *, Pantalla *>> casos = {
             {s.Form6, s.Form1}, {s.FormEstGra, s.Form1}, {s.Estadisticas, s.Form8}};
         for (const auto &[ventana, destino] : casos) {
@@ -153,7 +153,7 @@ private slots:
     void leavingAScreenTheAssistantOpenedGoesBackToTheAssistant()
     {
         Programa p;
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         struct Caso {
             Pantalla *pantalla;
             bool *bandera;
@@ -170,7 +170,7 @@ private slots:
             QVERIFY(Pulsar(s.Form5->*caso.abrir));
             QVERIFY(caso.pantalla->isVisible() && *caso.bandera);
             QVERIFY(Pulsar(caso.salir));
-            QVERIFY2(s.Asistente->isVisible(), qPrintable(caso.pantalla->objectName()));
+            QVERIFY2(s.Form5->isVisible(), qPrintable(caso.pantalla->objectName()));
             QVERIFY(!caso.pantalla->isVisible() && !p.menu->isVisible());
             QVERIFY(!*caso.bandera);
             // Not from the assistant: home.
@@ -180,7 +180,7 @@ private slots:
             QVERIFY(caso.pantalla->isVisible());
             QVERIFY(Pulsar(caso.salir));
             QTRY_VERIFY(p.menu->isActiveWindow());
-            QVERIFY(!s.Asistente->isVisible());
+            QVERIFY(!s.Form5->isVisible());
         }
     }
 

@@ -72,7 +72,7 @@ struct Programa {
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
-    Pantallas &s() { return arranque->pantallas; }
+    PantallasCreadas &s() { return arranque->pantallas; }
     MensajesRegistrados m;
     MensajesPantalla cajas;
     Enlace e;
@@ -512,7 +512,7 @@ private slots:
         QVERIFY(!puerta->toolTip().isEmpty() || codigo == 11);
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));   // stays for the run
 
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         switch (codigo) {
         case 3:
             QVERIFY(!s.Form8->PanelFP->isHidden());
@@ -662,7 +662,7 @@ private slots:
         o.carpetaUsuario = c.Programa() + "usuario";
         Inicializar(e, o);
         QVERIFY(!e.ErrorFicheros);
-        Pantallas pantallas;
+        PantallasCreadas pantallas;
         Tform0 menu(e, pantallas);
         QVERIFY(e.ErrorFicheros);
         // The student is told which file is missing.

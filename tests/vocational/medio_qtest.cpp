@@ -288,7 +288,7 @@ private slots:
         QVERIFY(MenuVisible(f));
         Pulsar(f.botSalir);
         QVERIFY(!f.isVisible());
-        QVERIFY(p.arranque->pantallas.InicioMenu->isVisible());
+        QVERIFY(p.arranque->pantallas.form0->isVisible());
         QVERIFY(f.PanelEstrellas->isHidden() && f.PanelSelec->isHidden());
         f.Mostrar();
         QVERIFY(MenuVisible(f));
@@ -477,7 +477,7 @@ private slots:
         ClicFila(f.ListGM, 2);
         Pulsar(f.BitFleGMde);
         Pulsar(f.BotSalirCues);
-        QVERIFY(!f.isVisible() && p.arranque->pantallas.Asistente->isVisible());
+        QVERIFY(!f.isVisible() && p.arranque->pantallas.Por(Papel::Asistente)->isVisible());
         p.e.CuestionarioGM = true;
         p.e.DesdeAsistente = false;
         f.Mostrar();
