@@ -41,6 +41,17 @@ QByteArray Remendado(const char *nombre, int zona, qint64 en, quint32 valor)
     return bytes;
 }
 
+// The shipped pack with its first picture made a well-formed 1 x 1 one: its
+// stored length a header and one pixel.
+QByteArray Diminuto(const char *nombre)
+{
+    QByteArray bytes = Remendado(nombre, 12, 0, 16);
+    char *imagen = bytes.data() + qFromBigEndian<qint32>(bytes.constData() + 12) + 4;
+    qToLittleEndian<quint32>(1, imagen + 4);
+    qToLittleEndian<quint32>(1, imagen + 8);
+    return bytes;
+}
+
 } // namespace
 
 TEST(ImagenPaquete, PicturesComeBackAsTheyWereDrawn)
@@ -137,6 +148,7 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
         {"nombre-fuera.DXG", Remendado("segdxg1.DXG", kArbol, 22, 0x7fffff00u)},
         {"dato-fuera.DXG", Remendado("vector.DXG", kArbol, 22 + 10, 0x7fffff00u)},
         {"dato-largo.DXG", Remendado("vector.DXG", 12, 0, 0xfffffff0u)},
+        {"diminuto.DXG", Diminuto("vector.DXG")},
     };
     for (const auto &d : danados)
         c.EscribirBytes(d.fichero, d.bytes);
@@ -155,6 +167,8 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
         {seg, c.Ruta("hijos-fuera.DXG"), c.Ruta("hijos-fuera.DXG")},
         {seg, c.Ruta("dato-fuera.DXG"), c.Ruta("dato-fuera.DXG")},
         {seg, c.Ruta("dato-largo.DXG"), c.Ruta("dato-largo.DXG")},
+        // Whole, but with a picture the scene cannot draw.
+        {seg, c.Ruta("diminuto.DXG"), c.Ruta("diminuto.DXG")},
         // Each pack must hold its own pictures.
         {vec, seg, vec},
     };
