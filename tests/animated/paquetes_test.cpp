@@ -41,14 +41,13 @@ QByteArray Remendado(const char *nombre, int zona, qint64 en, quint32 valor)
     return bytes;
 }
 
-// The shipped pack with its first picture made a well-formed 1 x 1 one: its
-// stored length a header and one pixel.
+// The shipped pack with its first picture a well-formed 1 x 1 one: a stored
+// length of a header and one pixel, and that size in the header.
 QByteArray Diminuto(const char *nombre)
 {
     QByteArray bytes = Remendado(nombre, 12, 0, 16);
-    char *imagen = bytes.data() + qFromBigEndian<qint32>(bytes.constData() + 12) + 4;
-    qToLittleEndian<quint32>(1, imagen + 4);
-    qToLittleEndian<quint32>(1, imagen + 8);
+    const qint64 imagen = qFromBigEndian<qint32>(bytes.constData() + 12) + 4;
+    qToLittleEndian<quint64>(0x0000000100000001ull, bytes.data() + imagen + 4);
     return bytes;
 }
 

@@ -92,16 +92,14 @@ private slots:
     {
         MensajesRegistrados mensajes;
         Enlace e(mensajes);
-        for (int i = 1; i <= 10; ++i)
-            e.LineasInforme.Poner(i, std::string(60, 'x'));
+        e.LineasInforme.Poner(1, std::string(60, 'x'));
         QTemporaryDir dir;
         const QString ruta = dir.filePath(QStringLiteral("informe.TXT"));
         rlimit antes{};
         getrlimit(RLIMIT_FSIZE, &antes);
-        rlimit limite = antes;
-        limite.rlim_cur = 64;
+        const rlimit limite{8, antes.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limite);
-        const bool guardado = GuardarInformeTexto(e, e.LineasInforme, 10, ruta);
+        const bool guardado = GuardarInformeTexto(e, e.LineasInforme, 1, ruta);
         setrlimit(RLIMIT_FSIZE, &antes);
         QVERIFY(!guardado);
         QCOMPARE(mensajes.textos, QStringList{"No se ha podido guardar el informe en " + ruta});
