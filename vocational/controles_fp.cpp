@@ -113,9 +113,13 @@ QSize DelegadoVista::sizeHint(const QStyleOptionViewItem &o, const QModelIndex &
 
 void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado)
 {
+    LlenarVista(lista, lineas, EstilosVista(lineas, primeraFilaEncabezado));
+}
+
+void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, const std::vector<EstiloFila> &estilos)
+{
     lista->clear();
-    const std::vector<EstiloFila> estilos = EstilosVista(lineas, primeraFilaEncabezado);
-    for (size_t k = 0; k < lineas.size(); ++k) {
+    for (size_t k = 0; k < lineas.size() && k < estilos.size(); ++k) {
         auto *item = new QListWidgetItem(DesdeAnsi(lineas[k]), lista);
         item->setData(RolEncabezado, estilos[k].encabezado);
         item->setData(RolIcono, estilos[k].icono);

@@ -284,7 +284,7 @@ void TForm3::BitFleGMdeClick()
         titulos << DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[t]));
         Anadir(ListGM, titulos.back(), IconoLista(3));
     }
-    informeCuesGM.Titulos(titulos);
+    informeCuesGM.Titulos(estado.TitulosCuestionarioGM, titulos);
     ListGM->show();
     // The titles are the last step.
     BitFleGMde->hide();
@@ -368,7 +368,7 @@ void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
     // The title's name from the table: the blinking caption may be empty.
     // One block per title and community; a community clicked again for
     // the same title replaces its block.
-    informeCuesGM.Centros(estado.TituloSelGM * 100 + estado.ComunidadGM,
+    informeCuesGM.Centros(estado.TituloSelGM, estado.ComunidadGM,
                           DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM])), lineas);
 }
 
@@ -405,8 +405,9 @@ void TForm3::BitFleGMizClick()
                  PanelEstrellas, PanelMapa, ListPeque, LabelPeque, reja, BotRetrocederFP, BotImprimir});
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto2);
         ListGM->show();
-        // The help line, with the title's name, back where it stopped.
-        AplicarAyuda();
+        // The help line of the titles again, in place of the title's name.
+        LabAyuGM->show();
+        AyudaGM(T(189), false);
         return;
     }
     if (estado.ListaGMTitulos) {
@@ -415,6 +416,7 @@ void TForm3::BitFleGMizClick()
         ListGM->hide();
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
         LlenarOpcionesGM();
+        AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
         return;
     }
     if (estado.TitulosListadosGM) {
@@ -424,6 +426,8 @@ void TForm3::BitFleGMizClick()
         ListGM2->hide();
         LlenarOpcionesGM();
         ListGM->show();
+        AyudaGM(T(163), false);
+        ListGM->setAccessibleName(T(163));
     }
 }
 

@@ -116,7 +116,13 @@ bool Teclear(QWidget *w, const QString &texto)
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     w->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(w, texto);
+    // A letter beyond ASCII ("í", "ñ") comes as the key that writes it.
+    for (const QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
     return true;
 }
 

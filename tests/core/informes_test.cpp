@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <tuple>
 
 using namespace norvela;
 
@@ -589,6 +590,25 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
+    }
+}
+
+TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfItsQueue)
+{
+    // The printer's name, the answer, then what was asked ("queue|instance") and whether it takes jobs.
+    for (const auto &[nombre, respuesta, preguntado, acepta] : std::vector<std::tuple<QString, RespuestaCola, QByteArray, bool>>{
+             {"oficina", {"false", false}, "oficina|", false},
+             {"oficina/a4", {"true", false}, "oficina|a4", true},
+             {"oficina", {"", true}, "oficina|", true},   // a queue it does not know, after a job turned away
+             {"", {"", false}, "|", true}}) {
+        QByteArray pregunta;
+        const EstadoCola estado = PreguntarCola(nombre, [&](const QByteArray &cola, const QByteArray &instancia) {
+            pregunta = cola + '|' + instancia;
+            return respuesta;
+        });
+        EXPECT_EQ(std::tuple(pregunta.toStdString(), estado.aceptaTrabajos, estado.envioRechazado),
+                  std::tuple(preguntado.toStdString(), acepta, respuesta.ultimoRechazado))
+            << nombre.toStdString();
     }
 }
 

@@ -227,6 +227,22 @@ TEST(CrossFile, OffersCutOffIndexesAndCommunities)
     }
 }
 
+TEST(CrossFile, TheLastCentreOfEachGroupIsCheckedAtItsOwnLine)
+{
+    // Groups of 2, 1, 3 and 2 centres: lines 1-2, 3, 4-6 and 7-8 of the offer.
+    Muestra t({{"lu1", {"1A", "1B"}}, {"lu3", {"1C", "1D", "1E"}}, {"lu4", {"1F", "1G"}},
+               {"datluggsphp", {"2;2;3", "1;1", "0", "-1", "0", "1;2", "0", "1;3"}}});
+    ASSERT_EQ(t.Fallo(), Fallo());
+    for (const auto &[grupo, centro, linea] : {std::tuple{0, 2, 2}, {1, 1, 3}, {2, 3, 6}, {3, 2, 8}}) {
+        TablaEnteros &oferta = t.e.OfertaGS[static_cast<size_t>(grupo)];
+        oferta.Poner(centro, 0, 2);
+        oferta.Poner(centro, 1, 1);
+        oferta.Poner(centro, 2, 0);   // its last title is none
+        EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", linea)) << grupo;
+        oferta.VaciarFila(centro);
+    }
+}
+
 TEST(CrossFile, AMismatchStopsStartUpNamingBothFilesWhenEitherMayBeWrong)
 {
     Muestra t({{"cas/certificah", Lineas(12, "explicaci\xF3n ")}});
