@@ -4,9 +4,17 @@
 #include "mensajes.h"
 #include "textos_propios.h"
 
+#include <csignal>
+
 namespace norvela {
 
-Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
+Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // A write past the process's file-size limit would otherwise end the
+    // program on the spot: ignored, the write fails and the user is told,
+    // as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 QString MensajeDeError(const std::exception &error)
 {

@@ -2,6 +2,7 @@
 
 #include "cadenas.h"
 #include "cargas_listas.h"
+#include "errores.h"
 #include "imagenes.h"
 #include "lectura.h"
 #include "textos_propios.h"
@@ -15,8 +16,8 @@ namespace {
 
 const char *const kCarpetasIdioma[4] = {"cas/", "catVal/", "galego/", "euskera/"};
 
-// The start-up pictures. A map that cannot be used is told in its own
-// words; any other picture like any missing file. The first failure stops:
+// The start-up pictures. One that cannot be used (a map of the wrong size
+// too) is told like any missing file, by its path. The first failure stops:
 // start-up ends at the next check.
 void CargarImagenes(Enlace &e)
 {
@@ -37,12 +38,7 @@ void CargarImagenes(Enlace &e)
         const QString ruta = e.Fichero(im.fichero);
         if (CargarImagen(ruta, *im.destino, im.tamano))
             continue;
-        if (im.tamano.isValid()) {
-            e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
-            e.ErrorFicheros = true;
-        } else {
-            e.FaltaFichero(ruta);
-        }
+        e.FaltaFichero(ruta);
         return;
     }
 }
@@ -51,11 +47,11 @@ void CargarImagenes(Enlace &e)
 // reported like a missing file.
 bool CargarMapas(Enlace &e)
 {
-    const auto puntos = CargarPuntos(e.Fichero("puntos3"));
+    const QString ruta = e.Fichero("puntos3");
+    const auto puntos = CargarPuntos(ruta);
     if (puntos && DividirPuntos(*puntos, e.MapaComunidades, e.MapaRegionesC, e.MapaRegionesM))
         return true;
-    e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
-    e.ErrorFicheros = true;
+    e.FaltaFichero(ruta);
     return false;
 }
 
@@ -124,13 +120,16 @@ Enlace::Enlace(Mensajes &mensajes) : mensajes_(&mensajes) {}
 
 void Enlace::FaltaFichero(const QString &ruta)
 {
-    AvisarFaltaFichero(ruta);
+    if (!faltas_.contains(ruta)) {
+        faltas_.append(ruta);
+        AvisarFaltaFichero(ruta);
+    }
     ErrorFicheros = true;
 }
 
 void Enlace::AvisarFaltaFichero(const QString &ruta)
 {
-    mensajes_->Aviso(QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa"));
+    mensajes_->Aviso(TextoFaltaFichero(ruta));
 }
 
 void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)

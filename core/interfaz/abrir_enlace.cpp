@@ -1,6 +1,7 @@
 #include "abrir_enlace.h"
 
 #include "direcciones.h"
+#include "errores.h"
 #include "mensajes.h"
 #include "textos_propios.h"
 
@@ -21,8 +22,13 @@ void AvisarEnlacesFallidosCon(Mensajes *mensajes)
 
 bool AbrirDireccion(const QUrl &url, const QString &rutaDatos)
 {
-    if (!DireccionPermitida(url, rutaDatos))
+    if (!DireccionPermitida(url, rutaDatos)) {
+        // A document of the data folder that is not a PDF there is damage:
+        // told like a missing file.
+        if (avisos && url.isLocalFile())
+            avisos->Aviso(TextoFaltaFichero(url.toLocalFile()));
         return false;
+    }
     if (QDesktopServices::openUrl(url))
         return true;
     if (avisos)

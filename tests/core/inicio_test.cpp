@@ -182,12 +182,12 @@ TEST(StartUp, APictureThatCannotBeUsedIsAMissingFileAndStopsStartUp)
         EXPECT_TRUE(a.e.BmpParte.isNull());
     }
     {
-        // The maps say so in their own words.
+        // The maps too, by their paths.
         CarpetaPrueba c;
         c.Borrar("mapac");
         Arranque a(c);
         EXPECT_TRUE(a.e.ErrorFicheros);
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("mapac"))});
     }
     {
         // A map must match "puntos3" pixel for pixel.
@@ -196,7 +196,7 @@ TEST(StartUp, APictureThatCannotBeUsedIsAMissingFileAndStopsStartUp)
         otra.fill(Qt::blue);
         ASSERT_TRUE(otra.save(c.Ruta("mapa"), "BMP"));
         Arranque a(c);
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("mapa"))});
     }
 }
 
