@@ -7,7 +7,9 @@
 
 namespace norvela::pruebas {
 
-ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma) : e(m)
+ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma,
+                                     Mensajes *cajas)
+    : e(cajas ? *cajas : m)
 {
     OpcionesInicio o = OpcionesEntregadas(nombre, idioma);
     if (!rutaPrograma.isEmpty())

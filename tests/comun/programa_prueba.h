@@ -14,8 +14,10 @@ namespace norvela::pruebas {
 struct ProgramaEntregado {
     // `nombre` names the test's own settings folder; `idioma` 0..3 is the
     // interface language of the run (a negative one leaves the command line
-    // empty); `rutaPrograma` replaces the shipped folder's program folder.
-    explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {});
+    // empty); `rutaPrograma` replaces the shipped folder's program folder;
+    // `cajas` shows the program's messages instead of recording them in `m`.
+    explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {},
+                               Mensajes *cajas = nullptr);
     // Nothing may come back while the screens go.
     ~ProgramaEntregado() { e.ErrorFicheros = true; }
     ProgramaEntregado(const ProgramaEntregado &) = delete;
