@@ -27,6 +27,7 @@
 #include "vista_mapa.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -130,6 +131,9 @@ private:
     QList<QPointer<QWidget>> orden_;
 };
 
+// The key of a line of the path that is no press: a question's answer, a remark.
+const QString kNota = QStringLiteral("nota");
+
 // What a student may do next: press a control, or an item of one.
 struct Accion {
     QString clave;    // the control and item, as paths and known faults name them
@@ -220,7 +224,6 @@ public:
 
     struct FaltaHallada {
         QString regla, camino, ultimo;
-        QStringList claves;
     };
     QList<FaltaHallada> faltas;
 
@@ -334,6 +337,9 @@ private:
             }
             return;
         }
+        // A list's own area is pressed by its rows.
+        if (const auto *area = qobject_cast<const QAbstractScrollArea *>(w->parentWidget()); area && area->viewport() == w)
+            return;
         if (!Inalcanzable(w).isEmpty())
             return;
         if (auto *combo = qobject_cast<QComboBox *>(w)) {
@@ -527,7 +533,7 @@ private:
 
     void Responder(QWidget *pregunta)
     {
-        Anotar(QStringLiteral("respuesta"), QStringLiteral("answer %1").arg(Entrecomillado(TextoPregunta(pregunta))));
+        Anotar(kNota, QStringLiteral("answer %1").arg(Entrecomillado(TextoPregunta(pregunta))));
         if (auto *dialogo = qobject_cast<TForm4 *>(pregunta)) {
             if (dialogo->EditNombre->isVisible()) {
                 Teclear(dialogo->EditNombre, QStringLiteral("Ana"));
@@ -640,6 +646,7 @@ private:
                 if (visibles.isEmpty()) {
                     visibles = claves.join(QStringLiteral(", "));
                     atasco_ = UltimaClave();
+                    Anotar(kNota, QStringLiteral("  (no back control shows; what a student tries:)"));
                 }
                 if (aCiegas == kPulsacionesACiegas || otras.isEmpty())
                     break;
@@ -659,7 +666,7 @@ private:
     QString UltimaClave() const
     {
         for (auto i = camino_.crbegin(); i != camino_.crend(); ++i)
-            if (i->first != QLatin1String("respuesta"))
+            if (i->first != kNota)
                 return i->first;
         return {};
     }
@@ -671,11 +678,8 @@ private:
         FaltaHallada f;
         f.regla = regla;
         QStringList lineas;
-        for (const auto &[clave, dicho] : camino_) {
-            lineas << QStringLiteral("    %1").arg(dicho);
-            if (!clave.startsWith(QLatin1String("menu:")) && clave != QLatin1String("respuesta"))
-                f.claves << clave;
-        }
+        for (const auto &paso : camino_)
+            lineas << QStringLiteral("    %1").arg(paso.second);
         f.ultimo = atasco_.isEmpty() ? UltimaClave() : atasco_;
         f.camino = QStringLiteral("%1 (%2): %3\n%4").arg(nombrePuerta_, regla, porque, lineas.join(QLatin1Char('\n')));
         faltas << f;
