@@ -200,25 +200,6 @@ private slots:
         f.AlListarDobles = nullptr;
         QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(1));
     }
-
-    // Writes a picture of the window to $NORVELA_CAPTURAS/mapa_estrellas.png,
-    // markers and label included, for a look by eye.
-    void Captura()
-    {
-        const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
-        if (carpeta.isEmpty())
-            QSKIP("NORVELA_CAPTURAS is not set");
-        Ventana v;
-        TForm7 &f = *v.form7;
-        for (int c : {1, 9, 13, 16, 5})
-            v.e.MarcasEstrellas[c] = 1;
-        f.MostrarConMarcas();
-        for (int i = 0; i < 7; ++i)
-            f.TimerEstrellasTimer();
-        f.MapaEstrellasMouseMove(v.Punto(13).x(), v.Punto(13).y());
-        QDir().mkpath(QString::fromLocal8Bit(carpeta));
-        QVERIFY(f.grab().save(QString::fromLocal8Bit(carpeta) + "/mapa_estrellas.png"));
-    }
 };
 
 QTEST_MAIN(PruebaMapaEstrellas)
