@@ -44,6 +44,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -54,6 +55,8 @@ namespace {
 constexpr int kPasosPorPuerta = 200;
 constexpr int kProfundidadMinima = 3, kProfundidad = 14;
 constexpr int kPulsacionesDeVuelta = 8;
+// A door whose walks have met nothing new this many times running is done.
+constexpr int kPaseosSinNovedad = 20;
 // How long a student waits for an intro to bring its buttons in (ms).
 constexpr int kPaciencia = 5000;
 // Presses a student tries on the way back where no back control shows.
@@ -171,8 +174,10 @@ public:
     // Walks the door; the faults found, each with its path.
     void Andar(const QList<QStringList> &caminos)
     {
-        int pasos = 0;
-        for (int episodio = 0; pasos < kPasosPorPuerta && faltas.size() < 5; ++episodio) {
+        int pasos = 0, sinNovedad = 0;
+        for (int episodio = 0; pasos < kPasosPorPuerta && faltas.size() < 5 && sinNovedad < kPaseosSinNovedad;
+             ++episodio) {
+            const size_t conocidos = vistos_.size();
             if (!EnMenu()) {
                 Falta(QStringLiteral("the walk did not start at the main menu"));
                 return;
@@ -217,6 +222,7 @@ public:
                     break;
             }
             pasos += Volver();
+            sinNovedad = vistos_.size() > conocidos ? 0 : sinNovedad + 1;
             if (atascado_ && !Reiniciar())
                 return;
         }
@@ -426,21 +432,31 @@ private:
 
     const Accion *Elegir(const QList<Accion> &acciones)
     {
-        if (acciones.isEmpty())
+        // The way back is taken one time in four: the walk goes deeper.
+        QList<const Accion *> adelante;
+        for (const Accion &a : acciones)
+            if (a.atras == 0)
+                adelante << &a;
+        const bool atras = adelante.isEmpty() || std::uniform_int_distribution<int>(0, 3)(azar_) == 0;
+        QList<const Accion *> posibles;
+        for (const Accion &a : acciones)
+            if (atras || a.atras == 0)
+                posibles << &a;
+        if (posibles.isEmpty())
             return nullptr;
         // A control first, then one of its items: a long list weighs no more
         // than a button.
         QStringList controles;
-        for (const Accion &a : acciones) {
-            const QString control = a.clave.section(QLatin1Char(':'), 0, a.clave.startsWith(QLatin1String("cierre:")) ? 1 : 0);
+        for (const Accion *a : posibles) {
+            const QString control = a->clave.section(QLatin1Char(':'), 0, a->clave.startsWith(QLatin1String("cierre:")) ? 1 : 0);
             if (!controles.contains(control))
                 controles << control;
         }
         const QString control = controles[std::uniform_int_distribution<int>(0, int(controles.size()) - 1)(azar_)];
         QList<const Accion *> suyas;
-        for (const Accion &a : acciones)
-            if (a.clave == control || a.clave.startsWith(control + QLatin1Char(':')))
-                suyas << &a;
+        for (const Accion *a : posibles)
+            if (a->clave == control || a->clave.startsWith(control + QLatin1Char(':')))
+                suyas << a;
         return suyas[std::uniform_int_distribution<int>(0, int(suyas.size()) - 1)(azar_)];
     }
 
@@ -455,6 +471,12 @@ private:
         Anotar(a.clave, a.dicho);
         Paso(a.hacer);
         Comprobar();
+        // What the student sees now, by the controls on offer.
+        QStringList controles;
+        for (const Accion &b : Acciones())
+            controles << b.clave.section(QLatin1Char(':'), 0, 0);
+        controles.removeDuplicates();
+        vistos_.insert(controles.join(QLatin1Char(' ')));
     }
 
     bool Paso(const std::function<bool()> &hacer)
@@ -587,7 +609,7 @@ private:
 
     // Whether a back control shows, after the wait a student gives an intro
     // or an animation that may bring one in: until one shows, the window has
-    // stood still for 0.3 s, or a few seconds have passed.
+    // stood still for 0.2 s, or a few seconds have passed.
     bool EsperarVuelta()
     {
         QElapsedTimer espera;
@@ -601,7 +623,7 @@ private:
             if (ahora != antes) {
                 antes = ahora;
                 quieta.restart();
-            } else if (quieta.elapsed() >= 300) {
+            } else if (quieta.elapsed() >= 200) {
                 return false;
             }
             QTest::qWait(50);
@@ -736,6 +758,8 @@ private:
     // The press that left the walk where nothing leads back.
     QString atasco_;
     std::map<const MapaBytes *, std::map<int, QPoint>> regiones_;
+    // The views met, by the controls they offer.
+    std::set<QString> vistos_;
 };
 
 } // namespace
