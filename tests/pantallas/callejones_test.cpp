@@ -108,10 +108,6 @@ public:
                 return *i;
         return nullptr;
     }
-    // Windows shown or raised since `Vaciar`.
-    QStringList subidas;
-    void Vaciar() { subidas.clear(); }
-
 protected:
     bool eventFilter(QObject *o, QEvent *ev) override
     {
@@ -121,10 +117,8 @@ protected:
             if (Cuenta(w)) {
                 orden_.removeAll(w);
                 orden_.removeAll(nullptr);
-                if (t != QEvent::Hide) {
+                if (t != QEvent::Hide)
                     orden_.append(w);
-                    subidas << w->objectName();
-                }
             }
         }
         return false;
@@ -306,7 +300,7 @@ private:
         if (auto *lista = qobject_cast<QListWidget *>(w)) {
             for (int fila : Muestra(lista->count())) {
                 QListWidgetItem *item = lista->item(fila);
-                if (item->isHidden() || !(item->flags() & Qt::ItemIsEnabled))
+                if (item->isHidden() || !(item->flags() & Qt::ItemIsEnabled) || !FilaAlcanzable(lista, item))
                     continue;
                 acciones << Accion{QStringLiteral("%1:%2").arg(Nombre(w)).arg(fila),
                                    QStringLiteral("row %1 %2 of %3").arg(fila).arg(Entrecomillado(item->text()), Nombre(w)),
@@ -316,7 +310,7 @@ private:
         }
         if (auto *rejilla = qobject_cast<QTableWidget *>(w)) {
             for (int fila : Muestra(rejilla->rowCount())) {
-                if (!rejilla->item(fila, 0) || rejilla->isRowHidden(fila))
+                if (!rejilla->item(fila, 0) || rejilla->isRowHidden(fila) || !FilaAlcanzable(rejilla, rejilla->item(fila, 0)))
                     continue;
                 const QString texto = Entrecomillado(rejilla->item(fila, 0)->text());
                 acciones << Accion{QStringLiteral("%1:%2").arg(Nombre(w)).arg(fila),
@@ -381,6 +375,15 @@ private:
                 filas << f;
         }
         return filas;
+    }
+
+    // Whether a student reaches a row: where it shows, or, scrolled to, where
+    // the view shows its rows.
+    template <typename Vista, typename Item> static bool FilaAlcanzable(Vista *vista, Item *item)
+    {
+        const QRect r = vista->visualItemRect(item);
+        const QPoint punto = vista->viewport()->rect().contains(r.center()) ? r.center() : vista->viewport()->rect().center();
+        return Inalcanzable(vista->viewport(), punto).isEmpty();
     }
 
     static bool ClicFilaAlcanzable(QListWidget *lista, int fila)
@@ -481,7 +484,6 @@ private:
 
     bool Paso(const std::function<bool()> &hacer)
     {
-        pila_.Vaciar();
         vigia_.start();
         bool hecho = false;
         try {
@@ -490,10 +492,10 @@ private:
             Falta(QStringLiteral("an error reached the event loop: %1").arg(QString::fromUtf8(error.what())));
         }
         Asentar();
-        vigia_.stop();
         // A question still open when the press returned is answered too.
         for (int i = 0; i < 100 && QApplication::activeModalWidget(); ++i)
             QTest::qWait(5);
+        vigia_.stop();
         return hecho;
     }
 
@@ -527,7 +529,6 @@ private:
         if (pregunta != pendiente_) {
             pendiente_ = pregunta;
             reloj_.start();
-            pila_.Vaciar();
         }
         if (QWidget *arriba = pila_.Arriba(); arriba != pregunta && !tapada_) {
             tapada_ = true;
