@@ -15,6 +15,7 @@
 #include "etiquetas.h"
 #include "grados.h"
 #include "inipro.h"
+#include "mano.h"
 #include "medio.h"
 #include "panel_efectos.h"
 #include "principal.h"
@@ -58,14 +59,6 @@ struct Programa {
     bool creadas = false;
     Tform9 *escena = nullptr;
 };
-
-// A click where the student would click, found by the window.
-void ClicEn(QWidget &ventana, const QWidget *control, QPoint punto = {})
-{
-    if (punto.isNull())
-        punto = control->rect().center();
-    QTest::mouseClick(ventana.windowHandle(), Qt::LeftButton, {}, control->mapTo(&ventana, punto));
-}
 
 } // namespace
 
@@ -158,13 +151,14 @@ private slots:
         Programa p;
         Tform9 &escena = *p.escena;
         escena.show();
+        QVERIFY(QTest::qWaitForWindowActive(&escena));
         p.e.RutaPorLugar = true;
         p.s().Form8->PanelFP->hide();
         p.s().FIniPro->BotLug->hide();
         // Clicked on its door, under the board.
         const Caja puerta = CajaPuerta(LugarEscena(lugar));
         EtiquetaActiva *etiqueta = escena.Lugar(LugarEscena(lugar));
-        ClicEn(escena, etiqueta, QPoint(puerta.x + puerta.ancho / 2, puerta.y + puerta.alto / 2) - etiqueta->pos());
+        QVERIFY(pruebas::ClicEn(etiqueta, QPoint(puerta.x + puerta.ancho / 2, puerta.y + puerta.alto / 2) - etiqueta->pos()));
 
         QVERIFY(!escena.isVisible());
         QVERIFY(!escena.DXTimer.isActive());
@@ -212,7 +206,7 @@ private slots:
         escena.show();
         // The welcome window is gone for good before the menu first shows.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTest::mouseClick(escena.LabelEntrada, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(escena.LabelEntrada));
         QVERIFY(!escena.isVisible());
         QVERIFY(menu.isVisible());
         QVERIFY(p.e.AnimacionIniciada);
@@ -224,7 +218,7 @@ private slots:
         QCOMPARE(menu.BotRetroce->text(), p.e.Texto(82));
 
         // A door of the menu opens at once, and its screen comes back to the menu.
-        QTest::mouseClick(menu.LabelCat, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(menu.LabelCat));
         for (int i = 0; i < 3 && menu.TimerZoom.isActive(); ++i)
             menu.TimerZoomTimer();
         QVERIFY(p.s().FormCat->isVisible());
@@ -233,14 +227,14 @@ private slots:
         QVERIFY(!escena.isVisible());
 
         // Back returns to the scene, without a question, and it moves again.
-        QTest::mouseClick(menu.BotRetroce, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(menu.BotRetroce));
         QVERIFY(p.e.ModoAnimado);
         QVERIFY(!menu.isVisible());
         QVERIFY(escena.isVisible());
         QVERIFY(escena.DXTimer.isActive());
         QVERIFY(p.m.textos.isEmpty());
         // And the screens go home to the scene again.
-        QTest::mouseClick(escena.LabelCat, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(escena.LabelCat));
         p.s().FormCat->windowHandle()->close();
         QTRY_VERIFY(escena.isVisible());
     }
@@ -295,11 +289,11 @@ private slots:
         // Nor does the settings panel offer the animation then; saving keeps the stored choice.
         Tform0 &menu = *p.s().form0;
         menu.show();
-        menu.LabelConfigClick();
+        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
         QVERIFY(menu.PanelCofigu2->isHidden());
         QVERIFY(menu.LabelSINO->isHidden());
         const bool guardada = p.e.AnimacionSi;
-        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
         QCOMPARE(p.e.AnimacionSi, guardada);
     }
 
@@ -311,12 +305,12 @@ private slots:
         QVERIFY(!p.escena);   // not chosen yet
         Tform0 &menu = *p.s().form0;
         menu.show();
-        menu.LabelConfigClick();
+        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
         QVERIFY(!menu.PanelCofigu2->isHidden());
         QVERIFY(menu.no->isChecked());
-        QTest::mouseClick(menu.si, Qt::LeftButton, {}, QPoint(6, 10));
+        QVERIFY(pruebas::ClicEn(menu.si, QPoint(6, 10)));
         QCOMPARE(menu.LabelSINO->text(), menu.si->text());
-        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(607)});
         p.e.ErrorFicheros = true;
         menu.hide();

@@ -44,7 +44,7 @@ class PruebaAplicacion : public QObject {
     Q_OBJECT
 
 private slots:
-    void ErrorEnUnManejadorSeMuestraYElProgramaSigue()
+    void AnErrorInAHandlerIsShownAndTheProgramGoesOn()
     {
         auto *app = static_cast<Aplicacion *>(QCoreApplication::instance());
         MensajesRegistrados mensajes;
@@ -70,7 +70,7 @@ private slots:
         app->PonerMensajes(nullptr);
     }
 
-    void ErrorDelArranqueTerminaConMensajeYEstado1()
+    void AnErrorDuringStartUpEndsWithItsMessageAndStatus1()
     {
         MensajesRegistrados mensajes;
         QCOMPARE(Protegido(mensajes, [] { return 0; }), 0);

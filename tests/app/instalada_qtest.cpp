@@ -3,7 +3,9 @@
 // folder. Run by instalacion.sh on the copy it installed (NORVELA_INSTALADA).
 #include "arranque.h"
 #include "enlace.h"
+#include "mano.h"
 #include "mensajes.h"
+#include "etiquetas.h"
 #include "principal.h"
 
 #include <QDir>
@@ -35,9 +37,10 @@ private slots:
         QVERIFY(arranque.CrearPantallas());
         Tform0 &menu = *arranque.pantallas.form0;
         menu.show();
-        menu.LabelConfigClick();
-        QTest::mouseClick(menu.gal, Qt::LeftButton);
-        QTest::mouseClick(menu.ButtonGrabar, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
+        QVERIFY(pruebas::Pulsar(menu.gal));
+        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
         // The notice that the change applies on the next start, and no failure.
         QVERIFY2(!m.textos.join('\n').contains(QStringLiteral("No puedo grabar")), qPrintable(m.textos.join('\n')));
         QFile registro(o.carpetaUsuario + "/ajustes");

@@ -7,8 +7,9 @@
 
 namespace norvela::pruebas {
 
-ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma, bool conReloj)
-    : e(m)
+ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma, bool conReloj,
+                                     Mensajes *cajas)
+    : e(cajas ? *cajas : m)
 {
     OpcionesInicio o = OpcionesEntregadas(nombre, idioma);
     if (!rutaPrograma.isEmpty())

@@ -16,9 +16,10 @@ struct ProgramaEntregado {
     // `nombre` names the test's own settings folder; `idioma` 0..3 is the
     // interface language of the run (a negative one leaves the command line
     // empty); `rutaPrograma` replaces the shipped folder's program folder;
-    // with `conReloj` the screens' animations follow `reloj`, not the system's time.
+    // with `conReloj` the screens' animations follow `reloj`, not the system's time;
+    // `cajas` shows the program's messages instead of recording them in `m`.
     explicit ProgramaEntregado(const QString &nombre, int idioma = -1, const QString &rutaPrograma = {},
-                               bool conReloj = false);
+                               bool conReloj = false, Mensajes *cajas = nullptr);
     // Nothing may come back while the screens go.
     ~ProgramaEntregado() { e.ErrorFicheros = true; }
     ProgramaEntregado(const ProgramaEntregado &) = delete;

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 using namespace norvela;
@@ -41,12 +42,23 @@ private slots:
         e.LineasNegrita[1] = 2;
     }
 
-    void elDialogoDeImpresionEsUnoParaTodoElPrograma()
+    void thePrintDialogStandsInFrontOfTheScreenThatAsks()
     {
-        QCOMPARE(&DialogoImpresion(), &DialogoImpresion());
+        // The window system keeps a dialog above the window it belongs to.
+        QWidget pantalla;
+        pantalla.show();
+        QWindow *delante = nullptr;
+        AlAbrirse<QPrintDialog>([&](QPrintDialog &d) {
+            delante = d.windowHandle()->transientParent();
+            d.reject();
+        });
+        QCOMPARE(ImprimirConDialogo(e, Informe::Lista(e.LineasInforme, 2, true, 10), &pantalla),
+                 ResultadoInforme::Cancelado);
+        QVERIFY(pantalla.windowHandle());
+        QCOMPARE(delante, pantalla.windowHandle());
     }
 
-    void cancelarNoImprimeYQuitaLasNegritas()
+    void cancellingPrintsNothingAndDropsTheBoldLines()
     {
         QTemporaryDir dir;
         QPrinter &impresora = *DialogoImpresion().printer();
@@ -59,7 +71,7 @@ private slots:
         QVERIFY(m.textos.isEmpty());
     }
 
-    void guardarPoneLaExtensionTXTYEscribeElFichero()
+    void savingAddsTheTXTSuffixAndWritesTheFile()
     {
         QTemporaryDir dir;
         QString sufijo;
