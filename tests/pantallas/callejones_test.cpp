@@ -63,25 +63,33 @@ constexpr int kPaciencia = 5000;
 constexpr int kPulsacionesACiegas = 2;
 
 // Faults already filed, until their fix is merged: the door's row expects
-// its walk to meet them (the first walk of each door plays `camino`), and
-// meeting them elsewhere is not counted again. Remove an entry with its fix:
-// the row then passes unexpectedly and says so.
+// its walk to meet them, and meeting them elsewhere is not counted again.
+// Remove an entry with its fix: the row then passes unexpectedly and says so.
 struct Conocido {
     int puerta;              // the door whose row expects it; -1 every door that opens (the sign has none)
     const char *regla;       // the rule broken, as the report words it
     const char *ultimo;      // the key of the last press (empty: any)
-    QStringList camino;      // the keys of the presses from the door's screen
     const char *motivo;
 };
 
 const QList<Conocido> &Conocidos()
 {
-    static const QList<Conocido> c = {
-        {-1, "question on top", "menu:cierre", {},
-         "issue 31 item 2: the door's screen opens over the question the menu's close box asks while the door opens"},
-        {Tform0::kPuertaFPM, "no way back", "BotRetrocederFP",
-         {QStringLiteral("botLug2"), QStringLiteral("mapa:3"), QStringLiteral("BotRetrocederFP")},
-         "issue 31 item 1: back from a community's list leaves the intermediate cycles' map with no way back"},
+    static const QList<Conocido> c = {};
+    return c;
+}
+
+// Paths a door's first walks play before walking at random (keys of the
+// presses from the door's screen): the ways out that once were traps.
+struct CaminoPrimero {
+    int puerta;
+    QStringList camino;
+};
+
+const QList<CaminoPrimero> &CaminosPrimeros()
+{
+    static const QList<CaminoPrimero> c = {
+        // Back from a community's list to the intermediate cycles' map, then back again.
+        {Tform0::kPuertaFPM, {QStringLiteral("botLug2"), QStringLiteral("mapa:3"), QStringLiteral("BotRetrocederFP")}},
     };
     return c;
 }
@@ -410,10 +418,10 @@ private:
     // first whose eight neighbours are of the same region.
     const MapaBytes *MapaDe(const VistaMapa *mapa) const
     {
-        const QString nombre = mapa->accessibleName();
-        return nombre == kNombreMapaComarcas ? &p_->e.MapaRegionesC
-               : nombre == kNombreMapaZonas  ? &p_->e.MapaRegionesM
-                                             : &p_->e.MapaComunidades;
+        const QString nombre = mapa->objectName();
+        return nombre == QLatin1String("mapac")   ? &p_->e.MapaRegionesC
+               : nombre == QLatin1String("mapam") ? &p_->e.MapaRegionesM
+                                                  : &p_->e.MapaComunidades;
     }
 
     std::map<int, QPoint> Regiones(const MapaBytes *bytes)
@@ -803,12 +811,12 @@ private slots:
         QList<QStringList> caminos;
         QList<const Conocido *> esperados;
         for (const Conocido &c : Conocidos())
-            if (c.puerta == puerta || (c.puerta < 0 && puerta != puerta::Dejar)) {
+            if (c.puerta == puerta || (c.puerta < 0 && puerta != puerta::Dejar))
                 esperados << &c;
-                if (!c.camino.isEmpty())
-                    caminos << c.camino;
-            }
-        // The first walk of every door is the known paths, then at random.
+        for (const CaminoPrimero &c : CaminosPrimeros())
+            if (c.puerta == puerta)
+                caminos << c.camino;
+        // The first walks of a door are its set paths, then at random.
         caminos.prepend({});
         Paseo paseo(puerta, QString::fromLatin1(QTest::currentDataTag()), errores_);
         paseo.Andar(caminos);
