@@ -54,7 +54,7 @@ void TForm3::ConstruirLugares()
     ControlesRutaFP c = ControlesRuta();
     c.botTodaFP = BotTodoFP;
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
-    PonerListaTitulos(ListTit, kAltoFamilias);
+    PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };

@@ -137,10 +137,14 @@ void PantallaFP::ConTransicion(bool circulo, const std::function<void()> &cambio
     CambiarPanel(pantallas.Transiciones, panelListas_, circulo, cambio);
 }
 
-void PantallaFP::PonerListaTitulos(QListWidget *lista, int altoFamilias)
+void PantallaFP::PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado)
 {
     listaTitulos_ = lista;
     altoFamilias_ = altoFamilias;
+    connect(ListPreFam, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
+    connect(lista, &QListWidget::itemClicked, this,
+            [lista, pulsado = std::move(tituloPulsado)](QListWidgetItem *i) { pulsado(lista->row(i)); });
 }
 
 void PantallaFP::AbrirGrupos()

@@ -100,8 +100,10 @@ protected:
 
     // --- The title route of the higher and intermediate screens ---
     // The list of a family's titles, under the family list, and the family
-    // list's height while it shows the families of a group other than 1 and 6.
-    void PonerListaTitulos(QListWidget *lista, int altoFamilias);
+    // list's height while it shows the families of a group other than 1 and
+    // 6; wires the family list, and a click on row `fila` of the titles to
+    // `tituloPulsado`.
+    void PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado);
     int AltoFamilias() const { return altoFamilias_; }
     // The route opens on the family groups.
     void AbrirGrupos();

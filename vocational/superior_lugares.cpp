@@ -28,7 +28,7 @@ void TForm8::CrearRuta()
     c.BotInternetC = BotInternetC;
     c.botTodaFP = botTodaFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
-    PonerListaTitulos(ListTitFP, kAltoFamilias);
+    PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
     Ruta->PorLugar = [this] { return ModoPorLugar; };
     Ruta->TituloElegido = [this] { return TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
