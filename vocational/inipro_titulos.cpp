@@ -6,7 +6,6 @@
 #include "cadenas.h"
 #include "controles_fp.h"
 #include "enlace.h"
-#include "comunidades_titulo.h"
 #include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
@@ -148,10 +147,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     enlace.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
-    const TablasPorGrupo &t = Ruta->Nivel().estrellas;
-    MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, vista.TituloFPBSel);
-    mapa->Redibujar();
-    TimerEstrellas.start();
+    MarcarDondeSeEstudia(vista.TituloFPBSel);
     TimerParpadeo->Iniciar([this](bool mostrar) { PanelCarSel->setText(mostrar ? NombreTitulo() : QString()); });
 }
 

@@ -147,9 +147,6 @@ void TForm3::Conectar()
 {
     connect(botTit2, &QPushButton::clicked, this, &TForm3::botTit2Click);
     connect(botSalir, &QPushButton::clicked, this, &TForm3::botSalirClick);
-    connect(ListPreFam, &QListWidget::itemPressed, this,
-            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
-    connect(ListTit, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { ListTitClick(ListTit->row(i)); });
     connect(BotRequisitos, &QPushButton::clicked, this, &TForm3::BotRequisitosClick);
     connect(BotPuesto, &QPushButton::clicked, this, &TForm3::BotPuestoClick);
     connect(botAsig, &QPushButton::clicked, this, &TForm3::botAsigClick);

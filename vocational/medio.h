@@ -79,8 +79,6 @@ public:
     void OcultarBocadillo();
 
     // Title route.
-    void ListPreFamMouseDown(int fila);
-    void BotRetroFamiClick();
     void ListTitClick(int fila);
     void BotRequisitosClick();
     void BotPuestoClick();
@@ -147,9 +145,8 @@ private:
     void OcultarMenu();
 
     // Title route.
-    void LlenarGrupos();
-    // The title's map: stars on the communities where it is taught.
-    void MarcarDondeSeEstudia();
+    // A family's titles are listed: the lists are the route's again.
+    void TitulosListados() override;
     // Shows `lineas` in listSelFP inside the panel's circle transition.
     void MostrarVista(const std::vector<std::string> &lineas, int primeraFilaEncabezado, const QString &titulo);
     void VolverDeRutaPorTitulo();

@@ -26,6 +26,8 @@ namespace {
 
 // The maps are shown half as large again as their pictures.
 constexpr double kEscalaMapa = 1.5;
+// The family list's height while it shows a group's families.
+constexpr int kAltoFamilias = 169;
 
 } // namespace
 
@@ -52,6 +54,7 @@ void TForm3::ConstruirLugares()
     ControlesRutaFP c = ControlesRuta();
     c.botTodaFP = BotTodoFP;
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
+    PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
@@ -113,7 +116,7 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
     enlace.RutaPorLugar = false;
     enlace.RutaPorTitulo = true;
     // The families behind the title are not known: back goes to the groups.
-    estado.FamiliasGrupoSel.clear();
+    Titulos.FamiliasGrupoSel.clear();
     ListPreFam->clear();
     ListTitClick(-1);
 }

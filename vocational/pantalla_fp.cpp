@@ -1,9 +1,11 @@
 #include "pantalla_fp.h"
 
 #include "ansi.h"
+#include "comunidades_titulo.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
+#include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "marco.h"
 #include "nivel_fp.h"
@@ -11,6 +13,7 @@
 #include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
 #include "textos_propios.h"
+#include "titulos_fp.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
@@ -19,6 +22,18 @@
 #include <QTableWidget>
 
 namespace norvela {
+
+namespace {
+
+// The study icons of the group rows 1..9 (later groups take the first), and
+// of the back row.
+constexpr int kIconosGrupo[9] = {1, 2, 35, 12, 0, 9, 19, 16, 21};
+constexpr int kIconoVolver = 43;
+// The family list's height while it shows the groups, or the families of
+// group 1 or 6 (which add the sports and arts families).
+constexpr int kAltoGrupos = 301;
+
+} // namespace
 
 PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
     : Pantalla(e, p, nombre), ImpresionConDialogo(e, this)
@@ -120,6 +135,111 @@ void PantallaFP::ConectarRuta(EtiquetaActiva *fondo)
 void PantallaFP::ConTransicion(bool circulo, const std::function<void()> &cambio)
 {
     CambiarPanel(pantallas.Transiciones, panelListas_, circulo, cambio);
+}
+
+void PantallaFP::PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado)
+{
+    listaTitulos_ = lista;
+    altoFamilias_ = altoFamilias;
+    connect(ListPreFam, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
+    connect(lista, &QListWidget::itemClicked, this,
+            [lista, pulsado = std::move(tituloPulsado)](QListWidgetItem *i) { pulsado(lista->row(i)); });
+}
+
+void PantallaFP::AbrirGrupos()
+{
+    PanelSelTit->setText(T(595));
+    listSelFP->hide();
+    listSelFP->clear();
+    listSelFP->setCursor(Qt::PointingHandCursor);
+    MostrarGrupos();
+    ListPreFam->show();
+}
+
+void PantallaFP::MostrarGrupos()
+{
+    Titulos.ListaDeGrupos = true;
+    ListPreFam->resize(ListPreFam->width(), kAltoGrupos);
+    ListPreFam->clear();
+    for (int g = 1; g <= enlace.NumGruposFamilias && enlace.GruposFamilias.Contiene(g); ++g) {
+        auto *item = new QListWidgetItem(DesdeAnsi(enlace.GruposFamilias[g]).trimmed(), ListPreFam);
+        item->setData(Qt::DecorationRole, IconoEstudios(kIconosGrupo[g <= 9 ? g - 1 : 0]));
+    }
+}
+
+void PantallaFP::ListPreFamMouseDown(int fila)
+{
+    // A press below the last row picks nothing.
+    if (fila < 0 || fila >= ListPreFam->count())
+        return;
+    FamiliasPulsadas();
+    EstadoTitulosFP &t = Titulos;
+    if (t.ListaDeGrupos) {
+        const int g = fila + 1;
+        t.FilaFamiliaSel = g;
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), g);
+        ListPreFam->clear();
+        t.FamiliasGrupoSel.assign(1, 0);
+        auto *volver = new QListWidgetItem(T(82), ListPreFam);
+        volver->setData(Qt::DecorationRole, IconoEstudios(kIconoVolver));
+        int icono = 0;
+        for (size_t k = 0; k < familias.size(); ++k) {
+            t.FamiliasGrupoSel.push_back(familias[k].familia);
+            auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
+            // The families after the third take the first family's icon.
+            icono = IconoFamilia(k < 3 ? familias[k].familia : t.FamiliasGrupoSel[1], icono);
+            item->setData(Qt::DecorationRole, IconoEstudios(icono));
+        }
+        ListPreFam->resize(ListPreFam->width(), g == 1 || g == 6 ? kAltoGrupos : altoFamilias_);
+        t.ListaDeGrupos = false;
+        PanelSelTit->setText(T(578));
+        return;
+    }
+    if (fila == 0) {
+        VolverAGrupos();
+        return;
+    }
+    t.FilaFamiliaSel = fila;
+    t.NombreFamiliaSel = HaciaAnsi(ListPreFam->item(fila)->text().trimmed());
+    ListPreFam->setCurrentRow(fila);
+    const size_t f = static_cast<size_t>(fila);
+    const int familia = f < t.FamiliasGrupoSel.size() ? t.FamiliasGrupoSel[f] : 0;
+    const NivelFPDatos &nivel = Ruta->Nivel();
+    t.TitulosFamilia = TitulosDeFamilia(nivel, familia);
+    listaTitulos_->clear();
+    for (int titulo : t.TitulosFamilia) {
+        auto *item = new QListWidgetItem(DesdeAnsi((*nivel.nombres)[titulo]).trimmed(), listaTitulos_);
+        item->setData(Qt::DecorationRole, IconoLista(3));
+    }
+    listaTitulos_->show();
+    Labeltitulo->move(listaTitulos_->x(), listaTitulos_->y() - 25);
+    Labeltitulo->setText(DesdeAnsi(t.NombreFamiliaSel) + QStringLiteral(" - ") +
+                         (t.TitulosFamilia.empty() ? T(292) : T(307) + QStringLiteral("...")));
+    Labeltitulo->show();
+    TitulosListados();
+}
+
+void PantallaFP::VolverAGrupos()
+{
+    listaTitulos_->hide();
+    Labeltitulo->hide();
+    MostrarGrupos();
+    PanelSelTit->setText(T(595));
+}
+
+void PantallaFP::MarcarDondeSeEstudia(int titulo)
+{
+    const TablasPorGrupo &t = Ruta->Nivel().estrellas;
+    MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, titulo);
+    mapa->Redibujar();
+    TimerEstrellas.start();
+}
+
+void PantallaFP::ParpadearTitulo(const QString &nombre)
+{
+    PanelCarSel->setText(nombre);
+    TimerParpadeo->Iniciar([this, nombre](bool mostrar) { PanelCarSel->setText(mostrar ? nombre : QString()); });
 }
 
 void PantallaFP::hideEvent(QHideEvent *evento)

@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -27,6 +29,19 @@ class RutaLugaresFP;
 class VistaMapa;
 struct ControlesRutaFP;
 struct NivelFPDatos;
+
+// Where the title route's family list stands.
+struct EstadoTitulosFP {
+    // The family list shows the groups (else the families of one group).
+    bool ListaDeGrupos = false;
+    // The group clicked at group level, then the family row clicked.
+    int FilaFamiliaSel = 0;
+    std::string NombreFamiliaSel;
+    // Family of each row of the family list; row 0 is the back row.
+    std::vector<int> FamiliasGrupoSel;
+    // The rows of the family's title list (title lines of the level).
+    std::vector<int> TitulosFamilia;
+};
 
 class PantallaFP : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
@@ -53,6 +68,8 @@ public:
     QTimer TimerEstrellas;
     // The place route of the screen's level.
     RutaLugaresFP *Ruta = nullptr;
+    // The title route: groups, a group's families, a family's titles.
+    EstadoTitulosFP Titulos;
 
     // A tick of the map's stars.
     void TimerEstrellasTimer();
@@ -80,11 +97,40 @@ protected:
     void ConectarRuta(EtiquetaActiva *fondo);
     // Runs `cambio` inside the roll or circle transition on the lists' panel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
+
+    // --- The title route of the higher and intermediate screens ---
+    // The list of a family's titles, under the family list, and the family
+    // list's height while it shows the families of a group other than 1 and
+    // 6; wires the family list, and a click on row `fila` of the titles to
+    // `tituloPulsado`.
+    void PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado);
+    int AltoFamilias() const { return altoFamilias_; }
+    // The route opens on the family groups.
+    void AbrirGrupos();
+    // The family list shows the groups again, at its full height.
+    void MostrarGrupos();
+    // A press on row `fila` of the family list: a group lists its families
+    // (after a back row), a family lists its titles, the back row goes to
+    // the groups.
+    void ListPreFamMouseDown(int fila);
+    // Hooks: any press on the family list, before it is handled.
+    virtual void FamiliasPulsadas() {}
+    // The back row was pressed: the groups again.
+    virtual void VolverAGrupos();
+    // A family's titles have been listed.
+    virtual void TitulosListados() {}
+    // The chosen title's map: stars on the communities where `titulo` is taught.
+    void MarcarDondeSeEstudia(int titulo);
+    // The chosen title's name in its caption, blinking.
+    void ParpadearTitulo(const QString &nombre);
+
     // A hidden screen stops its map stars: their phases are shared.
     void hideEvent(QHideEvent *evento) override;
 
 private:
     QWidget *panelListas_ = nullptr;
+    QListWidget *listaTitulos_ = nullptr;
+    int altoFamilias_ = 0;
 };
 
 } // namespace norvela

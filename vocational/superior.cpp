@@ -90,10 +90,6 @@ void TForm8::Conectar()
     connect(MenuFP1, &QPushButton::clicked, this, &TForm8::MenuFP1Click);
     connect(MenuFP2, &QPushButton::clicked, this, &TForm8::MenuFP2Click);
     connect(menuFP3, &QPushButton::clicked, this, &TForm8::menuFP3Click);
-    connect(ListPreFam, &QListWidget::itemPressed, this,
-            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
-    connect(ListTitFP, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *i) { ListTitFPClick(ListTitFP->row(i)); });
     connect(MenuFpTit1, &QPushButton::clicked, this, &TForm8::MenuFpTit1Click);
     connect(MenuFpTit2, &QPushButton::clicked, this, &TForm8::MenuFpTit2Click);
     connect(MenuFpTit3, &QPushButton::clicked, this, &TForm8::MenuFpTit3Click);

@@ -54,11 +54,6 @@ public:
 
     // Screen state.
     int TituloSel = 0;
-    int FilaFamiliaSel = 0;
-    std::string NombreFamiliaSel;
-    bool ListaDeGrupos = false;
-    std::vector<int> FilaGrado;   // family of each family row, row 0 the back row
-    std::vector<std::string> ListaAux;
     int PrimeraFilaEncabezado = 1001;
     bool ModoPorLugar = false;
     bool TituloDesdeRejilla = false;
@@ -66,8 +61,11 @@ public:
 
     // Title route.
     void MenuFP1Click();
-    void ListPreFamMouseDown(int fila);
-    void VolverAGrupos();
+    // A press on the family list closes the start panel; the family list
+    // keeps its families' height (the titles go below it).
+    void FamiliasPulsadas() override;
+    // Back to the groups: the start panel shows again beside them.
+    void VolverAGrupos() override;
     void ListTitFPClick(int fila);
     void MenuFpTit1Click();
     void MenuFpTit2Click();
@@ -116,7 +114,6 @@ private:
     void CrearRuta();
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
-    void LlenarGrupos();
     int FamiliaDelTitulo() const;
     // The lines of a view of TituloSel (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;

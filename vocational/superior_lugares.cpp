@@ -15,12 +15,20 @@
 
 namespace norvela {
 
+namespace {
+
+// The family list's height while it shows a group's families.
+constexpr int kAltoFamilias = 202;
+
+} // namespace
+
 void TForm8::CrearRuta()
 {
     ControlesRutaFP c = ControlesRuta();
     c.BotInternetC = BotInternetC;
     c.botTodaFP = botTodaFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
+    PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
     Ruta->PorLugar = [this] { return ModoPorLugar; };
     Ruta->TituloElegido = [this] { return TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };

@@ -23,25 +23,8 @@
 
 namespace norvela {
 
-namespace {
-
-// The study icons of the group rows 0..8.
-constexpr int kIconosGrupo[9] = {1, 2, 35, 12, 0, 9, 19, 16, 21};
-
-} // namespace
-
-void TForm8::LlenarGrupos()
-{
-    ListPreFam->clear();
-    for (int g = 1; g <= enlace.NumGruposFamilias; ++g) {
-        auto *item = new QListWidgetItem(DesdeAnsi(enlace.GruposFamilias[g]).trimmed(), ListPreFam);
-        item->setData(Qt::DecorationRole, IconoEstudios(g <= 9 ? kIconosGrupo[g - 1] : 1));
-    }
-}
-
 void TForm8::MenuFP1Click()
 {
-    ListaDeGrupos = true;
     Ruta->estado.CentrosEnRejilla = false;
     TerminarSeleccionImpresion();
     ModoPorLugar = false;
@@ -49,74 +32,20 @@ void TForm8::MenuFP1Click()
     PanelFP->hide();
     PanelSel->show();
     PanelSelTit->show();
-    PanelSelTit->setText(T(595));
-    listSelFP->hide();
-    listSelFP->clear();
-    listSelFP->setCursor(Qt::PointingHandCursor);
-    ListPreFam->resize(ListPreFam->width(), 301);
-    ListPreFam->show();
-    LlenarGrupos();
+    AbrirGrupos();
 }
 
-void TForm8::ListPreFamMouseDown(int fila)
+void TForm8::FamiliasPulsadas()
 {
-    // A press below the last row picks nothing.
-    if (fila < 0 || fila >= ListPreFam->count())
-        return;
     PanelFP->hide();
-    ListPreFam->resize(ListPreFam->width(), 202);
-    if (ListaDeGrupos) {
-        const int r = fila + 1;
-        FilaFamiliaSel = r;
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), r);
-        ListPreFam->clear();
-        FilaGrado.assign(1, 0);
-        auto *volver = new QListWidgetItem(T(82), ListPreFam);
-        volver->setData(Qt::DecorationRole, IconoEstudios(43));
-        int icono = 0;
-        for (size_t k = 0; k < familias.size(); ++k) {
-            FilaGrado.push_back(familias[k].familia);
-            auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
-            // Rows after the fourth take the first family's icon.
-            icono = IconoFamilia(k < 3 ? familias[k].familia : FilaGrado[1], icono);
-            item->setData(Qt::DecorationRole, IconoEstudios(icono));
-        }
-        if (r == 1 || r == 6)
-            ListPreFam->resize(ListPreFam->width(), 301);
-        ListaDeGrupos = false;
-        PanelSelTit->setText(T(578));
-        return;
-    }
-    if (fila == 0) {
-        VolverAGrupos();
-        return;
-    }
-    FilaFamiliaSel = fila;
-    NombreFamiliaSel = HaciaAnsi(ListPreFam->item(fila)->text().trimmed());
-    ListPreFam->setCurrentRow(fila);
-    const int f = fila < static_cast<int>(FilaGrado.size()) ? FilaGrado[static_cast<size_t>(fila)] : 0;
-    const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
-    ListaAux.clear();
-    ListTitFP->show();
-    ListTitFP->clear();
-    for (int t : titulos) {
-        ListaAux.push_back(enlace.NombresFPSuperior[t]);
-        auto *item = new QListWidgetItem(DesdeAnsi(enlace.NombresFPSuperior[t]).trimmed(), ListTitFP);
-        item->setData(Qt::DecorationRole, IconoLista(3));
-    }
-    Labeltitulo->move(ListTitFP->x(), ListTitFP->y() - 25);
-    Labeltitulo->setText(DesdeAnsi(NombreFamiliaSel) + QStringLiteral(" - ") +
-                         (titulos.empty() ? T(292) : T(307) + QStringLiteral("...")));
-    Labeltitulo->show();
+    ListPreFam->resize(ListPreFam->width(), AltoFamilias());
 }
 
 void TForm8::VolverAGrupos()
 {
-    ListaDeGrupos = true;
-    ListPreFam->resize(ListPreFam->width(), 301);
     ListTitFP->hide();
     Labeltitulo->hide();
-    LlenarGrupos();
+    MostrarGrupos();
     PanelFP->show();
 }
 
@@ -127,10 +56,10 @@ void TForm8::ListTitFPClick(int fila)
         titulo = enlace.ElementoElegido;
         TituloDesdeRejilla = false;
     } else {
-        const size_t f = static_cast<size_t>(FilaFamiliaSel);
-        if (fila < 0 || f >= FilaGrado.size())
+        const size_t f = static_cast<size_t>(Titulos.FilaFamiliaSel);
+        if (fila < 0 || f >= Titulos.FamiliasGrupoSel.size())
             return;
-        const int familia = FilaGrado[f];
+        const int familia = Titulos.FamiliasGrupoSel[f];
         const NivelFPDatos &nivel = Ruta->Nivel();
         if (familia < 1 || familia > nivel.NumFamilias())
             return;
@@ -145,10 +74,9 @@ void TForm8::ListTitFPClick(int fila)
     listSelFP->show();
     BotRetrocederFP->show();
     const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPSuperior[TituloSel]));
-    PanelCarSel->setText(nombre);
     PanelCarSel->show();
     PanelSelTit->clear();
-    TimerParpadeo->Iniciar([this, nombre](bool mostrar) { PanelCarSel->setText(mostrar ? nombre : QString()); });
+    ParpadearTitulo(nombre);
     listSelFP->clear();
     PanelFpTit->show();
     MenuFpTit1->setText(T(317));
@@ -202,18 +130,18 @@ void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
     const int titulo = info == InfoTitulo::Requisitos ? 277 : info == InfoTitulo::Asignaturas ? 312 : 717;
     PrimeraFilaEncabezado = info == InfoTitulo::Asignaturas ? 100 : 1001;
     PanelSelTit->setText(T(titulo));
-    ListaAux = LineasVista(info);
+    const std::vector<std::string> lineas = LineasVista(info);
     PanelSelTit->show();
     if (imprimir) {
         // The report gets the lines after its last one, each cut to 65.
-        for (const std::string &s : ListaAux)
+        for (const std::string &s : lineas)
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, Cortar(s, 65));
         return;
     }
     listSelFP->show();
-    ConTransicion(true, [this] {
+    ConTransicion(true, [&] {
         listSelFP->setCursor(Qt::ArrowCursor);
-        LlenarVista(listSelFP, ListaAux, PrimeraFilaEncabezado);
+        LlenarVista(listSelFP, lineas, PrimeraFilaEncabezado);
         reja->hide();
     });
     enlace.ListaDeLugares = false;
@@ -225,10 +153,7 @@ void TForm8::MenuFpTit1Click()
     enlace.ModoImpresion = false;
     listSelFP->clear();
     PanelEstrellas->show();
-    const TablasPorGrupo &t = Ruta->Nivel().estrellas;
-    MarcarComunidadesTitulo(enlace, t.ofertas, t.centros, t.n, TituloSel);
-    mapa->Redibujar();
-    TimerEstrellas.start();
+    MarcarDondeSeEstudia(TituloSel);
     MostrarInfoTitulo(false, InfoTitulo::Donde);
 }
 
@@ -255,7 +180,7 @@ void TForm8::MenuFpTit4Click()
 
 void TForm8::MenuFpTit6Click()
 {
-    ListaDeGrupos = false;
+    Titulos.ListaDeGrupos = false;
     MostrarControles({ListTitFP, Labeltitulo, ListPreFam, BotRetrocederFP});
     Ocultar({listSelFP, PanelFpTit, PanelFP});
 }

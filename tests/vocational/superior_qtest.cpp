@@ -153,7 +153,7 @@ private slots:
             QVERIFY(f.ListTitFP->isVisible());
             QVERIFY(f.ListTitFP->count() > 0);
             QVERIFY(f.Labeltitulo->text().endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
-            const int familia = f.FilaGrado[1];
+            const int familia = f.Titulos.FamiliasGrupoSel[1];
             ClicFila(f.ListTitFP, 0);
             QCOMPARE(f.TituloSel, s.e.FilaTituloGS[familia] + 1);
             QVERIFY(f.PanelFpTit->isVisible());
@@ -373,7 +373,7 @@ private slots:
         TForm8 &f = *s.f;
         Pulsar(f.MenuFP1);
         ClicEn(f.ListPreFam->viewport(), QPoint(20, f.ListPreFam->viewport()->height() - 2));
-        QVERIFY(f.ListaDeGrupos);
+        QVERIFY(f.Titulos.ListaDeGrupos);
         QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
         ClicFila(f.ListPreFam, 1);
         ClicFila(f.ListPreFam, 1);

@@ -10,15 +10,6 @@ namespace norvela {
 struct EstadoMedio {
     // The chosen title (line of "fp2"); the key of every title view and of the map stars.
     int TituloSelGM = 0;
-    // Family of each row of the family list; row 0 is the back row.
-    std::vector<int> FamiliasGrupoSel;
-    // The group clicked at group level, then the family row clicked.
-    int FilaFamiliaSelGM = 0;
-    std::string NombreFamiliaSelGM;
-    // The rows of the titles list (lines of "fp2").
-    std::vector<int> TitulosFamilia;
-    // The family list shows the groups (else the families of one group).
-    bool ListaDeGrupos = false;
     // A print is being built (the views go to the report).
     bool ImprimiendoGM = false;
     // Design height of the view list, restored after the print preview.
