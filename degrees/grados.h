@@ -266,6 +266,19 @@ private:
     // grados_dobles.cpp: GridNotas takes the rows of a double-degree view.
     void MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas);
 
+    // grados_retroceso.cpp: the back button's steps, in the order they are
+    // tried; each undoes one state and says whether the way back ends there.
+    using PasoRetroceso = bool (TForm1::*)();
+    bool RetrocederDeMaster();
+    bool RetrocederPaneles();             // always goes on
+    bool RetrocederDeArtes();             // goes on to the menu's steps
+    bool RetrocederDeMenuGrados();
+    bool RetrocederDeComunidadesDobles();
+    bool RetrocederSeleccion();           // always goes on
+    bool RetrocederDeDobles();
+    bool RetrocederDeDeportes();
+    bool RetrocederAlMenu();              // always ends
+
     // grados_textos.cpp
     // The trimmed name of degree g (record 0 outside the table).
     QString NombreGrado(int g) const;
