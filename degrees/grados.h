@@ -60,8 +60,14 @@ public:
     // Captures the control as it is shown, hides it and rolls the area up.
     void OcultarConRollo2(QWidget *control);
 
-    // Language files, captions, colours and the grouping box.
-    void CargarDatosGrados();
+    // Places the sub-menus beside the menu and shows the start panel.
+    void ColocarMenusEInicio();
+    // The captions, tooltips and accessible names in the chosen language.
+    void PonerTextos();
+    // The screen's and the panels' colours.
+    void PonerColores();
+    // The grouping box's placeholder and choices, none chosen.
+    void LlenarComboAgrupacion();
     // Hides the selection panel and empties its list.
     void OcultarSeleccion();
 
