@@ -67,7 +67,13 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     enlace.VistaDobles = false;
     enlace.LocalidadesListadas = false;
 
-    CargarDatosGrados();
+    ColocarMenusEInicio();
+    PonerTextos();
+    PonerColores();
+    // A missing file has been reported and set ErrorFicheros: the creation stops after this.
+    norvela::CargarDatosGrados(enlace);
+    LlenarComboAgrupacion();
+    estado.LimpiarModosLista();
     Reestilar();
     if (enlace.ErrorFicheros)
         return;
@@ -77,15 +83,18 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     enlace.LocalidadesListadas = false;
 }
 
-void TForm1::CargarDatosGrados()
+void TForm1::ColocarMenusEInicio()
 {
-    const auto t = [this](int k) { return enlace.Texto(k); };
     PanelMenu2->move(PanelMenu->x() + PanelMenu->width(), PanelMenu->y() + BotMenuInfo->y() - 30);
     PanelMenu4->move(PanelMenu->x() + PanelMenu->width(), PanelMenu->y() + BotMenuArtes->y() - 30);
     Panelinicio->setGeometry(rect());
     degradeini->setGeometry(rect());
     Panelinicio->show();
+}
 
+void TForm1::PonerTextos()
+{
+    const auto t = [this](int k) { return enlace.Texto(k); };
     for (QPushButton *b : {BotRetroceder, BotMenuRetro, ButtonRetroN})
         b->setText(t(82));
     BotImprimir->setText(t(36));
@@ -135,7 +144,10 @@ void TForm1::CargarDatosGrados()
     LabelMaster2->setToolTip(t(174));
     ListSel->setToolTip(QStringLiteral("Clic~Clic - ") + t(173));
     setWindowTitle(t(338));
+}
 
+void TForm1::PonerColores()
+{
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, paleta::ColorCrema);
     setPalette(fondo);
@@ -150,16 +162,17 @@ void TForm1::CargarDatosGrados()
         colores.setColor(QPalette::WindowText, paleta::ColorGranate);
         panel->setPalette(colores);
     }
+}
 
-    // A missing file has been reported and set ErrorFicheros: the creation stops after this.
-    norvela::CargarDatosGrados(enlace);
+void TForm1::LlenarComboAgrupacion()
+{
+    const auto t = [this](int k) { return enlace.Texto(k); };
     ComboAgru->clear();
     ComboAgru->setPlaceholderText(t(373));
     ComboAgru->setAccessibleName(t(373));
     for (int k : {375, 374, 377, 376, 372})
         ComboAgru->addItem(t(k));
     ComboAgru->setCurrentIndex(-1);
-    estado.LimpiarModosLista();
 }
 
 void TForm1::changeEvent(QEvent *evento)

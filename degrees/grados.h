@@ -60,8 +60,14 @@ public:
     // Captures the control as it is shown, hides it and rolls the area up.
     void OcultarConRollo2(QWidget *control);
 
-    // Language files, captions, colours and the grouping box.
-    void CargarDatosGrados();
+    // Places the sub-menus beside the menu and shows the start panel.
+    void ColocarMenusEInicio();
+    // The captions, tooltips and accessible names in the chosen language.
+    void PonerTextos();
+    // The screen's and the panels' colours.
+    void PonerColores();
+    // The grouping box's placeholder and choices, none chosen.
+    void LlenarComboAgrupacion();
     // Hides the selection panel and empties its list.
     void OcultarSeleccion();
 
@@ -265,6 +271,19 @@ private:
 
     // grados_dobles.cpp: GridNotas takes the rows of a double-degree view.
     void MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas);
+
+    // grados_retroceso.cpp: the back button's steps, in the order they are
+    // tried; each undoes one state and says whether the way back ends there.
+    using PasoRetroceso = bool (TForm1::*)();
+    bool RetrocederDeMaster();
+    bool RetrocederPaneles();             // always goes on
+    bool RetrocederDeArtes();             // goes on to the menu's steps
+    bool RetrocederDeMenuGrados();
+    bool RetrocederDeComunidadesDobles();
+    bool RetrocederSeleccion();           // always goes on
+    bool RetrocederDeDobles();
+    bool RetrocederDeDeportes();
+    bool RetrocederAlMenu();              // always ends
 
     // grados_textos.cpp
     // The trimmed name of degree g (record 0 outside the table).

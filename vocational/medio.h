@@ -92,6 +92,8 @@ public:
     void BotImprimirClick();
 
     // Questionnaire.
+    // The forward arrow: from the options to the matching lines, or from
+    // the lines to their titles.
     void BitFleGMdeClick();
     void BitFleGMizClick();
     void ListGMClick(int fila);
@@ -116,6 +118,13 @@ private:
     void Estilo();
     void Captions();
     void Conectar();
+
+    // The questionnaire's two forward steps: the options chosen list the
+    // lines that match them (or, for the last option, leave for the place
+    // route); the lines chosen list their titles.
+    void ListarLineasCuestionarioGM();
+    void SalirARutaLugaresGM();
+    void ListarTitulosCuestionarioGM();
 
     // Entry: the menu at once, or the helicopter flying it in; the
     // questionnaire entry when the itinerary screen asked for it.

@@ -211,51 +211,64 @@ void TForm3::AplicarAyuda()
 
 void TForm3::BitFleGMdeClick()
 {
-    if (!estado.TitulosListadosGM) {
-        const std::vector<int> marcadas = FilasMarcadas(ListGM);
-        // The eleventh option is the place route.
-        if (ListGM->count() >= kOpcionesCuestionarioGM && ListGM->item(kOpcionesCuestionarioGM - 1)->isSelected()) {
-            Ocultar({BitFleGMde, ListGM, BotSalirCues, LabAyuGM});
-            TimerAyu.stop();
-            ayudaGM.OcultarHeli();
-            AplicarAyuda();
-            enlace.CuestionarioGM = false;
-            botLug2Click();
-            return;
-        }
-        if (marcadas.empty()) {
-            QApplication::beep();
-            return;
-        }
-        BitFleGMiz->show();
-        estado.CodigosOpcionesGM.clear();
-        QStringList opciones;
-        for (int fila : marcadas) {
-            estado.CodigosOpcionesGM.push_back(CodigoOpcionGM(fila + 1));
-            opciones << ListGM->item(fila)->text();
-        }
-        informeCuesGM.Opciones(opciones);
-        enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
-        estado.TitulosListadosGM = true;
-        AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
-        ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));
+    if (!estado.TitulosListadosGM)
+        ListarLineasCuestionarioGM();
+    else
+        ListarTitulosCuestionarioGM();
+}
 
-        std::vector<int> c1, c2;
-        for (int j = 1; j <= enlace.NumCuesGM; ++j) {
-            c1.push_back(enlace.CodigoGM1[j]);
-            c2.push_back(enlace.CodigoGM2[j]);
-        }
-        estado.LineaCuestionarioGM = LineasCoincidentesGM(estado.CodigosOpcionesGM, c1, c2);
-        ListGM->hide();
-        ListGM2->clear();
-        for (int j : estado.LineaCuestionarioGM) {
-            const std::string &linea = enlace.CuestionesGM[j];
-            Anadir(ListGM2, DesdeAnsi(QuitarBlancosFinales(linea.size() > 2 ? linea.substr(2, 70) : std::string())));
-        }
-        ListGM2->show();
+void TForm3::ListarLineasCuestionarioGM()
+{
+    const std::vector<int> marcadas = FilasMarcadas(ListGM);
+    // The eleventh option is the place route.
+    if (ListGM->count() >= kOpcionesCuestionarioGM && ListGM->item(kOpcionesCuestionarioGM - 1)->isSelected()) {
+        SalirARutaLugaresGM();
         return;
     }
+    if (marcadas.empty()) {
+        QApplication::beep();
+        return;
+    }
+    BitFleGMiz->show();
+    estado.CodigosOpcionesGM.clear();
+    QStringList opciones;
+    for (int fila : marcadas) {
+        estado.CodigosOpcionesGM.push_back(CodigoOpcionGM(fila + 1));
+        opciones << ListGM->item(fila)->text();
+    }
+    informeCuesGM.Opciones(opciones);
+    enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
+    estado.TitulosListadosGM = true;
+    AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
+    ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));
 
+    std::vector<int> c1, c2;
+    for (int j = 1; j <= enlace.NumCuesGM; ++j) {
+        c1.push_back(enlace.CodigoGM1[j]);
+        c2.push_back(enlace.CodigoGM2[j]);
+    }
+    estado.LineaCuestionarioGM = LineasCoincidentesGM(estado.CodigosOpcionesGM, c1, c2);
+    ListGM->hide();
+    ListGM2->clear();
+    for (int j : estado.LineaCuestionarioGM) {
+        const std::string &linea = enlace.CuestionesGM[j];
+        Anadir(ListGM2, DesdeAnsi(QuitarBlancosFinales(linea.size() > 2 ? linea.substr(2, 70) : std::string())));
+    }
+    ListGM2->show();
+}
+
+void TForm3::SalirARutaLugaresGM()
+{
+    Ocultar({BitFleGMde, ListGM, BotSalirCues, LabAyuGM});
+    TimerAyu.stop();
+    ayudaGM.OcultarHeli();
+    AplicarAyuda();
+    enlace.CuestionarioGM = false;
+    botLug2Click();
+}
+
+void TForm3::ListarTitulosCuestionarioGM()
+{
     const std::vector<int> marcadas = FilasMarcadas(ListGM2);
     if (marcadas.empty()) {
         QApplication::beep();

@@ -270,62 +270,95 @@ void RutaLugaresFP::ListSelLugFPClick(int i)
 
 void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const GrupoCentros &g)
 {
-    int &contador = e_.*nivel_.contadorInforme;
+    const int inicial = imprimir ? e_.*nivel_.contadorInforme : 0;
     std::vector<int> centros;
     int primerVisible = 0;
-    if (e_.ModoComarcas) {
-        if (!e_.CodigosComarcas.Contiene(e_.ComarcaSel))
+    if (e_.ModoComarcas || e_.ModoZonas) {
+        std::optional<std::vector<int>> elegidos = CentrosDeComarcaOZona();
+        if (!elegidos)
             return;
-        centros = CentrosConCodigo(e_.CodigoComarcaCentro, e_.NumCentros4, e_.CodigosComarcas[e_.ComarcaSel]);
-    } else if (e_.ModoZonas) {
-        if (e_.ZonaSel < 1 || e_.ZonaSel > kNumZonasMapa)
-            return;
-        const int linea = e_.LineasDeZona.En(e_.ZonaSel, 1);
-        if (!e_.CodigosZonas.Contiene(linea))
-            return;
-        centros = CentrosConCodigo(e_.CodigoZonaCentro, e_.NumCentros2, e_.CodigosZonas[linea]);
+        centros = std::move(*elegidos);
     } else {
         if (!g.centros)
             return;
         centros = CentrosDeProvincia(g, provincia, nivel_.nivel, estado.TodaFP);
         estado.localidades = LocalidadesDe(*g.centros, centros, e_.NombresLargos);
         if (!e_.LocalidadesListadas || estado.RelistarLocalidades) {
-            e_.ProvinciaGuardada = provincia;
-            e_.GrupoGuardado = e_.GrupoSel;
-            if (!e_.LocalidadesListadas) {
-                if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel == 1)
-                    e_.NombreProvinciaSel = estado.NombreProvinciaUnica;
-                else if (c_.ListSelLugFP && c_.ListSelLugFP->currentItem())
-                    e_.NombreProvinciaSel = HaciaAnsi(c_.ListSelLugFP->currentItem()->text());
-            }
-            if (c_.PanelCarSel) {
-                c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
-                c_.PanelCarSel->show();
-            }
-            Poner(c_.reja, true);
-            if (c_.ListSelLugFP) {
-                c_.ListSelLugFP->show();
-                c_.ListSelLugFP->clear();
-                for (const Localidad &l : estado.localidades) {
-                    auto *item = new QListWidgetItem(DesdeAnsi(l.nombre).trimmed(), c_.ListSelLugFP);
-                    item->setData(Qt::DecorationRole, IconoLista(5));
-                }
-            }
-            e_.LocalidadesListadas = true;
-            estado.RelistarLocalidades = false;
+            ListarLocalidades(provincia);
             return;
         }
-        if (imprimir && e_.LocalidadSel == 0)
-            e_.LocalidadSel = 1;
-        if (e_.LocalidadSel >= 1 && e_.LocalidadSel <= static_cast<int>(estado.localidades.size()))
-            primerVisible = estado.localidades[static_cast<size_t>(e_.LocalidadSel - 1)].primerCentro;
+        primerVisible = PrimerCentroDeLocalidad(imprimir);
     }
 
     const NombresTitulos nombres{&e_.NombresFPSuperior, &e_.NombresFPMedio, &e_.NombresFPBasica, HaciaAnsi(T(263))};
-    const int inicial = imprimir ? contador : 0;
     const FilasCentros filas = FilasDeCentros(g, centros, nombres, nivel_.nivel, estado.TodaFP, primerVisible,
                                               inicial, nivel_.filaTrasCentro);
-    if (!centros.empty()) {
+    MostrarRotulosCentros(!centros.empty());
+    if (!c_.reja)
+        return;
+    c_.reja->show();
+    if (!e_.DesdeAsistente)
+        c_.reja->setFocus();
+    if (imprimir)
+        MostrarRejilla(AnadirAlInforme(filas.filas), filas.filaSuperior);
+    else
+        MostrarRejilla(filas.filas, filas.filaSuperior);
+}
+
+std::optional<std::vector<int>> RutaLugaresFP::CentrosDeComarcaOZona() const
+{
+    if (e_.ModoComarcas) {
+        if (!e_.CodigosComarcas.Contiene(e_.ComarcaSel))
+            return std::nullopt;
+        return CentrosConCodigo(e_.CodigoComarcaCentro, e_.NumCentros4, e_.CodigosComarcas[e_.ComarcaSel]);
+    }
+    if (e_.ZonaSel < 1 || e_.ZonaSel > kNumZonasMapa)
+        return std::nullopt;
+    const int linea = e_.LineasDeZona.En(e_.ZonaSel, 1);
+    if (!e_.CodigosZonas.Contiene(linea))
+        return std::nullopt;
+    return CentrosConCodigo(e_.CodigoZonaCentro, e_.NumCentros2, e_.CodigosZonas[linea]);
+}
+
+void RutaLugaresFP::ListarLocalidades(char provincia)
+{
+    e_.ProvinciaGuardada = provincia;
+    e_.GrupoGuardado = e_.GrupoSel;
+    if (!e_.LocalidadesListadas) {
+        if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel == 1)
+            e_.NombreProvinciaSel = estado.NombreProvinciaUnica;
+        else if (c_.ListSelLugFP && c_.ListSelLugFP->currentItem())
+            e_.NombreProvinciaSel = HaciaAnsi(c_.ListSelLugFP->currentItem()->text());
+    }
+    if (c_.PanelCarSel) {
+        c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
+        c_.PanelCarSel->show();
+    }
+    Poner(c_.reja, true);
+    if (c_.ListSelLugFP) {
+        c_.ListSelLugFP->show();
+        c_.ListSelLugFP->clear();
+        for (const Localidad &l : estado.localidades) {
+            auto *item = new QListWidgetItem(DesdeAnsi(l.nombre).trimmed(), c_.ListSelLugFP);
+            item->setData(Qt::DecorationRole, IconoLista(5));
+        }
+    }
+    e_.LocalidadesListadas = true;
+    estado.RelistarLocalidades = false;
+}
+
+int RutaLugaresFP::PrimerCentroDeLocalidad(bool imprimir)
+{
+    if (imprimir && e_.LocalidadSel == 0)
+        e_.LocalidadSel = 1;
+    if (e_.LocalidadSel >= 1 && e_.LocalidadSel <= static_cast<int>(estado.localidades.size()))
+        return estado.localidades[static_cast<size_t>(e_.LocalidadSel - 1)].primerCentro;
+    return 0;
+}
+
+void RutaLugaresFP::MostrarRotulosCentros(bool hayCentros)
+{
+    if (hayCentros) {
         if (c_.PanelSelTit && nivel_.textoUnNivel)
             c_.PanelSelTit->setText(T(190) + QStringLiteral(" - ") + (estado.TodaFP ? T(391) : T(nivel_.textoUnNivel)));
         estado.CentrosEnRejilla = true;
@@ -344,31 +377,33 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
         c_.PanelCarSel->show();
     }
     Poner(c_.listSelFP, false);
-    if (!c_.reja)
-        return;
-    c_.reja->show();
-    if (!e_.DesdeAsistente)
-        c_.reja->setFocus();
+}
 
+std::vector<FilaRejilla> RutaLugaresFP::AnadirAlInforme(const std::vector<FilaRejilla> &nuevas)
+{
+    int &contador = e_.*nivel_.contadorInforme;
+    // The grid shows the whole report so far, then the new rows.
     std::vector<FilaRejilla> todas;
-    if (imprimir) {
-        // The grid shows the whole report so far, then the new rows.
-        for (int r = 1; r <= contador; ++r)
-            todas.push_back({e_.LineasInforme[r], e_.LineasInforme2[r], 0});
-        for (const FilaRejilla &f : filas.filas) {
-            if (!e_.LineasInforme.Contiene(contador + 1))
-                break;
-            ++contador;
-            e_.LineasInforme.Poner(contador, f.col0);
-            e_.LineasInforme2.Poner(contador, f.col1);
-        }
+    for (int r = 1; r <= contador; ++r)
+        todas.push_back({e_.LineasInforme[r], e_.LineasInforme2[r], 0});
+    for (const FilaRejilla &f : nuevas) {
+        if (!e_.LineasInforme.Contiene(contador + 1))
+            break;
+        ++contador;
+        e_.LineasInforme.Poner(contador, f.col0);
+        e_.LineasInforme2.Poner(contador, f.col1);
     }
-    todas.insert(todas.end(), filas.filas.begin(), filas.filas.end());
-    ConTransicion(false, [&] { LlenarRejilla(c_.reja, todas, 0, e_.MarcaCarga); });
+    todas.insert(todas.end(), nuevas.begin(), nuevas.end());
+    return todas;
+}
+
+void RutaLugaresFP::MostrarRejilla(const std::vector<FilaRejilla> &filas, int filaSuperior)
+{
+    ConTransicion(false, [&] { LlenarRejilla(c_.reja, filas, 0, e_.MarcaCarga); });
     // Scrolled once the grid is shown again and its rows have their places.
     c_.reja->doItemsLayout();
-    if (filas.filaSuperior > 0 && filas.filaSuperior < c_.reja->rowCount())
-        c_.reja->scrollToItem(c_.reja->item(filas.filaSuperior, 0), QAbstractItemView::PositionAtTop);
+    if (filaSuperior > 0 && filaSuperior < c_.reja->rowCount())
+        c_.reja->scrollToItem(c_.reja->item(filaSuperior, 0), QAbstractItemView::PositionAtTop);
     else
         c_.reja->scrollToTop();
     e_.ListaDeLugares = false;

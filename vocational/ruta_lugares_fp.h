@@ -135,6 +135,21 @@ private:
     QString T(int k) const;
     bool EnRutaPorLugar() const { return PorLugar && PorLugar(); }
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
+    // The centres of the chosen district or zone; none when the choice is
+    // not one of the table's.
+    std::optional<std::vector<int>> CentrosDeComarcaOZona() const;
+    // The localities of the searched province fill the list.
+    void ListarLocalidades(char provincia);
+    // The first centre of the chosen locality (in print mode the first
+    // locality when none is chosen); 0 when none.
+    int PrimerCentroDeLocalidad(bool imprimir);
+    // The captions over the centre grid; the views' list goes.
+    void MostrarRotulosCentros(bool hayCentros);
+    // The rows go to the report buffer after the level's line counter, while
+    // it has room; returns the buffer so far followed by the new rows.
+    std::vector<FilaRejilla> AnadirAlInforme(const std::vector<FilaRejilla> &nuevas);
+    // The grid shows the rows, scrolled to filaSuperior.
+    void MostrarRejilla(const std::vector<FilaRejilla> &filas, int filaSuperior);
 
     Enlace &e_;
     NivelFPDatos nivel_;
