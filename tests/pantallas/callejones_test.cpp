@@ -69,7 +69,8 @@ constexpr int kPulsacionesACiegas = 2;
 struct Conocido {
     int puerta;              // the door whose row expects it; -1 every door that opens (the sign has none)
     const char *regla;       // the rule broken, as the report words it
-    const char *ultimo;      // the key of the last press (empty: any)
+    const char *ultimo;      // the key of the press that led there (empty: any)
+    const char *ventana;     // the active window there (empty: any)
     QStringList camino;      // the keys of the presses from the door's screen
     const char *motivo;
 };
@@ -77,9 +78,9 @@ struct Conocido {
 const QList<Conocido> &Conocidos()
 {
     static const QList<Conocido> c = {
-        {-1, "question on top", "menu:cierre", {},
+        {-1, "question on top", "menu:cierre", "", {},
          "issue 31 item 2: the door's screen opens over the question the menu's close box asks while the door opens"},
-        {Tform0::kPuertaFPM, "no way back", "BotRetrocederFP",
+        {Tform0::kPuertaFPM, "no way back", "BotRetrocederFP", "TForm3",
          {QStringLiteral("botLug2"), QStringLiteral("mapa:3"), QStringLiteral("BotRetrocederFP")},
          "issue 31 item 1: back from a community's list leaves the intermediate cycles' map with no way back"},
     };
@@ -223,7 +224,7 @@ public:
     }
 
     struct FaltaHallada {
-        QString regla, camino, ultimo;
+        QString regla, camino, ultimo, ventana;
     };
     QList<FaltaHallada> faltas;
 
@@ -704,6 +705,8 @@ private:
         for (const auto &paso : camino_)
             lineas << QStringLiteral("    %1").arg(paso.second);
         f.ultimo = atasco_.isEmpty() ? UltimaClave() : atasco_;
+        if (const QWidget *activa = QApplication::activeWindow())
+            f.ventana = Nombre(activa);
         f.camino = QStringLiteral("%1 (%2): %3\n%4").arg(nombrePuerta_, regla, porque, lineas.join(QLatin1Char('\n')));
         faltas << f;
         atascado_ = true;
@@ -818,7 +821,8 @@ private slots:
         for (const auto &f : paseo.faltas) {
             const Conocido *conocido = nullptr;
             for (const Conocido &c : Conocidos())
-                if (f.regla == QLatin1String(c.regla) && (!*c.ultimo || f.ultimo == QLatin1String(c.ultimo)))
+                if (f.regla == QLatin1String(c.regla) && (!*c.ultimo || f.ultimo == QLatin1String(c.ultimo)) &&
+                    (!*c.ventana || f.ventana == QLatin1String(c.ventana)))
                     conocido = &c;
             if (conocido) {
                 if (!vistos.contains(conocido))
