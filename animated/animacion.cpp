@@ -6,6 +6,7 @@
 #include "paleta.h"
 #include "paquetes.h"
 #include "plataforma.h"
+#include "textos_propios.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ SuperficieEscena::SuperficieEscena(const ImagenesEscena &imagenes, QWidget *padr
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(0, 0, escena::kAncho, escena::kAlto);
     // The scene paints itself: screen readers say what it is.
-    setAccessibleName(QStringLiteral("Escena animada"));
+    setAccessibleName(TextoPropio(Propio::EscenaAnimada));
 }
 
 void SuperficieEscena::Initialize()

@@ -54,8 +54,8 @@ void Tform9::LabelEntradaClick()
     hide();
     enlace.AnimacionIniciada = true;
     enlace.ModoAnimado = false;
-    if (pantallas.InicioMenu)
-        pantallas.InicioMenu->Mostrar();
+    if (Pantalla *menu = pantallas.Por(Papel::MenuPrincipal))
+        menu->Mostrar();
 }
 
 } // namespace norvela

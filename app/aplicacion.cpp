@@ -2,16 +2,25 @@
 
 #include "errores.h"
 #include "mensajes.h"
+#include "textos_propios.h"
+
+#include <csignal>
 
 namespace norvela {
 
-Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
+Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // A write past the process's file-size limit would otherwise end the
+    // program on the spot: ignored, the write fails and the user is told,
+    // as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 QString MensajeDeError(const std::exception &error)
 {
     if (const auto *datos = dynamic_cast<const ErrorDatos *>(&error))
         return datos->Mensaje();
-    return QStringLiteral("Error inesperado: ") + QString::fromUtf8(error.what());
+    return TextoPropio(Propio::ErrorInesperado) + QStringLiteral(": ") + QString::fromUtf8(error.what());
 }
 
 bool Aplicacion::notify(QObject *receptor, QEvent *evento)
@@ -32,7 +41,7 @@ int Protegido(Mensajes &mensajes, const std::function<int()> &cuerpo)
     } catch (const std::exception &error) {
         mensajes.Aviso(MensajeDeError(error));
     } catch (...) {
-        mensajes.Aviso(QStringLiteral("Error inesperado"));
+        mensajes.Aviso(TextoPropio(Propio::ErrorInesperado));
     }
     return 1;
 }

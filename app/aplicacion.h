@@ -1,5 +1,6 @@
 // The application object: an error that escapes an event handler is shown
-// in a message box instead of ending the program. Protegido does the same
+// in a message box instead of ending the program, and so is a write past the
+// file-size limit (its signal is ignored). Protegido does the same
 // for the start-up and the event loop as a whole.
 #pragma once
 

@@ -28,9 +28,9 @@ namespace norvela {
 
 namespace {
 
-template <typename T> T *Nueva(Enlace &e, Pantallas &p)
+template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
 {
-    if constexpr (std::is_constructible_v<T, Enlace &, Pantallas &>)
+    if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
         return new T(e, p);
     else
         return new T(e);
@@ -97,8 +97,6 @@ bool Arranque::CrearPantallas()
         });
     }
     Crear(pantallas.form0, "Tform0");
-    pantallas.InicioAnimado = pantallas.form9;
-    pantallas.InicioMenu = pantallas.form0;
     pantallas.AbrirPuerta = [menu = pantallas.form0](int codigo) { menu->AbrirDestinoPuerta(codigo); };
 
     Progreso(10);
@@ -130,7 +128,6 @@ bool Arranque::CrearPantallas()
 
     Progreso(40);
     Crear(pantallas.Form5, "TForm5");
-    pantallas.Asistente = pantallas.Form5;
     pantallas.Form5->AbrirGrados = [grados = pantallas.Form1] {
         grados->botinformacionClick();
         grados->Mostrar();
@@ -158,7 +155,6 @@ bool Arranque::CrearPantallas()
     Progreso(80);
     pausa_(1000);
     Crear(pantallas.Certifica, "TCertifica");
-    pantallas.Certificados = pantallas.Certifica;
     if (!SeguirSinErrores())
         return false;
 

@@ -3,7 +3,7 @@
 // soon as a required data file turns out to be missing.
 #pragma once
 
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 
 #include <QPointer>
 #include <QString>
@@ -31,7 +31,7 @@ public:
     // otherwise the main menu. Closing it ends the program.
     QWidget *VentanaPrincipal() const;
 
-    Pantallas pantallas;
+    PantallasCreadas pantallas;
 
 private:
     template <typename T> void Crear(T *&destino, const char *nombre);

@@ -3,7 +3,7 @@
 #include "aplicacion.h"
 #include "arranque.h"
 #include "enlace.h"
-#include "estilo.h"
+#include "hintU.h"
 #include "mensajes_pantalla.h"
 #include "plataforma.h"
 
@@ -48,7 +48,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Norvela"));
     // The main window's close ends the program; hidden screens do not count.
     QApplication::setQuitOnLastWindowClosed(false);
-    AplicarEstilo(app);
+    // The balloon hints; the windows' look comes with the welcome window.
+    GestorHints::Instancia().Instalar(app);
     const auto mensajes = CrearMensajes();
     app.PonerMensajes(mensajes.get());
 

@@ -19,13 +19,14 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral(" "));
     // The window shows no caption; screen readers say what it holds.
-    setAccessibleName(kNombreMapaEspana);
+    setAccessibleName(TextoPropio(Propio::MapaEspana));
     setAutoFillBackground(true);
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, QColor(240, 240, 240));
     setPalette(fondo);
 
-    MapaEstrellas = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("MapaEstrellas"), kNombreMapaEspana);
+    MapaEstrellas =
+        new VistaMapa(this, enlace.BmpMapa, QStringLiteral("MapaEstrellas"), TextoPropio(Propio::MapaEspana));
     MapaEstrellas->setCursor(Qt::PointingHandCursor);
     // The picture is placed 15 pixels left and 8 up, so its left and top
     // edges fall outside the window.

@@ -256,7 +256,7 @@ void TFormEstGra::AlVolverPorCierre()
 // The close box, like the back button, goes back to the degrees screen.
 Pantalla *TFormEstGra::DestinoAlCerrar()
 {
-    return pantallas.Form1;
+    return pantallas.Por(Papel::Grados);
 }
 
 void TFormEstGra::LabelWebClick()

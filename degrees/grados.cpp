@@ -9,6 +9,7 @@
 #include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 #include "transiciones_paneles.h"
 
 #include <QComboBox>
@@ -113,7 +114,7 @@ void TForm1::CargarDatosGrados()
     PanelMenu2->setAccessibleName(t(79));
     PanelMenu4->setAccessibleName(t(524));
     PanelTree->setAccessibleName(t(523));
-    PanelSel->setAccessibleName(QStringLiteral("Información del grado"));
+    PanelSel->setAccessibleName(TextoPropio(Propio::InformacionGrado));
     Tree->setHeaderLabel(t(84));
     Tree->setAccessibleName(t(84));
     listgrados->setAccessibleName(t(84));

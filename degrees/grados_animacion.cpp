@@ -8,6 +8,7 @@
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"
+#include "textos_propios.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -125,7 +126,7 @@ void TForm1::DisponerAnimacion()
     PanelGradosT->setObjectName(QStringLiteral("PanelGradosT"));
     ImageGrados = new QLabel(PanelGradosT);
     ImageGrados->setObjectName(QStringLiteral("ImageGrados"));
-    ImageGrados->setAccessibleName(QStringLiteral("Fondo"));
+    ImageGrados->setAccessibleName(TextoPropio(Propio::Fondo));
 
     PanelGrado = new DiagramaGrado(PanelGradosT);
     PanelGrado->setObjectName(QStringLiteral("PanelGrado"));
@@ -176,7 +177,7 @@ void TForm1::DisponerAnimacion()
     BotAvanza = new QPushButton(PanelGradosT);
     BotAvanza->setObjectName(QStringLiteral("BotAvanza"));
     // An arrow without a caption: screen readers say what it does.
-    BotAvanza->setAccessibleName(QStringLiteral("Avanzar"));
+    BotAvanza->setAccessibleName(TextoPropio(Propio::Avanzar));
     BotAvanza->setGeometry(derecha + 58, 300, 64, 64);
     QPixmap flecha(40, 40);
     flecha.fill(Qt::transparent);

@@ -71,6 +71,12 @@ void TForm1::AbrirFamiliaArtes(FamiliaArtes f, int texto)
     }
     PanelMenu->hide();
     PanelMenu4->hide();
+    // The family's heading takes the title bar's place: the caption (the
+    // community or speciality shown) and the panel stand one bar lower.
+    const int barra = PanelCarSel->height() + 4;
+    PanelCarSel->move(PanelCarSel->x(), estado.TopePanelCarSel);
+    PanelSelTit->move(PanelSelTit->x(), estado.TopePanelSelTit + barra);
+    PanelSel->move(PanelSel->x(), estado.TopePanelSel + barra);
     PanelSelTit->clear();
     for (QWidget *w : std::initializer_list<QWidget *>{PanelSel, PanelSelTit, ListSel, BotImprimirN, BotRetroceder,
                                                        BotArtesTit, BotArtesEsp, BotArtesLug, PanelCarSel})

@@ -228,9 +228,14 @@ void TForm1::ListarCentrosArtes(int comunidad)
     QStringList lineas;
     for (const std::string &l : LineasCentrosComunidad(centros, estado.EspecialidadesArtes, comunidad))
         lineas << DesdeAnsi(l);
+    // A community without centres (Ceuta) says so, as an empty list of
+    // universities does, rather than show nothing.
+    const bool hay = !lineas.isEmpty();
+    if (!hay)
+        lineas << enlace.Texto(292);
     LlenarListaSel(lineas, true);
-    enlace.ListaDeLugares = true;
-    ListSel->setCursor(Qt::PointingHandCursor);
+    enlace.ListaDeLugares = hay;
+    ListSel->setCursor(hay ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
 }
 
 void TForm1::BotIntUniMouseUp()

@@ -3,6 +3,7 @@
 #include "iconos.h"
 #include "paleta.h"
 #include "rejilla_accesible.h"
+#include "textos_propios.h"
 
 #include <QPainter>
 #include <QTableWidget>
@@ -14,11 +15,11 @@ namespace norvela {
 
 namespace {
 
-// Compiled-in icon numbers: 4 university, 22 book, 23 law, 26 engineering,
-// 27 heart, 29 atom.
+// Compiled-in icon numbers: 11 university, 13 atom (the sciences, as in the
+// statistics), 22 book, 24 law, 25 microscope, 26 engineering, 27 heart.
 // Arts and humanities, social sciences and law, health, all degrees,
 // engineering and architecture, sciences, and one spare.
-constexpr int kRamas[] = {22, 23, 27, 4, 26, 29, 25};
+constexpr int kRamas[] = {22, 24, 27, 11, 26, 13, 25};
 constexpr int kIconoDeItem[] = {0, 5, 1, 4, 2, 3};
 
 QString Texto(const QModelIndex &indice)
@@ -144,7 +145,7 @@ void TextoAccesibleNotas(QTableWidgetItem *celda)
     if (texto.startsWith(QLatin1Char('<')))
         celda->setData(Qt::AccessibleTextRole, texto.mid(1).trimmed());
     else if (texto.trimmed() == QLatin1String("-"))
-        celda->setData(Qt::AccessibleTextRole, QStringLiteral("Nota sin publicar"));
+        celda->setData(Qt::AccessibleTextRole, TextoPropio(Propio::NotaSinPublicar));
     else
         TextoAccesibleCelda(celda);
 }

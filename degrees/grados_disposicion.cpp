@@ -11,6 +11,7 @@
 #include "vista_mapa.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,30 @@ QTableWidget *Rejilla(QWidget *padre, const char *nombre, const QRect &r)
     return rejilla;
 }
 
+// The selection panel's views take one place: the one shown hides the
+// others, which screen readers would otherwise read under it.
+class UnaVistaALaVez : public QObject {
+public:
+    UnaVistaALaVez(std::initializer_list<QWidget *> vistas, QObject *padre) : QObject(padre), vistas_(vistas)
+    {
+        for (QWidget *v : vistas_)
+            v->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::ShowToParent)
+            for (QWidget *v : vistas_)
+                if (v != objeto)
+                    v->hide();
+        return false;
+    }
+
+private:
+    QList<QWidget *> vistas_;
+};
+
 } // namespace
 
 void TForm1::Disponer()
@@ -88,7 +113,7 @@ void TForm1::DisponerInicio()
     // The map of universities by region: shown by its menu button.
     PanelEstrellas = Nombrado(new QWidget(Panelinicio), "PanelEstrellas");
     PanelEstrellas->setGeometry(72, 78, 281, 196);
-    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana);
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), TextoPropio(Propio::MapaEspana));
     mapa->setGeometry(0, 0, 281, 196);
     PanelEstrellas->hide();
 
@@ -196,9 +221,12 @@ void TForm1::DisponerSeleccion()
     ListSel->setGeometry(19, 12, 457, 399);
     ListSel->setCursor(Qt::ForbiddenCursor);
     ListSel->hide();
-    // The universities grid takes the same place: shown, it covers the list
-    // of requirements, whichever view the list was left from.
-    ListSel->stackUnder(GridNotas);
+    // Headings ("-") are maroon, whichever view fills the list.
+    connect(ListSel->model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int desde, int hasta) {
+        for (int r = desde; r <= hasta; ++r)
+            if (QListWidgetItem *item = ListSel->item(r); item && item->text().startsWith(QLatin1Char('-')))
+                item->setForeground(paleta::ColorGranate);
+    });
     LabelMaster = Nombrado(Etiqueta(PanelSel, 19, 12, 457, 20, {}, 10, true), "LabelMaster");
     LabelMaster->hide();
     LabelMaster2 = Nombrado(Etiqueta(PanelSel, 19, 34, 457, 20), "LabelMaster2");
@@ -212,6 +240,7 @@ void TForm1::DisponerSeleccion()
     listSel2->setGeometry(11, 10, 467, 407);
     listSel2->setReadOnly(true);
     listSel2->hide();
+    new UnaVistaALaVez({GridNotas, ListSel, RichSalidas, listSel2}, this);
 
     QPushButton **botones[] = {&BotUni, &BotReq, &BotSal, &BotDoblesCar, &BotCorte, &BotPonde, &BotImprimirN};
     const char *nombres[] = {"BotUni", "BotReq", "BotSal", "BotDoblesCar", "BotCorte", "BotPonde", "BotImprimirN"};

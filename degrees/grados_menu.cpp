@@ -58,9 +58,10 @@ bool TForm1::MenuAlPasar(QObject *objeto)
 
 void TForm1::ButEstadisticasClick()
 {
-    if (!pantallas.FormEstGra)
+    Pantalla *estadisticas = pantallas.Por(Papel::EstadisticasGrados);
+    if (!estadisticas)
         return;
-    pantallas.FormEstGra->Mostrar();
+    estadisticas->Mostrar();
     hide();
 }
 

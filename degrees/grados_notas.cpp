@@ -127,13 +127,13 @@ void TForm1::AbrirPantallaCorte(bool ponderaciones)
     GridNotas->hide();
     enlace.VistaDobles = false;
     VentanaMapa.OcultarSiHay();
-    if (pantallas.Form6) {
+    if (TForm6 *corte = pantallas.Como<TForm6>(Papel::NotasCorte)) {
         hide();
-        pantallas.Form6->Mostrar();
+        corte->Mostrar();
         if (ponderaciones)
-            pantallas.Form6->MostrarPonderaciones();
+            corte->MostrarPonderaciones();
         else
-            pantallas.Form6->MostrarNotaCorte();
+            corte->MostrarNotaCorte();
     }
 }
 

@@ -8,7 +8,6 @@
 #include "cadenas.h"
 #include "enlace.h"
 #include "errores.h"
-#include "paleta.h"
 #include "panel_efectos.h"
 #include "parrafos_texto.h"
 #include "requisitos_grado.h"
@@ -87,11 +86,8 @@ void TForm1::BotReqClick()
     listSel2->hide();
     ListSel->clear();
     ListSel->show();
-    for (const std::string &linea : lineas) {
-        auto *item = new QListWidgetItem(DesdeAnsi(linea), ListSel);
-        if (!linea.empty() && linea[0] == '-')
-            item->setForeground(paleta::ColorGranate);
-    }
+    for (const std::string &linea : lineas)
+        ListSel->addItem(DesdeAnsi(linea));
     MostrarConCirculo(PanelSel, 1);
 }
 

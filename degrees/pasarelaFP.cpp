@@ -9,6 +9,7 @@
 #include "rejilla_accesible.h"
 #include "grados.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 #include "universidades_grado.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ QLabel *Degradado(QWidget *panel, const char *nombre)
         return lienzo;
     });
     Nombrar(imagen, nombre);
-    imagen->setAccessibleName(QStringLiteral("Fondo"));
+    imagen->setAccessibleName(TextoPropio(Propio::Fondo));
     return imagen;
 }
 
@@ -318,15 +319,15 @@ void TForm6::Botcerrar4Click()
 
 void TForm6::VolverAGrados()
 {
-    if (pantallas.Form1)
-        pantallas.Form1->Mostrar();
+    if (Pantalla *grados = pantallas.Por(Papel::Grados))
+        grados->Mostrar();
     hide();
 }
 
 // The close box goes back to the screen that opened this one.
 Pantalla *TForm6::DestinoAlCerrar()
 {
-    return pantallas.Form1;
+    return pantallas.Por(Papel::Grados);
 }
 
 } // namespace norvela

@@ -55,7 +55,7 @@ void TForm5::showEvent(QShowEvent *evento)
     BFpTitGsAsis->setEnabled(static_cast<bool>(AbrirFPSuperior));
     BtGM->setEnabled(static_cast<bool>(AbrirFPMedio));
     BGarantia->setEnabled(static_cast<bool>(AbrirFPBasica));
-    BDejar->setEnabled(pantallas.Certificados != nullptr);
+    BDejar->setEnabled(pantallas.Por(Papel::Certificados) != nullptr);
     Pantalla::showEvent(evento);
 }
 
@@ -98,10 +98,11 @@ void TForm5::BGarantiaClick()
 
 void TForm5::BDejarClick()
 {
-    if (!pantallas.Certificados)
+    Pantalla *certificados = pantallas.Por(Papel::Certificados);
+    if (!certificados)
         return;
     hide();
-    pantallas.Certificados->Mostrar();
+    certificados->Mostrar();
 }
 
 void TForm5::BVolverClick()

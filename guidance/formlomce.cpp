@@ -19,8 +19,8 @@ TFlomce::TFlomce(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFlom
 
 Pantalla *TFlomce::DestinoAlCerrar()
 {
-    if (pantallas.Form2)
-        return pantallas.Form2;
+    if (Pantalla *itinerarios = pantallas.Por(Papel::Itinerarios))
+        return itinerarios;
     return Pantalla::DestinoAlCerrar();
 }
 

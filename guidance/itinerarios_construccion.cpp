@@ -8,6 +8,7 @@
 #include "marco.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -26,7 +27,7 @@ void TForm2::Construir()
     degradeIti = new QLabel(this);
     degradeIti->setObjectName(QStringLiteral("degradeIti"));
     // A picture without caption: screen readers say what it is.
-    degradeIti->setAccessibleName(QStringLiteral("Fondo"));
+    degradeIti->setAccessibleName(TextoPropio(Propio::Fondo));
     degradeIti->setGeometry(cabecera.fondo->geometry().adjusted(kAnchoMarco, 50, -kAnchoMarco, 0));
     degradeIti->setScaledContents(true);
     PixmapAlMostrarse(degradeIti, [] {
@@ -52,9 +53,10 @@ void TForm2::Construir()
 
 void TForm2::BotLOMCEClick()
 {
-    if (!pantallas.Flomce)
+    Pantalla *lomce = pantallas.Por(Papel::Lomce);
+    if (!lomce)
         return;
-    pantallas.Flomce->Mostrar();
+    lomce->Mostrar();
     hide();
 }
 

@@ -1,6 +1,8 @@
 #include "bienvenidaU.h"
 
 #include "paleta.h"
+#include "piel.h"
+#include "textos_propios.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@ namespace norvela {
 
 TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    SkinData1 = &TSkinData::Iniciar();
     setObjectName(QStringLiteral("TBienvenida"));
     // Once the home screen is up it is not needed again.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -27,7 +30,7 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     Image2->setGeometry(80, 32, 500, 500);
     Image2->setPixmap(QPixmap(QStringLiteral(":/bienvenida.png")));
     // A picture without caption: screen readers say what it is.
-    Image2->setAccessibleName(QStringLiteral("Bienvenida"));
+    Image2->setAccessibleName(TextoPropio(Propio::Bienvenida));
 
     Label1 = new QLabel(QStringLiteral("Norvela 2019/20"), this);
     Label1->setGeometry(216, 495, 255, 40);

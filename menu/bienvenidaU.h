@@ -8,6 +8,8 @@ class QProgressBar;
 
 namespace norvela {
 
+class TSkinData;
+
 class TBienvenida : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +18,8 @@ public:
     QLabel *Image2 = nullptr;
     QLabel *Label1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
+    // The skin of every window: creating the welcome window starts it.
+    TSkinData *SkinData1 = nullptr;
 
     // Sets the progress bar and paints it at once: the start-up blocks the
     // event loop while it creates the screens. The whole window is painted

@@ -11,10 +11,11 @@
 #include "idioma_qt.h"
 #include "imagenes.h"
 #include "paleta.h"
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 #include "panel_efectos.h"
 #include "pasillo.h"
 #include "plataforma.h"
+#include "textos_propios.h"
 #include "zoom_puerta.h"
 
 #include <QCloseEvent>
@@ -38,8 +39,8 @@ QList<QPixmap> CargarLista(const QString &prefijo, int cuantas)
 
 } // namespace
 
-Tform0::Tform0(Enlace &e, Pantallas &p)
-    : Pantalla(e, p, QStringLiteral("Tform0")), modos_(std::make_unique<ModosPantalla>())
+Tform0::Tform0(Enlace &e, PantallasCreadas &p)
+    : Pantalla(e, p, QStringLiteral("Tform0")), creadas_(p), modos_(std::make_unique<ModosPantalla>())
 {
     setWindowTitle(QStringLiteral("Calmirex"));
     pantallas.Modos = modos_.get();
@@ -56,11 +57,11 @@ Tform0::Tform0(Enlace &e, Pantallas &p)
     TimerZoom.setInterval(100);
     TimerTexto.setInterval(3000);
     TimerAyuda.setInterval(200);
-    connect(&piloto, &QTimer::timeout, this, &Tform0::pilotoTimer);
-    connect(&TimerPuerta, &QTimer::timeout, this, &Tform0::TimerPuertaTimer);
-    connect(&TimerZoom, &QTimer::timeout, this, &Tform0::TimerZoomTimer);
-    connect(&TimerTexto, &QTimer::timeout, this, &Tform0::TimerTextoTimer);
-    connect(&TimerAyuda, &QTimer::timeout, this, &Tform0::TimerAyudaTimer);
+    connect(&piloto, &Temporizador::timeout, this, &Tform0::pilotoTimer);
+    connect(&TimerPuerta, &Temporizador::timeout, this, &Tform0::TimerPuertaTimer);
+    connect(&TimerZoom, &Temporizador::timeout, this, &Tform0::TimerZoomTimer);
+    connect(&TimerTexto, &Temporizador::timeout, this, &Tform0::TimerTextoTimer);
+    connect(&TimerAyuda, &Temporizador::timeout, this, &Tform0::TimerAyudaTimer);
 
     CrearControles();
 
@@ -115,8 +116,13 @@ Tform0::~Tform0()
 {
     if (pantallas.Modos == modos_.get())
         pantallas.Modos = nullptr;
-    for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
+    for (Temporizador *t : Animaciones())
         t->stop();
+}
+
+QList<Temporizador *> Tform0::Animaciones()
+{
+    return {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda};
 }
 
 void Tform0::CrearControles()
@@ -130,16 +136,16 @@ void Tform0::CrearControles()
     connect(fondo, &EtiquetaActiva::movido, this, &Tform0::RestablecerColores);
     mosaico = fondo;
     // The pictures have no caption: screen readers say what they show.
-    fondo->setAccessibleName(QStringLiteral("Pasillo de las puertas"));
+    fondo->setAccessibleName(TextoPropio(Propio::PasilloPuertas));
 
     Imagefaraon = new QLabel(this);
     Imagefaraon->move(48, 584);
-    Imagefaraon->setAccessibleName(QStringLiteral("Dibujo"));
+    Imagefaraon->setAccessibleName(TextoPropio(Propio::Dibujo));
 
     anda = new QLabel(this);
     anda->setGeometry(100, 235, 56, 168);
     anda->setAttribute(Qt::WA_TransparentForMouseEvents);
-    anda->setAccessibleName(QStringLiteral("Chica"));
+    anda->setAccessibleName(TextoPropio(Propio::Chica));
 
     const auto puerta = [this](int x, int y, int w, int h) {
         auto *e = new EtiquetaActiva(this);
@@ -180,7 +186,7 @@ void Tform0::CrearControles()
     Bocadillo1->setGeometry(236, 160, 195, 140);
     Bocadillo1->setScaledContents(true);
     Bocadillo1->setPixmap(QPixmap(QStringLiteral(":/bocadillo.png")));
-    Bocadillo1->setAccessibleName(QStringLiteral("Bocadillo"));
+    Bocadillo1->setAccessibleName(TextoPropio(Propio::Bocadillo));
     Bocadillo1->hide();
     LabelBocadillo1 = new QLabel(this);
     LabelBocadillo1->setGeometry(244, 168, 177, 65);
@@ -199,7 +205,7 @@ void Tform0::CrearControles()
     chica = new QLabel(PanelAyuda);
     chica->setGeometry(2, 2, 56, 146);
     chica->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    chica->setAccessibleName(QStringLiteral("Chica"));
+    chica->setAccessibleName(TextoPropio(Propio::Chica));
     const int filas[5] = {8, 31, 54, 77, 100};
     for (int i = 0; i < 5; ++i) {
         LabelAyu[i] = new QLabel(PanelAyuda);
@@ -208,7 +214,7 @@ void Tform0::CrearControles()
     PanelAyuda->hide();
 
     zoom_ = new ZoomPuerta(this);
-    zoom_->setAccessibleName(QStringLiteral("Puerta"));
+    zoom_->setAccessibleName(TextoPropio(Propio::Puerta));
     zoom_->setGeometry(rect());
     zoom_->hide();
 
@@ -378,10 +384,9 @@ void Tform0::LabelDejarClick()
 {
     if (abriendo_ || panelConfigu->isVisible())
         return;
-    enlace.ContadorAyuda = 0;
     hide();
-    if (pantallas.Certifica)
-        pantallas.Certifica->Mostrar();
+    if (creadas_.Certifica)
+        creadas_.Certifica->Mostrar();
 }
 
 void Tform0::showEvent(QShowEvent *evento)
@@ -393,14 +398,19 @@ void Tform0::showEvent(QShowEvent *evento)
         return;
     }
     // The welcome window stays until the home screen appears.
-    if (pantallas.Bienvenida) {
-        pantallas.Bienvenida->close();
-        pantallas.Bienvenida = nullptr;
+    if (creadas_.Bienvenida) {
+        creadas_.Bienvenida->close();
+        creadas_.Bienvenida = nullptr;
     }
     raise();
     activateWindow();
-    if (enlace.AnimacionIniciada)
+    if (enlace.AnimacionIniciada) {
+        // The help plays from its first line every time.
+        ContadorAyuda = 0;
+        for (QLabel *l : LabelAyu)
+            l->clear();
         TimerAyuda.start();
+    }
 }
 
 void Tform0::keyPressEvent(QKeyEvent *evento)
@@ -414,12 +424,24 @@ void Tform0::keyPressEvent(QKeyEvent *evento)
 
 void Tform0::closeEvent(QCloseEvent *evento)
 {
-    if (!salir_ && !enlace.Avisos().Pregunta(enlace.Texto(49))) {
-        evento->ignore();
-        return;
+    if (!salir_) {
+        // The menu waits for the answer: a door half open must not open its
+        // screen over the question. No: it goes on from where it was.
+        QList<Temporizador *> enMarcha;
+        for (Temporizador *t : Animaciones())
+            if (t->isActive()) {
+                enMarcha.append(t);
+                t->stop();
+            }
+        if (!enlace.Avisos().Pregunta(enlace.Texto(49))) {
+            for (Temporizador *t : enMarcha)
+                t->start();
+            evento->ignore();
+            return;
+        }
     }
     salir_ = true;
-    for (QTimer *t : {&piloto, &TimerPuerta, &TimerZoom, &TimerTexto, &TimerAyuda})
+    for (Temporizador *t : Animaciones())
         t->stop();
     evento->accept();
     // The shared data is freed once the event loop has stopped.
@@ -433,13 +455,13 @@ void Tform0::BotRetroceClick()
         return;
     }
     TimerAyuda.stop();
-    enlace.ContadorAyuda = 0;
+    ContadorAyuda = 0;
     PanelAyuda->hide();
     hide();
     enlace.ModoAnimado = true;
-    if (pantallas.form9) {
-        pantallas.form9->Mostrar();
-        pantallas.form9->DXDraw->Initialize();
+    if (creadas_.form9) {
+        creadas_.form9->Mostrar();
+        creadas_.form9->DXDraw->Initialize();
     }
 }
 

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "pantalla.h"
+#include "temporizador.h"
 
 #include <QImage>
 #include <QList>
 #include <QPixmap>
-#include <QTimer>
 #include <map>
 
 class QFrame;
@@ -21,13 +21,14 @@ namespace norvela {
 class EtiquetaActiva;
 class EtiquetaSombreada;
 class ModosPantalla;
+struct PantallasCreadas;
 class TEffectsPanel;
 class ZoomPuerta;
 
 class Tform0 : public Pantalla {
     Q_OBJECT
 public:
-    Tform0(Enlace &e, Pantallas &p);
+    Tform0(Enlace &e, PantallasCreadas &p);
     ~Tform0() override;
 
     // Door codes: 1..6 the upper row, 7..11 the lower one (10 unused).
@@ -66,13 +67,18 @@ public:
     // other screens draw in their lists.
     QList<QPixmap> ImageList1, ImageListPuerta, ImageListIconos;
 
-    QTimer piloto, TimerPuerta, TimerZoom, TimerTexto, TimerAyuda;
+    // They follow the screens' clock.
+    Temporizador piloto{RelojAnimaciones()}, TimerPuerta{RelojAnimaciones()},
+        TimerZoom{RelojAnimaciones()}, TimerTexto{RelojAnimaciones()},
+        TimerAyuda{RelojAnimaciones()};
 
     // Menu state.
     int MenuElegido = 0;
     int PuertaX = 0, PuertaY = 0, PuertaArriba = 0;
     int Fotograma = 0;
     int Progreso = 0;
+    // Ticks of the help panel since it started to play; the panel's own.
+    int ContadorAyuda = 0;
     int W = 0, H = 0;
     static constexpr int kPasoVertical = 10;
     // The widest a door caption's board may grow.
@@ -120,6 +126,7 @@ private:
     void ConectarPuertas();
     void RestablecerColores();
     EtiquetaActiva *EtiquetaDePuerta(int codigo) const;
+    QList<Temporizador *> Animaciones();
 
     std::map<QWidget *, QString> hints_;
     std::map<EtiquetaActiva *, int> puertas_;
@@ -128,6 +135,8 @@ private:
     bool salir_ = false;
     ZoomPuerta *zoom_ = nullptr;
     QWidget *velo_ = nullptr;
+    // Every screen, which the doors open.
+    PantallasCreadas &creadas_;
     std::unique_ptr<ModosPantalla> modos_;
 };
 

@@ -7,7 +7,7 @@
 #include "grados.h"
 #include "paleta.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -126,9 +126,9 @@ void Tform0::CrearPanelConfiguracion()
 
 void Tform0::LabelConfigClick()
 {
-    if (abriendo_ || !pantallas.Form1)
+    if (abriendo_ || !creadas_.Form1)
         return;
-    pantallas.Form1->MostrarConRollo(panelConfigu, 0);
+    creadas_.Form1->MostrarConRollo(panelConfigu, 0);
     QRadioButton *idiomas[4] = {cas, cat, gal, eus};
     idiomas[std::clamp(enlace.IdiomaSel, 0, 3)]->setChecked(true);
     casClick();
@@ -138,7 +138,7 @@ void Tform0::LabelConfigClick()
     LabelSINO->setVisible(paquetes);
     (enlace.AnimacionSi ? si : no)->setChecked(true);
     siClick();
-    pantallas.Form1->MostrarConRollo(panelConfigu, 1);
+    creadas_.Form1->MostrarConRollo(panelConfigu, 1);
 }
 
 void Tform0::casClick()
@@ -172,8 +172,8 @@ void Tform0::ButtonGrabarClick()
 
 void Tform0::ButtonRetroConfClick()
 {
-    if (pantallas.Form1)
-        pantallas.Form1->OcultarConRollo2(panelConfigu);
+    if (creadas_.Form1)
+        creadas_.Form1->OcultarConRollo2(panelConfigu);
     else
         panelConfigu->hide();
 }

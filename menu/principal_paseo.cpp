@@ -39,8 +39,7 @@ void Tform0::TimerAyudaTimer()
 {
     PanelAyuda->show();
     BotRetroce->show();
-    ++enlace.ContadorAyuda;
-    const int cuenta = enlace.ContadorAyuda;
+    const int cuenta = ++ContadorAyuda;
     if (cuenta < 9) {
         const int textos[9] = {0, 14, 15, 0, 16, 0, 17, 0, 18};
         const int lineas[9] = {0, 0, 1, 0, 2, 0, 3, 0, 4};
@@ -50,7 +49,7 @@ void Tform0::TimerAyudaTimer()
         return;
     }
     TimerAyuda.stop();
-    enlace.ContadorAyuda = 0;
+    ContadorAyuda = 0;
 }
 
 } // namespace norvela

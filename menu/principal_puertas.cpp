@@ -14,7 +14,7 @@
 #include "medio.h"
 #include "paleta.h"
 #include "panel_efectos.h"
-#include "pantallas.h"
+#include "pantallas_creadas.h"
 #include "profeU.h"
 #include "superior.h"
 #include "zoom_puerta.h"
@@ -120,10 +120,9 @@ EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
 
 void Tform0::AbrirDestinoPuerta(int codigo)
 {
-    Pantallas &p = pantallas;
+    PantallasCreadas &p = creadas_;
     switch (codigo) {
     case puerta::Dejar:
-        enlace.ContadorAyuda = 0;
         p.Certifica->Mostrar();
         break;
     case kPuertaCarreras:
@@ -151,7 +150,6 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         p.Form3->Mostrar();
         break;
     case kPuertaFPip:
-        enlace.ContadorAyuda = 0;
         p.FIniPro->AbrirPorTitulo();
         break;
     case kPuertaProfe:

@@ -12,6 +12,7 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
+#include "textos_propios.h"
 #include "titulos_fp.h"
 #include "transiciones_paneles.h"
 
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextEdit>
 
 namespace norvela {
@@ -42,6 +44,26 @@ constexpr int kTextoLista[kListasCatalogo] = {299, 47, 113, 263, 580};
 const char *const kNombreLista[kListasCatalogo] = {"ListCat1", "ListCat2", "ListCat3", "ListCat4", "ListCat5"};
 const char *const kNombreLabel[kListasCatalogo] = {"Label1", "Label2", "Label3", "Label4", "Label5"};
 
+// The width beside the icon where a family's name shows whole, left of the
+// scroll bar (26 rows never fit the list's height).
+constexpr int kSangriaFamilia = 32;
+
+// A name too wide for that width is drawn in a smaller size, just enough to
+// show its last letter too.
+void AjustarNombresFamilia(QListWidget *lista)
+{
+    const int ancho = lista->width() - 2 * lista->frameWidth() -
+                      lista->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista) - kSangriaFamilia - 2;
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem *item = lista->item(i);
+        QFont fuente = lista->font();
+        while (QFontMetrics(fuente).horizontalAdvance(item->text()) > ancho && fuente.pointSizeF() > 7)
+            fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
+        if (fuente != lista->font())
+            item->setFont(fuente);
+    }
+}
+
 } // namespace
 
 TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFormCat")), ImpresionConDialogo(e, this)
@@ -55,6 +77,7 @@ TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFo
         auto *item = new QListWidgetItem(DesdeAnsi(Columnas(enlace.NombresFamilias[f], 2, 61)).trimmed(), ListFam);
         item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f, -1)));
     }
+    AjustarNombresFamilia(ListFam);
     CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("fpba")), enlace.NombresFPBasica, enlace.NumFPBasica,
                      60);
     if (enlace.ErrorFicheros)
@@ -78,7 +101,7 @@ void TFormCat::Construir()
     LabelFami->setObjectName(QStringLiteral("LabelFami"));
     LabelFami->setAlignment(Qt::AlignCenter);
     ListFam = ListaPulsableFP(this, QStringLiteral("ListFam"), 48, 105, 329, 580);
-    ListFam->setItemDelegate(new DelegadoIconoTexto(32, 5, 30, ListFam));
+    ListFam->setItemDelegate(new DelegadoIconoTexto(kSangriaFamilia, 5, 30, ListFam));
     LabelAyu0 = Etiqueta(this, kAyudaDesde, 59, 560, 20, {}, 11);
     LabelAyu0->setObjectName(QStringLiteral("LabelAyu0"));
     LabelAyu0->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -93,7 +116,7 @@ void TFormCat::Construir()
     panelsel = new TEffectsPanel(this);
     panelsel->setObjectName(QStringLiteral("panelsel"));
     // The pop-up paints itself: screen readers say what it shows.
-    panelsel->setAccessibleName(QStringLiteral("Información del título"));
+    panelsel->setAccessibleName(TextoPropio(Propio::InformacionTitulo));
     panelsel->setGeometry(ListFam->x() + ListFam->width() + 10, 0, 425, 257);
     ListSel = new QTextEdit(panelsel);
     ListSel->setObjectName(QStringLiteral("ListSel"));

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace norvela {
 
@@ -87,8 +88,11 @@ void TFormCat::ListCatClick(int lista, int fila)
 void TFormCat::MostrarDetalle(int lista, const std::vector<LineaDetalle> &lineas)
 {
     QListWidget *l = ListCat[static_cast<size_t>(lista)];
-    // Under the upper lists, above the two lower ones.
-    const int arriba = lista <= CatMedio ? l->y() + l->height() : l->y() - panelsel->height() - 2;
+    // Under the upper lists, above the two lower ones; never over "Volver"
+    // and "Imprimir", which stay within reach while it shows.
+    const int encimaBotones = BotRetroceder->y() - panelsel->height() - 2;
+    const int arriba =
+        lista <= CatMedio ? std::min(l->y() + l->height(), encimaBotones) : l->y() - panelsel->height() - 2;
     panelsel->move(panelsel->x(), arriba);
     panelsel->show();
     panelsel->raise();

@@ -10,6 +10,7 @@
 #include "marco.h"
 #include "paleta.h"
 #include "piezas_fp.h"
+#include "textos_propios.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -77,8 +78,8 @@ TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral(
     }
     Estilo();
 
-    connect(&TimerAyuda, &QTimer::timeout, this, &TCertifica::TimerAyudaTimer);
-    connect(&TimerAyu, &QTimer::timeout, this, &TCertifica::TimerAyuTimer);
+    connect(&TimerAyuda, &Temporizador::timeout, this, &TCertifica::TimerAyudaTimer);
+    connect(&TimerAyu, &Temporizador::timeout, this, &TCertifica::TimerAyuTimer);
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TCertifica::BotRetrocederFPClick);
     connect(BotImprimir, &QPushButton::clicked, this, &TCertifica::BotImprimirClick);
     connect(BotInternet, &QPushButton::clicked, this, &TCertifica::BotInternetMouseUp);
@@ -124,7 +125,7 @@ void TCertifica::Construir()
 
     PanelAyuda = Panel(this, "PanelAyuda", 115, 417, 286, 184);
     chica = Rotulo(PanelAyuda, "chica", 4, 8, 56, 168);
-    chica->setAccessibleName(QStringLiteral("Chica"));
+    chica->setAccessibleName(TextoPropio(Propio::Chica));
     for (int n = 1; n <= 7; ++n)
         LabelAyu.append(Rotulo(PanelAyuda, QStringLiteral("LabelAyu%1").arg(n).toLatin1().constData(), 64,
                                8 + 24 * (n - 1), 218, 22));
@@ -195,6 +196,8 @@ void TCertifica::changeEvent(QEvent *evento)
 void TCertifica::FormActivate()
 {
     PanelSelTit0->show();
+    // The help plays from its first line every time the screen is activated.
+    estado.ContadorAyuda = 0;
     TimerAyuda.start();
     LabelTit1->move(PanelSelTit0->width(), LabelTit1->y());
     LabelTit2->move(PanelSelTit1->width(), LabelTit2->y());
@@ -205,12 +208,11 @@ void TCertifica::FormActivate()
 
 void TCertifica::TimerAyudaTimer()
 {
-    const int n = ++enlace.ContadorAyuda;
-    // A count another screen left past the end finishes the help at once.
+    const int n = ++estado.ContadorAyuda;
     if (n >= 15) {
         TimerAyuda.stop();
         TimerAyu.start();
-        enlace.ContadorAyuda = 0;
+        estado.ContadorAyuda = 0;
         return;
     }
     if (n >= 9)

@@ -7,10 +7,10 @@
 #include "certificados.h"
 #include "informes.h"
 #include "pantalla.h"
+#include "temporizador.h"
 
 #include <QList>
 #include <QPixmap>
-#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -30,6 +30,7 @@ struct EstadoCertifica {
     int FamiliaRaton = 0;    // row (from 1) of the family list under the mouse
     int SubgrupoRaton = 0;   // row (from 1) of the sub-group list under the mouse; 0 after a family click
     int FilaCertSel = 0;     // the family clicked, then the certificate clicked (from 1)
+    int ContadorAyuda = 0;   // ticks of the help figure since it started
 };
 
 class TCertifica : public Pantalla, public ImpresionConDialogo {
@@ -48,7 +49,7 @@ public:
     QLabel *chica = nullptr;
     QList<QLabel *> LabelAyu;   // LabelAyu1..LabelAyu7
     QPushButton *BotRetrocederFP = nullptr, *BotImprimir = nullptr, *BotInternet = nullptr;
-    QTimer TimerAyuda, TimerAyu;
+    Temporizador TimerAyuda{RelojAnimaciones()}, TimerAyu{RelojAnimaciones()};
 
     EstadoCertifica estado;
 

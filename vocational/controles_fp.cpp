@@ -4,6 +4,7 @@
 #include "iconos.h"
 #include "rejilla_accesible.h"
 #include "paleta.h"
+#include "textos_propios.h"
 #include "titulos_fp.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,9 @@ void DelegadoIconoTexto::paint(QPainter *p, const QStyleOptionViewItem &o, const
     const QVariant icono = i.data(Qt::DecorationRole);
     if (icono.canConvert<QPixmap>())
         p->drawPixmap(o.rect.left() + 2, o.rect.top(), icono.value<QPixmap>());
-    p->setFont(o.font);
+    // A row's own font (a long name made to fit) over the list's.
+    const QVariant fuente = i.data(Qt::FontRole);
+    p->setFont(fuente.isValid() ? fuente.value<QFont>() : o.font);
     p->drawText(QRect(o.rect.left() + x_, o.rect.top() + y_, o.rect.width() - x_, o.rect.height() - y_),
                 Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Texto(i));
     p->restore();
@@ -113,9 +116,13 @@ QSize DelegadoVista::sizeHint(const QStyleOptionViewItem &o, const QModelIndex &
 
 void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado)
 {
+    LlenarVista(lista, lineas, EstilosVista(lineas, primeraFilaEncabezado));
+}
+
+void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, const std::vector<EstiloFila> &estilos)
+{
     lista->clear();
-    const std::vector<EstiloFila> estilos = EstilosVista(lineas, primeraFilaEncabezado);
-    for (size_t k = 0; k < lineas.size(); ++k) {
+    for (size_t k = 0; k < lineas.size() && k < estilos.size(); ++k) {
         auto *item = new QListWidgetItem(DesdeAnsi(lineas[k]), lista);
         item->setData(RolEncabezado, estilos[k].encabezado);
         item->setData(RolIcono, estilos[k].icono);
@@ -163,7 +170,7 @@ QTableWidget *CrearRejillaCentros(QWidget *padre, const QString &nombre)
     auto *r = new QTableWidget(0, 2, padre);
     r->setObjectName(nombre);
     // The headings stay hidden; screen readers name the columns by them.
-    NombrarColumnas(r, {QStringLiteral("Centros"), QStringLiteral("Teléfono")});
+    NombrarColumnas(r, {TextoPropio(Propio::Centros), TextoPropio(Propio::Telefono)});
     r->horizontalHeader()->hide();
     r->verticalHeader()->hide();
     r->setColumnWidth(0, 367);

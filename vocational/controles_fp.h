@@ -4,6 +4,7 @@
 
 #include "centros_fp.h"
 #include "comunidades_titulo.h"
+#include "titulos_fp.h"
 #include "vista_mapa.h"
 
 #include <QPixmap>
@@ -53,8 +54,10 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
 };
 
-// Fills a list with lines (Windows-1252) and their drawing styles.
+// Fills a list with lines (Windows-1252) and their drawing styles: the
+// higher-cycle ones (EstilosVista), or the styles given, one a line.
 void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, int primeraFilaEncabezado);
+void LlenarVista(QListWidget *lista, const std::vector<std::string> &lineas, const std::vector<EstiloFila> &estilos);
 
 // Role of a grid row's title number.
 constexpr int RolTitulo = Qt::UserRole + 1;

@@ -426,7 +426,7 @@ void TEstadisticas::AlVolverPorCierre()
 // The close box, like the back button, goes back to the higher-cycle screen.
 Pantalla *TEstadisticas::DestinoAlCerrar()
 {
-    return pantallas.Form8;
+    return pantallas.Por(Papel::FPSuperior);
 }
 
 void TEstadisticas::LabelInfoClick()

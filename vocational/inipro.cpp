@@ -15,6 +15,7 @@
 #include "pantallas.h"
 #include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
+#include "textos_propios.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
@@ -96,7 +97,7 @@ void TFIniPro::Construir()
     LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // The map, under the group list that covers it.
-    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana, kEscalaMapa);
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), TextoPropio(Propio::MapaEspana), kEscalaMapa);
     mapa->move(130, 158);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->hide();
@@ -134,7 +135,7 @@ void TFIniPro::Construir()
     ListTitFP->hide();
     ListFPExpli = ListaFP(panelsel, QStringLiteral("ListFPExpli"), 25, 238, 410, 100);
     ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
-    ListFPExpli->setAccessibleName(QStringLiteral("Información del título"));
+    ListFPExpli->setAccessibleName(TextoPropio(Propio::InformacionTitulo));
     ListFPExpli->setFocusPolicy(Qt::NoFocus);
     ListFPExpli->hide();
     reja = CrearRejillaCentros(panelsel, QStringLiteral("reja"));
@@ -143,7 +144,7 @@ void TFIniPro::Construir()
     reja->setColumnWidth(1, 72);
     reja->hide();
     Listsel = ListaFP(panelsel, QStringLiteral("Listsel"), 10, 10, 425, 325);
-    Listsel->setAccessibleName(QStringLiteral("Información del título"));
+    Listsel->setAccessibleName(TextoPropio(Propio::InformacionTitulo));
     Listsel->setItemDelegate(new DelegadoListsel(Listsel));
     Listsel->hide();
     panelsel->hide();

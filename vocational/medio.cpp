@@ -89,7 +89,8 @@ void TForm3::Construir()
     // The map of where a title is taught, and the title's views below it.
     PanelEstrellas = new QWidget(this);
     PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
-    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana, kEscalaMapa);
+    mapa = new VistaMapa(PanelEstrellas, enlace.BmpMapa, QStringLiteral("mapa"), TextoPropio(Propio::MapaEspana),
+                         kEscalaMapa);
     PanelEstrellas->setGeometry(575, 140, mapa->width(), mapa->height());
     mapa->move(0, 0);
     PanelEstrellas->hide();

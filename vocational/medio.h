@@ -159,6 +159,9 @@ private:
     void ConectarLugares();
     // A title row of the centre grid was double clicked: that title's view.
     void AbrirTituloDeRejilla(int titulo);
+    // The map of the place route as it opens: the empty grid under its
+    // caption beside it, and the back button.
+    void MostrarMapaDeRuta();
     void VolverDeRutaPorLugar();
     void CerrarRutaPorLugar();
 

@@ -14,6 +14,7 @@
 #include "marco.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "textos_propios.h"
 #include "vista_mapa.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ void TForm3::ConstruirCuestionario()
     LabAyuGM->hide();
     HeliPeque = new QLabel(this);
     HeliPeque->setObjectName(QStringLiteral("HeliPeque"));
-    HeliPeque->setAccessibleName(QStringLiteral("Helicóptero"));
+    HeliPeque->setAccessibleName(TextoPropio(Propio::Helicoptero));
     HeliPeque->setPixmap(DibujoHeliPeque());
     HeliPeque->resize(kAnchoHeliPeque, kAltoHeliPeque);
     HeliPeque->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -111,8 +112,8 @@ void TForm3::ConstruirCuestionario()
     BitFleGMde = boton(QStringLiteral("BitFleGMde"), 676, 690, 64, 44);
     BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     // The arrows have no caption: screen readers say where they lead.
-    BitFleGMiz->setAccessibleName(QStringLiteral("Anterior"));
-    BitFleGMde->setAccessibleName(QStringLiteral("Siguiente"));
+    BitFleGMiz->setAccessibleName(TextoPropio(Propio::Anterior));
+    BitFleGMde->setAccessibleName(TextoPropio(Propio::Siguiente));
     BotSalirCues = boton(QStringLiteral("BotSalirCues"), kListaX, 690, 160, 44);
     BotSalirCues->setText(T(54));
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);
@@ -284,7 +285,7 @@ void TForm3::BitFleGMdeClick()
         titulos << DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[t]));
         Anadir(ListGM, titulos.back(), IconoLista(3));
     }
-    informeCuesGM.Titulos(titulos);
+    informeCuesGM.Titulos(estado.TitulosCuestionarioGM, titulos);
     ListGM->show();
     // The titles are the last step.
     BitFleGMde->hide();
@@ -364,11 +365,12 @@ void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
     BotImprimirCuesGM->show();
     QStringList lineas;
     for (const FilaRejilla &f : filas)
-        lineas << DesdeAnsi(f.col0).left(44) + DesdeAnsi(f.col1);
+        for (const std::string &s : LineasDosCampos(f.col0, 44, f.col1))
+            lineas << DesdeAnsi(s);
     // The title's name from the table: the blinking caption may be empty.
     // One block per title and community; a community clicked again for
     // the same title replaces its block.
-    informeCuesGM.Centros(estado.TituloSelGM * 100 + estado.ComunidadGM,
+    informeCuesGM.Centros(estado.TituloSelGM, estado.ComunidadGM,
                           DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM])), lineas);
 }
 
@@ -405,8 +407,9 @@ void TForm3::BitFleGMizClick()
                  PanelEstrellas, PanelMapa, ListPeque, LabelPeque, reja, BotRetrocederFP, BotImprimir});
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto2);
         ListGM->show();
-        // The help line, with the title's name, back where it stopped.
-        AplicarAyuda();
+        // The help line of the titles again, in place of the title's name.
+        LabAyuGM->show();
+        AyudaGM(T(189), false);
         return;
     }
     if (estado.ListaGMTitulos) {
@@ -415,6 +418,7 @@ void TForm3::BitFleGMizClick()
         ListGM->hide();
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
         LlenarOpcionesGM();
+        AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
         return;
     }
     if (estado.TitulosListadosGM) {
@@ -424,6 +428,8 @@ void TForm3::BitFleGMizClick()
         ListGM2->hide();
         LlenarOpcionesGM();
         ListGM->show();
+        AyudaGM(T(163), false);
+        ListGM->setAccessibleName(T(163));
     }
 }
 
@@ -453,9 +459,9 @@ void TForm3::BotSalirCuesClick()
              reja, PanelMapa, BotRetrocederFP, BotImprimir});
     enlace.RutaPorTitulo = false;
     enlace.RutaPorLugar = false;
-    if (enlace.DesdeAsistente && pantallas.Asistente) {
+    if (Pantalla *asistente = pantallas.Por(Papel::Asistente); enlace.DesdeAsistente && asistente) {
         enlace.ItinerariosDesdeAsistente = false;
-        pantallas.Asistente->Mostrar();
+        asistente->Mostrar();
     } else if (MostrarItinerarios) {
         MostrarItinerarios();
     }

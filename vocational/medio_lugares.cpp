@@ -85,16 +85,21 @@ void TForm3::botLug2Click()
     TimerEstrellas.stop();
     TimerParpadeo->Detener();
     mapa->Redibujar();
-    PanelSelec->show();
-    MostrarControles({PanelEstrellas, PanelCarSel, PanelSelTit, reja, BotRetrocederFP});
-    PanelSelTit->setText(T(190) + QStringLiteral(" - ") + T(390));
-    VaciarRejilla(reja);
+    MostrarMapaDeRuta();
     IniciarCodigosProvincia(enlace.CodigoProvincia);
-    PanelCarSel->clear();
     reja->setCursor(Qt::PointingHandCursor);
     Ruta->estado.CentrosEnRejilla = true;
     Ruta->estado.TodaFP = false;
     BotTodoFP->setText(T(391));
+}
+
+void TForm3::MostrarMapaDeRuta()
+{
+    PanelSelec->show();
+    MostrarControles({PanelEstrellas, PanelCarSel, PanelSelTit, reja, BotRetrocederFP});
+    PanelSelTit->setText(T(190) + QStringLiteral(" - ") + T(390));
+    VaciarRejilla(reja);
+    PanelCarSel->clear();
 }
 
 void TForm3::AbrirTituloDeRejilla(int titulo)
@@ -122,9 +127,12 @@ void TForm3::VolverDeRutaPorLugar()
         CerrarRutaPorLugar();
         return;
     }
-    // From a province, district or zone list to the map.
+    // From a province, district or zone list (or the localities of a
+    // one-province community) to the map as the route opened: the back
+    // button stays, and closes the route from there.
     Ruta->VolverAlMapa();
-    Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelSelec, reja, listSelFP, PanelSelTit, PanelCarSel});
+    Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, listSelFP});
+    MostrarMapaDeRuta();
 }
 
 void TForm3::CerrarRutaPorLugar()

@@ -190,7 +190,7 @@ void TForm3::MostrarVista(const std::vector<std::string> &lineas, int primeraFil
         listSelFP->resize(listSelFP->width(), estado.AltoListaSelGM);
         listSelFP->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         listSelFP->setCursor(Qt::ArrowCursor);
-        LlenarVista(listSelFP, lineas, primeraFilaEncabezado);
+        LlenarVista(listSelFP, lineas, EstilosVistaGM(lineas, primeraFilaEncabezado));
         reja->hide();
         listSelFP->show();
     });

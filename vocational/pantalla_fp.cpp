@@ -10,6 +10,7 @@
 #include "pantallas.h"
 #include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
+#include "textos_propios.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
@@ -56,8 +57,8 @@ void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const 
 
 void PantallaFP::ConstruirMapasDetalle(const QPoint &sitio, double escala)
 {
-    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), kNombreMapaComarcas, escala);
-    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), kNombreMapaZonas, escala);
+    mapac = new VistaMapa(this, enlace.BmpMapaC, QStringLiteral("mapac"), TextoPropio(Propio::MapaComarcas), escala);
+    mapam = new VistaMapa(this, enlace.BmpMapaM, QStringLiteral("mapam"), TextoPropio(Propio::MapaZonas), escala);
     for (VistaMapa *m : {mapac, mapam}) {
         m->move(sitio);
         m->hide();
@@ -101,11 +102,11 @@ void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controle
     panelListas_ = panel;
     // The route's lists and grid as screen readers name them.
     reja->setAccessibleName(T(317));
-    ListSelLugFP->setAccessibleName(QStringLiteral("Lugares"));
+    ListSelLugFP->setAccessibleName(TextoPropio(Propio::Lugares));
     if (listSelFP)
-        listSelFP->setAccessibleName(QStringLiteral("Información del título"));
+        listSelFP->setAccessibleName(TextoPropio(Propio::InformacionTitulo));
     if (listBarcelona)
-        listBarcelona->setAccessibleName(QStringLiteral("Barcelona"));
+        listBarcelona->setAccessibleName(TextoPropio(Propio::Barcelona));
     Ruta = new RutaLugaresFP(enlace, std::move(nivel), controles, this);
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
 }

@@ -330,6 +330,9 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
             c_.PanelSelTit->setText(T(190) + QStringLiteral(" - ") + (estado.TodaFP ? T(391) : T(nivel_.textoUnNivel)));
         estado.CentrosEnRejilla = true;
     }
+    // The grid's caption shows with it, whatever a back step hid before.
+    if (nivel_.textoUnNivel)
+        Poner(c_.PanelSelTit, true);
 
     if (c_.PanelCarSel) {
         if (e_.ModoZonas)

@@ -117,7 +117,7 @@ void TForm8::ConstruirMapas()
     // Maps: Spain in PanelEstrellas; the detail maps and the place lists in its place.
     PanelEstrellas = new QWidget(this);
     PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
-    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), kNombreMapaEspana, kEscalaMapa);
+    mapa = new VistaMapa(this, enlace.BmpMapa, QStringLiteral("mapa"), TextoPropio(Propio::MapaEspana), kEscalaMapa);
     PanelEstrellas->setGeometry(570, 200, mapa->width(), mapa->height());
     mapa->setParent(PanelEstrellas);
     mapa->move(0, 0);

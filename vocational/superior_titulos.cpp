@@ -267,34 +267,40 @@ void TForm8::MenuFPTitEstClick()
 
 void TForm8::ButtonEstad1Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad1Click(TituloSel);
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad1Click(TituloSel);
+    estadisticas->Mostrar();
 }
 
-// The family of the chosen title (field 24); 0 for a title outside the 26
-// families, which the statistics screen shows as having no data.
+// The family of the chosen title (field 24). An arts or sports title
+// belongs to none of the 26 families (0): the family charts then show
+// family 5, Artes y Artesanías.
 int TForm8::FamiliaDelTitulo() const
 {
+    constexpr int kFamiliaSinFamilia = 5;
     const auto &t = enlace.TablaFPSuperior;
-    return TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
+    const int familia = TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
+    return familia == 0 ? kFamiliaSinFamilia : familia;
 }
 
 void TForm8::ButtonEstad2Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad3Click(FamiliaDelTitulo());
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad3Click(FamiliaDelTitulo());
+    estadisticas->Mostrar();
 }
 
 void TForm8::ButtonEstad3Click()
 {
-    if (!pantallas.Estadisticas)
+    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
+    if (!estadisticas)
         return;
-    pantallas.Estadisticas->labelEstad4Click(FamiliaDelTitulo());
-    pantallas.Estadisticas->Mostrar();
+    estadisticas->labelEstad4Click(FamiliaDelTitulo());
+    estadisticas->Mostrar();
 }
 
 } // namespace norvela

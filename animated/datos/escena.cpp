@@ -212,10 +212,9 @@ EstadoEscena EstadoEn(std::int64_t ms)
     // The bus comes along the road from the right every 26 seconds.
     constexpr std::int64_t kPeriodoAutobus = 26000;
     constexpr double kAutobusVelocidad = 0.2;
-    constexpr double kAutobusLargo = 300;
     const std::int64_t a = (t + 20000) % kPeriodoAutobus;
     s.autobusX = kAncho - a * kAutobusVelocidad;
-    s.autobusVisible = s.autobusX > -kAutobusLargo;
+    s.autobusVisible = s.autobusX > -kAnchoAutobus;
 
     s.banderaFase = int((t / 140) % kFasesBandera);
     return s;

@@ -35,6 +35,7 @@ inline constexpr int kUmbral = 572;
 inline constexpr int kSuelo = 598;
 // The walking pictures: 56 x 168, soles at row 96, one frame a step of 8 pixels.
 inline constexpr int kAnchoAndar = 56;
+inline constexpr int kAltoAndar = 168;
 inline constexpr int kSuelaAndar = 96;
 inline constexpr int kPasoAndar = 8;
 // A door is 64 x 104, the entrance's double door 96 x 104, both on the threshold.
@@ -48,6 +49,12 @@ inline constexpr int kRotuloY = 424;
 // The flag on the entrance's roof, and the road the bus runs along.
 inline constexpr int kBanderaX = 460, kBanderaY = 168;
 inline constexpr int kCarreteraY = 620;
+// The sizes of the flag, the clouds (each its own), a bird and the bus.
+inline constexpr int kAnchoBandera = 48, kAltoBandera = 32;
+inline constexpr int kAnchoNube[kNubes] = {200, 150, 240};
+inline constexpr int kAltoNube[kNubes] = {78, 60, 90};
+inline constexpr int kAnchoPajaro = 34, kAltoPajaro = 20;
+inline constexpr int kAnchoAutobus = 300, kAltoAutobus = 112;
 } // namespace escena
 
 // The middle of each door (or of the sign), in x.

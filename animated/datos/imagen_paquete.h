@@ -35,11 +35,12 @@ struct ImagenesEscena {
 };
 
 // One picture of a pack: the pack (0 "segdxg1.DXG", 1 "vector.DXG"), its
-// name inside the pack, and where it goes.
+// name inside the pack, where it goes, and the size the scene draws it at.
 struct EntradaPaquete {
     int paquete;
     QString nombre;
     QImage *destino;
+    QSize tamano;
 };
 std::vector<EntradaPaquete> EntradasPaquetes(ImagenesEscena &imagenes);
 

@@ -146,7 +146,8 @@ QString CargarPaquetesEscena(const QString &segdxg, const QString &vector, Image
             if (entrada.paquete != paquete)
                 continue;
             *entrada.destino = LeerImagen(QStringLiteral(":") + kRaiz[paquete] + '/' + entrada.nombre);
-            completo = completo && !entrada.destino->isNull();
+            // A picture of another size would leave gaps or smears on the scene.
+            completo = completo && entrada.destino->size() == entrada.tamano;
         }
         QResource::unregisterResource(datos, kRaiz[paquete]);
         if (!completo)

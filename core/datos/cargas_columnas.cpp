@@ -27,11 +27,12 @@ int Comunidad(const QString &fichero, int linea, std::string_view columnas)
     return *c;
 }
 
-// The district files stop at a line without its number. The tables are then
-// half filled, so the program must not go on with them.
-void Mal(Enlace &e, int numero)
+// The district files stop at a line without its number, `linea`, saying
+// "mal " and `numero`. The tables are then half filled, so the program must
+// not go on with them.
+void Mal(Enlace &e, int numero, const QString &fichero, int linea)
 {
-    e.Avisos().Aviso(QStringLiteral("mal %1").arg(numero));
+    e.Avisos().Aviso(ConFichero(QStringLiteral("mal %1").arg(numero), fichero, linea));
     e.ErrorFicheros = true;
 }
 
@@ -45,7 +46,7 @@ void CargarCodigosSuperior(Enlace &e, const QString &fichero, int &n, int ancho)
             k <= static_cast<int>(lineas.size()) ? std::string_view(lineas[static_cast<size_t>(k - 1)]) : "";
         const auto m = NumeroColumna(Columnas(linea, 3, 4));
         if (!m) {
-            Mal(e, k);
+            Mal(e, k, fichero, k);
             return;
         }
         if (*m < 1 || *m > e.NombresComarcas.Ultimo())
@@ -73,7 +74,7 @@ void CargarZonasSuperior(Enlace &e, const QString &fichero, int &n, int ancho)
     for (const std::string &linea : lineas) {
         const auto z = NumeroColumna(Columnas(linea, 3, 4));
         if (!z) {
-            Mal(e, k);
+            Mal(e, k, fichero, k + 1);
             return;
         }
         ++k;
@@ -163,7 +164,7 @@ void CargarDobles(Enlace &e, const QString &fichero, int &n)
             if (codigo)
                 tabla->Poner(g, m, BuscarGrado(e, *codigo));
             else
-                e.Avisos().Aviso(QStringLiteral("ERROR en fichero de dobles"));
+                e.Avisos().Aviso(ConFichero(QStringLiteral("ERROR en fichero de dobles"), fichero, k));
         }
         const std::string_view etiqueta = Columnas(linea, 11, 14);
         e.DoblesEtiqueta.Poner(g, m, EsBlanco(etiqueta) ? std::string_view("    ") : etiqueta);

@@ -5,7 +5,6 @@
 #include "enlace.h"
 #include "lectura.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
@@ -16,14 +15,14 @@ namespace {
 
 enum class SiFalta { Mensaje, ErrorEntradaSalida };
 
+// A file without lines is missing too.
 std::optional<std::vector<std::string>> Abrir(Enlace &e, const QString &fichero, SiFalta siFalta)
 {
+    if (siFalta == SiFalta::ErrorEntradaSalida)
+        return LeerLineasObligatorio(fichero);
     auto lineas = LeerLineas(fichero);
-    if (!lineas) {
-        if (siFalta == SiFalta::ErrorEntradaSalida)
-            throw ErrorEntradaSalida(fichero);
+    if (!lineas)
         e.FaltaFichero(fichero);
-    }
     return lineas;
 }
 
@@ -142,12 +141,6 @@ void CargarBloques26(Enlace &e, const QString &fichero, TablaBloques &tabla)
 void CargarBloques50(Enlace &e, const QString &fichero)
 {
     CargarBloques(e, fichero, e.AsignaturasOtros, 51, 2500);
-}
-
-void ExigirLineas(Enlace &e, const QString &fichero, int n)
-{
-    if (n < 1 && QFileInfo::exists(fichero))
-        e.FaltaFichero(fichero);
 }
 
 } // namespace norvela

@@ -1,6 +1,7 @@
 // Loaders of the list files: one item a line, read into a fixed table of
 // fixed-length texts. A file longer than its table is an ErrorRango (the
-// lines before it stay stored and the count is not written).
+// lines before it stay stored and the count is not written); an empty file
+// is a missing one.
 #pragma once
 
 #include "tablas.h"
@@ -35,9 +36,5 @@ void CargarEncabezados(Enlace &e, const QString &fichero, TablaTexto &tabla, int
 void CargarBloques26(Enlace &e, const QString &fichero, TablaBloques &tabla);
 // Blocks of 51 lines (50 entries) into AsignaturasOtros.
 void CargarBloques50(Enlace &e, const QString &fichero);
-
-// A list that other files point into must have lines: an empty one is
-// reported like a missing file (a missing one was reported by its loader).
-void ExigirLineas(Enlace &e, const QString &fichero, int n);
 
 } // namespace norvela

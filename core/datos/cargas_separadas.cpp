@@ -64,12 +64,15 @@ struct ListaDestino {
     int capacidad = 0;
 };
 
-// Reads the file and checks it has the lines its readers need.
-int LeerAlMenos(Enlace &e, const QString &fichero, int necesarias)
+// Reads the file and checks it has the lines its readers need, as many as
+// the lists `segun` (their paths) count. Either side may be the damaged
+// one, so the message names both.
+int LeerAlMenos(Enlace &e, const QString &fichero, int necesarias, const QString &segun)
 {
     const int n = LeerLineasFichero(e, fichero);
     if (n < necesarias)
-        throw ErrorRango(fichero, n + 1, QStringLiteral("faltan líneas: se necesitan %1").arg(necesarias));
+        throw ErrorRango(fichero, n + 1,
+                         QStringLiteral("faltan líneas: se necesitan %1 según %2").arg(necesarias).arg(segun));
     return n;
 }
 
@@ -85,7 +88,9 @@ void TablaDeRango(const QString &fichero, int linea, int filas, const char *que)
 void CargarOferta(Enlace &e, const QString &fichero, std::array<TablaEnteros, 4> &tablas, const ListaDestino &titulos)
 {
     const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
-    LeerAlMenos(e, fichero, centros[0] + centros[1] + centros[2] + centros[3]);
+    LeerAlMenos(e, fichero, centros[0] + centros[1] + centros[2] + centros[3],
+                QStringLiteral("%1, %2, %3 y %4")
+                    .arg(e.Fichero("lu1"), e.Fichero("lu2"), e.Fichero("lu3"), e.Fichero("lu4")));
     const int maxTitulo = titulos.lineas < 1 ? 1100 : titulos.lineas;
     int linea = 0;
     for (int b = 0; b < 4; ++b) {
@@ -124,9 +129,10 @@ void LlenarFilas(Enlace &e, const QString &fichero, int n, TablaEnteros &tabla, 
     }
 }
 
-void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int campos, int necesarias)
+void CargarFilas(Enlace &e, const QString &fichero, TablaEnteros &tabla, int campos, int necesarias,
+                 const QString &lista)
 {
-    LlenarFilas(e, fichero, LeerAlMenos(e, fichero, necesarias), tabla, campos);
+    LlenarFilas(e, fichero, LeerAlMenos(e, fichero, necesarias, lista), tabla, campos);
 }
 
 // Field j as a line of `lista`, from `minimo` (0 where 0 means "none"). An
@@ -216,7 +222,7 @@ void CargarOfertaFPB(Enlace &e, const QString &fichero)
 
 void CargarTablaFPSuperior(Enlace &e, const QString &fichero)
 {
-    const int n = LeerAlMenos(e, fichero, e.NumFPSuperior);
+    const int n = LeerAlMenos(e, fichero, e.NumFPSuperior, e.FicheroIdioma(QStringLiteral("fp")));
     TablaDeRango(fichero, n, e.TablaFPSuperior.FilaUltima(), "filas");
     for (int r = 1; r <= n; ++r)
         e.TablaFPSuperior.VaciarFila(r);
@@ -225,12 +231,12 @@ void CargarTablaFPSuperior(Enlace &e, const QString &fichero)
 
 void CargarTablaFPMedio(Enlace &e, const QString &fichero)
 {
-    CargarFilas(e, fichero, e.TablaFPMedio, 7, e.NumFPMedio);
+    CargarFilas(e, fichero, e.TablaFPMedio, 7, e.NumFPMedio, e.FicheroIdioma(QStringLiteral("fp2")));
 }
 
 void CargarTablaGrados(Enlace &e, const QString &fichero)
 {
-    CargarFilas(e, fichero, e.TablaGrados, 14, e.NumGrados);
+    CargarFilas(e, fichero, e.TablaGrados, 14, e.NumGrados, e.FicheroIdioma(QStringLiteral("carreran")));
 }
 
 void CargarTablaBytes(Enlace &e, const QString &fichero, TablaBytes &tabla)
@@ -257,7 +263,7 @@ void CargarTablaBytes(Enlace &e, const QString &fichero, TablaBytes &tabla)
 void CargarNotasCorte(Enlace &e, const QString &fichero)
 {
     const int grados = e.NumGrados;
-    const int lineas = LeerAlMenos(e, fichero, 3 * grados);
+    const int lineas = LeerAlMenos(e, fichero, 3 * grados, e.FicheroIdioma(QStringLiteral("carreran")));
     // Three whole blocks of more degrees than "carreran" has: the list is short.
     if (lineas > 3 * grados && lineas % 3 == 0)
         throw ErrorRango(e.FicheroIdioma(QStringLiteral("carreran")), 0,

@@ -8,12 +8,16 @@
 
 namespace norvela {
 
+// A report's title (record 0) may be longer than its 65-character lines:
+// the header box has room for a title's whole name and level.
+inline constexpr int kAnchoTituloInforme = 110;
+
 // Report buffers start with room for 1500 lines (200 bold ones) and grow
 // as a screen writes past that: a long report never overflows.
 struct DatosInforme {
-    TablaTexto LineasInforme{0, 1500, 65, Capacidad::Creciente};
+    TablaTexto LineasInforme{0, 1500, 65, Capacidad::Creciente, kAnchoTituloInforme};
     TablaTexto LineasInforme2{0, 1500, 65, Capacidad::Creciente};
-    TablaTexto InformeCuesGM{0, 1500, 65, Capacidad::Creciente};
+    TablaTexto InformeCuesGM{0, 1500, 65, Capacidad::Creciente, kAnchoTituloInforme};
     int NumLineasInforme = 0;
     // The intermediate-cycle screen and its questionnaire count their
     // report lines here instead.

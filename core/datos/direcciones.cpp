@@ -1,9 +1,21 @@
 #include "direcciones.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace norvela {
+
+namespace {
+
+// A PDF document starts with these bytes, whatever its name says.
+bool EsPdf(const QString &ruta)
+{
+    QFile fichero(ruta);
+    return fichero.open(QIODevice::ReadOnly) && fichero.read(4) == "%PDF";
+}
+
+} // namespace
 
 bool DireccionPermitida(const QUrl &url, const QString &rutaDatos)
 {
@@ -15,13 +27,17 @@ bool DireccionPermitida(const QUrl &url, const QString &rutaDatos)
     if (!url.isLocalFile() || rutaDatos.isEmpty())
         return false;
     // Links and ".." are resolved first, so a path that only looks as if it
-    // were inside the data folder is refused.
+    // were one of the documents is refused.
     const QFileInfo fichero(url.toLocalFile());
     const QString datos = QFileInfo(rutaDatos).canonicalFilePath();
     const QString ruta = fichero.canonicalFilePath();
     if (datos.isEmpty() || ruta.isEmpty() || !fichero.isFile())
         return false;
-    return ruta.startsWith(QDir(datos).absolutePath() + u'/');
+    const QString carpeta = QFileInfo(ruta).path();
+    const QString pdf = QDir(datos).filePath(QStringLiteral("pdf"));
+    if (carpeta != pdf && carpeta != pdf + QStringLiteral("/est"))
+        return false;
+    return EsPdf(ruta);
 }
 
 } // namespace norvela

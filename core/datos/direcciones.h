@@ -1,7 +1,7 @@
 // Which addresses the screens may hand to the desktop: web pages (http or
-// https, with a host) and files inside the data folder. Anything else, a
-// file outside it, or an address taken from a data file with another scheme,
-// is refused.
+// https, with a host) and the PDF documents of the data folder's "pdf" and
+// "pdf/est" folders. Anything else, any other file, or an address taken
+// from a data file with another scheme, is refused.
 #pragma once
 
 #include <QString>

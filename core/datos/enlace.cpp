@@ -2,8 +2,10 @@
 
 #include "cadenas.h"
 #include "cargas_listas.h"
+#include "errores.h"
 #include "imagenes.h"
 #include "lectura.h"
+#include "textos_propios.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +16,8 @@ namespace {
 
 const char *const kCarpetasIdioma[4] = {"cas/", "catVal/", "galego/", "euskera/"};
 
-// The start-up pictures. A map that cannot be used is told in its own
-// words; any other picture like any missing file. The first failure stops:
+// The start-up pictures. One that cannot be used (a map of the wrong size
+// too) is told like any missing file, by its path. The first failure stops:
 // start-up ends at the next check.
 void CargarImagenes(Enlace &e)
 {
@@ -36,12 +38,7 @@ void CargarImagenes(Enlace &e)
         const QString ruta = e.Fichero(im.fichero);
         if (CargarImagen(ruta, *im.destino, im.tamano))
             continue;
-        if (im.tamano.isValid()) {
-            e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
-            e.ErrorFicheros = true;
-        } else {
-            e.FaltaFichero(ruta);
-        }
+        e.FaltaFichero(ruta);
         return;
     }
 }
@@ -50,11 +47,11 @@ void CargarImagenes(Enlace &e)
 // reported like a missing file.
 bool CargarMapas(Enlace &e)
 {
-    const auto puntos = CargarPuntos(e.Fichero("puntos3"));
+    const QString ruta = e.Fichero("puntos3");
+    const auto puntos = CargarPuntos(ruta);
     if (puntos && DividirPuntos(*puntos, e.MapaComunidades, e.MapaRegionesC, e.MapaRegionesM))
         return true;
-    e.Avisos().Aviso(QStringLiteral("Faltan ficheros"));
-    e.ErrorFicheros = true;
+    e.FaltaFichero(ruta);
     return false;
 }
 
@@ -78,6 +75,7 @@ void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
     e.OrdenAlfabetico = e.AjustesGuardados.orden;
     e.AnimacionSi = e.AjustesGuardados.animacion;
     e.CarpetaIdioma = kCarpetasIdioma[e.IdiomaSel];
+    PonerIdiomaPropio(e.IdiomaSel);
     e.ModoAnimado = e.AnimacionSi;
 
     AplicarLineaComandos(e, opciones.argumentos);
@@ -122,17 +120,33 @@ Enlace::Enlace(Mensajes &mensajes) : mensajes_(&mensajes) {}
 
 void Enlace::FaltaFichero(const QString &ruta)
 {
-    AvisarFaltaFichero(ruta);
+    if (!faltas_.contains(ruta)) {
+        faltas_.append(ruta);
+        AvisarFaltaFichero(ruta);
+    }
     ErrorFicheros = true;
 }
 
 void Enlace::AvisarFaltaFichero(const QString &ruta)
 {
-    mensajes_->Aviso(QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa"));
+    mensajes_->Aviso(TextoFaltaFichero(ruta));
 }
 
 void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)
 {
+    // The language first: the box of "A" speaks it.
+    if (argumentos.size() >= 2) {
+        bool esNumero = false;
+        const int valor = argumentos[1].toInt(&esNumero);
+        // Not a whole number: the argument is ignored.
+        if (esNumero) {
+            if (valor >= 0 && valor <= 3 && argumentos[1].size() == 1) {
+                e.CarpetaIdioma = kCarpetasIdioma[valor];
+                PonerIdiomaPropio(valor);
+            }
+            e.OrdenAlfabetico = valor >= 1;
+        }
+    }
     if (!argumentos.isEmpty()) {
         const QString &primero = argumentos[0];
         if (primero == QLatin1String("A"))
@@ -141,15 +155,6 @@ void AplicarLineaComandos(Enlace &e, const QStringList &argumentos)
             e.ModoAnimado = true;
         else if (primero == QLatin1String("N"))
             e.ModoAnimado = false;
-    }
-    if (argumentos.size() >= 2) {
-        bool esNumero = false;
-        const int valor = argumentos[1].toInt(&esNumero);
-        if (!esNumero)
-            return;   // not a whole number: the argument is ignored
-        if (valor >= 0 && valor <= 3 && argumentos[1].size() == 1)
-            e.CarpetaIdioma = kCarpetasIdioma[valor];
-        e.OrdenAlfabetico = valor >= 1;
     }
 }
 

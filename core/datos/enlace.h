@@ -48,7 +48,8 @@ public:
     Enlace &operator=(const Enlace &) = delete;
 
     Mensajes &Avisos() { return *mensajes_; }
-    // "Faltan ficheros (" + ruta + "). Vuelva a instalar el programa", and ErrorFicheros.
+    // "Faltan ficheros (" + ruta + "). Vuelva a instalar el programa", and
+    // ErrorFicheros; once a file, however many loaders read it.
     void FaltaFichero(const QString &ruta);
     // The same message alone, for a file a view reads while the program runs.
     void AvisarFaltaFichero(const QString &ruta);
@@ -117,7 +118,6 @@ public:
     bool ItinerariosDesdeAsistente = false;
     bool FPMedioDesdeAsistente = false;
     int AjusteFuente = 0;
-    int ContadorAyuda = 0;
     bool MarcaCarga = false;
     bool PantallaCambiada = false;
 
@@ -133,6 +133,7 @@ private:
 
     Mensajes *mensajes_ = nullptr;
     bool liberada_ = false;
+    QStringList faltas_;
 };
 
 // The start-up loading, in its fixed order. Any failure has been reported

@@ -23,6 +23,28 @@ ErrorEntradaSalida::ErrorEntradaSalida(const QString &fichero)
 {
 }
 
+ErrorFicheroVacio::ErrorFicheroVacio(const QString &fichero)
+    : ErrorEntradaSalida(fichero, QStringLiteral("está vacío"))
+{
+}
+
+QString ErrorFicheroVacio::Mensaje() const
+{
+    return TextoFaltaFichero(Fichero());
+}
+
+QString TextoFaltaFichero(const QString &ruta)
+{
+    return QStringLiteral("Faltan ficheros (") + ruta + QStringLiteral("). Vuelva a instalar el programa");
+}
+
+QString ConFichero(const QString &texto, const QString &ruta, int linea)
+{
+    if (linea > 0)
+        return QStringLiteral("%1 (%2, línea %3)").arg(texto, ruta).arg(linea);
+    return QStringLiteral("%1 (%2)").arg(texto, ruta);
+}
+
 bool ListaCorta(int lineas, int capacidad, int valor)
 {
     return lineas >= 1 && valor > lineas && valor <= capacidad;

@@ -17,7 +17,7 @@ public:
     int Linea() const { return linea_; }
     const QString &Detalle() const { return detalle_; }
     // The text shown to the user.
-    QString Mensaje() const;
+    virtual QString Mensaje() const;
 
 private:
     QString fichero_;
@@ -29,7 +29,24 @@ private:
 class ErrorEntradaSalida : public ErrorDatos {
 public:
     explicit ErrorEntradaSalida(const QString &fichero);
+
+protected:
+    ErrorEntradaSalida(const QString &fichero, const QString &detalle) : ErrorDatos(fichero, 0, detalle) {}
 };
+
+// The file holds no line: it is told like a missing file.
+class ErrorFicheroVacio : public ErrorEntradaSalida {
+public:
+    explicit ErrorFicheroVacio(const QString &fichero);
+    QString Mensaje() const override;
+};
+
+// "Faltan ficheros (<ruta>). Vuelva a instalar el programa": the message of
+// a data file that is missing or holds nothing.
+QString TextoFaltaFichero(const QString &ruta);
+// A message of the data files' own words with the file it is about and, when
+// there is one, the line: "mal 7 (<ruta>, línea 7)".
+QString ConFichero(const QString &texto, const QString &ruta, int linea = 0);
 
 // A line or a value does not fit the table it goes to.
 class ErrorRango : public ErrorDatos {

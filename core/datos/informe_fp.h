@@ -11,7 +11,7 @@
 namespace norvela {
 
 struct InformeFP {
-    std::string titulo;               // record 0, the header's title
+    std::string titulo;               // record 0, the header's title (kAnchoTituloInforme)
     std::vector<std::string> lineas;  // lines 1..n, at most 65 characters each
     std::vector<int> negritas;        // numbers (1-based) of the bold lines
 

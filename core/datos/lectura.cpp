@@ -7,15 +7,21 @@
 
 namespace norvela {
 
-std::optional<std::vector<std::string>> LeerLineas(const QString &ruta)
+namespace {
+
+std::optional<QByteArray> LeerBytes(const QString &ruta)
 {
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = fichero.readAll();
+    QByteArray bytes = fichero.readAll();
     if (fichero.error() != QFileDevice::NoError)
         return std::nullopt;
+    return bytes;
+}
 
+std::vector<std::string> PartirLineas(const QByteArray &bytes)
+{
     std::vector<std::string> lineas;
     qsizetype finalesCR = 0;
     qsizetype inicio = 0;
@@ -41,12 +47,24 @@ std::optional<std::vector<std::string>> LeerLineas(const QString &ruta)
     return lineas;
 }
 
+} // namespace
+
+std::optional<std::vector<std::string>> LeerLineas(const QString &ruta)
+{
+    const auto bytes = LeerBytes(ruta);
+    if (!bytes || bytes->isEmpty())
+        return std::nullopt;
+    return PartirLineas(*bytes);
+}
+
 std::vector<std::string> LeerLineasObligatorio(const QString &ruta)
 {
-    auto lineas = LeerLineas(ruta);
-    if (!lineas)
+    const auto bytes = LeerBytes(ruta);
+    if (!bytes)
         throw ErrorEntradaSalida(ruta);
-    return std::move(*lineas);
+    if (bytes->isEmpty())
+        throw ErrorFicheroVacio(ruta);
+    return PartirLineas(*bytes);
 }
 
 } // namespace norvela

@@ -4,9 +4,9 @@
 
 namespace norvela {
 
-TablaTexto::TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad)
+TablaTexto::TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad, int anchoCero)
     : primero_(primero), ultimo_(ultimo), ancho_(ancho), capacidad_(capacidad),
-      entradas_(static_cast<size_t>(ultimo - primero + 1))
+      anchoCero_(anchoCero > 0 ? anchoCero : ancho), entradas_(static_cast<size_t>(ultimo - primero + 1))
 {
 }
 
@@ -31,7 +31,7 @@ void TablaTexto::Poner(int i, std::string_view s)
         entradas_.resize(static_cast<size_t>(i - primero_ + 1));
         ultimo_ = i;
     }
-    entradas_[Posicion(i)] = Cortar(s, ancho_);
+    entradas_[Posicion(i)] = Cortar(s, i == 0 ? anchoCero_ : ancho_);
 }
 
 void TablaTexto::Vaciar()

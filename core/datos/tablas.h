@@ -18,10 +18,12 @@ namespace norvela {
 // when written past it; reading past their end gives an empty entry.
 enum class Capacidad { Fija, Creciente };
 
-// Entries primero..ultimo of fixed-length texts of at most `ancho` characters.
+// Entries primero..ultimo of fixed-length texts of at most `ancho` characters;
+// a table with an entry 0 may give that one a width of its own (a report's
+// title, wider than its lines).
 class TablaTexto {
 public:
-    TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad = Capacidad::Fija);
+    TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad = Capacidad::Fija, int anchoCero = 0);
 
     const std::string &operator[](int i) const;
     // Stores s cut to the table's width.
@@ -43,6 +45,7 @@ private:
     int ultimo_;
     int ancho_;
     Capacidad capacidad_;
+    int anchoCero_;
     std::vector<std::string> entradas_;
 };
 

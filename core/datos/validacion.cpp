@@ -7,6 +7,18 @@
 
 namespace norvela {
 
+ErrorCoherencia::ErrorCoherencia(const QString &fichero, const QString &otro, const QString &detalle)
+    : ErrorDatos(fichero, 0, detalle), otro_(otro)
+{
+}
+
+QString ErrorCoherencia::Mensaje() const
+{
+    if (otro_.isEmpty())
+        return ErrorDatos::Mensaje();
+    return QStringLiteral("Error en los ficheros %1 y %2: %3").arg(Fichero(), otro_, Detalle());
+}
+
 namespace {
 
 constexpr int kRamas = 5;
@@ -69,26 +81,37 @@ void Grados(const Enlace &e)
               QStringLiteral("tiene %1 líneas, pero \"datgradosphp\" tiene más").arg(n));
 }
 
-// One block of 26 lines per title line, no more, no fewer.
+// One block of 26 lines per title line, no more, no fewer. A block cut
+// short is the block file's fault; a count of whole blocks that differs from
+// the titles' may be either file's, so both are named.
 void Bloques(const Enlace &e, const TablaBloques &bloques, int titulos, const char *nombre, const char *lista)
 {
     if (titulos < 1 || bloques.Bloques() < 1 || bloques.En(1, 1).empty())
         return;
     const QString fichero = e.FicheroIdioma(QString::fromLatin1(nombre));
-    const QString deLista = QStringLiteral("\"%1\" (%2 líneas)").arg(QString::fromLatin1(lista)).arg(titulos);
-    for (int b = 1; b <= titulos; ++b) {
-        if (b > bloques.Bloques())
-            Falla(fichero, (b - 1) * kLineasBloque + 1, QStringLiteral("más títulos en %1 que bloques admitidos").arg(deLista));
-        for (int j = 1; j <= bloques.Entradas(); ++j)
-            if (bloques.En(b, j).empty())
-                Falla(fichero, (b - 1) * kLineasBloque + 1 + j,
-                      QStringLiteral("el fichero acaba antes de completar el bloque del título %1 de %2").arg(b).arg(deLista));
-    }
-    if (titulos < bloques.Bloques() && !bloques.En(titulos + 1, 1).empty())
-        Falla(fichero, titulos * kLineasBloque + 1, QStringLiteral("más bloques que títulos en %1").arg(deLista));
+    const QString rutaLista = e.FicheroIdioma(QString::fromLatin1(lista));
+    if (titulos > bloques.Bloques())
+        Falla(rutaLista, bloques.Bloques() + 1,
+              QStringLiteral("más de %1 títulos, los bloques que admite \"%2\"")
+                  .arg(bloques.Bloques())
+                  .arg(QString::fromLatin1(nombre)));
+    int leidos = 1;
+    while (leidos < bloques.Bloques() && !bloques.En(leidos + 1, 1).empty())
+        ++leidos;
+    for (int j = 1; j <= bloques.Entradas(); ++j)
+        if (bloques.En(leidos, j).empty())
+            Falla(fichero, (leidos - 1) * kLineasBloque + 1 + j,
+                  QStringLiteral("el fichero acaba antes de completar el bloque %1").arg(leidos));
+    if (leidos != titulos)
+        throw ErrorCoherencia(fichero, rutaLista,
+                              QStringLiteral("%1 bloques de %2 líneas para %3 títulos: van un bloque por título")
+                                  .arg(leidos)
+                                  .arg(kLineasBloque)
+                                  .arg(titulos));
 }
 
-// "certificah" explains "certifica" line by line.
+// "certificah" explains "certifica" line by line: when the counts differ,
+// either may have lost or gained lines.
 void Certificados(const Enlace &e)
 {
     if (e.NombresCertificados[0].empty() || e.ExplicacionCertificados[0].empty())
@@ -102,8 +125,10 @@ void Certificados(const Enlace &e)
     const auto a = static_cast<int>(nombres->size());
     const auto b = static_cast<int>(explicaciones->size());
     if (a != b)
-        Falla(certificah, std::min(a, b) + 1,
-              QStringLiteral("tiene %1 líneas y \"certifica\" %2: van una por una").arg(b).arg(a));
+        throw ErrorCoherencia(certificah, certifica,
+                              QStringLiteral("%1 líneas de explicación para %2 de certificados: van una por una")
+                                  .arg(b)
+                                  .arg(a));
 }
 
 // Fields 5..17 of "datfpsphp" are lines of "reqfp" (0: none).
@@ -127,12 +152,21 @@ void TablaFPMedio(const Enlace &e)
     if (e.NumCuesGM < 1)
         return;
     const QString fichero = e.Fichero(QStringLiteral("datfpmphp"));
+    const QString cuesgm = e.FicheroIdioma(QStringLiteral("cuesgm"));
     const int filas = std::min(e.NumFPMedio, e.TablaFPMedio.FilaUltima());
     for (int r = 1; r <= filas; ++r) {
         Entre(fichero, r, e.TablaFPMedio.En(r, 4), 0, 26, QStringLiteral("familia"));
-        for (int c = 5; c <= 7; ++c)
-            Entre(fichero, r, e.TablaFPMedio.En(r, c), 0, e.NumCuesGM,
-                  QStringLiteral("pregunta de \"cuesgm\" (campo %1)").arg(c));
+        for (int c = 5; c <= 7; ++c) {
+            // Statements follow the options: a missing one is a short questionnaire.
+            const int v = e.TablaFPMedio.En(r, c);
+            if (ListaCorta(e.NumCuesGM, e.CodigoGM1.Ultimo(), v))
+                Falla(cuesgm, 0,
+                      QStringLiteral("tiene %1 preguntas, pero \"datfpmphp\" (línea %2) pide la pregunta %3")
+                          .arg(e.NumCuesGM)
+                          .arg(r)
+                          .arg(v));
+            Entre(fichero, r, v, 0, e.NumCuesGM, QStringLiteral("pregunta de \"cuesgm\" (campo %1)").arg(c));
+        }
     }
 }
 

@@ -12,10 +12,16 @@ namespace norvela {
 
 class Enlace;
 
-// A file that disagrees with another one it points into.
+// A file that disagrees with another one it points into. When the two
+// disagree so that either could be the damaged one, both are named.
 class ErrorCoherencia : public ErrorDatos {
 public:
     using ErrorDatos::ErrorDatos;
+    ErrorCoherencia(const QString &fichero, const QString &otro, const QString &detalle);
+    QString Mensaje() const override;
+
+private:
+    QString otro_;
 };
 
 // Throws an ErrorCoherencia naming the file and line of the first mismatch.

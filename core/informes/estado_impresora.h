@@ -4,7 +4,10 @@
 // Where CUPS is at hand its own answers fill that gap.
 #pragma once
 
+#include <QByteArray>
 #include <QPrinter>
+
+#include <functional>
 
 namespace norvela {
 
@@ -23,5 +26,20 @@ struct EstadoCola {
 // The queue behind `impresora` as the print system reports it; a file has
 // no queue and always admits.
 EstadoCola EstadoImpresora(const QPrinter &impresora);
+
+// What the print system answers of one queue (`cola`, and `instancia` when
+// the printer is an instance of it): its "printer-is-accepting-jobs" option,
+// empty when it does not know the queue, and whether it turned away the last
+// job handed to it on this thread.
+struct RespuestaCola {
+    QByteArray aceptaTrabajos;
+    bool ultimoRechazado = false;
+};
+using LectorCola = std::function<RespuestaCola(const QByteArray &cola, const QByteArray &instancia)>;
+
+// The print system's word on the printer named `nombre` ("queue", or
+// "queue/instance" as Qt names an instance), read by `lector`: only a queue
+// that answers "false" turns jobs away.
+EstadoCola PreguntarCola(const QString &nombre, const LectorCola &lector);
 
 } // namespace norvela

@@ -29,6 +29,8 @@ public:
     void EscribirTexto(const QString &s);
     void EscribirCentrado(const QString &s);
     void EscribirDerecha(const QString &s);
+    // Width in pixels of s in the current font.
+    int AnchoTexto(const QString &s) { return pagina_.AnchoTexto(s); }
 
     void RectanguloMarco(double x1, double y1, double x2, double y2);
     void ElipseImpresion(double x1, double y1, double x2, double y2);

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <stdexcept>
 
 namespace norvela {
@@ -144,12 +145,50 @@ void CajaCabecera(HojaImpresion &hoja, const Enlace &e, double derecha)
     hoja.EscribirDerecha(kCurso);
 }
 
+// The title at (1.0, 0.5) in, in `tamano` points, as far as the texts at
+// the box's right leave room (0.1 in before the wider of them). One that
+// does not fit goes on two lines broken at a blank, the first a line
+// higher; one that still does not fit gets smaller, down to 6 points.
+// Nothing of it is cut.
+void TituloCabecera(HojaImpresion &hoja, const Enlace &e, const QString &titulo, double derecha, int tamano)
+{
+    constexpr double kIzquierda = 1.0;
+    constexpr double kAltura = 0.5;
+    constexpr int kMinimo = 6;
+    hoja.Tamano(10);
+    const int textos = std::max(hoja.AnchoTexto(e.Texto(kTextoCabecera)), hoja.AnchoTexto(kCurso));
+    const int sitio =
+        hoja.UnidadesAPixeles(derecha - 0.05 - 0.1, 0).x() - textos - hoja.UnidadesAPixeles(kIzquierda, 0).x();
+    for (int puntos = tamano;; --puntos) {
+        hoja.Tamano(puntos);
+        if (hoja.AnchoTexto(titulo) <= sitio) {
+            hoja.IrAXY(kIzquierda, kAltura);
+            hoja.EscribirTexto(titulo);
+            return;
+        }
+        // The longest head up to a blank that fits, else as many characters as fit.
+        int corte = static_cast<int>(titulo.size());
+        while (corte > 1 && hoja.AnchoTexto(titulo.left(corte)) > sitio)
+            --corte;
+        const int blanco = titulo.lastIndexOf(QLatin1Char(' '), corte);
+        if (blanco > 0)
+            corte = blanco;
+        const QString primera = titulo.left(corte).trimmed();
+        const QString segunda = titulo.mid(corte).trimmed();
+        if (hoja.AnchoTexto(segunda) <= sitio || puntos == kMinimo) {
+            hoja.IrAXY(kIzquierda, kAltura - puntos * 1.2 / 72);
+            hoja.EscribirTexto(primera);
+            hoja.IrAXY(kIzquierda, kAltura);
+            hoja.EscribirTexto(segunda);
+            return;
+        }
+    }
+}
+
 void ImprimirCabecera(HojaImpresion &hoja, const Enlace &e, const TablaTexto &lineas)
 {
     CajaCabecera(hoja, e, 7.3);
-    hoja.Tamano(12);
-    hoja.IrAXY(1.0, 0.5);
-    hoja.EscribirTexto(DesdeAnsi(Recortar(lineas[0])));
+    TituloCabecera(hoja, e, DesdeAnsi(Recortar(lineas[0])), 7.3, 12);
 }
 
 void ImprimirCabeceraPagina(HojaImpresion &hoja, const Enlace &e, const TablaTexto &lineas, int pagina)
@@ -160,9 +199,7 @@ void ImprimirCabeceraPagina(HojaImpresion &hoja, const Enlace &e, const TablaTex
     hoja.IrAXY(10.7, 0.3);
     if (pagina != 0)
         hoja.EscribirTexto(QString::number(pagina));
-    hoja.Tamano(11);
-    hoja.IrAXY(1.0, 0.5);
-    hoja.EscribirTexto(DesdeAnsi(lineas[0]));
+    TituloCabecera(hoja, e, DesdeAnsi(lineas[0]), kDerechaApaisada, 11);
 }
 
 // Runs `paginas` on a started document: it draws every page, asking for a

@@ -1,7 +1,9 @@
 #include "abrir_enlace.h"
 
 #include "direcciones.h"
+#include "errores.h"
 #include "mensajes.h"
+#include "textos_propios.h"
 
 #include <QDesktopServices>
 
@@ -20,14 +22,18 @@ void AvisarEnlacesFallidosCon(Mensajes *mensajes)
 
 bool AbrirDireccion(const QUrl &url, const QString &rutaDatos)
 {
-    if (!DireccionPermitida(url, rutaDatos))
+    if (!DireccionPermitida(url, rutaDatos)) {
+        // A document of the data folder that is not a PDF there is damage:
+        // told like a missing file.
+        if (avisos && url.isLocalFile())
+            avisos->Aviso(TextoFaltaFichero(url.toLocalFile()));
         return false;
+    }
     if (QDesktopServices::openUrl(url))
         return true;
     if (avisos)
-        avisos->Aviso(QStringLiteral("No se ha podido abrir ")
-                      + (url.isLocalFile() ? url.toLocalFile() : url.toString())
-                      + QStringLiteral(".\nCompruebe que hay un navegador o un lector de PDF instalado."));
+        avisos->Aviso(TextoPropio(Propio::NoSePuedeAbrir)
+                          .arg(url.isLocalFile() ? url.toLocalFile() : url.toString()));
     return false;
 }
 

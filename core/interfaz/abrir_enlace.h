@@ -15,9 +15,10 @@ class Mensajes;
 // message boxes. Without it a failure is only returned.
 void AvisarEnlacesFallidosCon(Mensajes *mensajes);
 
-// Opens `url` when it is an http/https page or a file inside `rutaDatos`;
-// false, opening nothing, otherwise or when the desktop has no handler (and
-// then the user is told).
+// Opens `url` when it is an http/https page or a PDF document of the
+// "pdf" or "pdf/est" folder of `rutaDatos`; false, opening nothing,
+// otherwise or when the desktop has no handler. The user is told when the
+// desktop fails, and when a document is refused.
 bool AbrirDireccion(const QUrl &url, const QString &rutaDatos);
 
 // A file of the data folder by its path, e.g. RutaDatos + "pdf/est/Becas.pdf".

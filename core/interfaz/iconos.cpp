@@ -8,9 +8,9 @@ namespace norvela {
 
 namespace {
 
-// The study icons the small ones are made from: 4 university, 5 place,
-// 15 star, 22 book.
-constexpr int kOrigenPequenos[kNumIconosPequenos] = {4, 22, 15, 22, 4, 5};
+// The study icons the small ones are made from: 10 place (the place
+// entries of the FP lists show it too), 11 university, 15 star, 22 book.
+constexpr int kOrigenPequenos[kNumIconosPequenos] = {11, 22, 15, 22, 11, 10};
 constexpr int kLadoPequeno = 16;
 
 // The decoded icons, owned by the application: every screen shares one copy,

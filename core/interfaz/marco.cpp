@@ -3,6 +3,7 @@
 #include "dibujo.h"
 #include "enlace.h"
 #include "pantalla.h"
+#include "textos_propios.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -34,11 +35,11 @@ private:
     std::function<QPixmap()> dibujar_;
 };
 
-QLabel *Tira(QLabel *tira, const char *nombre, const char *descripcion, const QRect &donde, const QImage &grafico)
+QLabel *Tira(QLabel *tira, const char *nombre, const QString &descripcion, const QRect &donde, const QImage &grafico)
 {
     tira->setObjectName(QString::fromLatin1(nombre));
     // A picture has no caption: screen readers say what it is.
-    tira->setAccessibleName(QString::fromUtf8(descripcion));
+    tira->setAccessibleName(descripcion);
     tira->setGeometry(donde);
     PixmapAlMostrarse(tira, [tamano = donde.size(), grafico] { return QPixmap::fromImage(Mosaico(tamano, grafico)); });
     return tira;
@@ -61,10 +62,14 @@ Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo)
     const int anchoIzq = e.BmpMarcoI.isNull() ? kAnchoMarco : e.BmpMarcoI.width();
     const int anchoDer = e.BmpMarcoD.isNull() ? kAnchoMarco : e.BmpMarcoD.width();
     Marco m;
-    m.fondo = Tira(fondo ? fondo : new QLabel(padre), "degradeini", "Fondo", QRect(0, 0, kAncho, kAlto), e.BmpSuelo);
-    m.izquierda = Tira(new QLabel(padre), "TilIzq", "Marco izquierdo", QRect(0, 0, anchoIzq, kAlto), e.BmpMarcoI);
-    m.derecha = Tira(new QLabel(padre), "TilDer", "Marco derecho", QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
-    m.arriba = Tira(new QLabel(padre), "TilArr", "Marco superior", QRect(0, 0, kAncho, 50), e.BmpMarcoAr);
+    m.fondo = Tira(fondo ? fondo : new QLabel(padre), "degradeini", TextoPropio(Propio::Fondo),
+                   QRect(0, 0, kAncho, kAlto), e.BmpSuelo);
+    m.izquierda = Tira(new QLabel(padre), "TilIzq", TextoPropio(Propio::MarcoIzquierdo), QRect(0, 0, anchoIzq, kAlto),
+                       e.BmpMarcoI);
+    m.derecha = Tira(new QLabel(padre), "TilDer", TextoPropio(Propio::MarcoDerecho),
+                     QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
+    m.arriba = Tira(new QLabel(padre), "TilArr", TextoPropio(Propio::MarcoSuperior), QRect(0, 0, kAncho, 50),
+                    e.BmpMarcoAr);
     return m;
 }
 

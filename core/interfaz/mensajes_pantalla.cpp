@@ -1,5 +1,7 @@
 #include "mensajes_pantalla.h"
 
+#include "textos_propios.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -8,6 +10,9 @@ namespace norvela {
 void MensajesPantalla::Aviso(const QString &texto)
 {
     QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Norvela"), texto, QMessageBox::Ok);
+    caja.setObjectName(QStringLiteral("Aviso"));
+    // In the run's language even before the interface texts are read.
+    caja.button(QMessageBox::Ok)->setText(TextoPropio(Propio::Aceptar));
     caja.exec();
 }
 

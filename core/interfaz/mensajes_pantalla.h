@@ -7,6 +7,7 @@ namespace norvela {
 
 class MensajesPantalla : public Mensajes {
 public:
+    // One OK box; its button speaks the run's language.
     void Aviso(const QString &texto) override;
     bool Pregunta(const QString &texto) override;
 

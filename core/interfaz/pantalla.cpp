@@ -73,8 +73,8 @@ void Pantalla::Salir(bool &abiertaPorAsistente)
 {
     if (enlace.DesdeAsistente) {
         abiertaPorAsistente = false;
-        if (pantallas.Asistente && pantallas.Asistente != this) {
-            pantallas.Asistente->Mostrar();
+        if (Pantalla *asistente = pantallas.Por(Papel::Asistente); asistente && asistente != this) {
+            asistente->Mostrar();
             hide();
             return;
         }
@@ -181,6 +181,11 @@ QPushButton *Pantalla::BotonNombrado(QWidget *padre, const QString &nombre, int 
 QString Pantalla::T(int k) const
 {
     return enlace.Texto(k);
+}
+
+Reloj *Pantalla::RelojAnimaciones() const
+{
+    return pantallas.RelojAnimaciones;
 }
 
 void Pantalla::Ocultar(std::initializer_list<QWidget *> controles)

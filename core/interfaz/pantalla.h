@@ -13,6 +13,7 @@ class QPushButton;
 namespace norvela {
 
 class Enlace;
+class Reloj;
 struct Pantallas;
 
 // What the window's close box does on a screen.
@@ -59,6 +60,8 @@ protected:
 
     // Interface text k of the chosen language.
     QString T(int k) const;
+    // The clock the screens' animations follow (null: the system's time).
+    Reloj *RelojAnimaciones() const;
     static void Ocultar(std::initializer_list<QWidget *> controles);
     static void MostrarControles(std::initializer_list<QWidget *> controles);
 

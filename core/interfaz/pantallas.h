@@ -1,5 +1,7 @@
-// The program's screens: each is created once at start-up, in a fixed
-// order, and lives until the program ends; screens reach each other here.
+// How a screen reaches the others: by the role they play, never by their
+// class, which lives in a layer above this one. Start-up creates every
+// screen once, in a fixed order, and the main menu's layer, which knows them
+// all, fills the roles in (PantallasCreadas).
 #pragma once
 
 #include <functional>
@@ -8,26 +10,9 @@ namespace norvela {
 
 class ModosPantalla;
 class Pantalla;
-class TBienvenida;
-class Tform0;
 class TForm4;
-class Tform9;
-class TForm1;
-class TForm6;
-class TFormEstGra;
-class TForm7;
-class TForm8;
-class TForm3;
-class TFIniPro;
-class TCertifica;
-class TFormCat;
-class TEstadisticas;
-class TFormCon;
-class TForm2;
-class TForm5;
-class Tprofe;
-class TFlomce;
 class TransicionesPaneles;
+class Reloj;
 
 // The doors of the home screens, by the main menu's door codes; 0 is the
 // sign for students who leave their studies.
@@ -36,38 +21,43 @@ inline constexpr int Dejar = 0, Carreras = 1, Cat = 2, FpS = 3, Iti = 4, FPM = 5
                      CuesE = 9, Asistente = 11;
 } // namespace puerta
 
-struct Pantallas {
-    TBienvenida *Bienvenida = nullptr;
-    Tform9 *form9 = nullptr;   // only when the animated home screen is on
-    Tform0 *form0 = nullptr;
-    TForm6 *Form6 = nullptr;
-    TEstadisticas *Estadisticas = nullptr;
-    TFormEstGra *FormEstGra = nullptr;
-    TForm7 *Form7 = nullptr;
-    TForm1 *Form1 = nullptr;
-    TForm8 *Form8 = nullptr;
-    TFormCon *FormCon = nullptr;
-    TForm2 *Form2 = nullptr;
-    TForm5 *Form5 = nullptr;
-    TForm3 *Form3 = nullptr;
-    TForm4 *Form4 = nullptr;
-    TFIniPro *FIniPro = nullptr;
-    TCertifica *Certifica = nullptr;
-    Tprofe *profe = nullptr;
-    TFormCat *FormCat = nullptr;
-    TFlomce *Flomce = nullptr;
+// The screens other screens open or go back to.
+enum class Papel {
+    MenuPrincipal,
+    Animacion,            // the animated home screen, only when it is on
+    Asistente,            // where the screens it opened go back to
+    Certificados,         // the professional certificates, which the assistant opens
+    Grados,
+    NotasCorte,           // the cut-off marks and weightings of the degrees
+    EstadisticasGrados,
+    FPSuperior,
+    EstadisticasFP,       // the higher cycles' family statistics
+    Itinerarios,
+    Lomce,
+};
 
-    // The home screens as screens: start-up fills them, so a screen can go
-    // back home without knowing the classes above it.
-    Pantalla *InicioMenu = nullptr;
-    Pantalla *InicioAnimado = nullptr;
+class Pantallas {
+public:
+    virtual ~Pantallas() = default;
+
+    // The screen in that role; null while it is not created. Without a
+    // program around it (a screen built alone) there is none.
+    virtual Pantalla *Por(Papel) const { return nullptr; }
+    // The screen in that role as its own class, for a screen of the same
+    // subsystem that needs more of it than showing it.
+    template <typename T> T *Como(Papel papel) const { return dynamic_cast<T *>(Por(papel)); }
+    // The animated screen when it is on and exists, else the main menu.
+    Pantalla *Inicio(bool modoAnimado) const
+    {
+        Pantalla *animada = modoAnimado ? Por(Papel::Animacion) : nullptr;
+        return animada ? animada : Por(Papel::MenuPrincipal);
+    }
+
+    // The Yes/No dialog.
+    TForm4 *Form4 = nullptr;
     // The panel effects every screen shows and hides its panels with; they
     // live on the degrees screen. Without them a panel changes at once.
     TransicionesPaneles *Transiciones = nullptr;
-    // The assistant, where the screens it opened go back to.
-    Pantalla *Asistente = nullptr;
-    // The professional certificates, which the assistant opens.
-    Pantalla *Certificados = nullptr;
     // The degrees screen's requirements button for degree g, in the
     // catalogue's mode (ReqDesdeCatalogo set): the requirements are left in
     // ListaAux 1..NumListaAux. The degrees screen sets it when it is created.
@@ -78,8 +68,9 @@ struct Pantallas {
     // Shows the screen behind a door, with what it needs first; the same for
     // both home screens. Start-up fills it with the main menu's door table.
     std::function<void(int puerta)> AbrirPuerta;
-    // The animated screen when it is on and exists, else the main menu.
-    Pantalla *Inicio(bool modoAnimado) const { return modoAnimado && InicioAnimado ? InicioAnimado : InicioMenu; }
+    // The clock the screens' animations follow; null for the system's time.
+    // Set before the screens are created.
+    Reloj *RelojAnimaciones = nullptr;
 };
 
 } // namespace norvela

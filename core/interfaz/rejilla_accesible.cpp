@@ -1,4 +1,5 @@
 #include "rejilla_accesible.h"
+#include "textos_propios.h"
 
 #include <QTableWidget>
 
@@ -16,7 +17,7 @@ void TextoAccesibleCelda(QTableWidgetItem *celda)
     if (texto.isEmpty())
         return;
     if (texto.count(QLatin1Char('-')) == texto.size())
-        celda->setData(Qt::AccessibleTextRole, QStringLiteral("Separador"));
+        celda->setData(Qt::AccessibleTextRole, TextoPropio(Propio::Separador));
     else if (texto.startsWith(QLatin1Char('-')))
         celda->setData(Qt::AccessibleTextRole, texto.mid(1).simplified());
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "mapa_estrellas_pulso.h"
+#include "textos_propios.h"
 
 #include <QImage>
 #include <QPoint>
@@ -16,12 +17,6 @@ class QLabel;
 namespace norvela {
 
 struct DatosLugares;
-
-// What screen readers call the maps, which have no caption of their own:
-// Spain's communities, and the two detail maps.
-inline const QString kNombreMapaEspana = QStringLiteral("Mapa de España");
-inline const QString kNombreMapaComarcas = QStringLiteral("Mapa de las comarcas de Cataluña");
-inline const QString kNombreMapaZonas = QStringLiteral("Mapa de las zonas de la Comunidad de Madrid");
 
 // Where a window shows its hover label and how: the label belongs to the
 // window (several maps of one window may share it); its corner goes to the

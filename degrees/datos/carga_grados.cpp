@@ -170,15 +170,8 @@ bool CargarDatosGrados(Enlace &e)
 
     LeerProfesionesGrados(e, e.FicheroIdioma("profesio"), e.NumProfesiones);
 
-    // The tables loaded next point into these lists: an empty one is as
-    // good as missing.
-    ExigirLineas(e, e.FicheroIdioma("materiasp"), e.NumMateriasGrado);
-    ExigirLineas(e, e.FicheroIdioma("carreran"), e.NumGrados);
-    ExigirLineas(e, e.FicheroIdioma("carrenue"), e.NumNuevosTitulos);
-    ExigirLineas(e, e.FicheroIdioma("carreranb"), e.NumGrupos);
-    ExigirLineas(e, e.FicheroIdioma("fp"), e.NumFPSuperior);
-    ExigirLineas(e, e.FicheroIdioma("reqfp"), e.NumRequisitosFP);
-    ExigirLineas(e, e.FicheroIdioma("profesio"), e.NumProfesiones);
+    // The tables loaded next point into these lists: nothing more is read
+    // once one of them is missing (or empty).
     if (e.ErrorFicheros)
         return false;
     CalcularSeccionesGS(e);
@@ -223,14 +216,14 @@ void CargarTablasGrados(Enlace &e)
 {
     CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
     CargarTitulosCodigo(e, e.Fichero("lugar"), e.NumUniversidades);
-    ExigirLineas(e, e.Fichero("lugar"), e.NumUniversidades);
-    if (e.ErrorFicheros)
-        return;
     CargarWebComunidades(e, e.Fichero("comuint"), e.NumWebComunidades);
     CargarListaTexto(e, e.Fichero("lu1"), e.Centros1, e.NumCentros1, e.AnchoLista);
     CargarListaTexto(e, e.Fichero("lu2"), e.Centros2, e.NumCentros2, e.AnchoLista);
     CargarListaTexto(e, e.Fichero("lu3"), e.Centros3, e.NumCentros3, e.AnchoLista);
     CargarListaTexto(e, e.Fichero("lu4"), e.Centros4, e.NumCentros4, e.AnchoLista);
+    // The offers are rows of these centre lists.
+    if (e.ErrorFicheros)
+        return;
     CargarTablaBytes(e, e.Fichero("cuestiocua"), e.TablaCuestioCua);
     CargarTablaBytes(e, e.Fichero("cuestioint"), e.TablaCuestioInt);
     CargarTablaBytes(e, e.Fichero("cuestioESO"), e.TablaCuestioESO);

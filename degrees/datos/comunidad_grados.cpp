@@ -168,13 +168,15 @@ std::vector<std::string> DoblesDelGrado(const DatosGrados &d, int grado)
     for (int g = 1; g <= d.NumDobles; ++g) {
         bool primero = true;
         const auto par = [&](int otro, int k) {
+            // A pair with a degree no list holds is left out, as the degree's other views leave it.
+            if (!GradoValido(d, otro))
+                return;
             if (primero) {
                 lineas.emplace_back();
                 lineas.push_back("        " + QuitarBlancosFinales(d.DoblesNombre[g]));
                 primero = false;
             }
-            const std::string otroNombre = GradoValido(d, otro) ? Recortado(d.NombresGrado[otro]) : std::string();
-            lineas.push_back(nombre + ". + " + otroNombre + " >" + d.DoblesEtiqueta.En(g, k));
+            lineas.push_back(nombre + ". + " + Recortado(d.NombresGrado[otro]) + " >" + d.DoblesEtiqueta.En(g, k));
         };
         const int n = d.DoblesCuenta.En(g, 0);
         for (int k = 1; k <= n; ++k) {

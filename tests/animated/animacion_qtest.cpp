@@ -52,7 +52,7 @@ struct Programa {
                 efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
-    Pantallas &s() { return arranque->pantallas; }
+    PantallasCreadas &s() { return arranque->pantallas; }
     MensajesRegistrados m;
     Enlace e;
     std::unique_ptr<Arranque> arranque;
@@ -152,7 +152,6 @@ private slots:
         Tform9 &escena = *p.escena;
         escena.show();
         QVERIFY(QTest::qWaitForWindowActive(&escena));
-        p.e.ContadorAyuda = 5;
         p.e.RutaPorLugar = true;
         p.s().Form8->PanelFP->hide();
         p.s().FIniPro->BotLug->hide();
@@ -179,13 +178,9 @@ private slots:
         case LugarEscena::FPip:
             QVERIFY(p.e.RutaPorTitulo);
             QVERIFY(!p.e.RutaPorLugar);
-            QCOMPARE(p.e.ContadorAyuda, 0);
             QVERIFY(p.s().FIniPro->BotLug->isVisible());
             QVERIFY(p.s().FIniPro->ListSelFp->isVisible());
             QVERIFY(p.s().FIniPro->BotRetrocederFP->isVisible());
-            break;
-        case LugarEscena::Dejar:
-            QCOMPARE(p.e.ContadorAyuda, 0);
             break;
         default:
             break;

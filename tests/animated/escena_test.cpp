@@ -1,8 +1,9 @@
 // The scene's layout and timing: where the places are, and the student's
-// round through the doors.
+// round through the doors, and where the bus and the clouds are when.
 #include "escena.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <set>
 #include <vector>
 
@@ -98,7 +99,6 @@ TEST(EscenaAlumna, HerFeetStayPlantedAsSheWalks)
 
 TEST(EscenaFiguras, CloudsBirdsAndBusKeepToTheirParts)
 {
-    bool autobus = false;
     std::set<int> fasesBandera, fasesPajaro;
     for (std::int64_t t = 0; t < 60000; t += 50) {
         const EstadoEscena s = EstadoEn(t);
@@ -110,11 +110,23 @@ TEST(EscenaFiguras, CloudsBirdsAndBusKeepToTheirParts)
             ASSERT_LT(y, 200);   // above the roofs
         fasesPajaro.insert(s.pajaroFase[0]);
         fasesBandera.insert(s.banderaFase);
-        autobus = autobus || (s.autobusVisible && s.autobusX < escena::kAncho / 2);
     }
-    EXPECT_TRUE(autobus);
     EXPECT_EQ(fasesBandera.size(), size_t(kFasesBandera));
     EXPECT_EQ(fasesPajaro.size(), size_t(kFasesPajaro));
+    // The bus: in at the right edge 6 s after the start and every 26 s after,
+    // 200 pixels a second, gone once all its 300 pixels have left on the left.
+    for (const auto &[t, visible, x] : {std::tuple<std::int64_t, bool, double>{5999, false, 0}, {6000, true, escena::kAncho},
+                                        {11000, true, 24}, {12619, true, -299.8}, {12620, false, 0},
+                                        {32000, true, escena::kAncho}}) {
+        EXPECT_EQ(EstadoEn(t).autobusVisible, visible) << t;
+        EXPECT_NEAR(visible ? EstadoEn(t).autobusX : 0, x, 1e-6) << t;
+    }
+    // The clouds drift right, the nearer the faster, and come back round out
+    // of sight on the left as the right edge takes them.
+    for (const auto &[nube, t, x] : {std::tuple<int, std::int64_t, double>{0, 0, 80}, {1, 0, 520}, {2, 0, 860},
+                                     {0, 1000, 88}, {1, 1000, 532}, {2, 1000, 877}, {0, 117999, 1023.992},
+                                     {0, 118001, -259.992}, {1, 41999, 1023.988}, {1, 42001, -259.988}})
+        EXPECT_NEAR(EstadoEn(t).nubeX[nube], x, 1e-6) << nube << " at " << t;
     // Before it starts, the scene stands at its first moment.
     EXPECT_EQ(EstadoEn(-500).alumnaX, EstadoEn(0).alumnaX);
 }

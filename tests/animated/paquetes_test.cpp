@@ -41,6 +41,16 @@ QByteArray Remendado(const char *nombre, int zona, qint64 en, quint32 valor)
     return bytes;
 }
 
+// The shipped pack with its first picture a well-formed 1 x 1 one: a stored
+// length of a header and one pixel, and that size in the header.
+QByteArray Diminuto(const char *nombre)
+{
+    QByteArray bytes = Remendado(nombre, 12, 0, 16);
+    const qint64 imagen = qFromBigEndian<qint32>(bytes.constData() + 12) + 4;
+    qToLittleEndian<quint64>(0x0000000100000001ull, bytes.data() + imagen + 4);
+    return bytes;
+}
+
 } // namespace
 
 TEST(ImagenPaquete, PicturesComeBackAsTheyWereDrawn)
@@ -127,6 +137,14 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
     // offsets are at 8 (nodes), 12 (data) and 16 (names); a node is 22
     // bytes (name, flags, children or locale and data, date).
     constexpr int kArbol = 8;
+    // One child more than the root has, past the last node: that node's bytes
+    // all but whole after the end, so only the count tells it is not there.
+    QFile vector(vec);
+    ASSERT_TRUE(vector.open(QIODevice::ReadOnly));
+    QByteArray pasado = vector.readAll();
+    const qint64 raiz = qFromBigEndian<qint32>(pasado.constData() + kArbol);
+    qToBigEndian<qint32>(qFromBigEndian<qint32>(pasado.constData() + raiz + 6) + 1, pasado.data() + raiz + 6);
+    pasado.append(21, '\0');
     const struct {
         const char *fichero;
         QByteArray bytes;
@@ -137,6 +155,8 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
         {"nombre-fuera.DXG", Remendado("segdxg1.DXG", kArbol, 22, 0x7fffff00u)},
         {"dato-fuera.DXG", Remendado("vector.DXG", kArbol, 22 + 10, 0x7fffff00u)},
         {"dato-largo.DXG", Remendado("vector.DXG", 12, 0, 0xfffffff0u)},
+        {"hijos-pasado.DXG", pasado},
+        {"diminuto.DXG", Diminuto("vector.DXG")},
     };
     for (const auto &d : danados)
         c.EscribirBytes(d.fichero, d.bytes);
@@ -155,6 +175,9 @@ TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
         {seg, c.Ruta("hijos-fuera.DXG"), c.Ruta("hijos-fuera.DXG")},
         {seg, c.Ruta("dato-fuera.DXG"), c.Ruta("dato-fuera.DXG")},
         {seg, c.Ruta("dato-largo.DXG"), c.Ruta("dato-largo.DXG")},
+        {seg, c.Ruta("hijos-pasado.DXG"), c.Ruta("hijos-pasado.DXG")},
+        // Whole, but with a picture the scene cannot draw.
+        {seg, c.Ruta("diminuto.DXG"), c.Ruta("diminuto.DXG")},
         // Each pack must hold its own pictures.
         {vec, seg, vec},
     };

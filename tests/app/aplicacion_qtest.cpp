@@ -1,13 +1,18 @@
 // An error that nobody caught: inside an event handler the application
 // object shows it and goes on; out of the start-up (a screen's constructor)
-// the top-level guard shows it and the program ends with status 1.
+// the top-level guard shows it and the program ends with status 1. A write
+// past the file-size limit is a failed write, not the program's end.
 #include "aplicacion.h"
+#include "enlace.h"
 #include "errores.h"
+#include "informes.h"
 #include "mensajes.h"
 #include "tablas.h"
 
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
 
 using namespace norvela;
 
@@ -79,6 +84,25 @@ private slots:
         QCOMPARE(mensajes.textos.last(), QStringLiteral("Error en el fichero /datos/lugar: no se puede leer"));
         QCOMPARE(Protegido(mensajes, []() -> int { throw 42; }), 1);
         QCOMPARE(mensajes.textos.last(), QStringLiteral("Error inesperado"));
+    }
+
+    // As `ulimit -f` leaves a process: the limit alone, the signal as the
+    // program's start sets it. A report past it fails and is told.
+    void aWritePastTheFileSizeLimitIsToldLikeAFullDisk()
+    {
+        MensajesRegistrados mensajes;
+        Enlace e(mensajes);
+        e.LineasInforme.Poner(1, std::string(60, 'x'));
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("informe.TXT"));
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const rlimit limite{8, antes.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const bool guardado = GuardarInformeTexto(e, e.LineasInforme, 1, ruta);
+        setrlimit(RLIMIT_FSIZE, &antes);
+        QVERIFY(!guardado);
+        QCOMPARE(mensajes.textos, QStringList{"No se ha podido guardar el informe en " + ruta});
     }
 };
 

@@ -1,7 +1,16 @@
-# The libraries' layers, checked on the sources: no include and no link
-# points upwards or sideways into another folder of the same layer.
-#   cmake -DRAIZ=<source folder> -DCOMPROBAR=includes|enlaces -P capas.cmake
-cmake_minimum_required(VERSION 3.25)
+# The libraries' layers, and their checks: no include and no link points
+# upwards or sideways into another folder of the same layer.
+#   cmake -DRAIZ=<source folder> -DCOMPROBAR=includes -P capas.cmake
+#     reads the sources' includes;
+#   cmake -DRAIZ=<source folder> -DCOMPROBAR=enlaces -DENLACES=<file> -P capas.cmake
+#     judges the links CMake holds, as enlaces.cmake writes them at configure time;
+#   cmake -DCONSTRUCCION=<build folder> -DCOMPROBAR=simbolos -P capas.cmake
+#     has the linker check every library against the layers below it.
+# Included (with RAIZ set), it only gives the layers: nivel_carpeta_<folder>,
+# ultimo_nivel, carpeta_de and permitido; the build's linker check uses them.
+if(CMAKE_SCRIPT_MODE_FILE)
+  cmake_minimum_required(VERSION 3.25)
+endif()
 
 # The layers, from the bottom up; folders of one layer are joined by "|" and
 # may not use each other (what two of them share moves down). A folder's
@@ -9,15 +18,12 @@ cmake_minimum_required(VERSION 3.25)
 set(capas
   "core/datos"
   "degrees/datos|vocational/datos|guidance/datos|animated/datos|core/informes|core/interfaz|transitions"
-  "degrees|vocational|guidance|animated|skin"
+  "skin"
+  "degrees|vocational|guidance|animated"
   "menu"
   "app")
 # Folders that are not part of the program's libraries (the two build folders of .ci/run among them).
 set(fuera "tools" "tests" "data" "build" "build-saneado" ".git" ".ci")
-
-if(NOT COMPROBAR)
-  set(COMPROBAR "includes;enlaces")
-endif()
 
 set(faltas "")
 set(nivel 0)
@@ -31,6 +37,7 @@ foreach(capa IN LISTS capas)
     set(nivel_carpeta_${carpeta} ${nivel})
     list(APPEND carpetas ${carpeta})
   endforeach()
+  set(ultimo_nivel ${nivel})
   math(EXPR nivel "${nivel} + 1")
 endforeach()
 
@@ -57,32 +64,40 @@ function(permitido de a resultado)
   endif()
 endfunction()
 
-# Every source file of the program, each in a listed folder.
-set(excluir "")
-foreach(f IN LISTS fuera)
-  list(APPEND excluir "^${f}/")
-endforeach()
-list(JOIN excluir "|" excluir)
-file(GLOB_RECURSE todas RELATIVE ${RAIZ} ${RAIZ}/*.h ${RAIZ}/*.hpp ${RAIZ}/*.cpp ${RAIZ}/CMakeLists.txt ${RAIZ}/*.cmake)
-set(fuentes "")
-foreach(f IN LISTS todas)
-  if(f MATCHES "${excluir}" OR f STREQUAL "CMakeLists.txt")
-    continue()
-  endif()
-  get_filename_component(dir ${f} DIRECTORY)
-  carpeta_de("${dir}" c)
-  if(NOT c)
-    # A folder that only gathers its subfolders' build files is no library.
-    if(NOT f MATCHES "(CMakeLists\\.txt|\\.cmake)$")
-      string(APPEND faltas "  ${f} lies in a folder of no layer\n")
-    endif()
-    continue()
-  endif()
-  set(carpeta_fichero_${f} ${c})
-  list(APPEND fuentes ${f})
-endforeach()
+if(NOT CMAKE_SCRIPT_MODE_FILE)
+  return()
+endif()
+
+if(NOT COMPROBAR)
+  set(COMPROBAR "includes;enlaces")
+endif()
 
 if("includes" IN_LIST COMPROBAR)
+  # Every source file of the program, each in a listed folder.
+  set(excluir "")
+  foreach(f IN LISTS fuera)
+    list(APPEND excluir "^${f}/")
+  endforeach()
+  list(JOIN excluir "|" excluir)
+  file(GLOB_RECURSE todas RELATIVE ${RAIZ} ${RAIZ}/*.h ${RAIZ}/*.hpp ${RAIZ}/*.cpp ${RAIZ}/CMakeLists.txt ${RAIZ}/*.cmake)
+  set(fuentes "")
+  foreach(f IN LISTS todas)
+    if(f MATCHES "${excluir}" OR f STREQUAL "CMakeLists.txt")
+      continue()
+    endif()
+    get_filename_component(dir ${f} DIRECTORY)
+    carpeta_de("${dir}" c)
+    if(NOT c)
+      # A folder that only gathers its subfolders' build files is no library.
+      if(NOT f MATCHES "(CMakeLists\\.txt|\\.cmake)$")
+        string(APPEND faltas "  ${f} lies in a folder of no layer\n")
+      endif()
+      continue()
+    endif()
+    set(carpeta_fichero_${f} ${c})
+    list(APPEND fuentes ${f})
+  endforeach()
+
   # Headers by name, for includes found through the include paths.
   foreach(f IN LISTS fuentes)
     if(f MATCHES "\\.(h|hpp)$")
@@ -129,48 +144,63 @@ if("includes" IN_LIST COMPROBAR)
 endif()
 
 if("enlaces" IN_LIST COMPROBAR)
-  # Which folder defines each target, then every link of a target defined
-  # in a listed folder.
-  set(textos "")
-  foreach(f IN LISTS fuentes)
-    if(NOT f MATCHES "(CMakeLists\\.txt|\\.cmake)$")
+  # Each link between two of the project's targets; a target of no listed
+  # folder (tools, tests) may link anything, a library of a layer only its
+  # own folder and the layers below.
+  if(NOT EXISTS "${ENLACES}")
+    message(FATAL_ERROR "No links to check: ${ENLACES} is missing (it is written when the build is configured)")
+  endif()
+  file(STRINGS "${ENLACES}" enlaces)
+  set(vistos 0)
+  foreach(e IN LISTS enlaces)
+    string(REPLACE "|" ";" e "${e}")
+    list(GET e 0 objetivo)
+    list(GET e 1 carpeta)
+    list(GET e 2 enlazado)
+    list(GET e 3 carpeta_enlazado)
+    carpeta_de("${carpeta}" de)
+    if(NOT de)
       continue()
     endif()
-    file(READ ${RAIZ}/${f} texto)
-    # Comments out, so a word in one is not taken for a target.
-    string(REGEX REPLACE "#[^\n]*" "" texto "${texto}")
-    string(REGEX MATCHALL "add_(library|executable)\\([ \t\n]*[A-Za-z0-9_]+" definiciones "${texto}")
-    foreach(d IN LISTS definiciones)
-      string(REGEX REPLACE ".*\\([ \t\n]*" "" objetivo "${d}")
-      set(carpeta_objetivo_${objetivo} ${carpeta_fichero_${f}})
-    endforeach()
-    list(APPEND textos ${f})
-    set(texto_${f} "${texto}")
+    math(EXPR vistos "${vistos} + 1")
+    carpeta_de("${carpeta_enlazado}" a)
+    if(NOT a)
+      string(APPEND faltas "  ${objetivo} (${de}) links ${enlazado} (${carpeta_enlazado}), which is in no layer\n")
+      continue()
+    endif()
+    permitido(${de} ${a} ok)
+    if(NOT ok)
+      string(APPEND faltas "  ${objetivo} (${de}) links ${enlazado} (${a}), not below it\n")
+    endif()
   endforeach()
-  foreach(f IN LISTS textos)
-    string(REGEX MATCHALL "target_link_libraries\\([^)]*\\)" enlaces "${texto_${f}}")
-    foreach(e IN LISTS enlaces)
-      string(REGEX REPLACE "^target_link_libraries\\(|\\)$" "" e "${e}")
-      string(REGEX REPLACE "[ \t\n]+" ";" palabras "${e}")
-      list(FILTER palabras EXCLUDE REGEX "^$")
-      list(POP_FRONT palabras objetivo)
-      if(NOT DEFINED carpeta_objetivo_${objetivo})
-        continue()
+  if(vistos EQUAL 0)
+    string(APPEND faltas "  ${ENLACES} holds no link of a library of the layers\n")
+  endif()
+endif()
+
+if("simbolos" IN_LIST COMPROBAR)
+  # Each library linked again against the layers below it alone (target
+  # comprobar_capas of enlaces.cmake): what the linker finds nowhere there
+  # comes from beside or above, whatever declared it.
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${CONSTRUCCION} --target comprobar_capas
+                  RESULT_VARIABLE resultado OUTPUT_VARIABLE salida ERROR_VARIABLE salida)
+  if(NOT resultado EQUAL 0)
+    string(REGEX MATCHALL "(FAILED: [^\n]*comprobar_[^\n]*|[^\n]*undefined reference[^\n]*)" lineas "${salida}")
+    if(NOT lineas)
+      set(lineas "${salida}")
+    endif()
+    foreach(linea IN LISTS lineas)
+      if(linea MATCHES "^FAILED: .*comprobar_([A-Za-z0-9_]+)")
+        string(APPEND faltas "  ${CMAKE_MATCH_1}, linked against the layers below it alone, lacks:\n")
+      else()
+        string(APPEND faltas "    ${linea}\n")
       endif()
-      foreach(enlazado IN LISTS palabras)
-        if(DEFINED carpeta_objetivo_${enlazado})
-          permitido(${carpeta_objetivo_${objetivo}} ${carpeta_objetivo_${enlazado}} ok)
-          if(NOT ok)
-            string(APPEND faltas
-                   "  ${objetivo} (${carpeta_objetivo_${objetivo}}) links ${enlazado} (${carpeta_objetivo_${enlazado}}), not below it\n")
-          endif()
-        endif()
-      endforeach()
     endforeach()
-  endforeach()
+  endif()
 endif()
 
 if(faltas)
-  message(FATAL_ERROR "The layers are broken:\n${faltas}")
+  string(STRIP "${faltas}" faltas)
+  message(FATAL_ERROR "The layers are broken:\n  ${faltas}")
 endif()
 message(STATUS "Checked ${COMPROBAR}: nothing points upwards or sideways")

@@ -1,6 +1,8 @@
 #include "mano.h"
 
 #include <QApplication>
+#include <QEnterEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -23,6 +25,7 @@ QString Nombre(const QWidget *w)
 
 // The top-level window a click at `global` lands on, as the window system
 // stacks them: an open modal question first, then the active window, then
+// the only window there or one that stays on top of the others, then
 // whatever Qt finds there.
 const QWidget *VentanaEn(QPoint global)
 {
@@ -31,6 +34,13 @@ const QWidget *VentanaEn(QPoint global)
     if (QWidget *activa = QApplication::activeWindow();
         activa && activa->isVisible() && activa->frameGeometry().contains(global))
         return activa;
+    QList<const QWidget *> aqui;
+    for (const QWidget *v : QApplication::topLevelWidgets())
+        if (v->isVisible() && v->windowType() != Qt::ToolTip && v->frameGeometry().contains(global))
+            aqui << v;
+    for (const QWidget *v : aqui)
+        if (aqui.size() == 1 || (v->windowFlags() & Qt::WindowStaysOnTopHint))
+            return v;
     const QWidget *w = QApplication::widgetAt(global);
     return w ? w->window() : nullptr;
 }
@@ -78,12 +88,37 @@ QString Inalcanzable(const QWidget *w)
     return w ? Inalcanzable(w, w->rect().center()) : Inalcanzable(w, {});
 }
 
+namespace {
+
+// A student sees a window once the window system has shown and raised it:
+// a window shown a moment ago is waited for, as the eye waits for it.
+void VerVentana(const QWidget *w)
+{
+    const QWidget *ventana = w ? w->window() : nullptr;
+    if (ventana && ventana->isVisible() &&
+        (!ventana->windowHandle() || !ventana->windowHandle()->isExposed() || !QApplication::activeWindow() ||
+         !QApplication::activeWindow()->isVisible()))
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
 bool PosarEn(QWidget *w, QPoint p)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w, p)))
         return false;
     QWidget *ventana = w->window();
-    QTest::mouseMove(ventana->windowHandle(), w->mapTo(ventana, p));
+    const QPoint punto = w->mapTo(ventana, p);
+    // The mouse comes into a window from outside it: the window system says
+    // so before the first move, and the control under it is entered.
+    static QPointer<QWindow> dentro;
+    if (dentro != ventana->windowHandle()) {
+        dentro = ventana->windowHandle();
+        QEnterEvent entra(punto, punto, ventana->mapToGlobal(QPointF(punto)));
+        QCoreApplication::sendEvent(dentro, &entra);
+    }
+    QTest::mouseMove(ventana->windowHandle(), punto);
     return true;
 }
 
@@ -113,15 +148,24 @@ bool DobleClicEn(QWidget *w, QPoint p)
 
 bool Teclear(QWidget *w, const QString &texto)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     w->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(w, texto);
+    // Accented letters come from the keyboard as their text, as a Spanish
+    // keyboard gives them.
+    for (const QChar c : texto) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
     return true;
 }
 
 bool Tecla(QWidget *w, Qt::Key tecla, Qt::KeyboardModifiers mod)
 {
+    VerVentana(w);
     if (!Refusar(w, Inalcanzable(w)))
         return false;
     QTest::keyClick(w, tecla, mod);

@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -61,20 +62,55 @@ void SobreFila(QListWidget *lista, int fila)
     Mover(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
 }
 
+namespace {
+
+// The row's centre in the viewport, scrolled into view; (-1, -1) for no row.
+QPoint CentroFila(QListWidget *lista, int fila)
+{
+    if (fila < 0 || fila >= lista->count()) {
+        QTest::qFail(qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())), __FILE__, __LINE__);
+        return {-1, -1};
+    }
+    lista->scrollToItem(lista->item(fila));
+    return lista->visualItemRect(lista->item(fila)).center();
+}
+
+QPoint CentroFila(QTableWidget *rejilla, int fila)
+{
+    if (fila < 0 || fila >= rejilla->rowCount() || !rejilla->item(fila, 0)) {
+        QTest::qFail(qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())), __FILE__, __LINE__);
+        return {-1, -1};
+    }
+    // The rows are laid out, as the event loop does before any click.
+    rejilla->doItemsLayout();
+    rejilla->scrollToItem(rejilla->item(fila, 0));
+    return rejilla->visualItemRect(rejilla->item(fila, 0)).center();
+}
+
+} // namespace
+
 void ClicFila(QListWidget *lista, int fila)
 {
-    QVERIFY2(fila >= 0 && fila < lista->count(),
-             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(lista->count())));
-    lista->scrollToItem(lista->item(fila));
-    ClicEn(lista->viewport(), lista->visualItemRect(lista->item(fila)).center());
+    if (const QPoint p = CentroFila(lista, fila); p.x() >= 0)
+        ClicEn(lista->viewport(), p);
 }
 
 void ClicFila(QTableWidget *rejilla, int fila)
 {
-    QVERIFY2(fila >= 0 && fila < rejilla->rowCount() && rejilla->item(fila, 0),
-             qPrintable(QStringLiteral("row %1 of %2").arg(fila).arg(rejilla->rowCount())));
-    rejilla->scrollToItem(rejilla->item(fila, 0));
-    ClicEn(rejilla->viewport(), rejilla->visualItemRect(rejilla->item(fila, 0)).center());
+    if (const QPoint p = CentroFila(rejilla, fila); p.x() >= 0)
+        ClicEn(rejilla->viewport(), p);
+}
+
+void DobleClicFila(QListWidget *lista, int fila)
+{
+    if (const QPoint p = CentroFila(lista, fila); p.x() >= 0)
+        DobleClicEn(lista->viewport(), p);
+}
+
+void DobleClicFila(QTableWidget *rejilla, int fila)
+{
+    if (const QPoint p = CentroFila(rejilla, fila); p.x() >= 0)
+        DobleClicEn(rejilla->viewport(), p);
 }
 
 QStringList Textos(const QListWidget *lista, bool recortados)
@@ -194,6 +230,49 @@ QStringList Inaudibles(QWidget *ventana)
     return faltas;
 }
 
+namespace {
+
+// Whether some of w shows: its own area or one of its children's (a list's
+// rows are its viewport's, which take the whole of a list without a frame).
+bool Asoma(const QWidget *w)
+{
+    if (!w->visibleRegion().isEmpty())
+        return true;
+    for (const QObject *o : w->children())
+        if (const auto *hijo = qobject_cast<const QWidget *>(o); hijo && !hijo->isWindow() && hijo->isVisible() && Asoma(hijo))
+            return true;
+    return false;
+}
+
+// The part of w its parents leave to show, in w's coordinates (a control
+// slid out of its frame, as a sliding caption is, shows nothing).
+QRect Recorte(const QWidget *w)
+{
+    QRect r = w->rect();
+    for (const QWidget *a = w->parentWidget(); a && !r.isEmpty(); a = a->isWindow() ? nullptr : a->parentWidget())
+        r &= QRect(w->mapFrom(a, QPoint(0, 0)), a->size());
+    return r;
+}
+
+} // namespace
+
+QStringList Tapados(QWidget *ventana)
+{
+    QStringList tapados;
+    for (const QWidget *w : ventana->findChildren<QWidget *>()) {
+        const bool leido = qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLabel *>(w) ||
+                           qobject_cast<const QAbstractScrollArea *>(w) || qobject_cast<const QLineEdit *>(w) ||
+                           qobject_cast<const QComboBox *>(w);
+        // A list's or a text box's own parts (headers, scroll bars) go with it.
+        bool parte = false;
+        for (const QWidget *a = w->parentWidget(); a && !parte; a = a->parentWidget())
+            parte = qobject_cast<const QAbstractScrollArea *>(a) && !qobject_cast<const QScrollArea *>(a);
+        if (leido && !parte && w->isVisible() && !Recorte(w).isEmpty() && !Asoma(w))
+            tapados << QStringLiteral("%1 %2: covered").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+    }
+    return tapados;
+}
+
 QList<QWidget *> VentanasVisibles()
 {
     QList<QWidget *> visibles;
@@ -208,7 +287,7 @@ void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado)
     QTimer::singleShot(0, dialogo, [dialogo, si, preguntado] {
         QTRY_VERIFY(dialogo->isVisible());
         *preguntado = true;
-        QTest::mouseClick(si ? dialogo->ShadowSi : dialogo->ShadowNo, Qt::LeftButton);
+        Pulsar(si ? dialogo->ShadowSi : dialogo->ShadowNo);
     });
 }
 

@@ -44,6 +44,9 @@ void SobreFila(QListWidget *lista, int fila);
 // onto it, then clicked.
 void ClicFila(QListWidget *lista, int fila);
 void ClicFila(QTableWidget *rejilla, int fila);
+// The same, clicked twice.
+void DobleClicFila(QListWidget *lista, int fila);
+void DobleClicFila(QTableWidget *rejilla, int fila);
 
 // The rows' texts as shown; `recortados` drops their trailing blanks.
 QStringList Textos(const QListWidget *lista, bool recortados = false);
@@ -63,6 +66,10 @@ QList<QWidget *> VentanasVisibles();
 // shows something and says nothing or only a sign, a grid column named by
 // its number.
 QStringList Inaudibles(QWidget *ventana);
+
+// The window's shown controls that others cover wholly: a screen reader
+// would read them though a student cannot see them, one line each.
+QStringList Tapados(QWidget *ventana);
 
 // Answers the Yes/No dialog once it shows (`si` for Yes); `preguntado`
 // tells that it showed.

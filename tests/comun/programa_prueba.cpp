@@ -7,7 +7,7 @@
 
 namespace norvela::pruebas {
 
-ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma,
+ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma, bool conReloj,
                                      Mensajes *cajas)
     : e(cajas ? *cajas : m)
 {
@@ -16,6 +16,8 @@ ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QS
         o.rutaPrograma = rutaPrograma;
     Inicializar(e, o);
     arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+    if (conReloj)
+        arranque->pantallas.RelojAnimaciones = &reloj;
     creadas = arranque->CrearPantallas();
     // The first window shows, as the program shows it: the welcome window goes.
     if (creadas)

@@ -42,8 +42,13 @@ TEST(AbrirEnlace, AnAddressTheDesktopCannotOpenIsToldWithTheAddress)
     EXPECT_FALSE(AbrirWeb(QStringLiteral("www.ub.edu"), c.Datos()));
     // A refused address is not the desktop's failure: nothing to tell.
     EXPECT_FALSE(AbrirWeb(QStringLiteral("javascript:alert(1)"), c.Datos()));
+    // A document that is no PDF is damage in the data folder: told like a missing file.
+    const QString becas = c.Ruta(QStringLiteral("pdf/est/Becas.pdf"));
+    c.EscribirBytes(QStringLiteral("pdf/est/Becas.pdf"), "no es un PDF");
+    EXPECT_FALSE(AbrirFichero(becas, c.Datos()));
     AvisarEnlacesFallidosCon(nullptr);
-    ASSERT_EQ(m.textos.size(), 1);
+    ASSERT_EQ(m.textos.size(), 2);
+    EXPECT_EQ(m.textos[1], "Faltan ficheros (" + becas + "). Vuelva a instalar el programa");
     EXPECT_TRUE(m.textos[0].startsWith(QStringLiteral("No se ha podido abrir http://www.ub.edu.\n")))
         << m.textos[0].toStdString();
 }

@@ -23,8 +23,17 @@ TEST(Bordes, AFileThatStartsWithANewlineHasAnEmptyFirstLine)
     }
 }
 
-TEST(Bordes, TheLastByteOfTheLastRowAndTheMapsEdgesAreTheirOwn)
+TEST(Bordes, TheLastEntryOfByteAndBlockTablesAndTheMapsEdgesAreTheirOwn)
 {
+    // Entry 0 of a block is no entry: never the last of the block before.
+    TablaBloques b(3, 25, 60);
+    b.Poner(3, 25, "ultima");
+    EXPECT_EQ(b.En(3, 25), "ultima");
+    EXPECT_EQ(b.En(3, 24), "");
+    for (const auto &[bloque, entrada] : {std::pair{2, 0}, {0, 1}, {4, 1}, {3, 26}})
+        EXPECT_THROW(b.Poner(bloque, entrada, "x"), ErrorIndice) << bloque << "," << entrada;
+    EXPECT_EQ(b.En(1, 25), "");
+
     TablaBytes t(20, 50);
     t.Poner(20, 50, 7);
     t.Poner(1, 0, 9);

@@ -52,7 +52,7 @@ TEST(ColumnLoaders, DistrictWithoutItsNumberSaysMal)
     t.c.EscribirLineas("comarcas", lineas);
     int n = -1;
     CargarCodigosSuperior(t.e, t.c.Ruta("comarcas"), n, 20);
-    EXPECT_EQ(t.m.textos, QStringList{"mal 7"});
+    EXPECT_EQ(t.m.textos, QStringList{"mal 7 (" + t.c.Ruta("comarcas") + ", línea 7)"});
     EXPECT_EQ(n, -1);
     EXPECT_TRUE(t.e.ErrorFicheros);
 
@@ -62,7 +62,7 @@ TEST(ColumnLoaders, DistrictWithoutItsNumberSaysMal)
     lineas.pop_back();
     u.c.EscribirLineas("comarcas", lineas);
     CargarCodigosSuperior(u.e, u.c.Ruta("comarcas"), n, 20);
-    EXPECT_EQ(u.m.textos, QStringList{"mal 41"});
+    EXPECT_EQ(u.m.textos, QStringList{"mal 41 (" + u.c.Ruta("comarcas") + ", línea 41)"});
 
     // A district number outside the table.
     Entorno v;
@@ -96,12 +96,12 @@ TEST(ColumnLoaders, ZonesListUpToThreeLinesEach)
     u.c.EscribirLineas("comarcasm", {"8a01A", "8a01B", "8a01C", "8a01D"});
     EXPECT_THROW(CargarZonasSuperior(u.e, u.c.Ruta("comarcasm"), n, 25), ErrorRango);
 
-    // "mal" gives the number of lines stored before the bad one.
+    // "mal" gives the number of lines stored before the bad one, and the line.
     Entorno v;
     v.c.EscribirLineas("comarcasm", {"8a01A", "8b02B", "8cxxC"});
     n = -1;
     CargarZonasSuperior(v.e, v.c.Ruta("comarcasm"), n, 25);
-    EXPECT_EQ(v.m.textos, QStringList{"mal 2"});
+    EXPECT_EQ(v.m.textos, QStringList{"mal 2 (" + v.c.Ruta("comarcasm") + ", línea 3)"});
     EXPECT_EQ(n, -1);
 
     // A line of a zone outside 1..28 is kept, listed in no zone.
@@ -189,7 +189,7 @@ TEST(ColumnLoaders, DoubleDegrees)
     EXPECT_EQ(t.e.DoblesEtiqueta.En(1, 2), "    ");
     EXPECT_EQ(t.e.DoblesGradoA.En(1, 3), 0);   // left as it was
     EXPECT_EQ(t.e.DoblesGradoB.En(1, 3), 2);
-    EXPECT_EQ(t.m.textos, QStringList{"ERROR en fichero de dobles"});
+    EXPECT_EQ(t.m.textos, QStringList{"ERROR en fichero de dobles (" + t.c.Ruta("dobles") + ", línea 4)"});
     EXPECT_EQ(t.e.DoblesNumero[2], 13);
     EXPECT_EQ(t.e.DoblesCuenta.En(2, 0), 1);
     EXPECT_EQ(t.e.DoblesGradoA.En(2, 1), 2);

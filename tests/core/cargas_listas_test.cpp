@@ -167,9 +167,24 @@ TEST(Blocks, TwentySixLineBlocks)
     CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
     EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
 
-    // More lines than the work list holds.
-    t.c.EscribirLineas("asignaba", Lineas(5001));
-    EXPECT_THROW(CargarBloques26(t.e, t.c.Ruta("asignaba"), t.e.AsignaturasFPBasica), ErrorRango);
+}
+
+TEST(Blocks, AFileAsLongAsTheWorkListLoadsAndOneLineMoreIsNamed)
+{
+    Entorno t;
+    for (const int capacidad : {5000, 2500}) {   // the lines of 26-line and of 51-line blocks
+        const auto cargar = [&](int lineas) {
+            const QString f = t.Escribir("bloques", Lineas(lineas));
+            capacidad == 5000 ? CargarBloques26(t.e, f, t.e.AsignaturasFPBasica) : CargarBloques50(t.e, f);
+        };
+        EXPECT_NO_THROW(cargar(capacidad)) << capacidad;
+        try {
+            cargar(capacidad + 1);
+            ADD_FAILURE() << capacidad + 1 << " lines load";
+        } catch (const ErrorRango &error) {
+            EXPECT_EQ(std::pair(error.Linea(), error.Detalle().toStdString()), std::pair(capacidad + 1, std::string("demasiadas líneas")));
+        }
+    }
 }
 
 TEST(Blocks, FiftyOneLineBlocksAndMissingFile)

@@ -70,6 +70,17 @@ TEST(Separated, OffersFollowTheCentreGroups)
     EXPECT_EQ(t.e.OfertaGS[2].En(1, 0), 0);
     EXPECT_EQ(t.e.OfertaGS[3].En(1, 1), 7);   // the line after block 4 is ignored
 
+    // A file that ends before the last centre of group 4 names the line it
+    // lacks, and the centre lists that ask for it.
+    try {
+        CargarOfertaGS(t.e, t.Escribir("datluggsphp", {"3;12;15;40", "-1", "0"}));
+        ADD_FAILURE() << "a short offer loads";
+    } catch (const ErrorRango &error) {
+        EXPECT_EQ(error.Mensaje().toStdString(),
+                  ("Error en el fichero " + f + ", línea 4: faltan líneas: se necesitan 4 según lu1, lu2, lu3 y lu4")
+                      .toStdString());
+    }
+
     // A title number beyond any title list, and too many titles.
     EXPECT_EQ(LineaDelError<ErrorRango>([&] { CargarOfertaGS(t.e, t.Escribir("datluggsphp", {"1;1", "1;1101", "0", "0"})); }), 2);
     std::string muchos = "26";

@@ -1,5 +1,5 @@
-// Which addresses may be handed to the desktop: web pages, and files inside
-// the data folder only.
+// Which addresses may be handed to the desktop: web pages, and the PDF
+// documents of the data folder only.
 #include "carpeta_prueba.h"
 #include "direcciones.h"
 
@@ -44,6 +44,16 @@ TEST(DireccionPermitida, FilesOnlyInsideTheDataFolder)
     // A link inside the data folder that points out of it.
     ASSERT_TRUE(QFile::link(f.fileName(), c.Ruta(QStringLiteral("pdf/enlace.pdf"))));
     EXPECT_FALSE(DireccionPermitida(QUrl::fromLocalFile(c.Ruta(QStringLiteral("pdf/enlace.pdf"))), datos));
+    // Only PDF documents of "pdf" and "pdf/est": not a link to another data
+    // file, a text named ".pdf", a way out through "..", nor a deeper folder.
+    c.EscribirBytes(QStringLiteral("ajustes"), "idioma=0\n");
+    c.EscribirBytes(QStringLiteral("pdf/otra/Becas.pdf"), "%PDF-1.4\n");
+    c.EscribirBytes(QStringLiteral("pdf/Bellas Artes.pdf"), "una nota\n");
+    ASSERT_TRUE(QFile::link(c.Ruta(QStringLiteral("ajustes")), c.Ruta(QStringLiteral("pdf/ajustes.pdf"))));
+    ASSERT_TRUE(QFile::link(c.Ruta(QStringLiteral("pdf/est/Becas.pdf")), c.Ruta(QStringLiteral("pdf/Becas.pdf"))));
+    for (const char *mala : {"pdf/ajustes.pdf", "pdf/Bellas Artes.pdf", "pdf/../ajustes", "pdf/otra/Becas.pdf"})
+        EXPECT_FALSE(DireccionPermitida(QUrl::fromLocalFile(c.Ruta(QString::fromLatin1(mala))), datos)) << mala;
+    EXPECT_TRUE(DireccionPermitida(QUrl::fromLocalFile(c.Ruta(QStringLiteral("pdf/Becas.pdf"))), datos));
     // A missing file, a folder, and no data folder at all.
     EXPECT_FALSE(DireccionPermitida(QUrl::fromLocalFile(c.Ruta(QStringLiteral("pdf/no_existe.pdf"))), datos));
     EXPECT_FALSE(DireccionPermitida(QUrl::fromLocalFile(c.Ruta(QStringLiteral("pdf"))), datos));

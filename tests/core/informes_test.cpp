@@ -1,3 +1,4 @@
+#include "ansi.h"
 #include "enlace.h"
 #include "hoja_impresion.h"
 #include "informes.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <tuple>
 
 using namespace norvela;
 
@@ -284,6 +286,38 @@ TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
     EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4049);                  // Arial column 86 of 130
     EXPECT_EQ(otra.Buscar(TextoLinea(150))->familia, "Arial");
     EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
+}
+
+// The header never cuts its title: in portrait at 12 points 55 characters
+// fit before the texts on the box's right (0.1 in before "2019/20"), one
+// more goes on two lines broken at a blank; the landscape header holds a
+// 79-character title (more than a report line) on one line.
+TEST_F(Informes, TheHeaderTitleGoesOnTwoLinesRatherThanBeingCut)
+{
+    const std::string a27(27, 'a'), b28(28, 'b');
+    struct Caso {
+        std::string titulo;
+        bool apaisado;
+        std::vector<std::pair<std::string, int>> lineas;   // text and its y
+    };
+    const std::string largo = std::string(60, 'm') + " (FP de Grau Mitj\xE0)";
+    const std::vector<Caso> casos = {
+        {a27 + "_" + b28.substr(1), false, {{a27 + "_" + b28.substr(1), 300}}},
+        {a27 + " " + b28, false, {{a27, 180}, {b28, 300}}},
+        {largo, true, {{largo, 300}}},
+    };
+    for (const Caso &c : casos) {
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        e.LineasInforme.Poner(0, c.titulo);
+        Llenar(75);
+        ASSERT_TRUE(c.apaisado ? ImprimirListaColumnas(e, pagina, e.LineasInforme, 75, true)
+                               : ImprimirLista(e, pagina, e.LineasInforme, 3, false, 12));
+        std::vector<std::pair<std::string, int>> titulo;
+        for (const auto &t : pagina.Textos(1))
+            if (t.x == 600 && t.y < 480)
+                titulo.emplace_back(HaciaAnsi(t.texto), t.y);
+        EXPECT_EQ(titulo, c.lineas) << c.titulo;
+    }
 }
 
 TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
@@ -589,6 +623,25 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
+    }
+}
+
+TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfItsQueue)
+{
+    // The printer's name, the answer, then what was asked ("queue|instance") and whether it takes jobs.
+    for (const auto &[nombre, respuesta, preguntado, acepta] : std::vector<std::tuple<QString, RespuestaCola, QByteArray, bool>>{
+             {"oficina", {"false", false}, "oficina|", false},
+             {"oficina/a4", {"true", false}, "oficina|a4", true},
+             {"oficina", {"", true}, "oficina|", true},   // a queue it does not know, after a job turned away
+             {"", {"", false}, "|", true}}) {
+        QByteArray pregunta;
+        const EstadoCola estado = PreguntarCola(nombre, [&](const QByteArray &cola, const QByteArray &instancia) {
+            pregunta = cola + '|' + instancia;
+            return respuesta;
+        });
+        EXPECT_EQ(std::tuple(pregunta.toStdString(), estado.aceptaTrabajos, estado.envioRechazado),
+                  std::tuple(preguntado.toStdString(), acepta, respuesta.ultimoRechazado))
+            << nombre.toStdString();
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace norvela;
@@ -181,12 +182,12 @@ TEST(StartUp, APictureThatCannotBeUsedIsAMissingFileAndStopsStartUp)
         EXPECT_TRUE(a.e.BmpParte.isNull());
     }
     {
-        // The maps say so in their own words.
+        // The maps too, by their paths.
         CarpetaPrueba c;
         c.Borrar("mapac");
         Arranque a(c);
         EXPECT_TRUE(a.e.ErrorFicheros);
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("mapac"))});
     }
     {
         // A map must match "puntos3" pixel for pixel.
@@ -195,7 +196,7 @@ TEST(StartUp, APictureThatCannotBeUsedIsAMissingFileAndStopsStartUp)
         otra.fill(Qt::blue);
         ASSERT_TRUE(otra.save(c.Ruta("mapa"), "BMP"));
         Arranque a(c);
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"});
+        EXPECT_EQ(a.m.textos, QStringList{FaltaFichero(c.Ruta("mapa"))});
     }
 }
 
@@ -214,14 +215,17 @@ TEST(Pictures, HeaderMustMatchTheFile)
     EXPECT_EQ(TamanoBmp(bytes.left(bytes.size() - 1)), std::nullopt);
     EXPECT_EQ(TamanoBmp(bytes.left(30)), std::nullopt);
     EXPECT_EQ(TamanoBmp("PNG not a bitmap at all, not at all"), std::nullopt);
-    // A header that announces more rows than the file holds.
-    QByteArray alto = bytes;
-    alto[22] = 4;
-    EXPECT_EQ(TamanoBmp(alto), std::nullopt);
-    // No pixels at all.
-    QByteArray vacio = bytes;
-    vacio[18] = 0;
-    EXPECT_EQ(TamanoBmp(vacio), std::nullopt);
+    // Headers that cannot be the file's: more rows than it holds, no pixels
+    // at all, 0 or 33 bits a pixel (compressed, so the size is the header's word).
+    const std::vector<std::vector<std::pair<int, quint32>>> danados = {
+        {{22, 4}}, {{18, 0}}, {{28, 0}, {30, 1}, {34, 4}}, {{28, 33}, {30, 1}, {34, 4}}};
+    for (const auto &campos : danados) {
+        QByteArray roto = bytes;
+        for (const auto &[en, valor] : campos)   // bits a pixel (at 28) take 16 bits, the others 32
+            en == 28 ? qToLittleEndian<quint16>(quint16(valor), roto.data() + en)
+                     : qToLittleEndian<quint32>(valor, roto.data() + en);
+        EXPECT_EQ(TamanoBmp(roto), std::nullopt) << campos[0].first << "," << campos[0].second;
+    }
 
     CarpetaPrueba c(QStringLiteral("minima"), false);
     c.EscribirBytes("dibujo", bytes);

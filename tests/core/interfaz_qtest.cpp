@@ -93,6 +93,12 @@ private slots:
             QCOMPARE(iconos[k].size(), QSize(30, 30));
         // Icons are told apart by their pictures, not only by their places.
         QVERIFY(iconos[4].toImage() != iconos[5].toImage());
+        // A number means one thing on every screen: the place lists' small
+        // icon is the picture of the lists' "by place" entries (10), which
+        // the certificates' care-of-people family (5) does not share.
+        const QImage lugar = IconosPequenos().at(5).toImage();
+        QCOMPARE(lugar, iconos[10].scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
+        QVERIFY(lugar != iconos[5].scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
     }
 };
 

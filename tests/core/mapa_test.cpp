@@ -56,7 +56,8 @@ TEST(Puntos3, UnusableFileIsReportedLikeAMissingOne)
     const auto comprobar = [](const CarpetaPrueba &c, const char *caso) {
         Arranque a(c);
         EXPECT_TRUE(a.e.ErrorFicheros) << caso;
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros"}) << caso;
+        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros (" + c.Ruta("puntos3") + "). Vuelva a instalar el programa"})
+            << caso;
         // The lists after the map are not loaded, and no half map is kept.
         EXPECT_EQ(a.e.NumRequisitos, 0) << caso;
         EXPECT_EQ(a.e.MapaComunidades.Valor(10, 10), 0) << caso;

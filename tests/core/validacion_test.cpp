@@ -181,12 +181,12 @@ TEST(CrossFile, SubjectBlocksCertificatesAndRequirementLines)
         EXPECT_EQ(t.Fallo(), Fallo("asignafp", 75));
     }
     {
-        Muestra t({{"asignafp", Lineas(4 * 26, "asignatura ")}});   // a block for a title "fp" lacks
-        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 79));
+        Muestra t({{"asignafp", Lineas(4 * 26, "asignatura ")}});   // either file may be the wrong one
+        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 0));
     }
     {
         Muestra t({{"cas/certificah", Lineas(10, "explicaci\xF3n ")}});
-        EXPECT_EQ(t.Fallo(), Fallo("certificah", 11));
+        EXPECT_EQ(t.Fallo(), Fallo("certificah", 0));
     }
     {
         Muestra t({{"datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 3)}}});   // line 3 of a two-line "reqfp"
@@ -227,14 +227,30 @@ TEST(CrossFile, OffersCutOffIndexesAndCommunities)
     }
 }
 
-TEST(CrossFile, AMismatchStopsStartUpWithFileAndLine)
+TEST(CrossFile, TheLastCentreOfEachGroupIsCheckedAtItsOwnLine)
+{
+    // Groups of 2, 1, 3 and 2 centres: lines 1-2, 3, 4-6 and 7-8 of the offer.
+    Muestra t({{"lu1", {"1A", "1B"}}, {"lu3", {"1C", "1D", "1E"}}, {"lu4", {"1F", "1G"}},
+               {"datluggsphp", {"2;2;3", "1;1", "0", "-1", "0", "1;2", "0", "1;3"}}});
+    ASSERT_EQ(t.Fallo(), Fallo());
+    for (const auto &[grupo, centro, linea] : {std::tuple{0, 2, 2}, {1, 1, 3}, {2, 3, 6}, {3, 2, 8}}) {
+        TablaEnteros &oferta = t.e.OfertaGS[static_cast<size_t>(grupo)];
+        oferta.Poner(centro, 0, 2);
+        oferta.Poner(centro, 1, 1);
+        oferta.Poner(centro, 2, 0);   // its last title is none
+        EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", linea)) << grupo;
+        oferta.VaciarFila(centro);
+    }
+}
+
+TEST(CrossFile, AMismatchStopsStartUpNamingBothFilesWhenEitherMayBeWrong)
 {
     Muestra t({{"cas/certificah", Lineas(12, "explicaci\xF3n ")}});
     EXPECT_FALSE(ValidarDatos(t.e));
     EXPECT_TRUE(t.e.ErrorFicheros);
-    ASSERT_EQ(t.m.textos.size(), 1);
-    EXPECT_TRUE(t.m.textos[0].startsWith("Error en el fichero " + t.c.Ruta("cas/certificah") + ", línea 12: "))
-        << t.m.textos[0].toStdString();
+    EXPECT_EQ(t.m.textos, QStringList{"Error en los ficheros " + t.c.Ruta("cas/certificah") + " y "
+                                      + t.c.Ruta("cas/certifica")
+                                      + ": 12 líneas de explicación para 11 de certificados: van una por una"});
 }
 
 namespace {

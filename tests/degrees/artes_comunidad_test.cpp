@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 using namespace norvela;
 using norvela::pruebas::GradosPrueba;
@@ -120,6 +121,19 @@ TEST_F(Artes, PlasticArtsCentresAreReadByStructure)
     EXPECT_EQ(std::count(informe.begin(), informe.end(), "- Madrid"), 2);
     EXPECT_EQ(informe.front(), "- Madrid");
     EXPECT_EQ(informe[1], "  Escuela de Arte Uno  -  Tel. 915550001");
+
+    // A file that ends early: among the names, before the first centre, or on a centre line before its address.
+    for (const auto &[lineas, especialidades, numCentros, direccion] :
+         std::vector<std::tuple<size_t, size_t, size_t, std::string>>{
+             {5, 3, 0, ""}, {19, 17, 0, ""}, {20, 17, 1, ""}, {21, 17, 1, "28014 Madrid"}}) {
+        const std::vector<std::string> corto(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(lineas));
+        const auto leidos = CentrosPlasticas(corto);
+        EXPECT_EQ(EspecialidadesArtes(corto, FamiliaArtes::Plasticas).size(), especialidades) << lineas;
+        ASSERT_EQ(leidos.size(), numCentros) << lineas;
+        if (numCentros > 0) {
+            EXPECT_EQ(leidos.back().direccion, direccion) << lineas;
+        }
+    }
 }
 
 TEST_F(Artes, MapClickDecidesByTheScreensModes)
@@ -217,6 +231,18 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
                                  "Derecho. + Administraci\xF3n y Direcci\xF3n de Empresas >Bil "}));
     EXPECT_EQ(dobles.negritas, std::vector<int>{1});
     EXPECT_TRUE(DoblesDelGrado(g.e, 0).empty());
+
+    // A university's pairs close its list, down to the last; a pair with a degree no list holds is left out.
+    g.Doble({7, "Universidad de Castilla-La Mancha", {{ade, 0, "Nul "}, {derecho, ade, "Alb "}}});
+    std::vector<std::string> filas;
+    for (const FilaNotasUni &f : GradosDeUniversidad(g.e, 2, {}, "T242"))
+        filas.push_back(f.texto);
+    EXPECT_EQ(filas, (std::vector<std::string>{"", "-                T242     ", Ancho("Derecho", 55) + "Alb ",
+                                                " + " + Ancho("Administraci\xF3n y Direcci\xF3n de Empresas", 51) + "    ",
+                                                "                 -----     "}));
+    const auto deAde = DoblesDelGrado(g.e, ade);
+    EXPECT_EQ(deAde.size(), 7u);   // two headings, each after an empty line, and three pairs
+    EXPECT_EQ(deAde.back(), "Administraci\xF3n y Dir. + Derecho >Alb ");
 
     // A study block without a blank pair gives all 50 lines; one with a pair ends before it.
     for (int k = 1; k <= 50; ++k)

@@ -4,6 +4,7 @@
 #include "ansi.h"
 #include "enlace.h"
 #include "grados.h"
+#include "mano.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
@@ -38,16 +39,17 @@ struct Pantalla1 : ProgramaEntregado {
             return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
         AbrirPuerta(Tform0::kPuertaCarreras);
-        f->BotMenuGradosClick();
+        Pulsar(f->BotMenuGrados);
     }
-    void Buscar(const QString &consulta)
+    // The query typed over the box's text, then Enter or the search button.
+    void Buscar(const QString &consulta, bool boton = false)
     {
-        f->EditBusTit->clear();
-        QTest::keyClicks(f->EditBusTit, consulta);
-        QTest::keyClick(f->EditBusTit, Qt::Key_Return);
+        Tecla(f->EditBusTit, Qt::Key_A, Qt::ControlModifier);
+        Teclear(f->EditBusTit, consulta);
+        boton ? Pulsar(f->BitBusTit) : Tecla(f->EditBusTit, Qt::Key_Return);
     }
     QString Fila(int i) const { return f->listgrados->item(i, 0)->text(); }
-    void Pulsar(const QString &texto)
+    void Elegir(const QString &texto)
     {
         for (int i = 0; i < f->listgrados->rowCount(); ++i)
             if (Fila(i) == texto)
@@ -70,11 +72,10 @@ private slots:
         QVERIFY(Visible(f.listgrados) && !Visible(f.Listramas));
         // The matching group comes first, with its degrees.
         QVERIFY(s.Fila(0).startsWith(QStringLiteral("Medicina")) && f.estado.GradoEnFila(0) == 0);
-        s.Pulsar(QStringLiteral("Medicina"));
+        s.Elegir(QStringLiteral("Medicina"));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Medicina"));
 
-        f.EditBusTit->setText(QStringLiteral("  ingeniería INFORMÁTICA"));
-        QTest::mouseClick(f.BitBusTit, Qt::LeftButton);
+        s.Buscar(QStringLiteral("  ingeniería INFORMÁTICA"), true);
         QCOMPARE(s.Fila(0), s.e.Texto(571));
         QVERIFY(s.Fila(1).contains(QStringLiteral("Ingeniería Informática")));
 
@@ -82,7 +83,7 @@ private slots:
         s.Buscar(QStringLiteral("qqxzw"));
         QCOMPARE(f.listgrados->rowCount(), 1);
         QCOMPARE(s.Fila(0), s.e.Texto(41));
-        s.Pulsar(s.e.Texto(41));
+        s.Elegir(s.e.Texto(41));
         QCOMPARE(f.estado.GradoSel, 0);
     }
 
@@ -91,12 +92,12 @@ private slots:
         Pantalla1 s;
         TForm1 &f = *s.f;
         s.Buscar(QStringLiteral("derecho"));
-        QTest::mouseClick(f.ButtonRetroN, Qt::LeftButton);
+        Pulsar(f.ButtonRetroN);
         QVERIFY(!Visible(f.PanelTree) && Visible(f.PanelMenu));
-        f.BotMenuGradosClick();
-        f.ListramasClick(0);
+        Pulsar(f.BotMenuGrados);
+        ClicFila(f.Listramas, 0);
         s.Buscar(QStringLiteral("derecho"));
-        QTest::mouseClick(f.ButtonRetroN, Qt::LeftButton);
+        Pulsar(f.ButtonRetroN);
         QVERIFY(Visible(f.Listramas) && !Visible(f.listgrados));
     }
 
@@ -109,16 +110,16 @@ private slots:
         int vistos = 0;
         f.DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         s.Buscar(QStringLiteral("medicina"));
-        s.Pulsar(QStringLiteral("Medicina"));
+        s.Elegir(QStringLiteral("Medicina"));
         const int g = f.estado.GradoSel;
 
         // Cancelled: nothing printed, print mode over.
-        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        Pulsar(f.BotImprimirN);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Cancelado);
         QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
 
         f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
-        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        Pulsar(f.BotImprimirN);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());
         // The outlets view, the last one run, is left showing.

@@ -6,6 +6,7 @@
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
+#include "mano.h"
 #include "MapaEstrellas.h"
 #include "mensajes.h"
 #include "notas_corte.h"
@@ -27,6 +28,7 @@
 #include <QTest>
 
 using namespace norvela;
+using namespace norvela::pruebas;
 
 namespace {
 
@@ -40,6 +42,17 @@ struct PantallasCorte : pruebas::ProgramaEntregado {
         form6 = s().Form6;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
+    }
+    // A degree chosen in the browser, then the degree's button that opens
+    // this screen (its cut-off marks or its weightings).
+    TForm6 &Abrir(QPushButton *TForm1::*boton)
+    {
+        f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
+        Pulsar(f->BotMenuGrados);
+        ClicFila(f->Listramas, 5);
+        ClicFila(f->listgrados, 1);
+        Pulsar(f->*boton);
+        return *form6;
     }
     TForm7 *mapa = nullptr;
     TForm1 *f = nullptr;
@@ -55,15 +68,14 @@ private slots:
     void AThresholdListsItsDegreesAndAClickTheirUniversities()
     {
         PantallasCorte s;
-        TForm6 &c = *s.form6;
-        QTest::mouseClick(s.f->BotCorte, Qt::LeftButton);
+        TForm6 &c = s.Abrir(&TForm1::BotCorte);
         QVERIFY(c.isVisible());
         QVERIFY(!s.f->isVisible());
         QVERIFY(c.PanelCorte->isVisible());
         QVERIFY(!c.PanelPonderacion->isVisible());
         QVERIFY(!c.L->isVisible());   // nothing chosen yet
 
-        QTest::mouseClick(c.Buttoncorte7, Qt::LeftButton);
+        Pulsar(c.Buttoncorte7);
         QCOMPARE(c.LabelMasde->text(), s.e.Texto(691));
         QVERIFY(c.L->isVisible());
         const auto esperadas = CalcularNotasCorte(s.e, 80);
@@ -97,17 +109,17 @@ private slots:
         QVERIFY(c.listcalc->selectedItems().isEmpty());
 
         // A lower threshold lists more and forgets the clicked degree.
-        QTest::mouseClick(c.Buttoncorte6, Qt::LeftButton);
+        Pulsar(c.Buttoncorte6);
         QVERIFY(c.L->rowCount() >= static_cast<int>(esperadas.size()));
         QVERIFY(c.LabelCorte3->text().isEmpty());
         QCOMPARE(c.listcalc->rowCount(), 0);
 
         // Back, and in again: the list is kept.
         const int filas = c.L->rowCount();
-        QTest::mouseClick(c.BotCerrar3, Qt::LeftButton);
+        Pulsar(c.BotCerrar3);
         QVERIFY(!c.isVisible());
         QVERIFY(s.f->isVisible());
-        QTest::mouseClick(s.f->BotCorte, Qt::LeftButton);
+        Pulsar(s.f->BotCorte);
         QCOMPARE(c.L->rowCount(), filas);
         QCOMPARE(c.LabelMasde->text(), s.e.Texto(690));
     }
@@ -115,16 +127,17 @@ private slots:
     void AThresholdNoDegreeReachesClearsTheList()
     {
         PantallasCorte s;
-        TForm6 &c = *s.form6;
-        // No mark can reach 25,6: the previous list must not stay on show.
-        c.Buttoncorte6Click();
+        TForm6 &c = s.Abrir(&TForm1::BotCorte);
+        Pulsar(c.Buttoncorte6);
         QVERIFY(c.L->rowCount() > 1);
+        // No mark can reach 25,6 (no button offers it): the previous list
+        // must not stay on show.
         c.CalcularNotasCorte(256);
         QCOMPARE(c.L->rowCount(), 1);
         QCOMPARE(c.L->item(0, 0)->text(), s.e.Texto(41));
         QVERIFY(!(c.L->item(0, 0)->flags() & Qt::ItemIsSelectable));
         const QString antes = c.LabelCorte3->text();
-        c.LClick(0);   // the "none" row names no degree
+        ClicFila(c.L, 0);   // the "none" row names no degree
         QCOMPARE(c.LabelCorte3->text(), antes);
         QCOMPARE(c.listcalc->rowCount(), 0);
     }
@@ -132,9 +145,8 @@ private slots:
     void TheWeightingsListTheDataFolderPdfsAndOpenThemThroughTheDesktop()
     {
         PantallasCorte s;
-        TForm6 &c = *s.form6;
         pruebas::EscritorioRegistrado escritorio({QStringLiteral("file")});
-        QTest::mouseClick(s.f->BotPonde, Qt::LeftButton);
+        TForm6 &c = s.Abrir(&TForm1::BotPonde);
         QVERIFY(c.isVisible());
         QVERIFY(c.PanelPonderacion->isVisible());
         QVERIFY(!c.PanelCorte->isVisible());
@@ -146,23 +158,17 @@ private slots:
         }
 
         const int ultimo = c.ListUnis->count() - 1;
-        const QRect r = c.ListUnis->visualItemRect(c.ListUnis->item(ultimo));
-        QTest::mouseClick(c.ListUnis->viewport(), Qt::LeftButton, {}, r.center());
-        QTest::mouseDClick(c.ListUnis->viewport(), Qt::LeftButton, {}, r.center());
+        pruebas::DobleClicFila(c.ListUnis, ultimo);
         QCOMPARE(escritorio.abiertas.size(), 1);
         const QUrl url = escritorio.abiertas[0];
         QVERIFY(url.isLocalFile());
         QCOMPARE(QFileInfo(url.toLocalFile()).canonicalFilePath(),
                  QFileInfo(s.e.RutaDatos + QStringLiteral("pdf/") + c.ListUnis->item(ultimo)->text()).canonicalFilePath());
 
-        // A name that would leave the data folder is never handed over, and
-        // an empty list opens nothing.
+        // A name that would leave the data folder is never handed over.
         c.ListUnis->clear();
         c.ListUnis->addItem(QStringLiteral("../../../etc/passwd.pdf"));
-        c.ListUnis->setCurrentRow(0);
-        c.ListUnisDblClick();
-        c.ListUnis->clear();
-        c.ListUnisDblClick();
+        pruebas::DobleClicFila(c.ListUnis, 0);
         QCOMPARE(escritorio.abiertas.size(), 1);
 
         // The close box goes back to the degrees screen.
@@ -187,8 +193,8 @@ private slots:
     {
         for (int idioma = 0; idioma < 4; ++idioma) {
             PantallasCorte s(idioma);
-            TForm6 &c = *s.form6;
-            c.Buttoncorte6Click();
+            TForm6 &c = s.Abrir(&TForm1::BotCorte);
+            Pulsar(c.Buttoncorte6);
             for (const QLabel *l : {c.LabelCorteSelecti, c.LabelCorte1, c.LabelCorte2, c.LabelTotal, c.LabelMasde,
                                     c.LabelPondera1, c.LabelUnis})
                 QVERIFY2(pruebas::Cabe(l, l->text()),

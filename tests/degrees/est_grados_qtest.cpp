@@ -7,13 +7,14 @@
 #include "est_grados.h"
 #include "etiquetas.h"
 #include "grados.h"
+#include "grados_dibujo.h"
+#include "iconos.h"
+#include "mano.h"
 #include "mensajes.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -36,8 +37,8 @@ struct Pantallas2 : pruebas::ProgramaEntregado {
     // As the student does it: the information sub-menu, then its statistics button.
     void Abrir()
     {
-        f->botinformacionClick();
-        f->ButEstadisticas->click();
+        pruebas::PosarEn(f->BotMenuInfo, {5, 5});
+        pruebas::Pulsar(f->ButEstadisticas);
     }
     TFormEstGra *est = nullptr;
     TForm1 *f = nullptr;
@@ -81,7 +82,7 @@ private slots:
         QVERIFY(est.LabelPDF->isHidden());
         QCOMPARE(est.LabelEst1->text(), s.e.Texto(408));
 
-        QTest::mouseClick(est.ButtonMatricula, Qt::LeftButton);
+        pruebas::Pulsar(est.ButtonMatricula);
         QVERIFY(est.GraficoMatricula() && !est.GraficoDificultad() && !est.GraficoTrabajo());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas1, est.ButtonMas2, est.ButtonMas3}));
         QVERIFY(!est.LabelPDF->isHidden());
@@ -96,13 +97,13 @@ private slots:
         QVERIFY(est.chart1->accessibleDescription().startsWith(s.e.Texto(375) + QStringLiteral("...; ")
                                                                + s.e.Texto(682) + QStringLiteral(": 21.8%")));
 
-        QTest::mouseClick(est.ButtonDific, Qt::LeftButton);
+        pruebas::Pulsar(est.ButtonDific);
         QVERIFY(!est.GraficoMatricula() && est.GraficoDificultad());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas21, est.ButtonMas22}));
         QCOMPARE(est.chart1->Extra(), 0);
         QVERIFY(est.chart1->accessibleDescription().contains(s.e.Texto(426) + QStringLiteral(": 77.70%")));
 
-        QTest::mouseClick(est.ButtonTrabajo, Qt::LeftButton);
+        pruebas::Pulsar(est.ButtonTrabajo);
         QVERIFY(est.GraficoTrabajo() && !est.GraficoDificultad());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas31, est.ButtonMas32}));
         // Shown by the difficulty chart, the label stays.
@@ -111,7 +112,7 @@ private slots:
         QCOMPARE(est.LabelEst1->text(), s.e.Texto(427) + QStringLiteral(" 2010"));
 
         // Back hides the documents; coming in again shows the last chart with them.
-        QTest::mouseClick(est.ButtonRetroEsta, Qt::LeftButton);
+        pruebas::Pulsar(est.ButtonRetroEsta);
         QVERIFY(!est.isVisible());
         QVERIFY(s.f->isVisible());
         QVERIFY(Visibles(est).isEmpty() && est.LabelPDF->isHidden());
@@ -133,7 +134,7 @@ private slots:
         TFormEstGra &est = *s.est;
         s.Abrir();
         QVERIFY(QTest::qWaitForWindowExposed(&est));
-        QTest::mouseClick(est.ButtonMatricula, Qt::LeftButton);
+        pruebas::Pulsar(est.ButtonMatricula);
         const QImage img = est.grab().toImage();
         const QPoint o = est.chart1->mapTo(&est, QPoint(0, 0));
         // Row 2 (21.8 %): green bar from 450 to 440 + 22 x 2 + 20, then the yellow box.
@@ -150,6 +151,10 @@ private slots:
         for (int dx = 2; dx < 30 && !icono; ++dx)
             icono = Pixel(img, xIcono + dx, o.y() + 45) != QColor(255, 239, 206);
         QVERIFY2(icono, "no icon drawn");
+        // The sciences' row shows the picture of the browser's sciences branch.
+        const QPixmap ciencias = CargarIconosEstudios().at(IconoRama(5).indice);
+        QCOMPARE(s.f->ImageListRamas.at(IconoDeRama(1)).toImage(),
+                 ciencias.scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
     }
 
     void OpensTheDocumentsAndTheMinistryPage()
@@ -159,33 +164,28 @@ private slots:
         TFormEstGra &est = *s.est;
         s.Abrir();
         QVERIFY(QTest::qWaitForWindowExposed(&est));
-        QTest::mouseClick(est.LabelWeb, Qt::LeftButton);
+        pruebas::Pulsar(est.LabelWeb);
         QCOMPARE(navegador.abiertas.size(), 1);
         QCOMPARE(navegador.abiertas[0].scheme(), QStringLiteral("https"));
-        // Pointing at the link underlines it; moving over the chart or the form does not.
+        QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
+        // Pointing at the link underlines it, moving on it keeps it so;
+        // moving over the chart or the form does not.
         for (QWidget *fuera : {static_cast<QWidget *>(est.chart1), static_cast<QWidget *>(&est)}) {
-            QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-            QApplication::sendEvent(est.LabelWeb, &entra);
+            pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center());
+            pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
             QVERIFY(est.LabelWeb->font().underline());
-            QMouseEvent mueve(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                              Qt::NoModifier);
-            QApplication::sendEvent(fuera, &mueve);
+            pruebas::Mover(fuera, fuera == &est ? est.LabelWeb->geometry().bottomRight() + QPoint(20, 20) : QPoint(5, 5));
             QVERIFY(!est.LabelWeb->font().underline());
         }
-        QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
-        // The mouse itself: over the link it stays underlined; off it, not.
-        pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center());
-        pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
-        QVERIFY(est.LabelWeb->font().underline());
-        pruebas::Mover(&est, est.LabelWeb->geometry().bottomRight() + QPoint(20, 20));
-        QVERIFY(!est.LabelWeb->font().underline());
 
         const QStringList ficheros = {"PreciosMatricula.pdf", "NotaMedia.pdf", "Movilidad.pdf", "Tasa_Rendimiento.pdf",
                                       "Becas.pdf", "insercionLaboral.pdf", "Tasa_de_Paro.pdf"};
         const auto botones = BotonesPdf(est);
         for (int i = 0; i < botones.size(); ++i) {
+            // Each chart shows its own documents' buttons.
+            pruebas::Pulsar(i < 3 ? est.ButtonMatricula : i < 5 ? est.ButtonDific : est.ButtonTrabajo);
             navegador.abiertas.clear();
-            botones[i]->click();
+            pruebas::Pulsar(botones[i]);
             QCOMPARE(navegador.abiertas.size(), 1);
             QVERIFY(navegador.abiertas[0].isLocalFile());
             QCOMPARE(QDir::cleanPath(navegador.abiertas[0].toLocalFile()),
@@ -219,9 +219,8 @@ private slots:
             cabe(QStringLiteral("LabelWeb"), est.LabelWeb->text(),
                  QFontMetrics(est.LabelWeb->font()).horizontalAdvance(est.LabelWeb->text()), est.LabelWeb->width());
             lineas(est.LabelEst2);
-            for (auto clic : {&TFormEstGra::ButtonMatriculaClick, &TFormEstGra::ButtonDificClick,
-                              &TFormEstGra::ButtonTrabajoClick}) {
-                (est.*clic)();
+            for (QPushButton *grafico : {est.ButtonMatricula, est.ButtonDific, est.ButtonTrabajo}) {
+                pruebas::Pulsar(grafico);
                 lineas(est.LabelEst1);
                 lineas(est.LabelEst2);
                 // Every name and its icon stay inside the chart.

@@ -5,6 +5,7 @@
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
+#include "mano.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
@@ -43,6 +44,12 @@ struct Pantalla1 : ProgramaEntregado {
         const QPoint px = Pixel(e.MapaComunidades, c);
         Mover(f->mapa, f->mapa->PuntoDe(px.x(), px.y()));
     }
+    // An artistic family's button, in the sub-menu the mouse opens.
+    void Familia(QPushButton *boton)
+    {
+        PosarEn(f->BotMenuArtes, {5, 5});
+        Pulsar(boton);
+    }
     void PulsarFila(QListWidget *lista, const QString &texto)
     {
         const auto items = lista->findItems(texto, Qt::MatchStartsWith);
@@ -58,6 +65,15 @@ bool Mostrado(const QWidget *w)
     return w->isVisibleTo(w->window());
 }
 
+// The list's lines drawn maroon, which must be its headings ("-").
+bool GranatesLosEncabezados(const QListWidget *l)
+{
+    for (int i = 0; i < l->count(); ++i)
+        if ((l->item(i)->foreground().color() == QColor(128, 0, 0)) != l->item(i)->text().startsWith('-'))
+            return false;
+    return true;
+}
+
 } // namespace
 
 class PruebaComunidadGrados : public QObject {
@@ -67,7 +83,7 @@ private slots:
     {
         Pantalla1 s;
         TForm1 &f = *s.f;
-        QTest::mouseClick(f.BotMenuUni, Qt::LeftButton);
+        Pulsar(f.BotMenuUni);
         QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.PanelMenu));
         // The label names the community under the mouse, its corner at the
         // picture's coordinates taken in the start panel, 130 pixels lower.
@@ -108,7 +124,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("universidad.pdf"));
         int vistos = 0;
         f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(s.e.NumLineasInforme, f.GridNotas->rowCount() + 1);
         const QString impreso = TextoPdf(pdf, true);
@@ -119,14 +135,14 @@ private slots:
 
         // The university's page, through the checked opener.
         pruebas::EscritorioRegistrado escritorio;
-        QTest::mouseClick(f.BotIntUni, Qt::LeftButton);
+        Pulsar(f.BotIntUni);
         QCOMPARE(escritorio.abiertas.size(), 1);
         QVERIFY(escritorio.abiertas.first().host().startsWith(QStringLiteral("www.")));
 
         // Back to the map, then to the start menu.
-        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
+        Pulsar(f.BotRetroceder);
         QVERIFY(Mostrado(f.PanelEstrellas) && f.estado.MenuGradosUsado);
-        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
+        Pulsar(f.BotRetroceder);
         QVERIFY(Mostrado(f.PanelMenu) && !f.estado.MenuGradosUsado);
     }
 
@@ -138,10 +154,9 @@ private slots:
         TForm1 &f = *s.f;
         int vistos = 0;
         f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
-        QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
+        Pulsar(f.BotMenuDobles);
         // A branch heading lists nothing.
-        f.ListComunidad->setCurrentRow(0);
-        f.ListComunidadClick();
+        ClicFila(f.ListComunidad, 0);
         QVERIFY(f.listSel2->toPlainText().trimmed().isEmpty());
         s.PulsarFila(f.ListComunidad, QStringLiteral("Derecho"));
         QVERIFY(Mostrado(f.listSel2) && Mostrado(f.BotImprimir));
@@ -149,7 +164,7 @@ private slots:
         QVERIFY2(texto.contains(QStringLiteral("Universidad Complutense de Madrid")) &&
                      texto.contains(QStringLiteral("Derecho. + Administración y Dirección de Empresas")),
                  qPrintable(texto));
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!f.estado.ImprimirDobles);
         const QString impreso = TextoPdf(pdf);
@@ -162,7 +177,7 @@ private slots:
     {
         Pantalla1 s;
         TForm1 &f = *s.f;
-        f.BotMenuUniClick();
+        Pulsar(f.BotMenuUni);
         s.e.FPSuperiorActivo = true;
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
@@ -173,10 +188,10 @@ private slots:
     {
         Pantalla1 s;
         TForm1 &f = *s.f;
-        QTest::mouseClick(f.BotArtesPlas, Qt::LeftButton);
+        s.Familia(f.BotArtesPlas);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Enseñanzas de Artes Plásticas y Diseño"));
         QCOMPARE(f.ListSel->item(0)->text(), QStringLiteral("Enseñanzas Artísticas Superiores de Artes Plásticas"));
-        QTest::mouseClick(f.BotArtesEsp, Qt::LeftButton);
+        Pulsar(f.BotArtesEsp);
         QCOMPARE(f.ListComunidad->count(), 17);
         s.PulsarFila(f.ListComunidad, QStringLiteral("Diseño de Moda"));
         const QStringList moda = Textos(f.ListSel);
@@ -184,7 +199,7 @@ private slots:
                      moda.contains(QStringLiteral("   Esc. Arte Jerez  -  Tel. 956928636")),
                  qPrintable(moda.join('|')));
         // The places go by the map: a community's centres with their specialities.
-        QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
+        Pulsar(f.BotArtesLug);
         QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.ListComunidad));
         s.Pasar(2);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
@@ -194,21 +209,21 @@ private slots:
                      aragon.contains(QStringLiteral("-  ESD Aragón  -  Tel. 976680342")),
                  qPrintable(aragon.join('|')));
         QVERIFY(!aragon.join('|').contains(QStringLiteral("-  Zaragoza")));
+        // A community without centres is named and says so.
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 18));
+        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Ceuta"));
+        QCOMPARE(Textos(f.ListSel), QStringList{s.e.Texto(292)});
 
         // Music: places with headings and whole web addresses that open on a double click.
-        QTest::mouseClick(f.BotRetroceder, Qt::LeftButton);
-        QTest::mouseClick(f.BotMusica, Qt::LeftButton);
-        QTest::mouseClick(f.BotArtesLug, Qt::LeftButton);
+        Pulsar(f.BotRetroceder);
+        s.Familia(f.BotMusica);
+        Pulsar(f.BotArtesLug);
         const QStringList musica = Textos(f.ListSel);
         QVERIFY2(musica.contains(QStringLiteral("- Andalucía")) &&
                      musica.contains(QStringLiteral("http://www.conservatoriosuperiormalaga.com")),
                  qPrintable(musica.join('|')));
         pruebas::EscritorioRegistrado escritorio;
-        const auto web = f.ListSel->findItems(QStringLiteral("http://www.csma.es"), Qt::MatchExactly);
-        QVERIFY(!web.isEmpty());
-        const QPoint punto = f.ListSel->visualItemRect(web.first()).center();
-        QTest::mouseClick(f.ListSel->viewport(), Qt::LeftButton, {}, punto);
-        QTest::mouseDClick(f.ListSel->viewport(), Qt::LeftButton, {}, punto);
+        DobleClicFila(f.ListSel, musica.indexOf(QStringLiteral("http://www.csma.es")));
         QCOMPARE(escritorio.abiertas.value(0), QUrl(QStringLiteral("http://www.csma.es")));
     }
 
@@ -257,9 +272,9 @@ private slots:
             for (int k = 1; k <= s.e.LineasNegrita[0]; ++k)
                 negritas << s.e.LineasNegrita[k];
         });
-        QTest::mouseClick(f.findChild<QPushButton *>(boton), Qt::LeftButton);
+        s.Familia(f.findChild<QPushButton *>(boton));
         QVERIFY(Mostrado(f.BotImprimirN));
-        QTest::mouseClick(f.BotImprimirN, Qt::LeftButton);
+        Pulsar(f.BotImprimirN);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion);
@@ -280,6 +295,7 @@ private slots:
         const QStringList lista = Textos(f.ListSel, true);
         QCOMPARE(lista.size(), s.e.NumLineasInforme + 1);
         QCOMPARE(lista.first(), encabezado);
+        QVERIFY(GranatesLosEncabezados(f.ListSel));
         QList<int> guiones;
         for (int j = 0; j < lista.size(); ++j)
             if (lista[j].startsWith('-'))
@@ -300,7 +316,7 @@ private slots:
         TForm1 &f = *s.f;
         int vistos = 0;
         f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
-        QTest::mouseClick(f.BotMenuDepor, Qt::LeftButton);
+        Pulsar(f.BotMenuDepor);
         QVERIFY(Mostrado(f.ListComunidad));
         pruebas::EscritorioRegistrado escritorio;
         s.PulsarFila(f.ListComunidad, QStringLiteral("  1 Cursos de grado superior"));
@@ -312,7 +328,7 @@ private slots:
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Piloto de transporte de línea aérea"));
         QVERIFY(Mostrado(f.BotImprimir) && f.ListSel->count() > 0);
         const QString primera = f.ListSel->item(0)->text().trimmed();
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
 
         const QString texto = TextoPdf(pdf);

@@ -8,6 +8,7 @@
 #include "escritorio_registrado.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
+#include "mano.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
@@ -56,14 +57,21 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     // A degree chosen in the browser, as the student does it.
     void Elegir(int g)
     {
-        f->BotMenuGradosClick();
-        f->ListramasClick(5);   // every degree
+        // From the start menu, or from a listing back to the branches.
+        Pulsar(f->BotMenuGrados->isVisible() ? f->BotMenuGrados : f->ButtonRetroN);
+        ClicFila(f->Listramas, 5);   // every degree
         for (int fila = 0; fila < f->listgrados->rowCount(); ++fila)
             if (f->estado.GradoEnFila(fila) == g) {
-                f->listgradosMouseUp(fila);
+                ClicFila(f->listgrados, fila);
                 return;
             }
         QFAIL("the degree is not in the list of every degree");
+    }
+    // The information sub-menu opened by the mouse, and its masters button.
+    void Master()
+    {
+        PosarEn(f->BotMenuInfo, {5, 5});
+        Pulsar(f->BotMaster);
     }
     // The degree taught at most universities, and one in no double degree.
     int GradoMasUniversidades() const
@@ -84,8 +92,7 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
     void PulsarComunidad(int c)
     {
-        QTest::mouseClick(mapa->MapaEstrellas, Qt::LeftButton, {},
-                          QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
+        ClicEn(mapa->MapaEstrellas, QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
     }
 
     TForm7 *mapa = nullptr;
@@ -173,24 +180,26 @@ private slots:
             s.PulsarComunidad(sin);
             QCOMPARE(f.GridNotas->rowAt(0), s.e.FilaComunidadNotas[elegida]);
         }
-        // A row left from a longer list than the grid holds now moves nothing.
+        // A row left from a longer list than the grid holds now moves nothing
+        // (what the map's click asks of the grid, asked directly).
         const int arriba = f.GridNotas->rowAt(0);
         f.DesplazarNotas(f.GridNotas->rowCount());
         f.DesplazarNotas(-3);
         QCOMPARE(f.GridNotas->rowAt(0), arriba);
 
         // The views that leave the grid take the map away and stop its pulse.
-        f.BotReqClick();
+        Pulsar(f.BotReq);
         QVERIFY(!s.mapa->isVisible());
         QVERIFY(!s.mapa->TimerEstrellas->isActive());
-        f.BotUniClick();
+        Pulsar(f.BotUni);
         QVERIFY(s.mapa->isVisible());
-        f.BotSalClick();
+        Pulsar(f.BotSal);
         QVERIFY(!s.mapa->isVisible());
-        f.BotUniClick();
-        f.BotRetrocederClick();
+        Pulsar(f.BotUni);
+        Pulsar(f.ButtonRetroN);
+        Pulsar(f.ButtonRetroN);
         QVERIFY(!s.mapa->isVisible());
-        f.BotUniClick();
+        s.Elegir(g);
         f.hide();
         QVERIFY(!s.mapa->isVisible());
         QVERIFY(!s.mapa->TimerEstrellas->isActive());
@@ -203,7 +212,7 @@ private slots:
         const int g = s.GradoConDobles(true);
         QVERIFY(g > 0);
         s.Elegir(g);
-        QTest::mouseClick(f.BotDoblesCar, Qt::LeftButton);
+        Pulsar(f.BotDoblesCar);
         QVERIFY(s.e.VistaDobles);
         QCOMPARE(f.PanelSelTit->text(), s.e.Texto(242));
         QVERIFY(Visible(f.GridNotas) && !Visible(f.ListSel) && !Visible(f.RichSalidas));
@@ -247,28 +256,27 @@ private slots:
         // A degree in no double degree: four rows and no star.
         const int solo = s.GradoConDobles(false);
         QVERIFY(solo > 0);
-        f.estado.GradoSel = solo;
-        f.BotDoblesCarMouseUp();
+        s.Elegir(solo);
+        Pulsar(f.BotDoblesCar);
         QCOMPARE(Columna(f.GridNotas),
                  (QStringList{("     " + s.e.Texto(242)).left(30) + " de...", "- " + DesdeAnsi(s.e.NombresGrado[solo]),
                               QString(), "     " + s.e.Texto(393)}));
         for (int c = 1; c <= 19; ++c)
             QCOMPARE(int(s.e.MarcasEstrellas[c]), 0);
 
-        // Without a degree selected the button does nothing at all.
-        f.estado.GradoSel = 0;
-        f.BotDoblesCarMouseUp();
+        // A heading row selects no degree: then the button does nothing at all.
+        ClicFila(f.listgrados, 0);
+        QCOMPARE(f.estado.GradoSel, 0);
+        Pulsar(f.BotDoblesCar);
         QCOMPARE(f.GridNotas->rowCount(), 4);
-        f.ListarDoblesComunidad(comunidad);
-        QCOMPARE(f.GridNotas->rowCount(), 4);
+        QVERIFY(!s.e.VistaDobles && !s.mapa->isVisible());
     }
 
     void TheStartMenuListsTheDegreesInDoubleDegreesByBranch()
     {
         Pantallas17 s;
         TForm1 &f = *s.f;
-        f.botinformacionClick();
-        QTest::mouseClick(f.BotMenuDobles, Qt::LeftButton);
+        Pulsar(f.BotMenuDobles);
         QVERIFY(!Visible(f.PanelMenu));
         QVERIFY(Visible(f.ListComunidad) && Visible(f.PanelSel) && Visible(f.BotRetroceder));
         QCOMPARE(f.PanelSelTit->text(), s.e.Texto(242));
@@ -294,7 +302,7 @@ private slots:
         TForm1 &f = *s.f;
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
-        QTest::mouseClick(f.BotReq, Qt::LeftButton);
+        Pulsar(f.BotReq);
         QVERIFY(Visible(f.ListSel) && !Visible(f.GridNotas) && Visible(f.PanelSel));
         QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
         const QStringList lineas = Lineas(LineasRequisitos(s.e, g));
@@ -309,7 +317,8 @@ private slots:
         QCOMPARE(DesdeAnsi(s.e.ListaAux[1]), lineas[0]);
         QCOMPARE(s.m.textos, QStringList());
 
-        // The catalogue's call fills its lines and leaves the list alone.
+        // The catalogue screen's call of the handler: it fills the lines and
+        // leaves the list alone.
         const int otro = g % s.e.NumGrados + 1;
         s.e.ReqDesdeCatalogo = true;
         f.estado.GradoSel = otro;
@@ -338,7 +347,7 @@ private slots:
         }
         QVERIFY(g > 0);
         s.Elegir(g);
-        QTest::mouseClick(f.BotSal, Qt::LeftButton);
+        Pulsar(f.BotSal);
         QVERIFY(Visible(f.RichSalidas) && !Visible(f.GridNotas));
         QCOMPARE(f.PanelSelTit->text(), s.Nombre(g));
         QTextDocument &doc = *f.RichSalidas->document();
@@ -363,10 +372,9 @@ private slots:
         }
         QCOMPARE(f.RichSalidas->textCursor().position(), 0);
 
-        // Without a selected degree the view stays hidden.
-        f.RichSalidas->hide();
-        f.estado.GradoSel = 0;
-        f.BotSalClick();
+        // A heading row selects no degree: then the view stays hidden.
+        ClicFila(f.listgrados, 0);
+        Pulsar(f.BotSal);
         QVERIFY(!Visible(f.RichSalidas));
         QCOMPARE(s.m.textos, QStringList());
     }
@@ -376,8 +384,7 @@ private slots:
         Pantallas17 s;
         TForm1 &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
-        f.botinformacionClick();
-        f.BotMasterClick();
+        s.Master();
         QVERIFY(f.estado.VistaMaster);
         QVERIFY(!Visible(f.PanelMenu) && Visible(f.PanelSel) && Visible(f.RichSalidas));
         QVERIFY(Visible(f.LabelMaster) && Visible(f.LabelMaster2) && Visible(f.BotRetroceder));
@@ -408,19 +415,19 @@ private slots:
         QVERIFY(encabezados >= 2 && vinetas >= 3);
 
         // The register's page opens through the desktop's handler.
-        QTest::mouseClick(f.LabelMaster2, Qt::LeftButton);
+        Pulsar(f.LabelMaster2);
         QCOMPARE(navegador.abiertas.size(), 1);
         QCOMPARE(navegador.abiertas[0].scheme(), QStringLiteral("https"));
         QVERIFY(navegador.abiertas[0].path().contains(QStringLiteral("/ListadoTitulos/")));
 
         // Back to the start menu.
-        f.BotRetrocederClick();
+        Pulsar(f.BotRetroceder);
         QVERIFY(!f.estado.VistaMaster && Visible(f.PanelMenu) && !Visible(f.RichSalidas));
 
         // A language folder without the file: reported, the panel kept with its text.
         const QString antes = doc.toPlainText();
         s.e.CarpetaIdioma = QStringLiteral("no-existe/");
-        f.BotMasterClick();
+        s.Master();
         QCOMPARE(s.m.textos.size(), 1);
         QVERIFY(s.m.textos[0].startsWith(QStringLiteral("Faltan ficheros (")));
         QVERIFY(s.m.textos[0].contains(QStringLiteral("master.txt")));
@@ -433,11 +440,7 @@ private slots:
     {
         Pantallas17 s;
         TForm1 &f = *s.f;
-        f.botinformacionClick();
-        QEnterEvent entrar(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(f.BotMenuInfo, &entrar);
-        QVERIFY(Visible(f.PanelMenu2));
-        QTest::mouseClick(f.BotMaster, Qt::LeftButton);
+        s.Master();
         QVERIFY(f.estado.VistaMaster && Visible(f.BotImprimir));
 
         // The program's print dialog, answered with a file name and confirmed.
@@ -446,16 +449,19 @@ private slots:
             QPrinter &impresora = *DialogoImpresion().printer();
             impresora.setOutputFormat(QPrinter::PdfFormat);
             bool visto = false;
-            QTimer::singleShot(0, [&] {
+            QTimer respuesta;
+            QObject::connect(&respuesta, &QTimer::timeout, [&] {
                 auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-                visto = d != nullptr;
                 if (!d)
                     return;
+                visto = true;
+                respuesta.stop();
                 if (auto *nombre = d->findChild<QLineEdit *>(QStringLiteral("filename")))
                     nombre->setText(fichero);
                 d->accept();
             });
-            QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+            respuesta.start(0);
+            Pulsar(f.BotImprimir);
             return visto;
         };
         const QString pdf = dir.filePath(QStringLiteral("master.pdf"));
@@ -490,30 +496,27 @@ private slots:
         Pantallas17 s;
         TForm1 &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
-        f.botinformacionClick();
-        const auto pasar = [](QWidget *w) {
-            QEvent entrada(QEvent::Enter);
-            QCoreApplication::sendEvent(w, &entrada);
-        };
+        const auto pasar = [](QWidget *w) { PosarEn(w, {5, 5}); };
         QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
         pasar(f.BotMenuInfo);
         QVERIFY(Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
         pasar(f.BotMenuArtes);
         QVERIFY(!Visible(f.PanelMenu2) && Visible(f.PanelMenu4));
-        pasar(f.degradeini);
+        PosarEn(f.degradeini, f.degradeini->mapFrom(f.Panelinicio, QPoint(40, 300)));
         QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
         pasar(f.BotMenuInfo);
         pasar(f.BotMenuDobles);
         QVERIFY(!Visible(f.PanelMenu2));
 
         // The masters are reached by a click in the sub-menu.
-        pasar(f.BotMenuInfo);
-        QTest::mouseClick(f.BotMaster, Qt::LeftButton);
+        s.Master();
         QVERIFY(f.estado.VistaMaster && Visible(f.RichSalidas));
         QVERIFY(!f.RichSalidas->document()->isEmpty());
 
         // The program's own pages open through the desktop's handler.
-        QTest::mouseClick(f.botinfo3, Qt::LeftButton);
+        Pulsar(f.BotRetroceder);
+        pasar(f.BotMenuInfo);
+        Pulsar(f.botinfo3);
         QCOMPARE(navegador.abiertas.size(), 1);
         QCOMPARE(navegador.abiertas[0].query(), QStringLiteral("id=becas"));
     }
@@ -553,37 +556,37 @@ private slots:
                     cabe(idioma, "GridNotas", texto, rejilla.horizontalAdvance(texto) + 6, f.GridNotas->columnWidth(0));
                 }
             }
-            f.botinformacionClick();
-            f.BotMenuDoblesClick();
+            Pulsar(f.BotMenuDobles);
             const QFontMetrics menu(f.ListComunidad->font());
             for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
             captura("menu_dobles");
-            f.BotMenuDeporClick();
+            Pulsar(f.BotRetroceder);
+            Pulsar(f.BotMenuDepor);
             // Rows with an icon start 20 pixels in.
             for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l) + 20, AnchoUtil(f.ListComunidad));
 
             const int g = s.GradoConDobles(true);
-            f.BotRetrocederClick();
+            Pulsar(f.BotRetroceder);
             s.Elegir(g);
             captura("universidades");
-            f.BotDoblesCarMouseUp();
+            Pulsar(f.BotDoblesCar);
             captura("dobles");
             if (!carpeta.isEmpty()) {
                 for (int i = 0; i < 5; ++i)
                     s.mapa->TimerEstrellasTimer();
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
-            f.BotReqClick();
+            Pulsar(f.BotReq);
             captura("requisitos");
-            f.BotSalClick();
+            Pulsar(f.BotSal);
             captura("salidas");
             // Back through the browser to the start menu, and its masters button.
-            f.ButtonRetroNClick();
-            f.ButtonRetroNClick();
+            Pulsar(f.ButtonRetroN);
+            Pulsar(f.ButtonRetroN);
             QVERIFY(Visible(f.PanelMenu) && !Visible(f.PanelTree));
-            f.BotMasterClick();
+            s.Master();
             captura("master");
             QVERIFY(s.m.textos.isEmpty());
         }

@@ -5,11 +5,11 @@
 #include "cadenas.h"
 #include "enlace.h"
 #include "MapaEstrellas.h"
+#include "mano.h"
 #include "pantalla_prueba.h"
 #include "programa_prueba.h"
 #include "vista_mapa.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +31,15 @@ private:
         }
         // The marker point of community c, where the map shows c.
         QPoint Punto(int c) const { return {e.PosicionComunidadX[c], e.PosicionComunidadY[c]}; }
+        // A point of the sea that the window shows (its picture starts 15
+        // pixels left of and 8 above the window).
+        QPoint Mar() const
+        {
+            for (int x = 20; x < 281; ++x)
+                if (e.MapaComunidades.Valor(x, 15) == 0 && e.MapaComunidades.Valor(x + 1, 15) == 0)
+                    return {x, 15};
+            return {};
+        }
         QRgb Pixel(int c) const { return form7->MapaEstrellas->Lienzo().pixel(Punto(c)); }
 
         TForm7 *form7 = nullptr;
@@ -128,7 +137,7 @@ private slots:
         f.MostrarConMarcas();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const QPoint madrid = v.Punto(13);
-        pruebas::Mover(f.MapaEstrellas, madrid);
+        pruebas::PosarEn(f.MapaEstrellas, madrid);
         QTRY_COMPARE(v.e.ComunidadRaton, 13);
         QVERIFY(f.PanelMapa->isVisible());
         const QString nombre = DesdeAnsi(QuitarBlancosFinales(v.e.Lugares[13].substr(2)));
@@ -138,21 +147,22 @@ private slots:
         QVERIFY(f.PanelMapa->width() >= v.e.AnchoPanelMapa);
 
         // A short name keeps the label's width; a long one widens it.
-        f.MapaEstrellasMouseMove(v.Punto(18).x(), v.Punto(18).y());
+        pruebas::PosarEn(f.MapaEstrellas, v.Punto(18));
         QCOMPARE(v.e.ComunidadRaton, 18);
         QCOMPARE(f.PanelMapa->width(), v.e.AnchoPanelMapa);
-        f.MapaEstrellasMouseMove(v.Punto(15).x(), v.Punto(15).y());
+        pruebas::PosarEn(f.MapaEstrellas, v.Punto(15));
         QCOMPARE(v.e.ComunidadRaton, 15);
         QVERIFY(f.PanelMapa->fontMetrics().horizontalAdvance(f.PanelMapa->text()) < f.PanelMapa->width());
 
         // Over the sea: no community, an empty label that stays shown.
-        f.MapaEstrellasMouseMove(5, 5);
+        pruebas::PosarEn(f.MapaEstrellas, v.Mar());
         QCOMPARE(v.e.ComunidadRaton, 0);
         QVERIFY(f.PanelMapa->isVisible());
         QCOMPARE(f.PanelMapa->text(), QString());
 
-        // Outside 1..281 x 1..196 nothing changes.
-        f.MapaEstrellasMouseMove(madrid.x(), madrid.y());
+        // About the handler itself: moves it is told of outside 1..281 x
+        // 1..196 (no mouse reaches them over the picture) change nothing.
+        pruebas::PosarEn(f.MapaEstrellas, madrid);
         f.MapaEstrellasMouseMove(0, 50);
         f.MapaEstrellasMouseMove(282, 50);
         f.MapaEstrellasMouseMove(50, 197);
@@ -175,22 +185,22 @@ private slots:
 
         v.e.VistaDobles = false;
         v.e.FilaComunidadNotas[13] = 7;
-        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(13));
+        pruebas::ClicEn(f.MapaEstrellas, v.Punto(13));
         QCOMPARE(elegidas, std::vector<int>{13});
         QCOMPARE(desplazadas, (std::vector<std::pair<int, int>>{{13, 7}}));
 
         // A community whose block is not listed leaves the grid where it is.
         v.e.FilaComunidadNotas[9] = 0;
-        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(9));
+        pruebas::ClicEn(f.MapaEstrellas, v.Punto(9));
         QCOMPARE(elegidas, (std::vector<int>{13, 9}));
         QCOMPARE(desplazadas.size(), size_t(1));
 
         // Outside any community nothing happens.
-        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, QPoint(5, 5));
+        pruebas::ClicEn(f.MapaEstrellas, v.Mar());
         QCOMPARE(elegidas.size(), size_t(2));
 
         v.e.VistaDobles = true;
-        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(1));
+        pruebas::ClicEn(f.MapaEstrellas, v.Punto(1));
         QCOMPARE(dobles, std::vector<int>{1});
         QCOMPARE(desplazadas.size(), size_t(1));
         QCOMPARE(elegidas.back(), 1);
@@ -198,7 +208,7 @@ private slots:
         // Without a degrees screen attached a click is harmless.
         f.AlElegirComunidad = nullptr;
         f.AlListarDobles = nullptr;
-        QTest::mouseClick(f.MapaEstrellas, Qt::LeftButton, {}, v.Punto(1));
+        pruebas::ClicEn(f.MapaEstrellas, v.Punto(1));
     }
 };
 

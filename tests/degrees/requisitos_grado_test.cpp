@@ -4,6 +4,7 @@
 #include "requisitos_grado.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace norvela;
 using norvela::pruebas::GradosPrueba;
@@ -24,31 +25,29 @@ std::vector<std::string> Materias()
 
 TEST(JuicioNotasCorte, MarksOfNoPublishedValueDropOutAndTheAverageDecides)
 {
-    const JuicioNotas mixta = ValorarNotasCorte({50, 55, 62});
-    EXPECT_TRUE(mixta.media);
-    EXPECT_TRUE(mixta.mixta);
-    EXPECT_FALSE(mixta.alta);
-    EXPECT_NEAR(mixta.promedio, 55.67, 0.01);
-
-    // Medium, but no mark above 60: not mixed.
-    const JuicioNotas media = ValorarNotasCorte({50, 55, 60, 10});
-    EXPECT_TRUE(media.media);
-    EXPECT_FALSE(media.mixta);
-    EXPECT_EQ(media.cuenta, 3);
-
-    // One mark above 60 among many at or below 50 is not enough for mixed.
-    EXPECT_FALSE(ValorarNotasCorte({70, 50, 50, 50, 50, 50}).mixta);
-    EXPECT_TRUE(ValorarNotasCorte({70, 51, 50, 50, 50, 50}).mixta);
-
-    const JuicioNotas alta = ValorarNotasCorte({60, 60});
-    EXPECT_TRUE(alta.alta);
-    EXPECT_FALSE(alta.media || alta.mixta);
-
-    // 10 means no published mark, and 11 is left out with it.
-    const JuicioNotas nada = ValorarNotasCorte({10, 10, 11});
-    EXPECT_FALSE(nada.alta || nada.media || nada.mixta);
-    EXPECT_EQ(nada.cuenta, 0);
-    EXPECT_FALSE(ValorarNotasCorte(std::vector<int>{}).media);
+    struct Caso {
+        std::vector<int> notas;
+        bool alta, media, mixta;
+        int cuenta;
+    };
+    const Caso casos[] = {
+        {{50, 55, 62}, false, true, true, 3},
+        {{50, 55, 60, 10}, false, true, false, 3},   // no mark above 60: not mixed
+        // Above 50 exactly one fifth of the marks is not enough for mixed; a
+        // little more is.
+        {{70, 50, 50, 50, 50}, false, true, false, 5},
+        {{70, 51, 50, 50, 50, 50, 50, 50, 50, 50}, false, true, false, 10},
+        {{70, 51, 50, 50, 50, 50, 50, 50, 50}, false, true, true, 9},
+        {{60, 60}, true, false, false, 2},   // an average of exactly 6,0 is high
+        {{10, 10, 11}, false, false, false, 0},   // 10 means no published mark, and 11 goes with it
+        {{}, false, false, false, 0},
+    };
+    for (const Caso &c : casos) {
+        const JuicioNotas j = ValorarNotasCorte(c.notas);
+        EXPECT_EQ(std::tuple(j.alta, j.media, j.mixta, j.cuenta), std::tuple(c.alta, c.media, c.mixta, c.cuenta))
+            << testing::PrintToString(c.notas);
+    }
+    EXPECT_NEAR(ValorarNotasCorte({50, 55, 62}).promedio, 55.67, 0.01);
 }
 
 TEST(JuicioNotasCorte, EveryUniversityOfADegreeCounts)

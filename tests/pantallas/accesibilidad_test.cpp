@@ -1,7 +1,8 @@
 // Every screen as a screen reader meets it, from the program's own start-up,
 // in Castilian and in Basque: each door of the main menu and the screens its
-// buttons lead to, walked through the accessibility interface after each
-// step.
+// buttons lead to, pressed by the student's hand and walked through the
+// accessibility interface after each step; a shown control that others
+// cover wholly counts too, as a reader would speak what nobody sees.
 #include "catU.h"
 #include "certifiU.h"
 #include "enlace.h"
@@ -10,6 +11,7 @@
 #include "grados.h"
 #include "inipro.h"
 #include "itinerarios.h"
+#include "mano.h"
 #include "medio.h"
 #include "panel_efectos.h"
 #include "pasarelaFP.h"
@@ -38,71 +40,87 @@ struct Recorrido {
     QList<Paso> pasos;
 };
 
+// A button of the intermediate-cycle menu, pressed once the helicopter has
+// brought it in.
+void Volado(QPushButton *boton)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(Inalcanzable(boton).isEmpty(), 20000);
+    Pulsar(boton);
+}
+
 const QList<Recorrido> &Recorridos()
 {
     static const QList<Recorrido> r = {
-        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { p.s().form0->LabelConfigClick(); }}},
+        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { Pulsar(p.s().form0->LabelConfig); }}},
         {"certificates: a family, a sub-group's certificates",
          puerta::Dejar,
          {[](ProgramaEntregado &p) { ClicFila(p.s().Certifica->ListSelFp, 0); },
           [](ProgramaEntregado &p) { SobreFila(p.s().Certifica->ListTitFP, 0); }}},
         {"degrees: a branch's degrees, a degree, its statistics and cut-off marks",
          Tform0::kPuertaCarreras,
-         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotMenuGrados, Qt::LeftButton); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotMenuGrados); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form1->Listramas, 3); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form1->listgrados, 1); },
-          [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotUni, Qt::LeftButton); },
-          [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotCorte, Qt::LeftButton); },
-          [](ProgramaEntregado &p) { p.s().Form6->Buttoncorte6Click(); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotReq); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotUni); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotCorte); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form6->Buttoncorte6); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form6->L, 0); },
-          [](ProgramaEntregado &p) {
-              p.s().Form6->hide();
-              p.s().Form1->botinformacionClick();
-              p.s().Form1->ButEstadisticas->click();
-          }}},
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form6->BotCerrar3); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButtonRetroN); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButtonRetroN); },
+          [](ProgramaEntregado &p) { PosarEn(p.s().Form1->BotMenuInfo, {5, 5}); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButEstadisticas); }}},
         {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(p.s().FormCat->ListFam, 0); }}},
         {"higher cycles: a title, its statistics, its print selection",
          Tform0::kPuertaFpS,
-         {[](ProgramaEntregado &p) { p.s().Form8->MenuFP1Click(); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFP1); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 0); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListPreFam, 1); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListTitFP, 0); },
-          [](ProgramaEntregado &p) { p.s().Form8->ButtonEstad1->click(); },
-          [](ProgramaEntregado &p) {
-              p.s().Estadisticas->hide();
-              QTest::mouseClick(p.s().Form8->MenuFpTit5, Qt::LeftButton);
-          },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFPTitEst); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form8->ButtonEstad1); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Estadisticas->ButtonRetroEsta); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFpTit5); },
           [](ProgramaEntregado &p) { Clic(p.s().Form8->mapa, Pixel(p.e.MapaComunidades, 4)); }}},
         {"higher cycles: every level's centres of a town",
          Tform0::kPuertaFpS,
-         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form8->MenuFP2, Qt::LeftButton); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFP2); },
           [](ProgramaEntregado &p) { Clic(p.s().Form8->mapa, Pixel(p.e.MapaComunidades, 1)); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, Textos(p.s().Form8->ListSelLugFP, true).indexOf("Córdoba")); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, Textos(p.s().Form8->ListSelLugFP, true).indexOf("Cabra")); },
-          [](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form8->botTodaFP, Qt::LeftButton); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form8->botTodaFP); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form8->ListSelLugFP, Textos(p.s().Form8->ListSelLugFP, true).indexOf("Cabra")); }}},
         {"itineraries and the education system", Tform0::kPuertaIti,
-         {[](ProgramaEntregado &p) { p.s().Form2->BotLOMCEClick(); }}},
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotLOMCE); }}},
         {"intermediate-cycle questionnaire: an answer, the next page",
          Tform0::kPuertaIti,
-         {[](ProgramaEntregado &p) { p.s().Form2->BotContinuarClick(); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotContinuar); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListGM, 0); },
-          [](ProgramaEntregado &p) { p.s().Form3->BitFleGMdeClick(); }}},
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form3->BitFleGMde); }}},
         {"degrees: universities by region", Tform0::kPuertaCarreras,
-         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form1->BotMenuUni, Qt::LeftButton); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotMenuUni); },
           [](ProgramaEntregado &p) { Clic(p.s().Form1->mapa, Pixel(p.e.MapaComunidades, 13)); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form1->ListComunidad, 1); }}},
+        {"degrees: plastic arts by place",
+         Tform0::kPuertaCarreras,
+         {[](ProgramaEntregado &p) { PosarEn(p.s().Form1->BotMenuArtes, {5, 5}); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotArtesPlas); },
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotArtesLug); },
+          [](ProgramaEntregado &p) { Clic(p.s().Form1->mapa, Pixel(p.e.MapaComunidades, 2)); }}},
         {"intermediate cycles: a family's titles",
          Tform0::kPuertaFPM,
-         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().Form3->botTit2, Qt::LeftButton); },
+         {[](ProgramaEntregado &p) { Volado(p.s().Form3->botTit2); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListPreFam, 1); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListTit, 0); }}},
         {"intermediate cycles: centres by place",
          Tform0::kPuertaFPM,
-         {[](ProgramaEntregado &p) { p.s().Form3->botLug2Click(); },
+         {[](ProgramaEntregado &p) { Volado(p.s().Form3->botLug2); },
           [](ProgramaEntregado &p) { Clic(p.s().Form3->mapa, Pixel(p.e.MapaComunidades, 6)); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListSelLugFP, 0); },
+          // A list replaces the map: back to it for another community.
+          [](ProgramaEntregado &p) { Pulsar(p.s().Form3->BotRetrocederFP); },
           [](ProgramaEntregado &p) { Clic(p.s().Form3->mapa, Pixel(p.e.MapaComunidades, 9)); }}},
         {"basic cycles: a group's families and titles",
          Tform0::kPuertaFPip,
@@ -111,7 +129,7 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListTitFP, 0); }}},
         {"basic cycles: centres by place",
          Tform0::kPuertaFPip,
-         {[](ProgramaEntregado &p) { QTest::mouseClick(p.s().FIniPro->BotLug, Qt::LeftButton); },
+         {[](ProgramaEntregado &p) { Pulsar(p.s().FIniPro->BotLug); },
           [](ProgramaEntregado &p) { Clic(p.s().FIniPro->mapa, Pixel(p.e.MapaComunidades, 6)); },
           [](ProgramaEntregado &p) { ClicFila(p.s().FIniPro->ListSelLugFP, 1); }}},
         {"professions", Tform0::kPuertaProfe, {}},
@@ -148,7 +166,7 @@ private slots:
                 if (paso > 0)
                     r.pasos[paso - 1](p);
                 for (QWidget *v : VentanasVisibles())
-                    for (const QString &f : Inaudibles(v))
+                    for (const QString &f : Inaudibles(v) + Tapados(v))
                         faltas << QStringLiteral("%1, step %2: %3").arg(QLatin1String(r.nombre)).arg(paso).arg(f);
             }
         }

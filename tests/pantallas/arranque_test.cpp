@@ -1,19 +1,35 @@
-// The start-up sequence, the welcome window and the Yes/No dialog.
+// The start-up sequence, the welcome window with the skin it starts, and
+// the Yes/No dialog.
 #include "animacion.h"
+#include "aplicacion.h"
 #include "arranque.h"
 #include "aviso.h"
 #include "bienvenidaU.h"
 #include "carpeta_entregada.h"
 #include "enlace.h"
 #include "grados.h"
+#include "piel.h"
 #include "principal.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +56,45 @@ private slots:
     void initTestCase()
     {
         carpeta = std::make_unique<CarpetaEntregada>();
+    }
+
+    // First: nothing before it has created a welcome window.
+    void theWelcomeWindowSkinsEveryControlButATaggedOne()
+    {
+        const QColor sinPiel = QApplication::palette().color(QPalette::Button);
+        QPushButton etiquetadoAntes;
+        etiquetadoAntes.setProperty(kPropiedadTag, 99);
+        QVERIFY(TSkinData::Activa() == nullptr);
+        TBienvenida bienvenida;
+        QVERIFY(bienvenida.SkinData1 && bienvenida.SkinData1 == TSkinData::Activa());
+        const QColor piel(236, 242, 250);
+        QVERIFY(sinPiel != piel);
+        // Every kind the skin paints, twice: as it comes and tagged 99 (the
+        // second tagged after its polish, as a screen may do it).
+        QWidget ventana;
+        QList<QWidget *> con, sin{&etiquetadoAntes};
+        const auto hacer = [&ventana]() -> QList<QWidget *> {
+            return {new QMenuBar(&ventana), new QMenu(&ventana),        new QToolBar(&ventana),
+                    new QStatusBar(&ventana), new QComboBox(&ventana),  new QCheckBox(&ventana),
+                    new QRadioButton(&ventana), new QProgressBar(&ventana), new QScrollBar(&ventana),
+                    new QLineEdit(&ventana), new QPushButton(&ventana), new QGroupBox(&ventana),
+                    new QTabBar(&ventana)};
+        };
+        con = hacer();
+        const QList<QWidget *> etiquetados = hacer();
+        for (QWidget *w : con + etiquetados + sin)
+            w->ensurePolished();
+        for (QWidget *w : etiquetados)
+            w->setProperty(kPropiedadTag, 99);
+        sin += etiquetados;
+        for (QWidget *w : con) {
+            QVERIFY2(w->style() == QApplication::style(), w->metaObject()->className());
+            QCOMPARE(w->palette().color(QPalette::Button), piel);
+        }
+        for (QWidget *w : sin) {
+            QVERIFY2(w->style() != QApplication::style(), w->metaObject()->className());
+            QCOMPARE(w->palette().color(QPalette::Button), sinPiel);
+        }
     }
 
     void screensAreCreatedOnceInTheirOrder()
@@ -120,6 +175,45 @@ private slots:
             [](int) {});
         QVERIFY(!arranque.CrearPantallas());
         QCOMPARE(pantallas.last(), ultima);
+    }
+
+    // A file of the shipped folder's copy emptied, cut to half or doubled stops
+    // the start-up; the first message names it ("@" the data folder, "*" what
+    // the data make of it), or both files where either may be the damaged one.
+    void aDamagedFileStopsTheStartUpByItsName_data()
+    {
+        QTest::addColumn<QString>("fichero");
+        QTest::addColumn<int>("dano");   // 0 emptied, 1 cut to half, 2 doubled
+        QTest::addColumn<QString>("mensaje");
+        for (const char *f : {"cas/fp2", "cas/fpba", "cas/asignaba", "cas/asignagm", "cas/cuestion", "cas/itinerar",
+                              "cas/cualidad", "cas/interes", "cas/otros", "cuestioESO", "cuestiocua", "cuestioint",
+                              "lu1", "lu2", "lu3", "lu4", "comunida", "comuint", "comarcasm", "fami_estad.txt"})
+            QTest::addRow("%s empty", f) << f << 0 << "Faltan ficheros (@" + QString::fromLatin1(f) + "). Vuelva *";
+        QTest::newRow("fpba cut") << "cas/fpba" << 1 << "Error en los ficheros @cas/asignaba y @cas/fpba: *";
+        QTest::newRow("certifica cut") << "cas/certifica" << 1 << "Error en los ficheros @cas/certificah y @cas/certifica*";
+        QTest::newRow("cuesgm cut") << "cas/cuesgm" << 1 << "Error en el fichero @cas/cuesgm: tiene * preguntas, *";
+        QTest::newRow("lu1 doubled") << "lu1" << 2 << "Error en el fichero @datluggsphp, línea * según @lu1, @lu2, *";
+    }
+
+    void aDamagedFileStopsTheStartUpByItsName()
+    {
+        QFETCH(QString, fichero);
+        QFETCH(int, dano);
+        QFETCH(QString, mensaje);
+        QFile f(carpeta->Ruta(fichero));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const auto reponer = qScopeGuard([&] { carpeta->EscribirBytes(fichero, bytes); });
+        const QList<QByteArray> lineas = bytes.split('\n');
+        carpeta->EscribirBytes(fichero, QList<QByteArray>{{}, lineas.mid(0, lineas.size() / 2).join('\n'), bytes + bytes}
+                                            .at(dano));
+        MensajesRegistrados m;
+        Enlace e(m);
+        Iniciar(e);
+        QCOMPARE(Protegido(m, [&] { return Arranque(e, nullptr, [](int) {}).CrearPantallas() ? 0 : 1; }), 1);
+        const QString patron = QRegularExpression::escape(mensaje.replace('@', carpeta->Ruta({}))).replace("\\*", ".*");
+        QVERIFY2(QRegularExpression('^' + patron + '$').match(m.textos.value(0)).hasMatch(),
+                 qPrintable(m.textos.join('|')));
     }
 
     void nothingIsCreatedAfterAFailedStartUp()

@@ -717,7 +717,7 @@ private:
     {
         p_.reset();
         regiones_.clear();
-        p_ = std::make_unique<ProgramaEntregado>(QStringLiteral("callejones"), 0, QString(), &cajas_);
+        p_ = std::make_unique<ProgramaEntregado>(QStringLiteral("callejones"), 0, QString(), false, &cajas_);
         menu_ = p_->s().form0;
         // The doors and the intermediate cycles' helicopter intro go at the
         // test's pace; what they bring in comes as it would.

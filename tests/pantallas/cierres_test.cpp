@@ -1,7 +1,9 @@
 // Close boxes as a student meets them: every door of the main menu opens a
 // screen, its close box either brings the menu back or, on the large
 // screens, asks and ends the program on Yes; and whatever is closed, the
-// program never stays running without a visible window.
+// program never stays running without a visible window. The animations
+// follow the test's clock; every press goes through the student's hand.
+#include "asistente.h"
 #include "aviso.h"
 #include "certifiU.h"
 #include "enlace.h"
@@ -10,6 +12,7 @@
 #include "etiquetas.h"
 #include "grados.h"
 #include "MapaEstrellas.h"
+#include "mano.h"
 #include "pantalla_prueba.h"
 #include "pasarelaFP.h"
 #include "principal.h"
@@ -31,7 +34,12 @@ namespace {
 
 // The program on the shipped data folder, every screen created, the menu showing.
 struct Programa : ProgramaEntregado {
-    Programa() : ProgramaEntregado(QStringLiteral("cierres"), 0) { menu = s().form0; }
+    Programa() : ProgramaEntregado(QStringLiteral("cierres"), 0, {}, true)
+    {
+        menu = s().form0;
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+    }
     Tform0 *menu = nullptr;
 };
 
@@ -42,14 +50,11 @@ void CajaDeCierre(QWidget *ventana)
     ventana->windowHandle()->close();
 }
 
-// Plays the door opening and the zoom tick by tick.
-void AbrirPuerta(Tform0 &menu, EtiquetaActiva *etiqueta)
+// A click on a door of the menu, and time for it to open.
+void AbrirPuerta(Programa &p, EtiquetaActiva *etiqueta)
 {
-    QTest::mouseClick(etiqueta, Qt::LeftButton);
-    for (int i = 0; i < 20 && menu.TimerPuerta.isActive(); ++i)
-        menu.TimerPuertaTimer();
-    for (int i = 0; i < 20 && menu.TimerZoom.isActive(); ++i)
-        menu.TimerZoomTimer();
+    QVERIFY(Pulsar(etiqueta));
+    p.reloj.Avanzar(3000);
 }
 
 // Runs the event loop until the program ends it (true), or gives up.
@@ -92,7 +97,7 @@ private slots:
         EtiquetaActiva *etiquetas[12] = {menu.LabelDejar, menu.LabelCarreras, menu.LabelCat,  menu.LabelFpS,
                                          menu.LabelIti,   menu.LabelFPM,      menu.LabelFPip, menu.LabelProfe,
                                          menu.LabelCuesB, menu.LabelCuesE,    nullptr,        menu.LabelAsistente};
-        AbrirPuerta(menu, etiquetas[codigo]);
+        AbrirPuerta(p, etiquetas[codigo]);
         QVERIFY(!menu.isVisible());
         const QList<QWidget *> abiertas = VentanasVisibles();
         QCOMPARE(abiertas.size(), 1);
@@ -130,7 +135,7 @@ private slots:
     void sideWindowsCloseBackToTheirScreen()
     {
         Programa p;
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         const QList<QPair<Pantalla *, Pantalla *>> casos = {
             {s.Form6, s.Form1}, {s.FormEstGra, s.Form1}, {s.Estadisticas, s.Form8}};
         for (const auto &[ventana, destino] : casos) {
@@ -148,31 +153,34 @@ private slots:
     void leavingAScreenTheAssistantOpenedGoesBackToTheAssistant()
     {
         Programa p;
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         struct Caso {
             Pantalla *pantalla;
             bool *bandera;
-            std::function<void()> salir;
+            QPushButton *TForm5::*abrir;   // the assistant's button
+            EtiquetaActiva *Tform0::*puerta;   // the menu's door
+            QPushButton *salir;
         };
         const QList<Caso> casos = {
-            {s.Form1, &p.e.GradosDesdeAsistente, [&] { s.Form1->BotMenuRetroClick(); }},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, [&] { s.Form8->menuFP3Click(); }}};
+            {s.Form1, &p.e.GradosDesdeAsistente, &TForm5::BGrados, &Tform0::LabelCarreras, s.Form1->BotMenuRetro},
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, &TForm5::BFpTitGsAsis, &Tform0::LabelFpS, s.Form8->menuFP3}};
         for (const Caso &caso : casos) {
-            p.menu->hide();
-            p.e.DesdeAsistente = true;
-            *caso.bandera = true;
-            caso.pantalla->Mostrar();
-            caso.salir();
-            QVERIFY2(s.Asistente->isVisible(), qPrintable(caso.pantalla->objectName()));
+            AbrirPuerta(p, p.menu->LabelAsistente);
+            QVERIFY(s.Form5->isVisible());
+            QVERIFY(Pulsar(s.Form5->*caso.abrir));
+            QVERIFY(caso.pantalla->isVisible() && *caso.bandera);
+            QVERIFY(Pulsar(caso.salir));
+            QVERIFY2(s.Form5->isVisible(), qPrintable(caso.pantalla->objectName()));
             QVERIFY(!caso.pantalla->isVisible() && !p.menu->isVisible());
             QVERIFY(!*caso.bandera);
-            s.Asistente->hide();
             // Not from the assistant: home.
-            p.e.DesdeAsistente = false;
-            caso.pantalla->Mostrar();
-            caso.salir();
-            QTRY_VERIFY(p.menu->isVisible());
-            QVERIFY(!s.Asistente->isVisible());
+            QVERIFY(Pulsar(s.Form5->BVolver));
+            QTRY_VERIFY(p.menu->isActiveWindow());
+            AbrirPuerta(p, p.menu->*caso.puerta);
+            QVERIFY(caso.pantalla->isVisible());
+            QVERIFY(Pulsar(caso.salir));
+            QTRY_VERIFY(p.menu->isActiveWindow());
+            QVERIFY(!s.Form5->isVisible());
         }
     }
 
@@ -196,7 +204,7 @@ private slots:
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(49)});
         QVERIFY(p.menu->isVisible());
         p.m.respuestas = {true};
-        QVERIFY(TerminaElPrograma([&] { QTest::keyClick(p.menu, Qt::Key_Escape); }));
+        QVERIFY(TerminaElPrograma([&] { QVERIFY(pruebas::Tecla(p.menu, Qt::Key_Escape)); }));
         QCOMPARE(p.m.textos.size(), 2);   // the way out asks no second time
         QVERIFY(p.e.ErrorFicheros);
         QVERIFY(!p.menu->piloto.isActive());

@@ -1,6 +1,9 @@
 // The main menu: the walk, the doors and their screens, the captions in
 // every language, the settings panel above everything, the help panel, the
-// exit question, and the balloon hints.
+// exit question over an opening door, the program's own texts in the run's
+// language, and the balloon hints. The animations follow the test's clock;
+// every press goes through the student's hand.
+#include "animacion.h"
 #include "arranque.h"
 #include "asistente.h"
 #include "aviso.h"
@@ -16,12 +19,15 @@
 #include "idioma_qt.h"
 #include "inipro.h"
 #include "itinerarios.h"
+#include "mano.h"
 #include "medio.h"
 #include "mensajes_pantalla.h"
 #include "panel_efectos.h"
+#include "pantalla_prueba.h"
 #include "pasillo.h"
 #include "principal.h"
 #include "profeU.h"
+#include "reloj_prueba.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
 #include "zoom_puerta.h"
@@ -39,18 +45,25 @@
 #include <QWindow>
 
 using namespace norvela;
+using pruebas::Pulsar;
 
 namespace {
 
 // The program on the shipped data folder, with every screen created; the
-// language of the run when `idioma` is 0..3; real message boxes on request.
+// language of the run when `idioma` is 0..3 (or the whole command line);
+// real message boxes on request. Its animations move only with `reloj`.
 struct Programa {
-    explicit Programa(bool animacionIniciada = false, int idioma = -1, bool cajasReales = false)
+    explicit Programa(bool animacionIniciada = false, int idioma = -1, bool cajasReales = false,
+                      const QStringList &argumentos = {})
         : e(cajasReales ? static_cast<Mensajes &>(cajas) : m)
     {
-        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("menu"), idioma));
+        OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("menu"), idioma);
+        if (!argumentos.isEmpty())
+            o.argumentos = argumentos;
+        Inicializar(e, o);
         e.AnimacionIniciada = animacionIniciada;
         arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        arranque->pantallas.RelojAnimaciones = &reloj;
         arranque->CrearPantallas();
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
@@ -59,32 +72,44 @@ struct Programa {
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
+    PantallasCreadas &s() { return arranque->pantallas; }
     MensajesRegistrados m;
     MensajesPantalla cajas;
     Enlace e;
+    pruebas::RelojPrueba reloj;
     std::unique_ptr<Arranque> arranque;
     Tform0 *menu = nullptr;
 };
 
-// Plays the door and the zoom tick by tick; returns the zoom ticks.
-int AbrirConTics(Tform0 &menu)
+// Time enough for any door to open and its zoom to end.
+constexpr int kPuertaAbierta = 3000;
+
+// Answers the message box once it shows: `antes` runs while it is up, then
+// the button `boton` is pressed. It waits while `contexto` lives.
+void AlPreguntar(QObject *contexto, QMessageBox::StandardButton boton, std::function<void(QMessageBox &)> antes)
 {
-    int tics = 0;
-    while (menu.TimerPuerta.isActive())
-        menu.TimerPuertaTimer();
-    while (menu.TimerZoom.isActive() && tics < 50) {
-        menu.TimerZoomTimer();
-        ++tics;
-    }
-    return tics;
+    auto *espera = new QTimer(contexto);
+    espera->setInterval(10);
+    QObject::connect(espera, &QTimer::timeout, espera, [espera, boton, antes] {
+        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!caja)
+            return;
+        espera->deleteLater();
+        espera->stop();
+        if (antes)
+            antes(*caja);
+        if (!Pulsar(caja->button(boton)))
+            caja->done(boton);
+    });
+    espera->start();
 }
 
-// A click where the student would click: the window finds the widget under
-// the point, as it does for the mouse.
-void ClicEn(QWidget &ventana, const QWidget *control)
+// A window on show and active, as the student finds it.
+bool Activa(QWidget *ventana)
 {
-    const QPoint punto = control->mapTo(&ventana, control->rect().center());
-    QTest::mouseClick(ventana.windowHandle(), Qt::LeftButton, {}, punto);
+    ventana->show();
+    ventana->activateWindow();
+    return QTest::qWaitForWindowActive(ventana);
 }
 
 // WCAG contrast ratio of two colours.
@@ -140,22 +165,31 @@ private slots:
         Programa p;
         QVERIFY(!p.e.ErrorFicheros);
         Tform0 &menu = *p.menu;
+        // However long the start-up took, the walk has not begun.
+        QCOMPARE(menu.anda->x(), 100);
         QVERIFY(menu.piloto.isActive());
-        QVERIFY(menu.LabelCarreras->toolTip().isEmpty());   // no door hint during the walk
-        for (int i = 0; i < 8; ++i)
-            menu.pilotoTimer();
+        // Eight steps of 8 pixels, one each 200 ms, with no door hint meanwhile.
+        p.reloj.Avanzar(1599);
+        QCOMPARE(menu.anda->x(), 156);
+        QVERIFY(menu.LabelCarreras->toolTip().isEmpty());
+        QVERIFY(menu.Bocadillo1->isHidden());
+        p.reloj.Avanzar(1);
         QCOMPARE(menu.anda->x(), 164);
         QVERIFY(!menu.piloto.isActive());
-        QVERIFY(menu.TimerTexto.isActive());
         QVERIFY(!menu.LabelCarreras->toolTip().isEmpty());
         QVERIFY(!menu.LabelCat->toolTip().isEmpty());
         QVERIFY(!menu.Bocadillo1->isHidden());
         QVERIFY(!menu.LabelBocadillo1->isHidden());
         QVERIFY(menu.LabelBocadillo1->text().contains(QStringLiteral("Norvela.")));
-        menu.TimerTextoTimer();
+        // The greeting changes to its second text 3 s later, once.
+        p.reloj.Avanzar(2999);
+        QVERIFY(menu.labelBocadillo2->isHidden());
+        p.reloj.Avanzar(1);
         QVERIFY(!menu.labelBocadillo2->isHidden());
         QVERIFY(menu.LabelBocadillo1->isHidden());
         QVERIFY(!menu.TimerTexto.isActive());
+        p.reloj.Avanzar(10000);
+        QCOMPARE(menu.anda->x(), 164);
     }
 
     void captionsFitTheirBoardsInEveryLanguage_data()
@@ -217,46 +251,75 @@ private slots:
         QVERIFY(QGuiApplication::applicationDisplayName().isEmpty());
     }
 
-    void yesNoButtonsSpeakTheLanguage_data()
+    void questionsSpeakTheLanguageAndStayAboveAnOpeningDoor_data()
     {
         QTest::addColumn<int>("idioma");
+        QTest::addColumn<QString>("ok");
         QTest::addColumn<QString>("si");
         QTest::addColumn<QString>("no");
-        QTest::newRow("Castilian") << 0 << QStringLiteral("Sí") << QStringLiteral("No");
-        QTest::newRow("Catalan") << 1 << QStringLiteral("Sí") << QStringLiteral("No");
-        QTest::newRow("Galician") << 2 << QStringLiteral("Si") << QStringLiteral("Non");
-        QTest::newRow("Basque") << 3 << QStringLiteral("Bai") << QStringLiteral("Ez");
+        QTest::addColumn<int>("como");   // 0 Esc, 1 the close box, 2 the leave button
+        QTest::newRow("Castilian, Esc") << 0 << "Aceptar" << "Sí" << "No" << 0;
+        QTest::newRow("Catalan, close box") << 1 << "D'acord" << "Sí" << "No" << 1;
+        QTest::newRow("Galician, leave button") << 2 << "Aceptar" << "Si" << "Non" << 2;
+        QTest::newRow("Basque, Esc") << 3 << "Ados" << "Bai" << "Ez" << 0;
     }
 
-    void yesNoButtonsSpeakTheLanguage()
+    void questionsSpeakTheLanguageAndStayAboveAnOpeningDoor()
     {
         QFETCH(int, idioma);
+        QFETCH(QString, ok);
         QFETCH(QString, si);
         QFETCH(QString, no);
-        Programa p(false, idioma, true);
+        QFETCH(int, como);
+        // "A": a box before any window tells that the program was updated.
+        QString aviso;
+        QObject espera;
+        AlPreguntar(&espera, QMessageBox::Ok,
+                    [&](QMessageBox &caja) { aviso = caja.text() + '|' + caja.button(QMessageBox::Ok)->text(); });
+        Programa p(false, idioma, true, {QStringLiteral("A"), QString::number(idioma)});
+        QCOMPARE(aviso, QStringLiteral("Programa Norvela actualizado|") + ok);
+        // The exit question asked while a door opens, and read for a while.
         Tform0 &menu = *p.menu;
-        menu.show();
+        QVERIFY(Activa(&menu));
+        QVERIFY(Pulsar(menu.LabelIti));
+        p.reloj.Avanzar(600);
+        const QPoint puerta = menu.anda->pos();
         QStringList botones;
         QString titulo = QStringLiteral("?");
-        QTimer::singleShot(0, &menu, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(caja);
-            titulo = caja->windowTitle();
-            for (QAbstractButton *b : caja->buttons())
+        bool arriba = false;
+        QList<QWidget *> otras;
+        AlPreguntar(&menu, QMessageBox::No, [&](QMessageBox &caja) {
+            titulo = caja.windowTitle();
+            for (QAbstractButton *b : caja.buttons())
                 botones << b->text();
-            QTest::mouseClick(caja->button(QMessageBox::No), Qt::LeftButton);
+            p.reloj.Avanzar(10000);
+            arriba = QApplication::activeModalWidget() == &caja;
+            otras = pruebas::VentanasVisibles();
+            otras.removeAll(&caja);
+            otras.removeAll(&menu);
         });
-        QTest::keyClick(&menu, Qt::Key_Escape);
+        if (como == 0)
+            QVERIFY(pruebas::Tecla(&menu, Qt::Key_Escape));
+        else if (como == 1)
+            menu.windowHandle()->close();
+        else
+            QVERIFY(Pulsar(menu.BotRetroce));
         botones.sort();
         QStringList esperados{si, no};
         esperados.sort();
         QCOMPARE(botones, esperados);
         QVERIFY(titulo.isEmpty());
-        QVERIFY(menu.isVisible());   // No: the menu stays
-        TForm4 &form4 = *p.arranque->pantallas.Form4;
-        QCOMPARE(form4.ShadowSi->text(), si);
-        QCOMPARE(form4.ShadowNo->text(), no);
+        // Nothing opened over the question.
+        QVERIFY(arriba);
+        QVERIFY2(otras.isEmpty(), qPrintable(otras.value(0) ? otras.value(0)->objectName() : QString()));
+        // No: as it was, the door half open; then it opens as it would have.
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.anda->pos(), puerta);
+        p.reloj.Avanzar(kPuertaAbierta);
+        QVERIFY(p.s().Form2->isVisible() && !menu.isVisible());
+        QCOMPARE(p.s().Form4->ShadowSi->text(), si);
+        QCOMPARE(p.s().Form4->ShadowNo->text(), no);
+        p.s().Form2->hide();
     }
 
     void qtDialogsSpeakTheLanguageWhereQtIsTranslated()
@@ -282,35 +345,28 @@ private slots:
     {
         Programa p;
         Tform0 &menu = *p.menu;
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        menu.piloto.stop();
-        for (int i = 0; i < 4; ++i)
-            menu.pilotoTimer();
-        QTest::mouseClick(menu.LabelConfig, Qt::LeftButton);
+        QVERIFY(Activa(&menu));
+        p.reloj.Avanzar(800);
+        QVERIFY(Pulsar(menu.LabelConfig));
         QVERIFY(menu.panelConfigu->isVisible());
         // The walk ends and the greeting changes its text under the panel.
-        for (int i = 0; i < 4; ++i)
-            menu.pilotoTimer();
+        p.reloj.Avanzar(800);
         QVERIFY(menu.Bocadillo1->isVisible());
         for (QRadioButton *b : {menu.cas, menu.cat, menu.gal, menu.eus}) {
-            ClicEn(menu, b);
+            QVERIFY(Pulsar(b));
             QVERIFY2(b->isChecked(), qPrintable(b->text()));
             QCOMPARE(menu.LabelIdiomaSel->text(), b->text());
-            menu.TimerTextoTimer();
+            p.reloj.Avanzar(1000);
         }
-        // Nothing behind the panel answers.
+        // Nothing behind the panel can be reached.
         for (QWidget *detras : {static_cast<QWidget *>(menu.LabelCarreras), static_cast<QWidget *>(menu.LabelFPip),
-                                static_cast<QWidget *>(menu.LabelDejar), static_cast<QWidget *>(menu.BotRetroce)}) {
-            ClicEn(menu, detras);
-            QVERIFY(!menu.AbriendoPuerta());
-            QVERIFY(menu.isVisible());
-        }
-        QVERIFY(p.m.textos.isEmpty());   // not even the exit question
+                                static_cast<QWidget *>(menu.LabelDejar), static_cast<QWidget *>(menu.BotRetroce)})
+            QVERIFY2(pruebas::Inalcanzable(detras).contains(QStringLiteral("covers it")),
+                     qPrintable(pruebas::Inalcanzable(detras)));
         // Closed, the doors work again.
-        QTest::mouseClick(menu.ButtonRetroConf, Qt::LeftButton);
+        QVERIFY(Pulsar(menu.ButtonRetroConf));
         QVERIFY(menu.panelConfigu->isHidden());
-        ClicEn(menu, menu.LabelCarreras);
+        QVERIFY(Pulsar(menu.LabelCarreras));
         QVERIFY(menu.AbriendoPuerta());
     }
 
@@ -318,15 +374,13 @@ private slots:
     {
         Programa p;
         Tform0 &menu = *p.menu;
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        ClicEn(menu, menu.LabelFpS);
-        menu.TimerPuertaTimer();
-        menu.TimerPuertaTimer();
-        ClicEn(menu, menu.LabelConfig);
+        QVERIFY(Activa(&menu));
+        QVERIFY(Pulsar(menu.LabelFpS));
+        p.reloj.Avanzar(400);
+        QVERIFY(Pulsar(menu.LabelConfig));
         QVERIFY(menu.panelConfigu->isHidden());
         QCOMPARE(menu.MenuElegido, Tform0::kPuertaFpS);
-        AbrirConTics(menu);
+        p.reloj.Avanzar(kPuertaAbierta);
         QVERIFY(p.arranque->pantallas.Form8->isVisible());
         QVERIFY(menu.panelConfigu->isHidden());
         p.arranque->pantallas.Form8->hide();
@@ -369,15 +423,15 @@ private slots:
     {
         Programa p;
         Tform0 &menu = *p.menu;
-        menu.show();
-        QTest::mouseClick(menu.LabelFPip, Qt::LeftButton);
-        while (menu.TimerPuerta.isActive())
-            menu.TimerPuertaTimer();
+        QVERIFY(Activa(&menu));
+        QVERIFY(Pulsar(menu.LabelFPip));
+        p.reloj.Avanzar(1000);
+        QVERIFY(!menu.TimerPuerta.isActive());
         QVERIFY(menu.anda->isVisible());
         QCOMPARE(menu.anda->pos(), QPoint(menu.PuertaX, menu.PuertaArriba));
         auto *zoom = menu.findChild<ZoomPuerta *>();
         QVERIFY(zoom && zoom->isHidden());
-        menu.TimerZoomTimer();
+        p.reloj.Avanzar(100);
         QVERIFY(zoom->isVisible());
         QVERIFY(!menu.anda->isVisible());
         // Stacking: the sign in front of the opening door, and the settings
@@ -387,7 +441,8 @@ private slots:
         for (QObject *debajo : {static_cast<QObject *>(zoom), static_cast<QObject *>(menu.Bocadillo1),
                                 static_cast<QObject *>(menu.PanelAyuda), static_cast<QObject *>(menu.anda)})
             QVERIFY(capas.indexOf(debajo) < capas.indexOf(menu.panelConfigu));
-        AbrirConTics(menu);
+        p.reloj.Avanzar(kPuertaAbierta);
+        QVERIFY(p.arranque->pantallas.FIniPro->isVisible());
         p.arranque->pantallas.FIniPro->hide();
     }
 
@@ -413,38 +468,40 @@ private slots:
         QFETCH(QString, pantalla);
         Programa p;
         Tform0 &menu = *p.menu;
-        menu.show();
+        QVERIFY(Activa(&menu));
         EtiquetaActiva *etiquetas[12] = {nullptr, menu.LabelCarreras, menu.LabelCat, menu.LabelFpS, menu.LabelIti,
                                          menu.LabelFPM, menu.LabelFPip, menu.LabelProfe, menu.LabelCuesB,
                                          menu.LabelCuesE, nullptr, menu.LabelAsistente};
         EtiquetaActiva *puerta = etiquetas[codigo];
-        QTest::mouseClick(puerta, Qt::LeftButton);
+        QVERIFY(Pulsar(puerta));
         QVERIFY(!menu.piloto.isActive());
         QVERIFY(menu.TimerPuerta.isActive());
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));
         QCOMPARE(menu.PuertaY, codigo >= 7 ? 510 : 170);
         QCOMPARE(QPoint(menu.PuertaX, menu.PuertaY), menu.PosicionPuerta(puerta));
 
-        int tics = 0;
-        while (menu.TimerPuerta.isActive()) {
-            menu.TimerPuertaTimer();
-            ++tics;
-        }
-        QCOMPARE(tics, 5);
+        // The door opens in five steps of 200 ms, 40 pixels up.
+        p.reloj.Avanzar(999);
+        QVERIFY(menu.TimerPuerta.isActive());
+        p.reloj.Avanzar(1);
+        QVERIFY(!menu.TimerPuerta.isActive());
         QCOMPARE(menu.PuertaArriba, menu.PuertaY - 40);
         QVERIFY(menu.TimerZoom.isActive());
         // The first zoom picture grows around the door's column.
-        menu.TimerZoomTimer();
+        p.reloj.Avanzar(100);
         const int columna = codigo >= 7 ? codigo - 5 : codigo;
         QCOMPARE(menu.RectanguloZoom().left(), (columna - 1) * menu.W - 7);
         QCOMPARE(menu.RectanguloZoom().top(), codigo >= 7 ? 305 : 0);
         // A second click while the door opens changes nothing.
-        QTest::mouseClick(menu.LabelCat, Qt::LeftButton);
+        QVERIFY(Pulsar(menu.LabelCat));
         QCOMPARE(menu.MenuElegido, codigo);
-        QTest::mouseClick(menu.LabelDejar, Qt::LeftButton);
+        QVERIFY(Pulsar(menu.LabelDejar));
         QVERIFY(menu.isVisible());
 
-        QCOMPARE(AbrirConTics(menu), 10);
+        // Ten growing pictures, 100 ms apart; the screen opens on the next tick.
+        p.reloj.Avanzar(999);
+        QVERIFY(menu.isVisible());
+        p.reloj.Avanzar(1);
         QVERIFY(!menu.isVisible());
         QWidget *abierta = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -455,7 +512,7 @@ private slots:
         QVERIFY(!puerta->toolTip().isEmpty() || codigo == 11);
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));   // stays for the run
 
-        Pantallas &s = p.arranque->pantallas;
+        PantallasCreadas &s = p.arranque->pantallas;
         switch (codigo) {
         case 3:
             QVERIFY(!s.Form8->PanelFP->isHidden());
@@ -485,48 +542,113 @@ private slots:
         abierta->hide();
     }
 
-    void signOpensTheCertificatesAtOnce()
-    {
-        Programa p;
-        p.menu->show();
-        p.e.ContadorAyuda = 5;
-        QTest::mouseClick(p.menu->LabelDejar, Qt::LeftButton);
-        QVERIFY(!p.menu->isVisible());
-        QVERIFY(p.arranque->pantallas.Certifica->isVisible());
-        QCOMPARE(p.e.ContadorAyuda, 0);
-        p.arranque->pantallas.Certifica->hide();
-    }
-
     void fromTheAnimatedScreenTheHelpPanelPlays()
     {
         Programa p(true);
         Tform0 &menu = *p.menu;
         QVERIFY(!menu.piloto.isActive());
-        menu.show();
+        QVERIFY(Activa(&menu));
         QVERIFY(menu.TimerAyuda.isActive());
-        QStringList lineas;
-        for (int i = 1; i <= 9; ++i) {
-            menu.TimerAyudaTimer();
-            if (i == 1)
-                QCOMPARE(menu.LabelAyu[0]->text(), p.e.Texto(14));
-            if (i == 8)
-                QCOMPARE(menu.LabelAyu[4]->text(), p.e.Texto(18));
-        }
+        // A line at the 1st, 2nd, 4th, 6th and 8th tick of 200 ms; the 9th ends.
+        p.reloj.Avanzar(200);
+        QCOMPARE(menu.LabelAyu[0]->text(), p.e.Texto(14));
+        QVERIFY(menu.LabelAyu[1]->text().isEmpty());
+        p.reloj.Avanzar(1400);
+        QCOMPARE(menu.LabelAyu[4]->text(), p.e.Texto(18));
+        QVERIFY(menu.TimerAyuda.isActive());
+        p.reloj.Avanzar(200);
         QVERIFY(!menu.TimerAyuda.isActive());
-        QCOMPARE(p.e.ContadorAyuda, 0);
         QVERIFY(!menu.PanelAyuda->isHidden());
         // Doors open on the first zoom tick, with no door animation.
-        QTest::mouseClick(menu.LabelCat, Qt::LeftButton);
+        QVERIFY(Pulsar(menu.LabelCat));
         QVERIFY(!menu.TimerPuerta.isActive());
-        QCOMPARE(AbrirConTics(menu), 1);
+        p.reloj.Avanzar(100);
         QVERIFY(p.arranque->pantallas.FormCat->isVisible());
-        p.arranque->pantallas.FormCat->hide();
+        // Back from its screen, the help plays again from its first line.
+        p.arranque->pantallas.FormCat->windowHandle()->close();
+        QTRY_VERIFY(menu.isVisible());
         // Back returns to the animated screen without asking.
-        menu.show();
-        QTest::mouseClick(menu.BotRetroce, Qt::LeftButton);
+        QVERIFY(Pulsar(menu.BotRetroce));
         QVERIFY(p.e.ModoAnimado);
         QVERIFY(!menu.isVisible());
         QVERIFY(p.m.textos.isEmpty());
+    }
+
+    void helpPanelsPlayFromTheirFirstLine()
+    {
+        // Certificates left while their help played (in Basque, after a
+        // web page the desktop cannot open), and opened again from the assistant.
+        {
+            Programa p(false, 3);
+            Tform0 &menu = *p.menu;
+            TCertifica &c = *p.s().Certifica;
+            QVERIFY(Activa(&menu));
+            QVERIFY(Pulsar(menu.LabelDejar));
+            p.reloj.Avanzar(1000);
+            QCOMPARE(c.LabelAyu[2]->text(), p.e.Texto(564));
+            pruebas::ClicFila(c.ListSelFp, 0);
+            pruebas::ClicFila(c.ListTitFP, 0);
+            QVERIFY(Pulsar(c.BotInternet));
+            QCOMPARE(p.m.textos.size(), 1);
+            QVERIFY2(p.m.textos[0].startsWith(QStringLiteral("Ezin izan da https://www.sepe.es/")),
+                     qPrintable(p.m.textos[0]));
+            QVERIFY(Pulsar(c.BotRetrocederFP));
+            QVERIFY(Pulsar(c.BotRetrocederFP));
+            QTRY_VERIFY(menu.isActiveWindow());
+            QVERIFY(Pulsar(menu.LabelAsistente));
+            p.reloj.Avanzar(kPuertaAbierta);
+            QVERIFY(Pulsar(p.s().Form5->BDejar));
+            QVERIFY(c.isVisible());
+            p.reloj.Avanzar(300);
+            QCOMPARE(c.LabelAyu[0]->text(), p.e.Texto(562));
+            QVERIFY(c.LabelAyu[1]->text().isEmpty());
+            c.hide();
+        }
+        // The main menu reached from the animated screen after the same.
+        {
+            Programa p(false, 0, false, {QStringLiteral("S"), QStringLiteral("0")});
+            Tform9 *escena = p.s().form9;
+            QVERIFY(escena);
+            QVERIFY(Activa(escena));
+            QVERIFY(Pulsar(escena->LabelDejar));
+            TCertifica &c = *p.s().Certifica;
+            QVERIFY(c.isVisible());
+            p.reloj.Avanzar(3000);
+            QVERIFY(Pulsar(c.BotRetrocederFP));
+            QTRY_VERIFY(escena->isVisible());
+            QVERIFY(Pulsar(escena->LabelEntrada));
+            Tform0 &menu = *p.menu;
+            QVERIFY(menu.isVisible());
+            p.reloj.Avanzar(1800);
+            QVERIFY(menu.PanelAyuda->isVisible());
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(menu.LabelAyu[i]->text(), p.e.Texto(14 + i));
+            menu.hide();
+        }
+    }
+
+    void screenReadersHearTheLanguage()
+    {
+        // What screen readers hear of the menu's pictures and of the degrees
+        // screen, reached by its door: in Basque nothing stays Castilian.
+        QStringList nombres[2];
+        for (int k = 0; k < 2; ++k) {
+            Programa p(false, k == 0 ? 0 : 3);
+            QVERIFY(Activa(p.menu));
+            QVERIFY(Pulsar(p.menu->LabelCarreras));
+            p.reloj.Avanzar(kPuertaAbierta);
+            QVERIFY(p.s().Form1->isVisible());
+            for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1)})
+                for (const QWidget *w : ventana->findChildren<QWidget *>())
+                    nombres[k] << w->accessibleName();
+            p.s().Form1->hide();
+        }
+        QCOMPARE(nombres[0].size(), nombres[1].size());
+        QStringList iguales;
+        for (qsizetype i = 0; i < nombres[0].size(); ++i)
+            if (!nombres[0][i].isEmpty() && nombres[0][i] == nombres[1][i])
+                iguales << nombres[0][i];
+        QVERIFY2(iguales.isEmpty(), qPrintable(iguales.join(QStringLiteral(", "))));
     }
 
     void missingMenuPictureStopsTheStartUp()
@@ -540,7 +662,7 @@ private slots:
         o.carpetaUsuario = c.Programa() + "usuario";
         Inicializar(e, o);
         QVERIFY(!e.ErrorFicheros);
-        Pantallas pantallas;
+        PantallasCreadas pantallas;
         Tform0 menu(e, pantallas);
         QVERIFY(e.ErrorFicheros);
         // The student is told which file is missing.
@@ -611,10 +733,10 @@ private slots:
         QApplication::sendEvent(con, &salida);
         QVERIFY(!gestor.Ventana().isVisible());
         pedir(con);
-        QTest::mouseClick(sin, Qt::LeftButton);
+        QVERIFY(Pulsar(sin));
         QVERIFY(!gestor.Ventana().isVisible());
         pedir(con);
-        QTest::keyClick(&ventana, Qt::Key_A);
+        QVERIFY(pruebas::Tecla(&ventana, Qt::Key_A));
         QVERIFY(!gestor.Ventana().isVisible());
         // A control without a hint takes the balloon away.
         pedir(con);

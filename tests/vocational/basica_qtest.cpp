@@ -16,6 +16,7 @@
 #include "comunidades_titulo.h"
 #include "controles_fp.h"
 #include "lugares_fp.h"
+#include "mano.h"
 #include "ruta_lugares_fp.h"
 #include "informes.h"
 #include "mapa_regiones.h"
@@ -40,8 +41,15 @@ using namespace norvela::pruebas;
 
 namespace {
 
+// The program, the basic-cycle screen opened by the main menu's door
+// unless `puerta` is false.
 struct Programa : ProgramaEntregado {
-    explicit Programa(int idioma = 0) : ProgramaEntregado(QStringLiteral("basica"), idioma) { f = s().FIniPro; }
+    explicit Programa(int idioma = 0, bool puerta = true) : ProgramaEntregado(QStringLiteral("basica"), idioma)
+    {
+        f = s().FIniPro;
+        if (creadas && puerta)
+            AbrirPuerta(Tform0::kPuertaFPip);
+    }
     TFIniPro *f = nullptr;
 };
 
@@ -64,7 +72,6 @@ int GrupoCon(const TFIniPro &f, size_t familias)
 void ElegirTitulo(Programa &p, int t)
 {
     TFIniPro &f = *p.f;
-    f.AbrirPorTitulo();
     for (int g = 1; g <= kGruposFPB; ++g) {
         const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Ruta->Nivel(), g);
         for (size_t k = 0; k < familias.size(); ++k) {
@@ -90,7 +97,7 @@ class PruebaBasica : public QObject {
 private slots:
     void creationLoadsTheScreensTables()
     {
-        Programa p;
+        Programa p(0, false);
         QVERIFY(!p.e.ErrorFicheros);
         QVERIFY(p.f);
         const Enlace &e = p.e;
@@ -149,12 +156,13 @@ private slots:
 
     void titleRouteFromTheAssistant()
     {
-        Programa p;
+        Programa p(0, false);
         TFIniPro &f = *p.f;
         p.e.DesdeAsistente = true;
-        p.arranque->pantallas.Form5->show();
-        p.arranque->pantallas.Form5->BGarantiaClick();
-        QVERIFY(f.isVisible());
+        p.arranque->pantallas.Form5->Mostrar();
+        QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
+        Pulsar(p.arranque->pantallas.Form5->BGarantia);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
         QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
         QVERIFY(f.ListSelFp->isVisible() && f.BotLug->isVisible() && f.BotRetrocederFP->isVisible());
@@ -188,8 +196,10 @@ private slots:
                 fila = static_cast<int>(k);
         }
         QVERIFY(fila >= 0);
-        // The family acts on the press, before the button is let go.
+        // The family acts on the press, before the button is let go: the
+        // press itself, where the hand would click.
         const QPoint familia = f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center();
+        QCOMPARE(Inalcanzable(f.ListPreFam->viewport(), familia), QString());
         QTest::mousePress(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
         QCOMPARE(f.ListTitFP->count(), static_cast<int>(titulos.size()));
         QTest::mouseRelease(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
@@ -226,21 +236,21 @@ private slots:
         QCOMPARE(f.PanelCarSel->text(), nombre);
 
         // The three views (their lines are the data logic's).
-        QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+        Pulsar(f.BotRequisitos);
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(29));
         QVERIFY(f.Listsel->isVisible() && f.reja->isHidden() && f.Listsel->count() > 0);
-        QTest::mouseClick(f.BotAsig, Qt::LeftButton);
+        Pulsar(f.BotAsig);
         QVERIFY(Textos(f.Listsel).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
-        QTest::mouseClick(f.BotTra, Qt::LeftButton);
+        Pulsar(f.BotTra);
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(312));
         QCOMPARE(f.Listsel->item(1)->text(), QStringLiteral("  ") + p.e.Texto(199));
 
         // Back: the families and titles again, the stars stopped; then the assistant.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.ListSelFp->isVisible() && f.ListPreFam->isVisible() && f.ListTitFP->isVisible());
         QVERIFY(!f.TimerEstrellas.isActive());
         QVERIFY(f.Listsel->isHidden());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.Form5->isVisible());
     }
@@ -281,9 +291,9 @@ private slots:
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
 
         // Printing before a community is clicked: the message, and nothing else.
-        QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+        Pulsar(f.BotRequisitos);
         const QStringList antes = Textos(f.Listsel);
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(585)});
         QCOMPARE(vistos, 0);
         QCOMPARE(Textos(f.Listsel), antes);
@@ -305,7 +315,7 @@ private slots:
         while (!f.PanelCarSel->text().isEmpty() && f.TimerParpadeo->EnMarcha())
             f.TimerParpadeo->Tic();
         QVERIFY(f.PanelCarSel->text().isEmpty());
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!f.vista.ImprimiendoFPB);
@@ -330,22 +340,40 @@ private slots:
         QVERIFY(Impresa(texto, DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6))));
     }
 
+    // A centre whose name fills its columns is printed apart from its
+    // telephone: Asturias's "CIFP Mantenimiento y Serv." at Gijón.
+    void aPrintedCentreNeverRunsIntoItsTelephone()
+    {
+        Programa p;
+        TFIniPro &f = *p.f;
+        p.AbrirPuerta(Tform0::kPuertaFPip);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("asturias.pdf"));
+        int vistos = 0;
+        f.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
+        QVERIFY(Pulsar(f.BotLug));
+        Clic(f.mapa, Pixel(p.e.MapaComunidades, 3));   // one province: its localities
+        ClicFila(f.ListSelLugFP, 0);
+        QVERIFY(Pulsar(f.BotImprimir));
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("CIFP Mantenimiento y Serv. 985785073")), qPrintable(texto));
+    }
+
     void placeRouteProvincesLocalitiesAndItsReport()
     {
         Programa p;
         TFIniPro &f = *p.f;
-        f.AbrirPorTitulo();
         int vistos = 0;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
-        QTest::mouseClick(f.BotLug, Qt::LeftButton);
+        Pulsar(f.BotLug);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());
 
-        // Nothing printed before a province is chosen.
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
-        QCOMPARE(vistos, 0);
+        // Nothing to print before a province is chosen.
+        QVERIFY(f.BotImprimir->isHidden());
 
         // A community with several provinces: its provinces, then a
         // province's localities, then the centres with their basic titles.
@@ -353,16 +381,15 @@ private slots:
         QVERIFY(f.mapa->isHidden() && f.ListSelLugFP->isVisible());
         QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
         QVERIFY(p.e.NumProvinciasSel >= 2);
-        // Still no province: printing does nothing.
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
-        QCOMPARE(vistos, 0);
+        // Still no province.
+        QVERIFY(f.BotImprimir->isHidden());
         int provincia = -1;
         for (int i = 0; i < f.ListSelLugFP->count() && provincia < 0; ++i) {
             ClicFila(f.ListSelLugFP, i);
             if (f.ListSelLugFP->count() >= 2 && p.e.LocalidadesListadas)
                 provincia = i;
             else
-                QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+                Pulsar(f.BotRetrocederFP);
         }
         QVERIFY(provincia >= 0);
         const QString nombreProvincia = DesdeAnsi(p.e.NombreProvinciaSel).trimmed();
@@ -381,7 +408,7 @@ private slots:
             }
 
         // The report of the province: all its centres, no bold line.
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(vistos, 1);
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), (p.e.Texto(289) + QStringLiteral(": ")).left(32) + nombreProvincia +
                                                       QStringLiteral(" - ") + p.e.Texto(263));
@@ -391,10 +418,10 @@ private slots:
         QVERIFY2(Impresa(texto, filas.first().mid(1)), qPrintable(filas.first()));
 
         // Back: the provinces, the map, then home.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
         QVERIFY(f.reja->rowCount() == 0);
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
 
         // A community with one province lists its localities at once; back returns to the map.
@@ -402,9 +429,9 @@ private slots:
         QCOMPARE(p.e.NumProvinciasSel, 1);
         QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.form0->isVisible());
     }
@@ -413,14 +440,13 @@ private slots:
     {
         Programa p;
         TFIniPro &f = *p.f;
-        f.AbrirPorTitulo();
-        QTest::mouseClick(f.BotLug, Qt::LeftButton);
+        Pulsar(f.BotLug);
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(f.ListSelLugFP->count() >= 2);
         QCOMPARE(p.e.PrimeraProvincia, 34);
         ClicFila(f.ListSelLugFP, 0);
         const QStringList primera = Textos(f.ListSelLugFP);
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         ClicFila(f.ListSelLugFP, 1);
         QCOMPARE(Textos(f.ListSelLugFP), primera);
         QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
@@ -430,7 +456,6 @@ private slots:
     {
         Programa p;
         TFIniPro &f = *p.f;
-        f.AbrirPorTitulo();
         // A group whose record has a hole lists its families without one.
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 1, 3);
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 2, 0);
@@ -443,11 +468,10 @@ private slots:
         QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
         // Below the last row of each list nothing changes.
         const QStringList lista = Textos(f.ListTitFP);
-        QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(20, f.ListPreFam->viewport()->height() - 3));
+        const QRect ultima = f.ListPreFam->visualItemRect(f.ListPreFam->item(f.ListPreFam->count() - 1));
+        ClicEn(f.ListPreFam->viewport(), ultima.bottomLeft() + QPoint(20, 3));
         QCOMPARE(Textos(f.ListTitFP), lista);
-        QTest::mouseClick(f.ListTitFP->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(20, f.ListTitFP->viewport()->height() - 3));
+        ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 3));
         QCOMPARE(f.vista.TituloFPBSel, 0);
     }
 
@@ -455,7 +479,6 @@ private slots:
     {
         Programa p;
         TFIniPro &f = *p.f;
-        f.AbrirPorTitulo();
         int g = 0;
         for (int k = 1; k <= kGruposFPB && !g; ++k)
             if (f.datos.Grupos.PorLugar(k))

@@ -339,7 +339,7 @@ TEST(FPBasica, ReportOfATitleInTheClickedCommunity)
         "Centros que imparten el t\xEDtulo",
         "***  CANTABRIA" + std::string(21, ' ') + "  ***",
         "Santander        IES Pe\xF1" "acastillo             942430270",
-        std::string(65, ' '),
+        "",
     };
     EXPECT_EQ(r.lineas, esperadas);
     EXPECT_EQ(r.negritas, (std::vector<int>{1, 4, 9, 14, 15}));

@@ -8,6 +8,7 @@
 #include "etiquetas.h"
 #include "grados.h"
 #include "informes.h"
+#include "mano.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
@@ -86,7 +87,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY(texto.contains(QStringLiteral("Salidas profesionales")));
 
     // A click on the background rolls it out.
-    QTest::mouseClick(static_cast<QWidget *>(c.degradeMapa2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 720));
+    ClicEn(c.degradeMapa2, QPoint(200, 720));
     QVERIFY(c.panelsel->isHidden());
 
     // A degree: the degrees screen's requirements, in its catalogue mode.
@@ -96,17 +97,26 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY2(texto.contains(QStringLiteral("Materias de Bachillerato recomendadas")), qPrintable(texto));
     QVERIFY(!p.e.ReqDesdeCatalogo);
     QVERIFY(!p.arranque->pantallas.Form1->isVisible());
-    c.botcerrar->click();
+    Pulsar(c.botcerrar);
     QVERIFY(c.panelsel->isHidden());
 
-    // An intermediate cycle, under its list: the access of its section and its jobs.
+    // An intermediate cycle: the access of its section and its jobs, the
+    // pop-up over the foot of its list, "Volver" and "Imprimir" in reach.
     QCOMPARE(Textos(c.ListCat[CatMedio]), QStringList{QStringLiteral("Sistemas Microinformáticos y Redes")});
     ClicFila(c.ListCat[CatMedio], 0);
-    QCOMPARE(c.panelsel->y(), c.ListCat[CatMedio]->y() + c.ListCat[CatMedio]->height());
+    QVERIFY(c.panelsel->y() > c.ListCat[CatMedio]->y());
     texto = c.ListSel->toPlainText();
     QVERIFY2(texto.startsWith(QStringLiteral("Requisitos\nPara entrar en un ciclo de Grado Medio necesitas cumplir\n")),
              qPrintable(texto));
     QVERIFY(texto.contains(QStringLiteral("Salidas profesionales")));
+    QCOMPARE(Inalcanzable(c.BotRetroceder), QString());
+    QTemporaryDir dir;
+    int vistos = 0;
+    c.DialogoImprimir = ResponderConPdf(p.e, dir.filePath(QStringLiteral("familia.pdf")), vistos);
+    Pulsar(c.BotImprimir);
+    QCOMPARE(vistos, 1);
+    QVERIFY(TextoPdf(dir.filePath(QStringLiteral("familia.pdf"))).contains(QStringLiteral("-Sistemas Microinform")));
+    Pulsar(c.botcerrar);
 
     // A basic cycle, above its list: its access and what it leads to, as the
     // basic-cycle screen loaded them.
@@ -161,36 +171,41 @@ void CatalogoQTest::HintSlidesInOnEveryActivation()
     QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     QCOMPARE(c.LabelAyu0->text(), QStringLiteral("Elige una familia profesional para ver todos sus estudios"));
+    // Opened by the door, it starts at 300.
     c.TimerAyu.stop();
-    c.FormActivate();
     QCOMPARE(c.LabelAyu0->x(), 300);
-    c.TimerAyu.stop();
     for (int k = 0; k < 60; ++k)
         c.TimerAyuTimer();
     QCOMPARE(c.LabelAyu0->x(), 100);
     QVERIFY(!c.TimerAyu.isActive());
-    c.FormActivate();
-    QCOMPARE(c.LabelAyu0->x(), 300);
-    QVERIFY(c.TimerAyu.isActive());
+    // Another window in front, then the catalogue again: it slides in anew.
+    p.menu->Mostrar();
+    QVERIFY(QTest::qWaitForWindowActive(p.menu));
+    c.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&c));
+    QVERIFY(c.LabelAyu0->x() > 100 && c.TimerAyu.isActive());
 }
 
 void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
 {
     QTemporaryDir dir;
-    for (int idioma : {0, 2}) {
+    for (int idioma = 0; idioma < 4; ++idioma) {
         Programa p(idioma);
         QVERIFY(p.creadas);
         TFormCat &c = *p.cat;
+        // Every family's name shows whole beside its icon, left of the scroll bar.
+        for (int i = 0; i < c.ListFam->count(); ++i) {
+            const QListWidgetItem *f = c.ListFam->item(i);
+            const QFont fuente = f->data(Qt::FontRole).isValid() ? f->font() : c.ListFam->font();
+            QVERIFY2(QFontMetrics(fuente).horizontalAdvance(f->text()) <= c.ListFam->viewport()->width() - 32,
+                     qPrintable(f->text()));
+        }
         const QString pdf = dir.filePath(QStringLiteral("familia%1.pdf").arg(idioma));
         int vistos = 0;
         c.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         QVERIFY(!c.BotImprimir->isEnabled());
-        c.BotImprimirMouseUp();
-        QCOMPARE(vistos, 0);
-
         ClicFila(c.ListFam, 25);
-        QVERIFY(c.BotImprimir->isEnabled());
-        c.BotImprimir->click();
+        Pulsar(c.BotImprimir);
         QCOMPARE(vistos, 1);
         const QString texto = TextoPdf(pdf, true);
         const QString familia = c.ListFam->item(25)->text();
@@ -214,12 +229,12 @@ void CatalogoQTest::BackAndClose()
     QVERIFY(p.creadas);
     TFormCat &c = *p.cat;
     p.e.DesdeAsistente = true;
-    c.BotRetroceder->click();
+    Pulsar(c.BotRetroceder);
     QVERIFY(!c.isVisible());
     QVERIFY(p.arranque->pantallas.Form5->isVisible());
     // The close box goes home, wherever the screen was opened from.
     p.arranque->pantallas.Form5->hide();
-    c.Mostrar();
+    p.AbrirPuerta(Tform0::kPuertaCat);
     c.close();
     QVERIFY(!c.isVisible());
     QVERIFY(p.menu->isVisible());

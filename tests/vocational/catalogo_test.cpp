@@ -247,6 +247,26 @@ TEST(Catalogo, DetailsOfATitleOfEachKind)
     EXPECT_TRUE(DetalleCertificado(d.e, 0).empty());
 }
 
+TEST(Catalogo, AHigherCycleRequiresTheLinesItsColumnsFiveToSeventeenName)
+{
+    MensajesRegistrados m;
+    Enlace e(m);
+    e.NumFPSuperior = 1;
+    e.NumRequisitosFP = 3;
+    e.RequisitosFP.Poner(3, "Bachillerato");
+    e.RequisitosFP.Poner(4, "Fuera de la lista");
+    struct Caso {
+        int columna, valor;
+        const char *linea;
+    };
+    for (const Caso &c : {Caso{4, 3, ""}, Caso{5, 3, "Bachillerato"}, Caso{17, 3, "Bachillerato"}, Caso{18, 3, ""},
+                          Caso{17, 4, ""}}) {
+        e.TablaFPSuperior.VaciarFila(1);
+        e.TablaFPSuperior.Poner(1, c.columna, c.valor);
+        EXPECT_EQ(Textos(DetalleSuperior(e, 1)).at(1), c.linea) << c.columna << " " << c.valor;
+    }
+}
+
 TEST(Catalogo, PrintedListsOfAFamily)
 {
     ListasCatalogo l;

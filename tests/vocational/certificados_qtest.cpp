@@ -7,7 +7,9 @@
 #include "certifiU.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
+#include "etiquetas.h"
 #include "informes.h"
+#include "mano.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
@@ -29,6 +31,14 @@ struct Programa : ProgramaEntregado {
         menu = s().form0;
         c = s().Certifica;
     }
+    // The main menu on show, its sign "Quiero dejar de estudiar" clicked.
+    void AbrirDesdeMenu()
+    {
+        menu->Mostrar();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QVERIFY(Pulsar(menu->LabelDejar));
+        QVERIFY(QTest::qWaitForWindowActive(c));
+    }
     Tform0 *menu = nullptr;
     TCertifica *c = nullptr;
 };
@@ -49,8 +59,7 @@ void CertificadosQTest::ListsFollowTheMouseFreezeAndShowACertificate()
     Programa p(0);
     QVERIFY(p.creadas);
     TCertifica &c = *p.c;
-    p.menu->show();
-    p.menu->LabelDejarClick();
+    p.AbrirDesdeMenu();
     QVERIFY(c.isVisible());
     QCOMPARE(c.ListSelFp->count(), 9);
     QCOMPARE(c.ListSelFp->item(0)->text(), QStringLiteral("Agraria, pesca y minería"));
@@ -114,10 +123,14 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     Programa p(0);
     QVERIFY(p.creadas);
     TCertifica &c = *p.c;
-    p.menu->show();
-    p.menu->LabelDejarClick();
+    p.AbrirDesdeMenu();
+    // A heading shows its whole caption inside its panel once it has slid in, and not before.
+    const auto entera = [](const QLabel *l) {
+        const int fin = l->x() + l->fontMetrics().horizontalAdvance(l->text());
+        return l->x() >= 0 && fin <= l->x() + l->width() && fin <= l->parentWidget()->width();
+    };
     QVERIFY(c.TimerAyuda.isActive());
-    QCOMPARE(c.LabelTit1->x(), 323);
+    QVERIFY(!entera(c.LabelTit1));
     c.TimerAyuda.stop();
     for (int n = 1; n <= 7; ++n) {
         c.TimerAyudaTimer();
@@ -130,31 +143,31 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     QVERIFY(!c.TimerAyu.isActive());
     c.TimerAyudaTimer();
     QVERIFY(c.TimerAyu.isActive());
-    QCOMPARE(p.e.ContadorAyuda, 0);
+    QCOMPARE(c.estado.ContadorAyuda, 0);
     c.TimerAyu.stop();
 
-    // The family heading stops at 27; the others once their panels show.
+    // The family heading comes in; the others once their panels show.
     for (int k = 0; k < 100; ++k)
         c.TimerAyuTimer();
-    QCOMPARE(c.LabelTit1->x(), 27);
+    QVERIFY(entera(c.LabelTit1));
     ClicFila(c.ListSelFp, 1);
     SobreFila(c.ListTitFP, 0);
     c.TimerAyu.start();
     for (int k = 0; k < 200 && c.TimerAyu.isActive(); ++k)
         c.TimerAyuTimer();
     QVERIFY(!c.TimerAyu.isActive());
-    QCOMPARE(c.LabelTit2->x(), 49);
-    QCOMPARE(c.LabelTit3->x(), 80);
+    QVERIFY(entera(c.LabelTit2));
+    QVERIFY(entera(c.LabelTit3));
 
     // Leaving stops the help; coming back plays it again.
     c.TimerAyu.start();
-    c.BotRetrocederFPClick();
-    c.BotRetrocederFPClick();
+    Pulsar(c.BotRetrocederFP);
+    Pulsar(c.BotRetrocederFP);
     QVERIFY(!c.isVisible());
     QVERIFY(!c.TimerAyuda.isActive() && !c.TimerAyu.isActive());
-    p.menu->LabelDejarClick();
+    p.AbrirDesdeMenu();
     QVERIFY(c.TimerAyuda.isActive());
-    QCOMPARE(c.LabelTit1->x(), 323);
+    QVERIFY(!entera(c.LabelTit1));
     QVERIFY(c.LabelAyu[0]->text().isEmpty());
 }
 
@@ -165,8 +178,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
         Programa p(idioma);
         QVERIFY(p.creadas);
         TCertifica &c = *p.c;
-        p.menu->show();
-        p.menu->LabelDejarClick();
+        p.AbrirDesdeMenu();
         const QString pdf = dir.filePath(QStringLiteral("subgrupo%1.pdf").arg(idioma));
         int vistos = 0;
         c.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
@@ -176,7 +188,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
         ClicFila(c.ListTitFP, 0);
         const QStringList certificados = Textos(c.ListFPExpli);
         QVERIFY(certificados.size() >= 5);
-        c.BotImprimir->click();
+        Pulsar(c.BotImprimir);
         QCOMPARE(vistos, 1);
         const QString texto = TextoPdf(pdf, true);
         QVERIFY2(texto.contains(p.e.Texto(580)), qPrintable(texto));
@@ -187,7 +199,7 @@ void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()
         QCOMPARE(p.e.LineasNegrita[0], 0);   // spent by the print
 
         pruebas::EscritorioRegistrado escritorio;
-        c.BotInternet->click();
+        Pulsar(c.BotInternet);
         QCOMPARE(escritorio.abiertas.size(), 1);
         QCOMPARE(escritorio.abiertas[0].path(),
                  QStringLiteral("/contenidos/personas/formacion/certificados_de_profesionalidad/"
@@ -203,22 +215,23 @@ void CertificadosQTest::OpenersAndBack()
     // From the assistant, and back to it.
     p.e.DesdeAsistente = true;
     p.arranque->pantallas.Form5->show();
-    p.arranque->pantallas.Form5->BDejarClick();
-    QVERIFY(c.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
+    Pulsar(p.arranque->pantallas.Form5->BDejar);
+    QVERIFY(QTest::qWaitForWindowActive(&c));
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());
     ClicFila(c.ListSelFp, 4);
     SobreFila(c.ListTitFP, 0);
-    c.BotRetrocederFP->click();
+    Pulsar(c.BotRetrocederFP);
     QVERIFY(c.isVisible());
     QVERIFY(c.ListSelFp->isVisible());
     QVERIFY(c.ListTitFP->isHidden() && c.ListFPExpli->isHidden() && c.BotImprimir->isHidden());
-    c.BotRetrocederFP->click();
+    Pulsar(c.BotRetrocederFP);
     QVERIFY(!c.isVisible());
     QVERIFY(p.arranque->pantallas.Form5->isVisible());
 
     // The close box goes back a view and home, never to the assistant too.
     p.arranque->pantallas.Form5->hide();
-    p.menu->LabelDejarClick();
+    p.AbrirDesdeMenu();
     ClicFila(c.ListSelFp, 2);
     c.close();
     QVERIFY(!c.isVisible());

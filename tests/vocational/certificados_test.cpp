@@ -177,16 +177,16 @@ TEST(Certificados, SubGroupReportLineByLine)
         "Atender al cliente y realizar gestiones administrativas de v",
         "Requisitos de acceso:",
         "       Título de Graduado en ESO",
-        // Only the last heading of code 2, cut to 25.
-        "       Cert. de nivel 2 de la mi",
-        "       Competencias clave nivel ",
+        // Only the last heading of code 2, whole: its level stays.
+        "       Cert. de nivel 2 de la misma",
+        "       Competencias clave nivel 2",
         "Horas de formación: 800",
         "",
         "Gestión contable",
         "Llevar la contabilidad.",
         "Requisitos de acceso:",
         "       Título de Bachiller",
-        "       Cert. N3/N2 o prueba de G",
+        "       Cert. N3/N2 o prueba de GS",
         "Horas de formación: 560",
         "",
     };

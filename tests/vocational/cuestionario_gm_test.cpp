@@ -207,29 +207,32 @@ TEST(CuestionarioGM, ReportGrowsAndAClickedCommunityReplacesItsBlock)
     informe.Opciones({"Cuidar a personas", "Cocinar"});
     EXPECT_EQ(informe.Construir(t).lineas, (QStringList{"Lo que me gusta:", "", "Cuidar a personas", "Cocinar"}));
     informe.Lineas({"Me gusta ayudar a los enfermos"});
-    informe.Titulos({"Cuidados Auxiliares de Enfermería", "Farmacia y Parafarmacia"});
-    informe.Centros(1, "Cuidados Auxiliares de Enfermería", {"IES Uno            Sevilla"});
-    informe.Centros(8, "Cuidados Auxiliares de Enfermería", {"IES Dos            Ávila"});
-    informe.Centros(1, "Farmacia y Parafarmacia", {"IES Tres           Málaga", "IES Cuatro         Jaén"});
+    informe.Titulos({3, 5}, {"Cuidados Auxiliares de Enfermería", "Farmacia y Parafarmacia"});
+    informe.Centros(3, 1, "Cuidados Auxiliares de Enfermería", {"IES Uno            Sevilla"});
+    informe.Centros(3, 8, "Cuidados Auxiliares de Enfermería", {"IES Dos            Ávila"});
+    informe.Centros(3, 1, "Cuidados Auxiliares de Enfermería", {"IES Tres           Málaga", "IES Cuatro         Jaén"});
     const auto r = informe.Construir(t);
     const QStringList esperado{"Lo que me gusta:", "", "Cuidar a personas", "Cocinar", "",
                                "¿Qué área profesional te interesa?", "", "Me gusta ayudar a los enfermos", "",
                                "Títulos", "Cuidados Auxiliares de Enfermería", "Farmacia y Parafarmacia",
                                // community 1, replaced by its second click, keeps its first place
-                               "", "Centros de estudio", "Farmacia y Parafarmacia", "", "Dónde se estudia:", "",
+                               "", "Centros de estudio", "Cuidados Auxiliares de Enfermería", "", "Dónde se estudia:", "",
                                "IES Tres           Málaga", "IES Cuatro         Jaén",
                                "", "Centros de estudio", "Cuidados Auxiliares de Enfermería", "", "Dónde se estudia:", "",
                                "IES Dos            Ávila"};
     EXPECT_EQ(r.lineas, esperado);
     EXPECT_EQ(r.negritas, (std::vector<int>{1, 6, 10, 22}));
 
+    // Back and forward to other titles: the centres of the title left go.
+    informe.Titulos({5}, {"Farmacia y Parafarmacia"});
+    EXPECT_EQ(informe.Construir(t).lineas, esperado.mid(0, 10) << "Farmacia y Parafarmacia");
     // Hundreds of communities and rows fit: nothing is cut or lost.
     for (int c = 1; c <= 19; ++c)
-        informe.Centros(c, "Farmacia y Parafarmacia", QStringList(120, QStringLiteral("IES")));
-    EXPECT_EQ(informe.Construir(t).lineas.size(), 12 + 19 * (6 + 120));
-    // Lines are cut to the report's width.
+        informe.Centros(5, c, "Farmacia y Parafarmacia", QStringList(120, QStringLiteral("IES")));
+    EXPECT_EQ(informe.Construir(t).lineas.size(), 11 + 19 * (6 + 120));
+    // A line longer than the report's width goes on on the next one.
     informe.Opciones({QString(80, 'x')});
-    EXPECT_EQ(informe.Construir(t).lineas.at(2), QString(65, 'x'));
+    EXPECT_EQ(informe.Construir(t).lineas.mid(2, 2), (QStringList{QString(65, 'x'), "  " + QString(15, 'x')}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The family statistics screen on the shipped data, offscreen: chart 1 for a
-// title, charts 3 and 4 for a family, the "no data" cases, the growing bar,
-// the wheel, the link and the way back. With NORVELA_CAPTURAS set to a
+// The family statistics screen on the shipped data, offscreen, opened by the
+// higher-cycle screen's buttons: chart 1 for a title, charts 3 and 4 for its
+// family, the "no data" cases, the growing bar, the wheel, the link and the
+// way back. With NORVELA_CAPTURAS set to a
 // folder it also saves the three charts in the four languages as PNG files.
 #include "carpeta_entregada.h"
 #include "enlace.h"
@@ -10,8 +11,8 @@
 #include "principal.h"
 #include "programa_prueba.h"
 #include "superior.h"
+#include "titulo_superior_prueba.h"
 
-#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -43,17 +44,24 @@ struct Programa : ProgramaEntregado {
         };
     }
 
-    // What Form8 does: prepare, then show.
-    void Abrir(int grafico, int numero)
+    // What a student does: back from a chart, title t chosen on the
+    // higher-cycle screen, its statistics, then the chart's button.
+    void Abrir(int grafico, int t)
     {
-        if (grafico == 1)
-            estad->labelEstad1Click(numero);
-        else if (grafico == 3)
-            estad->labelEstad3Click(numero);
-        else
-            estad->labelEstad4Click(numero);
-        estad->Mostrar();
+        if (estad->isVisible()) {
+            QVERIFY(Pulsar(estad->ButtonRetroEsta));
+            QVERIFY(QTest::qWaitForWindowActive(form8));
+        }
+        if (form8->TituloSel != t || !form8->PanelFpTit->isVisible())
+            ElegirTituloSuperior(*form8, e, t);
+        QVERIFY(Pulsar(form8->MenuFPTitEst));
+        QVERIFY(form8->PanelEstadistica->isVisible());
+        QPushButton *boton[5] = {nullptr, form8->ButtonEstad1, nullptr, form8->ButtonEstad2, form8->ButtonEstad3};
+        QVERIFY(Pulsar(boton[grafico]));
+        QVERIFY(QTest::qWaitForWindowActive(estad));
     }
+    // The first title of family f (1..26).
+    int DeFamilia(int f) const { return e.FilaTituloGS[f] + 1; }
 
     // Centres of title t counted straight from "datluggsphp".
     int CentrosDe(int t) const
@@ -180,15 +188,30 @@ private slots:
         QVERIFY(s.LabelEst2->text().contains(QString::fromLatin1(
             QByteArray::fromStdString(pr.e.NombresFPSuperior[deporte]).trimmed().left(10))));
 
-        // A title without a family (0), a family beyond 26, and the two
-        // families the statistics file does not have.
+        // An arts title and a sports one belong to none of the 26 families:
+        // their family charts show Artes y Artesanías (family 5).
+        for (int t : {Linea(pr.e, HaciaAnsi(QStringLiteral("Gráfica Publicitaria")).c_str()), deporte})
+            for (int grafico : {3, 4}) {
+                pr.Abrir(grafico, t);
+                QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + QStringLiteral(": Artes y Artesanías"));
+                QCOMPARE((grafico == 3 ? s.Grafico1() : s.Grafico2()).Seleccion(), 5);
+            }
+        // Another title: the sports titles again instead of the title's menu.
+        Pulsar(s.ButtonRetroEsta);
+        QVERIFY(QTest::qWaitForWindowActive(pr.form8));
+        Pulsar(pr.form8->MenuFpTit6);
+        QVERIFY(pr.form8->ListTitFP->isVisible() && !pr.form8->PanelFpTit->isVisible());
+        QVERIFY(Textos(pr.form8->ListTitFP, true).contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
+
+        // Family numbers no title gives (the chart routines themselves), and
+        // a family the statistics file does not have.
         for (int grafico : {3, 4}) {
-            pr.Abrir(grafico, 0);
-            QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": " + sinDatos);
-            QVERIFY(!s.Timer1.isActive() && !s.Timer2.isActive());
-            pr.Abrir(grafico, 27);
-            QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": " + sinDatos);
-            pr.Abrir(grafico, 26);
+            for (int familia : {0, 27}) {
+                grafico == 3 ? s.labelEstad3Click(familia) : s.labelEstad4Click(familia);
+                QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": " + sinDatos);
+                QVERIFY(!s.Timer1.isActive() && !s.Timer2.isActive());
+            }
+            pr.Abrir(grafico, pr.DeFamilia(26));
             QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": Vidrio y Cerámica - " + sinDatos);
             QVERIFY(!s.Timer1.isActive() && !s.Timer2.isActive());
         }
@@ -201,7 +224,7 @@ private slots:
     {
         Programa pr;
         TEstadisticas &s = *pr.estad;
-        pr.Abrir(3, 21);   // Sanidad
+        pr.Abrir(3, pr.DeFamilia(21));   // Sanidad
         QCOMPARE(s.LabelEst1->text(), pr.e.Texto(231));
         QCOMPARE(s.LabelEst2->text(), pr.e.Texto(583) + ": Sanidad");
         QCOMPARE(s.ScrollBar1->maximum(), 12);
@@ -209,7 +232,7 @@ private slots:
         QCOMPARE(QString::fromStdString(s.Grafico1().BarraDe(21).texto), QStringLiteral("16.50%"));
         QVERIFY(s.Timer1.isActive());
 
-        pr.Abrir(4, 21);
+        pr.Abrir(4, pr.DeFamilia(21));
         QVERIFY(!s.Timer1.isActive());
         QVERIFY(s.Timer2.isActive());
         QVERIFY(s.PanelEst2->isVisible());
@@ -240,18 +263,18 @@ private slots:
         carpeta.EscribirBytes(QStringLiteral("fami_estad.txt"), "04.1302.84\r\n1x.4913.02\r\n02.33zz.zz\r\n");
         Programa pr(0, carpeta.Programa());
         TEstadisticas &s = *pr.estad;
-        pr.Abrir(3, 1);
+        pr.Abrir(3, pr.DeFamilia(1));
         QCOMPARE(pr.m.textos, QStringList{QStringLiteral("problema decimales")});   // chart 3 reads studies only
         QCOMPARE(s.Grafico1().BarraDe(2).fin, 350 + 11);
         QCOMPARE(s.Grafico1().BarraDe(2).texto, std::string("----"));
         pr.m.textos.clear();
-        pr.Abrir(4, 2);
+        pr.Abrir(4, pr.DeFamilia(2));
         QCOMPARE(pr.m.textos.size(), 2);
         QCOMPARE(s.Grafico2().BarraDe(2).fin, 400 + 11);   // 0, not chart 3's value of another family
         QCOMPARE(s.Grafico2().Barra2De(2).texto, std::string("13.0%"));
         QCOMPARE(s.Grafico2().Barra2De(3).fin, 400 + 11);
         QVERIFY(s.LabelEst2->text().endsWith(QStringLiteral("Administración y Gestión")));
-        pr.Abrir(4, 4);
+        pr.Abrir(4, pr.DeFamilia(4));
         QVERIFY(s.LabelEst2->text().endsWith(" - " + pr.e.Texto(292)));
 
         // Without the statistics file the screen reports it and start-up stops.
@@ -278,7 +301,7 @@ private slots:
         s.ScrollBar1->setValue(5);
         QCOMPARE(s.Grafico1().Posicion(), 5);
 
-        pr.Abrir(4, 10);
+        pr.Abrir(4, pr.DeFamilia(10));
         Girar(s.Chart2, -120);
         QCOMPARE(s.ScrollBar2->value(), 6);
         QCOMPARE(s.ScrollBar1->value(), 5);   // the hidden chart stays
@@ -290,18 +313,18 @@ private slots:
     {
         Programa pr;
         TEstadisticas &s = *pr.estad;
-        // Hidden, so that back has to show it.
-        pr.form8->hide();
         pr.Abrir(1, 30);
         QVERIFY(s.Timer1.isActive());
-        QTest::mouseClick(s.ButtonRetroEsta, Qt::LeftButton);
+        // Hidden, so that back has to show it.
+        pr.form8->hide();
+        Pulsar(s.ButtonRetroEsta);
         QVERIFY(!s.isVisible());
-        QVERIFY(pr.form8->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(pr.form8));
         QVERIFY(!s.Timer1.isActive());
 
-        pr.form8->hide();
-        pr.Abrir(4, 5);
+        pr.Abrir(4, pr.DeFamilia(5));
         QVERIFY(s.Timer2.isActive());
+        pr.form8->hide();
         s.close();
         QVERIFY(!s.isVisible());
         QVERIFY(pr.form8->isVisible());
@@ -312,25 +335,18 @@ private slots:
     {
         Programa pr;
         TEstadisticas &s = *pr.estad;
-        pr.Abrir(4, 8);
+        pr.Abrir(4, pr.DeFamilia(8));
         QCOMPARE(s.LabelInfo2->text(), pr.e.Texto(43));
-        QTest::mouseClick(s.LabelInfo2, Qt::LeftButton);
+        Pulsar(s.LabelInfo2);
         QCOMPARE(pr.abiertas.size(), 1);
         QVERIFY(pr.abiertas[0].scheme() == "https" || pr.abiertas[0].scheme() == "http");
         QVERIFY(!pr.abiertas[0].host().isEmpty());
 
-        QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QApplication::sendEvent(s.LabelInfo2, &entra);
+        // Over the link it stays underlined; off it, not.
+        PosarEn(s.LabelInfo2, s.LabelInfo2->rect().center());
+        PosarEn(s.LabelInfo2, s.LabelInfo2->rect().center() + QPoint(3, 0));
         QVERIFY(s.LabelInfo2->font().underline());
-        QMouseEvent mueve(QEvent::MouseMove, QPointF(400, 300), QPointF(400, 300), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(s.PanelEst2, &mueve);
-        QVERIFY(!s.LabelInfo2->font().underline());
-        // The mouse itself: over the link it stays underlined; off it, not.
-        Mover(s.LabelInfo2, s.LabelInfo2->rect().center());
-        Mover(s.LabelInfo2, s.LabelInfo2->rect().center() + QPoint(3, 0));
-        QVERIFY(s.LabelInfo2->font().underline());
-        Mover(s.PanelEst2, QPoint(400, 300));
+        PosarEn(s.PanelEst2, QPoint(400, 300));
         QVERIFY(!s.LabelInfo2->font().underline());
     }
 
@@ -343,7 +359,7 @@ private slots:
             QVERIFY(!pr.e.ErrorFicheros);
             TEstadisticas &s = *pr.estad;
             // Line 64 is a title in every language; family 26 has no statistics.
-            const int graficos[3][2] = {{1, 64}, {3, 26}, {4, 16}};
+            const int graficos[3][2] = {{1, 64}, {3, pr.DeFamilia(26)}, {4, pr.DeFamilia(16)}};
             for (const auto &g : graficos) {
                 pr.Abrir(g[0], g[1]);
                 while (s.Timer1.isActive())

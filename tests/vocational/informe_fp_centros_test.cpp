@@ -58,7 +58,7 @@ TEST_F(ListaCentros, MergedLinesAndOneBoldLinePerCentre)
     const std::vector<std::string> esperadas = {
         cabecera1 + "974000001",
         "GS Administraci\xF3n y Finanzas",
-        ("GS " + std::string(60, 'T')).substr(0, 44),
+        "GS " + std::string(60, 'T'),   // a title's end is never cut
         " -----",
         " -----",
         "",
@@ -75,6 +75,33 @@ TEST_F(ListaCentros, MergedLinesAndOneBoldLinePerCentre)
     };
     EXPECT_EQ(r.lineas, esperadas);
     EXPECT_EQ(r.negritas, (std::vector<int>{1, 7, 11}));
+}
+
+// Rows at the exact column limits: a first field that ends in its last
+// column gives up a blank of its padding, else goes on on the next line; a
+// lone field has the whole line and goes on past it; nothing is ever cut.
+TEST(LineasDosCampos, FieldsAtTheirLimitsNeverGlueNorLoseTheirEnd)
+{
+    const std::string tel = "954494771";
+    const auto col = [](const std::string &s, size_t n) { return s + std::string(n - s.size(), ' '); };
+    const std::string huesca = col("-Huesca", 18) + std::string(25, 'x');                // 43
+    const std::string sevilla = "-" + col("Sevilla", 17) + "Escuela de Arte de Sevilla";  // 44
+    struct Caso {
+        std::string primero, segundo, separador;
+        std::vector<std::string> lineas;
+    };
+    const std::vector<Caso> casos = {
+        {huesca, tel, "", {huesca + " " + tel}},
+        {sevilla, tel, "", {"-" + col("Sevilla", 16) + "Escuela de Arte de Sevilla " + tel}},
+        {sevilla + "q", tel, "", {"-" + col("Sevilla", 15) + "Escuela de Arte de Sevillaq " + tel}},
+        {std::string(40, 'a') + " bbb", tel, "", {std::string(40, 'a') + "    " + tel, "  bbb"}},
+        {std::string(44, 'z'), tel, "", {std::string(43, 'z') + " " + tel, "  z"}},
+        {sevilla, tel, "  ", {sevilla + "  " + tel}},
+        {std::string(65, 'y'), "", "", {std::string(65, 'y')}},
+        {std::string(61, 'y') + " yyyy", "", "", {std::string(61, 'y'), "  yyyy"}},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(LineasDosCampos(c.primero, 44, c.segundo, c.separador), c.lineas) << c.primero;
 }
 
 // A print-mode search longer than the buffers' first capacity (1500 lines,
@@ -98,7 +125,7 @@ TEST_F(ListaCentros, LongListFromAndBackToTheGrowingBuffers)
     VolcarInforme(r, e);
     EXPECT_EQ(e.NumLineasInforme, 1800);
     EXPECT_EQ(e.LineasInforme[0], r.titulo);
-    EXPECT_EQ(e.LineasInforme[1798], "-Centro 600900000000");
+    EXPECT_EQ(e.LineasInforme[1798], "-Centro 600" + std::string(33, ' ') + "900000000");
     EXPECT_EQ(e.LineasInforme[1799], "Administraci\xF3n y Finanzas");
     EXPECT_EQ(e.LineasNegrita[0], 600);
     EXPECT_EQ(e.LineasNegrita[1], 1);

@@ -116,7 +116,6 @@ TEST_F(Hoja, SmallSheetLinesAndBoldEntries)
     const HojaTituloFP h = Imprimir(1);
     ASSERT_FALSE(h.pedirSeleccion);
     EXPECT_EQ(h.informe.titulo, "Desarrollo de Aplicaciones Web (FP Grado Superior)");
-    const std::string blanco65(65, ' ');
     const std::vector<std::string> esperadas = {
         "- Requisitos",
         "Requisito 1",
@@ -133,21 +132,21 @@ TEST_F(Hoja, SmallSheetLinesAndBoldEntries)
         "",
         "***  ARAG\xD3N***",
         "",
-        "- Huesca       ",
+        "- Huesca",
         "Huesca           IES Pirineos               974000001",
-        blanco65,
-        "- Zaragoza       ",
+        "",
+        "- Zaragoza",
         "Zaragoza         IES Tiempos Modernos       976000003",
         "Zaragoza         IES Tiempos Modernos       976000003",
-        blanco65,
+        "",
         "***  CANTABRIA***",
         "",
         "Santander        IES Augusto Gonz\xE1lez       942000004",
-        blanco65,
+        "",
         "***  MELILLA***",
         "",
         "Melilla          IES Enrique Nieto          952000005",
-        blanco65,
+        "",
     };
     EXPECT_EQ(h.informe.lineas, esperadas);
     EXPECT_EQ(h.informe.negritas, (std::vector<int>{1, 4, 7, 12, 14, 23, 27}));

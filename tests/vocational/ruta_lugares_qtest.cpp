@@ -7,6 +7,7 @@
 #include "inipro.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
+#include "mano.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
@@ -32,7 +33,7 @@ private slots:
         Enlace &e = p.e;
         TFIniPro &f = *p.s().FIniPro;
         p.AbrirPuerta(Tform0::kPuertaFPip);
-        QTest::mouseClick(f.BotLug, Qt::LeftButton);
+        Pulsar(f.BotLug);
         QListWidget &lugares = *f.ListSelLugFP;
 
         // Cantabria has one province: its localities at once, those whose
@@ -49,7 +50,7 @@ private slots:
         QVERIFY(f.reja->item(23, 0)->text().startsWith(QStringLiteral("-Torrelavega      IES Besaya")));
         QCOMPARE(f.reja->item(22, 0)->text(), QString(60, ' '));
         // Back from the localities goes on to the map: no province list.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(!e.LocalidadesListadas);
         QVERIFY(f.mapa->isVisible() && lugares.isHidden());
 
@@ -63,7 +64,7 @@ private slots:
         const QStringList comarcas = Textos(&lugares);
         QVERIFY(comarcas.size() > 1);
         // Back from the localities: the provinces again.
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(lugares.isVisible());
         QCOMPARE(lugares.count(), 6);
         ClicFila(&lugares, 1);

@@ -21,6 +21,7 @@
 #include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "titulos_fp.h"
+#include "titulo_superior_prueba.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -74,13 +75,10 @@ int TituloCon(Enlace &e, bool larga)
     return 0;
 }
 
-// Title t's menu, opened as a double click in the centre grid opens it.
+// Title t's menu, opened from its family's title list.
 void AbrirTitulo(Estado &s, int t)
 {
-    s.f->TituloDesdeRejilla = true;
-    s.e.ElementoElegido = t;
-    s.f->PanelSel->show();
-    s.f->ListTitFPClick(-1);
+    ElegirTituloSuperior(*s.f, s.e, t);
     QVERIFY(s.f->PanelFpTit->isVisible());
 }
 
@@ -138,8 +136,7 @@ private slots:
             Estado s(idioma);
             TForm8 &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
-            f.PanelFP->show();
-            QTest::mouseClick(f.MenuFP1, Qt::LeftButton);
+            Pulsar(f.MenuFP1);
             QVERIFY(f.ListPreFam->isVisible());
             QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
             QCOMPARE(f.PanelSelTit->text(), QString::fromUtf8(x.areas));
@@ -170,7 +167,7 @@ private slots:
             QVERIFY(!f.TimerParpadeo->EnMarcha());
 
             // Where it is taught: circles over the communities, centres of one.
-            QTest::mouseClick(f.MenuFpTit1, Qt::LeftButton);
+            Pulsar(f.MenuFpTit1);
             QVERIFY(f.PanelEstrellas->isVisible());
             QVERIFY(!f.PanelFpTit->isVisible());
             QVERIFY(f.TimerEstrellas.isActive());
@@ -186,11 +183,11 @@ private slots:
             QVERIFY(f.reja->item(0, 0)->text() != QString::fromUtf8(x.ninguno));
 
             // Back: to the title menu, then to the start panel.
-            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            Pulsar(f.BotRetrocederFP);
             QVERIFY(f.PanelFpTit->isVisible());
             QVERIFY(!f.PanelEstrellas->isVisible());
             QVERIFY(!f.TimerEstrellas.isActive());
-            QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+            Pulsar(f.BotRetrocederFP);
             QVERIFY(f.PanelFP->isVisible());
             QVERIFY(!f.PanelFpTit->isVisible());
         }
@@ -200,39 +197,35 @@ private slots:
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        f.MenuFP1Click();
+        Pulsar(f.MenuFP1);
         ClicFila(f.ListPreFam, 5);
         QCOMPARE(f.ListPreFam->height(), 301);
         QVERIFY2(f.ListPreFam->count() > 4, "group 6 lists the arts families too");
         // A family row, then a requirements view with its LOMCE block.
         ClicFila(f.ListPreFam, 1);
         ClicFila(f.ListTitFP, 0);
-        QTest::mouseClick(f.MenuFpTit2, Qt::LeftButton);
+        Pulsar(f.MenuFpTit2);
         QVERIFY(f.listSelFP->isVisible());
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Requisitos"));
         const bool lomce = f.TituloSel < s.e.LimiteSeccionGS;
         QCOMPARE(!f.listSelFP->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(), lomce);
         QCOMPARE(f.MenuFpTit2->font().italic(), true);
-        QTest::mouseClick(f.MenuFpTit4, Qt::LeftButton);
+        Pulsar(f.MenuFpTit4);
         QCOMPARE(f.listSelFP->count(), 5);
         QCOMPARE(f.listSelFP->item(0)->text(), QStringLiteral("Desde Bachillerato, aprobando la EBAU."));
-        QTest::mouseClick(f.MenuFpTit3, Qt::LeftButton);
+        Pulsar(f.MenuFpTit3);
         QVERIFY(f.listSelFP->count() >= 14);
 
         // A title taught nowhere: no circles, and a community shows the no-result row.
         int nadie = 0;
-        for (int t = 1; t <= s.e.NumFPSuperior && !nadie; ++t) {
-            if (s.e.NombresFPSuperior[t][0] == '-')
-                continue;
-            f.TituloSel = t;
-            f.MenuFpTit1Click();
-            bool alguna = false;
-            for (int c = 1; c <= 19; ++c)
-                alguna = alguna || s.e.MarcasEstrellas[c];
-            if (!alguna)
+        for (int t = 1; t <= s.e.NumFPSuperior && !nadie; ++t)
+            if (s.e.NombresFPSuperior[t][0] != '-' && ComunidadesConCentros(s.e, t).isEmpty())
                 nadie = t;
-        }
         QVERIFY2(nadie > 0, "some title is taught nowhere");
+        AbrirTitulo(s, nadie);
+        Pulsar(f.MenuFpTit1);
+        for (int c = 1; c <= 19; ++c)
+            QVERIFY(!s.e.MarcasEstrellas[c]);
         QVERIFY(f.TimerEstrellas.isActive());
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 1));
         QCOMPARE(f.reja->rowCount(), 1);
@@ -243,8 +236,7 @@ private slots:
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        f.PanelFP->show();
-        QTest::mouseClick(f.MenuFP2, Qt::LeftButton);
+        Pulsar(f.MenuFP2);
         QVERIFY(f.PanelEstrellas->isVisible());
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
         QVERIFY(f.ListSelLugFP->isVisible());
@@ -269,11 +261,11 @@ private slots:
         const int soloSuperior = f.reja->rowCount();
 
         // All levels: more rows, none of them a title a double click opens.
-        QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
+        Pulsar(f.botTodaFP);
         QVERIFY(f.Ruta->estado.TodaFP);
         ClicFila(f.ListSelLugFP, 1);
         QVERIFY(f.reja->rowCount() > soloSuperior);
-        QTest::mouseClick(f.botTodaFP, Qt::LeftButton);
+        Pulsar(f.botTodaFP);
         ClicFila(f.ListSelLugFP, 1);
         QCOMPARE(f.reja->rowCount(), soloSuperior);
 
@@ -283,27 +275,27 @@ private slots:
             ++fila;
         QVERIFY(fila < f.reja->rowCount());
         const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
-        f.Ruta->rejaDblClick(0);
+        DobleClicFila(f.reja, 0);
         QCOMPARE(f.TituloSel, 0);
-        f.Ruta->rejaDblClick(fila);
+        DobleClicFila(f.reja, fila);
         QCOMPARE(f.TituloSel, titulo);
         QVERIFY(f.PanelFpTit->isVisible());
 
         // Back through every level of the place route.
-        f.MenuFP2Click();
-        f.Ruta->mapaMouseMove(Pixel(s.e.MapaComunidades, 2).x(), Pixel(s.e.MapaComunidades, 2).y());
-        f.Ruta->mapaClick();
-        f.Ruta->ListSelLugFPClick(0);
+        Pulsar(f.BotRetrocederFP);
+        Pulsar(f.MenuFP2);
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
+        ClicFila(f.ListSelLugFP, 0);
         QVERIFY(s.e.LocalidadesListadas);
-        f.Ruta->ListSelLugFPClick(0);
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        ClicFila(f.ListSelLugFP, 0);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(!s.e.LocalidadesListadas);
         QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
         QCOMPARE(f.reja->rowCount(), 0);
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelEstrellas->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible());
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelFP->isVisible());
         QVERIFY(!f.ModoPorLugar);
     }
@@ -312,7 +304,7 @@ private slots:
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        f.MenuFP2Click();
+        Pulsar(f.MenuFP2);
         // The hover caption holds a community's whole name, however long.
         const auto entera = [&f] {
             return f.PanelMapa->isVisible() &&
@@ -329,19 +321,15 @@ private slots:
         QVERIFY(!f.ListSelLugFP->isVisible());
         QVERIFY(s.e.ModoComarcas);
 
-        // A list click before any district does nothing.
-        f.Ruta->ListSelLugFPClick(-1);
-        QCOMPARE(f.reja->rowCount(), 0);
-
         Clic(f.mapac, Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
         QVERIFY(f.listBarcelona->isVisible());
         QCOMPARE(f.reja->rowCount(), 0);
-        f.Ruta->listBarcelonaClick(4);
+        ClicFila(f.listBarcelona, 4);   // the separator
         QCOMPARE(f.reja->rowCount(), 0);
         ClicFila(f.listBarcelona, 0);
         QVERIFY(f.reja->rowCount() > 0);
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(s.e.NombresComarcas[kPrimeraSubcomarca]).trimmed());
-        QTest::mouseClick(f.BotCerrar, Qt::LeftButton);
+        Pulsar(f.BotCerrar);
         QVERIFY(!f.listBarcelona->isVisible());
 
         // Every district of the map lists centres.
@@ -355,7 +343,7 @@ private slots:
             QVERIFY2(f.reja->rowCount() > 0, qPrintable(QStringLiteral("district %1").arg(r)));
         }
 
-        QTest::mouseClick(f.BotRetrocederFP, Qt::LeftButton);
+        Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelEstrellas->isVisible());
         QVERIFY(!f.mapac->isVisible());
 
@@ -380,39 +368,19 @@ private slots:
 
     void ClicksOnNoItemDoNothing()
     {
+        // A press below the rows of the group list, then of a family's titles.
         Estado s(0);
         TForm8 &f = *s.f;
-        f.MenuFP1Click();
-        f.ListPreFamMouseDown(-1);
-        f.ListPreFamMouseDown(f.ListPreFam->count());
+        Pulsar(f.MenuFP1);
+        ClicEn(f.ListPreFam->viewport(), QPoint(20, f.ListPreFam->viewport()->height() - 2));
         QVERIFY(f.ListaDeGrupos);
         QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
-        // A press below the rows of the list itself.
-        QTest::mouseClick(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(20, f.ListPreFam->viewport()->height() - 2));
-        QVERIFY(f.ListaDeGrupos);
-        f.ListTitFPClick(-1);
+        ClicFila(f.ListPreFam, 1);
+        ClicFila(f.ListPreFam, 1);
+        QVERIFY(f.ListTitFP->count() > 0);
+        ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 2));
         QCOMPARE(f.TituloSel, 0);
-        f.Ruta->rejaDblClick(-1);
-
-        // The print selection: a community once, removed by a click.
-        s.e.SeleccionImpresion = true;
-        f.MenuFP2Click();
-        s.e.SeleccionImpresion = true;
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 4));
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 4));
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 7));
-        QCOMPARE(f.ListImp->count(), 2);
-        QVERIFY(!f.ListSelLugFP->isVisible());
-        ClicFila(f.ListImp, 0);
-        QCOMPARE(f.ListImp->count(), 1);
-        QCOMPARE(s.e.ComunidadesImpresion[1], 7);
-        QCOMPARE(s.e.ComunidadEnImpresion[4], uint8_t(0));
-        // Clicks outside its rows keep the pick.
-        f.ListImpClick(-1);
-        f.ListImpClick(1);
-        QCOMPARE(f.ListImp->count(), 1);
-        QCOMPARE(s.e.NumComunidadesImpresion, 1);
+        QVERIFY(f.ListTitFP->isVisible());
     }
 
     // Two blinks of one screen on one counter (the group heading's 13 ticks
@@ -452,15 +420,16 @@ private slots:
         Estado s(0);
         TForm8 &f = *s.f;
         pruebas::EscritorioRegistrado abridor({QStringLiteral("http"), QStringLiteral("https")});
-        s.e.ComunidadSel = 8;
-        f.Ruta->BotInternetCMouseUp();
+        Pulsar(f.MenuFP2);
+        Clic(f.mapa, Pixel(s.e.MapaComunidades, 8));
+        Pulsar(f.BotInternetC);
         QCOMPARE(abridor.abiertas, QList<QUrl>{QUrl(QStringLiteral("http://www.educa.jcyl.es/fp"))});
         for (const char *malas : {"", "   ", "www.ejemplo.es/a b", "\\\\servidor\\recurso"}) {
             s.e.WebComunidad.Poner(8, malas);
-            f.Ruta->BotInternetCMouseUp();
+            Pulsar(f.BotInternetC);
         }
         s.e.ComunidadSel = 0;
-        f.Ruta->BotInternetCMouseUp();
+        Pulsar(f.BotInternetC);
         QCOMPARE(abridor.abiertas.size(), 1);
     }
 
@@ -477,13 +446,16 @@ private slots:
         DialogoImpresion().printer()->setOutputFormat(QPrinter::PdfFormat);
         DialogoImpresion().printer()->setOutputFileName(dir.filePath(QStringLiteral("nunca.pdf")));
         bool visto = false;
-        QTimer::singleShot(0, [&] {
-            auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-            visto = d != nullptr;
-            if (d)
+        QTimer rechazo;
+        QObject::connect(&rechazo, &QTimer::timeout, [&] {
+            if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+                visto = true;
                 d->reject();
+            }
         });
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        rechazo.start(10);
+        Pulsar(s.f->MenuFpTit5);
+        rechazo.stop();
         QVERIFY(visto);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nunca.pdf"))));
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Cancelado);
@@ -513,7 +485,7 @@ private slots:
         int vistos = 0, negritas = -1;
         const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
         s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] { negritas = s.e.LineasNegrita[0]; });
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        Pulsar(s.f->MenuFpTit5);
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(negritas, 4 + comunidades);
         QVERIFY(s.m.textos.isEmpty());
@@ -537,7 +509,7 @@ private slots:
         const QList<int> conCentros = ComunidadesConCentros(s.e, t);
         QVERIFY2(t > 0 && conCentros.size() >= 3, "some sheet is long");
         AbrirTitulo(s, t);
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        Pulsar(s.f->MenuFpTit5);
         QCOMPARE(vistos, 0);
         QVERIFY(s.f->PanelImp->isVisible() && s.f->PanelEstrellas->isVisible());
         QVERIFY(!s.f->PanelFpTit->isVisible());
@@ -548,11 +520,16 @@ private slots:
         for (int k : {a, c, a, b})
             Clic(s.f->mapa, Pixel(s.e.MapaComunidades, k));
         QCOMPARE(s.f->ListImp->count(), 3);
+        QVERIFY(!s.f->ListSelLugFP->isVisible());
         ClicFila(s.f->ListImp, 1);
+        QCOMPARE(s.e.NumComunidadesImpresion, 2);
+        QCOMPARE(s.e.ComunidadEnImpresion[c], uint8_t(0));
+        // A click below its rows keeps the picks.
+        ClicEn(s.f->ListImp->viewport(), QPoint(20, s.f->ListImp->viewport()->height() - 2));
         QCOMPARE(s.e.NumComunidadesImpresion, 2);
         QCOMPARE(s.f->ListImp->item(1)->text(), DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
 
-        QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
+        Pulsar(s.f->BotAceptar);
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.f->PanelImp->isVisible() && !s.f->PanelEstrellas->isVisible());
         QVERIFY(s.f->PanelFpTit->isVisible());
@@ -566,10 +543,10 @@ private slots:
 
         // The whole sheet is long again; an empty selection prints the
         // sheet without any community.
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        Pulsar(s.f->MenuFpTit5);
         QVERIFY(s.f->PanelImp->isVisible());
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
-        QTest::mouseClick(s.f->BotAceptar, Qt::LeftButton);
+        Pulsar(s.f->BotAceptar);
         QCOMPARE(vistos, 2);
         QVERIFY(Encabezados(s.f->listSelFP).isEmpty());
         QCOMPARE(s.f->listSelFP->item(s.f->listSelFP->count() - 2)->text(), QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR"));
@@ -582,30 +559,23 @@ private slots:
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         const int t = TituloCon(s.e, true);
         AbrirTitulo(s, t);
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
+        Pulsar(s.f->MenuFpTit5);
         const int c = ComunidadesConCentros(s.e, t).first();
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
         QCOMPARE(s.f->ListImp->count(), 1);
 
-        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        Pulsar(s.f->BotRetrocederFP);
         QVERIFY(!s.e.SeleccionImpresion);
         QCOMPARE(s.e.NumComunidadesImpresion, 0);
         QVERIFY(!s.f->PanelImp->isVisible());
         QVERIFY(s.f->PanelFpTit->isVisible());
 
         // The title's map lists centres again instead of picking.
-        QTest::mouseClick(s.f->MenuFpTit1, Qt::LeftButton);
+        Pulsar(s.f->MenuFpTit1);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
         QCOMPARE(s.f->ListImp->count(), 0);
         QVERIFY(s.f->reja->isVisible());
         QVERIFY(s.f->reja->item(0, 0)->text() != QStringLiteral("No hay resultados"));
-
-        // The place route starts without a selection too.
-        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
-        QTest::mouseClick(s.f->MenuFpTit5, Qt::LeftButton);
-        QVERIFY(s.e.SeleccionImpresion);
-        s.f->MenuFP2Click();
-        QVERIFY(!s.e.SeleccionImpresion && !s.f->PanelImp->isVisible());
         QCOMPARE(vistos, 0);
     }
 
@@ -640,15 +610,15 @@ private slots:
         };
 
         // A locality of Aragón's third province, every level, to a PDF file.
-        s.f->MenuFP2Click();
+        Pulsar(s.f->MenuFP2);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, 2));
         ClicFila(s.f->ListSelLugFP, 2);
         const QString provincia = DesdeAnsi(s.e.NombreProvinciaSel).trimmed();
-        QTest::mouseClick(s.f->botTodaFP, Qt::LeftButton);
+        Pulsar(s.f->botTodaFP);
         ClicFila(s.f->ListSelLugFP, 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
         s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, leer);
-        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        Pulsar(s.f->BotImprimir);
         comprobar(provincia);
         if (QTest::currentTestFailed())
             return;
@@ -658,18 +628,18 @@ private slots:
 
         // A district of Catalonia and a zone of Madrid.
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos, leer);
-        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
-        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        Pulsar(s.f->BotRetrocederFP);
+        Pulsar(s.f->BotRetrocederFP);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
         Clic(s.f->mapac, Pixel(s.e.MapaRegionesC, 1));
-        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        Pulsar(s.f->BotImprimir);
         comprobar(DesdeAnsi(s.e.NombresComarcas[1]).trimmed());
         if (QTest::currentTestFailed())
             return;
-        QTest::mouseClick(s.f->BotRetrocederFP, Qt::LeftButton);
+        Pulsar(s.f->BotRetrocederFP);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadZonas));
         Clic(s.f->mapam, Pixel(s.e.MapaRegionesM, 1));
-        QTest::mouseClick(s.f->BotImprimir, Qt::LeftButton);
+        Pulsar(s.f->BotImprimir);
         comprobar(QStringLiteral("Madrid"));
         QCOMPARE(vistos, 3);
     }

@@ -51,7 +51,11 @@ int main(int argc, char *argv[])
     for (const EntradaPaquete &e : EntradasPaquetes(im)) {
         const QString carpeta = QString::fromLatin1(paquetes[e.paquete]);
         QFile f(salida.filePath(carpeta + '/' + e.nombre + QStringLiteral(".nvp")));
-        if (e.destino->isNull() || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        // The screen refuses a picture of another size than its scene's.
+        if (e.destino->size() != e.tamano) {
+            std::fprintf(stderr, "%s: drawn at a size the scene does not use\n", qPrintable(e.nombre));
+            ++fallos;
+        } else if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)
             || f.write(CodificarImagenPaquete(*e.destino)) < 0) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(f.fileName()));
             ++fallos;

@@ -83,51 +83,57 @@ QImage icono(int numero)
 {
     using namespace icon;
     using Dibujo = void (*)(QPainter &);
+    // The screens select the icons by number from lists that give each
+    // number one meaning: the families (every family screen), the groups of
+    // families, the intermediate questionnaire's options, the certificates'
+    // families and the degree statistics' fields of study. Numbers no list
+    // uses hold the program's own pictures (university, book, star...).
     static constexpr Dibujo iconos[numeroIconos] = {
-        mecanica,       // 0 Fabricación Mecánica
-        agraria,        // 1 Agraria
-        administracion, // 2 Administración y Gestión
-        comercio,       // 3 Comercio y Marketing
-        universidad,    // 4
-        lugar,          // 5
-        calendario,     // 6
-        extractivas,    // 7 Industrias Extractivas
-        vehiculos,      // 8 Transporte y Mantenimiento de Vehículos
-        artesania,      // 9 Artes y Artesanías
-        musica,         // 10
-        teatro,         // 11
-        informatica,    // 12 Informática y Comunicaciones
-        danza,          // 13
-        sociocultural,  // 14 Servicios Socioculturales y a la Comunidad
-        estrella,       // 15
-        sanidad,        // 16 Sanidad
-        idea,           // 17
-        hosteleria,     // 18 Hostelería y Turismo
-        alimentarias,   // 19 Industrias Alimentarias
-        pregunta,       // 20
-        quimica,        // 21 Química
-        libro,          // 22, also the default
-        derecho,        // 23
-        mundo,          // 24
-        microscopio,    // 25
-        ingenieria,     // 26
-        corazon,        // 27
-        edificacion,    // 28 Edificación y Obra Civil
-        atomo,          // 29
-        trofeo,         // 30
-        deporte,        // 31 Actividades Físicas y Deportivas
-        graficas,       // 32 Artes Gráficas
-        electricidad,   // 33 Electricidad y Electrónica
-        energia,        // 34 Energía y Agua
-        instalacion,    // 35 Instalación y Mantenimiento
-        imagenSonido,   // 36 Imagen y Sonido
-        imagenPersonal, // 37 Imagen Personal
-        maderaMueble,   // 38 Madera, Mueble y Corcho
-        maritima,       // 39 Marítimo-Pesquera
-        seguridad,      // 40 Seguridad y Medio Ambiente
-        textil,         // 41 Textil, Confección y Piel
-        vidrio,         // 42 Vidrio y Cerámica
-        todas,          // 43 all the families
+        mecanica,         // 0 Fabricación Mecánica; building, installations and maintenance
+        agraria,          // 1 Agraria; nature, the country, animals and the sea
+        administracion,   // 2 Administración y Gestión; office work; business and law
+        comercio,         // 3 Comercio y Marketing; cooking, hotels and shops
+        redes,            // 4 computers, networks, electronics and telecommunications
+        atencionPersonas, // 5 caring for people: health, the community and personal
+                          //   image; sport, leisure and work with people
+        calendario,       // 6
+        extractivas,      // 7 Industrias Extractivas
+        vehiculos,        // 8 Transporte y Mantenimiento de Vehículos; machines and engines
+        artesania,        // 9 Artes y Artesanías; image, sound, arts, design and fashion
+        lugar,            // 10 looking by place: the centres of a place
+        universidad,      // 11
+        informatica,      // 12 Informática y Comunicaciones; computer science
+        atomo,            // 13 natural sciences, mathematics and statistics
+        sociocultural,    // 14 Servicios Socioculturales y a la Comunidad; education
+        estrella,         // 15
+        sanidad,          // 16 Sanidad; health and social services
+        idea,             // 17
+        hosteleria,       // 18 Hostelería y Turismo; services
+        alimentarias,     // 19 Industrias Alimentarias
+        pregunta,         // 20
+        quimica,          // 21 Química; laboratory, chemistry, beauty and cosmetics
+        libro,            // 22 a whole (public and private universities, averages); also the default
+        teatro,           // 23 arts and humanities
+        derecho,          // 24
+        microscopio,      // 25
+        ingenieria,       // 26 engineering, industry and building
+        corazon,          // 27
+        edificacion,      // 28 Edificación y Obra Civil
+        periodico,        // 29 social sciences, journalism and documentation
+        trofeo,           // 30
+        deporte,          // 31 Actividades Físicas y Deportivas
+        graficas,         // 32 Artes Gráficas
+        electricidad,     // 33 Electricidad y Electrónica
+        energia,          // 34 Energía y Agua
+        instalacion,      // 35 Instalación y Mantenimiento
+        imagenSonido,     // 36 Imagen y Sonido
+        imagenPersonal,   // 37 Imagen Personal
+        maderaMueble,     // 38 Madera, Mueble y Corcho
+        maritima,         // 39 Marítimo-Pesquera
+        seguridad,        // 40 Seguridad y Medio Ambiente
+        textil,           // 41 Textil, Confección y Piel
+        vidrio,           // 42 Vidrio y Cerámica
+        todas,            // 43 all the families
     };
     QImage imagen = transparente(30, 30);
     QPainter p(&imagen);

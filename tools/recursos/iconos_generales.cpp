@@ -70,6 +70,67 @@ void lugar(QPainter &p)
     brillo(p, QRectF(8, 4, 10, 12), 150);
 }
 
+void redes(QPainter &p)
+{
+    // A router with two aerials sending out its signal: networks,
+    // electronics and telecommunications.
+    p.setPen(QPen(azul, 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (qreal r : {4.0, 7.5})
+        p.drawArc(QRectF(15 - r, 9 - r, 2 * r, 2 * r), 40 * 16, 100 * 16);
+    trazo(p, {QPointF(8, 18), QPointF(6, 6)}, 1.4, gris);
+    trazo(p, {QPointF(22, 18), QPointF(24, 6)}, 1.4, gris);
+    pieza(p, QRectF(2.5, 17, 25, 9), 2.5, metal, 1.0);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(i == 0 ? verde : QColor(120, 230, 140));
+        p.drawEllipse(QPointF(7 + i * 3.2, 21.5), 1.1, 1.1);
+    }
+    p.setBrush(sombra(metal, 0.35));
+    p.drawRoundedRect(QRectF(20, 20.5, 5, 2), 0.6, 0.6);
+    brillo(p, QRectF(5, 17.5, 12, 3), 110);
+}
+
+void atencionPersonas(QPainter &p)
+{
+    // A grown-up with a hand on a child's shoulder and a heart above them:
+    // caring for people.
+    const QColor piel(255, 216, 188);
+    persona(p, 11, 28.5, 22, azul);
+    persona(p, 21.5, 28.5, 15, coral);
+    trazo(p, {QPointF(14.5, 16.5), QPointF(19, 17.5)}, 1.6, piel);
+    QPainterPath corazon;
+    corazon.moveTo(21.5, 11);
+    corazon.cubicTo(18.5, 8.5, 16.5, 6.5, 16.5, 4.5);
+    corazon.cubicTo(16.5, 2.5, 18, 1.5, 19.3, 1.5);
+    corazon.cubicTo(20.4, 1.5, 21.1, 2.3, 21.5, 3.2);
+    corazon.cubicTo(21.9, 2.3, 22.6, 1.5, 23.7, 1.5);
+    corazon.cubicTo(25, 1.5, 26.5, 2.5, 26.5, 4.5);
+    corazon.cubicTo(26.5, 6.5, 24.5, 8.5, 21.5, 11);
+    corazon.closeSubpath();
+    pieza(p, corazon, rojo, 0.9);
+}
+
+void periodico(QPainter &p)
+{
+    // A folded newspaper: a masthead, a photograph and columns of text, for
+    // the social sciences, journalism and documentation.
+    pieza(p, QRectF(6, 3, 22, 25), 1.0, QColor(236, 238, 242), 1.0);
+    pieza(p, QRectF(2, 6, 22, 22), 1.0, blanco, 1.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gris);
+    p.drawRect(QRectF(4.5, 8.5, 17, 3));
+    p.setBrush(luz(azul, 0.2));
+    p.drawRect(QRectF(4.5, 13.5, 7.5, 6));
+    p.setPen(QPen(QColor(150, 158, 172), 1.0, Qt::SolidLine, Qt::FlatCap));
+    for (qreal y : {14.0, 16.0, 18.0})
+        p.drawLine(QPointF(14, y), QPointF(21.5, y));
+    for (qreal y : {22.0, 24.0, 26.0}) {
+        p.drawLine(QPointF(4.5, y), QPointF(12, y));
+        p.drawLine(QPointF(14, y), QPointF(21.5, y));
+    }
+}
+
 void calendario(QPainter &p)
 {
     // A desk calendar page with a red header and rings.
@@ -86,28 +147,6 @@ void calendario(QPainter &p)
             p.setBrush(marcado ? rojo : QColor(160, 176, 200));
             p.drawRoundedRect(QRectF(6 + col * 5, 15 + fila * 4, 3.2, 2.6), 0.6, 0.6);
         }
-}
-
-void musica(QPainter &p)
-{
-    // Two joined quavers.
-    const QColor nota = morado;
-    QPainterPath barra;
-    barra.moveTo(11, 6);
-    barra.lineTo(26, 2.5);
-    barra.lineTo(26, 7);
-    barra.lineTo(11, 10.5);
-    barra.closeSubpath();
-    pieza(p, barra, nota, 1.0);
-    trazo(p, {QPointF(12, 8), QPointF(12, 22)}, 1.6, nota);
-    trazo(p, {QPointF(25, 5), QPointF(25, 19)}, 1.6, nota);
-    for (const QPointF c : {QPointF(8.5, 23), QPointF(21.5, 20)}) {
-        p.save();
-        p.translate(c);
-        p.rotate(-22);
-        ovalo(p, QRectF(-4.5, -3.3, 9, 6.6), nota, 1.0);
-        p.restore();
-    }
 }
 
 void teatro(QPainter &p)
@@ -148,35 +187,6 @@ void teatro(QPainter &p)
     };
     mascara(QPointF(19.5, 16.5), 14, luz(azul, 0.2), false);
     mascara(QPointF(10.5, 12.5), -12, amarillo, true);
-}
-
-void danza(QPainter &p)
-{
-    // A dancer on tiptoe with her arms up and a twirling skirt.
-    const QColor piel(255, 216, 188);
-    trazo(p, {QPointF(13, 11), QPointF(8, 6), QPointF(5, 2)}, 1.4, piel);
-    trazo(p, {QPointF(17, 11), QPointF(22, 7), QPointF(26, 5)}, 1.4, piel);
-    trazo(p, {QPointF(14, 19), QPointF(12, 24), QPointF(12.5, 28.5)}, 1.5, piel);
-    trazo(p, {QPointF(16, 19), QPointF(21, 22), QPointF(25, 21)}, 1.5, piel);
-    QPainterPath cuerpo;
-    cuerpo.moveTo(13, 9.5);
-    cuerpo.lineTo(17, 9.5);
-    cuerpo.lineTo(16.5, 16);
-    cuerpo.lineTo(13.5, 16);
-    cuerpo.closeSubpath();
-    pieza(p, cuerpo, coral, 0.9);
-    QPainterPath falda;
-    falda.moveTo(13.5, 15);
-    falda.lineTo(16.5, 15);
-    falda.cubicTo(21, 16, 25, 18, 25.5, 20);
-    falda.quadTo(15, 23, 4.5, 20);
-    falda.cubicTo(5, 18, 9, 16, 13.5, 15);
-    falda.closeSubpath();
-    pieza(p, falda, luz(coral, 0.15), 1.0);
-    ovalo(p, QRectF(12, 3.5, 6, 6), piel, 0.9);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(112, 66, 42));
-    p.drawEllipse(QPointF(15.8, 3.8), 2, 1.8);
 }
 
 void estrella(QPainter &p)
@@ -267,45 +277,6 @@ void derecho(QPainter &p)
         plato.closeSubpath();
         pieza(p, plato, oro, 0.9);
     }
-}
-
-void mundo(QPainter &p)
-{
-    // The Earth with green land and its lines of latitude and longitude.
-    QPainterPath esfera;
-    esfera.addEllipse(QPointF(15, 15), 13, 13);
-    QRadialGradient mar(QPointF(11, 10), 17);
-    mar.setColorAt(0.0, luz(azul, 0.35));
-    mar.setColorAt(1.0, sombra(azul, 0.1));
-    p.setPen(Qt::NoPen);
-    p.setBrush(mar);
-    p.drawPath(esfera);
-    p.save();
-    p.setClipPath(esfera);
-    QPainterPath tierra;
-    tierra.moveTo(6, 4);
-    tierra.cubicTo(12, 3, 15, 7, 13, 11);
-    tierra.cubicTo(11, 14, 14, 17, 12, 21);
-    tierra.cubicTo(10, 24, 6, 22, 5, 17);
-    tierra.cubicTo(4, 13, 1, 8, 6, 4);
-    tierra.closeSubpath();
-    tierra.moveTo(18, 8);
-    tierra.cubicTo(23, 6, 28, 10, 28, 14);
-    tierra.cubicTo(25, 16, 24, 20, 21, 24);
-    tierra.cubicTo(18, 21, 20, 17, 17, 14);
-    tierra.cubicTo(15, 12, 15, 9, 18, 8);
-    tierra.closeSubpath();
-    pieza(p, tierra, verde, 0.8);
-    p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(15, 15), 6, 13);
-    p.drawLine(QPointF(2, 15), QPointF(28, 15));
-    p.drawLine(QPointF(15, 2), QPointF(15, 28));
-    p.restore();
-    p.setPen(QPen(sombra(azul, 0.42), 1.1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(esfera);
-    brillo(p, QRectF(5, 5, 14, 14), 120);
 }
 
 void microscopio(QPainter &p)

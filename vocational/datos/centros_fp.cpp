@@ -168,6 +168,78 @@ std::vector<FilaRejilla> FilasTitulo(const GrupoCentros &g, const TablaEnteros &
     return f;
 }
 
+namespace {
+
+constexpr char kSangria[] = "  ";
+
+// s broken into lines of at most `ancho` characters at blanks (a word
+// longer than a line is split), the lines after the first `sangria` in.
+std::vector<std::string> Partir(std::string s, size_t ancho, const std::string &sangria)
+{
+    ancho = std::max(ancho, sangria.size() + 1);
+    std::vector<std::string> r;
+    while (s.size() > ancho) {
+        size_t corte = s.rfind(' ', ancho);
+        const size_t minimo = r.empty() ? 1 : sangria.size() + 1;
+        if (corte == std::string::npos || corte < minimo)
+            corte = ancho;
+        r.push_back(QuitarBlancosFinales(s.substr(0, corte)));
+        size_t resto = corte;
+        while (resto < s.size() && s[resto] == ' ')
+            ++resto;
+        s = sangria + s.substr(resto);
+    }
+    r.push_back(s);
+    return r;
+}
+
+// One blank less in s's longest run of two or more; false when it has none.
+bool Apretar(std::string &s)
+{
+    size_t mejor = 0;
+    size_t largo = 1;
+    for (size_t i = 0; i < s.size();) {
+        size_t j = i;
+        while (j < s.size() && s[j] == ' ')
+            ++j;
+        if (j - i > largo) {
+            mejor = i;
+            largo = j - i;
+        }
+        i = j == i ? i + 1 : j;
+    }
+    if (largo < 2)
+        return false;
+    s.erase(mejor, 1);
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> LineasDosCampos(const std::string &primero, int ancho, const std::string &segundo,
+                                         const std::string &separador, int anchoLinea)
+{
+    std::string a = QuitarBlancosFinales(primero);
+    const std::string b = QuitarBlancosFinales(segundo);
+    const size_t linea = static_cast<size_t>(anchoLinea);
+    if (b.empty())
+        return Partir(a, linea, kSangria);
+    // With no separator the last column stays blank, between the fields.
+    const size_t cabe = static_cast<size_t>(std::max(ancho - (separador.empty() ? 1 : 0), 1));
+    while (a.size() > cabe && Apretar(a)) {
+    }
+    std::vector<std::string> r = Partir(a, cabe, kSangria);
+    std::string &cabeza = r.front();
+    cabeza.resize(std::max(cabeza.size(), static_cast<size_t>(ancho)), ' ');
+    cabeza += separador + b;
+    if (cabeza.size() > linea) {
+        std::vector<std::string> partida = Partir(cabeza, linea, kSangria);
+        r.erase(r.begin());
+        r.insert(r.begin(), partida.begin(), partida.end());
+    }
+    return r;
+}
+
 std::vector<std::string> LineasTituloInforme(const std::string &nombreComunidad, const std::vector<FilaRejilla> &filas,
                                              const std::string &cierre)
 {
@@ -175,7 +247,8 @@ std::vector<std::string> LineasTituloInforme(const std::string &nombreComunidad,
     r.push_back("***  " + HaciaAnsi(DesdeAnsi(nombreComunidad).toUpper()) + cierre);
     r.emplace_back();
     for (const FilaRejilla &f : filas)
-        r.push_back(Cortar(f.col0 + f.col1, 65));
+        for (std::string &s : LineasDosCampos(f.col0, 44, f.col1))
+            r.push_back(std::move(s));
     return r;
 }
 

@@ -89,8 +89,20 @@ FilasCentros FilasDeCentros(const GrupoCentros &g, const std::vector<int> &centr
 std::vector<FilaRejilla> FilasTitulo(const GrupoCentros &g, const TablaEnteros &oferta, int numProvincias,
                                      int primera, const TablaTexto &codigos, const TablaTexto &nombres, int titulo);
 
+// The printed lines of a row of two fields: the first in its `ancho`
+// columns, `separador` and the second after them. A printed line never glues
+// the fields nor drops what is in them: a first field that fills its columns
+// (with no separator, one that leaves no blank before the second) gives up a
+// blank of its longest run of blanks (the padding after a locality) and, if
+// that is not enough, goes on on the next line; without a second field the
+// first has the whole line. Whatever passes `anchoLinea` goes on on further
+// lines, two blanks in. Trailing blanks are dropped.
+std::vector<std::string> LineasDosCampos(const std::string &primero, int ancho, const std::string &segundo,
+                                         const std::string &separador = {}, int anchoLinea = 65);
+
 // The report lines of FilasTitulo: "***  " + the community name in upper
-// case + cierre, an empty line, then each row's two columns cut to 65.
+// case + cierre, an empty line, then each row's two columns (first column
+// 44 characters, LineasDosCampos).
 std::vector<std::string> LineasTituloInforme(const std::string &nombreComunidad, const std::vector<FilaRejilla> &filas,
                                              const std::string &cierre = "***");
 

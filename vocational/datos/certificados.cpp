@@ -129,15 +129,16 @@ InformeFP InformeSubgrupo(const DatosFP &d, const TextosInterfaz &t, const std::
         informe.Anadir(std::string(Columnas(e, 8, 67)));
         informe.Anadir(t[581]);
         for (int k = 1; k <= 3; ++k) {
-            // The printed report keeps only the last heading of a code.
+            // The printed report keeps only the last heading of a code,
+            // whole: its end tells the levels apart ("... nivel 2").
             std::string requisito;
             for (int h = 1; h <= kFamiliasCert; ++h) {
                 const std::string &encabezado = d.EncabezadosCertificados[h];
                 if (!encabezado.empty() && encabezado[0] == Caracter(e, k))
-                    requisito = Cortar(Columnas(encabezado, 2, 1 + AnchoRequisitoCert), 25);
+                    requisito = QuitarBlancosFinales(Columnas(encabezado, 2, 1 + AnchoRequisitoCert));
             }
             if (!requisito.empty())
-                informe.Anadir(Cortar(std::string(7, ' ') + requisito, 32));
+                informe.Anadir(std::string(7, ' ') + requisito);
         }
         informe.Anadir(Cortar(t[582] + ": ", 27) + std::string(Columnas(e, 4, 6)));
         informe.Anadir("");

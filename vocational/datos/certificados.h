@@ -59,7 +59,8 @@ std::string DescripcionCertificado(const DatosFP &d, int linea);
 
 // The report of the certificates listed (their lines, in list order): the
 // sub-group, then for each certificate its name (bold), the start of its
-// description, its requirements and hours. Empty when none is listed.
+// description, its requirements (each heading's AnchoRequisitoCert
+// characters, seven blanks in) and hours. Empty when none is listed.
 InformeFP InformeSubgrupo(const DatosFP &d, const TextosInterfaz &t, const std::vector<int> &lineas);
 
 } // namespace norvela

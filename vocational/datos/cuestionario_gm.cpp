@@ -1,5 +1,8 @@
 #include "cuestionario_gm.h"
 
+#include "ansi.h"
+#include "centros_fp.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -65,17 +68,31 @@ int TituloEnFilaGM(const std::vector<int> &titulos, int fila)
     return titulos[static_cast<size_t>(fila)];
 }
 
-void InformeCuestionarioGM::Centros(int comunidad, const QString &titulo, const QStringList &filas)
+void InformeCuestionarioGM::Titulos(const std::vector<int> &numeros, const QStringList &nombres)
 {
-    if (!bloques_.count(comunidad))
-        orden_.push_back(comunidad);
-    bloques_[comunidad] = {titulo, filas};
+    titulos_ = nombres;
+    std::erase_if(bloques_, [&numeros](const Bloque &b) { return !Contiene(numeros, b.titulo); });
+}
+
+void InformeCuestionarioGM::Centros(int titulo, int comunidad, const QString &nombre, const QStringList &filas)
+{
+    const auto b = std::find_if(bloques_.begin(), bloques_.end(), [&](const Bloque &x) {
+        return x.titulo == titulo && x.comunidad == comunidad;
+    });
+    if (b == bloques_.end())
+        bloques_.push_back({titulo, comunidad, nombre, filas});
+    else
+        *b = {titulo, comunidad, nombre, filas};
 }
 
 InformeCuestionarioGM::Resultado InformeCuestionarioGM::Construir(const Textos &t) const
 {
     Resultado r;
-    const auto linea = [&r](const QString &s) { r.lineas << s.left(kAnchoInforme); };
+    // A line longer than the report's width goes on on the next ones.
+    const auto linea = [&r](const QString &s) {
+        for (const std::string &l : LineasDosCampos(HaciaAnsi(s), kAnchoInforme, {}))
+            r.lineas << DesdeAnsi(l);
+    };
     const auto negrita = [&](const QString &s) {
         linea(s);
         r.negritas.push_back(static_cast<int>(r.lineas.size()));
@@ -98,16 +115,15 @@ InformeCuestionarioGM::Resultado InformeCuestionarioGM::Construir(const Textos &
     for (const QString &ti : titulos_)
         linea(ti);
     int ultimo = 0;
-    for (int c : orden_) {
-        const auto &[titulo, filas] = bloques_.at(c);
+    for (const Bloque &b : bloques_) {
         linea({});
         linea(t.centros);
         ultimo = static_cast<int>(r.lineas.size());
-        linea(titulo);
+        linea(b.nombre);
         linea({});
         linea(t.dondeSeEstudia + QLatin1Char(':'));
         linea({});
-        for (const QString &f : filas)
+        for (const QString &f : b.filas)
             linea(f);
     }
     if (ultimo)

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <array>
-#include <map>
 #include <vector>
 
 namespace norvela {
@@ -39,8 +38,9 @@ int TituloEnFilaGM(const std::vector<int> &titulos, int fila);
 
 // The report of a questionnaire run: what the student likes, the statements
 // ticked, the titles that follow and, for each community clicked on the map
-// of a title, its centres. It grows with what it holds; a community clicked
-// again replaces its block, in its first place.
+// of one of those titles, its centres. It grows with what it holds; a
+// community clicked again for the same title replaces its block, in its
+// first place.
 class InformeCuestionarioGM {
 public:
     struct Textos {
@@ -51,13 +51,16 @@ public:
         QString dondeSeEstudia;
     };
 
-    void Opciones(const QStringList &opciones) { opciones_ = opciones; lineas_.clear(); titulos_.clear(); bloques_.clear(); orden_.clear(); }
+    void Opciones(const QStringList &opciones) { opciones_ = opciones; lineas_.clear(); titulos_.clear(); bloques_.clear(); }
     void Lineas(const QStringList &lineas) { lineas_ = lineas; titulos_.clear(); }
-    void Titulos(const QStringList &titulos) { titulos_ = titulos; }
-    // The centres of `titulo` in `comunidad`, one row each.
-    void Centros(int comunidad, const QString &titulo, const QStringList &filas);
+    // The titles that follow, by number and name: the centres of any other
+    // title (one the student has left by going back) go.
+    void Titulos(const std::vector<int> &numeros, const QStringList &nombres);
+    // The centres of title `titulo`, named `nombre`, in `comunidad`, one row each.
+    void Centros(int titulo, int comunidad, const QString &nombre, const QStringList &filas);
 
-    // Lines 1..n of the report (each cut to 65) and the numbers of its bold
+    // Lines 1..n of the report (at most 65 characters each: a longer one goes
+    // on on the next lines, nothing cut) and the numbers of its bold
     // lines: the three headings and the heading of the last community block.
     struct Resultado {
         QStringList lineas;
@@ -66,9 +69,14 @@ public:
     Resultado Construir(const Textos &t) const;
 
 private:
+    struct Bloque {
+        int titulo = 0, comunidad = 0;
+        QString nombre;
+        QStringList filas;
+    };
     QStringList opciones_, lineas_, titulos_;
-    std::map<int, std::pair<QString, QStringList>> bloques_;
-    std::vector<int> orden_;
+    // In the order first clicked.
+    std::vector<Bloque> bloques_;
 };
 
 } // namespace norvela

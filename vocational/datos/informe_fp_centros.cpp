@@ -20,11 +20,15 @@ InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &
 {
     InformeFP r;
     const std::string sufijo = nivel.textoLista ? " - " + textos[nivel.textoLista] : std::string();
-    r.titulo = Cortar(Cortar(textos[289] + ": ", 32) + nombre + sufijo, 65);
+    r.titulo = Cortar(Cortar(textos[289] + ": ", 32) + nombre + sufijo, kAnchoTituloInforme);
     for (const FilaRejilla &f : filas) {
-        const int i = r.Anadir(Cortar(f.col0, 44) + Cortar(f.col1, 65));
-        if (nivel.negritaCabecerasLista && r.lineas.back().rfind('-', 0) == 0)
-            r.negritas.push_back(i);
+        // A centre header's lines are all bold, the ones it goes on in too.
+        const bool cabecera = nivel.negritaCabecerasLista && f.col0.rfind('-', 0) == 0;
+        for (const std::string &s : LineasDosCampos(f.col0, 44, f.col1)) {
+            const int i = r.Anadir(s);
+            if (cabecera)
+                r.negritas.push_back(i);
+        }
     }
     return r;
 }

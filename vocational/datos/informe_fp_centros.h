@@ -28,10 +28,11 @@ struct OrigenListaCentros {
 OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d);
 
 // Record 0: text 289 + ": " (together at most 32 characters) + `nombre`,
-// and " - " + the level's list text where it has one. Each row becomes the
-// first 44 characters of its first column followed by its second column,
-// cut to 65; where the level prints centre headers bold, every line that
-// then begins with "-" is bold, however many there are.
+// and " - " + the level's list text where it has one. Each row gives its
+// first column in 44 characters followed by its second column, on more than
+// one line where they would otherwise glue or be cut (LineasDosCampos);
+// where the level prints centre headers bold, every line of a row that
+// begins with "-" is bold, however many there are.
 InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,
                               const std::vector<FilaRejilla> &filas);
 

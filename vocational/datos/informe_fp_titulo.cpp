@@ -64,7 +64,7 @@ InformeFP CabeceraHojaTitulo(const NivelFPDatos &nivel, const TextosInterfaz &te
     const std::string nombre = titulo >= 1 && nivel.nombres && nivel.nombres->Contiene(titulo)
                                    ? QuitarBlancosFinales((*nivel.nombres)[titulo])
                                    : std::string();
-    r.titulo = Cortar(nombre + " (" + textos[nivel.textoTitulo] + ")", 65);
+    r.titulo = Cortar(nombre + " (" + textos[nivel.textoTitulo] + ")", kAnchoTituloInforme);
     for (size_t k = 0; k < vistas.secciones.size(); ++k) {
         const std::string &texto = textos[nivel.textosSecciones[k]];
         if (!nivel.blancoTrasSeccion && k > 0)

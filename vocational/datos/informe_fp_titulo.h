@@ -42,7 +42,7 @@ std::vector<std::string> BloqueComunidadTitulo(const DatosLugares &lugares, cons
                                                int titulo);
 
 // The head of the sheet: record 0 the title's name + " (" + the level's text
-// + ")"; each section under its bold heading (higher cycles: "- " + text, cut
+// + ")", whole (kAnchoTituloInforme); each section under its bold heading (higher cycles: "- " + text, cut
 // to 22 or 32; else "** " + text + " **"), with an empty line after each
 // section or, where the level says so, between them.
 InformeFP CabeceraHojaTitulo(const NivelFPDatos &nivel, const TextosInterfaz &textos, int titulo,

@@ -28,7 +28,8 @@ InformeFP InformeTituloFPB(const NivelFPDatos &nivel, const TextosInterfaz &text
     if (filas.empty())
         r.Anadir(textos[292]);
     for (const FilaRejilla &f : filas)
-        r.Anadir(Cortar(Cortar(f.col0, 44) + "  " + f.col1, 65));
+        for (const std::string &s : LineasDosCampos(f.col0, 44, f.col1, "  "))
+            r.Anadir(s);
     for (int i = 1; i <= r.NumLineas(); ++i)
         if (r.lineas[static_cast<size_t>(i - 1)].rfind("***", 0) == 0)
             r.negritas.push_back(i);

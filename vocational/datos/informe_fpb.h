@@ -23,7 +23,7 @@ std::vector<FilaRejilla> CentrosTituloEnComunidad(const DatosLugares &lugares, c
 // under their bold headings (CabeceraHojaTitulo); then text 323 and "***  "
 // + characters 3..32 of the community's record in upper case + "  ***",
 // both bold; then each row's first column (44 characters) + two blanks +
-// its second column, cut to 65; without rows, text 292.
+// its second column (LineasDosCampos: nothing cut); without rows, text 292.
 InformeFP InformeTituloFPB(const NivelFPDatos &nivel, const TextosInterfaz &textos, const DatosLugares &lugares,
                            int titulo, const VistasTitulo &vistas, int comunidad,
                            const std::vector<FilaRejilla> &filas);

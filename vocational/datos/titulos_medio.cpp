@@ -66,6 +66,24 @@ std::vector<std::string> LineasAsignaturasGM(const DatosFP &d, int titulo, bool 
     return r;
 }
 
+std::vector<EstiloFila> EstilosVistaGM(const std::vector<std::string> &lineas, int primeraFilaEncabezado)
+{
+    std::vector<EstiloFila> r(lineas.size());
+    if (primeraFilaEncabezado == 1001)
+        return r;
+    int encabezado = primeraFilaEncabezado;
+    for (size_t i = 0; i < lineas.size(); ++i) {
+        const std::string &s = lineas[i];
+        const int fila = static_cast<int>(i);
+        if (!s.empty() && s[0] == '-') {
+            r[i].encabezado = true;
+            encabezado = fila;
+        }
+        r[i].icono = fila > encabezado && !s.empty() && s[0] != ' ';
+    }
+    return r;
+}
+
 VistasTitulo VistasDeTituloGM(const DatosFP &d, const TablaTexto &requisitos, int numRequisitos, int titulo,
                               int anchoLista)
 {

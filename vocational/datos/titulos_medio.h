@@ -6,6 +6,7 @@
 
 #include "datos_fp.h"
 #include "informe_fp_titulo.h"
+#include "titulos_fp.h"
 
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ std::vector<std::string> LineasPuestosGM(const DatosFP &d, int titulo);
 // comes before line 7 when line 7 has text; in the report there is no such
 // row and the trailing blank lines go (at most the last 11).
 std::vector<std::string> LineasAsignaturasGM(const DatosFP &d, int titulo, bool enPantalla);
+
+// How the rows of a view are drawn on this screen. With
+// `primeraFilaEncabezado` 1001 there are no headings; otherwise every row
+// that starts with "-" is one, and the rows after the last heading that do
+// not start with a blank get the small icon.
+std::vector<EstiloFila> EstilosVistaGM(const std::vector<std::string> &lineas, int primeraFilaEncabezado);
 
 // The title's three sections for the sheet: requirements, jobs, subjects.
 VistasTitulo VistasDeTituloGM(const DatosFP &d, const TablaTexto &requisitos, int numRequisitos, int titulo,
