@@ -232,7 +232,8 @@ private:
             m.TimerPuertaTimer();
         if (cerrarMientras && m.AbriendoPuerta()) {
             Anotar(QStringLiteral("menu:cierre"), QStringLiteral("the menu's close box while the door opens"));
-            // The door goes on by its own timers while the question is up.
+            // The door's timers run meanwhile: a door that went on while the
+            // question is up would open its screen over it.
             Paso([&] {
                 m.windowHandle()->close();
                 return true;
