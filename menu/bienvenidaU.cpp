@@ -1,5 +1,6 @@
 #include "bienvenidaU.h"
 
+#include "iconos.h"
 #include "paleta.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 
     Image2 = new QLabel(this);
     Image2->setGeometry(80, 32, 500, 500);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/bienvenida.png")));
+    Image2->setPixmap(ImagenIncorporada(QStringLiteral("bienvenida")));
     // A picture without caption: screen readers say what it is.
     Image2->setAccessibleName(QStringLiteral("Bienvenida"));
 

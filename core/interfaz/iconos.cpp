@@ -1,5 +1,7 @@
 #include "iconos.h"
 
+#include "imagen_lista.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QString>
@@ -21,7 +23,7 @@ public:
     {
         iconos.reserve(kNumIconosEstudios);
         for (int i = 0; i < kNumIconosEstudios; ++i)
-            iconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+            iconos.append(ImagenIncorporada(QStringLiteral("iconos/icono%1").arg(i, 2, 10, QLatin1Char('0'))));
         for (int n : kOrigenPequenos) {
             const QPixmap &icono = iconos.at(n);
             pequenos.append(icono.isNull() ? QPixmap()
@@ -41,6 +43,11 @@ IconosDecodificados &Decodificados()
 }
 
 } // namespace
+
+QPixmap ImagenIncorporada(const QString &nombre)
+{
+    return QPixmap::fromImage(LeerImagenLista(QStringLiteral(":/") + nombre + QStringLiteral(".nvp")));
+}
 
 QList<QPixmap> CargarIconosEstudios()
 {
