@@ -33,7 +33,10 @@ QByteArray CodificarImagenLista(const QImage &imagen)
     return bytes;
 }
 
-QImage DecodificarImagenLista(const char *datos, qint64 longitud)
+namespace {
+
+// The picture's size from its header, when the bytes are such a picture.
+QSize Tamano(const char *datos, qint64 longitud)
 {
     if (!datos || longitud < kCabecera || std::memcmp(datos, kFirma, 4) != 0)
         return {};
@@ -41,9 +44,31 @@ QImage DecodificarImagenLista(const char *datos, qint64 longitud)
     const quint32 alto = qFromLittleEndian<quint32>(datos + 8);
     if (ancho == 0 || alto == 0 || ancho > kLadoMaximo || alto > kLadoMaximo)
         return {};
-    const qint64 fila = qint64(ancho) * 4;
-    if (longitud != kCabecera + fila * alto)
+    if (longitud != kCabecera + qint64(ancho) * 4 * alto)
         return {};
+    return QSize(int(ancho), int(alto));
+}
+
+} // namespace
+
+QImage EnvolverImagenLista(const char *datos, qint64 longitud)
+{
+    const QSize tamano = Tamano(datos, longitud);
+    const char *pixeles = datos + kCabecera;
+    if (!tamano.isValid() || QSysInfo::ByteOrder != QSysInfo::LittleEndian ||
+        reinterpret_cast<quintptr>(pixeles) % alignof(quint32) != 0)
+        return {};
+    return QImage(reinterpret_cast<const uchar *>(pixeles), tamano.width(), tamano.height(), tamano.width() * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage DecodificarImagenLista(const char *datos, qint64 longitud)
+{
+    const QSize tamano = Tamano(datos, longitud);
+    if (!tamano.isValid())
+        return {};
+    const quint32 ancho = quint32(tamano.width()), alto = quint32(tamano.height());
+    const qint64 fila = qint64(ancho) * 4;
     QImage imagen(int(ancho), int(alto), QImage::Format_ARGB32_Premultiplied);
     if (imagen.isNull())
         return {};

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QResource>
 #include <QString>
 
 namespace norvela {
@@ -46,7 +47,15 @@ IconosDecodificados &Decodificados()
 
 QPixmap ImagenIncorporada(const QString &nombre)
 {
-    return QPixmap::fromImage(LeerImagenLista(QStringLiteral(":/") + nombre + QStringLiteral(".nvp")));
+    const QString ruta = QStringLiteral(":/") + nombre + QStringLiteral(".nvp");
+    // Stored uncompressed in the program: its pixels are drawn from where
+    // they are, with no copy of their own.
+    const QResource recurso(ruta);
+    if (recurso.isValid() && recurso.compressionAlgorithm() == QResource::NoCompression)
+        if (const QImage imagen = EnvolverImagenLista(reinterpret_cast<const char *>(recurso.data()), recurso.size());
+            !imagen.isNull())
+            return QPixmap::fromImage(imagen);
+    return QPixmap::fromImage(LeerImagenLista(ruta));
 }
 
 QList<QPixmap> CargarIconosEstudios()
