@@ -2,7 +2,8 @@
 // data, the welcome window and every screen created from the shipped data
 // folder, with the resident memory it leaves at the menu and after every
 // door in turn), what the animated home screen and the idle menu cost while
-// the student only looks, how long a click waits for its first repaint, and
+// the student only looks, how long a click waits for its first repaint (on
+// the degrees screen and along the higher-cycle screen's place route), and
 // what a long report costs to print to a PDF file. Offscreen unless
 // QT_QPA_PLATFORM says otherwise.
 #include "animacion.h"
@@ -13,6 +14,8 @@
 #include "informes.h"
 #include "pantalla.h"
 #include "principal.h"
+#include "superior.h"
+#include "vista_mapa.h"
 
 #include <QApplication>
 #include <QDir>
@@ -334,6 +337,68 @@ static void PrimerRepintadoTrasClic(benchmark::State &state)
     state.counters["ms de CPU del segundo grado"] = cpu / n;
 }
 BENCHMARK(PrimerRepintadoTrasClic)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+
+namespace {
+
+// A pixel well inside the region `valor` of the map.
+QPoint PixelDe(const MapaBytes &mapa, int valor)
+{
+    for (int x = 2; x < mapa.Ancho(); ++x)
+        for (int y = 2; y < mapa.Alto(); ++y) {
+            bool dentro = true;
+            for (int dx = -1; dx <= 1 && dentro; ++dx)
+                for (int dy = -1; dy <= 1 && dentro; ++dy)
+                    dentro = mapa.Valor(x + dx, y + dy) == valor;
+            if (dentro)
+                return {x, y};
+        }
+    return {-1, -1};
+}
+
+} // namespace
+
+// The higher-cycle screen's place route, as a student first walks it: a
+// community on the map (Aragón), one of its provinces, then a locality,
+// whose centre grid is the time given, from the click to its first repaint.
+static void PrimerRepintadoRejillaFP(benchmark::State &state)
+{
+    double comunidad = 0, provincia = 0, localidad = 0;
+    int n = 0;
+    for (auto _ : state) {
+        Programa p({QStringLiteral("N"), QStringLiteral("0")});
+        TForm8 *f = p.s().Form8;
+        if (!p.creado || !f) {
+            state.SkipWithError("the shipped data folder did not start");
+            return;
+        }
+        p.s().AbrirPuerta(puerta::FpS);
+        p.s().form0->hide();
+        Asentar();
+        PrimerVolcado volcado;
+        volcado.Clic(f->MenuFP2, f->MenuFP2->rect().center());
+        const QPoint aragon = PixelDe(p.e.MapaComunidades, 2);
+        const double c = volcado.Clic(f->mapa, f->mapa->PuntoDe(aragon.x(), aragon.y()));
+        if (f->ListSelLugFP->count() < 3) {
+            state.SkipWithError("the map did not list Aragón's provinces");
+            return;
+        }
+        const double pr = volcado.Clic(f->ListSelLugFP->viewport(), CentroFila(f->ListSelLugFP, 2));
+        if (f->ListSelLugFP->count() < 2) {
+            state.SkipWithError("the province listed no localities");
+            return;
+        }
+        const double l = volcado.Clic(f->ListSelLugFP->viewport(), CentroFila(f->ListSelLugFP, 1));
+        state.SetIterationTime(l / 1000.0);
+        comunidad += c;
+        provincia += pr;
+        localidad += l;
+        ++n;
+    }
+    state.counters["ms comunidad"] = comunidad / n;
+    state.counters["ms provincia"] = provincia / n;
+    state.counters["ms localidad"] = localidad / n;
+}
+BENCHMARK(PrimerRepintadoRejillaFP)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 // A 1500-line report, in three landscape columns and as a portrait list,
 // written to a PDF file.

@@ -13,6 +13,7 @@
 #include "plataforma.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -164,6 +165,14 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The single instance's lock lives in the session's runtime folder, which
+    // a desktop session keeps in memory; without one, a private folder in
+    // memory stands for it, not the disk.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && QDir(QStringLiteral("/dev/shm")).exists()) {
+        const QString carpeta = QStringLiteral("/dev/shm/norvela-rendimiento-%1").arg(getuid());
+        if (QDir().mkpath(carpeta) && QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", carpeta.toLocal8Bit());
+    }
     if (argc == 3 && std::strcmp(argv[1], "--hijo") == 0)
         return std::strcmp(argv[2], "suelo") == 0 ? Suelo(argc, argv) : Programa(argc, argv);
     benchmark::Initialize(&argc, argv);
