@@ -9,9 +9,29 @@
 #include "textos_propios.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace norvela {
+
+namespace {
+
+// A place's label: its caption stands on the board, and the rest of it is
+// the door the scene paints beneath. The caption is drawn again only when a
+// repaint reaches the board, not each time the student passes the door.
+class EtiquetaLugar : public EtiquetaActiva {
+public:
+    using EtiquetaActiva::EtiquetaActiva;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override
+    {
+        if (evento->region().intersects(contentsRect()))
+            EtiquetaActiva::paintEvent(evento);
+    }
+};
+
+} // namespace
 
 SuperficieEscena::SuperficieEscena(const ImagenesEscena &imagenes, QWidget *padre)
     : QWidget(padre), imagenes_(imagenes)
@@ -25,6 +45,8 @@ SuperficieEscena::SuperficieEscena(const ImagenesEscena &imagenes, QWidget *padr
 void SuperficieEscena::Initialize()
 {
     reloj_.start();
+    pedido_ = EstadoEn(tiempo_);
+    resaltadoPedido_ = resaltado_;
     update();
 }
 
@@ -38,7 +60,25 @@ void SuperficieEscena::Fotograma()
 void SuperficieEscena::Avanzar(std::int64_t ms)
 {
     tiempo_ += std::max<std::int64_t>(ms, 0);
-    update();
+    PedirCambio();
+}
+
+void SuperficieEscena::PedirCambio()
+{
+    const EstadoEscena ahora = EstadoEn(tiempo_);
+    if (imagenes_.fondo.isNull() || !isVisible()) {
+        // Hidden, it is painted whole when it shows.
+        update();
+    } else {
+        // Most of the picture stays: only where something moved, in its
+        // old place and its new one.
+        for (const QRect &zona : CambioEscena(imagenes_, pedido_, resaltadoPedido_, ahora, resaltado_)) {
+            pendientes_.push_back(zona);
+            update(zona);
+        }
+    }
+    pedido_ = ahora;
+    resaltadoPedido_ = resaltado_;
 }
 
 void SuperficieEscena::PonerResaltado(int lugar)
@@ -46,14 +86,24 @@ void SuperficieEscena::PonerResaltado(int lugar)
     resaltado_ = lugar;
 }
 
-void SuperficieEscena::paintEvent(QPaintEvent *)
+void SuperficieEscena::paintEvent(QPaintEvent *evento)
 {
     QPainter p(this);
     if (imagenes_.fondo.isNull()) {
         p.fillRect(rect(), Qt::black);
         return;
     }
-    PintarEscena(p, imagenes_, EstadoEn(tiempo_), resaltado_);
+    // The areas asked for, and whatever else the window needs (a part that
+    // was uncovered, the whole of it when it shows), drawn area by area.
+    std::vector<QRect> zonas = std::exchange(pendientes_, {});
+    QRegion pedidas;
+    for (const QRect &zona : zonas)
+        pedidas += zona;
+    for (const QRect &resto : evento->region() - pedidas)
+        zonas.push_back(resto);
+    const EstadoEscena s = EstadoEn(tiempo_);
+    for (const QRect &zona : UnirZonas(std::move(zonas)))
+        PintarEscena(p, imagenes_, s, resaltado_, zona);
 }
 
 Tform9::Tform9(Enlace &e, Pantallas &p)
@@ -71,6 +121,10 @@ Tform9::Tform9(Enlace &e, Pantallas &p)
                                                  enlace.Fichero(enlace.FicheroVectorDXG), imagenes_);
     if (!fallido.isEmpty())
         enlace.FaltaFichero(fallido);
+    // The backdrop has no transparent pixel: as an opaque picture each frame
+    // copies it where it repaints, instead of blending it.
+    if (!imagenes_.fondo.isNull())
+        imagenes_.fondo = std::move(imagenes_.fondo).convertToFormat(QImage::Format_RGB32);
 
     DXDraw = new SuperficieEscena(imagenes_, this);
     DXTimer.setInterval(kIntervalo);
@@ -105,7 +159,7 @@ void Tform9::CrearLugares()
         {&LabelDejar, LugarEscena::Dejar, t(587) + salto + t(588), t(580), &Tform9::LabelDejarClick},
     };
     for (const Lugar &l : lugares) {
-        auto *e = new EtiquetaActiva(this);
+        auto *e = new EtiquetaLugar(this);
         const Caja caja = CajaLugar(l.lugar), rotulo = CajaRotulo(l.lugar);
         e->setGeometry(caja.x, caja.y, caja.ancho, caja.alto);
         // The caption sits on the board; the rest of the place is the door.

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace norvela {
 
@@ -34,17 +35,26 @@ public:
     // Moves the scene on by `ms` milliseconds.
     void Avanzar(std::int64_t ms);
     std::int64_t Tiempo() const { return tiempo_; }
+    // The door that glows from the next frame on.
     void PonerResaltado(int lugar);
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
 
 private:
+    // Asks to repaint only what changed since the moment last asked for.
+    void PedirCambio();
+
     const ImagenesEscena &imagenes_;
     QElapsedTimer reloj_;
     // Starts with the student already on her way to the first door.
     std::int64_t tiempo_ = 1500;
     int resaltado_ = -1;
+    // The moment and glow the window's picture shows, or will once the
+    // pending repaint is done, and the areas that repaint is to redraw.
+    EstadoEscena pedido_;
+    int resaltadoPedido_ = -1;
+    std::vector<QRect> pendientes_;
 };
 
 class Tform9 : public Pantalla {

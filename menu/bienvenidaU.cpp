@@ -1,5 +1,6 @@
 #include "bienvenidaU.h"
 
+#include "iconos.h"
 #include "paleta.h"
 #include "piel.h"
 #include "textos_propios.h"
@@ -7,11 +8,36 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace norvela {
+
+namespace {
+
+// The progress bar, plain: a thin frame and the part done in one colour. It
+// repaints itself, at once, each time its value changes.
+class BarraSencilla : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), paleta::ColorBlanco);
+        p.setPen(QColor(150, 150, 150));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        const qint64 total = qint64(maximum()) - minimum();
+        const int hecho = total > 0 ? int((qint64(value()) - minimum()) * (width() - 2) / total) : 0;
+        p.fillRect(QRect(1, 1, hecho, height() - 2), paleta::ColorTitulo);
+    }
+};
+
+} // namespace
 
 TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
@@ -28,7 +54,7 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 
     Image2 = new QLabel(this);
     Image2->setGeometry(80, 32, 500, 500);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/bienvenida.png")));
+    Image2->setPixmap(ImagenIncorporada(QStringLiteral("bienvenida")));
     // A picture without caption: screen readers say what it is.
     Image2->setAccessibleName(TextoPropio(Propio::Bienvenida));
 
@@ -45,7 +71,7 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     Label1->setPalette(letra);
     Label1->setAutoFillBackground(true);
 
-    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1 = new BarraSencilla(this);
     ProgressBar1->setGeometry(232, 544, 193, 17);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(5);
@@ -58,13 +84,11 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 void TBienvenida::Avanzar(int posicion)
 {
     ProgressBar1->setValue(posicion);
-    if (pintada_) {
-        ProgressBar1->repaint();
-    } else {
-        repaint();
-        pintada_ = true;
-    }
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Until the desktop has put the window on the screen there is nothing to
+    // paint on: its own events are let in then, which paint the whole window
+    // as it appears. Once it shows, nothing else is processed.
+    if (!windowHandle() || !windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace norvela

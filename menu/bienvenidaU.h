@@ -21,13 +21,10 @@ public:
     // The skin of every window: creating the welcome window starts it.
     TSkinData *SkinData1 = nullptr;
 
-    // Sets the progress bar and paints it at once: the start-up blocks the
-    // event loop while it creates the screens. The whole window is painted
-    // on the first step only; after that, just the bar changes.
+    // Sets the progress bar, which paints itself at once: the start-up
+    // blocks the event loop while it creates the screens. The window is
+    // painted whole when it first shows; after that, just the bar changes.
     void Avanzar(int posicion);
-
-private:
-    bool pintada_ = false;
 };
 
 } // namespace norvela

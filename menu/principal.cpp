@@ -33,7 +33,7 @@ QList<QPixmap> CargarLista(const QString &prefijo, int cuantas)
 {
     QList<QPixmap> lista;
     for (int i = 0; i < cuantas; ++i)
-        lista.append(QPixmap(prefijo.arg(i)));
+        lista.append(ImagenIncorporada(prefijo.arg(i)));
     return lista;
 }
 
@@ -76,8 +76,8 @@ Tform0::Tform0(Enlace &e, PantallasCreadas &p)
     Imagefaraon->setPixmap(faraon);
     Imagefaraon->resize(faraon.size());
 
-    ImageList1 = CargarLista(QStringLiteral(":/anda%1.png"), 8);
-    ImageListPuerta = CargarLista(QStringLiteral(":/puerta%1.png"), 5);
+    ImageList1 = CargarLista(QStringLiteral("anda%1"), 8);
+    ImageListPuerta = CargarLista(QStringLiteral("puerta%1"), 5);
     ImageListIconos = CargarIconosEstudios();
     W = enlace.BmpParte.width();
     H = enlace.BmpParte.height();
@@ -185,7 +185,7 @@ void Tform0::CrearControles()
     Bocadillo1 = new QLabel(this);
     Bocadillo1->setGeometry(236, 160, 195, 140);
     Bocadillo1->setScaledContents(true);
-    Bocadillo1->setPixmap(QPixmap(QStringLiteral(":/bocadillo.png")));
+    Bocadillo1->setPixmap(ImagenIncorporada(QStringLiteral("bocadillo")));
     Bocadillo1->setAccessibleName(TextoPropio(Propio::Bocadillo));
     Bocadillo1->hide();
     LabelBocadillo1 = new QLabel(this);

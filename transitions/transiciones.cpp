@@ -17,10 +17,10 @@ constexpr int kMilisegundosPorFotograma = 16;   // about the display's 60 frames
 constexpr QImage::Format kFormato = QImage::Format_ARGB32_Premultiplied;
 
 // Shows the frames of a run over the area, above everything else in it. It
-// paints the run's one frame buffer, which the run rewrites in place.
+// paints a frame the run rewrites in place, and only the parts asked for.
 class Lamina : public QWidget {
 public:
-    Lamina(QWidget *padre, const QRect &area, const QImage &fotograma) : QWidget(padre), fotograma_(fotograma)
+    Lamina(QWidget *padre, const QRect &area, const QImage *fotograma) : QWidget(padre), fotograma_(fotograma)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -28,16 +28,18 @@ public:
         raise();
         show();
     }
+    void Mostrar(const QImage *fotograma) { fotograma_ = fotograma; }
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *evento) override
     {
         QPainter p(this);
-        p.drawImage(rect(), fotograma_);
+        for (const QRect &r : evento->region())
+            p.drawImage(r.topLeft(), *fotograma_, r);
     }
 
 private:
-    const QImage &fotograma_;
+    const QImage *fotograma_;
 };
 
 QImage Captura(QWidget *control, const QRect &area)
@@ -165,6 +167,13 @@ QImage TTransitionEffect::Fotograma(const QImage &antes, const QImage &despues, 
     return fotograma;
 }
 
+QRegion TTransitionEffect::ComponerCambio(const QImage &antes, const QImage &despues, double, double hasta,
+                                          QImage &fotograma) const
+{
+    Componer(antes, despues, hasta, fotograma);
+    return QRegion(fotograma.rect());
+}
+
 void TTransitionEffect::Execute()
 {
     if (!Prepared())
@@ -172,18 +181,29 @@ void TTransitionEffect::Execute()
     const int duracion = Milliseconds;
     if (duracion <= 0 || !control_->isVisible())
         return;
-    const QImage despues = Captura(control_, area_);
-    // One frame buffer for the whole run.
-    QImage fotograma(antes_.size(), kFormato);
-    Lamina lamina(control_, area_, fotograma);
     const RunEnMarcha enMarcha;
     QElapsedTimer reloj;
     reloj.start();
+    // The first frame is the "before" picture itself: it is on the screen at
+    // once, and only then is the new look captured (without the sheet that
+    // covers it).
+    Lamina lamina(control_, area_, &antes_);
+    lamina.repaint();
+    lamina.hide();
+    const QImage despues = Captura(control_, area_);
+    lamina.show();
+    // One frame buffer for the whole run, starting as the first frame; each
+    // frame rewrites and repaints only what changed since the last one.
+    QImage fotograma = antes_.copy();
+    lamina.Mostrar(&fotograma);
+    double mostrado = 0;
     for (;;) {
         const qint64 transcurrido = reloj.elapsed();
         const double progreso = std::min(1.0, double(transcurrido) / duracion);
-        Componer(antes_, despues, progreso, fotograma);
-        lamina.repaint();
+        const QRegion cambio = ComponerCambio(antes_, despues, mostrado, progreso, fotograma);
+        mostrado = progreso;
+        if (!cambio.isEmpty())
+            lamina.repaint(cambio);
         // Paint requests go through; clicks and keys are dropped.
         QCoreApplication::processEvents();
         if (progreso >= 1.0)
@@ -206,53 +226,145 @@ void TRollTransition::Componer(const QImage &antes, const QImage &despues, doubl
     }
 }
 
+QRegion TRollTransition::ComponerCambio(const QImage &antes, const QImage &despues, double desde, double hasta,
+                                        QImage &fotograma) const
+{
+    if (hasta < desde)
+        return TTransitionEffect::ComponerCambio(antes, despues, desde, hasta, fotograma);
+    const int w = fotograma.width(), h = fotograma.height();
+    const auto filas = [h](double progreso) { return std::clamp(static_cast<int>(std::lround(progreso * h)), 0, h); };
+    // The rows the new look has reached since the last frame.
+    const int nuevas = filas(hasta) - filas(desde);
+    const int desdeFila = Direction == TTransitionDirection::tedUp ? h - filas(hasta) : filas(desde);
+    for (int y = desdeFila; y < desdeFila + nuevas; ++y)
+        CopiarTramo(despues, fotograma, y, 0, w);
+    return nuevas > 0 ? QRegion(0, desdeFila, w, nuevas) : QRegion();
+}
+
 double TRadialTransition::Borde() const
 {
     return 6.0 * std::max(1, SmoothingLevel);
 }
 
+namespace {
+
+// The circle of a radial run at one moment, row by row: pixel centres in
+// [x0, x1) lie within its soft edge, those in [i0, i1) in its solid part.
+struct Circulo {
+    Circulo(int ancho, int alto, double progreso, double borde)
+        : w(ancho), cx(ancho / 2.0), cy(alto / 2.0), borde(borde),
+          // The soft edge has left the area when the run ends.
+          radio(progreso * (std::hypot(cx, cy) + borde)), interior(radio - borde)
+    {
+    }
+
+    double Dy(int y) const { return y + 0.5 - cy; }
+    bool Toca(double dy) const { return radio > std::abs(dy); }
+    bool Solido(double dy) const { return interior > std::abs(dy); }
+
+    struct Fila {
+        int x0, x1, i0, i1;
+    };
+    Fila En(double dy) const
+    {
+        const double fuera = std::sqrt(radio * radio - dy * dy);
+        Fila f{};
+        f.x0 = std::clamp(static_cast<int>(std::floor(cx - fuera)), 0, w);
+        f.x1 = std::clamp(static_cast<int>(std::ceil(cx + fuera)), f.x0, w);
+        f.i0 = f.i1 = f.x1;
+        if (Solido(dy)) {
+            const double dentro = std::sqrt(interior * interior - dy * dy);
+            f.i0 = std::clamp(static_cast<int>(std::ceil(cx - dentro)), f.x0, f.x1);
+            f.i1 = std::clamp(static_cast<int>(std::floor(cx + dentro)), f.i0, f.x1);
+        }
+        return f;
+    }
+
+    // Row y's pixels from `desde` to `hasta`: the new look within the solid
+    // part, the two blended across the soft edge.
+    void Escribir(const QImage &antes, const QImage &despues, QImage &fotograma, int y, const Fila &f, int desde,
+                  int hasta) const
+    {
+        const double dy = Dy(y);
+        const auto *a = reinterpret_cast<const QRgb *>(antes.constScanLine(y));
+        const auto *d = reinterpret_cast<const QRgb *>(despues.constScanLine(y));
+        auto *salida = reinterpret_cast<QRgb *>(fotograma.scanLine(y));
+        const int s0 = std::max(desde, f.i0), s1 = std::min(hasta, f.i1);
+        CopiarTramo(despues, fotograma, y, s0, s1 - s0);
+        const auto anillo = [&](int x0, int x1) {
+            for (int x = x0; x < x1; ++x) {
+                const double dx = x + 0.5 - cx;
+                const double t = std::clamp((radio - std::sqrt(dx * dx + dy * dy)) / borde, 0.0, 1.0);
+                salida[x] = Mezcla(a[x], d[x], static_cast<uint>(t * 255.0 + 0.5));
+            }
+        };
+        anillo(desde, std::min(hasta, f.i0));
+        anillo(std::max(desde, f.i1), hasta);
+    }
+
+    int w;
+    double cx, cy, borde, radio, interior;
+};
+
+} // namespace
+
 void TRadialTransition::Componer(const QImage &antes, const QImage &despues, double progreso,
                                  QImage &fotograma) const
 {
     const int w = fotograma.width(), h = fotograma.height();
-    const double cx = w / 2.0, cy = h / 2.0;
-    const double borde = Borde();
-    // The soft edge has left the area when the run ends.
-    const double radio = progreso * (std::hypot(cx, cy) + borde);
-    const double interior = radio - borde;
+    const Circulo c(w, h, progreso, Borde());
     for (int y = 0; y < h; ++y) {
-        const double dy = y + 0.5 - cy;
-        if (radio <= std::abs(dy)) {
+        const double dy = c.Dy(y);
+        if (!c.Toca(dy)) {
             CopiarTramo(antes, fotograma, y, 0, w);
             continue;
         }
-        // Pixel centres outside [x0, x1) lie beyond the circle, those inside
-        // [i0, i1) within its solid part; only the ring between is blended.
-        const double fuera = std::sqrt(radio * radio - dy * dy);
-        const int x0 = std::clamp(static_cast<int>(std::floor(cx - fuera)), 0, w);
-        const int x1 = std::clamp(static_cast<int>(std::ceil(cx + fuera)), x0, w);
-        int i0 = x1, i1 = x1;
-        if (interior > std::abs(dy)) {
-            const double dentro = std::sqrt(interior * interior - dy * dy);
-            i0 = std::clamp(static_cast<int>(std::ceil(cx - dentro)), x0, x1);
-            i1 = std::clamp(static_cast<int>(std::floor(cx + dentro)), i0, x1);
-        }
-        CopiarTramo(antes, fotograma, y, 0, x0);
-        CopiarTramo(antes, fotograma, y, x1, w - x1);
-        CopiarTramo(despues, fotograma, y, i0, i1 - i0);
-        const auto *a = reinterpret_cast<const QRgb *>(antes.constScanLine(y));
-        const auto *d = reinterpret_cast<const QRgb *>(despues.constScanLine(y));
-        auto *f = reinterpret_cast<QRgb *>(fotograma.scanLine(y));
-        const auto anillo = [&](int desde, int hasta) {
-            for (int x = desde; x < hasta; ++x) {
-                const double dx = x + 0.5 - cx;
-                const double t = std::clamp((radio - std::sqrt(dx * dx + dy * dy)) / borde, 0.0, 1.0);
-                f[x] = Mezcla(a[x], d[x], static_cast<uint>(t * 255.0 + 0.5));
-            }
-        };
-        anillo(x0, i0);
-        anillo(i1, x1);
+        const Circulo::Fila f = c.En(dy);
+        CopiarTramo(antes, fotograma, y, 0, f.x0);
+        CopiarTramo(antes, fotograma, y, f.x1, w - f.x1);
+        c.Escribir(antes, despues, fotograma, y, f, f.x0, f.x1);
     }
+}
+
+QRegion TRadialTransition::ComponerCambio(const QImage &antes, const QImage &despues, double desde, double hasta,
+                                          QImage &fotograma) const
+{
+    if (hasta < desde)
+        return TTransitionEffect::ComponerCambio(antes, despues, desde, hasta, fotograma);
+    const int w = fotograma.width(), h = fotograma.height();
+    const Circulo ahora(w, h, hasta, Borde()), antesC(w, h, desde, Borde());
+    // What was already wholly new stays; the rest of the circle is written
+    // again. The repaint goes by bands of rows, on each side of what stayed.
+    constexpr int kBanda = 24;
+    QRegion cambio;
+    for (int banda = 0; banda < h; banda += kBanda) {
+        QRect izquierda, derecha;
+        for (int y = banda; y < std::min(h, banda + kBanda); ++y) {
+            const double dy = ahora.Dy(y);
+            if (!ahora.Toca(dy))
+                continue;
+            const Circulo::Fila f = ahora.En(dy);
+            int p0 = f.x1, p1 = f.x1;
+            if (antesC.Solido(dy)) {
+                const Circulo::Fila previa = antesC.En(dy);
+                p0 = std::clamp(previa.i0, f.x0, f.x1);
+                p1 = std::clamp(previa.i1, p0, f.x1);
+            }
+            if (p0 > f.x0) {
+                ahora.Escribir(antes, despues, fotograma, y, f, f.x0, p0);
+                izquierda |= QRect(f.x0, y, p0 - f.x0, 1);
+            }
+            if (f.x1 > p1) {
+                ahora.Escribir(antes, despues, fotograma, y, f, p1, f.x1);
+                derecha |= QRect(p1, y, f.x1 - p1, 1);
+            }
+        }
+        if (izquierda.intersects(derecha))
+            izquierda |= derecha, derecha = QRect();
+        cambio += izquierda;
+        cambio += derecha;
+    }
+    return cambio;
 }
 
 void TPageTransition::Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const

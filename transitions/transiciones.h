@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 namespace norvela {
@@ -38,6 +39,12 @@ public:
     // written into `fotograma`. The three pictures are the same size, in
     // QImage::Format_ARGB32_Premultiplied; a run allocates its frame once.
     virtual void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const = 0;
+    // Turns `fotograma`, the frame at `desde`, into the frame at `hasta`
+    // (later in the run), writing only what changes between them, and says
+    // where that is: the run repaints no more than that. By default the
+    // whole frame is composed again.
+    virtual QRegion ComponerCambio(const QImage &antes, const QImage &despues, double desde, double hasta,
+                                   QImage &fotograma) const;
     // The same frame in a picture of its own.
     QImage Fotograma(const QImage &antes, const QImage &despues, double progreso) const;
 
@@ -54,6 +61,8 @@ public:
     using TTransitionEffect::TTransitionEffect;
     TTransitionDirection Direction = TTransitionDirection::tedDown;
     void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const override;
+    QRegion ComponerCambio(const QImage &antes, const QImage &despues, double desde, double hasta,
+                           QImage &fotograma) const override;
 };
 
 // The new look appears in a circle growing from the centre, with a soft edge.
@@ -66,6 +75,8 @@ public:
     // Width in pixels of the soft edge between the new look and the old.
     double Borde() const;
     void Componer(const QImage &antes, const QImage &despues, double progreso, QImage &fotograma) const override;
+    QRegion ComponerCambio(const QImage &antes, const QImage &despues, double desde, double hasta,
+                           QImage &fotograma) const override;
 };
 
 // The new look slides in like a turned page.

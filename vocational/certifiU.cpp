@@ -7,6 +7,7 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
+#include "iconos.h"
 #include "marco.h"
 #include "paleta.h"
 #include "piezas_fp.h"
@@ -130,7 +131,7 @@ void TCertifica::Construir()
         LabelAyu.append(Rotulo(PanelAyuda, QStringLiteral("LabelAyu%1").arg(n).toLatin1().constData(), 64,
                                8 + 24 * (n - 1), 218, 22));
     for (int k = 0; k < 8; ++k)
-        figura_.append(QPixmap(QStringLiteral(":/anda%1.png").arg(k)));
+        figura_.append(ImagenIncorporada(QStringLiteral("anda%1").arg(k)));
 
     BotRetrocederFP = BotonNombrado(this, QStringLiteral("BotRetrocederFP"), 472, 400, 104, 34);
     BotImprimir = BotonNombrado(this, QStringLiteral("BotImprimir"), 576, 400, 104, 34);

@@ -12,6 +12,7 @@
 #include "heli_peque.h"
 #include "lugares_fp.h"
 #include "marco.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "textos_propios.h"
@@ -20,8 +21,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -69,6 +70,23 @@ std::vector<int> FilasMarcadas(const QListWidget *l)
     return filas;
 }
 
+// The arrows between the questionnaire's steps, drawn by the program: back
+// to the left, on to the right.
+QIcon Flecha(bool adelante)
+{
+    // At the size a button shows its icon.
+    QPixmap dibujo(16, 16);
+    dibujo.fill(Qt::transparent);
+    QPainter p(&dibujo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(paleta::ColorTitulo);
+    const QPolygonF izquierda{{1, 8}, {8, 1}, {8, 5}, {15, 5}, {15, 11}, {8, 11}, {8, 15}};
+    p.drawPolygon(adelante ? QTransform(-1, 0, 0, 1, 16, 0).map(izquierda) : izquierda);
+    p.end();
+    return QIcon(dibujo);
+}
+
 } // namespace
 
 void TForm3::ConstruirCuestionario()
@@ -108,9 +126,9 @@ void TForm3::ConstruirCuestionario()
         return b;
     };
     BitFleGMiz = boton(QStringLiteral("BitFleGMiz"), 600, 690, 64, 44);
-    BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitFleGMiz->setIcon(Flecha(false));
     BitFleGMde = boton(QStringLiteral("BitFleGMde"), 676, 690, 64, 44);
-    BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    BitFleGMde->setIcon(Flecha(true));
     // The arrows have no caption: screen readers say where they lead.
     BitFleGMiz->setAccessibleName(TextoPropio(Propio::Anterior));
     BitFleGMde->setAccessibleName(TextoPropio(Propio::Siguiente));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "escena.h"
+#include "imagen_lista.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -14,10 +15,16 @@
 
 namespace norvela {
 
-QByteArray CodificarImagenPaquete(const QImage &imagen);
+inline QByteArray CodificarImagenPaquete(const QImage &imagen)
+{
+    return CodificarImagenLista(imagen);
+}
 // A null image when the bytes are not such a picture (wrong header, sizes
 // that do not match the length).
-QImage DecodificarImagenPaquete(const char *datos, qint64 longitud);
+inline QImage DecodificarImagenPaquete(const char *datos, qint64 longitud)
+{
+    return DecodificarImagenLista(datos, longitud);
+}
 
 // What each pack holds, by name. The scene's still pictures: the backdrop,
 // the door and the entrance opening (frame 0 closed .. 4 open) and the flag.

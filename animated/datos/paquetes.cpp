@@ -116,18 +116,6 @@ QByteArray LeerPaquete(const QString &ruta)
     return bytes;
 }
 
-QImage LeerImagen(const QString &ruta)
-{
-    const QResource recurso(ruta);
-    if (!recurso.isValid())
-        return {};
-    if (recurso.compressionAlgorithm() != QResource::NoCompression) {
-        const QByteArray datos = recurso.uncompressedData();
-        return DecodificarImagenPaquete(datos.constData(), datos.size());
-    }
-    return DecodificarImagenPaquete(reinterpret_cast<const char *>(recurso.data()), recurso.size());
-}
-
 } // namespace
 
 QString CargarPaquetesEscena(const QString &segdxg, const QString &vector, ImagenesEscena &imagenes)
@@ -145,7 +133,7 @@ QString CargarPaquetesEscena(const QString &segdxg, const QString &vector, Image
         for (const EntradaPaquete &entrada : entradas) {
             if (entrada.paquete != paquete)
                 continue;
-            *entrada.destino = LeerImagen(QStringLiteral(":") + kRaiz[paquete] + '/' + entrada.nombre);
+            *entrada.destino = LeerImagenLista(QStringLiteral(":") + kRaiz[paquete] + '/' + entrada.nombre);
             // A picture of another size would leave gaps or smears on the scene.
             completo = completo && entrada.destino->size() == entrada.tamano;
         }

@@ -24,6 +24,30 @@ quint16 Palabra16(const QByteArray &b, qsizetype i)
     return qFromLittleEndian<quint16>(b.constData() + i);
 }
 
+// The usual bitmap of the data folder, 24 bits a pixel and uncompressed (its
+// header already checked against the file), read straight into an opaque
+// picture, as Qt reads it; a null picture for any other kind.
+QImage LeerBmp24(const QByteArray &bytes, QSize tamano)
+{
+    if (Palabra32(bytes, 14) < 40 || Palabra16(bytes, 28) != 24 || Palabra32(bytes, 30) != 0)
+        return {};
+    // Rows go from the bottom up unless the height is negative.
+    const bool deAbajo = static_cast<qint32>(Palabra32(bytes, 22)) > 0;
+    const qint64 inicio = Palabra32(bytes, 10);
+    const qint64 fila = (qint64(tamano.width()) * 24 + 31) / 32 * 4;
+    QImage imagen(tamano, QImage::Format_RGB32);
+    if (imagen.isNull())
+        return {};
+    const auto *pixeles = reinterpret_cast<const uchar *>(bytes.constData()) + inicio;
+    for (int y = 0; y < tamano.height(); ++y) {
+        const uchar *origen = pixeles + (deAbajo ? tamano.height() - 1 - y : y) * fila;
+        auto *destino = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        for (int x = 0; x < tamano.width(); ++x, origen += 3)
+            destino[x] = qRgb(origen[2], origen[1], origen[0]);
+    }
+    return imagen;
+}
+
 } // namespace
 
 std::optional<QSize> TamanoBmp(const QByteArray &bytes)
@@ -84,10 +108,13 @@ bool CargarImagen(const QString &ruta, QImage &imagen, QSize tamano)
     if (tamano.isValid() && *cabecera != tamano)
         return false;
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader lector(&buffer, "bmp");
-    QImage leida = lector.read();
+    QImage leida = LeerBmp24(bytes, *cabecera);
+    if (leida.isNull()) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader lector(&buffer, "bmp");
+        leida = lector.read();
+    }
     if (leida.isNull() || leida.size() != *cabecera)
         return false;
     imagen = std::move(leida);

@@ -68,13 +68,15 @@ void Grados(const Enlace &e)
     if (n > e.TablaGrados.FilaUltima())
         Falla(fichero, n,
               QStringLiteral("\"carreran\" tiene %1 grados y la tabla admite %2").arg(e.NumGrados).arg(e.TablaGrados.FilaUltima()));
+    // Names for the messages, made once: a table has hundreds of rows.
+    const QString grupos = e.FicheroIdioma(QStringLiteral("carreranb"));
+    const QString rama = QStringLiteral("rama"), grupo = QStringLiteral("grupo"), itinerario = QStringLiteral("itinerario");
     for (int r = 1; r <= n; ++r) {
-        Entre(fichero, r, e.TablaGrados.En(r, 1), 1, kRamas, QStringLiteral("rama"));
+        Entre(fichero, r, e.TablaGrados.En(r, 1), 1, kRamas, rama);
         if (e.NumGrupos > 0)
-            EntreLista(fichero, r, e.TablaGrados.En(r, 2), 0, e.FicheroIdioma(QStringLiteral("carreranb")), e.NumGrupos,
-                       e.NombresGrupo.Ultimo(), QStringLiteral("grupo"));
-        Entre(fichero, r, e.TablaGrados.En(r, 3), 0, kItinerarios, QStringLiteral("itinerario"));
-        Entre(fichero, r, e.TablaGrados.En(r, 4), 0, kItinerarios, QStringLiteral("itinerario"));
+            EntreLista(fichero, r, e.TablaGrados.En(r, 2), 0, grupos, e.NumGrupos, e.NombresGrupo.Ultimo(), grupo);
+        Entre(fichero, r, e.TablaGrados.En(r, 3), 0, kItinerarios, itinerario);
+        Entre(fichero, r, e.TablaGrados.En(r, 4), 0, kItinerarios, itinerario);
     }
     if (n < e.TablaGrados.FilaUltima() && !FilaVacia(e.TablaGrados, n + 1))
         Falla(e.FicheroIdioma(QStringLiteral("carreran")), 0,
@@ -139,10 +141,13 @@ void RequisitosFP(const Enlace &e)
     const QString fichero = e.Fichero(QStringLiteral("datfpsphp"));
     const QString reqfp = e.FicheroIdioma(QStringLiteral("reqfp"));
     const int filas = std::min(e.NumFPSuperior, e.TablaFPSuperior.FilaUltima());
+    QString campos[18];
+    for (int c = 5; c <= 17; ++c)
+        campos[c] = QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c);
     for (int r = 1; r <= filas; ++r)
         for (int c = 5; c <= 17; ++c)
             EntreLista(fichero, r, e.TablaFPSuperior.En(r, c), 0, reqfp, e.NumRequisitosFP, e.RequisitosFP.Ultimo(),
-                       QStringLiteral("línea de \"reqfp\" (campo %1)").arg(c));
+                       campos[c]);
 }
 
 // "datfpmphp": field 4 is a family, fields 5..7 statements of the
@@ -154,8 +159,12 @@ void TablaFPMedio(const Enlace &e)
     const QString fichero = e.Fichero(QStringLiteral("datfpmphp"));
     const QString cuesgm = e.FicheroIdioma(QStringLiteral("cuesgm"));
     const int filas = std::min(e.NumFPMedio, e.TablaFPMedio.FilaUltima());
+    const QString familia = QStringLiteral("familia");
+    QString campos[8];
+    for (int c = 5; c <= 7; ++c)
+        campos[c] = QStringLiteral("pregunta de \"cuesgm\" (campo %1)").arg(c);
     for (int r = 1; r <= filas; ++r) {
-        Entre(fichero, r, e.TablaFPMedio.En(r, 4), 0, 26, QStringLiteral("familia"));
+        Entre(fichero, r, e.TablaFPMedio.En(r, 4), 0, 26, familia);
         for (int c = 5; c <= 7; ++c) {
             // Statements follow the options: a missing one is a short questionnaire.
             const int v = e.TablaFPMedio.En(r, c);
@@ -165,7 +174,7 @@ void TablaFPMedio(const Enlace &e)
                           .arg(e.NumCuesGM)
                           .arg(r)
                           .arg(v));
-            Entre(fichero, r, v, 0, e.NumCuesGM, QStringLiteral("pregunta de \"cuesgm\" (campo %1)").arg(c));
+            Entre(fichero, r, v, 0, e.NumCuesGM, campos[c]);
         }
     }
 }
@@ -177,6 +186,8 @@ void Oferta(const Enlace &e, const std::array<TablaEnteros, 4> &tablas, int titu
     if (titulos < 1)
         return;
     const QString fichero = e.Fichero(QString::fromLatin1(nombre));
+    const QString deTitulos = e.FicheroIdioma(QString::fromLatin1(lista));
+    const QString titulo = QStringLiteral("título de \"%1\"").arg(QString::fromLatin1(lista));
     const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
     int linea = 0;
     for (int b = 0; b < 4; ++b) {
@@ -190,8 +201,7 @@ void Oferta(const Enlace &e, const std::array<TablaEnteros, 4> &tablas, int titu
                 continue;
             }
             for (int j = 1; j <= n && j <= t.ColUltima(); ++j)
-                EntreLista(fichero, linea + i, t.En(i, j), 1, e.FicheroIdioma(QString::fromLatin1(lista)), titulos,
-                           kCapacidadLista, QStringLiteral("título de \"%1\"").arg(QString::fromLatin1(lista)));
+                EntreLista(fichero, linea + i, t.En(i, j), 1, deTitulos, titulos, kCapacidadLista, titulo);
         }
         linea += centros[b];
     }
@@ -202,16 +212,19 @@ void NotasCorte(const Enlace &e)
 {
     const int n = std::min(e.NumGrados, e.NotasCorteUni.Filas());
     const QString fichero = e.Fichero(QStringLiteral("datcarnphp"));
+    const QString lugar = e.Fichero(QStringLiteral("lugar"));
+    const QString carrenue = e.FicheroIdioma(QStringLiteral("carrenue"));
+    const QString universidad = QStringLiteral("universidad de \"lugar\"");
+    const QString titulo = QStringLiteral("título de \"carrenue\"");
     for (int r = 1; r <= n; ++r) {
         const int cuenta = e.NotasCorteUni.En(r, 0);
         for (int j = 1; j <= cuenta; ++j) {
             if (e.NumUniversidades > 0)
-                EntreLista(fichero, r, e.NotasCorteUni.En(r, j), 1, e.Fichero(QStringLiteral("lugar")),
-                           e.NumUniversidades, e.NombresUniversidad.Ultimo(), QStringLiteral("universidad de \"lugar\""));
+                EntreLista(fichero, r, e.NotasCorteUni.En(r, j), 1, lugar, e.NumUniversidades,
+                           e.NombresUniversidad.Ultimo(), universidad);
             if (e.NumNuevosTitulos > 0)
-                EntreLista(fichero, 2 * e.NumGrados + r, e.NotasCorteTitulo.En(r, j), 0,
-                           e.FicheroIdioma(QStringLiteral("carrenue")), e.NumNuevosTitulos, e.NuevosTitulos.Ultimo(),
-                           QStringLiteral("título de \"carrenue\""));
+                EntreLista(fichero, 2 * e.NumGrados + r, e.NotasCorteTitulo.En(r, j), 0, carrenue,
+                           e.NumNuevosTitulos, e.NuevosTitulos.Ultimo(), titulo);
         }
     }
 }
@@ -220,8 +233,9 @@ void Universidades(const Enlace &e)
 {
     const QString fichero = e.Fichero(QStringLiteral("lugar"));
     const int n = std::min(e.NumUniversidades, e.ComunidadUniversidad.Ultimo());
+    const QString comunidad = QStringLiteral("comunidad");
     for (int k = 1; k <= n; ++k)
-        Entre(fichero, k, e.ComunidadUniversidad[k], 1, kNumComunidades, QStringLiteral("comunidad"));
+        Entre(fichero, k, e.ComunidadUniversidad[k], 1, kNumComunidades, comunidad);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "iconos.h"
 
+#include "imagen_lista.h"
+
 #include <QCoreApplication>
 #include <QPointer>
+#include <QResource>
 #include <QString>
 
 namespace norvela {
@@ -21,7 +24,7 @@ public:
     {
         iconos.reserve(kNumIconosEstudios);
         for (int i = 0; i < kNumIconosEstudios; ++i)
-            iconos.append(QPixmap(QStringLiteral(":/iconos/icono%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+            iconos.append(ImagenIncorporada(QStringLiteral("iconos/icono%1").arg(i, 2, 10, QLatin1Char('0'))));
         for (int n : kOrigenPequenos) {
             const QPixmap &icono = iconos.at(n);
             pequenos.append(icono.isNull() ? QPixmap()
@@ -41,6 +44,19 @@ IconosDecodificados &Decodificados()
 }
 
 } // namespace
+
+QPixmap ImagenIncorporada(const QString &nombre)
+{
+    const QString ruta = QStringLiteral(":/") + nombre + QStringLiteral(".nvp");
+    // Stored uncompressed in the program: its pixels are drawn from where
+    // they are, with no copy of their own.
+    const QResource recurso(ruta);
+    if (recurso.isValid() && recurso.compressionAlgorithm() == QResource::NoCompression)
+        if (const QImage imagen = EnvolverImagenLista(reinterpret_cast<const char *>(recurso.data()), recurso.size());
+            !imagen.isNull())
+            return QPixmap::fromImage(imagen);
+    return QPixmap::fromImage(LeerImagenLista(ruta));
+}
 
 QList<QPixmap> CargarIconosEstudios()
 {

@@ -1,11 +1,17 @@
-// The program's study icons, compiled in as ":/iconos/icono00.png" ..
-// ":/iconos/icono43.png" (30 x 30 each).
+// The pictures compiled into the program: the welcome picture, the walking
+// figure, the door frames, the balloon, and the study icons, ":/iconos/icono00"
+// .. ":/iconos/icono43" (30 x 30 each). They are stored ready to draw.
 #pragma once
 
 #include <QList>
 #include <QPixmap>
+#include <QString>
 
 namespace norvela {
+
+// The compiled-in picture `nombre` ("bienvenida", "anda0", "iconos/icono07"...);
+// an empty picture when there is none.
+QPixmap ImagenIncorporada(const QString &nombre);
 
 constexpr int kNumIconosEstudios = 44;
 

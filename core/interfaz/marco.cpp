@@ -5,8 +5,11 @@
 #include "pantalla.h"
 #include "textos_propios.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
+#include <QPointer>
 
 namespace norvela {
 
@@ -35,13 +38,44 @@ private:
     std::function<QPixmap()> dibujar_;
 };
 
+// The tiled pictures of the frames, one per picture and size, owned by the
+// application: every screen that shows the same floor shares one, instead of
+// keeping a full-window copy of its own.
+class MosaicosCompartidos : public QObject {
+public:
+    explicit MosaicosCompartidos(QObject *aplicacion) : QObject(aplicacion) {}
+
+    QPixmap Mosaico(const QSize &tamano, const QImage &grafico)
+    {
+        // The picture's key names its pixels: a copy of the same picture
+        // shares them and the key; a changed one gets a key of its own.
+        const QString clave =
+            QStringLiteral("%1:%2x%3").arg(grafico.cacheKey()).arg(tamano.width()).arg(tamano.height());
+        auto it = mosaicos_.find(clave);
+        if (it == mosaicos_.end())
+            it = mosaicos_.insert(clave, QPixmap::fromImage(norvela::Mosaico(tamano, grafico)));
+        return *it;
+    }
+
+private:
+    QHash<QString, QPixmap> mosaicos_;
+};
+
+QPixmap MosaicoCompartido(const QSize &tamano, const QImage &grafico)
+{
+    static QPointer<MosaicosCompartidos> compartidos;
+    if (!compartidos)
+        compartidos = new MosaicosCompartidos(QCoreApplication::instance());
+    return compartidos->Mosaico(tamano, grafico);
+}
+
 QLabel *Tira(QLabel *tira, const char *nombre, const QString &descripcion, const QRect &donde, const QImage &grafico)
 {
     tira->setObjectName(QString::fromLatin1(nombre));
     // A picture has no caption: screen readers say what it is.
     tira->setAccessibleName(descripcion);
     tira->setGeometry(donde);
-    PixmapAlMostrarse(tira, [tamano = donde.size(), grafico] { return QPixmap::fromImage(Mosaico(tamano, grafico)); });
+    PixmapAlMostrarse(tira, [tamano = donde.size(), grafico] { return MosaicoCompartido(tamano, grafico); });
     return tira;
 }
 

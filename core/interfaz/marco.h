@@ -21,7 +21,8 @@ struct Marco {
 
 // Builds the frame on `padre` (a screen, or a panel that covers one), under
 // whatever `padre` holds already; the controls created after it stand over
-// it. `fondo`, when given, is the background label to use (one that reacts
+// it. The tiled pictures are made when the frame first shows, and every
+// frame of the same pictures shares them. `fondo`, when given, is the background label to use (one that reacts
 // to the mouse, say), already a child of `padre`; else a plain label is made.
 // A side strip whose picture is missing is kAnchoMarco wide, and black.
 constexpr int kAnchoMarco = 24;

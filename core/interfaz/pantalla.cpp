@@ -6,6 +6,7 @@
 #include "plataforma.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,9 @@ namespace norvela {
 namespace {
 
 // Watches a screen being hidden, whatever its own handlers do, and judges
-// once the handler that hid it has shown what comes next.
+// once the handler that hid it has shown what comes next. A hidden screen
+// gives back its window's picture (3 MB at 1024 x 768): it is painted afresh
+// whenever the screen shows again.
 class Vigia : public QObject {
 public:
     Vigia(Enlace &e, Pantallas &p, QWidget *pantalla) : QObject(pantalla), enlace_(e), pantallas_(p)
@@ -28,8 +31,11 @@ public:
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Hide && !evento->spontaneous())
+        if (evento->type() == QEvent::Hide && !evento->spontaneous()) {
+            if (QBackingStore *imagen = static_cast<QWidget *>(objeto)->backingStore())
+                imagen->resize(QSize(1, 1));
             QTimer::singleShot(0, this, [this] { AsegurarVentanaVisible(enlace_, pantallas_); });
+        }
         return QObject::eventFilter(objeto, evento);
     }
 

@@ -3,6 +3,7 @@
 #include "imagenes.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -238,6 +239,14 @@ TEST(Pictures, HeaderMustMatchTheFile)
     ASSERT_TRUE(grande.save(c.Ruta("grande"), "BMP"));
     EXPECT_FALSE(CargarImagen(c.Ruta("grande"), leida));
     EXPECT_EQ(leida.size(), QSize(5, 3));   // left as it was
+
+    // Every shipped bitmap reads as Qt's own reader reads it, pixel for pixel.
+    const QDir entregada(QStringLiteral(NORVELA_DATOS_ENTREGADOS));
+    for (const char *nombre : {"chica.bmp", "parte", "heli.bmp", "suelo", "marcod", "marcoi", "marcoar", "rotulon.bmp",
+                               "imagen", "mapa", "mapac", "mapam"}) {
+        ASSERT_TRUE(CargarImagen(entregada.filePath(nombre), leida)) << nombre;
+        EXPECT_EQ(leida, QImage(entregada.filePath(nombre), "BMP")) << nombre;
+    }
 }
 
 TEST(StartUp, MissingRequirementListNamesItsPath)

@@ -151,6 +151,37 @@ private slots:
         QCOMPARE(radial.Fotograma(antes, despues, 1.0), despues);
     }
 
+    // A run writes each frame over the last one, only what changed: frame
+    // after frame it is the whole frame of that moment, and the part it says
+    // it changed holds every pixel that differs from the frame before.
+    void eachFrameIsWrittenOverTheLastOne()
+    {
+        const int w = 321, h = 243;   // odd: the circle's centre falls between pixels
+        QImage antes(w, h, QImage::Format_ARGB32_Premultiplied), despues(antes.size(), antes.format());
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                antes.setPixel(x, y, qRgb(x % 256, y, 40));
+                despues.setPixel(x, y, qRgb(200, x % 256, y));
+            }
+        TRollTransition abajo, arriba;
+        arriba.Direction = TTransitionDirection::tedUp;
+        TRadialTransition radial;
+        for (TTransitionEffect *efecto : std::initializer_list<TTransitionEffect *>{&abajo, &arriba, &radial}) {
+            QImage fotograma = antes.copy();
+            double desde = 0;
+            for (double hasta : {0.0, 0.013, 0.05, 0.051, 0.2, 0.37, 0.5, 0.74, 0.9, 0.99, 1.0}) {
+                const QImage previo = fotograma.copy();
+                const QRegion cambio = efecto->ComponerCambio(antes, despues, desde, hasta, fotograma);
+                QCOMPARE(fotograma, efecto->Fotograma(antes, despues, hasta));
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x)
+                        if (fotograma.pixel(x, y) != previo.pixel(x, y) && !cambio.contains(QPoint(x, y)))
+                            QFAIL(qPrintable(QStringLiteral("%1 at %2: %3,%4").arg(efecto->metaObject()->className()).arg(hasta).arg(x).arg(y)));
+                desde = hasta;
+            }
+        }
+    }
+
     void effectsPanelPaintsItsOwnBackground()
     {
         QWidget fondo;

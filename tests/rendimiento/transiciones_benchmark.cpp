@@ -18,8 +18,9 @@ QImage Pantalla(const QColor &color)
     return im;
 }
 
-// A run of the effect, frame after frame, as Execute composes it: about 60
-// frames from the start to the end, then again.
+// A run of the effect, frame after frame: about 60 frames from the start to
+// the end, then again. Each frame whole (Fotogramas), or written over the
+// last one where it changed, as a run does (Cambios).
 template <typename Efecto> class Run : public benchmark::Fixture {
 public:
     void SetUp(const benchmark::State &) override
@@ -46,6 +47,20 @@ public:
         }
     }
 
+    void Cambios(benchmark::State &state)
+    {
+        int paso = 0;
+        fotograma = antes.copy();
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(efecto->ComponerCambio(antes, despues, (paso - 1) / 60.0, paso / 60.0, fotograma));
+            benchmark::ClobberMemory();
+            if (++paso > 60) {
+                paso = 0;
+                fotograma = antes.copy();
+            }
+        }
+    }
+
     QImage antes, despues, fotograma;
     std::unique_ptr<Efecto> efecto;
 };
@@ -65,6 +80,17 @@ BENCHMARK_TEMPLATE_DEFINE_F(Run, FotogramaPagina, TPageTransition)(benchmark::St
     Fotogramas(state);
 }
 
+BENCHMARK_TEMPLATE_DEFINE_F(Run, CambioRollo, TRollTransition)(benchmark::State &state)
+{
+    Cambios(state);
+}
+BENCHMARK_TEMPLATE_DEFINE_F(Run, CambioCirculo, TRadialTransition)(benchmark::State &state)
+{
+    Cambios(state);
+}
+
 BENCHMARK_REGISTER_F(Run, FotogramaRollo)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
 BENCHMARK_REGISTER_F(Run, FotogramaCirculo)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
 BENCHMARK_REGISTER_F(Run, FotogramaPagina)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
+BENCHMARK_REGISTER_F(Run, CambioRollo)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
+BENCHMARK_REGISTER_F(Run, CambioCirculo)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);

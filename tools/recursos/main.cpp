@@ -1,8 +1,11 @@
-// Draws the pictures embedded in the program's windows and saves them as PNG
-// files in the folder given, icons under iconos/.
+// Draws the pictures embedded in the program's windows and saves them, ready
+// to draw, in the folder given, icons under iconos/; and the desktop's icon
+// of the program as a PNG file.
+#include "imagen_lista.h"
 #include "recursos.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -24,6 +27,16 @@ void guardar(const QDir &carpeta, const QString &nombre, const QImage &imagen)
     }
 }
 
+// A picture compiled into the program: `nombre` plus ".nvp", ready to draw.
+void incorporar(const QDir &carpeta, const QString &nombre, const QImage &imagen)
+{
+    QFile f(carpeta.filePath(nombre + QStringLiteral(".nvp")));
+    if (imagen.isNull() || !f.open(QIODevice::WriteOnly) || f.write(norvela::CodificarImagenLista(imagen)) < 0) {
+        std::fprintf(stderr, "%s: cannot save\n", qPrintable(f.fileName()));
+        ++fallos;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -39,15 +52,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    guardar(carpeta, QStringLiteral("bienvenida.png"), dibujo::bienvenida());
+    incorporar(carpeta, QStringLiteral("bienvenida"), dibujo::bienvenida());
     for (int n = 0; n < dibujo::fasesCaminante; ++n)
-        guardar(carpeta, QStringLiteral("anda%1.png").arg(n), dibujo::caminante(n));
+        incorporar(carpeta, QStringLiteral("anda%1").arg(n), dibujo::caminante(n));
     for (int n = 0; n < dibujo::pasosPuerta; ++n)
-        guardar(carpeta, QStringLiteral("puerta%1.png").arg(n), dibujo::puerta(n));
-    guardar(carpeta, QStringLiteral("bocadillo.png"), dibujo::bocadillo());
+        incorporar(carpeta, QStringLiteral("puerta%1").arg(n), dibujo::puerta(n));
+    incorporar(carpeta, QStringLiteral("bocadillo"), dibujo::bocadillo());
     guardar(carpeta, QStringLiteral("programa.png"), dibujo::iconoPrograma());
     for (int n = 0; n < dibujo::numeroIconos; ++n)
-        guardar(carpeta, QStringLiteral("iconos/icono%1.png").arg(n, 2, 10, QLatin1Char('0')),
-                dibujo::icono(n));
+        incorporar(carpeta, QStringLiteral("iconos/icono%1").arg(n, 2, 10, QLatin1Char('0')), dibujo::icono(n));
     return fallos == 0 ? 0 : 1;
 }
