@@ -1,6 +1,7 @@
 // The texts the program adds to the numbered interface texts: what screen
 // readers say of pictures and of controls that show no caption, the OK of a
-// message box, the message for an address the desktop could not open. All
+// message box, the message for an address the desktop could not open, what
+// printing and saving a report say. All
 // of them come from this one table, in the four interface languages; the
 // numbered texts stay in the languages' "textos" files.
 #pragma once
@@ -44,6 +45,21 @@ enum class Propio {
     Telefono,
     Lugares,
     Barcelona,
+    // What printing and saving a report tell the user; "%1" and "%2" stand
+    // for the figures, the printer, the destination or the file.
+    InformeDemasiadoLargo,
+    DemasiadasNegritas,
+    NoSeImprime,
+    NoSeImprimeEn,
+    NoSeCompleta,
+    NoSeCompletaEn,
+    PaginaDemasiadoGrande,
+    ImpresoraNoAdmite,
+    ImpresoraConError,
+    GuardadoDemasiadoLargo,
+    NoSeGuarda,
+    FiltroTexto,
+    FiltroTodos,
     Cuantos
 };
 

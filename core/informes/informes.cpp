@@ -4,6 +4,7 @@
 #include "cadenas.h"
 #include "enlace.h"
 #include "hoja_impresion.h"
+#include "textos_propios.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,49 +23,47 @@ namespace Textos {
 
 QString InformeDemasiadoLargo(int n, int caben)
 {
-    return QStringLiteral("No se puede imprimir un informe de %1 líneas (caben %2).").arg(n).arg(caben);
+    return TextoPropio(Propio::InformeDemasiadoLargo).arg(n).arg(caben);
 }
 
 QString DemasiadasNegritas(int n, int caben)
 {
-    return QStringLiteral("No se puede imprimir el informe: %1 líneas en negrita (caben %2).").arg(n).arg(caben);
+    return TextoPropio(Propio::DemasiadasNegritas).arg(n).arg(caben);
 }
 
 QString NoSeImprime(const QString &destino)
 {
-    return destino.isEmpty() ? QStringLiteral("No se ha podido imprimir el informe.")
-                             : QStringLiteral("No se ha podido imprimir el informe en %1.").arg(destino);
+    return destino.isEmpty() ? TextoPropio(Propio::NoSeImprime) : TextoPropio(Propio::NoSeImprimeEn).arg(destino);
 }
 
 QString NoSeCompleta(const QString &destino)
 {
-    return destino.isEmpty() ? QStringLiteral("La impresión del informe no se ha completado.")
-                             : QStringLiteral("La impresión del informe no se ha completado (%1).").arg(destino);
+    return destino.isEmpty() ? TextoPropio(Propio::NoSeCompleta) : TextoPropio(Propio::NoSeCompletaEn).arg(destino);
 }
 
 QString PaginaDemasiadoGrande()
 {
-    return QStringLiteral("No se puede imprimir el informe: la página es demasiado grande.");
+    return TextoPropio(Propio::PaginaDemasiadoGrande);
 }
 
 QString ImpresoraNoAdmite(const QString &impresora)
 {
-    return QStringLiteral("La impresora %1 no admite trabajos ahora. Revísela o elija otra.").arg(impresora);
+    return TextoPropio(Propio::ImpresoraNoAdmite).arg(impresora);
 }
 
 QString ImpresoraConError(const QString &impresora)
 {
-    return QStringLiteral("La impresora %1 ha dado un error: puede que el informe no se haya impreso.").arg(impresora);
+    return TextoPropio(Propio::ImpresoraConError).arg(impresora);
 }
 
 QString GuardadoDemasiadoLargo(int n, int caben)
 {
-    return QStringLiteral("No se puede guardar un informe de %1 líneas (caben %2).").arg(n).arg(caben);
+    return TextoPropio(Propio::GuardadoDemasiadoLargo).arg(n).arg(caben);
 }
 
 QString NoSeGuarda(const QString &ruta)
 {
-    return QStringLiteral("No se ha podido guardar el informe en ") + ruta;
+    return TextoPropio(Propio::NoSeGuarda).arg(ruta);
 }
 
 } // namespace Textos

@@ -1,6 +1,7 @@
 // The dialogs in front of the report printers: the shared print dialog and
 // the save dialog. The printing and writing behind them live in informes.cpp.
 #include "informes.h"
+#include "textos_propios.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -63,7 +64,7 @@ ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, Q
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setDefaultSuffix(QStringLiteral("TXT"));
-    dialogo.setNameFilters({QStringLiteral("Texto (*.TXT *.txt)"), QStringLiteral("Todos los ficheros (*)")});
+    dialogo.setNameFilters({TextoPropio(Propio::FiltroTexto), TextoPropio(Propio::FiltroTodos)});
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return ResultadoInforme::Cancelado;
     return GuardarInformeTexto(e, lineas, n, dialogo.selectedFiles().constFirst()) ? ResultadoInforme::Hecho

@@ -4,7 +4,9 @@
 // translated.
 #include "lectura.h"
 #include "textos_interfaz.h"
+#include "textos_propios.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <gtest/gtest.h>
 
@@ -183,4 +185,27 @@ TEST(TextosIdiomas, TheThreeTranslationsAreDifferentFiles)
             }
             EXPECT_LT(iguales * 2, llenas) << t[a].nombre << " and " << t[b].nombre << ": " << iguales << " equal";
         }
+}
+
+// The program's own texts: every one in every language, with the same
+// "%N" places as the Castilian, so that no translation drops the file or
+// the figure a message is about.
+TEST(TextosIdiomas, OwnTextsKeepTheirPlacesInEveryLanguage)
+{
+    const QRegularExpression lugar(QStringLiteral("%[0-9]"));
+    const auto lugares = [&](const QString &s) {
+        QStringList l;
+        for (auto it = lugar.globalMatch(s); it.hasNext();)
+            l << it.next().captured();
+        l.sort();
+        return l;
+    };
+    for (int t = 0; t < static_cast<int>(Propio::Cuantos); ++t) {
+        const QString cas = TextoPropio(static_cast<Propio>(t), 0);
+        for (int idioma = 1; idioma < kIdiomas; ++idioma) {
+            const QString otro = TextoPropio(static_cast<Propio>(t), idioma);
+            EXPECT_FALSE(otro.isEmpty()) << t << ' ' << idioma;
+            EXPECT_EQ(lugares(otro), lugares(cas)) << otro.toStdString();
+        }
+    }
 }
