@@ -324,8 +324,8 @@ void Provincias(const Enlace &e)
         if (!conCentros.count(clave)) {
             const int g = clave[0] - '0';
             Falla(e.Fichero(QStringLiteral("lu%1").arg(g)), 0,
-                  QStringLiteral("tiene %1 líneas y ningún centro de la provincia de \"comunida\" (línea %2), "
-                                 "cuyas líneas empiezan por \"%3\"")
+                  QStringLiteral("tiene %1 líneas y ningún centro de la provincia de la línea %2 de \"comunida\" "
+                                 "(líneas que empiezan por \"%3\")")
                       .arg(centros[g - 1])
                       .arg(linea)
                       .arg(DesdeAnsi(clave.substr(1))));

@@ -194,7 +194,7 @@ private slots:
         QTest::newRow("cuesgm cut") << "cas/cuesgm" << 1 << "Error en el fichero @cas/cuesgm: tiene * preguntas, *";
         // Cut to half, a file is refused by the one that points into it or by what the screens read of it.
         const char *const cortados[][2] = {
-            {"lu1", "@lu1: tiene 137 líneas y ningún centro de la provincia de \"comunida\" (línea 41)*"},
+            {"lu1", "@lu1: tiene 137 líneas y ningún centro de la provincia de la línea 41 de \"comunida\" *"},
             {"lu2", "@lu2: tiene 157 líneas y ningún centro *"}, {"lu3", "@lu3: tiene 118 líneas y ningún centro *"},
             {"lu4", "@lu4: tiene 109 líneas y ningún centro *"},
             {"comunida", "@comunida: tiene 35 líneas y ninguna de sus provincias lleva a los centros *"},
