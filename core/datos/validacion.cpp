@@ -1,9 +1,15 @@
 #include "validacion.h"
 
+#include "ansi.h"
 #include "enlace.h"
 #include "lectura.h"
+#include "mapa_regiones.h"
 
 #include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace norvela {
 
@@ -25,6 +31,8 @@ constexpr int kRamas = 5;
 constexpr int kItinerarios = 12;
 constexpr int kLineasBloque = 26;   // a header and 25 entries
 constexpr int kCapacidadLista = 1100;   // lines of a title list
+constexpr int kLineasBloqueOtros = 51;   // a header and 50 entries
+constexpr int kLineaFPBasica = 54;   // the basic-cycle screen's heading in "informa_l"
 
 [[noreturn]] void Falla(const QString &fichero, int linea, const QString &detalle)
 {
@@ -83,10 +91,11 @@ void Grados(const Enlace &e)
               QStringLiteral("tiene %1 líneas, pero \"datgradosphp\" tiene más").arg(n));
 }
 
-// One block of 26 lines per title line, no more, no fewer. A block cut
-// short is the block file's fault; a count of whole blocks that differs from
-// the titles' may be either file's, so both are named.
-void Bloques(const Enlace &e, const TablaBloques &bloques, int titulos, const char *nombre, const char *lista)
+// One block of `lineasBloque` lines per title line, no more, no fewer. A
+// block cut short is the block file's fault; a count of whole blocks that
+// differs from the titles' may be either file's, so both are named.
+void Bloques(const Enlace &e, const TablaBloques &bloques, int titulos, const char *nombre, const char *lista,
+             int lineasBloque = kLineasBloque, const char *cosas = "títulos", const char *cosa = "título")
 {
     if (titulos < 1 || bloques.Bloques() < 1 || bloques.En(1, 1).empty())
         return;
@@ -94,22 +103,23 @@ void Bloques(const Enlace &e, const TablaBloques &bloques, int titulos, const ch
     const QString rutaLista = e.FicheroIdioma(QString::fromLatin1(lista));
     if (titulos > bloques.Bloques())
         Falla(rutaLista, bloques.Bloques() + 1,
-              QStringLiteral("más de %1 títulos, los bloques que admite \"%2\"")
+              QStringLiteral("más de %1 %2, los bloques que admite \"%3\"")
                   .arg(bloques.Bloques())
-                  .arg(QString::fromLatin1(nombre)));
+                  .arg(QString::fromUtf8(cosas), QString::fromLatin1(nombre)));
     int leidos = 1;
     while (leidos < bloques.Bloques() && !bloques.En(leidos + 1, 1).empty())
         ++leidos;
-    for (int j = 1; j <= bloques.Entradas(); ++j)
+    for (int j = 1; j <= std::min(bloques.Entradas(), lineasBloque - 1); ++j)
         if (bloques.En(leidos, j).empty())
-            Falla(fichero, (leidos - 1) * kLineasBloque + 1 + j,
+            Falla(fichero, (leidos - 1) * lineasBloque + 1 + j,
                   QStringLiteral("el fichero acaba antes de completar el bloque %1").arg(leidos));
     if (leidos != titulos)
         throw ErrorCoherencia(fichero, rutaLista,
-                              QStringLiteral("%1 bloques de %2 líneas para %3 títulos: van un bloque por título")
+                              QStringLiteral("%1 bloques de %2 líneas para %3 %4: van un bloque por %5")
                                   .arg(leidos)
-                                  .arg(kLineasBloque)
-                                  .arg(titulos));
+                                  .arg(lineasBloque)
+                                  .arg(titulos)
+                                  .arg(QString::fromUtf8(cosas), QString::fromUtf8(cosa)));
 }
 
 // "certificah" explains "certifica" line by line: when the counts differ,
@@ -238,6 +248,178 @@ void Universidades(const Enlace &e)
         Entre(fichero, k, e.ComunidadUniversidad[k], 1, kNumComunidades, comunidad);
 }
 
+// Columns 1-2 of a "comunida" line as a number; -1 when they are not digits.
+int DosCifras(const std::string &linea)
+{
+    if (linea.size() < 2 || linea[0] < '0' || linea[0] > '9' || linea[1] < '0' || linea[1] > '9')
+        return -1;
+    return (linea[0] - '0') * 10 + (linea[1] - '0');
+}
+
+// A centre line's province as the lists keep it, group and character: the
+// higher-cycle screen turns the "A" lines of group 4 into "5" and the "H"
+// lines of group 2 into "8" when it is created.
+std::string CodigoCentro(int grupo, char provincia)
+{
+    if ((grupo == 4 && provincia == 'A') || (grupo == 2 && provincia == 'H'))
+        provincia = grupo == 4 ? '5' : '8';
+    return {static_cast<char>('0' + grupo), provincia};
+}
+
+// "comunida" leads from each community (columns 1-2: its first province
+// code) through its province lines, in order, to the province codes, and a
+// code to the lines of "lu1".."lu4" that begin with its province character.
+// Centres that no province leads to mean provinces are missing from
+// "comunida"; a province without centres, a centre list cut short.
+void Provincias(const Enlace &e)
+{
+    const TablaTexto *listas[4] = {&e.Centros1, &e.Centros2, &e.Centros3, &e.Centros4};
+    const int centros[4] = {e.NumCentros1, e.NumCentros2, e.NumCentros3, e.NumCentros4};
+    if (e.NumLugares < 1 || std::find(std::begin(centros), std::end(centros), 0) != std::end(centros))
+        return;
+    const QString comunida = e.Fichero(QStringLiteral("comunida"));
+    if (e.NumLugares < kNumComunidades)
+        Falla(comunida, 0, QStringLiteral("tiene %1 líneas y hay %2 comunidades").arg(e.NumLugares).arg(kNumComunidades));
+    TablaTexto codigos(1, 64, 2);
+    IniciarCodigosProvincia(codigos);
+    // Each code reached, with the "comunida" line that reaches it.
+    std::vector<std::pair<std::string, int>> provincias;
+    std::set<std::string> alcanzados;
+    for (int c = 1; c <= kNumComunidades; ++c) {
+        std::vector<int> lineas;
+        for (int k = kNumComunidades + 1; k <= e.NumLugares; ++k)
+            if (DosCifras(e.Lugares[k]) == c)
+                lineas.push_back(k);
+        if (lineas.empty())
+            lineas.push_back(c);   // a single-province community is its own province
+        const int primera = DosCifras(e.Lugares[c]);
+        for (size_t j = 0; j < lineas.size(); ++j) {
+            const int indice = primera + static_cast<int>(j);
+            if (primera < 1 || !codigos.Contiene(indice) || codigos[indice].size() < 2)
+                continue;
+            const std::string &codigo = codigos[indice];
+            if (codigo[0] < '1' || codigo[0] > '4')
+                continue;
+            const std::string clave = CodigoCentro(codigo[0] - '0', codigo[1]);
+            provincias.emplace_back(clave, lineas[j]);
+            alcanzados.insert(clave);
+        }
+    }
+    std::set<std::string> conCentros;
+    for (int g = 1; g <= 4; ++g)
+        for (int i = 1; i <= centros[g - 1]; ++i) {
+            const std::string &linea = (*listas[g - 1])[i];
+            const std::string clave = CodigoCentro(g, linea.empty() ? ' ' : linea[0]);
+            if (!alcanzados.count(clave))
+                Falla(comunida, 0,
+                      QStringLiteral("tiene %1 líneas y ninguna de sus provincias lleva a los centros \"%2\" de "
+                                     "\"lu%3\" (línea %4)")
+                          .arg(e.NumLugares)
+                          .arg(DesdeAnsi(clave.substr(1)))
+                          .arg(g)
+                          .arg(i));
+            conCentros.insert(clave);
+        }
+    for (const auto &[clave, linea] : provincias)
+        if (!conCentros.count(clave)) {
+            const int g = clave[0] - '0';
+            Falla(e.Fichero(QStringLiteral("lu%1").arg(g)), 0,
+                  QStringLiteral("tiene %1 líneas y ningún centro de la provincia de la línea %2 de \"comunida\" "
+                                 "(líneas que empiezan por \"%3\")")
+                      .arg(centros[g - 1])
+                      .arg(linea)
+                      .arg(DesdeAnsi(clave.substr(1))));
+        }
+}
+
+// "comuint" holds the web address of each community, line c for community c.
+void WebComunidades(const Enlace &e)
+{
+    if (e.NumWebComunidades > 0 && e.NumWebComunidades < kNumComunidades)
+        Falla(e.Fichero(QStringLiteral("comuint")), 0,
+              QStringLiteral("tiene %1 líneas y hay %2 comunidades: va una por comunidad")
+                  .arg(e.NumWebComunidades)
+                  .arg(kNumComunidades));
+}
+
+// The rows of the questionnaire tables ("cuestiocua", "cuestioint",
+// "cuestioESO") list lines of their item lists.
+void Elementos(const Enlace &e, const TablaBytes &tabla, const char *nombre, const char *lista, int lineas,
+               const TablaTexto &elementos)
+{
+    if (lineas < 1)
+        return;
+    const QString fichero = e.Fichero(QString::fromLatin1(nombre));
+    const QString deLista = e.FicheroIdioma(QString::fromLatin1(lista));
+    const QString que = QStringLiteral("línea de \"%1\"").arg(QString::fromLatin1(lista));
+    for (int r = 1; r <= tabla.Filas(); ++r)
+        for (int j = 1; j <= std::min<int>(tabla.En(r, 0), tabla.UltimoByte()); ++j)
+            EntreLista(fichero, r, tabla.En(r, j), 1, deLista, lineas, elementos.Ultimo(), que);
+}
+
+// The screens read the twelve itineraries of "itinerar", one a line.
+void Itinerarios(const Enlace &e)
+{
+    if (e.NombresAreas[1].empty())
+        return;
+    int lineas = 1;
+    while (lineas < kItinerarios && !e.NombresAreas[lineas + 1].empty())
+        ++lineas;
+    if (e.NumItinerarios > 0)
+        lineas = std::min(lineas, e.NumItinerarios);
+    if (lineas < kItinerarios)
+        Falla(e.FicheroIdioma(QStringLiteral("itinerar")), 0,
+              QStringLiteral("tiene %1 líneas y hay %2 itinerarios: va uno por línea").arg(lineas).arg(kItinerarios));
+}
+
+// Columns 1-4 and 6-9 of "profesio" are activity codes of "activida" (blank:
+// none). A code missing from a full "activida" is the profession's fault.
+void Actividades(const Enlace &e)
+{
+    if (e.NumActividades < 1 || e.NumProfesiones < 1)
+        return;
+    std::set<std::string> codigos;
+    for (int i = 1; i <= e.NumActividades; ++i)
+        codigos.insert(e.CodActividad[i]);
+    for (int k = 1; k <= e.NumProfesiones; ++k)
+        for (const std::string *codigo : {&e.CodigoProfesion[k], &e.CodigoProfesion2[k]}) {
+            if (codigo->find_first_not_of(' ') == std::string::npos || codigos.count(*codigo))
+                continue;
+            if (e.NumActividades < e.CodActividad.Ultimo())
+                Falla(e.FicheroIdioma(QStringLiteral("activida")), 0,
+                      QStringLiteral("tiene %1 actividades, pero \"profesio\" (línea %2) pide la actividad \"%3\"")
+                          .arg(e.NumActividades)
+                          .arg(k)
+                          .arg(DesdeAnsi(*codigo)));
+            Falla(e.FicheroIdioma(QStringLiteral("profesio")), k,
+                  QStringLiteral("actividad \"%1\", que \"activida\" no tiene").arg(DesdeAnsi(*codigo)));
+        }
+}
+
+// The FP screens take the lines of "informa_l" by the code in columns 1-2,
+// and the basic-cycle screen its heading from line 54.
+void Requisitos(const Enlace &e)
+{
+    if (e.NumRequisitos < 1)
+        return;
+    const QString fichero = e.FicheroIdioma(QStringLiteral("informa_l"));
+    if (e.NumRequisitos < kLineaFPBasica)
+        Falla(fichero, 0,
+              QStringLiteral("tiene %1 líneas, pero la pantalla de FP básica lee la línea %2")
+                  .arg(e.NumRequisitos)
+                  .arg(kLineaFPBasica));
+    for (const char *codigo : {"13", "22", "23", " 8", "18"}) {
+        bool hay = false;
+        for (int k = 1; k <= e.NumRequisitos && !hay; ++k)
+            hay = e.Requisitos[k].compare(0, 2, codigo) == 0;
+        if (!hay)
+            Falla(fichero, 0,
+                  QStringLiteral("tiene %1 líneas y ninguna del código \"%2\", que leen las pantallas de FP")
+                      .arg(e.NumRequisitos)
+                      .arg(QString::fromLatin1(codigo)));
+    }
+}
+
 } // namespace
 
 void ComprobarCoherencia(const Enlace &e)
@@ -246,9 +428,19 @@ void ComprobarCoherencia(const Enlace &e)
     Bloques(e, e.AsignaturasFPSuperior, e.NumFPSuperior, "asignafp", "fp");
     Bloques(e, e.AsignaturasFPMedio, e.NumFPMedio, "asignagm", "fp2");
     Bloques(e, e.AsignaturasFPBasica, e.NumFPBasica, "asignaba", "fpba");
+    Bloques(e, e.AsignaturasOtros, std::min(e.NumOtros, e.AsignaturasOtros.Bloques()), "asignaot", "otros",
+            kLineasBloqueOtros, "estudios", "estudio");
     Certificados(e);
     RequisitosFP(e);
     TablaFPMedio(e);
+    Provincias(e);
+    WebComunidades(e);
+    Elementos(e, e.TablaCuestioCua, "cuestiocua", "cualidad", e.NumCualidades, e.ListaCualidades);
+    Elementos(e, e.TablaCuestioInt, "cuestioint", "interes", e.NumIntereses, e.ListaIntereses);
+    Elementos(e, e.TablaCuestioESO, "cuestioESO", "cuestion", e.NumCuestiones, e.Cuestiones);
+    Itinerarios(e);
+    Actividades(e);
+    Requisitos(e);
     Oferta(e, e.OfertaGS, e.NumFPSuperior, "datluggsphp", "fp");
     Oferta(e, e.OfertaGM, e.NumFPMedio, "datluggmphp", "fp2");
     Oferta(e, e.OfertaFPB, e.NumFPBasica, "datlugbasphp", "fpba");

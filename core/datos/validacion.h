@@ -1,7 +1,10 @@
 // Rules that join two data files, which no loader can check alone: the
 // parallel degree tables, the blocks of subjects per title, the certificate
 // explanations, the requirement lines of the higher cycles, the offers per
-// centre, the cut-off indexes and the universities' communities. Start-up
+// centre, the cut-off indexes and the universities' communities, the
+// provinces that lead to the centre lists, the questionnaires' items, the
+// activities of the professions, and the lines the screens read by number
+// or code (community web addresses, itineraries, requirements). Start-up
 // runs them after the screens that load data are created; a table whose
 // file is not loaded yet (count 0) is skipped.
 #pragma once

@@ -265,7 +265,7 @@ void CargarYComprobarDatosEntregados(const char *idioma)
     o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-usuario";
     Inicializar(e, o);
     ASSERT_FALSE(e.ErrorFicheros);
-    int certificados = 0, explicaciones = 0, lugares = 0;
+    int certificados = 0, explicaciones = 0;
     ASSERT_NO_THROW({
         CargarListaTexto(e, e.FicheroIdioma("carreran"), e.NombresGrado, e.NumGrados, 60);
         CargarListaTexto(e, e.FicheroIdioma("carreranb"), e.NombresGrupo, e.NumGrupos, 60);
@@ -280,7 +280,17 @@ void CargarYComprobarDatosEntregados(const char *idioma)
         CargarBloques26(e, e.FicheroIdioma("asignagm"), e.AsignaturasFPMedio);
         CargarListaTexto(e, e.FicheroIdioma("fpba"), e.NombresFPBasica, e.NumFPBasica, 60);
         CargarBloques26(e, e.FicheroIdioma("asignaba"), e.AsignaturasFPBasica);
-        CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, lugares, 55);
+        CargarListaTexto(e, e.Fichero("comunida"), e.Lugares, e.NumLugares, 55);
+        CargarWebComunidades(e, e.Fichero("comuint"), e.NumWebComunidades);
+        CargarListaTexto(e, e.FicheroIdioma("otros"), e.NombresOtros, e.NumOtros, 55);
+        CargarBloques50(e, e.FicheroIdioma("asignaot"));
+        CargarListaTexto(e, e.FicheroIdioma("itinerar"), e.NombresAreas, e.NumAreas, 60);
+        CargarListaTexto(e, e.FicheroIdioma("cualidad"), e.ListaCualidades, e.NumCualidades, 60);
+        CargarListaTexto(e, e.FicheroIdioma("interes"), e.ListaIntereses, e.NumIntereses, 60);
+        CargarListaTexto(e, e.FicheroIdioma("cuestion"), e.Cuestiones, e.NumCuestiones, 60);
+        CargarTablaBytes(e, e.Fichero("cuestiocua"), e.TablaCuestioCua);
+        CargarTablaBytes(e, e.Fichero("cuestioint"), e.TablaCuestioInt);
+        CargarTablaBytes(e, e.Fichero("cuestioESO"), e.TablaCuestioESO);
         CargarListaTexto(e, e.Fichero("lu1"), e.Centros1, e.NumCentros1, e.AnchoLista);
         CargarListaTexto(e, e.Fichero("lu2"), e.Centros2, e.NumCentros2, e.AnchoLista);
         CargarListaTexto(e, e.Fichero("lu3"), e.Centros3, e.NumCentros3, e.AnchoLista);

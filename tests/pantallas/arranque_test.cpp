@@ -192,6 +192,23 @@ private slots:
         QTest::newRow("fpba cut") << "cas/fpba" << 1 << "Error en los ficheros @cas/asignaba y @cas/fpba: *";
         QTest::newRow("certifica cut") << "cas/certifica" << 1 << "Error en los ficheros @cas/certificah y @cas/certifica*";
         QTest::newRow("cuesgm cut") << "cas/cuesgm" << 1 << "Error en el fichero @cas/cuesgm: tiene * preguntas, *";
+        // Cut to half, a file is refused by the one that points into it or by what the screens read of it.
+        const char *const cortados[][2] = {
+            {"lu1", "@lu1: tiene 137 líneas y ningún centro de la provincia de la línea 41 de \"comunida\" *"},
+            {"lu2", "@lu2: tiene 157 líneas y ningún centro *"}, {"lu3", "@lu3: tiene 118 líneas y ningún centro *"},
+            {"lu4", "@lu4: tiene 109 líneas y ningún centro *"},
+            {"comunida", "@comunida: tiene 35 líneas y ninguna de sus provincias lleva a los centros *"},
+            {"comuint", "@comuint: tiene 10 líneas y hay 19 comunidades*"},
+            {"cas/cualidad", "@cas/cualidad: tiene 24 líneas, pero \"cuestiocua\" *"},
+            {"cas/interes", "@cas/interes: tiene 36 líneas, pero \"cuestioint\" *"},
+            {"cas/cuestion", "@cas/cuestion: tiene 21 líneas, pero \"cuestioESO\" *"},
+            {"cas/itinerar", "@cas/itinerar: tiene 6 líneas y hay 12 itinerarios*"},
+            {"cas/activida", "@cas/activida: tiene 13 actividades, pero \"profesio\" *"},
+            {"cas/informa_l", "@cas/informa_l: tiene 48 líneas, pero la pantalla de FP básica lee la línea 54"},
+            {"cas/asignaot", "@cas/asignaot, línea 486: el fichero acaba antes de completar el bloque 10"}};
+        for (const auto &[f, m] : cortados)
+            QTest::addRow("%s cut", f) << f << 1 << "Error en el fichero " + QString::fromUtf8(m);
+        QTest::newRow("otros cut") << "cas/otros" << 1 << "Error en los ficheros @cas/asignaot y @cas/otros: *";
         QTest::newRow("lu1 doubled") << "lu1" << 2 << "Error en el fichero @datluggsphp, línea * según @lu1, @lu2, *";
     }
 
