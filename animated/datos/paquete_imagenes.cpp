@@ -118,7 +118,7 @@ QImage PaqueteImagenes::Imagen(const QString &nombre, QSize tamano) const
     if (TamanoPng(datos.data(), datos.size()) != tamano)
         return {};
     QImage imagen;
-    if (!imagen.loadFromData(datos, "PNG") || imagen.size() != tamano)
+    if (!imagen.loadFromData(datos, "PNG"))
         return {};
     return std::move(imagen).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
