@@ -120,7 +120,10 @@ QImage PaqueteImagenes::Imagen(const QString &nombre, QSize tamano) const
     QImage imagen;
     if (!imagen.loadFromData(datos, "PNG"))
         return {};
-    return std::move(imagen).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The formats the scene draws fastest: opaque pictures are copied, the
+    // others blended from premultiplied pixels.
+    const QImage::Format formato = imagen.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return std::move(imagen).convertToFormat(formato);
 }
 
 QByteArray EscribirPaquete(const std::vector<std::pair<QString, QByteArray>> &entradas)

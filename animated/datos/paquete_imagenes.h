@@ -42,7 +42,8 @@ public:
 
     // The bytes of entry `nombre`; empty when the pack has none of that name.
     QByteArray Entrada(const QString &nombre) const;
-    // Entry `nombre` as a picture ready to draw (premultiplied ARGB), when
+    // Entry `nombre` as a picture ready to draw (RGB32 when opaque, else
+    // premultiplied ARGB), when
     // it is a PNG picture of exactly `tamano`; a null image otherwise.
     QImage Imagen(const QString &nombre, QSize tamano) const;
     // The entries' names, in the index's order.
