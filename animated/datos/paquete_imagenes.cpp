@@ -134,7 +134,7 @@ QByteArray EscribirPaquete(const std::vector<std::pair<QString, QByteArray>> &en
     const qint64 finIndice = longitud;
     std::vector<QString> vistos;
     for (const auto &[nombre, datos] : entradas) {
-        if (!NombreValido(nombre.toLatin1()) || nombre.toLatin1() != nombre.toUtf8() || datos.isEmpty()
+        if (!NombreValido(nombre.toLatin1()) || datos.isEmpty()
             || std::find(vistos.begin(), vistos.end(), nombre) != vistos.end())
             return {};
         vistos.push_back(nombre);

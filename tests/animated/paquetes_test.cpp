@@ -29,20 +29,6 @@ QImage Muestra()
     return imagen;
 }
 
-QByteArray Leido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The shipped pack `nombre` with the 32-bit field at `en` set to `valor`.
-QByteArray Remendado(const char *nombre, qint64 en, quint32 valor)
-{
-    QByteArray bytes = Leido(Entregado(QString::fromLatin1(nombre)));
-    qToLittleEndian<quint32>(valor, bytes.data() + en);
-    return bytes;
-}
-
 // The shipped pack `nombre` written again, well formed, after `cambio`
 // (entries as name and bytes).
 template <typename F> QByteArray Rehecho(const char *nombre, F cambio)
@@ -131,7 +117,15 @@ TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
 {
     pruebas::CarpetaPrueba c;
     const QString seg = Entregado("segdxg1.DXG"), vec = Entregado("vector.DXG");
-    const QByteArray vector = Leido(vec);
+    QFile f(vec);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray vector = f.readAll();
+    // The shipped vector pack with the 32-bit field at `en` set to `valor`.
+    const auto remendado = [&](qint64 en, quint32 valor) {
+        QByteArray bytes = vector;
+        qToLittleEndian<quint32>(valor, bytes.data() + en);
+        return bytes;
+    };
     // Header 12 bytes, then 40 per entry: name (32), offset, size.
     const auto campo = [](int entrada, int en) { return 12 + 40 * entrada + 32 + en; };
     const quint32 entradas = qFromLittleEndian<quint32>(vector.constData() + 8);
@@ -142,8 +136,7 @@ TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
     nombreMalo[12] = '/';
     nombreRepetido.replace(12 + 40, 32, vector.mid(12, 32));
     noPng[primera + 1] = 'J';
-    QImage punto(1, 1, QImage::Format_ARGB32);
-    punto.fill(Qt::red);
+    const QImage punto = Muestra().copy(0, 0, 1, 1);
     // `indice`: the pack is refused whole, before any picture is looked at.
     const struct {
         const char *fichero;
@@ -153,13 +146,13 @@ TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
         {"roto", "x", true},
         {"vacio", "", true},
         {"firma", firma, true},
-        {"version", Remendado("vector.DXG", 4, 2), true},
-        {"sin-entradas", Remendado("vector.DXG", 8, 0), true},
-        {"entradas-de-mas", Remendado("vector.DXG", 8, 257), true},
+        {"version", remendado(4, 2), true},
+        {"sin-entradas", remendado(8, 0), true},
+        {"entradas-de-mas", remendado(8, 257), true},
         {"indice-cortado", vector.left(12 + 40 + 20), true},
-        {"dentro-del-indice", Remendado("vector.DXG", campo(0, 0), 12 + 40 * entradas - 1), true},
-        {"pasa-del-final", Remendado("vector.DXG", campo(entradas - 1, 4), ultimoTamano + 1), true},
-        {"solapadas", Remendado("vector.DXG", campo(1, 0), primera), true},
+        {"dentro-del-indice", remendado(campo(0, 0), 12 + 40 * entradas - 1), true},
+        {"pasa-del-final", remendado(campo(entradas - 1, 4), ultimoTamano + 1), true},
+        {"solapadas", remendado(campo(1, 0), primera), true},
         {"nombre-malo", nombreMalo, true},
         {"nombre-repetido", nombreRepetido, true},
         {"cortado", vector.chopped(1), true},
