@@ -119,8 +119,11 @@ Tform9::Tform9(Enlace &e, Pantallas &p)
 
     const QString fallido = CargarPaquetesEscena(enlace.Fichero(enlace.FicheroSegDXG),
                                                  enlace.Fichero(enlace.FicheroVectorDXG), imagenes_);
-    if (!fallido.isEmpty())
-        enlace.FaltaFichero(fallido);
+    // A damaged pack is told like a missing one; the program can go on
+    // without the scene, so the error flag stays clear.
+    escenaLeida_ = fallido.isEmpty();
+    if (!escenaLeida_)
+        enlace.AvisarFaltaFichero(fallido);
     // The backdrop has no transparent pixel: as an opaque picture each frame
     // copies it where it repaints, instead of blending it.
     if (!imagenes_.fondo.isNull())

@@ -83,6 +83,9 @@ public:
     void LabelEntradaClick();
 
     const ImagenesEscena &Imagenes() const { return imagenes_; }
+    // False when an image pack was missing or damaged: its message has been
+    // shown, and the scene has nothing to draw.
+    bool EscenaLeida() const { return escenaLeida_; }
     // The place's label, by its place in the scene.
     EtiquetaActiva *Lugar(LugarEscena lugar) const;
 
@@ -102,6 +105,7 @@ private:
     void AbrirPuerta(int codigo);
 
     ImagenesEscena imagenes_;
+    bool escenaLeida_ = false;
     std::unique_ptr<ModosPantalla> modos_;
 };
 

@@ -87,14 +87,22 @@ bool Arranque::CrearPantallas()
 
     if (enlace_.ModoAnimado) {
         Crear(pantallas.form9, "Tform9");
-        // The scene is the first screen to appear: the welcome window goes then.
-        QObject::connect(pantallas.form9, &Tform9::aparecida, bienvenida, [this] {
-            // It deletes itself once closed: nobody may reach it afterwards.
-            if (TBienvenida *b = pantallas.Bienvenida) {
-                pantallas.Bienvenida = nullptr;
-                b->close();
-            }
-        });
+        if (!pantallas.form9->EscenaLeida()) {
+            // Without its pictures the scene cannot be home: the classic main
+            // menu is, as when the animation is off.
+            creadas_.pop_back();
+            pantallas.form9 = nullptr;
+            enlace_.ModoAnimado = false;
+        } else {
+            // The scene is the first screen to appear: the welcome window goes then.
+            QObject::connect(pantallas.form9, &Tform9::aparecida, bienvenida, [this] {
+                // It deletes itself once closed: nobody may reach it afterwards.
+                if (TBienvenida *b = pantallas.Bienvenida) {
+                    pantallas.Bienvenida = nullptr;
+                    b->close();
+                }
+            });
+        }
     }
     Crear(pantallas.form0, "Tform0");
     pantallas.AbrirPuerta = [menu = pantallas.form0](int codigo) { menu->AbrirDestinoPuerta(codigo); };

@@ -1,30 +1,16 @@
-// The pictures of the animated screen's image packs. A pack is a binary Qt
-// resource file; each picture in it is stored ready to draw, so nothing is
-// decoded at start-up: a short header ("NVP1", width, height, both 32-bit
-// little-endian) followed by the rows of premultiplied 32-bit ARGB pixels.
+// The pictures of the animated screen's image packs (each a PNG entry of a
+// pack, paquete_imagenes.h).
 #pragma once
 
 #include "escena.h"
-#include "imagen_lista.h"
 
-#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <vector>
 
 namespace norvela {
-
-inline QByteArray CodificarImagenPaquete(const QImage &imagen)
-{
-    return CodificarImagenLista(imagen);
-}
-// A null image when the bytes are not such a picture (wrong header, sizes
-// that do not match the length).
-inline QImage DecodificarImagenPaquete(const char *datos, qint64 longitud)
-{
-    return DecodificarImagenLista(datos, longitud);
-}
 
 // What each pack holds, by name. The scene's still pictures: the backdrop,
 // the door and the entrance opening (frame 0 closed .. 4 open) and the flag.

@@ -1,8 +1,8 @@
 // Pictures stored ready to draw: a short header ("NVP1", width, height, both
 // 32-bit little-endian) followed by the rows of premultiplied 32-bit ARGB
-// pixels. Reading one copies its pixels, with nothing to decode. The image
-// packs of the animated screen hold such pictures, and so do the pictures
-// compiled into the program.
+// pixels. Reading one copies its pixels, with nothing to decode. The
+// pictures compiled into the program are stored so (the animated screen's
+// image packs on disk hold PNG pictures instead).
 #pragma once
 
 #include <QByteArray>

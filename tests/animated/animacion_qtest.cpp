@@ -18,6 +18,7 @@
 #include "mano.h"
 #include "medio.h"
 #include "panel_efectos.h"
+#include "paquete_imagenes.h"
 #include "principal.h"
 #include "superior.h"
 #include "transiciones.h"
@@ -208,7 +209,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(pruebas::Pulsar(escena.LabelEntrada));
         QVERIFY(!escena.isVisible());
-        QVERIFY(menu.isVisible());
         QVERIFY(p.e.AnimacionIniciada);
         // The menu plays its help panel instead of the walk.
         QVERIFY(menu.TimerAyuda.isActive());
@@ -322,15 +322,40 @@ private slots:
         QCOMPARE(siguiente.arranque->VentanaPrincipal(), static_cast<QWidget *>(siguiente.escena));
     }
 
-    void aBrokenPackStopsTheStartUp()
+    void aDamagedPackEndsOnTheClassicMenu_data()
     {
+        QTest::addColumn<QString>("fichero");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not a pack") << "segdxg1.DXG" << QByteArray("no es un paquete");
+        // Well formed, but every picture 1 x 1.
+        PaqueteImagenes entregado;
+        entregado.Leer(QStringLiteral(NORVELA_DATOS_ENTREGADOS "/vector.DXG"));
+        QImage punto(1, 1, QImage::Format_RGB32);
+        punto.fill(Qt::blue);
+        std::vector<std::pair<QString, QByteArray>> diminutas;
+        for (const QString &nombre : entregado.Nombres())
+            diminutas.emplace_back(nombre, CodificarPng(punto));
+        QTest::newRow("1 x 1 pictures") << "vector.DXG" << EscribirPaquete(diminutas);
+    }
+
+    void aDamagedPackEndsOnTheClassicMenu()
+    {
+        QFETCH(QString, fichero);
+        QFETCH(QByteArray, bytes);
         pruebas::CarpetaEntregada carpeta;
-        carpeta.EscribirBytes(QStringLiteral("segdxg1.DXG"), "no es un paquete");
+        carpeta.EscribirBytes(fichero, bytes);
         Programa p({"S"}, carpeta.Programa());
-        QVERIFY(!p.creadas);
-        QVERIFY(p.e.ErrorFicheros);
-        QCOMPARE(p.m.textos, QStringList{"Faltan ficheros (" + carpeta.Ruta(QStringLiteral("segdxg1.DXG"))
-                                          + "). Vuelva a instalar el programa"});
+        QVERIFY(p.creadas);
+        QVERIFY(!p.e.ErrorFicheros);
+        QCOMPARE(p.m.textos, QStringList{"Faltan ficheros (" + carpeta.Ruta(fichero) + "). Vuelva a instalar el programa"});
+        QVERIFY(!p.e.ModoAnimado);
+        QVERIFY(!p.s().form9);
+        Tform0 &menu = *p.s().form0;
+        QCOMPARE(p.arranque->VentanaPrincipal(), static_cast<QWidget *>(&menu));
+        menu.show();
+        QVERIFY(!p.s().Bienvenida);
+        // Its back button leaves the program, as on a start without the scene.
+        QCOMPARE(menu.BotRetroce->text(), p.e.Texto(222));
     }
 };
 

@@ -1,11 +1,13 @@
-// The image packs: the pictures' own format, and the shipped packs read
-// whole, once.
+// The image packs: the shipped packs read whole, once, and every kind of
+// damaged pack refused; and the pictures compiled into the program, stored
+// ready to draw.
 #include "carpeta_prueba.h"
+#include "imagen_lista.h"
+#include "paquete_imagenes.h"
 #include "paquetes.h"
 
 #include <QDir>
 #include <QFile>
-#include <QResource>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -27,39 +29,28 @@ QImage Muestra()
     return imagen;
 }
 
-// The shipped pack `nombre` with one 32-bit big-endian field of its index
-// overwritten: at `en` bytes past the offset its header keeps at `zona`
-// (-1: from the start of the file).
-QByteArray Remendado(const char *nombre, int zona, qint64 en, quint32 valor)
+// The shipped pack `nombre` written again, well formed, after `cambio`
+// (entries as name and bytes).
+template <typename F> QByteArray Rehecho(const char *nombre, F cambio)
 {
-    QFile f(Entregado(QString::fromLatin1(nombre)));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = f.readAll();
-    const qint64 base = zona < 0 ? 0 : qFromBigEndian<qint32>(bytes.constData() + zona);
-    qToBigEndian<quint32>(valor, bytes.data() + base + en);
-    return bytes;
-}
-
-// The shipped pack with its first picture a well-formed 1 x 1 one: a stored
-// length of a header and one pixel, and that size in the header.
-QByteArray Diminuto(const char *nombre)
-{
-    QByteArray bytes = Remendado(nombre, 12, 0, 16);
-    const qint64 imagen = qFromBigEndian<qint32>(bytes.constData() + 12) + 4;
-    qToLittleEndian<quint64>(0x0000000100000001ull, bytes.data() + imagen + 4);
-    return bytes;
+    PaqueteImagenes p;
+    p.Leer(Entregado(QString::fromLatin1(nombre)));
+    std::vector<std::pair<QString, QByteArray>> entradas;
+    for (const QString &n : p.Nombres())
+        entradas.emplace_back(n, p.Entrada(n));
+    cambio(entradas);
+    return EscribirPaquete(entradas);
 }
 
 } // namespace
 
-TEST(ImagenPaquete, PicturesComeBackAsTheyWereDrawn)
+TEST(ImagenLista, PicturesComeBackAsTheyWereDrawn)
 {
     const QImage original = Muestra().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QByteArray bytes = CodificarImagenPaquete(original);
+    const QByteArray bytes = CodificarImagenLista(original);
     EXPECT_EQ(bytes.size(), 12 + 5 * 3 * 4);
     EXPECT_TRUE(bytes.startsWith("NVP1"));
-    const QImage leida = DecodificarImagenPaquete(bytes.constData(), bytes.size());
+    const QImage leida = DecodificarImagenLista(bytes.constData(), bytes.size());
     ASSERT_EQ(leida.size(), QSize(5, 3));
     EXPECT_EQ(leida.format(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 3; ++y)
@@ -67,9 +58,9 @@ TEST(ImagenPaquete, PicturesComeBackAsTheyWereDrawn)
             EXPECT_EQ(leida.pixel(x, y), original.pixel(x, y)) << x << "," << y;
 }
 
-TEST(ImagenPaquete, AnythingElseIsNoPicture)
+TEST(ImagenLista, AnythingElseIsNoPicture)
 {
-    const QByteArray buena = CodificarImagenPaquete(Muestra());
+    const QByteArray buena = CodificarImagenLista(Muestra());
     struct Caso {
         const char *nombre;
         QByteArray bytes;
@@ -90,8 +81,8 @@ TEST(ImagenPaquete, AnythingElseIsNoPicture)
         {"no pixels", vacia},
     };
     for (const Caso &c : casos)
-        EXPECT_TRUE(DecodificarImagenPaquete(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;
-    EXPECT_TRUE(DecodificarImagenPaquete(nullptr, 100).isNull());
+        EXPECT_TRUE(DecodificarImagenLista(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;
+    EXPECT_TRUE(DecodificarImagenLista(nullptr, 100).isNull());
 }
 
 TEST(PaquetesEntregados, HoldEveryPictureOfTheScene)
@@ -101,8 +92,7 @@ TEST(PaquetesEntregados, HoldEveryPictureOfTheScene)
     ASSERT_TRUE(fallido.isEmpty()) << fallido.toStdString();
     EXPECT_EQ(im.fondo.size(), QSize(escena::kAncho, escena::kAlto));
     // The backdrop covers the whole scene: nothing shows through it.
-    EXPECT_TRUE(im.fondo.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                == im.fondo);
+    EXPECT_EQ(im.fondo.format(), QImage::Format_RGB32);
     for (const QImage &i : im.puerta)
         EXPECT_EQ(i.size(), QSize(escena::kAnchoPuerta, escena::kAltoPuerta));
     for (const QImage &i : im.portal)
@@ -120,71 +110,79 @@ TEST(PaquetesEntregados, HoldEveryPictureOfTheScene)
     // corners, which its rounded edge softens).
     const Caja puerta = CajaPuerta(LugarEscena::Cat);
     const QImage hueco = im.fondo.copy(puerta.x + 1, puerta.y + 1, puerta.ancho - 2, puerta.alto - 2);
-    EXPECT_EQ(hueco, im.puerta[0].copy(1, 1, puerta.ancho - 2, puerta.alto - 2));
-    // The packs were let go once read.
-    EXPECT_FALSE(QResource(QStringLiteral(":/norvela-segdxg1/fondo")).isValid());
+    EXPECT_EQ(hueco.convertToFormat(im.puerta[0].format()), im.puerta[0].copy(1, 1, puerta.ancho - 2, puerta.alto - 2));
 }
 
-TEST(PaquetesEntregados, AMissingOrBrokenPackIsNamed)
+TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
 {
     pruebas::CarpetaPrueba c;
     const QString seg = Entregado("segdxg1.DXG"), vec = Entregado("vector.DXG");
-    c.EscribirBytes("roto.DXG", "x");
-    QFile::copy(seg, c.Ruta("corto.DXG"));
-    QFile(c.Ruta("corto.DXG")).resize(QFileInfo(seg).size() / 2);
-    c.EscribirBytes("vacio.DXG", "");
-    // A damaged index, where Qt would read outside the file: the header's
-    // offsets are at 8 (nodes), 12 (data) and 16 (names); a node is 22
-    // bytes (name, flags, children or locale and data, date).
-    constexpr int kArbol = 8;
-    // One child more than the root has, past the last node: that node's bytes
-    // all but whole after the end, so only the count tells it is not there.
-    QFile vector(vec);
-    ASSERT_TRUE(vector.open(QIODevice::ReadOnly));
-    QByteArray pasado = vector.readAll();
-    const qint64 raiz = qFromBigEndian<qint32>(pasado.constData() + kArbol);
-    qToBigEndian<qint32>(qFromBigEndian<qint32>(pasado.constData() + raiz + 6) + 1, pasado.data() + raiz + 6);
-    pasado.append(21, '\0');
+    QFile f(vec);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray vector = f.readAll();
+    // The shipped vector pack with the 32-bit field at `en` set to `valor`.
+    const auto remendado = [&](qint64 en, quint32 valor) {
+        QByteArray bytes = vector;
+        qToLittleEndian<quint32>(valor, bytes.data() + en);
+        return bytes;
+    };
+    // Header 12 bytes, then 40 per entry: name (32), offset, size.
+    const auto campo = [](int entrada, int en) { return 12 + 40 * entrada + 32 + en; };
+    const quint32 entradas = qFromLittleEndian<quint32>(vector.constData() + 8);
+    const quint32 primera = qFromLittleEndian<quint32>(vector.constData() + campo(0, 0));
+    const quint32 ultimoTamano = qFromLittleEndian<quint32>(vector.constData() + campo(entradas - 1, 4));
+    QByteArray firma = vector, nombreMalo = vector, nombreRepetido = vector, noPng = vector;
+    firma[3] = 'J';
+    nombreMalo[12] = '/';
+    nombreRepetido.replace(12 + 40, 32, vector.mid(12, 32));
+    noPng[primera + 1] = 'J';
+    const QImage punto = Muestra().copy(0, 0, 1, 1);
+    // `indice`: the pack is refused whole, before any picture is looked at.
     const struct {
         const char *fichero;
         QByteArray bytes;
+        bool indice;
     } danados[] = {
-        {"nodos-negativos.DXG", Remendado("segdxg1.DXG", -1, kArbol, 0x80000000u)},
-        {"hijos-de-mas.DXG", Remendado("segdxg1.DXG", kArbol, 6, 0x7fffffffu)},
-        {"hijos-fuera.DXG", Remendado("vector.DXG", kArbol, 10, 0x01000000u)},
-        {"nombre-fuera.DXG", Remendado("segdxg1.DXG", kArbol, 22, 0x7fffff00u)},
-        {"dato-fuera.DXG", Remendado("vector.DXG", kArbol, 22 + 10, 0x7fffff00u)},
-        {"dato-largo.DXG", Remendado("vector.DXG", 12, 0, 0xfffffff0u)},
-        {"hijos-pasado.DXG", pasado},
-        {"diminuto.DXG", Diminuto("vector.DXG")},
+        {"roto", "x", true},
+        {"vacio", "", true},
+        {"firma", firma, true},
+        {"version", remendado(4, 2), true},
+        {"sin-entradas", remendado(8, 0), true},
+        {"entradas-de-mas", remendado(8, 257), true},
+        {"indice-cortado", vector.left(12 + 40 + 20), true},
+        {"dentro-del-indice", remendado(campo(0, 0), 12 + 40 * entradas - 1), true},
+        {"pasa-del-final", remendado(campo(entradas - 1, 4), ultimoTamano + 1), true},
+        {"solapadas", remendado(campo(1, 0), primera), true},
+        {"nombre-malo", nombreMalo, true},
+        {"nombre-repetido", nombreRepetido, true},
+        {"cortado", vector.chopped(1), true},
+        {"no-png", noPng, false},
+        {"diminuto", Rehecho("vector.DXG", [&](auto &e) { e.back().second = CodificarPng(punto); }), false},
+        {"falta-una", Rehecho("vector.DXG", [](auto &e) { e.pop_back(); }), false},
     };
-    for (const auto &d : danados)
-        c.EscribirBytes(d.fichero, d.bytes);
     struct Caso {
         QString segdxg, vector, fallido;
     };
-    const Caso casos[] = {
+    std::vector<Caso> casos = {
         {c.Ruta("falta.DXG"), vec, c.Ruta("falta.DXG")},
         {seg, c.Ruta("falta.DXG"), c.Ruta("falta.DXG")},
-        {c.Ruta("roto.DXG"), vec, c.Ruta("roto.DXG")},
-        {c.Ruta("corto.DXG"), vec, c.Ruta("corto.DXG")},
-        {c.Ruta("vacio.DXG"), vec, c.Ruta("vacio.DXG")},
-        {c.Ruta("nodos-negativos.DXG"), vec, c.Ruta("nodos-negativos.DXG")},
-        {c.Ruta("hijos-de-mas.DXG"), vec, c.Ruta("hijos-de-mas.DXG")},
-        {c.Ruta("nombre-fuera.DXG"), vec, c.Ruta("nombre-fuera.DXG")},
-        {seg, c.Ruta("hijos-fuera.DXG"), c.Ruta("hijos-fuera.DXG")},
-        {seg, c.Ruta("dato-fuera.DXG"), c.Ruta("dato-fuera.DXG")},
-        {seg, c.Ruta("dato-largo.DXG"), c.Ruta("dato-largo.DXG")},
-        {seg, c.Ruta("hijos-pasado.DXG"), c.Ruta("hijos-pasado.DXG")},
-        // Whole, but with a picture the scene cannot draw.
-        {seg, c.Ruta("diminuto.DXG"), c.Ruta("diminuto.DXG")},
         // Each pack must hold its own pictures.
         {vec, seg, vec},
     };
+    for (const auto &d : danados) {
+        const QString ruta = c.Ruta(QString::fromLatin1(d.fichero) + ".DXG");
+        c.EscribirBytes(QString::fromLatin1(d.fichero) + ".DXG", d.bytes);
+        casos.push_back({seg, ruta, ruta});
+        EXPECT_EQ(PaqueteImagenes().Abrir(d.bytes), !d.indice) << d.fichero;
+    }
     for (const Caso &caso : casos) {
         ImagenesEscena im;
-        EXPECT_EQ(CargarPaquetesEscena(caso.segdxg, caso.vector, im), caso.fallido);
+        EXPECT_EQ(CargarPaquetesEscena(caso.segdxg, caso.vector, im).toStdString(), caso.fallido.toStdString());
         EXPECT_TRUE(im.fondo.isNull());
         EXPECT_TRUE(im.anda[0].isNull());
     }
+    // Written again whole, the same pack is read.
+    c.EscribirBytes("rehecho.DXG", Rehecho("vector.DXG", [](auto &) {}));
+    ImagenesEscena im;
+    EXPECT_TRUE(CargarPaquetesEscena(seg, c.Ruta("rehecho.DXG"), im).isEmpty());
 }

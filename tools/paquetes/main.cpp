@@ -1,14 +1,14 @@
-// Draws the pictures of the animated home screen and writes each pack's
-// pictures into its own folder with the resource list that packs them:
-// OUT/segdxg1/segdxg1.qrc and OUT/vector/vector.qrc. The build then turns
-// each list into a binary resource file of the data folder.
+// Draws the pictures of the animated home screen and writes the data
+// folder's two image packs, OUT/segdxg1.DXG and OUT/vector.DXG, each
+// picture a PNG entry (animated/datos/paquete_imagenes.h).
 #include "imagen_paquete.h"
+#include "paquete_imagenes.h"
 #include "paquetes.h"
 #include "recursos.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <cstdio>
 
 using namespace norvela;
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: dibujar_paquetes OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: dibujar_paquetes DATA_FOLDER\n");
         return 2;
     }
     const QDir salida(QString::fromLocal8Bit(argv[1]));
@@ -38,36 +38,25 @@ int main(int argc, char *argv[])
         im.pajaro[i] = dibujo::pajaroEscena(i);
     im.autobus = dibujo::autobusEscena();
 
-    const char *paquetes[2] = {"segdxg1", "vector"};
-    QByteArray listas[2];
-    for (int i = 0; i < 2; ++i) {
-        if (!salida.mkpath(QString::fromLatin1(paquetes[i]))) {
-            std::fprintf(stderr, "%s: cannot create the folder\n", argv[1]);
-            return 1;
-        }
-        listas[i] = "<RCC>\n  <qresource prefix=\"/\">\n";
-    }
+    // Each pack's pictures as PNG entries, in the scene's order.
+    std::vector<std::pair<QString, QByteArray>> entradas[2];
     int fallos = 0;
     for (const EntradaPaquete &e : EntradasPaquetes(im)) {
-        const QString carpeta = QString::fromLatin1(paquetes[e.paquete]);
-        QFile f(salida.filePath(carpeta + '/' + e.nombre + QStringLiteral(".nvp")));
         // The screen refuses a picture of another size than its scene's.
         if (e.destino->size() != e.tamano) {
             std::fprintf(stderr, "%s: drawn at a size the scene does not use\n", qPrintable(e.nombre));
             ++fallos;
-        } else if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || f.write(CodificarImagenPaquete(*e.destino)) < 0) {
+        }
+        entradas[e.paquete].emplace_back(e.nombre, CodificarPng(*e.destino));
+    }
+    const char *paquetes[2] = {"segdxg1.DXG", "vector.DXG"};
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray bytes = EscribirPaquete(entradas[i]);
+        QSaveFile f(salida.filePath(QString::fromLatin1(paquetes[i])));
+        if (bytes.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(f.fileName()));
             ++fallos;
         }
-        listas[e.paquete] += "    <file alias=\"" + e.nombre.toLatin1() + "\">" + e.nombre.toLatin1() + ".nvp</file>\n";
-    }
-    for (int i = 0; i < 2; ++i) {
-        listas[i] += "  </qresource>\n</RCC>\n";
-        const QString nombre = QString::fromLatin1(paquetes[i]);
-        QFile f(salida.filePath(nombre + '/' + nombre + QStringLiteral(".qrc")));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(listas[i]) < 0)
-            ++fallos;
     }
     return fallos == 0 ? 0 : 1;
 }
