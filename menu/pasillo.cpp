@@ -53,4 +53,9 @@ QImage PintarPasillo(const QSize &tamano, const QImage &bahia, const QImage &pue
     return imagen;
 }
 
+QPixmap PixmapPasillo(const QImage &pasillo)
+{
+    return QPixmap::fromImage(pasillo.convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
+}
+
 } // namespace norvela
