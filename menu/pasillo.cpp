@@ -34,7 +34,8 @@ void Casing(QPainter &lienzo, const QPoint &p, int ancho)
 QImage PintarPasillo(const QSize &tamano, const QImage &bahia, const QImage &puertaCerrada,
                      const QList<QPoint> &puertas, const QList<QRect> &rotulos)
 {
-    QImage imagen = Mosaico(tamano, bahia);
+    // Painted straight at three bytes a pixel, as the menu keeps it.
+    QImage imagen = Mosaico(tamano, bahia, QImage::Format_RGB888);
     QPainter lienzo(&imagen);
     for (const QPoint &p : puertas) {
         Casing(lienzo, p, puertaCerrada.width());
