@@ -12,7 +12,12 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace norvela {
 
@@ -79,6 +84,16 @@ TBienvenida::TBienvenida() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().center() - rect().center());
+#ifdef __GLIBC__
+    // The welcome window goes once the first screen is up: start-up is over.
+    // What was freed on the way (file contents read line by line, scratch
+    // pictures, this window's own picture, what the first screen's first
+    // paint used) lies in free blocks all over the heap, which the allocator
+    // would keep for the process: once this window is gone and the events
+    // then waiting (that paint) are done, their whole pages go back to the
+    // system.
+    connect(this, &QObject::destroyed, [] { QTimer::singleShot(0, [] { malloc_trim(0); }); });
+#endif
 }
 
 void TBienvenida::Avanzar(int posicion)

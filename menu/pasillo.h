@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -18,5 +19,9 @@ inline constexpr int kAltoHoja = 118;
 
 QImage PintarPasillo(const QSize &tamano, const QImage &bahia, const QImage &puertaCerrada,
                      const QList<QPoint> &puertas, const QList<QRect> &rotulos);
+
+// The corridor as the menu keeps it for as long as it lives: opaque, three
+// bytes a pixel instead of four, the same pixels.
+QPixmap PixmapPasillo(const QImage &pasillo);
 
 } // namespace norvela

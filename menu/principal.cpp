@@ -325,7 +325,7 @@ void Tform0::PintarCorredor()
         rotulos.append(e->geometry());
     }
     const QImage cerrada = ImageListPuerta.value(0).toImage();
-    mosaico->setPixmap(QPixmap::fromImage(PintarPasillo(size(), enlace.BmpParte, cerrada, puertas, rotulos)));
+    mosaico->setPixmap(PixmapPasillo(PintarPasillo(size(), enlace.BmpParte, cerrada, puertas, rotulos)));
 }
 
 QPoint Tform0::PosicionPuerta(EtiquetaActiva *etiqueta) const

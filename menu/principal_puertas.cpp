@@ -91,7 +91,7 @@ void Tform0::TimerZoomTimer()
         const bool abajo = MenuElegido >= kPuertaProfe;
         const int columna = abajo ? MenuElegido - 5 : MenuElegido;
         const QRect bahia((columna - 1) * W, abajo ? 305 : 0, W, H);
-        QImage vista = mosaico->pixmap().copy(bahia).toImage();
+        QImage vista = mosaico->pixmap().copy(bahia).toImage().convertToFormat(QImage::Format_RGB32);
         {
             QPainter lienzo(&vista);
             lienzo.drawPixmap(QPoint(PuertaX, PuertaArriba) - bahia.topLeft(), ImageListPuerta.value(4));

@@ -6,8 +6,12 @@ namespace norvela {
 
 TablaTexto::TablaTexto(int primero, int ultimo, int ancho, Capacidad capacidad, int anchoCero)
     : primero_(primero), ultimo_(ultimo), ancho_(ancho), capacidad_(capacidad),
-      anchoCero_(anchoCero > 0 ? anchoCero : ancho), entradas_(static_cast<size_t>(ultimo - primero + 1))
+      anchoCero_(anchoCero > 0 ? anchoCero : ancho)
 {
+    // The whole capacity is set aside at once, so an entry never moves, but
+    // entries come into being only up to the last one written: the rest of
+    // the capacity is never touched and takes no memory.
+    entradas_.reserve(static_cast<size_t>(ultimo - primero + 1));
 }
 
 const std::string &TablaTexto::operator[](int i) const
@@ -15,7 +19,8 @@ const std::string &TablaTexto::operator[](int i) const
     static const std::string vacia;
     if (i > ultimo_ && i >= primero_ && Crece())
         return vacia;
-    return entradas_[Posicion(i)];
+    const size_t p = Posicion(i);
+    return p < entradas_.size() ? entradas_[p] : vacia;
 }
 
 size_t TablaTexto::Posicion(int i) const
@@ -27,11 +32,12 @@ size_t TablaTexto::Posicion(int i) const
 
 void TablaTexto::Poner(int i, std::string_view s)
 {
-    if (i > ultimo_ && Crece()) {
-        entradas_.resize(static_cast<size_t>(i - primero_ + 1));
+    if (i > ultimo_ && Crece())
         ultimo_ = i;
-    }
-    entradas_[Posicion(i)] = Cortar(s, i == 0 ? anchoCero_ : ancho_);
+    const size_t p = Posicion(i);
+    if (p >= entradas_.size())
+        entradas_.resize(p + 1);
+    entradas_[p] = Cortar(s, i == 0 ? anchoCero_ : ancho_);
 }
 
 void TablaTexto::Vaciar()
@@ -48,8 +54,17 @@ void TablaTexto::Liberar()
 }
 
 TablaBloques::TablaBloques(int bloques, int entradas, int ancho)
-    : bloques_(bloques), entradas_(entradas), ancho_(ancho), textos_(static_cast<size_t>(bloques * entradas))
+    : bloques_(bloques), entradas_(entradas), ancho_(ancho)
 {
+    // As with a text table: set aside whole, made only up to the last entry written.
+    textos_.reserve(static_cast<size_t>(bloques * entradas));
+}
+
+const std::string &TablaBloques::En(int bloque, int entrada) const
+{
+    static const std::string vacia;
+    const size_t p = Posicion(bloque, entrada);
+    return p < textos_.size() ? textos_[p] : vacia;
 }
 
 size_t TablaBloques::Posicion(int bloque, int entrada) const
@@ -63,7 +78,10 @@ size_t TablaBloques::Posicion(int bloque, int entrada) const
 
 void TablaBloques::Poner(int bloque, int entrada, std::string_view s)
 {
-    textos_[Posicion(bloque, entrada)] = Cortar(s, ancho_);
+    const size_t p = Posicion(bloque, entrada);
+    if (p >= textos_.size())
+        textos_.resize(p + 1);
+    textos_[p] = Cortar(s, ancho_);
 }
 
 void TablaBloques::Vaciar()

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,26 @@ namespace norvela {
 // Buffers built at run time (report lines) start at their capacity and grow
 // when written past it; reading past their end gives an empty entry.
 enum class Capacidad { Fija, Creciente };
+
+// Storage for number tables that start at zero and never grow: it comes
+// zeroed from calloc, which leaves fresh pages alone, so the rows a data file
+// never reaches (most of a table's capacity) take no memory. Elements are
+// only ever value-initialised into it, which it has already done.
+template <typename T>
+struct AsignadorCeros {
+    using value_type = T;
+    AsignadorCeros() = default;
+    template <typename U> AsignadorCeros(const AsignadorCeros<U> &) noexcept {}
+    T *allocate(size_t n)
+    {
+        if (void *p = std::calloc(n, sizeof(T)))
+            return static_cast<T *>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T *p, size_t) noexcept { std::free(p); }
+    template <typename U> void construct(U *) noexcept {}
+    template <typename U> bool operator==(const AsignadorCeros<U> &) const noexcept { return true; }
+};
 
 // Entries primero..ultimo of fixed-length texts of at most `ancho` characters;
 // a table with an entry 0 may give that one a width of its own (a report's
@@ -54,7 +76,7 @@ class TablaBloques {
 public:
     TablaBloques(int bloques, int entradas, int ancho);
 
-    const std::string &En(int bloque, int entrada) const { return textos_[Posicion(bloque, entrada)]; }
+    const std::string &En(int bloque, int entrada) const;
     void Poner(int bloque, int entrada, std::string_view s);
 
     int Bloques() const { return bloques_; }
@@ -93,7 +115,7 @@ private:
 
     int filas_;
     int ultimoByte_;
-    std::vector<uint8_t> bytes_;
+    std::vector<uint8_t, AsignadorCeros<uint8_t>> bytes_;
 };
 
 // A 1-based array of whole numbers with a fixed range of indexes.
@@ -168,7 +190,7 @@ private:
     int filaUltima_;
     int colPrimera_;
     int colUltima_;
-    std::vector<int> valores_;
+    std::vector<int, AsignadorCeros<int>> valores_;
 };
 
 } // namespace norvela

@@ -16,9 +16,9 @@ void PintarMosaico(QPainter &lienzo, const QSize &tamano, const QImage &grafico)
             lienzo.drawImage(x, y, grafico);
 }
 
-QImage Mosaico(const QSize &tamano, const QImage &grafico)
+QImage Mosaico(const QSize &tamano, const QImage &grafico, QImage::Format formato)
 {
-    QImage imagen(tamano, QImage::Format_RGB32);
+    QImage imagen(tamano, formato);
     imagen.fill(Qt::black);
     QPainter lienzo(&imagen);
     PintarMosaico(lienzo, tamano, grafico);

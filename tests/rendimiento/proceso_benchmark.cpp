@@ -3,7 +3,8 @@
 // the same Qt libraries. They run in turn, A B A B, each until its first
 // window is painted; the program skips its three pauses. Both wall and
 // processor time are compared pair by pair, so a machine that slows down
-// for a while weighs on both alike. Offscreen unless QT_QPA_PLATFORM says
+// for a while weighs on both alike; beside them, each one's peak resident
+// memory up to that first paint. Offscreen unless QT_QPA_PLATFORM says
 // otherwise.
 #include "aplicacion.h"
 #include "arranque.h"
@@ -86,6 +87,7 @@ int Programa(int argc, char **argv)
 
 struct Medida {
     double pared = 0, procesador = 0;   // milliseconds
+    double pico = 0;                    // MB
 };
 
 double Ahora()
@@ -115,6 +117,7 @@ Medida Correr(const char *modo, bool &bien)
     r.pared = Ahora() - inicio;
     r.procesador = (double(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 +
                     double(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3);
+    r.pico = double(uso.ru_maxrss) / 1024.0;
     bien = bien && WIFEXITED(estado) && WEXITSTATUS(estado) == 0;
     return r;
 }
@@ -133,7 +136,7 @@ double Mediana(std::vector<double> v)
 // One iteration is one pair: the program, then the floor.
 static void ArranqueFrenteAlSuelo(benchmark::State &state)
 {
-    std::vector<double> programa, suelo, proporcion, cpuPrograma, cpuSuelo, proporcionCpu;
+    std::vector<double> programa, suelo, proporcion, cpuPrograma, cpuSuelo, proporcionCpu, picoPrograma, picoSuelo;
     bool bien = true;
     Correr("programa", bien);   // warm-up: files into the page cache
     Correr("suelo", bien);
@@ -150,6 +153,8 @@ static void ArranqueFrenteAlSuelo(benchmark::State &state)
         cpuPrograma.push_back(a.procesador);
         cpuSuelo.push_back(b.procesador);
         proporcionCpu.push_back(a.procesador / b.procesador);
+        picoPrograma.push_back(a.pico);
+        picoSuelo.push_back(b.pico);
         state.SetIterationTime(a.pared / 1e3);
     }
     state.counters["ms programa"] = Mediana(programa);
@@ -158,6 +163,8 @@ static void ArranqueFrenteAlSuelo(benchmark::State &state)
     state.counters["ms CPU programa"] = Mediana(cpuPrograma);
     state.counters["ms CPU suelo"] = Mediana(cpuSuelo);
     state.counters["CPU programa / suelo"] = Mediana(proporcionCpu);
+    state.counters["MB pico programa"] = Mediana(picoPrograma);
+    state.counters["MB pico suelo"] = Mediana(picoSuelo);
 }
 BENCHMARK(ArranqueFrenteAlSuelo)->Unit(benchmark::kMillisecond)->Iterations(21)->UseManualTime();
 
