@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <stdexcept>
 #include <tuple>
 
@@ -64,7 +65,7 @@ protected:
             e.LineasInforme.Poner(i, Linea(i));
     }
 
-    void Negritas(std::initializer_list<int> lineas)
+    void Negritas(const std::vector<int> &lineas)
     {
         int k = 0;
         for (const int l : lineas)
@@ -73,19 +74,19 @@ protected:
     }
 
     // The report lines drawn (header texts left out), in drawing order.
-    std::vector<TrazoInforme> LineasDibujadas(int pagina) const
+    std::vector<TrazoInforme> LineasDibujadas(int pagina, const PaginaRegistrada *en = nullptr) const
     {
         std::vector<TrazoInforme> r;
-        for (const auto &t : hoja.Textos(pagina))
+        for (const auto &t : (en ? *en : hoja).Textos(pagina))
             if (t.texto.startsWith(QLatin1String("linea")))
                 r.push_back(t);
         return r;
     }
 
-    int Cuantos(Tipo tipo, int pagina) const
+    int Cuantos(Tipo tipo, int pagina, const PaginaRegistrada *en = nullptr) const
     {
         int n = 0;
-        for (const auto &t : hoja.trazos)
+        for (const auto &t : (en ? *en : hoja).trazos)
             n += t.tipo == tipo && t.pagina == pagina;
         return n;
     }
@@ -153,44 +154,45 @@ TEST_F(Informes, AnEmptyListIsOnePortraitPageWithTheHeaderBoxOnly)
     EXPECT_TRUE(m.textos.isEmpty());
 }
 
-TEST_F(Informes, AtSize12APageHolds51LinesAndTheNextStartsInRow6WithoutHeader)
+// Portrait lists: at 12 points 51 lines a page in a 58-row grid, below it 71
+// in a 78-row grid, from row 6; the next page starts in row 6 without header.
+// A column report under 75 lines is such a list, in Courier at 10 points.
+TEST_F(Informes, PortraitListsFillTheirGridAndContinueWithoutHeader)
 {
-    Llenar(52);
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 51, false, 12));
-    EXPECT_EQ(hoja.paginas, 1);
-    auto lineas = LineasDibujadas(1);
-    ASSERT_EQ(lineas.size(), 51u);
-    EXPECT_EQ(QPoint(lineas[0].x, lineas[0].y), QPoint(480, Fila(6, 58, kAlto)));
-    EXPECT_EQ(QPoint(lineas[50].x, lineas[50].y), QPoint(480, Fila(56, 58, kAlto)));
-    EXPECT_EQ(lineas[50].familia, "Arial");
-    EXPECT_EQ(lineas[50].puntos, 12);
-    EXPECT_FALSE(lineas[50].negrita);
-
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    Llenar(52);
-    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 52, true, 12));
-    ASSERT_EQ(otra.paginas, 2);
-    const auto segunda = otra.Textos(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].texto, TextoLinea(52));
-    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(480, Fila(6, 58, kAlto)));
-    EXPECT_EQ(segunda[0].familia, "Courier New");
-    for (const auto &t : otra.trazos)
-        EXPECT_TRUE(t.pagina == 1 || t.tipo == Tipo::Texto);
-}
-
-TEST_F(Informes, BelowSize12APageHolds71LinesInA78RowGrid)
-{
-    Llenar(72);
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 72, true, 10));
-    ASSERT_EQ(hoja.paginas, 2);
-    const auto primera = LineasDibujadas(1);
-    ASSERT_EQ(primera.size(), 71u);
-    EXPECT_EQ(primera.back().y, Fila(76, 78, kAlto));
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].y, Fila(6, 78, kAlto));
-    EXPECT_EQ(segunda[0].puntos, 10);
+    struct Caso {
+        int n;
+        bool columnas, courier;
+        int puntos;
+        const char *familia;
+        int paginas, enPrimera, filas;
+    };
+    for (const Caso &c : {Caso{51, false, false, 12, "Arial", 1, 51, 58}, Caso{52, false, true, 12, "Courier New", 2, 51, 58},
+                          Caso{72, false, true, 10, "Courier New", 2, 71, 78},
+                          Caso{74, true, false, 10, "Courier New", 2, 71, 78}}) {
+        SCOPED_TRACE(testing::Message() << c.n << " lines, " << c.familia << (c.columnas ? ", column report" : ""));
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(c.n);
+        ASSERT_TRUE(c.columnas ? ImprimirListaColumnas(e, pagina, e.LineasInforme, c.n, c.courier)
+                               : ImprimirLista(e, pagina, e.LineasInforme, c.n, c.courier, c.puntos));
+        EXPECT_FALSE(pagina.apaisada);
+        ASSERT_EQ(pagina.paginas, c.paginas);
+        const auto primera = LineasDibujadas(1, &pagina), segunda = LineasDibujadas(2, &pagina);
+        ASSERT_EQ(primera.size(), static_cast<size_t>(c.enPrimera));
+        EXPECT_EQ(primera.front().y, Fila(6, c.filas, kAlto));
+        EXPECT_EQ(primera.back().y, Fila(5 + c.enPrimera, c.filas, kAlto));
+        ASSERT_EQ(segunda.size(), static_cast<size_t>(c.n - c.enPrimera));
+        if (!segunda.empty()) {
+            EXPECT_EQ(segunda[0].texto, TextoLinea(c.enPrimera + 1));
+            EXPECT_EQ(segunda[0].y, Fila(6, c.filas, kAlto));
+        }
+        for (const auto *lineas : {&primera, &segunda})
+            for (const auto &t : *lineas)
+                EXPECT_EQ(std::tuple(t.x, t.familia, t.puntos, t.negrita), std::tuple(480, QString(c.familia), c.puntos, false))
+                    << t.texto.toStdString();
+        for (const auto &t : pagina.trazos)
+            EXPECT_TRUE(t.pagina == 1 || t.tipo == Tipo::Texto);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, 1, &pagina), 0);
+    }
 }
 
 TEST_F(Informes, BoldEntriesMarkTheirLinesForOnePrintOnly)
@@ -233,37 +235,53 @@ TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
     EXPECT_NE(otra.Buscar("Informe de prueba"), nullptr);
 }
 
-TEST_F(Informes, ColumnReportsUnder75LinesArePortraitCourierLists)
+// From 75 lines a report goes landscape in columns laid over the header
+// box's 10.2 in, not the page's 11 in: Courier at grid columns 2, 50 and 100
+// of 150, 150 lines a page; Arial at columns 4, 44 and 86 of 130, its lines
+// spread evenly (151: four columns of 38 rows, the fourth on page 2). The
+// grid has the rows of a column and 8 more.
+TEST_F(Informes, ColumnReportsPlaceEveryLineByTheirCountAndFont)
 {
-    Llenar(74);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 74, false));
-    EXPECT_FALSE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 2);   // 71 + 3
-    for (const auto &t : LineasDibujadas(1)) {
-        EXPECT_EQ(t.familia, "Courier New");
-        EXPECT_EQ(t.puntos, 10);
-        EXPECT_EQ(t.x, 480);
+    struct Sitio {
+        int linea, pagina, x, fila;
+    };
+    struct Caso {
+        int n;
+        bool courier;
+        int filas, paginas, enUltima;
+        std::vector<Sitio> sitios;
+    };
+    const Caso casos[] = {
+        {75, true, 33, 1, 75, {{1, 1, 82, 6}, {26, 1, 2040, 6}, {28, 1, 2040, 8}, {51, 1, 4080, 6}, {75, 1, 4080, 30}}},
+        {150, false, 58, 1, 150, {{1, 1, 188, 6}, {150, 1, 4049, 55}}},
+        {151, true, 58, 2, 1, {{150, 1, 4080, 55}, {151, 2, 82, 6}}},
+        {151, false, 46, 2, 37,
+         {{38, 1, 188, 43}, {39, 1, 2071, 6}, {77, 1, 4049, 6}, {114, 1, 4049, 43}, {115, 2, 188, 6}, {151, 2, 188, 42}}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(testing::Message() << c.n << (c.courier ? " lines, Courier" : " lines, Arial"));
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(c.n);
+        ASSERT_TRUE(ImprimirListaColumnas(e, pagina, e.LineasInforme, c.n, c.courier));
+        EXPECT_TRUE(pagina.apaisada);
+        EXPECT_EQ(pagina.paginas, c.paginas);
+        EXPECT_EQ(LineasDibujadas(c.paginas, &pagina).size(), static_cast<size_t>(c.enUltima));
+        for (const Sitio &s : c.sitios) {
+            const auto *t = pagina.Buscar(TextoLinea(s.linea));
+            ASSERT_NE(t, nullptr) << s.linea;
+            EXPECT_EQ(std::tuple(t->pagina, t->x, t->y, t->familia),
+                      std::tuple(s.pagina, s.x, Fila(s.fila, c.filas, kAncho), QString(c.courier ? "Courier New" : "Arial")))
+                << "line " << s.linea;
+        }
     }
-    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 0);
 }
 
-TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
+// The landscape header: box to 10.2 in, texts ending at 10.15 in, the title
+// as stored; a numbered circle on every page, empty on a single one.
+TEST_F(Informes, TheLandscapeHeaderFillsTheBoxAndNumbersEveryPage)
 {
     Llenar(75);
     ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
-    EXPECT_TRUE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 1);
-    const int filas = 25 + 8;
-    const int alto = kAncho;   // landscape
-    // Grid columns 2, 50 and 100 of 150 over the header box's 10.2 in, not the page's 11 in.
-    EXPECT_EQ(hoja.Buscar(TextoLinea(1))->x, 82);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->x, 2040);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(51))->x, 4080);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->y, Fila(6, filas, alto));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->y, Fila(30, filas, alto));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->puntos, 8);
-
-    // Landscape header: box to 10.2 in, texts end at 10.15 in, title as stored.
     const auto &marco = hoja.trazos[0];
     EXPECT_EQ(QPoint(marco.x2, marco.y2), QPoint(6120, 480));
     const auto *curso = hoja.Buscar("2019/20");
@@ -272,20 +290,26 @@ TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
     ASSERT_NE(titulo, nullptr);
     EXPECT_EQ(QPoint(titulo->x, titulo->y), QPoint(600, 300));
     EXPECT_EQ(titulo->puntos, 11);
-
-    // The page circle is there but stays empty on a single page.
     ASSERT_EQ(Cuantos(Tipo::Elipse, 1), 1);
     for (const auto &t : hoja.Textos(1))
         EXPECT_LT(t.x, 6240) << t.texto.toStdString();
 
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    Llenar(150);
-    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 150, false));
-    EXPECT_EQ(otra.paginas, 1);
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));   // 50 rows
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4049);                  // Arial column 86 of 130
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->familia, "Arial");
-    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
+    PaginaRegistrada dos(kAncho, kAlto, 600);
+    Llenar(151);
+    ASSERT_TRUE(ImprimirListaColumnas(e, dos, e.LineasInforme, 151, true));
+    ASSERT_EQ(dos.paginas, 2);
+    for (int p = 1; p <= 2; ++p) {
+        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p, &dos), 1);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, p, &dos), 1);
+        bool numero = false;
+        for (const auto &t : dos.Textos(p))
+            if (t.texto == QString::number(p)) {
+                numero = true;
+                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
+                EXPECT_EQ(t.puntos, 16);
+            }
+        EXPECT_TRUE(numero) << p;
+    }
 }
 
 // The header never cuts its title: in portrait at 12 points 55 characters
@@ -343,57 +367,6 @@ TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
     EXPECT_EQ(otra.Buscar(TextoLinea(40))->puntos, 8);
 }
 
-TEST_F(Informes, OverOneFiftyLinesCourierPagesHold150LinesAndShowTheirNumber)
-{
-    Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
-    ASSERT_EQ(hoja.paginas, 2);
-    const int alto = kAncho;
-    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->pagina, 1);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].texto, TextoLinea(151));
-    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(82, Fila(6, 58, alto)));
-
-    // Header and numbered circle on both pages.
-    for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p), 1);
-        EXPECT_EQ(Cuantos(Tipo::Elipse, p), 1);
-        bool numero = false;
-        for (const auto &t : hoja.Textos(p))
-            if (t.texto == QString::number(p)) {
-                numero = true;
-                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
-                EXPECT_EQ(t.puntos, 16);
-            }
-        EXPECT_TRUE(numero) << p;
-    }
-}
-
-TEST_F(Informes, OverOneFiftyLinesArialSpreadsTheLinesEvenlyOverItsColumns)
-{
-    // 151 lines: 4 columns of 38 rows, the fourth on page 2 from line 115.
-    Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, false));
-    ASSERT_EQ(hoja.paginas, 2);
-    const int filas = 38 + 8;
-    const int alto = kAncho;
-    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(38))->x, hoja.Buscar(TextoLinea(38))->y),
-              QPoint(188, Fila(43, filas, alto)));
-    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(39))->x, hoja.Buscar(TextoLinea(39))->y),
-              QPoint(2071, Fila(6, filas, alto)));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(77))->x, 4049);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(114))->pagina, 1);
-
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 37u);
-    EXPECT_EQ(segunda.front().texto, TextoLinea(115));
-    EXPECT_EQ(QPoint(segunda.front().x, segunda.front().y), QPoint(188, Fila(6, filas, alto)));
-    EXPECT_EQ(segunda.back().texto, TextoLinea(151));
-    EXPECT_EQ(segunda.back().y, Fila(42, filas, alto));
-}
-
 TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
 {
     Llenar(75);
@@ -402,7 +375,6 @@ TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
     ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
     const auto *l28 = hoja.Buscar(TextoLinea(28));
     ASSERT_NE(l28, nullptr);
-    EXPECT_EQ(QPoint(l28->x, l28->y), QPoint(2040, Fila(8, 33, kAncho)));
     for (const auto &t : LineasDibujadas(1))
         EXPECT_EQ(t.negrita, t.texto == TextoLinea(28)) << t.texto.toStdString();
     EXPECT_EQ(e.LineasNegrita[0], 0);
@@ -700,13 +672,9 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
     EXPECT_EQ(e.LineasInforme.Ultimo(), 2000);
     EXPECT_EQ(e.LineasInforme[2001], "");   // past the end reads as an empty line
     EXPECT_THROW((void)e.LineasInforme[-1], ErrorIndice);
-    std::vector<int> negritas;
-    for (int i = 1; i <= 250; ++i)
-        negritas.push_back(1750 + i);
-    int k = 0;
-    for (const int l : negritas)
-        e.LineasNegrita[++k] = l;
-    e.LineasNegrita[0] = k;
+    std::vector<int> negritas(250);
+    std::iota(negritas.begin(), negritas.end(), 1751);
+    Negritas(negritas);
 
     ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 2000, true, 10)) << m.textos.join('|').toStdString();
     std::vector<TrazoInforme> todas;

@@ -1,5 +1,4 @@
-#include "carpeta_prueba.h"
-#include "enlace.h"
+#include "entorno_carga.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -8,20 +7,9 @@
 
 using namespace norvela;
 using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::Iniciado;
 
 namespace {
-
-struct Arranque {
-    explicit Arranque(const CarpetaPrueba &c) : e(m)
-    {
-        OpcionesInicio o;
-        o.rutaPrograma = c.Programa();
-        o.carpetaUsuario = c.Programa() + "usuario";
-        Inicializar(e, o);
-    }
-    MensajesRegistrados m;
-    Enlace e;
-};
 
 // A value that tells where it came from.
 int32_t Firma(int x, int k)
@@ -35,7 +23,7 @@ TEST(Puntos3, RowsSplitIntoTheThreeMaps)
 {
     CarpetaPrueba c;
     c.EscribirPuntos(Firma);
-    Arranque a(c);
+    Iniciado a(c);
     ASSERT_FALSE(a.e.ErrorFicheros) << a.m.textos.join('|').toStdString();
     for (int x : {1, 2, 140, 280, 281}) {
         for (int y : {1, 2, 100, 196})
@@ -54,7 +42,7 @@ TEST(Puntos3, RowsSplitIntoTheThreeMaps)
 TEST(Puntos3, UnusableFileIsReportedLikeAMissingOne)
 {
     const auto comprobar = [](const CarpetaPrueba &c, const char *caso) {
-        Arranque a(c);
+        Iniciado a(c);
         EXPECT_TRUE(a.e.ErrorFicheros) << caso;
         EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros (" + c.Ruta("puntos3") + "). Vuelva a instalar el programa"})
             << caso;
@@ -93,7 +81,7 @@ TEST(Puntos3, LongerFileReadsOnlyItsFirstRecord)
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write(QByteArray(40, '\xFF'));
     f.close();
-    Arranque a(c);
+    Iniciado a(c);
     EXPECT_FALSE(a.e.ErrorFicheros);
     EXPECT_EQ(a.e.MapaRegionesM.Valor(281, 220), Firma(281, 636));
 }
