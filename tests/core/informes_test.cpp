@@ -83,6 +83,16 @@ protected:
         return r;
     }
 
+    // Those of every page.
+    std::vector<TrazoInforme> TodasLasLineas(const PaginaRegistrada &p) const
+    {
+        std::vector<TrazoInforme> r;
+        for (int k = 1; k <= p.paginas; ++k)
+            for (const auto &t : LineasDibujadas(k, &p))
+                r.push_back(t);
+        return r;
+    }
+
     int Cuantos(Tipo tipo, int pagina, const PaginaRegistrada *en = nullptr) const
     {
         int n = 0;
@@ -195,38 +205,45 @@ TEST_F(Informes, PortraitListsFillTheirGridAndContinueWithoutHeader)
     }
 }
 
+// Bold entries mark their own lines (in columns, line 28 is the third row of
+// the second column) for one print only. A column report drops a line's
+// trailing blanks; a list prints it as stored.
 TEST_F(Informes, BoldEntriesMarkTheirLinesForOnePrintOnly)
 {
-    Llenar(10);
-    Negritas({3, 7});
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 10, false, 10));
-    for (const auto &t : LineasDibujadas(1))
-        EXPECT_EQ(t.negrita, t.texto == TextoLinea(3) || t.texto == TextoLinea(7)) << t.texto.toStdString();
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-
-    // The next report, which sets none, gets no bold lines.
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 10, false, 10));
-    int lineas = 0;
-    for (const auto &t : otra.Textos(1)) {
-        if (t.texto.startsWith(QLatin1String("linea"))) {
-            EXPECT_FALSE(t.negrita);
-            ++lineas;
-        }
+    for (const bool columnas : {false, true}) {
+        SCOPED_TRACE(columnas ? "columns" : "list");
+        Llenar(75);
+        e.LineasInforme.Poner(28, "linea 028    ");
+        Negritas({3, 28});
+        const auto imprimir = [&](PaginaRegistrada &p) {
+            return columnas ? ImprimirListaColumnas(e, p, e.LineasInforme, 75, true)
+                            : ImprimirLista(e, p, e.LineasInforme, 75, false, 10);
+        };
+        PaginaRegistrada pagina(kAncho, kAlto, 600), otra(kAncho, kAlto, 600);
+        ASSERT_TRUE(imprimir(pagina));
+        EXPECT_NE(pagina.Buscar(columnas ? TextoLinea(28) : QStringLiteral("linea 028    ")), nullptr);
+        for (const auto &t : TodasLasLineas(pagina))
+            EXPECT_EQ(t.negrita, t.texto.startsWith(TextoLinea(3)) || t.texto.startsWith(TextoLinea(28)))
+                << t.texto.toStdString();
+        EXPECT_EQ(e.LineasNegrita[0], 0);
+        // The next report, which sets none, gets no bold lines.
+        ASSERT_TRUE(imprimir(otra));
+        const auto lineas = TodasLasLineas(otra);
+        EXPECT_EQ(lineas.size(), 75u);
+        for (const auto &t : lineas)
+            EXPECT_FALSE(t.negrita) << t.texto.toStdString();
     }
-    EXPECT_EQ(lineas, 10);
 }
 
+// Printing empties the records past N, to the buffer's last one; the title stays.
 TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
 {
-    Llenar(20);
-    e.LineasInforme.Poner(3, "linea 003   ");
+    const int ultimo = e.LineasInforme.Ultimo();
+    Llenar(ultimo);
     ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 5, true, 10));
-    // As stored in the portrait list, trailing blanks included.
-    EXPECT_NE(hoja.Buscar("linea 003   "), nullptr);
     EXPECT_EQ(e.LineasInforme[0], "  Informe de prueba  ");
     EXPECT_EQ(e.LineasInforme[5], Linea(5));
-    for (int i = 6; i <= 1500; ++i)
+    for (int i = 6; i <= ultimo; ++i)
         ASSERT_TRUE(e.LineasInforme[i].empty()) << i;
 
     // The title is printed again by the next report unless replaced.
@@ -365,19 +382,6 @@ TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
     Llenar(75);
     ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 75, true));
     EXPECT_EQ(otra.Buscar(TextoLinea(40))->puntos, 8);
-}
-
-TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
-{
-    Llenar(75);
-    e.LineasInforme.Poner(28, "linea 028    ");
-    Negritas({28});   // R + 3: third row of the second column
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
-    const auto *l28 = hoja.Buscar(TextoLinea(28));
-    ASSERT_NE(l28, nullptr);
-    for (const auto &t : LineasDibujadas(1))
-        EXPECT_EQ(t.negrita, t.texto == TextoLinea(28)) << t.texto.toStdString();
-    EXPECT_EQ(e.LineasNegrita[0], 0);
 }
 
 TEST_F(Informes, CountsOutsideTheBuffersStopThePrintBeforeItStarts)
@@ -677,10 +681,7 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
     Negritas(negritas);
 
     ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 2000, true, 10)) << m.textos.join('|').toStdString();
-    std::vector<TrazoInforme> todas;
-    for (int p = 1; p <= hoja.paginas; ++p)
-        for (const auto &t : LineasDibujadas(p))
-            todas.push_back(t);
+    const auto todas = TodasLasLineas(hoja);
     ASSERT_EQ(todas.size(), 2000u);
     EXPECT_EQ(todas.back().texto, TextoLinea(2000));
     EXPECT_FALSE(todas[1749].negrita);
@@ -689,23 +690,11 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
 
     PaginaRegistrada columnas{kAncho, kAlto, 600};
     ASSERT_TRUE(ImprimirListaColumnas(e, columnas, e.LineasInforme, 2000, true));
-    int dibujadas = 0;
-    for (const auto &t : columnas.trazos)
-        dibujadas += t.texto.startsWith(QLatin1String("linea"));
-    EXPECT_EQ(dibujadas, 2000);
+    EXPECT_EQ(TodasLasLineas(columnas).size(), 2000u);
     EXPECT_EQ(columnas.paginas, 14);   // 150 lines a page
 
     QTemporaryDir dir;
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
     EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
     EXPECT_TRUE(m.textos.isEmpty());
-}
-
-TEST_F(Informes, AShorterReportEmptiesTheBuffersLastRecordToo)
-{
-    Llenar(e.LineasInforme.Ultimo());
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 3, true, 10));
-    EXPECT_EQ(e.LineasInforme[e.LineasInforme.Ultimo()], "");
-    EXPECT_EQ(e.LineasInforme[4], "");
-    EXPECT_EQ(e.LineasInforme[3], Linea(3));
 }
