@@ -403,26 +403,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
         }
     }
 
-    // datfpsphp: one row per fp line, heading rows empty, requirement lines in reqfp.
-    const Lista gs = GS();
-    EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + "datfpsphp").size()), d.e.NumFPSuperior) << "datfpsphp";
-    for (int t = 1; t <= d.e.NumFPSuperior; ++t) {
-        int requisitos = 0;
-        for (int f = 1; f <= 24; ++f) {
-            const int v = d.e.TablaFPSuperior.En(t, f);
-            if (gs.tipo[static_cast<size_t>(t)] == 'H') {
-                EXPECT_EQ(v, 0) << "datfpsphp line " << t << " field " << f << " on a heading";
-            }
-            if (f >= 5 && f <= 17) {
-                EXPECT_TRUE(v >= 0 && v <= d.numRequisitosFP) << "datfpsphp line " << t << " field " << f << ": " << v;
-                requisitos += v > 0;
-            }
-        }
-        if (gs.tipo[static_cast<size_t>(t)] != 'H') {
-            EXPECT_GT(requisitos, 0) << "datfpsphp line " << t << " has no requirement line";
-        }
-    }
-
     // cuesgm: 11 options, then question lines with two digit codes.
     const int numCues = d.numLineasCuesGM - 11;
     ASSERT_GT(numCues, 0) << "cuesgm";
@@ -433,23 +413,32 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
             << "cuesgm line " << 11 + j;
         EXPECT_LE(Recortar(s).size(), 72u) << "cuesgm line " << 11 + j;
     }
-    // datfpmphp: headings empty, question lines in cuesgm, every title reachable.
-    const Lista gm = GM();
-    EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + "datfpmphp").size()), d.e.NumFPMedio) << "datfpmphp";
-    for (int t = 1; t <= d.e.NumFPMedio; ++t) {
-        int preguntas = 0;
-        for (int f = 1; f <= 7; ++f) {
-            const int v = d.e.TablaFPMedio.En(t, f);
-            if (gm.tipo[static_cast<size_t>(t)] == 'H') {
-                EXPECT_EQ(v, 0) << "datfpmphp line " << t << " field " << f << " on a heading";
+    // datfpsphp and datfpmphp: one row per title line, heading rows empty;
+    // fields `desde`..`ultimo` name requirement lines of reqfp (higher titles)
+    // or questions of cuesgm (intermediate ones), and every title has one.
+    struct Numerica {
+        const char *fichero;
+        Lista l;
+        const TablaEnteros &t;
+        int campos, desde, ultimo, hasta;
+        const char *falta;
+    };
+    for (const Numerica &n :
+         {Numerica{"datfpsphp", GS(), d.e.TablaFPSuperior, 24, 5, 17, d.numRequisitosFP, "has no requirement line"},
+          Numerica{"datfpmphp", GM(), d.e.TablaFPMedio, 7, 5, 7, numCues, "is reached by no question"}}) {
+        const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
+        EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + n.fichero).size()), lineas) << n.fichero;
+        for (int t = 1; t <= lineas; ++t) {
+            const bool encabezado = n.l.tipo[static_cast<size_t>(t)] == 'H';
+            int enlaces = 0;
+            for (int f = 1; f <= n.campos; ++f) {
+                const int v = n.t.En(t, f);
+                const bool enlace = f >= n.desde && f <= n.ultimo;
+                EXPECT_TRUE(encabezado ? v == 0 : !enlace || (v >= 0 && v <= n.hasta))
+                    << n.fichero << " line " << t << " field " << f << ": " << v;
+                enlaces += enlace && v > 0;
             }
-            if (f >= 5) {
-                EXPECT_TRUE(v >= 0 && v <= numCues) << "datfpmphp line " << t << " field " << f << ": " << v;
-                preguntas += v > 0;
-            }
-        }
-        if (gm.tipo[static_cast<size_t>(t)] != 'H') {
-            EXPECT_GT(preguntas, 0) << "datfpmphp line " << t << " is reached by no question";
+            EXPECT_TRUE(encabezado || enlaces > 0) << n.fichero << " line " << t << " " << n.falta;
         }
     }
 
@@ -505,7 +494,7 @@ TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
     }
 }
 
-TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
+TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAndTeachEveryLevel)
 {
     ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
@@ -522,6 +511,7 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     }
     // In-use province entries: first(c) .. first(c) + max(records, 1) - 1.
     std::map<std::string, int> enUso;   // province code -> community
+    std::map<int, std::set<int>> comunidadesDeTitulo;   // higher title -> communities teaching it
     std::map<std::string, std::string> provincia;   // province code -> name, UTF-8
     std::map<int, int> vistos;
     for (int k = kNumComunidades + 1; k <= d.numLugares; ++k) {
@@ -545,6 +535,21 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
             enUso[codigo] = c;
             if (registros[c] == 0)
                 provincia[codigo] = DesdeAnsi(Recortar(d.e.Lugares[c].substr(2))).toStdString();
+            // Every province in use has centres of the three levels.
+            const int g = codigo[0] - '0';
+            const auto fila = static_cast<size_t>(g - 1);
+            int niveles[3] = {0, 0, 0};
+            for (int i = 1; i <= d.NumCentros(g); ++i) {
+                if (Car(d.Centros(g)[i], 1) != codigo[1])
+                    continue;
+                niveles[0] += d.e.OfertaGS[fila].En(i, 0) > 0;
+                niveles[1] += d.e.OfertaGM[fila].En(i, 0) > 0;
+                niveles[2] += d.e.OfertaFPB[fila].En(i, 0) > 0;
+                for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
+                    comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
+            }
+            for (int nivel = 0; nivel < 3; ++nivel)
+                EXPECT_GT(niveles[nivel], 0) << "community " << c << " province " << codigo << ": no centre of level " << nivel;
         }
         EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
         EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
@@ -552,6 +557,10 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     EXPECT_GE(registros[9], 2) << "comunida: Cataluña needs two province records";
     EXPECT_GE(registros[13], 2) << "comunida: Madrid needs two province records";
     EXPECT_EQ(d.e.NumWebComunidades, kNumComunidades) << "comuint";
+    int extendidos = 0;
+    for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
+        extendidos += comunidades.size() >= 10;
+    EXPECT_GE(extendidos, 20) << "higher titles taught in ten communities or more";
 
     // Every centre line is in an in-use province of its group, and the
     // localities of a province are contiguous for both locality widths.
@@ -887,43 +896,6 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
                        + (Cols(d.e.ExplicacionCertificados[k], 8, 90) == Cols(D(0).e.ExplicacionCertificados[k], 8, 90));
         EXPECT_LE(iguales, d.numCertifica / 4) << c << "certifica/certificah: lines left in Castilian";
     }
-}
-
-TEST_F(DatosFPEntregados, EveryProvinceTeachesTheThreeLevelsAndTitlesSpreadOverCommunities)
-{
-    ASSERT_TRUE(D().cargado);
-    const MuestraFP &d = D();
-    std::map<int, int> registros;
-    for (int k = kNumComunidades + 1; k <= d.numLugares; ++k)
-        ++registros[Numero(Cols(d.e.Lugares[k], 1, 2))];
-    std::map<int, std::set<int>> comunidadesDeTitulo;
-    for (int c = 1; c <= kNumComunidades; ++c) {
-        for (int k = 0; k < std::max(registros[c], 1); ++k) {
-            const std::string codigo = d.e.CodigoProvincia[d.Primera(c) + k];
-            const int g = codigo[0] - '0';
-            const TablaTexto &centros = d.Centros(g);
-            int niveles[3] = {0, 0, 0};
-            std::set<std::string> localidades;
-            for (int i = 1; i <= d.NumCentros(g); ++i) {
-                if (Car(centros[i], 1) != codigo[1])
-                    continue;
-                localidades.insert(Cols(centros[i], 2, 18));
-                const auto fila = static_cast<size_t>(g - 1);
-                niveles[0] += d.e.OfertaGS[fila].En(i, 0) > 0;
-                niveles[1] += d.e.OfertaGM[fila].En(i, 0) > 0;
-                niveles[2] += d.e.OfertaFPB[fila].En(i, 0) > 0;
-                for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
-                    comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
-            }
-            for (int n = 0; n < 3; ++n)
-                EXPECT_GT(niveles[n], 0) << "community " << c << " province " << codigo << ": no centre of level " << n;
-            EXPECT_FALSE(localidades.empty()) << "community " << c << " province " << codigo;
-        }
-    }
-    int extendidos = 0;
-    for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
-        extendidos += comunidades.size() >= 10;
-    EXPECT_GE(extendidos, 20) << "titles taught in ten communities or more";
 }
 
 // The jobs and modules of a title, at every level, and the questions that
