@@ -342,32 +342,6 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
                 }
         }
     }
-
-    // The numeric tables carry the same family as the title's heading.
-    const Lista gs = GS(), gm = GM();
-    for (size_t t = 1; t < gs.lineas.size(); ++t)
-        EXPECT_EQ(D().e.TablaFPSuperior.En(static_cast<int>(t), 24), gs.familia[t]) << "datfpsphp line " << t;
-    for (size_t t = 1; t < gm.lineas.size(); ++t)
-        EXPECT_EQ(D().e.TablaFPMedio.En(static_cast<int>(t), 4), gm.familia[t]) << "datfpmphp line " << t;
-
-    // fami_estad.txt: line f = family f, two decimals in columns 1-5 and 6-10.
-    const auto estad = LeerLineasObligatorio(kDatos + "fami_estad.txt");
-    // Families past its last line have no statistics (the screen says so).
-    ASSERT_LE(estad.size(), static_cast<size_t>(kFamilias)) << "fami_estad.txt";
-    double estudios = 0, empleo = 0;
-    for (size_t f = 0; f < estad.size(); ++f) {
-        const std::string &s = estad[f];
-        EXPECT_NE(Car(s, 1), ' ') << "fami_estad.txt line " << f + 1 << " starts with a blank";
-        bool ok1 = false, ok2 = false;
-        const double a = QString::fromLatin1(Cols(s, 1, 5).c_str()).trimmed().toDouble(&ok1);
-        const double b = QString::fromLatin1(Cols(s, 6, 10).c_str()).trimmed().toDouble(&ok2);
-        EXPECT_TRUE(ok1 && ok2) << "fami_estad.txt line " << f + 1 << ": " << s;
-        EXPECT_TRUE(a >= 0 && a <= 100 && b >= 0 && b <= 100) << "fami_estad.txt line " << f + 1;
-        estudios += a;
-        empleo += b;
-    }
-    EXPECT_NEAR(estudios, 100.0, 0.5) << "fami_estad.txt studies";
-    EXPECT_NEAR(empleo, 100.0, 0.5) << "fami_estad.txt jobs";
 }
 
 TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
@@ -415,17 +389,18 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
     }
     // datfpsphp and datfpmphp: one row per title line, heading rows empty;
     // fields `desde`..`ultimo` name requirement lines of reqfp (higher titles)
-    // or questions of cuesgm (intermediate ones), and every title has one.
+    // or questions of cuesgm (intermediate ones), and every title has one;
+    // field `familia` is the family of the title's heading.
     struct Numerica {
         const char *fichero;
         Lista l;
         const TablaEnteros &t;
-        int campos, desde, ultimo, hasta;
+        int campos, desde, ultimo, hasta, familia;
         const char *falta;
     };
     for (const Numerica &n :
-         {Numerica{"datfpsphp", GS(), d.e.TablaFPSuperior, 24, 5, 17, d.numRequisitosFP, "has no requirement line"},
-          Numerica{"datfpmphp", GM(), d.e.TablaFPMedio, 7, 5, 7, numCues, "is reached by no question"}}) {
+         {Numerica{"datfpsphp", GS(), d.e.TablaFPSuperior, 24, 5, 17, d.numRequisitosFP, 24, "has no requirement line"},
+          Numerica{"datfpmphp", GM(), d.e.TablaFPMedio, 7, 5, 7, numCues, 4, "is reached by no question"}}) {
         const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
         EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + n.fichero).size()), lineas) << n.fichero;
         for (int t = 1; t <= lineas; ++t) {
@@ -439,6 +414,7 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
                 enlaces += enlace && v > 0;
             }
             EXPECT_TRUE(encabezado || enlaces > 0) << n.fichero << " line " << t << " " << n.falta;
+            EXPECT_EQ(n.t.En(t, n.familia), n.l.familia[static_cast<size_t>(t)]) << n.fichero << " line " << t << ": family";
         }
     }
 
