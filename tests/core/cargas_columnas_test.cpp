@@ -155,9 +155,6 @@ TEST(ColumnLoaders, CommunityWebAddresses)
     EXPECT_EQ(n, 2);
     EXPECT_EQ(t.e.WebComunidad[1], "www.juntadeandalucia.es/educacion");
     EXPECT_EQ(t.e.WebComunidad[2], "");
-    std::vector<std::string> muchas(21, "x");
-    t.c.EscribirLineas("comuint", muchas);
-    EXPECT_THROW(CargarWebComunidades(t.e, t.c.Ruta("comuint"), n), ErrorRango);
 }
 
 TEST(ColumnLoaders, DoubleDegrees)

@@ -1,8 +1,12 @@
 #include "entorno_carga.h"
 #include "cargas_listas.h"
+#include "cargas_columnas.h"
 #include "enlace.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 using namespace norvela;
 using norvela::pruebas::Entorno;
@@ -72,30 +76,42 @@ TEST(ListLoaders, NoCarriageReturnStaysInALine)
     EXPECT_EQ(t.e.NombresGrupo[4], "cuatro" + Blancos(4));
 }
 
-TEST(ListLoaders, CapacityIsAnErrorNotACut)
+// Every table loads a file as long as it holds; one line more is an error
+// naming that line, not a cut.
+TEST(ListLoaders, EachTableLoadsToItsCapacityAndNamesTheFirstLineBeyond)
 {
     Entorno t;
-    t.c.EscribirLineas("lu1", Lineas(1100));
     int n = 0;
-    CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
-    EXPECT_EQ(n, 1100);
-
-    t.c.EscribirLineas("lu1", Lineas(1101, "otra "));
-    n = -1;
-    try {
-        CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
-        FAIL() << "1101 lines must not load";
-    } catch (const ErrorRango &error) {
-        EXPECT_EQ(error.Linea(), 1101);
-        EXPECT_EQ(error.Fichero(), t.c.Ruta("lu1"));
+    struct Caso {
+        const char *fichero;
+        int capacidad;
+        std::function<void(const QString &)> cargar;
+    };
+    const Caso casos[] = {
+        {"lu1", 1100, [&](const QString &f) { CargarListaTexto(t.e, f, t.e.Centros1, n, 60); }},
+        {"certificah", 250, [&](const QString &f) { CargarLista250(t.e, f, t.e.ExplicacionCertificados, n); }},
+        {"carrenue", 350, [&](const QString &f) { CargarLista120(t.e, f, t.e.NuevosTitulos, n); }},
+        {"comuint", 20, [&](const QString &f) { CargarWebComunidades(t.e, f, n); }},
+        // The lines of 26-line and of 51-line blocks.
+        {"asignaba", 5000, [&](const QString &f) { CargarBloques26(t.e, f, t.e.AsignaturasFPBasica); }},
+        {"asignaot", 2500, [&](const QString &f) { CargarBloques50(t.e, f); }},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.fichero);
+        EXPECT_NO_THROW(c.cargar(t.Escribir(c.fichero, Lineas(c.capacidad))));
+        try {
+            c.cargar(t.Escribir(c.fichero, Lineas(c.capacidad + 1)));
+            ADD_FAILURE() << "one line more loads";
+        } catch (const ErrorRango &error) {
+            EXPECT_EQ(std::tuple(error.Linea(), error.Fichero().toStdString(), error.Detalle().toStdString()),
+                      std::tuple(c.capacidad + 1, t.c.Ruta(c.fichero).toStdString(), std::string("demasiadas líneas")));
+        }
     }
+    // A failed load keeps the count it had, and the lines before the error.
+    n = -1;
+    EXPECT_THROW(CargarListaTexto(t.e, t.Escribir("lu1", Lineas(1101, "otra ")), t.e.Centros1, n, 60), ErrorRango);
     EXPECT_EQ(n, -1);
-    EXPECT_EQ(t.e.Centros1[1100].substr(0, 9), "otra 1100");   // the lines before it are stored
-
-    t.c.EscribirLineas("certificah", Lineas(251));
-    EXPECT_THROW(CargarLista250(t.e, t.c.Ruta("certificah"), t.e.ExplicacionCertificados, n), ErrorRango);
-    t.c.EscribirLineas("carrenue", Lineas(351));
-    EXPECT_THROW(CargarLista120(t.e, t.c.Ruta("carrenue"), t.e.NuevosTitulos, n), ErrorRango);
+    EXPECT_EQ(t.e.Centros1[1100].substr(0, 9), "otra 1100");
 }
 
 TEST(ListLoaders, UnpaddedListsKeepTheirFirstCharacters)
@@ -167,24 +183,6 @@ TEST(Blocks, TwentySixLineBlocks)
     CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
     EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
 
-}
-
-TEST(Blocks, AFileAsLongAsTheWorkListLoadsAndOneLineMoreIsNamed)
-{
-    Entorno t;
-    for (const int capacidad : {5000, 2500}) {   // the lines of 26-line and of 51-line blocks
-        const auto cargar = [&](int lineas) {
-            const QString f = t.Escribir("bloques", Lineas(lineas));
-            capacidad == 5000 ? CargarBloques26(t.e, f, t.e.AsignaturasFPBasica) : CargarBloques50(t.e, f);
-        };
-        EXPECT_NO_THROW(cargar(capacidad)) << capacidad;
-        try {
-            cargar(capacidad + 1);
-            ADD_FAILURE() << capacidad + 1 << " lines load";
-        } catch (const ErrorRango &error) {
-            EXPECT_EQ(std::pair(error.Linea(), error.Detalle().toStdString()), std::pair(capacidad + 1, std::string("demasiadas líneas")));
-        }
-    }
 }
 
 TEST(Blocks, FiftyOneLineBlocksAndMissingFile)
