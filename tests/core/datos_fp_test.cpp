@@ -168,6 +168,7 @@ struct Lista {
     std::vector<int> familia;
     std::vector<char> tipo;            // 'H' heading, 'T' title of a family, '|' / '!' arts or sports title
     int encabezados = 0;
+    int ultimoEncabezado = 0;   // the line of the last heading
 };
 
 Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
@@ -184,6 +185,7 @@ Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
         l.lineas.push_back(s);
         if (Car(s, 1) == '-') {
             ++l.encabezados;
+            l.ultimoEncabezado = t;
             seccion = (Car(s, 2) == '|' || Car(s, 2) == '!') ? Car(s, 2) : 'T';
             familia = (seccion == 'T' && l.encabezados <= kFamilias) ? l.encabezados : 0;
             l.familia.push_back(0);
@@ -327,20 +329,19 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
             EXPECT_GE(h, kFamilias) << c << l.fichero;
             EXPECT_EQ(Car(l.lineas[1], 1), '-') << c << l.fichero << " line 1 must be a heading";
         }
-        EXPECT_EQ(FPB(i).encabezados, kFamilias) << c << "fpba";
+        // fpba: 26 families, the last with exactly one title, the file's last line.
+        const Lista ba = FPB(i);
+        EXPECT_EQ(ba.encabezados, kFamilias) << c << "fpba";
+        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << c << "fpba: the last family must have exactly one title";
+        EXPECT_LE(ba.ultimoEncabezado, 255) << c << "fpba: a family heading after line 255";
         EXPECT_EQ(d.numEncabezadosGS, GS(i).encabezados) << c << "fp";
         EXPECT_EQ(d.numEncabezadosGM, GM(i).encabezados) << c << "fp2";
         // The sports heading, when there is one, is the last heading of fp and fp2.
-        for (const Lista &l : {GS(i), GM(i)}) {
-            int ultimo = 0;
-            for (size_t t = 1; t < l.lineas.size(); ++t)
-                if (l.tipo[t] == 'H')
-                    ultimo = static_cast<int>(t);
+        for (const Lista &l : {GS(i), GM(i)})
             for (size_t t = 1; t < l.lineas.size(); ++t)
                 if (l.tipo[t] == 'H' && Car(l.lineas[t], 2) == '!') {
-                    EXPECT_EQ(static_cast<int>(t), ultimo) << c << l.fichero << " line " << t;
+                    EXPECT_EQ(static_cast<int>(t), l.ultimoEncabezado) << c << l.fichero << " line " << t;
                 }
-        }
     }
 }
 
@@ -417,15 +418,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
             EXPECT_EQ(n.t.En(t, n.familia), n.l.familia[static_cast<size_t>(t)]) << n.fichero << " line " << t << ": family";
         }
     }
-
-    // fpba: family 26 has exactly one title, the last line of the file.
-    const Lista ba = FPB();
-    int ultimoEncabezado = 0;
-    for (size_t t = 1; t < ba.lineas.size(); ++t)
-        if (ba.tipo[t] == 'H')
-            ultimoEncabezado = static_cast<int>(t);
-    EXPECT_EQ(d.e.NumFPBasica - ultimoEncabezado, 1) << "fpba: the last family must have exactly one title";
-    EXPECT_LE(ultimoEncabezado, 255) << "fpba: a family heading after line 255";
 }
 
 TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
