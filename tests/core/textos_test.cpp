@@ -82,17 +82,3 @@ TEST(Textos, TooManyLinesStopsStartUpWithoutAssigningTexts)
     EXPECT_FALSE(b.e.ErrorFicheros);
     EXPECT_EQ(b.e.TextosLeidos[1100].substr(0, 17), "linea numero 1100");
 }
-
-TEST(Textos, MissingFileShowsTheExactMessageAndStopsLoading)
-{
-    CarpetaPrueba c;
-    c.Borrar("cas/textos");
-    Iniciado a(c);
-    EXPECT_TRUE(a.e.ErrorFicheros);
-    ASSERT_EQ(a.m.textos.size(), 1);
-    EXPECT_EQ(a.m.textos[0], "Faltan ficheros (" + c.Datos() + "cas/textos). Vuelva a instalar el programa");
-    // Nothing after the texts was loaded.
-    EXPECT_TRUE(a.e.BmpChica.isNull());
-    EXPECT_EQ(a.e.NumRequisitos, 0);
-    EXPECT_EQ(a.e.MapaComunidades.Valor(1, 1), 0);
-}
