@@ -67,8 +67,9 @@ TEST(Puntos3, UnusableFileIsReportedLikeAMissingOne)
         EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros (" + c.Ruta(caso.fichero) + "). Vuelva a instalar el programa"});
         EXPECT_EQ(a.e.NumRequisitos, 0);
         EXPECT_EQ(a.e.MapaComunidades.Valor(10, 10), 0);
-        if (std::string(caso.fichero) == "cas/textos")
+        if (std::string(caso.fichero) == "cas/textos") {
             EXPECT_TRUE(a.e.BmpChica.isNull());
+        }
     }
 }
 
