@@ -1,5 +1,6 @@
 #include "entorno_carga.h"
 #include "cargas_listas.h"
+#include "cadenas.h"
 #include "cargas_columnas.h"
 #include "enlace.h"
 
@@ -170,32 +171,34 @@ TEST(ListLoaders, HeadingsKeepTheirLineNumbersAndEntryZero)
     EXPECT_EQ(t.e.NombresFPSuperior[0], t.c.Ruta("fp").toStdString());
 }
 
-TEST(Blocks, TwentySixLineBlocks)
+// Blocks of 26 lines (a title line and 25 entries) and of 51 (a title line
+// and 50): entry k of block b is the line after the block's title line,
+// padded to the list's width; a last line opening a further block stores nothing.
+TEST(Blocks, EachBlockKeepsTheLinesAfterItsTitleLine)
 {
-    Entorno t;
-    auto lineas = Lineas(52);
-    t.c.EscribirLineas("asignafp", lineas);
-    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPSuperior);
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 1), "linea 2" + Blancos(53));
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 25).substr(0, 8), "linea 26");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 1).substr(0, 8), "linea 28");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 25).substr(0, 8), "linea 52");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(3, 1), "");
-
-    // A 53rd line opens a third block and stores nothing.
-    lineas.push_back("cabecera 3");
-    t.c.EscribirLineas("asignafp", lineas);
-    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
-    EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
-
-}
-
-TEST(Blocks, FiftyOneLineBlocks)
-{
-    Entorno t;
-    t.c.EscribirLineas("asignaot", Lineas(102));
-    CargarBloques50(t.e, t.c.Ruta("asignaot"));
-    EXPECT_EQ(t.e.AsignaturasOtros.En(1, 50).substr(0, 8), "linea 51");
-    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 1).substr(0, 8), "linea 53");
-    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 50).substr(0, 9), "linea 102");
+    struct Caso {
+        int periodo;
+        std::function<const TablaBloques &(Entorno &, const QString &)> cargar;
+    };
+    for (const Caso &c : {Caso{26,
+                               [](Entorno &t, const QString &f) -> const TablaBloques & {
+                                   CargarBloques26(t.e, f, t.e.AsignaturasFPSuperior);
+                                   return t.e.AsignaturasFPSuperior;
+                               }},
+                          Caso{51, [](Entorno &t, const QString &f) -> const TablaBloques & {
+                                   CargarBloques50(t.e, f);
+                                   return t.e.AsignaturasOtros;
+                               }}}) {
+        SCOPED_TRACE(c.periodo);
+        const int p = c.periodo;
+        Entorno t;
+        auto lineas = Lineas(2 * p);
+        lineas.push_back("cabecera 3");
+        const TablaBloques &b = c.cargar(t, t.Escribir("bloques", lineas));
+        EXPECT_EQ(b.En(1, 1), "linea 2" + Blancos(53));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(1, p - 1)), "linea " + std::to_string(p));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(2, 1)), "linea " + std::to_string(p + 2));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(2, p - 1)), "linea " + std::to_string(2 * p));
+        EXPECT_EQ(b.En(3, 1), "");
+    }
 }
