@@ -76,7 +76,10 @@ TEST(ColumnLoaders, BadDistrictAndZoneFilesSayMalOrStop)
         const QString ruta = t.Escribir(c.fichero, c.lineas);
         int n = -1;
         const auto cargar = [&] {
-            std::string(c.fichero) == "comarcas" ? CargarCodigosSuperior(t.e, ruta, n, 20) : CargarZonasSuperior(t.e, ruta, n, 25);
+            if (std::string(c.fichero) == "comarcas")
+                CargarCodigosSuperior(t.e, ruta, n, 20);
+            else
+                CargarZonasSuperior(t.e, ruta, n, 25);
         };
         if (!c.mal) {
             EXPECT_THROW(cargar(), ErrorRango);
