@@ -528,26 +528,9 @@ TEST_F(Informes, APdfOnAFullDiskIsToldAndTheOlderFileStaysWhole)
     EXPECT_EQ(m.textos[1], m.textos[0]);
 }
 
-TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
-{
-    QTemporaryDir dir;
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(dir.filePath("dialogo.pdf"));
-    Llenar(3);
-    Negritas({2});
-    const Informe informe = Informe::Lista(e.LineasInforme, 3, false, 12);
-
-    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, false), ResultadoInforme::Cancelado);
-    EXPECT_FALSE(QFile::exists(dir.filePath("dialogo.pdf")));
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-
-    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true), ResultadoInforme::Hecho);
-    EXPECT_TRUE(TextoPagina(dir.filePath("dialogo.pdf"), 1).contains(TextoLinea(3)));
-    EXPECT_TRUE(m.textos.isEmpty());
-}
-
-TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
+// Only a confirmed dialog prints, on a queue that admits the job before and
+// after it; a cancelled one, or a failed print, drops the bold lines too.
+TEST_F(Informes, OnlyAConfirmedDialogOnAQueueThatAdmitsTheJobPrints)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("cola.pdf");
@@ -569,8 +552,12 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         ResultadoInforme resultado;
         bool dibujado;
         QString aviso;
+        bool confirmado = true;
+        bool propio = false;   // the queue as the printer tells it
     };
     const Caso casos[] = {
+        {libre, libre, ResultadoInforme::Cancelado, false, {}, false, true},
+        {libre, libre, ResultadoInforme::Hecho, true, {}, true, true},
         {libre, {P::Active, true, false}, ResultadoInforme::Hecho, true, {}},
         // Stopped, or turning jobs away while idle: nothing is drawn.
         {{P::Error, true, false}, libre, ResultadoInforme::Fallido, false, noAdmite},
@@ -584,13 +571,19 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         {libre, rechaza, ResultadoInforme::Hecho, true, {}},
     };
     for (const Caso &caso : casos) {
+        SCOPED_TRACE(&caso - casos);
         QFile::remove(ruta);
         m.textos.clear();
         Negritas({2});
         int consultas = 0;
         const auto estado = [&](const QPrinter &) { return ++consultas == 1 ? caso.antes : caso.despues; };
-        EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true, estado), caso.resultado);
-        EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
+        EXPECT_EQ(caso.propio ? ImprimirTrasDialogo(e, informe, impresora, caso.confirmado)
+                              : ImprimirTrasDialogo(e, informe, impresora, caso.confirmado, estado),
+                  caso.resultado);
+        ASSERT_EQ(QFile::exists(ruta), caso.dibujado);
+        if (caso.dibujado) {
+            EXPECT_TRUE(TextoPagina(ruta, 1).contains(TextoLinea(3)));
+        }
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
     }
