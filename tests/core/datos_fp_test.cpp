@@ -205,6 +205,8 @@ protected:
         for (int i = 0; i < 4; ++i)
             datos_[i] = new MuestraFP(i);
     }
+    // Every check reads the Castilian tables.
+    void SetUp() override { ASSERT_TRUE(D().cargado) << D().error; }
     static void TearDownTestSuite()
     {
         for (auto *&d : datos_) {
@@ -232,7 +234,6 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         EXPECT_FALSE(d.e.ErrorFicheros) << kCarpetas[i];
         EXPECT_TRUE(d.m.textos.isEmpty()) << kCarpetas[i] << ": " << d.m.textos.join('|').toStdString();
     }
-    ASSERT_TRUE(D().cargado);
 
     // Same counts, same heading lines, same codes in every language.
     for (int i = 1; i < 4; ++i) {
@@ -291,7 +292,6 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
 
 TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
@@ -342,7 +342,6 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
 
 TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     struct Nivel {
         Lista l;
@@ -417,7 +416,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
 
 TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
@@ -459,7 +457,6 @@ TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
 
 TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAndTeachEveryLevel)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     ASSERT_GE(d.numLugares, kNumComunidades) << "comunida";
     EXPECT_EQ(d.Primera(1), 1) << "comunida line 1";
@@ -573,7 +570,6 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAn
 // screens merge them into the Madrid zones.
 TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     int provinciasLargas = 0;
     for (int g = 1; g <= 4; ++g) {
@@ -621,7 +617,6 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
 
 TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     // The maps' own numbering.
     const QString regiones = QStringLiteral(NORVELA_FUENTES "/tools/mapas/regiones.txt");
@@ -749,7 +744,6 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 
 TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     const int centros = d.e.NumCentros1 + d.e.NumCentros2 + d.e.NumCentros3 + d.e.NumCentros4;
     struct Oferta {
@@ -795,7 +789,6 @@ TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
 
 TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
