@@ -84,8 +84,7 @@ TablaTexto Familias(const std::vector<std::string> &grupos)
 struct Muestra {
     explicit Muestra(const GruposFPB *grupos = nullptr) : e(m)
     {
-        for (size_t i = 0; i < kMuestra.size(); ++i)
-            e.NombresFPBasica.Poner(static_cast<int>(i) + 1, kMuestra[i]);
+        e.NombresFPBasica = Nombres(kMuestra);
         e.NumFPBasica = static_cast<int>(kMuestra.size());
         nivel = NivelBasica(e, centrosFPB2);
         if (grupos) {
