@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <numeric>
 #include <stdexcept>
 #include <tuple>
@@ -124,44 +125,52 @@ TEST(HojaImpresionRedondeo, HalvesGoToTheEvenPixelAndHugeValuesAreRangeErrors)
     EXPECT_EQ(hoja.Pluma(), QPoint(480, 683));   // 480.5 and 682.76
 }
 
-TEST_F(Informes, AnEmptyListIsOnePortraitPageWithTheHeaderBoxOnly)
+// The header box runs from 0.5 in to 7.3 in (portrait) or 10.2 in
+// (landscape), with the logo, and "Curso" and the year right-aligned 0.05 in
+// inside it (the recording page gives 50 pixels a character at 10 points);
+// the title at 1 in, trimmed at 12 points on a list, as stored at 11 on a
+// column report. An empty list is one page with the header alone; a
+// landscape page has its page circle, empty on a single page.
+TEST_F(Informes, TheHeaderBoxHoldsLogoYearAndTitle)
 {
-    Negritas({1, 2});
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 0, false, 12));
-
-    EXPECT_TRUE(hoja.terminado);
-    EXPECT_EQ(hoja.titulo, "el Norvela");
-    EXPECT_FALSE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 1);
-    ASSERT_EQ(hoja.trazos.size(), 5u);
-
-    const auto &marco = hoja.trazos[0];
-    EXPECT_EQ(marco.tipo, Tipo::Rectangulo);
-    EXPECT_EQ(QRect(QPoint(marco.x, marco.y), QPoint(marco.x2, marco.y2)), QRect(QPoint(300, 60), QPoint(4380, 480)));
-    const auto &logo = hoja.trazos[1];
-    EXPECT_EQ(logo.tipo, Tipo::Imagen);
-    EXPECT_EQ(QRect(QPoint(logo.x, logo.y), QPoint(logo.x2, logo.y2)), QRect(QPoint(360, 78), QPoint(570, 408)));
-
-    // Right-aligned 0.05 in inside the box: they end at 7.25 in (the
-    // recording page gives 50 pixels a character at 10 points).
-    const auto textos = hoja.Textos(1);
-    ASSERT_EQ(textos.size(), 3u);
-    EXPECT_EQ(textos[0].texto, "Curso");
-    EXPECT_EQ(textos[0].x, 4350 - 5 * 50);
-    EXPECT_EQ(textos[0].y, 120);
-    EXPECT_EQ(textos[1].texto, "2019/20");
-    EXPECT_EQ(QPoint(textos[1].x, textos[1].y), QPoint(4350 - 7 * 50, 300));
-    EXPECT_TRUE(textos[0].negrita && textos[1].negrita);
-    EXPECT_EQ(textos[0].puntos, 10);
-    // The title loses its blanks on both sides.
-    EXPECT_EQ(textos[2].texto, "Informe de prueba");
-    EXPECT_EQ(QPoint(textos[2].x, textos[2].y), QPoint(600, 300));
-    EXPECT_EQ(textos[2].puntos, 12);
-    EXPECT_EQ(textos[2].familia, "Arial");
-    EXPECT_TRUE(textos[2].negrita);
-
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-    EXPECT_TRUE(m.textos.isEmpty());
+    struct Caso {
+        bool apaisada;
+        int derecha;
+        const char *titulo;
+        int puntos;
+    };
+    for (const Caso &c : {Caso{false, 4380, "Informe de prueba", 12}, Caso{true, 6120, "  Informe de prueba  ", 11}}) {
+        SCOPED_TRACE(c.apaisada ? "landscape" : "portrait");
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(75);
+        Negritas({1, 2});
+        ASSERT_TRUE(c.apaisada ? ImprimirListaColumnas(e, pagina, e.LineasInforme, 75, false)
+                               : ImprimirLista(e, pagina, e.LineasInforme, 0, false, 12));
+        EXPECT_TRUE(pagina.terminado);
+        EXPECT_EQ(pagina.titulo, "el Norvela");
+        EXPECT_EQ(std::tuple(pagina.apaisada, pagina.paginas), std::tuple(c.apaisada, 1));
+        // Frame, logo, "Curso", year and title; landscape, the circle and the 75 lines too.
+        ASSERT_EQ(pagina.trazos.size(), c.apaisada ? 5u + 1u + 75u : 5u);
+        const auto caja = [](const TrazoInforme &t) { return std::tuple(t.tipo, QRect(QPoint(t.x, t.y), QPoint(t.x2, t.y2))); };
+        EXPECT_EQ(caja(pagina.trazos[0]), std::tuple(Tipo::Rectangulo, QRect(QPoint(300, 60), QPoint(c.derecha, 480))));
+        EXPECT_EQ(caja(pagina.trazos[1]), std::tuple(Tipo::Imagen, QRect(QPoint(360, 78), QPoint(570, 408))));
+        for (const auto &[texto, y] : {std::pair{"Curso", 120}, std::pair{"2019/20", 300}}) {
+            const auto *t = pagina.Buscar(texto);
+            ASSERT_NE(t, nullptr) << texto;
+            EXPECT_EQ(std::tuple(t->x, t->y, t->puntos, t->negrita),
+                      std::tuple(c.derecha - 30 - 50 * static_cast<int>(std::strlen(texto)), y, 10, true))
+                << texto;
+        }
+        const auto *titulo = pagina.Buscar(c.titulo);
+        ASSERT_NE(titulo, nullptr);
+        EXPECT_EQ(std::tuple(titulo->x, titulo->y, titulo->puntos, titulo->familia, titulo->negrita),
+                  std::tuple(600, 300, c.puntos, QString("Arial"), true));
+        EXPECT_EQ(Cuantos(Tipo::Elipse, 1, &pagina), c.apaisada ? 1 : 0);
+        for (const auto &t : pagina.Textos(1))
+            EXPECT_LT(t.x, 6240) << t.texto.toStdString();
+        EXPECT_EQ(e.LineasNegrita[0], 0);
+        EXPECT_TRUE(m.textos.isEmpty());
+    }
 }
 
 // Portrait lists: at 12 points 51 lines a page in a 58-row grid, below it 71
@@ -293,33 +302,17 @@ TEST_F(Informes, ColumnReportsPlaceEveryLineByTheirCountAndFont)
     }
 }
 
-// The landscape header: box to 10.2 in, texts ending at 10.15 in, the title
-// as stored; a numbered circle on every page, empty on a single one.
-TEST_F(Informes, TheLandscapeHeaderFillsTheBoxAndNumbersEveryPage)
+// Past one landscape page, every page has its numbered circle.
+TEST_F(Informes, EveryLandscapePageShowsItsNumber)
 {
-    Llenar(75);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
-    const auto &marco = hoja.trazos[0];
-    EXPECT_EQ(QPoint(marco.x2, marco.y2), QPoint(6120, 480));
-    const auto *curso = hoja.Buscar("2019/20");
-    EXPECT_EQ(curso->x, 6090 - 7 * 50);
-    const auto *titulo = hoja.Buscar("  Informe de prueba  ");
-    ASSERT_NE(titulo, nullptr);
-    EXPECT_EQ(QPoint(titulo->x, titulo->y), QPoint(600, 300));
-    EXPECT_EQ(titulo->puntos, 11);
-    ASSERT_EQ(Cuantos(Tipo::Elipse, 1), 1);
-    for (const auto &t : hoja.Textos(1))
-        EXPECT_LT(t.x, 6240) << t.texto.toStdString();
-
-    PaginaRegistrada dos(kAncho, kAlto, 600);
     Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, dos, e.LineasInforme, 151, true));
-    ASSERT_EQ(dos.paginas, 2);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
+    ASSERT_EQ(hoja.paginas, 2);
     for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p, &dos), 1);
-        EXPECT_EQ(Cuantos(Tipo::Elipse, p, &dos), 1);
+        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p, &hoja), 1);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, p, &hoja), 1);
         bool numero = false;
-        for (const auto &t : dos.Textos(p))
+        for (const auto &t : hoja.Textos(p))
             if (t.texto == QString::number(p)) {
                 numero = true;
                 EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
