@@ -20,4 +20,18 @@ struct Entorno {
     Enlace e;
 };
 
+// The program's start-up over a fixture folder, its messages recorded.
+struct Iniciado {
+    explicit Iniciado(const CarpetaPrueba &c, QStringList argumentos = {}) : e(m)
+    {
+        OpcionesInicio o;
+        o.rutaPrograma = c.Programa();
+        o.argumentos = std::move(argumentos);
+        o.carpetaUsuario = c.Programa() + QStringLiteral("usuario");
+        Inicializar(e, o);
+    }
+    MensajesRegistrados m;
+    Enlace e;
+};
+
 } // namespace norvela::pruebas

@@ -44,34 +44,54 @@ TEST(ColumnLoaders, DistrictsAndSubDistricts)
     EXPECT_TRUE(t.m.textos.isEmpty());
 }
 
-TEST(ColumnLoaders, DistrictWithoutItsNumberSaysMal)
+// A district or zone line without its number says "mal" with the lines
+// stored before it and its line (a districts file shorter than 41 lines fails
+// at the first missing one), and the count stays; a number outside the table,
+// or a fourth line of one zone, is an error; a file that cannot be read too.
+TEST(ColumnLoaders, BadDistrictAndZoneFilesSayMalOrStop)
 {
-    Entorno t;
-    auto lineas = Comarcas(0);
-    lineas[6] = "5aX7Comarca siete";
-    t.c.EscribirLineas("comarcas", lineas);
-    int n = -1;
-    CargarCodigosSuperior(t.e, t.c.Ruta("comarcas"), n, 20);
-    EXPECT_EQ(t.m.textos, QStringList{"mal 7 (" + t.c.Ruta("comarcas") + ", línea 7)"});
-    EXPECT_EQ(n, -1);
-    EXPECT_TRUE(t.e.ErrorFicheros);
-
-    // A file shorter than 41 lines fails at the first missing line.
-    Entorno u;
-    lineas = Comarcas(0);
-    lineas.pop_back();
-    u.c.EscribirLineas("comarcas", lineas);
-    CargarCodigosSuperior(u.e, u.c.Ruta("comarcas"), n, 20);
-    EXPECT_EQ(u.m.textos, QStringList{"mal 41 (" + u.c.Ruta("comarcas") + ", línea 41)"});
-
-    // A district number outside the table.
-    Entorno v;
-    lineas = Comarcas(0);
-    lineas[3] = "5a61Fuera";
-    v.c.EscribirLineas("comarcas", lineas);
-    EXPECT_THROW(CargarCodigosSuperior(v.e, v.c.Ruta("comarcas"), n, 20), ErrorRango);
-
+    const auto comarcas = [](int k, const std::string &linea) {
+        auto r = Comarcas(0);
+        if (k > 41)
+            r.pop_back();
+        else
+            r[static_cast<size_t>(k - 1)] = linea;
+        return r;
+    };
+    struct Caso {
+        const char *fichero;
+        std::vector<std::string> lineas;
+        const char *mal;   // null: an error
+    };
+    const Caso casos[] = {
+        {"comarcas", comarcas(7, "5aX7Comarca siete"), "mal 7 (%1, línea 7)"},
+        {"comarcas", comarcas(42, ""), "mal 41 (%1, línea 41)"},
+        {"comarcas", comarcas(4, "5a61Fuera"), nullptr},
+        {"comarcasm", {"8a01A", "8b02B", "8cxxC"}, "mal 2 (%1, línea 3)"},
+        {"comarcasm", {"8a01A", "8a01B", "8a01C", "8a01D"}, nullptr},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(testing::Message() << c.fichero << ", case " << &c - casos);
+        Entorno t;
+        const QString ruta = t.Escribir(c.fichero, c.lineas);
+        int n = -1;
+        const auto cargar = [&] {
+            if (std::string(c.fichero) == "comarcas")
+                CargarCodigosSuperior(t.e, ruta, n, 20);
+            else
+                CargarZonasSuperior(t.e, ruta, n, 25);
+        };
+        if (!c.mal) {
+            EXPECT_THROW(cargar(), ErrorRango);
+            continue;
+        }
+        cargar();
+        EXPECT_EQ(t.m.textos, QStringList{QString::fromUtf8(c.mal).arg(ruta)});
+        EXPECT_EQ(n, -1);
+        EXPECT_TRUE(t.e.ErrorFicheros);
+    }
     Entorno w;
+    int n = 0;
     EXPECT_THROW(CargarCodigosSuperior(w.e, w.c.Ruta("comarcas"), n, 20), ErrorEntradaSalida);
 }
 
@@ -91,18 +111,6 @@ TEST(ColumnLoaders, ZonesListUpToThreeLinesEach)
     EXPECT_EQ(t.e.LineasDeZona.En(1, 3), 4);
     EXPECT_EQ(t.e.LineasDeZona.En(2, 1), 2);
     EXPECT_EQ(t.e.LineasDeZona.En(2, 2), 0);
-
-    Entorno u;
-    u.c.EscribirLineas("comarcasm", {"8a01A", "8a01B", "8a01C", "8a01D"});
-    EXPECT_THROW(CargarZonasSuperior(u.e, u.c.Ruta("comarcasm"), n, 25), ErrorRango);
-
-    // "mal" gives the number of lines stored before the bad one, and the line.
-    Entorno v;
-    v.c.EscribirLineas("comarcasm", {"8a01A", "8b02B", "8cxxC"});
-    n = -1;
-    CargarZonasSuperior(v.e, v.c.Ruta("comarcasm"), n, 25);
-    EXPECT_EQ(v.m.textos, QStringList{"mal 2 (" + v.c.Ruta("comarcasm") + ", línea 3)"});
-    EXPECT_EQ(n, -1);
 
     // A line of a zone outside 1..28 is kept, listed in no zone.
     Entorno w;
@@ -155,9 +163,6 @@ TEST(ColumnLoaders, CommunityWebAddresses)
     EXPECT_EQ(n, 2);
     EXPECT_EQ(t.e.WebComunidad[1], "www.juntadeandalucia.es/educacion");
     EXPECT_EQ(t.e.WebComunidad[2], "");
-    std::vector<std::string> muchas(21, "x");
-    t.c.EscribirLineas("comuint", muchas);
-    EXPECT_THROW(CargarWebComunidades(t.e, t.c.Ruta("comuint"), n), ErrorRango);
 }
 
 TEST(ColumnLoaders, DoubleDegrees)

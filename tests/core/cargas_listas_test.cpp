@@ -1,8 +1,13 @@
 #include "entorno_carga.h"
 #include "cargas_listas.h"
+#include "cadenas.h"
+#include "cargas_columnas.h"
 #include "enlace.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 using namespace norvela;
 using norvela::pruebas::Entorno;
@@ -72,30 +77,42 @@ TEST(ListLoaders, NoCarriageReturnStaysInALine)
     EXPECT_EQ(t.e.NombresGrupo[4], "cuatro" + Blancos(4));
 }
 
-TEST(ListLoaders, CapacityIsAnErrorNotACut)
+// Every table loads a file as long as it holds; one line more is an error
+// naming that line, not a cut.
+TEST(ListLoaders, EachTableLoadsToItsCapacityAndNamesTheFirstLineBeyond)
 {
     Entorno t;
-    t.c.EscribirLineas("lu1", Lineas(1100));
     int n = 0;
-    CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
-    EXPECT_EQ(n, 1100);
-
-    t.c.EscribirLineas("lu1", Lineas(1101, "otra "));
-    n = -1;
-    try {
-        CargarListaTexto(t.e, t.c.Ruta("lu1"), t.e.Centros1, n, 60);
-        FAIL() << "1101 lines must not load";
-    } catch (const ErrorRango &error) {
-        EXPECT_EQ(error.Linea(), 1101);
-        EXPECT_EQ(error.Fichero(), t.c.Ruta("lu1"));
+    struct Caso {
+        const char *fichero;
+        int capacidad;
+        std::function<void(const QString &)> cargar;
+    };
+    const Caso casos[] = {
+        {"lu1", 1100, [&](const QString &f) { CargarListaTexto(t.e, f, t.e.Centros1, n, 60); }},
+        {"certificah", 250, [&](const QString &f) { CargarLista250(t.e, f, t.e.ExplicacionCertificados, n); }},
+        {"carrenue", 350, [&](const QString &f) { CargarLista120(t.e, f, t.e.NuevosTitulos, n); }},
+        {"comuint", 20, [&](const QString &f) { CargarWebComunidades(t.e, f, n); }},
+        // The lines of 26-line and of 51-line blocks.
+        {"asignaba", 5000, [&](const QString &f) { CargarBloques26(t.e, f, t.e.AsignaturasFPBasica); }},
+        {"asignaot", 2500, [&](const QString &f) { CargarBloques50(t.e, f); }},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.fichero);
+        EXPECT_NO_THROW(c.cargar(t.Escribir(c.fichero, Lineas(c.capacidad))));
+        try {
+            c.cargar(t.Escribir(c.fichero, Lineas(c.capacidad + 1)));
+            ADD_FAILURE() << "one line more loads";
+        } catch (const ErrorRango &error) {
+            EXPECT_EQ(std::tuple(error.Linea(), error.Fichero().toStdString(), error.Detalle().toStdString()),
+                      std::tuple(c.capacidad + 1, t.c.Ruta(c.fichero).toStdString(), std::string("demasiadas líneas")));
+        }
     }
+    // A failed load keeps the count it had, and the lines before the error.
+    n = -1;
+    EXPECT_THROW(CargarListaTexto(t.e, t.Escribir("lu1", Lineas(1101, "otra ")), t.e.Centros1, n, 60), ErrorRango);
     EXPECT_EQ(n, -1);
-    EXPECT_EQ(t.e.Centros1[1100].substr(0, 9), "otra 1100");   // the lines before it are stored
-
-    t.c.EscribirLineas("certificah", Lineas(251));
-    EXPECT_THROW(CargarLista250(t.e, t.c.Ruta("certificah"), t.e.ExplicacionCertificados, n), ErrorRango);
-    t.c.EscribirLineas("carrenue", Lineas(351));
-    EXPECT_THROW(CargarLista120(t.e, t.c.Ruta("carrenue"), t.e.NuevosTitulos, n), ErrorRango);
+    EXPECT_EQ(t.e.Centros1[1100].substr(0, 9), "otra 1100");
 }
 
 TEST(ListLoaders, UnpaddedListsKeepTheirFirstCharacters)
@@ -124,6 +141,11 @@ TEST(ListLoaders, MissingFileMessageOrInputOutputError)
     EXPECT_TRUE(t.e.ErrorFicheros);
     EXPECT_EQ(n, 7);
     EXPECT_EQ(t.e.NombresGrado[1], "antes");
+    // Blocks too; the call returns normally.
+    Entorno b;
+    CargarBloques26(b.e, b.c.Ruta("asignagm"), b.e.AsignaturasFPMedio);
+    EXPECT_EQ(b.m.textos, QStringList{"Faltan ficheros (" + b.c.Ruta("asignagm") + "). Vuelva a instalar el programa"});
+    EXPECT_TRUE(b.e.ErrorFicheros);
 
     Entorno u;
     EXPECT_THROW(CargarLista120(u.e, u.c.Ruta("carrenue"), u.e.NuevosTitulos, n), ErrorEntradaSalida);
@@ -149,56 +171,34 @@ TEST(ListLoaders, HeadingsKeepTheirLineNumbersAndEntryZero)
     EXPECT_EQ(t.e.NombresFPSuperior[0], t.c.Ruta("fp").toStdString());
 }
 
-TEST(Blocks, TwentySixLineBlocks)
+// Blocks of 26 lines (a title line and 25 entries) and of 51 (a title line
+// and 50): entry k of block b is the line after the block's title line,
+// padded to the list's width; a last line opening a further block stores nothing.
+TEST(Blocks, EachBlockKeepsTheLinesAfterItsTitleLine)
 {
-    Entorno t;
-    auto lineas = Lineas(52);
-    t.c.EscribirLineas("asignafp", lineas);
-    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPSuperior);
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 1), "linea 2" + Blancos(53));
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(1, 25).substr(0, 8), "linea 26");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 1).substr(0, 8), "linea 28");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(2, 25).substr(0, 8), "linea 52");
-    EXPECT_EQ(t.e.AsignaturasFPSuperior.En(3, 1), "");
-
-    // A 53rd line opens a third block and stores nothing.
-    lineas.push_back("cabecera 3");
-    t.c.EscribirLineas("asignafp", lineas);
-    CargarBloques26(t.e, t.c.Ruta("asignafp"), t.e.AsignaturasFPMedio);
-    EXPECT_EQ(t.e.AsignaturasFPMedio.En(3, 1), "");
-
-}
-
-TEST(Blocks, AFileAsLongAsTheWorkListLoadsAndOneLineMoreIsNamed)
-{
-    Entorno t;
-    for (const int capacidad : {5000, 2500}) {   // the lines of 26-line and of 51-line blocks
-        const auto cargar = [&](int lineas) {
-            const QString f = t.Escribir("bloques", Lineas(lineas));
-            capacidad == 5000 ? CargarBloques26(t.e, f, t.e.AsignaturasFPBasica) : CargarBloques50(t.e, f);
-        };
-        EXPECT_NO_THROW(cargar(capacidad)) << capacidad;
-        try {
-            cargar(capacidad + 1);
-            ADD_FAILURE() << capacidad + 1 << " lines load";
-        } catch (const ErrorRango &error) {
-            EXPECT_EQ(std::pair(error.Linea(), error.Detalle().toStdString()), std::pair(capacidad + 1, std::string("demasiadas líneas")));
-        }
+    struct Caso {
+        int periodo;
+        std::function<const TablaBloques &(Entorno &, const QString &)> cargar;
+    };
+    for (const Caso &c : {Caso{26,
+                               [](Entorno &t, const QString &f) -> const TablaBloques & {
+                                   CargarBloques26(t.e, f, t.e.AsignaturasFPSuperior);
+                                   return t.e.AsignaturasFPSuperior;
+                               }},
+                          Caso{51, [](Entorno &t, const QString &f) -> const TablaBloques & {
+                                   CargarBloques50(t.e, f);
+                                   return t.e.AsignaturasOtros;
+                               }}}) {
+        SCOPED_TRACE(c.periodo);
+        const int p = c.periodo;
+        Entorno t;
+        auto lineas = Lineas(2 * p);
+        lineas.push_back("cabecera 3");
+        const TablaBloques &b = c.cargar(t, t.Escribir("bloques", lineas));
+        EXPECT_EQ(b.En(1, 1), "linea 2" + Blancos(53));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(1, p - 1)), "linea " + std::to_string(p));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(2, 1)), "linea " + std::to_string(p + 2));
+        EXPECT_EQ(QuitarBlancosFinales(b.En(2, p - 1)), "linea " + std::to_string(2 * p));
+        EXPECT_EQ(b.En(3, 1), "");
     }
-}
-
-TEST(Blocks, FiftyOneLineBlocksAndMissingFile)
-{
-    Entorno t;
-    t.c.EscribirLineas("asignaot", Lineas(102));
-    CargarBloques50(t.e, t.c.Ruta("asignaot"));
-    EXPECT_EQ(t.e.AsignaturasOtros.En(1, 50).substr(0, 8), "linea 51");
-    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 1).substr(0, 8), "linea 53");
-    EXPECT_EQ(t.e.AsignaturasOtros.En(2, 50).substr(0, 9), "linea 102");
-
-    // Missing: the message, and the call returns normally.
-    Entorno u;
-    CargarBloques26(u.e, u.c.Ruta("asignagm"), u.e.AsignaturasFPMedio);
-    EXPECT_EQ(u.m.textos.size(), 1);
-    EXPECT_TRUE(u.e.ErrorFicheros);
 }

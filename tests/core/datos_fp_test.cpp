@@ -5,12 +5,12 @@
 #include "cargas_columnas.h"
 #include "cargas_listas.h"
 #include "cargas_separadas.h"
+#include "datos_entregados.h"
 #include "enlace.h"
 #include "errores.h"
 #include "lectura.h"
 #include "mapa_regiones.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -27,7 +27,6 @@ using namespace norvela;
 namespace {
 
 const QString kDatos = QStringLiteral(NORVELA_DATOS_ENTREGADOS) + '/';
-const char *const kArgumentoIdioma[4] = {"0", "1", "2", "3"};
 const char *const kCarpetas[4] = {"cas/", "catVal/", "galego/", "euskera/"};
 const std::string kCodigosFamilia = "123456789ABCDEFGHIJKLMNOPQ";
 constexpr int kFamilias = 26;
@@ -88,11 +87,7 @@ int Numero(const std::string &s)
 struct MuestraFP {
     explicit MuestraFP(int idioma) : e(m)
     {
-        OpcionesInicio o;
-        o.rutaPrograma = QDir(kDatos).absoluteFilePath("..");
-        o.argumentos = {"N", kArgumentoIdioma[idioma]};
-        o.carpetaUsuario = QDir::tempPath() + "/norvela-pruebas-usuario";
-        Inicializar(e, o);
+        Inicializar(e, pruebas::OpcionesEntregadas(QStringLiteral("usuario"), idioma));
         IniciarCodigosProvincia(e.CodigoProvincia);
         try {
             Cargar();
@@ -173,6 +168,7 @@ struct Lista {
     std::vector<int> familia;
     std::vector<char> tipo;            // 'H' heading, 'T' title of a family, '|' / '!' arts or sports title
     int encabezados = 0;
+    int ultimoEncabezado = 0;   // the line of the last heading
 };
 
 Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
@@ -189,6 +185,7 @@ Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
         l.lineas.push_back(s);
         if (Car(s, 1) == '-') {
             ++l.encabezados;
+            l.ultimoEncabezado = t;
             seccion = (Car(s, 2) == '|' || Car(s, 2) == '!') ? Car(s, 2) : 'T';
             familia = (seccion == 'T' && l.encabezados <= kFamilias) ? l.encabezados : 0;
             l.familia.push_back(0);
@@ -201,11 +198,6 @@ Lista Analizar(const std::string &fichero, const TablaTexto &tabla, int n)
     return l;
 }
 
-std::vector<std::string> LineasDe(const QString &ruta)
-{
-    return LeerLineasObligatorio(ruta);
-}
-
 class DatosFPEntregados : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -213,6 +205,8 @@ protected:
         for (int i = 0; i < 4; ++i)
             datos_[i] = new MuestraFP(i);
     }
+    // Every check reads the Castilian tables.
+    void SetUp() override { ASSERT_TRUE(D().cargado) << D().error; }
     static void TearDownTestSuite()
     {
         for (auto *&d : datos_) {
@@ -240,33 +234,27 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         EXPECT_FALSE(d.e.ErrorFicheros) << kCarpetas[i];
         EXPECT_TRUE(d.m.textos.isEmpty()) << kCarpetas[i] << ": " << d.m.textos.join('|').toStdString();
     }
-    ASSERT_TRUE(D().cargado);
 
     // Same counts, same heading lines, same codes in every language.
     for (int i = 1; i < 4; ++i) {
         const MuestraFP &a = D(0), &b = D(i);
         const std::string c = kCarpetas[i];
-        EXPECT_EQ(b.e.NumFPSuperior, a.e.NumFPSuperior) << c << "fp";
-        EXPECT_EQ(b.e.NumFPMedio, a.e.NumFPMedio) << c << "fp2";
-        EXPECT_EQ(b.e.NumFPBasica, a.e.NumFPBasica) << c << "fpba";
         EXPECT_EQ(b.numRequisitosFP, a.numRequisitosFP) << c << "reqfp";
-        EXPECT_EQ(b.numLineasFamilias, a.numLineasFamilias) << c << "familias";
-        EXPECT_EQ(b.numLineasCuesGM, a.numLineasCuesGM) << c << "cuesgm";
-        EXPECT_EQ(b.numCertifica, a.numCertifica) << c << "certifica";
-        EXPECT_EQ(b.numCertificah, a.numCertificah) << c << "certificah";
         struct Par {
             const char *fichero;
             const TablaTexto &x, &y;
-            int n, columnas;
+            int n, ny, columnas;
         };
-        for (const Par &p : {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, 1},
-                             Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, 1},
-                             Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, 1},
-                             Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, 1},
-                             Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, 2},
-                             Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, 1},
-                             Par{"certificah", a.e.ExplicacionCertificados, b.e.ExplicacionCertificados,
-                                 a.numCertificah, 6}}) {
+        for (const Par &p :
+             {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, b.e.NumFPSuperior, 1},
+              Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, b.e.NumFPMedio, 1},
+              Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, b.e.NumFPBasica, 1},
+              Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, b.numLineasFamilias, 1},
+              Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, b.numLineasCuesGM, 2},
+              Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, b.numCertifica, 1},
+              Par{"certificah", a.e.ExplicacionCertificados, b.e.ExplicacionCertificados, a.numCertificah,
+                  b.numCertificah, 6}}) {
+            EXPECT_EQ(p.ny, p.n) << c << p.fichero << ": another number of lines";
             for (int k = 1; k <= std::min(p.n, 1100); ++k) {
                 if (!p.y.Contiene(k))
                     break;
@@ -299,20 +287,11 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
                     << c << p.fichero << " line " << k << " empty in one language only";
             }
         }
-        for (const char *bloques : {"asignafp", "asignagm", "asignaba", "cuesgm"}) {
-            const auto x = LineasDe(kDatos + kCarpetas[0] + bloques);
-            const auto y = LineasDe(kDatos + kCarpetas[i] + bloques);
-            EXPECT_EQ(y.size(), x.size()) << c << bloques;
-            for (size_t k = 0; k < std::min(x.size(), y.size()); ++k)
-                EXPECT_EQ(Recortar(y[k]).empty(), Recortar(x[k]).empty())
-                    << c << bloques << " line " << k + 1 << " empty in one language only";
-        }
     }
 }
 
 TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
@@ -345,52 +324,24 @@ TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
             EXPECT_GE(h, kFamilias) << c << l.fichero;
             EXPECT_EQ(Car(l.lineas[1], 1), '-') << c << l.fichero << " line 1 must be a heading";
         }
-        EXPECT_EQ(FPB(i).encabezados, kFamilias) << c << "fpba";
+        // fpba: 26 families, the last with exactly one title, the file's last line.
+        const Lista ba = FPB(i);
+        EXPECT_EQ(ba.encabezados, kFamilias) << c << "fpba";
+        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << c << "fpba: the last family must have exactly one title";
+        EXPECT_LE(ba.ultimoEncabezado, 255) << c << "fpba: a family heading after line 255";
         EXPECT_EQ(d.numEncabezadosGS, GS(i).encabezados) << c << "fp";
         EXPECT_EQ(d.numEncabezadosGM, GM(i).encabezados) << c << "fp2";
         // The sports heading, when there is one, is the last heading of fp and fp2.
-        for (const Lista &l : {GS(i), GM(i)}) {
-            int ultimo = 0;
-            for (size_t t = 1; t < l.lineas.size(); ++t)
-                if (l.tipo[t] == 'H')
-                    ultimo = static_cast<int>(t);
+        for (const Lista &l : {GS(i), GM(i)})
             for (size_t t = 1; t < l.lineas.size(); ++t)
                 if (l.tipo[t] == 'H' && Car(l.lineas[t], 2) == '!') {
-                    EXPECT_EQ(static_cast<int>(t), ultimo) << c << l.fichero << " line " << t;
+                    EXPECT_EQ(static_cast<int>(t), l.ultimoEncabezado) << c << l.fichero << " line " << t;
                 }
-        }
     }
-
-    // The numeric tables carry the same family as the title's heading.
-    const Lista gs = GS(), gm = GM();
-    for (size_t t = 1; t < gs.lineas.size(); ++t)
-        EXPECT_EQ(D().e.TablaFPSuperior.En(static_cast<int>(t), 24), gs.familia[t]) << "datfpsphp line " << t;
-    for (size_t t = 1; t < gm.lineas.size(); ++t)
-        EXPECT_EQ(D().e.TablaFPMedio.En(static_cast<int>(t), 4), gm.familia[t]) << "datfpmphp line " << t;
-
-    // fami_estad.txt: line f = family f, two decimals in columns 1-5 and 6-10.
-    const auto estad = LineasDe(kDatos + "fami_estad.txt");
-    // Families past its last line have no statistics (the screen says so).
-    ASSERT_LE(estad.size(), static_cast<size_t>(kFamilias)) << "fami_estad.txt";
-    double estudios = 0, empleo = 0;
-    for (size_t f = 0; f < estad.size(); ++f) {
-        const std::string &s = estad[f];
-        EXPECT_NE(Car(s, 1), ' ') << "fami_estad.txt line " << f + 1 << " starts with a blank";
-        bool ok1 = false, ok2 = false;
-        const double a = QString::fromLatin1(Cols(s, 1, 5).c_str()).trimmed().toDouble(&ok1);
-        const double b = QString::fromLatin1(Cols(s, 6, 10).c_str()).trimmed().toDouble(&ok2);
-        EXPECT_TRUE(ok1 && ok2) << "fami_estad.txt line " << f + 1 << ": " << s;
-        EXPECT_TRUE(a >= 0 && a <= 100 && b >= 0 && b <= 100) << "fami_estad.txt line " << f + 1;
-        estudios += a;
-        empleo += b;
-    }
-    EXPECT_NEAR(estudios, 100.0, 0.5) << "fami_estad.txt studies";
-    EXPECT_NEAR(empleo, 100.0, 0.5) << "fami_estad.txt jobs";
 }
 
 TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     struct Nivel {
         Lista l;
@@ -404,7 +355,7 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
                                Nivel{FPB(i), "asignaba", di.e.AsignaturasFPBasica}}) {
             const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
             EXPECT_LE(lineas, 200) << kCarpetas[i] << n.l.fichero << ": more lines than usable";
-            const auto bloques = LineasDe(kDatos + kCarpetas[i] + n.bloques);
+            const auto bloques = LeerLineasObligatorio(kDatos + kCarpetas[i] + n.bloques);
             EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas)
                 << kCarpetas[i] << n.bloques << ": fewer blocks than " << n.l.fichero << " lines";
             EXPECT_EQ(bloques.size() % 26, 0u) << kCarpetas[i] << n.bloques;
@@ -421,26 +372,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
         }
     }
 
-    // datfpsphp: one row per fp line, heading rows empty, requirement lines in reqfp.
-    const Lista gs = GS();
-    EXPECT_EQ(static_cast<int>(LineasDe(kDatos + "datfpsphp").size()), d.e.NumFPSuperior) << "datfpsphp";
-    for (int t = 1; t <= d.e.NumFPSuperior; ++t) {
-        int requisitos = 0;
-        for (int f = 1; f <= 24; ++f) {
-            const int v = d.e.TablaFPSuperior.En(t, f);
-            if (gs.tipo[static_cast<size_t>(t)] == 'H') {
-                EXPECT_EQ(v, 0) << "datfpsphp line " << t << " field " << f << " on a heading";
-            }
-            if (f >= 5 && f <= 17) {
-                EXPECT_TRUE(v >= 0 && v <= d.numRequisitosFP) << "datfpsphp line " << t << " field " << f << ": " << v;
-                requisitos += v > 0;
-            }
-        }
-        if (gs.tipo[static_cast<size_t>(t)] != 'H') {
-            EXPECT_GT(requisitos, 0) << "datfpsphp line " << t << " has no requirement line";
-        }
-    }
-
     // cuesgm: 11 options, then question lines with two digit codes.
     const int numCues = d.numLineasCuesGM - 11;
     ASSERT_GT(numCues, 0) << "cuesgm";
@@ -451,42 +382,40 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
             << "cuesgm line " << 11 + j;
         EXPECT_LE(Recortar(s).size(), 72u) << "cuesgm line " << 11 + j;
     }
-    // datfpmphp: headings empty, question lines in cuesgm, every title reachable.
-    const Lista gm = GM();
-    EXPECT_EQ(static_cast<int>(LineasDe(kDatos + "datfpmphp").size()), d.e.NumFPMedio) << "datfpmphp";
-    for (int t = 1; t <= d.e.NumFPMedio; ++t) {
-        int preguntas = 0;
-        for (int f = 1; f <= 7; ++f) {
-            const int v = d.e.TablaFPMedio.En(t, f);
-            if (gm.tipo[static_cast<size_t>(t)] == 'H') {
-                EXPECT_EQ(v, 0) << "datfpmphp line " << t << " field " << f << " on a heading";
+    // datfpsphp and datfpmphp: one row per title line, heading rows empty;
+    // fields `desde`..`ultimo` name requirement lines of reqfp (higher titles)
+    // or questions of cuesgm (intermediate ones), and every title has one;
+    // field `familia` is the family of the title's heading.
+    struct Numerica {
+        const char *fichero;
+        Lista l;
+        const TablaEnteros &t;
+        int campos, desde, ultimo, hasta, familia;
+        const char *falta;
+    };
+    for (const Numerica &n :
+         {Numerica{"datfpsphp", GS(), d.e.TablaFPSuperior, 24, 5, 17, d.numRequisitosFP, 24, "has no requirement line"},
+          Numerica{"datfpmphp", GM(), d.e.TablaFPMedio, 7, 5, 7, numCues, 4, "is reached by no question"}}) {
+        const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
+        EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + n.fichero).size()), lineas) << n.fichero;
+        for (int t = 1; t <= lineas; ++t) {
+            const bool encabezado = n.l.tipo[static_cast<size_t>(t)] == 'H';
+            int enlaces = 0;
+            for (int f = 1; f <= n.campos; ++f) {
+                const int v = n.t.En(t, f);
+                const bool enlace = f >= n.desde && f <= n.ultimo;
+                EXPECT_TRUE(encabezado ? v == 0 : !enlace || (v >= 0 && v <= n.hasta))
+                    << n.fichero << " line " << t << " field " << f << ": " << v;
+                enlaces += enlace && v > 0;
             }
-            if (f >= 5) {
-                EXPECT_TRUE(v >= 0 && v <= numCues) << "datfpmphp line " << t << " field " << f << ": " << v;
-                preguntas += v > 0;
-            }
-        }
-        if (gm.tipo[static_cast<size_t>(t)] != 'H') {
-            EXPECT_GT(preguntas, 0) << "datfpmphp line " << t << " is reached by no question";
+            EXPECT_TRUE(encabezado || enlaces > 0) << n.fichero << " line " << t << " " << n.falta;
+            EXPECT_EQ(n.t.En(t, n.familia), n.l.familia[static_cast<size_t>(t)]) << n.fichero << " line " << t << ": family";
         }
     }
-
-    // fpba: family 26 has exactly one title, the last line of the file.
-    const Lista ba = FPB();
-    int ultimoEncabezado = 0;
-    for (size_t t = 1; t < ba.lineas.size(); ++t)
-        if (ba.tipo[t] == 'H')
-            ultimoEncabezado = static_cast<int>(t);
-    EXPECT_EQ(d.e.NumFPBasica - ultimoEncabezado, 1) << "fpba: the last family must have exactly one title";
-    for (int f = 1; f <= 255 && f <= d.e.NumFPBasica; ++f)
-        if (ba.tipo[static_cast<size_t>(f)] == 'H') {
-            EXPECT_LE(f, 255) << "fpba line " << f;
-        }
 }
 
 TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
@@ -526,9 +455,8 @@ TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
     }
 }
 
-TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
+TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAndTeachEveryLevel)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     ASSERT_GE(d.numLugares, kNumComunidades) << "comunida";
     EXPECT_EQ(d.Primera(1), 1) << "comunida line 1";
@@ -543,6 +471,7 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     }
     // In-use province entries: first(c) .. first(c) + max(records, 1) - 1.
     std::map<std::string, int> enUso;   // province code -> community
+    std::map<int, std::set<int>> comunidadesDeTitulo;   // higher title -> communities teaching it
     std::map<std::string, std::string> provincia;   // province code -> name, UTF-8
     std::map<int, int> vistos;
     for (int k = kNumComunidades + 1; k <= d.numLugares; ++k) {
@@ -566,6 +495,21 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
             enUso[codigo] = c;
             if (registros[c] == 0)
                 provincia[codigo] = DesdeAnsi(Recortar(d.e.Lugares[c].substr(2))).toStdString();
+            // Every province in use has centres of the three levels.
+            const int g = codigo[0] - '0';
+            const auto fila = static_cast<size_t>(g - 1);
+            int niveles[3] = {0, 0, 0};
+            for (int i = 1; i <= d.NumCentros(g); ++i) {
+                if (Car(d.Centros(g)[i], 1) != codigo[1])
+                    continue;
+                niveles[0] += d.e.OfertaGS[fila].En(i, 0) > 0;
+                niveles[1] += d.e.OfertaGM[fila].En(i, 0) > 0;
+                niveles[2] += d.e.OfertaFPB[fila].En(i, 0) > 0;
+                for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
+                    comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
+            }
+            for (int nivel = 0; nivel < 3; ++nivel)
+                EXPECT_GT(niveles[nivel], 0) << "community " << c << " province " << codigo << ": no centre of level " << nivel;
         }
         EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
         EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
@@ -573,6 +517,10 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
     EXPECT_GE(registros[9], 2) << "comunida: Cataluña needs two province records";
     EXPECT_GE(registros[13], 2) << "comunida: Madrid needs two province records";
     EXPECT_EQ(d.e.NumWebComunidades, kNumComunidades) << "comuint";
+    int extendidos = 0;
+    for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
+        extendidos += comunidades.size() >= 10;
+    EXPECT_GE(extendidos, 20) << "higher titles taught in ten communities or more";
 
     // Every centre line is in an in-use province of its group, and the
     // localities of a province are contiguous for both locality widths.
@@ -622,7 +570,6 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodes)
 // screens merge them into the Madrid zones.
 TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     int provinciasLargas = 0;
     for (int g = 1; g <= 4; ++g) {
@@ -670,7 +617,6 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
 
 TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     // The maps' own numbering.
     const QString regiones = QStringLiteral(NORVELA_FUENTES "/tools/mapas/regiones.txt");
@@ -689,7 +635,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
     ASSERT_EQ(comarca[37], std::string("Barcelon\xE8s"));
 
     // comarcas: 41 districts by the maps' numbers and names, then Barcelonès' sub-districts.
-    const auto lineasComarcas = LineasDe(kDatos + "comarcas");
+    const auto lineasComarcas = LeerLineasObligatorio(kDatos + "comarcas");
     ASSERT_GE(lineasComarcas.size(), 47u) << "comarcas";
     std::set<std::string> codigosComarca, codigosVistos;
     for (int k = 1; k <= 41; ++k) {
@@ -798,7 +744,6 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
 
 TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
 {
-    ASSERT_TRUE(D().cargado);
     const MuestraFP &d = D();
     const int centros = d.e.NumCentros1 + d.e.NumCentros2 + d.e.NumCentros3 + d.e.NumCentros4;
     struct Oferta {
@@ -808,7 +753,7 @@ TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
     };
     for (const Oferta &o : {Oferta{"datluggsphp", d.e.OfertaGS, GS()}, Oferta{"datluggmphp", d.e.OfertaGM, GM()},
                             Oferta{"datlugbasphp", d.e.OfertaFPB, FPB()}}) {
-        EXPECT_EQ(static_cast<int>(LineasDe(kDatos + o.fichero).size()), centros)
+        EXPECT_EQ(static_cast<int>(LeerLineasObligatorio(kDatos + o.fichero).size()), centros)
             << o.fichero << ": one line per centre of lu1..lu4";
         std::set<int> ofrecidos;
         int linea = 0;
@@ -844,7 +789,6 @@ TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
 
 TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
 {
-    ASSERT_TRUE(D().cargado);
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
@@ -910,43 +854,6 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
     }
 }
 
-TEST_F(DatosFPEntregados, EveryProvinceTeachesTheThreeLevelsAndTitlesSpreadOverCommunities)
-{
-    ASSERT_TRUE(D().cargado);
-    const MuestraFP &d = D();
-    std::map<int, int> registros;
-    for (int k = kNumComunidades + 1; k <= d.numLugares; ++k)
-        ++registros[Numero(Cols(d.e.Lugares[k], 1, 2))];
-    std::map<int, std::set<int>> comunidadesDeTitulo;
-    for (int c = 1; c <= kNumComunidades; ++c) {
-        for (int k = 0; k < std::max(registros[c], 1); ++k) {
-            const std::string codigo = d.e.CodigoProvincia[d.Primera(c) + k];
-            const int g = codigo[0] - '0';
-            const TablaTexto &centros = d.Centros(g);
-            int niveles[3] = {0, 0, 0};
-            std::set<std::string> localidades;
-            for (int i = 1; i <= d.NumCentros(g); ++i) {
-                if (Car(centros[i], 1) != codigo[1])
-                    continue;
-                localidades.insert(Cols(centros[i], 2, 18));
-                const auto fila = static_cast<size_t>(g - 1);
-                niveles[0] += d.e.OfertaGS[fila].En(i, 0) > 0;
-                niveles[1] += d.e.OfertaGM[fila].En(i, 0) > 0;
-                niveles[2] += d.e.OfertaFPB[fila].En(i, 0) > 0;
-                for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
-                    comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
-            }
-            for (int n = 0; n < 3; ++n)
-                EXPECT_GT(niveles[n], 0) << "community " << c << " province " << codigo << ": no centre of level " << n;
-            EXPECT_FALSE(localidades.empty()) << "community " << c << " province " << codigo;
-        }
-    }
-    int extendidos = 0;
-    for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
-        extendidos += comunidades.size() >= 10;
-    EXPECT_GE(extendidos, 20) << "titles taught in ten communities or more";
-}
-
 // The jobs and modules of a title, at every level, and the questions that
 // lead to an intermediate-cycle title are written in the language of the folder
 // they sit in, not copied from the Castilian file. Some lines are rightly the
@@ -968,15 +875,17 @@ TEST_F(DatosFPEntregados, SubjectsAndQuestionsAreTranslatedInEveryLanguage)
         {3, 5, {"y", "los", "las", "del", "la", "el"}},
     };
     for (const char *fichero : {"asignafp", "asignagm", "asignaba", "cuesgm"}) {
-        const auto cas = LineasDe(kDatos + kCarpetas[0] + fichero);
+        const auto cas = LeerLineasObligatorio(kDatos + kCarpetas[0] + fichero);
         for (const Idioma &idioma : idiomas) {
             const std::string donde = std::string(kCarpetas[idioma.indice]) + fichero;
-            const auto lineas = LineasDe(kDatos + kCarpetas[idioma.indice] + fichero);
+            const auto lineas = LeerLineasObligatorio(kDatos + kCarpetas[idioma.indice] + fichero);
             ASSERT_EQ(lineas.size(), cas.size()) << donde;
             int llenas = 0, iguales = 0, castellanas = 0;
             std::string primera;
             for (size_t k = 0; k < cas.size(); ++k) {
                 const std::string original = Recortar(cas[k]);
+                EXPECT_EQ(Recortar(lineas[k]).empty(), original.empty())
+                    << donde << " line " << k + 1 << " empty in one language only";
                 if (original.empty())
                     continue;
                 ++llenas;

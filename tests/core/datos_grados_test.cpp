@@ -100,7 +100,7 @@ std::string Forma(const std::string &linea)
 
 } // namespace
 
-TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessage)
+TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudies)
 {
     for (const char *idioma : kIdiomas) {
         const Grados g(idioma);
@@ -120,6 +120,25 @@ TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessage)
         std::set<std::string> nombres;
         for (int r = 1; r <= g.e.NumGrados; ++r)
             EXPECT_TRUE(nombres.insert(Texto(g.e.NombresGrado[r])).second) << idioma << "carreran line " << r;
+        // Other studies: each row with details has its block of asignaot.
+        ASSERT_LE(g.numOtros, 50) << idioma << "otros: only rows 1..50 have details";
+        for (int k = 1; k <= g.numOtros; ++k) {
+            const std::string &fila = g.e.NombresOtros[k];
+            const auto vacia = [&](int j) { return EsBlanco(Cortar(g.e.AsignaturasOtros.En(k, j), 16)); };
+            int n = 50;
+            for (int j = 1; j < 50; ++j)
+                if (vacia(j) && vacia(j + 1)) {
+                    n = j - 1;
+                    break;
+                }
+            // Headings, links and the PDF row (the third) show no details.
+            const bool sinDetalle = k == 3 || fila.rfind("   ", 0) == 0 || fila.rfind("  1", 0) == 0 ||
+                                    fila.rfind("  2", 0) == 0 || fila.rfind("  3", 0) == 0;
+            if (sinDetalle)
+                EXPECT_EQ(n, 0) << idioma << "asignaot block " << k;
+            else
+                EXPECT_TRUE(n > 0 && n < 50) << idioma << "asignaot block " << k << " for " << Texto(fila);
+        }
     }
 }
 
@@ -161,12 +180,16 @@ TEST(ShippedDegrees, DegreeTablesRunParallel)
 
     std::set<int> codigos;
     std::set<int> grupos;
+    std::map<int, int> ramas, itinerarios;
     for (int r = 1; r <= n; ++r) {
         EXPECT_LE(Texto(g.e.NombresGrado[r]).size(), 45u) << "carreran line " << r;
         const auto campo = [&](int c) { return g.e.TablaGrados.En(r, c); };
         EXPECT_TRUE(campo(1) >= 1 && campo(1) <= 5) << "datgradosphp line " << r << " branch";
         EXPECT_TRUE(campo(2) >= 1 && campo(2) <= g.numGrupos) << "datgradosphp line " << r << " group";
         grupos.insert(campo(2));
+        ++ramas[campo(1)];
+        ++itinerarios[campo(3)];
+        ++itinerarios[campo(4)];
         EXPECT_TRUE(campo(3) >= 1 && campo(3) <= 12) << "datgradosphp line " << r << " itinerary";
         EXPECT_TRUE(campo(4) >= 0 && campo(4) <= 12) << "datgradosphp line " << r << " itinerary";
         EXPECT_GT(campo(5), 0) << "datgradosphp line " << r << " has no profession";
@@ -181,34 +204,14 @@ TEST(ShippedDegrees, DegreeTablesRunParallel)
                         (campo(c) >= 1 && campo(c) <= static_cast<int>(g.materias.size())))
                 << "datgradosphp line " << r << " field " << c;
     }
-    // Every group of "carreranb" has degrees: an empty one would be a dead heading.
+    // Every group of "carreranb", every branch of the branch list and every
+    // itinerary node of the tree by itinerary (the twelfth is listed under
+    // the eleventh) has degrees: an empty one would be a dead heading.
     EXPECT_EQ(static_cast<int>(grupos.size()), g.numGrupos);
-}
-
-// Every branch of the branch list and every itinerary node of the tree by
-// itinerary (the twelfth is listed under the eleventh) leads to degrees, and
-// the marks view has universities in several communities to show.
-TEST(ShippedDegrees, EveryBranchAndItineraryHasDegreesTaughtInSeveralCommunities)
-{
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
-    std::map<int, int> ramas;
-    std::map<int, int> itinerarios;
-    int variasComunidades = 0;
-    for (int r = 1; r <= g.e.NumGrados; ++r) {
-        ++ramas[g.e.TablaGrados.En(r, 1)];
-        ++itinerarios[g.e.TablaGrados.En(r, 3)];
-        ++itinerarios[g.e.TablaGrados.En(r, 4)];
-        std::set<int> comunidades;
-        for (int j = 1; j <= g.e.NotasCorteUni.En(r, 0); ++j)
-            comunidades.insert(g.e.ComunidadUniversidad[g.e.NotasCorteUni.En(r, j)]);
-        variasComunidades += comunidades.size() >= 2;
-    }
     for (int b = 1; b <= 5; ++b)
         EXPECT_GT(ramas[b], 0) << "no degree of branch " << b;
     for (int a = 1; a <= 11; ++a)
         EXPECT_GT(itinerarios[a], 0) << "no degree of itinerary " << a;
-    EXPECT_GT(variasComunidades, g.e.NumGrados / 2);
 }
 
 TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)
@@ -217,10 +220,12 @@ TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)
     ASSERT_EQ(g.fallo, "");
     std::set<int> universidades;
     std::set<int> titulos;
+    int variasComunidades = 0;
     for (int r = 1; r <= g.e.NumGrados; ++r) {
         const int n = g.e.NotasCorteUni.En(r, 0);
         EXPECT_GT(n, 0) << "datcarnphp line " << r << ": a degree taught nowhere";
         std::set<std::pair<int, int>> vistas;
+        std::set<int> comunidades;
         for (int j = 1; j <= n; ++j) {
             const int u = g.e.NotasCorteUni.En(r, j);
             const int nota = g.e.NotasCorte.En(r, j);
@@ -233,11 +238,15 @@ TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)
             EXPECT_TRUE(vistas.insert({u, t}).second)
                 << "datcarnphp line " << r << " lists university " << u << " twice with one title";
             universidades.insert(u);
+            comunidades.insert(g.e.ComunidadUniversidad[u]);
             if (t > 0)
                 titulos.insert(t);
         }
         EXPECT_LE(g.e.EnlacesGrado.En(r, 0), 15) << "datcarnphp line " << 2 * g.e.NumGrados + r;
+        variasComunidades += comunidades.size() >= 2;
     }
+    // The marks view has universities in several communities to show.
+    EXPECT_GT(variasComunidades, g.e.NumGrados / 2);
     // No university and no university-specific title is left unused.
     EXPECT_EQ(static_cast<int>(universidades.size()), g.e.NumUniversidades);
     EXPECT_EQ(static_cast<int>(titulos.size()), g.e.NumNuevosTitulos);
@@ -263,9 +272,6 @@ TEST(ShippedDegrees, UniversitiesAreOnceEachInTheirCommunity)
         EXPECT_TRUE(web.rfind("http", 0) != 0 && web.rfind("www.", 0) != 0) << "lugar line " << u;
         EXPECT_EQ(web.find(' '), std::string::npos) << "lugar line " << u;
     }
-    EXPECT_EQ(g.e.NumWebComunidades, kNumComunidades);
-    for (int c = 1; c <= g.e.NumWebComunidades; ++c)
-        EXPECT_FALSE(g.e.WebComunidad[c].empty()) << "comuint line " << c;
 }
 
 TEST(ShippedDegrees, DoubleDegreesPairDegreesTheirUniversityTeaches)
@@ -323,32 +329,6 @@ TEST(ShippedDegrees, ProfessionsBelongToListedActivities)
     // The tree by activity leaves out activities 23 and 24; every other one leads to degrees.
     for (int a = 1; a <= g.numActividades; ++a)
         EXPECT_TRUE(a == 23 || a == 24 || alcanzadas.count(a)) << "activida line " << a << " leads to no degree";
-}
-
-TEST(ShippedDegrees, OtherStudiesHaveTheirDetailBlocks)
-{
-    for (const char *idioma : kIdiomas) {
-        const Grados g(idioma);
-        ASSERT_EQ(g.fallo, "") << idioma;
-        ASSERT_LE(g.numOtros, 50) << idioma << "otros: only rows 1..50 have details";
-        for (int k = 1; k <= g.numOtros; ++k) {
-            const std::string &fila = g.e.NombresOtros[k];
-            const auto vacia = [&](int j) { return EsBlanco(Cortar(g.e.AsignaturasOtros.En(k, j), 16)); };
-            int n = 50;
-            for (int j = 1; j < 50; ++j)
-                if (vacia(j) && vacia(j + 1)) {
-                    n = j - 1;
-                    break;
-                }
-            // Headings, links and the PDF row (the third) show no details.
-            const bool sinDetalle = k == 3 || fila.rfind("   ", 0) == 0 || fila.rfind("  1", 0) == 0 ||
-                                    fila.rfind("  2", 0) == 0 || fila.rfind("  3", 0) == 0;
-            if (sinDetalle)
-                EXPECT_EQ(n, 0) << idioma << "asignaot block " << k;
-            else
-                EXPECT_TRUE(n > 0 && n < 50) << idioma << "asignaot block " << k << " for " << Texto(fila);
-        }
-    }
 }
 
 TEST(ShippedDegrees, ArtisticListsKeepTheirLayout)

@@ -17,6 +17,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <numeric>
 #include <stdexcept>
 #include <tuple>
 
@@ -64,7 +66,7 @@ protected:
             e.LineasInforme.Poner(i, Linea(i));
     }
 
-    void Negritas(std::initializer_list<int> lineas)
+    void Negritas(const std::vector<int> &lineas)
     {
         int k = 0;
         for (const int l : lineas)
@@ -73,19 +75,29 @@ protected:
     }
 
     // The report lines drawn (header texts left out), in drawing order.
-    std::vector<TrazoInforme> LineasDibujadas(int pagina) const
+    std::vector<TrazoInforme> LineasDibujadas(int pagina, const PaginaRegistrada *en = nullptr) const
     {
         std::vector<TrazoInforme> r;
-        for (const auto &t : hoja.Textos(pagina))
+        for (const auto &t : (en ? *en : hoja).Textos(pagina))
             if (t.texto.startsWith(QLatin1String("linea")))
                 r.push_back(t);
         return r;
     }
 
-    int Cuantos(Tipo tipo, int pagina) const
+    // Those of every page.
+    std::vector<TrazoInforme> TodasLasLineas(const PaginaRegistrada &p) const
+    {
+        std::vector<TrazoInforme> r;
+        for (int k = 1; k <= p.paginas; ++k)
+            for (const auto &t : LineasDibujadas(k, &p))
+                r.push_back(t);
+        return r;
+    }
+
+    int Cuantos(Tipo tipo, int pagina, const PaginaRegistrada *en = nullptr) const
     {
         int n = 0;
-        for (const auto &t : hoja.trazos)
+        for (const auto &t : (en ? *en : hoja).trazos)
             n += t.tipo == tipo && t.pagina == pagina;
         return n;
     }
@@ -113,118 +125,134 @@ TEST(HojaImpresionRedondeo, HalvesGoToTheEvenPixelAndHugeValuesAreRangeErrors)
     EXPECT_EQ(hoja.Pluma(), QPoint(480, 683));   // 480.5 and 682.76
 }
 
-TEST_F(Informes, AnEmptyListIsOnePortraitPageWithTheHeaderBoxOnly)
+// The header box runs from 0.5 in to 7.3 in (portrait) or 10.2 in
+// (landscape), with the logo, and "Curso" and the year right-aligned 0.05 in
+// inside it (the recording page gives 50 pixels a character at 10 points);
+// the title at 1 in, trimmed at 12 points on a list, as stored at 11 on a
+// column report. An empty list is one page with the header alone; a
+// landscape page has its page circle, empty on a single page.
+TEST_F(Informes, TheHeaderBoxHoldsLogoYearAndTitle)
 {
-    Negritas({1, 2});
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 0, false, 12));
-
-    EXPECT_TRUE(hoja.terminado);
-    EXPECT_EQ(hoja.titulo, "el Norvela");
-    EXPECT_FALSE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 1);
-    ASSERT_EQ(hoja.trazos.size(), 5u);
-
-    const auto &marco = hoja.trazos[0];
-    EXPECT_EQ(marco.tipo, Tipo::Rectangulo);
-    EXPECT_EQ(QRect(QPoint(marco.x, marco.y), QPoint(marco.x2, marco.y2)), QRect(QPoint(300, 60), QPoint(4380, 480)));
-    const auto &logo = hoja.trazos[1];
-    EXPECT_EQ(logo.tipo, Tipo::Imagen);
-    EXPECT_EQ(QRect(QPoint(logo.x, logo.y), QPoint(logo.x2, logo.y2)), QRect(QPoint(360, 78), QPoint(570, 408)));
-
-    // Right-aligned 0.05 in inside the box: they end at 7.25 in (the
-    // recording page gives 50 pixels a character at 10 points).
-    const auto textos = hoja.Textos(1);
-    ASSERT_EQ(textos.size(), 3u);
-    EXPECT_EQ(textos[0].texto, "Curso");
-    EXPECT_EQ(textos[0].x, 4350 - 5 * 50);
-    EXPECT_EQ(textos[0].y, 120);
-    EXPECT_EQ(textos[1].texto, "2019/20");
-    EXPECT_EQ(QPoint(textos[1].x, textos[1].y), QPoint(4350 - 7 * 50, 300));
-    EXPECT_TRUE(textos[0].negrita && textos[1].negrita);
-    EXPECT_EQ(textos[0].puntos, 10);
-    // The title loses its blanks on both sides.
-    EXPECT_EQ(textos[2].texto, "Informe de prueba");
-    EXPECT_EQ(QPoint(textos[2].x, textos[2].y), QPoint(600, 300));
-    EXPECT_EQ(textos[2].puntos, 12);
-    EXPECT_EQ(textos[2].familia, "Arial");
-    EXPECT_TRUE(textos[2].negrita);
-
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-    EXPECT_TRUE(m.textos.isEmpty());
+    struct Caso {
+        bool apaisada;
+        int derecha;
+        const char *titulo;
+        int puntos;
+    };
+    for (const Caso &c : {Caso{false, 4380, "Informe de prueba", 12}, Caso{true, 6120, "  Informe de prueba  ", 11}}) {
+        SCOPED_TRACE(c.apaisada ? "landscape" : "portrait");
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(75);
+        Negritas({1, 2});
+        ASSERT_TRUE(c.apaisada ? ImprimirListaColumnas(e, pagina, e.LineasInforme, 75, false)
+                               : ImprimirLista(e, pagina, e.LineasInforme, 0, false, 12));
+        EXPECT_TRUE(pagina.terminado);
+        EXPECT_EQ(pagina.titulo, "el Norvela");
+        EXPECT_EQ(std::tuple(pagina.apaisada, pagina.paginas), std::tuple(c.apaisada, 1));
+        // Frame, logo, "Curso", year and title; landscape, the circle and the 75 lines too.
+        ASSERT_EQ(pagina.trazos.size(), c.apaisada ? 5u + 1u + 75u : 5u);
+        const auto caja = [](const TrazoInforme &t) { return std::tuple(t.tipo, QRect(QPoint(t.x, t.y), QPoint(t.x2, t.y2))); };
+        EXPECT_EQ(caja(pagina.trazos[0]), std::tuple(Tipo::Rectangulo, QRect(QPoint(300, 60), QPoint(c.derecha, 480))));
+        EXPECT_EQ(caja(pagina.trazos[1]), std::tuple(Tipo::Imagen, QRect(QPoint(360, 78), QPoint(570, 408))));
+        for (const auto &[texto, y] : {std::pair{"Curso", 120}, std::pair{"2019/20", 300}}) {
+            const auto *t = pagina.Buscar(texto);
+            ASSERT_NE(t, nullptr) << texto;
+            EXPECT_EQ(std::tuple(t->x, t->y, t->puntos, t->negrita),
+                      std::tuple(c.derecha - 30 - 50 * static_cast<int>(std::strlen(texto)), y, 10, true))
+                << texto;
+        }
+        const auto *titulo = pagina.Buscar(c.titulo);
+        ASSERT_NE(titulo, nullptr);
+        EXPECT_EQ(std::tuple(titulo->x, titulo->y, titulo->puntos, titulo->familia, titulo->negrita),
+                  std::tuple(600, 300, c.puntos, QString("Arial"), true));
+        EXPECT_EQ(Cuantos(Tipo::Elipse, 1, &pagina), c.apaisada ? 1 : 0);
+        for (const auto &t : pagina.Textos(1))
+            EXPECT_LT(t.x, 6240) << t.texto.toStdString();
+        EXPECT_EQ(e.LineasNegrita[0], 0);
+        EXPECT_TRUE(m.textos.isEmpty());
+    }
 }
 
-TEST_F(Informes, AtSize12APageHolds51LinesAndTheNextStartsInRow6WithoutHeader)
+// Portrait lists: at 12 points 51 lines a page in a 58-row grid, below it 71
+// in a 78-row grid, from row 6; the next page starts in row 6 without header.
+// A column report under 75 lines is such a list, in Courier at 10 points.
+TEST_F(Informes, PortraitListsFillTheirGridAndContinueWithoutHeader)
 {
-    Llenar(52);
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 51, false, 12));
-    EXPECT_EQ(hoja.paginas, 1);
-    auto lineas = LineasDibujadas(1);
-    ASSERT_EQ(lineas.size(), 51u);
-    EXPECT_EQ(QPoint(lineas[0].x, lineas[0].y), QPoint(480, Fila(6, 58, kAlto)));
-    EXPECT_EQ(QPoint(lineas[50].x, lineas[50].y), QPoint(480, Fila(56, 58, kAlto)));
-    EXPECT_EQ(lineas[50].familia, "Arial");
-    EXPECT_EQ(lineas[50].puntos, 12);
-    EXPECT_FALSE(lineas[50].negrita);
-
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    Llenar(52);
-    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 52, true, 12));
-    ASSERT_EQ(otra.paginas, 2);
-    const auto segunda = otra.Textos(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].texto, TextoLinea(52));
-    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(480, Fila(6, 58, kAlto)));
-    EXPECT_EQ(segunda[0].familia, "Courier New");
-    for (const auto &t : otra.trazos)
-        EXPECT_TRUE(t.pagina == 1 || t.tipo == Tipo::Texto);
+    struct Caso {
+        int n;
+        bool columnas, courier;
+        int puntos;
+        const char *familia;
+        int paginas, enPrimera, filas;
+    };
+    for (const Caso &c : {Caso{51, false, false, 12, "Arial", 1, 51, 58}, Caso{52, false, true, 12, "Courier New", 2, 51, 58},
+                          Caso{72, false, true, 10, "Courier New", 2, 71, 78},
+                          Caso{74, true, false, 10, "Courier New", 2, 71, 78}}) {
+        SCOPED_TRACE(testing::Message() << c.n << " lines, " << c.familia << (c.columnas ? ", column report" : ""));
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(c.n);
+        ASSERT_TRUE(c.columnas ? ImprimirListaColumnas(e, pagina, e.LineasInforme, c.n, c.courier)
+                               : ImprimirLista(e, pagina, e.LineasInforme, c.n, c.courier, c.puntos));
+        EXPECT_FALSE(pagina.apaisada);
+        ASSERT_EQ(pagina.paginas, c.paginas);
+        const auto primera = LineasDibujadas(1, &pagina), segunda = LineasDibujadas(2, &pagina);
+        ASSERT_EQ(primera.size(), static_cast<size_t>(c.enPrimera));
+        EXPECT_EQ(primera.front().y, Fila(6, c.filas, kAlto));
+        EXPECT_EQ(primera.back().y, Fila(5 + c.enPrimera, c.filas, kAlto));
+        ASSERT_EQ(segunda.size(), static_cast<size_t>(c.n - c.enPrimera));
+        if (!segunda.empty()) {
+            EXPECT_EQ(segunda[0].texto, TextoLinea(c.enPrimera + 1));
+            EXPECT_EQ(segunda[0].y, Fila(6, c.filas, kAlto));
+        }
+        for (const auto *lineas : {&primera, &segunda})
+            for (const auto &t : *lineas)
+                EXPECT_EQ(std::tuple(t.x, t.familia, t.puntos, t.negrita), std::tuple(480, QString(c.familia), c.puntos, false))
+                    << t.texto.toStdString();
+        for (const auto &t : pagina.trazos)
+            EXPECT_TRUE(t.pagina == 1 || t.tipo == Tipo::Texto);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, 1, &pagina), 0);
+    }
 }
 
-TEST_F(Informes, BelowSize12APageHolds71LinesInA78RowGrid)
-{
-    Llenar(72);
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 72, true, 10));
-    ASSERT_EQ(hoja.paginas, 2);
-    const auto primera = LineasDibujadas(1);
-    ASSERT_EQ(primera.size(), 71u);
-    EXPECT_EQ(primera.back().y, Fila(76, 78, kAlto));
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].y, Fila(6, 78, kAlto));
-    EXPECT_EQ(segunda[0].puntos, 10);
-}
-
+// Bold entries mark their own lines (in columns, line 28 is the third row of
+// the second column) for one print only. A column report drops a line's
+// trailing blanks; a list prints it as stored.
 TEST_F(Informes, BoldEntriesMarkTheirLinesForOnePrintOnly)
 {
-    Llenar(10);
-    Negritas({3, 7});
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 10, false, 10));
-    for (const auto &t : LineasDibujadas(1))
-        EXPECT_EQ(t.negrita, t.texto == TextoLinea(3) || t.texto == TextoLinea(7)) << t.texto.toStdString();
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-
-    // The next report, which sets none, gets no bold lines.
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    ASSERT_TRUE(ImprimirLista(e, otra, e.LineasInforme, 10, false, 10));
-    int lineas = 0;
-    for (const auto &t : otra.Textos(1)) {
-        if (t.texto.startsWith(QLatin1String("linea"))) {
-            EXPECT_FALSE(t.negrita);
-            ++lineas;
-        }
+    for (const bool columnas : {false, true}) {
+        SCOPED_TRACE(columnas ? "columns" : "list");
+        Llenar(75);
+        e.LineasInforme.Poner(28, "linea 028    ");
+        Negritas({3, 28});
+        const auto imprimir = [&](PaginaRegistrada &p) {
+            return columnas ? ImprimirListaColumnas(e, p, e.LineasInforme, 75, true)
+                            : ImprimirLista(e, p, e.LineasInforme, 75, false, 10);
+        };
+        PaginaRegistrada pagina(kAncho, kAlto, 600), otra(kAncho, kAlto, 600);
+        ASSERT_TRUE(imprimir(pagina));
+        EXPECT_NE(pagina.Buscar(columnas ? TextoLinea(28) : QStringLiteral("linea 028    ")), nullptr);
+        for (const auto &t : TodasLasLineas(pagina))
+            EXPECT_EQ(t.negrita, t.texto.startsWith(TextoLinea(3)) || t.texto.startsWith(TextoLinea(28)))
+                << t.texto.toStdString();
+        EXPECT_EQ(e.LineasNegrita[0], 0);
+        // The next report, which sets none, gets no bold lines.
+        ASSERT_TRUE(imprimir(otra));
+        const auto lineas = TodasLasLineas(otra);
+        EXPECT_EQ(lineas.size(), 75u);
+        for (const auto &t : lineas)
+            EXPECT_FALSE(t.negrita) << t.texto.toStdString();
     }
-    EXPECT_EQ(lineas, 10);
 }
 
+// Printing empties the records past N, to the buffer's last one; the title stays.
 TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
 {
-    Llenar(20);
-    e.LineasInforme.Poner(3, "linea 003   ");
+    const int ultimo = e.LineasInforme.Ultimo();
+    Llenar(ultimo);
     ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 5, true, 10));
-    // As stored in the portrait list, trailing blanks included.
-    EXPECT_NE(hoja.Buscar("linea 003   "), nullptr);
     EXPECT_EQ(e.LineasInforme[0], "  Informe de prueba  ");
     EXPECT_EQ(e.LineasInforme[5], Linea(5));
-    for (int i = 6; i <= 1500; ++i)
+    for (int i = 6; i <= ultimo; ++i)
         ASSERT_TRUE(e.LineasInforme[i].empty()) << i;
 
     // The title is printed again by the next report unless replaced.
@@ -233,59 +261,65 @@ TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
     EXPECT_NE(otra.Buscar("Informe de prueba"), nullptr);
 }
 
-TEST_F(Informes, ColumnReportsUnder75LinesArePortraitCourierLists)
+// From 75 lines a report goes landscape in columns laid over the header
+// box's 10.2 in, not the page's 11 in: Courier at grid columns 2, 50 and 100
+// of 150, 150 lines a page; Arial at columns 4, 44 and 86 of 130, its lines
+// spread evenly (151: four columns of 38 rows, the fourth on page 2). The
+// grid has the rows of a column and 8 more; short lines are at 8 points.
+TEST_F(Informes, ColumnReportsPlaceEveryLineByTheirCountAndFont)
 {
-    Llenar(74);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 74, false));
-    EXPECT_FALSE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 2);   // 71 + 3
-    for (const auto &t : LineasDibujadas(1)) {
-        EXPECT_EQ(t.familia, "Courier New");
-        EXPECT_EQ(t.puntos, 10);
-        EXPECT_EQ(t.x, 480);
+    struct Sitio {
+        int linea, pagina, x, fila;
+    };
+    struct Caso {
+        int n;
+        bool courier;
+        int filas, paginas, enUltima;
+        std::vector<Sitio> sitios;
+    };
+    const Caso casos[] = {
+        {75, true, 33, 1, 75, {{1, 1, 82, 6}, {26, 1, 2040, 6}, {28, 1, 2040, 8}, {51, 1, 4080, 6}, {75, 1, 4080, 30}}},
+        {150, false, 58, 1, 150, {{1, 1, 188, 6}, {150, 1, 4049, 55}}},
+        {151, true, 58, 2, 1, {{150, 1, 4080, 55}, {151, 2, 82, 6}}},
+        {151, false, 46, 2, 37,
+         {{38, 1, 188, 43}, {39, 1, 2071, 6}, {77, 1, 4049, 6}, {114, 1, 4049, 43}, {115, 2, 188, 6}, {151, 2, 188, 42}}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(testing::Message() << c.n << (c.courier ? " lines, Courier" : " lines, Arial"));
+        PaginaRegistrada pagina(kAncho, kAlto, 600);
+        Llenar(c.n);
+        ASSERT_TRUE(ImprimirListaColumnas(e, pagina, e.LineasInforme, c.n, c.courier));
+        EXPECT_TRUE(pagina.apaisada);
+        EXPECT_EQ(pagina.paginas, c.paginas);
+        EXPECT_EQ(LineasDibujadas(c.paginas, &pagina).size(), static_cast<size_t>(c.enUltima));
+        for (const Sitio &s : c.sitios) {
+            const auto *t = pagina.Buscar(TextoLinea(s.linea));
+            ASSERT_NE(t, nullptr) << s.linea;
+            EXPECT_EQ(std::tuple(t->pagina, t->x, t->y, t->familia, t->puntos),
+                      std::tuple(s.pagina, s.x, Fila(s.fila, c.filas, kAncho), QString(c.courier ? "Courier New" : "Arial"), 8))
+                << "line " << s.linea;
+        }
     }
-    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 0);
 }
 
-TEST_F(Informes, SeventyFiveTo150LinesFillThreeColumnsOfOneLandscapePage)
+// Past one landscape page, every page has its numbered circle.
+TEST_F(Informes, EveryLandscapePageShowsItsNumber)
 {
-    Llenar(75);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
-    EXPECT_TRUE(hoja.apaisada);
-    EXPECT_EQ(hoja.paginas, 1);
-    const int filas = 25 + 8;
-    const int alto = kAncho;   // landscape
-    // Grid columns 2, 50 and 100 of 150 over the header box's 10.2 in, not the page's 11 in.
-    EXPECT_EQ(hoja.Buscar(TextoLinea(1))->x, 82);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->x, 2040);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(51))->x, 4080);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(26))->y, Fila(6, filas, alto));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->y, Fila(30, filas, alto));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(75))->puntos, 8);
-
-    // Landscape header: box to 10.2 in, texts end at 10.15 in, title as stored.
-    const auto &marco = hoja.trazos[0];
-    EXPECT_EQ(QPoint(marco.x2, marco.y2), QPoint(6120, 480));
-    const auto *curso = hoja.Buscar("2019/20");
-    EXPECT_EQ(curso->x, 6090 - 7 * 50);
-    const auto *titulo = hoja.Buscar("  Informe de prueba  ");
-    ASSERT_NE(titulo, nullptr);
-    EXPECT_EQ(QPoint(titulo->x, titulo->y), QPoint(600, 300));
-    EXPECT_EQ(titulo->puntos, 11);
-
-    // The page circle is there but stays empty on a single page.
-    ASSERT_EQ(Cuantos(Tipo::Elipse, 1), 1);
-    for (const auto &t : hoja.Textos(1))
-        EXPECT_LT(t.x, 6240) << t.texto.toStdString();
-
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    Llenar(150);
-    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 150, false));
-    EXPECT_EQ(otra.paginas, 1);
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));   // 50 rows
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->x, 4049);                  // Arial column 86 of 130
-    EXPECT_EQ(otra.Buscar(TextoLinea(150))->familia, "Arial");
-    EXPECT_EQ(Cuantos(Tipo::Elipse, 1), 1);
+    Llenar(151);
+    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
+    ASSERT_EQ(hoja.paginas, 2);
+    for (int p = 1; p <= 2; ++p) {
+        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p, &hoja), 1);
+        EXPECT_EQ(Cuantos(Tipo::Elipse, p, &hoja), 1);
+        bool numero = false;
+        for (const auto &t : hoja.Textos(p))
+            if (t.texto == QString::number(p)) {
+                numero = true;
+                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
+                EXPECT_EQ(t.puntos, 16);
+            }
+        EXPECT_TRUE(numero) << p;
+    }
 }
 
 // The header never cuts its title: in portrait at 12 points 55 characters
@@ -335,77 +369,6 @@ TEST_F(Informes, LongLinesShrinkTheColumnFontSoNoColumnRunsIntoTheNext)
         EXPECT_EQ(t.puntos, linea->puntos);
     hoja.PonerFuente(QStringLiteral("Courier New"), linea->puntos, true);
     EXPECT_LT(linea->x + hoja.AnchoTexto(linea->texto + QLatin1Char(' ')), 4080);   // a blank before the next
-
-    // Short lines keep the 8 points.
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    Llenar(75);
-    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 75, true));
-    EXPECT_EQ(otra.Buscar(TextoLinea(40))->puntos, 8);
-}
-
-TEST_F(Informes, OverOneFiftyLinesCourierPagesHold150LinesAndShowTheirNumber)
-{
-    Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
-    ASSERT_EQ(hoja.paginas, 2);
-    const int alto = kAncho;
-    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->pagina, 1);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(150))->y, Fila(55, 58, alto));
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 1u);
-    EXPECT_EQ(segunda[0].texto, TextoLinea(151));
-    EXPECT_EQ(QPoint(segunda[0].x, segunda[0].y), QPoint(82, Fila(6, 58, alto)));
-
-    // Header and numbered circle on both pages.
-    for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p), 1);
-        EXPECT_EQ(Cuantos(Tipo::Elipse, p), 1);
-        bool numero = false;
-        for (const auto &t : hoja.Textos(p))
-            if (t.texto == QString::number(p)) {
-                numero = true;
-                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
-                EXPECT_EQ(t.puntos, 16);
-            }
-        EXPECT_TRUE(numero) << p;
-    }
-}
-
-TEST_F(Informes, OverOneFiftyLinesArialSpreadsTheLinesEvenlyOverItsColumns)
-{
-    // 151 lines: 4 columns of 38 rows, the fourth on page 2 from line 115.
-    Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, false));
-    ASSERT_EQ(hoja.paginas, 2);
-    const int filas = 38 + 8;
-    const int alto = kAncho;
-    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(38))->x, hoja.Buscar(TextoLinea(38))->y),
-              QPoint(188, Fila(43, filas, alto)));
-    EXPECT_EQ(QPoint(hoja.Buscar(TextoLinea(39))->x, hoja.Buscar(TextoLinea(39))->y),
-              QPoint(2071, Fila(6, filas, alto)));
-    EXPECT_EQ(hoja.Buscar(TextoLinea(77))->x, 4049);
-    EXPECT_EQ(hoja.Buscar(TextoLinea(114))->pagina, 1);
-
-    const auto segunda = LineasDibujadas(2);
-    ASSERT_EQ(segunda.size(), 37u);
-    EXPECT_EQ(segunda.front().texto, TextoLinea(115));
-    EXPECT_EQ(QPoint(segunda.front().x, segunda.front().y), QPoint(188, Fila(6, filas, alto)));
-    EXPECT_EQ(segunda.back().texto, TextoLinea(151));
-    EXPECT_EQ(segunda.back().y, Fila(42, filas, alto));
-}
-
-TEST_F(Informes, ColumnsBoldOnlyTheirOwnLineAndDropTrailingBlanks)
-{
-    Llenar(75);
-    e.LineasInforme.Poner(28, "linea 028    ");
-    Negritas({28});   // R + 3: third row of the second column
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 75, true));
-    const auto *l28 = hoja.Buscar(TextoLinea(28));
-    ASSERT_NE(l28, nullptr);
-    EXPECT_EQ(QPoint(l28->x, l28->y), QPoint(2040, Fila(8, 33, kAncho)));
-    for (const auto &t : LineasDibujadas(1))
-        EXPECT_EQ(t.negrita, t.texto == TextoLinea(28)) << t.texto.toStdString();
-    EXPECT_EQ(e.LineasNegrita[0], 0);
 }
 
 TEST_F(Informes, CountsOutsideTheBuffersStopThePrintBeforeItStarts)
@@ -558,26 +521,9 @@ TEST_F(Informes, APdfOnAFullDiskIsToldAndTheOlderFileStaysWhole)
     EXPECT_EQ(m.textos[1], m.textos[0]);
 }
 
-TEST_F(Informes, OnlyAConfirmedDialogPrintsAndACancelledOneDropsTheBoldLines)
-{
-    QTemporaryDir dir;
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(dir.filePath("dialogo.pdf"));
-    Llenar(3);
-    Negritas({2});
-    const Informe informe = Informe::Lista(e.LineasInforme, 3, false, 12);
-
-    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, false), ResultadoInforme::Cancelado);
-    EXPECT_FALSE(QFile::exists(dir.filePath("dialogo.pdf")));
-    EXPECT_EQ(e.LineasNegrita[0], 0);
-
-    EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true), ResultadoInforme::Hecho);
-    EXPECT_TRUE(TextoPagina(dir.filePath("dialogo.pdf"), 1).contains(TextoLinea(3)));
-    EXPECT_TRUE(m.textos.isEmpty());
-}
-
-TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
+// Only a confirmed dialog prints, on a queue that admits the job before and
+// after it; a cancelled one, or a failed print, drops the bold lines too.
+TEST_F(Informes, OnlyAConfirmedDialogOnAQueueThatAdmitsTheJobPrints)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("cola.pdf");
@@ -599,8 +545,12 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         ResultadoInforme resultado;
         bool dibujado;
         QString aviso;
+        bool confirmado = true;
+        bool propio = false;   // the queue as the printer tells it
     };
     const Caso casos[] = {
+        {libre, libre, ResultadoInforme::Cancelado, false, {}, false, true},
+        {libre, libre, ResultadoInforme::Hecho, true, {}, true, true},
         {libre, {P::Active, true, false}, ResultadoInforme::Hecho, true, {}},
         // Stopped, or turning jobs away while idle: nothing is drawn.
         {{P::Error, true, false}, libre, ResultadoInforme::Fallido, false, noAdmite},
@@ -614,13 +564,19 @@ TEST_F(Informes, AQueueThatDoesNotAdmitTheJobIsToldBeforeOrAfterThePrint)
         {libre, rechaza, ResultadoInforme::Hecho, true, {}},
     };
     for (const Caso &caso : casos) {
+        SCOPED_TRACE(&caso - casos);
         QFile::remove(ruta);
         m.textos.clear();
         Negritas({2});
         int consultas = 0;
         const auto estado = [&](const QPrinter &) { return ++consultas == 1 ? caso.antes : caso.despues; };
-        EXPECT_EQ(ImprimirTrasDialogo(e, informe, impresora, true, estado), caso.resultado);
-        EXPECT_EQ(QFile::exists(ruta), caso.dibujado);
+        EXPECT_EQ(caso.propio ? ImprimirTrasDialogo(e, informe, impresora, caso.confirmado)
+                              : ImprimirTrasDialogo(e, informe, impresora, caso.confirmado, estado),
+                  caso.resultado);
+        ASSERT_EQ(QFile::exists(ruta), caso.dibujado);
+        if (caso.dibujado) {
+            EXPECT_TRUE(TextoPagina(ruta, 1).contains(TextoLinea(3)));
+        }
         EXPECT_EQ(m.textos.join('|'), caso.aviso);
         EXPECT_EQ(e.LineasNegrita[0], 0);
     }
@@ -700,19 +656,12 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
     EXPECT_EQ(e.LineasInforme.Ultimo(), 2000);
     EXPECT_EQ(e.LineasInforme[2001], "");   // past the end reads as an empty line
     EXPECT_THROW((void)e.LineasInforme[-1], ErrorIndice);
-    std::vector<int> negritas;
-    for (int i = 1; i <= 250; ++i)
-        negritas.push_back(1750 + i);
-    int k = 0;
-    for (const int l : negritas)
-        e.LineasNegrita[++k] = l;
-    e.LineasNegrita[0] = k;
+    std::vector<int> negritas(250);
+    std::iota(negritas.begin(), negritas.end(), 1751);
+    Negritas(negritas);
 
     ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 2000, true, 10)) << m.textos.join('|').toStdString();
-    std::vector<TrazoInforme> todas;
-    for (int p = 1; p <= hoja.paginas; ++p)
-        for (const auto &t : LineasDibujadas(p))
-            todas.push_back(t);
+    const auto todas = TodasLasLineas(hoja);
     ASSERT_EQ(todas.size(), 2000u);
     EXPECT_EQ(todas.back().texto, TextoLinea(2000));
     EXPECT_FALSE(todas[1749].negrita);
@@ -721,23 +670,11 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
 
     PaginaRegistrada columnas{kAncho, kAlto, 600};
     ASSERT_TRUE(ImprimirListaColumnas(e, columnas, e.LineasInforme, 2000, true));
-    int dibujadas = 0;
-    for (const auto &t : columnas.trazos)
-        dibujadas += t.texto.startsWith(QLatin1String("linea"));
-    EXPECT_EQ(dibujadas, 2000);
+    EXPECT_EQ(TodasLasLineas(columnas).size(), 2000u);
     EXPECT_EQ(columnas.paginas, 14);   // 150 lines a page
 
     QTemporaryDir dir;
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
     EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
     EXPECT_TRUE(m.textos.isEmpty());
-}
-
-TEST_F(Informes, AShorterReportEmptiesTheBuffersLastRecordToo)
-{
-    Llenar(e.LineasInforme.Ultimo());
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 3, true, 10));
-    EXPECT_EQ(e.LineasInforme[e.LineasInforme.Ultimo()], "");
-    EXPECT_EQ(e.LineasInforme[4], "");
-    EXPECT_EQ(e.LineasInforme[3], Linea(3));
 }

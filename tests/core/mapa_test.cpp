@@ -1,27 +1,16 @@
-#include "carpeta_prueba.h"
-#include "enlace.h"
+#include "entorno_carga.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 using namespace norvela;
 using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::Iniciado;
 
 namespace {
-
-struct Arranque {
-    explicit Arranque(const CarpetaPrueba &c) : e(m)
-    {
-        OpcionesInicio o;
-        o.rutaPrograma = c.Programa();
-        o.carpetaUsuario = c.Programa() + "usuario";
-        Inicializar(e, o);
-    }
-    MensajesRegistrados m;
-    Enlace e;
-};
 
 // A value that tells where it came from.
 int32_t Firma(int x, int k)
@@ -35,7 +24,7 @@ TEST(Puntos3, RowsSplitIntoTheThreeMaps)
 {
     CarpetaPrueba c;
     c.EscribirPuntos(Firma);
-    Arranque a(c);
+    Iniciado a(c);
     ASSERT_FALSE(a.e.ErrorFicheros) << a.m.textos.join('|').toStdString();
     for (int x : {1, 2, 140, 280, 281}) {
         for (int y : {1, 2, 100, 196})
@@ -51,37 +40,36 @@ TEST(Puntos3, RowsSplitIntoTheThreeMaps)
     EXPECT_EQ(a.e.MapaRegionesM.Valor(282, 5), 0);
 }
 
+// A missing text file, or a missing or unusable map, is told as a missing
+// file and stops the loading: the lists after it are not loaded, no half
+// map is kept, and (for the texts) no picture either.
 TEST(Puntos3, UnusableFileIsReportedLikeAMissingOne)
 {
-    const auto comprobar = [](const CarpetaPrueba &c, const char *caso) {
-        Arranque a(c);
-        EXPECT_TRUE(a.e.ErrorFicheros) << caso;
-        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros (" + c.Ruta("puntos3") + "). Vuelva a instalar el programa"})
-            << caso;
-        // The lists after the map are not loaded, and no half map is kept.
-        EXPECT_EQ(a.e.NumRequisitos, 0) << caso;
-        EXPECT_EQ(a.e.MapaComunidades.Valor(10, 10), 0) << caso;
+    struct Caso {
+        const char *caso, *fichero;
+        std::function<void(CarpetaPrueba &)> estropear;
     };
-    {
+    const Caso casos[] = {
+        {"missing texts", "cas/textos", [](CarpetaPrueba &c) { c.Borrar("cas/textos"); }},
+        {"missing", "puntos3", [](CarpetaPrueba &c) { c.Borrar("puntos3"); }},
+        {"short", "puntos3", [](CarpetaPrueba &c) { c.EscribirBytes("puntos3", QByteArray(714863, '\0')); }},
+        {"value 300", "puntos3",
+         [](CarpetaPrueba &c) { c.EscribirPuntos([](int x, int k) { return x == 200 && k == 500 ? 300 : 1; }); }},
+        {"negative value", "puntos3",
+         [](CarpetaPrueba &c) { c.EscribirPuntos([](int x, int k) { return x == 3 && k == 3 ? -1 : 1; }); }},
+    };
+    for (const Caso &caso : casos) {
+        SCOPED_TRACE(caso.caso);
         CarpetaPrueba c;
-        c.Borrar("puntos3");
-        comprobar(c, "missing");
-    }
-    {
-        CarpetaPrueba c;
-        QByteArray corto(714863, '\0');
-        c.EscribirBytes("puntos3", corto);
-        comprobar(c, "short");
-    }
-    {
-        CarpetaPrueba c;
-        c.EscribirPuntos([](int x, int k) { return x == 200 && k == 500 ? 300 : 1; });
-        comprobar(c, "value 300");
-    }
-    {
-        CarpetaPrueba c;
-        c.EscribirPuntos([](int x, int k) { return x == 3 && k == 3 ? -1 : 1; });
-        comprobar(c, "negative value");
+        caso.estropear(c);
+        Iniciado a(c);
+        EXPECT_TRUE(a.e.ErrorFicheros);
+        EXPECT_EQ(a.m.textos, QStringList{"Faltan ficheros (" + c.Ruta(caso.fichero) + "). Vuelva a instalar el programa"});
+        EXPECT_EQ(a.e.NumRequisitos, 0);
+        EXPECT_EQ(a.e.MapaComunidades.Valor(10, 10), 0);
+        if (std::string(caso.fichero) == "cas/textos") {
+            EXPECT_TRUE(a.e.BmpChica.isNull());
+        }
     }
 }
 
@@ -93,7 +81,7 @@ TEST(Puntos3, LongerFileReadsOnlyItsFirstRecord)
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write(QByteArray(40, '\xFF'));
     f.close();
-    Arranque a(c);
+    Iniciado a(c);
     EXPECT_FALSE(a.e.ErrorFicheros);
     EXPECT_EQ(a.e.MapaRegionesM.Valor(281, 220), Firma(281, 636));
 }

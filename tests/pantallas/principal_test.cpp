@@ -12,6 +12,7 @@
 #include "certifiU.h"
 #include "datos_entregados.h"
 #include "enlace.h"
+#include "entorno_carga.h"
 #include "etiquetas.h"
 #include "formconsejo.h"
 #include "grados.h"
@@ -370,22 +371,6 @@ private slots:
         QVERIFY(menu.AbriendoPuerta());
     }
 
-    void settingsClickWhileADoorOpensChangesNothing()
-    {
-        Programa p;
-        Tform0 &menu = *p.menu;
-        QVERIFY(Activa(&menu));
-        QVERIFY(Pulsar(menu.LabelFpS));
-        p.reloj.Avanzar(400);
-        QVERIFY(Pulsar(menu.LabelConfig));
-        QVERIFY(menu.panelConfigu->isHidden());
-        QCOMPARE(menu.MenuElegido, Tform0::kPuertaFpS);
-        p.reloj.Avanzar(kPuertaAbierta);
-        QVERIFY(p.arranque->pantallas.Form8->isVisible());
-        QVERIFY(menu.panelConfigu->isHidden());
-        p.arranque->pantallas.Form8->hide();
-    }
-
     void theOpeningDoorIsThePaintedOne()
     {
         Programa p;
@@ -417,33 +402,6 @@ private slots:
         // Step k plays 10 x k pixels higher and reaches down over the closed leaf.
         for (int k = 1; k < menu.ImageListPuerta.size(); ++k)
             QCOMPARE(FilasOpacas(menu.ImageListPuerta[k].toImage()), kAltoHoja + 10 * k);
-    }
-
-    void theOpenDoorStaysUntilTheZoomDrawsIt()
-    {
-        Programa p;
-        Tform0 &menu = *p.menu;
-        QVERIFY(Activa(&menu));
-        QVERIFY(Pulsar(menu.LabelFPip));
-        p.reloj.Avanzar(1000);
-        QVERIFY(!menu.TimerPuerta.isActive());
-        QVERIFY(menu.anda->isVisible());
-        QCOMPARE(menu.anda->pos(), QPoint(menu.PuertaX, menu.PuertaArriba));
-        auto *zoom = menu.findChild<ZoomPuerta *>();
-        QVERIFY(zoom && zoom->isHidden());
-        p.reloj.Avanzar(100);
-        QVERIFY(zoom->isVisible());
-        QVERIFY(!menu.anda->isVisible());
-        // Stacking: the sign in front of the opening door, and the settings
-        // panel in front of everything the menu plays.
-        const QObjectList capas = menu.children();
-        QVERIFY(capas.indexOf(menu.anda) < capas.indexOf(menu.ImageDejar));
-        for (QObject *debajo : {static_cast<QObject *>(zoom), static_cast<QObject *>(menu.Bocadillo1),
-                                static_cast<QObject *>(menu.PanelAyuda), static_cast<QObject *>(menu.anda)})
-            QVERIFY(capas.indexOf(debajo) < capas.indexOf(menu.panelConfigu));
-        p.reloj.Avanzar(kPuertaAbierta);
-        QVERIFY(p.arranque->pantallas.FIniPro->isVisible());
-        p.arranque->pantallas.FIniPro->hide();
     }
 
     void everyDoorOpensItsScreen_data()
@@ -483,12 +441,29 @@ private slots:
         // The door opens in five steps of 200 ms, 40 pixels up.
         p.reloj.Avanzar(999);
         QVERIFY(menu.TimerPuerta.isActive());
+        // The settings stay closed while a door opens.
+        QVERIFY(Pulsar(menu.LabelConfig));
+        QVERIFY(menu.panelConfigu->isHidden());
         p.reloj.Avanzar(1);
         QVERIFY(!menu.TimerPuerta.isActive());
         QCOMPARE(menu.PuertaArriba, menu.PuertaY - 40);
         QVERIFY(menu.TimerZoom.isActive());
+        // The open door stays until the zoom draws it.
+        QVERIFY(menu.anda->isVisible());
+        QCOMPARE(menu.anda->pos(), QPoint(menu.PuertaX, menu.PuertaArriba));
+        auto *zoom = menu.findChild<ZoomPuerta *>();
+        QVERIFY(zoom && zoom->isHidden());
         // The first zoom picture grows around the door's column.
         p.reloj.Avanzar(100);
+        QVERIFY(zoom->isVisible());
+        QVERIFY(!menu.anda->isVisible());
+        // Stacking: the sign in front of the opening door, and the settings
+        // panel in front of everything the menu plays.
+        const QObjectList capas = menu.children();
+        QVERIFY(capas.indexOf(menu.anda) < capas.indexOf(menu.ImageDejar));
+        for (QObject *debajo : {static_cast<QObject *>(zoom), static_cast<QObject *>(menu.Bocadillo1),
+                                static_cast<QObject *>(menu.PanelAyuda), static_cast<QObject *>(menu.anda)})
+            QVERIFY(capas.indexOf(debajo) < capas.indexOf(menu.panelConfigu));
         const int columna = codigo >= 7 ? codigo - 5 : codigo;
         QCOMPARE(menu.RectanguloZoom().left(), (columna - 1) * menu.W - 7);
         QCOMPARE(menu.RectanguloZoom().top(), codigo >= 7 ? 305 : 0);
@@ -509,6 +484,7 @@ private slots:
                 abierta = w;
         QVERIFY2(abierta, qPrintable(pantalla + " is not showing"));
         QVERIFY(!menu.AbriendoPuerta());
+        QVERIFY(menu.panelConfigu->isHidden());
         QVERIFY(!puerta->toolTip().isEmpty() || codigo == 11);
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));   // stays for the run
 
@@ -655,18 +631,13 @@ private slots:
     {
         pruebas::CarpetaPrueba c;
         c.Borrar("rotulon.bmp");
-        MensajesRegistrados m;
-        Enlace e(m);
-        OpcionesInicio o;
-        o.rutaPrograma = c.Programa();
-        o.carpetaUsuario = c.Programa() + "usuario";
-        Inicializar(e, o);
-        QVERIFY(!e.ErrorFicheros);
+        pruebas::Iniciado a(c);
+        QVERIFY(!a.e.ErrorFicheros);
         PantallasCreadas pantallas;
-        Tform0 menu(e, pantallas);
-        QVERIFY(e.ErrorFicheros);
+        Tform0 menu(a.e, pantallas);
+        QVERIFY(a.e.ErrorFicheros);
         // The student is told which file is missing.
-        QCOMPARE(m.textos, QStringList{"Faltan ficheros (" + e.Fichero("rotulon.bmp") + "). Vuelva a instalar el programa"});
+        QCOMPARE(a.m.textos, QStringList{"Faltan ficheros (" + a.e.Fichero("rotulon.bmp") + "). Vuelva a instalar el programa"});
         QVERIFY(!menu.piloto.isActive());
     }
 

@@ -84,8 +84,7 @@ TablaTexto Familias(const std::vector<std::string> &grupos)
 struct Muestra {
     explicit Muestra(const GruposFPB *grupos = nullptr) : e(m)
     {
-        for (size_t i = 0; i < kMuestra.size(); ++i)
-            e.NombresFPBasica.Poner(static_cast<int>(i) + 1, kMuestra[i]);
+        e.NombresFPBasica = Nombres(kMuestra);
         e.NumFPBasica = static_cast<int>(kMuestra.size());
         nivel = NivelBasica(e, centrosFPB2);
         if (grupos) {
@@ -164,13 +163,11 @@ TEST(FPBasica, BadGroupRecordsAreErrorsNamingTheRecord)
     EXPECT_THROW(LeerGruposFPB(Familias({}), 39, kFpba), ErrorConversion);
 }
 
-TEST(FPBasica, FamiliesOfTheLevelAreTheLinesInicioFamiliaFPBFinds)
+TEST(FPBasica, FamiliesOfTheLevelStartAtTheirHeadingLines)
 {
     const Muestra s;
-    const InicioFamilias inicio = CalcularInicioFamiliaFPB(s.e.NombresFPBasica, s.e.NumFPBasica, kFpba);
-    ASSERT_EQ(s.nivel.NumFamilias(), inicio[0]);
-    for (int f = 1; f <= inicio[0]; ++f)
-        EXPECT_EQ(s.nivel.filaTitulo[static_cast<size_t>(f)], inicio[static_cast<size_t>(f)]);
+    EXPECT_EQ(s.nivel.NumFamilias(), 5);
+    EXPECT_EQ(s.nivel.filaTitulo, (std::vector<int>{0, 1, 3, 5, 8, 9}));
     // Family 4 has no title; the last one exactly the line after it.
     for (const auto &[familia, titulos] : std::vector<std::pair<int, std::vector<int>>>{
              {3, {6, 7}}, {4, {}}, {5, {10}}, {0, {}}, {6, {}}})

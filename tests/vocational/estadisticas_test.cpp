@@ -343,9 +343,17 @@ TEST(EstadisticasEntregadas, TheShippedFilesGiveTheTitlesUpToSportsAndTwentyFour
     const auto estad = LeerLineas(datos + "fami_estad.txt");
     ASSERT_TRUE(estad.has_value());
     const auto d = DatosDeFamilias(LeerListaEstadistica(*estad, "fami_estad.txt"));
+    // Families 1..24 have both shares, each kind adding up to 100 %.
+    int estudios = 0, empleo = 0;
     for (int f = 1; f <= 24; ++f) {
-        EXPECT_TRUE(d[static_cast<size_t>(f)].estudios && d[static_cast<size_t>(f)].empleo) << f;
+        const DatoFamilia &x = d[static_cast<size_t>(f)];
+        ASSERT_TRUE(x.estudios && x.empleo) << f;
+        EXPECT_NE((*estad)[static_cast<size_t>(f - 1)][0], ' ') << "fami_estad.txt line " << f << " starts with a blank";
+        estudios += *x.estudios;
+        empleo += *x.empleo;
     }
+    EXPECT_NEAR(estudios, 10000, 50);
+    EXPECT_NEAR(empleo, 10000, 50);
     EXPECT_FALSE(d[25].conLinea);   // two families without statistics show "no data"
     EXPECT_FALSE(d[26].conLinea);
 }
