@@ -316,18 +316,6 @@ private slots:
         QCOMPARE(f.ListSel->item(0)->foreground().color(), QColor(128, 0, 0));
         QCOMPARE(DesdeAnsi(s.e.ListaAux[1]), lineas[0]);
         QCOMPARE(s.m.textos, QStringList());
-
-        // The catalogue screen's call of the handler: it fills the lines and
-        // leaves the list alone.
-        const int otro = g % s.e.NumGrados + 1;
-        s.e.ReqDesdeCatalogo = true;
-        f.estado.GradoSel = otro;
-        f.BotReqClick();
-        QVERIFY(!s.e.ReqDesdeCatalogo);
-        const auto catalogo = LineasRequisitos(s.e, otro, true);
-        QCOMPARE(s.e.NumListaAux, static_cast<int>(catalogo.size()));
-        QCOMPARE(s.e.ListaAux[s.e.NumListaAux], catalogo.back());
-        QCOMPARE(Textos(f.ListSel), lineas);
     }
 
     void OutletsShowTheBlockWithHeadingsAndRedWords()

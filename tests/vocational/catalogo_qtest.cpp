@@ -1,5 +1,5 @@
 // The title catalogue in the whole program, on the shipped data: a family's
-// five lists, the details of a degree (through the degrees screen), a higher
+// five lists, the details of a degree (worded as on the degrees screen), a higher
 // cycle and a certificate rolling in and out, notes that open nothing, the
 // sliding hint, the printed lists read back from a PDF file, back and close.
 #include "asistente.h"
@@ -90,12 +90,11 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     ClicEn(c.degradeMapa2, QPoint(200, 720));
     QVERIFY(c.panelsel->isHidden());
 
-    // A degree: the degrees screen's requirements, in its catalogue mode.
+    // A degree: its requirements as the degrees screen words them.
     ClicFila(c.ListCat[CatGrados], 0);
     QVERIFY(c.panelsel->isVisible());
     texto = c.ListSel->toPlainText();
     QVERIFY2(texto.contains(QStringLiteral("Materias de Bachillerato recomendadas")), qPrintable(texto));
-    QVERIFY(!p.e.ReqDesdeCatalogo);
     QVERIFY(!p.arranque->pantallas.Form1->isVisible());
     Pulsar(c.botcerrar);
     QVERIFY(c.panelsel->isHidden());
