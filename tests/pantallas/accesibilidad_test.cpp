@@ -5,6 +5,7 @@
 // cover wholly counts too, as a reader would speak what nobody sees.
 #include "catU.h"
 #include "certifiU.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "estadistica.h"
 #include "etiquetas.h"
@@ -71,7 +72,7 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButtonRetroN); },
           [](ProgramaEntregado &p) { PosarEn(p.s().Form1->BotMenuInfo, {5, 5}); },
           [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButEstadisticas); }}},
-        {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(p.s().FormCat->ListFam, 0); }}},
+        {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(Control<QListWidget>(*p.s().FormCat, QStringLiteral("ListFam")), 0); }}},
         {"higher cycles: a title, its statistics, its print selection",
          Tform0::kPuertaFpS,
          {[](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFP1); },
