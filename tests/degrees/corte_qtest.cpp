@@ -16,6 +16,7 @@
 #include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
+#include "vista_grados.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -38,24 +40,24 @@ struct PantallasCorte : pruebas::ProgramaEntregado {
     explicit PantallasCorte(int idioma = 0) : ProgramaEntregado(QStringLiteral("corte"), idioma)
     {
         mapa = s().Form7;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         form6 = s().Form6;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
     // A degree chosen in the browser, then the degree's button that opens
     // this screen (its cut-off marks or its weightings).
-    TForm6 &Abrir(QPushButton *TForm1::*boton)
+    TForm6 &Abrir(QPushButton *pruebas::VistaGrados::*boton)
     {
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
         Pulsar(f->BotMenuGrados);
         ClicFila(f->Listramas, 5);
         ClicFila(f->listgrados, 1);
-        Pulsar(f->*boton);
+        Pulsar((*f).*boton);
         return *form6;
     }
     TForm7 *mapa = nullptr;
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
     TForm6 *form6 = nullptr;
 };
 
@@ -68,9 +70,9 @@ private slots:
     void AThresholdListsItsDegreesAndAClickTheirUniversities()
     {
         PantallasCorte s;
-        TForm6 &c = s.Abrir(&TForm1::BotCorte);
+        TForm6 &c = s.Abrir(&pruebas::VistaGrados::BotCorte);
         QVERIFY(c.isVisible());
-        QVERIFY(!s.f->isVisible());
+        QVERIFY(!s.f->pantalla.isVisible());
         QVERIFY(c.PanelCorte->isVisible());
         QVERIFY(!c.PanelPonderacion->isVisible());
         QVERIFY(!c.L->isVisible());   // nothing chosen yet
@@ -118,7 +120,7 @@ private slots:
         const int filas = c.L->rowCount();
         Pulsar(c.BotCerrar3);
         QVERIFY(!c.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         Pulsar(s.f->BotCorte);
         QCOMPARE(c.L->rowCount(), filas);
         QCOMPARE(c.LabelMasde->text(), s.e.Texto(690));
@@ -127,7 +129,7 @@ private slots:
     void AThresholdNoDegreeReachesClearsTheList()
     {
         PantallasCorte s;
-        TForm6 &c = s.Abrir(&TForm1::BotCorte);
+        TForm6 &c = s.Abrir(&pruebas::VistaGrados::BotCorte);
         Pulsar(c.Buttoncorte6);
         QVERIFY(c.L->rowCount() > 1);
         // No mark can reach 25,6 (no button offers it): the previous list
@@ -146,7 +148,7 @@ private slots:
     {
         PantallasCorte s;
         pruebas::EscritorioRegistrado escritorio({QStringLiteral("file")});
-        TForm6 &c = s.Abrir(&TForm1::BotPonde);
+        TForm6 &c = s.Abrir(&pruebas::VistaGrados::BotPonde);
         QVERIFY(c.isVisible());
         QVERIFY(c.PanelPonderacion->isVisible());
         QVERIFY(!c.PanelCorte->isVisible());
@@ -174,7 +176,7 @@ private slots:
         // The close box goes back to the degrees screen.
         c.close();
         QVERIFY(!c.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
     }
 
     void OnlyPdfNamesAreListedSortedWithCaseIgnored()
@@ -193,7 +195,7 @@ private slots:
     {
         for (int idioma = 0; idioma < 4; ++idioma) {
             PantallasCorte s(idioma);
-            TForm6 &c = s.Abrir(&TForm1::BotCorte);
+            TForm6 &c = s.Abrir(&pruebas::VistaGrados::BotCorte);
             Pulsar(c.Buttoncorte6);
             for (const QLabel *l : {c.LabelCorteSelecti, c.LabelCorte1, c.LabelCorte2, c.LabelTotal, c.LabelMasde,
                                     c.LabelPondera1, c.LabelUnis})

@@ -14,11 +14,13 @@
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
+#include "vista_grados.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 using namespace norvela;
 
@@ -30,7 +32,7 @@ struct Pantallas2 : pruebas::ProgramaEntregado {
     explicit Pantallas2(int idioma = 0) : ProgramaEntregado(QStringLiteral("est-grados"), idioma)
     {
         est = s().FormEstGra;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
@@ -41,7 +43,7 @@ struct Pantallas2 : pruebas::ProgramaEntregado {
         pruebas::Pulsar(f->ButEstadisticas);
     }
     TFormEstGra *est = nullptr;
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 QList<QPushButton *> BotonesPdf(const TFormEstGra &s)
@@ -75,7 +77,7 @@ private slots:
         TFormEstGra &est = *s.est;
         s.Abrir();
         QVERIFY(est.isVisible());
-        QVERIFY(!s.f->isVisible());
+        QVERIFY(!s.f->pantalla.isVisible());
         // Nothing drawn and no documents until a chart is chosen.
         QVERIFY(est.chart1->Filas().empty());
         QVERIFY(Visibles(est).isEmpty());
@@ -114,7 +116,7 @@ private slots:
         // Back hides the documents; coming in again shows the last chart with them.
         pruebas::Pulsar(est.ButtonRetroEsta);
         QVERIFY(!est.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         QVERIFY(Visibles(est).isEmpty() && est.LabelPDF->isHidden());
         s.Abrir();
         QVERIFY(est.GraficoTrabajo());
@@ -123,7 +125,7 @@ private slots:
         // The close box goes back too.
         est.close();
         QVERIFY(!est.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         QVERIFY(Visibles(est).isEmpty());
         QVERIFY(s.m.textos.isEmpty());
     }
@@ -153,7 +155,7 @@ private slots:
         QVERIFY2(icono, "no icon drawn");
         // The sciences' row shows the picture of the browser's sciences branch.
         const QPixmap ciencias = CargarIconosEstudios().at(IconoRama(5).indice);
-        QCOMPARE(s.f->ImageListRamas.at(IconoDeRama(1)).toImage(),
+        QCOMPARE(IconosRamas().at(IconoDeRama(1)).toImage(),
                  ciencias.scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
     }
 

@@ -18,6 +18,7 @@
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
 #include "vista_mapa.h"
+#include "vista_grados.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -38,6 +39,7 @@
 #include <QTextEdit>
 #include <QTextList>
 #include <QTimer>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -50,7 +52,7 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     explicit Pantallas17(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados-vistas"), idioma)
     {
         mapa = s().Form7;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
@@ -96,7 +98,7 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     }
 
     TForm7 *mapa = nullptr;
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 // The width a list's rows have, with the vertical scroll bar showing.
@@ -131,7 +133,7 @@ private slots:
     void TheMapFollowsTheUniversitiesAndScrollsToACommunity()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
         QVERIFY(s.mapa->isVisible());
@@ -183,8 +185,8 @@ private slots:
         // A row left from a longer list than the grid holds now moves nothing
         // (what the map's click asks of the grid, asked directly).
         const int arriba = f.GridNotas->rowAt(0);
-        f.DesplazarNotas(f.GridNotas->rowCount());
-        f.DesplazarNotas(-3);
+        f.pantalla.DesplazarNotas(f.GridNotas->rowCount());
+        f.pantalla.DesplazarNotas(-3);
         QCOMPARE(f.GridNotas->rowAt(0), arriba);
 
         // The views that leave the grid take the map away and stop its pulse.
@@ -200,7 +202,7 @@ private slots:
         Pulsar(f.ButtonRetroN);
         QVERIFY(!s.mapa->isVisible());
         s.Elegir(g);
-        f.hide();
+        f.pantalla.hide();
         QVERIFY(!s.mapa->isVisible());
         QVERIFY(!s.mapa->TimerEstrellas->isActive());
     }
@@ -208,7 +210,7 @@ private slots:
     void DoubleDegreesByUniversityAndByCommunity()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoConDobles(true);
         QVERIFY(g > 0);
         s.Elegir(g);
@@ -275,7 +277,7 @@ private slots:
     void TheStartMenuListsTheDegreesInDoubleDegreesByBranch()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuDobles);
         QVERIFY(!Visible(f.PanelMenu));
         QVERIFY(Visible(f.ListComunidad) && Visible(f.PanelSel) && Visible(f.BotRetroceder));
@@ -299,7 +301,7 @@ private slots:
     void RequirementsJudgeTheCutOffMarks()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
         Pulsar(f.BotReq);
@@ -321,7 +323,7 @@ private slots:
     void OutletsShowTheBlockWithHeadingsAndRedWords()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         // A degree whose block has a heading and a red word.
         int g = 0;
         TextoSalidas salidas;
@@ -370,7 +372,7 @@ private slots:
     void MastersShowHeadingsAndBulletsAndAMissingFileIsReported()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
         s.Master();
         QVERIFY(f.estado.VistaMaster);
@@ -427,7 +429,7 @@ private slots:
     void TheMastersTextPrintsAsShownUnderItsTitle()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Master();
         QVERIFY(f.estado.VistaMaster && Visible(f.BotImprimir));
 
@@ -454,7 +456,7 @@ private slots:
         };
         const QString pdf = dir.filePath(QStringLiteral("master.pdf"));
         QVERIFY(imprimir(pdf));
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(QFile::exists(pdf));
 
         // Every paragraph of the view is printed, bullets without their mark.
@@ -474,7 +476,7 @@ private slots:
         // A file that cannot be written is told, not passed over.
         const QString perdido = dir.filePath(QStringLiteral("no-existe/master.pdf"));
         QVERIFY(imprimir(perdido));
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Fallido);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Fallido);
         QCOMPARE(s.m.textos, QStringList{QStringLiteral("No se ha podido imprimir el informe en %1.").arg(perdido)});
         QVERIFY(!QFile::exists(perdido));
     }
@@ -482,7 +484,7 @@ private slots:
     void TheInformationSubMenuOpensOnHoverAndLeadsToTheMasters()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
         const auto pasar = [](QWidget *w) { PosarEn(w, {5, 5}); };
         QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
@@ -519,12 +521,12 @@ private slots:
         const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
         for (int idioma = 0; idioma < 4; ++idioma) {
             Pantallas17 s(idioma);
-            TForm1 &f = *s.f;
+            pruebas::VistaGrados &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
             const auto captura = [&](const char *vista) {
                 if (!carpeta.isEmpty()) {
                     QDir().mkpath(QString::fromLocal8Bit(carpeta));
-                    f.grab().save(QStringLiteral("%1/%2_%3.png").arg(QString::fromLocal8Bit(carpeta), vista).arg(idioma));
+                    f.pantalla.grab().save(QStringLiteral("%1/%2_%3.png").arg(QString::fromLocal8Bit(carpeta), vista).arg(idioma));
                 }
             };
             const QFontMetrics lista(f.ListSel->font());

@@ -4,6 +4,7 @@
 // program never stays running without a visible window. The animations
 // follow the test's clock; every press goes through the student's hand.
 #include "asistente.h"
+#include "control_por_nombre.h"
 #include "aviso.h"
 #include "certifiU.h"
 #include "enlace.h"
@@ -162,7 +163,8 @@ private slots:
             QPushButton *salir;
         };
         const QList<Caso> casos = {
-            {s.Form1, &p.e.GradosDesdeAsistente, &TForm5::BGrados, &Tform0::LabelCarreras, s.Form1->BotMenuRetro},
+            {s.Form1, &p.e.GradosDesdeAsistente, &TForm5::BGrados, &Tform0::LabelCarreras,
+             Control<QPushButton>(*s.Form1, QStringLiteral("BotMenuRetro"))},
             {s.Form8, &p.e.FPSuperiorDesdeAsistente, &TForm5::BFpTitGsAsis, &Tform0::LabelFpS, s.Form8->menuFP3}};
         for (const Caso &caso : casos) {
             AbrirPuerta(p, p.menu->LabelAsistente);

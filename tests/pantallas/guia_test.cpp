@@ -7,6 +7,7 @@
 #include "aviso.h"
 #include "carpeta_entregada.h"
 #include "certifiU.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "formconsejo.h"
 #include "formlomce.h"
@@ -74,8 +75,8 @@ private slots:
         QWidget *abierta = nullptr;
         if (boton == "BGrados") {
             abierta = p.s().Form1;
-            QVERIFY(p.s().Form1->PanelMenu->isVisible());
-            volver = p.s().Form1->BotMenuRetro;
+            QVERIFY(pruebas::Control<TEffectsPanel>(*p.s().Form1, QStringLiteral("PanelMenu"))->isVisible());
+            volver = pruebas::Control<QPushButton>(*p.s().Form1, QStringLiteral("BotMenuRetro"));
             bandera = &p.e.GradosDesdeAsistente;
         } else if (boton == "BFpTitGsAsis") {
             abierta = p.s().Form8;

@@ -68,7 +68,7 @@ struct Programa {
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
         TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : f.TransitionList1->findChildren<TTransitionEffect *>())
+        for (TTransitionEffect *efecto : f.Transiciones()->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
