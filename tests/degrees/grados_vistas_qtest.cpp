@@ -94,10 +94,12 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
     void PulsarComunidad(int c)
     {
-        ClicEn(mapa->MapaEstrellas, QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
+        ClicEn(pruebas::Control<VistaMapa>(*mapa, QStringLiteral("MapaEstrellas")), QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
     }
 
     TForm7 *mapa = nullptr;
+    // The region map's pulse.
+    QTimer *PulsoMapa() const { return pruebas::Control<QTimer>(*mapa, QStringLiteral("TimerEstrellas")); }
     std::unique_ptr<pruebas::VistaGrados> f;
 };
 
@@ -137,7 +139,7 @@ private slots:
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
         QVERIFY(s.mapa->isVisible());
-        QVERIFY(s.mapa->TimerEstrellas->isActive());
+        QVERIFY(s.PulsoMapa()->isActive());
         const auto u = UniversidadesDeGrado(s.e, g, HaciaAnsi(s.e.Texto(593)));
         for (int c = 1; c <= 19; ++c)
             QCOMPARE(s.e.MarcasEstrellas[c] == 1, u.MarcasEstrellas[static_cast<size_t>(c)]);
@@ -192,7 +194,7 @@ private slots:
         // The views that leave the grid take the map away and stop its pulse.
         Pulsar(f.BotReq);
         QVERIFY(!s.mapa->isVisible());
-        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+        QVERIFY(!s.PulsoMapa()->isActive());
         Pulsar(f.BotUni);
         QVERIFY(s.mapa->isVisible());
         Pulsar(f.BotSal);
@@ -204,7 +206,7 @@ private slots:
         s.Elegir(g);
         f.pantalla.hide();
         QVERIFY(!s.mapa->isVisible());
-        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+        QVERIFY(!s.PulsoMapa()->isActive());
     }
 
     void DoubleDegreesByUniversityAndByCommunity()
@@ -230,7 +232,7 @@ private slots:
         QCOMPARE(f.GridNotas->item(4, 1)->text(), " " + linea.mid(47, 4));
 
         // Stars on the communities of those universities.
-        QVERIFY(s.mapa->isVisible() && s.mapa->TimerEstrellas->isActive());
+        QVERIFY(s.mapa->isVisible() && s.PulsoMapa()->isActive());
         int comunidad = 0;
         for (int c = 1; c <= 19; ++c) {
             const bool tiene = !LineasDobles(s.e, g, c).empty();
@@ -565,7 +567,7 @@ private slots:
             captura("dobles");
             if (!carpeta.isEmpty()) {
                 for (int i = 0; i < 5; ++i)
-                    s.mapa->TimerEstrellasTimer();
+                    QMetaObject::invokeMethod(s.PulsoMapa(), "timeout");
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
             Pulsar(f.BotReq);
