@@ -185,20 +185,21 @@ private slots:
         Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         Tprofe &profe = *p.s().profe;
+        auto *lista = pruebas::Control<QListWidget>(profe, QStringLiteral("ListCuestio"));
         p.s().AbrirPuerta(puerta::Profe);
-        QVERIFY(profe.isVisible() && profe.ListCuestio->isVisible() && profe.PanelCuestio->isVisible());
-        QCOMPARE(profe.ListCuestio->count(), p.e.NumActividades);
-        QVERIFY(profe.ListCuestio->count() > 10);
-        QCOMPARE(profe.ListCuestio->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
-        QListWidgetItem *item = profe.ListCuestio->item(2);
-        QTest::mouseClick(profe.ListCuestio->viewport(), Qt::LeftButton, {},
-                          profe.ListCuestio->visualItemRect(item).center());
+        QVERIFY(profe.isVisible() && lista->isVisible()
+                && pruebas::Control<QWidget>(profe, QStringLiteral("PanelCuestio"))->isVisible());
+        QCOMPARE(lista->count(), p.e.NumActividades);
+        QVERIFY(lista->count() > 10);
+        QCOMPARE(lista->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
+        QListWidgetItem *item = lista->item(2);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
         QCOMPARE(item->checkState(), Qt::Checked);
-        Clic(profe.BotSalirProfe);
+        Clic(pruebas::Control<QPushButton>(profe, QStringLiteral("BotSalirProfe")));
         QVERIFY(p.s().form0->isVisible());
         p.s().AbrirPuerta(puerta::Profe);
-        for (int i = 0; i < profe.ListCuestio->count(); ++i)
-            QCOMPARE(profe.ListCuestio->item(i)->checkState(), Qt::Unchecked);
+        for (int i = 0; i < lista->count(); ++i)
+            QCOMPARE(lista->item(i)->checkState(), Qt::Unchecked);
 
         TFormCon &con = *p.s().FormCon;
         p.s().AbrirPuerta(puerta::CuesB);
