@@ -206,7 +206,7 @@ private slots:
         QVERIFY(con.isVisible());
         QCOMPARE(con.windowTitle(), QStringLiteral("Cuestionario de orientación para alumnos de Bachillerato"));
         QVERIFY(p.e.NumCualidades > 0 && p.e.NumIntereses > 0 && p.e.NumCuestiones > 0);
-        Clic(con.BotSalirCon);
+        Clic(pruebas::Control<QPushButton>(con, QStringLiteral("BotSalirCon")));
         QVERIFY(!con.isVisible() && p.s().form0->isVisible());
     }
 
