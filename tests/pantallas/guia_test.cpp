@@ -155,7 +155,7 @@ private slots:
         Clic(iti.BotLOMCE);
         QVERIFY(p.s().Flomce->isVisible() && !iti.isVisible());
         QCOMPARE(p.s().Flomce->windowTitle(), QStringLiteral("El sistema educativo"));
-        Clic(p.s().Flomce->BotSalirLomce);
+        Clic(pruebas::Control<QPushButton>(*p.s().Flomce, QStringLiteral("BotSalirLomce")));
         QVERIFY(iti.isVisible() && !p.s().Flomce->isVisible());
         // Continuing keeps the student's name and the itinerary screen under it.
         p.e.NombreCursoAlumno = QStringLiteral("Ana");
