@@ -110,7 +110,7 @@ private slots:
             QVERIFY(!*bandera);
 
         // Its own back button leaves the assistant for the menu.
-        Clic(asistente.BVolver);
+        Clic(pruebas::Control<QPushButton>(asistente, QStringLiteral("BVolver")));
         QVERIFY(p.s().form0->isVisible() && !asistente.isVisible());
         QVERIFY(!p.e.DesdeAsistente);
     }

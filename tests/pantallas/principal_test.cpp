@@ -597,7 +597,7 @@ private slots:
             QTRY_VERIFY(menu.isActiveWindow());
             QVERIFY(Pulsar(menu.LabelAsistente));
             p.reloj.Avanzar(kPuertaAbierta);
-            QVERIFY(Pulsar(p.s().Form5->BDejar));
+            QVERIFY(Pulsar(p.s().Form5->findChild<QPushButton *>(QStringLiteral("BDejar"))));
             QVERIFY(c.isVisible());
             p.reloj.Avanzar(300);
             QCOMPARE(c.LabelAyu[0]->text(), p.e.Texto(562));
