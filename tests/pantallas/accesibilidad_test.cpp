@@ -105,7 +105,7 @@ const QList<Recorrido> &Recorridos()
          {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotLOMCE); }}},
         {"intermediate-cycle questionnaire: an answer, the next page",
          Tform0::kPuertaIti,
-         {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotContinuar); },
+         {[](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form2, QStringLiteral("BotContinuar"))); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListGM, 0); },
           [](ProgramaEntregado &p) { Pulsar(p.s().Form3->BitFleGMde); }}},
         {"degrees: universities by region", Tform0::kPuertaCarreras,

@@ -159,7 +159,7 @@ private slots:
         QVERIFY(iti.isVisible() && !p.s().Flomce->isVisible());
         // Continuing keeps the student's name and the itinerary screen under it.
         p.e.NombreCursoAlumno = QStringLiteral("Ana");
-        Clic(iti.BotContinuar);
+        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotContinuar")));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible());
         QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Ana"));
         p.s().Form3->hide();
@@ -176,7 +176,7 @@ private slots:
 
         // And its back button goes home.
         p.s().AbrirPuerta(puerta::Iti);
-        Clic(iti.BotSalirIti);
+        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotSalirIti")));
         QVERIFY(!iti.isVisible() && p.s().form0->isVisible());
     }
 
