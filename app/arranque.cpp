@@ -118,7 +118,7 @@ bool Arranque::CrearPantallas()
 
     Progreso(20);
     Crear(pantallas.Form1, "TForm1");
-    pantallas.Transiciones = pantallas.Form1->TransitionList1;
+    pantallas.Transiciones = pantallas.Form1->Transiciones();
     // The region-map window follows the degrees screen's views.
     if (TForm7 *mapa = pantallas.Form7)
         pantallas.Form1->ConectarMapa(*mapa);

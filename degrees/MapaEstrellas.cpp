@@ -47,6 +47,7 @@ TForm7::TForm7(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm7"
     MapaEstrellas->PonerPista(pista);
 
     TimerEstrellas = new QTimer(this);
+    TimerEstrellas->setObjectName(QStringLiteral("TimerEstrellas"));
     TimerEstrellas->setInterval(200);
     connect(TimerEstrellas, &QTimer::timeout, this, &TForm7::TimerEstrellasTimer);
 

@@ -30,14 +30,6 @@ public:
     void MostrarConMarcas();
     // Hides the window; the pulse stops with it.
     void OcultarConMarcas();
-    // The map picture at (0, 0) of the canvas.
-    void DibujarMapa();
-
-    void TimerEstrellasTimer();
-    // x, y in picture coordinates.
-    void MapaEstrellasMouseMove(int x, int y);
-    void MapaEstrellasClick();
-
     // Where the window stands for a degrees screen whose top-left corner is
     // `origen`: 1024 - 281 / 2 pixels to its right, at its top.
     static QPoint Posicion(const QPoint &origen);
@@ -50,12 +42,22 @@ public:
     std::function<void(int comunidad, int fila)> AlDesplazarNotas;
     std::function<void(int comunidad)> AlListarDobles;
 
+protected:
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+    // The map picture at (0, 0) of the canvas.
+    void DibujarMapa();
+
+    void TimerEstrellasTimer();
+    // x, y in picture coordinates.
+    void MapaEstrellasMouseMove(int x, int y);
+    void MapaEstrellasClick();
+
+    // Every control bears its member's name as its object name.
     VistaMapa *MapaEstrellas = nullptr;
     QLabel *PanelMapa = nullptr;
     QTimer *TimerEstrellas = nullptr;
-
-protected:
-    void hideEvent(QHideEvent *evento) override;
 };
 
 } // namespace norvela

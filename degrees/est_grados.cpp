@@ -151,6 +151,16 @@ TFormEstGra::TFormEstGra(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLitera
 
     ButtonRetroEsta = Boton(this, kXBotones, 700, kAnchoBotones, 36, e.Texto(82), 10);
     connect(ButtonRetroEsta, &QPushButton::clicked, this, &TFormEstGra::ButtonRetroEstaClick);
+    // Each control is named after its member.
+    const std::pair<QWidget *, const char *> nombres[] = {
+        {PanelEst1, "PanelEst1"},         {LabelEst1, "LabelEst1"},     {LabelEst2, "LabelEst2"},
+        {ButtonMatricula, "ButtonMatricula"}, {ButtonDific, "ButtonDific"}, {ButtonTrabajo, "ButtonTrabajo"},
+        {ButtonMas1, "ButtonMas1"},       {ButtonMas2, "ButtonMas2"},   {ButtonMas3, "ButtonMas3"},
+        {ButtonMas21, "ButtonMas21"},     {ButtonMas22, "ButtonMas22"}, {ButtonMas31, "ButtonMas31"},
+        {ButtonMas32, "ButtonMas32"},     {LabelPDF, "LabelPDF"},       {LabelWeb, "LabelWeb"},
+        {ButtonRetroEsta, "ButtonRetroEsta"}};
+    for (const auto &[control, nombre] : nombres)
+        control->setObjectName(QString::fromLatin1(nombre));
     OcultarBotones();
 }
 

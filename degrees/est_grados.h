@@ -57,12 +57,6 @@ class TFormEstGra : public Pantalla {
 public:
     TFormEstGra(Enlace &e, Pantallas &p);
 
-    void ButtonMatriculaClick();
-    void ButtonDificClick();
-    void ButtonTrabajoClick();
-    void ButtonRetroEstaClick();
-    void LabelWebClick();
-
     // The chart drawn last; the screen draws it again when shown.
     GraficoGrado Grafico() const { return grafico_; }
     bool GraficoMatricula() const { return grafico_ == GraficoGrado::Matricula; }
@@ -72,6 +66,21 @@ public:
     // The ministry's university statistics for the course 2018-2019.
     static const QUrl kPaginaEstadisticas;
 
+protected:
+    Pantalla *DestinoAlCerrar() override;
+    void AlVolverPorCierre() override;
+    void showEvent(QShowEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void ButtonMatriculaClick();
+    void ButtonDificClick();
+    void ButtonTrabajoClick();
+    void ButtonRetroEstaClick();
+    void LabelWebClick();
+
+    // Every control bears its member's name as its object name.
     QWidget *PanelEst1 = nullptr;
     LienzoEstGra *chart1 = nullptr;
     QLabel *LabelEst1 = nullptr;
@@ -90,14 +99,6 @@ public:
     QLabel *LabelPDF = nullptr;
     QPushButton *ButtonRetroEsta = nullptr;
 
-protected:
-    Pantalla *DestinoAlCerrar() override;
-    void AlVolverPorCierre() override;
-    void showEvent(QShowEvent *evento) override;
-    void mouseMoveEvent(QMouseEvent *evento) override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
-private:
     void Dibujar(GraficoGrado g);
     void MostrarBotones(GraficoGrado g);
     void OcultarBotones();

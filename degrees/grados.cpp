@@ -54,12 +54,6 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     estado.TopePanelSelTit = PanelSelTit->y();
     estado.TopePanelCarSel = PanelCarSel->y();
     estado.RetornoMenuGrados = true;
-    // The catalogue shows a degree's requirements through this screen's button.
-    p.RequisitosGradoCatalogo = [this](int grado) {
-        estado.GradoSel = grado;
-        estado.GradoDesdeMapa = false;
-        BotReqClick();
-    };
     enlace.MarcaCarga = true;
     enlace.ListaDeLugares = false;
     enlace.ModoImpresion = false;

@@ -59,7 +59,34 @@ public:
     void MostrarConCirculo(QWidget *control, int modo);
     // Captures the control as it is shown, hides it and rolls the area up.
     void OcultarConRollo2(QWidget *control);
+    // The program's panel effects, which every screen reaches through
+    // Pantallas::Transiciones.
+    TransicionesPaneles *Transiciones() const { return TransitionList1; }
 
+    // The region-map window with its stars (connected at start-up).
+    VentanaMapaRegiones VentanaMapa;
+    // Connects the region-map window: its stars follow this screen's views
+    // and its clicks act on GridNotas.
+    void ConectarMapa(TForm7 &mapa);
+    // What a click on the region map does here: the community becomes the
+    // selected one; the marks grid scrolls so that `fila` is its top row; in
+    // the double-degree view, the grid lists the community's double degrees.
+    void ElegirComunidadMapa(int comunidad);
+    void DesplazarNotas(int fila);
+    void ListarDoblesComunidad(int comunidad);
+
+    // What the screen remembers between events (the selected degree, its
+    // views and modes), for a look from outside; only its handlers change it.
+    const EstadoGrados &Estado() const { return estado; }
+
+protected:
+    void changeEvent(QEvent *evento) override;
+    void hideEvent(QHideEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    // Every control bears its member's name as its object name: tests and
+    // tools find it by that name.
     // Places the sub-menus beside the menu and shows the start panel.
     void ColocarMenusEInicio();
     // The captions, tooltips and accessible names in the chosen language.
@@ -107,18 +134,6 @@ public:
     void botinfo2Click();
     void botinfo3Click();
     void LabelMaster2MouseUp();
-
-    // The region-map window with its stars (connected at start-up).
-    VentanaMapaRegiones VentanaMapa;
-    // Connects the region-map window: its stars follow this screen's views
-    // and its clicks act on GridNotas.
-    void ConectarMapa(TForm7 &mapa);
-    // What a click on the region map does here: the community becomes the
-    // selected one; the marks grid scrolls so that `fila` is its top row; in
-    // the double-degree view, the grid lists the community's double degrees.
-    void ElegirComunidadMapa(int comunidad);
-    void DesplazarNotas(int fila);
-    void ListarDoblesComunidad(int comunidad);
 
     EstadoGrados estado;
 
@@ -227,7 +242,6 @@ public:
     QTimer *Timergrado = nullptr;
     QTimer *Timerfrase = nullptr;
 
-private:
     void ConectarAnimacion();
     void DisponerAnimacion();
     void PonerTextosAnimacion();
@@ -237,12 +251,6 @@ private:
     QString TextoAnimacion(int a, int b, int corte) const;
     std::array<QWidget *, AnimacionGrado::kCubiertas> CubiertasGrado() const;
 
-protected:
-    void changeEvent(QEvent *evento) override;
-    void hideEvent(QHideEvent *evento) override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
-private:
     // grados_disposicion.cpp: every control at its place.
     void Disponer();
     void DisponerInicio();
@@ -289,7 +297,6 @@ private:
     // The trimmed name of degree g (record 0 outside the table).
     QString NombreGrado(int g) const;
 
-public:
     // grados_busqueda.cpp: the title search over the browser's grid;
     // grados_informe.cpp: the selected degree's printed report.
     void BitBusTitClick();
@@ -315,7 +322,6 @@ public:
     // grados_seleccion.cpp: the selection list's reports.
     void BotImprimirClick();
 
-private:
     void ConectarBusqueda();
     void ConectarInforme();
     void ConectarArtes();

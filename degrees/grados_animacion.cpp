@@ -198,8 +198,10 @@ void TForm1::DisponerAnimacion()
     BotAcabarG->setGeometry(derecha - 130, kOrigenDiagrama.y() + kAltoDiagrama + 20, 130, 34);
 
     Timergrado = new QTimer(this);
+    Timergrado->setObjectName(QStringLiteral("Timergrado"));
     Timergrado->setInterval(kIntervaloMs);
     Timerfrase = new QTimer(this);
+    Timerfrase->setObjectName(QStringLiteral("Timerfrase"));
     Timerfrase->setInterval(kIntervaloMs);
     PanelGradosT->hide();
 }

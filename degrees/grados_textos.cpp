@@ -75,10 +75,6 @@ void TForm1::BotReqClick()
     }
     if (g < 1 || g > enlace.NumGrados)
         return;
-    if (enlace.ReqDesdeCatalogo) {
-        RequisitosParaCatalogo(enlace, g);
-        return;
-    }
     const auto lineas = LineasRequisitos(enlace, g);
     GuardarEnListaAux(enlace, lineas);
 

@@ -31,7 +31,14 @@ public:
     void MostrarNotaCorte();
     // Shows the weightings with the documents of the data folder's pdf/.
     void MostrarPonderaciones();
+    // Lists the degrees whose latest mark reaches `umbral` tenths (the
+    // buttons offer 8, 10 and 12); a list with none says so.
     void CalcularNotasCorte(int umbral);
+
+protected:
+    Pantalla *DestinoAlCerrar() override;
+
+private:
     void ListarPDF(const QString &carpeta);
 
     void Buttoncorte6Click();
@@ -42,6 +49,7 @@ public:
     void BotCerrar3Click();
     void Botcerrar4Click();
 
+    // Every control bears its member's name as its object name.
     QWidget *PanelCorte = nullptr;
     QLabel *Imagecorte = nullptr;
     QLabel *LabelCorteSelecti = nullptr;
@@ -65,10 +73,6 @@ public:
     QListWidget *ListUnis = nullptr;
     QPushButton *Botcerrar4 = nullptr;
 
-protected:
-    Pantalla *DestinoAlCerrar() override;
-
-private:
     void CrearPanelCorte();
     void CrearPanelPonderacion();
     void PulsarUmbral(QPushButton *boton, int umbral);

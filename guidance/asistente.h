@@ -23,6 +23,12 @@ public:
     std::function<void()> AbrirFPMedio;     // the intermediate cycles with the helicopter intro
     std::function<void()> AbrirFPBasica;    // the basic cycles on their groups
 
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void AlVolverPorCierre() override;
+
+private:
+    // Every control bears its member's name as its object name.
     QLabel *LabelPregunta = nullptr;
     QPushButton *BGrados = nullptr;
     QPushButton *BFpTitGsAsis = nullptr;
@@ -43,10 +49,6 @@ public:
     void BDejarClick();
     // Back to the home screen: the screens opened from now on go back there.
     void BVolverClick();
-
-protected:
-    void showEvent(QShowEvent *evento) override;
-    void AlVolverPorCierre() override;
 };
 
 } // namespace norvela

@@ -13,11 +13,13 @@ class TFormCon : public Pantalla {
 public:
     TFormCon(Enlace &e, Pantallas &p);
 
-    QLabel *LabelSubtitulo = nullptr;
-    QPushButton *BotSalirCon = nullptr;
-
+private:
     // Back to where the screen was opened from.
     void BotSalirConClick();
+
+    // Every control bears its member's name as its object name.
+    QLabel *LabelSubtitulo = nullptr;
+    QPushButton *BotSalirCon = nullptr;
 };
 
 } // namespace norvela

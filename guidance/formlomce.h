@@ -12,13 +12,15 @@ class TFlomce : public Pantalla {
 public:
     TFlomce(Enlace &e, Pantallas &p);
 
-    QPushButton *BotSalirLomce = nullptr;
+protected:
+    Pantalla *DestinoAlCerrar() override;
 
+private:
     // Back to the itinerary screen that opened it.
     void BotSalirLomceClick();
 
-protected:
-    Pantalla *DestinoAlCerrar() override;
+    // Named after its member, as every control.
+    QPushButton *BotSalirLomce = nullptr;
 };
 
 } // namespace norvela

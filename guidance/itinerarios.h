@@ -18,12 +18,13 @@ public:
     // Shows the intermediate-cycle screen; start-up sets it once that screen exists.
     std::function<void()> MostrarFPMedio;
 
+    // The main menu opens the screen on one of its two doors: the diagram's
+    // button or the questionnaire's shows, and the background fits the window.
     QLabel *degradeIti = nullptr;
     QPushButton *BotLOMCE = nullptr;
     QPushButton *botCuestio = nullptr;
-    QPushButton *BotContinuar = nullptr;
-    QPushButton *BotSalirIti = nullptr;
 
+private:
     // The education-system diagram.
     void BotLOMCEClick();
     // Into the intermediate-cycle questionnaire, keeping the student's name.
@@ -33,7 +34,10 @@ public:
     // Back to where the screen was opened from.
     void BotSalirItiClick();
 
-private:
+    // Named after their members, as every control.
+    QPushButton *BotContinuar = nullptr;
+    QPushButton *BotSalirIti = nullptr;
+
     void Construir();
     void EntrarEnCuestionarioGM();
 };

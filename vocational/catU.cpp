@@ -91,7 +91,6 @@ TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFo
 void TFormCat::Construir()
 {
     degradeMapa2 = new EtiquetaActiva(this);
-    degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
     const Marco marco = PonerMarco(this, enlace, degradeMapa2);
     TilIzq = marco.izquierda;
     TilDer = marco.derecha;
@@ -135,6 +134,8 @@ void TFormCat::Construir()
     for (QPushButton *b : {botcerrar, BotRetroceder, BotImprimir})
         b->setCursor(Qt::PointingHandCursor);
 
+    TimerAyu.setParent(this);
+    TimerAyu.setObjectName(QStringLiteral("TimerAyu"));
     TimerAyu.setInterval(50);
 }
 

@@ -36,6 +36,12 @@ class TFormCat : public Pantalla, public ImpresionConDialogo {
 public:
     TFormCat(Enlace &e, Pantallas &p);
 
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
+
+private:
+    // Controls are found by their object names (the members' own).
     EtiquetaActiva *degradeMapa2;
     QLabel *TilArr, *TilIzq, *TilDer;
     QLabel *LabelFami, *LabelAyu0;
@@ -45,7 +51,7 @@ public:
     TEffectsPanel *panelsel;
     QTextEdit *ListSel;
     QPushButton *botcerrar, *BotRetroceder, *BotImprimir;
-    QTimer TimerAyu;
+    QTimer TimerAyu;   // a child of the screen, named "TimerAyu"
 
     EstadoCatalogo estado;
 
@@ -58,11 +64,6 @@ public:
     void BotRetrocederMouseUp();
     void TimerAyuTimer();
 
-protected:
-    void showEvent(QShowEvent *evento) override;
-    void changeEvent(QEvent *evento) override;
-
-private:
     void Construir();
     void Estilo();
     void Captions();

@@ -8,6 +8,7 @@
 #include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "requisitos_grado.h"
 #include "transiciones_paneles.h"
 
 #include <QLabel>
@@ -57,17 +58,9 @@ void TFormCat::ListCatClick(int lista, int fila)
     std::vector<LineaDetalle> lineas;
     switch (lista) {
     case CatGrados:
-        // The degrees screen's requirements button, in its catalogue mode.
-        if (!pantallas.RequisitosGradoCatalogo)
-            return;
-        enlace.ReqDesdeCatalogo = true;
-        enlace.NumListaAux = 0;
-        pantallas.RequisitosGradoCatalogo(indice);
-        enlace.ReqDesdeCatalogo = false;
-        for (int i = 1; i <= enlace.NumListaAux; ++i) {
-            const std::string &s = enlace.ListaAux[i];
+        // The degree's requirements, as the degrees screen words them.
+        for (const std::string &s : RequisitosParaCatalogo(enlace, indice))
             lineas.push_back({QuitarBlancosFinales(s), !s.empty() && s[0] == '-'});
-        }
         break;
     case CatSuperior:
         lineas = DetalleSuperior(enlace, indice);

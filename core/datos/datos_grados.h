@@ -53,7 +53,6 @@ struct DatosGrados {
     int NumDobles = 0;
 
     // State the degrees screen hands to the others.
-    bool ReqDesdeCatalogo = false;
     bool VistaDobles = false;
     TablaValores<int> FilaComunidadNotas{1, 19};
 };

@@ -26,10 +26,13 @@ struct DatosInforme {
     QString NombreAlumno;
     bool ModoImpresion = false;
 
-    // ListaAux is also where the artistic-studies files are loaded: it keeps
-    // its capacity. The other scratch lists are built by the screens and grow.
+    // The degrees screen's scratch list: its universities and requirements
+    // views write their lines in it; in print mode they follow the degree
+    // report's title in line 0, and the report's composition copies them
+    // into LineasInforme. The degrees screen is its only writer and reader.
+    // It keeps its fixed capacity: a line beyond it is an index error. The
+    // other scratch lists are built by the screens and grow.
     TablaTexto ListaAux{0, 1100, 60};
-    int NumListaAux = 0;
     TablaTexto ListaGrados{0, 1100, 60, Capacidad::Creciente};
     TablaTexto ListaGMAux{0, 1100, 75, Capacidad::Creciente};
     TablaTexto ListaMarcas{0, 1100, 60, Capacidad::Creciente};

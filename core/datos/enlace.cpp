@@ -101,7 +101,6 @@ void PasosDeInicio(Enlace &e, const OpcionesInicio &opciones)
     e.AnchoPanelMapa = 115;
     e.ComunidadRaton = 1;
     e.ElementoElegido = 0;
-    e.ReqDesdeCatalogo = false;
 
     CargarImagenes(e);
     if (e.ErrorFicheros)

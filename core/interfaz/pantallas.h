@@ -58,10 +58,6 @@ public:
     // The panel effects every screen shows and hides its panels with; they
     // live on the degrees screen. Without them a panel changes at once.
     TransicionesPaneles *Transiciones = nullptr;
-    // The degrees screen's requirements button for degree g, in the
-    // catalogue's mode (ReqDesdeCatalogo set): the requirements are left in
-    // ListaAux 1..NumListaAux. The degrees screen sets it when it is created.
-    std::function<void(int grado)> RequisitosGradoCatalogo;
     // The display modes the main menu may have switched, given back when
     // the program ends.
     ModosPantalla *Modos = nullptr;

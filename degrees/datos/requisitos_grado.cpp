@@ -152,14 +152,9 @@ std::vector<std::string> LineasRequisitos(const Enlace &e, int grado, bool catal
     return l.Tomar();
 }
 
-void RequisitosParaCatalogo(Enlace &e, int grado)
+std::vector<std::string> RequisitosParaCatalogo(const Enlace &e, int grado)
 {
-    const auto lineas = LineasRequisitos(e, grado, true);
-    int k = 0;
-    for (const std::string &linea : lineas)
-        e.ListaAux.Poner(++k, linea);
-    e.NumListaAux = k;
-    e.ReqDesdeCatalogo = false;
+    return LineasRequisitos(e, grado, true);
 }
 
 int RequisitosParaInforme(Enlace &e, int grado)

@@ -30,9 +30,9 @@ JuicioNotas ValorarNotasCorte(const DatosGrados &d, int grado);
 // outside 1..NumGrados). The catalogue stops after text 730.
 std::vector<std::string> LineasRequisitos(const Enlace &e, int grado, bool catalogo = false);
 
-// The title catalogue's call: ListaAux[1..NumListaAux] := the catalogue
-// lines, and ReqDesdeCatalogo is cleared. Lines beyond ListaAux are an ErrorIndice.
-void RequisitosParaCatalogo(Enlace &e, int grado);
+// The requirements the title catalogue shows in its pop-up: the view's lines
+// up to text 730. Nothing of the degrees screen is read or changed.
+std::vector<std::string> RequisitosParaCatalogo(const Enlace &e, int grado);
 
 // Print mode: an empty line after NumLineasInforme, then the lines into
 // ListaAux from there on; the heading is the third bold line. Returns the

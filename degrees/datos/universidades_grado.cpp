@@ -82,7 +82,6 @@ void GuardarEnListaAux(Enlace &e, const std::vector<std::string> &lineas)
     int i = 0;
     for (const std::string &linea : lineas)
         e.ListaAux.Poner(++i, linea);
-    e.NumListaAux = i;
 }
 
 void AbrirSeccionInforme(Enlace &e)

@@ -44,8 +44,8 @@ struct CeldasNotas {
 };
 std::vector<CeldasNotas> CeldasDeNotas(const std::vector<std::string> &lineas);
 
-// The finished lines go to ListaAux[1..T] (where the degree report and the
-// selection printing take them from).
+// The finished lines go to ListaAux[1..T] (where the degree report takes
+// them from).
 void GuardarEnListaAux(Enlace &e, const std::vector<std::string> &lineas);
 
 // Print mode opens the degree report's section: the report counter steps

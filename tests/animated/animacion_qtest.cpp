@@ -49,7 +49,7 @@ struct Programa {
         creadas = arranque->CrearPantallas();
         escena = arranque->pantallas.form9;
         if (TForm1 *f = arranque->pantallas.Form1)
-            for (TTransitionEffect *efecto : f->TransitionList1->findChildren<TTransitionEffect *>())
+            for (TTransitionEffect *efecto : f->Transiciones()->findChildren<TTransitionEffect *>())
                 efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }

@@ -9,6 +9,7 @@
 #include "principal.h"
 #include "programa_prueba.h"
 #include "transiciones_paneles.h"
+#include "vista_grados.h"
 
 #include <QElapsedTimer>
 #include <QEnterEvent>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 using namespace norvela;
 
@@ -26,7 +28,7 @@ namespace {
 struct Pantalla1 : pruebas::ProgramaEntregado {
     explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("animacion"), idioma)
     {
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         // Ticks as fast as the event loop runs.
@@ -65,7 +67,7 @@ struct Pantalla1 : pruebas::ProgramaEntregado {
         return {f->PanelMueve1, f->panelmueve2, f->Panelmueve3, f->Panelmueve4,
                 f->Panelmueve5, f->Panelmueve6, f->Panelmueve7};
     }
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 const QRect kCubiertas[] = {{12, 72, 174, 209}, {192, 80, 345, 41}, {539, 80, 45, 265}, {188, 120, 181, 121},
@@ -85,12 +87,12 @@ private slots:
     void OpenStepThroughCloseAndReopen()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         QVERIFY(s.m.textos.isEmpty());
         s.Abrir();
         QVERIFY(!f.PanelGradosT->isHidden());
         QVERIFY(f.PanelMenu2->isHidden());
-        QCOMPARE(f.PanelGradosT->geometry(), f.rect());
+        QCOMPARE(f.PanelGradosT->geometry(), f.pantalla.rect());
         QCOMPARE(f.LabelG0->text(), s.e.Texto(502));
         QCOMPARE(f.BotAcabarG->text(), s.e.Texto(222));
         QCOMPARE(f.LabelGT->text(), QStringLiteral("T\nR\nA\nB\nA\nJ\nO"));
@@ -150,7 +152,7 @@ private slots:
     {
         QFETCH(int, idioma);
         Pantalla1 s(idioma);
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Abrir();
         for (QLabel *l : f.PanelGradosT->findChildren<QLabel *>()) {
             if (l == f.ImageGrados || l == f.LabelGTexto)

@@ -12,6 +12,7 @@
 #include "requisitos_grado.h"
 #include "salidas_grado.h"
 #include "transiciones_paneles.h"
+#include "vista_grados.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -34,7 +36,7 @@ namespace {
 struct Pantalla1 : ProgramaEntregado {
     Pantalla1() : ProgramaEntregado(QStringLiteral("busqueda"), 0)
     {
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
@@ -55,7 +57,7 @@ struct Pantalla1 : ProgramaEntregado {
             if (Fila(i) == texto)
                 ClicFila(f->listgrados, i);
     }
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 } // namespace
@@ -67,7 +69,7 @@ private slots:
     void SearchListsTheMatchesOrOneRowThatSelectsNothing()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Buscar(QStringLiteral("MEDICINA"));
         QVERIFY(Visible(f.listgrados) && !Visible(f.Listramas));
         // The matching group comes first, with its degrees.
@@ -90,7 +92,7 @@ private slots:
     void BackAfterASearchLeavesFromTheBranchListAndReturnsFromABranch()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Buscar(QStringLiteral("derecho"));
         Pulsar(f.ButtonRetroN);
         QVERIFY(!Visible(f.PanelTree) && Visible(f.PanelMenu));
@@ -106,21 +108,21 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("informe.pdf"));
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         s.Buscar(QStringLiteral("medicina"));
         s.Elegir(QStringLiteral("Medicina"));
         const int g = f.estado.GradoSel;
 
         // Cancelled: nothing printed, print mode over.
         Pulsar(f.BotImprimirN);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Cancelado);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Cancelado);
         QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
 
-        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         Pulsar(f.BotImprimirN);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());
         // The outlets view, the last one run, is left showing.
         QVERIFY(Visible(f.RichSalidas) && !Visible(f.GridNotas));

@@ -16,6 +16,7 @@
 #include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
+#include "vista_grados.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -34,28 +36,52 @@ namespace {
 
 // The program on the shipped data, the degrees screen opened by the main
 // menu's door.
+// The cut-off marks screen's controls, by their names.
+struct Vista6 {
+    explicit Vista6(TForm6 &f) : pantalla(f) {}
+    TForm6 &pantalla;
+    QTableWidget *L = pruebas::Control<QTableWidget>(pantalla, QStringLiteral("L"));
+    QTableWidget *listcalc = pruebas::Control<QTableWidget>(pantalla, QStringLiteral("listcalc"));
+    QListWidget *ListUnis = pruebas::Control<QListWidget>(pantalla, QStringLiteral("ListUnis"));
+    QWidget *PanelCorte = pruebas::Control<QWidget>(pantalla, QStringLiteral("PanelCorte"));
+    QWidget *PanelPonderacion = pruebas::Control<QWidget>(pantalla, QStringLiteral("PanelPonderacion"));
+    QPushButton *Buttoncorte6 = pruebas::Control<QPushButton>(pantalla, QStringLiteral("Buttoncorte6"));
+    QPushButton *Buttoncorte7 = pruebas::Control<QPushButton>(pantalla, QStringLiteral("Buttoncorte7"));
+    QPushButton *ButtonCorte8 = pruebas::Control<QPushButton>(pantalla, QStringLiteral("ButtonCorte8"));
+    QPushButton *BotCerrar3 = pruebas::Control<QPushButton>(pantalla, QStringLiteral("BotCerrar3"));
+    QPushButton *Botcerrar4 = pruebas::Control<QPushButton>(pantalla, QStringLiteral("Botcerrar4"));
+    QLabel *LabelCorte3 = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelCorte3"));
+    QLabel *LabelMasde = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelMasde"));
+    QLabel *LabelUnis = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelUnis"));
+    QLabel *LabelTotal = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelTotal"));
+    QLabel *LabelPondera1 = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelPondera1"));
+    QLabel *LabelCorteSelecti = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelCorteSelecti"));
+    QLabel *LabelCorte2 = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelCorte2"));
+    QLabel *LabelCorte1 = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelCorte1"));
+};
+
 struct PantallasCorte : pruebas::ProgramaEntregado {
     explicit PantallasCorte(int idioma = 0) : ProgramaEntregado(QStringLiteral("corte"), idioma)
     {
         mapa = s().Form7;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         form6 = s().Form6;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
     // A degree chosen in the browser, then the degree's button that opens
     // this screen (its cut-off marks or its weightings).
-    TForm6 &Abrir(QPushButton *TForm1::*boton)
+    TForm6 &Abrir(QPushButton *pruebas::VistaGrados::*boton)
     {
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
         Pulsar(f->BotMenuGrados);
         ClicFila(f->Listramas, 5);
         ClicFila(f->listgrados, 1);
-        Pulsar(f->*boton);
+        Pulsar((*f).*boton);
         return *form6;
     }
     TForm7 *mapa = nullptr;
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
     TForm6 *form6 = nullptr;
 };
 
@@ -68,9 +94,9 @@ private slots:
     void AThresholdListsItsDegreesAndAClickTheirUniversities()
     {
         PantallasCorte s;
-        TForm6 &c = s.Abrir(&TForm1::BotCorte);
-        QVERIFY(c.isVisible());
-        QVERIFY(!s.f->isVisible());
+        Vista6 c(s.Abrir(&pruebas::VistaGrados::BotCorte));
+        QVERIFY(c.pantalla.isVisible());
+        QVERIFY(!s.f->pantalla.isVisible());
         QVERIFY(c.PanelCorte->isVisible());
         QVERIFY(!c.PanelPonderacion->isVisible());
         QVERIFY(!c.L->isVisible());   // nothing chosen yet
@@ -117,8 +143,8 @@ private slots:
         // Back, and in again: the list is kept.
         const int filas = c.L->rowCount();
         Pulsar(c.BotCerrar3);
-        QVERIFY(!c.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(!c.pantalla.isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         Pulsar(s.f->BotCorte);
         QCOMPARE(c.L->rowCount(), filas);
         QCOMPARE(c.LabelMasde->text(), s.e.Texto(690));
@@ -127,12 +153,12 @@ private slots:
     void AThresholdNoDegreeReachesClearsTheList()
     {
         PantallasCorte s;
-        TForm6 &c = s.Abrir(&TForm1::BotCorte);
+        Vista6 c(s.Abrir(&pruebas::VistaGrados::BotCorte));
         Pulsar(c.Buttoncorte6);
         QVERIFY(c.L->rowCount() > 1);
         // No mark can reach 25,6 (no button offers it): the previous list
         // must not stay on show.
-        c.CalcularNotasCorte(256);
+        c.pantalla.CalcularNotasCorte(256);
         QCOMPARE(c.L->rowCount(), 1);
         QCOMPARE(c.L->item(0, 0)->text(), s.e.Texto(41));
         QVERIFY(!(c.L->item(0, 0)->flags() & Qt::ItemIsSelectable));
@@ -146,8 +172,8 @@ private slots:
     {
         PantallasCorte s;
         pruebas::EscritorioRegistrado escritorio({QStringLiteral("file")});
-        TForm6 &c = s.Abrir(&TForm1::BotPonde);
-        QVERIFY(c.isVisible());
+        Vista6 c(s.Abrir(&pruebas::VistaGrados::BotPonde));
+        QVERIFY(c.pantalla.isVisible());
         QVERIFY(c.PanelPonderacion->isVisible());
         QVERIFY(!c.PanelCorte->isVisible());
         QVERIFY(c.ListUnis->count() > 0);
@@ -172,9 +198,9 @@ private slots:
         QCOMPARE(escritorio.abiertas.size(), 1);
 
         // The close box goes back to the degrees screen.
-        c.close();
-        QVERIFY(!c.isVisible());
-        QVERIFY(s.f->isVisible());
+        c.pantalla.close();
+        QVERIFY(!c.pantalla.isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
     }
 
     void OnlyPdfNamesAreListedSortedWithCaseIgnored()
@@ -193,7 +219,7 @@ private slots:
     {
         for (int idioma = 0; idioma < 4; ++idioma) {
             PantallasCorte s(idioma);
-            TForm6 &c = s.Abrir(&TForm1::BotCorte);
+            Vista6 c(s.Abrir(&pruebas::VistaGrados::BotCorte));
             Pulsar(c.Buttoncorte6);
             for (const QLabel *l : {c.LabelCorteSelecti, c.LabelCorte1, c.LabelCorte2, c.LabelTotal, c.LabelMasde,
                                     c.LabelPondera1, c.LabelUnis})

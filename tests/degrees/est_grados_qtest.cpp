@@ -14,11 +14,13 @@
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
+#include "vista_grados.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 using namespace norvela;
 
@@ -30,7 +32,7 @@ struct Pantallas2 : pruebas::ProgramaEntregado {
     explicit Pantallas2(int idioma = 0) : ProgramaEntregado(QStringLiteral("est-grados"), idioma)
     {
         est = s().FormEstGra;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
@@ -41,15 +43,34 @@ struct Pantallas2 : pruebas::ProgramaEntregado {
         pruebas::Pulsar(f->ButEstadisticas);
     }
     TFormEstGra *est = nullptr;
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
-QList<QPushButton *> BotonesPdf(const TFormEstGra &s)
+// The statistics screen's controls, by their names.
+struct VistaEstGra {
+    explicit VistaEstGra(TFormEstGra &s) : pantalla(s) {}
+    template <typename T> T *C(const char *nombre) const
+    {
+        return pruebas::Control<T>(pantalla, QString::fromLatin1(nombre));
+    }
+    TFormEstGra &pantalla;
+    LienzoEstGra *chart1 = C<LienzoEstGra>("chart1");
+    QLabel *LabelEst1 = C<QLabel>("LabelEst1"), *LabelEst2 = C<QLabel>("LabelEst2"), *LabelPDF = C<QLabel>("LabelPDF");
+    EtiquetaActiva *LabelWeb = C<EtiquetaActiva>("LabelWeb");
+    QPushButton *ButtonMatricula = C<QPushButton>("ButtonMatricula"), *ButtonDific = C<QPushButton>("ButtonDific"),
+                *ButtonTrabajo = C<QPushButton>("ButtonTrabajo"), *ButtonRetroEsta = C<QPushButton>("ButtonRetroEsta");
+    QPushButton *ButtonMas1 = C<QPushButton>("ButtonMas1"), *ButtonMas2 = C<QPushButton>("ButtonMas2"),
+                *ButtonMas3 = C<QPushButton>("ButtonMas3"), *ButtonMas21 = C<QPushButton>("ButtonMas21"),
+                *ButtonMas22 = C<QPushButton>("ButtonMas22"), *ButtonMas31 = C<QPushButton>("ButtonMas31"),
+                *ButtonMas32 = C<QPushButton>("ButtonMas32");
+};
+
+QList<QPushButton *> BotonesPdf(const VistaEstGra &s)
 {
     return {s.ButtonMas1, s.ButtonMas2, s.ButtonMas3, s.ButtonMas21, s.ButtonMas22, s.ButtonMas31, s.ButtonMas32};
 }
 
-QList<QPushButton *> Visibles(const TFormEstGra &s)
+QList<QPushButton *> Visibles(const VistaEstGra &s)
 {
     QList<QPushButton *> v;
     for (QPushButton *b : BotonesPdf(s))
@@ -72,10 +93,10 @@ private slots:
     void OpensFromTheInformationMenuAndSwitchesCharts()
     {
         Pantallas2 s;
-        TFormEstGra &est = *s.est;
+        VistaEstGra est(*s.est);
         s.Abrir();
-        QVERIFY(est.isVisible());
-        QVERIFY(!s.f->isVisible());
+        QVERIFY(est.pantalla.isVisible());
+        QVERIFY(!s.f->pantalla.isVisible());
         // Nothing drawn and no documents until a chart is chosen.
         QVERIFY(est.chart1->Filas().empty());
         QVERIFY(Visibles(est).isEmpty());
@@ -83,7 +104,8 @@ private slots:
         QCOMPARE(est.LabelEst1->text(), s.e.Texto(408));
 
         pruebas::Pulsar(est.ButtonMatricula);
-        QVERIFY(est.GraficoMatricula() && !est.GraficoDificultad() && !est.GraficoTrabajo());
+        QVERIFY(est.pantalla.GraficoMatricula() && !est.pantalla.GraficoDificultad()
+                && !est.pantalla.GraficoTrabajo());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas1, est.ButtonMas2, est.ButtonMas3}));
         QVERIFY(!est.LabelPDF->isHidden());
         QCOMPARE(est.chart1->Extra(), 20);
@@ -98,13 +120,13 @@ private slots:
                                                                + s.e.Texto(682) + QStringLiteral(": 21.8%")));
 
         pruebas::Pulsar(est.ButtonDific);
-        QVERIFY(!est.GraficoMatricula() && est.GraficoDificultad());
+        QVERIFY(!est.pantalla.GraficoMatricula() && est.pantalla.GraficoDificultad());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas21, est.ButtonMas22}));
         QCOMPARE(est.chart1->Extra(), 0);
         QVERIFY(est.chart1->accessibleDescription().contains(s.e.Texto(426) + QStringLiteral(": 77.70%")));
 
         pruebas::Pulsar(est.ButtonTrabajo);
-        QVERIFY(est.GraficoTrabajo() && !est.GraficoDificultad());
+        QVERIFY(est.pantalla.GraficoTrabajo() && !est.pantalla.GraficoDificultad());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas31, est.ButtonMas32}));
         // Shown by the difficulty chart, the label stays.
         QVERIFY(!est.LabelPDF->isHidden());
@@ -113,17 +135,17 @@ private slots:
 
         // Back hides the documents; coming in again shows the last chart with them.
         pruebas::Pulsar(est.ButtonRetroEsta);
-        QVERIFY(!est.isVisible());
-        QVERIFY(s.f->isVisible());
+        QVERIFY(!est.pantalla.isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         QVERIFY(Visibles(est).isEmpty() && est.LabelPDF->isHidden());
         s.Abrir();
-        QVERIFY(est.GraficoTrabajo());
+        QVERIFY(est.pantalla.GraficoTrabajo());
         QCOMPARE(Visibles(est), (QList<QPushButton *>{est.ButtonMas31, est.ButtonMas32}));
 
         // The close box goes back too.
-        est.close();
-        QVERIFY(!est.isVisible());
-        QVERIFY(s.f->isVisible());
+        est.pantalla.close();
+        QVERIFY(!est.pantalla.isVisible());
+        QVERIFY(s.f->pantalla.isVisible());
         QVERIFY(Visibles(est).isEmpty());
         QVERIFY(s.m.textos.isEmpty());
     }
@@ -131,12 +153,12 @@ private slots:
     void PaintsBarsBoxesAndIcons()
     {
         Pantallas2 s;
-        TFormEstGra &est = *s.est;
+        VistaEstGra est(*s.est);
         s.Abrir();
-        QVERIFY(QTest::qWaitForWindowExposed(&est));
+        QVERIFY(QTest::qWaitForWindowExposed(&est.pantalla));
         pruebas::Pulsar(est.ButtonMatricula);
-        const QImage img = est.grab().toImage();
-        const QPoint o = est.chart1->mapTo(&est, QPoint(0, 0));
+        const QImage img = est.pantalla.grab().toImage();
+        const QPoint o = est.chart1->mapTo(&est.pantalla, QPoint(0, 0));
         // Row 2 (21.8 %): green bar from 450 to 440 + 22 x 2 + 20, then the yellow box.
         const int y = o.y() + 45 + 10;
         QCOMPARE(Pixel(img, o.x() + 460, y), QColor(0, 128, 0));
@@ -153,7 +175,7 @@ private slots:
         QVERIFY2(icono, "no icon drawn");
         // The sciences' row shows the picture of the browser's sciences branch.
         const QPixmap ciencias = CargarIconosEstudios().at(IconoRama(5).indice);
-        QCOMPARE(s.f->ImageListRamas.at(IconoDeRama(1)).toImage(),
+        QCOMPARE(IconosRamas().at(IconoDeRama(1)).toImage(),
                  ciencias.scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage());
     }
 
@@ -161,20 +183,21 @@ private slots:
     {
         pruebas::EscritorioRegistrado navegador;
         Pantallas2 s;
-        TFormEstGra &est = *s.est;
+        VistaEstGra est(*s.est);
         s.Abrir();
-        QVERIFY(QTest::qWaitForWindowExposed(&est));
+        QVERIFY(QTest::qWaitForWindowExposed(&est.pantalla));
         pruebas::Pulsar(est.LabelWeb);
         QCOMPARE(navegador.abiertas.size(), 1);
         QCOMPARE(navegador.abiertas[0].scheme(), QStringLiteral("https"));
         QCOMPARE(est.LabelWeb->toolTip(), s.e.Texto(174));
         // Pointing at the link underlines it, moving on it keeps it so;
         // moving over the chart or the form does not.
-        for (QWidget *fuera : {static_cast<QWidget *>(est.chart1), static_cast<QWidget *>(&est)}) {
+        for (QWidget *fuera : {static_cast<QWidget *>(est.chart1), static_cast<QWidget *>(&est.pantalla)}) {
             pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center());
             pruebas::Mover(est.LabelWeb, est.LabelWeb->rect().center() + QPoint(3, 0));
             QVERIFY(est.LabelWeb->font().underline());
-            pruebas::Mover(fuera, fuera == &est ? est.LabelWeb->geometry().bottomRight() + QPoint(20, 20) : QPoint(5, 5));
+            pruebas::Mover(fuera, fuera == &est.pantalla ? est.LabelWeb->geometry().bottomRight() + QPoint(20, 20)
+                                                         : QPoint(5, 5));
             QVERIFY(!est.LabelWeb->font().underline());
         }
 
@@ -199,7 +222,7 @@ private slots:
         const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
         for (int idioma = 0; idioma < 4; ++idioma) {
             Pantallas2 s(idioma);
-            TFormEstGra &est = *s.est;
+            VistaEstGra est(*s.est);
             s.Abrir();
             auto cabe = [&](const QString &donde, const QString &texto, int ancho, int sitio) {
                 if (ancho > sitio)
@@ -229,9 +252,9 @@ private slots:
                     cabe(QStringLiteral("chart row"), f.nombre, fm.horizontalAdvance(f.nombre)
                          + (f.clave == kClaveEncabezado ? 0 : 42), kFinNombres);
                 if (!carpeta.isEmpty())
-                    est.grab().save(QStringLiteral("%1/estgra_%2_%3.png")
+                    est.pantalla.grab().save(QStringLiteral("%1/estgra_%2_%3.png")
                                         .arg(QString::fromLocal8Bit(carpeta))
-                                        .arg(static_cast<int>(est.Grafico()))
+                                        .arg(static_cast<int>(est.pantalla.Grafico()))
                                         .arg(idioma));
             }
         }

@@ -12,6 +12,7 @@
 #include "programa_prueba.h"
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
+#include "vista_grados.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -32,7 +34,7 @@ namespace {
 struct Pantalla1 : ProgramaEntregado {
     explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("comunidad"), idioma)
     {
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};
@@ -56,7 +58,7 @@ struct Pantalla1 : ProgramaEntregado {
         QVERIFY2(!items.isEmpty(), qPrintable(texto));
         ClicFila(lista, lista->row(items.first()));
     }
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 // Shown once its window is: neither it nor a panel around it hidden.
@@ -82,7 +84,7 @@ private slots:
     void AClickOnTheMapListsTheCommunitysUniversitiesAndTheirDegrees()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuUni);
         QVERIFY(Mostrado(f.PanelEstrellas) && !Mostrado(f.PanelMenu));
         // The label names the community under the mouse, its corner at the
@@ -123,9 +125,9 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("universidad.pdf"));
         int vistos = 0;
-        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         Pulsar(f.BotImprimir);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(s.e.NumLineasInforme, f.GridNotas->rowCount() + 1);
         const QString impreso = TextoPdf(pdf, true);
         QVERIFY2(impreso.contains(QStringLiteral("Oferta educativa: Universidad Complutense de Madrid")) &&
@@ -151,9 +153,9 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("dobles.pdf"));
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         Pulsar(f.BotMenuDobles);
         // A branch heading lists nothing.
         ClicFila(f.ListComunidad, 0);
@@ -165,7 +167,7 @@ private slots:
                      texto.contains(QStringLiteral("Derecho. + Administración y Dirección de Empresas")),
                  qPrintable(texto));
         Pulsar(f.BotImprimir);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!f.estado.ImprimirDobles);
         const QString impreso = TextoPdf(pdf);
         QVERIFY2(impreso.contains(QStringLiteral("Dobles grados: Derecho")) &&
@@ -176,7 +178,7 @@ private slots:
     void AnFPScreenHoldingTheMapSilencesTheClick()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuUni);
         s.e.FPSuperiorActivo = true;
         s.Pasar(13);
@@ -187,7 +189,7 @@ private slots:
     void ArtFamiliesShowTitlesSpecialitiesAndPlaces()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Familia(f.BotArtesPlas);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Enseñanzas de Artes Plásticas y Diseño"));
         QCOMPARE(f.ListSel->item(0)->text(), QStringLiteral("Enseñanzas Artísticas Superiores de Artes Plásticas"));
@@ -265,18 +267,18 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("artes.pdf"));
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         int vistos = 0;
         QList<int> negritas;
-        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] {
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] {
             for (int k = 1; k <= s.e.LineasNegrita[0]; ++k)
                 negritas << s.e.LineasNegrita[k];
         });
-        s.Familia(f.findChild<QPushButton *>(boton));
+        s.Familia(f.pantalla.findChild<QPushButton *>(boton));
         QVERIFY(Mostrado(f.BotImprimirN));
         Pulsar(f.BotImprimirN);
         QCOMPARE(vistos, 1);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.e.ModoImpresion);
 
         const QString impreso = TextoPdf(pdf);
@@ -313,9 +315,9 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("estudio.pdf"));
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         int vistos = 0;
-        f.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
+        f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         Pulsar(f.BotMenuDepor);
         QVERIFY(Mostrado(f.ListComunidad));
         pruebas::EscritorioRegistrado escritorio;
@@ -329,7 +331,7 @@ private slots:
         QVERIFY(Mostrado(f.BotImprimir) && f.ListSel->count() > 0);
         const QString primera = f.ListSel->item(0)->text().trimmed();
         Pulsar(f.BotImprimir);
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
 
         const QString texto = TextoPdf(pdf);
         QVERIFY2(texto.contains(QStringLiteral("Plan de estudios: Piloto de transporte de línea aérea")),

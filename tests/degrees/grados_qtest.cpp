@@ -4,6 +4,8 @@
 #include "ansi.h"
 #include "enlace.h"
 #include "grados.h"
+#include "grados_dibujo.h"
+#include "iconos.h"
 #include "navegador_grados.h"
 #include "mano.h"
 #include "panel_efectos.h"
@@ -13,6 +15,7 @@
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
 #include "vista_mapa.h"
+#include "vista_grados.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +25,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -33,7 +37,7 @@ namespace {
 struct Pantalla1 : ProgramaEntregado {
     explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados"), idioma)
     {
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         f->VentanaMapa.Mostrar = [this] { ++mostradas; };
@@ -42,7 +46,7 @@ struct Pantalla1 : ProgramaEntregado {
     }
     QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
 
-    TForm1 *f = nullptr;
+    std::unique_ptr<pruebas::VistaGrados> f;
     int mostradas = 0;
     int ocultadas = 0;
 };
@@ -56,13 +60,13 @@ private slots:
     void CreationLoadsTheDataAndShowsTheStartMenu()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         QVERIFY2(s.m.textos.isEmpty(), qPrintable(s.m.textos.join('|')));
         QVERIFY(!s.e.ErrorFicheros);
         QVERIFY(s.e.NumGrados > 250);
         QVERIFY(s.e.NumUniversidades > 50);
-        QCOMPARE(f.size(), QSize(1024, 768));
-        QCOMPARE(f.windowTitle(), s.e.Texto(338));
+        QCOMPARE(f.pantalla.size(), QSize(1024, 768));
+        QCOMPARE(f.pantalla.windowTitle(), s.e.Texto(338));
         QCOMPARE(f.BotMenuGrados->text(), s.e.Texto(523));
         QCOMPARE(f.botinfo2->text(), s.e.Texto(111) + "  " + s.e.Texto(178));
         QCOMPARE(f.ComboAgru->placeholderText(), s.e.Texto(373));
@@ -70,9 +74,9 @@ private slots:
         const int items[] = {375, 374, 377, 376, 372};
         for (int i = 0; i < 5; ++i)
             QCOMPARE(f.ComboAgru->itemText(i), s.e.Texto(items[i]));
-        QCOMPARE(f.ImageList1.size(), 6);
-        QVERIFY(!f.ImageList1[3].isNull());
-        QCOMPARE(f.ImageListRamas[0].size(), QSize(40, 40));
+        QCOMPARE(IconosPequenos().size(), 6);
+        QVERIFY(!IconosPequenos()[3].isNull());
+        QCOMPARE(IconosRamas()[0].size(), QSize(40, 40));
         QVERIFY(Visible(f.PanelMenu));
         QVERIFY(!Visible(f.PanelTree));
         QVERIFY(!Visible(f.PanelSel));
@@ -82,7 +86,7 @@ private slots:
     void ABranchAndADegreeShowTheUniversitiesByCommunity()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         QVERIFY(!Visible(f.PanelMenu));
         QVERIFY(Visible(f.Listramas) && Visible(f.PanelSel) && Visible(f.PanelSelTit));
@@ -135,7 +139,7 @@ private slots:
     void AHeaderRowSelectsNothingAndEmptiesTheMarks()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         ClicFila(f.Listramas, 5);
         ClicFila(f.listgrados, 1);
@@ -153,7 +157,7 @@ private slots:
     void TheMarksGridTakesThePlaceOfTheRequirementsShownBefore()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         QCOMPARE(f.Listramas->item(4)->text(), QStringLiteral("Ciencias de la Salud"));
         ClicFila(f.Listramas, 4);
@@ -171,14 +175,14 @@ private slots:
                 ClicFila(f.listgrados, fila(despues));
             QCOMPARE(f.PanelSelTit->text(), despues.isEmpty() ? QStringLiteral("Medicina") : despues);
             QVERIFY(Visible(f.GridNotas) && !Visible(f.ListSel));
-            QCOMPARE(Tapados(&f), QStringList());
+            QCOMPARE(Tapados(&f.pantalla), QStringList());
         }
     }
 
     void ADoubleClickOnTheMarksGridOpensADegreeOnlyOnTheRegionPath()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         // A degree's universities: a double click on one opens nothing.
         Pulsar(f.BotMenuGrados);
         ClicFila(f.Listramas, 5);
@@ -218,7 +222,7 @@ private slots:
     void EveryGroupingFillsTheTreeAndItsDegreesCanBeChosen()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         // The grouping box is stepped with the keyboard: first the branch list.
         Tecla(f.ComboAgru, Qt::Key_Down);
@@ -269,7 +273,7 @@ private slots:
     void ADoubleClickOnATreeNodeChoosesTheDegreeOnce()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         Tecla(f.ComboAgru, Qt::Key_End);   // alphabetical: every node is a degree
         QTreeWidgetItem *nodo = f.Tree->topLevelItem(0);
@@ -283,7 +287,7 @@ private slots:
     void BackGoesFromGridOrTreeToTheBranchesAndFromThereToTheMenu()
     {
         Pantalla1 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         ClicFila(f.Listramas, 0);
         ClicFila(f.listgrados, 1);
@@ -309,7 +313,7 @@ private slots:
         QVERIFY(!s.s().form0->isVisible());
         Pulsar(s.f->BotMenuRetro);
         QVERIFY(s.s().form0->isVisible());
-        QVERIFY(!s.f->isVisible());
+        QVERIFY(!s.f->pantalla.isVisible());
         QVERIFY(!Visible(s.f->PanelMenu));
         s.AbrirPuerta(Tform0::kPuertaCarreras);
         QVERIFY(Visible(s.f->PanelMenu));
@@ -324,9 +328,9 @@ private slots:
         };
         for (int idioma = 0; idioma < 4; ++idioma) {
             Pantalla1 s(idioma);
-            TForm1 &f = *s.f;
+            pruebas::VistaGrados &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
-            for (QPushButton *b : f.findChildren<QPushButton *>())
+            for (QPushButton *b : f.pantalla.findChildren<QPushButton *>())
                 cabe(idioma, b->objectName(), b->text(), QFontMetrics(b->font()).horizontalAdvance(b->text()) + 12,
                      b->width());
             for (QLabel *l : {f.LabelBusTit, f.LabelBusTit2, f.LabelMaster})

@@ -18,6 +18,7 @@
 #include "transiciones_paneles.h"
 #include "universidades_grado.h"
 #include "vista_mapa.h"
+#include "vista_grados.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -38,6 +39,7 @@
 #include <QTextEdit>
 #include <QTextList>
 #include <QTimer>
+#include <memory>
 
 using namespace norvela;
 using namespace norvela::pruebas;
@@ -50,7 +52,7 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     explicit Pantallas17(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados-vistas"), idioma)
     {
         mapa = s().Form7;
-        f = s().Form1;
+        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }
@@ -92,11 +94,13 @@ struct Pantallas17 : pruebas::ProgramaEntregado {
     QString Nombre(int g) const { return DesdeAnsi(e.NombresGrado[g]).trimmed(); }
     void PulsarComunidad(int c)
     {
-        ClicEn(mapa->MapaEstrellas, QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
+        ClicEn(pruebas::Control<VistaMapa>(*mapa, QStringLiteral("MapaEstrellas")), QPoint(e.PosicionComunidadX[c], e.PosicionComunidadY[c]));
     }
 
     TForm7 *mapa = nullptr;
-    TForm1 *f = nullptr;
+    // The region map's pulse.
+    QTimer *PulsoMapa() const { return pruebas::Control<QTimer>(*mapa, QStringLiteral("TimerEstrellas")); }
+    std::unique_ptr<pruebas::VistaGrados> f;
 };
 
 // The width a list's rows have, with the vertical scroll bar showing.
@@ -131,11 +135,11 @@ private slots:
     void TheMapFollowsTheUniversitiesAndScrollsToACommunity()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
         QVERIFY(s.mapa->isVisible());
-        QVERIFY(s.mapa->TimerEstrellas->isActive());
+        QVERIFY(s.PulsoMapa()->isActive());
         const auto u = UniversidadesDeGrado(s.e, g, HaciaAnsi(s.e.Texto(593)));
         for (int c = 1; c <= 19; ++c)
             QCOMPARE(s.e.MarcasEstrellas[c] == 1, u.MarcasEstrellas[static_cast<size_t>(c)]);
@@ -183,14 +187,14 @@ private slots:
         // A row left from a longer list than the grid holds now moves nothing
         // (what the map's click asks of the grid, asked directly).
         const int arriba = f.GridNotas->rowAt(0);
-        f.DesplazarNotas(f.GridNotas->rowCount());
-        f.DesplazarNotas(-3);
+        f.pantalla.DesplazarNotas(f.GridNotas->rowCount());
+        f.pantalla.DesplazarNotas(-3);
         QCOMPARE(f.GridNotas->rowAt(0), arriba);
 
         // The views that leave the grid take the map away and stop its pulse.
         Pulsar(f.BotReq);
         QVERIFY(!s.mapa->isVisible());
-        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+        QVERIFY(!s.PulsoMapa()->isActive());
         Pulsar(f.BotUni);
         QVERIFY(s.mapa->isVisible());
         Pulsar(f.BotSal);
@@ -200,15 +204,15 @@ private slots:
         Pulsar(f.ButtonRetroN);
         QVERIFY(!s.mapa->isVisible());
         s.Elegir(g);
-        f.hide();
+        f.pantalla.hide();
         QVERIFY(!s.mapa->isVisible());
-        QVERIFY(!s.mapa->TimerEstrellas->isActive());
+        QVERIFY(!s.PulsoMapa()->isActive());
     }
 
     void DoubleDegreesByUniversityAndByCommunity()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoConDobles(true);
         QVERIFY(g > 0);
         s.Elegir(g);
@@ -228,7 +232,7 @@ private slots:
         QCOMPARE(f.GridNotas->item(4, 1)->text(), " " + linea.mid(47, 4));
 
         // Stars on the communities of those universities.
-        QVERIFY(s.mapa->isVisible() && s.mapa->TimerEstrellas->isActive());
+        QVERIFY(s.mapa->isVisible() && s.PulsoMapa()->isActive());
         int comunidad = 0;
         for (int c = 1; c <= 19; ++c) {
             const bool tiene = !LineasDobles(s.e, g, c).empty();
@@ -275,7 +279,7 @@ private slots:
     void TheStartMenuListsTheDegreesInDoubleDegreesByBranch()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuDobles);
         QVERIFY(!Visible(f.PanelMenu));
         QVERIFY(Visible(f.ListComunidad) && Visible(f.PanelSel) && Visible(f.BotRetroceder));
@@ -299,7 +303,7 @@ private slots:
     void RequirementsJudgeTheCutOffMarks()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         const int g = s.GradoMasUniversidades();
         s.Elegir(g);
         Pulsar(f.BotReq);
@@ -316,24 +320,12 @@ private slots:
         QCOMPARE(f.ListSel->item(0)->foreground().color(), QColor(128, 0, 0));
         QCOMPARE(DesdeAnsi(s.e.ListaAux[1]), lineas[0]);
         QCOMPARE(s.m.textos, QStringList());
-
-        // The catalogue screen's call of the handler: it fills the lines and
-        // leaves the list alone.
-        const int otro = g % s.e.NumGrados + 1;
-        s.e.ReqDesdeCatalogo = true;
-        f.estado.GradoSel = otro;
-        f.BotReqClick();
-        QVERIFY(!s.e.ReqDesdeCatalogo);
-        const auto catalogo = LineasRequisitos(s.e, otro, true);
-        QCOMPARE(s.e.NumListaAux, static_cast<int>(catalogo.size()));
-        QCOMPARE(s.e.ListaAux[s.e.NumListaAux], catalogo.back());
-        QCOMPARE(Textos(f.ListSel), lineas);
     }
 
     void OutletsShowTheBlockWithHeadingsAndRedWords()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         // A degree whose block has a heading and a red word.
         int g = 0;
         TextoSalidas salidas;
@@ -382,7 +374,7 @@ private slots:
     void MastersShowHeadingsAndBulletsAndAMissingFileIsReported()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
         s.Master();
         QVERIFY(f.estado.VistaMaster);
@@ -439,7 +431,7 @@ private slots:
     void TheMastersTextPrintsAsShownUnderItsTitle()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         s.Master();
         QVERIFY(f.estado.VistaMaster && Visible(f.BotImprimir));
 
@@ -466,7 +458,7 @@ private slots:
         };
         const QString pdf = dir.filePath(QStringLiteral("master.pdf"));
         QVERIFY(imprimir(pdf));
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(QFile::exists(pdf));
 
         // Every paragraph of the view is printed, bullets without their mark.
@@ -486,7 +478,7 @@ private slots:
         // A file that cannot be written is told, not passed over.
         const QString perdido = dir.filePath(QStringLiteral("no-existe/master.pdf"));
         QVERIFY(imprimir(perdido));
-        QCOMPARE(f.UltimaImpresion, ResultadoInforme::Fallido);
+        QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Fallido);
         QCOMPARE(s.m.textos, QStringList{QStringLiteral("No se ha podido imprimir el informe en %1.").arg(perdido)});
         QVERIFY(!QFile::exists(perdido));
     }
@@ -494,7 +486,7 @@ private slots:
     void TheInformationSubMenuOpensOnHoverAndLeadsToTheMasters()
     {
         Pantallas17 s;
-        TForm1 &f = *s.f;
+        pruebas::VistaGrados &f = *s.f;
         pruebas::EscritorioRegistrado navegador;
         const auto pasar = [](QWidget *w) { PosarEn(w, {5, 5}); };
         QVERIFY(!Visible(f.PanelMenu2) && !Visible(f.PanelMenu4));
@@ -531,12 +523,12 @@ private slots:
         const QByteArray carpeta = qgetenv("NORVELA_CAPTURAS");
         for (int idioma = 0; idioma < 4; ++idioma) {
             Pantallas17 s(idioma);
-            TForm1 &f = *s.f;
+            pruebas::VistaGrados &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
             const auto captura = [&](const char *vista) {
                 if (!carpeta.isEmpty()) {
                     QDir().mkpath(QString::fromLocal8Bit(carpeta));
-                    f.grab().save(QStringLiteral("%1/%2_%3.png").arg(QString::fromLocal8Bit(carpeta), vista).arg(idioma));
+                    f.pantalla.grab().save(QStringLiteral("%1/%2_%3.png").arg(QString::fromLocal8Bit(carpeta), vista).arg(idioma));
                 }
             };
             const QFontMetrics lista(f.ListSel->font());
@@ -575,7 +567,7 @@ private slots:
             captura("dobles");
             if (!carpeta.isEmpty()) {
                 for (int i = 0; i < 5; ++i)
-                    s.mapa->TimerEstrellasTimer();
+                    QMetaObject::invokeMethod(s.PulsoMapa(), "timeout");
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
             Pulsar(f.BotReq);

@@ -3,6 +3,7 @@
 // mouse, and the click that takes the degrees screen's grid to a community.
 #include "ansi.h"
 #include "cadenas.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "MapaEstrellas.h"
 #include "mano.h"
@@ -21,6 +22,17 @@ class PruebaMapaEstrellas : public QObject {
 
 private:
     // The window as start-up creates it over the shipped data, no marker on.
+    // The window's controls, by their names.
+    struct Vista7 {
+        explicit Vista7(TForm7 &f) : pantalla(f) {}
+        TForm7 &pantalla;
+        VistaMapa *MapaEstrellas = pruebas::Control<VistaMapa>(pantalla, QStringLiteral("MapaEstrellas"));
+        QLabel *PanelMapa = pruebas::Control<QLabel>(pantalla, QStringLiteral("PanelMapa"));
+        QTimer *TimerEstrellas = pruebas::Control<QTimer>(pantalla, QStringLiteral("TimerEstrellas"));
+        // One tick of the pulse, without waiting for it.
+        void Tic() const { QMetaObject::invokeMethod(TimerEstrellas, "timeout"); }
+    };
+
     struct Ventana : pruebas::ProgramaEntregado {
         Ventana() : ProgramaEntregado(QStringLiteral("mapa-estrellas"))
         {
@@ -40,7 +52,10 @@ private:
                     return {x, 15};
             return {};
         }
-        QRgb Pixel(int c) const { return form7->MapaEstrellas->Lienzo().pixel(Punto(c)); }
+        QRgb Pixel(int c) const
+        {
+            return pruebas::Control<VistaMapa>(*form7, QStringLiteral("MapaEstrellas"))->Lienzo().pixel(Punto(c));
+        }
 
         TForm7 *form7 = nullptr;
     };
@@ -57,37 +72,37 @@ private slots:
     void StandsBesideTheDegreesScreenAndOnlyHidesOnClose()
     {
         Ventana v;
-        TForm7 &f = *v.form7;
-        QCOMPARE(f.size(), QSize(281, 206));
+        Vista7 f(*v.form7);
+        QCOMPARE(f.pantalla.size(), QSize(281, 206));
         QCOMPARE(f.MapaEstrellas->geometry(), QRect(-15, -8, 281, 196));
-        QCOMPARE(f.windowTitle(), QStringLiteral(" "));
-        QVERIFY(f.windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(f.pantalla.windowTitle(), QStringLiteral(" "));
+        QVERIFY(f.pantalla.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(f.pantalla.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!f.TimerEstrellas->isActive());
         QCOMPARE(f.TimerEstrellas->interval(), 200);
         // 1024 - 281 / 2 to the right of the degrees screen, at its top.
         QCOMPARE(TForm7::Posicion({0, 0}), QPoint(884, 0));
         QCOMPARE(TForm7::Posicion({448, 156}), QPoint(448 + 884, 156));
 
-        f.MostrarConMarcas();
-        QVERIFY(f.isVisible());
+        f.pantalla.MostrarConMarcas();
+        QVERIFY(f.pantalla.isVisible());
         QVERIFY(f.TimerEstrellas->isActive());
-        QVERIFY(f.close());
-        QVERIFY(!f.isVisible());
+        QVERIFY(f.pantalla.close());
+        QVERIFY(!f.pantalla.isVisible());
         QVERIFY(!f.TimerEstrellas->isActive());
         // Shown again, it pulses again.
-        f.MostrarConMarcas();
+        f.pantalla.MostrarConMarcas();
         QVERIFY(f.TimerEstrellas->isActive());
-        f.OcultarConMarcas();
-        QVERIFY(!f.isVisible());
+        f.pantalla.OcultarConMarcas();
+        QVERIFY(!f.pantalla.isVisible());
     }
 
     void MarkersPulseThroughTheirColoursAndStayOnThePicture()
     {
         Ventana v;
-        TForm7 &f = *v.form7;
+        Vista7 f(*v.form7);
         v.e.MarcasEstrellas[13] = 1;
-        f.MostrarConMarcas();
+        f.pantalla.MostrarConMarcas();
         const QRgb mapa = v.Pixel(13);
         const QRgb sinMarca = v.Pixel(1);
 
@@ -95,7 +110,7 @@ private slots:
         const Paso pasos[] = {{1, QColor(255, 255, 0)}, {2, QColor(0, 0, 128)}, {0, QColor(128, 0, 0)},
                               {1, QColor(255, 255, 0)}};
         for (int i = 0; i < 4; ++i) {
-            f.TimerEstrellasTimer();
+            f.Tic();
             QCOMPARE(v.e.FaseEstrellas, pasos[i].fase);
             QCOMPARE(v.e.FaseEstrellas2, pasos[i].fase);
             QCOMPARE(f.MapaEstrellas->Pincel().relleno, pasos[i].relleno);
@@ -108,34 +123,34 @@ private slots:
         }
         QVERIFY(v.Pixel(13) != mapa);
         QCOMPARE(v.Pixel(1), sinMarca);
-        // Drawing the map afresh erases the markers.
-        f.DibujarMapa();
+        // Shown again, the map is drawn afresh: the markers are erased.
+        f.pantalla.MostrarConMarcas();
         QCOMPARE(v.Pixel(13), mapa);
     }
 
     void WithoutMarksOnlyThePhasesAndColoursChange()
     {
         Ventana v;
-        TForm7 &f = *v.form7;
-        f.MostrarConMarcas();
+        Vista7 f(*v.form7);
+        f.pantalla.MostrarConMarcas();
         const QImage antes = f.MapaEstrellas->Lienzo();
         for (int i = 0; i < 3; ++i)
-            f.TimerEstrellasTimer();
+            f.Tic();
         QCOMPARE(f.MapaEstrellas->Lienzo(), antes);
         QCOMPARE(v.e.FaseEstrellas, 0);
         QCOMPARE(f.MapaEstrellas->Pincel().relleno, QColor(128, 0, 0));
         // A phase another screen left beyond 3 comes back into the cycle.
         v.e.FaseEstrellas = v.e.FaseEstrellas2 = 7;
-        f.TimerEstrellasTimer();
+        f.Tic();
         QCOMPARE(v.e.FaseEstrellas, 0);
     }
 
     void HoverShowsTheCommunitysNameWhereTheMouseIs()
     {
         Ventana v;
-        TForm7 &f = *v.form7;
-        f.MostrarConMarcas();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Vista7 f(*v.form7);
+        f.pantalla.MostrarConMarcas();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.pantalla));
         const QPoint madrid = v.Punto(13);
         pruebas::PosarEn(f.MapaEstrellas, madrid);
         QTRY_COMPARE(v.e.ComunidadRaton, 13);
@@ -163,9 +178,9 @@ private slots:
         // About the handler itself: moves it is told of outside 1..281 x
         // 1..196 (no mouse reaches them over the picture) change nothing.
         pruebas::PosarEn(f.MapaEstrellas, madrid);
-        f.MapaEstrellasMouseMove(0, 50);
-        f.MapaEstrellasMouseMove(282, 50);
-        f.MapaEstrellasMouseMove(50, 197);
+        emit f.MapaEstrellas->movido(0, 50);
+        emit f.MapaEstrellas->movido(282, 50);
+        emit f.MapaEstrellas->movido(50, 197);
         QCOMPARE(v.e.ComunidadRaton, 13);
         QCOMPARE(f.PanelMapa->text(), nombre);
     }
@@ -173,15 +188,15 @@ private slots:
     void ClickScrollsToTheCommunityOrListsItsDoubleDegrees()
     {
         Ventana v;
-        TForm7 &f = *v.form7;
+        Vista7 f(*v.form7);
         std::vector<int> elegidas;
         std::vector<std::pair<int, int>> desplazadas;
         std::vector<int> dobles;
-        f.AlElegirComunidad = [&](int c) { elegidas.push_back(c); };
-        f.AlDesplazarNotas = [&](int c, int fila) { desplazadas.emplace_back(c, fila); };
-        f.AlListarDobles = [&](int c) { dobles.push_back(c); };
-        f.MostrarConMarcas();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.pantalla.AlElegirComunidad = [&](int c) { elegidas.push_back(c); };
+        f.pantalla.AlDesplazarNotas = [&](int c, int fila) { desplazadas.emplace_back(c, fila); };
+        f.pantalla.AlListarDobles = [&](int c) { dobles.push_back(c); };
+        f.pantalla.MostrarConMarcas();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.pantalla));
 
         v.e.VistaDobles = false;
         v.e.FilaComunidadNotas[13] = 7;
@@ -206,8 +221,8 @@ private slots:
         QCOMPARE(elegidas.back(), 1);
 
         // Without a degrees screen attached a click is harmless.
-        f.AlElegirComunidad = nullptr;
-        f.AlListarDobles = nullptr;
+        f.pantalla.AlElegirComunidad = nullptr;
+        f.pantalla.AlListarDobles = nullptr;
         pruebas::ClicEn(f.MapaEstrellas, v.Punto(1));
     }
 };

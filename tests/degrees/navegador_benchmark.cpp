@@ -11,7 +11,10 @@
 #include "universidades_grado.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 #include <benchmark/benchmark.h>
 
 using namespace norvela;
@@ -74,7 +77,9 @@ TForm1 &Pantalla1()
         Inicializar(e, o);
         e.OrdenAlfabetico = true;
         auto *pantalla = new TForm1(e, p);
-        pantalla->BotMenuGradosClick();
+        // The screen is not shown: the handlers run through the signals its
+        // controls send.
+        pantalla->findChild<QPushButton *>(QStringLiteral("BotMenuGrados"))->click();
         return pantalla;
     }();
     return *f;
@@ -82,18 +87,18 @@ TForm1 &Pantalla1()
 
 void RamaEnPantalla(benchmark::State &state)
 {
-    TForm1 &f = Pantalla1();
-    const int item = static_cast<int>(state.range(0)) - 1;
+    auto *ramas = Pantalla1().findChild<QListWidget *>(QStringLiteral("Listramas"));
+    QListWidgetItem *item = ramas->item(static_cast<int>(state.range(0)) - 1);
     for (auto _ : state)
-        f.ListramasClick(item);
+        emit ramas->itemClicked(item);
 }
 
 void AgruparEnPantalla(benchmark::State &state)
 {
-    TForm1 &f = Pantalla1();
+    auto *agrupacion = Pantalla1().findChild<QComboBox *>(QStringLiteral("ComboAgru"));
     const int item = static_cast<int>(state.range(0)) - 1;
     for (auto _ : state)
-        f.ComboAgruChange(item);
+        emit agrupacion->activated(item);
 }
 
 } // namespace

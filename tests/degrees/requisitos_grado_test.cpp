@@ -132,20 +132,32 @@ TEST(LineasRequisitos, ABranchOutsideOneToFiveAndAFewSubjectsDoNotBreakTheView)
     EXPECT_TRUE(LineasRequisitos(g.e, g.e.NumGrados + 1).empty());
 }
 
-TEST(RequisitosCatalogo, StopsAfterText730AndHandsTheLinesOver)
+TEST(RequisitosCatalogo, StopAfterText730ForTheFirstAndLastDegreeAndNoneOutside)
 {
     GradosPrueba g;
     g.Materias(Materias());
-    const int grado = g.Grado({"Qu\xEDmica", 2, 0, {11}, {80}});
-    g.e.ReqDesdeCatalogo = true;
-    RequisitosParaCatalogo(g.e, grado);
-    EXPECT_FALSE(g.e.ReqDesdeCatalogo);
-    const auto completas = LineasRequisitos(g.e, grado);
-    ASSERT_GT(g.e.NumListaAux, 0);
-    EXPECT_EQ(g.e.ListaAux[g.e.NumListaAux], "T730");
-    EXPECT_EQ(completas.size(), static_cast<size_t>(g.e.NumListaAux) + 9);
-    for (int i = 1; i <= g.e.NumListaAux; ++i)
-        EXPECT_EQ(g.e.ListaAux[i], completas[static_cast<size_t>(i - 1)]);
+    // The first degree has a mark, a subject and three more of its branch;
+    // the last has no mark, no subject and no branch.
+    const int primero = g.Grado({"Qu\xEDmica", 2, 0, {11}, {80}});
+    g.Grado({"Otro", 3, 0, {9}, {50}});
+    const int ultimo = g.Grado({"Sin datos", 0, 0, {}, {}});
+    struct Caso {
+        int grado;
+        size_t lineas;
+        std::string juicio;   // line 4: the marks' judgement, empty without marks
+    };
+    const Caso casos[] = {{primero, 19, "T721 8.0"}, {ultimo, 13, ""}, {0, 0, ""}, {ultimo + 1, 0, ""}};
+    for (const Caso &c : casos) {
+        const auto l = RequisitosParaCatalogo(g.e, c.grado);
+        ASSERT_EQ(l.size(), c.lineas) << c.grado;
+        if (l.empty())
+            continue;
+        EXPECT_EQ(l.front(), "-     T277");
+        EXPECT_EQ(l[3], c.juicio);
+        EXPECT_EQ(l.back(), "T730");
+    }
+    // Nothing is left in the degrees screen's scratch list.
+    EXPECT_EQ(g.e.ListaAux[1], "");
 }
 
 TEST(RequisitosInforme, FollowTheReportLinesWithTheHeadingInBold)

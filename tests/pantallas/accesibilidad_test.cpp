@@ -5,6 +5,7 @@
 // cover wholly counts too, as a reader would speak what nobody sees.
 #include "catU.h"
 #include "certifiU.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "estadistica.h"
 #include "etiquetas.h"
@@ -19,6 +20,7 @@
 #include "principal.h"
 #include "programa_prueba.h"
 #include "superior.h"
+#include "vista_mapa.h"
 
 #include <QAccessible>
 #include <QListWidget>
@@ -33,6 +35,12 @@ using namespace norvela::pruebas;
 namespace {
 
 using Paso = std::function<void(ProgramaEntregado &)>;
+
+// A control of the degrees screen, by its name.
+template <typename T> T *EnGrados(ProgramaEntregado &p, const char *nombre)
+{
+    return Control<T>(*p.s().Form1, QString::fromLatin1(nombre));
+}
 
 struct Recorrido {
     const char *nombre;
@@ -58,20 +66,22 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { SobreFila(p.s().Certifica->ListTitFP, 0); }}},
         {"degrees: a branch's degrees, a degree, its statistics and cut-off marks",
          Tform0::kPuertaCarreras,
-         {[](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotMenuGrados); },
-          [](ProgramaEntregado &p) { ClicFila(p.s().Form1->Listramas, 3); },
-          [](ProgramaEntregado &p) { ClicFila(p.s().Form1->listgrados, 1); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotReq); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotUni); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotCorte); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form6->Buttoncorte6); },
-          [](ProgramaEntregado &p) { ClicFila(p.s().Form6->L, 0); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form6->BotCerrar3); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButtonRetroN); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButtonRetroN); },
-          [](ProgramaEntregado &p) { PosarEn(p.s().Form1->BotMenuInfo, {5, 5}); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->ButEstadisticas); }}},
-        {"catalogue: a family", Tform0::kPuertaCat, {[](ProgramaEntregado &p) { ClicFila(p.s().FormCat->ListFam, 0); }}},
+         {[](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotMenuGrados")); },
+          [](ProgramaEntregado &p) { ClicFila(EnGrados<QListWidget>(p, "Listramas"), 3); },
+          [](ProgramaEntregado &p) { ClicFila(EnGrados<QTableWidget>(p, "listgrados"), 1); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotReq")); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotUni")); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotCorte")); },
+          [](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form6, QStringLiteral("Buttoncorte6"))); },
+          [](ProgramaEntregado &p) { ClicFila(Control<QTableWidget>(*p.s().Form6, QStringLiteral("L")), 0); },
+          [](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form6, QStringLiteral("BotCerrar3"))); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButtonRetroN")); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButtonRetroN")); },
+          [](ProgramaEntregado &p) { PosarEn(EnGrados<QPushButton>(p, "BotMenuInfo"), {5, 5}); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButEstadisticas")); }}},
+        {"catalogue: a family",
+         Tform0::kPuertaCat,
+         {[](ProgramaEntregado &p) { ClicFila(Control<QListWidget>(*p.s().FormCat, QStringLiteral("ListFam")), 0); }}},
         {"higher cycles: a title, its statistics, its print selection",
          Tform0::kPuertaFpS,
          {[](ProgramaEntregado &p) { Pulsar(p.s().Form8->MenuFP1); },
@@ -95,19 +105,19 @@ const QList<Recorrido> &Recorridos()
          {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotLOMCE); }}},
         {"intermediate-cycle questionnaire: an answer, the next page",
          Tform0::kPuertaIti,
-         {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotContinuar); },
+         {[](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form2, QStringLiteral("BotContinuar"))); },
           [](ProgramaEntregado &p) { ClicFila(p.s().Form3->ListGM, 0); },
           [](ProgramaEntregado &p) { Pulsar(p.s().Form3->BitFleGMde); }}},
         {"degrees: universities by region", Tform0::kPuertaCarreras,
-         {[](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotMenuUni); },
-          [](ProgramaEntregado &p) { Clic(p.s().Form1->mapa, Pixel(p.e.MapaComunidades, 13)); },
-          [](ProgramaEntregado &p) { ClicFila(p.s().Form1->ListComunidad, 1); }}},
+         {[](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotMenuUni")); },
+          [](ProgramaEntregado &p) { Clic(EnGrados<VistaMapa>(p, "mapa"), Pixel(p.e.MapaComunidades, 13)); },
+          [](ProgramaEntregado &p) { ClicFila(EnGrados<QListWidget>(p, "ListComunidad"), 1); }}},
         {"degrees: plastic arts by place",
          Tform0::kPuertaCarreras,
-         {[](ProgramaEntregado &p) { PosarEn(p.s().Form1->BotMenuArtes, {5, 5}); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotArtesPlas); },
-          [](ProgramaEntregado &p) { Pulsar(p.s().Form1->BotArtesLug); },
-          [](ProgramaEntregado &p) { Clic(p.s().Form1->mapa, Pixel(p.e.MapaComunidades, 2)); }}},
+         {[](ProgramaEntregado &p) { PosarEn(EnGrados<QPushButton>(p, "BotMenuArtes"), {5, 5}); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotArtesPlas")); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotArtesLug")); },
+          [](ProgramaEntregado &p) { Clic(EnGrados<VistaMapa>(p, "mapa"), Pixel(p.e.MapaComunidades, 2)); }}},
         {"intermediate cycles: a family's titles",
          Tform0::kPuertaFPM,
          {[](ProgramaEntregado &p) { Volado(p.s().Form3->botTit2); },

@@ -4,6 +4,7 @@
 // program never stays running without a visible window. The animations
 // follow the test's clock; every press goes through the student's hand.
 #include "asistente.h"
+#include "control_por_nombre.h"
 #include "aviso.h"
 #include "certifiU.h"
 #include "enlace.h"
@@ -157,24 +158,25 @@ private slots:
         struct Caso {
             Pantalla *pantalla;
             bool *bandera;
-            QPushButton *TForm5::*abrir;   // the assistant's button
+            const char *abrir;   // the assistant's button
             EtiquetaActiva *Tform0::*puerta;   // the menu's door
             QPushButton *salir;
         };
         const QList<Caso> casos = {
-            {s.Form1, &p.e.GradosDesdeAsistente, &TForm5::BGrados, &Tform0::LabelCarreras, s.Form1->BotMenuRetro},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, &TForm5::BFpTitGsAsis, &Tform0::LabelFpS, s.Form8->menuFP3}};
+            {s.Form1, &p.e.GradosDesdeAsistente, "BGrados", &Tform0::LabelCarreras,
+             Control<QPushButton>(*s.Form1, QStringLiteral("BotMenuRetro"))},
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", &Tform0::LabelFpS, s.Form8->menuFP3}};
         for (const Caso &caso : casos) {
             AbrirPuerta(p, p.menu->LabelAsistente);
             QVERIFY(s.Form5->isVisible());
-            QVERIFY(Pulsar(s.Form5->*caso.abrir));
+            QVERIFY(Pulsar(Control<QPushButton>(*s.Form5, QString::fromLatin1(caso.abrir))));
             QVERIFY(caso.pantalla->isVisible() && *caso.bandera);
             QVERIFY(Pulsar(caso.salir));
             QVERIFY2(s.Form5->isVisible(), qPrintable(caso.pantalla->objectName()));
             QVERIFY(!caso.pantalla->isVisible() && !p.menu->isVisible());
             QVERIFY(!*caso.bandera);
             // Not from the assistant: home.
-            QVERIFY(Pulsar(s.Form5->BVolver));
+            QVERIFY(Pulsar(Control<QPushButton>(*s.Form5, QStringLiteral("BVolver"))));
             QTRY_VERIFY(p.menu->isActiveWindow());
             AbrirPuerta(p, p.menu->*caso.puerta);
             QVERIFY(caso.pantalla->isVisible());

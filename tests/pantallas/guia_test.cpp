@@ -7,6 +7,7 @@
 #include "aviso.h"
 #include "carpeta_entregada.h"
 #include "certifiU.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "formconsejo.h"
 #include "formlomce.h"
@@ -74,8 +75,8 @@ private slots:
         QWidget *abierta = nullptr;
         if (boton == "BGrados") {
             abierta = p.s().Form1;
-            QVERIFY(p.s().Form1->PanelMenu->isVisible());
-            volver = p.s().Form1->BotMenuRetro;
+            QVERIFY(pruebas::Control<TEffectsPanel>(*p.s().Form1, QStringLiteral("PanelMenu"))->isVisible());
+            volver = pruebas::Control<QPushButton>(*p.s().Form1, QStringLiteral("BotMenuRetro"));
             bandera = &p.e.GradosDesdeAsistente;
         } else if (boton == "BFpTitGsAsis") {
             abierta = p.s().Form8;
@@ -109,7 +110,7 @@ private slots:
             QVERIFY(!*bandera);
 
         // Its own back button leaves the assistant for the menu.
-        Clic(asistente.BVolver);
+        Clic(pruebas::Control<QPushButton>(asistente, QStringLiteral("BVolver")));
         QVERIFY(p.s().form0->isVisible() && !asistente.isVisible());
         QVERIFY(!p.e.DesdeAsistente);
     }
@@ -154,11 +155,11 @@ private slots:
         Clic(iti.BotLOMCE);
         QVERIFY(p.s().Flomce->isVisible() && !iti.isVisible());
         QCOMPARE(p.s().Flomce->windowTitle(), QStringLiteral("El sistema educativo"));
-        Clic(p.s().Flomce->BotSalirLomce);
+        Clic(pruebas::Control<QPushButton>(*p.s().Flomce, QStringLiteral("BotSalirLomce")));
         QVERIFY(iti.isVisible() && !p.s().Flomce->isVisible());
         // Continuing keeps the student's name and the itinerary screen under it.
         p.e.NombreCursoAlumno = QStringLiteral("Ana");
-        Clic(iti.BotContinuar);
+        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotContinuar")));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible());
         QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Ana"));
         p.s().Form3->hide();
@@ -175,7 +176,7 @@ private slots:
 
         // And its back button goes home.
         p.s().AbrirPuerta(puerta::Iti);
-        Clic(iti.BotSalirIti);
+        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotSalirIti")));
         QVERIFY(!iti.isVisible() && p.s().form0->isVisible());
     }
 
@@ -184,27 +185,28 @@ private slots:
         Programa p(QStringLiteral("guia"));
         QVERIFY(p.creadas);
         Tprofe &profe = *p.s().profe;
+        auto *lista = pruebas::Control<QListWidget>(profe, QStringLiteral("ListCuestio"));
         p.s().AbrirPuerta(puerta::Profe);
-        QVERIFY(profe.isVisible() && profe.ListCuestio->isVisible() && profe.PanelCuestio->isVisible());
-        QCOMPARE(profe.ListCuestio->count(), p.e.NumActividades);
-        QVERIFY(profe.ListCuestio->count() > 10);
-        QCOMPARE(profe.ListCuestio->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
-        QListWidgetItem *item = profe.ListCuestio->item(2);
-        QTest::mouseClick(profe.ListCuestio->viewport(), Qt::LeftButton, {},
-                          profe.ListCuestio->visualItemRect(item).center());
+        QVERIFY(profe.isVisible() && lista->isVisible()
+                && pruebas::Control<QWidget>(profe, QStringLiteral("PanelCuestio"))->isVisible());
+        QCOMPARE(lista->count(), p.e.NumActividades);
+        QVERIFY(lista->count() > 10);
+        QCOMPARE(lista->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
+        QListWidgetItem *item = lista->item(2);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
         QCOMPARE(item->checkState(), Qt::Checked);
-        Clic(profe.BotSalirProfe);
+        Clic(pruebas::Control<QPushButton>(profe, QStringLiteral("BotSalirProfe")));
         QVERIFY(p.s().form0->isVisible());
         p.s().AbrirPuerta(puerta::Profe);
-        for (int i = 0; i < profe.ListCuestio->count(); ++i)
-            QCOMPARE(profe.ListCuestio->item(i)->checkState(), Qt::Unchecked);
+        for (int i = 0; i < lista->count(); ++i)
+            QCOMPARE(lista->item(i)->checkState(), Qt::Unchecked);
 
         TFormCon &con = *p.s().FormCon;
         p.s().AbrirPuerta(puerta::CuesB);
         QVERIFY(con.isVisible());
         QCOMPARE(con.windowTitle(), QStringLiteral("Cuestionario de orientación para alumnos de Bachillerato"));
         QVERIFY(p.e.NumCualidades > 0 && p.e.NumIntereses > 0 && p.e.NumCuestiones > 0);
-        Clic(con.BotSalirCon);
+        Clic(pruebas::Control<QPushButton>(con, QStringLiteral("BotSalirCon")));
         QVERIFY(!con.isVisible() && p.s().form0->isVisible());
     }
 

@@ -69,7 +69,7 @@ struct Programa {
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
         TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : f.TransitionList1->findChildren<TTransitionEffect *>())
+        for (TTransitionEffect *efecto : f.Transiciones()->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
@@ -573,7 +573,7 @@ private slots:
             QTRY_VERIFY(menu.isActiveWindow());
             QVERIFY(Pulsar(menu.LabelAsistente));
             p.reloj.Avanzar(kPuertaAbierta);
-            QVERIFY(Pulsar(p.s().Form5->BDejar));
+            QVERIFY(Pulsar(p.s().Form5->findChild<QPushButton *>(QStringLiteral("BDejar"))));
             QVERIFY(c.isVisible());
             p.reloj.Avanzar(300);
             QCOMPARE(c.LabelAyu[0]->text(), p.e.Texto(562));

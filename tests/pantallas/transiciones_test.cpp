@@ -205,7 +205,7 @@ private slots:
         QVERIFY(Programa());
         TForm1 &form1 = *arranque->pantallas.Form1;
         // Every screen reaches the degrees screen's effects through the registry.
-        QCOMPARE(arranque->pantallas.Transiciones, form1.TransitionList1);
+        QCOMPARE(arranque->pantallas.Transiciones, form1.Transiciones());
         QWidget ventana;
         ventana.resize(200, 200);
         auto *panel = new QLabel(QStringLiteral("panel"), &ventana);
@@ -213,8 +213,8 @@ private slots:
         ventana.show();
         EfectoGrabador grabador;
         grabador.vigilado = panel;
-        TTransitionEffect *original = form1.TransitionList1->rollo;
-        form1.TransitionList1->rollo = &grabador;
+        TTransitionEffect *original = form1.Transiciones()->rollo;
+        form1.Transiciones()->rollo = &grabador;
 
         form1.MostrarConRollo(panel, 0);
         QVERIFY(panel->isHidden());
@@ -241,17 +241,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, form1.MostrarConRollo(panel, 1));
         QCOMPARE(grabador.pasos.last(), QStringLiteral("unprepare"));
         QVERIFY(!grabador.Prepared());
-        form1.TransitionList1->rollo = original;
+        form1.Transiciones()->rollo = original;
 
         // Hiding captures the control while it is still shown.
         EfectoGrabador subida;
         subida.vigilado = panel;
-        TTransitionEffect *original2 = form1.TransitionList1->rollo2;
-        form1.TransitionList1->rollo2 = &subida;
+        TTransitionEffect *original2 = form1.Transiciones()->rollo2;
+        form1.Transiciones()->rollo2 = &subida;
         form1.OcultarConRollo2(panel);
         QVERIFY(panel->isHidden());
         QCOMPARE(subida.pasos, (QStringList{"prepare:visible", "execute:hidden", "unprepare"}));
-        form1.TransitionList1->rollo2 = original2;
+        form1.Transiciones()->rollo2 = original2;
     }
 
     // A burst of clicks on a button whose handler runs a transition: the
@@ -318,20 +318,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&ventana));
 
         form1.MostrarConRollo(panel, 0);
-        QVERIFY(form1.TransitionList1->rollo->Prepared());
-        const QImage antes = form1.TransitionList1->rollo->Antes();
+        QVERIFY(form1.Transiciones()->rollo->Prepared());
+        const QImage antes = form1.Transiciones()->rollo->Antes();
         QCOMPARE(antes.size(), QSize(100, 80));
         QCOMPARE(antes.pixelColor(50, 40), QColor(Qt::red));   // the area without the panel
         panel->show();
         const QImage despues = ventana.grab(panel->geometry()).toImage();
-        const QImage mitad = form1.TransitionList1->rollo->Fotograma(antes, despues, 0.5);
+        const QImage mitad = form1.Transiciones()->rollo->Fotograma(antes, despues, 0.5);
         QCOMPARE(mitad.pixelColor(50, 5), QColor(Qt::blue));
         QCOMPARE(mitad.pixelColor(50, 75), QColor(Qt::red));
         // A short real run returns with the panel shown and nothing held.
-        form1.TransitionList1->rollo->Milliseconds = 50;
+        form1.Transiciones()->rollo->Milliseconds = 50;
         form1.MostrarConRollo(panel, 1);
-        form1.TransitionList1->rollo->Milliseconds = 0;
-        QVERIFY(!form1.TransitionList1->rollo->Prepared());
+        form1.Transiciones()->rollo->Milliseconds = 0;
+        QVERIFY(!form1.Transiciones()->rollo->Prepared());
         QVERIFY(panel->isVisible());
         QCOMPARE(ventana.grab().toImage().pixelColor(70, 60), QColor(Qt::blue));
     }
@@ -354,18 +354,18 @@ private slots:
 
         form1.MostrarConCirculo(texto, 0);
         QVERIFY(texto->isHidden());
-        QVERIFY(form1.TransitionList1->circle->Prepared());
+        QVERIFY(form1.Transiciones()->circle->Prepared());
         // The capture is the area without the control: the window's white.
-        QCOMPARE(form1.TransitionList1->circle->Antes().pixelColor(100, 80), QColor(Qt::white));
+        QCOMPARE(form1.Transiciones()->circle->Antes().pixelColor(100, 80), QColor(Qt::white));
         QPalette azul = texto->palette();
         azul.setColor(QPalette::Window, Qt::blue);
         texto->setPalette(azul);
         texto->setText(QStringLiteral("después"));
-        form1.TransitionList1->circle->Milliseconds = 60;
+        form1.Transiciones()->circle->Milliseconds = 60;
         form1.MostrarConCirculo(texto, 1);
-        form1.TransitionList1->circle->Milliseconds = 0;
+        form1.Transiciones()->circle->Milliseconds = 0;
         QVERIFY(texto->isVisible());
-        QVERIFY(!form1.TransitionList1->circle->Prepared());
+        QVERIFY(!form1.Transiciones()->circle->Prepared());
         QCOMPARE(texto->text(), QStringLiteral("después"));
         const QImage ahora = ventana.grab().toImage();
         QCOMPARE(ahora.pixelColor(30, 170), QColor(Qt::blue));   // no frame of the run is left over it
@@ -486,7 +486,7 @@ private:
         }
         // Panels open and close at once unless a test asks for a run.
         TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : f.TransitionList1->findChildren<TTransitionEffect *>())
+        for (TTransitionEffect *efecto : f.Transiciones()->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
         return true;
     }

@@ -310,19 +310,22 @@ static void PrimerRepintadoTrasClic(benchmark::State &state)
         p.s().form0->hide();
         Asentar();
         PrimerVolcado volcado;
-        const double m = volcado.Clic(f->BotMenuGrados, f->BotMenuGrados->rect().center());
-        const double r = volcado.Clic(f->Listramas->viewport(), CentroFila(f->Listramas, 3));
+        auto *botMenuGrados = f->findChild<QPushButton *>(QStringLiteral("BotMenuGrados"));
+        auto *listramas = f->findChild<QListWidget *>(QStringLiteral("Listramas"));
+        auto *listgrados = f->findChild<QTableWidget *>(QStringLiteral("listgrados"));
+        const double m = volcado.Clic(botMenuGrados, botMenuGrados->rect().center());
+        const double r = volcado.Clic(listramas->viewport(), CentroFila(listramas, 3));
         // The first rows that are degrees, not headings or groups.
         std::vector<int> grados;
-        for (int i = 0; i < f->listgrados->rowCount() && grados.size() < 2; ++i)
-            if (f->listgrados->item(i, 0) && f->estado.GradoEnFila(i) > 0)
+        for (int i = 0; i < listgrados->rowCount() && grados.size() < 2; ++i)
+            if (listgrados->item(i, 0) && f->Estado().GradoEnFila(i) > 0)
                 grados.push_back(i);
         if (grados.size() < 2) {
             state.SkipWithError("the branch lists fewer than two degrees");
             return;
         }
-        const double g1 = volcado.Clic(f->listgrados->viewport(), CentroFila(f->listgrados, grados[0]));
-        const double g2 = volcado.Clic(f->listgrados->viewport(), CentroFila(f->listgrados, grados[1]), &cpu);
+        const double g1 = volcado.Clic(listgrados->viewport(), CentroFila(listgrados, grados[0]));
+        const double g2 = volcado.Clic(listgrados->viewport(), CentroFila(listgrados, grados[1]), &cpu);
         state.SetIterationTime(g1 / 1000.0);
         menu += m;
         rama += r;

@@ -161,7 +161,7 @@ private slots:
         p.e.DesdeAsistente = true;
         p.arranque->pantallas.Form5->Mostrar();
         QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
-        Pulsar(p.arranque->pantallas.Form5->BGarantia);
+        Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BGarantia")));
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
         QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);

@@ -1,9 +1,10 @@
 // The title catalogue in the whole program, on the shipped data: a family's
-// five lists, the details of a degree (through the degrees screen), a higher
+// five lists, the details of a degree (worded as on the degrees screen), a higher
 // cycle and a certificate rolling in and out, notes that open nothing, the
 // sliding hint, the printed lists read back from a PDF file, back and close.
 #include "asistente.h"
 #include "catU.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grados.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -38,6 +40,35 @@ struct Programa : ProgramaEntregado {
     }
     Tform0 *menu = nullptr;
     TFormCat *cat = nullptr;
+};
+
+// The catalogue's controls, by their names.
+struct Controles {
+    explicit Controles(const TFormCat &c)
+        : ListFam(Control<QListWidget>(c, QStringLiteral("ListFam"))),
+          ListSel(Control<QTextEdit>(c, QStringLiteral("ListSel"))),
+          panelsel(Control<TEffectsPanel>(c, QStringLiteral("panelsel"))),
+          fondo(Control<EtiquetaActiva>(c, QStringLiteral("degradeini"))),
+          LabelAyu0(Control<QLabel>(c, QStringLiteral("LabelAyu0"))),
+          botcerrar(Control<QPushButton>(c, QStringLiteral("botcerrar"))),
+          BotRetroceder(Control<QPushButton>(c, QStringLiteral("BotRetroceder"))),
+          BotImprimir(Control<QPushButton>(c, QStringLiteral("BotImprimir"))),
+          TimerAyu(Control<QTimer>(c, QStringLiteral("TimerAyu")))
+    {
+        for (int k = 0; k < kListasCatalogo; ++k) {
+            ListCat[static_cast<size_t>(k)] = Control<QListWidget>(c, QStringLiteral("ListCat%1").arg(k + 1));
+            Label[static_cast<size_t>(k)] = Control<QLabel>(c, QStringLiteral("Label%1").arg(k + 1));
+        }
+    }
+    QListWidget *ListFam;
+    QTextEdit *ListSel;
+    TEffectsPanel *panelsel;
+    EtiquetaActiva *fondo;   // "degradeini", as the frame names every background
+    QLabel *LabelAyu0;
+    QPushButton *botcerrar, *BotRetroceder, *BotImprimir;
+    QTimer *TimerAyu;
+    std::array<QListWidget *, kListasCatalogo> ListCat{};
+    std::array<QLabel *, kListasCatalogo> Label{};
 };
 
 int Fila(QListWidget *l, const QString &texto)
@@ -61,7 +92,8 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
 {
     Programa p(0);
     QVERIFY(p.creadas);
-    TFormCat &c = *p.cat;
+    TFormCat &pantalla = *p.cat;
+    const Controles c(pantalla);
     QCOMPARE(c.ListFam->count(), 26);
     const int g = Fila(c.ListFam, QStringLiteral("Informática y Comunicaciones"));
     QCOMPARE(g, 15);
@@ -87,15 +119,14 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QVERIFY(texto.contains(QStringLiteral("Salidas profesionales")));
 
     // A click on the background rolls it out.
-    ClicEn(c.degradeMapa2, QPoint(200, 720));
+    ClicEn(c.fondo, QPoint(200, 720));
     QVERIFY(c.panelsel->isHidden());
 
-    // A degree: the degrees screen's requirements, in its catalogue mode.
+    // A degree: its requirements as the degrees screen words them.
     ClicFila(c.ListCat[CatGrados], 0);
     QVERIFY(c.panelsel->isVisible());
     texto = c.ListSel->toPlainText();
     QVERIFY2(texto.contains(QStringLiteral("Materias de Bachillerato recomendadas")), qPrintable(texto));
-    QVERIFY(!p.e.ReqDesdeCatalogo);
     QVERIFY(!p.arranque->pantallas.Form1->isVisible());
     Pulsar(c.botcerrar);
     QVERIFY(c.panelsel->isHidden());
@@ -112,7 +143,7 @@ void CatalogoQTest::ListsAndDetailsOfAFamily()
     QCOMPARE(Inalcanzable(c.BotRetroceder), QString());
     QTemporaryDir dir;
     int vistos = 0;
-    c.DialogoImprimir = ResponderConPdf(p.e, dir.filePath(QStringLiteral("familia.pdf")), vistos);
+    pantalla.DialogoImprimir = ResponderConPdf(p.e, dir.filePath(QStringLiteral("familia.pdf")), vistos);
     Pulsar(c.BotImprimir);
     QCOMPARE(vistos, 1);
     QVERIFY(TextoPdf(dir.filePath(QStringLiteral("familia.pdf"))).contains(QStringLiteral("-Sistemas Microinform")));
@@ -141,7 +172,8 @@ void CatalogoQTest::NotesOpenNothing()
 {
     Programa p(0);
     QVERIFY(p.creadas);
-    TFormCat &c = *p.cat;
+    TFormCat &pantalla = *p.cat;
+    const Controles c(pantalla);
     // A family with more rows first, so a stale row would have something to open.
     ClicFila(c.ListFam, 15);
     ClicFila(c.ListFam, 0);
@@ -169,21 +201,23 @@ void CatalogoQTest::HintSlidesInOnEveryActivation()
 {
     Programa p(0);
     QVERIFY(p.creadas);
-    TFormCat &c = *p.cat;
+    TFormCat &pantalla = *p.cat;
+    const Controles c(pantalla);
     QCOMPARE(c.LabelAyu0->text(), QStringLiteral("Elige una familia profesional para ver todos sus estudios"));
     // Opened by the door, it starts at 300.
-    c.TimerAyu.stop();
+    c.TimerAyu->stop();
     QCOMPARE(c.LabelAyu0->x(), 300);
+    // The timer's ticks, without waiting for them.
     for (int k = 0; k < 60; ++k)
-        c.TimerAyuTimer();
+        QMetaObject::invokeMethod(c.TimerAyu, "timeout");
     QCOMPARE(c.LabelAyu0->x(), 100);
-    QVERIFY(!c.TimerAyu.isActive());
+    QVERIFY(!c.TimerAyu->isActive());
     // Another window in front, then the catalogue again: it slides in anew.
     p.menu->Mostrar();
     QVERIFY(QTest::qWaitForWindowActive(p.menu));
-    c.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&c));
-    QVERIFY(c.LabelAyu0->x() > 100 && c.TimerAyu.isActive());
+    pantalla.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&pantalla));
+    QVERIFY(c.LabelAyu0->x() > 100 && c.TimerAyu->isActive());
 }
 
 void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
@@ -192,7 +226,8 @@ void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
     for (int idioma = 0; idioma < 4; ++idioma) {
         Programa p(idioma);
         QVERIFY(p.creadas);
-        TFormCat &c = *p.cat;
+        TFormCat &pantalla = *p.cat;
+        const Controles c(pantalla);
         // Every family's name shows whole beside its icon, left of the scroll bar.
         for (int i = 0; i < c.ListFam->count(); ++i) {
             const QListWidgetItem *f = c.ListFam->item(i);
@@ -202,7 +237,7 @@ void CatalogoQTest::PrintsTheFamilyOnceOneIsChosen()
         }
         const QString pdf = dir.filePath(QStringLiteral("familia%1.pdf").arg(idioma));
         int vistos = 0;
-        c.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
+        pantalla.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         QVERIFY(!c.BotImprimir->isEnabled());
         ClicFila(c.ListFam, 25);
         Pulsar(c.BotImprimir);
@@ -227,16 +262,17 @@ void CatalogoQTest::BackAndClose()
 {
     Programa p(0);
     QVERIFY(p.creadas);
-    TFormCat &c = *p.cat;
+    TFormCat &pantalla = *p.cat;
+    const Controles c(pantalla);
     p.e.DesdeAsistente = true;
     Pulsar(c.BotRetroceder);
-    QVERIFY(!c.isVisible());
+    QVERIFY(!pantalla.isVisible());
     QVERIFY(p.arranque->pantallas.Form5->isVisible());
     // The close box goes home, wherever the screen was opened from.
     p.arranque->pantallas.Form5->hide();
     p.AbrirPuerta(Tform0::kPuertaCat);
-    c.close();
-    QVERIFY(!c.isVisible());
+    pantalla.close();
+    QVERIFY(!pantalla.isVisible());
     QVERIFY(p.menu->isVisible());
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());
 }

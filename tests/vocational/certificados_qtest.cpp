@@ -216,7 +216,7 @@ void CertificadosQTest::OpenersAndBack()
     p.e.DesdeAsistente = true;
     p.arranque->pantallas.Form5->show();
     QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
-    Pulsar(p.arranque->pantallas.Form5->BDejar);
+    Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BDejar")));
     QVERIFY(QTest::qWaitForWindowActive(&c));
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());
     ClicFila(c.ListSelFp, 4);

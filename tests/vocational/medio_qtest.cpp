@@ -106,7 +106,7 @@ void AbrirCuestionarioDesdeItinerarios(Programa &p)
 {
     p.f->hide();
     p.AbrirPuerta(Tform0::kPuertaIti);
-    Pulsar(p.s().Form2->BotContinuar);
+    Pulsar(p.s().Form2->findChild<QPushButton *>(QStringLiteral("BotContinuar")));
     QVERIFY(QTest::qWaitForWindowActive(p.f));
 }
 
