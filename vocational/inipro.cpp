@@ -117,15 +117,10 @@ void TFIniPro::Construir()
     BotLug->hide();
 
     // Captions over the lists.
-    PanelCarSel = PanelTextoFP(this, QStringLiteral("PanelCarSel"), 488, 98, 445, 28);
-    PanelSelTit = PanelTextoFP(this, QStringLiteral("PanelSelTit"), 488, 130, 445, 28);
-    PanelCarSel->hide();
-    PanelSelTit->hide();
+    ConstruirRotulos(this, QRect(488, 130, 445, 28), QRect(488, 98, 445, 28));
 
     // The lists and grid of the chosen group, family and title.
-    panelsel = new TEffectsPanel(this);
-    panelsel->setObjectName(QStringLiteral("panelsel"));
-    panelsel->setGeometry(488, 164, 445, 345);
+    panelsel = ConstruirPanelListas(QStringLiteral("panelsel"), QRect(488, 164, 445, 345));
     ConstruirFamilias(panelsel, QRect(10, 10, 425, 103), QRect(10, 107, 425, 22));
     Labeltitulo->hide();
     ListTitFP = ListaPulsableFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
@@ -181,15 +176,10 @@ void TFIniPro::Estilo()
 
 void TFIniPro::Captions()
 {
-    setWindowTitle(T(338));
     LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
-    BotRequisitos->setText(T(277));
-    BotAsig->setText(T(30));
-    BotTra->setText(T(278));
-    BotImprimir->setText(T(36));
-    BotLug->setText(T(584));
+    PonerTextos(0, {{BotRequisitos, 277}, {BotAsig, 30}, {BotTra, 278}, {BotImprimir, 36}, {BotLug, 584},
+                 {BotRetrocederFP, 82}});
     PanelSelTit0->setText(T(577));
-    BotRetrocederFP->setText(T(82));
     const std::string cabecera = enlace.NumRequisitos >= 54 ? enlace.Requisitos[54] : std::string();
     LabelFPIp1->setText(DesdeAnsi(Cortar(cabecera.size() > 3 ? cabecera.substr(3) : std::string(), 60)).trimmed());
 }
@@ -205,12 +195,10 @@ void TFIniPro::Conectar()
             [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
     connect(ListTitFP, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListTitFPMouseUp(ListTitFP->row(i)); });
-    connect(BotRequisitos, &QPushButton::clicked, this, &TFIniPro::BotRequisitosClick);
-    connect(BotAsig, &QPushButton::clicked, this, &TFIniPro::botAsigClick);
-    connect(BotTra, &QPushButton::clicked, this, &TFIniPro::BotTraClick);
-    connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
-    connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
-    connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
+    ConectarBotones<TFIniPro>({{BotRequisitos, &TFIniPro::BotRequisitosClick}, {BotAsig, &TFIniPro::botAsigClick},
+                               {BotTra, &TFIniPro::BotTraClick}, {BotLug, &TFIniPro::BotLugClick},
+                               {BotImprimir, &TFIniPro::BotImprimirClick},
+                               {BotRetrocederFP, &TFIniPro::BotRetrocederFPClick}});
     ConectarRuta(degradeMapa2);
 }
 

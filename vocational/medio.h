@@ -27,7 +27,7 @@ public:
     TForm3(Enlace &e, Pantallas &p);
 
     // Heading and menu.
-    QLabel *LabelFP1 = nullptr, *LabelAno = nullptr;
+    QLabel *LabelAno = nullptr;
     QPushButton *botTit2 = nullptr, *botLug2 = nullptr, *botSalir = nullptr;
 
     // The lists, the grid and their captions, in the effects panel.

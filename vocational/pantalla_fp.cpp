@@ -6,9 +6,11 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grupos_fp.h"
+#include "impresion_fp.h"
 #include "lugares_fp.h"
 #include "marco.h"
 #include "nivel_fp.h"
+#include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
@@ -17,6 +19,7 @@
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
@@ -53,6 +56,58 @@ void PantallaFP::PonerMarcoFP(QLabel *fondo)
     TilIzq = marco.izquierda;
     TilDer = marco.derecha;
     TilArr = marco.arriba;
+}
+
+EtiquetaSombreada *PantallaFP::ConstruirTituloFP(const QRect &sitio)
+{
+    auto *titulo = new EtiquetaSombreada(QString(), this);
+    titulo->setObjectName(QStringLiteral("LabelFP1"));
+    titulo->setGeometry(sitio);
+    return titulo;
+}
+
+void PantallaFP::ConstruirRotulos(QWidget *padre, const QRect &seleccion, const QRect &caracteristicas)
+{
+    PanelSelTit = PanelTextoFP(padre, QStringLiteral("PanelSelTit"), seleccion.x(), seleccion.y(), seleccion.width(),
+                               seleccion.height());
+    PanelCarSel = PanelTextoFP(padre, QStringLiteral("PanelCarSel"), caracteristicas.x(), caracteristicas.y(),
+                               caracteristicas.width(), caracteristicas.height());
+    Ocultar({PanelSelTit, PanelCarSel});
+}
+
+TEffectsPanel *PantallaFP::ConstruirPanelListas(const QString &nombre, const QRect &sitio)
+{
+    auto *panel = new TEffectsPanel(this);
+    panel->setObjectName(nombre);
+    panel->setGeometry(sitio);
+    return panel;
+}
+
+QWidget *PantallaFP::ConstruirColumnaBotones(const QString &nombre, const QRect &sitio, const QRect &primero,
+                                             int paso,
+                                             std::initializer_list<std::pair<QPushButton **, const char *>> botones)
+{
+    QWidget *panel = PanelRelleno(this, nombre, sitio.x(), sitio.y(), sitio.width(), sitio.height());
+    int y = primero.y();
+    for (const auto &[boton, nombreBoton] : botones) {
+        *boton = BotonNombrado(panel, QString::fromLatin1(nombreBoton), primero.x(), y, primero.width(),
+                               primero.height());
+        y += paso;
+    }
+    panel->hide();
+    return panel;
+}
+
+void PantallaFP::PonerTextos(int cabecera, std::initializer_list<std::pair<QAbstractButton *, int>> botones)
+{
+    setWindowTitle(T(338));
+    if (LabelFP1)
+        LabelFP1->setText(T(cabecera));
+    Labeltitulo->setText(T(307));
+    if (Seleccion)
+        Seleccion->Captions();
+    for (const auto &[boton, texto] : botones)
+        boton->setText(T(texto));
 }
 
 void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo)

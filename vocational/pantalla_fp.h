@@ -9,12 +9,16 @@
 #include "informes.h"
 #include "pantalla.h"
 
+#include <QPushButton>
 #include <QRect>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -23,7 +27,9 @@ class QTableWidget;
 namespace norvela {
 
 class EtiquetaActiva;
+class EtiquetaSombreada;
 class Parpadeo;
+class TEffectsPanel;
 class SeleccionImpresionFP;
 class RutaLugaresFP;
 class VistaMapa;
@@ -47,6 +53,8 @@ class PantallaFP : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    // The higher and intermediate screens' heading.
+    QLabel *LabelFP1 = nullptr;
     QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr, *Labeltitulo = nullptr;
     QListWidget *ListPreFam = nullptr;
     QTableWidget *reja = nullptr;
@@ -79,6 +87,29 @@ protected:
 
     // The window frame, under `fondo` (the label that follows the mouse).
     void PonerMarcoFP(QLabel *fondo);
+    // The screen's heading "LabelFP1" at `sitio`, in the shaded title style.
+    EtiquetaSombreada *ConstruirTituloFP(const QRect &sitio);
+    // The two captions over the lists on `padre`, hidden: PanelSelTit at
+    // `seleccion` and PanelCarSel at `caracteristicas`.
+    void ConstruirRotulos(QWidget *padre, const QRect &seleccion, const QRect &caracteristicas);
+    // The effects panel `nombre` that holds the lists, at `sitio`.
+    TEffectsPanel *ConstruirPanelListas(const QString &nombre, const QRect &sitio);
+    // A hidden filled panel `nombre` at `sitio` with a column of buttons:
+    // the first at `primero`, each next one `paso` pixels lower.
+    QWidget *ConstruirColumnaBotones(const QString &nombre, const QRect &sitio, const QRect &primero, int paso,
+                                     std::initializer_list<std::pair<QPushButton **, const char *>> botones);
+    // The captions the screens share: the window's title, the heading
+    // LabelFP1 (text `cabecera`, on the screens that have it), the caption
+    // over the titles and the community selection's; and each button's, the
+    // interface text of its number.
+    void PonerTextos(int cabecera, std::initializer_list<std::pair<QAbstractButton *, int>> botones);
+    // Each button's click to its member of the screen.
+    template <class P>
+    void ConectarBotones(std::initializer_list<std::pair<QPushButton *, void (P::*)()>> botones)
+    {
+        for (const auto &[boton, accion] : botones)
+            connect(boton, &QPushButton::clicked, static_cast<P *>(this), accion);
+    }
     // On `panel`: the family list (a large icon a row) at `familias` and the
     // caption over the title list at `rotulo`.
     void ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo);

@@ -1,6 +1,7 @@
 #include "superior.h"
 
 #include "colores.h"
+#include "estadistica.h"
 #include "impresion_fp.h"
 
 #include "ansi.h"
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <utility>
 
 namespace norvela {
 
@@ -68,41 +70,30 @@ void TForm8::Estilo()
 
 void TForm8::Captions()
 {
-    setWindowTitle(T(338));
-    LabelFP1->setText(T(513));
-    MenuFP1->setText(T(316));
-    MenuFP2->setText(T(317));
-    menuFP3->setText(T(82));
-    BotRetrocederFP->setText(T(82));
-    BotImprimir->setText(T(36));
-    BotCerrar->setText(T(13));
-    botTodaFP->setText(T(391));
-    Seleccion->Captions();
-    Labeltitulo->setText(T(307));
-    ButtonEstad1->setText(T(228));
-    ButtonEstad2->setText(T(231));
-    ButtonEstad3->setText(T(232));
+    PonerTextos(513, {{MenuFP1, 316}, {MenuFP2, 317}, {menuFP3, 82}, {BotRetrocederFP, 82}, {BotImprimir, 36},
+                 {BotCerrar, 13}, {botTodaFP, 391}, {ButtonEstad1, 228}, {ButtonEstad2, 231}, {ButtonEstad3, 232}});
     PanelSelTit->clear();
 }
 
 void TForm8::Conectar()
 {
-    connect(MenuFP1, &QPushButton::clicked, this, &TForm8::MenuFP1Click);
-    connect(MenuFP2, &QPushButton::clicked, this, &TForm8::MenuFP2Click);
-    connect(menuFP3, &QPushButton::clicked, this, &TForm8::menuFP3Click);
-    connect(MenuFpTit1, &QPushButton::clicked, this, &TForm8::MenuFpTit1Click);
-    connect(MenuFpTit2, &QPushButton::clicked, this, &TForm8::MenuFpTit2Click);
-    connect(MenuFpTit3, &QPushButton::clicked, this, &TForm8::MenuFpTit3Click);
-    connect(MenuFpTit4, &QPushButton::clicked, this, &TForm8::MenuFpTit4Click);
-    connect(MenuFpTit5, &QPushButton::clicked, this, &TForm8::MenuFpTit5Click);
-    connect(MenuFpTit6, &QPushButton::clicked, this, &TForm8::MenuFpTit6Click);
-    connect(MenuFPTitEst, &QPushButton::clicked, this, &TForm8::MenuFPTitEstClick);
-    connect(ButtonEstad1, &QPushButton::clicked, this, &TForm8::ButtonEstad1Click);
-    connect(ButtonEstad2, &QPushButton::clicked, this, &TForm8::ButtonEstad2Click);
-    connect(ButtonEstad3, &QPushButton::clicked, this, &TForm8::ButtonEstad3Click);
-    connect(BotImprimir, &QPushButton::clicked, this, &TForm8::BotImprimirClick);
-    connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm8::BotRetrocederFPClick);
-    connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
+    ConectarBotones<TForm8>({{MenuFP1, &TForm8::MenuFP1Click}, {MenuFP2, &TForm8::MenuFP2Click},
+                             {menuFP3, &TForm8::menuFP3Click}, {MenuFpTit1, &TForm8::MenuFpTit1Click},
+                             {MenuFpTit5, &TForm8::MenuFpTit5Click}, {MenuFpTit6, &TForm8::MenuFpTit6Click},
+                             {MenuFPTitEst, &TForm8::MenuFPTitEstClick}, {BotImprimir, &TForm8::BotImprimirClick},
+                             {BotRetrocederFP, &TForm8::BotRetrocederFPClick}, {BotAceptar, &TForm8::BotAceptarClick}});
+    // The title's three views.
+    for (const auto &[boton, info] : {std::pair{MenuFpTit2, InfoTitulo::Requisitos},
+                                      std::pair{MenuFpTit3, InfoTitulo::Asignaturas},
+                                      std::pair{MenuFpTit4, InfoTitulo::Acceso}})
+        connect(boton, &QPushButton::clicked, this, [this, boton, info] { AbrirVista(boton, info); });
+    // The statistics of the title, of its family's titles, of its family by community.
+    connect(ButtonEstad1, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad1Click(TituloSel); }); });
+    connect(ButtonEstad2, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad3Click(FamiliaDelTitulo()); }); });
+    connect(ButtonEstad3, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad4Click(FamiliaDelTitulo()); }); });
     ConectarRuta(degradeini);
 }
 

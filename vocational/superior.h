@@ -16,6 +16,7 @@
 namespace norvela {
 
 class TEffectsPanel;
+class TEstadisticas;
 
 // What MostrarInfoTitulo shows of the chosen title: the map where it is
 // taught (only the title menu goes), or one of its three views.
@@ -27,7 +28,6 @@ public:
     TForm8(Enlace &e, Pantallas &p);
 
     // Start panel.
-    QLabel *LabelFP1 = nullptr;
     QWidget *PanelFP = nullptr;
     QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr;
 
@@ -68,16 +68,12 @@ public:
     void VolverAGrupos() override;
     void ListTitFPClick(int fila);
     void MenuFpTit1Click();
-    void MenuFpTit2Click();
-    void MenuFpTit3Click();
-    void MenuFpTit4Click();
+    // One of the title's three views, its menu option marked.
+    void AbrirVista(QPushButton *boton, InfoTitulo info);
     // Prints everything about the title.
     void MenuFpTit5Click();
     void MenuFpTit6Click();
     void MenuFPTitEstClick();
-    void ButtonEstad1Click();
-    void ButtonEstad2Click();
-    void ButtonEstad3Click();
     void MarcarOpcion(QPushButton *boton);
     void MostrarInfoTitulo(bool imprimir, InfoTitulo info);
 
@@ -115,6 +111,8 @@ private:
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
     int FamiliaDelTitulo() const;
+    // The statistics screen with the chart `grafico` draws on it.
+    void MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico);
     // The lines of a view of TituloSel (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;
     void AnadirComunidadSeleccion(int c);

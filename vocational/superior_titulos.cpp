@@ -157,25 +157,11 @@ void TForm8::MenuFpTit1Click()
     MostrarInfoTitulo(false, InfoTitulo::Donde);
 }
 
-void TForm8::MenuFpTit2Click()
+void TForm8::AbrirVista(QPushButton *boton, InfoTitulo info)
 {
-    MarcarOpcion(MenuFpTit2);
+    MarcarOpcion(boton);
     enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Requisitos);
-}
-
-void TForm8::MenuFpTit3Click()
-{
-    MarcarOpcion(MenuFpTit3);
-    enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Asignaturas);
-}
-
-void TForm8::MenuFpTit4Click()
-{
-    MarcarOpcion(MenuFpTit4);
-    enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Acceso);
+    MostrarInfoTitulo(false, info);
 }
 
 void TForm8::MenuFpTit6Click()
@@ -190,12 +176,12 @@ void TForm8::MenuFPTitEstClick()
     PanelEstadistica->show();
 }
 
-void TForm8::ButtonEstad1Click()
+void TForm8::MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico)
 {
     auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
     if (!estadisticas)
         return;
-    estadisticas->labelEstad1Click(TituloSel);
+    grafico(*estadisticas);
     estadisticas->Mostrar();
 }
 
@@ -208,24 +194,6 @@ int TForm8::FamiliaDelTitulo() const
     const auto &t = enlace.TablaFPSuperior;
     const int familia = TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
     return familia == 0 ? kFamiliaSinFamilia : familia;
-}
-
-void TForm8::ButtonEstad2Click()
-{
-    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
-    if (!estadisticas)
-        return;
-    estadisticas->labelEstad3Click(FamiliaDelTitulo());
-    estadisticas->Mostrar();
-}
-
-void TForm8::ButtonEstad3Click()
-{
-    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
-    if (!estadisticas)
-        return;
-    estadisticas->labelEstad4Click(FamiliaDelTitulo());
-    estadisticas->Mostrar();
 }
 
 } // namespace norvela
