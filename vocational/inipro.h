@@ -76,11 +76,11 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void Construir();
-    void Estilo();
-    void Captions();
-    void Conectar();
-    void CrearRuta();
+    void Construir() override;
+    void Estilo() override;
+    void Captions() override;
+    void Conectar() override;
+    void CrearRuta() override;
     // The name of the chosen title, trailing blanks removed.
     QString NombreTitulo() const;
     FuentesVistaFPB Fuentes() const;

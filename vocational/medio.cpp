@@ -35,11 +35,7 @@ constexpr int kMenuY[3] = {130, 250, 370};
 
 TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm3"))
 {
-    PonerCierre(CierreVentana::PreguntarYTerminar);
-    Construir();
-    Estilo();
-    Captions();
-    Conectar();
+    Montar(CierreVentana::PreguntarYTerminar);
     enlace.NumGruposFamilias = 9;
     estado.AltoListaSelGM = listSelFP->height();
     estado.ImprimiendoGM = false;

@@ -114,10 +114,10 @@ protected:
 private:
     QAbstractItemDelegate *dibujoOpcionesGM_ = nullptr, *dibujoTitulosGM_ = nullptr;
 
-    void Construir();
-    void Estilo();
-    void Captions();
-    void Conectar();
+    void Construir() override;
+    void Estilo() override;
+    void Captions() override;
+    void Conectar() override;
 
     // The questionnaire's two forward steps: the options chosen list the
     // lines that match them (or, for the last option, leave for the place

@@ -45,6 +45,16 @@ PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
     connect(&TimerEstrellas, &QTimer::timeout, this, &PantallaFP::TimerEstrellasTimer);
 }
 
+void PantallaFP::Montar(CierreVentana cierre)
+{
+    PonerCierre(cierre);
+    Construir();
+    Estilo();
+    Captions();
+    CrearRuta();
+    Conectar();
+}
+
 void PantallaFP::TimerEstrellasTimer()
 {
     mapa->TicEstrellas(enlace);

@@ -85,6 +85,16 @@ public:
 protected:
     PantallaFP(Enlace &e, Pantallas &p, const QString &nombre);
 
+    // Puts the screen together, closing as `cierre` says: its widgets, their
+    // look, their captions, the place route and the wiring, in that order.
+    void Montar(CierreVentana cierre);
+    virtual void Construir() = 0;
+    virtual void Estilo() = 0;
+    virtual void Captions() = 0;
+    // A screen that makes its route while it builds its widgets leaves this be.
+    virtual void CrearRuta() {}
+    virtual void Conectar() = 0;
+
     // The window frame, under `fondo` (the label that follows the mouse).
     void PonerMarcoFP(QLabel *fondo);
     // The screen's heading "LabelFP1" at `sitio`, in the shaded title style.

@@ -27,12 +27,7 @@ namespace norvela {
 
 TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm8"))
 {
-    PonerCierre(CierreVentana::PreguntarYTerminar);
-    Construir();
-    Estilo();
-    Captions();
-    CrearRuta();
-    Conectar();
+    Montar(CierreVentana::PreguntarYTerminar);
 
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The districts of Catalonia and the zones of Madrid, and the centres'

@@ -95,7 +95,7 @@ protected:
 
 private:
     // superior_construccion.cpp: the widgets, area by area.
-    void Construir();
+    void Construir() override;
     void ConstruirInicio();
     void ConstruirListas();
     void ConstruirMenuTitulo();
@@ -103,11 +103,11 @@ private:
     void ConstruirSeleccion();
     // The maps' hover caption, over everything.
     void ConstruirPista();
-    void Estilo();
-    void Conectar();
-    void Captions();
+    void Estilo() override;
+    void Conectar() override;
+    void Captions() override;
     // The place route on this screen's widgets, with its hooks.
-    void CrearRuta();
+    void CrearRuta() override;
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
     int FamiliaDelTitulo() const;
