@@ -40,9 +40,9 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     PonerCierre(CierreVentana::Volver);
     Pitido = [] { QApplication::beep(); };
     Construir();
-    vista.ImprimiendoFPB = false;
+    estado.Imprimiendo = false;
     Captions();
-    vista.GrupoRaton = 0;
+    propio.GrupoRaton = 0;
 
     CargarTablasFPB(enlace, datos);
     if (enlace.ErrorFicheros)
@@ -57,7 +57,7 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     Estilo();
     CrearRuta();
     Conectar();
-    vista.ContadorParpadeo = 0;
+    propio.ContadorParpadeo = 0;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The group list's heading blinks from the start.
     TimerAyu->Iniciar([this](bool mostrar) { PanelSelTit0->setText(mostrar ? T(577).trimmed() : QString()); });
@@ -72,8 +72,8 @@ void TFIniPro::CrearRuta()
     nivel.numGrupos = kGruposFPB;
     CrearRutaFP(std::move(nivel), c, panelsel);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
-    Ruta->ComunidadElegida = [this](int) { vista.ComunidadElegidaFPB = true; };
+    Ruta->TituloElegido = [this] { return estado.TituloSel; };
+    Ruta->ComunidadElegida = [this](int) { propio.ComunidadElegidaFPB = true; };
     Ruta->SinCentros = [this] {
         if (Pitido)
             Pitido();
@@ -155,8 +155,8 @@ void TFIniPro::Construir()
     // The hover caption of the map, over everything.
     ConstruirPanelMapa();
 
-    TimerParpadeo = new Parpadeo(this, 8, &vista.ContadorParpadeo);
-    TimerAyu = new Parpadeo(this, 12, &vista.ContadorParpadeo);
+    TimerParpadeo = new Parpadeo(this, 8, &propio.ContadorParpadeo);
+    TimerAyu = new Parpadeo(this, 12, &propio.ContadorParpadeo);
 }
 
 void TFIniPro::Estilo()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "datos_fpb.h"
+#include "estado_basica.h"
 #include "pantalla_fp.h"
 #include "titulos_fpb.h"
 
@@ -17,21 +18,6 @@ namespace norvela {
 
 class TEffectsPanel;
 struct InformeFP;
-
-// What the student has chosen and sees on the screen.
-struct VistaIniPro {
-    int GrupoRaton = 0;        // row (1-based) of the group list under the mouse
-    int GrupoElegido = 0;      // the group clicked last (1..9)
-    int ElementoSel = 0;       // family position (1-based) clicked last
-    // Families listed in the family list, row by row.
-    std::vector<int> FamiliasMostradas;
-    int TituloRaton = 0;       // row (1-based) of the title list under the mouse
-    int TituloFPBSel = 0;      // the chosen title: its line of "fpba"
-    bool ComunidadElegidaFPB = false;
-    bool ImprimiendoFPB = false;
-    // Ticks of the two blinks (group heading, title name); they share it.
-    int ContadorParpadeo = 0;
-};
 
 class TFIniPro : public PantallaFP {
     Q_OBJECT
@@ -48,7 +34,8 @@ public:
     Parpadeo *TimerAyu = nullptr;
 
     TablasFPB datos;
-    VistaIniPro vista;
+    EstadoBasica propio;
+    const EstadoBasica &Propio() const { return propio; }
 
     // The system beep of a community without centres for the title.
     std::function<void()> Pitido;

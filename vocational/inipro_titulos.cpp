@@ -28,7 +28,7 @@ constexpr int kAltoFamilias = 135;
 
 QString TFIniPro::NombreTitulo() const
 {
-    const int t = vista.TituloFPBSel;
+    const int t = estado.TituloSel;
     if (t < 1 || t > enlace.NumFPBasica)
         return {};
     return DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPBasica[t]));
@@ -46,10 +46,10 @@ void TFIniPro::ListSelFpMouseMove(int fila)
         return;
     const int r = fila + 1;
     const int n = ListSelFp->count();
-    if (r == vista.GrupoRaton || vista.GrupoRaton > n || r < 1 || r > n)
+    if (r == propio.GrupoRaton || propio.GrupoRaton > n || r < 1 || r > n)
         return;
     ListSelFp->setCurrentRow(fila);
-    vista.GrupoRaton = r;
+    propio.GrupoRaton = r;
 }
 
 void TFIniPro::ListSelFpMouseUp(int fila)
@@ -62,18 +62,18 @@ void TFIniPro::ListSelFpMouseUp(int fila)
     Ocultar({ListTitFP, ListFPExpli, Labeltitulo});
     enlace.SeleccionFija = true;
     ListSelFp->setCurrentRow(fila);
-    vista.GrupoElegido = fila + 1;
-    if (datos.Grupos.PorLugar(vista.GrupoElegido)) {
+    propio.GrupoElegido = fila + 1;
+    if (datos.Grupos.PorLugar(propio.GrupoElegido)) {
         BotLugClick();
         return;
     }
-    vista.TituloRaton = 0;
+    propio.TituloRaton = 0;
     ListPreFam->resize(ListPreFam->width(), kAltoFamilias);
     ListPreFam->clear();
     // Only the families the group names get a row, so every row has one.
-    vista.FamiliasMostradas.clear();
-    for (const FilaFamilia &f : FamiliasDeGrupo(Ruta->Nivel(), vista.GrupoElegido)) {
-        vista.FamiliasMostradas.push_back(f.familia);
+    propio.FamiliasMostradas.clear();
+    for (const FilaFamilia &f : FamiliasDeGrupo(Ruta->Nivel(), propio.GrupoElegido)) {
+        propio.FamiliasMostradas.push_back(f.familia);
         auto *item = new QListWidgetItem(DesdeAnsi(f.texto).trimmed(), ListPreFam);
         item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f.familia, 1)));
     }
@@ -81,13 +81,13 @@ void TFIniPro::ListSelFpMouseUp(int fila)
 
 void TFIniPro::ListPreFamMouseDown(int fila)
 {
-    if (fila < 0 || fila >= static_cast<int>(vista.FamiliasMostradas.size()) || fila >= ListPreFam->count())
+    if (fila < 0 || fila >= static_cast<int>(propio.FamiliasMostradas.size()) || fila >= ListPreFam->count())
         return;
     const int p = fila + 1;
     const QString nombre = ListPreFam->item(fila)->text().trimmed();
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(fila)];
+    const int f = propio.FamiliasMostradas[static_cast<size_t>(fila)];
     const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
-    vista.ElementoSel = p;
+    propio.ElementoSel = p;
 
     ListFPExpli->show();
     ListFPExpli->clear();
@@ -104,22 +104,22 @@ void TFIniPro::ListPreFamMouseDown(int fila)
                                                     QStringLiteral("...")
                                               : nombre + QStringLiteral(" - ") + T(292));
     Labeltitulo->show();
-    vista.TituloRaton = 0;
+    propio.TituloRaton = 0;
 }
 
 void TFIniPro::ListTitFPMouseMove(int fila)
 {
     const int r = fila + 1;
-    if (r < 1 || r > ListTitFP->count() || r == vista.TituloRaton)
+    if (r < 1 || r > ListTitFP->count() || r == propio.TituloRaton)
         return;
-    if (vista.ElementoSel < 1 || vista.ElementoSel > static_cast<int>(vista.FamiliasMostradas.size()))
+    if (propio.ElementoSel < 1 || propio.ElementoSel > static_cast<int>(propio.FamiliasMostradas.size()))
         return;
     ListTitFP->setCurrentRow(fila);
-    vista.TituloRaton = r;
+    propio.TituloRaton = r;
     ListFPExpli->move(ListTitFP->x() + 15, ListTitFP->y() + ListTitFP->height() + 10);
     ListFPExpli->show();
     ListFPExpli->clear();
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(vista.ElementoSel - 1)];
+    const int f = propio.FamiliasMostradas[static_cast<size_t>(propio.ElementoSel - 1)];
     const int linea = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + r;
     for (const std::string &s :
          ExplicacionTituloFPB(datos.InicioFamiliaFPB, enlace.AsignaturasFPBasica, linea, HaciaAnsi(T(271))))
@@ -130,12 +130,12 @@ void TFIniPro::ListTitFPMouseUp(int fila)
 {
     if (fila < 0 || fila >= ListTitFP->count())
         return;
-    if (vista.ElementoSel < 1 || vista.ElementoSel > static_cast<int>(vista.FamiliasMostradas.size()))
+    if (propio.ElementoSel < 1 || propio.ElementoSel > static_cast<int>(propio.FamiliasMostradas.size()))
         return;
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(vista.ElementoSel - 1)];
-    vista.TituloFPBSel = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + fila + 1;
+    const int f = propio.FamiliasMostradas[static_cast<size_t>(propio.ElementoSel - 1)];
+    estado.TituloSel = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + fila + 1;
     enlace.SeleccionFija = false;
-    vista.ComunidadElegidaFPB = false;
+    propio.ComunidadElegidaFPB = false;
 
     Ocultar({PanelSelTit0, ListSelFp, ListPreFam, ListTitFP, ListFPExpli, Labeltitulo, BotLug});
     MostrarControles({mapa, PanelSelTit, PanelCarSel, panelsel, Listsel, BotRequisitos, BotAsig, BotTra, BotImprimir,
@@ -147,7 +147,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     enlace.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
-    MarcarDondeSeEstudia(vista.TituloFPBSel);
+    MarcarDondeSeEstudia(estado.TituloSel);
     TimerParpadeo->Iniciar([this](bool mostrar) { PanelCarSel->setText(mostrar ? NombreTitulo() : QString()); });
 }
 
@@ -171,17 +171,17 @@ void TFIniPro::MostrarVista(VistaFPB v, int titulo)
 
 void TFIniPro::BotRequisitosClick()
 {
-    MostrarVista(VistaFPB::Requisitos, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Requisitos, estado.TituloSel);
 }
 
 void TFIniPro::botAsigClick()
 {
-    MostrarVista(VistaFPB::Asignaturas, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Asignaturas, estado.TituloSel);
 }
 
 void TFIniPro::BotTraClick()
 {
-    MostrarVista(VistaFPB::Salidas, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Salidas, estado.TituloSel);
 }
 
 } // namespace norvela

@@ -37,8 +37,8 @@ TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
 {
     Montar(CierreVentana::PreguntarYTerminar);
     enlace.NumGruposFamilias = 9;
-    estado.AltoListaSelGM = listSelFP->height();
-    estado.ImprimiendoGM = false;
+    estado.AltoListaSel = listSelFP->height();
+    estado.Imprimiendo = false;
 }
 
 void TForm3::Construir()

@@ -60,7 +60,8 @@ public:
     LineaAyuda ayudaGM;
     InformeCuestionarioGM informeCuesGM;
 
-    EstadoMedio estado;
+    EstadoMedio propio;
+    const EstadoMedio &Propio() const { return propio; }
 
     // Shows the itinerary screen, where the questionnaire goes back to.
     std::function<void()> MostrarItinerarios;

@@ -20,7 +20,7 @@ namespace norvela {
 
 void TForm3::BotImprimirClick()
 {
-    estado.ImprimiendoGM = true;
+    estado.Imprimiendo = true;
     enlace.ModoImpresion = true;
     enlace.NumLineasCuestionario = 0;
     if (enlace.RutaPorLugar)
@@ -28,7 +28,7 @@ void TForm3::BotImprimirClick()
     else
         ImprimirTitulo();
     enlace.ModoImpresion = false;
-    estado.ImprimiendoGM = false;
+    estado.Imprimiendo = false;
 }
 
 void TForm3::ImprimirTitulo()
@@ -36,9 +36,9 @@ void TForm3::ImprimirTitulo()
     // The sections are built as the screen shows them; the title's name
     // comes from the title list, never from the blinking caption.
     const VistasTitulo vistas =
-        VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSelGM, enlace.AnchoLista);
+        VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSel, enlace.AnchoLista);
     SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSelGM, vistas, seleccion);
+    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
     seleccion.Guardar(enlace);
     if (hoja.pedirSeleccion) {
         PedirComunidades();
@@ -47,7 +47,7 @@ void TForm3::ImprimirTitulo()
     VolcarInforme(hoja.informe, enlace, &DatosInforme::NumLineasCuestionario);
     reja->hide();
     estado.PrimeraFilaEncabezado = 1001;
-    MostrarVistaPreviaFP(listSelFP, hoja.informe, enlace.AjusteFuente, estado.AltoListaSelGM);
+    MostrarVistaPreviaFP(listSelFP, hoja.informe, enlace.AjusteFuente, estado.AltoListaSel);
     ImprimirInforme();
 }
 

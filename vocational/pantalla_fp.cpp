@@ -224,7 +224,7 @@ void PantallaFP::AbrirGrupos()
 
 void PantallaFP::MostrarGrupos()
 {
-    Titulos.ListaDeGrupos = true;
+    estado.Titulos.ListaDeGrupos = true;
     ListPreFam->resize(ListPreFam->width(), kAltoGrupos);
     ListPreFam->clear();
     for (int g = 1; g <= enlace.NumGruposFamilias && enlace.GruposFamilias.Contiene(g); ++g) {
@@ -239,7 +239,7 @@ void PantallaFP::ListPreFamMouseDown(int fila)
     if (fila < 0 || fila >= ListPreFam->count())
         return;
     FamiliasPulsadas();
-    EstadoTitulosFP &t = Titulos;
+    EstadoTitulosFP &t = estado.Titulos;
     if (t.ListaDeGrupos) {
         const int g = fila + 1;
         t.FilaFamiliaSel = g;

@@ -6,6 +6,7 @@
 // them and adds its own.
 #pragma once
 
+#include "estado_fp.h"
 #include "informes.h"
 #include "pantalla.h"
 
@@ -36,19 +37,6 @@ class VistaMapa;
 struct ControlesRutaFP;
 struct NivelFPDatos;
 
-// Where the title route's family list stands.
-struct EstadoTitulosFP {
-    // The family list shows the groups (else the families of one group).
-    bool ListaDeGrupos = false;
-    // The group clicked at group level, then the family row clicked.
-    int FilaFamiliaSel = 0;
-    std::string NombreFamiliaSel;
-    // Family of each row of the family list; row 0 is the back row.
-    std::vector<int> FamiliasGrupoSel;
-    // The rows of the family's title list (title lines of the level).
-    std::vector<int> TitulosFamilia;
-};
-
 class PantallaFP : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
@@ -76,8 +64,10 @@ public:
     QTimer TimerEstrellas;
     // The place route of the screen's level.
     RutaLugaresFP *Ruta = nullptr;
-    // The title route: groups, a group's families, a family's titles.
-    EstadoTitulosFP Titulos;
+    // What the screen remembers between clicks, alike on the three screens.
+    EstadoPantallaFP estado;
+
+    const EstadoPantallaFP &Estado() const { return estado; }
 
     // A tick of the map's stars.
     void TimerEstrellasTimer();

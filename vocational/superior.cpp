@@ -40,7 +40,7 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
     enlace.FPSuperiorActivo = false;
     enlace.ListaDeLugares = false;
     enlace.ModoImpresion = false;
-    AltoListaSel = listSelFP->height();
+    estado.AltoListaSel = listSelFP->height();
 }
 
 void TForm8::hideEvent(QHideEvent *evento)
@@ -84,7 +84,7 @@ void TForm8::Conectar()
         connect(boton, &QPushButton::clicked, this, [this, boton, info] { AbrirVista(boton, info); });
     // The statistics of the title, of its family's titles, of its family by community.
     connect(ButtonEstad1, &QPushButton::clicked, this,
-            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad1Click(TituloSel); }); });
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad1Click(estado.TituloSel); }); });
     connect(ButtonEstad2, &QPushButton::clicked, this,
             [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad3Click(FamiliaDelTitulo()); }); });
     connect(ButtonEstad3, &QPushButton::clicked, this,
@@ -108,7 +108,7 @@ void TForm8::BotRetrocederFPClick()
     BotImprimir->hide();
     if (Ruta->VolverAProvincias())
         return;
-    if (ModoPorLugar && PanelEstrellas->isVisible()) {
+    if (propio.ModoPorLugar && PanelEstrellas->isVisible()) {
         Ruta->estado.CentrosEnRejilla = false;
         reja->setCursor(Qt::ArrowCursor);
         Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas, PanelSel, PanelSelTit, PanelCarSel, reja});
@@ -118,10 +118,10 @@ void TForm8::BotRetrocederFPClick()
         PanelCarSel->clear();
         PanelFP->show();
         BotRetrocederFP->hide();
-        ModoPorLugar = false;
+        propio.ModoPorLugar = false;
         return;
     }
-    if (ModoPorLugar) {
+    if (propio.ModoPorLugar) {
         Ruta->VolverAlMapa();
         return;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "centros_fp.h"
+#include "estado_superior.h"
 #include "informe_fp.h"
 #include "pantalla_fp.h"
 
@@ -53,11 +54,8 @@ public:
     EtiquetaActiva *degradeini = nullptr;
 
     // Screen state.
-    int TituloSel = 0;
-    int PrimeraFilaEncabezado = 1001;
-    bool ModoPorLugar = false;
-    bool TituloDesdeRejilla = false;
-    int AltoListaSel = 0;
+    EstadoSuperior propio;
+    const EstadoSuperior &Propio() const { return propio; }
 
     // Title route.
     void MenuFP1Click();
@@ -113,7 +111,7 @@ private:
     int FamiliaDelTitulo() const;
     // The statistics screen with the chart `grafico` draws on it.
     void MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico);
-    // The lines of a view of TituloSel (none for Donde).
+    // The lines of a view of the chosen title (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;
     void AnadirComunidadSeleccion(int c);
     void PedirComunidades();

@@ -32,7 +32,7 @@ void TForm8::MenuFpTit5Click()
     const VistasTitulo vistas{
         {LineasVista(InfoTitulo::Requisitos), LineasVista(InfoTitulo::Asignaturas), LineasVista(InfoTitulo::Acceso)}};
     SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, seleccion);
+    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
     seleccion.Guardar(enlace);
     if (hoja.pedirSeleccion) {
         PedirComunidades();
@@ -80,10 +80,10 @@ void TForm8::TerminarSeleccionImpresion()
 void TForm8::MostrarVistaPrevia(const InformeFP &informe)
 {
     reja->hide();
-    PrimeraFilaEncabezado = 1001;
+    estado.PrimeraFilaEncabezado = 1001;
     PanelSelTit->setText(T(321));
     PanelSelTit->show();
-    MostrarVistaPreviaFP(listSelFP, informe, enlace.AjusteFuente, AltoListaSel);
+    MostrarVistaPreviaFP(listSelFP, informe, enlace.AjusteFuente, estado.AltoListaSel);
 }
 
 void TForm8::ImprimirInformeFP()

@@ -82,7 +82,7 @@ void ElegirTitulo(Programa &p, int t)
             ClicFila(f.ListSelFp, g - 1);
             ClicFila(f.ListPreFam, static_cast<int>(k));
             ClicFila(f.ListTitFP, static_cast<int>(i - titulos.begin()));
-            QCOMPARE(f.vista.TituloFPBSel, t);
+            QCOMPARE(f.Estado().TituloSel, t);
             return;
         }
     }
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!p.f->TimerAyu->EnMarcha());
         QCOMPARE(vistos.count(QString()), 6);
         QCOMPARE(vistos.last(), p.e.Texto(577).trimmed());
-        QCOMPARE(p.f->vista.ContadorParpadeo, 0);
+        QCOMPARE(p.f->Propio().ContadorParpadeo, 0);
     }
 
     void titleRouteFromTheAssistant()
@@ -216,7 +216,7 @@ private slots:
         // The title: its map with the communities that teach it, its name blinking.
         ClicFila(f.ListTitFP, 1);
         const int t = titulos[1];
-        QCOMPARE(f.vista.TituloFPBSel, t);
+        QCOMPARE(f.Estado().TituloSel, t);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
         for (QPushButton *b : {f.BotRequisitos, f.BotAsig, f.BotTra, f.BotImprimir, f.BotRetrocederFP})
             QVERIFY(b->isVisible());
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(585)});
         QCOMPARE(vistos, 0);
         QCOMPARE(Textos(f.Listsel), antes);
-        QVERIFY(!f.vista.ImprimiendoFPB);
+        QVERIFY(!f.Estado().Imprimiendo);
 
         // A community that does not teach it: a beep and the "none" row.
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, no));
@@ -318,7 +318,7 @@ private slots:
         Pulsar(f.BotImprimir);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!f.vista.ImprimiendoFPB);
+        QVERIFY(!f.Estado().Imprimiendo);
         // The preview: the report's lines in Courier New.
         QVERIFY(f.Listsel->isVisible() && f.reja->isHidden());
         QCOMPARE(f.Listsel->font().family(), QStringLiteral("Courier New"));
@@ -462,7 +462,7 @@ private slots:
         f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
         ClicFila(f.ListSelFp, 1);
         QCOMPARE(f.ListPreFam->count(), 2);
-        QCOMPARE(f.vista.FamiliasMostradas, (std::vector<int>{3, 12}));
+        QCOMPARE(f.Propio().FamiliasMostradas, (std::vector<int>{3, 12}));
         ClicFila(f.ListPreFam, 1);
         const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), 12);
         QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
@@ -472,7 +472,7 @@ private slots:
         ClicEn(f.ListPreFam->viewport(), ultima.bottomLeft() + QPoint(20, 3));
         QCOMPARE(Textos(f.ListTitFP), lista);
         ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 3));
-        QCOMPARE(f.vista.TituloFPBSel, 0);
+        QCOMPARE(f.Estado().TituloSel, 0);
     }
 
     void aGroupWithoutFamiliesOpensThePlaceRouteAndTheCloseBoxGoesHome()

@@ -52,7 +52,7 @@ struct Programa : ProgramaEntregado {
             QVERIFY(Pulsar(estad->ButtonRetroEsta));
             QVERIFY(QTest::qWaitForWindowActive(form8));
         }
-        if (form8->TituloSel != t || !form8->PanelFpTit->isVisible())
+        if (form8->Estado().TituloSel != t || !form8->PanelFpTit->isVisible())
             ElegirTituloSuperior(*form8, e, t);
         QVERIFY(Pulsar(form8->MenuFPTitEst));
         QVERIFY(form8->PanelEstadistica->isVisible());

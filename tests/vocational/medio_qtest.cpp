@@ -179,8 +179,8 @@ private slots:
             QCOMPARE(f.Labeltitulo->text(), deporte + QStringLiteral(" - ") + e.Texto(307) + QStringLiteral("..."));
             QCOMPARE(f.ListTit->count(), e.NumFPMedio - e.SeccionGMHasta);
             ClicFila(f.ListTit, 0);
-            QCOMPARE(f.estado.TituloSelGM, e.SeccionGMHasta + 1);
-            const QString nombre = DesdeAnsi(e.NombresFPMedio[f.estado.TituloSelGM]).trimmed();
+            QCOMPARE(f.Estado().TituloSel, e.SeccionGMHasta + 1);
+            const QString nombre = DesdeAnsi(e.NombresFPMedio[f.Estado().TituloSel]).trimmed();
             QVERIFY(f.PanelEstrellas->isVisible());
             QVERIFY(f.TimerEstrellas.isActive());
             for (int tic = 0; tic < 9; ++tic) {
@@ -203,7 +203,7 @@ private slots:
             Pulsar(f.BotPuesto);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(199));
             QCOMPARE(Textos(f.listSelFP, true).value(0),
-                     DesdeAnsi(e.AsignaturasFPMedio.En(f.estado.TituloSelGM, 1)).trimmed());
+                     DesdeAnsi(e.AsignaturasFPMedio.En(f.Estado().TituloSel, 1)).trimmed());
             Pulsar(f.botAsig);
             QCOMPARE(f.PanelSelTit->text(), e.Texto(312));
             QVERIFY(f.listSelFP->count() >= 20);
@@ -244,7 +244,7 @@ private slots:
         // An arts title lists the "22" lines; back to the groups by the back row.
         ClicFila(f.ListPreFam, f.ListPreFam->count() - 1);
         ClicFila(f.ListTit, 0);
-        QVERIFY(f.estado.TituloSelGM >= e.SeccionGMDesde && f.estado.TituloSelGM < e.SeccionGMHasta);
+        QVERIFY(f.Estado().TituloSel >= e.SeccionGMDesde && f.Estado().TituloSel < e.SeccionGMHasta);
         Pulsar(f.BotRequisitos);
         const QString primera = DesdeAnsi(LineasRequisitosGM(e.Requisitos, e.NumRequisitos, "22", e.AnchoLista)[0]);
         QCOMPARE(Textos(f.listSelFP, true).value(0), primera.trimmed());
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(f.ListPreFam->height(), 169);
         ClicFila(f.ListPreFam, 1);
         ClicFila(f.ListTit, 0);
-        QVERIFY(f.estado.TituloSelGM < e.SeccionGMDesde);
+        QVERIFY(f.Estado().TituloSel < e.SeccionGMDesde);
         Pulsar(f.BotRequisitos);
         QCOMPARE(f.listSelFP->count(),
                  static_cast<int>(LineasRequisitosGM(e.Requisitos, e.NumRequisitos, "13", e.AnchoLista).size()));
@@ -638,7 +638,7 @@ private slots:
         f.reja->scrollToItem(f.reja->item(fila, 0));
         const QPoint celda = f.reja->visualItemRect(f.reja->item(fila, 0)).center();
         DobleClicEn(f.reja->viewport(), celda);
-        QCOMPARE(f.estado.TituloSelGM, titulo);
+        QCOMPARE(f.Estado().TituloSel, titulo);
         QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.BotRequisitos->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible() && !f.reja->isVisible());
@@ -721,7 +721,7 @@ private slots:
         // Sanidad's first title, printed while its caption is blank.
         AbrirFamilia(f, 7, 1);
         ClicFila(f.ListTit, 0);
-        const QString nombre = DesdeAnsi(e.NombresFPMedio[f.estado.TituloSelGM]).trimmed();
+        const QString nombre = DesdeAnsi(e.NombresFPMedio[f.Estado().TituloSel]).trimmed();
         f.TimerParpadeo->Tic();
         f.TimerParpadeo->Tic();
         QVERIFY(f.PanelCarSel->text().isEmpty());
@@ -752,7 +752,7 @@ private slots:
         for (const QString &s : {nombre + QStringLiteral(" (FP Grado Medio)"), QStringLiteral("** Puestos de trabajo **"),
                                  QString(34, '_'), QStringLiteral("-D\u00d3NDE SE PUEDE ESTUDIAR")})
             QVERIFY2(texto.contains(s), qPrintable(s));
-        QVERIFY(!e.ModoImpresion && !f.estado.ImprimiendoGM);
+        QVERIFY(!e.ModoImpresion && !f.Estado().Imprimiendo);
     }
 };
 

@@ -153,12 +153,12 @@ private slots:
             QVERIFY(f.ListTitFP->isVisible());
             QVERIFY(f.ListTitFP->count() > 0);
             QVERIFY(f.Labeltitulo->text().endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
-            const int familia = f.Titulos.FamiliasGrupoSel[1];
+            const int familia = f.Estado().Titulos.FamiliasGrupoSel[1];
             ClicFila(f.ListTitFP, 0);
-            QCOMPARE(f.TituloSel, s.e.FilaTituloGS[familia] + 1);
+            QCOMPARE(f.Estado().TituloSel, s.e.FilaTituloGS[familia] + 1);
             QVERIFY(f.PanelFpTit->isVisible());
             QCOMPARE(f.MenuFpTit4->text(), QString::fromUtf8(x.acceso));
-            const QString nombre = DesdeAnsi(s.e.NombresFPSuperior[f.TituloSel]).trimmed();
+            const QString nombre = DesdeAnsi(s.e.NombresFPSuperior[f.Estado().TituloSel]).trimmed();
             for (int tic = 0; tic < 9; ++tic) {
                 QCOMPARE(f.PanelCarSel->text().isEmpty(), tic > 0 && tic % 2 == 0);
                 f.TimerParpadeo->Tic();
@@ -207,7 +207,7 @@ private slots:
         Pulsar(f.MenuFpTit2);
         QVERIFY(f.listSelFP->isVisible());
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Requisitos"));
-        const bool lomce = f.TituloSel < s.e.LimiteSeccionGS;
+        const bool lomce = f.Estado().TituloSel < s.e.LimiteSeccionGS;
         QCOMPARE(!f.listSelFP->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(), lomce);
         QCOMPARE(f.MenuFpTit2->font().italic(), true);
         Pulsar(f.MenuFpTit4);
@@ -276,9 +276,9 @@ private slots:
         QVERIFY(fila < f.reja->rowCount());
         const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
         DobleClicFila(f.reja, 0);
-        QCOMPARE(f.TituloSel, 0);
+        QCOMPARE(f.Estado().TituloSel, 0);
         DobleClicFila(f.reja, fila);
-        QCOMPARE(f.TituloSel, titulo);
+        QCOMPARE(f.Estado().TituloSel, titulo);
         QVERIFY(f.PanelFpTit->isVisible());
 
         // Back through every level of the place route.
@@ -297,7 +297,7 @@ private slots:
         QVERIFY(!f.ListSelLugFP->isVisible());
         Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelFP->isVisible());
-        QVERIFY(!f.ModoPorLugar);
+        QVERIFY(!f.Propio().ModoPorLugar);
     }
 
     void CataloniaAndMadridDetailMaps()
@@ -373,13 +373,13 @@ private slots:
         TForm8 &f = *s.f;
         Pulsar(f.MenuFP1);
         ClicEn(f.ListPreFam->viewport(), QPoint(20, f.ListPreFam->viewport()->height() - 2));
-        QVERIFY(f.Titulos.ListaDeGrupos);
+        QVERIFY(f.Estado().Titulos.ListaDeGrupos);
         QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
         ClicFila(f.ListPreFam, 1);
         ClicFila(f.ListPreFam, 1);
         QVERIFY(f.ListTitFP->count() > 0);
         ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 2));
-        QCOMPARE(f.TituloSel, 0);
+        QCOMPARE(f.Estado().TituloSel, 0);
         QVERIFY(f.ListTitFP->isVisible());
     }
 

@@ -30,7 +30,7 @@ inline void ElegirTituloSuperior(TForm8 &f, const Enlace &e, int t)
             if (fila < 0)
                 continue;
             ClicFila(f.ListTitFP, fila);
-            if (f.TituloSel == t)
+            if (f.Estado().TituloSel == t)
                 return;
             // The same name in another family: look on.
             QVERIFY(Pulsar(f.MenuFpTit6));
