@@ -156,7 +156,9 @@ void TFIniPro::Construir()
     ConstruirPanelMapa();
 
     TimerParpadeo = new Parpadeo(this, 8, &propio.ContadorParpadeo);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
     TimerAyu = new Parpadeo(this, 12, &propio.ContadorParpadeo);
+    TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
 }
 
 void TFIniPro::Estilo()

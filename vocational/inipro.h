@@ -24,6 +24,20 @@ class TFIniPro : public PantallaFP {
 public:
     TFIniPro(Enlace &e, Pantallas &p);
 
+    const EstadoBasica &Propio() const { return propio; }
+    // The basic level's tables, as loaded.
+    TablasFPB &Datos() { return datos; }
+    // The system beep of a community without centres for the title.
+    std::function<void()> Pitido;
+    // Opens the screen on its groups, as the main menu and the assistant do.
+    void AbrirPorTitulo();
+
+protected:
+    void AlVolverPorCierre() override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+
     QLabel *LabelFPIp1 = nullptr, *LabelAno = nullptr;
     QListWidget *ListSelFp = nullptr;
     QLabel *PanelSelTit0 = nullptr;
@@ -35,13 +49,6 @@ public:
 
     TablasFPB datos;
     EstadoBasica propio;
-    const EstadoBasica &Propio() const { return propio; }
-
-    // The system beep of a community without centres for the title.
-    std::function<void()> Pitido;
-
-    // Opens the screen on its groups, as the main menu and the assistant do.
-    void AbrirPorTitulo();
 
     // Group, family and title lists (rows 0-based; -1 or past the end is no row).
     void ListSelFpMouseMove(int fila);
@@ -58,11 +65,6 @@ public:
     void BotImprimirClick();
     void BotRetrocederFPClick();
 
-protected:
-    void AlVolverPorCierre() override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
-private:
     void Construir() override;
     void Estilo() override;
     void Captions() override;

@@ -95,7 +95,9 @@ void TForm3::Construir()
     PanelMapa->raise();
 
     TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
     heli = new QTimer(this);
+    heli->setObjectName(QStringLiteral("heli"));
     heli->setInterval(16);
     ConstruirIntro();
     ConstruirCuestionario();
@@ -145,6 +147,17 @@ void TForm3::hideEvent(QHideEvent *evento)
     TimerParpadeo->Detener();
     heli->stop();
     PantallaFP::hideEvent(evento);
+}
+
+void TForm3::MostrarConHelicoptero()
+{
+    heli->start();
+    Mostrar();
+}
+
+void TForm3::PararHelicoptero()
+{
+    heli->stop();
 }
 
 void TForm3::Entrar()

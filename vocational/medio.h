@@ -26,6 +26,27 @@ class TForm3 : public PantallaFP {
 public:
     TForm3(Enlace &e, Pantallas &p);
 
+    const EstadoMedio &Propio() const { return propio; }
+    // Shows the itinerary screen, where the questionnaire goes back to.
+    std::function<void()> MostrarItinerarios;
+    // Opens the screen with the helicopter intro's timer running, as the
+    // assistant does.
+    void MostrarConHelicoptero();
+    // Grounds the helicopter: the screen opens on its menu.
+    void PararHelicoptero();
+    // The helicopter intro as it stands.
+    IntroHelicoptero &Intro() { return intro; }
+    // A tick of the help line's slide.
+    void TimerAyuTimer();
+
+protected:
+    // The screen is entered when whoever opens it shows it: not on every
+    // activation, so a dialog that closes over an open route leaves it be.
+    void showEvent(QShowEvent *evento) override;
+    // A hidden screen stops its map stars and blink: the star phases are shared.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
     // Heading and menu.
     QLabel *LabelAno = nullptr;
     QPushButton *botTit2 = nullptr, *botLug2 = nullptr, *botSalir = nullptr;
@@ -61,10 +82,6 @@ public:
     InformeCuestionarioGM informeCuesGM;
 
     EstadoMedio propio;
-    const EstadoMedio &Propio() const { return propio; }
-
-    // Shows the itinerary screen, where the questionnaire goes back to.
-    std::function<void()> MostrarItinerarios;
 
     // Menu.
     void botTit2Click();
@@ -100,19 +117,10 @@ public:
     void ListGMClick(int fila);
     void ListPequeClick(int fila);
     void TimerReduceTimer();
-    void TimerAyuTimer();
     void BotSalirCuesClick();
     // Asks the student's name and prints the questionnaire's report.
     void BotImprimirCuesGMClick();
 
-protected:
-    // The screen is entered when whoever opens it shows it: not on every
-    // activation, so a dialog that closes over an open route leaves it be.
-    void showEvent(QShowEvent *evento) override;
-    // A hidden screen stops its map stars and blink: the star phases are shared.
-    void hideEvent(QHideEvent *evento) override;
-
-private:
     QAbstractItemDelegate *dibujoOpcionesGM_ = nullptr, *dibujoTitulosGM_ = nullptr;
 
     void Construir() override;

@@ -26,6 +26,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace norvela {
 
@@ -137,8 +138,12 @@ void TForm3::ConstruirCuestionario()
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);
     BotImprimirCuesGM->setText(T(36));
 
-    TimerAyu.setInterval(100);
-    TimerReduce.setInterval(100);
+    // Children of the screen, so tools find the timers by their names.
+    for (auto [timer, nombre] : {std::pair{&TimerAyu, "TimerAyu"}, std::pair{&TimerReduce, "TimerReduce"}}) {
+        timer->setParent(this);
+        timer->setObjectName(QString::fromLatin1(nombre));
+        timer->setInterval(100);
+    }
     connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
     connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
     connect(BotSalirCues, &QPushButton::clicked, this, &TForm3::BotSalirCuesClick);

@@ -41,8 +41,16 @@ constexpr int kAltoGrupos = 301;
 PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
     : Pantalla(e, p, nombre), ImpresionConDialogo(e, this)
 {
+    // A child of the screen, so tools find the stars' timer by its name.
+    TimerEstrellas.setParent(this);
+    TimerEstrellas.setObjectName(QStringLiteral("TimerEstrellas"));
     TimerEstrellas.setInterval(200);
     connect(&TimerEstrellas, &QTimer::timeout, this, &PantallaFP::TimerEstrellasTimer);
+}
+
+const NivelFPDatos &PantallaFP::Nivel() const
+{
+    return Ruta->Nivel();
 }
 
 void PantallaFP::Montar(CierreVentana cierre)

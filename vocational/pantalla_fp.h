@@ -40,6 +40,11 @@ struct NivelFPDatos;
 class PantallaFP : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
+    const EstadoPantallaFP &Estado() const { return estado; }
+    // The tables of the screen's level.
+    const NivelFPDatos &Nivel() const;
+
+protected:
     QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
     // The higher and intermediate screens' heading.
     QLabel *LabelFP1 = nullptr;
@@ -67,12 +72,9 @@ public:
     // What the screen remembers between clicks, alike on the three screens.
     EstadoPantallaFP estado;
 
-    const EstadoPantallaFP &Estado() const { return estado; }
-
     // A tick of the map's stars.
     void TimerEstrellasTimer();
 
-protected:
     PantallaFP(Enlace &e, Pantallas &p, const QString &nombre);
 
     // Puts the screen together, closing as `cierre` says: its widgets, their

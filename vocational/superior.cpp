@@ -92,6 +92,14 @@ void TForm8::Conectar()
     ConectarRuta(degradeini);
 }
 
+void TForm8::MostrarInicio(bool cabecera)
+{
+    if (cabecera)
+        LabelFP1->show();
+    PanelFP->show();
+    Mostrar();
+}
+
 void TForm8::menuFP3Click()
 {
     LabelFP1->hide();

@@ -28,6 +28,16 @@ class TForm8 : public PantallaFP {
 public:
     TForm8(Enlace &e, Pantallas &p);
 
+    const EstadoSuperior &Propio() const { return propio; }
+    // Opens the screen on its start panel, with the heading when `cabecera`.
+    void MostrarInicio(bool cabecera);
+
+protected:
+    // A hidden screen stops its blink too.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+
     // Start panel.
     QWidget *PanelFP = nullptr;
     QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr;
@@ -55,7 +65,6 @@ public:
 
     // Screen state.
     EstadoSuperior propio;
-    const EstadoSuperior &Propio() const { return propio; }
 
     // Title route.
     void MenuFP1Click();
@@ -87,11 +96,6 @@ public:
     void BotRetrocederFPClick();
     void menuFP3Click();
 
-protected:
-    // A hidden screen stops its blink too.
-    void hideEvent(QHideEvent *evento) override;
-
-private:
     // superior_construccion.cpp: the widgets, area by area.
     void Construir() override;
     void ConstruirInicio();

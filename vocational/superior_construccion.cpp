@@ -36,6 +36,7 @@ void TForm8::Construir()
     ConstruirSeleccion();
     ConstruirPista();
     TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
 }
 
 // The frame, the heading and the start panel.
