@@ -163,7 +163,8 @@ private slots:
         };
         const QList<Caso> casos = {
             {s.Form1, &p.e.GradosDesdeAsistente, &TForm5::BGrados, &Tform0::LabelCarreras, s.Form1->BotMenuRetro},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, &TForm5::BFpTitGsAsis, &Tform0::LabelFpS, Hijo<QPushButton>(s.Form8, "menuFP3")}};
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, &TForm5::BFpTitGsAsis, &Tform0::LabelFpS,
+             Hijo<QPushButton>(s.Form8, "menuFP3")}};
         for (const Caso &caso : casos) {
             AbrirPuerta(p, p.menu->LabelAsistente);
             QVERIFY(s.Form5->isVisible());

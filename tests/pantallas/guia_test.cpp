@@ -123,7 +123,8 @@ private slots:
         QVERIFY(p.e.IntroHelicoptero);   // the first opening plays it
         p.s().AbrirPuerta(puerta::FPM);
         QVERIFY(f.isVisible() && pruebas::Hijo<QTimer>(f, "heli")->isActive());
-        QVERIFY(!pruebas::Hijo<QPushButton>(f, "botLug2")->isVisible() && !pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
+        QVERIFY(!pruebas::Hijo<QPushButton>(f, "botLug2")->isVisible() &&
+                !pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
         // The first flight ends, the pilot walks and the balloon is drawn by him.
         QTRY_VERIFY_WITH_TIMEOUT(f.Intro().Bocadillo() == 1, 8000);
         QCOMPARE(pruebas::Hijo<QPushButton>(f, "botTit2")->pos(), QPoint(240, 130));

@@ -137,7 +137,8 @@ private slots:
         // Groups from "familias" 40..48, and the heading from "informa_l" 54.
         QCOMPARE(Hijo<QListWidget>(p.f, "ListSelFp")->count(), kGruposFPB);
         for (int g = 1; g <= kGruposFPB; ++g)
-            QCOMPARE(Hijo<QListWidget>(p.f, "ListSelFp")->item(g - 1)->text(), DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
+            QCOMPARE(Hijo<QListWidget>(p.f, "ListSelFp")->item(g - 1)->text(),
+                     DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
         QCOMPARE(Hijo<QLabel>(p.f, "LabelFPIp1")->text(), DesdeAnsi(e.Requisitos[54]).mid(3).trimmed());
         QVERIFY(!Hijo<QLabel>(p.f, "LabelFPIp1")->text().isEmpty());
 
@@ -165,7 +166,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
         QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
-        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QPushButton>(f, "BotLug")->isVisible() && Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QPushButton>(f, "BotLug")->isVisible() &&
+                Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
 
         // The highlight follows the mouse until a click freezes it.
         SobreFila(Hijo<QListWidget>(f, "ListSelFp"), 4);
@@ -198,7 +200,8 @@ private slots:
         QVERIFY(fila >= 0);
         // The family acts on the press, before the button is let go: the
         // press itself, where the hand would click.
-        const QPoint familia = Hijo<QListWidget>(f, "ListPreFam")->visualItemRect(Hijo<QListWidget>(f, "ListPreFam")->item(fila)).center();
+        const QPoint familia =
+            Hijo<QListWidget>(f, "ListPreFam")->visualItemRect(Hijo<QListWidget>(f, "ListPreFam")->item(fila)).center();
         QCOMPARE(Inalcanzable(Hijo<QListWidget>(f, "ListPreFam")->viewport(), familia), QString());
         QTest::mousePress(Hijo<QListWidget>(f, "ListPreFam")->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
         QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->count(), static_cast<int>(titulos.size()));
@@ -210,15 +213,20 @@ private slots:
         SobreFila(Hijo<QListWidget>(f, "ListTitFP"), 1);
         QVERIFY(Hijo<QListWidget>(f, "ListFPExpli")->isVisible());
         QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->count(), 6);
-        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(0)->text(), QStringLiteral("    ") + p.e.Texto(271).left(30));
-        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(1)->text(), DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
+        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(0)->text(),
+                 QStringLiteral("    ") + p.e.Texto(271).left(30));
+        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(1)->text(),
+                 DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
 
         // The title: its map with the communities that teach it, its name blinking.
         ClicFila(Hijo<QListWidget>(f, "ListTitFP"), 1);
         const int t = titulos[1];
         QCOMPARE(f.Estado().TituloSel, t);
-        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() && Hijo<QPushButton>(f, "BotLug")->isHidden());
-        for (QPushButton *b : {Hijo<QPushButton>(f, "BotRequisitos"), Hijo<QPushButton>(f, "BotAsig"), Hijo<QPushButton>(f, "BotTra"), Hijo<QPushButton>(f, "BotImprimir"), Hijo<QPushButton>(f, "BotRetrocederFP")})
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
+                Hijo<QPushButton>(f, "BotLug")->isHidden());
+        for (QPushButton *b :
+             {Hijo<QPushButton>(f, "BotRequisitos"), Hijo<QPushButton>(f, "BotAsig"), Hijo<QPushButton>(f, "BotTra"),
+              Hijo<QPushButton>(f, "BotImprimir"), Hijo<QPushButton>(f, "BotRetrocederFP")})
             QVERIFY(b->isVisible());
         int marcadas = 0;
         for (int c = 1; c <= kNumComunidades; ++c)
@@ -238,16 +246,19 @@ private slots:
         // The three views (their lines are the data logic's).
         Pulsar(Hijo<QPushButton>(f, "BotRequisitos"));
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(29));
-        QVERIFY(Hijo<QListWidget>(f, "Listsel")->isVisible() && Hijo<QTableWidget>(f, "reja")->isHidden() && Hijo<QListWidget>(f, "Listsel")->count() > 0);
+        QVERIFY(Hijo<QListWidget>(f, "Listsel")->isVisible() && Hijo<QTableWidget>(f, "reja")->isHidden() &&
+                Hijo<QListWidget>(f, "Listsel")->count() > 0);
         Pulsar(Hijo<QPushButton>(f, "BotAsig"));
-        QVERIFY(Textos(Hijo<QListWidget>(f, "Listsel")).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
+        QVERIFY(
+            Textos(Hijo<QListWidget>(f, "Listsel")).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
         Pulsar(Hijo<QPushButton>(f, "BotTra"));
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(312));
         QCOMPARE(Hijo<QListWidget>(f, "Listsel")->item(1)->text(), QStringLiteral("  ") + p.e.Texto(199));
 
         // Back: the families and titles again, the stars stopped; then the assistant.
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
-        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QListWidget>(f, "ListPreFam")->isVisible() && Hijo<QListWidget>(f, "ListTitFP")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QListWidget>(f, "ListPreFam")->isVisible() &&
+                Hijo<QListWidget>(f, "ListTitFP")->isVisible());
         QVERIFY(!Hijo<QTimer>(f, "TimerEstrellas")->isActive());
         QVERIFY(Hijo<QListWidget>(f, "Listsel")->isHidden());
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
@@ -324,8 +335,9 @@ private slots:
         QCOMPARE(Hijo<QListWidget>(f, "Listsel")->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(Hijo<QListWidget>(f, "Listsel")->count(), p.e.NumLineasInforme);
         const QString comunidad = DesdeAnsi(p.e.Lugares[si]).mid(2, 30).trimmed().toUpper();
-        QVERIFY(Textos(Hijo<QListWidget>(f, "Listsel")).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
-                                          QStringLiteral("  ***")));
+        QVERIFY(Textos(Hijo<QListWidget>(f, "Listsel"))
+                    .contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
+                              QStringLiteral("  ***")));
         // The record 0 from the title's name, not from the blinking caption.
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), Linea(p.e.NombresFPBasica, t) + QStringLiteral(" (") +
                                                       p.e.Texto(263) + QStringLiteral(")"));
@@ -468,10 +480,14 @@ private slots:
         QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
         // Below the last row of each list nothing changes.
         const QStringList lista = Textos(Hijo<QListWidget>(f, "ListTitFP"));
-        const QRect ultima = Hijo<QListWidget>(f, "ListPreFam")->visualItemRect(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1));
+        const QRect ultima =
+            Hijo<QListWidget>(f, "ListPreFam")
+                ->visualItemRect(
+                    Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1));
         ClicEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(), ultima.bottomLeft() + QPoint(20, 3));
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListTitFP")), lista);
-        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(), QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 3));
+        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 3));
         QCOMPARE(f.Estado().TituloSel, 0);
     }
 
@@ -486,7 +502,8 @@ private slots:
         QVERIFY(g > 0);
         ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
-        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() && Hijo<QPushButton>(f, "BotLug")->isHidden());
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
+                Hijo<QPushButton>(f, "BotLug")->isHidden());
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));
         // The close box goes back home without asking.
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
@@ -519,10 +536,12 @@ private slots:
         for (int k : {29, 312, 578, 190, 323})
             QVERIFY2(Cabe(Hijo<QLabel>(f, "PanelSelTit"), p.e.Texto(k), 4), qPrintable(p.e.Texto(k)));
         for (int i = 0; i < Hijo<QListWidget>(f, "ListSelFp")->count(); ++i)
-            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListSelFp"), Hijo<QListWidget>(f, "ListSelFp")->item(i)->text(), 54), qPrintable(Hijo<QListWidget>(f, "ListSelFp")->item(i)->text()));
+            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListSelFp"), Hijo<QListWidget>(f, "ListSelFp")->item(i)->text(), 54),
+                     qPrintable(Hijo<QListWidget>(f, "ListSelFp")->item(i)->text()));
         // Titles and family names in their lists.
         for (int t = 1; t <= p.e.NumFPBasica; ++t)
-            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListTitFP"), Linea(p.e.NombresFPBasica, t), 26), qPrintable(Linea(p.e.NombresFPBasica, t)));
+            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListTitFP"), Linea(p.e.NombresFPBasica, t), 26),
+                     qPrintable(Linea(p.e.NombresFPBasica, t)));
     }
 };
 

@@ -56,7 +56,8 @@ struct Programa : ProgramaEntregado {
             ElegirTituloSuperior(*form8, e, t);
         QVERIFY(Pulsar(Hijo<QPushButton>(form8, "MenuFPTitEst")));
         QVERIFY(Hijo<QWidget>(form8, "PanelEstadistica")->isVisible());
-        QPushButton *boton[5] = {nullptr, Hijo<QPushButton>(form8, "ButtonEstad1"), nullptr, Hijo<QPushButton>(form8, "ButtonEstad2"), Hijo<QPushButton>(form8, "ButtonEstad3")};
+        QPushButton *boton[5] = {nullptr, Hijo<QPushButton>(form8, "ButtonEstad1"), nullptr,
+                                 Hijo<QPushButton>(form8, "ButtonEstad2"), Hijo<QPushButton>(form8, "ButtonEstad3")};
         QVERIFY(Pulsar(boton[grafico]));
         QVERIFY(QTest::qWaitForWindowActive(estad));
     }
@@ -200,8 +201,10 @@ private slots:
         Pulsar(s.ButtonRetroEsta);
         QVERIFY(QTest::qWaitForWindowActive(pr.form8));
         Pulsar(Hijo<QPushButton>(pr.form8, "MenuFpTit6"));
-        QVERIFY(Hijo<QListWidget>(pr.form8, "ListTitFP")->isVisible() && !Hijo<QWidget>(pr.form8, "PanelFpTit")->isVisible());
-        QVERIFY(Textos(Hijo<QListWidget>(pr.form8, "ListTitFP"), true).contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
+        QVERIFY(Hijo<QListWidget>(pr.form8, "ListTitFP")->isVisible() &&
+                !Hijo<QWidget>(pr.form8, "PanelFpTit")->isVisible());
+        QVERIFY(Textos(Hijo<QListWidget>(pr.form8, "ListTitFP"), true)
+                    .contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
 
         // Family numbers no title gives (the chart routines themselves), and
         // a family the statistics file does not have.

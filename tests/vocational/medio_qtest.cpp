@@ -58,7 +58,8 @@ struct Programa : ProgramaEntregado {
 
 bool MenuVisible(const TForm3 &f)
 {
-    return Hijo<QPushButton>(f, "botTit2")->isVisible() && Hijo<QPushButton>(f, "botLug2")->isVisible() && Hijo<QPushButton>(f, "botSalir")->isVisible();
+    return Hijo<QPushButton>(f, "botTit2")->isVisible() && Hijo<QPushButton>(f, "botLug2")->isVisible() &&
+           Hijo<QPushButton>(f, "botSalir")->isVisible();
 }
 
 // Opens group g (0-based row), then family row `familia` of it.
@@ -168,7 +169,8 @@ private slots:
             ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 0);
             QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(0)->text(), e.Texto(82));
             const QString deporte = DesdeAnsi(e.EncabezadosFPMedio[e.NumFamiliasGM]).mid(1).trimmed();
-            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1)->text(), deporte);
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1)->text(),
+                     deporte);
             QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->height(), 301);
             QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), e.Texto(578));
 
@@ -176,7 +178,8 @@ private slots:
             // are the "23" lines.
             ClicFila(Hijo<QListWidget>(f, "ListPreFam"), Hijo<QListWidget>(f, "ListPreFam")->count() - 1);
             QVERIFY(Hijo<QListWidget>(f, "ListTit")->isVisible());
-            QCOMPARE(Hijo<QLabel>(f, "Labeltitulo")->text(), deporte + QStringLiteral(" - ") + e.Texto(307) + QStringLiteral("..."));
+            QCOMPARE(Hijo<QLabel>(f, "Labeltitulo")->text(),
+                     deporte + QStringLiteral(" - ") + e.Texto(307) + QStringLiteral("..."));
             QCOMPARE(Hijo<QListWidget>(f, "ListTit")->count(), e.NumFPMedio - e.SeccionGMHasta);
             ClicFila(Hijo<QListWidget>(f, "ListTit"), 0);
             QCOMPARE(f.Estado().TituloSel, e.SeccionGMHasta + 1);
@@ -210,7 +213,8 @@ private slots:
             // Only a row that starts with "-" is shaded as a heading.
             const QImage vista = Hijo<QListWidget>(f, "listSelFP")->viewport()->grab().toImage();
             for (int r = 0; r < Hijo<QListWidget>(f, "listSelFP")->count(); ++r) {
-                const QRect q = Hijo<QListWidget>(f, "listSelFP")->visualItemRect(Hijo<QListWidget>(f, "listSelFP")->item(r));
+                const QRect q =
+                    Hijo<QListWidget>(f, "listSelFP")->visualItemRect(Hijo<QListWidget>(f, "listSelFP")->item(r));
                 if (q.bottom() >= vista.height())
                     break;
                 QCOMPARE(vista.pixelColor(q.right() - 2, q.center().y()) == paleta::ColorFondo,
@@ -308,7 +312,8 @@ private slots:
         Pulsar(iti.botCuestio);
         QVERIFY(f.isVisible() && !iti.isVisible() && p.e.CuestionarioGM);
         QVERIFY(!MenuVisible(f));
-        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && Hijo<QPushButton>(f, "BitFleGMde")->isVisible() && Hijo<QPushButton>(f, "BotSalirCues")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && Hijo<QPushButton>(f, "BitFleGMde")->isVisible() &&
+                Hijo<QPushButton>(f, "BotSalirCues")->isVisible());
         QVERIFY(!Hijo<QPushButton>(f, "BitFleGMiz")->isVisible());
         QCOMPARE(Hijo<QListWidget>(f, "ListGM")->count(), 11);
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListGM"), true).first(), DesdeAnsi(p.e.ListaGM75[1]).trimmed());
@@ -320,7 +325,8 @@ private slots:
         // Each option with its study icon: the seventh and eighth take 16 and 21.
         const QList<QPixmap> iconos = CargarIconosEstudios();
         for (const auto &[fila, icono] : {std::pair{0, 0}, std::pair{6, 16}, std::pair{7, 21}, std::pair{10, 10}})
-            QVERIFY2(IconoEnFila(Hijo<QListWidget>(f, "ListGM"), fila, iconos.at(icono)), qPrintable(QString::number(fila)));
+            QVERIFY2(IconoEnFila(Hijo<QListWidget>(f, "ListGM"), fila, iconos.at(icono)),
+                     qPrintable(QString::number(fila)));
 
         // Nothing ticked: the arrow does nothing.
         Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
@@ -337,7 +343,8 @@ private slots:
             for (int fila : c.filas)
                 ClicFila(Hijo<QListWidget>(f, "ListGM"), fila);
             Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
-            QVERIFY(Hijo<QListWidget>(f, "ListGM2")->isVisible() && !Hijo<QListWidget>(f, "ListGM")->isVisible() && Hijo<QPushButton>(f, "BitFleGMiz")->isVisible());
+            QVERIFY(Hijo<QListWidget>(f, "ListGM2")->isVisible() && !Hijo<QListWidget>(f, "ListGM")->isVisible() &&
+                    Hijo<QPushButton>(f, "BitFleGMiz")->isVisible());
             QStringList esperadas;
             for (int pasada = 0; pasada < 2; ++pasada)
                 for (int j = 1; j <= p.e.NumCuesGM; ++j) {
@@ -350,7 +357,8 @@ private slots:
             QCOMPARE(Textos(Hijo<QListWidget>(f, "ListGM2"), true), esperadas);
             // Back: the options come back ticked as they were.
             Pulsar(Hijo<QPushButton>(f, "BitFleGMiz"));
-            QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QListWidget>(f, "ListGM2")->isVisible() && !Hijo<QPushButton>(f, "BitFleGMiz")->isVisible());
+            QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QListWidget>(f, "ListGM2")->isVisible() &&
+                    !Hijo<QPushButton>(f, "BitFleGMiz")->isVisible());
             QList<int> marcadas;
             for (int i = 0; i < Hijo<QListWidget>(f, "ListGM")->count(); ++i)
                 if (Hijo<QListWidget>(f, "ListGM")->item(i)->isSelected())
@@ -378,22 +386,27 @@ private slots:
                 if (p.e.TablaFPMedio.En(t, campo) == linea && !titulos.contains(DesdeAnsi(p.e.NombresFPMedio[t]).trimmed()))
                     titulos << DesdeAnsi(p.e.NombresFPMedio[t]).trimmed();
         Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
-        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QListWidget>(f, "ListGM2")->isVisible() && !Hijo<QPushButton>(f, "BitFleGMde")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QListWidget>(f, "ListGM2")->isVisible() &&
+                !Hijo<QPushButton>(f, "BitFleGMde")->isVisible());
         QVERIFY(!titulos.isEmpty());
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListGM"), true), titulos);
         QCOMPARE(Hijo<QLabel>(f, "LabAyuGM")->text(), p.e.Texto(189));
         QVERIFY(IconoEnFila(Hijo<QListWidget>(f, "ListGM"), 0, IconosPequenos().at(3)));
         // Back to the statements, still ticked, and forward again.
         Pulsar(Hijo<QPushButton>(f, "BitFleGMiz"));
-        QVERIFY(Hijo<QListWidget>(f, "ListGM2")->isVisible() && Hijo<QListWidget>(f, "ListGM2")->item(0)->isSelected() && Hijo<QPushButton>(f, "BitFleGMde")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListGM2")->isVisible() &&
+                Hijo<QListWidget>(f, "ListGM2")->item(0)->isSelected() &&
+                Hijo<QPushButton>(f, "BitFleGMde")->isVisible());
         Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListGM"), true), titulos);
 
         Remolcar(f);
         // A title opens on the map; the list shrinks into the mini list.
         ClicFila(Hijo<QListWidget>(f, "ListGM"), 0);
-        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
-        QVERIFY(!Hijo<QPushButton>(f, "BotPuesto")->isVisible() && !Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
+        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() &&
+                Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
+        QVERIFY(!Hijo<QPushButton>(f, "BotPuesto")->isVisible() &&
+                !Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(Hijo<QListWidget>(f, "ListPeque")->isVisible(), 8000);
         QVERIFY(!Hijo<QListWidget>(f, "ListGM")->isVisible() && Hijo<QLabel>(f, "LabelPeque")->isVisible());
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListPeque"), true), titulos);
@@ -405,11 +418,17 @@ private slots:
         int comunidad = 1;
         for (; comunidad < 20; ++comunidad) {
             Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, comunidad));
-            if (Hijo<QTableWidget>(f, "reja")->isVisible() && Hijo<QTableWidget>(f, "reja")->rowCount() > 0 && Hijo<QTableWidget>(f, "reja")->item(0, 0)->text().trimmed() != ninguno)
+            if (Hijo<QTableWidget>(f, "reja")->isVisible() && Hijo<QTableWidget>(f, "reja")->rowCount() > 0 &&
+                Hijo<QTableWidget>(f, "reja")->item(0, 0)->text().trimmed() != ninguno)
                 break;
         }
         QVERIFY(comunidad < 20);
-        const QString centro = Hijo<QTableWidget>(f, "reja")->item(1, 0)->text().split(QStringLiteral("  "), Qt::SkipEmptyParts).last().trimmed();
+        const QString centro = Hijo<QTableWidget>(f, "reja")
+                                   ->item(1, 0)
+                                   ->text()
+                                   .split(QStringLiteral("  "), Qt::SkipEmptyParts)
+                                   .last()
+                                   .trimmed();
         // The same community again: its block is not repeated.
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, comunidad));
 
@@ -427,16 +446,18 @@ private slots:
         QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Lucía Pérez"));
         const QString texto = TextoPdf(pdf);
         for (const QString &esperado :
-             {QStringLiteral("Lucía Pérez"), p.e.Texto(594).trimmed(), Textos(Hijo<QListWidget>(f, "ListGM2"), true).first(),
-              p.e.Texto(595).trimmed(), p.e.Texto(190).trimmed(), titulos.first(), p.e.Texto(592).trimmed(),
-              p.e.Texto(593).trimmed() + QLatin1Char(':'), centro, DesdeAnsi(p.e.ListaGM75[1]).trimmed()})
+             {QStringLiteral("Lucía Pérez"), p.e.Texto(594).trimmed(),
+              Textos(Hijo<QListWidget>(f, "ListGM2"), true).first(), p.e.Texto(595).trimmed(), p.e.Texto(190).trimmed(),
+              titulos.first(), p.e.Texto(592).trimmed(), p.e.Texto(593).trimmed() + QLatin1Char(':'), centro,
+              DesdeAnsi(p.e.ListaGM75[1]).trimmed()})
             QVERIFY2(texto.contains(esperado), qPrintable(esperado));
         QCOMPARE(texto.count(p.e.Texto(592).trimmed()), 1);
         // Another title from the mini list, then back to the title list.
         if (titulos.size() > 1) {
             ClicFila(Hijo<QListWidget>(f, "ListPeque"), 1);
             QCOMPARE(Hijo<QLabel>(f, "LabAyuGM")->text(), titulos.at(1));
-            QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && !Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
+            QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() &&
+                    !Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
         }
         // A balloon of the intro still on the screen goes with its pilot.
         f.Intro().Entrar(true);
@@ -444,7 +465,8 @@ private slots:
             f.Intro().PilotoEnMarcha() ? f.Intro().TickPiloto() : void(f.Intro().TickVuelo());
         QCOMPARE(f.Intro().Bocadillo(), 1);
         Pulsar(Hijo<QPushButton>(f, "BitFleGMiz"));
-        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && !Hijo<QListWidget>(f, "ListPeque")->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && !Hijo<QWidget>(f, "PanelEstrellas")->isVisible() &&
+                !Hijo<QListWidget>(f, "ListPeque")->isVisible());
         QVERIFY(f.Intro().Bocadillo() == 0 && f.Intro().Fotograma() == -1);
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListGM"), true), titulos);
         // Each step back brings that step's help line in again.
@@ -458,7 +480,8 @@ private slots:
         // Leaving goes back to the itinerary screen.
         Pulsar(Hijo<QPushButton>(f, "BotSalirCues"));
         QVERIFY(!f.isVisible() && iti.isVisible() && !p.e.CuestionarioGM);
-        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isHidden() && Hijo<QPushButton>(f, "BitFleGMiz")->isHidden() && Hijo<QPushButton>(f, "BotSalirCues")->isHidden());
+        QVERIFY(Hijo<QListWidget>(f, "ListGM")->isHidden() && Hijo<QPushButton>(f, "BitFleGMiz")->isHidden() &&
+                Hijo<QPushButton>(f, "BotSalirCues")->isHidden());
 
         // The eleventh option is the place route.
         AbrirCuestionarioDesdeItinerarios(p);
@@ -467,7 +490,8 @@ private slots:
         ClicFila(Hijo<QListWidget>(f, "ListGM"), 10);
         Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
         QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
-        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QListWidget>(f, "ListGM")->isHidden() && Hijo<QPushButton>(f, "BotSalirCues")->isHidden());
+        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QListWidget>(f, "ListGM")->isHidden() &&
+                Hijo<QPushButton>(f, "BotSalirCues")->isHidden());
 
         // Opened from the assistant, leaving goes back to it; opened by
         // another door, the screen shows its menu and nothing of the mode.
@@ -484,7 +508,8 @@ private slots:
         f.hide();
         p.e.CuestionarioGM = false;
         f.Mostrar();
-        QVERIFY(MenuVisible(f) && Hijo<QListWidget>(f, "ListGM")->isHidden() && Hijo<QPushButton>(f, "BitFleGMde")->isHidden() && Hijo<QLabel>(f, "LabAyuGM")->isHidden());
+        QVERIFY(MenuVisible(f) && Hijo<QListWidget>(f, "ListGM")->isHidden() &&
+                Hijo<QPushButton>(f, "BitFleGMde")->isHidden() && Hijo<QLabel>(f, "LabAyuGM")->isHidden());
     }
 
     // The report holds the centres of the titles it lists: a title the
@@ -507,7 +532,8 @@ private slots:
         ClicFila(Hijo<QListWidget>(f, "ListGM"), Textos(Hijo<QListWidget>(f, "ListGM"), true).indexOf(auxiliar));
         QTRY_VERIFY_WITH_TIMEOUT(Hijo<QListWidget>(f, "ListPeque")->isVisible(), 8000);
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, kComunidadZonas));
-        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 1 && Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 1 &&
+                Hijo<QPushButton>(f, "BotImprimirCuesGM")->isVisible());
 
         // Back twice, the pharmacy instead, forward; its title opened and printed.
         QVERIFY(Pulsar(Hijo<QPushButton>(f, "BitFleGMiz")) && Pulsar(Hijo<QPushButton>(f, "BitFleGMiz")));
@@ -544,14 +570,16 @@ private slots:
         const int cordoba = Textos(Hijo<QListWidget>(g, "ListSelLugFP"), true).indexOf(QStringLiteral("Córdoba"));
         QVERIFY(cordoba >= 0);
         ClicFila(Hijo<QListWidget>(g, "ListSelLugFP"), cordoba);
-        ClicFila(Hijo<QListWidget>(g, "ListSelLugFP"), Textos(Hijo<QListWidget>(g, "ListSelLugFP"), true).indexOf(QStringLiteral("Cabra")));
+        ClicFila(Hijo<QListWidget>(g, "ListSelLugFP"),
+                 Textos(Hijo<QListWidget>(g, "ListSelLugFP"), true).indexOf(QStringLiteral("Cabra")));
         Pulsar(Hijo<QPushButton>(g, "botTodaFP"));
         const int priego = Textos(Hijo<QListWidget>(g, "ListSelLugFP"), true).indexOf(QStringLiteral("Priego Córdoba"));
         QVERIFY2(priego >= 0, qPrintable(Textos(Hijo<QListWidget>(g, "ListSelLugFP"), true).join('|')));
         ClicFila(Hijo<QListWidget>(g, "ListSelLugFP"), priego);
         QStringList filas;
         for (int i = 0; i < Hijo<QTableWidget>(g, "reja")->rowCount(); ++i)
-            filas << (Hijo<QTableWidget>(g, "reja")->item(i, 0) ? Hijo<QTableWidget>(g, "reja")->item(i, 0)->text() : QString());
+            filas << (Hijo<QTableWidget>(g, "reja")->item(i, 0) ? Hijo<QTableWidget>(g, "reja")->item(i, 0)->text()
+                                                                : QString());
         const QString todo = filas.join('\n');
         QVERIFY2(todo.contains(QStringLiteral("\nGM ")) && todo.contains(QStringLiteral("\nFP Básica ")), qPrintable(todo));
         // The centre with no higher cycle is listed, its intermediate cycles first.
@@ -581,17 +609,22 @@ private slots:
         for (int c = 1; c <= 19; ++c) {
             const QPoint q = Pixel(e.MapaComunidades, c);
             Mover(Hijo<VistaMapa>(f, "mapa"), Hijo<VistaMapa>(f, "mapa")->PuntoDe(q.x(), q.y()));
-            QVERIFY2(Hijo<QLabel>(f, "PanelMapa")->fontMetrics().horizontalAdvance(Hijo<QLabel>(f, "PanelMapa")->text()) < Hijo<QLabel>(f, "PanelMapa")->width(),
-                     qPrintable(Hijo<QLabel>(f, "PanelMapa")->text()));
+            QVERIFY2(
+                Hijo<QLabel>(f, "PanelMapa")->fontMetrics().horizontalAdvance(Hijo<QLabel>(f, "PanelMapa")->text()) <
+                    Hijo<QLabel>(f, "PanelMapa")->width(),
+                qPrintable(Hijo<QLabel>(f, "PanelMapa")->text()));
         }
 
         // Andalucía, Sevilla, Utrera; back to the map and the same path
         // again: the grid keeps its caption.
         for (int vez = 0; vez < 2; ++vez) {
             Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, 1));
-            ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), Textos(Hijo<QListWidget>(f, "ListSelLugFP"), true).indexOf(QStringLiteral("Sevilla")));
-            ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), Textos(Hijo<QListWidget>(f, "ListSelLugFP"), true).indexOf(QStringLiteral("Utrera")));
-            QVERIFY2(Hijo<QTableWidget>(f, "reja")->rowCount() > 0 && Hijo<QLabel>(f, "PanelSelTit")->isVisible(), qPrintable(QString::number(vez)));
+            ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"),
+                     Textos(Hijo<QListWidget>(f, "ListSelLugFP"), true).indexOf(QStringLiteral("Sevilla")));
+            ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"),
+                     Textos(Hijo<QListWidget>(f, "ListSelLugFP"), true).indexOf(QStringLiteral("Utrera")));
+            QVERIFY2(Hijo<QTableWidget>(f, "reja")->rowCount() > 0 && Hijo<QLabel>(f, "PanelSelTit")->isVisible(),
+                     qPrintable(QString::number(vez)));
             QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), e.Texto(190) + QStringLiteral(" - ") + e.Texto(390));
             QVERIFY(Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")) && Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")));
             QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
@@ -636,7 +669,8 @@ private slots:
         QVERIFY(fila >= 0);
         const int titulo = Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt();
         Hijo<QTableWidget>(f, "reja")->scrollToItem(Hijo<QTableWidget>(f, "reja")->item(fila, 0));
-        const QPoint celda = Hijo<QTableWidget>(f, "reja")->visualItemRect(Hijo<QTableWidget>(f, "reja")->item(fila, 0)).center();
+        const QPoint celda =
+            Hijo<QTableWidget>(f, "reja")->visualItemRect(Hijo<QTableWidget>(f, "reja")->item(fila, 0)).center();
         DobleClicEn(Hijo<QTableWidget>(f, "reja")->viewport(), celda);
         QCOMPARE(f.Estado().TituloSel, titulo);
         QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
@@ -695,10 +729,16 @@ private slots:
             }
             QVERIFY(Pulsar(cuestionario ? Hijo<QPushButton>(f, "BitFleGMde") : Hijo<QPushButton>(f, "botLug2")));
             Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, comunidad));
-            QVERIFY2(!Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")), caso);
-            QVERIFY2(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Inalcanzable(Hijo<QPushButton>(f, "BotRetrocederFP")).isEmpty(), caso);
+            QVERIFY2(!Hijo<QWidget>(f, "PanelEstrellas")->isVisible() &&
+                         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")),
+                     caso);
+            QVERIFY2(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() &&
+                         Inalcanzable(Hijo<QPushButton>(f, "BotRetrocederFP")).isEmpty(),
+                     caso);
             QVERIFY2(Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")), caso);
-            QVERIFY2(MenuVisible(f) && !Hijo<TEffectsPanel>(f, "PanelSelec")->isVisible() && !Hijo<QWidget>(f, "PanelEstrellas")->isVisible(), caso);
+            QVERIFY2(MenuVisible(f) && !Hijo<TEffectsPanel>(f, "PanelSelec")->isVisible() &&
+                         !Hijo<QWidget>(f, "PanelEstrellas")->isVisible(),
+                     caso);
         }
     }
 

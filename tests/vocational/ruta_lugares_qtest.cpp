@@ -47,7 +47,8 @@ private slots:
         // followed by a blank row; the locality's first centre is row 23.
         ClicFila(&lugares, 1);
         QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 51);
-        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(23, 0)->text().startsWith(QStringLiteral("-Torrelavega      IES Besaya")));
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(23, 0)->text().startsWith(
+            QStringLiteral("-Torrelavega      IES Besaya")));
         QCOMPARE(Hijo<QTableWidget>(f, "reja")->item(22, 0)->text(), QString(60, ' '));
         // Back from the localities goes on to the map: no province list.
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));

@@ -146,14 +146,17 @@ private slots:
             ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 0);
             QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(0)->text(), QString::fromUtf8(x.volver));
             const QString deporte = DesdeAnsi(s.e.EncabezadosFPSuperior[s.e.NumEncabezadosFPSuperior]).mid(1).trimmed();
-            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1)->text(), deporte);
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1)->text(),
+                     deporte);
             QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->height(), 301);
 
             // Its first family and the family's first title.
             ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
             QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->isVisible());
             QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->count() > 0);
-            QVERIFY(Hijo<QLabel>(f, "Labeltitulo")->text().endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
+            QVERIFY(Hijo<QLabel>(f, "Labeltitulo")
+                        ->text()
+                        .endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
             const int familia = f.Estado().Titulos.FamiliasGrupoSel[1];
             ClicFila(Hijo<QListWidget>(f, "ListTitFP"), 0);
             QCOMPARE(f.Estado().TituloSel, s.e.FilaTituloGS[familia] + 1);
@@ -209,11 +212,13 @@ private slots:
         QVERIFY(Hijo<QListWidget>(f, "listSelFP")->isVisible());
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QStringLiteral("Requisitos"));
         const bool lomce = f.Estado().TituloSel < s.e.LimiteSeccionGS;
-        QCOMPARE(!Hijo<QListWidget>(f, "listSelFP")->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(), lomce);
+        QCOMPARE(!Hijo<QListWidget>(f, "listSelFP")->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(),
+                 lomce);
         QCOMPARE(Hijo<QPushButton>(f, "MenuFpTit2")->font().italic(), true);
         Pulsar(Hijo<QPushButton>(f, "MenuFpTit4"));
         QCOMPARE(Hijo<QListWidget>(f, "listSelFP")->count(), 5);
-        QCOMPARE(Hijo<QListWidget>(f, "listSelFP")->item(0)->text(), QStringLiteral("Desde Bachillerato, aprobando la EBAU."));
+        QCOMPARE(Hijo<QListWidget>(f, "listSelFP")->item(0)->text(),
+                 QStringLiteral("Desde Bachillerato, aprobando la EBAU."));
         Pulsar(Hijo<QPushButton>(f, "MenuFpTit3"));
         QVERIFY(Hijo<QListWidget>(f, "listSelFP")->count() >= 14);
 
@@ -257,7 +262,8 @@ private slots:
         const int arriba = Hijo<QTableWidget>(f, "reja")->rowAt(1);
         QVERIFY(arriba > 0);
         QVERIFY(Hijo<QTableWidget>(f, "reja")->item(arriba, 0)->text().startsWith('-'));
-        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(arriba, 0)->text().mid(1).startsWith(Hijo<QListWidget>(f, "ListSelLugFP")->item(1)->text()));
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(arriba, 0)->text().mid(1).startsWith(
+            Hijo<QListWidget>(f, "ListSelLugFP")->item(1)->text()));
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QStringLiteral("Títulos - Solo Grado Superior"));
         const int soloSuperior = Hijo<QTableWidget>(f, "reja")->rowCount();
 
@@ -272,7 +278,8 @@ private slots:
 
         // A double click on a title row opens that title.
         int fila = 0;
-        while (fila < Hijo<QTableWidget>(f, "reja")->rowCount() && Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt() == 0)
+        while (fila < Hijo<QTableWidget>(f, "reja")->rowCount() &&
+               Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt() == 0)
             ++fila;
         QVERIFY(fila < Hijo<QTableWidget>(f, "reja")->rowCount());
         const int titulo = Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt();
@@ -309,7 +316,8 @@ private slots:
         // The hover caption holds a community's whole name, however long.
         const auto entera = [&f] {
             return Hijo<QLabel>(f, "PanelMapa")->isVisible() &&
-                   Hijo<QLabel>(f, "PanelMapa")->fontMetrics().horizontalAdvance(Hijo<QLabel>(f, "PanelMapa")->text()) < Hijo<QLabel>(f, "PanelMapa")->width();
+                   Hijo<QLabel>(f, "PanelMapa")->fontMetrics().horizontalAdvance(Hijo<QLabel>(f, "PanelMapa")->text()) <
+                       Hijo<QLabel>(f, "PanelMapa")->width();
         };
         for (int c = 1; c <= 19; ++c) {
             const QPoint p = Pixel(s.e.MapaComunidades, c);
@@ -373,13 +381,15 @@ private slots:
         Estado s(0);
         TForm8 &f = *s.f;
         Pulsar(Hijo<QPushButton>(f, "MenuFP1"));
-        ClicEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(), QPoint(20, Hijo<QListWidget>(f, "ListPreFam")->viewport()->height() - 2));
+        ClicEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListPreFam")->viewport()->height() - 2));
         QVERIFY(f.Estado().Titulos.ListaDeGrupos);
         QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->count(), s.e.NumGruposFamilias);
         ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
         ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
         QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->count() > 0);
-        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(), QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 2));
+        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 2));
         QCOMPARE(f.Estado().TituloSel, 0);
         QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->isVisible());
     }
@@ -496,7 +506,8 @@ private slots:
         while (!Hijo<QListWidget>(s.f, "listSelFP")->item(encabezado)->text().startsWith(QStringLiteral("***")))
             ++encabezado;
         for (int k : {encabezado, encabezado + 2})
-            QVERIFY2(Impresa(texto, Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()), qPrintable(Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()));
+            QVERIFY2(Impresa(texto, Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()),
+                     qPrintable(Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()));
     }
 
     void LongSheetPrintsThePickedCommunitiesInOrder()
@@ -526,16 +537,19 @@ private slots:
         QCOMPARE(s.e.NumComunidadesImpresion, 2);
         QCOMPARE(s.e.ComunidadEnImpresion[c], uint8_t(0));
         // A click below its rows keeps the picks.
-        ClicEn(Hijo<QListWidget>(s.f, "ListImp")->viewport(), QPoint(20, Hijo<QListWidget>(s.f, "ListImp")->viewport()->height() - 2));
+        ClicEn(Hijo<QListWidget>(s.f, "ListImp")->viewport(),
+               QPoint(20, Hijo<QListWidget>(s.f, "ListImp")->viewport()->height() - 2));
         QCOMPARE(s.e.NumComunidadesImpresion, 2);
-        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->item(1)->text(), DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
+        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->item(1)->text(),
+                 DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
 
         Pulsar(Hijo<QPushButton>(s.f, "BotAceptar"));
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!Hijo<QWidget>(s.f, "PanelImp")->isVisible() && !Hijo<QWidget>(s.f, "PanelEstrellas")->isVisible());
         QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
         QVERIFY(!s.e.SeleccionImpresion);
-        QCOMPARE(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")), (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
+        QCOMPARE(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")),
+                 (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
         // Printed are the picked ones only (their order is the preview's:
         // the columns of a page share the text's lines).
         const QString texto = TextoPdf(pdf);
@@ -550,7 +564,8 @@ private slots:
         Pulsar(Hijo<QPushButton>(s.f, "BotAceptar"));
         QCOMPARE(vistos, 2);
         QVERIFY(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")).isEmpty());
-        QCOMPARE(Hijo<QListWidget>(s.f, "listSelFP")->item(Hijo<QListWidget>(s.f, "listSelFP")->count() - 2)->text(), QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR"));
+        QCOMPARE(Hijo<QListWidget>(s.f, "listSelFP")->item(Hijo<QListWidget>(s.f, "listSelFP")->count() - 2)->text(),
+                 QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR"));
     }
 
     void BackEndsTheSelectionAndTheMapListsCentresAgain()
