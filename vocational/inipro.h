@@ -24,20 +24,19 @@ class TFIniPro : public PantallaFP {
 public:
     TFIniPro(Enlace &e, Pantallas &p);
 
+    // Opens the screen on its groups, as the main menu and the assistant do.
+    void AbrirPorTitulo();
+    // The system beep of a community without centres for the title.
+    std::function<void()> Pitido;
     const EstadoBasica &Propio() const { return propio; }
     // The basic level's tables, as loaded.
     TablasFPB &Datos() { return datos; }
-    // The system beep of a community without centres for the title.
-    std::function<void()> Pitido;
-    // Opens the screen on its groups, as the main menu and the assistant do.
-    void AbrirPorTitulo();
 
 protected:
     void AlVolverPorCierre() override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-
     QLabel *LabelFPIp1 = nullptr, *LabelAno = nullptr;
     QListWidget *ListSelFp = nullptr;
     QLabel *PanelSelTit0 = nullptr;

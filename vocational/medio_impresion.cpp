@@ -37,17 +37,15 @@ void TForm3::ImprimirTitulo()
     // comes from the title list, never from the blinking caption.
     const VistasTitulo vistas =
         VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSel, enlace.AnchoLista);
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
-    seleccion.Guardar(enlace);
-    if (hoja.pedirSeleccion) {
+    const std::optional<InformeFP> hoja = HojaDelTitulo(vistas);
+    if (!hoja) {
         PedirComunidades();
         return;
     }
-    VolcarInforme(hoja.informe, enlace, &DatosInforme::NumLineasCuestionario);
+    VolcarInforme(*hoja, enlace, &DatosInforme::NumLineasCuestionario);
     reja->hide();
     estado.PrimeraFilaEncabezado = 1001;
-    MostrarVistaPreviaFP(listSelFP, hoja.informe, enlace.AjusteFuente, estado.AltoListaSel);
+    MostrarVistaPreviaFP(listSelFP, *hoja, enlace.AjusteFuente, estado.AltoListaSel);
     ImprimirInforme();
 }
 

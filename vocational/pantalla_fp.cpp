@@ -6,6 +6,7 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grupos_fp.h"
+#include "informe_fp_titulo.h"
 #include "impresion_fp.h"
 #include "lugares_fp.h"
 #include "marco.h"
@@ -51,6 +52,16 @@ PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
 const NivelFPDatos &PantallaFP::Nivel() const
 {
     return Ruta->Nivel();
+}
+
+std::optional<InformeFP> PantallaFP::HojaDelTitulo(const VistasTitulo &vistas)
+{
+    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
+    HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
+    seleccion.Guardar(enlace);
+    if (hoja.pedirSeleccion)
+        return std::nullopt;
+    return std::move(hoja.informe);
 }
 
 void PantallaFP::Montar(CierreVentana cierre)

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,8 @@ class SeleccionImpresionFP;
 class RutaLugaresFP;
 class VistaMapa;
 struct ControlesRutaFP;
+struct InformeFP;
+struct VistasTitulo;
 struct NivelFPDatos;
 
 class PantallaFP : public Pantalla, public ImpresionConDialogo {
@@ -71,6 +74,10 @@ protected:
     RutaLugaresFP *Ruta = nullptr;
     // What the screen remembers between clicks, alike on the three screens.
     EstadoPantallaFP estado;
+
+    // The chosen title's sheet with `vistas`, the communities picked for it
+    // kept; none while the student has still to pick them.
+    std::optional<InformeFP> HojaDelTitulo(const VistasTitulo &vistas);
 
     // A tick of the map's stars.
     void TimerEstrellasTimer();

@@ -37,15 +37,12 @@ protected:
     void hideEvent(QHideEvent *evento) override;
 
 private:
-
-    // Start panel.
+    // The start panel and its menu; the lists, grid and their buttons.
     QWidget *PanelFP = nullptr;
-    QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr;
-
-    // Lists, grid and their buttons.
     TEffectsPanel *PanelSel = nullptr;
+    QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr, *botTodaFP = nullptr,
+                *BotInternetC = nullptr;
     QListWidget *ListTitFP = nullptr;
-    QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr;
 
     // Title menu and statistics.
     QWidget *PanelFpTit = nullptr;

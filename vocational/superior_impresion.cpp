@@ -31,16 +31,13 @@ void TForm8::MenuFpTit5Click()
     // student's place and view state as they were.
     const VistasTitulo vistas{
         {LineasVista(InfoTitulo::Requisitos), LineasVista(InfoTitulo::Asignaturas), LineasVista(InfoTitulo::Acceso)}};
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
-    seleccion.Guardar(enlace);
-    if (hoja.pedirSeleccion) {
-        PedirComunidades();
+    if (const std::optional<InformeFP> hoja = HojaDelTitulo(vistas)) {
+        VolcarInforme(*hoja, enlace);
+        MostrarVistaPrevia(*hoja);
+        ImprimirInformeFP();
         return;
     }
-    VolcarInforme(hoja.informe, enlace);
-    MostrarVistaPrevia(hoja.informe);
-    ImprimirInformeFP();
+    PedirComunidades();
 }
 
 void TForm8::PedirComunidades()
