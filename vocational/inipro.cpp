@@ -31,6 +31,8 @@ namespace {
 
 // The map is shown 303 pixels wide.
 constexpr double kEscalaMapa = 303.0 / 281.0;
+// The family list's height.
+constexpr int kAltoFamilias = 135;
 
 } // namespace
 
@@ -193,10 +195,7 @@ void TFIniPro::Conectar()
     ListTitFP->viewport()->installEventFilter(this);
     connect(ListSelFp, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListSelFpMouseUp(ListSelFp->row(i)); });
-    connect(ListPreFam, &QListWidget::itemPressed, this,
-            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
-    connect(ListTitFP, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *i) { ListTitFPMouseUp(ListTitFP->row(i)); });
+    PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPMouseUp(fila); });
     ConectarBotones<TFIniPro>({{BotRequisitos, &TFIniPro::BotRequisitosClick}, {BotAsig, &TFIniPro::botAsigClick},
                                {BotTra, &TFIniPro::BotTraClick}, {BotLug, &TFIniPro::BotLugClick},
                                {BotImprimir, &TFIniPro::BotImprimirClick},

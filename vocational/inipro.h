@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,6 @@ private:
     // Group, family and title lists (rows 0-based; -1 or past the end is no row).
     void ListSelFpMouseMove(int fila);
     void ListSelFpMouseUp(int fila);
-    void ListPreFamMouseDown(int fila);
     void ListTitFPMouseMove(int fila);
     void ListTitFPMouseUp(int fila);
     void BotRequisitosClick();
@@ -69,6 +69,12 @@ private:
     void Captions() override;
     void Conectar() override;
     void CrearRuta() override;
+    // Every row of the family list is a family (no back row), each with its own icon.
+    int IconoDeFamilia(size_t k, int familia, int primera, int anterior) const override;
+    // A family's titles are listed: its titles' explanation list shows, empty.
+    void TitulosListados() override;
+    // The family of the family row last pressed.
+    std::optional<int> FamiliaElegida() const;
     // The name of the chosen title, trailing blanks removed.
     QString NombreTitulo() const;
     FuentesVistaFPB Fuentes() const;

@@ -20,12 +20,6 @@
 
 namespace norvela {
 
-namespace {
-
-constexpr int kAltoFamilias = 135;
-
-} // namespace
-
 QString TFIniPro::NombreTitulo() const
 {
     const int t = estado.TituloSel;
@@ -68,42 +62,32 @@ void TFIniPro::ListSelFpMouseUp(int fila)
         return;
     }
     propio.TituloRaton = 0;
-    ListPreFam->resize(ListPreFam->width(), kAltoFamilias);
-    ListPreFam->clear();
+    ListPreFam->resize(ListPreFam->width(), AltoFamilias());
     // Only the families the group names get a row, so every row has one.
-    propio.FamiliasMostradas.clear();
-    for (const FilaFamilia &f : FamiliasDeGrupo(Ruta->Nivel(), propio.GrupoElegido)) {
-        propio.FamiliasMostradas.push_back(f.familia);
-        auto *item = new QListWidgetItem(DesdeAnsi(f.texto).trimmed(), ListPreFam);
-        item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f.familia, 1)));
-    }
+    ListarFamilias(propio.GrupoElegido, false);
 }
 
-void TFIniPro::ListPreFamMouseDown(int fila)
+int TFIniPro::IconoDeFamilia(size_t, int familia, int, int) const
 {
-    if (fila < 0 || fila >= static_cast<int>(propio.FamiliasMostradas.size()) || fila >= ListPreFam->count())
-        return;
-    const int p = fila + 1;
-    const QString nombre = ListPreFam->item(fila)->text().trimmed();
-    const int f = propio.FamiliasMostradas[static_cast<size_t>(fila)];
-    const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
-    propio.ElementoSel = p;
+    return IconoFamilia(familia, 1);
+}
 
+std::optional<int> TFIniPro::FamiliaElegida() const
+{
+    const EstadoTitulosFP &t = estado.Titulos;
+    const size_t fila = static_cast<size_t>(t.FilaFamiliaSel);
+    if (t.FilaFamiliaSel < 0 || fila >= t.FamiliasGrupoSel.size())
+        return std::nullopt;
+    return t.FamiliasGrupoSel[fila];
+}
+
+void TFIniPro::TitulosListados()
+{
     ListFPExpli->show();
     ListFPExpli->clear();
-    ListTitFP->show();
-    ListTitFP->clear();
-    for (int t : titulos) {
-        auto *item = new QListWidgetItem(DesdeAnsi(enlace.NombresFPBasica[t]).trimmed(), ListTitFP);
-        item->setData(Qt::DecorationRole, IconoLista(3));
-    }
     enlace.ListaDeLugares = true;
-
-    Labeltitulo->move(ListTitFP->x(), ListTitFP->y() - 25);
-    Labeltitulo->setText(!titulos.empty() ? DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) +
-                                                    QStringLiteral("...")
-                                              : nombre + QStringLiteral(" - ") + T(292));
-    Labeltitulo->show();
+    if (!estado.Titulos.TitulosFamilia.empty())
+        Labeltitulo->setText(DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) + QStringLiteral("..."));
     propio.TituloRaton = 0;
 }
 
@@ -112,15 +96,15 @@ void TFIniPro::ListTitFPMouseMove(int fila)
     const int r = fila + 1;
     if (r < 1 || r > ListTitFP->count() || r == propio.TituloRaton)
         return;
-    if (propio.ElementoSel < 1 || propio.ElementoSel > static_cast<int>(propio.FamiliasMostradas.size()))
+    const std::optional<int> f = FamiliaElegida();
+    if (!f)
         return;
     ListTitFP->setCurrentRow(fila);
     propio.TituloRaton = r;
     ListFPExpli->move(ListTitFP->x() + 15, ListTitFP->y() + ListTitFP->height() + 10);
     ListFPExpli->show();
     ListFPExpli->clear();
-    const int f = propio.FamiliasMostradas[static_cast<size_t>(propio.ElementoSel - 1)];
-    const int linea = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + r;
+    const int linea = datos.InicioFamiliaFPB[static_cast<size_t>(*f)] + r;
     for (const std::string &s :
          ExplicacionTituloFPB(datos.InicioFamiliaFPB, enlace.AsignaturasFPBasica, linea, HaciaAnsi(T(271))))
         ListFPExpli->addItem(DesdeAnsi(QuitarBlancosFinales(s)));
@@ -130,10 +114,10 @@ void TFIniPro::ListTitFPMouseUp(int fila)
 {
     if (fila < 0 || fila >= ListTitFP->count())
         return;
-    if (propio.ElementoSel < 1 || propio.ElementoSel > static_cast<int>(propio.FamiliasMostradas.size()))
+    const std::optional<int> f = FamiliaElegida();
+    if (!f)
         return;
-    const int f = propio.FamiliasMostradas[static_cast<size_t>(propio.ElementoSel - 1)];
-    estado.TituloSel = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + fila + 1;
+    estado.TituloSel = datos.InicioFamiliaFPB[static_cast<size_t>(*f)] + fila + 1;
     enlace.SeleccionFija = false;
     propio.ComunidadElegidaFPB = false;
 

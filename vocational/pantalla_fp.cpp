@@ -252,6 +252,32 @@ void PantallaFP::MostrarGrupos()
     }
 }
 
+void PantallaFP::ListarFamilias(int grupo, bool conVolver)
+{
+    EstadoTitulosFP &t = estado.Titulos;
+    const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), grupo);
+    filaVolver_ = conVolver;
+    ListPreFam->clear();
+    t.FamiliasGrupoSel.clear();
+    if (conVolver) {
+        t.FamiliasGrupoSel.push_back(0);
+        auto *volver = new QListWidgetItem(T(82), ListPreFam);
+        volver->setData(Qt::DecorationRole, IconoEstudios(kIconoVolver));
+    }
+    int icono = 0;
+    for (size_t k = 0; k < familias.size(); ++k) {
+        auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
+        icono = IconoDeFamilia(k, familias[k].familia, familias[0].familia, icono);
+        item->setData(Qt::DecorationRole, IconoEstudios(icono));
+        t.FamiliasGrupoSel.push_back(familias[k].familia);
+    }
+}
+
+int PantallaFP::IconoDeFamilia(size_t k, int familia, int primera, int anterior) const
+{
+    return IconoFamilia(k < 3 ? familia : primera, anterior);
+}
+
 void PantallaFP::ListPreFamMouseDown(int fila)
 {
     // A press below the last row picks nothing.
@@ -262,25 +288,13 @@ void PantallaFP::ListPreFamMouseDown(int fila)
     if (t.ListaDeGrupos) {
         const int g = fila + 1;
         t.FilaFamiliaSel = g;
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), g);
-        ListPreFam->clear();
-        t.FamiliasGrupoSel.assign(1, 0);
-        auto *volver = new QListWidgetItem(T(82), ListPreFam);
-        volver->setData(Qt::DecorationRole, IconoEstudios(kIconoVolver));
-        int icono = 0;
-        for (size_t k = 0; k < familias.size(); ++k) {
-            t.FamiliasGrupoSel.push_back(familias[k].familia);
-            auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
-            // The families after the third take the first family's icon.
-            icono = IconoFamilia(k < 3 ? familias[k].familia : t.FamiliasGrupoSel[1], icono);
-            item->setData(Qt::DecorationRole, IconoEstudios(icono));
-        }
+        ListarFamilias(g, true);
         ListPreFam->resize(ListPreFam->width(), g == 1 || g == 6 ? kAltoGrupos : altoFamilias_);
         t.ListaDeGrupos = false;
         PanelSelTit->setText(T(578));
         return;
     }
-    if (fila == 0) {
+    if (filaVolver_ && fila == 0) {
         VolverAGrupos();
         return;
     }

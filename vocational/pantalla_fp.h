@@ -138,20 +138,27 @@ protected:
     // Runs `cambio` inside the roll or circle transition on the lists' panel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
 
-    // --- The title route of the higher and intermediate screens ---
+    // --- The title route ---
     // The list of a family's titles, under the family list, and the family
     // list's height while it shows the families of a group other than 1 and
     // 6; wires the family list, and a click on row `fila` of the titles to
     // `tituloPulsado`.
     void PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado);
     int AltoFamilias() const { return altoFamilias_; }
+    // The families of group `grupo` in the family list, after a back row
+    // when `conVolver`.
+    void ListarFamilias(int grupo, bool conVolver);
+    // The icon of the family of row `k` (after any back row), `primera` the
+    // group's first family: by default the first three have their own and
+    // later ones take the first's.
+    virtual int IconoDeFamilia(size_t k, int familia, int primera, int anterior) const;
     // The route opens on the family groups.
     void AbrirGrupos();
     // The family list shows the groups again, at its full height.
     void MostrarGrupos();
     // A press on row `fila` of the family list: a group lists its families
-    // (after a back row), a family lists its titles, the back row goes to
-    // the groups.
+    // (after a back row), a family lists its titles, the back row (where
+    // there is one) goes to the groups.
     void ListPreFamMouseDown(int fila);
     // Hooks: any press on the family list, before it is handled.
     virtual void FamiliasPulsadas() {}
@@ -171,6 +178,7 @@ private:
     QWidget *panelListas_ = nullptr;
     QListWidget *listaTitulos_ = nullptr;
     int altoFamilias_ = 0;
+    bool filaVolver_ = true;
 };
 
 } // namespace norvela

@@ -474,7 +474,7 @@ private slots:
         f.Datos().Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
         ClicFila(Hijo<QListWidget>(f, "ListSelFp"), 1);
         QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->count(), 2);
-        QCOMPARE(f.Propio().FamiliasMostradas, (std::vector<int>{3, 12}));
+        QCOMPARE(f.Estado().Titulos.FamiliasGrupoSel, (std::vector<int>{3, 12}));
         ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
         const std::vector<int> titulos = TitulosDeFamilia(f.Nivel(), 12);
         QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));

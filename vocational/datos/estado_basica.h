@@ -2,16 +2,11 @@
 // state (EstadoPantallaFP): the rows under the mouse and what was clicked.
 #pragma once
 
-#include <vector>
-
 namespace norvela {
 
 struct EstadoBasica {
     int GrupoRaton = 0;        // row (1-based) of the group list under the mouse
     int GrupoElegido = 0;      // the group clicked last (1..9)
-    int ElementoSel = 0;       // family position (1-based) clicked last
-    // Families listed in the family list, row by row.
-    std::vector<int> FamiliasMostradas;
     int TituloRaton = 0;       // row (1-based) of the title list under the mouse
     bool ComunidadElegidaFPB = false;
     // Ticks of the two blinks (group heading, title name); they share it.
