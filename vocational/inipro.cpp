@@ -74,7 +74,6 @@ void TFIniPro::CrearRuta()
     nivel.numGrupos = kGruposFPB;
     CrearRutaFP(std::move(nivel), c, panelsel);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->TituloElegido = [this] { return estado.TituloSel; };
     Ruta->ComunidadElegida = [this](int) { propio.ComunidadElegidaFPB = true; };
     Ruta->SinCentros = [this] {
         if (Pitido)

@@ -56,7 +56,6 @@ void TForm3::ConstruirLugares()
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->TituloElegido = [this] { return estado.TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
     Ruta->ComunidadElegida = [this](int comunidad) { propio.ComunidadGM = comunidad; };

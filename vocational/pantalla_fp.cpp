@@ -208,6 +208,7 @@ void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controle
         listBarcelona->setAccessibleName(TextoPropio(Propio::Barcelona));
     Ruta = new RutaLugaresFP(enlace, std::move(nivel), controles, this);
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
+    Ruta->TituloElegido = [this] { return estado.TituloSel; };
 }
 
 void PantallaFP::ConectarRuta(EtiquetaActiva *fondo)

@@ -30,7 +30,6 @@ void TForm8::CrearRuta()
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
     Ruta->PorLugar = [this] { return propio.ModoPorLugar; };
-    Ruta->TituloElegido = [this] { return estado.TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
 }
