@@ -6,7 +6,6 @@
 #include "cadenas.h"
 #include "controles_fp.h"
 #include "enlace.h"
-#include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
 #include "ruta_lugares_fp.h"
