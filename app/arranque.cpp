@@ -140,16 +140,10 @@ bool Arranque::CrearPantallas()
         grados->botinformacionClick();
         grados->Mostrar();
     };
-    pantallas.Form5->AbrirFPSuperior = [superior = pantallas.Form8] {
-        superior->PanelFP->show();
-        superior->Mostrar();
-    };
+    pantallas.Form5->AbrirFPSuperior = [superior = pantallas.Form8] { superior->MostrarInicio(false); };
     Progreso(50);
     Crear(pantallas.Form3, "TForm3");
-    pantallas.Form5->AbrirFPMedio = [medio = pantallas.Form3] {
-        medio->heli->start();
-        medio->Mostrar();
-    };
+    pantallas.Form5->AbrirFPMedio = [medio = pantallas.Form3] { medio->MostrarConHelicoptero(); };
     pantallas.Form2->MostrarFPMedio = [medio = pantallas.Form3] { medio->Mostrar(); };
     pantallas.Form3->MostrarItinerarios = [itinerarios = pantallas.Form2] { itinerarios->Mostrar(); };
     Progreso(60);

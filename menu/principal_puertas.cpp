@@ -133,9 +133,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         p.FormCat->Mostrar();
         break;
     case kPuertaFpS:
-        p.Form8->LabelFP1->show();
-        p.Form8->PanelFP->show();
-        p.Form8->Mostrar();
+        p.Form8->MostrarInicio(true);
         break;
     case kPuertaIti:
         p.Form2->Mostrar();
@@ -146,7 +144,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         if (enlace.IntroHelicoptero)
             enlace.CuestionarioGM = false;
         else
-            p.Form3->heli->stop();
+            p.Form3->PararHelicoptero();
         p.Form3->Mostrar();
         break;
     case kPuertaFPip:

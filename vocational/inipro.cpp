@@ -31,6 +31,8 @@ namespace {
 
 // The map is shown 303 pixels wide.
 constexpr double kEscalaMapa = 303.0 / 281.0;
+// The family list's height.
+constexpr int kAltoFamilias = 135;
 
 } // namespace
 
@@ -40,9 +42,9 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     PonerCierre(CierreVentana::Volver);
     Pitido = [] { QApplication::beep(); };
     Construir();
-    vista.ImprimiendoFPB = false;
+    estado.Imprimiendo = false;
     Captions();
-    vista.GrupoRaton = 0;
+    propio.GrupoRaton = 0;
 
     CargarTablasFPB(enlace, datos);
     if (enlace.ErrorFicheros)
@@ -57,7 +59,7 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     Estilo();
     CrearRuta();
     Conectar();
-    vista.ContadorParpadeo = 0;
+    propio.ContadorParpadeo = 0;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The group list's heading blinks from the start.
     TimerAyu->Iniciar([this](bool mostrar) { PanelSelTit0->setText(mostrar ? T(577).trimmed() : QString()); });
@@ -72,8 +74,7 @@ void TFIniPro::CrearRuta()
     nivel.numGrupos = kGruposFPB;
     CrearRutaFP(std::move(nivel), c, panelsel);
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
-    Ruta->ComunidadElegida = [this](int) { vista.ComunidadElegidaFPB = true; };
+    Ruta->ComunidadElegida = [this](int) { propio.ComunidadElegidaFPB = true; };
     Ruta->SinCentros = [this] {
         if (Pitido)
             Pitido();
@@ -117,15 +118,10 @@ void TFIniPro::Construir()
     BotLug->hide();
 
     // Captions over the lists.
-    PanelCarSel = PanelTextoFP(this, QStringLiteral("PanelCarSel"), 488, 98, 445, 28);
-    PanelSelTit = PanelTextoFP(this, QStringLiteral("PanelSelTit"), 488, 130, 445, 28);
-    PanelCarSel->hide();
-    PanelSelTit->hide();
+    ConstruirRotulos(this, QRect(488, 130, 445, 28), QRect(488, 98, 445, 28));
 
     // The lists and grid of the chosen group, family and title.
-    panelsel = new TEffectsPanel(this);
-    panelsel->setObjectName(QStringLiteral("panelsel"));
-    panelsel->setGeometry(488, 164, 445, 345);
+    panelsel = ConstruirPanelListas(QStringLiteral("panelsel"), QRect(488, 164, 445, 345));
     ConstruirFamilias(panelsel, QRect(10, 10, 425, 103), QRect(10, 107, 425, 22));
     Labeltitulo->hide();
     ListTitFP = ListaPulsableFP(panelsel, QStringLiteral("ListTitFP"), 10, 132, 425, 96);
@@ -160,8 +156,10 @@ void TFIniPro::Construir()
     // The hover caption of the map, over everything.
     ConstruirPanelMapa();
 
-    TimerParpadeo = new Parpadeo(this, 8, &vista.ContadorParpadeo);
-    TimerAyu = new Parpadeo(this, 12, &vista.ContadorParpadeo);
+    TimerParpadeo = new Parpadeo(this, 8, &propio.ContadorParpadeo);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
+    TimerAyu = new Parpadeo(this, 12, &propio.ContadorParpadeo);
+    TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
 }
 
 void TFIniPro::Estilo()
@@ -181,15 +179,10 @@ void TFIniPro::Estilo()
 
 void TFIniPro::Captions()
 {
-    setWindowTitle(T(338));
     LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
-    BotRequisitos->setText(T(277));
-    BotAsig->setText(T(30));
-    BotTra->setText(T(278));
-    BotImprimir->setText(T(36));
-    BotLug->setText(T(584));
+    PonerTextos(0, {{BotRequisitos, 277}, {BotAsig, 30}, {BotTra, 278}, {BotImprimir, 36}, {BotLug, 584},
+                 {BotRetrocederFP, 82}});
     PanelSelTit0->setText(T(577));
-    BotRetrocederFP->setText(T(82));
     const std::string cabecera = enlace.NumRequisitos >= 54 ? enlace.Requisitos[54] : std::string();
     LabelFPIp1->setText(DesdeAnsi(Cortar(cabecera.size() > 3 ? cabecera.substr(3) : std::string(), 60)).trimmed());
 }
@@ -201,16 +194,11 @@ void TFIniPro::Conectar()
     ListTitFP->viewport()->installEventFilter(this);
     connect(ListSelFp, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { ListSelFpMouseUp(ListSelFp->row(i)); });
-    connect(ListPreFam, &QListWidget::itemPressed, this,
-            [this](QListWidgetItem *i) { ListPreFamMouseDown(ListPreFam->row(i)); });
-    connect(ListTitFP, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *i) { ListTitFPMouseUp(ListTitFP->row(i)); });
-    connect(BotRequisitos, &QPushButton::clicked, this, &TFIniPro::BotRequisitosClick);
-    connect(BotAsig, &QPushButton::clicked, this, &TFIniPro::botAsigClick);
-    connect(BotTra, &QPushButton::clicked, this, &TFIniPro::BotTraClick);
-    connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
-    connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
-    connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);
+    PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPMouseUp(fila); });
+    ConectarBotones<TFIniPro>({{BotRequisitos, &TFIniPro::BotRequisitosClick}, {BotAsig, &TFIniPro::botAsigClick},
+                               {BotTra, &TFIniPro::BotTraClick}, {BotLug, &TFIniPro::BotLugClick},
+                               {BotImprimir, &TFIniPro::BotImprimirClick},
+                               {BotRetrocederFP, &TFIniPro::BotRetrocederFPClick}});
     ConectarRuta(degradeMapa2);
 }
 

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "datos_fpb.h"
+#include "estado_basica.h"
 #include "pantalla_fp.h"
 #include "titulos_fpb.h"
 
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,26 +20,24 @@ namespace norvela {
 class TEffectsPanel;
 struct InformeFP;
 
-// What the student has chosen and sees on the screen.
-struct VistaIniPro {
-    int GrupoRaton = 0;        // row (1-based) of the group list under the mouse
-    int GrupoElegido = 0;      // the group clicked last (1..9)
-    int ElementoSel = 0;       // family position (1-based) clicked last
-    // Families listed in the family list, row by row.
-    std::vector<int> FamiliasMostradas;
-    int TituloRaton = 0;       // row (1-based) of the title list under the mouse
-    int TituloFPBSel = 0;      // the chosen title: its line of "fpba"
-    bool ComunidadElegidaFPB = false;
-    bool ImprimiendoFPB = false;
-    // Ticks of the two blinks (group heading, title name); they share it.
-    int ContadorParpadeo = 0;
-};
-
 class TFIniPro : public PantallaFP {
     Q_OBJECT
 public:
     TFIniPro(Enlace &e, Pantallas &p);
 
+    // Opens the screen on its groups, as the main menu and the assistant do.
+    void AbrirPorTitulo();
+    // The system beep of a community without centres for the title.
+    std::function<void()> Pitido;
+    const EstadoBasica &Propio() const { return propio; }
+    // The basic level's tables, as loaded.
+    TablasFPB &Datos() { return datos; }
+
+protected:
+    void AlVolverPorCierre() override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
     QLabel *LabelFPIp1 = nullptr, *LabelAno = nullptr;
     QListWidget *ListSelFp = nullptr;
     QLabel *PanelSelTit0 = nullptr;
@@ -48,18 +48,11 @@ public:
     Parpadeo *TimerAyu = nullptr;
 
     TablasFPB datos;
-    VistaIniPro vista;
-
-    // The system beep of a community without centres for the title.
-    std::function<void()> Pitido;
-
-    // Opens the screen on its groups, as the main menu and the assistant do.
-    void AbrirPorTitulo();
+    EstadoBasica propio;
 
     // Group, family and title lists (rows 0-based; -1 or past the end is no row).
     void ListSelFpMouseMove(int fila);
     void ListSelFpMouseUp(int fila);
-    void ListPreFamMouseDown(int fila);
     void ListTitFPMouseMove(int fila);
     void ListTitFPMouseUp(int fila);
     void BotRequisitosClick();
@@ -71,16 +64,17 @@ public:
     void BotImprimirClick();
     void BotRetrocederFPClick();
 
-protected:
-    void AlVolverPorCierre() override;
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
-private:
-    void Construir();
-    void Estilo();
-    void Captions();
-    void Conectar();
-    void CrearRuta();
+    void Construir() override;
+    void Estilo() override;
+    void Captions() override;
+    void Conectar() override;
+    void CrearRuta() override;
+    // Every row of the family list is a family (no back row), each with its own icon.
+    int IconoDeFamilia(size_t k, int familia, int primera, int anterior) const override;
+    // A family's titles are listed: its titles' explanation list shows, empty.
+    void TitulosListados() override;
+    // The family of the family row last pressed.
+    std::optional<int> FamiliaElegida() const;
     // The name of the chosen title, trailing blanks removed.
     QString NombreTitulo() const;
     FuentesVistaFPB Fuentes() const;

@@ -16,7 +16,7 @@ namespace norvela {
 
 InformeFP TFIniPro::InformeTitulo() const
 {
-    const int t = vista.TituloFPBSel;
+    const int t = estado.TituloSel;
     const FuentesVistaFPB f = Fuentes();
     VistasTitulo v;
     v.secciones = {LineasInformeVistaFPB(VistaFPB::Requisitos, f, t),
@@ -54,7 +54,7 @@ void TFIniPro::BotImprimirClick()
         bool &b;
         explicit Imprimiendo(bool &bandera) : b(bandera) { b = true; }
         ~Imprimiendo() { b = false; }
-    } imprimiendo(vista.ImprimiendoFPB);
+    } imprimiendo(estado.Imprimiendo);
     enlace.NumLineasInforme = 0;
 
     if (enlace.RutaPorLugar) {
@@ -64,7 +64,7 @@ void TFIniPro::BotImprimirClick()
             return;
         VolcarInforme(*informe, enlace);
     } else {
-        if (!vista.ComunidadElegidaFPB) {
+        if (!propio.ComunidadElegidaFPB) {
             enlace.Avisos().Aviso(T(585));
             return;
         }

@@ -6,7 +6,6 @@
 #include "cadenas.h"
 #include "controles_fp.h"
 #include "enlace.h"
-#include "grupos_fp.h"
 #include "lugares_fp.h"
 #include "panel_efectos.h"
 #include "ruta_lugares_fp.h"
@@ -20,15 +19,9 @@
 
 namespace norvela {
 
-namespace {
-
-constexpr int kAltoFamilias = 135;
-
-} // namespace
-
 QString TFIniPro::NombreTitulo() const
 {
-    const int t = vista.TituloFPBSel;
+    const int t = estado.TituloSel;
     if (t < 1 || t > enlace.NumFPBasica)
         return {};
     return DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPBasica[t]));
@@ -46,10 +39,10 @@ void TFIniPro::ListSelFpMouseMove(int fila)
         return;
     const int r = fila + 1;
     const int n = ListSelFp->count();
-    if (r == vista.GrupoRaton || vista.GrupoRaton > n || r < 1 || r > n)
+    if (r == propio.GrupoRaton || propio.GrupoRaton > n || r < 1 || r > n)
         return;
     ListSelFp->setCurrentRow(fila);
-    vista.GrupoRaton = r;
+    propio.GrupoRaton = r;
 }
 
 void TFIniPro::ListSelFpMouseUp(int fila)
@@ -62,65 +55,55 @@ void TFIniPro::ListSelFpMouseUp(int fila)
     Ocultar({ListTitFP, ListFPExpli, Labeltitulo});
     enlace.SeleccionFija = true;
     ListSelFp->setCurrentRow(fila);
-    vista.GrupoElegido = fila + 1;
-    if (datos.Grupos.PorLugar(vista.GrupoElegido)) {
+    propio.GrupoElegido = fila + 1;
+    if (datos.Grupos.PorLugar(propio.GrupoElegido)) {
         BotLugClick();
         return;
     }
-    vista.TituloRaton = 0;
-    ListPreFam->resize(ListPreFam->width(), kAltoFamilias);
-    ListPreFam->clear();
+    propio.TituloRaton = 0;
+    ListPreFam->resize(ListPreFam->width(), AltoFamilias());
     // Only the families the group names get a row, so every row has one.
-    vista.FamiliasMostradas.clear();
-    for (const FilaFamilia &f : FamiliasDeGrupo(Ruta->Nivel(), vista.GrupoElegido)) {
-        vista.FamiliasMostradas.push_back(f.familia);
-        auto *item = new QListWidgetItem(DesdeAnsi(f.texto).trimmed(), ListPreFam);
-        item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f.familia, 1)));
-    }
+    ListarFamilias(propio.GrupoElegido, false);
 }
 
-void TFIniPro::ListPreFamMouseDown(int fila)
+int TFIniPro::IconoDeFamilia(size_t, int familia, int, int) const
 {
-    if (fila < 0 || fila >= static_cast<int>(vista.FamiliasMostradas.size()) || fila >= ListPreFam->count())
-        return;
-    const int p = fila + 1;
-    const QString nombre = ListPreFam->item(fila)->text().trimmed();
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(fila)];
-    const std::vector<int> titulos = TitulosDeFamilia(Ruta->Nivel(), f);
-    vista.ElementoSel = p;
+    return IconoFamilia(familia, 1);
+}
 
+std::optional<int> TFIniPro::FamiliaElegida() const
+{
+    const EstadoTitulosFP &t = estado.Titulos;
+    const size_t fila = static_cast<size_t>(t.FilaFamiliaSel);
+    if (t.FilaFamiliaSel < 0 || fila >= t.FamiliasGrupoSel.size())
+        return std::nullopt;
+    return t.FamiliasGrupoSel[fila];
+}
+
+void TFIniPro::TitulosListados()
+{
     ListFPExpli->show();
     ListFPExpli->clear();
-    ListTitFP->show();
-    ListTitFP->clear();
-    for (int t : titulos) {
-        auto *item = new QListWidgetItem(DesdeAnsi(enlace.NombresFPBasica[t]).trimmed(), ListTitFP);
-        item->setData(Qt::DecorationRole, IconoLista(3));
-    }
     enlace.ListaDeLugares = true;
-
-    Labeltitulo->move(ListTitFP->x(), ListTitFP->y() - 25);
-    Labeltitulo->setText(!titulos.empty() ? DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) +
-                                                    QStringLiteral("...")
-                                              : nombre + QStringLiteral(" - ") + T(292));
-    Labeltitulo->show();
-    vista.TituloRaton = 0;
+    if (!estado.Titulos.TitulosFamilia.empty())
+        Labeltitulo->setText(DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) + QStringLiteral("..."));
+    propio.TituloRaton = 0;
 }
 
 void TFIniPro::ListTitFPMouseMove(int fila)
 {
     const int r = fila + 1;
-    if (r < 1 || r > ListTitFP->count() || r == vista.TituloRaton)
+    if (r < 1 || r > ListTitFP->count() || r == propio.TituloRaton)
         return;
-    if (vista.ElementoSel < 1 || vista.ElementoSel > static_cast<int>(vista.FamiliasMostradas.size()))
+    const std::optional<int> f = FamiliaElegida();
+    if (!f)
         return;
     ListTitFP->setCurrentRow(fila);
-    vista.TituloRaton = r;
+    propio.TituloRaton = r;
     ListFPExpli->move(ListTitFP->x() + 15, ListTitFP->y() + ListTitFP->height() + 10);
     ListFPExpli->show();
     ListFPExpli->clear();
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(vista.ElementoSel - 1)];
-    const int linea = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + r;
+    const int linea = datos.InicioFamiliaFPB[static_cast<size_t>(*f)] + r;
     for (const std::string &s :
          ExplicacionTituloFPB(datos.InicioFamiliaFPB, enlace.AsignaturasFPBasica, linea, HaciaAnsi(T(271))))
         ListFPExpli->addItem(DesdeAnsi(QuitarBlancosFinales(s)));
@@ -130,12 +113,12 @@ void TFIniPro::ListTitFPMouseUp(int fila)
 {
     if (fila < 0 || fila >= ListTitFP->count())
         return;
-    if (vista.ElementoSel < 1 || vista.ElementoSel > static_cast<int>(vista.FamiliasMostradas.size()))
+    const std::optional<int> f = FamiliaElegida();
+    if (!f)
         return;
-    const int f = vista.FamiliasMostradas[static_cast<size_t>(vista.ElementoSel - 1)];
-    vista.TituloFPBSel = datos.InicioFamiliaFPB[static_cast<size_t>(f)] + fila + 1;
+    estado.TituloSel = datos.InicioFamiliaFPB[static_cast<size_t>(*f)] + fila + 1;
     enlace.SeleccionFija = false;
-    vista.ComunidadElegidaFPB = false;
+    propio.ComunidadElegidaFPB = false;
 
     Ocultar({PanelSelTit0, ListSelFp, ListPreFam, ListTitFP, ListFPExpli, Labeltitulo, BotLug});
     MostrarControles({mapa, PanelSelTit, PanelCarSel, panelsel, Listsel, BotRequisitos, BotAsig, BotTra, BotImprimir,
@@ -147,7 +130,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     enlace.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
-    MarcarDondeSeEstudia(vista.TituloFPBSel);
+    MarcarDondeSeEstudia(estado.TituloSel);
     TimerParpadeo->Iniciar([this](bool mostrar) { PanelCarSel->setText(mostrar ? NombreTitulo() : QString()); });
 }
 
@@ -171,17 +154,17 @@ void TFIniPro::MostrarVista(VistaFPB v, int titulo)
 
 void TFIniPro::BotRequisitosClick()
 {
-    MostrarVista(VistaFPB::Requisitos, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Requisitos, estado.TituloSel);
 }
 
 void TFIniPro::botAsigClick()
 {
-    MostrarVista(VistaFPB::Asignaturas, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Asignaturas, estado.TituloSel);
 }
 
 void TFIniPro::BotTraClick()
 {
-    MostrarVista(VistaFPB::Salidas, vista.TituloFPBSel);
+    MostrarVista(VistaFPB::Salidas, estado.TituloSel);
 }
 
 } // namespace norvela

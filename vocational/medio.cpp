@@ -35,14 +35,10 @@ constexpr int kMenuY[3] = {130, 250, 370};
 
 TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm3"))
 {
-    PonerCierre(CierreVentana::PreguntarYTerminar);
-    Construir();
-    Estilo();
-    Captions();
-    Conectar();
+    Montar(CierreVentana::PreguntarYTerminar);
     enlace.NumGruposFamilias = 9;
-    estado.AltoListaSelGM = listSelFP->height();
-    estado.ImprimiendoGM = false;
+    estado.AltoListaSel = listSelFP->height();
+    estado.Imprimiendo = false;
 }
 
 void TForm3::Construir()
@@ -52,10 +48,7 @@ void TForm3::Construir()
     degradeMapa2->setMouseTracking(true);
     PonerMarcoFP(degradeMapa2);
 
-    auto *titulo = new EtiquetaSombreada(QString(), this);
-    titulo->setObjectName(QStringLiteral("LabelFP1"));
-    titulo->setGeometry(600, 56, 380, 44);
-    LabelFP1 = titulo;
+    LabelFP1 = ConstruirTituloFP(QRect(600, 56, 380, 44));
     auto *ano = new EtiquetaSombreada(QString(), this);
     ano->setObjectName(QStringLiteral("LabelAno"));
     ano->setGeometry(600, 100, 380, 26);
@@ -67,11 +60,8 @@ void TForm3::Construir()
     OcultarMenu();
 
     // Lists, grid, their captions and buttons, in the effects panel.
-    PanelSelec = new TEffectsPanel(this);
-    PanelSelec->setObjectName(QStringLiteral("PanelSelec"));
-    PanelSelec->setGeometry(30, 110, 520, 636);
-    PanelSelTit = PanelTextoFP(PanelSelec, QStringLiteral("PanelSelTit"), 10, 8, 500, 24);
-    PanelCarSel = PanelTextoFP(PanelSelec, QStringLiteral("PanelCarSel"), 10, 34, 500, 26);
+    PanelSelec = ConstruirPanelListas(QStringLiteral("PanelSelec"), QRect(30, 110, 520, 636));
+    ConstruirRotulos(PanelSelec, QRect(10, 8, 500, 24), QRect(10, 34, 500, 26));
     ConstruirFamilias(PanelSelec, QRect(10, 66, 500, 301), QRect(10, 376, 500, 22));
     ListTit = ListaPulsableFP(PanelSelec, QStringLiteral("ListTit"), 10, 401, 500, 176);
     ListTit->setAccessibleName(T(190));
@@ -105,7 +95,9 @@ void TForm3::Construir()
     PanelMapa->raise();
 
     TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
     heli = new QTimer(this);
+    heli->setObjectName(QStringLiteral("heli"));
     heli->setInterval(16);
     ConstruirIntro();
     ConstruirCuestionario();
@@ -126,33 +118,18 @@ void TForm3::Estilo()
 
 void TForm3::Captions()
 {
-    setWindowTitle(T(338));
-    LabelFP1->setText(T(512));
+    PonerTextos(512, {{botTit2, 190}, {botLug2, 276}, {botSalir, 54}, {BotImprimir, 36}, {BotRetrocederFP, 82},
+                 {BotPuesto, 191}, {BotRequisitos, 29}, {botAsig, 30}, {BotTodoFP, 391}, {BotCerrar, 13}});
     LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
-    botTit2->setText(T(190));
-    botLug2->setText(T(276));
-    botSalir->setText(T(54));
-    BotImprimir->setText(T(36));
-    BotRetrocederFP->setText(T(82));
-    BotPuesto->setText(T(191));
-    BotRequisitos->setText(T(29));
-    botAsig->setText(T(30));
-    BotTodoFP->setText(T(391));
-    Labeltitulo->setText(T(307));
-    BotCerrar->setText(T(13));
-    Seleccion->Captions();
 }
 
 void TForm3::Conectar()
 {
-    connect(botTit2, &QPushButton::clicked, this, &TForm3::botTit2Click);
-    connect(botSalir, &QPushButton::clicked, this, &TForm3::botSalirClick);
-    connect(BotRequisitos, &QPushButton::clicked, this, &TForm3::BotRequisitosClick);
-    connect(BotPuesto, &QPushButton::clicked, this, &TForm3::BotPuestoClick);
-    connect(botAsig, &QPushButton::clicked, this, &TForm3::botAsigClick);
-    connect(botLug2, &QPushButton::clicked, this, &TForm3::botLug2Click);
-    connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
-    connect(BotImprimir, &QPushButton::clicked, this, &TForm3::BotImprimirClick);
+    ConectarBotones<TForm3>({{botTit2, &TForm3::botTit2Click}, {botSalir, &TForm3::botSalirClick},
+                             {BotRequisitos, &TForm3::BotRequisitosClick}, {BotPuesto, &TForm3::BotPuestoClick},
+                             {botAsig, &TForm3::botAsigClick}, {botLug2, &TForm3::botLug2Click},
+                             {BotRetrocederFP, &TForm3::BotRetrocederFPClick},
+                             {BotImprimir, &TForm3::BotImprimirClick}});
     ConectarLugares();
 }
 
@@ -170,6 +147,17 @@ void TForm3::hideEvent(QHideEvent *evento)
     TimerParpadeo->Detener();
     heli->stop();
     PantallaFP::hideEvent(evento);
+}
+
+void TForm3::MostrarConHelicoptero()
+{
+    heli->start();
+    Mostrar();
+}
+
+void TForm3::PararHelicoptero()
+{
+    heli->stop();
 }
 
 void TForm3::Entrar()

@@ -26,8 +26,29 @@ class TForm3 : public PantallaFP {
 public:
     TForm3(Enlace &e, Pantallas &p);
 
+    const EstadoMedio &Propio() const { return propio; }
+    // Shows the itinerary screen, where the questionnaire goes back to.
+    std::function<void()> MostrarItinerarios;
+    // Opens the screen with the helicopter intro's timer running, as the
+    // assistant does.
+    void MostrarConHelicoptero();
+    // Grounds the helicopter: the screen opens on its menu.
+    void PararHelicoptero();
+    // The helicopter intro as it stands.
+    IntroHelicoptero &Intro() { return intro; }
+    // A tick of the help line's slide.
+    void TimerAyuTimer();
+
+protected:
+    // The screen is entered when whoever opens it shows it: not on every
+    // activation, so a dialog that closes over an open route leaves it be.
+    void showEvent(QShowEvent *evento) override;
+    // A hidden screen stops its map stars and blink: the star phases are shared.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
     // Heading and menu.
-    QLabel *LabelFP1 = nullptr, *LabelAno = nullptr;
+    QLabel *LabelAno = nullptr;
     QPushButton *botTit2 = nullptr, *botLug2 = nullptr, *botSalir = nullptr;
 
     // The lists, the grid and their captions, in the effects panel.
@@ -60,10 +81,7 @@ public:
     LineaAyuda ayudaGM;
     InformeCuestionarioGM informeCuesGM;
 
-    EstadoMedio estado;
-
-    // Shows the itinerary screen, where the questionnaire goes back to.
-    std::function<void()> MostrarItinerarios;
+    EstadoMedio propio;
 
     // Menu.
     void botTit2Click();
@@ -99,25 +117,16 @@ public:
     void ListGMClick(int fila);
     void ListPequeClick(int fila);
     void TimerReduceTimer();
-    void TimerAyuTimer();
     void BotSalirCuesClick();
     // Asks the student's name and prints the questionnaire's report.
     void BotImprimirCuesGMClick();
 
-protected:
-    // The screen is entered when whoever opens it shows it: not on every
-    // activation, so a dialog that closes over an open route leaves it be.
-    void showEvent(QShowEvent *evento) override;
-    // A hidden screen stops its map stars and blink: the star phases are shared.
-    void hideEvent(QHideEvent *evento) override;
-
-private:
     QAbstractItemDelegate *dibujoOpcionesGM_ = nullptr, *dibujoTitulosGM_ = nullptr;
 
-    void Construir();
-    void Estilo();
-    void Captions();
-    void Conectar();
+    void Construir() override;
+    void Estilo() override;
+    void Captions() override;
+    void Conectar() override;
 
     // The questionnaire's two forward steps: the options chosen list the
     // lines that match them (or, for the last option, leave for the place

@@ -26,6 +26,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace norvela {
 
@@ -137,8 +138,12 @@ void TForm3::ConstruirCuestionario()
     BotImprimirCuesGM = boton(QStringLiteral("BotImprimirCuesGM"), 212, 690, 160, 44);
     BotImprimirCuesGM->setText(T(36));
 
-    TimerAyu.setInterval(100);
-    TimerReduce.setInterval(100);
+    // Children of the screen, so tools find the timers by their names.
+    for (auto [timer, nombre] : {std::pair{&TimerAyu, "TimerAyu"}, std::pair{&TimerReduce, "TimerReduce"}}) {
+        timer->setParent(this);
+        timer->setObjectName(QString::fromLatin1(nombre));
+        timer->setInterval(100);
+    }
     connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
     connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
     connect(BotSalirCues, &QPushButton::clicked, this, &TForm3::BotSalirCuesClick);
@@ -153,10 +158,10 @@ void TForm3::ConstruirCuestionario()
 void TForm3::EntrarCuestionario()
 {
     OcultarMenu();
-    estado.CodigosOpcionesGM.clear();
-    estado.TitulosListadosGM = false;
-    estado.ListaGMTitulos = false;
-    estado.DetalleTituloGM = false;
+    propio.CodigosOpcionesGM.clear();
+    propio.TitulosListadosGM = false;
+    propio.ListaGMTitulos = false;
+    propio.DetalleTituloGM = false;
     enlace.RutaPorTitulo = false;
     enlace.RutaPorLugar = false;
     MostrarControles({BotSalirCues, BitFleGMde});
@@ -182,7 +187,7 @@ void TForm3::LlenarOpcionesGM()
     for (int i = 1; i <= kOpcionesCuestionarioGM; ++i)
         Anadir(ListGM, DesdeAnsi(QuitarBlancosFinales(enlace.ListaGM75[i])), IconoEstudios(IconoOpcionGM(i - 1)));
     // The ticked options ticked again: code c is option c, code 0 option 10.
-    for (int c : estado.CodigosOpcionesGM) {
+    for (int c : propio.CodigosOpcionesGM) {
         const int fila = c == 0 ? 9 : c - 1;
         if (fila >= 0 && fila < ListGM->count())
             ListGM->item(fila)->setSelected(true);
@@ -229,7 +234,7 @@ void TForm3::AplicarAyuda()
 
 void TForm3::BitFleGMdeClick()
 {
-    if (!estado.TitulosListadosGM)
+    if (!propio.TitulosListadosGM)
         ListarLineasCuestionarioGM();
     else
         ListarTitulosCuestionarioGM();
@@ -248,15 +253,15 @@ void TForm3::ListarLineasCuestionarioGM()
         return;
     }
     BitFleGMiz->show();
-    estado.CodigosOpcionesGM.clear();
+    propio.CodigosOpcionesGM.clear();
     QStringList opciones;
     for (int fila : marcadas) {
-        estado.CodigosOpcionesGM.push_back(CodigoOpcionGM(fila + 1));
+        propio.CodigosOpcionesGM.push_back(CodigoOpcionGM(fila + 1));
         opciones << ListGM->item(fila)->text();
     }
     informeCuesGM.Opciones(opciones);
     enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
-    estado.TitulosListadosGM = true;
+    propio.TitulosListadosGM = true;
     AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
     ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));
 
@@ -265,10 +270,10 @@ void TForm3::ListarLineasCuestionarioGM()
         c1.push_back(enlace.CodigoGM1[j]);
         c2.push_back(enlace.CodigoGM2[j]);
     }
-    estado.LineaCuestionarioGM = LineasCoincidentesGM(estado.CodigosOpcionesGM, c1, c2);
+    propio.LineaCuestionarioGM = LineasCoincidentesGM(propio.CodigosOpcionesGM, c1, c2);
     ListGM->hide();
     ListGM2->clear();
-    for (int j : estado.LineaCuestionarioGM) {
+    for (int j : propio.LineaCuestionarioGM) {
         const std::string &linea = enlace.CuestionesGM[j];
         Anadir(ListGM2, DesdeAnsi(QuitarBlancosFinales(linea.size() > 2 ? linea.substr(2, 70) : std::string())));
     }
@@ -292,31 +297,31 @@ void TForm3::ListarTitulosCuestionarioGM()
         QApplication::beep();
         return;
     }
-    estado.DetalleTituloGM = false;
-    estado.ListaGMTitulos = true;
+    propio.DetalleTituloGM = false;
+    propio.ListaGMTitulos = true;
     AyudaGM(T(189), false);
     ListGM->setAccessibleName(T(189));
     QStringList lineas;
     std::vector<int> numeros;
     for (int fila : marcadas) {
         lineas << ListGM2->item(fila)->text();
-        numeros.push_back(estado.LineaCuestionarioGM[static_cast<size_t>(fila)]);
+        numeros.push_back(propio.LineaCuestionarioGM[static_cast<size_t>(fila)]);
     }
     informeCuesGM.Lineas(lineas);
     std::vector<std::array<int, 3>> campos;
     for (int t = 1; t <= enlace.NumFPMedio; ++t)
         campos.push_back({enlace.TablaFPMedio.En(t, 5), enlace.TablaFPMedio.En(t, 6), enlace.TablaFPMedio.En(t, 7)});
-    estado.TitulosCuestionarioGM = TitulosDeLineasGM(numeros, campos);
+    propio.TitulosCuestionarioGM = TitulosDeLineasGM(numeros, campos);
     ListGM2->hide();
     ListGM->clear();
     ListGM->setSelectionMode(QAbstractItemView::SingleSelection);
     DibujoListGM(true);
     QStringList titulos;
-    for (int t : estado.TitulosCuestionarioGM) {
+    for (int t : propio.TitulosCuestionarioGM) {
         titulos << DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[t]));
         Anadir(ListGM, titulos.back(), IconoLista(3));
     }
-    informeCuesGM.Titulos(estado.TitulosCuestionarioGM, titulos);
+    informeCuesGM.Titulos(propio.TitulosCuestionarioGM, titulos);
     ListGM->show();
     // The titles are the last step.
     BitFleGMde->hide();
@@ -325,29 +330,29 @@ void TForm3::ListarTitulosCuestionarioGM()
 void TForm3::ListGMClick(int fila)
 {
     TimerAyu.stop();
-    if (!estado.ListaGMTitulos || estado.DetalleTituloGM)
+    if (!propio.ListaGMTitulos || propio.DetalleTituloGM)
         return;
-    const int titulo = TituloEnFilaGM(estado.TitulosCuestionarioGM, fila);
+    const int titulo = TituloEnFilaGM(propio.TitulosCuestionarioGM, fila);
     if (titulo == 0)
         return;
-    estado.DetalleTituloGM = true;
+    propio.DetalleTituloGM = true;
     BotImprimirCuesGM->show();
     AbrirTituloCuestionario(titulo);
     // The title list shrinks into the mini list below the map.
     const int y = std::min(PanelEstrellas->geometry().bottom() + 66, kAbajo - kAltoPeque);
     ListPeque->setGeometry(PanelEstrellas->x(), y, PanelEstrellas->width(), kAbajo - y);
     LabelPeque->move(PanelEstrellas->x() + 20, y - 30);
-    estado.PasoReduccion = 0;
+    propio.PasoReduccion = 0;
     TimerReduce.start();
 }
 
 void TForm3::ListPequeClick(int fila)
 {
-    if (!estado.DetalleTituloGM || !estado.ListaGMTitulos)
+    if (!propio.DetalleTituloGM || !propio.ListaGMTitulos)
         return;
     BotImprimirCuesGM->hide();
     VaciarRejilla(reja);
-    const int titulo = TituloEnFilaGM(estado.TitulosCuestionarioGM, fila);
+    const int titulo = TituloEnFilaGM(propio.TitulosCuestionarioGM, fila);
     if (titulo == 0)
         return;
     AbrirTituloCuestionario(titulo);
@@ -355,27 +360,27 @@ void TForm3::ListPequeClick(int fila)
 
 void TForm3::AbrirTituloCuestionario(int titulo)
 {
-    estado.TituloSelGM = titulo;
+    estado.TituloSel = titulo;
     enlace.RutaPorTitulo = true;
     enlace.RutaPorLugar = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The title view shows its name in the help line.
-    estado.TituloDesdeCuestionario = true;
+    propio.TituloDesdeCuestionario = true;
     ListTitClick(-1);
     PanelSelec->show();
 }
 
 void TForm3::TimerReduceTimer()
 {
-    estado.PasoReduccion += 2;
-    const int paso = estado.PasoReduccion;
+    propio.PasoReduccion += 2;
+    const int paso = propio.PasoReduccion;
     ListGM->show();
     ListGM->setGeometry(ListGM->x(), ListGM->y() + paso, std::max(0, ListGM->width() - paso - paso / 2),
                         std::max(0, ListGM->height() - paso));
     if (ListGM->y() <= ListPeque->y())
         return;
     TimerReduce.stop();
-    estado.PasoReduccion = 0;
+    propio.PasoReduccion = 0;
     ListGM->hide();
     PanelSelTit->clear();
     MostrarControles({ListPeque, LabelPeque, PanelSelTit, PanelCarSel, listSelFP, PanelEstrellas, PanelSelec});
@@ -391,7 +396,7 @@ void TForm3::TimerReduceTimer()
 
 void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
 {
-    if (!enlace.CuestionarioGM || !estado.DetalleTituloGM || filas.empty())
+    if (!enlace.CuestionarioGM || !propio.DetalleTituloGM || filas.empty())
         return;
     BotImprimirCuesGM->show();
     QStringList lineas;
@@ -401,8 +406,8 @@ void TForm3::CentrosCuestionario(const std::vector<FilaRejilla> &filas)
     // The title's name from the table: the blinking caption may be empty.
     // One block per title and community; a community clicked again for
     // the same title replaces its block.
-    informeCuesGM.Centros(estado.TituloSelGM, estado.ComunidadGM,
-                          DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM])), lineas);
+    informeCuesGM.Centros(estado.TituloSel, propio.ComunidadGM,
+                          DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSel])), lineas);
 }
 
 void TForm3::BotImprimirCuesGMClick()
@@ -428,9 +433,9 @@ void TForm3::BotImprimirCuesGMClick()
 void TForm3::BitFleGMizClick()
 {
     BotImprimirCuesGM->hide();
-    if (estado.DetalleTituloGM) {
+    if (propio.DetalleTituloGM) {
         OcultarBocadillo();
-        estado.DetalleTituloGM = false;
+        propio.DetalleTituloGM = false;
         TimerReduce.stop();
         TimerEstrellas.stop();
         TimerParpadeo->Detener();
@@ -443,8 +448,8 @@ void TForm3::BitFleGMizClick()
         AyudaGM(T(189), false);
         return;
     }
-    if (estado.ListaGMTitulos) {
-        estado.ListaGMTitulos = false;
+    if (propio.ListaGMTitulos) {
+        propio.ListaGMTitulos = false;
         MostrarControles({BitFleGMde, ListGM2});
         ListGM->hide();
         ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
@@ -452,8 +457,8 @@ void TForm3::BitFleGMizClick()
         AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
         return;
     }
-    if (estado.TitulosListadosGM) {
-        estado.TitulosListadosGM = false;
+    if (propio.TitulosListadosGM) {
+        propio.TitulosListadosGM = false;
         BitFleGMde->show();
         BitFleGMiz->hide();
         ListGM2->hide();
@@ -470,8 +475,8 @@ void TForm3::OcultarCuestionario()
     ayudaGM.OcultarHeli();
     AplicarAyuda();
     TimerReduce.stop();
-    estado.TitulosListadosGM = estado.ListaGMTitulos = estado.DetalleTituloGM = false;
-    estado.CodigosOpcionesGM.clear();
+    propio.TitulosListadosGM = propio.ListaGMTitulos = propio.DetalleTituloGM = false;
+    propio.CodigosOpcionesGM.clear();
     Ocultar({BitFleGMde, BitFleGMiz, ListGM2, ListGM, BotSalirCues, LabAyuGM, ListPeque, LabelPeque,
              BotImprimirCuesGM});
 }

@@ -20,7 +20,7 @@ namespace norvela {
 
 void TForm3::BotImprimirClick()
 {
-    estado.ImprimiendoGM = true;
+    estado.Imprimiendo = true;
     enlace.ModoImpresion = true;
     enlace.NumLineasCuestionario = 0;
     if (enlace.RutaPorLugar)
@@ -28,7 +28,7 @@ void TForm3::BotImprimirClick()
     else
         ImprimirTitulo();
     enlace.ModoImpresion = false;
-    estado.ImprimiendoGM = false;
+    estado.Imprimiendo = false;
 }
 
 void TForm3::ImprimirTitulo()
@@ -36,18 +36,16 @@ void TForm3::ImprimirTitulo()
     // The sections are built as the screen shows them; the title's name
     // comes from the title list, never from the blinking caption.
     const VistasTitulo vistas =
-        VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSelGM, enlace.AnchoLista);
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSelGM, vistas, seleccion);
-    seleccion.Guardar(enlace);
-    if (hoja.pedirSeleccion) {
+        VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSel, enlace.AnchoLista);
+    const std::optional<InformeFP> hoja = HojaDelTitulo(vistas);
+    if (!hoja) {
         PedirComunidades();
         return;
     }
-    VolcarInforme(hoja.informe, enlace, &DatosInforme::NumLineasCuestionario);
+    VolcarInforme(*hoja, enlace, &DatosInforme::NumLineasCuestionario);
     reja->hide();
     estado.PrimeraFilaEncabezado = 1001;
-    MostrarVistaPreviaFP(listSelFP, hoja.informe, enlace.AjusteFuente, estado.AltoListaSelGM);
+    MostrarVistaPreviaFP(listSelFP, *hoja, enlace.AjusteFuente, estado.AltoListaSel);
     ImprimirInforme();
 }
 

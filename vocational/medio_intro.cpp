@@ -106,6 +106,8 @@ void TForm3::ConstruirIntro()
         return QStringList{T(primera).left(25), T(primera + 1).left(25), T(primera + 2).left(25)};
     });
     CapaHeli->hide();
+    piloto.setParent(this);
+    piloto.setObjectName(QStringLiteral("piloto"));
     piloto.setInterval(200);
     connect(heli, &QTimer::timeout, this, &TForm3::heliTimer);
     connect(&piloto, &QTimer::timeout, this, &TForm3::pilotoTimer);

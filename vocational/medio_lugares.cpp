@@ -56,10 +56,9 @@ void TForm3::ConstruirLugares()
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
     Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
-    Ruta->ComunidadElegida = [this](int comunidad) { estado.ComunidadGM = comunidad; };
+    Ruta->ComunidadElegida = [this](int comunidad) { propio.ComunidadGM = comunidad; };
     Ruta->CentrosListados = [this](const std::vector<FilaRejilla> &filas) { CentrosCuestionario(filas); };
 }
 
@@ -116,7 +115,7 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
     enlace.RutaPorLugar = false;
     enlace.RutaPorTitulo = true;
     // The families behind the title are not known: back goes to the groups.
-    Titulos.FamiliasGrupoSel.clear();
+    estado.Titulos.FamiliasGrupoSel.clear();
     ListPreFam->clear();
     ListTitClick(-1);
 }

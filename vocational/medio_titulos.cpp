@@ -50,24 +50,24 @@ void TForm3::ListTitClick(int fila)
     int titulo = 0;
     if (estado.TituloDesdeRejilla) {
         titulo = enlace.ElementoElegido;
-    } else if (estado.TituloDesdeCuestionario) {
-        titulo = estado.TituloSelGM;
-    } else if (fila >= 0 && fila < static_cast<int>(Titulos.TitulosFamilia.size())) {
-        titulo = Titulos.TitulosFamilia[static_cast<size_t>(fila)];
+    } else if (propio.TituloDesdeCuestionario) {
+        titulo = estado.TituloSel;
+    } else if (fila >= 0 && fila < static_cast<int>(estado.Titulos.TitulosFamilia.size())) {
+        titulo = estado.Titulos.TitulosFamilia[static_cast<size_t>(fila)];
     }
-    const bool desdeCuestionario = estado.TituloDesdeCuestionario;
+    const bool desdeCuestionario = propio.TituloDesdeCuestionario;
     estado.TituloDesdeRejilla = false;
-    estado.TituloDesdeCuestionario = false;
+    propio.TituloDesdeCuestionario = false;
     if (titulo < 1 || titulo > enlace.NumFPMedio)
         return;
     OcultarBocadillo();
-    estado.TituloSelGM = titulo;
+    estado.TituloSel = titulo;
     enlace.SeleccionFija = false;
     Ocultar({ListPreFam, ListTit, Labeltitulo, reja, LabAyuGM});
     TimerAyu.stop();
     ayudaGM.OcultarHeli();
     AplicarAyuda();
-    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSelGM]));
+    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPMedio[estado.TituloSel]));
     if (desdeCuestionario) {
         // The title's name in the help line, below the map while the title
         // is open: in sight beside the centres, clear of the lists' captions.
@@ -84,7 +84,7 @@ void TForm3::ListTitClick(int fila)
         MostrarControles({BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP});
     PanelSelTit->clear();
     listSelFP->clear();
-    MarcarDondeSeEstudia(estado.TituloSelGM);
+    MarcarDondeSeEstudia(estado.TituloSel);
     PanelEstrellas->show();
     ParpadearTitulo(nombre);
 }
@@ -96,7 +96,7 @@ void TForm3::MostrarVista(const std::vector<std::string> &lineas, int primeraFil
     ConTransicion(true, [&] {
         // The print preview may have left its typewriter font and width.
         listSelFP->setFont(font());
-        listSelFP->resize(listSelFP->width(), estado.AltoListaSelGM);
+        listSelFP->resize(listSelFP->width(), estado.AltoListaSel);
         listSelFP->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         listSelFP->setCursor(Qt::ArrowCursor);
         LlenarVista(listSelFP, lineas, EstilosVistaGM(lineas, primeraFilaEncabezado));
@@ -107,19 +107,19 @@ void TForm3::MostrarVista(const std::vector<std::string> &lineas, int primeraFil
 
 void TForm3::BotRequisitosClick()
 {
-    const std::string codigo = CodigoRequisitosGM(estado.TituloSelGM, enlace.SeccionGMDesde, enlace.SeccionGMHasta);
+    const std::string codigo = CodigoRequisitosGM(estado.TituloSel, enlace.SeccionGMDesde, enlace.SeccionGMHasta);
     MostrarVista(LineasRequisitosGM(enlace.Requisitos, enlace.NumRequisitos, codigo, enlace.AnchoLista), 1001,
                  QString());
 }
 
 void TForm3::BotPuestoClick()
 {
-    MostrarVista(LineasPuestosGM(enlace, estado.TituloSelGM), 1001, T(199));
+    MostrarVista(LineasPuestosGM(enlace, estado.TituloSel), 1001, T(199));
 }
 
 void TForm3::botAsigClick()
 {
-    MostrarVista(LineasAsignaturasGM(enlace, estado.TituloSelGM, true), 100, T(312));
+    MostrarVista(LineasAsignaturasGM(enlace, estado.TituloSel, true), 100, T(312));
 }
 
 void TForm3::VolverDeRutaPorTitulo()
@@ -132,14 +132,14 @@ void TForm3::VolverDeRutaPorTitulo()
         TimerParpadeo->Detener();
         PanelEstrellas->hide();
         PanelCarSel->clear();
-        if (ListPreFam->count() == 0 || Titulos.FamiliasGrupoSel.empty()) {
+        if (ListPreFam->count() == 0 || estado.Titulos.FamiliasGrupoSel.empty()) {
             // A title opened from the centre grid has no family behind it.
             MostrarGrupos();
             PanelSelTit->setText(T(595));
             ListPreFam->show();
             return;
         }
-        Titulos.ListaDeGrupos = false;
+        estado.Titulos.ListaDeGrupos = false;
         PanelSelTit->setText(T(578));
         MostrarControles({ListPreFam, ListTit, Labeltitulo});
         return;

@@ -6,9 +6,12 @@
 #include "enlace.h"
 #include "etiquetas.h"
 #include "grupos_fp.h"
+#include "informe_fp_titulo.h"
+#include "impresion_fp.h"
 #include "lugares_fp.h"
 #include "marco.h"
 #include "nivel_fp.h"
+#include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
 #include "ruta_lugares_fp.h"
@@ -17,6 +20,7 @@
 #include "transiciones_paneles.h"
 #include "vista_mapa.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
@@ -38,8 +42,36 @@ constexpr int kAltoGrupos = 301;
 PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
     : Pantalla(e, p, nombre), ImpresionConDialogo(e, this)
 {
+    // A child of the screen, so tools find the stars' timer by its name.
+    TimerEstrellas.setParent(this);
+    TimerEstrellas.setObjectName(QStringLiteral("TimerEstrellas"));
     TimerEstrellas.setInterval(200);
     connect(&TimerEstrellas, &QTimer::timeout, this, &PantallaFP::TimerEstrellasTimer);
+}
+
+const NivelFPDatos &PantallaFP::Nivel() const
+{
+    return Ruta->Nivel();
+}
+
+std::optional<InformeFP> PantallaFP::HojaDelTitulo(const VistasTitulo &vistas)
+{
+    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
+    HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
+    seleccion.Guardar(enlace);
+    if (hoja.pedirSeleccion)
+        return std::nullopt;
+    return std::move(hoja.informe);
+}
+
+void PantallaFP::Montar(CierreVentana cierre)
+{
+    PonerCierre(cierre);
+    Construir();
+    Estilo();
+    Captions();
+    CrearRuta();
+    Conectar();
 }
 
 void PantallaFP::TimerEstrellasTimer()
@@ -53,6 +85,58 @@ void PantallaFP::PonerMarcoFP(QLabel *fondo)
     TilIzq = marco.izquierda;
     TilDer = marco.derecha;
     TilArr = marco.arriba;
+}
+
+EtiquetaSombreada *PantallaFP::ConstruirTituloFP(const QRect &sitio)
+{
+    auto *titulo = new EtiquetaSombreada(QString(), this);
+    titulo->setObjectName(QStringLiteral("LabelFP1"));
+    titulo->setGeometry(sitio);
+    return titulo;
+}
+
+void PantallaFP::ConstruirRotulos(QWidget *padre, const QRect &seleccion, const QRect &caracteristicas)
+{
+    PanelSelTit = PanelTextoFP(padre, QStringLiteral("PanelSelTit"), seleccion.x(), seleccion.y(), seleccion.width(),
+                               seleccion.height());
+    PanelCarSel = PanelTextoFP(padre, QStringLiteral("PanelCarSel"), caracteristicas.x(), caracteristicas.y(),
+                               caracteristicas.width(), caracteristicas.height());
+    Ocultar({PanelSelTit, PanelCarSel});
+}
+
+TEffectsPanel *PantallaFP::ConstruirPanelListas(const QString &nombre, const QRect &sitio)
+{
+    auto *panel = new TEffectsPanel(this);
+    panel->setObjectName(nombre);
+    panel->setGeometry(sitio);
+    return panel;
+}
+
+QWidget *PantallaFP::ConstruirColumnaBotones(const QString &nombre, const QRect &sitio, const QRect &primero,
+                                             int paso,
+                                             std::initializer_list<std::pair<QPushButton **, const char *>> botones)
+{
+    QWidget *panel = PanelRelleno(this, nombre, sitio.x(), sitio.y(), sitio.width(), sitio.height());
+    int y = primero.y();
+    for (const auto &[boton, nombreBoton] : botones) {
+        *boton = BotonNombrado(panel, QString::fromLatin1(nombreBoton), primero.x(), y, primero.width(),
+                               primero.height());
+        y += paso;
+    }
+    panel->hide();
+    return panel;
+}
+
+void PantallaFP::PonerTextos(int cabecera, std::initializer_list<std::pair<QAbstractButton *, int>> botones)
+{
+    setWindowTitle(T(338));
+    if (LabelFP1)
+        LabelFP1->setText(T(cabecera));
+    Labeltitulo->setText(T(307));
+    if (Seleccion)
+        Seleccion->Captions();
+    for (const auto &[boton, texto] : botones)
+        boton->setText(T(texto));
 }
 
 void PantallaFP::ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo)
@@ -124,6 +208,7 @@ void PantallaFP::CrearRutaFP(NivelFPDatos nivel, const ControlesRutaFP &controle
         listBarcelona->setAccessibleName(TextoPropio(Propio::Barcelona));
     Ruta = new RutaLugaresFP(enlace, std::move(nivel), controles, this);
     Ruta->Transicion = [this](bool circulo, const std::function<void()> &cambio) { ConTransicion(circulo, cambio); };
+    Ruta->TituloElegido = [this] { return estado.TituloSel; };
 }
 
 void PantallaFP::ConectarRuta(EtiquetaActiva *fondo)
@@ -159,7 +244,7 @@ void PantallaFP::AbrirGrupos()
 
 void PantallaFP::MostrarGrupos()
 {
-    Titulos.ListaDeGrupos = true;
+    estado.Titulos.ListaDeGrupos = true;
     ListPreFam->resize(ListPreFam->width(), kAltoGrupos);
     ListPreFam->clear();
     for (int g = 1; g <= enlace.NumGruposFamilias && enlace.GruposFamilias.Contiene(g); ++g) {
@@ -168,35 +253,49 @@ void PantallaFP::MostrarGrupos()
     }
 }
 
+void PantallaFP::ListarFamilias(int grupo, bool conVolver)
+{
+    EstadoTitulosFP &t = estado.Titulos;
+    const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), grupo);
+    filaVolver_ = conVolver;
+    ListPreFam->clear();
+    t.FamiliasGrupoSel.clear();
+    if (conVolver) {
+        t.FamiliasGrupoSel.push_back(0);
+        auto *volver = new QListWidgetItem(T(82), ListPreFam);
+        volver->setData(Qt::DecorationRole, IconoEstudios(kIconoVolver));
+    }
+    int icono = 0;
+    for (size_t k = 0; k < familias.size(); ++k) {
+        auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
+        icono = IconoDeFamilia(k, familias[k].familia, familias[0].familia, icono);
+        item->setData(Qt::DecorationRole, IconoEstudios(icono));
+        t.FamiliasGrupoSel.push_back(familias[k].familia);
+    }
+}
+
+int PantallaFP::IconoDeFamilia(size_t k, int familia, int primera, int anterior) const
+{
+    return IconoFamilia(k < 3 ? familia : primera, anterior);
+}
+
 void PantallaFP::ListPreFamMouseDown(int fila)
 {
     // A press below the last row picks nothing.
     if (fila < 0 || fila >= ListPreFam->count())
         return;
     FamiliasPulsadas();
-    EstadoTitulosFP &t = Titulos;
+    EstadoTitulosFP &t = estado.Titulos;
     if (t.ListaDeGrupos) {
         const int g = fila + 1;
         t.FilaFamiliaSel = g;
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(Ruta->Nivel(), g);
-        ListPreFam->clear();
-        t.FamiliasGrupoSel.assign(1, 0);
-        auto *volver = new QListWidgetItem(T(82), ListPreFam);
-        volver->setData(Qt::DecorationRole, IconoEstudios(kIconoVolver));
-        int icono = 0;
-        for (size_t k = 0; k < familias.size(); ++k) {
-            t.FamiliasGrupoSel.push_back(familias[k].familia);
-            auto *item = new QListWidgetItem(DesdeAnsi(familias[k].texto).trimmed(), ListPreFam);
-            // The families after the third take the first family's icon.
-            icono = IconoFamilia(k < 3 ? familias[k].familia : t.FamiliasGrupoSel[1], icono);
-            item->setData(Qt::DecorationRole, IconoEstudios(icono));
-        }
+        ListarFamilias(g, true);
         ListPreFam->resize(ListPreFam->width(), g == 1 || g == 6 ? kAltoGrupos : altoFamilias_);
         t.ListaDeGrupos = false;
         PanelSelTit->setText(T(578));
         return;
     }
-    if (fila == 0) {
+    if (filaVolver_ && fila == 0) {
         VolverAGrupos();
         return;
     }

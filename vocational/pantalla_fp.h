@@ -6,15 +6,21 @@
 // them and adds its own.
 #pragma once
 
+#include "estado_fp.h"
 #include "informes.h"
 #include "pantalla.h"
 
+#include <QPushButton>
 #include <QRect>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -23,30 +29,28 @@ class QTableWidget;
 namespace norvela {
 
 class EtiquetaActiva;
+class EtiquetaSombreada;
 class Parpadeo;
+class TEffectsPanel;
 class SeleccionImpresionFP;
 class RutaLugaresFP;
 class VistaMapa;
 struct ControlesRutaFP;
+struct InformeFP;
+struct VistasTitulo;
 struct NivelFPDatos;
-
-// Where the title route's family list stands.
-struct EstadoTitulosFP {
-    // The family list shows the groups (else the families of one group).
-    bool ListaDeGrupos = false;
-    // The group clicked at group level, then the family row clicked.
-    int FilaFamiliaSel = 0;
-    std::string NombreFamiliaSel;
-    // Family of each row of the family list; row 0 is the back row.
-    std::vector<int> FamiliasGrupoSel;
-    // The rows of the family's title list (title lines of the level).
-    std::vector<int> TitulosFamilia;
-};
 
 class PantallaFP : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
+    const EstadoPantallaFP &Estado() const { return estado; }
+    // The tables of the screen's level.
+    const NivelFPDatos &Nivel() const;
+
+protected:
     QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
+    // The higher and intermediate screens' heading.
+    QLabel *LabelFP1 = nullptr;
     QLabel *PanelSelTit = nullptr, *PanelCarSel = nullptr, *Labeltitulo = nullptr;
     QListWidget *ListPreFam = nullptr;
     QTableWidget *reja = nullptr;
@@ -68,17 +72,53 @@ public:
     QTimer TimerEstrellas;
     // The place route of the screen's level.
     RutaLugaresFP *Ruta = nullptr;
-    // The title route: groups, a group's families, a family's titles.
-    EstadoTitulosFP Titulos;
+    // What the screen remembers between clicks, alike on the three screens.
+    EstadoPantallaFP estado;
+
+    // The chosen title's sheet with `vistas`, the communities picked for it
+    // kept; none while the student has still to pick them.
+    std::optional<InformeFP> HojaDelTitulo(const VistasTitulo &vistas);
 
     // A tick of the map's stars.
     void TimerEstrellasTimer();
 
-protected:
     PantallaFP(Enlace &e, Pantallas &p, const QString &nombre);
+
+    // Puts the screen together, closing as `cierre` says: its widgets, their
+    // look, their captions, the place route and the wiring, in that order.
+    void Montar(CierreVentana cierre);
+    virtual void Construir() = 0;
+    virtual void Estilo() = 0;
+    virtual void Captions() = 0;
+    // A screen that makes its route while it builds its widgets leaves this be.
+    virtual void CrearRuta() {}
+    virtual void Conectar() = 0;
 
     // The window frame, under `fondo` (the label that follows the mouse).
     void PonerMarcoFP(QLabel *fondo);
+    // The screen's heading "LabelFP1" at `sitio`, in the shaded title style.
+    EtiquetaSombreada *ConstruirTituloFP(const QRect &sitio);
+    // The two captions over the lists on `padre`, hidden: PanelSelTit at
+    // `seleccion` and PanelCarSel at `caracteristicas`.
+    void ConstruirRotulos(QWidget *padre, const QRect &seleccion, const QRect &caracteristicas);
+    // The effects panel `nombre` that holds the lists, at `sitio`.
+    TEffectsPanel *ConstruirPanelListas(const QString &nombre, const QRect &sitio);
+    // A hidden filled panel `nombre` at `sitio` with a column of buttons:
+    // the first at `primero`, each next one `paso` pixels lower.
+    QWidget *ConstruirColumnaBotones(const QString &nombre, const QRect &sitio, const QRect &primero, int paso,
+                                     std::initializer_list<std::pair<QPushButton **, const char *>> botones);
+    // The captions the screens share: the window's title, the heading
+    // LabelFP1 (text `cabecera`, on the screens that have it), the caption
+    // over the titles and the community selection's; and each button's, the
+    // interface text of its number.
+    void PonerTextos(int cabecera, std::initializer_list<std::pair<QAbstractButton *, int>> botones);
+    // Each button's click to its member of the screen.
+    template <class P>
+    void ConectarBotones(std::initializer_list<std::pair<QPushButton *, void (P::*)()>> botones)
+    {
+        for (const auto &[boton, accion] : botones)
+            connect(boton, &QPushButton::clicked, static_cast<P *>(this), accion);
+    }
     // On `panel`: the family list (a large icon a row) at `familias` and the
     // caption over the title list at `rotulo`.
     void ConstruirFamilias(QWidget *panel, const QRect &familias, const QRect &rotulo);
@@ -98,20 +138,27 @@ protected:
     // Runs `cambio` inside the roll or circle transition on the lists' panel.
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
 
-    // --- The title route of the higher and intermediate screens ---
+    // --- The title route ---
     // The list of a family's titles, under the family list, and the family
     // list's height while it shows the families of a group other than 1 and
     // 6; wires the family list, and a click on row `fila` of the titles to
     // `tituloPulsado`.
     void PonerListaTitulos(QListWidget *lista, int altoFamilias, std::function<void(int fila)> tituloPulsado);
     int AltoFamilias() const { return altoFamilias_; }
+    // The families of group `grupo` in the family list, after a back row
+    // when `conVolver`.
+    void ListarFamilias(int grupo, bool conVolver);
+    // The icon of the family of row `k` (after any back row), `primera` the
+    // group's first family: by default the first three have their own and
+    // later ones take the first's.
+    virtual int IconoDeFamilia(size_t k, int familia, int primera, int anterior) const;
     // The route opens on the family groups.
     void AbrirGrupos();
     // The family list shows the groups again, at its full height.
     void MostrarGrupos();
     // A press on row `fila` of the family list: a group lists its families
-    // (after a back row), a family lists its titles, the back row goes to
-    // the groups.
+    // (after a back row), a family lists its titles, the back row (where
+    // there is one) goes to the groups.
     void ListPreFamMouseDown(int fila);
     // Hooks: any press on the family list, before it is handled.
     virtual void FamiliasPulsadas() {}
@@ -131,6 +178,7 @@ private:
     QWidget *panelListas_ = nullptr;
     QListWidget *listaTitulos_ = nullptr;
     int altoFamilias_ = 0;
+    bool filaVolver_ = true;
 };
 
 } // namespace norvela

@@ -1,6 +1,7 @@
 #include "superior.h"
 
 #include "colores.h"
+#include "estadistica.h"
 #include "impresion_fp.h"
 
 #include "ansi.h"
@@ -20,17 +21,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <utility>
 
 namespace norvela {
 
 TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm8"))
 {
-    PonerCierre(CierreVentana::PreguntarYTerminar);
-    Construir();
-    Estilo();
-    Captions();
-    CrearRuta();
-    Conectar();
+    Montar(CierreVentana::PreguntarYTerminar);
 
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The districts of Catalonia and the zones of Madrid, and the centres'
@@ -43,7 +40,7 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
     enlace.FPSuperiorActivo = false;
     enlace.ListaDeLugares = false;
     enlace.ModoImpresion = false;
-    AltoListaSel = listSelFP->height();
+    estado.AltoListaSel = listSelFP->height();
 }
 
 void TForm8::hideEvent(QHideEvent *evento)
@@ -68,42 +65,39 @@ void TForm8::Estilo()
 
 void TForm8::Captions()
 {
-    setWindowTitle(T(338));
-    LabelFP1->setText(T(513));
-    MenuFP1->setText(T(316));
-    MenuFP2->setText(T(317));
-    menuFP3->setText(T(82));
-    BotRetrocederFP->setText(T(82));
-    BotImprimir->setText(T(36));
-    BotCerrar->setText(T(13));
-    botTodaFP->setText(T(391));
-    Seleccion->Captions();
-    Labeltitulo->setText(T(307));
-    ButtonEstad1->setText(T(228));
-    ButtonEstad2->setText(T(231));
-    ButtonEstad3->setText(T(232));
+    PonerTextos(513, {{MenuFP1, 316}, {MenuFP2, 317}, {menuFP3, 82}, {BotRetrocederFP, 82}, {BotImprimir, 36},
+                 {BotCerrar, 13}, {botTodaFP, 391}, {ButtonEstad1, 228}, {ButtonEstad2, 231}, {ButtonEstad3, 232}});
     PanelSelTit->clear();
 }
 
 void TForm8::Conectar()
 {
-    connect(MenuFP1, &QPushButton::clicked, this, &TForm8::MenuFP1Click);
-    connect(MenuFP2, &QPushButton::clicked, this, &TForm8::MenuFP2Click);
-    connect(menuFP3, &QPushButton::clicked, this, &TForm8::menuFP3Click);
-    connect(MenuFpTit1, &QPushButton::clicked, this, &TForm8::MenuFpTit1Click);
-    connect(MenuFpTit2, &QPushButton::clicked, this, &TForm8::MenuFpTit2Click);
-    connect(MenuFpTit3, &QPushButton::clicked, this, &TForm8::MenuFpTit3Click);
-    connect(MenuFpTit4, &QPushButton::clicked, this, &TForm8::MenuFpTit4Click);
-    connect(MenuFpTit5, &QPushButton::clicked, this, &TForm8::MenuFpTit5Click);
-    connect(MenuFpTit6, &QPushButton::clicked, this, &TForm8::MenuFpTit6Click);
-    connect(MenuFPTitEst, &QPushButton::clicked, this, &TForm8::MenuFPTitEstClick);
-    connect(ButtonEstad1, &QPushButton::clicked, this, &TForm8::ButtonEstad1Click);
-    connect(ButtonEstad2, &QPushButton::clicked, this, &TForm8::ButtonEstad2Click);
-    connect(ButtonEstad3, &QPushButton::clicked, this, &TForm8::ButtonEstad3Click);
-    connect(BotImprimir, &QPushButton::clicked, this, &TForm8::BotImprimirClick);
-    connect(BotRetrocederFP, &QPushButton::clicked, this, &TForm8::BotRetrocederFPClick);
-    connect(BotAceptar, &QPushButton::clicked, this, &TForm8::BotAceptarClick);
+    ConectarBotones<TForm8>({{MenuFP1, &TForm8::MenuFP1Click}, {MenuFP2, &TForm8::MenuFP2Click},
+                             {menuFP3, &TForm8::menuFP3Click}, {MenuFpTit1, &TForm8::MenuFpTit1Click},
+                             {MenuFpTit5, &TForm8::MenuFpTit5Click}, {MenuFpTit6, &TForm8::MenuFpTit6Click},
+                             {MenuFPTitEst, &TForm8::MenuFPTitEstClick}, {BotImprimir, &TForm8::BotImprimirClick},
+                             {BotRetrocederFP, &TForm8::BotRetrocederFPClick}, {BotAceptar, &TForm8::BotAceptarClick}});
+    // The title's three views.
+    for (const auto &[boton, info] : {std::pair{MenuFpTit2, InfoTitulo::Requisitos},
+                                      std::pair{MenuFpTit3, InfoTitulo::Asignaturas},
+                                      std::pair{MenuFpTit4, InfoTitulo::Acceso}})
+        connect(boton, &QPushButton::clicked, this, [this, boton, info] { AbrirVista(boton, info); });
+    // The statistics of the title, of its family's titles, of its family by community.
+    connect(ButtonEstad1, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad1Click(estado.TituloSel); }); });
+    connect(ButtonEstad2, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad3Click(FamiliaDelTitulo()); }); });
+    connect(ButtonEstad3, &QPushButton::clicked, this,
+            [this] { MostrarEstadisticas([this](TEstadisticas &e) { e.labelEstad4Click(FamiliaDelTitulo()); }); });
     ConectarRuta(degradeini);
+}
+
+void TForm8::MostrarInicio(bool cabecera)
+{
+    if (cabecera)
+        LabelFP1->show();
+    PanelFP->show();
+    Mostrar();
 }
 
 void TForm8::menuFP3Click()
@@ -122,7 +116,7 @@ void TForm8::BotRetrocederFPClick()
     BotImprimir->hide();
     if (Ruta->VolverAProvincias())
         return;
-    if (ModoPorLugar && PanelEstrellas->isVisible()) {
+    if (propio.ModoPorLugar && PanelEstrellas->isVisible()) {
         Ruta->estado.CentrosEnRejilla = false;
         reja->setCursor(Qt::ArrowCursor);
         Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas, PanelSel, PanelSelTit, PanelCarSel, reja});
@@ -132,10 +126,10 @@ void TForm8::BotRetrocederFPClick()
         PanelCarSel->clear();
         PanelFP->show();
         BotRetrocederFP->hide();
-        ModoPorLugar = false;
+        propio.ModoPorLugar = false;
         return;
     }
-    if (ModoPorLugar) {
+    if (propio.ModoPorLugar) {
         Ruta->VolverAlMapa();
         return;
     }

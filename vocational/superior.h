@@ -4,6 +4,7 @@
 #pragma once
 
 #include "centros_fp.h"
+#include "estado_superior.h"
 #include "informe_fp.h"
 #include "pantalla_fp.h"
 
@@ -16,6 +17,7 @@
 namespace norvela {
 
 class TEffectsPanel;
+class TEstadisticas;
 
 // What MostrarInfoTitulo shows of the chosen title: the map where it is
 // taught (only the title menu goes), or one of its three views.
@@ -26,15 +28,21 @@ class TForm8 : public PantallaFP {
 public:
     TForm8(Enlace &e, Pantallas &p);
 
-    // Start panel.
-    QLabel *LabelFP1 = nullptr;
-    QWidget *PanelFP = nullptr;
-    QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr;
+    const EstadoSuperior &Propio() const { return propio; }
+    // Opens the screen on its start panel, with the heading when `cabecera`.
+    void MostrarInicio(bool cabecera);
 
-    // Lists, grid and their buttons.
+protected:
+    // A hidden screen stops its blink too.
+    void hideEvent(QHideEvent *evento) override;
+
+private:
+    // The start panel and its menu; the lists, grid and their buttons.
+    QWidget *PanelFP = nullptr;
     TEffectsPanel *PanelSel = nullptr;
+    QPushButton *MenuFP1 = nullptr, *MenuFP2 = nullptr, *menuFP3 = nullptr, *botTodaFP = nullptr,
+                *BotInternetC = nullptr;
     QListWidget *ListTitFP = nullptr;
-    QPushButton *botTodaFP = nullptr, *BotInternetC = nullptr;
 
     // Title menu and statistics.
     QWidget *PanelFpTit = nullptr;
@@ -53,11 +61,7 @@ public:
     EtiquetaActiva *degradeini = nullptr;
 
     // Screen state.
-    int TituloSel = 0;
-    int PrimeraFilaEncabezado = 1001;
-    bool ModoPorLugar = false;
-    bool TituloDesdeRejilla = false;
-    int AltoListaSel = 0;
+    EstadoSuperior propio;
 
     // Title route.
     void MenuFP1Click();
@@ -68,16 +72,12 @@ public:
     void VolverAGrupos() override;
     void ListTitFPClick(int fila);
     void MenuFpTit1Click();
-    void MenuFpTit2Click();
-    void MenuFpTit3Click();
-    void MenuFpTit4Click();
+    // One of the title's three views, its menu option marked.
+    void AbrirVista(QPushButton *boton, InfoTitulo info);
     // Prints everything about the title.
     void MenuFpTit5Click();
     void MenuFpTit6Click();
     void MenuFPTitEstClick();
-    void ButtonEstad1Click();
-    void ButtonEstad2Click();
-    void ButtonEstad3Click();
     void MarcarOpcion(QPushButton *boton);
     void MostrarInfoTitulo(bool imprimir, InfoTitulo info);
 
@@ -93,13 +93,8 @@ public:
     void BotRetrocederFPClick();
     void menuFP3Click();
 
-protected:
-    // A hidden screen stops its blink too.
-    void hideEvent(QHideEvent *evento) override;
-
-private:
     // superior_construccion.cpp: the widgets, area by area.
-    void Construir();
+    void Construir() override;
     void ConstruirInicio();
     void ConstruirListas();
     void ConstruirMenuTitulo();
@@ -107,15 +102,17 @@ private:
     void ConstruirSeleccion();
     // The maps' hover caption, over everything.
     void ConstruirPista();
-    void Estilo();
-    void Conectar();
-    void Captions();
+    void Estilo() override;
+    void Conectar() override;
+    void Captions() override;
     // The place route on this screen's widgets, with its hooks.
-    void CrearRuta();
+    void CrearRuta() override;
     // A title row of the centre grid opens that title.
     void AbrirTituloDeRejilla(int titulo);
     int FamiliaDelTitulo() const;
-    // The lines of a view of TituloSel (none for Donde).
+    // The statistics screen with the chart `grafico` draws on it.
+    void MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico);
+    // The lines of a view of the chosen title (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;
     void AnadirComunidadSeleccion(int c);
     void PedirComunidades();

@@ -36,6 +36,7 @@ void TForm8::Construir()
     ConstruirSeleccion();
     ConstruirPista();
     TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
 }
 
 // The frame, the heading and the start panel.
@@ -45,32 +46,21 @@ void TForm8::ConstruirInicio()
     degradeini->setMouseTracking(true);
     PonerMarcoFP(degradeini);
 
-    auto *titulo = new EtiquetaSombreada(QString(), this);
-    titulo->setObjectName(QStringLiteral("LabelFP1"));
-    titulo->setGeometry(600, 62, 380, 44);
-    LabelFP1 = titulo;
+    LabelFP1 = ConstruirTituloFP(QRect(600, 62, 380, 44));
     LabelFP1->hide();
 
     // Start panel.
-    PanelFP = PanelRelleno(this, QStringLiteral("PanelFP"), 620, 230, 340, 230);
-    MenuFP1 = BotonNombrado(PanelFP, QStringLiteral("MenuFP1"), 20, 20, 300, 50);
-    MenuFP2 = BotonNombrado(PanelFP, QStringLiteral("MenuFP2"), 20, 90, 300, 50);
-    menuFP3 = BotonNombrado(PanelFP, QStringLiteral("menuFP3"), 20, 160, 300, 50);
-    PanelFP->hide();
+    PanelFP = ConstruirColumnaBotones(QStringLiteral("PanelFP"), QRect(620, 230, 340, 230), QRect(20, 20, 300, 50), 70,
+                                      {{&MenuFP1, "MenuFP1"}, {&MenuFP2, "MenuFP2"}, {&menuFP3, "menuFP3"}});
 }
 
 // The captions over the lists, and PanelSel with the lists, the grid and their buttons.
 void TForm8::ConstruirListas()
 {
-    PanelSelTit = PanelTextoFP(this, QStringLiteral("PanelSelTit"), 40, 96, 500, 24);
-    PanelCarSel = PanelTextoFP(this, QStringLiteral("PanelCarSel"), 40, 122, 500, 26);
-    PanelSelTit->hide();
-    PanelCarSel->hide();
+    ConstruirRotulos(this, QRect(40, 96, 500, 24), QRect(40, 122, 500, 26));
 
     // Lists, grid and their buttons.
-    PanelSel = new TEffectsPanel(this);
-    PanelSel->setObjectName(QStringLiteral("PanelSel"));
-    PanelSel->setGeometry(40, 150, 500, 590);
+    PanelSel = ConstruirPanelListas(QStringLiteral("PanelSel"), QRect(40, 150, 500, 590));
     PanelSel->PonerTranslucencia(220);
     reja = CrearRejillaCentros(PanelSel, QStringLiteral("reja"));
     reja->setGeometry(10, 10, 480, 520);
@@ -97,19 +87,18 @@ void TForm8::ConstruirListas()
 void TForm8::ConstruirMenuTitulo()
 {
     // Title menu and statistics.
-    PanelFpTit = PanelRelleno(this, QStringLiteral("PanelFpTit"), 590, 150, 390, 376);
-    QPushButton **menu[] = {&MenuFpTit1, &MenuFpTit2, &MenuFpTit3,  &MenuFpTit4,
-                            &MenuFpTit5, &MenuFpTit6, &MenuFPTitEst};
-    const char *nombresMenu[] = {"MenuFpTit1", "MenuFpTit2", "MenuFpTit3",  "MenuFpTit4",
-                                 "MenuFpTit5", "MenuFpTit6", "MenuFPTitEst"};
-    for (int k = 0; k < 7; ++k)
-        *menu[k] = BotonNombrado(PanelFpTit, QString::fromLatin1(nombresMenu[k]), 15, 12 + 52 * k, 360, 44);
-    PanelFpTit->hide();
-    PanelEstadistica = PanelRelleno(this, QStringLiteral("PanelEstadistica"), 590, 540, 390, 170);
-    ButtonEstad1 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad1"), 10, 10, 370, 44);
-    ButtonEstad2 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad2"), 10, 62, 370, 44);
-    ButtonEstad3 = BotonNombrado(PanelEstadistica, QStringLiteral("ButtonEstad3"), 10, 114, 370, 44);
-    PanelEstadistica->hide();
+    PanelFpTit = ConstruirColumnaBotones(QStringLiteral("PanelFpTit"), QRect(590, 150, 390, 376),
+                                         QRect(15, 12, 360, 44), 52,
+                                         {{&MenuFpTit1, "MenuFpTit1"},
+                                          {&MenuFpTit2, "MenuFpTit2"},
+                                          {&MenuFpTit3, "MenuFpTit3"},
+                                          {&MenuFpTit4, "MenuFpTit4"},
+                                          {&MenuFpTit5, "MenuFpTit5"},
+                                          {&MenuFpTit6, "MenuFpTit6"},
+                                          {&MenuFPTitEst, "MenuFPTitEst"}});
+    PanelEstadistica = ConstruirColumnaBotones(
+        QStringLiteral("PanelEstadistica"), QRect(590, 540, 390, 170), QRect(10, 10, 370, 44), 52,
+        {{&ButtonEstad1, "ButtonEstad1"}, {&ButtonEstad2, "ButtonEstad2"}, {&ButtonEstad3, "ButtonEstad3"}});
 }
 
 void TForm8::ConstruirMapas()

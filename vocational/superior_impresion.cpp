@@ -31,16 +31,13 @@ void TForm8::MenuFpTit5Click()
     // student's place and view state as they were.
     const VistasTitulo vistas{
         {LineasVista(InfoTitulo::Requisitos), LineasVista(InfoTitulo::Asignaturas), LineasVista(InfoTitulo::Acceso)}};
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, seleccion);
-    seleccion.Guardar(enlace);
-    if (hoja.pedirSeleccion) {
-        PedirComunidades();
+    if (const std::optional<InformeFP> hoja = HojaDelTitulo(vistas)) {
+        VolcarInforme(*hoja, enlace);
+        MostrarVistaPrevia(*hoja);
+        ImprimirInformeFP();
         return;
     }
-    VolcarInforme(hoja.informe, enlace);
-    MostrarVistaPrevia(hoja.informe);
-    ImprimirInformeFP();
+    PedirComunidades();
 }
 
 void TForm8::PedirComunidades()
@@ -80,10 +77,10 @@ void TForm8::TerminarSeleccionImpresion()
 void TForm8::MostrarVistaPrevia(const InformeFP &informe)
 {
     reja->hide();
-    PrimeraFilaEncabezado = 1001;
+    estado.PrimeraFilaEncabezado = 1001;
     PanelSelTit->setText(T(321));
     PanelSelTit->show();
-    MostrarVistaPreviaFP(listSelFP, informe, enlace.AjusteFuente, AltoListaSel);
+    MostrarVistaPreviaFP(listSelFP, informe, enlace.AjusteFuente, estado.AltoListaSel);
 }
 
 void TForm8::ImprimirInformeFP()

@@ -29,8 +29,7 @@ void TForm8::CrearRuta()
     c.botTodaFP = botTodaFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
-    Ruta->PorLugar = [this] { return ModoPorLugar; };
-    Ruta->TituloElegido = [this] { return TituloSel; };
+    Ruta->PorLugar = [this] { return propio.ModoPorLugar; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
 }
@@ -38,7 +37,7 @@ void TForm8::CrearRuta()
 void TForm8::MenuFP2Click()
 {
     enlace.FPSuperiorActivo = true;
-    ModoPorLugar = true;
+    propio.ModoPorLugar = true;
     TerminarSeleccionImpresion();
     Ocultar({ListPreFam, listSelFP, PanelFpTit, PanelFP});
     PanelSelTit->clear();
@@ -54,16 +53,16 @@ void TForm8::AbrirTituloDeRejilla(int titulo)
 {
     // The title list's click opens the title in ElementoElegido.
     enlace.ElementoElegido = titulo;
-    TituloDesdeRejilla = true;
+    estado.TituloDesdeRejilla = true;
     Ocultar({BotRetrocederFP, PanelFP});
     PanelSel->show();
     PanelSelTit->show();
     listSelFP->show();
     enlace.FPSuperiorActivo = true;
     TerminarSeleccionImpresion();
-    ModoPorLugar = false;
+    propio.ModoPorLugar = false;
     ListTitFPClick(-1);
-    TituloDesdeRejilla = false;
+    estado.TituloDesdeRejilla = false;
 }
 
 } // namespace norvela

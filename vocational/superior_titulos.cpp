@@ -27,7 +27,7 @@ void TForm8::MenuFP1Click()
 {
     Ruta->estado.CentrosEnRejilla = false;
     TerminarSeleccionImpresion();
-    ModoPorLugar = false;
+    propio.ModoPorLugar = false;
     enlace.FPSuperiorActivo = true;
     PanelFP->hide();
     PanelSel->show();
@@ -52,14 +52,14 @@ void TForm8::VolverAGrupos()
 void TForm8::ListTitFPClick(int fila)
 {
     int titulo = 0;
-    if (TituloDesdeRejilla) {
+    if (estado.TituloDesdeRejilla) {
         titulo = enlace.ElementoElegido;
-        TituloDesdeRejilla = false;
+        estado.TituloDesdeRejilla = false;
     } else {
-        const size_t f = static_cast<size_t>(Titulos.FilaFamiliaSel);
-        if (fila < 0 || f >= Titulos.FamiliasGrupoSel.size())
+        const size_t f = static_cast<size_t>(estado.Titulos.FilaFamiliaSel);
+        if (fila < 0 || f >= estado.Titulos.FamiliasGrupoSel.size())
             return;
-        const int familia = Titulos.FamiliasGrupoSel[f];
+        const int familia = estado.Titulos.FamiliasGrupoSel[f];
         const NivelFPDatos &nivel = Ruta->Nivel();
         if (familia < 1 || familia > nivel.NumFamilias())
             return;
@@ -67,13 +67,13 @@ void TForm8::ListTitFPClick(int fila)
     }
     if (titulo < 1 || titulo > enlace.NumFPSuperior)
         return;
-    TituloSel = titulo;
+    estado.TituloSel = titulo;
     ListPreFam->hide();
     ListTitFP->hide();
     Labeltitulo->hide();
     listSelFP->show();
     BotRetrocederFP->show();
-    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPSuperior[TituloSel]));
+    const QString nombre = DesdeAnsi(QuitarBlancosFinales(enlace.NombresFPSuperior[estado.TituloSel]));
     PanelCarSel->show();
     PanelSelTit->clear();
     ParpadearTitulo(nombre);
@@ -105,9 +105,9 @@ std::vector<std::string> TForm8::LineasVista(InfoTitulo vista) const
     std::vector<std::string> r;
     switch (vista) {
     case InfoTitulo::Requisitos:
-        return LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, TituloSel, HaciaAnsi(T(438)));
+        return LineasRequisitos(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSel, HaciaAnsi(T(438)));
     case InfoTitulo::Asignaturas:
-        return LineasAsignaturas(enlace, TituloSel, HaciaAnsi(T(271)));
+        return LineasAsignaturas(enlace, estado.TituloSel, HaciaAnsi(T(271)));
     case InfoTitulo::Acceso:
         for (int k = 711; k <= 715; ++k)
             r.push_back(Cortar(HaciaAnsi(T(k)), 60));
@@ -128,7 +128,7 @@ void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
     }
     // The caption of each view; the subjects view has heading rows.
     const int titulo = info == InfoTitulo::Requisitos ? 277 : info == InfoTitulo::Asignaturas ? 312 : 717;
-    PrimeraFilaEncabezado = info == InfoTitulo::Asignaturas ? 100 : 1001;
+    estado.PrimeraFilaEncabezado = info == InfoTitulo::Asignaturas ? 100 : 1001;
     PanelSelTit->setText(T(titulo));
     const std::vector<std::string> lineas = LineasVista(info);
     PanelSelTit->show();
@@ -141,7 +141,7 @@ void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
     listSelFP->show();
     ConTransicion(true, [&] {
         listSelFP->setCursor(Qt::ArrowCursor);
-        LlenarVista(listSelFP, lineas, PrimeraFilaEncabezado);
+        LlenarVista(listSelFP, lineas, estado.PrimeraFilaEncabezado);
         reja->hide();
     });
     enlace.ListaDeLugares = false;
@@ -153,34 +153,20 @@ void TForm8::MenuFpTit1Click()
     enlace.ModoImpresion = false;
     listSelFP->clear();
     PanelEstrellas->show();
-    MarcarDondeSeEstudia(TituloSel);
+    MarcarDondeSeEstudia(estado.TituloSel);
     MostrarInfoTitulo(false, InfoTitulo::Donde);
 }
 
-void TForm8::MenuFpTit2Click()
+void TForm8::AbrirVista(QPushButton *boton, InfoTitulo info)
 {
-    MarcarOpcion(MenuFpTit2);
+    MarcarOpcion(boton);
     enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Requisitos);
-}
-
-void TForm8::MenuFpTit3Click()
-{
-    MarcarOpcion(MenuFpTit3);
-    enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Asignaturas);
-}
-
-void TForm8::MenuFpTit4Click()
-{
-    MarcarOpcion(MenuFpTit4);
-    enlace.ModoImpresion = false;
-    MostrarInfoTitulo(false, InfoTitulo::Acceso);
+    MostrarInfoTitulo(false, info);
 }
 
 void TForm8::MenuFpTit6Click()
 {
-    Titulos.ListaDeGrupos = false;
+    estado.Titulos.ListaDeGrupos = false;
     MostrarControles({ListTitFP, Labeltitulo, ListPreFam, BotRetrocederFP});
     Ocultar({listSelFP, PanelFpTit, PanelFP});
 }
@@ -190,12 +176,12 @@ void TForm8::MenuFPTitEstClick()
     PanelEstadistica->show();
 }
 
-void TForm8::ButtonEstad1Click()
+void TForm8::MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico)
 {
     auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
     if (!estadisticas)
         return;
-    estadisticas->labelEstad1Click(TituloSel);
+    grafico(*estadisticas);
     estadisticas->Mostrar();
 }
 
@@ -206,26 +192,8 @@ int TForm8::FamiliaDelTitulo() const
 {
     constexpr int kFamiliaSinFamilia = 5;
     const auto &t = enlace.TablaFPSuperior;
-    const int familia = TituloSel >= t.FilaPrimera() && TituloSel <= t.FilaUltima() ? t.En(TituloSel, 24) : 0;
+    const int familia = estado.TituloSel >= t.FilaPrimera() && estado.TituloSel <= t.FilaUltima() ? t.En(estado.TituloSel, 24) : 0;
     return familia == 0 ? kFamiliaSinFamilia : familia;
-}
-
-void TForm8::ButtonEstad2Click()
-{
-    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
-    if (!estadisticas)
-        return;
-    estadisticas->labelEstad3Click(FamiliaDelTitulo());
-    estadisticas->Mostrar();
-}
-
-void TForm8::ButtonEstad3Click()
-{
-    auto *estadisticas = pantallas.Como<TEstadisticas>(Papel::EstadisticasFP);
-    if (!estadisticas)
-        return;
-    estadisticas->labelEstad4Click(FamiliaDelTitulo());
-    estadisticas->Mostrar();
 }
 
 } // namespace norvela

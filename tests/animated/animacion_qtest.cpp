@@ -154,8 +154,8 @@ private slots:
         escena.show();
         QVERIFY(QTest::qWaitForWindowActive(&escena));
         p.e.RutaPorLugar = true;
-        p.s().Form8->PanelFP->hide();
-        p.s().FIniPro->BotLug->hide();
+        pruebas::Hijo<QWidget>(p.s().Form8, "PanelFP")->hide();
+        pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotLug")->hide();
         // Clicked on its door, under the board.
         const Caja puerta = CajaPuerta(LugarEscena(lugar));
         EtiquetaActiva *etiqueta = escena.Lugar(LugarEscena(lugar));
@@ -170,8 +170,8 @@ private slots:
         QCOMPARE(abierta->objectName(), pantalla);
         switch (LugarEscena(lugar)) {
         case LugarEscena::FpS:
-            QVERIFY(p.s().Form8->PanelFP->isVisible());
-            QVERIFY(p.s().Form8->LabelFP1->isVisible());
+            QVERIFY(pruebas::Hijo<QWidget>(p.s().Form8, "PanelFP")->isVisible());
+            QVERIFY(pruebas::Hijo<QLabel>(p.s().Form8, "LabelFP1")->isVisible());
             break;
         case LugarEscena::FPM:
             QVERIFY(!p.e.CuestionarioGM);
@@ -179,9 +179,9 @@ private slots:
         case LugarEscena::FPip:
             QVERIFY(p.e.RutaPorTitulo);
             QVERIFY(!p.e.RutaPorLugar);
-            QVERIFY(p.s().FIniPro->BotLug->isVisible());
-            QVERIFY(p.s().FIniPro->ListSelFp->isVisible());
-            QVERIFY(p.s().FIniPro->BotRetrocederFP->isVisible());
+            QVERIFY(pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotLug")->isVisible());
+            QVERIFY(pruebas::Hijo<QListWidget>(p.s().FIniPro, "ListSelFp")->isVisible());
+            QVERIFY(pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP")->isVisible());
             break;
         default:
             break;

@@ -6,6 +6,7 @@
 #include "informes.h"
 
 #include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,22 @@ class VistaMapa;
 } // namespace norvela
 
 namespace norvela::pruebas {
+
+// The one child of `pantalla` named `nombre`, found as a tool outside the
+// program finds it: by its object name. None, or more than one, ends the test.
+template <class T = QWidget>
+T *Hijo(const QObject *pantalla, const char *nombre)
+{
+    const QList<T *> hijos = pantalla->findChildren<T *>(QString::fromLatin1(nombre));
+    if (hijos.size() != 1)
+        qFatal("%s has %d children named %s", qPrintable(pantalla->objectName()), int(hijos.size()), nombre);
+    return hijos.front();
+}
+template <class T = QWidget>
+T *Hijo(const QObject &pantalla, const char *nombre)
+{
+    return Hijo<T>(&pantalla, nombre);
+}
 
 // A pixel well inside the region `valor` of a map: the eight around it have
 // the same value, so the map's scaling cannot move a click out of it;

@@ -696,8 +696,8 @@ private:
         // test's pace; what they bring in comes as it would.
         menu_->TimerPuerta.setInterval(10);
         menu_->TimerZoom.setInterval(10);
-        p_->s().Form3->heli->setInterval(1);
-        p_->s().Form3->piloto.setInterval(2);
+        Hijo<QTimer>(p_->s().Form3, "heli")->setInterval(1);
+        Hijo<QTimer>(p_->s().Form3, "piloto")->setInterval(2);
         textosAtras_.clear();
         for (QString t : {p_->e.Texto(82), p_->e.Texto(13), p_->e.Texto(54), p_->e.Texto(222)})
             textosAtras_ << t.remove(QLatin1Char('&')).trimmed().toLower();

@@ -165,7 +165,7 @@ private slots:
         const QList<Caso> casos = {
             {s.Form1, &p.e.GradosDesdeAsistente, "BGrados", &Tform0::LabelCarreras,
              Control<QPushButton>(*s.Form1, QStringLiteral("BotMenuRetro"))},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", &Tform0::LabelFpS, s.Form8->menuFP3}};
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", &Tform0::LabelFpS, Hijo<QPushButton>(s.Form8, "menuFP3")}};
         for (const Caso &caso : casos) {
             AbrirPuerta(p, p.menu->LabelAsistente);
             QVERIFY(s.Form5->isVisible());

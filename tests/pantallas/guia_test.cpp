@@ -18,6 +18,7 @@
 #include "panel_efectos.h"
 #include "principal.h"
 #include "profeU.h"
+#include "pantalla_prueba.h"
 #include "programa_prueba.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
@@ -80,8 +81,8 @@ private slots:
             bandera = &p.e.GradosDesdeAsistente;
         } else if (boton == "BFpTitGsAsis") {
             abierta = p.s().Form8;
-            QVERIFY(p.s().Form8->PanelFP->isVisible());
-            volver = p.s().Form8->menuFP3;
+            QVERIFY(pruebas::Hijo<QWidget>(p.s().Form8, "PanelFP")->isVisible());
+            volver = pruebas::Hijo<QPushButton>(p.s().Form8, "menuFP3");
             bandera = &p.e.FPSuperiorDesdeAsistente;
         } else if (boton == "BtGM") {
             abierta = p.s().Form3;
@@ -92,7 +93,7 @@ private slots:
         } else if (boton == "BGarantia") {
             abierta = p.s().FIniPro;
             QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
-            volver = p.s().FIniPro->BotRetrocederFP;
+            volver = pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP");
         } else {
             abierta = p.s().Certifica;
             volver = p.s().Certifica->BotRetrocederFP;
@@ -122,24 +123,25 @@ private slots:
         TForm3 &f = *p.s().Form3;
         QVERIFY(p.e.IntroHelicoptero);   // the first opening plays it
         p.s().AbrirPuerta(puerta::FPM);
-        QVERIFY(f.isVisible() && f.heli->isActive());
-        QVERIFY(!f.botLug2->isVisible() && !f.botSalir->isVisible());
+        QVERIFY(f.isVisible() && pruebas::Hijo<QTimer>(f, "heli")->isActive());
+        QVERIFY(!pruebas::Hijo<QPushButton>(f, "botLug2")->isVisible() &&
+                !pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
         // The first flight ends, the pilot walks and the balloon is drawn by him.
-        QTRY_VERIFY_WITH_TIMEOUT(f.intro.Bocadillo() == 1, 8000);
-        QCOMPARE(f.botTit2->pos(), QPoint(240, 130));
-        const QRect globo = f.intro.RectBocadillo();
+        QTRY_VERIFY_WITH_TIMEOUT(f.Intro().Bocadillo() == 1, 8000);
+        QCOMPARE(pruebas::Hijo<QPushButton>(f, "botTit2")->pos(), QPoint(240, 130));
+        const QRect globo = f.Intro().RectBocadillo();
         const QImage imagen = f.grab().toImage();
         QCOMPARE(imagen.pixelColor(globo.topLeft() + QPoint(3, globo.height() - 4)), QColor(255, 255, 0));
-        QVERIFY(!f.botSalir->isVisible());
+        QVERIFY(!pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
         // A click on the titles button during the second flight cuts it short.
-        QTRY_VERIFY(f.botLug2->isVisible());
-        QTest::mouseClick(f.botTit2, Qt::LeftButton);
-        QVERIFY(!f.heli->isActive() && !f.piloto.isActive());
-        QCOMPARE(f.intro.Bocadillo(), 0);
-        QCOMPARE(f.intro.Fotograma(), -1);
-        QVERIFY(!f.botSalir->isVisible());
+        QTRY_VERIFY(pruebas::Hijo<QPushButton>(f, "botLug2")->isVisible());
+        QTest::mouseClick(pruebas::Hijo<QPushButton>(f, "botTit2"), Qt::LeftButton);
+        QVERIFY(!pruebas::Hijo<QTimer>(f, "heli")->isActive() && !pruebas::Hijo<QTimer>(f, "piloto")->isActive());
+        QCOMPARE(f.Intro().Bocadillo(), 0);
+        QCOMPARE(f.Intro().Fotograma(), -1);
+        QVERIFY(!pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
         QTest::qWait(100);
-        QVERIFY(!f.heli->isActive() && !f.piloto.isActive());
+        QVERIFY(!pruebas::Hijo<QTimer>(f, "heli")->isActive() && !pruebas::Hijo<QTimer>(f, "piloto")->isActive());
         QVERIFY(f.grab().toImage().pixelColor(globo.topLeft() + QPoint(3, globo.height() - 4)) != QColor(255, 255, 0));
     }
 

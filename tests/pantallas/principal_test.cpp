@@ -491,7 +491,7 @@ private slots:
         PantallasCreadas &s = p.arranque->pantallas;
         switch (codigo) {
         case 3:
-            QVERIFY(!s.Form8->PanelFP->isHidden());
+            QVERIFY(!pruebas::Hijo<QWidget>(s.Form8, "PanelFP")->isHidden());
             break;
         case 4:
             QVERIFY(!s.Form2->BotLOMCE->isHidden());
@@ -499,12 +499,12 @@ private slots:
             break;
         case 5:
             // The first opening plays the helicopter intro.
-            QVERIFY(s.Form3->heli->isActive());
+            QVERIFY(pruebas::Hijo<QTimer>(s.Form3, "heli")->isActive());
             QVERIFY(!p.e.CuestionarioGM);
             break;
         case 6:
             QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
-            QVERIFY(!s.FIniPro->BotLug->isHidden());
+            QVERIFY(!pruebas::Hijo<QPushButton>(s.FIniPro, "BotLug")->isHidden());
             break;
         case 9:
             QVERIFY(s.Form2->BotLOMCE->isHidden());

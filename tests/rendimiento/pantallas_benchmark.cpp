@@ -378,20 +378,23 @@ static void PrimerRepintadoRejillaFP(benchmark::State &state)
         p.s().AbrirPuerta(puerta::FpS);
         p.s().form0->hide();
         Asentar();
+        auto *porLugar = f->findChild<QPushButton *>(QStringLiteral("MenuFP2"));
+        auto *mapa = f->findChild<VistaMapa *>(QStringLiteral("mapa"));
+        auto *lugares = f->findChild<QListWidget *>(QStringLiteral("ListSelLugFP"));
         PrimerVolcado volcado;
-        volcado.Clic(f->MenuFP2, f->MenuFP2->rect().center());
+        volcado.Clic(porLugar, porLugar->rect().center());
         const QPoint aragon = PixelDe(p.e.MapaComunidades, 2);
-        const double c = volcado.Clic(f->mapa, f->mapa->PuntoDe(aragon.x(), aragon.y()));
-        if (f->ListSelLugFP->count() < 3) {
+        const double c = volcado.Clic(mapa, mapa->PuntoDe(aragon.x(), aragon.y()));
+        if (lugares->count() < 3) {
             state.SkipWithError("the map did not list Aragón's provinces");
             return;
         }
-        const double pr = volcado.Clic(f->ListSelLugFP->viewport(), CentroFila(f->ListSelLugFP, 2));
-        if (f->ListSelLugFP->count() < 2) {
+        const double pr = volcado.Clic(lugares->viewport(), CentroFila(lugares, 2));
+        if (lugares->count() < 2) {
             state.SkipWithError("the province listed no localities");
             return;
         }
-        const double l = volcado.Clic(f->ListSelLugFP->viewport(), CentroFila(f->ListSelLugFP, 1));
+        const double l = volcado.Clic(lugares->viewport(), CentroFila(lugares, 1));
         state.SetIterationTime(l / 1000.0);
         comunidad += c;
         provincia += pr;

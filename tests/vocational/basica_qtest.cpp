@@ -62,7 +62,7 @@ QString Linea(const TablaTexto &t, int i)
 int GrupoCon(const TFIniPro &f, size_t familias)
 {
     for (int g = 1; g <= kGruposFPB; ++g)
-        if (FamiliasDeGrupo(f.Ruta->Nivel(), g).size() == familias)
+        if (FamiliasDeGrupo(f.Nivel(), g).size() == familias)
             return g;
     return 0;
 }
@@ -73,16 +73,16 @@ void ElegirTitulo(Programa &p, int t)
 {
     TFIniPro &f = *p.f;
     for (int g = 1; g <= kGruposFPB; ++g) {
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Ruta->Nivel(), g);
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Nivel(), g);
         for (size_t k = 0; k < familias.size(); ++k) {
-            const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), familias[k].familia);
+            const std::vector<int> titulos = TitulosDeFamilia(f.Nivel(), familias[k].familia);
             const auto i = std::find(titulos.begin(), titulos.end(), t);
             if (i == titulos.end())
                 continue;
-            ClicFila(f.ListSelFp, g - 1);
-            ClicFila(f.ListPreFam, static_cast<int>(k));
-            ClicFila(f.ListTitFP, static_cast<int>(i - titulos.begin()));
-            QCOMPARE(f.vista.TituloFPBSel, t);
+            ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
+            ClicFila(Hijo<QListWidget>(f, "ListPreFam"), static_cast<int>(k));
+            ClicFila(Hijo<QListWidget>(f, "ListTitFP"), static_cast<int>(i - titulos.begin()));
+            QCOMPARE(f.Estado().TituloSel, t);
             return;
         }
     }
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!p.e.ErrorFicheros);
         QVERIFY(p.f);
         const Enlace &e = p.e;
-        const TablasFPB &d = p.f->datos;
+        const TablasFPB &d = p.f->Datos();
         // "fpba" and its blocks, and every title offered by some centre.
         QCOMPARE(Linea(e.NombresFPBasica, 1).left(1), QStringLiteral("-"));
         QCOMPARE(d.InicioFamiliaFPB[0], kFamiliasFPB);
@@ -135,23 +135,24 @@ private slots:
         QVERIFY(h > 0);
         QVERIFY(madrid > h);
         // Groups from "familias" 40..48, and the heading from "informa_l" 54.
-        QCOMPARE(p.f->ListSelFp->count(), kGruposFPB);
+        QCOMPARE(Hijo<QListWidget>(p.f, "ListSelFp")->count(), kGruposFPB);
         for (int g = 1; g <= kGruposFPB; ++g)
-            QCOMPARE(p.f->ListSelFp->item(g - 1)->text(), DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
-        QCOMPARE(p.f->LabelFPIp1->text(), DesdeAnsi(e.Requisitos[54]).mid(3).trimmed());
-        QVERIFY(!p.f->LabelFPIp1->text().isEmpty());
+            QCOMPARE(Hijo<QListWidget>(p.f, "ListSelFp")->item(g - 1)->text(),
+                     DesdeAnsi(e.NombresFamilias[39 + g]).mid(6).trimmed());
+        QCOMPARE(Hijo<QLabel>(p.f, "LabelFPIp1")->text(), DesdeAnsi(e.Requisitos[54]).mid(3).trimmed());
+        QVERIFY(!Hijo<QLabel>(p.f, "LabelFPIp1")->text().isEmpty());
 
         // The group heading blinks 13 ticks from creation and ends shown.
-        QVERIFY(p.f->TimerAyu->EnMarcha());
+        QVERIFY(Hijo<Parpadeo>(p.f, "TimerAyu")->EnMarcha());
         QStringList vistos;
         for (int k = 0; k < 13; ++k) {
-            p.f->TimerAyu->Tic();
-            vistos << p.f->PanelSelTit0->text();
+            Hijo<Parpadeo>(p.f, "TimerAyu")->Tic();
+            vistos << Hijo<QLabel>(p.f, "PanelSelTit0")->text();
         }
-        QVERIFY(!p.f->TimerAyu->EnMarcha());
+        QVERIFY(!Hijo<Parpadeo>(p.f, "TimerAyu")->EnMarcha());
         QCOMPARE(vistos.count(QString()), 6);
         QCOMPARE(vistos.last(), p.e.Texto(577).trimmed());
-        QCOMPARE(p.f->vista.ContadorParpadeo, 0);
+        QCOMPARE(p.f->Propio().ContadorParpadeo, 0);
     }
 
     void titleRouteFromTheAssistant()
@@ -165,92 +166,102 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
         QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
-        QVERIFY(f.ListSelFp->isVisible() && f.BotLug->isVisible() && f.BotRetrocederFP->isVisible());
+        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QPushButton>(f, "BotLug")->isVisible() &&
+                Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
 
         // The highlight follows the mouse until a click freezes it.
-        SobreFila(f.ListSelFp, 4);
-        QCOMPARE(f.ListSelFp->currentRow(), 4);
-        SobreFila(f.ListSelFp, 2);
-        QCOMPARE(f.ListSelFp->currentRow(), 2);
+        SobreFila(Hijo<QListWidget>(f, "ListSelFp"), 4);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelFp")->currentRow(), 4);
+        SobreFila(Hijo<QListWidget>(f, "ListSelFp"), 2);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelFp")->currentRow(), 2);
         const int g = GrupoCon(f, 3);
         QVERIFY(g > 0);
-        ClicFila(f.ListSelFp, g - 1);
+        ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
         QVERIFY(p.e.SeleccionFija);
-        SobreFila(f.ListSelFp, g == 1 ? 1 : 0);
-        QCOMPARE(f.ListSelFp->currentRow(), g - 1);
-        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(578));
+        SobreFila(Hijo<QListWidget>(f, "ListSelFp"), g == 1 ? 1 : 0);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelFp")->currentRow(), g - 1);
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(578));
 
         // Its families, each with its titles.
-        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Ruta->Nivel(), g);
+        const std::vector<FilaFamilia> familias = FamiliasDeGrupo(f.Nivel(), g);
         QStringList nombres;
         for (const FilaFamilia &fam : familias)
-            nombres << Linea(p.e.NombresFPBasica, f.datos.InicioFamiliaFPB[static_cast<size_t>(fam.familia)]).mid(1);
-        QCOMPARE(Textos(f.ListPreFam), nombres);
-        QCOMPARE(f.ListPreFam->height(), 135);
-        QVERIFY(f.ListTitFP->isHidden());
+            nombres << Linea(p.e.NombresFPBasica, f.Datos().InicioFamiliaFPB[static_cast<size_t>(fam.familia)]).mid(1);
+        QCOMPARE(Textos(Hijo<QListWidget>(f, "ListPreFam")), nombres);
+        QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->height(), 135);
+        QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->isHidden());
         int fila = -1;
         std::vector<int> titulos;
         for (size_t k = 0; k < familias.size() && fila < 0; ++k) {
-            titulos = TitulosDeFamilia(f.Ruta->Nivel(), familias[k].familia);
+            titulos = TitulosDeFamilia(f.Nivel(), familias[k].familia);
             if (titulos.size() >= 2)
                 fila = static_cast<int>(k);
         }
         QVERIFY(fila >= 0);
         // The family acts on the press, before the button is let go: the
         // press itself, where the hand would click.
-        const QPoint familia = f.ListPreFam->visualItemRect(f.ListPreFam->item(fila)).center();
-        QCOMPARE(Inalcanzable(f.ListPreFam->viewport(), familia), QString());
-        QTest::mousePress(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
-        QCOMPARE(f.ListTitFP->count(), static_cast<int>(titulos.size()));
-        QTest::mouseRelease(f.ListPreFam->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
-        QCOMPARE(f.ListTitFP->item(1)->text(), Linea(p.e.NombresFPBasica, titulos[1]));
-        QVERIFY(f.Labeltitulo->text().trimmed().startsWith(p.e.Texto(307)));
+        const QPoint familia =
+            Hijo<QListWidget>(f, "ListPreFam")->visualItemRect(Hijo<QListWidget>(f, "ListPreFam")->item(fila)).center();
+        QCOMPARE(Inalcanzable(Hijo<QListWidget>(f, "ListPreFam")->viewport(), familia), QString());
+        QTest::mousePress(Hijo<QListWidget>(f, "ListPreFam")->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
+        QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->count(), static_cast<int>(titulos.size()));
+        QTest::mouseRelease(Hijo<QListWidget>(f, "ListPreFam")->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
+        QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->item(1)->text(), Linea(p.e.NombresFPBasica, titulos[1]));
+        QVERIFY(Hijo<QLabel>(f, "Labeltitulo")->text().trimmed().startsWith(p.e.Texto(307)));
 
         // The explanation of the title under the mouse: what it leads to.
-        SobreFila(f.ListTitFP, 1);
-        QVERIFY(f.ListFPExpli->isVisible());
-        QCOMPARE(f.ListFPExpli->count(), 6);
-        QCOMPARE(f.ListFPExpli->item(0)->text(), QStringLiteral("    ") + p.e.Texto(271).left(30));
-        QCOMPARE(f.ListFPExpli->item(1)->text(), DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
+        SobreFila(Hijo<QListWidget>(f, "ListTitFP"), 1);
+        QVERIFY(Hijo<QListWidget>(f, "ListFPExpli")->isVisible());
+        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->count(), 6);
+        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(0)->text(),
+                 QStringLiteral("    ") + p.e.Texto(271).left(30));
+        QCOMPARE(Hijo<QListWidget>(f, "ListFPExpli")->item(1)->text(),
+                 DesdeAnsi(p.e.AsignaturasFPBasica.En(titulos[1], 1)).trimmed());
 
         // The title: its map with the communities that teach it, its name blinking.
-        ClicFila(f.ListTitFP, 1);
+        ClicFila(Hijo<QListWidget>(f, "ListTitFP"), 1);
         const int t = titulos[1];
-        QCOMPARE(f.vista.TituloFPBSel, t);
-        QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
-        for (QPushButton *b : {f.BotRequisitos, f.BotAsig, f.BotTra, f.BotImprimir, f.BotRetrocederFP})
+        QCOMPARE(f.Estado().TituloSel, t);
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
+                Hijo<QPushButton>(f, "BotLug")->isHidden());
+        for (QPushButton *b :
+             {Hijo<QPushButton>(f, "BotRequisitos"), Hijo<QPushButton>(f, "BotAsig"), Hijo<QPushButton>(f, "BotTra"),
+              Hijo<QPushButton>(f, "BotImprimir"), Hijo<QPushButton>(f, "BotRetrocederFP")})
             QVERIFY(b->isVisible());
         int marcadas = 0;
         for (int c = 1; c <= kNumComunidades; ++c)
             marcadas += p.e.MarcasEstrellas[c];
         QVERIFY(marcadas > 0);
-        QVERIFY(f.TimerEstrellas.isActive());
+        QVERIFY(Hijo<QTimer>(f, "TimerEstrellas")->isActive());
         const QString nombre = Linea(p.e.NombresFPBasica, t);
-        QVERIFY(f.TimerParpadeo->EnMarcha());
+        QVERIFY(Hijo<Parpadeo>(f, "TimerParpadeo")->EnMarcha());
         int vacios = 0;
-        while (f.TimerParpadeo->EnMarcha()) {
-            f.TimerParpadeo->Tic();
-            vacios += f.PanelCarSel->text().isEmpty();
+        while (Hijo<Parpadeo>(f, "TimerParpadeo")->EnMarcha()) {
+            Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
+            vacios += Hijo<QLabel>(f, "PanelCarSel")->text().isEmpty();
         }
         QCOMPARE(vacios, 4);
-        QCOMPARE(f.PanelCarSel->text(), nombre);
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombre);
 
         // The three views (their lines are the data logic's).
-        Pulsar(f.BotRequisitos);
-        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(29));
-        QVERIFY(f.Listsel->isVisible() && f.reja->isHidden() && f.Listsel->count() > 0);
-        Pulsar(f.BotAsig);
-        QVERIFY(Textos(f.Listsel).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
-        Pulsar(f.BotTra);
-        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(312));
-        QCOMPARE(f.Listsel->item(1)->text(), QStringLiteral("  ") + p.e.Texto(199));
+        Pulsar(Hijo<QPushButton>(f, "BotRequisitos"));
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(29));
+        QVERIFY(Hijo<QListWidget>(f, "Listsel")->isVisible() && Hijo<QTableWidget>(f, "reja")->isHidden() &&
+                Hijo<QListWidget>(f, "Listsel")->count() > 0);
+        Pulsar(Hijo<QPushButton>(f, "BotAsig"));
+        QVERIFY(
+            Textos(Hijo<QListWidget>(f, "Listsel")).contains(DesdeAnsi(p.e.AsignaturasFPBasica.En(t, 6)).trimmed()));
+        Pulsar(Hijo<QPushButton>(f, "BotTra"));
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(312));
+        QCOMPARE(Hijo<QListWidget>(f, "Listsel")->item(1)->text(), QStringLiteral("  ") + p.e.Texto(199));
 
         // Back: the families and titles again, the stars stopped; then the assistant.
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.ListSelFp->isVisible() && f.ListPreFam->isVisible() && f.ListTitFP->isVisible());
-        QVERIFY(!f.TimerEstrellas.isActive());
-        QVERIFY(f.Listsel->isHidden());
-        Pulsar(f.BotRetrocederFP);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QListWidget>(f, "ListPreFam")->isVisible() &&
+                Hijo<QListWidget>(f, "ListTitFP")->isVisible());
+        QVERIFY(!Hijo<QTimer>(f, "TimerEstrellas")->isActive());
+        QVERIFY(Hijo<QListWidget>(f, "Listsel")->isHidden());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.Form5->isVisible());
     }
@@ -262,10 +273,10 @@ private slots:
         // The title taught in the most communities, and one community that does not teach it.
         int t = 0, mejor = 0;
         for (int k = 1; k <= p.e.NumFPBasica; ++k) {
-            if (EsLineaFamiliaFPB(f.datos.InicioFamiliaFPB, k))
+            if (EsLineaFamiliaFPB(f.Datos().InicioFamiliaFPB, k))
                 continue;
-            MarcarComunidadesTitulo(p.e, f.Ruta->Nivel().estrellas.ofertas, f.Ruta->Nivel().estrellas.centros,
-                                    f.Ruta->Nivel().estrellas.n, k);
+            MarcarComunidadesTitulo(p.e, f.Nivel().estrellas.ofertas, f.Nivel().estrellas.centros,
+                                    f.Nivel().estrellas.n, k);
             int n = 0;
             for (int c = 1; c <= kNumComunidades; ++c)
                 n += p.e.MarcasEstrellas[c];
@@ -291,41 +302,42 @@ private slots:
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
 
         // Printing before a community is clicked: the message, and nothing else.
-        Pulsar(f.BotRequisitos);
-        const QStringList antes = Textos(f.Listsel);
-        Pulsar(f.BotImprimir);
+        Pulsar(Hijo<QPushButton>(f, "BotRequisitos"));
+        const QStringList antes = Textos(Hijo<QListWidget>(f, "Listsel"));
+        Pulsar(Hijo<QPushButton>(f, "BotImprimir"));
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(585)});
         QCOMPARE(vistos, 0);
-        QCOMPARE(Textos(f.Listsel), antes);
-        QVERIFY(!f.vista.ImprimiendoFPB);
+        QCOMPARE(Textos(Hijo<QListWidget>(f, "Listsel")), antes);
+        QVERIFY(!f.Estado().Imprimiendo);
 
         // A community that does not teach it: a beep and the "none" row.
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, no));
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, no));
         QCOMPARE(pitidos, 1);
-        QCOMPARE(Columna(f.reja), QStringList{p.e.Texto(292)});
-        QVERIFY(f.reja->isVisible() && f.Listsel->isHidden());
-        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(323));
+        QCOMPARE(Columna(Hijo<QTableWidget>(f, "reja")), QStringList{p.e.Texto(292)});
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible() && Hijo<QListWidget>(f, "Listsel")->isHidden());
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(323));
 
         // One that does: its centres, then the report.
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, si));
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, si));
         QCOMPARE(pitidos, 1);
-        QVERIFY(f.reja->rowCount() >= 2);
-        const QStringList centros = Columna(f.reja);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() >= 2);
+        const QStringList centros = Columna(Hijo<QTableWidget>(f, "reja"));
         // Printed while the blinking name is off.
-        while (!f.PanelCarSel->text().isEmpty() && f.TimerParpadeo->EnMarcha())
-            f.TimerParpadeo->Tic();
-        QVERIFY(f.PanelCarSel->text().isEmpty());
-        Pulsar(f.BotImprimir);
+        while (!Hijo<QLabel>(f, "PanelCarSel")->text().isEmpty() && Hijo<Parpadeo>(f, "TimerParpadeo")->EnMarcha())
+            Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
+        QVERIFY(Hijo<QLabel>(f, "PanelCarSel")->text().isEmpty());
+        Pulsar(Hijo<QPushButton>(f, "BotImprimir"));
         QCOMPARE(vistos, 1);
         QCOMPARE(f.UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!f.vista.ImprimiendoFPB);
+        QVERIFY(!f.Estado().Imprimiendo);
         // The preview: the report's lines in Courier New.
-        QVERIFY(f.Listsel->isVisible() && f.reja->isHidden());
-        QCOMPARE(f.Listsel->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(f.Listsel->count(), p.e.NumLineasInforme);
+        QVERIFY(Hijo<QListWidget>(f, "Listsel")->isVisible() && Hijo<QTableWidget>(f, "reja")->isHidden());
+        QCOMPARE(Hijo<QListWidget>(f, "Listsel")->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(Hijo<QListWidget>(f, "Listsel")->count(), p.e.NumLineasInforme);
         const QString comunidad = DesdeAnsi(p.e.Lugares[si]).mid(2, 30).trimmed().toUpper();
-        QVERIFY(Textos(f.Listsel).contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
-                                          QStringLiteral("  ***")));
+        QVERIFY(Textos(Hijo<QListWidget>(f, "Listsel"))
+                    .contains(QStringLiteral("***  ") + DesdeAnsi(p.e.Lugares[si]).mid(2, 30).toUpper() +
+                              QStringLiteral("  ***")));
         // The record 0 from the title's name, not from the blinking caption.
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), Linea(p.e.NombresFPBasica, t) + QStringLiteral(" (") +
                                                       p.e.Texto(263) + QStringLiteral(")"));
@@ -351,10 +363,10 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("asturias.pdf"));
         int vistos = 0;
         f.DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
-        QVERIFY(Pulsar(f.BotLug));
-        Clic(f.mapa, Pixel(p.e.MapaComunidades, 3));   // one province: its localities
-        ClicFila(f.ListSelLugFP, 0);
-        QVERIFY(Pulsar(f.BotImprimir));
+        QVERIFY(Pulsar(Hijo<QPushButton>(f, "BotLug")));
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, 3));   // one province: its localities
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
+        QVERIFY(Pulsar(Hijo<QPushButton>(f, "BotImprimir")));
         QCOMPARE(vistos, 1);
         const QString texto = TextoPdf(pdf);
         QVERIFY2(texto.contains(QStringLiteral("CIFP Mantenimiento y Serv. 985785073")), qPrintable(texto));
@@ -368,35 +380,35 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
-        Pulsar(f.BotLug);
+        Pulsar(Hijo<QPushButton>(f, "BotLug"));
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
-        QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden());
 
         // Nothing to print before a province is chosen.
-        QVERIFY(f.BotImprimir->isHidden());
+        QVERIFY(Hijo<QPushButton>(f, "BotImprimir")->isHidden());
 
         // A community with several provinces: its provinces, then a
         // province's localities, then the centres with their basic titles.
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 1));
-        QVERIFY(f.mapa->isHidden() && f.ListSelLugFP->isVisible());
-        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isHidden() && Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), p.e.NumProvinciasSel);
         QVERIFY(p.e.NumProvinciasSel >= 2);
         // Still no province.
-        QVERIFY(f.BotImprimir->isHidden());
+        QVERIFY(Hijo<QPushButton>(f, "BotImprimir")->isHidden());
         int provincia = -1;
-        for (int i = 0; i < f.ListSelLugFP->count() && provincia < 0; ++i) {
-            ClicFila(f.ListSelLugFP, i);
-            if (f.ListSelLugFP->count() >= 2 && p.e.LocalidadesListadas)
+        for (int i = 0; i < Hijo<QListWidget>(f, "ListSelLugFP")->count() && provincia < 0; ++i) {
+            ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), i);
+            if (Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2 && p.e.LocalidadesListadas)
                 provincia = i;
             else
-                Pulsar(f.BotRetrocederFP);
+                Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         }
         QVERIFY(provincia >= 0);
         const QString nombreProvincia = DesdeAnsi(p.e.NombreProvinciaSel).trimmed();
-        QCOMPARE(f.PanelCarSel->text(), nombreProvincia);
-        ClicFila(f.ListSelLugFP, 1);
-        QVERIFY(f.reja->isVisible() && f.reja->rowCount() > 0);
-        const QStringList filas = Columna(f.reja);
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombreProvincia);
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible() && Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
+        const QStringList filas = Columna(Hijo<QTableWidget>(f, "reja"));
         QVERIFY(filas.first().startsWith('-'));
         // Every row that is no centre is a basic title the centre teaches.
         for (const QString &r : filas)
@@ -408,7 +420,7 @@ private slots:
             }
 
         // The report of the province: all its centres, no bold line.
-        Pulsar(f.BotImprimir);
+        Pulsar(Hijo<QPushButton>(f, "BotImprimir"));
         QCOMPARE(vistos, 1);
         QCOMPARE(DesdeAnsi(p.e.LineasInforme[0]), (p.e.Texto(289) + QStringLiteral(": ")).left(32) + nombreProvincia +
                                                       QStringLiteral(" - ") + p.e.Texto(263));
@@ -418,20 +430,20 @@ private slots:
         QVERIFY2(Impresa(texto, filas.first().mid(1)), qPrintable(filas.first()));
 
         // Back: the provinces, the map, then home.
-        Pulsar(f.BotRetrocederFP);
-        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
-        QVERIFY(f.reja->rowCount() == 0);
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), p.e.NumProvinciasSel);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() == 0);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelLugFP")->isHidden());
 
         // A community with one province lists its localities at once; back returns to the map.
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 6));
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 6));
         QCOMPARE(p.e.NumProvinciasSel, 1);
-        QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
-        QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
-        Pulsar(f.BotRetrocederFP);
+        QVERIFY(p.e.LocalidadesListadas && Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelLugFP")->isHidden());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.form0->isVisible());
     }
@@ -440,15 +452,15 @@ private slots:
     {
         Programa p;
         TFIniPro &f = *p.f;
-        Pulsar(f.BotLug);
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, kComunidadComarcas));
-        QVERIFY(f.ListSelLugFP->count() >= 2);
+        Pulsar(Hijo<QPushButton>(f, "BotLug"));
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, kComunidadComarcas));
+        QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2);
         QCOMPARE(p.e.PrimeraProvincia, 34);
-        ClicFila(f.ListSelLugFP, 0);
-        const QStringList primera = Textos(f.ListSelLugFP);
-        Pulsar(f.BotRetrocederFP);
-        ClicFila(f.ListSelLugFP, 1);
-        QCOMPARE(Textos(f.ListSelLugFP), primera);
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
+        const QStringList primera = Textos(Hijo<QListWidget>(f, "ListSelLugFP"));
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
+        QCOMPARE(Textos(Hijo<QListWidget>(f, "ListSelLugFP")), primera);
         QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
     }
 
@@ -457,22 +469,26 @@ private slots:
         Programa p;
         TFIniPro &f = *p.f;
         // A group whose record has a hole lists its families without one.
-        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 1, 3);
-        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 2, 0);
-        f.datos.Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
-        ClicFila(f.ListSelFp, 1);
-        QCOMPARE(f.ListPreFam->count(), 2);
-        QCOMPARE(f.vista.FamiliasMostradas, (std::vector<int>{3, 12}));
-        ClicFila(f.ListPreFam, 1);
-        const std::vector<int> titulos = TitulosDeFamilia(f.Ruta->Nivel(), 12);
-        QCOMPARE(f.ListTitFP->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
+        f.Datos().Grupos.FamiliasGrupoFPBasica.Poner(2, 1, 3);
+        f.Datos().Grupos.FamiliasGrupoFPBasica.Poner(2, 2, 0);
+        f.Datos().Grupos.FamiliasGrupoFPBasica.Poner(2, 3, 12);
+        ClicFila(Hijo<QListWidget>(f, "ListSelFp"), 1);
+        QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->count(), 2);
+        QCOMPARE(f.Estado().Titulos.FamiliasGrupoSel, (std::vector<int>{3, 12}));
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
+        const std::vector<int> titulos = TitulosDeFamilia(f.Nivel(), 12);
+        QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->item(0)->text(), Linea(p.e.NombresFPBasica, titulos.front()));
         // Below the last row of each list nothing changes.
-        const QStringList lista = Textos(f.ListTitFP);
-        const QRect ultima = f.ListPreFam->visualItemRect(f.ListPreFam->item(f.ListPreFam->count() - 1));
-        ClicEn(f.ListPreFam->viewport(), ultima.bottomLeft() + QPoint(20, 3));
-        QCOMPARE(Textos(f.ListTitFP), lista);
-        ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 3));
-        QCOMPARE(f.vista.TituloFPBSel, 0);
+        const QStringList lista = Textos(Hijo<QListWidget>(f, "ListTitFP"));
+        const QRect ultima =
+            Hijo<QListWidget>(f, "ListPreFam")
+                ->visualItemRect(
+                    Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1));
+        ClicEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(), ultima.bottomLeft() + QPoint(20, 3));
+        QCOMPARE(Textos(Hijo<QListWidget>(f, "ListTitFP")), lista);
+        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 3));
+        QCOMPARE(f.Estado().TituloSel, 0);
     }
 
     void aGroupWithoutFamiliesOpensThePlaceRouteAndTheCloseBoxGoesHome()
@@ -481,15 +497,16 @@ private slots:
         TFIniPro &f = *p.f;
         int g = 0;
         for (int k = 1; k <= kGruposFPB && !g; ++k)
-            if (f.datos.Grupos.PorLugar(k))
+            if (f.Datos().Grupos.PorLugar(k))
                 g = k;
         QVERIFY(g > 0);
-        ClicFila(f.ListSelFp, g - 1);
+        ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
         QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
-        QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
-        QCOMPARE(f.PanelSelTit->text(), p.e.Texto(190));
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
+                Hijo<QPushButton>(f, "BotLug")->isHidden());
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));
         // The close box goes back home without asking.
-        Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 1));
+        Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
         QVERIFY(f.windowHandle());
         f.windowHandle()->close();
         QVERIFY(!f.isVisible());
@@ -512,17 +529,19 @@ private slots:
         TFIniPro &f = *p.f;
         for (QPushButton *b : f.findChildren<QPushButton *>())
             QVERIFY2(Cabe(b, b->text(), 12), qPrintable(b->objectName() + ": " + b->text()));
-        QVERIFY(!f.LabelFPIp1->text().isEmpty());
+        QVERIFY(!Hijo<QLabel>(f, "LabelFPIp1")->text().isEmpty());
         QVERIFY(!LineasConCodigo(p.e.Requisitos, p.e.NumRequisitos, " 8", 60).empty());
-        for (QLabel *l : {f.LabelFPIp1, f.LabelAno, f.PanelSelTit0})
+        for (QLabel *l : {Hijo<QLabel>(f, "LabelFPIp1"), Hijo<QLabel>(f, "LabelAno"), Hijo<QLabel>(f, "PanelSelTit0")})
             QVERIFY2(Cabe(l, l->text(), 4), qPrintable(l->objectName() + ": " + l->text()));
         for (int k : {29, 312, 578, 190, 323})
-            QVERIFY2(Cabe(f.PanelSelTit, p.e.Texto(k), 4), qPrintable(p.e.Texto(k)));
-        for (int i = 0; i < f.ListSelFp->count(); ++i)
-            QVERIFY2(Cabe(f.ListSelFp, f.ListSelFp->item(i)->text(), 54), qPrintable(f.ListSelFp->item(i)->text()));
+            QVERIFY2(Cabe(Hijo<QLabel>(f, "PanelSelTit"), p.e.Texto(k), 4), qPrintable(p.e.Texto(k)));
+        for (int i = 0; i < Hijo<QListWidget>(f, "ListSelFp")->count(); ++i)
+            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListSelFp"), Hijo<QListWidget>(f, "ListSelFp")->item(i)->text(), 54),
+                     qPrintable(Hijo<QListWidget>(f, "ListSelFp")->item(i)->text()));
         // Titles and family names in their lists.
         for (int t = 1; t <= p.e.NumFPBasica; ++t)
-            QVERIFY2(Cabe(f.ListTitFP, Linea(p.e.NombresFPBasica, t), 26), qPrintable(Linea(p.e.NombresFPBasica, t)));
+            QVERIFY2(Cabe(Hijo<QListWidget>(f, "ListTitFP"), Linea(p.e.NombresFPBasica, t), 26),
+                     qPrintable(Linea(p.e.NombresFPBasica, t)));
     }
 };
 

@@ -52,11 +52,12 @@ struct Programa : ProgramaEntregado {
             QVERIFY(Pulsar(estad->ButtonRetroEsta));
             QVERIFY(QTest::qWaitForWindowActive(form8));
         }
-        if (form8->TituloSel != t || !form8->PanelFpTit->isVisible())
+        if (form8->Estado().TituloSel != t || !Hijo<QWidget>(form8, "PanelFpTit")->isVisible())
             ElegirTituloSuperior(*form8, e, t);
-        QVERIFY(Pulsar(form8->MenuFPTitEst));
-        QVERIFY(form8->PanelEstadistica->isVisible());
-        QPushButton *boton[5] = {nullptr, form8->ButtonEstad1, nullptr, form8->ButtonEstad2, form8->ButtonEstad3};
+        QVERIFY(Pulsar(Hijo<QPushButton>(form8, "MenuFPTitEst")));
+        QVERIFY(Hijo<QWidget>(form8, "PanelEstadistica")->isVisible());
+        QPushButton *boton[5] = {nullptr, Hijo<QPushButton>(form8, "ButtonEstad1"), nullptr,
+                                 Hijo<QPushButton>(form8, "ButtonEstad2"), Hijo<QPushButton>(form8, "ButtonEstad3")};
         QVERIFY(Pulsar(boton[grafico]));
         QVERIFY(QTest::qWaitForWindowActive(estad));
     }
@@ -199,9 +200,11 @@ private slots:
         // Another title: the sports titles again instead of the title's menu.
         Pulsar(s.ButtonRetroEsta);
         QVERIFY(QTest::qWaitForWindowActive(pr.form8));
-        Pulsar(pr.form8->MenuFpTit6);
-        QVERIFY(pr.form8->ListTitFP->isVisible() && !pr.form8->PanelFpTit->isVisible());
-        QVERIFY(Textos(pr.form8->ListTitFP, true).contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
+        Pulsar(Hijo<QPushButton>(pr.form8, "MenuFpTit6"));
+        QVERIFY(Hijo<QListWidget>(pr.form8, "ListTitFP")->isVisible() &&
+                !Hijo<QWidget>(pr.form8, "PanelFpTit")->isVisible());
+        QVERIFY(Textos(Hijo<QListWidget>(pr.form8, "ListTitFP"), true)
+                    .contains(DesdeAnsi(pr.e.NombresFPSuperior[deporte]).trimmed()));
 
         // Family numbers no title gives (the chart routines themselves), and
         // a family the statistics file does not have.

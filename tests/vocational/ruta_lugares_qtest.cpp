@@ -33,30 +33,31 @@ private slots:
         Enlace &e = p.e;
         TFIniPro &f = *p.s().FIniPro;
         p.AbrirPuerta(Tform0::kPuertaFPip);
-        Pulsar(f.BotLug);
-        QListWidget &lugares = *f.ListSelLugFP;
+        Pulsar(Hijo<QPushButton>(f, "BotLug"));
+        QListWidget &lugares = *Hijo<QListWidget>(f, "ListSelLugFP");
 
         // Cantabria has one province: its localities at once, those whose
         // centres teach no basic title left out.
-        Clic(f.mapa, Pixel(e.MapaComunidades, 6));
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, 6));
         QVERIFY(e.LocalidadesListadas);
-        QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Cantabria"));
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Cantabria"));
         QCOMPARE(Textos(&lugares), (QStringList{"Santander", "Torrelavega", "Castro Urdiales", "Laredo", "Reinosa",
                                                 "Camargo", "Colindres", "Los Corrales", "Potes"}));
         // Torrelavega: the province's 16 centres with their 19 titles, each
         // followed by a blank row; the locality's first centre is row 23.
         ClicFila(&lugares, 1);
-        QCOMPARE(f.reja->rowCount(), 51);
-        QVERIFY(f.reja->item(23, 0)->text().startsWith(QStringLiteral("-Torrelavega      IES Besaya")));
-        QCOMPARE(f.reja->item(22, 0)->text(), QString(60, ' '));
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 51);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(23, 0)->text().startsWith(
+            QStringLiteral("-Torrelavega      IES Besaya")));
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->item(22, 0)->text(), QString(60, ' '));
         // Back from the localities goes on to the map: no province list.
-        Pulsar(f.BotRetrocederFP);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(!e.LocalidadesListadas);
-        QVERIFY(f.mapa->isVisible() && lugares.isHidden());
+        QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && lugares.isHidden());
 
         // Catalonia: its provinces, no district map; Barcelona city (the
         // province at position 35) lists Barcelona's districts' localities.
-        Clic(f.mapa, Pixel(e.MapaComunidades, kComunidadComarcas));
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, kComunidadComarcas));
         QVERIFY(!e.ModoComarcas);
         QVERIFY(lugares.isVisible());
         QCOMPARE(lugares.count(), 6);
@@ -64,12 +65,12 @@ private slots:
         const QStringList comarcas = Textos(&lugares);
         QVERIFY(comarcas.size() > 1);
         // Back from the localities: the provinces again.
-        Pulsar(f.BotRetrocederFP);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(lugares.isVisible());
         QCOMPARE(lugares.count(), 6);
         ClicFila(&lugares, 1);
         QCOMPARE(Textos(&lugares), comarcas);
-        QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Barcelona ciutat"));
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Barcelona ciutat"));
     }
 };
 

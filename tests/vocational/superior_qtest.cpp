@@ -21,6 +21,7 @@
 #include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "titulos_fp.h"
+#include "vista_mapa.h"
 #include "titulo_superior_prueba.h"
 
 #include <QAccessible>
@@ -79,7 +80,7 @@ int TituloCon(Enlace &e, bool larga)
 void AbrirTitulo(Estado &s, int t)
 {
     ElegirTituloSuperior(*s.f, s.e, t);
-    QVERIFY(s.f->PanelFpTit->isVisible());
+    QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
 }
 
 // The "***" community headings a list shows.
@@ -136,60 +137,63 @@ private slots:
             Estado s(idioma);
             TForm8 &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
-            Pulsar(f.MenuFP1);
-            QVERIFY(f.ListPreFam->isVisible());
-            QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
-            QCOMPARE(f.PanelSelTit->text(), QString::fromUtf8(x.areas));
+            Pulsar(Hijo<QPushButton>(f, "MenuFP1"));
+            QVERIFY(Hijo<QListWidget>(f, "ListPreFam")->isVisible());
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->count(), s.e.NumGruposFamilias);
+            QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QString::fromUtf8(x.areas));
 
             // Group 1: the back row, its families and the sports family.
-            ClicFila(f.ListPreFam, 0);
-            QCOMPARE(f.ListPreFam->item(0)->text(), QString::fromUtf8(x.volver));
+            ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 0);
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(0)->text(), QString::fromUtf8(x.volver));
             const QString deporte = DesdeAnsi(s.e.EncabezadosFPSuperior[s.e.NumEncabezadosFPSuperior]).mid(1).trimmed();
-            QCOMPARE(f.ListPreFam->item(f.ListPreFam->count() - 1)->text(), deporte);
-            QCOMPARE(f.ListPreFam->height(), 301);
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->item(Hijo<QListWidget>(f, "ListPreFam")->count() - 1)->text(),
+                     deporte);
+            QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->height(), 301);
 
             // Its first family and the family's first title.
-            ClicFila(f.ListPreFam, 1);
-            QVERIFY(f.ListTitFP->isVisible());
-            QVERIFY(f.ListTitFP->count() > 0);
-            QVERIFY(f.Labeltitulo->text().endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
-            const int familia = f.Titulos.FamiliasGrupoSel[1];
-            ClicFila(f.ListTitFP, 0);
-            QCOMPARE(f.TituloSel, s.e.FilaTituloGS[familia] + 1);
-            QVERIFY(f.PanelFpTit->isVisible());
-            QCOMPARE(f.MenuFpTit4->text(), QString::fromUtf8(x.acceso));
-            const QString nombre = DesdeAnsi(s.e.NombresFPSuperior[f.TituloSel]).trimmed();
+            ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
+            QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->isVisible());
+            QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->count() > 0);
+            QVERIFY(Hijo<QLabel>(f, "Labeltitulo")
+                        ->text()
+                        .endsWith(QString::fromUtf8(x.eligeTitulo) + QStringLiteral("...")));
+            const int familia = f.Estado().Titulos.FamiliasGrupoSel[1];
+            ClicFila(Hijo<QListWidget>(f, "ListTitFP"), 0);
+            QCOMPARE(f.Estado().TituloSel, s.e.FilaTituloGS[familia] + 1);
+            QVERIFY(Hijo<QWidget>(f, "PanelFpTit")->isVisible());
+            QCOMPARE(Hijo<QPushButton>(f, "MenuFpTit4")->text(), QString::fromUtf8(x.acceso));
+            const QString nombre = DesdeAnsi(s.e.NombresFPSuperior[f.Estado().TituloSel]).trimmed();
             for (int tic = 0; tic < 9; ++tic) {
-                QCOMPARE(f.PanelCarSel->text().isEmpty(), tic > 0 && tic % 2 == 0);
-                f.TimerParpadeo->Tic();
+                QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text().isEmpty(), tic > 0 && tic % 2 == 0);
+                Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
             }
-            QCOMPARE(f.PanelCarSel->text(), nombre);
-            QVERIFY(!f.TimerParpadeo->EnMarcha());
+            QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombre);
+            QVERIFY(!Hijo<Parpadeo>(f, "TimerParpadeo")->EnMarcha());
 
             // Where it is taught: circles over the communities, centres of one.
-            Pulsar(f.MenuFpTit1);
-            QVERIFY(f.PanelEstrellas->isVisible());
-            QVERIFY(!f.PanelFpTit->isVisible());
-            QVERIFY(f.TimerEstrellas.isActive());
+            Pulsar(Hijo<QPushButton>(f, "MenuFpTit1"));
+            QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
+            QVERIFY(!Hijo<QWidget>(f, "PanelFpTit")->isVisible());
+            QVERIFY(Hijo<QTimer>(f, "TimerEstrellas")->isActive());
             int c = 1;
             while (c <= 19 && !s.e.MarcasEstrellas[c])
                 ++c;
             QVERIFY2(c <= 19, "the first title of the first family is taught somewhere");
-            Clic(f.mapa, Pixel(s.e.MapaComunidades, c));
+            Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, c));
             QCOMPARE(s.e.ComunidadSel, c);
-            QVERIFY(f.reja->isVisible());
-            QCOMPARE(f.PanelSelTit->text(), QString::fromUtf8(x.centros));
-            QVERIFY(f.reja->rowCount() > 0);
-            QVERIFY(f.reja->item(0, 0)->text() != QString::fromUtf8(x.ninguno));
+            QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible());
+            QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QString::fromUtf8(x.centros));
+            QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
+            QVERIFY(Hijo<QTableWidget>(f, "reja")->item(0, 0)->text() != QString::fromUtf8(x.ninguno));
 
             // Back: to the title menu, then to the start panel.
-            Pulsar(f.BotRetrocederFP);
-            QVERIFY(f.PanelFpTit->isVisible());
-            QVERIFY(!f.PanelEstrellas->isVisible());
-            QVERIFY(!f.TimerEstrellas.isActive());
-            Pulsar(f.BotRetrocederFP);
-            QVERIFY(f.PanelFP->isVisible());
-            QVERIFY(!f.PanelFpTit->isVisible());
+            Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+            QVERIFY(Hijo<QWidget>(f, "PanelFpTit")->isVisible());
+            QVERIFY(!Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
+            QVERIFY(!Hijo<QTimer>(f, "TimerEstrellas")->isActive());
+            Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+            QVERIFY(Hijo<QWidget>(f, "PanelFP")->isVisible());
+            QVERIFY(!Hijo<QWidget>(f, "PanelFpTit")->isVisible());
         }
     }
 
@@ -197,24 +201,26 @@ private slots:
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        Pulsar(f.MenuFP1);
-        ClicFila(f.ListPreFam, 5);
-        QCOMPARE(f.ListPreFam->height(), 301);
-        QVERIFY2(f.ListPreFam->count() > 4, "group 6 lists the arts families too");
+        Pulsar(Hijo<QPushButton>(f, "MenuFP1"));
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 5);
+        QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->height(), 301);
+        QVERIFY2(Hijo<QListWidget>(f, "ListPreFam")->count() > 4, "group 6 lists the arts families too");
         // A family row, then a requirements view with its LOMCE block.
-        ClicFila(f.ListPreFam, 1);
-        ClicFila(f.ListTitFP, 0);
-        Pulsar(f.MenuFpTit2);
-        QVERIFY(f.listSelFP->isVisible());
-        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Requisitos"));
-        const bool lomce = f.TituloSel < s.e.LimiteSeccionGS;
-        QCOMPARE(!f.listSelFP->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(), lomce);
-        QCOMPARE(f.MenuFpTit2->font().italic(), true);
-        Pulsar(f.MenuFpTit4);
-        QCOMPARE(f.listSelFP->count(), 5);
-        QCOMPARE(f.listSelFP->item(0)->text(), QStringLiteral("Desde Bachillerato, aprobando la EBAU."));
-        Pulsar(f.MenuFpTit3);
-        QVERIFY(f.listSelFP->count() >= 14);
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
+        ClicFila(Hijo<QListWidget>(f, "ListTitFP"), 0);
+        Pulsar(Hijo<QPushButton>(f, "MenuFpTit2"));
+        QVERIFY(Hijo<QListWidget>(f, "listSelFP")->isVisible());
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QStringLiteral("Requisitos"));
+        const bool lomce = f.Estado().TituloSel < s.e.LimiteSeccionGS;
+        QCOMPARE(!Hijo<QListWidget>(f, "listSelFP")->findItems(QStringLiteral("LOMCE"), Qt::MatchContains).isEmpty(),
+                 lomce);
+        QCOMPARE(Hijo<QPushButton>(f, "MenuFpTit2")->font().italic(), true);
+        Pulsar(Hijo<QPushButton>(f, "MenuFpTit4"));
+        QCOMPARE(Hijo<QListWidget>(f, "listSelFP")->count(), 5);
+        QCOMPARE(Hijo<QListWidget>(f, "listSelFP")->item(0)->text(),
+                 QStringLiteral("Desde Bachillerato, aprobando la EBAU."));
+        Pulsar(Hijo<QPushButton>(f, "MenuFpTit3"));
+        QVERIFY(Hijo<QListWidget>(f, "listSelFP")->count() >= 14);
 
         // A title taught nowhere: no circles, and a community shows the no-result row.
         int nadie = 0;
@@ -223,147 +229,150 @@ private slots:
                 nadie = t;
         QVERIFY2(nadie > 0, "some title is taught nowhere");
         AbrirTitulo(s, nadie);
-        Pulsar(f.MenuFpTit1);
+        Pulsar(Hijo<QPushButton>(f, "MenuFpTit1"));
         for (int c = 1; c <= 19; ++c)
             QVERIFY(!s.e.MarcasEstrellas[c]);
-        QVERIFY(f.TimerEstrellas.isActive());
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 1));
-        QCOMPARE(f.reja->rowCount(), 1);
-        QCOMPARE(f.reja->item(0, 0)->text(), QStringLiteral("No hay resultados"));
+        QVERIFY(Hijo<QTimer>(f, "TimerEstrellas")->isActive());
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 1));
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 1);
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->item(0, 0)->text(), QStringLiteral("No hay resultados"));
     }
 
     void PlaceRouteDownToLocalitiesAndBack()
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        Pulsar(f.MenuFP2);
-        QVERIFY(f.PanelEstrellas->isVisible());
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
-        QVERIFY(f.ListSelLugFP->isVisible());
-        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
+        Pulsar(Hijo<QPushButton>(f, "MenuFP2"));
+        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
+        QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), s.e.NumProvinciasSel);
         QVERIFY(s.e.NumProvinciasSel >= 3);
-        QVERIFY(!f.PanelEstrellas->isVisible());
+        QVERIFY(!Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
 
-        ClicFila(f.ListSelLugFP, 2);
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 2);
         QVERIFY(s.e.LocalidadesListadas);
-        QVERIFY(f.ListSelLugFP->count() >= 2);
-        QCOMPARE(f.PanelCarSel->text(), f.PanelCarSel->text().trimmed());
-        ClicFila(f.ListSelLugFP, 1);
-        QVERIFY(f.reja->isVisible());
-        QVERIFY(f.reja->rowCount() > 0);
-        QVERIFY(f.reja->item(0, 0)->text().startsWith('-'));
+        QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2);
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), Hijo<QLabel>(f, "PanelCarSel")->text().trimmed());
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible());
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(0, 0)->text().startsWith('-'));
         // The whole province, scrolled to the chosen locality's first centre.
-        const int arriba = f.reja->rowAt(1);
+        const int arriba = Hijo<QTableWidget>(f, "reja")->rowAt(1);
         QVERIFY(arriba > 0);
-        QVERIFY(f.reja->item(arriba, 0)->text().startsWith('-'));
-        QVERIFY(f.reja->item(arriba, 0)->text().mid(1).startsWith(f.ListSelLugFP->item(1)->text()));
-        QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Títulos - Solo Grado Superior"));
-        const int soloSuperior = f.reja->rowCount();
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(arriba, 0)->text().startsWith('-'));
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->item(arriba, 0)->text().mid(1).startsWith(
+            Hijo<QListWidget>(f, "ListSelLugFP")->item(1)->text()));
+        QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QStringLiteral("Títulos - Solo Grado Superior"));
+        const int soloSuperior = Hijo<QTableWidget>(f, "reja")->rowCount();
 
         // All levels: more rows, none of them a title a double click opens.
-        Pulsar(f.botTodaFP);
-        QVERIFY(f.Ruta->estado.TodaFP);
-        ClicFila(f.ListSelLugFP, 1);
-        QVERIFY(f.reja->rowCount() > soloSuperior);
-        Pulsar(f.botTodaFP);
-        ClicFila(f.ListSelLugFP, 1);
-        QCOMPARE(f.reja->rowCount(), soloSuperior);
+        Pulsar(Hijo<QPushButton>(f, "botTodaFP"));
+        QCOMPARE(Hijo<QPushButton>(f, "botTodaFP")->text(), QStringLiteral("Solo Grado Superior"));
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > soloSuperior);
+        Pulsar(Hijo<QPushButton>(f, "botTodaFP"));
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), soloSuperior);
 
         // A double click on a title row opens that title.
         int fila = 0;
-        while (fila < f.reja->rowCount() && f.reja->item(fila, 0)->data(RolTitulo).toInt() == 0)
+        while (fila < Hijo<QTableWidget>(f, "reja")->rowCount() &&
+               Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt() == 0)
             ++fila;
-        QVERIFY(fila < f.reja->rowCount());
-        const int titulo = f.reja->item(fila, 0)->data(RolTitulo).toInt();
-        DobleClicFila(f.reja, 0);
-        QCOMPARE(f.TituloSel, 0);
-        DobleClicFila(f.reja, fila);
-        QCOMPARE(f.TituloSel, titulo);
-        QVERIFY(f.PanelFpTit->isVisible());
+        QVERIFY(fila < Hijo<QTableWidget>(f, "reja")->rowCount());
+        const int titulo = Hijo<QTableWidget>(f, "reja")->item(fila, 0)->data(RolTitulo).toInt();
+        DobleClicFila(Hijo<QTableWidget>(f, "reja"), 0);
+        QCOMPARE(f.Estado().TituloSel, 0);
+        DobleClicFila(Hijo<QTableWidget>(f, "reja"), fila);
+        QCOMPARE(f.Estado().TituloSel, titulo);
+        QVERIFY(Hijo<QWidget>(f, "PanelFpTit")->isVisible());
 
         // Back through every level of the place route.
-        Pulsar(f.BotRetrocederFP);
-        Pulsar(f.MenuFP2);
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
-        ClicFila(f.ListSelLugFP, 0);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        Pulsar(Hijo<QPushButton>(f, "MenuFP2"));
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 2));
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
         QVERIFY(s.e.LocalidadesListadas);
-        ClicFila(f.ListSelLugFP, 0);
-        Pulsar(f.BotRetrocederFP);
+        ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(!s.e.LocalidadesListadas);
-        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
-        QCOMPARE(f.reja->rowCount(), 0);
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.PanelEstrellas->isVisible());
-        QVERIFY(!f.ListSelLugFP->isVisible());
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.PanelFP->isVisible());
-        QVERIFY(!f.ModoPorLugar);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), s.e.NumProvinciasSel);
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 0);
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
+        QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<QWidget>(f, "PanelFP")->isVisible());
+        QVERIFY(!f.Propio().ModoPorLugar);
     }
 
     void CataloniaAndMadridDetailMaps()
     {
         Estado s(0);
         TForm8 &f = *s.f;
-        Pulsar(f.MenuFP2);
+        Pulsar(Hijo<QPushButton>(f, "MenuFP2"));
         // The hover caption holds a community's whole name, however long.
         const auto entera = [&f] {
-            return f.PanelMapa->isVisible() &&
-                   f.PanelMapa->fontMetrics().horizontalAdvance(f.PanelMapa->text()) < f.PanelMapa->width();
+            return Hijo<QLabel>(f, "PanelMapa")->isVisible() &&
+                   Hijo<QLabel>(f, "PanelMapa")->fontMetrics().horizontalAdvance(Hijo<QLabel>(f, "PanelMapa")->text()) <
+                       Hijo<QLabel>(f, "PanelMapa")->width();
         };
         for (int c = 1; c <= 19; ++c) {
             const QPoint p = Pixel(s.e.MapaComunidades, c);
-            Mover(f.mapa, f.mapa->PuntoDe(p.x(), p.y()));
-            QVERIFY2(entera(), qPrintable(f.PanelMapa->text()));
-            QVERIFY(f.PanelMapa->geometry().right() < f.width());
+            Mover(Hijo<VistaMapa>(f, "mapa"), Hijo<VistaMapa>(f, "mapa")->PuntoDe(p.x(), p.y()));
+            QVERIFY2(entera(), qPrintable(Hijo<QLabel>(f, "PanelMapa")->text()));
+            QVERIFY(Hijo<QLabel>(f, "PanelMapa")->geometry().right() < f.width());
         }
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
-        QVERIFY(f.mapac->isVisible());
-        QVERIFY(!f.ListSelLugFP->isVisible());
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, kComunidadComarcas));
+        QVERIFY(Hijo<VistaMapa>(f, "mapac")->isVisible());
+        QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
         QVERIFY(s.e.ModoComarcas);
 
-        Clic(f.mapac, Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
-        QVERIFY(f.listBarcelona->isVisible());
-        QCOMPARE(f.reja->rowCount(), 0);
-        ClicFila(f.listBarcelona, 4);   // the separator
-        QCOMPARE(f.reja->rowCount(), 0);
-        ClicFila(f.listBarcelona, 0);
-        QVERIFY(f.reja->rowCount() > 0);
-        QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(s.e.NombresComarcas[kPrimeraSubcomarca]).trimmed());
-        Pulsar(f.BotCerrar);
-        QVERIFY(!f.listBarcelona->isVisible());
+        Clic(Hijo<VistaMapa>(f, "mapac"), Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
+        QVERIFY(Hijo<QListWidget>(f, "listBarcelona")->isVisible());
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 0);
+        ClicFila(Hijo<QListWidget>(f, "listBarcelona"), 4);   // the separator
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 0);
+        ClicFila(Hijo<QListWidget>(f, "listBarcelona"), 0);
+        QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
+        QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), DesdeAnsi(s.e.NombresComarcas[kPrimeraSubcomarca]).trimmed());
+        Pulsar(Hijo<QPushButton>(f, "BotCerrar"));
+        QVERIFY(!Hijo<QListWidget>(f, "listBarcelona")->isVisible());
 
         // Every district of the map lists centres.
         for (int r = 1; r <= kNumComarcasMapa; ++r) {
             if (r == kComarcaBarcelones)
                 continue;
-            VaciarRejilla(f.reja);
+            VaciarRejilla(Hijo<QTableWidget>(f, "reja"));
             const QPoint p = Pixel(s.e.MapaRegionesC, r);
             QVERIFY2(p.x() > 0, qPrintable(QString::number(r)));
-            Clic(f.mapac, p);
-            QVERIFY2(f.reja->rowCount() > 0, qPrintable(QStringLiteral("district %1").arg(r)));
+            Clic(Hijo<VistaMapa>(f, "mapac"), p);
+            QVERIFY2(Hijo<QTableWidget>(f, "reja")->rowCount() > 0, qPrintable(QStringLiteral("district %1").arg(r)));
         }
 
-        Pulsar(f.BotRetrocederFP);
-        QVERIFY(f.PanelEstrellas->isVisible());
-        QVERIFY(!f.mapac->isVisible());
+        Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
+        QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
+        QVERIFY(!Hijo<VistaMapa>(f, "mapac")->isVisible());
 
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, kComunidadZonas));
-        QVERIFY(f.mapam->isVisible());
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, kComunidadZonas));
+        QVERIFY(Hijo<VistaMapa>(f, "mapam")->isVisible());
         for (int z = 1; z <= kNumZonasMapa; ++z) {
-            VaciarRejilla(f.reja);
+            VaciarRejilla(Hijo<QTableWidget>(f, "reja"));
             const QPoint p = Pixel(s.e.MapaRegionesM, z);
             QVERIFY2(p.x() > 0, qPrintable(QString::number(z)));
-            Mover(f.mapam, f.mapam->PuntoDe(p.x(), p.y()));
-            QVERIFY(f.PanelMapa->width() >= 250);
-            QVERIFY2(entera(), qPrintable(f.PanelMapa->text()));
-            Clic(f.mapam, p);
-            QVERIFY2(f.reja->rowCount() > 0, qPrintable(QStringLiteral("zone %1").arg(z)));
-            QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Madrid"));
+            Mover(Hijo<VistaMapa>(f, "mapam"), Hijo<VistaMapa>(f, "mapam")->PuntoDe(p.x(), p.y()));
+            QVERIFY(Hijo<QLabel>(f, "PanelMapa")->width() >= 250);
+            QVERIFY2(entera(), qPrintable(Hijo<QLabel>(f, "PanelMapa")->text()));
+            Clic(Hijo<VistaMapa>(f, "mapam"), p);
+            QVERIFY2(Hijo<QTableWidget>(f, "reja")->rowCount() > 0, qPrintable(QStringLiteral("zone %1").arg(z)));
+            QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Madrid"));
         }
         // Outside every zone nothing happens.
-        const int filas = f.reja->rowCount();
-        Clic(f.mapam, Pixel(s.e.MapaRegionesM, 0));
-        QCOMPARE(f.reja->rowCount(), filas);
+        const int filas = Hijo<QTableWidget>(f, "reja")->rowCount();
+        Clic(Hijo<VistaMapa>(f, "mapam"), Pixel(s.e.MapaRegionesM, 0));
+        QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), filas);
     }
 
     void ClicksOnNoItemDoNothing()
@@ -371,16 +380,18 @@ private slots:
         // A press below the rows of the group list, then of a family's titles.
         Estado s(0);
         TForm8 &f = *s.f;
-        Pulsar(f.MenuFP1);
-        ClicEn(f.ListPreFam->viewport(), QPoint(20, f.ListPreFam->viewport()->height() - 2));
-        QVERIFY(f.Titulos.ListaDeGrupos);
-        QCOMPARE(f.ListPreFam->count(), s.e.NumGruposFamilias);
-        ClicFila(f.ListPreFam, 1);
-        ClicFila(f.ListPreFam, 1);
-        QVERIFY(f.ListTitFP->count() > 0);
-        ClicEn(f.ListTitFP->viewport(), QPoint(20, f.ListTitFP->viewport()->height() - 2));
-        QCOMPARE(f.TituloSel, 0);
-        QVERIFY(f.ListTitFP->isVisible());
+        Pulsar(Hijo<QPushButton>(f, "MenuFP1"));
+        ClicEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListPreFam")->viewport()->height() - 2));
+        QVERIFY(f.Estado().Titulos.ListaDeGrupos);
+        QCOMPARE(Hijo<QListWidget>(f, "ListPreFam")->count(), s.e.NumGruposFamilias);
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 1);
+        QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->count() > 0);
+        ClicEn(Hijo<QListWidget>(f, "ListTitFP")->viewport(),
+               QPoint(20, Hijo<QListWidget>(f, "ListTitFP")->viewport()->height() - 2));
+        QCOMPARE(f.Estado().TituloSel, 0);
+        QVERIFY(Hijo<QListWidget>(f, "ListTitFP")->isVisible());
     }
 
     // Two blinks of one screen on one counter (the group heading's 13 ticks
@@ -420,16 +431,16 @@ private slots:
         Estado s(0);
         TForm8 &f = *s.f;
         pruebas::EscritorioRegistrado abridor({QStringLiteral("http"), QStringLiteral("https")});
-        Pulsar(f.MenuFP2);
-        Clic(f.mapa, Pixel(s.e.MapaComunidades, 8));
-        Pulsar(f.BotInternetC);
+        Pulsar(Hijo<QPushButton>(f, "MenuFP2"));
+        Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 8));
+        Pulsar(Hijo<QPushButton>(f, "BotInternetC"));
         QCOMPARE(abridor.abiertas, QList<QUrl>{QUrl(QStringLiteral("http://www.educa.jcyl.es/fp"))});
         for (const char *malas : {"", "   ", "www.ejemplo.es/a b", "\\\\servidor\\recurso"}) {
             s.e.WebComunidad.Poner(8, malas);
-            Pulsar(f.BotInternetC);
+            Pulsar(Hijo<QPushButton>(f, "BotInternetC"));
         }
         s.e.ComunidadSel = 0;
-        Pulsar(f.BotInternetC);
+        Pulsar(Hijo<QPushButton>(f, "BotInternetC"));
         QCOMPARE(abridor.abiertas.size(), 1);
     }
 
@@ -454,14 +465,14 @@ private slots:
             }
         });
         rechazo.start(10);
-        Pulsar(s.f->MenuFpTit5);
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit5"));
         rechazo.stop();
         QVERIFY(visto);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nunca.pdf"))));
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Cancelado);
-        QVERIFY(s.f->listSelFP->isVisible() && !s.f->reja->isVisible());
-        QCOMPARE(s.f->listSelFP->count(), s.e.NumLineasInforme);
-        QCOMPARE(s.f->listSelFP->font().family(), QStringLiteral("Courier New"));
+        QVERIFY(Hijo<QListWidget>(s.f, "listSelFP")->isVisible() && !Hijo<QTableWidget>(s.f, "reja")->isVisible());
+        QCOMPARE(Hijo<QListWidget>(s.f, "listSelFP")->count(), s.e.NumLineasInforme);
+        QCOMPARE(Hijo<QListWidget>(s.f, "listSelFP")->font().family(), QStringLiteral("Courier New"));
         // Bold are the three section headings, the heading over the
         // communities and each community's heading.
         const QStringList secciones = {QStringLiteral("- Requisitos"), QStringLiteral("- Salidas y módulos del título"),
@@ -469,8 +480,8 @@ private slots:
                                        QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR")};
         QStringList negritasVistas;
         int comunidades = 0;
-        for (int i = 0; i < s.f->listSelFP->count(); ++i) {
-            const QListWidgetItem *fila = s.f->listSelFP->item(i);
+        for (int i = 0; i < Hijo<QListWidget>(s.f, "listSelFP")->count(); ++i) {
+            const QListWidgetItem *fila = Hijo<QListWidget>(s.f, "listSelFP")->item(i);
             const bool encabezado = fila->text().startsWith(QStringLiteral("***"));
             comunidades += encabezado;
             QCOMPARE(fila->font().bold(), encabezado || secciones.contains(fila->text()));
@@ -485,17 +496,18 @@ private slots:
         int vistos = 0, negritas = -1;
         const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
         s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, [&] { negritas = s.e.LineasNegrita[0]; });
-        Pulsar(s.f->MenuFpTit5);
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit5"));
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QCOMPARE(negritas, 4 + comunidades);
         QVERIFY(s.m.textos.isEmpty());
         const QString texto = TextoPdf(pdf);
         QVERIFY(Impresa(texto, DesdeAnsi(s.e.NombresFPSuperior[t])));
         int encabezado = 0;
-        while (!s.f->listSelFP->item(encabezado)->text().startsWith(QStringLiteral("***")))
+        while (!Hijo<QListWidget>(s.f, "listSelFP")->item(encabezado)->text().startsWith(QStringLiteral("***")))
             ++encabezado;
         for (int k : {encabezado, encabezado + 2})
-            QVERIFY2(Impresa(texto, s.f->listSelFP->item(k)->text()), qPrintable(s.f->listSelFP->item(k)->text()));
+            QVERIFY2(Impresa(texto, Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()),
+                     qPrintable(Hijo<QListWidget>(s.f, "listSelFP")->item(k)->text()));
     }
 
     void LongSheetPrintsThePickedCommunitiesInOrder()
@@ -509,32 +521,35 @@ private slots:
         const QList<int> conCentros = ComunidadesConCentros(s.e, t);
         QVERIFY2(t > 0 && conCentros.size() >= 3, "some sheet is long");
         AbrirTitulo(s, t);
-        Pulsar(s.f->MenuFpTit5);
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit5"));
         QCOMPARE(vistos, 0);
-        QVERIFY(s.f->PanelImp->isVisible() && s.f->PanelEstrellas->isVisible());
-        QVERIFY(!s.f->PanelFpTit->isVisible());
+        QVERIFY(Hijo<QWidget>(s.f, "PanelImp")->isVisible() && Hijo<QWidget>(s.f, "PanelEstrellas")->isVisible());
+        QVERIFY(!Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
 
         // The last community first; a second click adds nothing; a click in
         // the list removes a pick, the others keep their order.
         const int a = conCentros.last(), b = conCentros.first(), c = conCentros[1];
         for (int k : {a, c, a, b})
-            Clic(s.f->mapa, Pixel(s.e.MapaComunidades, k));
-        QCOMPARE(s.f->ListImp->count(), 3);
-        QVERIFY(!s.f->ListSelLugFP->isVisible());
-        ClicFila(s.f->ListImp, 1);
+            Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, k));
+        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->count(), 3);
+        QVERIFY(!Hijo<QListWidget>(s.f, "ListSelLugFP")->isVisible());
+        ClicFila(Hijo<QListWidget>(s.f, "ListImp"), 1);
         QCOMPARE(s.e.NumComunidadesImpresion, 2);
         QCOMPARE(s.e.ComunidadEnImpresion[c], uint8_t(0));
         // A click below its rows keeps the picks.
-        ClicEn(s.f->ListImp->viewport(), QPoint(20, s.f->ListImp->viewport()->height() - 2));
+        ClicEn(Hijo<QListWidget>(s.f, "ListImp")->viewport(),
+               QPoint(20, Hijo<QListWidget>(s.f, "ListImp")->viewport()->height() - 2));
         QCOMPARE(s.e.NumComunidadesImpresion, 2);
-        QCOMPARE(s.f->ListImp->item(1)->text(), DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
+        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->item(1)->text(),
+                 DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
 
-        Pulsar(s.f->BotAceptar);
+        Pulsar(Hijo<QPushButton>(s.f, "BotAceptar"));
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!s.f->PanelImp->isVisible() && !s.f->PanelEstrellas->isVisible());
-        QVERIFY(s.f->PanelFpTit->isVisible());
+        QVERIFY(!Hijo<QWidget>(s.f, "PanelImp")->isVisible() && !Hijo<QWidget>(s.f, "PanelEstrellas")->isVisible());
+        QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
         QVERIFY(!s.e.SeleccionImpresion);
-        QCOMPARE(Encabezados(s.f->listSelFP), (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
+        QCOMPARE(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")),
+                 (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
         // Printed are the picked ones only (their order is the preview's:
         // the columns of a page share the text's lines).
         const QString texto = TextoPdf(pdf);
@@ -543,13 +558,14 @@ private slots:
 
         // The whole sheet is long again; an empty selection prints the
         // sheet without any community.
-        Pulsar(s.f->MenuFpTit5);
-        QVERIFY(s.f->PanelImp->isVisible());
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit5"));
+        QVERIFY(Hijo<QWidget>(s.f, "PanelImp")->isVisible());
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
-        Pulsar(s.f->BotAceptar);
+        Pulsar(Hijo<QPushButton>(s.f, "BotAceptar"));
         QCOMPARE(vistos, 2);
-        QVERIFY(Encabezados(s.f->listSelFP).isEmpty());
-        QCOMPARE(s.f->listSelFP->item(s.f->listSelFP->count() - 2)->text(), QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR"));
+        QVERIFY(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")).isEmpty());
+        QCOMPARE(Hijo<QListWidget>(s.f, "listSelFP")->item(Hijo<QListWidget>(s.f, "listSelFP")->count() - 2)->text(),
+                 QStringLiteral("-DÓNDE SE PUEDE ESTUDIAR"));
     }
 
     void BackEndsTheSelectionAndTheMapListsCentresAgain()
@@ -559,23 +575,23 @@ private slots:
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos);
         const int t = TituloCon(s.e, true);
         AbrirTitulo(s, t);
-        Pulsar(s.f->MenuFpTit5);
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit5"));
         const int c = ComunidadesConCentros(s.e, t).first();
-        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
-        QCOMPARE(s.f->ListImp->count(), 1);
+        Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, c));
+        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->count(), 1);
 
-        Pulsar(s.f->BotRetrocederFP);
+        Pulsar(Hijo<QPushButton>(s.f, "BotRetrocederFP"));
         QVERIFY(!s.e.SeleccionImpresion);
         QCOMPARE(s.e.NumComunidadesImpresion, 0);
-        QVERIFY(!s.f->PanelImp->isVisible());
-        QVERIFY(s.f->PanelFpTit->isVisible());
+        QVERIFY(!Hijo<QWidget>(s.f, "PanelImp")->isVisible());
+        QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
 
         // The title's map lists centres again instead of picking.
-        Pulsar(s.f->MenuFpTit1);
-        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, c));
-        QCOMPARE(s.f->ListImp->count(), 0);
-        QVERIFY(s.f->reja->isVisible());
-        QVERIFY(s.f->reja->item(0, 0)->text() != QStringLiteral("No hay resultados"));
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFpTit1"));
+        Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, c));
+        QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->count(), 0);
+        QVERIFY(Hijo<QTableWidget>(s.f, "reja")->isVisible());
+        QVERIFY(Hijo<QTableWidget>(s.f, "reja")->item(0, 0)->text() != QStringLiteral("No hay resultados"));
         QCOMPARE(vistos, 0);
     }
 
@@ -603,22 +619,22 @@ private slots:
                     cabeceras << i;
             QCOMPARE(negritas, cabeceras);
             int centros = 0;
-            for (int r = 0; r < s.f->reja->rowCount(); ++r)
-                centros += s.f->reja->item(r, 0)->text().startsWith('-');
+            for (int r = 0; r < Hijo<QTableWidget>(s.f, "reja")->rowCount(); ++r)
+                centros += Hijo<QTableWidget>(s.f, "reja")->item(r, 0)->text().startsWith('-');
             QVERIFY(centros > 0);
             QCOMPARE(negritas.size(), centros);
         };
 
         // A locality of Aragón's third province, every level, to a PDF file.
-        Pulsar(s.f->MenuFP2);
-        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, 2));
-        ClicFila(s.f->ListSelLugFP, 2);
+        Pulsar(Hijo<QPushButton>(s.f, "MenuFP2"));
+        Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, 2));
+        ClicFila(Hijo<QListWidget>(s.f, "ListSelLugFP"), 2);
         const QString provincia = DesdeAnsi(s.e.NombreProvinciaSel).trimmed();
-        Pulsar(s.f->botTodaFP);
-        ClicFila(s.f->ListSelLugFP, 1);
+        Pulsar(Hijo<QPushButton>(s.f, "botTodaFP"));
+        ClicFila(Hijo<QListWidget>(s.f, "ListSelLugFP"), 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
         s.f->DialogoImprimir = ResponderConPdf(s.e, pdf, vistos, leer);
-        Pulsar(s.f->BotImprimir);
+        Pulsar(Hijo<QPushButton>(s.f, "BotImprimir"));
         comprobar(provincia);
         if (QTest::currentTestFailed())
             return;
@@ -628,18 +644,18 @@ private slots:
 
         // A district of Catalonia and a zone of Madrid.
         s.f->DialogoImprimir = ResponderConPdf(s.e, {}, vistos, leer);
-        Pulsar(s.f->BotRetrocederFP);
-        Pulsar(s.f->BotRetrocederFP);
-        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
-        Clic(s.f->mapac, Pixel(s.e.MapaRegionesC, 1));
-        Pulsar(s.f->BotImprimir);
+        Pulsar(Hijo<QPushButton>(s.f, "BotRetrocederFP"));
+        Pulsar(Hijo<QPushButton>(s.f, "BotRetrocederFP"));
+        Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, kComunidadComarcas));
+        Clic(Hijo<VistaMapa>(s.f, "mapac"), Pixel(s.e.MapaRegionesC, 1));
+        Pulsar(Hijo<QPushButton>(s.f, "BotImprimir"));
         comprobar(DesdeAnsi(s.e.NombresComarcas[1]).trimmed());
         if (QTest::currentTestFailed())
             return;
-        Pulsar(s.f->BotRetrocederFP);
-        Clic(s.f->mapa, Pixel(s.e.MapaComunidades, kComunidadZonas));
-        Clic(s.f->mapam, Pixel(s.e.MapaRegionesM, 1));
-        Pulsar(s.f->BotImprimir);
+        Pulsar(Hijo<QPushButton>(s.f, "BotRetrocederFP"));
+        Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, kComunidadZonas));
+        Clic(Hijo<VistaMapa>(s.f, "mapam"), Pixel(s.e.MapaRegionesM, 1));
+        Pulsar(Hijo<QPushButton>(s.f, "BotImprimir"));
         comprobar(QStringLiteral("Madrid"));
         QCOMPARE(vistos, 3);
     }

@@ -17,25 +17,25 @@ namespace norvela::pruebas {
 
 inline void ElegirTituloSuperior(TForm8 &f, const Enlace &e, int t)
 {
-    for (int k = 0; k < 4 && !f.PanelFP->isVisible(); ++k)
-        QVERIFY(Pulsar(f.BotRetrocederFP));
-    QVERIFY(Pulsar(f.MenuFP1));
+    for (int k = 0; k < 4 && !Hijo<QWidget>(f, "PanelFP")->isVisible(); ++k)
+        QVERIFY(Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP")));
+    QVERIFY(Pulsar(Hijo<QPushButton>(f, "MenuFP1")));
     const QString nombre = DesdeAnsi(e.NombresFPSuperior[t]).trimmed();
     for (int g = 0; g < e.NumGruposFamilias; ++g) {
-        ClicFila(f.ListPreFam, g);
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), g);
         // Row 0 is the way back to the groups.
-        for (int familia = 1; familia < f.ListPreFam->count(); ++familia) {
-            ClicFila(f.ListPreFam, familia);
-            const int fila = static_cast<int>(Textos(f.ListTitFP, true).indexOf(nombre));
+        for (int familia = 1; familia < Hijo<QListWidget>(f, "ListPreFam")->count(); ++familia) {
+            ClicFila(Hijo<QListWidget>(f, "ListPreFam"), familia);
+            const int fila = static_cast<int>(Textos(Hijo<QListWidget>(f, "ListTitFP"), true).indexOf(nombre));
             if (fila < 0)
                 continue;
-            ClicFila(f.ListTitFP, fila);
-            if (f.TituloSel == t)
+            ClicFila(Hijo<QListWidget>(f, "ListTitFP"), fila);
+            if (f.Estado().TituloSel == t)
                 return;
             // The same name in another family: look on.
-            QVERIFY(Pulsar(f.MenuFpTit6));
+            QVERIFY(Pulsar(Hijo<QPushButton>(f, "MenuFpTit6")));
         }
-        ClicFila(f.ListPreFam, 0);
+        ClicFila(Hijo<QListWidget>(f, "ListPreFam"), 0);
     }
     QFAIL(qPrintable(QStringLiteral("no family lists the title %1").arg(nombre)));
 }
