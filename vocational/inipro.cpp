@@ -71,7 +71,6 @@ void TFIniPro::CrearRuta()
     nivel.gruposFamilias = &datos.Grupos.FamiliasGrupoFPBasica;
     nivel.numGrupos = kGruposFPB;
     CrearRutaFP(std::move(nivel), c, panelsel);
-    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return vista.TituloFPBSel; };
     Ruta->ComunidadElegida = [this](int) { vista.ComunidadElegidaFPB = true; };
     Ruta->SinCentros = [this] {
@@ -229,7 +228,7 @@ bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
 void TFIniPro::AbrirPorTitulo()
 {
     enlace.RutaPorTitulo = true;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     MostrarControles({ListSelFp, BotLug, BotRetrocederFP});
     Mostrar();
 }
@@ -251,7 +250,7 @@ void TFIniPro::BotRetrocederFPClick()
     // Out of a province's localities or centres, to the province list.
     if (Ruta->VolverAProvincias())
         return;
-    if (enlace.RutaPorLugar) {
+    if (Ruta->estado.RutaPorLugar) {
         mapa->Redibujar();
         TimerEstrellas.stop();
         if (!mapa->isHidden()) {

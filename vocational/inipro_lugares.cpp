@@ -19,7 +19,7 @@ namespace norvela {
 
 void TFIniPro::BotLugClick()
 {
-    enlace.RutaPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     enlace.RutaPorTitulo = false;
     MostrarControles({mapa, PanelSelTit});
     PanelSelTit->setText(T(190));

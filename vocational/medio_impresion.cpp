@@ -23,7 +23,7 @@ void TForm3::BotImprimirClick()
     estado.ImprimiendoGM = true;
     enlace.ModoImpresion = true;
     enlace.NumLineasCuestionario = 0;
-    if (enlace.RutaPorLugar)
+    if (Ruta->estado.RutaPorLugar)
         ImprimirLista();
     else
         ImprimirTitulo();

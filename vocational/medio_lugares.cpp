@@ -55,7 +55,6 @@ void TForm3::ConstruirLugares()
     c.botTodaFP = BotTodoFP;
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
-    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
     Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
@@ -80,7 +79,7 @@ void TForm3::mapaClick()
 void TForm3::botLug2Click()
 {
     enlace.RutaPorTitulo = false;
-    enlace.RutaPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     heli->stop();
     Seleccion->Terminar();
     OcultarMenu();
@@ -113,7 +112,7 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
     Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelMapa, BotRetrocederFP});
     VaciarRejilla(reja);
     MostrarControles({PanelSelec, listSelFP, PanelSelTit, PanelCarSel});
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     enlace.RutaPorTitulo = true;
     // The families behind the title are not known: back goes to the groups.
     Titulos.FamiliasGrupoSel.clear();
@@ -148,7 +147,7 @@ void TForm3::CerrarRutaPorLugar()
     reja->setCursor(Qt::ArrowCursor);
     Ruta->estado.CentrosEnRejilla = false;
     Ruta->estado.TodaFP = false;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     MostrarMenu();
 }
 

@@ -122,7 +122,7 @@ void TForm8::BotRetrocederFPClick()
     BotImprimir->hide();
     if (Ruta->VolverAProvincias())
         return;
-    if (ModoPorLugar && PanelEstrellas->isVisible()) {
+    if (Ruta->estado.RutaPorLugar && PanelEstrellas->isVisible()) {
         Ruta->estado.CentrosEnRejilla = false;
         reja->setCursor(Qt::ArrowCursor);
         Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas, PanelSel, PanelSelTit, PanelCarSel, reja});
@@ -132,10 +132,10 @@ void TForm8::BotRetrocederFPClick()
         PanelCarSel->clear();
         PanelFP->show();
         BotRetrocederFP->hide();
-        ModoPorLugar = false;
+        Ruta->estado.RutaPorLugar = false;
         return;
     }
-    if (ModoPorLugar) {
+    if (Ruta->estado.RutaPorLugar) {
         Ruta->VolverAlMapa();
         return;
     }

@@ -55,7 +55,6 @@ public:
     // Screen state.
     int TituloSel = 0;
     int PrimeraFilaEncabezado = 1001;
-    bool ModoPorLugar = false;
     bool TituloDesdeRejilla = false;
     int AltoListaSel = 0;
 

@@ -29,7 +29,6 @@ void TForm8::CrearRuta()
     c.botTodaFP = botTodaFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
-    Ruta->PorLugar = [this] { return ModoPorLugar; };
     Ruta->TituloElegido = [this] { return TituloSel; };
     Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
@@ -38,7 +37,7 @@ void TForm8::CrearRuta()
 void TForm8::MenuFP2Click()
 {
     enlace.FPSuperiorActivo = true;
-    ModoPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     TerminarSeleccionImpresion();
     Ocultar({ListPreFam, listSelFP, PanelFpTit, PanelFP});
     PanelSelTit->clear();
@@ -61,7 +60,7 @@ void TForm8::AbrirTituloDeRejilla(int titulo)
     listSelFP->show();
     enlace.FPSuperiorActivo = true;
     TerminarSeleccionImpresion();
-    ModoPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     ListTitFPClick(-1);
     TituloDesdeRejilla = false;
 }

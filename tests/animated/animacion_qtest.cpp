@@ -19,6 +19,7 @@
 #include "medio.h"
 #include "panel_efectos.h"
 #include "principal.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones.h"
 #include "transiciones_paneles.h"
@@ -152,7 +153,7 @@ private slots:
         Tform9 &escena = *p.escena;
         escena.show();
         QVERIFY(QTest::qWaitForWindowActive(&escena));
-        p.e.RutaPorLugar = true;
+        p.s().FIniPro->Ruta->estado.RutaPorLugar = true;
         p.s().Form8->PanelFP->hide();
         p.s().FIniPro->BotLug->hide();
         // Clicked on its door, under the board.
@@ -177,7 +178,7 @@ private slots:
             break;
         case LugarEscena::FPip:
             QVERIFY(p.e.RutaPorTitulo);
-            QVERIFY(!p.e.RutaPorLugar);
+            QVERIFY(!p.s().FIniPro->Ruta->estado.RutaPorLugar);
             QVERIFY(p.s().FIniPro->BotLug->isVisible());
             QVERIFY(p.s().FIniPro->ListSelFp->isVisible());
             QVERIFY(p.s().FIniPro->BotRetrocederFP->isVisible());

@@ -18,6 +18,7 @@
 #include "principal.h"
 #include "profeU.h"
 #include "programa_prueba.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
 
@@ -90,7 +91,7 @@ private slots:
             bandera = &p.e.FPMedioDesdeAsistente;
         } else if (boton == "BGarantia") {
             abierta = p.s().FIniPro;
-            QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+            QVERIFY(p.e.RutaPorTitulo && !p.s().FIniPro->Ruta->estado.RutaPorLugar);
             volver = p.s().FIniPro->BotRetrocederFP;
         } else {
             abierta = p.s().Certifica;

@@ -164,7 +164,7 @@ private slots:
         Pulsar(p.arranque->pantallas.Form5->BGarantia);
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
-        QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+        QVERIFY(p.e.RutaPorTitulo && !f.Ruta->estado.RutaPorLugar);
         QVERIFY(f.ListSelFp->isVisible() && f.BotLug->isVisible() && f.BotRetrocederFP->isVisible());
 
         // The highlight follows the mouse until a click freezes it.
@@ -369,7 +369,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         Pulsar(f.BotLug);
-        QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.Ruta->estado.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden());
 
         // Nothing to print before a province is chosen.
@@ -379,8 +379,8 @@ private slots:
         // province's localities, then the centres with their basic titles.
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 1));
         QVERIFY(f.mapa->isHidden() && f.ListSelLugFP->isVisible());
-        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
-        QVERIFY(p.e.NumProvinciasSel >= 2);
+        QCOMPARE(f.ListSelLugFP->count(), f.Ruta->lugar.NumProvinciasSel);
+        QVERIFY(f.Ruta->lugar.NumProvinciasSel >= 2);
         // Still no province.
         QVERIFY(f.BotImprimir->isHidden());
         int provincia = -1;
@@ -392,7 +392,7 @@ private slots:
                 Pulsar(f.BotRetrocederFP);
         }
         QVERIFY(provincia >= 0);
-        const QString nombreProvincia = DesdeAnsi(p.e.NombreProvinciaSel).trimmed();
+        const QString nombreProvincia = DesdeAnsi(f.Ruta->lugar.NombreProvinciaSel).trimmed();
         QCOMPARE(f.PanelCarSel->text(), nombreProvincia);
         ClicFila(f.ListSelLugFP, 1);
         QVERIFY(f.reja->isVisible() && f.reja->rowCount() > 0);
@@ -419,14 +419,14 @@ private slots:
 
         // Back: the provinces, the map, then home.
         Pulsar(f.BotRetrocederFP);
-        QCOMPARE(f.ListSelLugFP->count(), p.e.NumProvinciasSel);
+        QCOMPARE(f.ListSelLugFP->count(), f.Ruta->lugar.NumProvinciasSel);
         QVERIFY(f.reja->rowCount() == 0);
         Pulsar(f.BotRetrocederFP);
         QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());
 
         // A community with one province lists its localities at once; back returns to the map.
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 6));
-        QCOMPARE(p.e.NumProvinciasSel, 1);
+        QCOMPARE(f.Ruta->lugar.NumProvinciasSel, 1);
         QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
         Pulsar(f.BotRetrocederFP);
@@ -443,13 +443,13 @@ private slots:
         Pulsar(f.BotLug);
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(f.ListSelLugFP->count() >= 2);
-        QCOMPARE(p.e.PrimeraProvincia, 34);
+        QCOMPARE(f.Ruta->lugar.PrimeraProvincia, 34);
         ClicFila(f.ListSelLugFP, 0);
         const QStringList primera = Textos(f.ListSelLugFP);
         Pulsar(f.BotRetrocederFP);
         ClicFila(f.ListSelLugFP, 1);
         QCOMPARE(Textos(f.ListSelLugFP), primera);
-        QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
+        QCOMPARE(f.Ruta->lugar.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
     }
 
     void familyAndGroupClicksWithoutARowChooseNothing()
@@ -485,7 +485,7 @@ private slots:
                 g = k;
         QVERIFY(g > 0);
         ClicFila(f.ListSelFp, g - 1);
-        QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.Ruta->estado.RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(f.mapa->isVisible() && f.ListSelFp->isHidden() && f.BotLug->isHidden());
         QCOMPARE(f.PanelSelTit->text(), p.e.Texto(190));
         // The close box goes back home without asking.

@@ -466,7 +466,7 @@ private slots:
         QVERIFY(!f.ListGM->item(0)->isSelected());
         ClicFila(f.ListGM, 10);
         Pulsar(f.BitFleGMde);
-        QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
+        QVERIFY(!p.e.CuestionarioGM && f.Ruta->estado.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.ListGM->isHidden() && f.BotSalirCues->isHidden());
 
         // Opened from the assistant, leaving goes back to it; opened by
@@ -639,7 +639,7 @@ private slots:
         const QPoint celda = f.reja->visualItemRect(f.reja->item(fila, 0)).center();
         DobleClicEn(f.reja->viewport(), celda);
         QCOMPARE(f.estado.TituloSelGM, titulo);
-        QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
+        QVERIFY(e.RutaPorTitulo && !f.Ruta->estado.RutaPorLugar);
         QVERIFY(f.PanelEstrellas->isVisible() && f.BotRequisitos->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible() && !f.reja->isVisible());
         // Back from it: the groups, then the menu.

@@ -11,6 +11,7 @@
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
+#include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
 
 #include <QLabel>
@@ -57,7 +58,7 @@ private slots:
         // Catalonia: its provinces, no district map; Barcelona city (the
         // province at position 35) lists Barcelona's districts' localities.
         Clic(f.mapa, Pixel(e.MapaComunidades, kComunidadComarcas));
-        QVERIFY(!e.ModoComarcas);
+        QVERIFY(!f.Ruta->lugar.ModoComarcas);
         QVERIFY(lugares.isVisible());
         QCOMPARE(lugares.count(), 6);
         ClicFila(&lugares, 0);

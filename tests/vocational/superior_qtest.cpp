@@ -176,7 +176,7 @@ private slots:
                 ++c;
             QVERIFY2(c <= 19, "the first title of the first family is taught somewhere");
             Clic(f.mapa, Pixel(s.e.MapaComunidades, c));
-            QCOMPARE(s.e.ComunidadSel, c);
+            QCOMPARE(s.f->Ruta->lugar.ComunidadSel, c);
             QVERIFY(f.reja->isVisible());
             QCOMPARE(f.PanelSelTit->text(), QString::fromUtf8(x.centros));
             QVERIFY(f.reja->rowCount() > 0);
@@ -240,8 +240,8 @@ private slots:
         QVERIFY(f.PanelEstrellas->isVisible());
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
         QVERIFY(f.ListSelLugFP->isVisible());
-        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
-        QVERIFY(s.e.NumProvinciasSel >= 3);
+        QCOMPARE(f.ListSelLugFP->count(), s.f->Ruta->lugar.NumProvinciasSel);
+        QVERIFY(s.f->Ruta->lugar.NumProvinciasSel >= 3);
         QVERIFY(!f.PanelEstrellas->isVisible());
 
         ClicFila(f.ListSelLugFP, 2);
@@ -290,14 +290,14 @@ private slots:
         ClicFila(f.ListSelLugFP, 0);
         Pulsar(f.BotRetrocederFP);
         QVERIFY(!s.e.LocalidadesListadas);
-        QCOMPARE(f.ListSelLugFP->count(), s.e.NumProvinciasSel);
+        QCOMPARE(f.ListSelLugFP->count(), s.f->Ruta->lugar.NumProvinciasSel);
         QCOMPARE(f.reja->rowCount(), 0);
         Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelEstrellas->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible());
         Pulsar(f.BotRetrocederFP);
         QVERIFY(f.PanelFP->isVisible());
-        QVERIFY(!f.ModoPorLugar);
+        QVERIFY(!f.Ruta->estado.RutaPorLugar);
     }
 
     void CataloniaAndMadridDetailMaps()
@@ -319,7 +319,7 @@ private slots:
         Clic(f.mapa, Pixel(s.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(f.mapac->isVisible());
         QVERIFY(!f.ListSelLugFP->isVisible());
-        QVERIFY(s.e.ModoComarcas);
+        QVERIFY(s.f->Ruta->lugar.ModoComarcas);
 
         Clic(f.mapac, Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
         QVERIFY(f.listBarcelona->isVisible());
@@ -428,7 +428,7 @@ private slots:
             s.e.WebComunidad.Poner(8, malas);
             Pulsar(f.BotInternetC);
         }
-        s.e.ComunidadSel = 0;
+        s.f->Ruta->lugar.ComunidadSel = 0;
         Pulsar(f.BotInternetC);
         QCOMPARE(abridor.abiertas.size(), 1);
     }
@@ -613,7 +613,7 @@ private slots:
         Pulsar(s.f->MenuFP2);
         Clic(s.f->mapa, Pixel(s.e.MapaComunidades, 2));
         ClicFila(s.f->ListSelLugFP, 2);
-        const QString provincia = DesdeAnsi(s.e.NombreProvinciaSel).trimmed();
+        const QString provincia = DesdeAnsi(s.f->Ruta->lugar.NombreProvinciaSel).trimmed();
         Pulsar(s.f->botTodaFP);
         ClicFila(s.f->ListSelLugFP, 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));
