@@ -37,9 +37,7 @@ void TForm3::ImprimirTitulo()
     // comes from the title list, never from the blinking caption.
     const VistasTitulo vistas =
         VistasDeTituloGM(enlace, enlace.Requisitos, enlace.NumRequisitos, estado.TituloSelGM, enlace.AnchoLista);
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSelGM, vistas, seleccion);
-    seleccion.Guardar(enlace);
+    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSelGM, vistas, Seleccion->seleccion);
     if (hoja.pedirSeleccion) {
         PedirComunidades();
         return;

@@ -56,7 +56,12 @@ void TForm3::ConstruirLugares()
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
     Ruta->TituloElegido = [this] { return estado.TituloSelGM; };
-    Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
+    Ruta->AnadirSeleccion = [this](int comunidad) {
+        if (!Seleccion->Abierta())
+            return false;
+        Seleccion->Anadir(comunidad);
+        return true;
+    };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
     Ruta->ComunidadElegida = [this](int comunidad) { estado.ComunidadGM = comunidad; };
     Ruta->CentrosListados = [this](const std::vector<FilaRejilla> &filas) { CentrosCuestionario(filas); };
@@ -72,7 +77,7 @@ void TForm3::ConectarLugares()
 
 void TForm3::mapaClick()
 {
-    if (!enlace.SeleccionImpresion)
+    if (!Seleccion->Abierta())
         PanelSelec->show();
 }
 

@@ -127,11 +127,8 @@ void RutaLugaresFP::mapaClick()
         return;
     lugar.ComunidadSel = c;
     OcultarPista();
-    if (e_.SeleccionImpresion) {
-        if (AnadirSeleccion)
-            AnadirSeleccion(c);
+    if (AnadirSeleccion && AnadirSeleccion(c))
         return;
-    }
     SeleccionarComunidad(e_, lugar, e_, c, e_.AnchoLista);
     if (!e_.CodigoProvincia.Contiene(lugar.PrimeraProvincia))
         return;

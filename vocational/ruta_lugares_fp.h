@@ -73,8 +73,9 @@ public:
     // --- What the screen decides ---
     // The chosen title, whose centres a community click lists on the title route.
     std::function<int()> TituloElegido;
-    // A community clicked while the print selection is open.
-    std::function<void(int comunidad)> AnadirSeleccion;
+    // A community clicked on the map: true when the screen's print selection
+    // is open and took it (nothing else happens then). Unset: never.
+    std::function<bool(int comunidad)> AnadirSeleccion;
     // A community clicked on the title route, before its centres are listed.
     std::function<void(int comunidad)> ComunidadElegida;
     // The title route found no centre in the community (the grid shows the

@@ -116,7 +116,7 @@ private:
     int FamiliaDelTitulo() const;
     // The lines of a view of TituloSel (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;
-    void AnadirComunidadSeleccion(int c);
+    bool AnadirComunidadSeleccion(int c);
     void PedirComunidades();
     // The sheet in listSelFP, as it will print: Courier New, bold lines bold.
     void MostrarVistaPrevia(const InformeFP &informe);

@@ -31,9 +31,7 @@ void TForm8::MenuFpTit5Click()
     // student's place and view state as they were.
     const VistasTitulo vistas{
         {LineasVista(InfoTitulo::Requisitos), LineasVista(InfoTitulo::Asignaturas), LineasVista(InfoTitulo::Acceso)}};
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, seleccion);
-    seleccion.Guardar(enlace);
+    const HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, TituloSel, vistas, Seleccion->seleccion);
     if (hoja.pedirSeleccion) {
         PedirComunidades();
         return;
@@ -52,9 +50,12 @@ void TForm8::PedirComunidades()
     BotRetrocederFP->show();
 }
 
-void TForm8::AnadirComunidadSeleccion(int c)
+bool TForm8::AnadirComunidadSeleccion(int c)
 {
+    if (!Seleccion->Abierta())
+        return false;
     Seleccion->Anadir(c);
+    return true;
 }
 
 void TForm8::ListImpClick(int i)

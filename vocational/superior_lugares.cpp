@@ -30,7 +30,7 @@ void TForm8::CrearRuta()
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
     Ruta->TituloElegido = [this] { return TituloSel; };
-    Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
+    Ruta->AnadirSeleccion = [this](int comunidad) { return AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
 }
 

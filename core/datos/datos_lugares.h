@@ -55,12 +55,6 @@ struct DatosLugares {
     // The community clicked on the degrees screen's maps. The FP screens
     // keep their own place choice, in their place route.
     int ComunidadSel = 0;
-
-    // Communities picked for a title sheet that would be too long.
-    bool SeleccionImpresion = false;
-    TablaValores<int> ComunidadesImpresion{1, kNumComunidades};
-    TablaValores<uint8_t> ComunidadEnImpresion{1, kNumComunidades};
-    int NumComunidadesImpresion = 0;
 };
 
 } // namespace norvela

@@ -726,7 +726,7 @@ private slots:
         f.TimerParpadeo->Tic();
         QVERIFY(f.PanelCarSel->text().isEmpty());
         Pulsar(f.BotImprimir);
-        if (e.SeleccionImpresion) {
+        if (f.Seleccion->Abierta()) {
             // Too long over all communities: the student picks two.
             QCOMPARE(vistos, 0);
             QVERIFY(f.Seleccion->PanelImp->isVisible());

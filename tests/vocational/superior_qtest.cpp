@@ -8,6 +8,7 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
+#include "impresion_fp.h"
 #include "informe_fp_titulo.h"
 #include "informes.h"
 #include "inipro.h"
@@ -522,18 +523,18 @@ private slots:
         QCOMPARE(s.f->ListImp->count(), 3);
         QVERIFY(!s.f->ListSelLugFP->isVisible());
         ClicFila(s.f->ListImp, 1);
-        QCOMPARE(s.e.NumComunidadesImpresion, 2);
-        QCOMPARE(s.e.ComunidadEnImpresion[c], uint8_t(0));
+        QCOMPARE(s.f->Seleccion->seleccion.NumComunidadesImpresion(), 2);
+        QVERIFY(!s.f->Seleccion->seleccion.Contiene(c));
         // A click below its rows keeps the picks.
         ClicEn(s.f->ListImp->viewport(), QPoint(20, s.f->ListImp->viewport()->height() - 2));
-        QCOMPARE(s.e.NumComunidadesImpresion, 2);
+        QCOMPARE(s.f->Seleccion->seleccion.NumComunidadesImpresion(), 2);
         QCOMPARE(s.f->ListImp->item(1)->text(), DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
 
         Pulsar(s.f->BotAceptar);
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!s.f->PanelImp->isVisible() && !s.f->PanelEstrellas->isVisible());
         QVERIFY(s.f->PanelFpTit->isVisible());
-        QVERIFY(!s.e.SeleccionImpresion);
+        QVERIFY(!s.f->Seleccion->Abierta());
         QCOMPARE(Encabezados(s.f->listSelFP), (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
         // Printed are the picked ones only (their order is the preview's:
         // the columns of a page share the text's lines).
@@ -565,8 +566,8 @@ private slots:
         QCOMPARE(s.f->ListImp->count(), 1);
 
         Pulsar(s.f->BotRetrocederFP);
-        QVERIFY(!s.e.SeleccionImpresion);
-        QCOMPARE(s.e.NumComunidadesImpresion, 0);
+        QVERIFY(!s.f->Seleccion->Abierta());
+        QCOMPARE(s.f->Seleccion->seleccion.NumComunidadesImpresion(), 0);
         QVERIFY(!s.f->PanelImp->isVisible());
         QVERIFY(s.f->PanelFpTit->isVisible());
 
