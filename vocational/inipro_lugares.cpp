@@ -30,7 +30,7 @@ void TFIniPro::BotLugClick()
     VaciarRejilla(reja);
     reja->show();
     BotRetrocederFP->show();
-    enlace.LocalidadesListadas = false;
+    Ruta->estado.LocalidadesListadas = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     PanelCarSel->clear();
     PanelCarSel->show();

@@ -113,7 +113,7 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
 {
     enlace.ElementoElegido = titulo;
     estado.TituloDesdeRejilla = true;
-    enlace.LocalidadesListadas = false;
+    Ruta->estado.LocalidadesListadas = false;
     Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelMapa, BotRetrocederFP});
     VaciarRejilla(reja);
     MostrarControles({PanelSelec, listSelFP, PanelSelTit, PanelCarSel});

@@ -139,7 +139,7 @@ void RutaLugaresFP::mapaClick()
         ListarCentrosTitulo(nivel_.Grupo(lugar.GrupoSel));
         return;
     }
-    e_.LocalidadesListadas = false;
+    estado.LocalidadesListadas = false;
     Ocultar({c_.PanelEstrellas, c_.mapac, c_.mapam});
     Poner(c_.BotInternetC, true);
     Poner(c_.botTodaFP, true);
@@ -221,7 +221,7 @@ void RutaLugaresFP::LlenarProvinciasSel()
 void RutaLugaresFP::ListSelLugFPClick(int i)
 {
     // A one-province community has no province list: its province is row 0.
-    if (nivel_.saltarProvinciaUnica && !e_.LocalidadesListadas && lugar.NumProvinciasSel == 1 && !lugar.ModoComarcas &&
+    if (nivel_.saltarProvinciaUnica && !estado.LocalidadesListadas && lugar.NumProvinciasSel == 1 && !lugar.ModoComarcas &&
         !lugar.ModoZonas)
         i = 0;
     if (i < 0 && !lugar.ModoComarcas && !lugar.ModoZonas)
@@ -236,7 +236,7 @@ void RutaLugaresFP::ListSelLugFPClick(int i)
             c_.botTodaFP->setText(estado.TodaFP ? T(nivel_.textoUnNivel) : T(391));
     }
     char provincia = ' ';
-    if (!e_.LocalidadesListadas) {
+    if (!estado.LocalidadesListadas) {
         if (i >= 0) {
             int k = lugar.PrimeraProvincia + i;
             if (nivel_.provincia35Es34 && k == 35)
@@ -280,7 +280,7 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
             return;
         centros = CentrosDeProvincia(g, provincia, nivel_.nivel, estado.TodaFP);
         estado.localidades = LocalidadesDe(*g.centros, centros, lugar.NombresLargos);
-        if (!e_.LocalidadesListadas || estado.RelistarLocalidades) {
+        if (!estado.LocalidadesListadas || estado.RelistarLocalidades) {
             ListarLocalidades(provincia);
             return;
         }
@@ -321,7 +321,7 @@ void RutaLugaresFP::ListarLocalidades(char provincia)
 {
     lugar.ProvinciaGuardada = provincia;
     lugar.GrupoGuardado = lugar.GrupoSel;
-    if (!e_.LocalidadesListadas) {
+    if (!estado.LocalidadesListadas) {
         if (nivel_.saltarProvinciaUnica && lugar.NumProvinciasSel == 1)
             lugar.NombreProvinciaSel = estado.NombreProvinciaUnica;
         else if (c_.ListSelLugFP && c_.ListSelLugFP->currentItem())
@@ -340,7 +340,7 @@ void RutaLugaresFP::ListarLocalidades(char provincia)
             item->setData(Qt::DecorationRole, IconoLista(5));
         }
     }
-    e_.LocalidadesListadas = true;
+    estado.LocalidadesListadas = true;
     estado.RelistarLocalidades = false;
 }
 
@@ -450,7 +450,7 @@ void RutaLugaresFP::rejaDblClick(int fila)
              reja, c_.listBarcelona, c_.BotCerrar});
     if (c_.mapa)
         c_.mapa->Redibujar();
-    e_.LocalidadesListadas = false;
+    estado.LocalidadesListadas = false;
     reja->setCursor(Qt::ArrowCursor);
     estado.CentrosEnRejilla = false;
     if (AbrirTitulo)
@@ -479,9 +479,9 @@ void RutaLugaresFP::BotInternetCMouseUp()
 
 bool RutaLugaresFP::VolverAProvincias()
 {
-    if (!e_.LocalidadesListadas)
+    if (!estado.LocalidadesListadas)
         return false;
-    e_.LocalidadesListadas = false;
+    estado.LocalidadesListadas = false;
     if (nivel_.saltarProvinciaUnica && lugar.NumProvinciasSel < 2)
         return false;
     LlenarProvinciasSel();
@@ -511,7 +511,7 @@ void RutaLugaresFP::VolverAlMapa()
 
 std::optional<InformeFP> RutaLugaresFP::InformeDeLista()
 {
-    if (!lugar.ModoComarcas && !lugar.ModoZonas && !e_.LocalidadesListadas &&
+    if (!lugar.ModoComarcas && !lugar.ModoZonas && !estado.LocalidadesListadas &&
         !(c_.ListSelLugFP && c_.ListSelLugFP->currentItem()))
         return std::nullopt;
     // Nothing on the grid yet: no district or zone has been chosen.

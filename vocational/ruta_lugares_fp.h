@@ -56,6 +56,8 @@ struct EstadoRutaFP {
     // else on a chosen title's map (it lists the centres teaching the title).
     // Set and cleared by the screen that owns the route.
     bool RutaPorLugar = false;
+    // The place list shows the localities of a province (else provinces).
+    bool LocalidadesListadas = false;
     bool TodaFP = false;               // the lists show the three levels
     bool RelistarLocalidades = false;  // the next search lists the localities again
     bool CentrosEnRejilla = false;     // the grid's double click opens a title

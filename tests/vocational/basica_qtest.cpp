@@ -386,7 +386,7 @@ private slots:
         int provincia = -1;
         for (int i = 0; i < f.ListSelLugFP->count() && provincia < 0; ++i) {
             ClicFila(f.ListSelLugFP, i);
-            if (f.ListSelLugFP->count() >= 2 && p.e.LocalidadesListadas)
+            if (f.ListSelLugFP->count() >= 2 && f.Ruta->estado.LocalidadesListadas)
                 provincia = i;
             else
                 Pulsar(f.BotRetrocederFP);
@@ -427,7 +427,7 @@ private slots:
         // A community with one province lists its localities at once; back returns to the map.
         Clic(p.f->mapa, Pixel(p.e.MapaComunidades, 6));
         QCOMPARE(f.Ruta->lugar.NumProvinciasSel, 1);
-        QVERIFY(p.e.LocalidadesListadas && f.ListSelLugFP->isVisible());
+        QVERIFY(f.Ruta->estado.LocalidadesListadas && f.ListSelLugFP->isVisible());
         QCOMPARE(f.PanelCarSel->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
         Pulsar(f.BotRetrocederFP);
         QVERIFY(f.mapa->isVisible() && f.ListSelLugFP->isHidden());

@@ -600,7 +600,7 @@ private slots:
         // Cantabria has one province: its localities at once, named after it.
         Clic(f.mapa, Pixel(e.MapaComunidades, 6));
         QVERIFY(f.ListSelLugFP->isVisible());
-        QVERIFY(e.LocalidadesListadas);
+        QVERIFY(f.Ruta->estado.LocalidadesListadas);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Cantabria"));
         const int santander = Textos(f.ListSelLugFP, true).indexOf(QStringLiteral("Santander"));
         QVERIFY(santander >= 0);

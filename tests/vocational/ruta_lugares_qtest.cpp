@@ -40,7 +40,7 @@ private slots:
         // Cantabria has one province: its localities at once, those whose
         // centres teach no basic title left out.
         Clic(f.mapa, Pixel(e.MapaComunidades, 6));
-        QVERIFY(e.LocalidadesListadas);
+        QVERIFY(f.Ruta->estado.LocalidadesListadas);
         QCOMPARE(f.PanelCarSel->text(), QStringLiteral("Cantabria"));
         QCOMPARE(Textos(&lugares), (QStringList{"Santander", "Torrelavega", "Castro Urdiales", "Laredo", "Reinosa",
                                                 "Camargo", "Colindres", "Los Corrales", "Potes"}));
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(f.reja->item(22, 0)->text(), QString(60, ' '));
         // Back from the localities goes on to the map: no province list.
         Pulsar(f.BotRetrocederFP);
-        QVERIFY(!e.LocalidadesListadas);
+        QVERIFY(!f.Ruta->estado.LocalidadesListadas);
         QVERIFY(f.mapa->isVisible() && lugares.isHidden());
 
         // Catalonia: its provinces, no district map; Barcelona city (the

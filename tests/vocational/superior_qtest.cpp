@@ -246,7 +246,7 @@ private slots:
         QVERIFY(!f.PanelEstrellas->isVisible());
 
         ClicFila(f.ListSelLugFP, 2);
-        QVERIFY(s.e.LocalidadesListadas);
+        QVERIFY(s.f->Ruta->estado.LocalidadesListadas);
         QVERIFY(f.ListSelLugFP->count() >= 2);
         QCOMPARE(f.PanelCarSel->text(), f.PanelCarSel->text().trimmed());
         ClicFila(f.ListSelLugFP, 1);
@@ -287,10 +287,10 @@ private slots:
         Pulsar(f.MenuFP2);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
         ClicFila(f.ListSelLugFP, 0);
-        QVERIFY(s.e.LocalidadesListadas);
+        QVERIFY(s.f->Ruta->estado.LocalidadesListadas);
         ClicFila(f.ListSelLugFP, 0);
         Pulsar(f.BotRetrocederFP);
-        QVERIFY(!s.e.LocalidadesListadas);
+        QVERIFY(!s.f->Ruta->estado.LocalidadesListadas);
         QCOMPARE(f.ListSelLugFP->count(), s.f->Ruta->lugar.NumProvinciasSel);
         QCOMPARE(f.reja->rowCount(), 0);
         Pulsar(f.BotRetrocederFP);
