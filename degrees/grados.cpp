@@ -59,7 +59,6 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     enlace.ModoImpresion = false;
     enlace.FPSuperiorActivo = false;
     enlace.VistaDobles = false;
-    enlace.LocalidadesListadas = false;
 
     ColocarMenusEInicio();
     PonerTextos();
@@ -74,7 +73,6 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     CargarTablasGrados(enlace);
     enlace.VistaDobles = false;
     PanelSelTit->clear();
-    enlace.LocalidadesListadas = false;
 }
 
 void TForm1::ColocarMenusEInicio()

@@ -3,7 +3,6 @@
 #include "ansi.h"
 #include "controles_fp.h"
 #include "enlace.h"
-#include "informe_fp_seleccion.h"
 #include "lugares_fp.h"
 #include "paleta.h"
 
@@ -62,36 +61,30 @@ void SeleccionImpresionFP::Pedir()
 
 void SeleccionImpresionFP::Anadir(int c)
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(e_);
-    if (!s.Anadir(c))
+    if (!seleccion.Anadir(c))
         return;
-    s.Guardar(e_);
     ListImp->addItem(DesdeAnsi(NombreComunidad(e_, c, e_.AnchoLista)).trimmed());
 }
 
 void SeleccionImpresionFP::ListImpClick(int i)
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(e_);
     // The list and the picked communities go row for row.
-    if (i < 0 || i >= ListImp->count() || !s.Quitar(i))
+    if (i < 0 || i >= ListImp->count() || !seleccion.Quitar(i))
         return;
-    s.Guardar(e_);
     delete ListImp->takeItem(i);
     ListImp->clearSelection();
 }
 
 void SeleccionImpresionFP::Terminar()
 {
-    SeleccionComunidadesFP s = SeleccionComunidadesFP::Leer(e_);
-    s.Terminar();
-    s.Guardar(e_);
+    seleccion.Terminar();
     ListImp->clear();
     PanelImp->hide();
 }
 
 bool SeleccionImpresionFP::Aceptar()
 {
-    if (!e_.SeleccionImpresion)
+    if (!Abierta())
         return false;
     PanelImp->hide();
     ListImp->clear();

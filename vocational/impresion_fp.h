@@ -4,6 +4,7 @@
 #pragma once
 
 #include "informe_fp.h"
+#include "informe_fp_seleccion.h"
 
 #include <QObject>
 
@@ -27,6 +28,11 @@ public:
     QLabel *LabelSelCom1, *LabelSelCom2;
     QListWidget *ListImp;
     QPushButton *BotAceptar;
+    // The communities picked, row for row with ListImp; the screen's own.
+    SeleccionComunidadesFP seleccion;
+
+    // A selection is open: a community clicked on the map goes to it.
+    bool Abierta() const { return seleccion.SeleccionImpresion; }
 
     // Texts 558 + 559 and 560 + 561 over the list, text 19 on the button.
     void Captions();

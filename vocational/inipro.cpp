@@ -73,7 +73,6 @@ void TFIniPro::CrearRuta()
     nivel.gruposFamilias = &datos.Grupos.FamiliasGrupoFPBasica;
     nivel.numGrupos = kGruposFPB;
     CrearRutaFP(std::move(nivel), c, panelsel);
-    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
     Ruta->ComunidadElegida = [this](int) { propio.ComunidadElegidaFPB = true; };
     Ruta->SinCentros = [this] {
         if (Pitido)
@@ -217,7 +216,7 @@ bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
 void TFIniPro::AbrirPorTitulo()
 {
     enlace.RutaPorTitulo = true;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     MostrarControles({ListSelFp, BotLug, BotRetrocederFP});
     Mostrar();
 }
@@ -239,7 +238,7 @@ void TFIniPro::BotRetrocederFPClick()
     // Out of a province's localities or centres, to the province list.
     if (Ruta->VolverAProvincias())
         return;
-    if (enlace.RutaPorLugar) {
+    if (Ruta->estado.RutaPorLugar) {
         mapa->Redibujar();
         TimerEstrellas.stop();
         if (!mapa->isHidden()) {

@@ -22,8 +22,8 @@ InformeFP TFIniPro::InformeTitulo() const
     v.secciones = {LineasInformeVistaFPB(VistaFPB::Requisitos, f, t),
                    LineasInformeVistaFPB(VistaFPB::Asignaturas, f, t),
                    LineasInformeVistaFPB(VistaFPB::Salidas, f, t)};
-    return InformeTituloFPB(Ruta->Nivel(), enlace.Textos, enlace, t, v, enlace.ComunidadSel,
-                            CentrosTituloEnComunidad(enlace, Ruta->Nivel(), t));
+    return InformeTituloFPB(Ruta->Nivel(), enlace.Textos, enlace, t, v, Ruta->lugar.ComunidadSel,
+                            CentrosTituloEnComunidad(enlace, Ruta->lugar, Ruta->Nivel(), t));
 }
 
 void TFIniPro::MostrarVistaPrevia(const InformeFP &informe)
@@ -57,7 +57,7 @@ void TFIniPro::BotImprimirClick()
     } imprimiendo(estado.Imprimiendo);
     enlace.NumLineasInforme = 0;
 
-    if (enlace.RutaPorLugar) {
+    if (Ruta->estado.RutaPorLugar) {
         // Only once a province has been chosen: its centres are the list.
         const std::optional<InformeFP> informe = Ruta->InformeDeLista();
         if (!informe)

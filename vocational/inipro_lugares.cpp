@@ -19,7 +19,7 @@ namespace norvela {
 
 void TFIniPro::BotLugClick()
 {
-    enlace.RutaPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     enlace.RutaPorTitulo = false;
     MostrarControles({mapa, PanelSelTit});
     PanelSelTit->setText(T(190));
@@ -30,7 +30,7 @@ void TFIniPro::BotLugClick()
     VaciarRejilla(reja);
     reja->show();
     BotRetrocederFP->show();
-    enlace.LocalidadesListadas = false;
+    Ruta->estado.LocalidadesListadas = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     PanelCarSel->clear();
     PanelCarSel->show();

@@ -127,7 +127,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     PanelSelTit->clear();
     PanelCarSel->setText(NombreTitulo());
     enlace.RutaPorTitulo = true;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
     MarcarDondeSeEstudia(estado.TituloSel);

@@ -199,7 +199,7 @@ void TForm3::BotRetrocederFPClick()
     degradeMapa2->show();
     // Back ends a community selection: nothing picked, panel gone.
     Seleccion->Terminar();
-    if (enlace.RutaPorLugar)
+    if (Ruta->estado.RutaPorLugar)
         VolverDeRutaPorLugar();
     else
         VolverDeRutaPorTitulo();
@@ -216,7 +216,7 @@ void TForm3::botSalirClick()
              Labeltitulo, PanelSelTit, PanelCarSel, BotRetrocederFP, BotImprimir, BotTodoFP, ListSelLugFP,
              BotRequisitos, BotPuesto, botAsig});
     enlace.RutaPorTitulo = false;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     Salir(enlace.FPMedioDesdeAsistente);
 }
 

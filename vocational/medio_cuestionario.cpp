@@ -15,6 +15,7 @@
 #include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "ruta_lugares_fp.h"
 #include "textos_propios.h"
 #include "vista_mapa.h"
 
@@ -163,7 +164,7 @@ void TForm3::EntrarCuestionario()
     propio.ListaGMTitulos = false;
     propio.DetalleTituloGM = false;
     enlace.RutaPorTitulo = false;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     MostrarControles({BotSalirCues, BitFleGMde});
     Ocultar({BitFleGMiz, ListGM2, ListPeque, LabelPeque, BotImprimirCuesGM});
     ListGM->setGeometry(kListaX, kListaY, kListaAncho, kListaAlto);
@@ -362,7 +363,7 @@ void TForm3::AbrirTituloCuestionario(int titulo)
 {
     estado.TituloSel = titulo;
     enlace.RutaPorTitulo = true;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The title view shows its name in the help line.
     propio.TituloDesdeCuestionario = true;
@@ -494,7 +495,7 @@ void TForm3::BotSalirCuesClick()
     Ocultar({PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelCarSel, PanelSelec, PanelSelTit, listSelFP,
              reja, PanelMapa, BotRetrocederFP, BotImprimir});
     enlace.RutaPorTitulo = false;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     if (Pantalla *asistente = pantallas.Por(Papel::Asistente); enlace.DesdeAsistente && asistente) {
         enlace.ItinerariosDesdeAsistente = false;
         asistente->Mostrar();

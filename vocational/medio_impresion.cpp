@@ -23,7 +23,7 @@ void TForm3::BotImprimirClick()
     estado.Imprimiendo = true;
     enlace.ModoImpresion = true;
     enlace.NumLineasCuestionario = 0;
-    if (enlace.RutaPorLugar)
+    if (Ruta->estado.RutaPorLugar)
         ImprimirLista();
     else
         ImprimirTitulo();

@@ -55,8 +55,12 @@ void TForm3::ConstruirLugares()
     c.botTodaFP = BotTodoFP;
     CrearRutaFP(NivelMedio(enlace), c, PanelSelec);
     PonerListaTitulos(ListTit, kAltoFamilias, [this](int fila) { ListTitClick(fila); });
-    Ruta->PorLugar = [this] { return enlace.RutaPorLugar; };
-    Ruta->AnadirSeleccion = [this](int comunidad) { Seleccion->Anadir(comunidad); };
+    Ruta->AnadirSeleccion = [this](int comunidad) {
+        if (!Seleccion->Abierta())
+            return false;
+        Seleccion->Anadir(comunidad);
+        return true;
+    };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
     Ruta->ComunidadElegida = [this](int comunidad) { propio.ComunidadGM = comunidad; };
     Ruta->CentrosListados = [this](const std::vector<FilaRejilla> &filas) { CentrosCuestionario(filas); };
@@ -72,14 +76,14 @@ void TForm3::ConectarLugares()
 
 void TForm3::mapaClick()
 {
-    if (!enlace.SeleccionImpresion)
+    if (!Seleccion->Abierta())
         PanelSelec->show();
 }
 
 void TForm3::botLug2Click()
 {
     enlace.RutaPorTitulo = false;
-    enlace.RutaPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     heli->stop();
     Seleccion->Terminar();
     OcultarMenu();
@@ -108,11 +112,11 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
 {
     enlace.ElementoElegido = titulo;
     estado.TituloDesdeRejilla = true;
-    enlace.LocalidadesListadas = false;
+    Ruta->estado.LocalidadesListadas = false;
     Ocultar({ListSelLugFP, BotImprimir, BotTodoFP, PanelMapa, BotRetrocederFP});
     VaciarRejilla(reja);
     MostrarControles({PanelSelec, listSelFP, PanelSelTit, PanelCarSel});
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     enlace.RutaPorTitulo = true;
     // The families behind the title are not known: back goes to the groups.
     estado.Titulos.FamiliasGrupoSel.clear();
@@ -147,7 +151,7 @@ void TForm3::CerrarRutaPorLugar()
     reja->setCursor(Qt::ArrowCursor);
     Ruta->estado.CentrosEnRejilla = false;
     Ruta->estado.TodaFP = false;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     MostrarMenu();
 }
 

@@ -30,7 +30,7 @@ void TForm3::botTit2Click()
     PanelSelTit->show();
     heli->stop();
     enlace.RutaPorTitulo = true;
-    enlace.RutaPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     Ruta->estado.CentrosEnRejilla = false;
     Seleccion->Terminar();
     enlace.ModoImpresion = false;

@@ -54,11 +54,24 @@ const NivelFPDatos &PantallaFP::Nivel() const
     return Ruta->Nivel();
 }
 
+const EstadoRutaFP &PantallaFP::EstadoRuta() const
+{
+    return Ruta->estado;
+}
+
+const LugarElegidoFP &PantallaFP::Lugar() const
+{
+    return Ruta->lugar;
+}
+
+const SeleccionComunidadesFP &PantallaFP::SeleccionInforme() const
+{
+    return Seleccion->seleccion;
+}
+
 std::optional<InformeFP> PantallaFP::HojaDelTitulo(const VistasTitulo &vistas)
 {
-    SeleccionComunidadesFP seleccion = SeleccionComunidadesFP::Leer(enlace);
-    HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, seleccion);
-    seleccion.Guardar(enlace);
+    HojaTituloFP hoja = HojaTitulo(enlace, Ruta->Nivel(), enlace.Textos, estado.TituloSel, vistas, Seleccion->seleccion);
     if (hoja.pedirSeleccion)
         return std::nullopt;
     return std::move(hoja.informe);

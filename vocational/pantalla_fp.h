@@ -36,6 +36,9 @@ class SeleccionImpresionFP;
 class RutaLugaresFP;
 class VistaMapa;
 struct ControlesRutaFP;
+struct EstadoRutaFP;
+struct LugarElegidoFP;
+struct SeleccionComunidadesFP;
 struct InformeFP;
 struct VistasTitulo;
 struct NivelFPDatos;
@@ -46,6 +49,11 @@ public:
     const EstadoPantallaFP &Estado() const { return estado; }
     // The tables of the screen's level.
     const NivelFPDatos &Nivel() const;
+    // Where the place route stands and the place it has chosen; the
+    // communities picked for a title sheet too long to print whole.
+    const EstadoRutaFP &EstadoRuta() const;
+    const LugarElegidoFP &Lugar() const;
+    const SeleccionComunidadesFP &SeleccionInforme() const;
 
 protected:
     QLabel *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;

@@ -125,42 +125,39 @@ void RutaLugaresFP::mapaClick()
     const int c = e_.ComunidadRaton;
     if (c < 1 || c > kNumComunidades)
         return;
-    e_.ComunidadSel = c;
+    lugar.ComunidadSel = c;
     OcultarPista();
-    if (e_.SeleccionImpresion) {
-        if (AnadirSeleccion)
-            AnadirSeleccion(c);
+    if (AnadirSeleccion && AnadirSeleccion(c))
         return;
-    }
-    SeleccionarComunidad(e_, e_, c, e_.AnchoLista);
-    if (!e_.CodigoProvincia.Contiene(e_.PrimeraProvincia))
+    SeleccionarComunidad(e_, lugar, e_, c, e_.AnchoLista);
+    if (!e_.CodigoProvincia.Contiene(lugar.PrimeraProvincia))
         return;
-    if (!EnRutaPorLugar()) {
+    if (!estado.RutaPorLugar) {
         if (ComunidadElegida)
             ComunidadElegida(c);
-        e_.GrupoSel = e_.CodigoProvincia[e_.PrimeraProvincia][0];
-        ListarCentrosTitulo(nivel_.Grupo(e_.GrupoSel));
+        lugar.GrupoSel = e_.CodigoProvincia[lugar.PrimeraProvincia][0];
+        ListarCentrosTitulo(nivel_.Grupo(lugar.GrupoSel));
         return;
     }
-    e_.LocalidadesListadas = false;
+    estado.LocalidadesListadas = false;
     Ocultar({c_.PanelEstrellas, c_.mapac, c_.mapam});
     Poner(c_.BotInternetC, true);
     Poner(c_.botTodaFP, true);
     LlenarProvinciasSel();
-    e_.ModoComarcas = nivel_.mapasDetalle && c == kComunidadComarcas;
-    e_.ComarcaSel = 0;
-    e_.ModoZonas = nivel_.mapasDetalle && c == kComunidadZonas;
-    e_.ZonaSel = 0;
-    const bool detalle = e_.ModoComarcas || e_.ModoZonas;
-    if (nivel_.saltarProvinciaUnica && !detalle && e_.NumProvinciasSel == 1) {
+    lugar.ModoComarcas = nivel_.mapasDetalle && c == kComunidadComarcas;
+    lugar.ComarcaSel = 0;
+    lugar.ModoZonas = nivel_.mapasDetalle && c == kComunidadZonas;
+    lugar.ZonaSel = 0;
+    const bool detalle = lugar.ModoComarcas || lugar.ModoZonas;
+    if (nivel_.saltarProvinciaUnica && !detalle && lugar.NumProvinciasSel == 1) {
         // One province: straight to its localities.
         estado.NombreProvinciaUnica = QuitarBlancosFinales(e_.ListaGrados[1]);
         ListSelLugFPClick(0);
         return;
     }
     Poner(c_.ListSelLugFP, !detalle);
-    Poner(c_.mapac, e_.ModoComarcas);
-    Poner(c_.mapam, e_.ModoZonas);
+    Poner(c_.mapac, lugar.ModoComarcas);
+    Poner(c_.mapam, lugar.ModoZonas);
     e_.ListaDeLugares = true;
 }
 
@@ -169,7 +166,7 @@ void RutaLugaresFP::mapacClick()
     const int r = e_.ComunidadRaton;
     if (r < 1 || r > kNumComarcasMapa)
         return;
-    e_.ComarcaSel = r;
+    lugar.ComarcaSel = r;
     OcultarPista();
     if (r == kComarcaBarcelones && c_.listBarcelona) {
         c_.listBarcelona->show();
@@ -189,7 +186,7 @@ void RutaLugaresFP::listBarcelonaClick(int i)
     if (r == 0)
         return;
     e_.ComunidadRaton = r;
-    e_.ComarcaSel = r;
+    lugar.ComarcaSel = r;
     ListSelLugFPClick(-1);
 }
 
@@ -204,7 +201,7 @@ void RutaLugaresFP::mapamClick()
     if (z < 1 || z > kNumZonasMapa)
         return;
     OcultarPista();
-    e_.ZonaSel = z;
+    lugar.ZonaSel = z;
     ListSelLugFPClick(-1);
 }
 
@@ -215,8 +212,8 @@ void RutaLugaresFP::LlenarProvinciasSel()
     if (!c_.ListSelLugFP)
         return;
     c_.ListSelLugFP->clear();
-    for (int k = 1; k <= e_.NumProvinciasSel; ++k) {
-        auto *item = new QListWidgetItem(DesdeAnsi(e_.NombresProvinciasSel[k]).trimmed(), c_.ListSelLugFP);
+    for (int k = 1; k <= lugar.NumProvinciasSel; ++k) {
+        auto *item = new QListWidgetItem(DesdeAnsi(lugar.NombresProvinciasSel[k]).trimmed(), c_.ListSelLugFP);
         item->setData(Qt::DecorationRole, IconoLista(5));
     }
 }
@@ -224,12 +221,12 @@ void RutaLugaresFP::LlenarProvinciasSel()
 void RutaLugaresFP::ListSelLugFPClick(int i)
 {
     // A one-province community has no province list: its province is row 0.
-    if (nivel_.saltarProvinciaUnica && !e_.LocalidadesListadas && e_.NumProvinciasSel == 1 && !e_.ModoComarcas &&
-        !e_.ModoZonas)
+    if (nivel_.saltarProvinciaUnica && !estado.LocalidadesListadas && lugar.NumProvinciasSel == 1 && !lugar.ModoComarcas &&
+        !lugar.ModoZonas)
         i = 0;
-    if (i < 0 && !e_.ModoComarcas && !e_.ModoZonas)
+    if (i < 0 && !lugar.ModoComarcas && !lugar.ModoZonas)
         return;
-    if ((e_.ModoZonas && e_.ZonaSel == 0) || (e_.ModoComarcas && e_.ComarcaSel == 0))
+    if ((lugar.ModoZonas && lugar.ZonaSel == 0) || (lugar.ModoComarcas && lugar.ComarcaSel == 0))
         return;
     Poner(c_.BotImprimir, true);
     if (nivel_.textoUnNivel) {
@@ -239,33 +236,33 @@ void RutaLugaresFP::ListSelLugFPClick(int i)
             c_.botTodaFP->setText(estado.TodaFP ? T(nivel_.textoUnNivel) : T(391));
     }
     char provincia = ' ';
-    if (!e_.LocalidadesListadas) {
+    if (!estado.LocalidadesListadas) {
         if (i >= 0) {
-            int k = e_.PrimeraProvincia + i;
+            int k = lugar.PrimeraProvincia + i;
             if (nivel_.provincia35Es34 && k == 35)
                 k = 34;
             if (!e_.CodigoProvincia.Contiene(k))
                 return;
             const std::string &codigo = e_.CodigoProvincia[k];
-            e_.GrupoSel = codigo[0];
+            lugar.GrupoSel = codigo[0];
             provincia = codigo[1];
         }
     } else {
         if (i < 0)
             return;
-        e_.LocalidadSel = i + 1;
-        provincia = e_.ProvinciaGuardada;
-        e_.GrupoSel = e_.GrupoGuardado;
+        lugar.LocalidadSel = i + 1;
+        provincia = lugar.ProvinciaGuardada;
+        lugar.GrupoSel = lugar.GrupoGuardado;
     }
-    e_.NombresLargos = EsProvinciaNombresLargos(e_.GrupoSel, provincia, nivel_.nombresLargos2H);
-    e_.LetraGrupo = e_.GrupoSel;
-    if (e_.ModoComarcas)
-        e_.LetraGrupo = '4';
-    if (e_.ModoZonas)
-        e_.LetraGrupo = '2';
-    if (e_.LetraGrupo < '1' || e_.LetraGrupo > '4')
+    lugar.NombresLargos = EsProvinciaNombresLargos(lugar.GrupoSel, provincia, nivel_.nombresLargos2H);
+    lugar.LetraGrupo = lugar.GrupoSel;
+    if (lugar.ModoComarcas)
+        lugar.LetraGrupo = '4';
+    if (lugar.ModoZonas)
+        lugar.LetraGrupo = '2';
+    if (lugar.LetraGrupo < '1' || lugar.LetraGrupo > '4')
         return;
-    ListarCentrosProvincia(false, provincia, nivel_.Grupo(e_.LetraGrupo));
+    ListarCentrosProvincia(false, provincia, nivel_.Grupo(lugar.LetraGrupo));
 }
 
 void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const GrupoCentros &g)
@@ -273,7 +270,7 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
     const int inicial = imprimir ? e_.*nivel_.contadorInforme : 0;
     std::vector<int> centros;
     int primerVisible = 0;
-    if (e_.ModoComarcas || e_.ModoZonas) {
+    if (lugar.ModoComarcas || lugar.ModoZonas) {
         std::optional<std::vector<int>> elegidos = CentrosDeComarcaOZona();
         if (!elegidos)
             return;
@@ -282,8 +279,8 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
         if (!g.centros)
             return;
         centros = CentrosDeProvincia(g, provincia, nivel_.nivel, estado.TodaFP);
-        estado.localidades = LocalidadesDe(*g.centros, centros, e_.NombresLargos);
-        if (!e_.LocalidadesListadas || estado.RelistarLocalidades) {
+        estado.localidades = LocalidadesDe(*g.centros, centros, lugar.NombresLargos);
+        if (!estado.LocalidadesListadas || estado.RelistarLocalidades) {
             ListarLocalidades(provincia);
             return;
         }
@@ -307,14 +304,14 @@ void RutaLugaresFP::ListarCentrosProvincia(bool imprimir, char provincia, const 
 
 std::optional<std::vector<int>> RutaLugaresFP::CentrosDeComarcaOZona() const
 {
-    if (e_.ModoComarcas) {
-        if (!e_.CodigosComarcas.Contiene(e_.ComarcaSel))
+    if (lugar.ModoComarcas) {
+        if (!e_.CodigosComarcas.Contiene(lugar.ComarcaSel))
             return std::nullopt;
-        return CentrosConCodigo(e_.CodigoComarcaCentro, e_.NumCentros4, e_.CodigosComarcas[e_.ComarcaSel]);
+        return CentrosConCodigo(e_.CodigoComarcaCentro, e_.NumCentros4, e_.CodigosComarcas[lugar.ComarcaSel]);
     }
-    if (e_.ZonaSel < 1 || e_.ZonaSel > kNumZonasMapa)
+    if (lugar.ZonaSel < 1 || lugar.ZonaSel > kNumZonasMapa)
         return std::nullopt;
-    const int linea = e_.LineasDeZona.En(e_.ZonaSel, 1);
+    const int linea = e_.LineasDeZona.En(lugar.ZonaSel, 1);
     if (!e_.CodigosZonas.Contiene(linea))
         return std::nullopt;
     return CentrosConCodigo(e_.CodigoZonaCentro, e_.NumCentros2, e_.CodigosZonas[linea]);
@@ -322,16 +319,16 @@ std::optional<std::vector<int>> RutaLugaresFP::CentrosDeComarcaOZona() const
 
 void RutaLugaresFP::ListarLocalidades(char provincia)
 {
-    e_.ProvinciaGuardada = provincia;
-    e_.GrupoGuardado = e_.GrupoSel;
-    if (!e_.LocalidadesListadas) {
-        if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel == 1)
-            e_.NombreProvinciaSel = estado.NombreProvinciaUnica;
+    lugar.ProvinciaGuardada = provincia;
+    lugar.GrupoGuardado = lugar.GrupoSel;
+    if (!estado.LocalidadesListadas) {
+        if (nivel_.saltarProvinciaUnica && lugar.NumProvinciasSel == 1)
+            lugar.NombreProvinciaSel = estado.NombreProvinciaUnica;
         else if (c_.ListSelLugFP && c_.ListSelLugFP->currentItem())
-            e_.NombreProvinciaSel = HaciaAnsi(c_.ListSelLugFP->currentItem()->text());
+            lugar.NombreProvinciaSel = HaciaAnsi(c_.ListSelLugFP->currentItem()->text());
     }
     if (c_.PanelCarSel) {
-        c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
+        c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(lugar.NombreProvinciaSel)));
         c_.PanelCarSel->show();
     }
     Poner(c_.reja, true);
@@ -343,16 +340,16 @@ void RutaLugaresFP::ListarLocalidades(char provincia)
             item->setData(Qt::DecorationRole, IconoLista(5));
         }
     }
-    e_.LocalidadesListadas = true;
+    estado.LocalidadesListadas = true;
     estado.RelistarLocalidades = false;
 }
 
 int RutaLugaresFP::PrimerCentroDeLocalidad(bool imprimir)
 {
-    if (imprimir && e_.LocalidadSel == 0)
-        e_.LocalidadSel = 1;
-    if (e_.LocalidadSel >= 1 && e_.LocalidadSel <= static_cast<int>(estado.localidades.size()))
-        return estado.localidades[static_cast<size_t>(e_.LocalidadSel - 1)].primerCentro;
+    if (imprimir && lugar.LocalidadSel == 0)
+        lugar.LocalidadSel = 1;
+    if (lugar.LocalidadSel >= 1 && lugar.LocalidadSel <= static_cast<int>(estado.localidades.size()))
+        return estado.localidades[static_cast<size_t>(lugar.LocalidadSel - 1)].primerCentro;
     return 0;
 }
 
@@ -368,12 +365,12 @@ void RutaLugaresFP::MostrarRotulosCentros(bool hayCentros)
         Poner(c_.PanelSelTit, true);
 
     if (c_.PanelCarSel) {
-        if (e_.ModoZonas)
+        if (lugar.ModoZonas)
             c_.PanelCarSel->setText(QStringLiteral("Madrid"));
-        else if (e_.ModoComarcas)
-            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombresComarcas[e_.ComarcaSel])));
+        else if (lugar.ModoComarcas)
+            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombresComarcas[lugar.ComarcaSel])));
         else
-            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(e_.NombreProvinciaSel)));
+            c_.PanelCarSel->setText(DesdeAnsi(QuitarBlancosFinales(lugar.NombreProvinciaSel)));
         c_.PanelCarSel->show();
     }
     Poner(c_.listSelFP, false);
@@ -415,8 +412,8 @@ void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
     if (!g.centros || !oferta || !c_.reja)
         return;
     const int titulo = TituloElegido ? TituloElegido() : 0;
-    const std::vector<FilaRejilla> filas = FilasTitulo(g, *oferta, e_.NumProvinciasSel, e_.PrimeraProvincia,
-                                                       e_.CodigoProvincia, e_.NombresProvinciasSel, titulo);
+    const std::vector<FilaRejilla> filas = FilasTitulo(g, *oferta, lugar.NumProvinciasSel, lugar.PrimeraProvincia,
+                                                       e_.CodigoProvincia, lugar.NombresProvinciasSel, titulo);
     if (c_.PanelSelTit) {
         c_.PanelSelTit->setText(T(323));
         c_.PanelSelTit->show();
@@ -453,7 +450,7 @@ void RutaLugaresFP::rejaDblClick(int fila)
              reja, c_.listBarcelona, c_.BotCerrar});
     if (c_.mapa)
         c_.mapa->Redibujar();
-    e_.LocalidadesListadas = false;
+    estado.LocalidadesListadas = false;
     reja->setCursor(Qt::ArrowCursor);
     estado.CentrosEnRejilla = false;
     if (AbrirTitulo)
@@ -471,7 +468,7 @@ void RutaLugaresFP::botTodaFPMouseUp()
 
 void RutaLugaresFP::BotInternetCMouseUp()
 {
-    const int c = e_.ComunidadSel;
+    const int c = lugar.ComunidadSel;
     if (!e_.WebComunidad.Contiene(c))
         return;
     // The data give the address without its scheme.
@@ -482,10 +479,10 @@ void RutaLugaresFP::BotInternetCMouseUp()
 
 bool RutaLugaresFP::VolverAProvincias()
 {
-    if (!e_.LocalidadesListadas)
+    if (!estado.LocalidadesListadas)
         return false;
-    e_.LocalidadesListadas = false;
-    if (nivel_.saltarProvinciaUnica && e_.NumProvinciasSel < 2)
+    estado.LocalidadesListadas = false;
+    if (nivel_.saltarProvinciaUnica && lugar.NumProvinciasSel < 2)
         return false;
     LlenarProvinciasSel();
     if (c_.reja)
@@ -514,13 +511,13 @@ void RutaLugaresFP::VolverAlMapa()
 
 std::optional<InformeFP> RutaLugaresFP::InformeDeLista()
 {
-    if (!e_.ModoComarcas && !e_.ModoZonas && !e_.LocalidadesListadas &&
+    if (!lugar.ModoComarcas && !lugar.ModoZonas && !estado.LocalidadesListadas &&
         !(c_.ListSelLugFP && c_.ListSelLugFP->currentItem()))
         return std::nullopt;
     // Nothing on the grid yet: no district or zone has been chosen.
-    if ((e_.ModoComarcas && e_.ComarcaSel == 0) || (e_.ModoZonas && e_.ZonaSel == 0))
+    if ((lugar.ModoComarcas && lugar.ComarcaSel == 0) || (lugar.ModoZonas && lugar.ZonaSel == 0))
         return std::nullopt;
-    const OrigenListaCentros origen = OrigenDeListaCentros(e_);
+    const OrigenListaCentros origen = OrigenDeListaCentros(e_, lugar);
     if (origen.grupo < '1' || origen.grupo > '4')
         return std::nullopt;
     e_.*nivel_.contadorInforme = 0;

@@ -9,6 +9,7 @@
 
 #include "centros_fp.h"
 #include "informe_fp.h"
+#include "lugares_fp.h"
 #include "nivel_fp.h"
 
 #include <QObject>
@@ -49,8 +50,14 @@ struct ControlesRutaFP {
     QWidget *listSelFP = nullptr;     // the views' list, hidden while the grid shows
 };
 
-// Where the route stands, beyond the place state all FP screens share.
+// Where the route stands, beyond the place chosen.
 struct EstadoRutaFP {
+    // The screen is on its place route (a community click lists provinces),
+    // else on a chosen title's map (it lists the centres teaching the title).
+    // Set and cleared by the screen that owns the route.
+    bool RutaPorLugar = false;
+    // The place list shows the localities of a province (else provinces).
+    bool LocalidadesListadas = false;
     bool TodaFP = false;               // the lists show the three levels
     bool RelistarLocalidades = false;  // the next search lists the localities again
     bool CentrosEnRejilla = false;     // the grid's double click opens a title
@@ -66,12 +73,11 @@ public:
     RutaLugaresFP(Enlace &e, NivelFPDatos nivel, const ControlesRutaFP &controles, QWidget *pantalla);
 
     // --- What the screen decides ---
-    // The place route is open (else a chosen title's map is). Unset: never.
-    std::function<bool()> PorLugar;
     // The chosen title, whose centres a community click lists on the title route.
     std::function<int()> TituloElegido;
-    // A community clicked while the print selection is open.
-    std::function<void(int comunidad)> AnadirSeleccion;
+    // A community clicked on the map: true when the screen's print selection
+    // is open and took it (nothing else happens then). Unset: never.
+    std::function<bool(int comunidad)> AnadirSeleccion;
     // A community clicked on the title route, before its centres are listed.
     std::function<void(int comunidad)> ComunidadElegida;
     // The title route found no centre in the community (the grid shows the
@@ -88,6 +94,9 @@ public:
 
     const NivelFPDatos &Nivel() const { return nivel_; }
     EstadoRutaFP estado;
+    // The community, province, locality, district or zone chosen on this
+    // screen; its printing reads it here.
+    LugarElegidoFP lugar;
 
     // Wires the maps, lists, buttons and grid of the controls to the handlers.
     void Conectar();
@@ -133,7 +142,6 @@ public:
 
 private:
     QString T(int k) const;
-    bool EnRutaPorLugar() const { return PorLugar && PorLugar(); }
     void ConTransicion(bool circulo, const std::function<void()> &cambio);
     // The centres of the chosen district or zone; none when the choice is
     // not one of the table's.

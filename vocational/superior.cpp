@@ -116,7 +116,7 @@ void TForm8::BotRetrocederFPClick()
     BotImprimir->hide();
     if (Ruta->VolverAProvincias())
         return;
-    if (propio.ModoPorLugar && PanelEstrellas->isVisible()) {
+    if (Ruta->estado.RutaPorLugar && PanelEstrellas->isVisible()) {
         Ruta->estado.CentrosEnRejilla = false;
         reja->setCursor(Qt::ArrowCursor);
         Ocultar({mapac, mapam, listBarcelona, BotCerrar, PanelEstrellas, PanelSel, PanelSelTit, PanelCarSel, reja});
@@ -126,10 +126,10 @@ void TForm8::BotRetrocederFPClick()
         PanelCarSel->clear();
         PanelFP->show();
         BotRetrocederFP->hide();
-        propio.ModoPorLugar = false;
+        Ruta->estado.RutaPorLugar = false;
         return;
     }
-    if (propio.ModoPorLugar) {
+    if (Ruta->estado.RutaPorLugar) {
         Ruta->VolverAlMapa();
         return;
     }

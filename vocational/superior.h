@@ -4,7 +4,6 @@
 #pragma once
 
 #include "centros_fp.h"
-#include "estado_superior.h"
 #include "informe_fp.h"
 #include "pantalla_fp.h"
 
@@ -28,7 +27,6 @@ class TForm8 : public PantallaFP {
 public:
     TForm8(Enlace &e, Pantallas &p);
 
-    const EstadoSuperior &Propio() const { return propio; }
     // Opens the screen on its start panel, with the heading when `cabecera`.
     void MostrarInicio(bool cabecera);
 
@@ -59,9 +57,6 @@ private:
 
     // The frame's background, which hides the maps' hover caption.
     EtiquetaActiva *degradeini = nullptr;
-
-    // Screen state.
-    EstadoSuperior propio;
 
     // Title route.
     void MenuFP1Click();
@@ -114,7 +109,7 @@ private:
     void MostrarEstadisticas(const std::function<void(TEstadisticas &)> &grafico);
     // The lines of a view of the chosen title (none for Donde).
     std::vector<std::string> LineasVista(InfoTitulo vista) const;
-    void AnadirComunidadSeleccion(int c);
+    bool AnadirComunidadSeleccion(int c);
     void PedirComunidades();
     // The sheet in listSelFP, as it will print: Courier New, bold lines bold.
     void MostrarVistaPrevia(const InformeFP &informe);

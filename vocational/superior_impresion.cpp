@@ -49,9 +49,12 @@ void TForm8::PedirComunidades()
     BotRetrocederFP->show();
 }
 
-void TForm8::AnadirComunidadSeleccion(int c)
+bool TForm8::AnadirComunidadSeleccion(int c)
 {
+    if (!Seleccion->Abierta())
+        return false;
     Seleccion->Anadir(c);
+    return true;
 }
 
 void TForm8::ListImpClick(int i)

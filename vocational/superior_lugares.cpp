@@ -29,15 +29,14 @@ void TForm8::CrearRuta()
     c.botTodaFP = botTodaFP;
     CrearRutaFP(NivelSuperior(enlace), c, PanelSel);
     PonerListaTitulos(ListTitFP, kAltoFamilias, [this](int fila) { ListTitFPClick(fila); });
-    Ruta->PorLugar = [this] { return propio.ModoPorLugar; };
-    Ruta->AnadirSeleccion = [this](int comunidad) { AnadirComunidadSeleccion(comunidad); };
+    Ruta->AnadirSeleccion = [this](int comunidad) { return AnadirComunidadSeleccion(comunidad); };
     Ruta->AbrirTitulo = [this](int titulo) { AbrirTituloDeRejilla(titulo); };
 }
 
 void TForm8::MenuFP2Click()
 {
     enlace.FPSuperiorActivo = true;
-    propio.ModoPorLugar = true;
+    Ruta->estado.RutaPorLugar = true;
     TerminarSeleccionImpresion();
     Ocultar({ListPreFam, listSelFP, PanelFpTit, PanelFP});
     PanelSelTit->clear();
@@ -60,7 +59,7 @@ void TForm8::AbrirTituloDeRejilla(int titulo)
     listSelFP->show();
     enlace.FPSuperiorActivo = true;
     TerminarSeleccionImpresion();
-    propio.ModoPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     ListTitFPClick(-1);
     estado.TituloDesdeRejilla = false;
 }

@@ -27,7 +27,7 @@ void TForm8::MenuFP1Click()
 {
     Ruta->estado.CentrosEnRejilla = false;
     TerminarSeleccionImpresion();
-    propio.ModoPorLugar = false;
+    Ruta->estado.RutaPorLugar = false;
     enlace.FPSuperiorActivo = true;
     PanelFP->hide();
     PanelSel->show();

@@ -69,7 +69,6 @@ struct DatosFP {
     bool FPSuperiorActivo = false;
     bool IntroHelicoptero = false;
     bool RutaPorTitulo = false;
-    bool RutaPorLugar = false;
 };
 
 } // namespace norvela

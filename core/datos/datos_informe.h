@@ -41,7 +41,6 @@ struct DatosInforme {
     int ElementoElegido = 0;
     bool ListaDeLugares = false;
     bool SeleccionFija = false;
-    bool LocalidadesListadas = false;
 };
 
 } // namespace norvela

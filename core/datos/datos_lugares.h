@@ -7,7 +7,6 @@
 #include "tablas.h"
 
 #include <cstdint>
-#include <string>
 
 namespace norvela {
 
@@ -53,28 +52,9 @@ struct DatosLugares {
     TablaTexto CodigoComarcaCentro{1, 1100, 2};
     TablaTexto CodigoZonaCentro{1, 1100, 2};
 
-    // The place the student picked on an FP screen, shared by the three.
+    // The community clicked on the degrees screen's maps. The FP screens
+    // keep their own place choice, in their place route.
     int ComunidadSel = 0;
-    int PrimeraProvincia = 0;
-    int NumProvinciasSel = 0;
-    TablaTexto NombresProvinciasSel{1, 100, 35};
-    char GrupoSel = ' ';
-    char LetraGrupo = ' ';
-    char ProvinciaGuardada = ' ';
-    char GrupoGuardado = ' ';
-    std::string NombreProvinciaSel;
-    int LocalidadSel = 0;
-    bool ModoComarcas = false;
-    bool ModoZonas = false;
-    int ComarcaSel = 0;
-    int ZonaSel = 0;
-    bool NombresLargos = false;
-
-    // Communities picked for a title sheet that would be too long.
-    bool SeleccionImpresion = false;
-    TablaValores<int> ComunidadesImpresion{1, kNumComunidades};
-    TablaValores<uint8_t> ComunidadEnImpresion{1, kNumComunidades};
-    int NumComunidadesImpresion = 0;
 };
 
 } // namespace norvela

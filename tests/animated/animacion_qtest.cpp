@@ -20,6 +20,7 @@
 #include "panel_efectos.h"
 #include "paquete_imagenes.h"
 #include "principal.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones.h"
 #include "transiciones_paneles.h"
@@ -153,7 +154,6 @@ private slots:
         Tform9 &escena = *p.escena;
         escena.show();
         QVERIFY(QTest::qWaitForWindowActive(&escena));
-        p.e.RutaPorLugar = true;
         pruebas::Hijo<QWidget>(p.s().Form8, "PanelFP")->hide();
         pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotLug")->hide();
         // Clicked on its door, under the board.
@@ -178,7 +178,7 @@ private slots:
             break;
         case LugarEscena::FPip:
             QVERIFY(p.e.RutaPorTitulo);
-            QVERIFY(!p.e.RutaPorLugar);
+            QVERIFY(!p.s().FIniPro->EstadoRuta().RutaPorLugar);
             QVERIFY(pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotLug")->isVisible());
             QVERIFY(pruebas::Hijo<QListWidget>(p.s().FIniPro, "ListSelFp")->isVisible());
             QVERIFY(pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP")->isVisible());

@@ -20,6 +20,7 @@
 #include "profeU.h"
 #include "pantalla_prueba.h"
 #include "programa_prueba.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
 
@@ -92,7 +93,7 @@ private slots:
             bandera = &p.e.FPMedioDesdeAsistente;
         } else if (boton == "BGarantia") {
             abierta = p.s().FIniPro;
-            QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+            QVERIFY(p.e.RutaPorTitulo && !p.s().FIniPro->EstadoRuta().RutaPorLugar);
             volver = pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP");
         } else {
             abierta = p.s().Certifica;

@@ -29,6 +29,7 @@
 #include "principal.h"
 #include "profeU.h"
 #include "reloj_prueba.h"
+#include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones_paneles.h"
 #include "zoom_puerta.h"
@@ -503,7 +504,7 @@ private slots:
             QVERIFY(!p.e.CuestionarioGM);
             break;
         case 6:
-            QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+            QVERIFY(p.e.RutaPorTitulo && !s.FIniPro->EstadoRuta().RutaPorLugar);
             QVERIFY(!pruebas::Hijo<QPushButton>(s.FIniPro, "BotLug")->isHidden());
             break;
         case 9:

@@ -165,7 +165,7 @@ private slots:
         Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BGarantia")));
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
-        QVERIFY(p.e.RutaPorTitulo && !p.e.RutaPorLugar);
+        QVERIFY(p.e.RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
         QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QPushButton>(f, "BotLug")->isVisible() &&
                 Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
 
@@ -381,7 +381,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         Pulsar(Hijo<QPushButton>(f, "BotLug"));
-        QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.EstadoRuta().RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden());
 
         // Nothing to print before a province is chosen.
@@ -391,20 +391,20 @@ private slots:
         // province's localities, then the centres with their basic titles.
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isHidden() && Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
-        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), p.e.NumProvinciasSel);
-        QVERIFY(p.e.NumProvinciasSel >= 2);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), f.Lugar().NumProvinciasSel);
+        QVERIFY(f.Lugar().NumProvinciasSel >= 2);
         // Still no province.
         QVERIFY(Hijo<QPushButton>(f, "BotImprimir")->isHidden());
         int provincia = -1;
         for (int i = 0; i < Hijo<QListWidget>(f, "ListSelLugFP")->count() && provincia < 0; ++i) {
             ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), i);
-            if (Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2 && p.e.LocalidadesListadas)
+            if (Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2 && f.EstadoRuta().LocalidadesListadas)
                 provincia = i;
             else
                 Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         }
         QVERIFY(provincia >= 0);
-        const QString nombreProvincia = DesdeAnsi(p.e.NombreProvinciaSel).trimmed();
+        const QString nombreProvincia = DesdeAnsi(f.Lugar().NombreProvinciaSel).trimmed();
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombreProvincia);
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
         QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible() && Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
@@ -431,15 +431,15 @@ private slots:
 
         // Back: the provinces, the map, then home.
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
-        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), p.e.NumProvinciasSel);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), f.Lugar().NumProvinciasSel);
         QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() == 0);
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelLugFP")->isHidden());
 
         // A community with one province lists its localities at once; back returns to the map.
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 6));
-        QCOMPARE(p.e.NumProvinciasSel, 1);
-        QVERIFY(p.e.LocalidadesListadas && Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
+        QCOMPARE(f.Lugar().NumProvinciasSel, 1);
+        QVERIFY(f.EstadoRuta().LocalidadesListadas && Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), DesdeAnsi(p.e.Lugares[6]).mid(2).trimmed());
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelLugFP")->isHidden());
@@ -455,13 +455,13 @@ private slots:
         Pulsar(Hijo<QPushButton>(f, "BotLug"));
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2);
-        QCOMPARE(p.e.PrimeraProvincia, 34);
+        QCOMPARE(f.Lugar().PrimeraProvincia, 34);
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
         const QStringList primera = Textos(Hijo<QListWidget>(f, "ListSelLugFP"));
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
         QCOMPARE(Textos(Hijo<QListWidget>(f, "ListSelLugFP")), primera);
-        QCOMPARE(p.e.ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
+        QCOMPARE(f.Lugar().ProvinciaGuardada, p.e.CodigoProvincia[34][1]);
     }
 
     void familyAndGroupClicksWithoutARowChooseNothing()
@@ -501,7 +501,7 @@ private slots:
                 g = k;
         QVERIFY(g > 0);
         ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
-        QVERIFY(p.e.RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.EstadoRuta().RutaPorLugar && !p.e.RutaPorTitulo);
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
                 Hijo<QPushButton>(f, "BotLug")->isHidden());
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));

@@ -307,16 +307,17 @@ TEST(FPBasica, ReportOfATitleInTheClickedCommunity)
     Ofertar(e.OfertaFPB[0], 3, {7});
     s.nivel = NivelBasica(e, s.centrosFPB2);
     // Cantabria clicked on the map: one province.
-    e.ComunidadSel = 6;
-    e.PrimeraProvincia = 19;
-    e.GrupoSel = '1';
-    e.NumProvinciasSel = 1;
-    e.NombresProvinciasSel.Poner(1, "Cantabria");
+    LugarElegidoFP l;
+    l.ComunidadSel = 6;
+    l.PrimeraProvincia = 19;
+    l.GrupoSel = '1';
+    l.NumProvinciasSel = 1;
+    l.NombresProvinciasSel.Poner(1, "Cantabria");
 
     VistasTitulo v;
     v.secciones = {std::vector<std::string>{"Tener 15 a\xF1os"}, std::vector<std::string>{"Se estudia", "", "M\xF3" "dulo"},
                    std::vector<std::string>{"Pe\xF3n agr\xED" "cola", "", "Te lleva"}};
-    const std::vector<FilaRejilla> filas = CentrosTituloEnComunidad(e, s.nivel, 7);
+    const std::vector<FilaRejilla> filas = CentrosTituloEnComunidad(e, l, s.nivel, 7);
     const InformeFP r = InformeTituloFPB(s.nivel, e.Textos, e, 7, v, 6, filas);
     EXPECT_EQ(r.titulo, "Actividades Agropecuarias (FP B\xE1sica)");
     const std::vector<std::string> esperadas = {
@@ -342,7 +343,7 @@ TEST(FPBasica, ReportOfATitleInTheClickedCommunity)
     EXPECT_EQ(r.negritas, (std::vector<int>{1, 4, 9, 14, 15}));
 
     // No centre of the community teaches it: the grid's "none" row.
-    const InformeFP nada = InformeTituloFPB(s.nivel, e.Textos, e, 2, v, 6, CentrosTituloEnComunidad(e, s.nivel, 10));
+    const InformeFP nada = InformeTituloFPB(s.nivel, e.Textos, e, 2, v, 6, CentrosTituloEnComunidad(e, l, s.nivel, 10));
     EXPECT_EQ(nada.lineas.back(), "No hay resultados");
     EXPECT_EQ(nada.negritas.size(), 5u);
 }

@@ -228,7 +228,7 @@ TEST_F(Hoja, AGroupWithCentresButNoOfferOfTheLevelGivesNoBlock)
     EXPECT_TRUE(BloqueComunidadTitulo(e, nivel, 2, kTitulo).empty());
 }
 
-TEST(SeleccionComunidades, AddOnceRemoveKeepOrderAndSharedState)
+TEST(SeleccionComunidades, AddOnceRemoveKeepOrder)
 {
     SeleccionComunidadesFP s;
     EXPECT_FALSE(s.Anadir(0));
@@ -241,27 +241,6 @@ TEST(SeleccionComunidades, AddOnceRemoveKeepOrderAndSharedState)
     EXPECT_TRUE(s.Quitar(0));
     EXPECT_EQ(s.ComunidadesImpresion, (std::vector<int>{9, 1}));
     EXPECT_TRUE(s.Anadir(13));   // removed, so it can be picked again
-
-    MensajesRegistrados m;
-    Enlace e(m);
-    e.ComunidadesImpresion[3] = 7;   // left from an earlier selection
-    e.ComunidadEnImpresion[7] = 1;
-    s.SeleccionImpresion = true;
-    s.Guardar(e);
-    EXPECT_TRUE(e.SeleccionImpresion);
-    EXPECT_EQ(e.NumComunidadesImpresion, 3);
-    EXPECT_EQ(e.ComunidadesImpresion[1], 9);
-    EXPECT_EQ(e.ComunidadesImpresion[3], 13);
-    EXPECT_EQ(e.ComunidadEnImpresion[13], 1);
-    EXPECT_EQ(e.ComunidadEnImpresion[7], 0);
-    EXPECT_EQ(SeleccionComunidadesFP::Leer(e).ComunidadesImpresion, s.ComunidadesImpresion);
-
-    // Shared entries out of range or repeated are not read back.
-    e.ComunidadesImpresion[4] = 25;
-    e.ComunidadesImpresion[5] = 9;
-    e.ComunidadesImpresion[6] = 4;
-    e.NumComunidadesImpresion = 40;
-    EXPECT_EQ(SeleccionComunidadesFP::Leer(e).ComunidadesImpresion, (std::vector<int>{9, 1, 13, 4}));
 }
 
 // Every higher-cycle title of the shipped data: the sheet either asks for a

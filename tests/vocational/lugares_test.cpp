@@ -78,23 +78,24 @@ struct Lugares : ::testing::Test {
 
 TEST_F(Lugares, CommunityProvincesAreItsRecordsOrItselfAndOutsideOneToNineteenNothing)
 {
-    ASSERT_TRUE(SeleccionarComunidad(e, e, 2, 60));
-    EXPECT_EQ(e.ComunidadSel, 2);
-    EXPECT_EQ(e.PrimeraProvincia, 11);
-    ASSERT_EQ(e.NumProvinciasSel, 3);
-    EXPECT_EQ(e.NombresProvinciasSel[1], "Huesca");
-    EXPECT_EQ(e.NombresProvinciasSel[3], "Zaragoza");
+    LugarElegidoFP l;
+    ASSERT_TRUE(SeleccionarComunidad(e, l, e, 2, 60));
+    EXPECT_EQ(l.ComunidadSel, 2);
+    EXPECT_EQ(l.PrimeraProvincia, 11);
+    ASSERT_EQ(l.NumProvinciasSel, 3);
+    EXPECT_EQ(l.NombresProvinciasSel[1], "Huesca");
+    EXPECT_EQ(l.NombresProvinciasSel[3], "Zaragoza");
     EXPECT_EQ(e.ListaGrados[0], "Aragón");
     EXPECT_EQ(e.ListaGrados[2], "Teruel");
 
-    ASSERT_TRUE(SeleccionarComunidad(e, e, 3, 60));
-    EXPECT_EQ(e.NumProvinciasSel, 1);
-    EXPECT_EQ(e.NombresProvinciasSel[1], "Principado de Asturias");
-    EXPECT_EQ(e.PrimeraProvincia, 14);
+    ASSERT_TRUE(SeleccionarComunidad(e, l, e, 3, 60));
+    EXPECT_EQ(l.NumProvinciasSel, 1);
+    EXPECT_EQ(l.NombresProvinciasSel[1], "Principado de Asturias");
+    EXPECT_EQ(l.PrimeraProvincia, 14);
 
-    EXPECT_FALSE(SeleccionarComunidad(e, e, 0, 60));
-    EXPECT_FALSE(SeleccionarComunidad(e, e, 20, 60));
-    EXPECT_EQ(e.ComunidadSel, 3);
+    EXPECT_FALSE(SeleccionarComunidad(e, l, e, 0, 60));
+    EXPECT_FALSE(SeleccionarComunidad(e, l, e, 20, 60));
+    EXPECT_EQ(l.ComunidadSel, 3);
     e.Lugares.Poner(5, "xxCanarias");
     EXPECT_EQ(PrimeraProvinciaDe(e, 5), 0);
     EXPECT_EQ(PrimeraProvinciaDe(e, 0), 0);
@@ -257,7 +258,8 @@ TEST_F(Lugares, ProvinceRowsKeepHeadersOnlyWithTitlesAndScrollToTheLocality)
 
 TEST_F(Lugares, TitleSearchListsProvincesWithTheTitleAndThenPrintsUpperCase)
 {
-    SeleccionarComunidad(e, e, 2, 60);   // Huesca 16, Teruel 1I, Zaragoza 1J
+    LugarElegidoFP l;
+    SeleccionarComunidad(e, l, e, 2, 60);   // Huesca 16, Teruel 1I, Zaragoza 1J
     e.Centros1.Poner(1, Centro('6', "Huesca", "IES Pirineos"));
     e.Centros1.Poner(2, Centro('J', "Zaragoza", "IES Ebro"));
     e.Centros1.Poner(3, Centro('I', "Teruel", "IES Segundo"));
@@ -266,15 +268,15 @@ TEST_F(Lugares, TitleSearchListsProvincesWithTheTitleAndThenPrintsUpperCase)
     Ofertar(e.OfertaGS[0], 2, {5});
     Ofertar(e.OfertaGS[0], 3, {4});
     const GrupoCentros g = GrupoDe(e, e, '1');
-    const auto filas = FilasTitulo(g, e.OfertaGS[0], e.NumProvinciasSel, e.PrimeraProvincia, e.CodigoProvincia,
-                                   e.NombresProvinciasSel, 4);
+    const auto filas = FilasTitulo(g, e.OfertaGS[0], l.NumProvinciasSel, l.PrimeraProvincia, e.CodigoProvincia,
+                                   l.NombresProvinciasSel, 4);
     ASSERT_EQ(filas.size(), 7u) << "Zaragoza has no centre with the title: no header";
     EXPECT_EQ(filas[0].col0, "- Huesca       ");
     EXPECT_EQ(filas[1].col0, filas[2].col0) << "a centre listing the title twice is listed twice";
     EXPECT_EQ(filas[3].col0, std::string(60, ' '));
     EXPECT_EQ(filas[4].col0, "- Teruel       ");
-    EXPECT_TRUE(FilasTitulo(g, e.OfertaGS[0], 1, 13, e.CodigoProvincia, e.NombresProvinciasSel, 4).empty());
-    const auto una = FilasTitulo(g, e.OfertaGS[0], 1, 13, e.CodigoProvincia, e.NombresProvinciasSel, 5);
+    EXPECT_TRUE(FilasTitulo(g, e.OfertaGS[0], 1, 13, e.CodigoProvincia, l.NombresProvinciasSel, 4).empty());
+    const auto una = FilasTitulo(g, e.OfertaGS[0], 1, 13, e.CodigoProvincia, l.NombresProvinciasSel, 5);
     ASSERT_EQ(una.size(), 2u) << "a single province has no header";
 
     const auto lineas = LineasTituloInforme("Andaluc\xED" "a", una);

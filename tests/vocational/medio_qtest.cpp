@@ -489,7 +489,7 @@ private slots:
         QVERIFY(!Hijo<QListWidget>(f, "ListGM")->item(0)->isSelected());
         ClicFila(Hijo<QListWidget>(f, "ListGM"), 10);
         Pulsar(Hijo<QPushButton>(f, "BitFleGMde"));
-        QVERIFY(!p.e.CuestionarioGM && p.e.RutaPorLugar);
+        QVERIFY(!p.e.CuestionarioGM && f.EstadoRuta().RutaPorLugar);
         QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QListWidget>(f, "ListGM")->isHidden() &&
                 Hijo<QPushButton>(f, "BotSalirCues")->isHidden());
 
@@ -633,7 +633,7 @@ private slots:
         // Cantabria has one province: its localities at once, named after it.
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, 6));
         QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
-        QVERIFY(e.LocalidadesListadas);
+        QVERIFY(f.EstadoRuta().LocalidadesListadas);
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Cantabria"));
         const int santander = Textos(Hijo<QListWidget>(f, "ListSelLugFP"), true).indexOf(QStringLiteral("Santander"));
         QVERIFY(santander >= 0);
@@ -673,7 +673,7 @@ private slots:
             Hijo<QTableWidget>(f, "reja")->visualItemRect(Hijo<QTableWidget>(f, "reja")->item(fila, 0)).center();
         DobleClicEn(Hijo<QTableWidget>(f, "reja")->viewport(), celda);
         QCOMPARE(f.Estado().TituloSel, titulo);
-        QVERIFY(e.RutaPorTitulo && !e.RutaPorLugar);
+        QVERIFY(e.RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
         QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QPushButton>(f, "BotRequisitos")->isVisible());
         QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible() && !Hijo<QTableWidget>(f, "reja")->isVisible());
         // Back from it: the groups, then the menu.
@@ -766,7 +766,7 @@ private slots:
         Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
         QVERIFY(Hijo<QLabel>(f, "PanelCarSel")->text().isEmpty());
         Pulsar(Hijo<QPushButton>(f, "BotImprimir"));
-        if (e.SeleccionImpresion) {
+        if (f.SeleccionInforme().SeleccionImpresion) {
             // Too long over all communities: the student picks two.
             QCOMPARE(vistos, 0);
             QVERIFY(Hijo<QWidget>(f, "PanelImp")->isVisible());

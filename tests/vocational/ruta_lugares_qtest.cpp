@@ -11,6 +11,7 @@
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
+#include "ruta_lugares_fp.h"
 #include "vista_mapa.h"
 
 #include <QLabel>
@@ -39,7 +40,7 @@ private slots:
         // Cantabria has one province: its localities at once, those whose
         // centres teach no basic title left out.
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, 6));
-        QVERIFY(e.LocalidadesListadas);
+        QVERIFY(f.EstadoRuta().LocalidadesListadas);
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Cantabria"));
         QCOMPARE(Textos(&lugares), (QStringList{"Santander", "Torrelavega", "Castro Urdiales", "Laredo", "Reinosa",
                                                 "Camargo", "Colindres", "Los Corrales", "Potes"}));
@@ -52,13 +53,13 @@ private slots:
         QCOMPARE(Hijo<QTableWidget>(f, "reja")->item(22, 0)->text(), QString(60, ' '));
         // Back from the localities goes on to the map: no province list.
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
-        QVERIFY(!e.LocalidadesListadas);
+        QVERIFY(!f.EstadoRuta().LocalidadesListadas);
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && lugares.isHidden());
 
         // Catalonia: its provinces, no district map; Barcelona city (the
         // province at position 35) lists Barcelona's districts' localities.
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(e.MapaComunidades, kComunidadComarcas));
-        QVERIFY(!e.ModoComarcas);
+        QVERIFY(!f.Lugar().ModoComarcas);
         QVERIFY(lugares.isVisible());
         QCOMPARE(lugares.count(), 6);
         ClicFila(&lugares, 0);

@@ -8,6 +8,7 @@
 #include "controles_fp.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
+#include "impresion_fp.h"
 #include "informe_fp_titulo.h"
 #include "informes.h"
 #include "inipro.h"
@@ -180,7 +181,7 @@ private slots:
                 ++c;
             QVERIFY2(c <= 19, "the first title of the first family is taught somewhere");
             Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, c));
-            QCOMPARE(s.e.ComunidadSel, c);
+            QCOMPARE(f.Lugar().ComunidadSel, c);
             QVERIFY(Hijo<QTableWidget>(f, "reja")->isVisible());
             QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), QString::fromUtf8(x.centros));
             QVERIFY(Hijo<QTableWidget>(f, "reja")->rowCount() > 0);
@@ -246,12 +247,12 @@ private slots:
         QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 2));   // Aragón: three provinces
         QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
-        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), s.e.NumProvinciasSel);
-        QVERIFY(s.e.NumProvinciasSel >= 3);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), f.Lugar().NumProvinciasSel);
+        QVERIFY(f.Lugar().NumProvinciasSel >= 3);
         QVERIFY(!Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
 
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 2);
-        QVERIFY(s.e.LocalidadesListadas);
+        QVERIFY(f.EstadoRuta().LocalidadesListadas);
         QVERIFY(Hijo<QListWidget>(f, "ListSelLugFP")->count() >= 2);
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), Hijo<QLabel>(f, "PanelCarSel")->text().trimmed());
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 1);
@@ -294,18 +295,18 @@ private slots:
         Pulsar(Hijo<QPushButton>(f, "MenuFP2"));
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, 2));
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
-        QVERIFY(s.e.LocalidadesListadas);
+        QVERIFY(f.EstadoRuta().LocalidadesListadas);
         ClicFila(Hijo<QListWidget>(f, "ListSelLugFP"), 0);
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
-        QVERIFY(!s.e.LocalidadesListadas);
-        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), s.e.NumProvinciasSel);
+        QVERIFY(!f.EstadoRuta().LocalidadesListadas);
+        QCOMPARE(Hijo<QListWidget>(f, "ListSelLugFP")->count(), f.Lugar().NumProvinciasSel);
         QCOMPARE(Hijo<QTableWidget>(f, "reja")->rowCount(), 0);
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible());
         QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
         Pulsar(Hijo<QPushButton>(f, "BotRetrocederFP"));
         QVERIFY(Hijo<QWidget>(f, "PanelFP")->isVisible());
-        QVERIFY(!f.Propio().ModoPorLugar);
+        QVERIFY(!f.EstadoRuta().RutaPorLugar);
     }
 
     void CataloniaAndMadridDetailMaps()
@@ -328,7 +329,7 @@ private slots:
         Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(s.e.MapaComunidades, kComunidadComarcas));
         QVERIFY(Hijo<VistaMapa>(f, "mapac")->isVisible());
         QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible());
-        QVERIFY(s.e.ModoComarcas);
+        QVERIFY(f.Lugar().ModoComarcas);
 
         Clic(Hijo<VistaMapa>(f, "mapac"), Pixel(s.e.MapaRegionesC, kComarcaBarcelones));
         QVERIFY(Hijo<QListWidget>(f, "listBarcelona")->isVisible());
@@ -439,7 +440,6 @@ private slots:
             s.e.WebComunidad.Poner(8, malas);
             Pulsar(Hijo<QPushButton>(f, "BotInternetC"));
         }
-        s.e.ComunidadSel = 0;
         Pulsar(Hijo<QPushButton>(f, "BotInternetC"));
         QCOMPARE(abridor.abiertas.size(), 1);
     }
@@ -534,12 +534,12 @@ private slots:
         QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->count(), 3);
         QVERIFY(!Hijo<QListWidget>(s.f, "ListSelLugFP")->isVisible());
         ClicFila(Hijo<QListWidget>(s.f, "ListImp"), 1);
-        QCOMPARE(s.e.NumComunidadesImpresion, 2);
-        QCOMPARE(s.e.ComunidadEnImpresion[c], uint8_t(0));
+        QCOMPARE(s.f->SeleccionInforme().NumComunidadesImpresion(), 2);
+        QVERIFY(!s.f->SeleccionInforme().Contiene(c));
         // A click below its rows keeps the picks.
         ClicEn(Hijo<QListWidget>(s.f, "ListImp")->viewport(),
                QPoint(20, Hijo<QListWidget>(s.f, "ListImp")->viewport()->height() - 2));
-        QCOMPARE(s.e.NumComunidadesImpresion, 2);
+        QCOMPARE(s.f->SeleccionInforme().NumComunidadesImpresion(), 2);
         QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->item(1)->text(),
                  DesdeAnsi(NombreComunidad(s.e, b, s.e.AnchoLista)).trimmed());
 
@@ -547,7 +547,7 @@ private slots:
         QCOMPARE(s.f->UltimaImpresion, ResultadoInforme::Hecho);
         QVERIFY(!Hijo<QWidget>(s.f, "PanelImp")->isVisible() && !Hijo<QWidget>(s.f, "PanelEstrellas")->isVisible());
         QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
-        QVERIFY(!s.e.SeleccionImpresion);
+        QVERIFY(!s.f->SeleccionInforme().SeleccionImpresion);
         QCOMPARE(Encabezados(Hijo<QListWidget>(s.f, "listSelFP")),
                  (QStringList{Encabezado(s.e, a), Encabezado(s.e, b)}));
         // Printed are the picked ones only (their order is the preview's:
@@ -581,8 +581,8 @@ private slots:
         QCOMPARE(Hijo<QListWidget>(s.f, "ListImp")->count(), 1);
 
         Pulsar(Hijo<QPushButton>(s.f, "BotRetrocederFP"));
-        QVERIFY(!s.e.SeleccionImpresion);
-        QCOMPARE(s.e.NumComunidadesImpresion, 0);
+        QVERIFY(!s.f->SeleccionInforme().SeleccionImpresion);
+        QCOMPARE(s.f->SeleccionInforme().NumComunidadesImpresion(), 0);
         QVERIFY(!Hijo<QWidget>(s.f, "PanelImp")->isVisible());
         QVERIFY(Hijo<QWidget>(s.f, "PanelFpTit")->isVisible());
 
@@ -629,7 +629,7 @@ private slots:
         Pulsar(Hijo<QPushButton>(s.f, "MenuFP2"));
         Clic(Hijo<VistaMapa>(s.f, "mapa"), Pixel(s.e.MapaComunidades, 2));
         ClicFila(Hijo<QListWidget>(s.f, "ListSelLugFP"), 2);
-        const QString provincia = DesdeAnsi(s.e.NombreProvinciaSel).trimmed();
+        const QString provincia = DesdeAnsi(s.f->Lugar().NombreProvinciaSel).trimmed();
         Pulsar(Hijo<QPushButton>(s.f, "botTodaFP"));
         ClicFila(Hijo<QListWidget>(s.f, "ListSelLugFP"), 1);
         const QString pdf = dir.filePath(QStringLiteral("centros.pdf"));

@@ -1,6 +1,6 @@
 // What the three FP screens remember between clicks, alike on each: the
 // title route's family list and the chosen title. Each screen keeps its
-// own part beside it (EstadoMedio, EstadoSuperior, EstadoBasica); the place
+// own part beside it (EstadoMedio, EstadoBasica); the place
 // route's own state is the shared route's (EstadoRutaFP).
 #pragma once
 

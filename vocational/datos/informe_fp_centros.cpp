@@ -4,15 +4,16 @@
 
 namespace norvela {
 
-OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d)
+OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d, const LugarElegidoFP &lugar)
 {
-    if (d.ModoComarcas) {
-        const bool hay = d.ComarcaSel >= 1 && d.NombresComarcas.Contiene(d.ComarcaSel);
-        return {'4', d.ProvinciaGuardada, hay ? QuitarBlancosFinales(d.NombresComarcas[d.ComarcaSel]) : std::string()};
+    if (lugar.ModoComarcas) {
+        const bool hay = lugar.ComarcaSel >= 1 && d.NombresComarcas.Contiene(lugar.ComarcaSel);
+        return {'4', lugar.ProvinciaGuardada,
+                hay ? QuitarBlancosFinales(d.NombresComarcas[lugar.ComarcaSel]) : std::string()};
     }
-    if (d.ModoZonas)
-        return {'2', d.ProvinciaGuardada, "Madrid"};
-    return {d.GrupoGuardado, d.ProvinciaGuardada, QuitarBlancosFinales(d.NombreProvinciaSel)};
+    if (lugar.ModoZonas)
+        return {'2', lugar.ProvinciaGuardada, "Madrid"};
+    return {lugar.GrupoGuardado, lugar.ProvinciaGuardada, QuitarBlancosFinales(lugar.NombreProvinciaSel)};
 }
 
 InformeFP InformeListaCentros(const TextosInterfaz &textos, const NivelFPDatos &nivel, const std::string &nombre,

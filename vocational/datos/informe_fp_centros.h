@@ -6,6 +6,7 @@
 #include "datos_informe.h"
 #include "datos_lugares.h"
 #include "informe_fp.h"
+#include "lugares_fp.h"
 #include "nivel_fp.h"
 #include "textos_interfaz.h"
 
@@ -25,7 +26,7 @@ struct OrigenListaCentros {
 // District mode: group "4" and the district's name; zone mode: group "2" and
 // "Madrid"; otherwise the saved group and province with NombreProvinciaSel.
 // Names lose their trailing blanks; a district outside the table has none.
-OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d);
+OrigenListaCentros OrigenDeListaCentros(const DatosLugares &d, const LugarElegidoFP &lugar);
 
 // Record 0: text 289 + ": " (together at most 32 characters) + `nombre`,
 // and " - " + the level's list text where it has one. Each row gives its

@@ -39,30 +39,4 @@ void SeleccionComunidadesFP::Terminar()
     SeleccionImpresion = false;
 }
 
-SeleccionComunidadesFP SeleccionComunidadesFP::Leer(const DatosLugares &d)
-{
-    SeleccionComunidadesFP s;
-    s.SeleccionImpresion = d.SeleccionImpresion;
-    const int n = std::clamp(d.NumComunidadesImpresion, 0, kNumComunidades);
-    for (int k = 1; k <= n; ++k)
-        s.Anadir(d.ComunidadesImpresion[k]);
-    return s;
-}
-
-void SeleccionComunidadesFP::Guardar(DatosLugares &d) const
-{
-    d.SeleccionImpresion = SeleccionImpresion;
-    d.ComunidadesImpresion.Vaciar();
-    d.ComunidadEnImpresion.Vaciar();
-    int k = 0;
-    for (int c : ComunidadesImpresion) {
-        // The shared table holds 19 communities, each once.
-        if (c < 1 || c > kNumComunidades || d.ComunidadEnImpresion[c] || k == kNumComunidades)
-            continue;
-        d.ComunidadesImpresion[++k] = c;
-        d.ComunidadEnImpresion[c] = 1;
-    }
-    d.NumComunidadesImpresion = k;
-}
-
 } // namespace norvela

@@ -2,8 +2,6 @@
 // too long: each community once, in the order of the clicks.
 #pragma once
 
-#include "datos_lugares.h"
-
 #include <vector>
 
 namespace norvela {
@@ -29,12 +27,6 @@ struct SeleccionComunidadesFP {
     void Empezar();
     // The sheet was printed: the selection is over.
     void Terminar();
-
-    // The same state in the shared fields (ComunidadesImpresion[1..n],
-    // ComunidadEnImpresion, NumComunidadesImpresion, SeleccionImpresion).
-    // Reading skips entries outside 1..19 and repeats.
-    static SeleccionComunidadesFP Leer(const DatosLugares &d);
-    void Guardar(DatosLugares &d) const;
 };
 
 } // namespace norvela

@@ -6,14 +6,15 @@
 
 namespace norvela {
 
-std::vector<FilaRejilla> CentrosTituloEnComunidad(const DatosLugares &lugares, const NivelFPDatos &nivel, int titulo)
+std::vector<FilaRejilla> CentrosTituloEnComunidad(const DatosLugares &lugares, const LugarElegidoFP &lugar,
+                                                  const NivelFPDatos &nivel, int titulo)
 {
-    const GrupoCentros g = nivel.Grupo(lugares.GrupoSel);
+    const GrupoCentros g = nivel.Grupo(lugar.GrupoSel);
     const TablaEnteros *oferta = nivel.Oferta(g);
     if (!g.centros || !oferta)
         return {};
-    return FilasTitulo(g, *oferta, lugares.NumProvinciasSel, lugares.PrimeraProvincia, lugares.CodigoProvincia,
-                       lugares.NombresProvinciasSel, titulo);
+    return FilasTitulo(g, *oferta, lugar.NumProvinciasSel, lugar.PrimeraProvincia, lugares.CodigoProvincia,
+                       lugar.NombresProvinciasSel, titulo);
 }
 
 InformeFP InformeTituloFPB(const NivelFPDatos &nivel, const TextosInterfaz &textos, const DatosLugares &lugares,

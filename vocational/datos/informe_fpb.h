@@ -7,6 +7,7 @@
 #include "datos_lugares.h"
 #include "informe_fp.h"
 #include "informe_fp_titulo.h"
+#include "lugares_fp.h"
 #include "nivel_fp.h"
 #include "textos_interfaz.h"
 
@@ -15,9 +16,10 @@
 
 namespace norvela {
 
-// The centres of the chosen community (ComunidadSel, its provinces as the
-// map click left them) that teach `titulo`, as the grid lists them.
-std::vector<FilaRejilla> CentrosTituloEnComunidad(const DatosLugares &lugares, const NivelFPDatos &nivel, int titulo);
+// The centres of the chosen community (its provinces as the map click left
+// them in `lugar`) that teach `titulo`, as the grid lists them.
+std::vector<FilaRejilla> CentrosTituloEnComunidad(const DatosLugares &lugares, const LugarElegidoFP &lugar,
+                                                  const NivelFPDatos &nivel, int titulo);
 
 // Record 0 the title's name + " (" + text 263 + ")" and the three sections
 // under their bold headings (CabeceraHojaTitulo); then text 323 and "***  "

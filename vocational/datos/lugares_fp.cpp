@@ -84,30 +84,31 @@ std::string PistaZona(const DatosLugares &d, int z)
     return s;
 }
 
-bool SeleccionarComunidad(DatosLugares &d, DatosInforme &informe, int c, int anchoLista)
+bool SeleccionarComunidad(const DatosLugares &d, LugarElegidoFP &lugar, DatosInforme &informe, int c,
+                          int anchoLista)
 {
     if (c < 1 || c > kNumComunidades)
         return false;
-    d.ComunidadSel = c;
-    d.PrimeraProvincia = PrimeraProvinciaDe(d, c);
+    lugar.ComunidadSel = c;
+    lugar.PrimeraProvincia = PrimeraProvinciaDe(d, c);
     int k = 0;
     for (int r = kNumComunidades + 1; r <= d.NumLugares && d.Lugares.Contiene(r); ++r) {
         const std::string &s = d.Lugares[r];
         if (NumeroDosColumnas(s) != c)
             continue;
-        if (k == d.NombresProvinciasSel.Ultimo())
+        if (k == lugar.NombresProvinciasSel.Ultimo())
             break;
         ++k;
         informe.ListaGrados.Poner(k, ColumnasLinea(s, 3, 2 + anchoLista - 5));
-        d.NombresProvinciasSel.Poner(k, ColumnasLinea(s, 3, 2 + 35));
+        lugar.NombresProvinciasSel.Poner(k, ColumnasLinea(s, 3, 2 + 35));
     }
     if (k == 0) {
         k = 1;
         const std::string &s = d.Lugares[c];
         informe.ListaGrados.Poner(1, ColumnasLinea(s, 3, 2 + anchoLista - 5));
-        d.NombresProvinciasSel.Poner(1, ColumnasLinea(s, 3, 2 + 35));
+        lugar.NombresProvinciasSel.Poner(1, ColumnasLinea(s, 3, 2 + 35));
     }
-    d.NumProvinciasSel = k;
+    lugar.NumProvinciasSel = k;
     informe.ListaGrados.Poner(0, NombreComunidad(d, c));
     return true;
 }

@@ -23,6 +23,34 @@ constexpr int kPrimeraSubcomarca = 42;
 constexpr int kComunidadComarcas = 9;
 constexpr int kComunidadZonas = 13;
 
+// The place the student has chosen on an FP screen: the community, its
+// provinces, the province, locality, district or zone of the centre list.
+// Each screen's place route keeps its own; printing reads it from there.
+struct LugarElegidoFP {
+    int ComunidadSel = 0;
+    // Index in CodigoProvincia of the community's first province, and its
+    // provinces' names (35 characters each).
+    int PrimeraProvincia = 0;
+    int NumProvinciasSel = 0;
+    TablaTexto NombresProvinciasSel{1, 100, 35};
+    // The data group of the province last clicked, and the group whose
+    // tables the centre search takes ("4" for districts, "2" for zones).
+    char GrupoSel = ' ';
+    char LetraGrupo = ' ';
+    // The province whose localities are listed, with its group and name.
+    char ProvinciaGuardada = ' ';
+    char GrupoGuardado = ' ';
+    std::string NombreProvinciaSel;
+    int LocalidadSel = 0;
+    // Catalonia by districts, Madrid by zones.
+    bool ModoComarcas = false;
+    bool ModoZonas = false;
+    int ComarcaSel = 0;
+    int ZonaSel = 0;
+    // The province's localities are told apart by 35 characters, not 17.
+    bool NombresLargos = false;
+};
+
 // Characters a..b (1-based) of a data line, shorter when the line is.
 std::string ColumnasLinea(const std::string &s, int a, int b);
 // Columns 1-2 of a place record as a number (the community of a province
@@ -45,12 +73,14 @@ std::string PistaComunidad(const DatosLugares &d, int c, int anchoLista);
 std::string PistaComarca(const DatosLugares &d, int r);
 std::string PistaZona(const DatosLugares &d, int z);
 
-// Community c chosen on the map: ComunidadSel, PrimeraProvincia, the rows
-// of its provinces in ListaGrados[1..k] (anchoLista - 5 characters) and
-// NombresProvinciasSel[1..k] (35), NumProvinciasSel = k. A community with
-// no province record is its own single province. Record 0 of ListaGrados
-// becomes the community's name. False (nothing changed) outside 1..19.
-bool SeleccionarComunidad(DatosLugares &d, DatosInforme &informe, int c, int anchoLista);
+// Community c chosen on the map: the choice's ComunidadSel,
+// PrimeraProvincia, the rows of its provinces in ListaGrados[1..k]
+// (anchoLista - 5 characters) and NombresProvinciasSel[1..k] (35),
+// NumProvinciasSel = k. A community with no province record is its own
+// single province. Record 0 of ListaGrados becomes the community's name.
+// False (nothing changed) outside 1..19.
+bool SeleccionarComunidad(const DatosLugares &d, LugarElegidoFP &lugar, DatosInforme &informe, int c,
+                          int anchoLista);
 
 // Centres4 lines "A" become "5" and Centros2 lines "H" become "8"; the lines
 // of the Catalan block get their district code (character 1 + character 45)
