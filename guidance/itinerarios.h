@@ -19,12 +19,16 @@ public:
     std::function<void()> MostrarFPMedio;
 
     // The main menu opens the screen on one of its two doors: the diagram's
-    // button or the questionnaire's shows, and the background fits the window.
+    // button shows, or the questionnaire's, with the background fitting the
+    // window.
+    void MostrarConDiagrama();
+    void MostrarConCuestionario();
+
+private:
     QLabel *degradeIti = nullptr;
     QPushButton *BotLOMCE = nullptr;
     QPushButton *botCuestio = nullptr;
 
-private:
     // The education-system diagram.
     void BotLOMCEClick();
     // Into the intermediate-cycle questionnaire, keeping the student's name.

@@ -51,6 +51,21 @@ void TForm2::Construir()
     connect(BotSalirIti, &QPushButton::clicked, this, &TForm2::BotSalirItiClick);
 }
 
+void TForm2::MostrarConDiagrama()
+{
+    Mostrar();
+    BotLOMCE->show();
+    botCuestio->hide();
+}
+
+void TForm2::MostrarConCuestionario()
+{
+    Mostrar();
+    BotLOMCE->hide();
+    botCuestio->show();
+    degradeIti->setGeometry(rect());
+}
+
 void TForm2::BotLOMCEClick()
 {
     Pantalla *lomce = pantallas.Por(Papel::Lomce);

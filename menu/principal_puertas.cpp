@@ -136,9 +136,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         p.Form8->MostrarInicio(true);
         break;
     case kPuertaIti:
-        p.Form2->Mostrar();
-        p.Form2->BotLOMCE->show();
-        p.Form2->botCuestio->hide();
+        p.Form2->MostrarConDiagrama();
         break;
     case kPuertaFPM:
         if (enlace.IntroHelicoptero)
@@ -158,10 +156,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
         p.FormCon->Mostrar();
         break;
     case kPuertaCuesE:
-        p.Form2->Mostrar();
-        p.Form2->BotLOMCE->hide();
-        p.Form2->botCuestio->show();
-        p.Form2->degradeIti->setGeometry(p.Form2->rect());
+        p.Form2->MostrarConCuestionario();
         break;
     case kPuertaAsistente:
         enlace.DesdeAsistente = true;

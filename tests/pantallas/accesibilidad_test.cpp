@@ -102,7 +102,7 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { Pulsar(Hijo<QPushButton>(p.s().Form8, "botTodaFP")); },
           [](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().Form8, "ListSelLugFP"), Textos(Hijo<QListWidget>(p.s().Form8, "ListSelLugFP"), true).indexOf("Cabra")); }}},
         {"itineraries and the education system", Tform0::kPuertaIti,
-         {[](ProgramaEntregado &p) { Pulsar(p.s().Form2->BotLOMCE); }}},
+         {[](ProgramaEntregado &p) { Pulsar(pruebas::Hijo<QPushButton>(p.s().Form2, "BotLOMCE")); }}},
         {"intermediate-cycle questionnaire: an answer, the next page",
          Tform0::kPuertaIti,
          {[](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form2, QStringLiteral("BotContinuar"))); },

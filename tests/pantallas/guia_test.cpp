@@ -153,9 +153,9 @@ private slots:
         TForm2 &iti = *p.s().Form2;
         // Door 4: the diagram button, which goes there and back.
         p.s().AbrirPuerta(puerta::Iti);
-        QVERIFY(iti.isVisible() && iti.BotLOMCE->isVisible() && !iti.botCuestio->isVisible());
+        QVERIFY(iti.isVisible() && pruebas::Hijo<QPushButton>(iti, "BotLOMCE")->isVisible() && !pruebas::Hijo<QPushButton>(iti, "botCuestio")->isVisible());
         QCOMPARE(iti.windowTitle(), p.e.Texto(21));
-        Clic(iti.BotLOMCE);
+        Clic(pruebas::Hijo<QPushButton>(iti, "BotLOMCE"));
         QVERIFY(p.s().Flomce->isVisible() && !iti.isVisible());
         QCOMPARE(p.s().Flomce->windowTitle(), QStringLiteral("El sistema educativo"));
         Clic(pruebas::Control<QPushButton>(*p.s().Flomce, QStringLiteral("BotSalirLomce")));
@@ -170,9 +170,9 @@ private slots:
 
         // Door 9: the questionnaire button over the gradient spread on the whole window.
         p.s().AbrirPuerta(puerta::CuesE);
-        QVERIFY(iti.isVisible() && !iti.BotLOMCE->isVisible() && iti.botCuestio->isVisible());
-        QCOMPARE(iti.degradeIti->geometry(), iti.rect());
-        Clic(iti.botCuestio);
+        QVERIFY(iti.isVisible() && !pruebas::Hijo<QPushButton>(iti, "BotLOMCE")->isVisible() && pruebas::Hijo<QPushButton>(iti, "botCuestio")->isVisible());
+        QCOMPARE(pruebas::Hijo<QLabel>(iti, "degradeIti")->geometry(), iti.rect());
+        Clic(pruebas::Hijo<QPushButton>(iti, "botCuestio"));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible() && !iti.isVisible());
         QVERIFY(p.e.NombreCursoAlumno.isEmpty());
         p.s().Form3->hide();

@@ -495,8 +495,8 @@ private slots:
             QVERIFY(!pruebas::Hijo<QWidget>(s.Form8, "PanelFP")->isHidden());
             break;
         case 4:
-            QVERIFY(!s.Form2->BotLOMCE->isHidden());
-            QVERIFY(s.Form2->botCuestio->isHidden());
+            QVERIFY(!pruebas::Hijo<QPushButton>(s.Form2, "BotLOMCE")->isHidden());
+            QVERIFY(pruebas::Hijo<QPushButton>(s.Form2, "botCuestio")->isHidden());
             break;
         case 5:
             // The first opening plays the helicopter intro.
@@ -508,9 +508,9 @@ private slots:
             QVERIFY(!pruebas::Hijo<QPushButton>(s.FIniPro, "BotLug")->isHidden());
             break;
         case 9:
-            QVERIFY(s.Form2->BotLOMCE->isHidden());
-            QVERIFY(!s.Form2->botCuestio->isHidden());
-            QCOMPARE(s.Form2->degradeIti->geometry(), s.Form2->rect());
+            QVERIFY(pruebas::Hijo<QPushButton>(s.Form2, "BotLOMCE")->isHidden());
+            QVERIFY(!pruebas::Hijo<QPushButton>(s.Form2, "botCuestio")->isHidden());
+            QCOMPARE(pruebas::Hijo<QLabel>(s.Form2, "degradeIti")->geometry(), s.Form2->rect());
             break;
         case 11:
             QVERIFY(p.e.DesdeAsistente);

@@ -309,7 +309,7 @@ private slots:
         f.hide();
         TForm2 &iti = *p.arranque->pantallas.Form2;
         p.AbrirPuerta(Tform0::kPuertaCuesE);
-        Pulsar(iti.botCuestio);
+        Pulsar(pruebas::Hijo<QPushButton>(iti, "botCuestio"));
         QVERIFY(f.isVisible() && !iti.isVisible() && p.e.CuestionarioGM);
         QVERIFY(!MenuVisible(f));
         QVERIFY(Hijo<QListWidget>(f, "ListGM")->isVisible() && Hijo<QPushButton>(f, "BitFleGMde")->isVisible() &&
