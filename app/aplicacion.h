@@ -4,6 +4,8 @@
 // for the start-up and the event loop as a whole.
 #pragma once
 
+#include "fuentes_en_paralelo.h"
+
 #include <QApplication>
 #include <exception>
 #include <functional>
@@ -12,9 +14,12 @@ namespace norvela {
 
 class Mensajes;
 
-class Aplicacion : public QApplication {
+// The fonts come first: their thread starts before the window system is
+// connected and ends after the application object is gone.
+class Aplicacion : private FuentesEnParalelo, public QApplication {
 public:
     Aplicacion(int &argc, char **argv);
+    ~Aplicacion() override { Esperar(); }
     void PonerMensajes(Mensajes *mensajes) { mensajes_ = mensajes; }
     bool notify(QObject *receptor, QEvent *evento) override;
 

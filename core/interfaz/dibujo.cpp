@@ -21,7 +21,10 @@ QImage Mosaico(const QSize &tamano, const QImage &grafico, QImage::Format format
     QImage imagen(tamano, formato);
     imagen.fill(Qt::black);
     QPainter lienzo(&imagen);
-    PintarMosaico(lienzo, tamano, grafico);
+    // A tile of the picture's own format is copied row by row; any other is
+    // converted pixel by pixel on every copy, many times slower.
+    const bool convertir = grafico.format() != formato && !grafico.hasAlphaChannel();
+    PintarMosaico(lienzo, tamano, convertir ? grafico.convertToFormat(formato) : grafico);
     return imagen;
 }
 
