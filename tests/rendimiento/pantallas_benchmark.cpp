@@ -13,6 +13,7 @@
 #include "grados.h"
 #include "informes.h"
 #include "pantalla.h"
+#include "pantalla_prueba.h"
 #include "pantallas_creadas.h"
 #include "principal.h"
 #include "superior.h"
@@ -342,25 +343,6 @@ static void PrimerRepintadoTrasClic(benchmark::State &state)
 }
 BENCHMARK(PrimerRepintadoTrasClic)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
-namespace {
-
-// A pixel well inside the region `valor` of the map.
-QPoint PixelDe(const MapaBytes &mapa, int valor)
-{
-    for (int x = 2; x < mapa.Ancho(); ++x)
-        for (int y = 2; y < mapa.Alto(); ++y) {
-            bool dentro = true;
-            for (int dx = -1; dx <= 1 && dentro; ++dx)
-                for (int dy = -1; dy <= 1 && dentro; ++dy)
-                    dentro = mapa.Valor(x + dx, y + dy) == valor;
-            if (dentro)
-                return {x, y};
-        }
-    return {-1, -1};
-}
-
-} // namespace
-
 // The higher-cycle screen's place route, as a student first walks it: a
 // community on the map (Aragón), one of its provinces, then a locality,
 // whose centre grid is the time given, from the click to its first repaint.
@@ -383,7 +365,7 @@ static void PrimerRepintadoRejillaFP(benchmark::State &state)
         auto *lugares = f->findChild<QListWidget *>(QStringLiteral("ListSelLugFP"));
         PrimerVolcado volcado;
         volcado.Clic(porLugar, porLugar->rect().center());
-        const QPoint aragon = PixelDe(p.e.MapaComunidades, 2);
+        const QPoint aragon = pruebas::Pixel(p.e.MapaComunidades, 2);
         const double c = volcado.Clic(mapa, mapa->PuntoDe(aragon.x(), aragon.y()));
         if (lugares->count() < 3) {
             state.SkipWithError("the map did not list Aragón's provinces");
