@@ -61,9 +61,6 @@ constexpr int kPaseosSinNovedad = 20;
 constexpr int kPaciencia = 5000;
 // Time enough for any door of the menu to open and its zoom to end (ms).
 constexpr int kPuertaAbierta = 3000;
-// The moment a student takes over each press: the animations that follow
-// the test's clock go on by this much (ms).
-constexpr int kMomento = 50;
 // Presses a student tries on the way back where no back control shows.
 constexpr int kPulsacionesACiegas = 2;
 
@@ -492,7 +489,7 @@ private:
     // windows have no manager to do it).
     void Asentar()
     {
-        p_->reloj.Avanzar(kMomento);
+        p_->reloj.Avanzar(50);   // the moment a student takes over each press
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
         const auto sinActiva = [] {
