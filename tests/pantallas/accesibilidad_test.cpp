@@ -59,7 +59,7 @@ void Volado(QPushButton *boton)
 const QList<Recorrido> &Recorridos()
 {
     static const QList<Recorrido> r = {
-        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { Pulsar(Hijo<EtiquetaActiva>(p.s().form0, "LabelConfig")); }}},
+        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { Pulsar(Hijo(p.s().form0, "LabelConfig")); }}},
         {"certificates: a family, a sub-group's certificates",
          puerta::Dejar,
          {[](ProgramaEntregado &p) { ClicFila(p.s().Certifica->ListSelFp, 0); },
@@ -209,13 +209,14 @@ private slots:
             {"LabelCarreras", "Grados", puerta("TForm1")},
             {"LabelCuesE", "Cuestionario para la ESO", puerta("TForm2")},
             {"LabelAsistente", "Asistente", puerta("TForm5")},
-            {"ImageDejar", "Quiero dejar de estudiar", [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
+            {"ImageDejar", "Quiero dejar de estudiar",
+             [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
             {"LabelConfig", "Configuración Idioma Animación",
              [](ProgramaEntregado &p) { return Hijo(p.s().form0, "panelConfigu")->isVisible(); }},
         };
         for (const Caso &c : casos) {
             ProgramaEntregado p(QStringLiteral("accesible-menu"), 0, {}, true);
-            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Hijo<EtiquetaActiva>(p.s().form0, c.etiqueta));
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Hijo(p.s().form0, c.etiqueta));
             QCOMPARE(a->role(), QAccessible::Button);
             QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.dicho));
             QVERIFY(a->actionInterface() &&
