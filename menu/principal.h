@@ -54,6 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
 
 private:
+    // Each control carries its member's name as its object name.
     QLabel *mosaico = nullptr;
     EtiquetaActiva *LabelCarreras = nullptr, *LabelCat = nullptr, *LabelFpS = nullptr, *LabelIti = nullptr,
         *LabelFPM = nullptr, *LabelFPip = nullptr, *LabelProfe = nullptr, *LabelCuesB = nullptr, *LabelCuesE = nullptr,
