@@ -23,7 +23,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <utility>
 
 namespace norvela {
 
@@ -78,7 +80,6 @@ Tform0::Tform0(Enlace &e, PantallasCreadas &p)
 
     ImageList1 = CargarLista(QStringLiteral("anda%1"), 8);
     ImageListPuerta = CargarLista(QStringLiteral("puerta%1"), 5);
-    ImageListIconos = CargarIconosEstudios();
     W = enlace.BmpParte.width();
     H = enlace.BmpParte.height();
 
@@ -226,6 +227,25 @@ void Tform0::CrearControles()
 
     CrearPanelConfiguracion();
     panelConfigu->installEventFilter(this);
+
+    // Every control goes by its name, as accessibility and automation tools find it.
+    const std::pair<QObject *, const char *> nombres[] = {
+        {mosaico, "mosaico"}, {Imagefaraon, "Imagefaraon"}, {anda, "anda"}, {LabelCarreras, "LabelCarreras"},
+        {LabelCat, "LabelCat"}, {LabelFpS, "LabelFpS"}, {LabelIti, "LabelIti"}, {LabelFPM, "LabelFPM"},
+        {LabelFPip, "LabelFPip"}, {LabelProfe, "LabelProfe"}, {LabelCuesB, "LabelCuesB"}, {LabelCuesE, "LabelCuesE"},
+        {LabelConfig, "LabelConfig"}, {LabelAsistente, "LabelAsistente"}, {LabelAno, "LabelAno"},
+        {BotRetroce, "BotRetroce"}, {ImageDejar, "ImageDejar"}, {LabelDejar, "LabelDejar"},
+        {Bocadillo1, "Bocadillo1"}, {LabelBocadillo1, "LabelBocadillo1"}, {labelBocadillo2, "labelBocadillo2"},
+        {PanelAyuda, "PanelAyuda"}, {chica, "chica"}, {zoom_, "zoom"}, {panelConfigu, "panelConfigu"},
+        {PanelCofiIdioma, "PanelCofiIdioma"}, {PanelCofigu2, "PanelCofigu2"}, {Labelidioma, "Labelidioma"},
+        {LabelIdiomaSel, "LabelIdiomaSel"}, {LabelAnimacion, "LabelAnimacion"}, {LabelSINO, "LabelSINO"},
+        {LabelReiniciar, "LabelReiniciar"}, {cas, "cas"}, {cat, "cat"}, {gal, "gal"}, {eus, "eus"}, {si, "si"},
+        {no, "no"}, {ButtonGrabar, "ButtonGrabar"}, {ButtonRetroConf, "ButtonRetroConf"},
+    };
+    for (const auto &[control, nombre] : nombres)
+        control->setObjectName(QLatin1String(nombre));
+    for (int i = 0; i < 5; ++i)
+        LabelAyu[i]->setObjectName(QStringLiteral("LabelAyu%1").arg(i));
 }
 
 bool Tform0::eventFilter(QObject *objeto, QEvent *evento)
@@ -459,10 +479,9 @@ void Tform0::BotRetroceClick()
     PanelAyuda->hide();
     hide();
     enlace.ModoAnimado = true;
-    if (creadas_.form9) {
+    // The scene starts drawing afresh as it shows.
+    if (creadas_.form9)
         creadas_.form9->Mostrar();
-        creadas_.form9->DXDraw->Initialize();
-    }
 }
 
 } // namespace norvela

@@ -36,6 +36,25 @@ public:
                          kPuertaFPip = 6, kPuertaProfe = 7, kPuertaCuesB = 8, kPuertaCuesE = 9,
                          kPuertaAsistente = 11;
 
+    // Shows the screen behind door `codigo` (0 the sign) with what it needs first.
+    void AbrirDestinoPuerta(int codigo);
+    // True while a door is opening: further clicks are ignored.
+    bool AbriendoPuerta() const { return abriendo_; }
+
+    // Top-left corner of a door's opening: 4 pixels right of its caption as
+    // designed, at y 170 on the upper row and 510 on the lower.
+    QPoint PosicionPuerta(EtiquetaActiva *etiqueta) const;
+    // The captions that must fit their boards.
+    QList<QLabel *> EtiquetasConTexto() const;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+
+private:
+    // Each control carries its member's name as its object name.
     QLabel *mosaico = nullptr;
     EtiquetaActiva *LabelCarreras = nullptr, *LabelCat = nullptr, *LabelFpS = nullptr, *LabelIti = nullptr,
         *LabelFPM = nullptr, *LabelFPip = nullptr, *LabelProfe = nullptr, *LabelCuesB = nullptr, *LabelCuesE = nullptr,
@@ -63,9 +82,8 @@ public:
     void ButtonGrabarClick();
     void ButtonRetroConfClick();
 
-    // Image lists: the walking figure, the door opening, and the icons
-    // other screens draw in their lists.
-    QList<QPixmap> ImageList1, ImageListPuerta, ImageListIconos;
+    // Image lists: the walking figure and the door opening.
+    QList<QPixmap> ImageList1, ImageListPuerta;
 
     // They follow the screens' clock.
     Temporizador piloto{RelojAnimaciones()}, TimerPuerta{RelojAnimaciones()},
@@ -84,7 +102,6 @@ public:
     // The widest a door caption's board may grow.
     static constexpr int kAnchoMaximoRotulo = 140;
 
-    // Timer handlers, public so the animations can be stepped.
     void pilotoTimer();
     void TimerTextoTimer();
     void TimerPuertaTimer();
@@ -94,10 +111,6 @@ public:
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
     void LabelDejarClick();
     void BotRetroceClick();
-    // Shows the screen behind door `codigo` (0 the sign) with what it needs first.
-    void AbrirDestinoPuerta(int codigo);
-    // True while a door is opening: further clicks are ignored.
-    bool AbriendoPuerta() const { return abriendo_; }
     // Where the zoom draws (empty when it does not).
     QRect RectanguloZoom() const;
 
@@ -105,19 +118,6 @@ public:
     void PonerHint(QWidget *w, const QString &hint);
     void ActivarHint(QWidget *w, bool activo);
 
-    // Top-left corner of a door's opening: 4 pixels right of its caption as
-    // designed, at y 170 on the upper row and 510 on the lower.
-    QPoint PosicionPuerta(EtiquetaActiva *etiqueta) const;
-    // The captions that must fit their boards.
-    QList<QLabel *> EtiquetasConTexto() const;
-
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-    void showEvent(QShowEvent *evento) override;
-    void closeEvent(QCloseEvent *evento) override;
-    void keyPressEvent(QKeyEvent *evento) override;
-
-private:
     void CrearControles();
     void CrearPanelConfiguracion();
     void PintarCorredor();

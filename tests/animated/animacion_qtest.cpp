@@ -20,6 +20,7 @@
 #include "panel_efectos.h"
 #include "paquete_imagenes.h"
 #include "principal.h"
+#include "reloj_prueba.h"
 #include "ruta_lugares_fp.h"
 #include "superior.h"
 #include "transiciones.h"
@@ -38,7 +39,8 @@ using namespace norvela;
 namespace {
 
 struct Programa {
-    explicit Programa(QStringList argumentos = {"S"}, const QString &rutaPrograma = {})
+    // With `conReloj` the screens' animations follow `reloj`.
+    explicit Programa(QStringList argumentos = {"S"}, const QString &rutaPrograma = {}, bool conReloj = false)
         : e(m)
     {
         OpcionesInicio o = pruebas::OpcionesEntregadas(QStringLiteral("animado"));
@@ -47,6 +49,8 @@ struct Programa {
         o.argumentos = std::move(argumentos);
         Inicializar(e, o);
         arranque = std::make_unique<Arranque>(e, nullptr, [](int) {});
+        if (conReloj)
+            arranque->pantallas.RelojAnimaciones = &reloj;
         creadas = arranque->CrearPantallas();
         escena = arranque->pantallas.form9;
         if (TForm1 *f = arranque->pantallas.Form1)
@@ -57,6 +61,7 @@ struct Programa {
     PantallasCreadas &s() { return arranque->pantallas; }
     MensajesRegistrados m;
     Enlace e;
+    pruebas::RelojPrueba reloj;
     std::unique_ptr<Arranque> arranque;
     bool creadas = false;
     Tform9 *escena = nullptr;
@@ -201,9 +206,10 @@ private slots:
 
     void theEntranceHandsOverToTheMainMenuAndItsBackButtonReturns()
     {
-        Programa p;
+        Programa p({"S"}, {}, true);
         Tform9 &escena = *p.escena;
         Tform0 &menu = *p.s().form0;
+        auto *atras = pruebas::Hijo<QPushButton>(menu, "BotRetroce");
         escena.show();
         // The welcome window is gone for good before the menu first shows.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -211,23 +217,22 @@ private slots:
         QVERIFY(!escena.isVisible());
         QVERIFY(p.e.AnimacionIniciada);
         // The menu plays its help panel instead of the walk.
-        QVERIFY(menu.TimerAyuda.isActive());
-        for (int i = 0; i < 9; ++i)
-            menu.TimerAyudaTimer();
-        QVERIFY(menu.BotRetroce->isVisible());
-        QCOMPARE(menu.BotRetroce->text(), p.e.Texto(82));
+        p.reloj.Avanzar(1800);
+        QVERIFY(pruebas::Hijo(menu, "PanelAyuda")->isVisible());
+        QCOMPARE(pruebas::Hijo<QLabel>(menu, "LabelAyu4")->text(), p.e.Texto(18));
+        QVERIFY(atras->isVisible());
+        QCOMPARE(atras->text(), p.e.Texto(82));
 
         // A door of the menu opens at once, and its screen comes back to the menu.
-        QVERIFY(pruebas::Pulsar(menu.LabelCat));
-        for (int i = 0; i < 3 && menu.TimerZoom.isActive(); ++i)
-            menu.TimerZoomTimer();
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo<EtiquetaActiva>(menu, "LabelCat")));
+        p.reloj.Avanzar(100);
         QVERIFY(p.s().FormCat->isVisible());
         p.s().FormCat->windowHandle()->close();
         QTRY_VERIFY(menu.isVisible());
         QVERIFY(!escena.isVisible());
 
         // Back returns to the scene, without a question, and it moves again.
-        QVERIFY(pruebas::Pulsar(menu.BotRetroce));
+        QVERIFY(pruebas::Pulsar(atras));
         QVERIFY(p.e.ModoAnimado);
         QVERIFY(!menu.isVisible());
         QVERIFY(escena.isVisible());
@@ -289,11 +294,11 @@ private slots:
         // Nor does the settings panel offer the animation then; saving keeps the stored choice.
         Tform0 &menu = *p.s().form0;
         menu.show();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(menu.PanelCofigu2->isHidden());
-        QVERIFY(menu.LabelSINO->isHidden());
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo<EtiquetaActiva>(menu, "LabelConfig")));
+        QVERIFY(pruebas::Hijo(menu, "PanelCofigu2")->isHidden());
+        QVERIFY(pruebas::Hijo(menu, "LabelSINO")->isHidden());
         const bool guardada = p.e.AnimacionSi;
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo<QPushButton>(menu, "ButtonGrabar")));
         QCOMPARE(p.e.AnimacionSi, guardada);
     }
 
@@ -305,12 +310,13 @@ private slots:
         QVERIFY(!p.escena);   // not chosen yet
         Tform0 &menu = *p.s().form0;
         menu.show();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(!menu.PanelCofigu2->isHidden());
-        QVERIFY(menu.no->isChecked());
-        QVERIFY(pruebas::ClicEn(menu.si, QPoint(6, 10)));
-        QCOMPARE(menu.LabelSINO->text(), menu.si->text());
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        auto *si = pruebas::Hijo<QRadioButton>(menu, "si");
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo<EtiquetaActiva>(menu, "LabelConfig")));
+        QVERIFY(!pruebas::Hijo(menu, "PanelCofigu2")->isHidden());
+        QVERIFY(pruebas::Hijo<QRadioButton>(menu, "no")->isChecked());
+        QVERIFY(pruebas::ClicEn(si, QPoint(6, 10)));
+        QCOMPARE(pruebas::Hijo<QLabel>(menu, "LabelSINO")->text(), si->text());
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo<QPushButton>(menu, "ButtonGrabar")));
         QCOMPARE(p.m.textos, QStringList{p.e.Texto(607)});
         p.e.ErrorFicheros = true;
         menu.hide();
@@ -355,7 +361,7 @@ private slots:
         menu.show();
         QVERIFY(!p.s().Bienvenida);
         // Its back button leaves the program, as on a start without the scene.
-        QCOMPARE(menu.BotRetroce->text(), p.e.Texto(222));
+        QCOMPARE(pruebas::Hijo<QPushButton>(menu, "BotRetroce")->text(), p.e.Texto(222));
     }
 };
 

@@ -2,6 +2,7 @@
 // from it and its settings panel saves the record in the user's configuration
 // folder. Run by instalacion.sh on the copy it installed (NORVELA_INSTALADA).
 #include "arranque.h"
+#include "control_por_nombre.h"
 #include "enlace.h"
 #include "mano.h"
 #include "mensajes.h"
@@ -38,9 +39,9 @@ private slots:
         Tform0 &menu = *arranque.pantallas.form0;
         menu.show();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(pruebas::Pulsar(menu.gal));
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        QVERIFY(pruebas::Pulsar(pruebas::Control<EtiquetaActiva>(menu, QStringLiteral("LabelConfig"))));
+        QVERIFY(pruebas::Pulsar(pruebas::Control<QRadioButton>(menu, QStringLiteral("gal"))));
+        QVERIFY(pruebas::Pulsar(pruebas::Control<QPushButton>(menu, QStringLiteral("ButtonGrabar"))));
         // The notice that the change applies on the next start, and no failure.
         QVERIFY2(!m.textos.join('\n').contains(QStringLiteral("No puedo grabar")), qPrintable(m.textos.join('\n')));
         QFile registro(o.carpetaUsuario + "/ajustes");

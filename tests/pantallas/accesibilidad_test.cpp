@@ -59,7 +59,7 @@ void Volado(QPushButton *boton)
 const QList<Recorrido> &Recorridos()
 {
     static const QList<Recorrido> r = {
-        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { Pulsar(p.s().form0->LabelConfig); }}},
+        {"main menu and its settings", -1, {[](ProgramaEntregado &p) { Pulsar(Hijo(p.s().form0, "LabelConfig")); }}},
         {"certificates: a family, a sub-group's certificates",
          puerta::Dejar,
          {[](ProgramaEntregado &p) { ClicFila(p.s().Certifica->ListSelFp, 0); },
@@ -193,25 +193,30 @@ private slots:
         // button, and says it on one line: the door opens, the sign leads to
         // the certificates, the settings open.
         struct Caso {
-            EtiquetaActiva *Tform0::*etiqueta;
+            const char *etiqueta;
             const char *dicho;
             std::function<bool(ProgramaEntregado &)> hecho;
         };
-        const auto puerta = [](int codigo) {
-            return [codigo](ProgramaEntregado &p) { return p.s().form0->MenuElegido == codigo; };
+        // The door opened: once its zoom has played, its screen is the one showing.
+        const auto puerta = [](const char *pantalla) {
+            return [pantalla](ProgramaEntregado &p) {
+                p.reloj.Avanzar(3000);
+                const QList<QWidget *> visibles = VentanasVisibles();
+                return visibles.size() == 1 && visibles.front()->objectName() == QLatin1String(pantalla);
+            };
         };
         const QList<Caso> casos = {
-            {&Tform0::LabelCarreras, "Grados", puerta(Tform0::kPuertaCarreras)},
-            {&Tform0::LabelCuesE, "Cuestionario para la ESO", puerta(Tform0::kPuertaCuesE)},
-            {&Tform0::LabelAsistente, "Asistente", puerta(Tform0::kPuertaAsistente)},
-            {&Tform0::ImageDejar, "Quiero dejar de estudiar",
+            {"LabelCarreras", "Grados", puerta("TForm1")},
+            {"LabelCuesE", "Cuestionario para la ESO", puerta("TForm2")},
+            {"LabelAsistente", "Asistente", puerta("TForm5")},
+            {"ImageDejar", "Quiero dejar de estudiar",
              [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
-            {&Tform0::LabelConfig, "Configuración Idioma Animación",
-             [](ProgramaEntregado &p) { return p.s().form0->panelConfigu->isVisible(); }},
+            {"LabelConfig", "Configuración Idioma Animación",
+             [](ProgramaEntregado &p) { return Hijo(p.s().form0, "panelConfigu")->isVisible(); }},
         };
         for (const Caso &c : casos) {
-            ProgramaEntregado p(QStringLiteral("accesible-menu"), 0);
-            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(p.s().form0->*c.etiqueta);
+            ProgramaEntregado p(QStringLiteral("accesible-menu"), 0, {}, true);
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Hijo(p.s().form0, c.etiqueta));
             QCOMPARE(a->role(), QAccessible::Button);
             QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.dicho));
             QVERIFY(a->actionInterface() &&

@@ -59,6 +59,8 @@ constexpr int kPulsacionesDeVuelta = 8;
 constexpr int kPaseosSinNovedad = 20;
 // How long a student waits for an intro to bring its buttons in (ms).
 constexpr int kPaciencia = 5000;
+// Time enough for any door of the menu to open and its zoom to end (ms).
+constexpr int kPuertaAbierta = 3000;
 // Presses a student tries on the way back where no back control shows.
 constexpr int kPulsacionesACiegas = 2;
 
@@ -216,35 +218,30 @@ private:
     bool EnMenu() const { return menu_->isVisible() && QApplication::activeWindow() == menu_; }
 
     // The door's caption clicked on the menu, the door and the zoom played
-    // tick by tick; on the first walk, the close box is tried while the door
-    // opens, which asks whether to leave.
+    // on the test's clock; on the first walk, the close box is tried while
+    // the door opens, which asks whether to leave.
     bool AbrirPuerta(bool cerrarMientras)
     {
         Tform0 &m = *menu_;
-        EtiquetaActiva *etiquetas[12] = {m.LabelDejar, m.LabelCarreras, m.LabelCat,  m.LabelFpS,
-                                         m.LabelIti,   m.LabelFPM,      m.LabelFPip, m.LabelProfe,
-                                         m.LabelCuesB, m.LabelCuesE,    nullptr,     m.LabelAsistente};
-        EtiquetaActiva *etiqueta = etiquetas[puerta_];
+        const char *etiquetas[12] = {"LabelDejar", "LabelCarreras", "LabelCat",  "LabelFpS",
+                                     "LabelIti",   "LabelFPM",      "LabelFPip", "LabelProfe",
+                                     "LabelCuesB", "LabelCuesE",    nullptr,     "LabelAsistente"};
+        auto *etiqueta = Hijo<EtiquetaActiva>(menu_, etiquetas[puerta_]);
         Anotar(QStringLiteral("menu:%1").arg(puerta_), QStringLiteral("click the door %1").arg(Entrecomillado(etiqueta->text())));
         if (!Paso([&] { return Pulsar(etiqueta); }))
             return false;
-        if (m.TimerPuerta.isActive())
-            m.TimerPuertaTimer();
+        // The door half open.
+        p_->reloj.Avanzar(200);
         if (cerrarMientras && m.AbriendoPuerta()) {
             Anotar(QStringLiteral("menu:cierre"), QStringLiteral("the menu's close box while the door opens"));
-            // The door's timers run meanwhile: a door that went on while the
-            // question is up would open its screen over it.
+            // The clock goes on while the question is up (see Vigilar): a
+            // door that went on meanwhile would open its screen over it.
             Paso([&] {
                 m.windowHandle()->close();
                 return true;
             });
-            for (int i = 0; i < 300 && m.AbriendoPuerta(); ++i)
-                QTest::qWait(10);
         }
-        for (int i = 0; i < 20 && m.TimerPuerta.isActive(); ++i)
-            m.TimerPuertaTimer();
-        for (int i = 0; i < 20 && m.TimerZoom.isActive(); ++i)
-            m.TimerZoomTimer();
+        p_->reloj.Avanzar(kPuertaAbierta);
         Asentar();
         Comprobar();
         return !atascado_;
@@ -492,6 +489,7 @@ private:
     // windows have no manager to do it).
     void Asentar()
     {
+        p_->reloj.Avanzar(50);   // the moment a student takes over each press
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
         const auto sinActiva = [] {
@@ -524,9 +522,13 @@ private:
                   QStringLiteral("the question %1 is under %2")
                       .arg(Entrecomillado(TextoPregunta(pregunta)), arriba ? Nombre(arriba) : QStringLiteral("nothing")));
         }
-        // A door opening behind it has its time, about 0.2 s, to come over it.
-        if (reloj_.elapsed() < 20 || (menu_->AbriendoPuerta() && reloj_.elapsed() < 500))
+        // A door opening behind it has its time to come over it: the test's
+        // clock goes on by more than the door and its zoom take.
+        if (reloj_.elapsed() < 20 || (menu_->AbriendoPuerta() && reloj_.elapsed() < 500)) {
+            if (menu_->AbriendoPuerta())
+                p_->reloj.Avanzar(kPuertaAbierta / 10);
             return;
+        }
         respondiendo_ = true;
         Responder(pregunta);
         respondiendo_ = false;
@@ -617,6 +619,7 @@ private:
                 return false;
             }
             QTest::qWait(50);
+            p_->reloj.Avanzar(50);
         }
         return HayVuelta();
     }
@@ -690,12 +693,11 @@ private:
     {
         p_.reset();
         regiones_.clear();
-        p_ = std::make_unique<ProgramaEntregado>(QStringLiteral("callejones"), 0, QString(), false, &cajas_);
+        p_ = std::make_unique<ProgramaEntregado>(QStringLiteral("callejones"), 0, QString(), true, &cajas_);
         menu_ = p_->s().form0;
-        // The doors and the intermediate cycles' helicopter intro go at the
-        // test's pace; what they bring in comes as it would.
-        menu_->TimerPuerta.setInterval(10);
-        menu_->TimerZoom.setInterval(10);
+        // The menu's animations follow the test's clock, the intermediate
+        // cycles' helicopter intro goes at the test's pace; what they bring
+        // in comes as it would.
         Hijo<QTimer>(p_->s().Form3, "heli")->setInterval(1);
         Hijo<QTimer>(p_->s().Form3, "piloto")->setInterval(2);
         textosAtras_.clear();

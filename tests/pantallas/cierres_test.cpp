@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -51,10 +52,10 @@ void CajaDeCierre(QWidget *ventana)
     ventana->windowHandle()->close();
 }
 
-// A click on a door of the menu, and time for it to open.
-void AbrirPuerta(Programa &p, EtiquetaActiva *etiqueta)
+// A click on a door of the menu, by its caption's name, and time for it to open.
+void AbrirPuerta(Programa &p, const char *etiqueta)
 {
-    QVERIFY(Pulsar(etiqueta));
+    QVERIFY(Pulsar(Hijo<EtiquetaActiva>(p.menu, etiqueta)));
     p.reloj.Avanzar(3000);
 }
 
@@ -95,9 +96,9 @@ private slots:
         QFETCH(bool, pregunta);
         Programa p;
         Tform0 &menu = *p.menu;
-        EtiquetaActiva *etiquetas[12] = {menu.LabelDejar, menu.LabelCarreras, menu.LabelCat,  menu.LabelFpS,
-                                         menu.LabelIti,   menu.LabelFPM,      menu.LabelFPip, menu.LabelProfe,
-                                         menu.LabelCuesB, menu.LabelCuesE,    nullptr,        menu.LabelAsistente};
+        const char *etiquetas[12] = {"LabelDejar", "LabelCarreras", "LabelCat",  "LabelFpS",
+                                     "LabelIti",   "LabelFPM",      "LabelFPip", "LabelProfe",
+                                     "LabelCuesB", "LabelCuesE",    nullptr,     "LabelAsistente"};
         AbrirPuerta(p, etiquetas[codigo]);
         QVERIFY(!menu.isVisible());
         const QList<QWidget *> abiertas = VentanasVisibles();
@@ -159,15 +160,15 @@ private slots:
             Pantalla *pantalla;
             bool *bandera;
             const char *abrir;   // the assistant's button
-            EtiquetaActiva *Tform0::*puerta;   // the menu's door
+            const char *puerta;   // the menu's door
             QPushButton *salir;
         };
         const QList<Caso> casos = {
-            {s.Form1, &p.e.GradosDesdeAsistente, "BGrados", &Tform0::LabelCarreras,
+            {s.Form1, &p.e.GradosDesdeAsistente, "BGrados", "LabelCarreras",
              Control<QPushButton>(*s.Form1, QStringLiteral("BotMenuRetro"))},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", &Tform0::LabelFpS, Hijo<QPushButton>(s.Form8, "menuFP3")}};
+            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", "LabelFpS", Hijo<QPushButton>(s.Form8, "menuFP3")}};
         for (const Caso &caso : casos) {
-            AbrirPuerta(p, p.menu->LabelAsistente);
+            AbrirPuerta(p, "LabelAsistente");
             QVERIFY(s.Form5->isVisible());
             QVERIFY(Pulsar(Control<QPushButton>(*s.Form5, QString::fromLatin1(caso.abrir))));
             QVERIFY(caso.pantalla->isVisible() && *caso.bandera);
@@ -178,7 +179,7 @@ private slots:
             // Not from the assistant: home.
             QVERIFY(Pulsar(Control<QPushButton>(*s.Form5, QStringLiteral("BVolver"))));
             QTRY_VERIFY(p.menu->isActiveWindow());
-            AbrirPuerta(p, p.menu->*caso.puerta);
+            AbrirPuerta(p, caso.puerta);
             QVERIFY(caso.pantalla->isVisible());
             QVERIFY(Pulsar(caso.salir));
             QTRY_VERIFY(p.menu->isActiveWindow());
@@ -209,7 +210,9 @@ private slots:
         QVERIFY(TerminaElPrograma([&] { QVERIFY(pruebas::Tecla(p.menu, Qt::Key_Escape)); }));
         QCOMPARE(p.m.textos.size(), 2);   // the way out asks no second time
         QVERIFY(p.e.ErrorFicheros);
-        QVERIFY(!p.menu->piloto.isActive());
+        // The student's walk in stopped with it.
+        p.reloj.Avanzar(2000);
+        QCOMPARE(Hijo<QLabel>(p.menu, "anda")->x(), 100);
     }
 };
 

@@ -17,6 +17,7 @@
 #include "formconsejo.h"
 #include "grados.h"
 #include "hintU.h"
+#include "iconos.h"
 #include "idioma_qt.h"
 #include "inipro.h"
 #include "itinerarios.h"
@@ -47,6 +48,7 @@
 #include <QWindow>
 
 using namespace norvela;
+using pruebas::Hijo;
 using pruebas::Pulsar;
 
 namespace {
@@ -147,6 +149,12 @@ int FilasOpacas(const QImage &imagen)
     return filas;
 }
 
+// The menu's door pictures: closed, then the four steps of its opening.
+QImage Puerta(int paso)
+{
+    return ImagenIncorporada(QStringLiteral("puerta%1").arg(paso)).toImage();
+}
+
 // Whether a point of the corridor lies under a caption or its board.
 bool BajoRotulo(const Tform0 &menu, const QPoint &punto)
 {
@@ -167,31 +175,33 @@ private slots:
         Programa p;
         QVERIFY(!p.e.ErrorFicheros);
         Tform0 &menu = *p.menu;
+        QLabel *anda = Hijo<QLabel>(menu, "anda");
+        QWidget *bocadillo = Hijo(menu, "Bocadillo1");
+        QLabel *saludo = Hijo<QLabel>(menu, "LabelBocadillo1");
+        QWidget *segundo = Hijo(menu, "labelBocadillo2");
         // However long the start-up took, the walk has not begun.
-        QCOMPARE(menu.anda->x(), 100);
-        QVERIFY(menu.piloto.isActive());
+        QCOMPARE(anda->x(), 100);
         // Eight steps of 8 pixels, one each 200 ms, with no door hint meanwhile.
         p.reloj.Avanzar(1599);
-        QCOMPARE(menu.anda->x(), 156);
-        QVERIFY(menu.LabelCarreras->toolTip().isEmpty());
-        QVERIFY(menu.Bocadillo1->isHidden());
+        QCOMPARE(anda->x(), 156);
+        QVERIFY(Hijo(menu, "LabelCarreras")->toolTip().isEmpty());
+        QVERIFY(bocadillo->isHidden());
         p.reloj.Avanzar(1);
-        QCOMPARE(menu.anda->x(), 164);
-        QVERIFY(!menu.piloto.isActive());
-        QVERIFY(!menu.LabelCarreras->toolTip().isEmpty());
-        QVERIFY(!menu.LabelCat->toolTip().isEmpty());
-        QVERIFY(!menu.Bocadillo1->isHidden());
-        QVERIFY(!menu.LabelBocadillo1->isHidden());
-        QVERIFY(menu.LabelBocadillo1->text().contains(QStringLiteral("Norvela.")));
-        // The greeting changes to its second text 3 s later, once.
+        QCOMPARE(anda->x(), 164);
+        QVERIFY(!Hijo(menu, "LabelCarreras")->toolTip().isEmpty());
+        QVERIFY(!Hijo(menu, "LabelCat")->toolTip().isEmpty());
+        QVERIFY(!bocadillo->isHidden());
+        QVERIFY(!saludo->isHidden());
+        QVERIFY(saludo->text().contains(QStringLiteral("Norvela.")));
+        // The greeting changes to its second text 3 s later, and the walk is over.
         p.reloj.Avanzar(2999);
-        QVERIFY(menu.labelBocadillo2->isHidden());
+        QVERIFY(segundo->isHidden());
         p.reloj.Avanzar(1);
-        QVERIFY(!menu.labelBocadillo2->isHidden());
-        QVERIFY(menu.LabelBocadillo1->isHidden());
-        QVERIFY(!menu.TimerTexto.isActive());
+        QVERIFY(!segundo->isHidden());
+        QVERIFY(saludo->isHidden());
         p.reloj.Avanzar(10000);
-        QCOMPARE(menu.anda->x(), 164);
+        QCOMPARE(anda->x(), 164);
+        QVERIFY(!segundo->isHidden() && saludo->isHidden());
     }
 
     void captionsFitTheirBoardsInEveryLanguage_data()
@@ -221,19 +231,19 @@ private slots:
                 QVERIFY2(otra == e || !otra->geometry().intersects(e->geometry()), qPrintable(e->text()));
         }
         // No caption covers a door's glass.
-        const QRect cristal = Cristal(menu.ImageListPuerta.value(0).toImage());
+        const QRect cristal = Cristal(Puerta(0));
         QVERIFY(cristal.width() > 10 && cristal.height() > 10);
-        for (EtiquetaActiva *puerta : {menu.LabelCarreras, menu.LabelCat, menu.LabelFpS, menu.LabelIti, menu.LabelFPM,
-                                       menu.LabelFPip, menu.LabelProfe, menu.LabelCuesB, menu.LabelCuesE,
-                                       menu.LabelConfig, menu.LabelAsistente}) {
-            const QRect vidrio = cristal.translated(menu.PosicionPuerta(puerta));
+        for (const char *puerta : {"LabelCarreras", "LabelCat", "LabelFpS", "LabelIti", "LabelFPM", "LabelFPip",
+                                   "LabelProfe", "LabelCuesB", "LabelCuesE", "LabelConfig", "LabelAsistente"}) {
+            const QRect vidrio = cristal.translated(menu.PosicionPuerta(Hijo<EtiquetaActiva>(menu, puerta)));
             for (QLabel *e : etiquetas)
                 QVERIFY2(!e->geometry().intersects(vidrio), qPrintable(e->text()));
         }
         // The sign's caption lies on the sign's board, where its navy and its
         // hover yellow both read.
-        const QImage rotulo = menu.ImageDejar->pixmap().toImage();
-        const QRect sobre = menu.LabelDejar->geometry().translated(-menu.ImageDejar->pos());
+        const QLabel *cartel = Hijo<QLabel>(menu, "ImageDejar");
+        const QImage rotulo = cartel->pixmap().toImage();
+        const QRect sobre = Hijo(menu, "LabelDejar")->geometry().translated(-cartel->pos());
         QVERIFY(QRect(QPoint(0, 0), rotulo.size()).contains(sobre));
         for (int y = sobre.top(); y <= sobre.bottom(); ++y)
             for (int x = sobre.left(); x <= sobre.right(); ++x) {
@@ -283,9 +293,10 @@ private slots:
         // The exit question asked while a door opens, and read for a while.
         Tform0 &menu = *p.menu;
         QVERIFY(Activa(&menu));
-        QVERIFY(Pulsar(menu.LabelIti));
+        QVERIFY(Pulsar(Hijo(menu, "LabelIti")));
         p.reloj.Avanzar(600);
-        const QPoint puerta = menu.anda->pos();
+        const QWidget *anda = Hijo(menu, "anda");
+        const QPoint puerta = anda->pos();
         QStringList botones;
         QString titulo = QStringLiteral("?");
         bool arriba = false;
@@ -305,7 +316,7 @@ private slots:
         else if (como == 1)
             menu.windowHandle()->close();
         else
-            QVERIFY(Pulsar(menu.BotRetroce));
+            QVERIFY(Pulsar(Hijo(menu, "BotRetroce")));
         botones.sort();
         QStringList esperados{si, no};
         esperados.sort();
@@ -316,7 +327,7 @@ private slots:
         QVERIFY2(otras.isEmpty(), qPrintable(otras.value(0) ? otras.value(0)->objectName() : QString()));
         // No: as it was, the door half open; then it opens as it would have.
         QVERIFY(menu.isVisible());
-        QCOMPARE(menu.anda->pos(), puerta);
+        QCOMPARE(anda->pos(), puerta);
         p.reloj.Avanzar(kPuertaAbierta);
         QVERIFY(p.s().Form2->isVisible() && !menu.isVisible());
         QCOMPARE(p.s().Form4->ShadowSi->text(), si);
@@ -349,26 +360,27 @@ private slots:
         Tform0 &menu = *p.menu;
         QVERIFY(Activa(&menu));
         p.reloj.Avanzar(800);
-        QVERIFY(Pulsar(menu.LabelConfig));
-        QVERIFY(menu.panelConfigu->isVisible());
+        QWidget *panel = Hijo(menu, "panelConfigu");
+        QVERIFY(Pulsar(Hijo(menu, "LabelConfig")));
+        QVERIFY(panel->isVisible());
         // The walk ends and the greeting changes its text under the panel.
         p.reloj.Avanzar(800);
-        QVERIFY(menu.Bocadillo1->isVisible());
-        for (QRadioButton *b : {menu.cas, menu.cat, menu.gal, menu.eus}) {
+        QVERIFY(Hijo(menu, "Bocadillo1")->isVisible());
+        for (const char *idioma : {"cas", "cat", "gal", "eus"}) {
+            auto *b = Hijo<QRadioButton>(menu, idioma);
             QVERIFY(Pulsar(b));
             QVERIFY2(b->isChecked(), qPrintable(b->text()));
-            QCOMPARE(menu.LabelIdiomaSel->text(), b->text());
+            QCOMPARE(Hijo<QLabel>(menu, "LabelIdiomaSel")->text(), b->text());
             p.reloj.Avanzar(1000);
         }
         // Nothing behind the panel can be reached.
-        for (QWidget *detras : {static_cast<QWidget *>(menu.LabelCarreras), static_cast<QWidget *>(menu.LabelFPip),
-                                static_cast<QWidget *>(menu.LabelDejar), static_cast<QWidget *>(menu.BotRetroce)})
-            QVERIFY2(pruebas::Inalcanzable(detras).contains(QStringLiteral("covers it")),
-                     qPrintable(pruebas::Inalcanzable(detras)));
+        for (const char *detras : {"LabelCarreras", "LabelFPip", "LabelDejar", "BotRetroce"})
+            QVERIFY2(pruebas::Inalcanzable(Hijo(menu, detras)).contains(QStringLiteral("covers it")),
+                     qPrintable(pruebas::Inalcanzable(Hijo(menu, detras))));
         // Closed, the doors work again.
-        QVERIFY(Pulsar(menu.ButtonRetroConf));
-        QVERIFY(menu.panelConfigu->isHidden());
-        QVERIFY(Pulsar(menu.LabelCarreras));
+        QVERIFY(Pulsar(Hijo(menu, "ButtonRetroConf")));
+        QVERIFY(panel->isHidden());
+        QVERIFY(Pulsar(Hijo(menu, "LabelCarreras")));
         QVERIFY(menu.AbriendoPuerta());
     }
 
@@ -376,17 +388,18 @@ private slots:
     {
         Programa p;
         Tform0 &menu = *p.menu;
-        const QImage corredor = menu.mosaico->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage cerrada = menu.ImageListPuerta.value(0).toImage();
+        const QImage corredor = Hijo<QLabel>(menu, "mosaico")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage cerrada = Puerta(0);
         const int alto = FilasOpacas(cerrada);
         QCOMPARE(alto, kAltoHoja);
         // 4 pixels right of each caption as designed, whatever width it took.
-        const QList<QPair<EtiquetaActiva *, QPoint>> puertas = {
-            {menu.LabelCarreras, {63, 170}}, {menu.LabelCat, {231, 170}},   {menu.LabelFpS, {414, 170}},
-            {menu.LabelIti, {583, 170}},     {menu.LabelFPM, {761, 170}},   {menu.LabelFPip, {932, 170}},
-            {menu.LabelProfe, {222, 510}},   {menu.LabelCuesB, {412, 510}}, {menu.LabelCuesE, {588, 510}},
-            {menu.LabelAsistente, {934, 510}}};
-        for (const auto &[puerta, en] : puertas) {
+        const QList<QPair<const char *, QPoint>> puertas = {
+            {"LabelCarreras", {63, 170}}, {"LabelCat", {231, 170}},   {"LabelFpS", {414, 170}},
+            {"LabelIti", {583, 170}},     {"LabelFPM", {761, 170}},   {"LabelFPip", {932, 170}},
+            {"LabelProfe", {222, 510}},   {"LabelCuesB", {412, 510}}, {"LabelCuesE", {588, 510}},
+            {"LabelAsistente", {934, 510}}};
+        for (const auto &[nombre, en] : puertas) {
+            auto *puerta = Hijo<EtiquetaActiva>(menu, nombre);
             QCOMPARE(menu.PosicionPuerta(puerta), en);
             const QImage pintada = corredor.copy(QRect(en, QSize(cerrada.width(), alto)));
             const QImage cerradaOpaca = cerrada.copy(0, 0, cerrada.width(), alto).convertToFormat(QImage::Format_RGB32);
@@ -396,13 +409,12 @@ private slots:
                         QFAIL(qPrintable(QStringLiteral("%1: %2,%3").arg(puerta->text()).arg(x).arg(y)));
             // The button, the year and the sign stand clear of every leaf.
             const QRect hoja(en, QSize(cerrada.width(), alto));
-            for (QWidget *w : {static_cast<QWidget *>(menu.BotRetroce), static_cast<QWidget *>(menu.LabelAno),
-                               static_cast<QWidget *>(menu.LabelDejar), static_cast<QWidget *>(menu.ImageDejar)})
-                QVERIFY2(!w->geometry().intersects(hoja), qPrintable(puerta->text()));
+            for (const char *w : {"BotRetroce", "LabelAno", "LabelDejar", "ImageDejar"})
+                QVERIFY2(!Hijo(menu, w)->geometry().intersects(hoja), qPrintable(puerta->text()));
         }
         // Step k plays 10 x k pixels higher and reaches down over the closed leaf.
-        for (int k = 1; k < menu.ImageListPuerta.size(); ++k)
-            QCOMPARE(FilasOpacas(menu.ImageListPuerta[k].toImage()), kAltoHoja + 10 * k);
+        for (int k = 1; k < 5; ++k)
+            QCOMPARE(FilasOpacas(Puerta(k)), kAltoHoja + 10 * k);
     }
 
     void everyDoorOpensItsScreen_data()
@@ -428,55 +440,57 @@ private slots:
         Programa p;
         Tform0 &menu = *p.menu;
         QVERIFY(Activa(&menu));
-        EtiquetaActiva *etiquetas[12] = {nullptr, menu.LabelCarreras, menu.LabelCat, menu.LabelFpS, menu.LabelIti,
-                                         menu.LabelFPM, menu.LabelFPip, menu.LabelProfe, menu.LabelCuesB,
-                                         menu.LabelCuesE, nullptr, menu.LabelAsistente};
-        EtiquetaActiva *puerta = etiquetas[codigo];
+        const char *etiquetas[12] = {nullptr,      "LabelCarreras", "LabelCat",   "LabelFpS",
+                                     "LabelIti",   "LabelFPM",      "LabelFPip",  "LabelProfe",
+                                     "LabelCuesB", "LabelCuesE",    nullptr,      "LabelAsistente"};
+        auto *puerta = Hijo<EtiquetaActiva>(menu, etiquetas[codigo]);
+        QLabel *anda = Hijo<QLabel>(menu, "anda");
+        QWidget *panel = Hijo(menu, "panelConfigu");
+        auto *zoom = Hijo<ZoomPuerta>(menu, "zoom");
+        const QPoint abajo = menu.PosicionPuerta(puerta);
+        QCOMPARE(abajo.y(), codigo >= 7 ? 510 : 170);
         QVERIFY(Pulsar(puerta));
-        QVERIFY(!menu.piloto.isActive());
-        QVERIFY(menu.TimerPuerta.isActive());
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));
-        QCOMPARE(menu.PuertaY, codigo >= 7 ? 510 : 170);
-        QCOMPARE(QPoint(menu.PuertaX, menu.PuertaY), menu.PosicionPuerta(puerta));
 
-        // The door opens in five steps of 200 ms, 40 pixels up.
-        p.reloj.Avanzar(999);
-        QVERIFY(menu.TimerPuerta.isActive());
+        // The door opens in five steps of 200 ms, 10 pixels up each, where
+        // the walk was: the walk and its greeting are over.
+        p.reloj.Avanzar(200);
+        QCOMPARE(anda->pos(), abajo);
+        p.reloj.Avanzar(799);
+        QCOMPARE(anda->pos(), abajo - QPoint(0, 30));
         // The settings stay closed while a door opens.
-        QVERIFY(Pulsar(menu.LabelConfig));
-        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(Pulsar(Hijo(menu, "LabelConfig")));
+        QVERIFY(panel->isHidden());
         p.reloj.Avanzar(1);
-        QVERIFY(!menu.TimerPuerta.isActive());
-        QCOMPARE(menu.PuertaArriba, menu.PuertaY - 40);
-        QVERIFY(menu.TimerZoom.isActive());
         // The open door stays until the zoom draws it.
-        QVERIFY(menu.anda->isVisible());
-        QCOMPARE(menu.anda->pos(), QPoint(menu.PuertaX, menu.PuertaArriba));
-        auto *zoom = menu.findChild<ZoomPuerta *>();
-        QVERIFY(zoom && zoom->isHidden());
+        QVERIFY(anda->isVisible());
+        QCOMPARE(anda->pos(), abajo - QPoint(0, 40));
+        QVERIFY(zoom->isHidden());
         // The first zoom picture grows around the door's column.
         p.reloj.Avanzar(100);
         QVERIFY(zoom->isVisible());
-        QVERIFY(!menu.anda->isVisible());
+        QVERIFY(!anda->isVisible());
         // Stacking: the sign in front of the opening door, and the settings
         // panel in front of everything the menu plays.
         const QObjectList capas = menu.children();
-        QVERIFY(capas.indexOf(menu.anda) < capas.indexOf(menu.ImageDejar));
-        for (QObject *debajo : {static_cast<QObject *>(zoom), static_cast<QObject *>(menu.Bocadillo1),
-                                static_cast<QObject *>(menu.PanelAyuda), static_cast<QObject *>(menu.anda)})
-            QVERIFY(capas.indexOf(debajo) < capas.indexOf(menu.panelConfigu));
+        QVERIFY(capas.indexOf(anda) < capas.indexOf(Hijo(menu, "ImageDejar")));
+        for (QObject *debajo : {static_cast<QObject *>(zoom), static_cast<QObject *>(Hijo(menu, "Bocadillo1")),
+                                static_cast<QObject *>(Hijo(menu, "PanelAyuda")), static_cast<QObject *>(anda)})
+            QVERIFY(capas.indexOf(debajo) < capas.indexOf(panel));
         const int columna = codigo >= 7 ? codigo - 5 : codigo;
-        QCOMPARE(menu.RectanguloZoom().left(), (columna - 1) * menu.W - 7);
-        QCOMPARE(menu.RectanguloZoom().top(), codigo >= 7 ? 305 : 0);
+        const QRect zona = zoom->Destino();
+        QCOMPARE(zona.left(), (columna - 1) * p.e.BmpParte.width() - 7);
+        QCOMPARE(zona.top(), codigo >= 7 ? 305 : 0);
         // A second click while the door opens changes nothing.
-        QVERIFY(Pulsar(menu.LabelCat));
-        QCOMPARE(menu.MenuElegido, codigo);
-        QVERIFY(Pulsar(menu.LabelDejar));
+        QVERIFY(Pulsar(Hijo(menu, "LabelCat")));
+        QVERIFY(Pulsar(Hijo(menu, "LabelDejar")));
         QVERIFY(menu.isVisible());
 
         // Ten growing pictures, 100 ms apart; the screen opens on the next tick.
         p.reloj.Avanzar(999);
         QVERIFY(menu.isVisible());
+        QCOMPARE(zoom->Destino().left(), zona.left() - 45);
+        QVERIFY(Hijo(menu, "Bocadillo1")->isHidden());
         p.reloj.Avanzar(1);
         QVERIFY(!menu.isVisible());
         QWidget *abierta = nullptr;
@@ -485,7 +499,7 @@ private slots:
                 abierta = w;
         QVERIFY2(abierta, qPrintable(pantalla + " is not showing"));
         QVERIFY(!menu.AbriendoPuerta());
-        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(panel->isHidden());
         QVERIFY(!puerta->toolTip().isEmpty() || codigo == 11);
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));   // stays for the run
 
@@ -523,29 +537,25 @@ private slots:
     {
         Programa p(true);
         Tform0 &menu = *p.menu;
-        QVERIFY(!menu.piloto.isActive());
         QVERIFY(Activa(&menu));
-        QVERIFY(menu.TimerAyuda.isActive());
-        // A line at the 1st, 2nd, 4th, 6th and 8th tick of 200 ms; the 9th ends.
+        // A line at the 1st, 2nd, 4th, 6th and 8th tick of 200 ms, and no walk.
         p.reloj.Avanzar(200);
-        QCOMPARE(menu.LabelAyu[0]->text(), p.e.Texto(14));
-        QVERIFY(menu.LabelAyu[1]->text().isEmpty());
+        QCOMPARE(Hijo<QLabel>(menu, "LabelAyu0")->text(), p.e.Texto(14));
+        QVERIFY(Hijo<QLabel>(menu, "LabelAyu1")->text().isEmpty());
         p.reloj.Avanzar(1400);
-        QCOMPARE(menu.LabelAyu[4]->text(), p.e.Texto(18));
-        QVERIFY(menu.TimerAyuda.isActive());
+        QCOMPARE(Hijo<QLabel>(menu, "LabelAyu4")->text(), p.e.Texto(18));
         p.reloj.Avanzar(200);
-        QVERIFY(!menu.TimerAyuda.isActive());
-        QVERIFY(!menu.PanelAyuda->isHidden());
+        QVERIFY(!Hijo(menu, "PanelAyuda")->isHidden());
+        QVERIFY(Hijo<QLabel>(menu, "anda")->pixmap().isNull());
         // Doors open on the first zoom tick, with no door animation.
-        QVERIFY(Pulsar(menu.LabelCat));
-        QVERIFY(!menu.TimerPuerta.isActive());
+        QVERIFY(Pulsar(Hijo(menu, "LabelCat")));
         p.reloj.Avanzar(100);
         QVERIFY(p.arranque->pantallas.FormCat->isVisible());
         // Back from its screen, the help plays again from its first line.
         p.arranque->pantallas.FormCat->windowHandle()->close();
         QTRY_VERIFY(menu.isVisible());
         // Back returns to the animated screen without asking.
-        QVERIFY(Pulsar(menu.BotRetroce));
+        QVERIFY(Pulsar(Hijo(menu, "BotRetroce")));
         QVERIFY(p.e.ModoAnimado);
         QVERIFY(!menu.isVisible());
         QVERIFY(p.m.textos.isEmpty());
@@ -560,7 +570,7 @@ private slots:
             Tform0 &menu = *p.menu;
             TCertifica &c = *p.s().Certifica;
             QVERIFY(Activa(&menu));
-            QVERIFY(Pulsar(menu.LabelDejar));
+            QVERIFY(Pulsar(Hijo(menu, "LabelDejar")));
             p.reloj.Avanzar(1000);
             QCOMPARE(c.LabelAyu[2]->text(), p.e.Texto(564));
             pruebas::ClicFila(c.ListSelFp, 0);
@@ -572,7 +582,7 @@ private slots:
             QVERIFY(Pulsar(c.BotRetrocederFP));
             QVERIFY(Pulsar(c.BotRetrocederFP));
             QTRY_VERIFY(menu.isActiveWindow());
-            QVERIFY(Pulsar(menu.LabelAsistente));
+            QVERIFY(Pulsar(Hijo(menu, "LabelAsistente")));
             p.reloj.Avanzar(kPuertaAbierta);
             QVERIFY(Pulsar(p.s().Form5->findChild<QPushButton *>(QStringLiteral("BDejar"))));
             QVERIFY(c.isVisible());
@@ -597,9 +607,9 @@ private slots:
             Tform0 &menu = *p.menu;
             QVERIFY(menu.isVisible());
             p.reloj.Avanzar(1800);
-            QVERIFY(menu.PanelAyuda->isVisible());
+            QVERIFY(Hijo(menu, "PanelAyuda")->isVisible());
             for (int i = 0; i < 5; ++i)
-                QCOMPARE(menu.LabelAyu[i]->text(), p.e.Texto(14 + i));
+                QCOMPARE(Hijo<QLabel>(menu, qPrintable(QStringLiteral("LabelAyu%1").arg(i)))->text(), p.e.Texto(14 + i));
             menu.hide();
         }
     }
@@ -612,7 +622,7 @@ private slots:
         for (int k = 0; k < 2; ++k) {
             Programa p(false, k == 0 ? 0 : 3);
             QVERIFY(Activa(p.menu));
-            QVERIFY(Pulsar(p.menu->LabelCarreras));
+            QVERIFY(Pulsar(Hijo(p.menu, "LabelCarreras")));
             p.reloj.Avanzar(kPuertaAbierta);
             QVERIFY(p.s().Form1->isVisible());
             for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1)})
@@ -635,11 +645,15 @@ private slots:
         pruebas::Iniciado a(c);
         QVERIFY(!a.e.ErrorFicheros);
         PantallasCreadas pantallas;
+        pruebas::RelojPrueba reloj;
+        pantallas.RelojAnimaciones = &reloj;
         Tform0 menu(a.e, pantallas);
         QVERIFY(a.e.ErrorFicheros);
         // The student is told which file is missing.
         QCOMPARE(a.m.textos, QStringList{"Faltan ficheros (" + a.e.Fichero("rotulon.bmp") + "). Vuelva a instalar el programa"});
-        QVERIFY(!menu.piloto.isActive());
+        // Nor does the student walk in.
+        reloj.Avanzar(2000);
+        QCOMPARE(Hijo(menu, "anda")->x(), 100);
     }
 
     void balloonWrapsAndFramesItsText()

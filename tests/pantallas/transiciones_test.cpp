@@ -8,6 +8,7 @@
 #include "limite_escritura.h"
 #include "mano.h"
 #include "panel_efectos.h"
+#include "pantalla_prueba.h"
 #include "principal.h"
 #include "transiciones_paneles.h"
 
@@ -26,6 +27,7 @@
 
 using namespace norvela;
 using norvela::pruebas::CarpetaEntregada;
+using norvela::pruebas::Hijo;
 
 namespace {
 
@@ -382,38 +384,43 @@ private slots:
         QVERIFY(Programa());
         Tform0 &menu = *arranque->pantallas.form0;
         menu.show();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(menu.panelConfigu->isVisible());
-        QVERIFY(menu.gal->isChecked());   // the record says Galician
-        QCOMPARE(menu.LabelIdiomaSel->text(), QStringLiteral("Galego"));
-        QVERIFY(!menu.PanelCofigu2->isHidden());   // both image packs are shipped: the animation row
-        QVERIFY(menu.no->isChecked());
+        auto *config = Hijo<EtiquetaActiva>(menu, "LabelConfig");
+        QWidget *panel = Hijo(menu, "panelConfigu");
+        auto *elegido = Hijo<QLabel>(menu, "LabelIdiomaSel");
+        auto *grabar = Hijo<QPushButton>(menu, "ButtonGrabar");
+        auto *volver = Hijo<QPushButton>(menu, "ButtonRetroConf");
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(panel->isVisible());
+        QVERIFY(Hijo<QRadioButton>(menu, "gal")->isChecked());   // the record says Galician
+        QCOMPARE(elegido->text(), QStringLiteral("Galego"));
+        QVERIFY(!Hijo(menu, "PanelCofigu2")->isHidden());   // both image packs are shipped: the animation row
+        QVERIFY(Hijo<QRadioButton>(menu, "no")->isChecked());
 
         // Saving without a change says nothing.
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
-        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(pruebas::Pulsar(grabar));
+        QVERIFY(panel->isHidden());
         QVERIFY(mensajes.textos.isEmpty());
 
         // A new language: saved, with the restart notice; the running program keeps its texts.
-        const QString antes = menu.LabelCarreras->text();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(pruebas::ClicEn(menu.eus, QPoint(6, 10)));
-        QCOMPARE(menu.LabelIdiomaSel->text(), QStringLiteral("Euskera"));
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        const QString antes = Hijo<QLabel>(menu, "LabelCarreras")->text();
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "eus"), QPoint(6, 10)));
+        QCOMPARE(elegido->text(), QStringLiteral("Euskera"));
+        QVERIFY(pruebas::Pulsar(grabar));
         QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=3\r\norden=1\r\nanimacion=0\r\n"));
-        QCOMPARE(menu.LabelCarreras->text(), antes);
+        QCOMPARE(Hijo<QLabel>(menu, "LabelCarreras")->text(), antes);
 
         // Back: nothing saved, the choice is forgotten at the next opening.
         const QDateTime escrito = QFileInfo(carpeta->Ruta("ajustes")).lastModified();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(pruebas::ClicEn(menu.cas, QPoint(6, 10)));
-        QVERIFY(pruebas::Pulsar(menu.ButtonRetroConf));
-        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "cas"), QPoint(6, 10)));
+        QVERIFY(pruebas::Pulsar(volver));
+        QVERIFY(panel->isHidden());
         QCOMPARE(QFileInfo(carpeta->Ruta("ajustes")).lastModified(), escrito);
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(menu.eus->isChecked());
-        QVERIFY(pruebas::Pulsar(menu.ButtonRetroConf));
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(Hijo<QRadioButton>(menu, "eus")->isChecked());
+        QVERIFY(pruebas::Pulsar(volver));
     }
 
     void failedSaveKeepsTheRecordAndTheNoticeFollowsTheDisk()
@@ -421,22 +428,24 @@ private slots:
         QVERIFY(Programa({"N", "0"}));   // Castilian and no alphabetical order for this run only
         Tform0 &menu = *arranque->pantallas.form0;
         menu.show();
+        auto *config = Hijo<EtiquetaActiva>(menu, "LabelConfig");
+        auto *grabar = Hijo<QPushButton>(menu, "ButtonGrabar");
         const QByteArray guardado = Contenido(carpeta->Ruta("ajustes"));
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(pruebas::ClicEn(menu.cat, QPoint(6, 10)));
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "cat"), QPoint(6, 10)));
         {
             pruebas::LimiteEscritura limite;
-            QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+            QVERIFY(pruebas::Pulsar(grabar));
         }
         QCOMPARE(mensajes.textos, QStringList{"Lo siento. No puedo grabar."});
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), guardado);
-        QVERIFY(menu.panelConfigu->isHidden());
+        QVERIFY(Hijo(menu, "panelConfigu")->isHidden());
         QCOMPARE(enlace->IdiomaSel, 1);   // the new value stays in memory
 
         // Saving the same choice later writes it, and it is a change on disk.
         mensajes.textos.clear();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        QVERIFY(pruebas::Pulsar(config));
+        QVERIFY(pruebas::Pulsar(grabar));
         QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
         // The one-run alphabetical order was not made permanent.
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=1\r\norden=1\r\nanimacion=0\r\n"));
@@ -449,11 +458,11 @@ private slots:
         carpeta->EscribirBytes("vector.DXG", "x");
         Tform0 &menu = *arranque->pantallas.form0;
         menu.show();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(menu.PanelCofigu2->isVisible());
-        QVERIFY(pruebas::ClicEn(menu.si, QPoint(6, 10)));
-        QCOMPARE(menu.LabelSINO->text(), enlace->Texto(141));
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        QVERIFY(pruebas::Pulsar(Hijo<EtiquetaActiva>(menu, "LabelConfig")));
+        QVERIFY(Hijo(menu, "PanelCofigu2")->isVisible());
+        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "si"), QPoint(6, 10)));
+        QCOMPARE(Hijo<QLabel>(menu, "LabelSINO")->text(), enlace->Texto(141));
+        QVERIFY(pruebas::Pulsar(Hijo<QPushButton>(menu, "ButtonGrabar")));
         QVERIFY(enlace->AnimacionSi);
         QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
     }

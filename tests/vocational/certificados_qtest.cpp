@@ -36,7 +36,7 @@ struct Programa : ProgramaEntregado {
     {
         menu->Mostrar();
         QVERIFY(QTest::qWaitForWindowActive(menu));
-        QVERIFY(Pulsar(menu->LabelDejar));
+        QVERIFY(Pulsar(Hijo<EtiquetaActiva>(menu, "LabelDejar")));
         QVERIFY(QTest::qWaitForWindowActive(c));
     }
     Tform0 *menu = nullptr;
