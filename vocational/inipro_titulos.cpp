@@ -126,7 +126,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     Listsel->clear();
     PanelSelTit->clear();
     PanelCarSel->setText(NombreTitulo());
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     Ruta->estado.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.
