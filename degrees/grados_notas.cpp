@@ -94,9 +94,7 @@ void TForm1::GridNotasDblClick(int fila)
     // Only on the universities-by-region path, whose grid lists degrees.
     if (!estado.MenuGradosUsado || estado.ModoGrados)
         return;
-    if (!enlace.FilaElemento.Contiene(fila + 1))
-        return;
-    const int d = enlace.FilaElemento[fila + 1];
+    const int d = estado.GradoEnFilaNotas(fila);
     if (d < 1 || d > enlace.NumGrados)
         return;
     enlace.ElementoElegido = d;

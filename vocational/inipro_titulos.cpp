@@ -84,7 +84,6 @@ void TFIniPro::TitulosListados()
 {
     ListFPExpli->show();
     ListFPExpli->clear();
-    enlace.ListaDeLugares = true;
     if (!estado.Titulos.TitulosFamilia.empty())
         Labeltitulo->setText(DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) + QStringLiteral("..."));
     propio.TituloRaton = 0;

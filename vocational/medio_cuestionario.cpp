@@ -261,7 +261,6 @@ void TForm3::ListarLineasCuestionarioGM()
         opciones << ListGM->item(fila)->text();
     }
     informeCuesGM.Opciones(opciones);
-    enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
     propio.TitulosListadosGM = true;
     AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
     ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));

@@ -40,11 +40,6 @@ void TForm3::botTit2Click()
     AbrirGrupos();
 }
 
-void TForm3::TitulosListados()
-{
-    enlace.ListaDeLugares = true;
-}
-
 void TForm3::ListTitClick(int fila)
 {
     int titulo = 0;

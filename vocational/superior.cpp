@@ -38,7 +38,6 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
     PrepararComarcasYZonas(enlace);
 
     enlace.FPSuperiorActivo = false;
-    enlace.ListaDeLugares = false;
     enlace.ModoImpresion = false;
     estado.AltoListaSel = listSelFP->height();
 }

@@ -51,10 +51,6 @@ struct DatosLugares {
     // line, prepared once by the higher-cycle screen's creation.
     TablaTexto CodigoComarcaCentro{1, 1100, 2};
     TablaTexto CodigoZonaCentro{1, 1100, 2};
-
-    // The community clicked on the degrees screen's maps. The FP screens
-    // keep their own place choice, in their place route.
-    int ComunidadSel = 0;
 };
 
 } // namespace norvela

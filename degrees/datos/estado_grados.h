@@ -1,7 +1,7 @@
 // The view state of the degrees screen: which degree is selected and which
 // of its views and list modes is active. Kept in one place so every handler
 // reads and writes the same flags, and so the state can be checked without
-// a widget. The flags other screens read (VistaDobles, ModoImpresion, ...)
+// a widget. The flags other windows read (VistaDobles, ModoImpresion, ...)
 // stay in the shared state.
 #pragma once
 
@@ -56,6 +56,12 @@ struct EstadoGrados {
     std::vector<int> FilaUniversidad;
     // The university whose degrees the marks grid shows (its web button).
     int UniversidadSel = 0;
+    // The degree of each row of that grid (0-based row; 0 on a heading
+    // row), rebuilt with it: a double click opens the row's degree.
+    std::vector<int> GradoDeFilaNotas;
+    // The community last clicked on the screen's map or chosen on the
+    // region-map window: the heading of its lists.
+    int ComunidadSel = 0;
     // The print button asks the community list's click for the double
     // degrees' report instead of their view.
     bool ImprimirDobles = false;
@@ -102,6 +108,11 @@ struct EstadoGrados {
     int UniversidadEnFila(int fila) const
     {
         return GradoEnPosicion(FilaUniversidad, fila);
+    }
+    // The degree of a university's marks-grid row `fila`; 0 outside it.
+    int GradoEnFilaNotas(int fila) const
+    {
+        return GradoEnPosicion(GradoDeFilaNotas, fila);
     }
 
 private:

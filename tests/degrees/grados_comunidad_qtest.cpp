@@ -108,7 +108,7 @@ private slots:
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
         QVERIFY(!Mostrado(f.PanelMapa) && !Mostrado(f.PanelEstrellas) && Mostrado(f.ListComunidad));
-        QCOMPARE(s.e.ComunidadSel, 13);
+        QCOMPARE(f.estado.ComunidadSel, 13);
         const QStringList filas = Textos(f.ListComunidad);
         QVERIFY2(filas.contains(QStringLiteral("Universidad Complutense de Madrid")), qPrintable(filas.join('|')));
         QVERIFY(!filas.contains(QStringLiteral("Universidad de Oviedo")));
