@@ -55,7 +55,6 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     estado.TopePanelCarSel = PanelCarSel->y();
     estado.RetornoMenuGrados = true;
     enlace.MarcaCarga = true;
-    enlace.ModoImpresion = false;
     enlace.FPSuperiorActivo = false;
     enlace.VistaDobles = false;
 

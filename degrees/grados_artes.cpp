@@ -168,7 +168,7 @@ void TForm1::BotArtesLugClick()
                            : estado.ArtesDanza ? FamiliaArtes::Danza
                                                : FamiliaArtes::Dramatico;
     const auto lugares = LugaresArtes(estado.ListaArtes, f, enlace);
-    if (estado.ArtesDramatico && enlace.ModoImpresion) {
+    if (estado.ArtesDramatico && estado.ModoImpresion) {
         for (const LineaLugar &l : lugares)
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, l.texto);
         return;

@@ -175,7 +175,7 @@ void TForm1::mapaClick()
 {
     ModosMapa modos;
     modos.artesPlasticas = estado.ArtesPlasticas;
-    modos.impresion = enlace.ModoImpresion;
+    modos.impresion = estado.ModoImpresion;
     modos.fpSuperior = enlace.FPSuperiorActivo;
     modos.menuGrados = estado.MenuGradosUsado;
     modos.vistaDobles = enlace.VistaDobles;
@@ -216,7 +216,7 @@ void TForm1::ListarCentrosArtes(int comunidad)
 {
     PanelSelTit->setText(NombreComunidadSel());
     const auto centros = CentrosPlasticas(estado.ListaArtes);
-    if (enlace.ModoImpresion) {
+    if (estado.ModoImpresion) {
         PanelSelTit->clear();
         for (const std::string &l : LineasCentrosInforme(centros, estado.EspecialidadesArtes, enlace))
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, l);
@@ -336,7 +336,7 @@ void TForm1::MostrarDoblesDelGrado(int fila)
         const InformeFP informe = InformeDobles(enlace.Textos[242], enlace.NombresGrado[d], estado.LineasDobles);
         VolcarInforme(informe, enlace);
         Imprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), false, 10));
-        enlace.ModoImpresion = false;
+        estado.ModoImpresion = false;
         return;
     }
     MostrarConRollo(PanelSel, 0);

@@ -33,7 +33,6 @@ void TForm3::botTit2Click()
     Ruta->estado.RutaPorLugar = false;
     Ruta->estado.CentrosEnRejilla = false;
     Seleccion->Terminar();
-    enlace.ModoImpresion = false;
     BotRetrocederFP->show();
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     reja->hide();

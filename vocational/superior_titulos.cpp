@@ -148,7 +148,6 @@ void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
 void TForm8::MenuFpTit1Click()
 {
     MarcarOpcion(MenuFpTit1);
-    enlace.ModoImpresion = false;
     listSelFP->clear();
     PanelEstrellas->show();
     MarcarDondeSeEstudia(estado.TituloSel);
@@ -158,7 +157,6 @@ void TForm8::MenuFpTit1Click()
 void TForm8::AbrirVista(QPushButton *boton, InfoTitulo info)
 {
     MarcarOpcion(boton);
-    enlace.ModoImpresion = false;
     MostrarInfoTitulo(false, info);
 }
 

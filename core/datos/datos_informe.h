@@ -22,13 +22,6 @@ struct DatosInforme {
     // report lines here instead.
     int NumLineasCuestionario = 0;
     TablaValores<int> LineasNegrita{0, 200, Capacidad::Creciente};
-    // A screen is re-running its views to append their lines to the report
-    // instead of showing them. The degrees screen reads it: its print sets
-    // it and clears it before it returns, and its creation, back button and
-    // map views clear it. The higher- and intermediate-cycle screens set it
-    // while they print and clear it on their other views and their back
-    // buttons.
-    bool ModoImpresion = false;
 
     // The degrees screen's scratch list: its universities and requirements
     // views write their lines in it; in print mode they follow the degree

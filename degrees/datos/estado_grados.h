@@ -1,8 +1,8 @@
 // The view state of the degrees screen: which degree is selected and which
 // of its views and list modes is active. Kept in one place so every handler
 // reads and writes the same flags, and so the state can be checked without
-// a widget. The flags other windows read (VistaDobles, ModoImpresion, ...)
-// stay in the shared state.
+// a widget. The flags other windows read (VistaDobles, ...) stay in the
+// shared state.
 #pragma once
 
 #include <cstddef>
@@ -41,6 +41,10 @@ struct EstadoGrados {
     // the universities-by-region button.
     bool MenuGradosUsado = false;
     bool ModoGrados = false;
+
+    // The print re-runs the views to append their lines to the report
+    // instead of showing them; it clears the flag before it returns.
+    bool ModoImpresion = false;
 
     // Views and list modes of the selection panel.
     bool ModoDeportes = false;

@@ -279,7 +279,7 @@ private slots:
         Pulsar(f.BotImprimirN);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!s.e.ModoImpresion);
+        QVERIFY(!f.estado.ModoImpresion);
 
         const QString impreso = TextoPdf(pdf);
         QVERIFY2(impreso.contains(encabezado), qPrintable(impreso));

@@ -792,7 +792,7 @@ private slots:
         for (const QString &s : {nombre + QStringLiteral(" (FP Grado Medio)"), QStringLiteral("** Puestos de trabajo **"),
                                  QString(34, '_'), QStringLiteral("-D\u00d3NDE SE PUEDE ESTUDIAR")})
             QVERIFY2(texto.contains(s), qPrintable(s));
-        QVERIFY(!e.ModoImpresion && !f.Estado().Imprimiendo);
+        QVERIFY(!f.Estado().Imprimiendo);
     }
 };
 
