@@ -44,7 +44,11 @@ struct DatosLugares {
     TablaValores<uint8_t> MarcasEstrellas{1, kNumComunidades};
     int FaseEstrellas = 0;
     int FaseEstrellas2 = 0;
+    // The community (or district, or zone) under the mouse on the map last
+    // moved over: the maps of the degrees screen, the region-map window and
+    // the FP screens write it on a mouse move and read it on their click.
     int ComunidadRaton = 1;
+    // Width of the maps' hover caption, read by all of them.
     int AnchoPanelMapa = 115;
 
     // District code of each Centros4 line and zone code of each Centros2
