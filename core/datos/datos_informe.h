@@ -35,9 +35,10 @@ struct DatosInforme {
     TablaTexto ListaGrados{0, 1100, 60, Capacidad::Creciente};
     // The item a double click picked in a result grid. The degrees screen
     // writes the degree of a university's marks grid and reads it back for
-    // its degree views while that degree stands; the higher- and
-    // intermediate-cycle screens write the title of a centre grid's row
-    // and open it.
+    // its degree views while that degree stands; the FP place routes write
+    // the title of a centre grid's row, which the higher- and
+    // intermediate-cycle screens then open. Each reads what it wrote; it
+    // stays shared as the one "item picked" of every grid.
     int ElementoElegido = 0;
     // A list item was clicked: the lists' hover stops following the mouse.
     // The certificates and basic-cycle screens set it on a click and read
