@@ -55,8 +55,6 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     estado.TopePanelCarSel = PanelCarSel->y();
     estado.RetornoMenuGrados = true;
     enlace.MarcaCarga = true;
-    enlace.ListaDeLugares = false;
-    enlace.ModoImpresion = false;
     enlace.FPSuperiorActivo = false;
     enlace.VistaDobles = false;
 
@@ -188,7 +186,6 @@ void TForm1::botinformacionClick()
 
 void TForm1::OcultarSeleccion()
 {
-    enlace.ListaDeLugares = false;
     ListSel->setCursor(Qt::ForbiddenCursor);
     PanelCarSel->hide();
     PanelSelTit->clear();

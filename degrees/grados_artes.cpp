@@ -105,7 +105,6 @@ void TForm1::MostrarTitulosArtes()
     ListSel->clear();
     for (const std::string &l : TitulosArtes(estado.ListaArtes))
         ListSel->addItem(DesdeAnsi(l));
-    enlace.ListaDeLugares = false;
 }
 
 void TForm1::BotArtesPlasClick()
@@ -153,7 +152,6 @@ void TForm1::BotArtesEspClick()
     for (const std::string &l : EspecialidadesArtes(estado.ListaArtes, f))
         lineas << DesdeAnsi(l);
     LlenarListaSel(lineas, false);
-    enlace.ListaDeLugares = false;
 }
 
 void TForm1::BotArtesLugClick()
@@ -170,7 +168,7 @@ void TForm1::BotArtesLugClick()
                            : estado.ArtesDanza ? FamiliaArtes::Danza
                                                : FamiliaArtes::Dramatico;
     const auto lugares = LugaresArtes(estado.ListaArtes, f, enlace);
-    if (estado.ArtesDramatico && enlace.ModoImpresion) {
+    if (estado.ArtesDramatico && estado.ModoImpresion) {
         for (const LineaLugar &l : lugares)
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, l.texto);
         return;
@@ -182,7 +180,6 @@ void TForm1::BotArtesLugClick()
         item->setData(kRolWeb, l.web);
     }
     MostrarConCirculo(PanelSel, 1);
-    enlace.ListaDeLugares = true;
     ListSel->setCursor(Qt::PointingHandCursor);
 }
 
@@ -201,7 +198,6 @@ void TForm1::BotMenuDeporClick()
     // The padding of the stored lines would widen the rows past the list.
     for (int k = 1; k <= enlace.NumOtros; ++k)
         ListComunidad->addItem(DesdeAnsi(QuitarBlancosFinales(enlace.NombresOtros[k])));
-    enlace.ListaDeLugares = true;
 }
 
 } // namespace norvela

@@ -138,7 +138,7 @@ void TForm1::ConectarComunidad()
 
 QString TForm1::NombreComunidadSel() const
 {
-    return DesdeAnsi(NombreComunidad(enlace, enlace.ComunidadSel, enlace.AnchoLista));
+    return DesdeAnsi(NombreComunidad(enlace, estado.ComunidadSel, enlace.AnchoLista));
 }
 
 void TForm1::BotMenuUniClick()
@@ -175,14 +175,14 @@ void TForm1::mapaClick()
 {
     ModosMapa modos;
     modos.artesPlasticas = estado.ArtesPlasticas;
-    modos.impresion = enlace.ModoImpresion;
+    modos.impresion = estado.ModoImpresion;
     modos.fpSuperior = enlace.FPSuperiorActivo;
     modos.menuGrados = estado.MenuGradosUsado;
     modos.vistaDobles = enlace.VistaDobles;
     const ClicMapa clic = DecidirClicMapa(enlace, modos, enlace.ComunidadRaton);
     if (clic.accion == AccionMapa::Ninguna)
         return;
-    enlace.ComunidadSel = clic.comunidad;
+    estado.ComunidadSel = clic.comunidad;
     PanelMapa->hide();
     switch (clic.accion) {
     case AccionMapa::Ninguna:
@@ -195,13 +195,11 @@ void TForm1::mapaClick()
         ListSel->show();
         ListSel->clear();
         ListSel->addItem(enlace.Texto(292));
-        enlace.ListaDeLugares = false;
         return;
     case AccionMapa::Universidades:
     case AccionMapa::Filas:
         break;
     }
-    enlace.ListaGrados.Poner(0, NombreComunidad(enlace, clic.comunidad, enlace.AnchoLista));
     ListComunidad->clear();
     estado.FilaUniversidad.clear();
     for (const FilaComunidad &f : clic.filas) {
@@ -212,14 +210,13 @@ void TForm1::mapaClick()
         ListComunidad->addItem(enlace.Texto(292));
     ListComunidad->show();
     PanelEstrellas->hide();
-    enlace.ListaDeLugares = !clic.filas.empty();
 }
 
 void TForm1::ListarCentrosArtes(int comunidad)
 {
     PanelSelTit->setText(NombreComunidadSel());
     const auto centros = CentrosPlasticas(estado.ListaArtes);
-    if (enlace.ModoImpresion) {
+    if (estado.ModoImpresion) {
         PanelSelTit->clear();
         for (const std::string &l : LineasCentrosInforme(centros, estado.EspecialidadesArtes, enlace))
             enlace.LineasInforme.Poner(++enlace.NumLineasInforme, l);
@@ -234,7 +231,6 @@ void TForm1::ListarCentrosArtes(int comunidad)
     if (!hay)
         lineas << enlace.Texto(292);
     LlenarListaSel(lineas, true);
-    enlace.ListaDeLugares = hay;
     ListSel->setCursor(hay ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
 }
 
@@ -287,7 +283,6 @@ void TForm1::ListarCentrosEspecialidad(int fila)
     for (const std::string &l : lineas)
         texto << DesdeAnsi(l);
     LlenarListaSel(texto, true);
-    enlace.ListaDeLugares = true;
     ListSel->setCursor(Qt::PointingHandCursor);
 }
 
@@ -300,11 +295,9 @@ void TForm1::MostrarGradosUniversidad(int fila)
         return;
     PanelSelTit->setText(texto);
     const auto filas = GradosDeUniversidad(enlace, u, NombresRamasTextos(enlace), enlace.Textos[242]);
-    for (int k = 1; k <= 350; ++k)
-        enlace.FilaElemento[k] = 0;
-    int k = 0;
+    estado.GradoDeFilaNotas.clear();
     for (const FilaNotasUni &f : filas)
-        enlace.FilaElemento[++k] = f.grado;
+        estado.GradoDeFilaNotas.push_back(f.grado);
     BotIntUni->show();
     estado.UniversidadSel = u;
     PanelSelTit->show();
@@ -332,7 +325,6 @@ void TForm1::MostrarGradosUniversidad(int fila)
     NombrarColumnas(GridNotas, {enlace.Texto(84), enlace.Texto(296)});
     MostrarConRollo(PanelSel, 1);
     BotImprimir->show();
-    enlace.ListaDeLugares = false;
 }
 
 void TForm1::MostrarDoblesDelGrado(int fila)
@@ -344,7 +336,7 @@ void TForm1::MostrarDoblesDelGrado(int fila)
         const InformeFP informe = InformeDobles(enlace.Textos[242], enlace.NombresGrado[d], estado.LineasDobles);
         VolcarInforme(informe, enlace);
         Imprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), false, 10));
-        enlace.ModoImpresion = false;
+        estado.ModoImpresion = false;
         return;
     }
     MostrarConRollo(PanelSel, 0);
@@ -378,7 +370,6 @@ void TForm1::MostrarDoblesDelGrado(int fila)
         cursor.insertText(DesdeAnsi(l), formato);
     }
     MostrarConRollo(PanelSel, 1);
-    enlace.ListaDeLugares = false;
     listSel2->moveCursor(QTextCursor::Start);
 }
 
@@ -409,7 +400,6 @@ void TForm1::FilaOtrosClick(int fila)
     for (const std::string &l : DetallesOtros(enlace, estado.GradoSel))
         lineas << DesdeAnsi(l);
     LlenarListaSel(lineas, true);
-    enlace.ListaDeLugares = false;
 }
 
 } // namespace norvela

@@ -31,7 +31,7 @@ void TForm1::ConectarMapa(TForm7 &mapa)
 void TForm1::ElegirComunidadMapa(int comunidad)
 {
     if (comunidad >= 1 && comunidad <= kNumComunidades)
-        enlace.ComunidadSel = comunidad;
+        estado.ComunidadSel = comunidad;
 }
 
 void TForm1::DesplazarNotas(int fila)

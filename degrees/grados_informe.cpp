@@ -24,13 +24,13 @@ namespace {
 // Print mode lasts one report, also when a view fails half way.
 class ModoImpresionActivo {
 public:
-    explicit ModoImpresionActivo(Enlace &e) : e_(e) { e_.ModoImpresion = true; }
-    ~ModoImpresionActivo() { e_.ModoImpresion = false; }
+    explicit ModoImpresionActivo(bool &modo) : modo_(modo) { modo_ = true; }
+    ~ModoImpresionActivo() { modo_ = false; }
     ModoImpresionActivo(const ModoImpresionActivo &) = delete;
     ModoImpresionActivo &operator=(const ModoImpresionActivo &) = delete;
 
 private:
-    Enlace &e_;
+    bool &modo_;
 };
 
 // The paragraphs of the outlets view as it shows them (bullets without
@@ -58,7 +58,7 @@ void TForm1::BotImprimirNClick()
         return;
     }
     {
-        ModoImpresionActivo impresion(enlace);
+        ModoImpresionActivo impresion(estado.ModoImpresion);
         enlace.NumLineasInforme = 0;
         if (!AbrirInformeGrado(enlace, estado.GradoSel, HaciaAnsi(enlace.Texto(522))))
             return;
@@ -94,7 +94,7 @@ void TForm1::ImprimirListaArtes()
     TablaTexto &informe = enlace.LineasInforme;
     int n = 0;
     {
-        ModoImpresionActivo impresion(enlace);
+        ModoImpresionActivo impresion(estado.ModoImpresion);
         informe.Poner(0, QuitarBlancosFinales(enlace.Textos[encabezado]));
         informe.Poner(++n, std::string());
         const InformeArtes lista = LineasInformeArtes(estado.ListaArtes, f);

@@ -77,16 +77,8 @@ void TForm1::LlenarRejilla(const std::vector<FilaNavegador> &filas)
         listgrados->setItem(r, 0, nombre);
         listgrados->setItem(r, 1, marca);
         estado.GradoDeFila.push_back(fila.grado);
-        // The shared row lists follow the grid while they hold it.
-        if (enlace.FilaGrado.Contiene(r + 1)) {
-            enlace.FilaGrado[r + 1] = fila.grado;
-            enlace.ListaGrados.Poner(r + 1, fila.texto);
-            enlace.ListaMarcas.Poner(r + 1, fila.marca);
-        }
         ++r;
     }
-    if (filas.empty() && enlace.FilaGrado.Contiene(1))
-        enlace.FilaGrado[1] = 0;
     listgrados->clearSelection();
     listgrados->scrollToTop();
 }

@@ -64,7 +64,7 @@ void TForm1::BotUniClick()
     if (estado.GradoSel < 0 || estado.GradoSel > enlace.NumGrados)
         estado.GradoSel = 0;
     const int g = estado.GradoSel;
-    if (enlace.ModoImpresion && g == 0)
+    if (estado.ModoImpresion && g == 0)
         AbrirSeccionInforme(enlace);
     PanelSelTit->setText(DesdeAnsi(enlace.NombresGrado[g]).trimmed());
     RichSalidas->hide();
@@ -77,14 +77,14 @@ void TForm1::BotUniClick()
     GridNotas->show();
     const std::string titulo = HaciaAnsi(enlace.Texto(593));
     const UniversidadesGrado u =
-        enlace.ModoImpresion ? UniversidadesEnInforme(enlace, g, titulo) : UniversidadesDeGrado(enlace, g, titulo);
-    if (!enlace.ModoImpresion)
+        estado.ModoImpresion ? UniversidadesEnInforme(enlace, g, titulo) : UniversidadesDeGrado(enlace, g, titulo);
+    if (!estado.ModoImpresion)
         GuardarEnListaAux(enlace, u.lineas);
     MarcarComunidadesGrado(u);
     VentanaMapa.MostrarSiHay();
     if (!enlace.DesdeAsistente)
         GridNotas->setFocus();
-    if (enlace.ModoImpresion)
+    if (estado.ModoImpresion)
         return;
     MostrarNotas(u);
 }
@@ -94,9 +94,7 @@ void TForm1::GridNotasDblClick(int fila)
     // Only on the universities-by-region path, whose grid lists degrees.
     if (!estado.MenuGradosUsado || estado.ModoGrados)
         return;
-    if (!enlace.FilaElemento.Contiene(fila + 1))
-        return;
-    const int d = enlace.FilaElemento[fila + 1];
+    const int d = estado.GradoEnFilaNotas(fila);
     if (d < 1 || d > enlace.NumGrados)
         return;
     enlace.ElementoElegido = d;

@@ -54,7 +54,7 @@ bool TForm1::RetrocederDeMaster()
 
 bool TForm1::RetrocederPaneles()
 {
-    enlace.ModoImpresion = false;
+    estado.ModoImpresion = false;
     ListSel->setCursor(Qt::ForbiddenCursor);
     PanelSel->move(PanelSel->x(), estado.TopePanelSel);
     PanelSelTit->move(PanelSelTit->x(), estado.TopePanelSelTit);

@@ -55,7 +55,7 @@ void TForm1::BotImprimirClick()
     }
     VolcarInforme(informe, enlace);
     Imprimir(Informe::Lista(enlace.LineasInforme, informe.NumLineas(), courier, 10));
-    enlace.ModoImpresion = false;
+    estado.ModoImpresion = false;
 }
 
 } // namespace norvela

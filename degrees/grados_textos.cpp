@@ -68,7 +68,7 @@ void TForm1::BotReqClick()
     const int g = estado.GradoSel;
     PanelSelTit->setText(NombreGrado(g));
 
-    if (enlace.ModoImpresion) {
+    if (estado.ModoImpresion) {
         RequisitosParaInforme(enlace, g);
         MostrarConCirculo(PanelSel, 1);
         return;

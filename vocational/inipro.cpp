@@ -215,7 +215,7 @@ bool TFIniPro::eventFilter(QObject *objeto, QEvent *evento)
 
 void TFIniPro::AbrirPorTitulo()
 {
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     Ruta->estado.RutaPorLugar = false;
     MostrarControles({ListSelFp, BotLug, BotRetrocederFP});
     Mostrar();
@@ -254,7 +254,7 @@ void TFIniPro::BotRetrocederFPClick()
         PanelSelTit->setText(T(190));
         return;
     }
-    if (!enlace.RutaPorTitulo)
+    if (!Ruta->estado.RutaPorTitulo)
         return;
     if (ListSelFp->isHidden()) {
         // A title was chosen: its families and titles again.

@@ -20,7 +20,7 @@ namespace norvela {
 void TFIniPro::BotLugClick()
 {
     Ruta->estado.RutaPorLugar = true;
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     MostrarControles({mapa, PanelSelTit});
     PanelSelTit->setText(T(190));
     Ocultar({ListPreFam, ListSelFp, Listsel, PanelSelTit0, ListTitFP, Labeltitulo, ListFPExpli, BotLug, BotTra,

@@ -84,7 +84,6 @@ void TFIniPro::TitulosListados()
 {
     ListFPExpli->show();
     ListFPExpli->clear();
-    enlace.ListaDeLugares = true;
     if (!estado.Titulos.TitulosFamilia.empty())
         Labeltitulo->setText(DesdeAnsi(Cortar(std::string(26, ' ') + HaciaAnsi(T(307)), 61)) + QStringLiteral("..."));
     propio.TituloRaton = 0;
@@ -126,7 +125,7 @@ void TFIniPro::ListTitFPMouseUp(int fila)
     Listsel->clear();
     PanelSelTit->clear();
     PanelCarSel->setText(NombreTitulo());
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     Ruta->estado.RutaPorLugar = false;
 
     // Where it is taught: group 2 is searched in the shared centre list here.

@@ -215,7 +215,7 @@ void TForm3::botSalirClick()
     Ocultar({listBarcelona, BotCerrar, mapac, mapam, PanelEstrellas, PanelMapa, PanelSelec, listSelFP, reja, ListTit,
              Labeltitulo, PanelSelTit, PanelCarSel, BotRetrocederFP, BotImprimir, BotTodoFP, ListSelLugFP,
              BotRequisitos, BotPuesto, botAsig});
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = false;
     Salir(enlace.FPMedioDesdeAsistente);
 }

@@ -163,8 +163,6 @@ private:
     void OcultarMenu();
 
     // Title route.
-    // A family's titles are listed: the lists are the route's again.
-    void TitulosListados() override;
     // Shows `lineas` in listSelFP inside the panel's circle transition.
     void MostrarVista(const std::vector<std::string> &lineas, int primeraFilaEncabezado, const QString &titulo);
     void VolverDeRutaPorTitulo();

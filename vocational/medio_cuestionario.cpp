@@ -163,7 +163,7 @@ void TForm3::EntrarCuestionario()
     propio.TitulosListadosGM = false;
     propio.ListaGMTitulos = false;
     propio.DetalleTituloGM = false;
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = false;
     MostrarControles({BotSalirCues, BitFleGMde});
     Ocultar({BitFleGMiz, ListGM2, ListPeque, LabelPeque, BotImprimirCuesGM});
@@ -261,7 +261,6 @@ void TForm3::ListarLineasCuestionarioGM()
         opciones << ListGM->item(fila)->text();
     }
     informeCuesGM.Opciones(opciones);
-    enlace.NumOpcionesGM = static_cast<int>(marcadas.size());
     propio.TitulosListadosGM = true;
     AyudaGM(T(164) + QLatin1Char(' ') + T(165), false);
     ListGM2->setAccessibleName(T(164) + QLatin1Char(' ') + T(165));
@@ -362,7 +361,7 @@ void TForm3::ListPequeClick(int fila)
 void TForm3::AbrirTituloCuestionario(int titulo)
 {
     estado.TituloSel = titulo;
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     Ruta->estado.RutaPorLugar = false;
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The title view shows its name in the help line.
@@ -494,7 +493,7 @@ void TForm3::BotSalirCuesClick()
     OcultarCuestionario();
     Ocultar({PanelEstrellas, mapac, mapam, listBarcelona, BotCerrar, PanelCarSel, PanelSelec, PanelSelTit, listSelFP,
              reja, PanelMapa, BotRetrocederFP, BotImprimir});
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = false;
     if (Pantalla *asistente = pantallas.Por(Papel::Asistente); enlace.DesdeAsistente && asistente) {
         enlace.ItinerariosDesdeAsistente = false;

@@ -21,13 +21,11 @@ namespace norvela {
 void TForm3::BotImprimirClick()
 {
     estado.Imprimiendo = true;
-    enlace.ModoImpresion = true;
     enlace.NumLineasCuestionario = 0;
     if (Ruta->estado.RutaPorLugar)
         ImprimirLista();
     else
         ImprimirTitulo();
-    enlace.ModoImpresion = false;
     estado.Imprimiendo = false;
 }
 

@@ -82,7 +82,7 @@ void TForm3::mapaClick()
 
 void TForm3::botLug2Click()
 {
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = true;
     heli->stop();
     Seleccion->Terminar();
@@ -117,7 +117,7 @@ void TForm3::AbrirTituloDeRejilla(int titulo)
     VaciarRejilla(reja);
     MostrarControles({PanelSelec, listSelFP, PanelSelTit, PanelCarSel});
     Ruta->estado.RutaPorLugar = false;
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     // The families behind the title are not known: back goes to the groups.
     estado.Titulos.FamiliasGrupoSel.clear();
     ListPreFam->clear();

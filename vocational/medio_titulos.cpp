@@ -29,20 +29,14 @@ void TForm3::botTit2Click()
     PanelSelec->show();
     PanelSelTit->show();
     heli->stop();
-    enlace.RutaPorTitulo = true;
+    Ruta->estado.RutaPorTitulo = true;
     Ruta->estado.RutaPorLugar = false;
     Ruta->estado.CentrosEnRejilla = false;
     Seleccion->Terminar();
-    enlace.ModoImpresion = false;
     BotRetrocederFP->show();
     IniciarCodigosProvincia(enlace.CodigoProvincia);
     reja->hide();
     AbrirGrupos();
-}
-
-void TForm3::TitulosListados()
-{
-    enlace.ListaDeLugares = true;
 }
 
 void TForm3::ListTitClick(int fila)
@@ -148,7 +142,7 @@ void TForm3::VolverDeRutaPorTitulo()
     MostrarGrupos();
     Ocultar({ListPreFam, ListTit, BotPuesto, BotRequisitos, botAsig, BotImprimir, BotTodoFP, PanelEstrellas, PanelMapa,
              PanelSelec, listSelFP, reja, Labeltitulo, BotRetrocederFP, PanelSelTit, PanelCarSel});
-    enlace.RutaPorTitulo = false;
+    Ruta->estado.RutaPorTitulo = false;
     MostrarMenu();
 }
 

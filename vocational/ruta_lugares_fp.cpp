@@ -158,7 +158,6 @@ void RutaLugaresFP::mapaClick()
     Poner(c_.ListSelLugFP, !detalle);
     Poner(c_.mapac, lugar.ModoComarcas);
     Poner(c_.mapam, lugar.ModoZonas);
-    e_.ListaDeLugares = true;
 }
 
 void RutaLugaresFP::mapacClick()
@@ -403,7 +402,6 @@ void RutaLugaresFP::MostrarRejilla(const std::vector<FilaRejilla> &filas, int fi
         c_.reja->scrollToItem(c_.reja->item(filaSuperior, 0), QAbstractItemView::PositionAtTop);
     else
         c_.reja->scrollToTop();
-    e_.ListaDeLugares = false;
 }
 
 void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
@@ -430,7 +428,6 @@ void RutaLugaresFP::ListarCentrosTitulo(const GrupoCentros &g)
         LlenarRejilla(c_.reja, filas, 44, true);
         c_.reja->scrollToTop();
     });
-    e_.ListaDeLugares = false;
     if (CentrosListados)
         CentrosListados(filas);
 }

@@ -56,6 +56,11 @@ struct EstadoRutaFP {
     // else on a chosen title's map (it lists the centres teaching the title).
     // Set and cleared by the screen that owns the route.
     bool RutaPorLugar = false;
+    // The basic and intermediate screens are on their by-title path (a
+    // title's families and titles, then its map); set and cleared with
+    // RutaPorLugar by the screen that owns the route. The basic screen's
+    // back button reads it.
+    bool RutaPorTitulo = false;
     // The place list shows the localities of a province (else provinces).
     bool LocalidadesListadas = false;
     bool TodaFP = false;               // the lists show the three levels

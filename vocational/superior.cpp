@@ -38,8 +38,6 @@ TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm
     PrepararComarcasYZonas(enlace);
 
     enlace.FPSuperiorActivo = false;
-    enlace.ListaDeLugares = false;
-    enlace.ModoImpresion = false;
     estado.AltoListaSel = listSelFP->height();
 }
 
@@ -111,7 +109,6 @@ void TForm8::menuFP3Click()
 void TForm8::BotRetrocederFPClick()
 {
     TerminarSeleccionImpresion();
-    enlace.ModoImpresion = false;
     PanelSelTit->clear();
     BotImprimir->hide();
     if (Ruta->VolverAProvincias())

@@ -25,7 +25,6 @@ void TForm8::MenuFpTit5Click()
 {
     MarcarOpcion(MenuFpTit5);
     enlace.FPSuperiorActivo = true;
-    enlace.ModoImpresion = true;
     enlace.NumLineasInforme = 0;
     // The views are built as the screen shows them; printing leaves the
     // student's place and view state as they were.

@@ -86,7 +86,6 @@ void TForm8::ListTitFPClick(int fila)
     MenuFpTit5->setText(T(321));
     MenuFpTit6->setText(T(322));
     MenuFPTitEst->setText(T(227));
-    enlace.ListaDeLugares = false;
 }
 
 void TForm8::MarcarOpcion(QPushButton *boton)
@@ -144,13 +143,11 @@ void TForm8::MostrarInfoTitulo(bool imprimir, InfoTitulo info)
         LlenarVista(listSelFP, lineas, estado.PrimeraFilaEncabezado);
         reja->hide();
     });
-    enlace.ListaDeLugares = false;
 }
 
 void TForm8::MenuFpTit1Click()
 {
     MarcarOpcion(MenuFpTit1);
-    enlace.ModoImpresion = false;
     listSelFP->clear();
     PanelEstrellas->show();
     MarcarDondeSeEstudia(estado.TituloSel);
@@ -160,7 +157,6 @@ void TForm8::MenuFpTit1Click()
 void TForm8::AbrirVista(QPushButton *boton, InfoTitulo info)
 {
     MarcarOpcion(boton);
-    enlace.ModoImpresion = false;
     MostrarInfoTitulo(false, info);
 }
 

@@ -20,18 +20,14 @@ struct DatosCuestionarios {
     TablaTexto Cuestiones{0, 1100, 60};
     TablaTexto ListaCualidades{0, 1100, 60};
     TablaTexto ListaIntereses{0, 1100, 60};
-    TablaTexto ResulCualidad{0, 1100, 60};
-    TablaTexto ResulInteres{0, 1100, 60};
     TablaTexto NombresAreas{0, 1100, 60};
     int NumAreas = 0;
     TablaTexto ListaItinerarios1{0, 1100, 60};
-    TablaTexto ListaItinerarios2{0, 1100, 60};
     TablaTexto ListaGM75{0, 1100, 75};
     TablaTexto CuestionesGM{0, 1100, 75};
     TablaValores<uint8_t> CodigoGM1{1, 100};
     TablaValores<uint8_t> CodigoGM2{1, 100};
     int NumCuesGM = 0;
-    int NumOpcionesGM = 0;
     // The intermediate-cycle screen runs in questionnaire mode (set by the
     // itineraries screen and the doors that open the intermediate cycles).
     bool CuestionarioGM = false;

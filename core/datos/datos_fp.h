@@ -64,11 +64,18 @@ struct DatosFP {
     int SeccionGMHasta = 0;
     int LimiteSeccionGS = 0;
 
-    // State the FP screens hand to each other. While FPSuperiorActivo is set
-    // the higher-cycle screen holds the shared map state.
+    // The higher-cycle screen has taken over the shared map state: while it
+    // is set the degrees screen's map click does nothing. Set by the
+    // higher-cycle screen's title and place routes, a title opened from its
+    // grid and its print; cleared by its creation and its leave button, and
+    // by the degrees screen's creation and the views that take the map back
+    // (universities by region, double degrees, the plastic arts).
     bool FPSuperiorActivo = false;
+    // The intermediate-cycle screen plays its helicopter intro at its next
+    // entry. Set by the main menu's creation and by the assistant's
+    // intermediate-cycle button; the main menu's door reads it; the
+    // intermediate-cycle screen clears it when it starts the intro.
     bool IntroHelicoptero = false;
-    bool RutaPorTitulo = false;
 };
 
 } // namespace norvela

@@ -52,7 +52,12 @@ struct DatosGrados {
     int NumNuevosTitulos = 0;
     int NumDobles = 0;
 
-    // State the degrees screen hands to the others.
+    // State the degrees screen hands to the region-map window, which reads
+    // both when a community is clicked on it. VistaDobles: the degrees
+    // screen shows double degrees; set by its double-degree views, cleared
+    // by its creation and its other views. FilaComunidadNotas: first marks
+    // grid row of each community's block, written with the universities of
+    // a degree by the degrees screen's view.
     bool VistaDobles = false;
     TablaValores<int> FilaComunidadNotas{1, 19};
 };

@@ -4,7 +4,6 @@
 
 #include "tablas.h"
 
-#include <QString>
 
 namespace norvela {
 
@@ -23,23 +22,29 @@ struct DatosInforme {
     // report lines here instead.
     int NumLineasCuestionario = 0;
     TablaValores<int> LineasNegrita{0, 200, Capacidad::Creciente};
-    QString NombreAlumno;
-    bool ModoImpresion = false;
 
     // The degrees screen's scratch list: its universities and requirements
     // views write their lines in it; in print mode they follow the degree
     // report's title in line 0, and the report's composition copies them
     // into LineasInforme. The degrees screen is its only writer and reader.
-    // It keeps its fixed capacity: a line beyond it is an index error. The
-    // other scratch lists are built by the screens and grow.
+    // It keeps its fixed capacity: a line beyond it is an index error.
     TablaTexto ListaAux{0, 1100, 60};
+    // The provinces of the community clicked on an FP screen's map (record
+    // 0 the community's name), written by the FP place routes' community
+    // choice; the route of the screen that clicked reads them back. It grows.
     TablaTexto ListaGrados{0, 1100, 60, Capacidad::Creciente};
-    TablaTexto ListaGMAux{0, 1100, 75, Capacidad::Creciente};
-    TablaTexto ListaMarcas{0, 1100, 60, Capacidad::Creciente};
-    TablaValores<int> FilaGrado{1, 1100, Capacidad::Creciente};
-    TablaValores<int> FilaElemento{1, 1100, Capacidad::Creciente};
+    // The item a double click picked in a result grid. The degrees screen
+    // writes the degree of a university's marks grid and reads it back for
+    // its degree views while that degree stands; the FP place routes write
+    // the title of a centre grid's row, which the higher- and
+    // intermediate-cycle screens then open. Each reads what it wrote; it
+    // stays shared as the one "item picked" of every grid.
     int ElementoElegido = 0;
-    bool ListaDeLugares = false;
+    // A list item was clicked: the lists' hover stops following the mouse.
+    // The certificates and basic-cycle screens set it on a click and read
+    // it on a mouse move, and clear it on their other clicks and at the
+    // basic screen's creation; the degrees screen's activation and the
+    // intermediate-cycle screen's entry and title choice clear it too.
     bool SeleccionFija = false;
 };
 

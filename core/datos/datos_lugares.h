@@ -44,17 +44,17 @@ struct DatosLugares {
     TablaValores<uint8_t> MarcasEstrellas{1, kNumComunidades};
     int FaseEstrellas = 0;
     int FaseEstrellas2 = 0;
+    // The community (or district, or zone) under the mouse on the map last
+    // moved over: the maps of the degrees screen, the region-map window and
+    // the FP screens write it on a mouse move and read it on their click.
     int ComunidadRaton = 1;
+    // Width of the maps' hover caption, read by all of them.
     int AnchoPanelMapa = 115;
 
     // District code of each Centros4 line and zone code of each Centros2
     // line, prepared once by the higher-cycle screen's creation.
     TablaTexto CodigoComarcaCentro{1, 1100, 2};
     TablaTexto CodigoZonaCentro{1, 1100, 2};
-
-    // The community clicked on the degrees screen's maps. The FP screens
-    // keep their own place choice, in their place route.
-    int ComunidadSel = 0;
 };
 
 } // namespace norvela

@@ -190,13 +190,12 @@ void LiberarMemoria(Enlace &e)
     e.TextosLeidos.Liberar();
     for (TablaTexto *t : {&e.NombresGrado, &e.NombresGrupo, &e.NombresFPSuperior, &e.NombresOtros, &e.Lugares,
                           &e.LineasInforme, &e.LineasInforme2, &e.InformeCuesGM, &e.ListaAux, &e.ListaGrados,
-                          &e.ListaGMAux, &e.RequisitosFP, &e.NombresActividad, &e.WebUniversidad,
-                          &e.NombresUniversidad, &e.Centros1, &e.Centros2, &e.Centros3, &e.Centros4,
-                          &e.NombresFPMedio, &e.NombresFPBasica, &e.NombresCertificados, &e.EncabezadosFPSuperior,
-                          &e.EncabezadosFPMedio, &e.ExplicacionCertificados, &e.NombresFamilias, &e.ListaMarcas,
-                          &e.Cuestiones, &e.ListaCualidades, &e.ListaIntereses, &e.ResulCualidad, &e.ResulInteres,
-                          &e.NombresAreas, &e.ListaGM75, &e.CuestionesGM, &e.ListaItinerarios1,
-                          &e.ListaItinerarios2, &e.Requisitos, &e.Materias})
+                          &e.RequisitosFP, &e.NombresActividad, &e.WebUniversidad, &e.NombresUniversidad, &e.Centros1,
+                          &e.Centros2, &e.Centros3, &e.Centros4, &e.NombresFPMedio, &e.NombresFPBasica,
+                          &e.NombresCertificados, &e.EncabezadosFPSuperior, &e.EncabezadosFPMedio,
+                          &e.ExplicacionCertificados, &e.NombresFamilias, &e.Cuestiones, &e.ListaCualidades,
+                          &e.ListaIntereses, &e.NombresAreas, &e.ListaGM75, &e.CuestionesGM, &e.ListaItinerarios1,
+                          &e.Requisitos, &e.Materias})
         t->Liberar();
     for (TablaBloques *t : {&e.AsignaturasFPSuperior, &e.AsignaturasFPMedio, &e.AsignaturasFPBasica,
                             &e.AsignaturasOtros})

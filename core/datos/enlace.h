@@ -111,14 +111,26 @@ public:
     const QString FicheroRotulo = QStringLiteral("rotulon.bmp");
 
     // State handed between screens.
+    // The student came through the assistant: set by the main menu's
+    // assistant door, cleared by the main menu's creation and by the
+    // assistant's back button and close box; the screens' leave handlers
+    // read it to go back to the assistant instead of the home screen.
     bool DesdeAsistente = false;
+    // The assistant opened this screen: set by the assistant's buttons,
+    // each cleared by its own screen when the student leaves it.
     bool GradosDesdeAsistente = false;
     bool FPSuperiorDesdeAsistente = false;
     bool ConsejoDesdeAsistente = false;
     bool ItinerariosDesdeAsistente = false;
     bool FPMedioDesdeAsistente = false;
+    // 0, or -2 on a screen of more than 100 pixels per inch: set by the
+    // main menu's creation, added to font sizes by the print previews.
     int AjusteFuente = 0;
+    // Set by the degrees screen's creation; the FP screens' centre grids
+    // read it. Never cleared.
     bool MarcaCarga = false;
+    // The display mode was switched: set and cleared by the display-mode
+    // change, read on the way out to restore it.
     bool PantallaCambiada = false;
 
     // The engine sound, made by the desktop layer on its first use. It goes

@@ -1,8 +1,8 @@
 // The view state of the degrees screen: which degree is selected and which
 // of its views and list modes is active. Kept in one place so every handler
 // reads and writes the same flags, and so the state can be checked without
-// a widget. The flags other screens read (VistaDobles, ModoImpresion, ...)
-// stay in the shared state.
+// a widget. The flags other windows read (VistaDobles, ...) stay in the
+// shared state.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +42,10 @@ struct EstadoGrados {
     bool MenuGradosUsado = false;
     bool ModoGrados = false;
 
+    // The print re-runs the views to append their lines to the report
+    // instead of showing them; it clears the flag before it returns.
+    bool ModoImpresion = false;
+
     // Views and list modes of the selection panel.
     bool ModoDeportes = false;
     bool VistaMaster = false;
@@ -56,6 +60,12 @@ struct EstadoGrados {
     std::vector<int> FilaUniversidad;
     // The university whose degrees the marks grid shows (its web button).
     int UniversidadSel = 0;
+    // The degree of each row of that grid (0-based row; 0 on a heading
+    // row), rebuilt with it: a double click opens the row's degree.
+    std::vector<int> GradoDeFilaNotas;
+    // The community last clicked on the screen's map or chosen on the
+    // region-map window: the heading of its lists.
+    int ComunidadSel = 0;
     // The print button asks the community list's click for the double
     // degrees' report instead of their view.
     bool ImprimirDobles = false;
@@ -102,6 +112,11 @@ struct EstadoGrados {
     int UniversidadEnFila(int fila) const
     {
         return GradoEnPosicion(FilaUniversidad, fila);
+    }
+    // The degree of a university's marks-grid row `fila`; 0 outside it.
+    int GradoEnFilaNotas(int fila) const
+    {
+        return GradoEnPosicion(GradoDeFilaNotas, fila);
     }
 
 private:

@@ -182,7 +182,7 @@ private slots:
             QVERIFY(!p.e.CuestionarioGM);
             break;
         case LugarEscena::FPip:
-            QVERIFY(p.e.RutaPorTitulo);
+            QVERIFY(p.s().FIniPro->EstadoRuta().RutaPorTitulo);
             QVERIFY(!p.s().FIniPro->EstadoRuta().RutaPorLugar);
             QVERIFY(pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotLug")->isVisible());
             QVERIFY(pruebas::Hijo<QListWidget>(p.s().FIniPro, "ListSelFp")->isVisible());

@@ -118,12 +118,12 @@ private slots:
         // Cancelled: nothing printed, print mode over.
         Pulsar(f.BotImprimirN);
         QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Cancelado);
-        QVERIFY(!QFile::exists(pdf) && !s.e.ModoImpresion);
+        QVERIFY(!QFile::exists(pdf) && !f.estado.ModoImpresion);
 
         f.pantalla.DialogoImprimir = ResponderConPdf(s.e, pdf, vistos);
         Pulsar(f.BotImprimirN);
         QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!s.e.ModoImpresion && s.m.textos.isEmpty());
+        QVERIFY(!f.estado.ModoImpresion && s.m.textos.isEmpty());
         // The outlets view, the last one run, is left showing.
         QVERIFY(Visible(f.RichSalidas) && !Visible(f.GridNotas));
         for (int i = 1; i <= s.e.NumLineasInforme; ++i)

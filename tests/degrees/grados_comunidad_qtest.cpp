@@ -108,7 +108,7 @@ private slots:
         s.Pasar(13);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 13));
         QVERIFY(!Mostrado(f.PanelMapa) && !Mostrado(f.PanelEstrellas) && Mostrado(f.ListComunidad));
-        QCOMPARE(s.e.ComunidadSel, 13);
+        QCOMPARE(f.estado.ComunidadSel, 13);
         const QStringList filas = Textos(f.ListComunidad);
         QVERIFY2(filas.contains(QStringLiteral("Universidad Complutense de Madrid")), qPrintable(filas.join('|')));
         QVERIFY(!filas.contains(QStringLiteral("Universidad de Oviedo")));
@@ -279,7 +279,7 @@ private slots:
         Pulsar(f.BotImprimirN);
         QCOMPARE(vistos, 1);
         QCOMPARE(f.pantalla.UltimaImpresion, ResultadoInforme::Hecho);
-        QVERIFY(!s.e.ModoImpresion);
+        QVERIFY(!f.estado.ModoImpresion);
 
         const QString impreso = TextoPdf(pdf);
         QVERIFY2(impreso.contains(encabezado), qPrintable(impreso));

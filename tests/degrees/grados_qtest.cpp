@@ -203,13 +203,13 @@ private slots:
             const bool titulo = f.GridNotas->item(r, 0)->text().startsWith('-');
             if (titulo && cabecera < 0)
                 cabecera = r;
-            if (!titulo && s.e.FilaElemento[r + 1] > 0 && grado < 0)
+            if (!titulo && f.estado.GradoEnFilaNotas(r) > 0 && grado < 0)
                 grado = r;
         }
         QVERIFY(cabecera > 0 && grado > 0);
         DobleClicFila(f.GridNotas, cabecera);
         QCOMPARE(f.estado.GradoSel, elegido);
-        const int otro = s.e.FilaElemento[grado + 1];
+        const int otro = f.estado.GradoEnFilaNotas(grado);
         DobleClicFila(f.GridNotas, grado);
         QCOMPARE(f.estado.GradoSel, otro);
         QVERIFY(f.estado.ModoGrados);

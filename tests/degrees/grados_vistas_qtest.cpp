@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(columna(1), f.GridNotas->item(1, 1)->text().simplified());
         QVERIFY(!columna(1).isEmpty());
         s.PulsarComunidad(elegida);
-        QCOMPARE(s.e.ComunidadSel, elegida);
+        QCOMPARE(f.estado.ComunidadSel, elegida);
         QCOMPARE(f.GridNotas->rowAt(0), s.e.FilaComunidadNotas[elegida]);
         QVERIFY(f.GridNotas->item(f.GridNotas->rowAt(0), 0)->text().startsWith(QStringLiteral("- ")));
         QCOMPARE(f.PanelSel->grab(franja).toImage(), cabecera);

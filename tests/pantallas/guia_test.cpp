@@ -93,7 +93,7 @@ private slots:
             bandera = &p.e.FPMedioDesdeAsistente;
         } else if (boton == "BGarantia") {
             abierta = p.s().FIniPro;
-            QVERIFY(p.e.RutaPorTitulo && !p.s().FIniPro->EstadoRuta().RutaPorLugar);
+            QVERIFY(p.s().FIniPro->EstadoRuta().RutaPorTitulo && !p.s().FIniPro->EstadoRuta().RutaPorLugar);
             volver = pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP");
         } else {
             abierta = p.s().Certifica;

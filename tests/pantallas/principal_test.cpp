@@ -518,7 +518,7 @@ private slots:
             QVERIFY(!p.e.CuestionarioGM);
             break;
         case 6:
-            QVERIFY(p.e.RutaPorTitulo && !s.FIniPro->EstadoRuta().RutaPorLugar);
+            QVERIFY(s.FIniPro->EstadoRuta().RutaPorTitulo && !s.FIniPro->EstadoRuta().RutaPorLugar);
             QVERIFY(!pruebas::Hijo<QPushButton>(s.FIniPro, "BotLug")->isHidden());
             break;
         case 9:

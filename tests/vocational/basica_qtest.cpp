@@ -165,7 +165,7 @@ private slots:
         Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BGarantia")));
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());
-        QVERIFY(p.e.RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
+        QVERIFY(f.EstadoRuta().RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
         QVERIFY(Hijo<QListWidget>(f, "ListSelFp")->isVisible() && Hijo<QPushButton>(f, "BotLug")->isVisible() &&
                 Hijo<QPushButton>(f, "BotRetrocederFP")->isVisible());
 
@@ -381,7 +381,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("lugar.pdf"));
         p.f->DialogoImprimir = ResponderConPdf(p.e, pdf, vistos);
         Pulsar(Hijo<QPushButton>(f, "BotLug"));
-        QVERIFY(f.EstadoRuta().RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.EstadoRuta().RutaPorLugar && !f.EstadoRuta().RutaPorTitulo);
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden());
 
         // Nothing to print before a province is chosen.
@@ -501,7 +501,7 @@ private slots:
                 g = k;
         QVERIFY(g > 0);
         ClicFila(Hijo<QListWidget>(f, "ListSelFp"), g - 1);
-        QVERIFY(f.EstadoRuta().RutaPorLugar && !p.e.RutaPorTitulo);
+        QVERIFY(f.EstadoRuta().RutaPorLugar && !f.EstadoRuta().RutaPorTitulo);
         QVERIFY(Hijo<VistaMapa>(f, "mapa")->isVisible() && Hijo<QListWidget>(f, "ListSelFp")->isHidden() &&
                 Hijo<QPushButton>(f, "BotLug")->isHidden());
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));

@@ -673,7 +673,7 @@ private slots:
             Hijo<QTableWidget>(f, "reja")->visualItemRect(Hijo<QTableWidget>(f, "reja")->item(fila, 0)).center();
         DobleClicEn(Hijo<QTableWidget>(f, "reja")->viewport(), celda);
         QCOMPARE(f.Estado().TituloSel, titulo);
-        QVERIFY(e.RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
+        QVERIFY(f.EstadoRuta().RutaPorTitulo && !f.EstadoRuta().RutaPorLugar);
         QVERIFY(Hijo<QWidget>(f, "PanelEstrellas")->isVisible() && Hijo<QPushButton>(f, "BotRequisitos")->isVisible());
         QVERIFY(!Hijo<QListWidget>(f, "ListSelLugFP")->isVisible() && !Hijo<QTableWidget>(f, "reja")->isVisible());
         // Back from it: the groups, then the menu.
@@ -792,7 +792,7 @@ private slots:
         for (const QString &s : {nombre + QStringLiteral(" (FP Grado Medio)"), QStringLiteral("** Puestos de trabajo **"),
                                  QString(34, '_'), QStringLiteral("-D\u00d3NDE SE PUEDE ESTUDIAR")})
             QVERIFY2(texto.contains(s), qPrintable(s));
-        QVERIFY(!e.ModoImpresion && !f.Estado().Imprimiendo);
+        QVERIFY(!f.Estado().Imprimiendo);
     }
 };
 
