@@ -28,8 +28,12 @@ namespace norvela {
 
 namespace {
 
+// A screen's data (its files read, the shared state it starts) come first,
+// then its controls, which only read them.
 template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
 {
+    if constexpr (requires { T::PrepararDatos(e); })
+        T::PrepararDatos(e);
     if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
         return new T(e, p);
     else
