@@ -22,18 +22,21 @@
 #include "principal.h"
 #include "profeU.h"
 #include "superior.h"
+#include "transiciones_paneles.h"
 #include "validacion.h"
 
 namespace norvela {
 
 namespace {
 
-// A screen's data (its files read, the shared state it starts) come first,
-// then its controls, which only read them.
-template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
+template <typename T> void PrepararDatos(Enlace &e)
 {
     if constexpr (requires { T::PrepararDatos(e); })
         T::PrepararDatos(e);
+}
+
+template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
+{
     if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
         return new T(e, p);
     else
@@ -58,9 +61,25 @@ Arranque::~Arranque()
 
 template <typename T> void Arranque::Crear(T *&destino, const char *nombre)
 {
+    PrepararDatos<T>(enlace_);
     T *pantalla = Nueva<T>(enlace_, pantallas);
     creadas_.emplace_back(pantalla);
     destino = pantalla;
+    if (traza_)
+        traza_(QString::fromLatin1(nombre));
+}
+
+template <typename T>
+void Arranque::Preparar(Perezosa<T> &destino, const char *nombre, std::function<void(T &)> enlazar)
+{
+    PrepararDatos<T>(enlace_);
+    destino.Preparar([this, enlazar = std::move(enlazar)] {
+        T *pantalla = Nueva<T>(enlace_, pantallas);
+        creadas_.emplace_back(pantalla);
+        if (enlazar)
+            enlazar(*pantalla);
+        return pantalla;
+    });
     if (traza_)
         traza_(QString::fromLatin1(nombre));
 }
@@ -113,65 +132,70 @@ bool Arranque::CrearPantallas()
 
     Progreso(10);
     pausa_(1000);
-    Crear(pantallas.Form6, "TForm6");
-    Crear(pantallas.Estadisticas, "TEstadisticas");
-    Crear(pantallas.FormEstGra, "TFormEstGra");
-    Crear(pantallas.Form7, "TForm7");
+    PantallasCreadas &p = pantallas;
+    // The panel effects every screen uses; the degrees screen runs its own
+    // transitions with them too.
+    transiciones_ = std::make_unique<TransicionesPaneles>();
+    p.Transiciones = transiciones_.get();
+    Preparar(p.Form6, "TForm6");
+    Preparar(p.Estadisticas, "TEstadisticas");
+    Preparar(p.FormEstGra, "TFormEstGra");
+    Preparar(p.Form7, "TForm7");
     if (!SeguirSinErrores())
         return false;
 
     Progreso(20);
-    Crear(pantallas.Form1, "TForm1");
-    pantallas.Transiciones = pantallas.Form1->Transiciones();
     // The region-map window follows the degrees screen's views.
-    if (TForm7 *mapa = pantallas.Form7)
-        pantallas.Form1->ConectarMapa(*mapa);
-    Crear(pantallas.Form8, "TForm8");
+    Preparar<TForm1>(p.Form1, "TForm1", [&p](TForm1 &grados) { grados.ConectarMapa(*p.Form7); });
+    Preparar(p.Form8, "TForm8");
     // The degrees and higher-cycle screens load most data files: their
     // cross-file rules are checked before any screen reads them.
     if (!SeguirSinErrores() || !ValidarDatos(enlace_))
         return false;
 
     Progreso(30);
-    Crear(pantallas.FormCon, "TFormCon");
-    Crear(pantallas.Form2, "TForm2");
+    Preparar(p.FormCon, "TFormCon");
+    Preparar<TForm2>(p.Form2, "TForm2", [&p](TForm2 &itinerarios) {
+        itinerarios.MostrarFPMedio = [&p] { p.Form3->Mostrar(); };
+    });
     if (!SeguirSinErrores())
         return false;
 
     Progreso(40);
-    Crear(pantallas.Form5, "TForm5");
-    pantallas.Form5->AbrirGrados = [grados = pantallas.Form1] {
-        grados->botinformacionClick();
-        grados->Mostrar();
-    };
-    pantallas.Form5->AbrirFPSuperior = [superior = pantallas.Form8] { superior->MostrarInicio(false); };
+    Preparar<TForm5>(p.Form5, "TForm5", [&p](TForm5 &asistente) {
+        asistente.AbrirGrados = [&p] {
+            p.Form1->botinformacionClick();
+            p.Form1->Mostrar();
+        };
+        asistente.AbrirFPSuperior = [&p] { p.Form8->MostrarInicio(false); };
+        asistente.AbrirFPMedio = [&p] { p.Form3->MostrarConHelicoptero(); };
+        asistente.AbrirFPBasica = [&p] { p.FIniPro->AbrirPorTitulo(); };
+    });
     Progreso(50);
-    Crear(pantallas.Form3, "TForm3");
-    pantallas.Form5->AbrirFPMedio = [medio = pantallas.Form3] { medio->MostrarConHelicoptero(); };
-    pantallas.Form2->MostrarFPMedio = [medio = pantallas.Form3] { medio->Mostrar(); };
-    pantallas.Form3->MostrarItinerarios = [itinerarios = pantallas.Form2] { itinerarios->Mostrar(); };
+    Preparar<TForm3>(p.Form3, "TForm3", [&p](TForm3 &medio) {
+        medio.MostrarItinerarios = [&p] { p.Form2->Mostrar(); };
+    });
     Progreso(60);
-    Crear(pantallas.Form4, "TForm4");
+    Crear(p.Form4, "TForm4");
     Progreso(70);
-    Crear(pantallas.FIniPro, "TFIniPro");
-    pantallas.Form5->AbrirFPBasica = [basica = pantallas.FIniPro] { basica->AbrirPorTitulo(); };
+    Preparar(p.FIniPro, "TFIniPro");
     if (!SeguirSinErrores())
         return false;
 
     Progreso(80);
     pausa_(1000);
-    Crear(pantallas.Certifica, "TCertifica");
+    Preparar(p.Certifica, "TCertifica");
     if (!SeguirSinErrores())
         return false;
 
     Progreso(90);
-    Crear(pantallas.profe, "Tprofe");
+    Preparar(p.profe, "Tprofe");
     if (!SeguirSinErrores())
         return false;
 
     Progreso(100);
-    Crear(pantallas.FormCat, "TFormCat");
-    Crear(pantallas.Flomce, "TFlomce");
+    Preparar(p.FormCat, "TFormCat");
+    Preparar(p.Flomce, "TFlomce");
     // Again with every file loaded.
     return SeguirSinErrores() && ValidarDatos(enlace_);
 }

@@ -15,6 +15,7 @@
 namespace norvela {
 
 class Enlace;
+class TransicionesPaneles;
 
 class Arranque {
 public:
@@ -34,13 +35,20 @@ public:
     PantallasCreadas pantallas;
 
 private:
+    // Data and controls now: the home screens and the dialog.
     template <typename T> void Crear(T *&destino, const char *nombre);
+    // Data now, controls when the screen is first wanted; `enlazar` then
+    // ties it to the screens it opens.
+    template <typename T>
+    void Preparar(Perezosa<T> &destino, const char *nombre, std::function<void(T &)> enlazar = {});
     bool SeguirSinErrores();
     void Progreso(int posicion);
 
     Enlace &enlace_;
     std::function<void(const QString &)> traza_;
     std::function<void(int)> pausa_;
+    // Outlives every screen, which may run its effects until it goes.
+    std::unique_ptr<TransicionesPaneles> transiciones_;
     // Destroyed in reverse order of creation, before the shared data is freed.
     std::vector<std::unique_ptr<QWidget>> creadas_;
     // The welcome window deletes itself when the home screen closes it.

@@ -43,7 +43,8 @@ bool PasoDe(int modo, PasoTransicion &paso)
 TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::PreguntarYTerminar);
-    TransitionList1 = new TransicionesPaneles(this);
+    // The program's panel effects; a screen built alone has its own.
+    TransitionList1 = pantallas.Transiciones ? pantallas.Transiciones : new TransicionesPaneles(this);
 
     ImageList1 = IconosPequenos();
     ImageListRamas = IconosRamas();
