@@ -65,6 +65,15 @@ public:
     void Componer(const QImage &antes, const QImage &, double, QImage &fotograma) const override { fotograma = antes; }
 };
 
+// Paints a control's background in one colour.
+void Pintar(QWidget &w, const QColor &color)
+{
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, color);
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+
 QByteArray Contenido(const QString &ruta)
 {
     QFile f(ruta);
@@ -77,40 +86,16 @@ class PruebaTransiciones : public QObject {
     Q_OBJECT
 
 private slots:
+    // Rolling down the new look comes in from the top, rolling up from the bottom.
     void rollFramesRevealTheNewLook()
     {
-        TRollTransition abajo;
-        const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = abajo.Fotograma(antes, despues, 0.5);
-        QCOMPARE(mitad.pixelColor(50, 10), QColor(Qt::blue));   // top: the new look
-        QCOMPARE(mitad.pixelColor(50, 70), QColor(Qt::red));    // bottom: still the old
-        QCOMPARE(abajo.Fotograma(antes, despues, 0.0).pixelColor(50, 0), QColor(Qt::red));
-        QCOMPARE(abajo.Fotograma(antes, despues, 1.0).pixelColor(50, 79), QColor(Qt::blue));
-
-        TRollTransition arriba;
+        TRollTransition abajo, arriba;
         arriba.Direction = TTransitionDirection::tedUp;
-        const QImage subiendo = arriba.Fotograma(antes, despues, 0.25);
-        QCOMPARE(subiendo.pixelColor(50, 75), QColor(Qt::blue));
-        QCOMPARE(subiendo.pixelColor(50, 40), QColor(Qt::red));
-    }
-
-    void radialFramesGrowFromTheCentre()
-    {
-        TRadialTransition radial;
         const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = radial.Fotograma(antes, despues, 0.5);
-        QCOMPARE(mitad.pixelColor(50, 40), QColor(Qt::blue));
-        QCOMPARE(mitad.pixelColor(0, 0), QColor(Qt::red));
-        // The edge is soft: some pixel between centre and corner is a mix.
-        bool mezcla = false;
-        for (int x = 50; x < 100; ++x) {
-            const QColor c = mitad.pixelColor(x, 40);
-            mezcla = mezcla || (c.red() > 0 && c.blue() > 0);
-        }
-        QVERIFY(mezcla);
-        const QImage fin = radial.Fotograma(antes, despues, 1.0);
-        QCOMPARE(fin.pixelColor(0, 0), QColor(Qt::blue));
-        QCOMPARE(fin.pixelColor(99, 79), QColor(Qt::blue));
+        for (const auto &[efecto, progreso, y, color] :
+             {std::tuple{&abajo, 0.5, 10, Qt::blue}, {&abajo, 0.5, 70, Qt::red}, {&abajo, 0.0, 0, Qt::red},
+              {&abajo, 1.0, 79, Qt::blue}, {&arriba, 0.25, 75, Qt::blue}, {&arriba, 0.25, 40, Qt::red}})
+            QCOMPARE(efecto->Fotograma(antes, despues, progreso).pixelColor(50, y), QColor(color));
     }
 
     void radialBlendsOnlyItsSoftRing()
@@ -186,10 +171,7 @@ private slots:
     {
         QWidget fondo;
         fondo.resize(60, 60);
-        QPalette p = fondo.palette();
-        p.setColor(QPalette::Window, Qt::red);
-        fondo.setPalette(p);
-        fondo.setAutoFillBackground(true);
+        Pintar(fondo, Qt::red);
         TEffectsPanel panel(&fondo);
         panel.setFrameShape(QFrame::NoFrame);
         panel.setGeometry(10, 10, 40, 40);
@@ -304,16 +286,10 @@ private slots:
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(200, 200);
-        QPalette p = ventana.palette();
-        p.setColor(QPalette::Window, Qt::red);
-        ventana.setPalette(p);
-        ventana.setAutoFillBackground(true);
+        Pintar(ventana, Qt::red);
         auto *panel = new QWidget(&ventana);
         panel->setGeometry(20, 20, 100, 80);
-        QPalette azul = panel->palette();
-        azul.setColor(QPalette::Window, Qt::blue);
-        panel->setPalette(azul);
-        panel->setAutoFillBackground(true);
+        Pintar(*panel, Qt::blue);
         ventana.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ventana));
 
@@ -342,10 +318,7 @@ private slots:
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(240, 200);
-        QPalette p = ventana.palette();
-        p.setColor(QPalette::Window, Qt::white);
-        ventana.setPalette(p);
-        ventana.setAutoFillBackground(true);
+        Pintar(ventana, Qt::white);
         auto *texto = new QLabel(QStringLiteral("antes"), &ventana);
         texto->setGeometry(20, 20, 200, 160);
         texto->setAutoFillBackground(true);
@@ -357,9 +330,7 @@ private slots:
         QVERIFY(form1.Transiciones()->circle->Prepared());
         // The capture is the area without the control: the window's white.
         QCOMPARE(form1.Transiciones()->circle->Antes().pixelColor(100, 80), QColor(Qt::white));
-        QPalette azul = texto->palette();
-        azul.setColor(QPalette::Window, Qt::blue);
-        texto->setPalette(azul);
+        Pintar(*texto, Qt::blue);
         texto->setText(QStringLiteral("después"));
         form1.Transiciones()->circle->Milliseconds = 60;
         form1.MostrarConCirculo(texto, 1);
