@@ -235,7 +235,23 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         EXPECT_TRUE(d.m.textos.isEmpty()) << kCarpetas[i] << ": " << d.m.textos.join('|').toStdString();
     }
 
-    // Same counts, same heading lines, same codes in every language.
+    // Same counts, same heading lines, same codes in every language: what
+    // must agree line by line is, in a title list, its headings and section
+    // marks; elsewhere the leading code columns (in certifica also the
+    // sub-group mark); and in every file, which lines are empty.
+    const auto forma = [](const std::string &f, int k, const std::string &s) {
+        std::string r;
+        if (f == "fp" || f == "fp2" || f == "fpba") {
+            r = Car(s, 1) != '-' ? "t" : (Car(s, 2) == '|' || Car(s, 2) == '!') ? Cols(s, 1, 2) : "-";
+        } else {
+            const int cols = f == "familias"     ? (k >= 30 ? 6 : 1)
+                             : f == "cuesgm"     ? (k <= 11 ? 0 : 2)
+                             : f == "certificah" ? (k <= 9 ? 1 : 6)
+                                                 : 1;
+            r = Cols(s, 1, cols) + (f == "certifica" && Car(s, 2) == '-' ? "-" : "");
+        }
+        return r + (Recortar(s).empty() ? " (empty)" : "");
+    };
     for (int i = 1; i < 4; ++i) {
         const MuestraFP &a = D(0), &b = D(i);
         const std::string c = kCarpetas[i];
@@ -243,49 +259,21 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         struct Par {
             const char *fichero;
             const TablaTexto &x, &y;
-            int n, ny, columnas;
+            int n, ny;
         };
         for (const Par &p :
-             {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, b.e.NumFPSuperior, 1},
-              Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, b.e.NumFPMedio, 1},
-              Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, b.e.NumFPBasica, 1},
-              Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, b.numLineasFamilias, 1},
-              Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, b.numLineasCuesGM, 2},
-              Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, b.numCertifica, 1},
+             {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, b.e.NumFPSuperior},
+              Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, b.e.NumFPMedio},
+              Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, b.e.NumFPBasica},
+              Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, b.numLineasFamilias},
+              Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, b.numLineasCuesGM},
+              Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, b.numCertifica},
               Par{"certificah", a.e.ExplicacionCertificados, b.e.ExplicacionCertificados, a.numCertificah,
-                  b.numCertificah, 6}}) {
+                  b.numCertificah}}) {
             EXPECT_EQ(p.ny, p.n) << c << p.fichero << ": another number of lines";
-            for (int k = 1; k <= std::min(p.n, 1100); ++k) {
-                if (!p.y.Contiene(k))
-                    break;
-                const std::string f = p.fichero;
-                std::string x, y;
-                if (f == "fp" || f == "fp2" || f == "fpba") {
-                    // Names differ; headings and their section marks do not.
-                    x = Car(p.x[k], 1) == '-' ? Cols(p.x[k], 1, 2) : std::string("t");
-                    y = Car(p.y[k], 1) == '-' ? Cols(p.y[k], 1, 2) : std::string("t");
-                    if (x.size() == 2 && x[1] != '|' && x[1] != '!')
-                        x = "-";
-                    if (y.size() == 2 && y[1] != '|' && y[1] != '!')
-                        y = "-";
-                } else {
-                    int cols = p.columnas;
-                    if (f == "familias")
-                        cols = k >= 30 ? 6 : 1;
-                    if (f == "cuesgm" && k <= 11)
-                        cols = 0;
-                    if (f == "certificah" && k <= 9)
-                        cols = 1;
-                    x = Cols(p.x[k], 1, cols);
-                    y = Cols(p.y[k], 1, cols);
-                }
-                EXPECT_EQ(y, x) << c << p.fichero << " line " << k << " has another code or structure";
-                if (std::string(p.fichero) == "certifica") {
-                    EXPECT_EQ(Car(p.y[k], 2) == '-', Car(p.x[k], 2) == '-') << c << "certifica line " << k;
-                }
-                EXPECT_EQ(Recortar(p.y[k]).empty(), Recortar(p.x[k]).empty())
-                    << c << p.fichero << " line " << k << " empty in one language only";
-            }
+            for (int k = 1; k <= std::min(p.n, 1100) && p.y.Contiene(k); ++k)
+                EXPECT_EQ(forma(p.fichero, k, p.y[k]), forma(p.fichero, k, p.x[k]))
+                    << c << p.fichero << " line " << k << " has another code or structure";
         }
     }
 }
@@ -794,28 +782,24 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
         const std::string c = kCarpetas[i];
         EXPECT_EQ(d.numCertificah, d.numCertifica) << c << "certificah: one line per certifica line";
         EXPECT_LE(d.numCertificah, 250) << c << "certificah";
-        // Groups: each family letter once among lines 1..9.
+        // Groups, lines 1..9: each family letter in one group, every group a
+        // choice of sub-groups, with its name; and the requirement headings with their codes.
         std::map<char, int> letras;
+        std::set<char> codigos;
         for (int k = 1; k <= 9; ++k) {
-            for (char x : Recortar(Cols(d.e.NombresCertificados[k], 1, 8))) {
+            const std::string letrasGrupo = Recortar(Cols(d.e.NombresCertificados[k], 1, 8));
+            EXPECT_GE(letrasGrupo.size(), 2u) << c << "certifica line " << k << ": a family of one sub-group";
+            for (char x : letrasGrupo) {
                 EXPECT_NE(kCodigosFamilia.find(x), std::string::npos) << c << "certifica line " << k << ": letter " << x;
                 ++letras[x];
             }
             EXPECT_FALSE(Recortar(Cols(d.e.NombresCertificados[k], 9, 60)).empty()) << c << "certifica line " << k;
-        }
-        for (char x : kCodigosFamilia)
-            EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
-        // Every family opens on a choice of sub-groups.
-        for (int k = 1; k <= 9; ++k)
-            EXPECT_GE(Recortar(Cols(d.e.NombresCertificados[k], 1, 8)).size(), 2u)
-                << c << "certifica line " << k << ": a family of one sub-group";
-        // Requirement headings and their codes.
-        std::set<char> codigos;
-        for (int k = 1; k <= 9; ++k) {
             const std::string &s = d.e.ExplicacionCertificados[k];
             EXPECT_TRUE(codigos.insert(Car(s, 1)).second) << c << "certificah line " << k << ": code twice";
             EXPECT_LE(Recortar(s).size(), 29u) << c << "certificah line " << k;
         }
+        for (char x : kCodigosFamilia)
+            EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
         // Sub-groups right before their certificates, at most 15 each.
         std::set<char> subgrupos;
         char actual = 0;
