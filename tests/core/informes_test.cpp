@@ -567,7 +567,7 @@ TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfIt
     }
 }
 
-TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
+TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLfAndAFailedSaveKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("informe.TXT");
@@ -582,27 +582,17 @@ TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 1, ruta));
     EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
     EXPECT_TRUE(m.textos.isEmpty());
-}
 
-TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
-{
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("informe.TXT");
-    {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("antiguo\r\n");
-    }
+    // A failed save keeps the old file and says so: on a disk that fills up
+    // after a few bytes, inside a regular file, and over a folder.
     Llenar(40);
     {
-        // A disk that fills up after a few bytes.
         pruebas::LimiteEscritura limite;
         EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, ruta));
     }
-    EXPECT_EQ(Contenido(ruta), "antiguo\r\n");
+    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.TXT"});
 
-    // Inside a regular file, and over a folder.
     const QString dentro = ruta + "/otro.TXT";
     EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, dentro));
     const QString carpeta = dir.filePath("carpeta.TXT");
