@@ -75,42 +75,28 @@ struct Muestra : Entorno {
             Escribir(QString::fromStdString(nombre), cambio == cambios_.end() ? lineas : cambio->second);
         if (cambio != cambios_.end())
             cambios_.erase(cambio);
-        if (nombre == "carreran")
-            CargarListaTexto(e, ruta, e.NombresGrado, e.NumGrados, 60);
-        else if (nombre == "carreranb")
-            CargarListaTexto(e, ruta, e.NombresGrupo, e.NumGrupos, 60);
-        else if (nombre == "datgradosphp")
-            CargarTablaGrados(e, ruta);
-        else if (nombre == "fp")
-            CargarListaTexto(e, ruta, e.NombresFPSuperior, e.NumFPSuperior, 60);
-        else if (nombre == "reqfp")
-            CargarListaTexto(e, ruta, e.RequisitosFP, e.NumRequisitosFP, 55);
-        else if (nombre == "asignafp")
-            CargarBloques26(e, ruta, e.AsignaturasFPSuperior);
-        else if (nombre == "datfpsphp")
-            CargarTablaFPSuperior(e, ruta);
-        else if (nombre == "lu1")
-            CargarListaTexto(e, ruta, e.Centros1, e.NumCentros1, 60);
-        else if (nombre == "lu2")
-            CargarListaTexto(e, ruta, e.Centros2, e.NumCentros2, 60);
-        else if (nombre == "lu3")
-            CargarListaTexto(e, ruta, e.Centros3, e.NumCentros3, 60);
-        else if (nombre == "lu4")
-            CargarListaTexto(e, ruta, e.Centros4, e.NumCentros4, 60);
-        else if (nombre == "datluggsphp")
-            CargarOfertaGS(e, ruta);
-        else if (nombre == "lugar")
-            CargarTitulosCodigo(e, ruta, e.NumUniversidades);
-        else if (nombre == "carrenue")
-            CargarLista120(e, ruta, e.NuevosTitulos, e.NumNuevosTitulos);
-        else if (nombre == "datcarnphp")
-            CargarNotasCorte(e, ruta);
-        else if (nombre == "cas/certifica")
-            CargarListaTexto(e, ruta, e.NombresCertificados, certificados, 60);
-        else if (nombre == "cas/certificah")
-            CargarLista250(e, ruta, e.ExplicacionCertificados, explicaciones);
-        else
-            ADD_FAILURE() << nombre;
+        const std::map<std::string, std::function<void()>> cargas = {
+            {"carreran", [&] { CargarListaTexto(e, ruta, e.NombresGrado, e.NumGrados, 60); }},
+            {"carreranb", [&] { CargarListaTexto(e, ruta, e.NombresGrupo, e.NumGrupos, 60); }},
+            {"datgradosphp", [&] { CargarTablaGrados(e, ruta); }},
+            {"fp", [&] { CargarListaTexto(e, ruta, e.NombresFPSuperior, e.NumFPSuperior, 60); }},
+            {"reqfp", [&] { CargarListaTexto(e, ruta, e.RequisitosFP, e.NumRequisitosFP, 55); }},
+            {"asignafp", [&] { CargarBloques26(e, ruta, e.AsignaturasFPSuperior); }},
+            {"datfpsphp", [&] { CargarTablaFPSuperior(e, ruta); }},
+            {"lu1", [&] { CargarListaTexto(e, ruta, e.Centros1, e.NumCentros1, 60); }},
+            {"lu2", [&] { CargarListaTexto(e, ruta, e.Centros2, e.NumCentros2, 60); }},
+            {"lu3", [&] { CargarListaTexto(e, ruta, e.Centros3, e.NumCentros3, 60); }},
+            {"lu4", [&] { CargarListaTexto(e, ruta, e.Centros4, e.NumCentros4, 60); }},
+            {"datluggsphp", [&] { CargarOfertaGS(e, ruta); }},
+            {"lugar", [&] { CargarTitulosCodigo(e, ruta, e.NumUniversidades); }},
+            {"carrenue", [&] { CargarLista120(e, ruta, e.NuevosTitulos, e.NumNuevosTitulos); }},
+            {"datcarnphp", [&] { CargarNotasCorte(e, ruta); }},
+            {"cas/certifica", [&] { CargarListaTexto(e, ruta, e.NombresCertificados, certificados, 60); }},
+            {"cas/certificah", [&] { CargarLista250(e, ruta, e.ExplicacionCertificados, explicaciones); }},
+        };
+        const auto carga = cargas.find(nombre);
+        ASSERT_NE(carga, cargas.end()) << nombre;
+        carga->second();
     }
 
     // The file and line the rules blame, or nothing when they all hold.
