@@ -278,52 +278,76 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
     }
 }
 
-TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
+// One family numbering everywhere, and the family groups of "familias"
+// left-packed and covering every family that has titles.
+TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhereAndGroupsCoverEveryFamily)
 {
     for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(kCarpetas[i]);
         const MuestraFP &d = D(i);
-        const std::string c = kCarpetas[i];
-        // familias: lines 1..26 code + name, 27..29 empty.
-        ASSERT_GE(d.numLineasFamilias, 48) << c << "familias";
+        // familias: lines 1..26 code + name, 27..29 and 39 empty.
+        ASSERT_GE(d.numLineasFamilias, 48) << "familias";
         for (int f = 1; f <= kFamilias; ++f) {
-            EXPECT_EQ(Car(d.e.NombresFamilias[f], 1), kCodigosFamilia[static_cast<size_t>(f - 1)])
-                << c << "familias line " << f;
-            EXPECT_FALSE(Recortar(Cols(d.e.NombresFamilias[f], 2, 60)).empty()) << c << "familias line " << f;
+            EXPECT_EQ(Car(d.e.NombresFamilias[f], 1), kCodigosFamilia[static_cast<size_t>(f - 1)]) << "familias line " << f;
+            EXPECT_FALSE(Recortar(Cols(d.e.NombresFamilias[f], 2, 60)).empty()) << "familias line " << f;
         }
-        for (int k = 27; k <= 29; ++k)
-            EXPECT_EQ(d.e.NombresFamilias[k], "") << c << "familias line " << k << " must stay empty";
-        EXPECT_EQ(d.e.NombresFamilias[39], "") << c << "familias line 39 must stay empty";
+        for (int k : {27, 28, 29, 39})
+            EXPECT_EQ(d.e.NombresFamilias[k], "") << "familias line " << k << " must stay empty";
 
         // The first 26 headings of fp, fp2 and fpba are the families, by name, in order.
-        for (const Lista &l : {GS(i), GM(i), FPB(i)}) {
+        const Lista gs = GS(i), gm = GM(i), ba = FPB(i);
+        for (const Lista *l : {&gs, &gm, &ba}) {
             int h = 0;
-            for (size_t t = 1; t < l.lineas.size(); ++t) {
-                if (l.tipo[t] != 'H')
+            for (size_t t = 1; t < l->lineas.size(); ++t) {
+                if (l->tipo[t] != 'H')
                     continue;
-                ++h;
-                if (h <= kFamilias) {
-                    EXPECT_EQ(Recortar(Cols(l.lineas[t], 2, 60)), Recortar(Cols(d.e.NombresFamilias[h], 2, 60)))
-                        << c << l.fichero << " line " << t << " is not family " << h;
+                if (++h <= kFamilias) {
+                    EXPECT_EQ(Recortar(Cols(l->lineas[t], 2, 60)), Recortar(Cols(d.e.NombresFamilias[h], 2, 60)))
+                        << l->fichero << " line " << t << " is not family " << h;
                 } else {
-                    EXPECT_TRUE(Car(l.lineas[t], 2) == '|' || Car(l.lineas[t], 2) == '!')
-                        << c << l.fichero << " line " << t << ": heading after the 26 families without | or !";
+                    EXPECT_TRUE(Car(l->lineas[t], 2) == '|' || Car(l->lineas[t], 2) == '!')
+                        << l->fichero << " line " << t << ": heading after the 26 families without | or !";
+                }
+                // The sports heading, when there is one, is the last heading of fp and fp2.
+                if (Car(l->lineas[t], 2) == '!') {
+                    EXPECT_EQ(static_cast<int>(t), l->ultimoEncabezado) << l->fichero << " line " << t;
                 }
             }
-            EXPECT_GE(h, kFamilias) << c << l.fichero;
-            EXPECT_EQ(Car(l.lineas[1], 1), '-') << c << l.fichero << " line 1 must be a heading";
+            EXPECT_GE(h, kFamilias) << l->fichero;
+            EXPECT_EQ(Car(l->lineas[1], 1), '-') << l->fichero << " line 1 must be a heading";
         }
         // fpba: 26 families, the last with exactly one title, the file's last line.
-        const Lista ba = FPB(i);
-        EXPECT_EQ(ba.encabezados, kFamilias) << c << "fpba";
-        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << c << "fpba: the last family must have exactly one title";
-        EXPECT_LE(ba.ultimoEncabezado, 255) << c << "fpba: a family heading after line 255";
-        EXPECT_EQ(d.numEncabezadosGS, GS(i).encabezados) << c << "fp";
-        EXPECT_EQ(d.numEncabezadosGM, GM(i).encabezados) << c << "fp2";
-        // The sports heading, when there is one, is the last heading of fp and fp2.
-        for (const Lista &l : {GS(i), GM(i)})
-            for (size_t t = 1; t < l.lineas.size(); ++t)
-                if (l.tipo[t] == 'H' && Car(l.lineas[t], 2) == '!') {
-                    EXPECT_EQ(static_cast<int>(t), l.ultimoEncabezado) << c << l.fichero << " line " << t;
+        EXPECT_EQ(ba.encabezados, kFamilias) << "fpba";
+        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << "fpba: the last family must have exactly one title";
+        EXPECT_LE(ba.ultimoEncabezado, 255) << "fpba: a family heading after line 255";
+        EXPECT_EQ(std::pair(d.numEncabezadosGS, d.numEncabezadosGM), std::pair(gs.encabezados, gm.encabezados));
+
+        // Groups: familias 30..38 for the higher and intermediate screens,
+        // 40..48 for the basic one; up to three family numbers, none after a 00.
+        std::set<int> gsgm, fpb;
+        for (int linea = 30; linea <= 48; ++linea) {
+            if (linea == 39)
+                continue;
+            const std::string &s = d.e.NombresFamilias[linea];
+            bool cero = false;
+            for (int k = 0; k < 3; ++k) {
+                const int f = Numero(Cols(s, 1 + 2 * k, 2 + 2 * k));
+                EXPECT_TRUE(f >= 0 && f <= kFamilias) << "familias line " << linea << ": " << s;
+                EXPECT_FALSE(cero && f > 0) << "familias line " << linea << ": a family after 00";
+                cero = cero || f == 0;
+                if (f > 0)
+                    (linea < 39 ? gsgm : fpb).insert(f);
+            }
+            EXPECT_FALSE(QString::fromLatin1(Cols(s, 7, 60).c_str()).trimmed().isEmpty())
+                << "familias line " << linea << " has no caption";
+        }
+        // Every family with a title is in a group (the arts and sports
+        // sections join groups 6 and 1 by themselves).
+        for (const Lista *l : {&gs, &gm, &ba})
+            for (size_t t = 1; t < l->lineas.size(); ++t)
+                if (l->familia[t] > 0) {
+                    EXPECT_TRUE((l == &ba ? fpb : gsgm).count(l->familia[t]))
+                        << l->fichero << " line " << t << ": family " << l->familia[t] << " in no group of familias";
                 }
     }
 }
@@ -399,47 +423,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
             EXPECT_TRUE(encabezado || enlaces > 0) << n.fichero << " line " << t << " " << n.falta;
             EXPECT_EQ(n.t.En(t, n.familia), n.l.familia[static_cast<size_t>(t)]) << n.fichero << " line " << t << ": family";
         }
-    }
-}
-
-TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
-{
-    for (int i = 0; i < 4; ++i) {
-        const MuestraFP &d = D(i);
-        const std::string c = kCarpetas[i];
-        std::set<int> gsgm, fpb;
-        for (int linea = 30; linea <= 48; ++linea) {
-            if (linea == 39)
-                continue;
-            const std::string &s = d.e.NombresFamilias[linea];
-            bool cero = false;
-            for (int k = 0; k < 3; ++k) {
-                const int f = Numero(Cols(s, 1 + 2 * k, 2 + 2 * k));
-                EXPECT_TRUE(f >= 0 && f <= kFamilias) << c << "familias line " << linea << ": " << s;
-                if (f == 0)
-                    cero = true;
-                else
-                    EXPECT_FALSE(cero) << c << "familias line " << linea << ": a family after 00";
-                if (f > 0)
-                    (linea < 39 ? gsgm : fpb).insert(f);
-            }
-            EXPECT_FALSE(QString::fromLatin1(Cols(s, 7, 60).c_str()).trimmed().isEmpty())
-                << c << "familias line " << linea << " has no caption";
-        }
-        // Every family with a higher or intermediate title is in a group
-        // (the arts and sports sections join groups 6 and 1 by themselves).
-        const Lista gs = GS(i), gm = GM(i), ba = FPB(i);
-        for (const Lista *l : {&gs, &gm})
-            for (size_t t = 1; t < l->lineas.size(); ++t)
-                if (l->familia[t] > 0) {
-                    EXPECT_TRUE(gsgm.count(l->familia[t])) << c << l->fichero << " line " << t << ": family "
-                                                           << l->familia[t] << " in no group of familias 30..38";
-                }
-        for (size_t t = 1; t < ba.lineas.size(); ++t)
-            if (ba.familia[t] > 0) {
-                EXPECT_TRUE(fpb.count(ba.familia[t])) << c << "fpba line " << t << ": family " << ba.familia[t]
-                                                      << " in no group of familias 40..48";
-            }
     }
 }
 
