@@ -365,34 +365,30 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
         for (const Nivel &n : {Nivel{GS(i), "asignafp", di.e.AsignaturasFPSuperior},
                                Nivel{GM(i), "asignagm", di.e.AsignaturasFPMedio},
                                Nivel{FPB(i), "asignaba", di.e.AsignaturasFPBasica}}) {
+            SCOPED_TRACE(std::string(kCarpetas[i]) + n.bloques);
             const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
-            EXPECT_LE(lineas, 200) << kCarpetas[i] << n.l.fichero << ": more lines than usable";
+            EXPECT_LE(lineas, 200) << n.l.fichero << ": more lines than usable";
             const auto bloques = LeerLineasObligatorio(kDatos + kCarpetas[i] + n.bloques);
-            EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas)
-                << kCarpetas[i] << n.bloques << ": fewer blocks than " << n.l.fichero << " lines";
-            EXPECT_EQ(bloques.size() % 26, 0u) << kCarpetas[i] << n.bloques;
+            EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas) << "fewer blocks than " << n.l.fichero << " lines";
+            EXPECT_EQ(bloques.size() % 26, 0u);
             for (int t = 1; t <= lineas; ++t) {
                 if (n.l.tipo[static_cast<size_t>(t)] == 'H')
                     continue;
                 for (int k = 1; k <= 6; ++k)
-                    EXPECT_FALSE(Recortar(n.asignaturas.En(t, k)).empty())
-                        << kCarpetas[i] << n.bloques << " block " << t << " line " << k << " is empty";
+                    EXPECT_FALSE(Recortar(n.asignaturas.En(t, k)).empty()) << "block " << t << " line " << k << " is empty";
                 // Block line 0 names its title.
                 EXPECT_EQ(Recortar(bloques[static_cast<size_t>(26 * (t - 1))]), Recortar(n.l.lineas[static_cast<size_t>(t)]))
-                    << kCarpetas[i] << n.bloques << " block " << t << " belongs to another line";
+                    << "block " << t << " belongs to another line";
             }
         }
     }
 
     // cuesgm: 11 options, then question lines with two digit codes.
     const int numCues = d.numLineasCuesGM - 11;
-    ASSERT_GT(numCues, 0) << "cuesgm";
-    EXPECT_LE(numCues, 100) << "cuesgm";
+    ASSERT_TRUE(numCues > 0 && numCues <= 100) << "cuesgm: " << numCues << " questions";
     for (int j = 1; j <= numCues; ++j) {
         const std::string &s = d.cuesgm[11 + j];
-        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 1))) && std::isdigit(static_cast<unsigned char>(Car(s, 2))))
-            << "cuesgm line " << 11 + j;
-        EXPECT_LE(Recortar(s).size(), 72u) << "cuesgm line " << 11 + j;
+        EXPECT_TRUE(Numero(Cols(s, 1, 2)) >= 0 && Car(s, 2) != ' ' && Recortar(s).size() <= 72) << "cuesgm line " << 11 + j;
     }
     // datfpsphp and datfpmphp: one row per title line, heading rows empty;
     // fields `desde`..`ultimo` name requirement lines of reqfp (higher titles)
@@ -479,44 +475,40 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAn
                 for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
                     comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
             }
-            for (int nivel = 0; nivel < 3; ++nivel)
-                EXPECT_GT(niveles[nivel], 0) << "community " << c << " province " << codigo << ": no centre of level " << nivel;
+            EXPECT_TRUE(niveles[0] > 0 && niveles[1] > 0 && niveles[2] > 0) << "community " << c << " province " << codigo
+                << ": centres of the three levels " << niveles[0] << ", " << niveles[1] << ", " << niveles[2];
         }
         EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
         EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
     }
-    EXPECT_GE(registros[9], 2) << "comunida: Cataluña needs two province records";
-    EXPECT_GE(registros[13], 2) << "comunida: Madrid needs two province records";
+    EXPECT_TRUE(registros[9] >= 2 && registros[13] >= 2) << "comunida: Cataluña and Madrid need two province records";
     EXPECT_EQ(d.e.NumWebComunidades, kNumComunidades) << "comuint";
     int extendidos = 0;
     for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
         extendidos += comunidades.size() >= 10;
     EXPECT_GE(extendidos, 20) << "higher titles taught in ten communities or more";
 
-    // Every centre line is in an in-use province of its group, and the
-    // localities of a province are contiguous for both locality widths.
+    // Every centre line is in an in-use province of its group, with a
+    // telephone of that province, and the localities of a province are
+    // contiguous for both locality widths.
     int total = 0;
     for (int g = 1; g <= 4; ++g) {
         const std::string fichero = "lu" + std::to_string(g);
         const TablaTexto &centros = d.Centros(g);
         EXPECT_LE(d.NumCentros(g), 1100) << fichero;
         total += d.NumCentros(g);
-        for (int i = 1; i <= d.NumCentros(g); ++i) {
-            const std::string &s = centros[i], nombre = provincia[std::to_string(g) + Car(s, 1)];
-            const auto prefijos = kPrefijosProvincia.find(nombre);
-            EXPECT_TRUE(prefijos != kPrefijosProvincia.end() &&
-                        std::any_of(prefijos->second.begin(), prefijos->second.end(),
-                                    [&](const std::string &p) { return Cols(s, 46, 45 + int(p.size())) == p; }))
-                << fichero << " line " << i << ": telephone " << Cols(s, 46, 54) << " is not of " << nombre;
-        }
         for (const auto *largos : {&kLargosGS, &kLargosFPB}) {
             std::map<std::string, std::set<std::string>> vistas;   // province -> localities closed
             std::map<std::string, std::string> actual;
             for (int i = 1; i <= d.NumCentros(g); ++i) {
                 const std::string &s = centros[i];
-                const std::string codigo = std::to_string(g) + Car(s, 1);
-                EXPECT_TRUE(enUso.count(codigo)) << fichero << " line " << i << ": province " << codigo << " not in use";
-                EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 46)))) << fichero << " line " << i;
+                const std::string codigo = std::to_string(g) + Car(s, 1), nombre = provincia[codigo];
+                const auto prefijos = kPrefijosProvincia.find(nombre);
+                EXPECT_TRUE(enUso.count(codigo) && prefijos != kPrefijosProvincia.end() &&
+                            std::any_of(prefijos->second.begin(), prefijos->second.end(),
+                                        [&](const std::string &p) { return Cols(s, 46, 45 + int(p.size())) == p; }))
+                    << fichero << " line " << i << ": province " << codigo << " not in use, or telephone "
+                    << Cols(s, 46, 54) << " not of " << nombre;
                 const std::string clave = Cols(s, 2, largos->count(codigo) ? 36 : 18);
                 if (actual[codigo] != clave) {
                     if (!actual[codigo].empty())
@@ -555,19 +547,14 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
             const std::string codigo = std::to_string(g) + Car(s, 1);
             const int fin = kLargosFPB.count(codigo) ? 36 : 18;
             const std::string campo = Cols(s, 2, fin), localidad = Recortar(campo);
-            EXPECT_FALSE(localidad.empty()) << fichero << " line " << i << ": no locality";
-            EXPECT_EQ(localidad.find("  "), std::string::npos)
-                << fichero << " line " << i << ": \"" << localidad << "\" is more than the locality of province "
-                << codigo << " (" << fin - 1 << " characters)";
-            EXPECT_NE(Car(s, fin + 1), ' ') << fichero << " line " << i << ": the centre's name of province " << codigo
-                                            << " must start at column " << fin + 1;
-            EXPECT_EQ(Car(s, fin), ' ') << fichero << " line " << i << ": \"" << localidad
-                                        << "\" runs into the centre's name";
+            SCOPED_TRACE(testing::Message() << fichero << " line " << i << ", province " << codigo << ", locality \""
+                                            << localidad << "\" in " << fin - 1 << " characters");
+            // A locality, no more than one; a blank after it and the centre's name next.
+            EXPECT_TRUE(!localidad.empty() && localidad.find("  ") == std::string::npos);
+            EXPECT_EQ(std::pair(Car(s, fin), Car(s, fin + 1) != ' '), std::pair(' ', true));
             // Groups 1 and 3 carry no district or zone letter: a name ends by
             // column 44, so printed lists keep a blank before the telephone.
-            if (g == 1 || g == 3) {
-                EXPECT_EQ(Car(s, 45), ' ') << fichero << " line " << i << ": the name runs into the second column";
-            }
+            EXPECT_TRUE((g != 1 && g != 3) || Car(s, 45) == ' ') << "the name runs into the second column";
             Cuenta &c = cuentas[codigo];
             ++c.centros;
             if (c.localidades == 0 || campo != c.ultima)
@@ -578,9 +565,7 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
             if (!kLargosFPB.count(codigo))
                 continue;
             ++provinciasLargas;
-            EXPECT_LE(4 * c.localidades, 3 * c.centros)
-                << fichero << ": province " << codigo << " has " << c.centros << " centres in " << c.localidades
-                << " localities";
+            EXPECT_LE(4 * c.localidades, 3 * c.centros) << fichero << ": province " << codigo << ", in centres and localities";
         }
     }
     EXPECT_GE(provinciasLargas, 6) << "provinces with 35-character localities";
