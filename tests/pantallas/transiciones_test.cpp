@@ -198,23 +198,20 @@ private slots:
         TTransitionEffect *original = form1.Transiciones()->rollo;
         form1.Transiciones()->rollo = &grabador;
 
-        form1.MostrarConRollo(panel, 0);
-        QVERIFY(panel->isHidden());
-        form1.MostrarConRollo(panel, 1);
-        QCOMPARE(grabador.pasos, (QStringList{"prepare:hidden", "execute:visible", "unprepare"}));
-
-        // Mode 1 alone shows at once: nothing prepared, nothing run.
-        grabador.pasos.clear();
-        panel->hide();
-        form1.MostrarConRollo(panel, 1);
-        QVERIFY(!panel->isHidden());
-        QCOMPARE(grabador.pasos, QStringList{"unprepare"});
-
-        // Other modes change nothing.
-        grabador.pasos.clear();
-        form1.MostrarConRollo(panel, 2);
-        QVERIFY(!panel->isHidden());
-        QVERIFY(grabador.pasos.isEmpty());
+        // Mode 0 hides and captures, mode 1 runs and shows; mode 1 alone
+        // shows at once, nothing prepared, nothing run; other modes change nothing.
+        for (const auto &[ocultar, modos, pasos] :
+             {std::tuple{false, QList<int>{0, 1}, QStringList{"prepare:hidden", "execute:visible", "unprepare"}},
+              {true, {1}, {"unprepare"}}, {false, {2}, {}}}) {
+            grabador.pasos.clear();
+            if (ocultar)
+                panel->hide();
+            for (int modo : modos) {
+                form1.MostrarConRollo(panel, modo);
+                QCOMPARE(panel->isHidden(), modo == 0);
+            }
+            QCOMPARE(grabador.pasos, pasos);
+        }
 
         // A failing run still releases the capture and reaches the caller.
         grabador.pasos.clear();
@@ -384,7 +381,15 @@ private slots:
         QCOMPARE(QFileInfo(carpeta->Ruta("ajustes")).lastModified(), escrito);
         QVERIFY(pruebas::Pulsar(menu.LabelConfig));
         QVERIFY(menu.eus->isChecked());
-        QVERIFY(pruebas::Pulsar(menu.ButtonRetroConf));
+
+        // The animation row: its caption follows the choice, which is saved with the notice.
+        mensajes.textos.clear();
+        QVERIFY(pruebas::ClicEn(menu.si, QPoint(6, 10)));
+        QCOMPARE(menu.LabelSINO->text(), enlace->Texto(141));
+        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
+        QVERIFY(enlace->AnimacionSi);
+        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
+        QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=3\r\norden=1\r\nanimacion=1\r\n"));
     }
 
     void failedSaveKeepsTheRecordAndTheNoticeFollowsTheDisk()
@@ -411,22 +416,6 @@ private slots:
         QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
         // The one-run alphabetical order was not made permanent.
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=1\r\norden=1\r\nanimacion=0\r\n"));
-    }
-
-    void animationRowOnlyWithBothPacks()
-    {
-        QVERIFY(Programa());
-        carpeta->EscribirBytes("segdxg1.DXG", "x");
-        carpeta->EscribirBytes("vector.DXG", "x");
-        Tform0 &menu = *arranque->pantallas.form0;
-        menu.show();
-        QVERIFY(pruebas::Pulsar(menu.LabelConfig));
-        QVERIFY(menu.PanelCofigu2->isVisible());
-        QVERIFY(pruebas::ClicEn(menu.si, QPoint(6, 10)));
-        QCOMPARE(menu.LabelSINO->text(), enlace->Texto(141));
-        QVERIFY(pruebas::Pulsar(menu.ButtonGrabar));
-        QVERIFY(enlace->AnimacionSi);
-        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
     }
 
     void cleanup()
