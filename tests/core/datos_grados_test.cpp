@@ -106,11 +106,11 @@ std::string Forma(const std::string &linea)
 
 } // namespace
 
-TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudies)
+TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudiesAndArtisticLayouts)
 {
     for (const char *idioma : kIdiomas) {
         SCOPED_TRACE(idioma);
-        const Grados g(idioma);
+        Grados g(idioma);
         ASSERT_EQ(g.fallo, "");
         EXPECT_FALSE(g.e.ErrorFicheros);
         EXPECT_TRUE(g.m.textos.isEmpty()) << g.m.textos.join('|').toStdString();
@@ -141,6 +141,72 @@ TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudie
                                     fila.rfind("  2", 0) == 0 || fila.rfind("  3", 0) == 0;
             EXPECT_TRUE(sinDetalle ? n == 0 : n > 0 && n < 50) << "asignaot block " << k << " for " << Texto(fila);
         }
+
+        // The artistic lists keep their layout.
+        const auto cargar = [&](const char *nombre) {
+            int n = 0;
+            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, g.e.AnchoLargo);
+            std::vector<std::string> lineas{""};
+            for (int i = 1; i <= n; ++i)
+                lineas.push_back(g.e.ListaAux[i]);
+            return lineas;
+        };
+        const auto buscar = [](const std::vector<std::string> &l, const char *marca) {
+            for (size_t i = 1; i < l.size(); ++i)
+                if (l[i].rfind(marca, 0) == 0)
+                    return static_cast<int>(i);
+            return 0;
+        };
+
+        // Plastic arts: 17 specialities after "f1", then centre lines, each
+        // followed by its address; the last line is never read.
+        const auto plas = cargar("artesplas");
+        const int f1 = buscar(plas, "f1");
+        ASSERT_GT(f1, 0) << "artesplas";
+        const int ultima = static_cast<int>(plas.size()) - 2;
+        EXPECT_LE(ultima - (f1 + 18) + 1, 150) << "artesplas";
+        for (int i = f1 + 18; i <= ultima; i += 2) {
+            const auto c = NumeroColumna(Columnas(plas[i], 1, 2));
+            ASSERT_TRUE(c && *c >= 1 && *c <= kNumComunidades) << "artesplas line " << i;
+            for (int col = 35; col <= 43; col += 2) {
+                const auto par = Columnas(plas[i], col, col + 1);
+                const auto s = NumeroColumna(par);
+                EXPECT_TRUE(EsBlanco(par) || (s && *s >= 0 && *s <= 16)) << "artesplas line " << i;
+            }
+            ASSERT_LT(i + 1, static_cast<int>(plas.size())) << "artesplas: a centre without address";
+            EXPECT_FALSE(NumeroColumna(Columnas(plas[i + 1], 1, 2))) << "artesplas line " << i + 1;
+            EXPECT_TRUE(EsBlanco(Columnas(plas[i + 1], 35, 44))) << "artesplas line " << i + 1;
+        }
+
+        // Music: after "f2", community headings and "centre http://..." lines.
+        const auto musica = cargar("musica");
+        const int m2 = buscar(musica, "f2");
+        ASSERT_TRUE(buscar(musica, "f1") > 0 && m2 > 0) << "musica";
+        for (size_t i = static_cast<size_t>(m2) + 1; i < musica.size(); ++i) {
+            const auto c = NumeroColumna(Columnas(musica[i], 1, 2));
+            const size_t http = musica[i].find("http");
+            EXPECT_TRUE((c && *c >= 1 && *c <= kNumComunidades) || (http != std::string::npos && http > 2))
+                << "musica line " << i;
+        }
+
+        ASSERT_GT(buscar(cargar("danza"), "f2"), 0) << "danza";
+
+        // Drama: after "f2" a free line, 8 speciality names, then centres.
+        const auto drama = cargar("dramatico");
+        const int d2 = buscar(drama, "f2");
+        ASSERT_TRUE(d2 > 0 && static_cast<int>(drama.size()) > d2 + 10) << "dramatico";
+        for (int i = d2 + 2; i <= d2 + 9; ++i)
+            EXPECT_TRUE(drama[i][0] != '-' && drama[i].rfind("http", 0) != 0) << "dramatico line " << i;
+        int centros = 0;
+        for (size_t i = static_cast<size_t>(d2) + 10; i < drama.size(); ++i) {
+            if (drama[i][0] != '-')
+                continue;
+            ++centros;
+            const std::string digitos = Texto(Columnas(drama[i], 41, 47));
+            EXPECT_FALSE(digitos.empty()) << "dramatico line " << i;
+            EXPECT_EQ(digitos.find_first_not_of("01234567"), std::string::npos) << "dramatico line " << i;
+        }
+        EXPECT_GT(centros, 0) << "dramatico";
     }
 }
 
@@ -317,80 +383,6 @@ TEST_F(ShippedCastilianDegrees, ProfessionsBelongToListedActivities)
     // The tree by activity leaves out activities 23 and 24; every other one leads to degrees.
     for (int a = 1; a <= g.numActividades; ++a)
         EXPECT_TRUE(a == 23 || a == 24 || alcanzadas.count(a)) << "activida line " << a << " leads to no degree";
-}
-
-TEST(ShippedDegrees, ArtisticListsKeepTheirLayout)
-{
-    for (const char *idioma : kIdiomas) {
-        Grados g(idioma);
-        ASSERT_EQ(g.fallo, "") << idioma;
-        const auto cargar = [&](const char *nombre) {
-            int n = 0;
-            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, g.e.AnchoLargo);
-            std::vector<std::string> lineas{""};
-            for (int i = 1; i <= n; ++i)
-                lineas.push_back(g.e.ListaAux[i]);
-            return lineas;
-        };
-        const auto buscar = [](const std::vector<std::string> &l, const char *marca) {
-            for (size_t i = 1; i < l.size(); ++i)
-                if (l[i].rfind(marca, 0) == 0)
-                    return static_cast<int>(i);
-            return 0;
-        };
-
-        // Plastic arts: 17 specialities after "f1", then centre lines, each
-        // followed by its address; the last line is never read.
-        const auto plas = cargar("artesplas");
-        const int f1 = buscar(plas, "f1");
-        ASSERT_GT(f1, 0) << idioma << "artesplas";
-        const int ultima = static_cast<int>(plas.size()) - 2;
-        EXPECT_LE(ultima - (f1 + 18) + 1, 150) << idioma << "artesplas";
-        for (int i = f1 + 18; i <= ultima; i += 2) {
-            const auto c = NumeroColumna(Columnas(plas[i], 1, 2));
-            ASSERT_TRUE(c && *c >= 1 && *c <= kNumComunidades) << idioma << "artesplas line " << i;
-            for (int col = 35; col <= 43; col += 2) {
-                const auto par = Columnas(plas[i], col, col + 1);
-                const auto s = NumeroColumna(par);
-                EXPECT_TRUE(EsBlanco(par) || (s && *s >= 0 && *s <= 16)) << idioma << "artesplas line " << i;
-            }
-            ASSERT_LT(i + 1, static_cast<int>(plas.size())) << idioma << "artesplas: a centre without address";
-            EXPECT_FALSE(NumeroColumna(Columnas(plas[i + 1], 1, 2))) << idioma << "artesplas line " << i + 1;
-            EXPECT_TRUE(EsBlanco(Columnas(plas[i + 1], 35, 44))) << idioma << "artesplas line " << i + 1;
-        }
-
-        // Music: after "f2", community headings and "centre http://..." lines.
-        const auto musica = cargar("musica");
-        const int m2 = buscar(musica, "f2");
-        ASSERT_GT(buscar(musica, "f1"), 0) << idioma << "musica";
-        ASSERT_GT(m2, 0) << idioma << "musica";
-        for (size_t i = static_cast<size_t>(m2) + 1; i < musica.size(); ++i) {
-            const auto c = NumeroColumna(Columnas(musica[i], 1, 2));
-            const size_t http = musica[i].find("http");
-            EXPECT_TRUE((c && *c >= 1 && *c <= kNumComunidades) || (http != std::string::npos && http > 2))
-                << idioma << "musica line " << i;
-        }
-
-        ASSERT_GT(buscar(cargar("danza"), "f2"), 0) << idioma << "danza";
-
-        // Drama: after "f2" a free line, 8 speciality names, then centres.
-        const auto drama = cargar("dramatico");
-        const int d2 = buscar(drama, "f2");
-        ASSERT_GT(d2, 0) << idioma << "dramatico";
-        ASSERT_GT(static_cast<int>(drama.size()), d2 + 10) << idioma << "dramatico";
-        for (int i = d2 + 2; i <= d2 + 9; ++i)
-            EXPECT_TRUE(drama[i][0] != '-' && drama[i].rfind("http", 0) != 0) << idioma << "dramatico line " << i;
-        int centros = 0;
-        for (size_t i = static_cast<size_t>(d2) + 10; i < drama.size(); ++i) {
-            if (drama[i][0] != '-')
-                continue;
-            ++centros;
-            const std::string digitos = Texto(Columnas(drama[i], 41, 47));
-            EXPECT_FALSE(digitos.empty()) << idioma << "dramatico line " << i;
-            EXPECT_EQ(digitos.find_first_not_of("01234567"), std::string::npos) << idioma << "dramatico line " << i;
-        }
-        EXPECT_GT(centros, 0) << idioma << "dramatico";
-    }
 }
 
 TEST_F(ShippedCastilianDegrees, OutletsTextHasOneBlockPerDegree)
