@@ -178,17 +178,15 @@ TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
     const std::vector<int> centros;
     auto pos = [&](int sel) { return GraficoEstadistico::Titulos(lista, centros, sel).Posicion(); };
     EXPECT_EQ(GraficoEstadistico::Titulos(lista, centros, 1).Maximo(), 113);
-    EXPECT_EQ(pos(60), 52);
-    EXPECT_EQ(pos(3), 1);      // would be -5
-    EXPECT_EQ(pos(127), 113);  // would be 119
-    EXPECT_EQ(pos(200), 1);    // no selection
+    // Row 3 would be at -5, row 127 at 119; 200 is no selection.
+    for (const auto &[seleccion, posicion] : {std::pair{60, 52}, {3, 1}, {127, 113}, {200, 1}})
+        EXPECT_EQ(pos(seleccion), posicion) << seleccion;
 
     auto g = GraficoEstadistico::Titulos(lista, centros, 127);
     const auto filas = g.Filas();
     ASSERT_EQ(filas.size(), 15u);   // R + 1 rows
-    EXPECT_EQ(filas.front().fila, 113);
-    EXPECT_EQ(filas.back().fila, 127);
-    EXPECT_TRUE(filas.back().seleccionada);
+    EXPECT_EQ(std::tuple(filas.front().fila, filas.back().fila, filas.back().seleccionada), std::tuple(113, 127, true));
+    // The wheel and the scroll bar move it, within 1..113.
     g.Rueda(120 * 3);
     EXPECT_EQ(g.Posicion(), 110);
     g.Rueda(-120 * 50);
@@ -198,8 +196,7 @@ TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
 
     const Familias f(FicheroCompleto());
     auto g4 = f.Grafico(TipoGrafico::EstudiosEmpleo, 26);
-    EXPECT_EQ(g4.Maximo(), 17);
-    EXPECT_EQ(g4.Posicion(), 17);
+    EXPECT_EQ(std::pair(g4.Maximo(), g4.Posicion()), std::pair(17, 17));
     // From row 17 only the ten rows that exist are drawn, and of those the
     // first nine fit a chart 462 pixels high.
     EXPECT_EQ(g4.Filas().size(), 10u);
@@ -317,6 +314,5 @@ TEST(EstadisticasEntregadas, TheShippedFilesGiveTheTitlesUpToSportsAndTwentyFour
     }
     EXPECT_NEAR(estudios, 10000, 50);
     EXPECT_NEAR(empleo, 10000, 50);
-    EXPECT_FALSE(d[25].conLinea);   // two families without statistics show "no data"
-    EXPECT_FALSE(d[26].conLinea);
+    EXPECT_FALSE(d[25].conLinea || d[26].conLinea);   // two families without statistics show "no data"
 }
