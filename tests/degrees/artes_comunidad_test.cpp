@@ -190,26 +190,23 @@ TEST_F(Artes, UniversityDegreesGroupByBranchAboveFifteenAndPrint)
         unaEntrada(g.Grado({"Grado " + std::to_string(k), k < 5 ? 2 : 3}), k == 0 ? 10 : 65);
     auto filas = GradosDeUniversidad(g.e, 1, ramas, "Dobles");
     ASSERT_EQ(filas.size(), 15u);
-    EXPECT_EQ(filas[0].Col0(), "<" + Ancho("Grado 0", 54));
-    EXPECT_EQ(filas[0].Col1(), "   - ");
-    EXPECT_EQ(filas[1].Col1(), "  6,5");
+    EXPECT_EQ(std::tuple(filas[0].Col0(), filas[0].Col1(), filas[1].Col1()),
+              std::tuple("<" + Ancho("Grado 0", 54), "   - ", "  6,5"));
 
     unaEntrada(g.Grado({"Grado 15", 3}), 125);
     filas = GradosDeUniversidad(g.e, 1, ramas, "Dobles");
     ASSERT_EQ(filas.size(), 18u);   // two headings: branches without degrees have none
-    EXPECT_EQ(filas[0].texto, "-   Ciencias     ");
-    EXPECT_EQ(filas[6].texto, "-   Sociales     ");
-    EXPECT_EQ(filas[17].Col1(), " 12,5");
+    EXPECT_EQ(std::tuple(filas[0].texto, filas[6].texto, filas[17].Col1()),
+              std::tuple("-   Ciencias     ", "-   Sociales     ", " 12,5"));
 
     std::vector<CeldasNotas> celdas;
     for (const FilaNotasUni &f : filas)
         celdas.push_back({f.Col0(), f.Col1()});
     const InformeFP inf = InformeUniversidad("T289", "T48", "T296", "Universidad de Toledo   ", celdas);
-    EXPECT_EQ(inf.titulo, "T289: Universidad de Toledo");
     ASSERT_EQ(inf.NumLineas(), 19);
-    EXPECT_EQ(inf.lineas[0], "    T48                        T296");
-    EXPECT_EQ(inf.lineas[2], Ancho("<Grado 0", 50) + "   - ");
-    EXPECT_EQ(inf.negritas, (std::vector<int>{1, 2, 8}));
+    EXPECT_EQ(std::tuple(inf.titulo, inf.lineas[0], inf.lineas[2], inf.negritas),
+              std::tuple("T289: Universidad de Toledo", "    T48                        T296",
+                         Ancho("<Grado 0", 50) + "   - ", std::vector<int>{1, 2, 8}));
 }
 
 TEST_F(Artes, DoubleDegreeAndStudyReports)
@@ -220,12 +217,11 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
     const auto lineas = DoblesDelGrado(g.e, derecho);
     ASSERT_EQ(lineas.size(), 4u);
     const InformeFP dobles = InformeDobles("T242", g.e.NombresGrado[derecho], lineas);
-    EXPECT_EQ(dobles.titulo, "T242: Derecho");
-    EXPECT_EQ(dobles.lineas, (std::vector<std::string>{
-                                 "        Universidad Complutense de Madrid",
-                                 "Derecho. + Administraci\xF3n y Direcci\xF3n de Empresas >Mad ",
-                                 "Derecho. + Administraci\xF3n y Direcci\xF3n de Empresas >Bil "}));
-    EXPECT_EQ(dobles.negritas, std::vector<int>{1});
+    const std::string par = "Derecho. + Administraci\xF3n y Direcci\xF3n de Empresas >";
+    EXPECT_EQ(std::tuple(dobles.titulo, dobles.lineas, dobles.negritas),
+              std::tuple("T242: Derecho",
+                         std::vector<std::string>{"        Universidad Complutense de Madrid", par + "Mad ", par + "Bil "},
+                         std::vector<int>{1}));
     EXPECT_TRUE(DoblesDelGrado(g.e, 0).empty());
 
     // A university's pairs close its list, down to the last; a pair with a degree no list holds is left out.
@@ -236,9 +232,9 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
     EXPECT_EQ(filas, (std::vector<std::string>{"", "-                T242     ", Ancho("Derecho", 55) + "Alb ",
                                                 " + " + Ancho("Administraci\xF3n y Direcci\xF3n de Empresas", 51) + "    ",
                                                 "                 -----     "}));
+    // Two headings, each after an empty line, and three pairs.
     const auto deAde = DoblesDelGrado(g.e, ade);
-    EXPECT_EQ(deAde.size(), 7u);   // two headings, each after an empty line, and three pairs
-    EXPECT_EQ(deAde.back(), "Administraci\xF3n y Dir. + Derecho >Alb ");
+    EXPECT_EQ(std::pair(deAde.size(), deAde.back()), std::pair(size_t{7}, std::string("Administraci\xF3n y Dir. + Derecho >Alb ")));
 
     // A study block without a blank pair gives all 50 lines; one with a pair ends before it.
     for (int k = 1; k <= 50; ++k)
@@ -249,8 +245,7 @@ TEST_F(Artes, DoubleDegreeAndStudyReports)
     EXPECT_EQ(DetallesOtros(g.e, 2), (std::vector<std::string>{"- Requisitos", "Bachillerato"}));
     EXPECT_TRUE(DetallesOtros(g.e, 51).empty());
     const InformeFP otros = InformeOtros("T290", "Piloto", DetallesOtros(g.e, 1));
-    EXPECT_EQ(otros.titulo, "T290: Piloto");
-    EXPECT_EQ(otros.negritas, (std::vector<int>{1, 11, 21, 31, 41}));
+    EXPECT_EQ(std::pair(otros.titulo, otros.negritas), std::pair(std::string("T290: Piloto"), std::vector<int>{1, 11, 21, 31, 41}));
 }
 
 TEST(FilasOtros, RowDecidesLinkPdfOrDetails)
