@@ -184,13 +184,12 @@ TEST(Catalogo, DetailsOfATitleOfEachKind)
     const auto gs = DetalleSuperior(d.e, 65);
     const auto textos = Textos(gs);
     ASSERT_GT(gs.size(), 8u);
-    EXPECT_TRUE(gs[0].encabezado);
-    EXPECT_EQ(gs[0].texto, "Requisitos");
+    EXPECT_EQ(std::pair(gs[0].encabezado, gs[0].texto), std::pair(true, std::string("Requisitos")));
     EXPECT_TRUE(Contiene(textos, A("      **  Acceso LOMCE **")));
+    // The outlets heading, then its five lines.
     const auto salidas = std::find(textos.begin(), textos.end(), "Salidas profesionales");
-    ASSERT_NE(salidas, textos.end());
+    ASSERT_EQ(textos.end() - salidas, 6);
     EXPECT_TRUE(gs[static_cast<size_t>(salidas - textos.begin())].encabezado);
-    EXPECT_EQ(textos.end() - salidas, 6);
     // An arts title has no LOMCE block.
     EXPECT_FALSE(Contiene(Textos(DetalleSuperior(d.e, d.e.LimiteSeccionGS + 1)), A("      **  Acceso LOMCE **")));
 
@@ -218,11 +217,10 @@ TEST(Catalogo, DetailsOfATitleOfEachKind)
 
     // A basic cycle: the " 8" lines, then its non-blank outlets.
     const auto fpb = Textos(DetalleBasica(d.e, 54));
+    ASSERT_GT(fpb.size(), 4u);
     EXPECT_EQ(fpb[0], A("Requisitos de acceso"));
-    EXPECT_GT(fpb.size(), 4u);
     const auto trabajo = std::find(fpb.begin(), fpb.end(), "Salidas profesionales");
-    ASSERT_NE(trabajo, fpb.end());
-    EXPECT_GT(fpb.end() - trabajo, 1);
+    ASSERT_GT(fpb.end() - trabajo, 1);
     for (auto i = trabajo; i != fpb.end(); ++i)
         EXPECT_NE(i->find_first_not_of(' '), std::string::npos) << "blank outlet line";
 
