@@ -10,6 +10,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace norvela;
 
 namespace {
@@ -132,15 +134,16 @@ TEST_F(Hoja, LongSheetAsksForASelectionThatKeepsItsOrder)
 {
     // 150 lines over all communities print at once; 151, reached only with
     // the last community, ask for a selection instead.
+    // Asking starts an empty selection.
+    const auto pide = [&] {
+        const bool pedida = Imprimir(122).pedirSeleccion;
+        return std::tuple(pedida, sel.SeleccionImpresion, sel.NumComunidadesImpresion());
+    };
     HojaTituloFP h = Imprimir(121);
-    EXPECT_FALSE(h.pedirSeleccion);
-    EXPECT_EQ(h.informe.NumLineas(), 150);
-    EXPECT_EQ(h.informe.negritas.size(), 7u);
-    EXPECT_FALSE(sel.SeleccionImpresion);
+    EXPECT_EQ(std::tuple(h.pedirSeleccion, h.informe.NumLineas(), h.informe.negritas.size(), sel.SeleccionImpresion),
+              std::tuple(false, 150, size_t{7}, false));
     sel.Anadir(5);   // left from before: the selection starts empty
-    ASSERT_TRUE(Imprimir(122).pedirSeleccion);
-    EXPECT_TRUE(sel.SeleccionImpresion);
-    EXPECT_EQ(sel.NumComunidadesImpresion(), 0);
+    ASSERT_EQ(pide(), std::tuple(true, true, 0));
 
     // Melilla, then Aragón: printed in that order, however long.
     EXPECT_TRUE(sel.Anadir(19));
@@ -150,40 +153,33 @@ TEST_F(Hoja, LongSheetAsksForASelectionThatKeepsItsOrder)
     ASSERT_FALSE(h.pedirSeleccion);
     const std::vector<int> c = Comunidades(h.informe);
     ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(h.informe.lineas[static_cast<size_t>(c[0] - 1)], "***  MELILLA***");
-    EXPECT_EQ(h.informe.lineas[static_cast<size_t>(c[1] - 1)], "***  ARAG\xD3N***");
+    EXPECT_EQ(std::pair(h.informe.lineas[static_cast<size_t>(c[0] - 1)], h.informe.lineas[static_cast<size_t>(c[1] - 1)]),
+              std::pair(std::string("***  MELILLA***"), std::string("***  ARAG\xD3N***")));
     EXPECT_EQ(h.informe.negritas, (std::vector<int>{1, 125, 128, 133, c[0], c[1]}));
-    EXPECT_EQ(h.informe.NumLineas(), 122 + 10 + 2 + 4 + 9);
-    EXPECT_FALSE(sel.SeleccionImpresion);
+    EXPECT_EQ(std::pair(h.informe.NumLineas(), sel.SeleccionImpresion), std::pair(122 + 10 + 2 + 4 + 9, false));
 
     // Confirming an empty selection prints the sheet without communities.
     sel.Empezar();
     h = Imprimir(122);
-    EXPECT_FALSE(h.pedirSeleccion);
-    EXPECT_EQ(h.informe.NumLineas(), 122 + 10 + 2);
-    EXPECT_EQ(h.informe.negritas.size(), 4u);
-    EXPECT_TRUE(Comunidades(h.informe).empty());
+    EXPECT_EQ(std::tuple(h.pedirSeleccion, h.informe.NumLineas(), h.informe.negritas.size(), Comunidades(h.informe).size()),
+              std::tuple(false, 122 + 10 + 2, size_t{4}, size_t{0}));
 
     // Eighteen communities print however long the sheet is...
     sel.Empezar();
     for (int k = 1; k <= 18; ++k)
         sel.Anadir(k);
     h = Imprimir(400);
-    EXPECT_FALSE(h.pedirSeleccion);
-    EXPECT_EQ(Comunidades(h.informe).size(), 2u);
+    EXPECT_EQ(std::pair(h.pedirSeleccion, Comunidades(h.informe).size()), std::pair(false, size_t{2}));
 
     // ...but all nineteen again at 151 lines ask again, and a sheet long
     // before any community asks without building one.
     sel.Empezar();
     for (int k = 19; k >= 1; --k)
         sel.Anadir(k);
-    EXPECT_TRUE(Imprimir(122).pedirSeleccion);
-    EXPECT_TRUE(sel.SeleccionImpresion);
-    EXPECT_EQ(sel.NumComunidadesImpresion(), 0);
+    EXPECT_EQ(pide(), std::tuple(true, true, 0));
     sel.Terminar();
     h = Imprimir(400);
-    EXPECT_TRUE(h.pedirSeleccion);
-    EXPECT_TRUE(Comunidades(h.informe).empty());
+    EXPECT_EQ(std::pair(h.pedirSeleccion, Comunidades(h.informe).size()), std::pair(true, size_t{0}));
 }
 
 // Communities 0 and 20, Asturias without a centre, a title taught nowhere,
