@@ -632,10 +632,9 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         ++centrosPorComarca[codigo];
         centrosGMPorComarca[codigo] += d.e.OfertaGM[3].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosComarca) {
-        EXPECT_GT(centrosPorComarca[c], 0) << "comarcas: district " << c << " has no centre in lu4";
-        EXPECT_GT(centrosGMPorComarca[c], 0) << "comarcas: district " << c << " has no intermediate-cycle centre";
-    }
+    for (const std::string &c : codigosComarca)
+        EXPECT_TRUE(centrosPorComarca[c] > 0 && centrosGMPorComarca[c] > 0)
+            << "comarcas: district " << c << " has no centre in lu4, or none of intermediate cycles";
 
     // comarcasm: zones 1..28 by the maps' numbers; the first line of each carries its name.
     std::set<std::string> codigosZona;
@@ -661,9 +660,8 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         if (!primeraD && p == 'D')
             primeraD = i;
     }
-    ASSERT_GT(primeraMadrid, 0) << "lu2: no Madrid line";
+    ASSERT_TRUE(primeraMadrid > 0 && primeraD > primeraMadrid) << "lu2: a Madrid block, then a \"D\" line";
     EXPECT_EQ(Car(d.e.Centros2[primeraMadrid], 1), '8') << "lu2 line " << primeraMadrid;
-    ASSERT_GT(primeraD, primeraMadrid) << "lu2: a \"D\" line must follow the Madrid block";
     const std::string madrid = "8H9AB";
     std::map<std::string, int> centrosPorZona, centrosGMPorZona;
     for (int i = 1; i <= d.e.NumCentros2; ++i) {
@@ -680,10 +678,9 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         ++centrosPorZona[codigo];
         centrosGMPorZona[codigo] += d.e.OfertaGM[1].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosZona) {
-        EXPECT_GT(centrosPorZona[c], 0) << "comarcasm: zone " << c << " has no centre in lu2";
-        EXPECT_GT(centrosGMPorZona[c], 0) << "comarcasm: zone " << c << " has no intermediate-cycle centre";
-    }
+    for (const std::string &c : codigosZona)
+        EXPECT_TRUE(centrosPorZona[c] > 0 && centrosGMPorZona[c] > 0)
+            << "comarcasm: zone " << c << " has no centre in lu2, or none of intermediate cycles";
 
     // The region maps use exactly those numbers.
     std::set<int> enMapaC, enMapaM;
@@ -694,8 +691,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
             if (const int v = d.e.MapaRegionesM.Valor(x, y))
                 enMapaM.insert(v);
         }
-    EXPECT_EQ(enMapaC.size(), 41u);
-    EXPECT_EQ(enMapaM.size(), 28u);
+    EXPECT_EQ(std::pair(enMapaC.size(), enMapaM.size()), std::pair(size_t{41}, size_t{28}));
 }
 
 TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
@@ -737,8 +733,7 @@ TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
                 EXPECT_EQ(std::string(o.fichero), "datluggsphp") << o.lista.fichero << " line " << t << " is offered nowhere";
             }
         if (std::string(o.fichero) == "datluggsphp") {
-            EXPECT_GE(enNingunaParte, 1) << "no higher title is offered nowhere";
-            EXPECT_LE(enNingunaParte, 5) << "too many higher titles are offered nowhere";
+            EXPECT_TRUE(enNingunaParte >= 1 && enNingunaParte <= 5) << enNingunaParte << " higher titles offered nowhere";
         }
     }
 }
@@ -748,8 +743,8 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
-        EXPECT_EQ(d.numCertificah, d.numCertifica) << c << "certificah: one line per certifica line";
-        EXPECT_LE(d.numCertificah, 250) << c << "certificah";
+        EXPECT_TRUE(d.numCertificah == d.numCertifica && d.numCertificah <= 250)
+            << c << "certificah: one line per certifica line, at most 250: " << d.numCertificah << ", " << d.numCertifica;
         // Groups, lines 1..9: each family letter in one group, every group a
         // choice of sub-groups, with its name; and the requirement headings with their codes.
         std::map<char, int> letras;
