@@ -55,23 +55,30 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     estado.TopePanelSelTit = PanelSelTit->y();
     estado.TopePanelCarSel = PanelCarSel->y();
     estado.RetornoMenuGrados = true;
-    enlace.MarcaCarga = true;
-    enlace.FPSuperiorActivo = false;
-    enlace.VistaDobles = false;
 
     ColocarMenusEInicio();
     PonerTextos();
     PonerColores();
-    // A missing file has been reported and set ErrorFicheros: the creation stops after this.
-    norvela::CargarDatosGrados(enlace);
     LlenarComboAgrupacion();
     estado.LimpiarModosLista();
     Reestilar();
+    // A file missing from the data prepared before has been reported: the creation stops here.
     if (enlace.ErrorFicheros)
         return;
-    CargarTablasGrados(enlace);
-    enlace.VistaDobles = false;
     PanelSelTit->clear();
+}
+
+void TForm1::PrepararDatos(Enlace &e)
+{
+    e.MarcaCarga = true;
+    e.FPSuperiorActivo = false;
+    e.VistaDobles = false;
+    // A missing file has been reported and set ErrorFicheros: nothing more is read.
+    norvela::CargarDatosGrados(e);
+    if (e.ErrorFicheros)
+        return;
+    CargarTablasGrados(e);
+    e.VistaDobles = false;
 }
 
 void TForm1::ColocarMenusEInicio()

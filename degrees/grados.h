@@ -47,6 +47,8 @@ class TForm1 : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TForm1(Enlace &e, Pantallas &p);
+    // Reads the degrees' files and tables into `e` and resets the flags this screen shares.
+    static void PrepararDatos(Enlace &e);
 
     // Brings the start menu up before the screen is shown.
     void botinformacionClick();

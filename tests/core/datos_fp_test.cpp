@@ -235,7 +235,23 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         EXPECT_TRUE(d.m.textos.isEmpty()) << kCarpetas[i] << ": " << d.m.textos.join('|').toStdString();
     }
 
-    // Same counts, same heading lines, same codes in every language.
+    // Same counts, same heading lines, same codes in every language: what
+    // must agree line by line is, in a title list, its headings and section
+    // marks; elsewhere the leading code columns (in certifica also the
+    // sub-group mark); and in every file, which lines are empty.
+    const auto forma = [](const std::string &f, int k, const std::string &s) {
+        std::string r;
+        if (f == "fp" || f == "fp2" || f == "fpba") {
+            r = Car(s, 1) != '-' ? "t" : (Car(s, 2) == '|' || Car(s, 2) == '!') ? Cols(s, 1, 2) : "-";
+        } else {
+            const int cols = f == "familias"     ? (k >= 30 ? 6 : 1)
+                             : f == "cuesgm"     ? (k <= 11 ? 0 : 2)
+                             : f == "certificah" ? (k <= 9 ? 1 : 6)
+                                                 : 1;
+            r = Cols(s, 1, cols) + (f == "certifica" && Car(s, 2) == '-' ? "-" : "");
+        }
+        return r + (Recortar(s).empty() ? " (empty)" : "");
+    };
     for (int i = 1; i < 4; ++i) {
         const MuestraFP &a = D(0), &b = D(i);
         const std::string c = kCarpetas[i];
@@ -243,99 +259,95 @@ TEST_F(DatosFPEntregados, LoadWithoutMessageInEveryLanguageWithOneLineStructure)
         struct Par {
             const char *fichero;
             const TablaTexto &x, &y;
-            int n, ny, columnas;
+            int n, ny;
         };
         for (const Par &p :
-             {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, b.e.NumFPSuperior, 1},
-              Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, b.e.NumFPMedio, 1},
-              Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, b.e.NumFPBasica, 1},
-              Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, b.numLineasFamilias, 1},
-              Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, b.numLineasCuesGM, 2},
-              Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, b.numCertifica, 1},
+             {Par{"fp", a.e.NombresFPSuperior, b.e.NombresFPSuperior, a.e.NumFPSuperior, b.e.NumFPSuperior},
+              Par{"fp2", a.e.NombresFPMedio, b.e.NombresFPMedio, a.e.NumFPMedio, b.e.NumFPMedio},
+              Par{"fpba", a.e.NombresFPBasica, b.e.NombresFPBasica, a.e.NumFPBasica, b.e.NumFPBasica},
+              Par{"familias", a.e.NombresFamilias, b.e.NombresFamilias, a.numLineasFamilias, b.numLineasFamilias},
+              Par{"cuesgm", a.cuesgm, b.cuesgm, a.numLineasCuesGM, b.numLineasCuesGM},
+              Par{"certifica", a.e.NombresCertificados, b.e.NombresCertificados, a.numCertifica, b.numCertifica},
               Par{"certificah", a.e.ExplicacionCertificados, b.e.ExplicacionCertificados, a.numCertificah,
-                  b.numCertificah, 6}}) {
+                  b.numCertificah}}) {
             EXPECT_EQ(p.ny, p.n) << c << p.fichero << ": another number of lines";
-            for (int k = 1; k <= std::min(p.n, 1100); ++k) {
-                if (!p.y.Contiene(k))
-                    break;
-                const std::string f = p.fichero;
-                std::string x, y;
-                if (f == "fp" || f == "fp2" || f == "fpba") {
-                    // Names differ; headings and their section marks do not.
-                    x = Car(p.x[k], 1) == '-' ? Cols(p.x[k], 1, 2) : std::string("t");
-                    y = Car(p.y[k], 1) == '-' ? Cols(p.y[k], 1, 2) : std::string("t");
-                    if (x.size() == 2 && x[1] != '|' && x[1] != '!')
-                        x = "-";
-                    if (y.size() == 2 && y[1] != '|' && y[1] != '!')
-                        y = "-";
-                } else {
-                    int cols = p.columnas;
-                    if (f == "familias")
-                        cols = k >= 30 ? 6 : 1;
-                    if (f == "cuesgm" && k <= 11)
-                        cols = 0;
-                    if (f == "certificah" && k <= 9)
-                        cols = 1;
-                    x = Cols(p.x[k], 1, cols);
-                    y = Cols(p.y[k], 1, cols);
-                }
-                EXPECT_EQ(y, x) << c << p.fichero << " line " << k << " has another code or structure";
-                if (std::string(p.fichero) == "certifica") {
-                    EXPECT_EQ(Car(p.y[k], 2) == '-', Car(p.x[k], 2) == '-') << c << "certifica line " << k;
-                }
-                EXPECT_EQ(Recortar(p.y[k]).empty(), Recortar(p.x[k]).empty())
-                    << c << p.fichero << " line " << k << " empty in one language only";
-            }
+            for (int k = 1; k <= std::min(p.n, 1100) && p.y.Contiene(k); ++k)
+                EXPECT_EQ(forma(p.fichero, k, p.y[k]), forma(p.fichero, k, p.x[k]))
+                    << c << p.fichero << " line " << k << " has another code or structure";
         }
     }
 }
 
-TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhere)
+// One family numbering everywhere, and the family groups of "familias"
+// left-packed and covering every family that has titles.
+TEST_F(DatosFPEntregados, OneFamilyNumberingEverywhereAndGroupsCoverEveryFamily)
 {
     for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(kCarpetas[i]);
         const MuestraFP &d = D(i);
-        const std::string c = kCarpetas[i];
-        // familias: lines 1..26 code + name, 27..29 empty.
-        ASSERT_GE(d.numLineasFamilias, 48) << c << "familias";
+        // familias: lines 1..26 code + name, 27..29 and 39 empty.
+        ASSERT_GE(d.numLineasFamilias, 48) << "familias";
         for (int f = 1; f <= kFamilias; ++f) {
-            EXPECT_EQ(Car(d.e.NombresFamilias[f], 1), kCodigosFamilia[static_cast<size_t>(f - 1)])
-                << c << "familias line " << f;
-            EXPECT_FALSE(Recortar(Cols(d.e.NombresFamilias[f], 2, 60)).empty()) << c << "familias line " << f;
+            EXPECT_EQ(Car(d.e.NombresFamilias[f], 1), kCodigosFamilia[static_cast<size_t>(f - 1)]) << "familias line " << f;
+            EXPECT_FALSE(Recortar(Cols(d.e.NombresFamilias[f], 2, 60)).empty()) << "familias line " << f;
         }
-        for (int k = 27; k <= 29; ++k)
-            EXPECT_EQ(d.e.NombresFamilias[k], "") << c << "familias line " << k << " must stay empty";
-        EXPECT_EQ(d.e.NombresFamilias[39], "") << c << "familias line 39 must stay empty";
+        for (int k : {27, 28, 29, 39})
+            EXPECT_EQ(d.e.NombresFamilias[k], "") << "familias line " << k << " must stay empty";
 
         // The first 26 headings of fp, fp2 and fpba are the families, by name, in order.
-        for (const Lista &l : {GS(i), GM(i), FPB(i)}) {
+        const Lista gs = GS(i), gm = GM(i), ba = FPB(i);
+        for (const Lista *l : {&gs, &gm, &ba}) {
             int h = 0;
-            for (size_t t = 1; t < l.lineas.size(); ++t) {
-                if (l.tipo[t] != 'H')
+            for (size_t t = 1; t < l->lineas.size(); ++t) {
+                if (l->tipo[t] != 'H')
                     continue;
-                ++h;
-                if (h <= kFamilias) {
-                    EXPECT_EQ(Recortar(Cols(l.lineas[t], 2, 60)), Recortar(Cols(d.e.NombresFamilias[h], 2, 60)))
-                        << c << l.fichero << " line " << t << " is not family " << h;
+                if (++h <= kFamilias) {
+                    EXPECT_EQ(Recortar(Cols(l->lineas[t], 2, 60)), Recortar(Cols(d.e.NombresFamilias[h], 2, 60)))
+                        << l->fichero << " line " << t << " is not family " << h;
                 } else {
-                    EXPECT_TRUE(Car(l.lineas[t], 2) == '|' || Car(l.lineas[t], 2) == '!')
-                        << c << l.fichero << " line " << t << ": heading after the 26 families without | or !";
+                    EXPECT_TRUE(Car(l->lineas[t], 2) == '|' || Car(l->lineas[t], 2) == '!')
+                        << l->fichero << " line " << t << ": heading after the 26 families without | or !";
+                }
+                // The sports heading, when there is one, is the last heading of fp and fp2.
+                if (Car(l->lineas[t], 2) == '!') {
+                    EXPECT_EQ(static_cast<int>(t), l->ultimoEncabezado) << l->fichero << " line " << t;
                 }
             }
-            EXPECT_GE(h, kFamilias) << c << l.fichero;
-            EXPECT_EQ(Car(l.lineas[1], 1), '-') << c << l.fichero << " line 1 must be a heading";
+            EXPECT_GE(h, kFamilias) << l->fichero;
+            EXPECT_EQ(Car(l->lineas[1], 1), '-') << l->fichero << " line 1 must be a heading";
         }
         // fpba: 26 families, the last with exactly one title, the file's last line.
-        const Lista ba = FPB(i);
-        EXPECT_EQ(ba.encabezados, kFamilias) << c << "fpba";
-        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << c << "fpba: the last family must have exactly one title";
-        EXPECT_LE(ba.ultimoEncabezado, 255) << c << "fpba: a family heading after line 255";
-        EXPECT_EQ(d.numEncabezadosGS, GS(i).encabezados) << c << "fp";
-        EXPECT_EQ(d.numEncabezadosGM, GM(i).encabezados) << c << "fp2";
-        // The sports heading, when there is one, is the last heading of fp and fp2.
-        for (const Lista &l : {GS(i), GM(i)})
-            for (size_t t = 1; t < l.lineas.size(); ++t)
-                if (l.tipo[t] == 'H' && Car(l.lineas[t], 2) == '!') {
-                    EXPECT_EQ(static_cast<int>(t), l.ultimoEncabezado) << c << l.fichero << " line " << t;
+        EXPECT_EQ(ba.encabezados, kFamilias) << "fpba";
+        EXPECT_EQ(d.e.NumFPBasica - ba.ultimoEncabezado, 1) << "fpba: the last family must have exactly one title";
+        EXPECT_LE(ba.ultimoEncabezado, 255) << "fpba: a family heading after line 255";
+        EXPECT_EQ(std::pair(d.numEncabezadosGS, d.numEncabezadosGM), std::pair(gs.encabezados, gm.encabezados));
+
+        // Groups: familias 30..38 for the higher and intermediate screens,
+        // 40..48 for the basic one; up to three family numbers, none after a 00.
+        std::set<int> gsgm, fpb;
+        for (int linea = 30; linea <= 48; ++linea) {
+            if (linea == 39)
+                continue;
+            const std::string &s = d.e.NombresFamilias[linea];
+            bool cero = false;
+            for (int k = 0; k < 3; ++k) {
+                const int f = Numero(Cols(s, 1 + 2 * k, 2 + 2 * k));
+                EXPECT_TRUE(f >= 0 && f <= kFamilias) << "familias line " << linea << ": " << s;
+                EXPECT_FALSE(cero && f > 0) << "familias line " << linea << ": a family after 00";
+                cero = cero || f == 0;
+                if (f > 0)
+                    (linea < 39 ? gsgm : fpb).insert(f);
+            }
+            EXPECT_FALSE(QString::fromLatin1(Cols(s, 7, 60).c_str()).trimmed().isEmpty())
+                << "familias line " << linea << " has no caption";
+        }
+        // Every family with a title is in a group (the arts and sports
+        // sections join groups 6 and 1 by themselves).
+        for (const Lista *l : {&gs, &gm, &ba})
+            for (size_t t = 1; t < l->lineas.size(); ++t)
+                if (l->familia[t] > 0) {
+                    EXPECT_TRUE((l == &ba ? fpb : gsgm).count(l->familia[t]))
+                        << l->fichero << " line " << t << ": family " << l->familia[t] << " in no group of familias";
                 }
     }
 }
@@ -353,34 +365,30 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
         for (const Nivel &n : {Nivel{GS(i), "asignafp", di.e.AsignaturasFPSuperior},
                                Nivel{GM(i), "asignagm", di.e.AsignaturasFPMedio},
                                Nivel{FPB(i), "asignaba", di.e.AsignaturasFPBasica}}) {
+            SCOPED_TRACE(std::string(kCarpetas[i]) + n.bloques);
             const int lineas = static_cast<int>(n.l.lineas.size()) - 1;
-            EXPECT_LE(lineas, 200) << kCarpetas[i] << n.l.fichero << ": more lines than usable";
+            EXPECT_LE(lineas, 200) << n.l.fichero << ": more lines than usable";
             const auto bloques = LeerLineasObligatorio(kDatos + kCarpetas[i] + n.bloques);
-            EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas)
-                << kCarpetas[i] << n.bloques << ": fewer blocks than " << n.l.fichero << " lines";
-            EXPECT_EQ(bloques.size() % 26, 0u) << kCarpetas[i] << n.bloques;
+            EXPECT_GE(static_cast<int>(bloques.size()), 26 * lineas) << "fewer blocks than " << n.l.fichero << " lines";
+            EXPECT_EQ(bloques.size() % 26, 0u);
             for (int t = 1; t <= lineas; ++t) {
                 if (n.l.tipo[static_cast<size_t>(t)] == 'H')
                     continue;
                 for (int k = 1; k <= 6; ++k)
-                    EXPECT_FALSE(Recortar(n.asignaturas.En(t, k)).empty())
-                        << kCarpetas[i] << n.bloques << " block " << t << " line " << k << " is empty";
+                    EXPECT_FALSE(Recortar(n.asignaturas.En(t, k)).empty()) << "block " << t << " line " << k << " is empty";
                 // Block line 0 names its title.
                 EXPECT_EQ(Recortar(bloques[static_cast<size_t>(26 * (t - 1))]), Recortar(n.l.lineas[static_cast<size_t>(t)]))
-                    << kCarpetas[i] << n.bloques << " block " << t << " belongs to another line";
+                    << "block " << t << " belongs to another line";
             }
         }
     }
 
     // cuesgm: 11 options, then question lines with two digit codes.
     const int numCues = d.numLineasCuesGM - 11;
-    ASSERT_GT(numCues, 0) << "cuesgm";
-    EXPECT_LE(numCues, 100) << "cuesgm";
+    ASSERT_TRUE(numCues > 0 && numCues <= 100) << "cuesgm: " << numCues << " questions";
     for (int j = 1; j <= numCues; ++j) {
         const std::string &s = d.cuesgm[11 + j];
-        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 1))) && std::isdigit(static_cast<unsigned char>(Car(s, 2))))
-            << "cuesgm line " << 11 + j;
-        EXPECT_LE(Recortar(s).size(), 72u) << "cuesgm line " << 11 + j;
+        EXPECT_TRUE(Numero(Cols(s, 1, 2)) >= 0 && Car(s, 2) != ' ' && Recortar(s).size() <= 72) << "cuesgm line " << 11 + j;
     }
     // datfpsphp and datfpmphp: one row per title line, heading rows empty;
     // fields `desde`..`ultimo` name requirement lines of reqfp (higher titles)
@@ -411,47 +419,6 @@ TEST_F(DatosFPEntregados, TitleLinesMatchTheirBlocksRequirementsAndQuestions)
             EXPECT_TRUE(encabezado || enlaces > 0) << n.fichero << " line " << t << " " << n.falta;
             EXPECT_EQ(n.t.En(t, n.familia), n.l.familia[static_cast<size_t>(t)]) << n.fichero << " line " << t << ": family";
         }
-    }
-}
-
-TEST_F(DatosFPEntregados, FamilyGroupsAreLeftPackedAndCoverEveryFamily)
-{
-    for (int i = 0; i < 4; ++i) {
-        const MuestraFP &d = D(i);
-        const std::string c = kCarpetas[i];
-        std::set<int> gsgm, fpb;
-        for (int linea = 30; linea <= 48; ++linea) {
-            if (linea == 39)
-                continue;
-            const std::string &s = d.e.NombresFamilias[linea];
-            bool cero = false;
-            for (int k = 0; k < 3; ++k) {
-                const int f = Numero(Cols(s, 1 + 2 * k, 2 + 2 * k));
-                EXPECT_TRUE(f >= 0 && f <= kFamilias) << c << "familias line " << linea << ": " << s;
-                if (f == 0)
-                    cero = true;
-                else
-                    EXPECT_FALSE(cero) << c << "familias line " << linea << ": a family after 00";
-                if (f > 0)
-                    (linea < 39 ? gsgm : fpb).insert(f);
-            }
-            EXPECT_FALSE(QString::fromLatin1(Cols(s, 7, 60).c_str()).trimmed().isEmpty())
-                << c << "familias line " << linea << " has no caption";
-        }
-        // Every family with a higher or intermediate title is in a group
-        // (the arts and sports sections join groups 6 and 1 by themselves).
-        const Lista gs = GS(i), gm = GM(i), ba = FPB(i);
-        for (const Lista *l : {&gs, &gm})
-            for (size_t t = 1; t < l->lineas.size(); ++t)
-                if (l->familia[t] > 0) {
-                    EXPECT_TRUE(gsgm.count(l->familia[t])) << c << l->fichero << " line " << t << ": family "
-                                                           << l->familia[t] << " in no group of familias 30..38";
-                }
-        for (size_t t = 1; t < ba.lineas.size(); ++t)
-            if (ba.familia[t] > 0) {
-                EXPECT_TRUE(fpb.count(ba.familia[t])) << c << "fpba line " << t << ": family " << ba.familia[t]
-                                                      << " in no group of familias 40..48";
-            }
     }
 }
 
@@ -508,44 +475,40 @@ TEST_F(DatosFPEntregados, CommunitiesProvincesAndCentresFollowTheProvinceCodesAn
                 for (int j = 1; j <= d.e.OfertaGS[fila].En(i, 0); ++j)
                     comunidadesDeTitulo[d.e.OfertaGS[fila].En(i, j)].insert(c);
             }
-            for (int nivel = 0; nivel < 3; ++nivel)
-                EXPECT_GT(niveles[nivel], 0) << "community " << c << " province " << codigo << ": no centre of level " << nivel;
+            EXPECT_TRUE(niveles[0] > 0 && niveles[1] > 0 && niveles[2] > 0) << "community " << c << " province " << codigo
+                << ": centres of the three levels " << niveles[0] << ", " << niveles[1] << ", " << niveles[2];
         }
         EXPECT_EQ(grupos.size(), 1u) << "comunida: community " << c << " spans more than one data group";
         EXPECT_FALSE(Recortar(d.e.WebComunidad[c]).empty()) << "comuint line " << c;
     }
-    EXPECT_GE(registros[9], 2) << "comunida: Cataluña needs two province records";
-    EXPECT_GE(registros[13], 2) << "comunida: Madrid needs two province records";
+    EXPECT_TRUE(registros[9] >= 2 && registros[13] >= 2) << "comunida: Cataluña and Madrid need two province records";
     EXPECT_EQ(d.e.NumWebComunidades, kNumComunidades) << "comuint";
     int extendidos = 0;
     for (const auto &[titulo, comunidades] : comunidadesDeTitulo)
         extendidos += comunidades.size() >= 10;
     EXPECT_GE(extendidos, 20) << "higher titles taught in ten communities or more";
 
-    // Every centre line is in an in-use province of its group, and the
-    // localities of a province are contiguous for both locality widths.
+    // Every centre line is in an in-use province of its group, with a
+    // telephone of that province, and the localities of a province are
+    // contiguous for both locality widths.
     int total = 0;
     for (int g = 1; g <= 4; ++g) {
         const std::string fichero = "lu" + std::to_string(g);
         const TablaTexto &centros = d.Centros(g);
         EXPECT_LE(d.NumCentros(g), 1100) << fichero;
         total += d.NumCentros(g);
-        for (int i = 1; i <= d.NumCentros(g); ++i) {
-            const std::string &s = centros[i], nombre = provincia[std::to_string(g) + Car(s, 1)];
-            const auto prefijos = kPrefijosProvincia.find(nombre);
-            EXPECT_TRUE(prefijos != kPrefijosProvincia.end() &&
-                        std::any_of(prefijos->second.begin(), prefijos->second.end(),
-                                    [&](const std::string &p) { return Cols(s, 46, 45 + int(p.size())) == p; }))
-                << fichero << " line " << i << ": telephone " << Cols(s, 46, 54) << " is not of " << nombre;
-        }
         for (const auto *largos : {&kLargosGS, &kLargosFPB}) {
             std::map<std::string, std::set<std::string>> vistas;   // province -> localities closed
             std::map<std::string, std::string> actual;
             for (int i = 1; i <= d.NumCentros(g); ++i) {
                 const std::string &s = centros[i];
-                const std::string codigo = std::to_string(g) + Car(s, 1);
-                EXPECT_TRUE(enUso.count(codigo)) << fichero << " line " << i << ": province " << codigo << " not in use";
-                EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(Car(s, 46)))) << fichero << " line " << i;
+                const std::string codigo = std::to_string(g) + Car(s, 1), nombre = provincia[codigo];
+                const auto prefijos = kPrefijosProvincia.find(nombre);
+                EXPECT_TRUE(enUso.count(codigo) && prefijos != kPrefijosProvincia.end() &&
+                            std::any_of(prefijos->second.begin(), prefijos->second.end(),
+                                        [&](const std::string &p) { return Cols(s, 46, 45 + int(p.size())) == p; }))
+                    << fichero << " line " << i << ": province " << codigo << " not in use, or telephone "
+                    << Cols(s, 46, 54) << " not of " << nombre;
                 const std::string clave = Cols(s, 2, largos->count(codigo) ? 36 : 18);
                 if (actual[codigo] != clave) {
                     if (!actual[codigo].empty())
@@ -584,19 +547,14 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
             const std::string codigo = std::to_string(g) + Car(s, 1);
             const int fin = kLargosFPB.count(codigo) ? 36 : 18;
             const std::string campo = Cols(s, 2, fin), localidad = Recortar(campo);
-            EXPECT_FALSE(localidad.empty()) << fichero << " line " << i << ": no locality";
-            EXPECT_EQ(localidad.find("  "), std::string::npos)
-                << fichero << " line " << i << ": \"" << localidad << "\" is more than the locality of province "
-                << codigo << " (" << fin - 1 << " characters)";
-            EXPECT_NE(Car(s, fin + 1), ' ') << fichero << " line " << i << ": the centre's name of province " << codigo
-                                            << " must start at column " << fin + 1;
-            EXPECT_EQ(Car(s, fin), ' ') << fichero << " line " << i << ": \"" << localidad
-                                        << "\" runs into the centre's name";
+            SCOPED_TRACE(testing::Message() << fichero << " line " << i << ", province " << codigo << ", locality \""
+                                            << localidad << "\" in " << fin - 1 << " characters");
+            // A locality, no more than one; a blank after it and the centre's name next.
+            EXPECT_TRUE(!localidad.empty() && localidad.find("  ") == std::string::npos);
+            EXPECT_EQ(std::pair(Car(s, fin), Car(s, fin + 1) != ' '), std::pair(' ', true));
             // Groups 1 and 3 carry no district or zone letter: a name ends by
             // column 44, so printed lists keep a blank before the telephone.
-            if (g == 1 || g == 3) {
-                EXPECT_EQ(Car(s, 45), ' ') << fichero << " line " << i << ": the name runs into the second column";
-            }
+            EXPECT_TRUE((g != 1 && g != 3) || Car(s, 45) == ' ') << "the name runs into the second column";
             Cuenta &c = cuentas[codigo];
             ++c.centros;
             if (c.localidades == 0 || campo != c.ultima)
@@ -607,9 +565,7 @@ TEST_F(DatosFPEntregados, CentreLinesSpellTheLocalityInTheWidthTheScreensGroupBy
             if (!kLargosFPB.count(codigo))
                 continue;
             ++provinciasLargas;
-            EXPECT_LE(4 * c.localidades, 3 * c.centros)
-                << fichero << ": province " << codigo << " has " << c.centros << " centres in " << c.localidades
-                << " localities";
+            EXPECT_LE(4 * c.localidades, 3 * c.centros) << fichero << ": province " << codigo << ", in centres and localities";
         }
     }
     EXPECT_GE(provinciasLargas, 6) << "provinces with 35-character localities";
@@ -676,10 +632,9 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         ++centrosPorComarca[codigo];
         centrosGMPorComarca[codigo] += d.e.OfertaGM[3].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosComarca) {
-        EXPECT_GT(centrosPorComarca[c], 0) << "comarcas: district " << c << " has no centre in lu4";
-        EXPECT_GT(centrosGMPorComarca[c], 0) << "comarcas: district " << c << " has no intermediate-cycle centre";
-    }
+    for (const std::string &c : codigosComarca)
+        EXPECT_TRUE(centrosPorComarca[c] > 0 && centrosGMPorComarca[c] > 0)
+            << "comarcas: district " << c << " has no centre in lu4, or none of intermediate cycles";
 
     // comarcasm: zones 1..28 by the maps' numbers; the first line of each carries its name.
     std::set<std::string> codigosZona;
@@ -705,9 +660,8 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         if (!primeraD && p == 'D')
             primeraD = i;
     }
-    ASSERT_GT(primeraMadrid, 0) << "lu2: no Madrid line";
+    ASSERT_TRUE(primeraMadrid > 0 && primeraD > primeraMadrid) << "lu2: a Madrid block, then a \"D\" line";
     EXPECT_EQ(Car(d.e.Centros2[primeraMadrid], 1), '8') << "lu2 line " << primeraMadrid;
-    ASSERT_GT(primeraD, primeraMadrid) << "lu2: a \"D\" line must follow the Madrid block";
     const std::string madrid = "8H9AB";
     std::map<std::string, int> centrosPorZona, centrosGMPorZona;
     for (int i = 1; i <= d.e.NumCentros2; ++i) {
@@ -724,10 +678,9 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
         ++centrosPorZona[codigo];
         centrosGMPorZona[codigo] += d.e.OfertaGM[1].En(i, 0) > 0;
     }
-    for (const std::string &c : codigosZona) {
-        EXPECT_GT(centrosPorZona[c], 0) << "comarcasm: zone " << c << " has no centre in lu2";
-        EXPECT_GT(centrosGMPorZona[c], 0) << "comarcasm: zone " << c << " has no intermediate-cycle centre";
-    }
+    for (const std::string &c : codigosZona)
+        EXPECT_TRUE(centrosPorZona[c] > 0 && centrosGMPorZona[c] > 0)
+            << "comarcasm: zone " << c << " has no centre in lu2, or none of intermediate cycles";
 
     // The region maps use exactly those numbers.
     std::set<int> enMapaC, enMapaM;
@@ -738,8 +691,7 @@ TEST_F(DatosFPEntregados, DistrictAndZoneCodesMatchTheMaps)
             if (const int v = d.e.MapaRegionesM.Valor(x, y))
                 enMapaM.insert(v);
         }
-    EXPECT_EQ(enMapaC.size(), 41u);
-    EXPECT_EQ(enMapaM.size(), 28u);
+    EXPECT_EQ(std::pair(enMapaC.size(), enMapaM.size()), std::pair(size_t{41}, size_t{28}));
 }
 
 TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
@@ -781,8 +733,7 @@ TEST_F(DatosFPEntregados, OfferLinesFollowTheCentresAndNameExistingTitles)
                 EXPECT_EQ(std::string(o.fichero), "datluggsphp") << o.lista.fichero << " line " << t << " is offered nowhere";
             }
         if (std::string(o.fichero) == "datluggsphp") {
-            EXPECT_GE(enNingunaParte, 1) << "no higher title is offered nowhere";
-            EXPECT_LE(enNingunaParte, 5) << "too many higher titles are offered nowhere";
+            EXPECT_TRUE(enNingunaParte >= 1 && enNingunaParte <= 5) << enNingunaParte << " higher titles offered nowhere";
         }
     }
 }
@@ -792,30 +743,26 @@ TEST_F(DatosFPEntregados, CertificatesPairWithTheirExplanations)
     for (int i = 0; i < 4; ++i) {
         const MuestraFP &d = D(i);
         const std::string c = kCarpetas[i];
-        EXPECT_EQ(d.numCertificah, d.numCertifica) << c << "certificah: one line per certifica line";
-        EXPECT_LE(d.numCertificah, 250) << c << "certificah";
-        // Groups: each family letter once among lines 1..9.
+        EXPECT_TRUE(d.numCertificah == d.numCertifica && d.numCertificah <= 250)
+            << c << "certificah: one line per certifica line, at most 250: " << d.numCertificah << ", " << d.numCertifica;
+        // Groups, lines 1..9: each family letter in one group, every group a
+        // choice of sub-groups, with its name; and the requirement headings with their codes.
         std::map<char, int> letras;
+        std::set<char> codigos;
         for (int k = 1; k <= 9; ++k) {
-            for (char x : Recortar(Cols(d.e.NombresCertificados[k], 1, 8))) {
+            const std::string letrasGrupo = Recortar(Cols(d.e.NombresCertificados[k], 1, 8));
+            EXPECT_GE(letrasGrupo.size(), 2u) << c << "certifica line " << k << ": a family of one sub-group";
+            for (char x : letrasGrupo) {
                 EXPECT_NE(kCodigosFamilia.find(x), std::string::npos) << c << "certifica line " << k << ": letter " << x;
                 ++letras[x];
             }
             EXPECT_FALSE(Recortar(Cols(d.e.NombresCertificados[k], 9, 60)).empty()) << c << "certifica line " << k;
-        }
-        for (char x : kCodigosFamilia)
-            EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
-        // Every family opens on a choice of sub-groups.
-        for (int k = 1; k <= 9; ++k)
-            EXPECT_GE(Recortar(Cols(d.e.NombresCertificados[k], 1, 8)).size(), 2u)
-                << c << "certifica line " << k << ": a family of one sub-group";
-        // Requirement headings and their codes.
-        std::set<char> codigos;
-        for (int k = 1; k <= 9; ++k) {
             const std::string &s = d.e.ExplicacionCertificados[k];
             EXPECT_TRUE(codigos.insert(Car(s, 1)).second) << c << "certificah line " << k << ": code twice";
             EXPECT_LE(Recortar(s).size(), 29u) << c << "certificah line " << k;
         }
+        for (char x : kCodigosFamilia)
+            EXPECT_EQ(letras[x], 1) << c << "certifica: family letter " << x << " in " << letras[x] << " groups";
         // Sub-groups right before their certificates, at most 15 each.
         std::set<char> subgrupos;
         char actual = 0;

@@ -76,11 +76,17 @@ struct Grados {
     std::string fallo;
 };
 
-const Grados &Castellano()
-{
-    static const Grados g("cas/");
-    return g;
-}
+// The Castilian tables, loaded once for the checks that read them alone.
+class ShippedCastilianDegrees : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(Castellano().fallo, ""); }
+    static const Grados &Castellano()
+    {
+        static const Grados g("cas/");
+        return g;
+    }
+    const Grados &g = Castellano();
+};
 
 // What a line is, for the screens that read the language files by line:
 // the lines that carry a marker, a number or a key must stand at the same
@@ -100,28 +106,27 @@ std::string Forma(const std::string &linea)
 
 } // namespace
 
-TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudies)
+TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudiesAndArtisticLayouts)
 {
     for (const char *idioma : kIdiomas) {
-        const Grados g(idioma);
-        ASSERT_EQ(g.fallo, "") << idioma;
-        EXPECT_FALSE(g.e.ErrorFicheros) << idioma;
-        EXPECT_TRUE(g.m.textos.isEmpty()) << idioma << g.m.textos.join('|').toStdString();
-        EXPECT_GE(g.e.NumGrados, 250) << idioma;
-        EXPECT_LE(g.e.NumGrados, 350) << idioma;
-        EXPECT_EQ(g.numAreas, 12) << idioma << " itinerar";
-        EXPECT_LE(g.numActividades, 30) << idioma << " activida";
-        EXPECT_LE(g.profesiones.size(), 250u) << idioma << " profesio";
+        SCOPED_TRACE(idioma);
+        Grados g(idioma);
+        ASSERT_EQ(g.fallo, "");
+        EXPECT_FALSE(g.e.ErrorFicheros);
+        EXPECT_TRUE(g.m.textos.isEmpty()) << g.m.textos.join('|').toStdString();
+        EXPECT_TRUE(g.e.NumGrados >= 250 && g.e.NumGrados <= 350) << g.e.NumGrados;
+        EXPECT_EQ(g.numAreas, 12) << "itinerar";
+        EXPECT_LE(g.numActividades, 30) << "activida";
+        EXPECT_LE(g.profesiones.size(), 250u) << "profesio";
         // The requirements view keeps flags for subjects 1..30 and its
         // branch lists name subjects up to 21.
-        EXPECT_GE(g.materias.size(), 21u) << idioma << " materiasp";
-        EXPECT_LE(g.materias.size(), 30u) << idioma << " materiasp";
+        EXPECT_TRUE(g.materias.size() >= 21 && g.materias.size() <= 30) << "materiasp " << g.materias.size();
         // Two degrees of one name would be two rows no student can tell apart.
         std::set<std::string> nombres;
         for (int r = 1; r <= g.e.NumGrados; ++r)
-            EXPECT_TRUE(nombres.insert(Texto(g.e.NombresGrado[r])).second) << idioma << "carreran line " << r;
+            EXPECT_TRUE(nombres.insert(Texto(g.e.NombresGrado[r])).second) << "carreran line " << r;
         // Other studies: each row with details has its block of asignaot.
-        ASSERT_LE(g.numOtros, 50) << idioma << "otros: only rows 1..50 have details";
+        ASSERT_LE(g.numOtros, 50) << "otros: only rows 1..50 have details";
         for (int k = 1; k <= g.numOtros; ++k) {
             const std::string &fila = g.e.NombresOtros[k];
             const auto vacia = [&](int j) { return EsBlanco(Cortar(g.e.AsignaturasOtros.En(k, j), 16)); };
@@ -134,11 +139,74 @@ TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudie
             // Headings, links and the PDF row (the third) show no details.
             const bool sinDetalle = k == 3 || fila.rfind("   ", 0) == 0 || fila.rfind("  1", 0) == 0 ||
                                     fila.rfind("  2", 0) == 0 || fila.rfind("  3", 0) == 0;
-            if (sinDetalle)
-                EXPECT_EQ(n, 0) << idioma << "asignaot block " << k;
-            else
-                EXPECT_TRUE(n > 0 && n < 50) << idioma << "asignaot block " << k << " for " << Texto(fila);
+            EXPECT_TRUE(sinDetalle ? n == 0 : n > 0 && n < 50) << "asignaot block " << k << " for " << Texto(fila);
         }
+
+        // The artistic lists keep their layout.
+        const auto cargar = [&](const char *nombre) {
+            int n = 0;
+            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, g.e.AnchoLargo);
+            std::vector<std::string> lineas{""};
+            for (int i = 1; i <= n; ++i)
+                lineas.push_back(g.e.ListaAux[i]);
+            return lineas;
+        };
+        const auto buscar = [](const std::vector<std::string> &l, const char *marca) {
+            for (size_t i = 1; i < l.size(); ++i)
+                if (l[i].rfind(marca, 0) == 0)
+                    return static_cast<int>(i);
+            return 0;
+        };
+
+        // Plastic arts: 17 specialities after "f1", then centre lines, each
+        // followed by its address; the last line is never read.
+        const auto plas = cargar("artesplas");
+        const int f1 = buscar(plas, "f1");
+        ASSERT_GT(f1, 0) << "artesplas";
+        const int ultima = static_cast<int>(plas.size()) - 2;
+        EXPECT_LE(ultima - (f1 + 18) + 1, 150) << "artesplas";
+        for (int i = f1 + 18; i <= ultima; i += 2) {
+            const auto c = NumeroColumna(Columnas(plas[i], 1, 2));
+            ASSERT_TRUE(c && *c >= 1 && *c <= kNumComunidades) << "artesplas line " << i;
+            for (int col = 35; col <= 43; col += 2) {
+                const auto par = Columnas(plas[i], col, col + 1);
+                const auto s = NumeroColumna(par);
+                EXPECT_TRUE(EsBlanco(par) || (s && *s >= 0 && *s <= 16)) << "artesplas line " << i;
+            }
+            ASSERT_LT(i + 1, static_cast<int>(plas.size())) << "artesplas: a centre without address";
+            EXPECT_FALSE(NumeroColumna(Columnas(plas[i + 1], 1, 2))) << "artesplas line " << i + 1;
+            EXPECT_TRUE(EsBlanco(Columnas(plas[i + 1], 35, 44))) << "artesplas line " << i + 1;
+        }
+
+        // Music: after "f2", community headings and "centre http://..." lines.
+        const auto musica = cargar("musica");
+        const int m2 = buscar(musica, "f2");
+        ASSERT_TRUE(buscar(musica, "f1") > 0 && m2 > 0) << "musica";
+        for (size_t i = static_cast<size_t>(m2) + 1; i < musica.size(); ++i) {
+            const auto c = NumeroColumna(Columnas(musica[i], 1, 2));
+            const size_t http = musica[i].find("http");
+            EXPECT_TRUE((c && *c >= 1 && *c <= kNumComunidades) || (http != std::string::npos && http > 2))
+                << "musica line " << i;
+        }
+
+        ASSERT_GT(buscar(cargar("danza"), "f2"), 0) << "danza";
+
+        // Drama: after "f2" a free line, 8 speciality names, then centres.
+        const auto drama = cargar("dramatico");
+        const int d2 = buscar(drama, "f2");
+        ASSERT_TRUE(d2 > 0 && static_cast<int>(drama.size()) > d2 + 10) << "dramatico";
+        for (int i = d2 + 2; i <= d2 + 9; ++i)
+            EXPECT_TRUE(drama[i][0] != '-' && drama[i].rfind("http", 0) != 0) << "dramatico line " << i;
+        int centros = 0;
+        for (size_t i = static_cast<size_t>(d2) + 10; i < drama.size(); ++i) {
+            if (drama[i][0] != '-')
+                continue;
+            ++centros;
+            const std::string digitos = Texto(Columnas(drama[i], 41, 47));
+            EXPECT_FALSE(digitos.empty()) << "dramatico line " << i;
+            EXPECT_EQ(digitos.find_first_not_of("01234567"), std::string::npos) << "dramatico line " << i;
+        }
+        EXPECT_GT(centros, 0) << "dramatico";
     }
 }
 
@@ -170,10 +238,8 @@ TEST(ShippedDegrees, LanguageFilesShareOneStructure)
     }
 }
 
-TEST(ShippedDegrees, DegreeTablesRunParallel)
+TEST_F(ShippedCastilianDegrees, DegreeTablesRunParallel)
 {
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     const int n = g.e.NumGrados;
     EXPECT_EQ(LeerLineasObligatorio(kDatos + "datgradosphp").size(), static_cast<size_t>(n));
     EXPECT_EQ(LeerLineasObligatorio(kDatos + "datcarnphp").size(), static_cast<size_t>(3 * n));
@@ -181,28 +247,24 @@ TEST(ShippedDegrees, DegreeTablesRunParallel)
     std::set<int> codigos;
     std::set<int> grupos;
     std::map<int, int> ramas, itinerarios;
+    const int profesiones = static_cast<int>(g.profesiones.size()), materias = static_cast<int>(g.materias.size());
     for (int r = 1; r <= n; ++r) {
-        EXPECT_LE(Texto(g.e.NombresGrado[r]).size(), 45u) << "carreran line " << r;
+        SCOPED_TRACE(testing::Message() << "carreran and datgradosphp line " << r);
+        EXPECT_LE(Texto(g.e.NombresGrado[r]).size(), 45u);
         const auto campo = [&](int c) { return g.e.TablaGrados.En(r, c); };
-        EXPECT_TRUE(campo(1) >= 1 && campo(1) <= 5) << "datgradosphp line " << r << " branch";
-        EXPECT_TRUE(campo(2) >= 1 && campo(2) <= g.numGrupos) << "datgradosphp line " << r << " group";
+        // Branch, group, two itineraries, four professions (the first one
+        // always), family and code; subjects 0, 50 or one of materiasp.
+        for (const auto &[c, desde, hasta] : {std::tuple{1, 1, 5}, {2, 1, g.numGrupos}, {3, 1, 12}, {4, 0, 12},
+                                              {5, 1, profesiones}, {6, 0, profesiones}, {7, 0, profesiones},
+                                              {8, 0, profesiones}, {9, 1, 26}, {10, 100, 999}})
+            EXPECT_TRUE(campo(c) >= desde && campo(c) <= hasta) << "field " << c << ": " << campo(c);
+        for (int c = 11; c <= 14; ++c)
+            EXPECT_TRUE(campo(c) == 0 || campo(c) == 50 || (campo(c) >= 1 && campo(c) <= materias)) << "field " << c;
+        EXPECT_TRUE(codigos.insert(campo(10)).second) << "repeats its code";
         grupos.insert(campo(2));
         ++ramas[campo(1)];
         ++itinerarios[campo(3)];
         ++itinerarios[campo(4)];
-        EXPECT_TRUE(campo(3) >= 1 && campo(3) <= 12) << "datgradosphp line " << r << " itinerary";
-        EXPECT_TRUE(campo(4) >= 0 && campo(4) <= 12) << "datgradosphp line " << r << " itinerary";
-        EXPECT_GT(campo(5), 0) << "datgradosphp line " << r << " has no profession";
-        for (int c = 5; c <= 8; ++c)
-            EXPECT_TRUE(campo(c) >= 0 && campo(c) <= static_cast<int>(g.profesiones.size()))
-                << "datgradosphp line " << r << " field " << c;
-        EXPECT_TRUE(campo(9) >= 1 && campo(9) <= 26) << "datgradosphp line " << r << " family";
-        EXPECT_TRUE(campo(10) >= 100 && campo(10) <= 999) << "datgradosphp line " << r << " code";
-        EXPECT_TRUE(codigos.insert(campo(10)).second) << "datgradosphp line " << r << " repeats its code";
-        for (int c = 11; c <= 14; ++c)
-            EXPECT_TRUE(campo(c) == 0 || campo(c) == 50 ||
-                        (campo(c) >= 1 && campo(c) <= static_cast<int>(g.materias.size())))
-                << "datgradosphp line " << r << " field " << c;
     }
     // Every group of "carreranb", every branch of the branch list and every
     // itinerary node of the tree by itinerary (the twelfth is listed under
@@ -214,10 +276,8 @@ TEST(ShippedDegrees, DegreeTablesRunParallel)
         EXPECT_GT(itinerarios[a], 0) << "no degree of itinerary " << a;
 }
 
-TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)
+TEST_F(ShippedCastilianDegrees, CutOffMarksPointIntoTheirLists)
 {
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     std::set<int> universidades;
     std::set<int> titulos;
     int variasComunidades = 0;
@@ -253,31 +313,26 @@ TEST(ShippedDegrees, CutOffMarksPointIntoTheirLists)
     EXPECT_LE(g.e.NumNuevosTitulos, 255);
 }
 
-TEST(ShippedDegrees, UniversitiesAreOnceEachInTheirCommunity)
+TEST_F(ShippedCastilianDegrees, UniversitiesAreOnceEachInTheirCommunity)
 {
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     EXPECT_LE(g.e.NumUniversidades, 255);
     std::set<std::string> nombres;
     std::map<int, int> porComunidad;
     for (int u = 1; u <= g.e.NumUniversidades; ++u) {
+        SCOPED_TRACE(testing::Message() << "lugar line " << u);
         const int c = g.e.ComunidadUniversidad[u];
-        EXPECT_TRUE(c >= 1 && c <= kNumComunidades) << "lugar line " << u;
-        EXPECT_LE(++porComunidad[c], 40) << "lugar line " << u << ": more than 40 in community " << c;
-        EXPECT_TRUE(nombres.insert(Texto(g.e.NombresUniversidad[u])).second) << "lugar line " << u << " repeats";
+        EXPECT_TRUE(c >= 1 && c <= kNumComunidades);
+        EXPECT_LE(++porComunidad[c], 40) << "more than 40 in community " << c;
+        EXPECT_TRUE(nombres.insert(Texto(g.e.NombresUniversidad[u])).second) << "repeats";
+        // Not empty, at most 60 characters, no blank; the screen puts "http://www." in front of it.
         const std::string web = g.e.WebUniversidad[u];
-        EXPECT_FALSE(web.empty()) << "lugar line " << u;
-        EXPECT_LE(web.size(), 60u) << "lugar line " << u;
-        // The screen puts "http://www." in front of it.
-        EXPECT_TRUE(web.rfind("http", 0) != 0 && web.rfind("www.", 0) != 0) << "lugar line " << u;
-        EXPECT_EQ(web.find(' '), std::string::npos) << "lugar line " << u;
+        EXPECT_TRUE(!web.empty() && web.size() <= 60 && web.find(' ') == std::string::npos) << web;
+        EXPECT_TRUE(web.rfind("http", 0) != 0 && web.rfind("www.", 0) != 0) << web;
     }
 }
 
-TEST(ShippedDegrees, DoubleDegreesPairDegreesTheirUniversityTeaches)
+TEST_F(ShippedCastilianDegrees, DoubleDegreesPairDegreesTheirUniversityTeaches)
 {
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     // Group g holds the double degrees of university g.
     ASSERT_EQ(g.e.NumDobles, g.e.NumUniversidades);
     int pares = 0;
@@ -296,10 +351,8 @@ TEST(ShippedDegrees, DoubleDegreesPairDegreesTheirUniversityTeaches)
     EXPECT_GT(pares, 0);
 }
 
-TEST(ShippedDegrees, ProfessionsBelongToListedActivities)
+TEST_F(ShippedCastilianDegrees, ProfessionsBelongToListedActivities)
 {
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     std::map<std::string, int> actividades;
     for (int a = 1; a <= g.numActividades; ++a) {
         const std::string &linea = g.e.NombresActividad[a];
@@ -309,11 +362,12 @@ TEST(ShippedDegrees, ProfessionsBelongToListedActivities)
     }
     std::set<int> alcanzadas;
     for (size_t p = 0; p < g.profesiones.size(); ++p) {
+        SCOPED_TRACE(testing::Message() << "profesio line " << p + 1);
         const std::string linea = g.profesiones[p] + std::string(22, ' ');
-        EXPECT_TRUE(actividades.count(linea.substr(0, 4))) << "profesio line " << p + 1;
-        EXPECT_TRUE(EsBlanco(linea.substr(5, 4)) || actividades.count(linea.substr(5, 4))) << "profesio line " << p + 1;
-        EXPECT_FALSE(EsBlanco(Columnas(linea, 11, 50))) << "profesio line " << p + 1;
-        EXPECT_LE(Texto(linea).size(), 50u) << "profesio line " << p + 1;
+        EXPECT_TRUE(actividades.count(linea.substr(0, 4)));
+        EXPECT_TRUE(EsBlanco(linea.substr(5, 4)) || actividades.count(linea.substr(5, 4)));
+        EXPECT_FALSE(EsBlanco(Columnas(linea, 11, 50)));
+        EXPECT_LE(Texto(linea).size(), 50u);
     }
     for (int r = 1; r <= g.e.NumGrados; ++r) {
         for (int c = 5; c <= 8; ++c) {
@@ -331,84 +385,8 @@ TEST(ShippedDegrees, ProfessionsBelongToListedActivities)
         EXPECT_TRUE(a == 23 || a == 24 || alcanzadas.count(a)) << "activida line " << a << " leads to no degree";
 }
 
-TEST(ShippedDegrees, ArtisticListsKeepTheirLayout)
+TEST_F(ShippedCastilianDegrees, OutletsTextHasOneBlockPerDegree)
 {
-    for (const char *idioma : kIdiomas) {
-        Grados g(idioma);
-        ASSERT_EQ(g.fallo, "") << idioma;
-        const auto cargar = [&](const char *nombre) {
-            int n = 0;
-            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, g.e.AnchoLargo);
-            std::vector<std::string> lineas{""};
-            for (int i = 1; i <= n; ++i)
-                lineas.push_back(g.e.ListaAux[i]);
-            return lineas;
-        };
-        const auto buscar = [](const std::vector<std::string> &l, const char *marca) {
-            for (size_t i = 1; i < l.size(); ++i)
-                if (l[i].rfind(marca, 0) == 0)
-                    return static_cast<int>(i);
-            return 0;
-        };
-
-        // Plastic arts: 17 specialities after "f1", then centre lines, each
-        // followed by its address; the last line is never read.
-        const auto plas = cargar("artesplas");
-        const int f1 = buscar(plas, "f1");
-        ASSERT_GT(f1, 0) << idioma << "artesplas";
-        const int ultima = static_cast<int>(plas.size()) - 2;
-        EXPECT_LE(ultima - (f1 + 18) + 1, 150) << idioma << "artesplas";
-        for (int i = f1 + 18; i <= ultima; i += 2) {
-            const auto c = NumeroColumna(Columnas(plas[i], 1, 2));
-            ASSERT_TRUE(c && *c >= 1 && *c <= kNumComunidades) << idioma << "artesplas line " << i;
-            for (int col = 35; col <= 43; col += 2) {
-                const auto par = Columnas(plas[i], col, col + 1);
-                const auto s = NumeroColumna(par);
-                EXPECT_TRUE(EsBlanco(par) || (s && *s >= 0 && *s <= 16)) << idioma << "artesplas line " << i;
-            }
-            ASSERT_LT(i + 1, static_cast<int>(plas.size())) << idioma << "artesplas: a centre without address";
-            EXPECT_FALSE(NumeroColumna(Columnas(plas[i + 1], 1, 2))) << idioma << "artesplas line " << i + 1;
-            EXPECT_TRUE(EsBlanco(Columnas(plas[i + 1], 35, 44))) << idioma << "artesplas line " << i + 1;
-        }
-
-        // Music: after "f2", community headings and "centre http://..." lines.
-        const auto musica = cargar("musica");
-        const int m2 = buscar(musica, "f2");
-        ASSERT_GT(buscar(musica, "f1"), 0) << idioma << "musica";
-        ASSERT_GT(m2, 0) << idioma << "musica";
-        for (size_t i = static_cast<size_t>(m2) + 1; i < musica.size(); ++i) {
-            const auto c = NumeroColumna(Columnas(musica[i], 1, 2));
-            const size_t http = musica[i].find("http");
-            EXPECT_TRUE((c && *c >= 1 && *c <= kNumComunidades) || (http != std::string::npos && http > 2))
-                << idioma << "musica line " << i;
-        }
-
-        ASSERT_GT(buscar(cargar("danza"), "f2"), 0) << idioma << "danza";
-
-        // Drama: after "f2" a free line, 8 speciality names, then centres.
-        const auto drama = cargar("dramatico");
-        const int d2 = buscar(drama, "f2");
-        ASSERT_GT(d2, 0) << idioma << "dramatico";
-        ASSERT_GT(static_cast<int>(drama.size()), d2 + 10) << idioma << "dramatico";
-        for (int i = d2 + 2; i <= d2 + 9; ++i)
-            EXPECT_TRUE(drama[i][0] != '-' && drama[i].rfind("http", 0) != 0) << idioma << "dramatico line " << i;
-        int centros = 0;
-        for (size_t i = static_cast<size_t>(d2) + 10; i < drama.size(); ++i) {
-            if (drama[i][0] != '-')
-                continue;
-            ++centros;
-            const std::string digitos = Texto(Columnas(drama[i], 41, 47));
-            EXPECT_FALSE(digitos.empty()) << idioma << "dramatico line " << i;
-            EXPECT_EQ(digitos.find_first_not_of("01234567"), std::string::npos) << idioma << "dramatico line " << i;
-        }
-        EXPECT_GT(centros, 0) << idioma << "dramatico";
-    }
-}
-
-TEST(ShippedDegrees, OutletsTextHasOneBlockPerDegree)
-{
-    const Grados &g = Castellano();
-    ASSERT_EQ(g.fallo, "");
     for (const char *idioma : kIdiomas) {
         const auto lineas = LeerLineasObligatorio(kDatos + idioma + "grados.txt");
         std::map<int, int> claves;

@@ -107,14 +107,33 @@ protected:
     PaginaRegistrada hoja{kAncho, kAlto, 600};
 };
 
+QString Ejecutar(const QString &programa, const QStringList &argumentos)
+{
+    QProcess p;
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<fallo de ") + programa + '>';
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QByteArray Contenido(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+}
+
+QString TextoPagina(const QString &pdf, int pagina)
+{
+    const QString n = QString::number(pagina);
+    return Ejecutar("pdftotext", {"-f", n, "-l", n, pdf, "-"});
+}
+
 } // namespace
 
 TEST(HojaImpresionRedondeo, HalvesGoToTheEvenPixelAndHugeValuesAreRangeErrors)
 {
-    EXPECT_EQ(RedondearPixel(480.5), 480);
-    EXPECT_EQ(RedondearPixel(481.5), 482);
-    EXPECT_EQ(RedondearPixel(-0.5), 0);
-    EXPECT_EQ(RedondearPixel(872.7), 873);
+    for (const auto &[valor, pixel] : {std::pair{480.5, 480}, {481.5, 482}, {-0.5, 0}, {872.7, 873}})
+        EXPECT_EQ(RedondearPixel(valor), pixel) << valor;
     EXPECT_THROW(RedondearPixel(3e9), std::range_error);
 
     PaginaRegistrada p(4805, 6600, 600);
@@ -244,23 +263,6 @@ TEST_F(Informes, BoldEntriesMarkTheirLinesForOnePrintOnly)
     }
 }
 
-// Printing empties the records past N, to the buffer's last one; the title stays.
-TEST_F(Informes, AfterPrintingTheRecordsPastNAreEmptyAndTheTitleStays)
-{
-    const int ultimo = e.LineasInforme.Ultimo();
-    Llenar(ultimo);
-    ASSERT_TRUE(ImprimirLista(e, hoja, e.LineasInforme, 5, true, 10));
-    EXPECT_EQ(e.LineasInforme[0], "  Informe de prueba  ");
-    EXPECT_EQ(e.LineasInforme[5], Linea(5));
-    for (int i = 6; i <= ultimo; ++i)
-        ASSERT_TRUE(e.LineasInforme[i].empty()) << i;
-
-    // The title is printed again by the next report unless replaced.
-    PaginaRegistrada otra(kAncho, kAlto, 600);
-    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 2, false));
-    EXPECT_NE(otra.Buscar("Informe de prueba"), nullptr);
-}
-
 // From 75 lines a report goes landscape in columns laid over the header
 // box's 10.2 in, not the page's 11 in: Courier at grid columns 2, 50 and 100
 // of 150, 150 lines a page; Arial at columns 4, 44 and 86 of 130, its lines
@@ -292,6 +294,13 @@ TEST_F(Informes, ColumnReportsPlaceEveryLineByTheirCountAndFont)
         EXPECT_TRUE(pagina.apaisada);
         EXPECT_EQ(pagina.paginas, c.paginas);
         EXPECT_EQ(LineasDibujadas(c.paginas, &pagina).size(), static_cast<size_t>(c.enUltima));
+        // Past one page, every page has its header box and its numbered circle.
+        for (int p = 1; c.paginas > 1 && p <= c.paginas; ++p) {
+            EXPECT_EQ(std::tuple(Cuantos(Tipo::Rectangulo, p, &pagina), Cuantos(Tipo::Elipse, p, &pagina)), std::tuple(1, 1));
+            const auto *numero = pagina.Buscar(QString::number(p));
+            ASSERT_NE(numero, nullptr) << p;
+            EXPECT_EQ(std::tuple(numero->pagina, numero->x, numero->y, numero->puntos), std::tuple(p, 6420, 180, 16));
+        }
         for (const Sitio &s : c.sitios) {
             const auto *t = pagina.Buscar(TextoLinea(s.linea));
             ASSERT_NE(t, nullptr) << s.linea;
@@ -299,26 +308,6 @@ TEST_F(Informes, ColumnReportsPlaceEveryLineByTheirCountAndFont)
                       std::tuple(s.pagina, s.x, Fila(s.fila, c.filas, kAncho), QString(c.courier ? "Courier New" : "Arial"), 8))
                 << "line " << s.linea;
         }
-    }
-}
-
-// Past one landscape page, every page has its numbered circle.
-TEST_F(Informes, EveryLandscapePageShowsItsNumber)
-{
-    Llenar(151);
-    ASSERT_TRUE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 151, true));
-    ASSERT_EQ(hoja.paginas, 2);
-    for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(Cuantos(Tipo::Rectangulo, p, &hoja), 1);
-        EXPECT_EQ(Cuantos(Tipo::Elipse, p, &hoja), 1);
-        bool numero = false;
-        for (const auto &t : hoja.Textos(p))
-            if (t.texto == QString::number(p)) {
-                numero = true;
-                EXPECT_EQ(QPoint(t.x, t.y), QPoint(6420, 180));
-                EXPECT_EQ(t.puntos, 16);
-            }
-        EXPECT_TRUE(numero) << p;
     }
 }
 
@@ -380,8 +369,7 @@ TEST_F(Informes, CountsOutsideTheBuffersStopThePrintBeforeItStarts)
     EXPECT_FALSE(ImprimirListaColumnas(e, hoja, e.LineasInforme, 100, true));
     EXPECT_FALSE(hoja.comenzado);
     ASSERT_EQ(m.textos.size(), 3);
-    EXPECT_TRUE(m.textos[0].contains("1501"));
-    EXPECT_TRUE(m.textos[2].contains("201"));
+    EXPECT_TRUE(m.textos[0].contains("1501") && m.textos[2].contains("201")) << m.textos.join('|').toStdString();
     EXPECT_EQ(e.LineasNegrita[0], 0);
 }
 
@@ -391,49 +379,19 @@ TEST_F(Informes, APrinterFailureIsToldAndNeverReportedAsPrinted)
     Negritas({2});
     hoja.fallarAlComenzar = true;
     EXPECT_FALSE(ImprimirLista(e, hoja, e.LineasInforme, 52, true, 12));
-    ASSERT_EQ(m.textos.size(), 1);
-    EXPECT_EQ(m.textos[0], "No se ha podido imprimir el informe en registro.");
-    EXPECT_EQ(e.LineasNegrita[0], 0);
+    EXPECT_EQ(std::pair(m.textos, e.LineasNegrita[0]), std::pair(QStringList{"No se ha podido imprimir el informe en registro."}, 0));
 
     PaginaRegistrada salto(kAncho, kAlto, 600);
     salto.fallarEnPagina = 2;
     EXPECT_FALSE(ImprimirLista(e, salto, e.LineasInforme, 52, true, 12));
-    EXPECT_TRUE(salto.abortado);
-    EXPECT_FALSE(salto.terminado);
-    EXPECT_EQ(salto.Buscar(TextoLinea(52)), nullptr);
+    EXPECT_EQ(std::tuple(salto.abortado, salto.terminado, salto.Buscar(TextoLinea(52))), std::tuple(true, false, nullptr));
 
     PaginaRegistrada fin(kAncho, kAlto, 600);
     fin.fallarAlTerminar = true;
     EXPECT_FALSE(ImprimirListaColumnas(e, fin, e.LineasInforme, 52, true));
-    ASSERT_EQ(m.textos.size(), 3);
-    EXPECT_EQ(m.textos[1], "La impresión del informe no se ha completado (registro).");
-    EXPECT_EQ(m.textos[2], m.textos[1]);
+    const QString incompleto = "La impresión del informe no se ha completado (registro).";
+    EXPECT_EQ(m.textos.mid(1), (QStringList{incompleto, incompleto}));
 }
-
-namespace {
-
-QString Ejecutar(const QString &programa, const QStringList &argumentos)
-{
-    QProcess p;
-    p.start(programa, argumentos);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<fallo de ") + programa + '>';
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QByteArray Contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
-}
-
-QString TextoPagina(const QString &pdf, int pagina)
-{
-    const QString n = QString::number(pagina);
-    return Ejecutar("pdftotext", {"-f", n, "-l", n, pdf, "-"});
-}
-
-} // namespace
 
 TEST_F(Informes, A151LinePdfHasTwoLandscapePagesWithHeaderAndLinesInPlace)
 {
@@ -451,17 +409,15 @@ TEST_F(Informes, A151LinePdfHasTwoLandscapePagesWithHeaderAndLinesInPlace)
     ASSERT_TRUE(tam.hasMatch()) << info.toStdString();
     EXPECT_GT(tam.captured(1).toDouble(), tam.captured(2).toDouble());
 
-    const QString uno = TextoPagina(pdf, 1);
-    EXPECT_TRUE(uno.contains("2019/20"));
-    EXPECT_TRUE(uno.contains("Curso"));
-    EXPECT_TRUE(uno.contains("Informe de prueba"));
-    EXPECT_TRUE(uno.contains(TextoLinea(1)));
-    EXPECT_TRUE(uno.contains(TextoLinea(150)));
-    EXPECT_FALSE(uno.contains(TextoLinea(151)));
-    const QString dos = TextoPagina(pdf, 2);
-    EXPECT_TRUE(dos.contains("Informe de prueba"));
-    EXPECT_TRUE(dos.contains(TextoLinea(151)));
-    EXPECT_FALSE(dos.contains(TextoLinea(150)));
+    // Each page's text, what it holds and what it must not.
+    for (const auto &[pagina, tiene, falta] :
+         {std::tuple{1, QStringList{"2019/20", "Curso", "Informe de prueba", TextoLinea(1), TextoLinea(150)}, TextoLinea(151)},
+          {2, QStringList{"Informe de prueba", TextoLinea(151)}, TextoLinea(150)}}) {
+        const QString texto = TextoPagina(pdf, pagina);
+        for (const QString &t : tiene)
+            EXPECT_TRUE(texto.contains(t)) << pagina << t.toStdString();
+        EXPECT_FALSE(texto.contains(falta)) << pagina;
+    }
 }
 
 TEST_F(Informes, EveryColumnOfALandscapePdfEndsInsideTheHeaderBox)
@@ -487,27 +443,17 @@ TEST_F(Informes, EveryColumnOfALandscapePdfEndsInsideTheHeaderBox)
     }
 }
 
-TEST_F(Informes, APdfThatCannotBeWrittenIsTold)
+// A PDF inside a regular file cannot be started; on a full disk it is not
+// completed, and the older file stays whole.
+TEST_F(Informes, APdfThatCannotBeWrittenIsToldAndTheOlderFileStaysWhole)
 {
     QTemporaryDir dir;
-    QFile bloque(dir.filePath("fichero"));
-    ASSERT_TRUE(bloque.open(QIODevice::WriteOnly));
-    bloque.close();
-    const QString pdf = dir.filePath("fichero/informe.pdf");
-    Llenar(3);
-    EXPECT_FALSE(ImprimirEnPdf(e, Informe::Lista(e.LineasInforme, 3, true, 10), pdf));
-    ASSERT_EQ(m.textos.size(), 1);
-    EXPECT_EQ(m.textos[0], "No se ha podido imprimir el informe en " + pdf + ".");
-}
-
-TEST_F(Informes, APdfOnAFullDiskIsToldAndTheOlderFileStaysWhole)
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("informe.pdf");
+    const QString pdf = dir.filePath("informe.pdf"), dentro = pdf + "/informe.pdf";
     Llenar(151);
     ASSERT_TRUE(ImprimirEnPdf(e, Informe::Columnas(e.LineasInforme, 151, true), pdf));
     const QByteArray bueno = Contenido(pdf);
     ASSERT_TRUE(bueno.startsWith("%PDF"));
+    EXPECT_FALSE(ImprimirEnPdf(e, Informe::Lista(e.LineasInforme, 3, true, 10), dentro));
     for (const bool columnas : {true, false}) {
         const Informe informe = columnas ? Informe::Columnas(e.LineasInforme, 151, false)
                                          : Informe::Lista(e.LineasInforme, 3, true, 10);
@@ -516,9 +462,8 @@ TEST_F(Informes, APdfOnAFullDiskIsToldAndTheOlderFileStaysWhole)
     }
     EXPECT_EQ(Contenido(pdf), bueno);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.pdf"});
-    ASSERT_EQ(m.textos.size(), 2);
-    EXPECT_EQ(m.textos[0], "La impresión del informe no se ha completado (" + pdf + ").");
-    EXPECT_EQ(m.textos[1], m.textos[0]);
+    const QString incompleto = "La impresión del informe no se ha completado (" + pdf + ").";
+    EXPECT_EQ(m.textos, (QStringList{"No se ha podido imprimir el informe en " + dentro + ".", incompleto, incompleto}));
 }
 
 // Only a confirmed dialog prints, on a queue that admits the job before and
@@ -601,7 +546,7 @@ TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfIt
     }
 }
 
-TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
+TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLfAndAFailedSaveKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("informe.TXT");
@@ -616,27 +561,17 @@ TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLf)
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 1, ruta));
     EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
     EXPECT_TRUE(m.textos.isEmpty());
-}
 
-TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
-{
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("informe.TXT");
-    {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("antiguo\r\n");
-    }
+    // A failed save keeps the old file and says so: on a disk that fills up
+    // after a few bytes, inside a regular file, and over a folder.
     Llenar(40);
     {
-        // A disk that fills up after a few bytes.
         pruebas::LimiteEscritura limite;
         EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, ruta));
     }
-    EXPECT_EQ(Contenido(ruta), "antiguo\r\n");
+    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.TXT"});
 
-    // Inside a regular file, and over a folder.
     const QString dentro = ruta + "/otro.TXT";
     EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, dentro));
     const QString carpeta = dir.filePath("carpeta.TXT");
@@ -644,13 +579,12 @@ TEST_F(Informes, AFailedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, carpeta));
     EXPECT_TRUE(QFileInfo(carpeta).isDir());
 
-    ASSERT_EQ(m.textos.size(), 3);
-    EXPECT_EQ(m.textos[0], "No se ha podido guardar el informe en " + ruta);
-    EXPECT_EQ(m.textos[1], "No se ha podido guardar el informe en " + dentro);
-    EXPECT_EQ(m.textos[2], "No se ha podido guardar el informe en " + carpeta);
+    const QString no = "No se ha podido guardar el informe en ";
+    EXPECT_EQ(m.textos, (QStringList{no + ruta, no + dentro, no + carpeta}));
 }
 
-TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
+// Reports longer than the first 1500 lines print and save whole.
+TEST_F(Informes, LongReportsPrintAndSaveWholeAndPrintingEmptiesTheRecordsPastN)
 {
     Llenar(2000);
     EXPECT_EQ(e.LineasInforme.Ultimo(), 2000);
@@ -677,4 +611,14 @@ TEST_F(Informes, ReportsLongerThanTheFirst1500LinesPrintAndSaveWhole)
     ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
     EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
     EXPECT_TRUE(m.textos.isEmpty());
+
+    // Printing empties the records past N, to the buffer's last one; the
+    // title stays, and the next report prints it again unless replaced.
+    PaginaRegistrada corta(kAncho, kAlto, 600), otra(kAncho, kAlto, 600);
+    ASSERT_TRUE(ImprimirLista(e, corta, e.LineasInforme, 5, true, 10));
+    EXPECT_EQ(std::pair(e.LineasInforme[0], e.LineasInforme[5]), std::pair(std::string("  Informe de prueba  "), Linea(5)));
+    for (int i = 6; i <= 2000; ++i)
+        ASSERT_TRUE(e.LineasInforme[i].empty()) << i;
+    ASSERT_TRUE(ImprimirListaColumnas(e, otra, e.LineasInforme, 2, false));
+    EXPECT_NE(otra.Buscar("Informe de prueba"), nullptr);
 }

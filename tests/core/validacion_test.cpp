@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <gtest/gtest.h>
 
@@ -74,42 +75,28 @@ struct Muestra : Entorno {
             Escribir(QString::fromStdString(nombre), cambio == cambios_.end() ? lineas : cambio->second);
         if (cambio != cambios_.end())
             cambios_.erase(cambio);
-        if (nombre == "carreran")
-            CargarListaTexto(e, ruta, e.NombresGrado, e.NumGrados, 60);
-        else if (nombre == "carreranb")
-            CargarListaTexto(e, ruta, e.NombresGrupo, e.NumGrupos, 60);
-        else if (nombre == "datgradosphp")
-            CargarTablaGrados(e, ruta);
-        else if (nombre == "fp")
-            CargarListaTexto(e, ruta, e.NombresFPSuperior, e.NumFPSuperior, 60);
-        else if (nombre == "reqfp")
-            CargarListaTexto(e, ruta, e.RequisitosFP, e.NumRequisitosFP, 55);
-        else if (nombre == "asignafp")
-            CargarBloques26(e, ruta, e.AsignaturasFPSuperior);
-        else if (nombre == "datfpsphp")
-            CargarTablaFPSuperior(e, ruta);
-        else if (nombre == "lu1")
-            CargarListaTexto(e, ruta, e.Centros1, e.NumCentros1, 60);
-        else if (nombre == "lu2")
-            CargarListaTexto(e, ruta, e.Centros2, e.NumCentros2, 60);
-        else if (nombre == "lu3")
-            CargarListaTexto(e, ruta, e.Centros3, e.NumCentros3, 60);
-        else if (nombre == "lu4")
-            CargarListaTexto(e, ruta, e.Centros4, e.NumCentros4, 60);
-        else if (nombre == "datluggsphp")
-            CargarOfertaGS(e, ruta);
-        else if (nombre == "lugar")
-            CargarTitulosCodigo(e, ruta, e.NumUniversidades);
-        else if (nombre == "carrenue")
-            CargarLista120(e, ruta, e.NuevosTitulos, e.NumNuevosTitulos);
-        else if (nombre == "datcarnphp")
-            CargarNotasCorte(e, ruta);
-        else if (nombre == "cas/certifica")
-            CargarListaTexto(e, ruta, e.NombresCertificados, certificados, 60);
-        else if (nombre == "cas/certificah")
-            CargarLista250(e, ruta, e.ExplicacionCertificados, explicaciones);
-        else
-            ADD_FAILURE() << nombre;
+        const std::map<std::string, std::function<void()>> cargas = {
+            {"carreran", [&] { CargarListaTexto(e, ruta, e.NombresGrado, e.NumGrados, 60); }},
+            {"carreranb", [&] { CargarListaTexto(e, ruta, e.NombresGrupo, e.NumGrupos, 60); }},
+            {"datgradosphp", [&] { CargarTablaGrados(e, ruta); }},
+            {"fp", [&] { CargarListaTexto(e, ruta, e.NombresFPSuperior, e.NumFPSuperior, 60); }},
+            {"reqfp", [&] { CargarListaTexto(e, ruta, e.RequisitosFP, e.NumRequisitosFP, 55); }},
+            {"asignafp", [&] { CargarBloques26(e, ruta, e.AsignaturasFPSuperior); }},
+            {"datfpsphp", [&] { CargarTablaFPSuperior(e, ruta); }},
+            {"lu1", [&] { CargarListaTexto(e, ruta, e.Centros1, e.NumCentros1, 60); }},
+            {"lu2", [&] { CargarListaTexto(e, ruta, e.Centros2, e.NumCentros2, 60); }},
+            {"lu3", [&] { CargarListaTexto(e, ruta, e.Centros3, e.NumCentros3, 60); }},
+            {"lu4", [&] { CargarListaTexto(e, ruta, e.Centros4, e.NumCentros4, 60); }},
+            {"datluggsphp", [&] { CargarOfertaGS(e, ruta); }},
+            {"lugar", [&] { CargarTitulosCodigo(e, ruta, e.NumUniversidades); }},
+            {"carrenue", [&] { CargarLista120(e, ruta, e.NuevosTitulos, e.NumNuevosTitulos); }},
+            {"datcarnphp", [&] { CargarNotasCorte(e, ruta); }},
+            {"cas/certifica", [&] { CargarListaTexto(e, ruta, e.NombresCertificados, certificados, 60); }},
+            {"cas/certificah", [&] { CargarLista250(e, ruta, e.ExplicacionCertificados, explicaciones); }},
+        };
+        const auto carga = cargas.find(nombre);
+        ASSERT_NE(carga, cargas.end()) << nombre;
+        carga->second();
     }
 
     // The file and line the rules blame, or nothing when they all hold.
@@ -147,84 +134,65 @@ TEST(CrossFile, AConsistentSamplePassesAndNothingLoadedIsSkipped)
     EXPECT_TRUE(vacio.m.textos.isEmpty());
 }
 
-TEST(CrossFile, DegreeRowsBelongToDegreesAndStayInRange)
+// One file of the sample replaced, or one table changed after loading: the
+// rules blame the file and line at fault, or the file that may be the short
+// one ("carreran", "carreranb", "reqfp", "fp", "carrenue", "lugar": line 0).
+TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
 {
     const std::string primera = "3;1;4;0;0;0;0;0;1;101;0;0;0;0";
-    {
-        Muestra t({{"datgradosphp", {primera, "4;2;12;11;0;0;0;0;1;102;0;0;0;0", "1;1;1;1;0;0;0;0;1;103;0;0;0;0"}}});
-        EXPECT_EQ(t.Fallo(), Fallo("carreran", 0));   // a third row for two degrees: "carreran" is short
+    const auto grados = [&](const std::string &segunda, std::vector<std::string> mas = {}) {
+        mas.insert(mas.begin(), {primera, segunda});
+        return std::map<std::string, std::vector<std::string>>{{"datgradosphp", mas}};
+    };
+    using Cambio = std::function<void(Enlace &)>;
+    struct Caso {
+        const char *que;
+        std::map<std::string, std::vector<std::string>> cambios;
+        Cambio despues;
+        Fallo fallo;
+    };
+    const Caso casos[] = {
+        {"a third degree row for two degrees", grados("4;2;12;11;0;0;0;0;1;102;0;0;0;0", {"1;1;1;1;0;0;0;0;1;103;0;0;0;0"}),
+         {}, Fallo("carreran", 0)},
+        {"an empty first row is no degree",
+         {{"datgradosphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"}}}, {}, Fallo("datgradosphp", 1)},
+        {"branch 6", grados("6;1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"branch 0", grados("0;1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"group -1", grados("4;-1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"group 1101, past any list", grados("4;1101;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"itinerary 13", grados("4;1;13;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"itinerary -1", grados("4;1;1;-1;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
+        {"group 4 of three", grados("4;4;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("carreranb", 0)},
+        {"the third subject block cut short", {{"asignafp", Lineas(3 * 26 - 4, "asignatura ")}}, {}, Fallo("asignafp", 75)},
+        {"a block more than titles", {{"asignafp", Lineas(4 * 26, "asignatura ")}}, {}, Fallo("asignafp", 0)},
+        {"an explanation less than certificates", {{"cas/certificah", Lineas(10, "explicaci\xF3n ")}}, {},
+         Fallo("certificah", 0)},
+        {"line 3 of a two-line reqfp", {{"datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 3)}}}, {}, Fallo("reqfp", 0)},
+        {"a requirement -1", {}, [](Enlace &e) { e.TablaFPSuperior.Poner(3, 6, -1); }, Fallo("datfpsphp", 3)},
+        {"lugar changed after the marks were loaded", {}, [](Enlace &e) { e.NumUniversidades = 1; }, Fallo("lugar", 0)},
+        {"title 2 of one", {}, [](Enlace &e) { e.NotasCorteTitulo.Poner(2, 1, 2); }, Fallo("carrenue", 0)},
+        {"no title list loaded: skipped", {},
+         [](Enlace &e) {
+             e.NotasCorteTitulo.Poner(2, 1, 2);
+             e.NumNuevosTitulos = 0;
+         },
+         Fallo()},
+        {"a university in community 20", {}, [](Enlace &e) { e.ComunidadUniversidad[2] = 20; }, Fallo("lugar", 2)},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.que);
+        Muestra t(c.cambios);
+        if (c.despues)
+            c.despues(t.e);
+        EXPECT_EQ(t.Fallo(), c.fallo);
     }
-    {
-        Muestra t({{"datgradosphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"}}});
-        EXPECT_EQ(t.Fallo(), Fallo("datgradosphp", 1));   // an empty first row is no degree
-    }
-    // Branch 6 and 0, group -1 and 1101 (past any list), itinerary 13 and -1;
-    // group 4 of three: the short "carreranb" is blamed.
-    const std::pair<const char *, Fallo> malas[] = {
-        {"6;1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"0;1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"4;-1;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"4;1101;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"4;1;13;0;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"4;1;1;-1;0;0;0;0;1;102;0;0;0;0", Fallo("datgradosphp", 2)},
-        {"4;4;4;0;0;0;0;0;1;102;0;0;0;0", Fallo("carreranb", 0)}};
-    for (const auto &[mala, fallo] : malas) {
-        Muestra t({{"datgradosphp", {primera, mala}}});
-        EXPECT_EQ(t.Fallo(), fallo) << mala;
-    }
-}
-
-TEST(CrossFile, SubjectBlocksCertificatesAndRequirementLines)
-{
-    {
-        Muestra t({{"asignafp", Lineas(3 * 26 - 4, "asignatura ")}});   // the third block cut short
-        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 75));
-    }
-    {
-        Muestra t({{"asignafp", Lineas(4 * 26, "asignatura ")}});   // either file may be the wrong one
-        EXPECT_EQ(t.Fallo(), Fallo("asignafp", 0));
-    }
-    {
-        Muestra t({{"cas/certificah", Lineas(10, "explicaci\xF3n ")}});
-        EXPECT_EQ(t.Fallo(), Fallo("certificah", 0));
-    }
-    {
-        Muestra t({{"datfpsphp", {FilaFP(0, 0), FilaFP(1, 2), FilaFP(2, 3)}}});   // line 3 of a two-line "reqfp"
-        EXPECT_EQ(t.Fallo(), Fallo("reqfp", 0));
-        t.e.TablaFPSuperior.Poner(3, 6, -1);
-        EXPECT_EQ(t.Fallo(), Fallo("datfpsphp", 3));
-    }
-}
-
-TEST(CrossFile, OffersCutOffIndexesAndCommunities)
-{
-    {
-        // Offers loaded before "fp": title 4 of three, at the centre of group 4.
-        Muestra t({{"fp", {}}, {"datluggsphp", {"0", "0", "0", "1;4"}}});
-        t.Cargar("fp", {"-Familia", "T\xEDtulo uno", "T\xEDtulo dos"});
-        ASSERT_EQ(t.e.NumFPSuperior, 3);
-        EXPECT_EQ(t.Fallo(), Fallo("fp", 0));
-        t.e.OfertaGS[3].Poner(1, 1, 1101);   // past any title list
-        EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", 4));
-    }
-    {
-        // "lugar" changed after the marks were loaded.
-        Muestra t;
-        t.e.NumUniversidades = 1;
-        EXPECT_EQ(t.Fallo(), Fallo("lugar", 0));
-    }
-    {
-        Muestra t;
-        t.e.NotasCorteTitulo.Poner(2, 1, 2);
-        EXPECT_EQ(t.Fallo(), Fallo("carrenue", 0));   // title 2 of one
-        t.e.NumNuevosTitulos = 0;
-        EXPECT_EQ(t.Fallo(), Fallo());   // no list loaded: skipped
-    }
-    {
-        Muestra t;
-        t.e.ComunidadUniversidad[2] = 20;
-        EXPECT_EQ(t.Fallo(), Fallo("lugar", 2));
-    }
+    // Offers loaded before "fp": title 4 of three, at the centre of group 4.
+    Muestra t({{"fp", {}}, {"datluggsphp", {"0", "0", "0", "1;4"}}});
+    t.Cargar("fp", {"-Familia", "T\xEDtulo uno", "T\xEDtulo dos"});
+    ASSERT_EQ(t.e.NumFPSuperior, 3);
+    EXPECT_EQ(t.Fallo(), Fallo("fp", 0));
+    t.e.OfertaGS[3].Poner(1, 1, 1101);   // past any title list
+    EXPECT_EQ(t.Fallo(), Fallo("datluggsphp", 4));
 }
 
 TEST(CrossFile, TheLastCentreOfEachGroupIsCheckedAtItsOwnLine)

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -89,43 +90,57 @@ std::string Recortado(const std::string &s)
 
 } // namespace
 
-TEST(DegreesLoading, ShippedDataLoadsInEveryLanguageWithItsDerivedTables)
+TEST(DegreesLoading, ShippedDataLoadsInEveryLanguageWithItsDerivedTablesAndBrowserViews)
 {
     for (const char *idioma : kIdiomas) {
+        SCOPED_TRACE(idioma);
         Estado s(kDatos, idioma);
-        ASSERT_EQ(s.Cargar(), "") << idioma;
+        ASSERT_EQ(s.Cargar(), "");
         Enlace &e = s.e;
-        EXPECT_TRUE(s.m.textos.isEmpty()) << idioma << s.m.textos.join('|').toStdString();
-        EXPECT_FALSE(e.ErrorFicheros) << idioma;
+        EXPECT_TRUE(s.m.textos.isEmpty()) << s.m.textos.join('|').toStdString();
+        EXPECT_FALSE(e.ErrorFicheros);
         EXPECT_EQ(static_cast<size_t>(e.NumGrados), LeerLineasObligatorio(e.FicheroIdioma("carreran")).size());
         for (int r = 1; r <= e.NumGrados; ++r)
             ASSERT_EQ(e.RamaGrado[r], e.TablaGrados.En(r, 1)) << r;
-        EXPECT_EQ(e.NumAreas, 12);
-        EXPECT_EQ(e.NumFamilias, 26);
-        EXPECT_EQ(e.NumGruposFamilias, 9);
+        EXPECT_EQ(std::tuple(e.NumAreas, e.NumFamilias, e.NumGruposFamilias), std::tuple(12, 26, 9));
         for (int g = 1; g <= 9; ++g) {
-            EXPECT_FALSE(EsBlanco(e.GruposFamilias[g])) << idioma << " family group " << g;
+            EXPECT_FALSE(EsBlanco(e.GruposFamilias[g])) << "family group " << g;
             EXPECT_EQ(e.GruposFamilias[g], Recortado(e.GruposFamilias[g]));
-            EXPECT_GT(e.RangosGruposFamilias.En(g, 1), 0) << idioma << " family group " << g;
+            EXPECT_GT(e.RangosGruposFamilias.En(g, 1), 0) << "family group " << g;
         }
         // Activities: the code stays apart from the name.
         for (int a = 1; a <= e.NumActividades; ++a) {
             EXPECT_EQ(e.CodActividad[a].size(), 4u);
-            EXPECT_NE(e.NombresActividad[a].substr(0, 4), e.CodActividad[a]) << idioma << " activity " << a;
+            EXPECT_NE(e.NombresActividad[a].substr(0, 4), e.CodActividad[a]) << "activity " << a;
         }
-        // The names a screen shows above its lists; the branch names.
-        EXPECT_EQ(DesdeAnsi(e.NombresGrado[0]), e.Texto(48));
-        EXPECT_EQ(DesdeAnsi(e.NombresAreas[0]), e.Texto(281));
-        EXPECT_EQ(DesdeAnsi(e.NombresFPSuperior[0]), e.Texto(294));
-        EXPECT_EQ(DesdeAnsi(e.RequisitosFP[0]), e.Texto(277));
-        EXPECT_EQ(DesdeAnsi(e.ListaIntereses[0]), e.Texto(280));
-        // Read after the texts were written: its loader's file name stands.
-        EXPECT_EQ(DesdeAnsi(e.Lugares[0]), e.Fichero("comunida"));
+        // The names a screen shows above its lists and the branch names;
+        // "comunida", read after the texts were written, keeps its loader's file name.
+        const QStringList arriba = {DesdeAnsi(e.NombresGrado[0]), DesdeAnsi(e.NombresAreas[0]),
+                                    DesdeAnsi(e.NombresFPSuperior[0]), DesdeAnsi(e.RequisitosFP[0]),
+                                    DesdeAnsi(e.ListaIntereses[0]), DesdeAnsi(e.Lugares[0])};
+        EXPECT_EQ(arriba, (QStringList{e.Texto(48), e.Texto(281), e.Texto(294), e.Texto(277), e.Texto(280),
+                                       e.Fichero("comunida")}));
         for (int b = 0; b < 5; ++b)
             EXPECT_EQ(DesdeAnsi(e.NombresRamas[b]), e.Texto(515 + b));
-        EXPECT_GT(e.NumDobles, 0);
-        EXPECT_GT(e.NumCentros1, 0);
-        EXPECT_GT(e.NumLugares, 19);
+        EXPECT_TRUE(e.NumDobles > 0 && e.NumCentros1 > 0 && e.NumLugares > 19);
+
+        // The shipped sample makes every view of the browser worth opening.
+        for (int b = 1; b <= kTodasLasRamas; ++b) {
+            int grados = 0;
+            for (const auto &f : FilasRama(e, b))
+                grados += f.grado > 0;
+            EXPECT_GT(grados, 0) << "branch " << b;
+        }
+        const auto todas = FilasRama(e, kTodasLasRamas);
+        EXPECT_EQ(todas.size(), static_cast<size_t>(e.NumGrados + e.NumGrupos));
+        EXPECT_GT(std::count_if(todas.begin(), todas.end(), [](const auto &f) { return f.marca == "+"; }), 5);
+        for (Agrupacion a : {Agrupacion::PorGrupos, Agrupacion::PorActividad, Agrupacion::PorItinerario}) {
+            const auto nodos = ArbolDe(e, a);
+            for (size_t i = 0; i < nodos.size(); ++i)
+                EXPECT_TRUE(nodos[i].grado != 0 || (i + 1 < nodos.size() && nodos[i + 1].nivel == 1))
+                    << "grouping " << static_cast<int>(a) << ": " << nodos[i].texto << " is empty";
+        }
+        EXPECT_EQ(ArbolDe(e, Agrupacion::Alfabetica).size(), static_cast<size_t>(e.NumGrados));
     }
 }
 
@@ -147,37 +162,26 @@ TEST(DegreesLoading, HigherCycleSectionsAreFoundWhereTheListMarksThem)
     EXPECT_EQ(e.LimiteSeccionGS, 3);
 }
 
+// Also by the two readers of this screen's own ("materiasp", "profesio").
 TEST(DegreesLoading, EveryMissingLanguageFileIsReportedAndNothingMoreIsRead)
 {
-    Copia c;
-    c.Borrar("cas/carreran");
-    c.Borrar("cas/itinerar");
-    c.Borrar("cas/familias");
-    Estado s(c.Datos(), "cas/");
-    EXPECT_EQ(s.Cargar(), "");
-    EXPECT_TRUE(s.e.ErrorFicheros);
-    EXPECT_EQ(s.m.textos, (QStringList{
-                              "Faltan ficheros (" + c.Ruta("cas/carreran") + "). Vuelva a instalar el programa",
-                              "Faltan ficheros (" + c.Ruta("cas/itinerar") + "). Vuelva a instalar el programa",
-                              "Faltan ficheros (" + c.Ruta("cas/familias") + "). Vuelva a instalar el programa",
-                          }));
-    // The files after them were still read; the language-independent ones were not.
-    EXPECT_GT(s.e.NumProfesiones, 0);
-    EXPECT_EQ(s.e.NumLugares, 0);
-    EXPECT_EQ(s.e.NumUniversidades, 0);
-}
-
-TEST(DegreesLoading, TheTwoReadersOfThisScreenReportAMissingFileToo)
-{
-    Copia c;
-    c.Borrar("cas/materiasp");
-    c.Borrar("cas/profesio");
-    Estado s(c.Datos(), "cas/");
-    EXPECT_EQ(s.Cargar(), "");
-    EXPECT_TRUE(s.e.ErrorFicheros);
-    ASSERT_EQ(s.m.textos.size(), 2);
-    EXPECT_TRUE(s.m.textos[0].contains(c.Ruta("cas/materiasp")));
-    EXPECT_TRUE(s.m.textos[1].contains(c.Ruta("cas/profesio")));
+    for (const QStringList &faltan : {QStringList{"cas/carreran", "cas/itinerar", "cas/familias"},
+                                      QStringList{"cas/materiasp", "cas/profesio"}}) {
+        SCOPED_TRACE(faltan.join(' ').toStdString());
+        Copia c;
+        QStringList avisos;
+        for (const QString &f : faltan) {
+            c.Borrar(f);
+            avisos << "Faltan ficheros (" + c.Ruta(f) + "). Vuelva a instalar el programa";
+        }
+        Estado s(c.Datos(), "cas/");
+        EXPECT_EQ(s.Cargar(), "");
+        EXPECT_TRUE(s.e.ErrorFicheros);
+        EXPECT_EQ(s.m.textos, avisos);
+        // The files after them were still read; the language-independent ones were not.
+        EXPECT_EQ(s.e.NumProfesiones > 0, !faltan.contains("cas/profesio"));
+        EXPECT_EQ(std::pair(s.e.NumLugares, s.e.NumUniversidades), std::pair(0, 0));
+    }
 }
 
 TEST(DegreesLoading, ALongerFileThanItsTableIsAnErrorWithItsLineNeverACut)
@@ -261,37 +265,6 @@ TEST(DegreesLoading, AnEmptyOrCutListIsBlamedItselfNotTheTablesThatPointIntoIt)
         }
 }
 
-// The shipped sample makes every view of the browser worth opening.
-TEST(ShippedBrowser, EveryBranchGroupActivityAndItineraryListsDegrees)
-{
-    for (const char *idioma : kIdiomas) {
-        Estado s(kDatos, idioma);
-        ASSERT_EQ(s.Cargar(), "") << idioma;
-        const Enlace &e = s.e;
-        for (int b = 1; b <= kTodasLasRamas; ++b) {
-            int grados = 0;
-            for (const auto &f : FilasRama(e, b))
-                grados += f.grado > 0;
-            EXPECT_GT(grados, 0) << idioma << " branch " << b;
-        }
-        EXPECT_EQ(FilasRama(e, kTodasLasRamas).size(), static_cast<size_t>(e.NumGrados + e.NumGrupos)) << idioma;
-        int enlazados = 0;
-        for (const auto &f : FilasRama(e, kTodasLasRamas))
-            enlazados += f.marca == "+";
-        EXPECT_GT(enlazados, 5) << idioma;
-        for (Agrupacion a : {Agrupacion::PorGrupos, Agrupacion::PorActividad, Agrupacion::PorItinerario}) {
-            const auto nodos = ArbolDe(e, a);
-            for (size_t i = 0; i < nodos.size(); ++i) {
-                if (nodos[i].grado == 0) {
-                    EXPECT_TRUE(i + 1 < nodos.size() && nodos[i + 1].nivel == 1)
-                        << idioma << " grouping " << static_cast<int>(a) << ": " << nodos[i].texto << " is empty";
-                }
-            }
-        }
-        EXPECT_EQ(ArbolDe(e, Agrupacion::Alfabetica).size(), static_cast<size_t>(e.NumGrados));
-    }
-}
-
 TEST(ShippedBrowser, ManyDegreesAreTaughtInSeveralCommunitiesWithMarks)
 {
     Estado s(kDatos, "cas/");
@@ -312,10 +285,10 @@ TEST(DegreesLoading, ProfessionCodesAndNamesComeFromTheirColumns)
     Estado s(kDatos, "cas/");
     ASSERT_EQ(s.Cargar(), "");
     // "JU01 EM01 Abogado/a", then "AR02      Actor/actriz".
-    EXPECT_EQ(s.e.CodigoProfesion[1], "JU01");
-    EXPECT_EQ(s.e.CodigoProfesion2[1], "EM01");
-    EXPECT_EQ(Recortado(s.e.NombresProfesion[1]), "Abogado/a");
-    EXPECT_EQ(s.e.CodigoProfesion[2], "AR02");
-    EXPECT_EQ(s.e.CodigoProfesion2[2], "    ");
+    const auto profesion = [&](int p) {
+        return std::tuple(s.e.CodigoProfesion[p], s.e.CodigoProfesion2[p], Recortado(s.e.NombresProfesion[p]));
+    };
+    EXPECT_EQ(profesion(1), std::tuple("JU01", "EM01", "Abogado/a"));
+    EXPECT_EQ(profesion(2), std::tuple("AR02", "    ", "Actor/actriz"));
     EXPECT_EQ(s.e.CodigoProfesion[s.e.NumProfesiones].size(), 4u);
 }

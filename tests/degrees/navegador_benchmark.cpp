@@ -76,6 +76,7 @@ TForm1 &Pantalla1()
         o.carpetaUsuario = QDir::tempPath() + "/norvela-rendimiento-grados";
         Inicializar(e, o);
         e.OrdenAlfabetico = true;
+        TForm1::PrepararDatos(e);
         auto *pantalla = new TForm1(e, p);
         // The screen is not shown: the handlers run through the signals its
         // controls send.

@@ -67,6 +67,15 @@ public:
     void Componer(const QImage &antes, const QImage &, double, QImage &fotograma) const override { fotograma = antes; }
 };
 
+// Paints a control's background in one colour.
+void Pintar(QWidget &w, const QColor &color)
+{
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, color);
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+
 QByteArray Contenido(const QString &ruta)
 {
     QFile f(ruta);
@@ -79,40 +88,16 @@ class PruebaTransiciones : public QObject {
     Q_OBJECT
 
 private slots:
+    // Rolling down the new look comes in from the top, rolling up from the bottom.
     void rollFramesRevealTheNewLook()
     {
-        TRollTransition abajo;
-        const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = abajo.Fotograma(antes, despues, 0.5);
-        QCOMPARE(mitad.pixelColor(50, 10), QColor(Qt::blue));   // top: the new look
-        QCOMPARE(mitad.pixelColor(50, 70), QColor(Qt::red));    // bottom: still the old
-        QCOMPARE(abajo.Fotograma(antes, despues, 0.0).pixelColor(50, 0), QColor(Qt::red));
-        QCOMPARE(abajo.Fotograma(antes, despues, 1.0).pixelColor(50, 79), QColor(Qt::blue));
-
-        TRollTransition arriba;
+        TRollTransition abajo, arriba;
         arriba.Direction = TTransitionDirection::tedUp;
-        const QImage subiendo = arriba.Fotograma(antes, despues, 0.25);
-        QCOMPARE(subiendo.pixelColor(50, 75), QColor(Qt::blue));
-        QCOMPARE(subiendo.pixelColor(50, 40), QColor(Qt::red));
-    }
-
-    void radialFramesGrowFromTheCentre()
-    {
-        TRadialTransition radial;
         const QImage antes = Lleno(Qt::red), despues = Lleno(Qt::blue);
-        const QImage mitad = radial.Fotograma(antes, despues, 0.5);
-        QCOMPARE(mitad.pixelColor(50, 40), QColor(Qt::blue));
-        QCOMPARE(mitad.pixelColor(0, 0), QColor(Qt::red));
-        // The edge is soft: some pixel between centre and corner is a mix.
-        bool mezcla = false;
-        for (int x = 50; x < 100; ++x) {
-            const QColor c = mitad.pixelColor(x, 40);
-            mezcla = mezcla || (c.red() > 0 && c.blue() > 0);
-        }
-        QVERIFY(mezcla);
-        const QImage fin = radial.Fotograma(antes, despues, 1.0);
-        QCOMPARE(fin.pixelColor(0, 0), QColor(Qt::blue));
-        QCOMPARE(fin.pixelColor(99, 79), QColor(Qt::blue));
+        for (const auto &[efecto, progreso, y, color] :
+             {std::tuple{&abajo, 0.5, 10, Qt::blue}, {&abajo, 0.5, 70, Qt::red}, {&abajo, 0.0, 0, Qt::red},
+              {&abajo, 1.0, 79, Qt::blue}, {&arriba, 0.25, 75, Qt::blue}, {&arriba, 0.25, 40, Qt::red}})
+            QCOMPARE(efecto->Fotograma(antes, despues, progreso).pixelColor(50, y), QColor(color));
     }
 
     void radialBlendsOnlyItsSoftRing()
@@ -188,10 +173,7 @@ private slots:
     {
         QWidget fondo;
         fondo.resize(60, 60);
-        QPalette p = fondo.palette();
-        p.setColor(QPalette::Window, Qt::red);
-        fondo.setPalette(p);
-        fondo.setAutoFillBackground(true);
+        Pintar(fondo, Qt::red);
         TEffectsPanel panel(&fondo);
         panel.setFrameShape(QFrame::NoFrame);
         panel.setGeometry(10, 10, 40, 40);
@@ -218,23 +200,20 @@ private slots:
         TTransitionEffect *original = form1.Transiciones()->rollo;
         form1.Transiciones()->rollo = &grabador;
 
-        form1.MostrarConRollo(panel, 0);
-        QVERIFY(panel->isHidden());
-        form1.MostrarConRollo(panel, 1);
-        QCOMPARE(grabador.pasos, (QStringList{"prepare:hidden", "execute:visible", "unprepare"}));
-
-        // Mode 1 alone shows at once: nothing prepared, nothing run.
-        grabador.pasos.clear();
-        panel->hide();
-        form1.MostrarConRollo(panel, 1);
-        QVERIFY(!panel->isHidden());
-        QCOMPARE(grabador.pasos, QStringList{"unprepare"});
-
-        // Other modes change nothing.
-        grabador.pasos.clear();
-        form1.MostrarConRollo(panel, 2);
-        QVERIFY(!panel->isHidden());
-        QVERIFY(grabador.pasos.isEmpty());
+        // Mode 0 hides and captures, mode 1 runs and shows; mode 1 alone
+        // shows at once, nothing prepared, nothing run; other modes change nothing.
+        for (const auto &[ocultar, modos, pasos] :
+             {std::tuple{false, QList<int>{0, 1}, QStringList{"prepare:hidden", "execute:visible", "unprepare"}},
+              {true, {1}, {"unprepare"}}, {false, {2}, {}}}) {
+            grabador.pasos.clear();
+            if (ocultar)
+                panel->hide();
+            for (int modo : modos) {
+                form1.MostrarConRollo(panel, modo);
+                QCOMPARE(panel->isHidden(), modo == 0);
+            }
+            QCOMPARE(grabador.pasos, pasos);
+        }
 
         // A failing run still releases the capture and reaches the caller.
         grabador.pasos.clear();
@@ -306,16 +285,10 @@ private slots:
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(200, 200);
-        QPalette p = ventana.palette();
-        p.setColor(QPalette::Window, Qt::red);
-        ventana.setPalette(p);
-        ventana.setAutoFillBackground(true);
+        Pintar(ventana, Qt::red);
         auto *panel = new QWidget(&ventana);
         panel->setGeometry(20, 20, 100, 80);
-        QPalette azul = panel->palette();
-        azul.setColor(QPalette::Window, Qt::blue);
-        panel->setPalette(azul);
-        panel->setAutoFillBackground(true);
+        Pintar(*panel, Qt::blue);
         ventana.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ventana));
 
@@ -344,10 +317,7 @@ private slots:
         TForm1 &form1 = *arranque->pantallas.Form1;
         QWidget ventana;
         ventana.resize(240, 200);
-        QPalette p = ventana.palette();
-        p.setColor(QPalette::Window, Qt::white);
-        ventana.setPalette(p);
-        ventana.setAutoFillBackground(true);
+        Pintar(ventana, Qt::white);
         auto *texto = new QLabel(QStringLiteral("antes"), &ventana);
         texto->setGeometry(20, 20, 200, 160);
         texto->setAutoFillBackground(true);
@@ -359,9 +329,7 @@ private slots:
         QVERIFY(form1.Transiciones()->circle->Prepared());
         // The capture is the area without the control: the window's white.
         QCOMPARE(form1.Transiciones()->circle->Antes().pixelColor(100, 80), QColor(Qt::white));
-        QPalette azul = texto->palette();
-        azul.setColor(QPalette::Window, Qt::blue);
-        texto->setPalette(azul);
+        Pintar(*texto, Qt::blue);
         texto->setText(QStringLiteral("después"));
         form1.Transiciones()->circle->Milliseconds = 60;
         form1.MostrarConCirculo(texto, 1);
@@ -420,7 +388,15 @@ private slots:
         QCOMPARE(QFileInfo(carpeta->Ruta("ajustes")).lastModified(), escrito);
         QVERIFY(pruebas::Pulsar(config));
         QVERIFY(Hijo<QRadioButton>(menu, "eus")->isChecked());
-        QVERIFY(pruebas::Pulsar(volver));
+
+        // The animation row: its caption follows the choice, which is saved with the notice.
+        mensajes.textos.clear();
+        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "si"), QPoint(6, 10)));
+        QCOMPARE(Hijo<QLabel>(menu, "LabelSINO")->text(), enlace->Texto(141));
+        QVERIFY(pruebas::Pulsar(grabar));
+        QVERIFY(enlace->AnimacionSi);
+        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
+        QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=3\r\norden=1\r\nanimacion=1\r\n"));
     }
 
     void failedSaveKeepsTheRecordAndTheNoticeFollowsTheDisk()
@@ -449,22 +425,6 @@ private slots:
         QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
         // The one-run alphabetical order was not made permanent.
         QCOMPARE(Contenido(carpeta->Ruta("ajustes")), QByteArray("idioma=1\r\norden=1\r\nanimacion=0\r\n"));
-    }
-
-    void animationRowOnlyWithBothPacks()
-    {
-        QVERIFY(Programa());
-        carpeta->EscribirBytes("segdxg1.DXG", "x");
-        carpeta->EscribirBytes("vector.DXG", "x");
-        Tform0 &menu = *arranque->pantallas.form0;
-        menu.show();
-        QVERIFY(pruebas::Pulsar(Hijo<EtiquetaActiva>(menu, "LabelConfig")));
-        QVERIFY(Hijo(menu, "PanelCofigu2")->isVisible());
-        QVERIFY(pruebas::ClicEn(Hijo<QRadioButton>(menu, "si"), QPoint(6, 10)));
-        QCOMPARE(Hijo<QLabel>(menu, "LabelSINO")->text(), enlace->Texto(141));
-        QVERIFY(pruebas::Pulsar(Hijo<QPushButton>(menu, "ButtonGrabar")));
-        QVERIFY(enlace->AnimacionSi);
-        QCOMPARE(mensajes.textos, QStringList{enlace->Texto(607)});
     }
 
     void cleanup()

@@ -13,6 +13,7 @@
 #include "errores.h"
 
 #include <algorithm>
+#include <tuple>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -25,6 +26,14 @@ namespace {
 std::string A(const char *utf8)
 {
     return HaciaAnsi(QString::fromUtf8(utf8));
+}
+
+std::vector<std::string> A(const std::vector<const char *> &utf8)
+{
+    std::vector<std::string> r;
+    for (const char *s : utf8)
+        r.push_back(A(s));
+    return r;
 }
 
 // The tables the catalogue reads, loaded from the shipped Castilian folder by
@@ -122,52 +131,33 @@ TEST(Catalogo, FiveListsOfAFamily)
         const char *certificado;
     };
     for (const Caso &c : {
-             Caso{'1',
-                  1,
+             Caso{'1', 1,
                   {"Acondicionamiento Físico", "Enseñanza y Animación Sociodeportiva",
                    "+ Enseñanzas deportivas de grado superior"},
                   {"Actividades Ecuestres", "Conducción de Activ. Físico-Deportivas en el Medio Natural",
                    "+ Enseñanzas deportivas de grado medio"},
-                  {"Acceso y Conservación en Instalaciones Deportivas"},
-                  "Socorrismo en instalaciones acuáticas"},
-             Caso{'5',
-                  5,
-                  {"Artista Fallero y Construcción de Escenografías", "+ Artes Plásticas y Diseño de grado superior"},
-                  {"+ Artes Plásticas y Diseño de grado medio"},
-                  {},
-                  "Reparación de joyería"},
-             Caso{'G',
-                  28,
+                  {"Acceso y Conservación en Instalaciones Deportivas"}, "Socorrismo en instalaciones acuáticas"},
+             Caso{'5', 5, {"Artista Fallero y Construcción de Escenografías", "+ Artes Plásticas y Diseño de grado superior"},
+                  {"+ Artes Plásticas y Diseño de grado medio"}, {}, "Reparación de joyería"},
+             Caso{'G', 28,
                   {"Administración de Sistemas Informáticos en Red", "Desarrollo de Aplicaciones Multiplataforma",
                    "Desarrollo de Aplicaciones Web"},
-                  {"Sistemas Microinformáticos y Redes"},
-                  {"Informática y Comunicaciones", "Informática de Oficina"},
+                  {"Sistemas Microinformáticos y Redes"}, {"Informática y Comunicaciones", "Informática de Oficina"},
                   "Sistemas microinformáticos"},
              // The last family's block runs to the end of the list.
-             Caso{'Q',
-                  0,
-                  {"Desarrollo y Fabricación de Productos Cerámicos"},
-                  {"Fabricación de Productos Cerámicos"},
-                  {"Vidriería y Alfarería"},
-                  "Decoración y moldeado de vidrio"},
+             Caso{'Q', 0, {"Desarrollo y Fabricación de Productos Cerámicos"}, {"Fabricación de Productos Cerámicos"},
+                  {"Vidriería y Alfarería"}, "Decoración y moldeado de vidrio"},
          }) {
         const ListasCatalogo l = ListasDeFamilia(d.e, d.inicios, c.familia);
-        EXPECT_EQ(l[CatGrados].size(), c.grados) << c.familia;
-        std::vector<std::string> superior, medio, basica;
-        for (const char *s : c.superior)
-            superior.push_back(A(s));
-        for (const char *s : c.medio)
-            medio.push_back(A(s));
-        for (const char *s : c.basica)
-            basica.push_back(A(s));
-        EXPECT_EQ(Textos(l[CatSuperior]), superior) << c.familia;
-        EXPECT_EQ(Textos(l[CatMedio]), medio) << c.familia;
-        EXPECT_EQ(Textos(l[CatBasica]), basica) << c.familia;
-        EXPECT_TRUE(Contiene(Textos(l[CatCertificados]), A(c.certificado))) << c.familia;
+        SCOPED_TRACE(c.familia);
+        EXPECT_EQ(l[CatGrados].size(), c.grados);
+        EXPECT_EQ(std::tuple(Textos(l[CatSuperior]), Textos(l[CatMedio]), Textos(l[CatBasica])),
+                  std::tuple(A(c.superior), A(c.medio), A(c.basica)));
+        EXPECT_TRUE(Contiene(Textos(l[CatCertificados]), A(c.certificado)));
         // Only the notes have no row to open.
         for (const auto &lista : l)
             for (const EntradaCatalogo &x : lista)
-                EXPECT_EQ(x.indice == 0, x.texto[0] == '+') << c.familia << " " << x.texto;
+                EXPECT_EQ(x.indice == 0, x.texto[0] == '+') << x.texto;
     }
     // Every family has certificates, each with its hours and what it is for.
     for (char familia : std::string("123456789ABCDEFGHIJKLMNOPQ")) {
@@ -194,13 +184,12 @@ TEST(Catalogo, DetailsOfATitleOfEachKind)
     const auto gs = DetalleSuperior(d.e, 65);
     const auto textos = Textos(gs);
     ASSERT_GT(gs.size(), 8u);
-    EXPECT_TRUE(gs[0].encabezado);
-    EXPECT_EQ(gs[0].texto, "Requisitos");
+    EXPECT_EQ(std::pair(gs[0].encabezado, gs[0].texto), std::pair(true, std::string("Requisitos")));
     EXPECT_TRUE(Contiene(textos, A("      **  Acceso LOMCE **")));
+    // The outlets heading, then its five lines.
     const auto salidas = std::find(textos.begin(), textos.end(), "Salidas profesionales");
-    ASSERT_NE(salidas, textos.end());
+    ASSERT_EQ(textos.end() - salidas, 6);
     EXPECT_TRUE(gs[static_cast<size_t>(salidas - textos.begin())].encabezado);
-    EXPECT_EQ(textos.end() - salidas, 6);
     // An arts title has no LOMCE block.
     EXPECT_FALSE(Contiene(Textos(DetalleSuperior(d.e, d.e.LimiteSeccionGS + 1)), A("      **  Acceso LOMCE **")));
 
@@ -228,11 +217,10 @@ TEST(Catalogo, DetailsOfATitleOfEachKind)
 
     // A basic cycle: the " 8" lines, then its non-blank outlets.
     const auto fpb = Textos(DetalleBasica(d.e, 54));
+    ASSERT_GT(fpb.size(), 4u);
     EXPECT_EQ(fpb[0], A("Requisitos de acceso"));
-    EXPECT_GT(fpb.size(), 4u);
     const auto trabajo = std::find(fpb.begin(), fpb.end(), "Salidas profesionales");
-    ASSERT_NE(trabajo, fpb.end());
-    EXPECT_GT(fpb.end() - trabajo, 1);
+    ASSERT_GT(fpb.end() - trabajo, 1);
     for (auto i = trabajo; i != fpb.end(); ++i)
         EXPECT_NE(i->find_first_not_of(' '), std::string::npos) << "blank outlet line";
 

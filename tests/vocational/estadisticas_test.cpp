@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace norvela;
 
 namespace {
@@ -50,6 +53,15 @@ std::vector<std::string> FicheroCompleto()
     return l;
 }
 
+// Grows a started bar to its end (at most 100 ticks): the drawn end of row k after each tick.
+std::vector<int> Crecimiento(GraficoEstadistico &g, size_t k)
+{
+    std::vector<int> fines;
+    while (fines.size() < 100 && g.Crecer())
+        fines.push_back(g.Filas()[k].finDibujado);
+    return fines;
+}
+
 } // namespace
 
 TEST(EstadisticasLectura, TitleLinesStopAtTheSportsSectionAndNumberTheirFamilies)
@@ -57,16 +69,11 @@ TEST(EstadisticasLectura, TitleLinesStopAtTheSportsSectionAndNumberTheirFamilies
     const std::vector<std::string> fp = {"-Agraria   ",      "  Paisajismo  ", "-Sanidad",    "Dietética",
                                          "-|Joyería de Arte", "Orfebrería",     "-!Deportes",  "Fútbol"};
     const ListaEstFP l = LeerFPEstadistica(fp, kFichero);
-    ASSERT_EQ(l.NumEstFP, 6);
-    EXPECT_EQ(l.EstFP[1], "-Agraria");
-    EXPECT_EQ(l.EstFP[2], "Paisajismo");
-    EXPECT_EQ(l.EstFP[5], "-Joyería de Arte");
-    EXPECT_EQ(l.FamiliaDeLinea[1], 1);
-    EXPECT_EQ(l.FamiliaDeLinea[2], 1);
-    EXPECT_EQ(l.FamiliaDeLinea[4], 2);
-    EXPECT_EQ(l.FamiliaDeLinea[6], 3);
-    EXPECT_FALSE(l.Contiene(7));
-    EXPECT_FALSE(l.Contiene(0));
+    EXPECT_EQ(l.NumEstFP, 6);
+    EXPECT_EQ(l.EstFP, (std::vector<std::string>{"", "-Agraria", "Paisajismo", "-Sanidad", "Dietética",
+                                                 "-Joyería de Arte", "Orfebrería"}));
+    EXPECT_EQ(l.FamiliaDeLinea, (std::vector<int>{0, 1, 1, 2, 2, 3, 3}));
+    EXPECT_FALSE(l.Contiene(7) || l.Contiene(0));
 
     // Without the sports section the last title still counts; an empty line stops.
     EXPECT_EQ(LeerFPEstadistica({"-A", "t1", "t2"}, kFichero).NumEstFP, 3);
@@ -99,38 +106,27 @@ TEST(EstadisticasLectura, MoreLinesThanTheTablesHoldIsAnErrorWithItsLine)
 
 TEST(EstadisticasLectura, PercentagesAreReadExactlyAndBadTextsAreNoNumber)
 {
-    EXPECT_EQ(Centesimas("04.13"), 413);
-    EXPECT_EQ(Centesimas("4,5"), 450);
-    EXPECT_EQ(Centesimas(" 12 "), 1200);
-    EXPECT_EQ(Centesimas("0.005"), 1);
-    EXPECT_EQ(Centesimas(".5"), 50);
+    for (const auto &[texto, centesimas] : {std::pair{"04.13", 413}, {"4,5", 450}, {" 12 ", 1200}, {"0.005", 1}, {".5", 50}})
+        EXPECT_EQ(Centesimas(texto), centesimas) << texto;
     for (const char *malo : {"", "   ", "1x.50", "1.2.3", "-1.00", "+2", ".", "12%"})
         EXPECT_FALSE(Centesimas(malo).has_value()) << malo;
-
-    EXPECT_EQ(Decimas(413), 41);
-    EXPECT_EQ(Decimas(415), 42);
-    EXPECT_EQ(Decimas(1517), 152);
-    EXPECT_EQ(TextoUnDecimal(28), "2.8");
-    EXPECT_EQ(TextoUnDecimal(130), "13.0");
-    EXPECT_EQ(TextoUnDecimal(5), "0.5");
+    for (const auto &[centesimas, decimas] : {std::pair{413, 41}, {415, 42}, {1517, 152}})
+        EXPECT_EQ(Decimas(centesimas), decimas) << centesimas;
+    for (const auto &[decimas, texto] : {std::pair{28, "2.8"}, {130, "13.0"}, {5, "0.5"}})
+        EXPECT_EQ(TextoUnDecimal(decimas), texto) << decimas;
 }
 
 TEST(EstadisticasLectura, FamiliesBeyondTheFileHaveNoLineAndBadFieldsNoValue)
 {
     const auto datos = DatosDeFamilias(LeerListaEstadistica(
         {"04.1302.84", "  11.4913.02  ", "1x.5003.12", "00.72", "05.75ab.cd"}, "fami_estad.txt"));
-    EXPECT_TRUE(datos[1].conLinea);
-    EXPECT_EQ(datos[1].estudios, 413);
-    EXPECT_EQ(datos[1].empleo, 284);
-    EXPECT_EQ(datos[2].textoEstudios, "11.49");   // the line is trimmed before its columns are taken
-    EXPECT_EQ(datos[2].empleo, 1302);
-    EXPECT_FALSE(datos[3].estudios.has_value());
-    EXPECT_EQ(datos[3].empleo, 312);
-    EXPECT_EQ(datos[4].estudios, 72);
-    EXPECT_FALSE(datos[4].empleo.has_value());   // a short line: its jobs field is empty
-    EXPECT_FALSE(datos[5].empleo.has_value());
-    for (int f = 6; f <= kFamiliasEstadistica; ++f)
-        EXPECT_FALSE(datos[static_cast<size_t>(f)].conLinea) << f;
+    // The line is trimmed before its columns are taken; a short line has an empty jobs field.
+    using Dato = std::tuple<bool, std::optional<int>, std::optional<int>>;
+    const Dato esperados[] = {{true, 413, 284}, {true, 1149, 1302}, {true, {}, 312}, {true, 72, {}}, {true, 575, {}}};
+    for (size_t f = 1; f <= kFamiliasEstadistica; ++f)
+        EXPECT_EQ(Dato(datos[f].conLinea, datos[f].estudios, datos[f].empleo), f <= 5 ? esperados[f - 1] : Dato())
+            << f;
+    EXPECT_EQ(datos[2].textoEstudios, "11.49");
 }
 
 TEST(EstadisticasLectura, CentresPerTitleCountEveryValidEntryOfTheOfferRows)
@@ -148,49 +144,32 @@ TEST(EstadisticasLectura, CentresPerTitleCountEveryValidEntryOfTheOfferRows)
     fila(2, 1, {3, 4}, 1);          // its count says one title: the 4 is stale
     fila(3, 1, {9, 0, -1, 3});      // 9 is beyond the list
     fila(3, 2, {2}, -1);            // a row to leave
-    const auto c = CentrosPorTitulo(ofertas, {1, 1, 1, 2}, 5);
-    ASSERT_EQ(c.size(), 6u);
-    EXPECT_EQ(c[2], 2);
-    EXPECT_EQ(c[3], 4);
-    EXPECT_EQ(c[4], 0);
-    EXPECT_EQ(c[1] + c[5], 0);
+    EXPECT_EQ(CentrosPorTitulo(ofertas, {1, 1, 1, 2}, 5), (std::vector<int>{0, 0, 2, 4, 0, 0}));
 }
 
 TEST(EstadisticasGrafico, BarsBoxesAndTextsOfTheThreeCharts)
 {
     const ListaEstFP lista = LeerFPEstadistica({"-Agraria", "Paisajismo", "Ganadería"}, kFichero);
+    using B = std::pair<int, std::string>;
+    const auto barra = [](const Barra &b) { return B(b.fin, b.texto); };
+    // Chart 1: 100 centres, (100 + 40) / 3.4 = 41.2; none, 40 / 3.4 = 11.8.
     const auto g1 = GraficoEstadistico::Titulos(lista, {0, 0, 100, 0}, 2);
-    EXPECT_EQ(g1.X0(), 450);
-    EXPECT_EQ(g1.BarraDe(2).fin, 450 + 41);   // (100 + 40) / 3.4 = 41.2
-    EXPECT_EQ(g1.BarraDe(2).texto, "100");
-    EXPECT_EQ(g1.BarraDe(3).fin, 450 + 12);   // 40 / 3.4 = 11.8
-    EXPECT_EQ(g1.BarraDe(3).texto, "----");
+    EXPECT_EQ(std::tuple(g1.X0(), barra(g1.BarraDe(2)), barra(g1.BarraDe(3))),
+              std::tuple(450, B(450 + 41, "100"), B(450 + 12, "----")));
     const auto filas = g1.Filas();
     ASSERT_EQ(filas.size(), 3u);
-    EXPECT_TRUE(filas[0].encabezado);
-    EXPECT_EQ(filas[0].icono, IconoDeFamilia(1));
-    EXPECT_EQ(filas[1].icono, -1);            // titles have no icon in chart 1
-    EXPECT_EQ(filas[2].y, 90);
+    // A heading in red with its family's icon; titles have no icon in chart 1.
+    EXPECT_EQ(std::tuple(filas[0].encabezado, filas[0].icono, filas[1].icono, filas[2].y),
+              std::tuple(true, IconoDeFamilia(1), -1, 90));
 
     const Familias f(FicheroCompleto());
     const auto g3 = f.Grafico(TipoGrafico::Familias, 2);
-    EXPECT_EQ(g3.X0(), 350);
-    EXPECT_EQ(g3.BarraDe(2).fin, 350 + 115 + 11);
-    EXPECT_EQ(g3.BarraDe(2).texto, "11.49%");
-    EXPECT_EQ(g3.NombreDe(2), "Familia 2");
-    EXPECT_EQ(g3.Filas()[0].icono, 31);
-
+    EXPECT_EQ(std::tuple(g3.X0(), barra(g3.BarraDe(2)), g3.NombreDe(2), g3.Filas()[0].icono),
+              std::tuple(350, B(350 + 115 + 11, "11.49%"), std::string("Familia 2"), 31));
     const auto g4 = f.Grafico(TipoGrafico::EstudiosEmpleo, 2);
-    EXPECT_EQ(g4.X0(), 400);
-    EXPECT_EQ(g4.BarraDe(2).fin, 400 + 115 + 11);
-    EXPECT_EQ(g4.Barra2De(2).fin, 400 + 130 + 11);
-    EXPECT_EQ(g4.Barra2De(2).texto, "13.0%");
-    EXPECT_EQ(g4.Filas()[0].y, 30);
-    EXPECT_EQ(g4.Filas()[1].y, 80);
-
-    EXPECT_EQ(IconoDeFamilia(26), 42);
-    EXPECT_EQ(IconoDeFamilia(0), -1);
-    EXPECT_EQ(IconoDeFamilia(27), -1);
+    EXPECT_EQ(std::tuple(g4.X0(), g4.BarraDe(2).fin, barra(g4.Barra2De(2)), g4.Filas()[0].y, g4.Filas()[1].y),
+              std::tuple(400, 400 + 115 + 11, B(400 + 130 + 11, "13.0%"), 30, 80));
+    EXPECT_EQ(std::tuple(IconoDeFamilia(26), IconoDeFamilia(0), IconoDeFamilia(27)), std::tuple(42, -1, -1));
 }
 
 TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
@@ -199,17 +178,15 @@ TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
     const std::vector<int> centros;
     auto pos = [&](int sel) { return GraficoEstadistico::Titulos(lista, centros, sel).Posicion(); };
     EXPECT_EQ(GraficoEstadistico::Titulos(lista, centros, 1).Maximo(), 113);
-    EXPECT_EQ(pos(60), 52);
-    EXPECT_EQ(pos(3), 1);      // would be -5
-    EXPECT_EQ(pos(127), 113);  // would be 119
-    EXPECT_EQ(pos(200), 1);    // no selection
+    // Row 3 would be at -5, row 127 at 119; 200 is no selection.
+    for (const auto &[seleccion, posicion] : {std::pair{60, 52}, {3, 1}, {127, 113}, {200, 1}})
+        EXPECT_EQ(pos(seleccion), posicion) << seleccion;
 
     auto g = GraficoEstadistico::Titulos(lista, centros, 127);
     const auto filas = g.Filas();
     ASSERT_EQ(filas.size(), 15u);   // R + 1 rows
-    EXPECT_EQ(filas.front().fila, 113);
-    EXPECT_EQ(filas.back().fila, 127);
-    EXPECT_TRUE(filas.back().seleccionada);
+    EXPECT_EQ(std::tuple(filas.front().fila, filas.back().fila, filas.back().seleccionada), std::tuple(113, 127, true));
+    // The wheel and the scroll bar move it, within 1..113.
     g.Rueda(120 * 3);
     EXPECT_EQ(g.Posicion(), 110);
     g.Rueda(-120 * 50);
@@ -219,8 +196,7 @@ TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
 
     const Familias f(FicheroCompleto());
     auto g4 = f.Grafico(TipoGrafico::EstudiosEmpleo, 26);
-    EXPECT_EQ(g4.Maximo(), 17);
-    EXPECT_EQ(g4.Posicion(), 17);
+    EXPECT_EQ(std::pair(g4.Maximo(), g4.Posicion()), std::pair(17, 17));
     // From row 17 only the ten rows that exist are drawn, and of those the
     // first nine fit a chart 462 pixels high.
     EXPECT_EQ(g4.Filas().size(), 10u);
@@ -239,41 +215,27 @@ TEST(EstadisticasGrafico, TheSelectedBarGrowsInTenthsOvershootsAtMostTwentyAndSe
     g.EmpezarCrecimiento();
     ASSERT_TRUE(g.Creciendo());
     EXPECT_EQ(g.Filas()[1].finDibujado, 460);
-    int tics = 0;
-    std::vector<int> fines;
-    while (g.Crecer() && tics < 100) {
-        ++tics;
-        fines.push_back(g.Filas()[1].finDibujado);
-    }
-    EXPECT_EQ(tics, 10);
-    EXPECT_EQ(fines.front(), 460 + 29);
-    EXPECT_EQ(fines.back(), 460 + 290);
+    const auto fines = Crecimiento(g, 1);
+    ASSERT_EQ(fines.size(), 10u);
+    EXPECT_EQ(std::pair(fines.front(), fines.back()), std::pair(460 + 29, 460 + 290));
     EXPECT_FALSE(g.Creciendo());
-    EXPECT_EQ(g.Filas()[1].finDibujado, g.BarraDe(2).fin);
-    EXPECT_EQ(g.Filas()[0].finDibujado, g.BarraDe(1).fin);   // other rows are drawn whole
+    // Settled at its end; other rows are drawn whole.
+    EXPECT_EQ(std::pair(g.Filas()[1].finDibujado, g.Filas()[0].finDibujado), std::pair(g.BarraDe(2).fin, g.BarraDe(1).fin));
 
     // A bar shorter than 30 pixels grows 3 a tick and may pass its end by up to 20.
     auto corto = GraficoEstadistico::Titulos(lista, {0, 0, 0, 1}, 3);
     corto.EmpezarCrecimiento();
-    int maximo = 0;
-    tics = 0;
-    while (corto.Crecer() && tics < 100) {
-        ++tics;
-        maximo = std::max(maximo, corto.Filas()[2].finDibujado);
-    }
-    EXPECT_EQ(tics, 7);
-    EXPECT_LE(maximo, corto.BarraDe(3).fin + 20);
-    EXPECT_GT(maximo, corto.BarraDe(3).fin);
-    EXPECT_EQ(corto.Filas()[2].finDibujado, corto.BarraDe(3).fin);
+    const auto pasos = Crecimiento(corto, 2);
+    EXPECT_EQ(pasos.size(), 7u);
+    const int maximo = *std::max_element(pasos.begin(), pasos.end()), fin = corto.BarraDe(3).fin;
+    EXPECT_TRUE(maximo > fin && maximo <= fin + 20) << maximo << " for " << fin;
+    EXPECT_EQ(corto.Filas()[2].finDibujado, fin);
 
     // Chart 4 grows the jobs bar, and it stops too.
     const Familias f(FicheroCompleto());
     auto g4 = f.Grafico(TipoGrafico::EstudiosEmpleo, 2);
     g4.EmpezarCrecimiento();
-    tics = 0;
-    while (g4.Crecer() && tics < 100)
-        ++tics;
-    EXPECT_LT(tics, 100);
+    EXPECT_LT(Crecimiento(g4, 1).size(), 100u);
     EXPECT_EQ(g4.Filas()[1].finDibujado, g4.Barra2De(2).fin);
 }
 
@@ -286,36 +248,34 @@ TEST(EstadisticasGrafico, RowsWithoutDataShowNoValueAndSelectNothingToGrow)
     lineas.resize(24);
     const Familias f(lineas);
 
+    // A bad field is 0, shown as "----", and nothing grows; so for a family without a line.
     auto g3 = f.Grafico(TipoGrafico::Familias, 3);
-    EXPECT_TRUE(g3.SeleccionSinDatos());
-    EXPECT_EQ(g3.BarraDe(3).fin, 350 + 11);   // a bad field is 0
-    EXPECT_EQ(g3.BarraDe(3).texto, "----");
+    EXPECT_EQ(std::tuple(g3.SeleccionSinDatos(), g3.BarraDe(3).fin, g3.BarraDe(3).texto),
+              std::tuple(true, 350 + 11, std::string("----")));
     g3.EmpezarCrecimiento();
     EXPECT_FALSE(g3.Creciendo());
+    const auto g26 = f.Grafico(TipoGrafico::Familias, 26);
+    EXPECT_EQ(std::tuple(g26.BarraDe(26).texto, g26.NombreDe(26)), std::tuple(std::string("----"), std::string("Familia 26")));
     EXPECT_TRUE(f.Grafico(TipoGrafico::Familias, 25).SeleccionSinDatos());
-    EXPECT_EQ(f.Grafico(TipoGrafico::Familias, 26).BarraDe(26).texto, "----");
-    EXPECT_EQ(f.Grafico(TipoGrafico::Familias, 26).NombreDe(26), "Familia 26");
     EXPECT_FALSE(f.Grafico(TipoGrafico::Familias, 24).SeleccionSinDatos());
 
+    // Chart 4: its studies are there, but there is no jobs bar to grow.
     auto g4 = f.Grafico(TipoGrafico::EstudiosEmpleo, 4);
-    EXPECT_FALSE(g4.SeleccionSinDatos());          // its studies are there
-    EXPECT_EQ(g4.Barra2De(4).texto, "----");
+    EXPECT_EQ(std::tuple(g4.SeleccionSinDatos(), g4.Barra2De(4).texto), std::tuple(false, std::string("----")));
     g4.EmpezarCrecimiento();
-    EXPECT_FALSE(g4.Creciendo());                  // no jobs bar to grow
+    EXPECT_FALSE(g4.Creciendo());
 
     for (int fuera : {0, -3, 27, 200}) {
         auto g = f.Grafico(TipoGrafico::Familias, fuera);
-        EXPECT_EQ(g.Seleccion(), 0) << fuera;
-        EXPECT_TRUE(g.SeleccionSinDatos()) << fuera;
-        EXPECT_EQ(g.Posicion(), 1) << fuera;
+        EXPECT_EQ(std::tuple(g.Seleccion(), g.SeleccionSinDatos(), g.Posicion()), std::tuple(0, true, 1)) << fuera;
         g.EmpezarCrecimiento();
         EXPECT_FALSE(g.Creciendo()) << fuera;
         for (const FilaDibujada &d : g.Filas())
             EXPECT_FALSE(d.seleccionada);
     }
     const ListaEstFP lista = LeerFPEstadistica({"-A", "t"}, kFichero);
-    EXPECT_EQ(GraficoEstadistico::Titulos(lista, {}, 3).Seleccion(), 0);
-    EXPECT_EQ(GraficoEstadistico::Titulos(lista, {}, 0).Seleccion(), 0);
+    for (int fuera : {3, 0})
+        EXPECT_EQ(GraficoEstadistico::Titulos(lista, {}, fuera).Seleccion(), 0) << fuera;
     EXPECT_EQ(GraficoEstadistico::Titulos(lista, {}, 2).BarraDe(2).texto, "----");   // no counts given
 }
 
@@ -354,6 +314,5 @@ TEST(EstadisticasEntregadas, TheShippedFilesGiveTheTitlesUpToSportsAndTwentyFour
     }
     EXPECT_NEAR(estudios, 10000, 50);
     EXPECT_NEAR(empleo, 10000, 50);
-    EXPECT_FALSE(d[25].conLinea);   // two families without statistics show "no data"
-    EXPECT_FALSE(d[26].conLinea);
+    EXPECT_FALSE(d[25].conLinea || d[26].conLinea);   // two families without statistics show "no data"
 }
