@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <map>
 
 namespace norvela {
 
@@ -34,9 +35,36 @@ constexpr double kEscalaMapa = 303.0 / 281.0;
 // The family list's height.
 constexpr int kAltoFamilias = 135;
 
+// The basic level's own tables PrepararDatos has loaded, by the shared
+// state they were loaded with, until the screen made on it takes them.
+std::map<const Enlace *, TablasFPB> &TablasPreparadas()
+{
+    static std::map<const Enlace *, TablasFPB> tablas;
+    return tablas;
+}
+
+// The tables prepared on `e`, taken out; empty ones where none were.
+TablasFPB TomarTablasPreparadas(const Enlace &e)
+{
+    auto nodo = TablasPreparadas().extract(&e);
+    return nodo ? std::move(nodo.mapped()) : TablasFPB{};
+}
+
 } // namespace
 
-TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TFIniPro"))
+void TFIniPro::PrepararDatos(Enlace &e)
+{
+    // Loaded again on every preparation, the previous ones dropped.
+    TablasFPB &tablas = TablasPreparadas().insert_or_assign(&e, TablasFPB{}).first->second;
+    CargarTablasFPB(e, tablas);
+    if (e.ErrorFicheros)
+        return;
+    e.SeleccionFija = false;
+    IniciarCodigosProvincia(e.CodigoProvincia);
+}
+
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p)
+    : PantallaFP(e, p, QStringLiteral("TFIniPro")), datos(TomarTablasPreparadas(e))
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
@@ -46,21 +74,18 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     Captions();
     propio.GrupoRaton = 0;
 
-    CargarTablasFPB(enlace, datos);
     if (enlace.ErrorFicheros)
         return;
     for (int g = 1; g <= kGruposFPB; ++g) {
         auto *item = new QListWidgetItem(DesdeAnsi(datos.Grupos.GruposFPBasica[static_cast<size_t>(g)]), ListSelFp);
         item->setData(Qt::DecorationRole, IconoEstudios(IconoGrupoFPB(g - 1)));
     }
-    enlace.SeleccionFija = false;
     PanelSelTit0->show();
 
     Estilo();
     CrearRuta();
     Conectar();
     propio.ContadorParpadeo = 0;
-    IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The group list's heading blinks from the start.
     TimerAyu->Iniciar([this](bool mostrar) { PanelSelTit0->setText(mostrar ? T(577).trimmed() : QString()); });
 }

@@ -24,6 +24,9 @@ class TFIniPro : public PantallaFP {
     Q_OBJECT
 public:
     TFIniPro(Enlace &e, Pantallas &p);
+    // The basic level's files (its offer, titles and subjects into `e`, its own tables kept for the screen made
+    // next on `e`), then the province codes; nothing after a missing file.
+    static void PrepararDatos(Enlace &e);
 
     // Opens the screen on its groups, as the main menu and the assistant do.
     void AbrirPorTitulo();
