@@ -24,20 +24,32 @@
 #include "superior.h"
 #include "validacion.h"
 
+#include <concepts>
+
 namespace norvela {
 
 namespace {
+
+// A screen whose data step returns data of its own, which it is built on.
+template <typename T>
+concept ConDatosPropios = requires(Enlace &e) {
+    { T::PrepararDatos(e) } -> std::move_constructible;
+};
 
 // A screen's data (its files read, the shared state it starts) come first,
 // then its controls, which only read them.
 template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
 {
-    if constexpr (requires { T::PrepararDatos(e); })
-        T::PrepararDatos(e);
-    if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
-        return new T(e, p);
-    else
-        return new T(e);
+    if constexpr (ConDatosPropios<T>) {
+        return new T(e, p, T::PrepararDatos(e));
+    } else {
+        if constexpr (requires { T::PrepararDatos(e); })
+            T::PrepararDatos(e);
+        if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
+            return new T(e, p);
+        else
+            return new T(e);
+    }
 }
 
 } // namespace

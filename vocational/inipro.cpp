@@ -24,7 +24,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
-#include <map>
 
 namespace norvela {
 
@@ -35,36 +34,21 @@ constexpr double kEscalaMapa = 303.0 / 281.0;
 // The family list's height.
 constexpr int kAltoFamilias = 135;
 
-// The basic level's own tables PrepararDatos has loaded, by the shared
-// state they were loaded with, until the screen made on it takes them.
-std::map<const Enlace *, TablasFPB> &TablasPreparadas()
+} // namespace
+
+TablasFPB TFIniPro::PrepararDatos(Enlace &e)
 {
-    static std::map<const Enlace *, TablasFPB> tablas;
+    TablasFPB tablas;
+    CargarTablasFPB(e, tablas);
+    if (e.ErrorFicheros)
+        return tablas;
+    e.SeleccionFija = false;
+    IniciarCodigosProvincia(e.CodigoProvincia);
     return tablas;
 }
 
-// The tables prepared on `e`, taken out; empty ones where none were.
-TablasFPB TomarTablasPreparadas(const Enlace &e)
-{
-    auto nodo = TablasPreparadas().extract(&e);
-    return nodo ? std::move(nodo.mapped()) : TablasFPB{};
-}
-
-} // namespace
-
-void TFIniPro::PrepararDatos(Enlace &e)
-{
-    // Loaded again on every preparation, the previous ones dropped.
-    TablasFPB &tablas = TablasPreparadas().insert_or_assign(&e, TablasFPB{}).first->second;
-    CargarTablasFPB(e, tablas);
-    if (e.ErrorFicheros)
-        return;
-    e.SeleccionFija = false;
-    IniciarCodigosProvincia(e.CodigoProvincia);
-}
-
-TFIniPro::TFIniPro(Enlace &e, Pantallas &p)
-    : PantallaFP(e, p, QStringLiteral("TFIniPro")), datos(TomarTablasPreparadas(e))
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p, TablasFPB tablas)
+    : PantallaFP(e, p, QStringLiteral("TFIniPro")), datos(std::move(tablas))
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
