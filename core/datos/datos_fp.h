@@ -35,6 +35,9 @@ struct DatosFP {
     // code, from character 2 the requirement (the certificates screen takes
     // them out of "certificah" when it splits both files).
     TablaTexto EncabezadosCertificados{1, 9, 30};
+    // The nine family lines of "certifica" (characters 1..8 the letters of the
+    // family's sub-groups, then its name), taken out by the same split.
+    TablaTexto LineasFamiliasCert{1, 9, 60};
     std::array<TablaEnteros, 4> OfertaGS = Ofertas();
     std::array<TablaEnteros, 4> OfertaGM = Ofertas();
     std::array<TablaEnteros, 4> OfertaFPB = Ofertas();
