@@ -37,6 +37,8 @@ class TCertifica : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TCertifica(Enlace &e, Pantallas &p);
+    // Reads the certificates and their explanations and splits off the families and requirement headings.
+    static void PrepararDatos(Enlace &e);
 
     QLabel *degradeMapa2 = nullptr, *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
     QWidget *PanelSelTit0 = nullptr, *PanelSelTit1 = nullptr, *PanelSelTit2 = nullptr;
