@@ -58,7 +58,7 @@ QLabel *Rotulo(QWidget *padre, const char *nombre, int x, int y, int w, int h)
 
 } // namespace
 
-TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TCertifica")), ImpresionConDialogo(e, this)
+TCertifica::TCertifica(Enlace &e, Pantallas &p, FamiliasCertificados familias) : Pantalla(e, p, QStringLiteral("TCertifica")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::Volver);
     Construir();
@@ -66,7 +66,7 @@ TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral(
     if (enlace.ErrorFicheros)
         return;
     Captions();
-    estado.familias = FamiliasDeCertificados(enlace);
+    estado.familias = std::move(familias);
     for (int f = 1; f <= kFamiliasCert; ++f) {
         auto *item = new QListWidgetItem(DesdeAnsi(estado.familias.NombresFamiliaCert[static_cast<size_t>(f)]).trimmed(),
                                          ListSelFp);
@@ -81,16 +81,16 @@ TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral(
     connect(BotInternet, &QPushButton::clicked, this, &TCertifica::BotInternetMouseUp);
 }
 
-void TCertifica::PrepararDatos(Enlace &e)
+FamiliasCertificados TCertifica::PrepararDatos(Enlace &e)
 {
     CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("certifica")), e.NombresCertificados, e.NumCertificados,
                      60);
     CargarLista250(e, e.FicheroIdioma(QStringLiteral("certificah")), e.ExplicacionCertificados,
                    e.NumExplicacionesCert);
     if (e.ErrorFicheros)
-        return;
-    // The catalogue, created later, reads both tables split.
-    DividirCertificados(e);
+        return {};
+    // The catalogue reads both tables split.
+    return DividirCertificados(e);
 }
 
 void TCertifica::Construir()

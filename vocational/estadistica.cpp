@@ -128,7 +128,8 @@ void LienzoGrafico::PintarFilaEstudiosEmpleo(QPainter &p, const FilaDibujada &d)
     PintarCaja(p, eb + kConector, y + 11, d.barra2.texto, eb + kConector + 3, y + 12);
 }
 
-TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TEstadisticas"))
+TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p, LecturasEstadistica lecturas)
+    : Pantalla(e, p, QStringLiteral("TEstadisticas")), lecturas_(std::move(lecturas))
 {
     AbrirPagina = [this](const QUrl &url) { return AbrirDireccion(url, enlace.RutaDatos); };
     Crear();
@@ -232,7 +233,7 @@ void TEstadisticas::PonerTextos()
         l->setWordWrap(true);
 }
 
-void TEstadisticas::PrepararDatos(Enlace &e)
+LecturasEstadistica TEstadisticas::PrepararDatos(Enlace &e)
 {
     // The screen reads its own copies: it is created before the screens
     // that load the shared FP tables.
@@ -245,27 +246,14 @@ void TEstadisticas::PrepararDatos(Enlace &e)
     const QString rutaFP = e.FicheroIdioma(QStringLiteral("fp"));
     const QString rutaFamilias = e.FicheroIdioma(QStringLiteral("familias"));
     const QString rutaDatos = e.Fichero(QStringLiteral("fami_estad.txt"));
+    LecturasEstadistica lecturas;
     if (const auto l = leer(rutaFP))
-        e.EstadisticaFP = LeerFPEstadistica(*l, rutaFP);
+        lecturas.fp = LeerFPEstadistica(*l, rutaFP);
     if (const auto l = leer(rutaFamilias))
-        e.EstadisticaFamilias = LeerListaEstadistica(*l, rutaFamilias);
+        lecturas.familias = LeerListaEstadistica(*l, rutaFamilias);
     if (const auto l = leer(rutaDatos))
-        e.EstadisticaDatos = LeerListaEstadistica(*l, rutaDatos);
-}
-
-const ListaEstFP &TEstadisticas::EstFP() const
-{
-    return enlace.EstadisticaFP;
-}
-
-const std::vector<std::string> &TEstadisticas::EstFamilias() const
-{
-    return enlace.EstadisticaFamilias;
-}
-
-const std::vector<std::string> &TEstadisticas::EstDatos() const
-{
-    return enlace.EstadisticaDatos;
+        lecturas.datos = LeerListaEstadistica(*l, rutaDatos);
+    return lecturas;
 }
 
 QString TEstadisticas::Subtitulo(int texto, const QString &nombre, bool sinDatos) const

@@ -47,9 +47,11 @@ private:
 class TEstadisticas : public Pantalla {
     Q_OBJECT
 public:
-    TEstadisticas(Enlace &e, Pantallas &p);
-    // Reads the statistics' own copies of "fp", "familias" and "fami_estad.txt".
-    static void PrepararDatos(Enlace &e);
+    // Built on what its data step read.
+    TEstadisticas(Enlace &e, Pantallas &p, LecturasEstadistica lecturas);
+    // Reads the statistics' own copies of "fp", "familias" and
+    // "fami_estad.txt", for the screen.
+    static LecturasEstadistica PrepararDatos(Enlace &e);
 
     // Prepare chart 1 for title `TituloSel` (a line of "fp"), chart 3 or
     // chart 4 for family `FamiliaEstad` (1..26; 0 is a title without a
@@ -71,9 +73,9 @@ public:
     const GraficoEstadistico &Grafico2() const { return grafico2_; }
 
     // What the screen's data step read.
-    const ListaEstFP &EstFP() const;
-    const std::vector<std::string> &EstFamilias() const;
-    const std::vector<std::string> &EstDatos() const;
+    const ListaEstFP &EstFP() const { return lecturas_.fp; }
+    const std::vector<std::string> &EstFamilias() const { return lecturas_.familias; }
+    const std::vector<std::string> &EstDatos() const { return lecturas_.datos; }
 
     // The ministry page on the observatory of occupations.
     static const QUrl kPaginaObservatorio;
@@ -121,6 +123,7 @@ private:
     void PanelEst2MouseMove();
     bool SobreLabelInfo2(QEvent *movimiento) const;
 
+    LecturasEstadistica lecturas_;
     GraficoEstadistico grafico1_;
     GraficoEstadistico grafico2_;
     bool chart2Activo_ = false;

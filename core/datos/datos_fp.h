@@ -7,8 +7,6 @@
 #include "tablas.h"
 
 #include <array>
-#include <string>
-#include <vector>
 
 namespace norvela {
 
@@ -18,17 +16,6 @@ inline std::array<TablaEnteros, 4> Ofertas()
     return {TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25), TablaEnteros(1, 1100, 0, 25),
             TablaEnteros(1, 1100, 0, 25)};
 }
-
-// Trimmed lines of "fp" up to the sports section, as the family statistics
-// keep them: EstFP[t] is title t of the higher cycles, as
-// NombresFPSuperior[t]. Index 0 is unused.
-struct ListaEstFP {
-    std::vector<std::string> EstFP{std::string()};
-    std::vector<int> FamiliaDeLinea{0};
-    int NumEstFP = 0;
-
-    bool Contiene(int t) const { return t >= 1 && t <= NumEstFP; }
-};
 
 struct DatosFP {
     TablaTexto NombresFPSuperior{0, 1100, 60};
@@ -48,15 +35,6 @@ struct DatosFP {
     // code, from character 2 the requirement (the certificates screen takes
     // them out of "certificah" when it splits both files).
     TablaTexto EncabezadosCertificados{1, 9, 30};
-    // The nine family lines of "certifica" (characters 1..8 the letters of the
-    // family's sub-groups, then its name), taken out by the same split.
-    TablaTexto LineasFamiliasCert{1, 9, 60};
-    // The family statistics' own copies of "fp", "familias" and
-    // "fami_estad.txt" (trimmed lines, element 0 unused): the statistics
-    // screen reads them before the FP screens load the shared tables.
-    ListaEstFP EstadisticaFP;
-    std::vector<std::string> EstadisticaFamilias{std::string()};
-    std::vector<std::string> EstadisticaDatos{std::string()};
     std::array<TablaEnteros, 4> OfertaGS = Ofertas();
     std::array<TablaEnteros, 4> OfertaGM = Ofertas();
     std::array<TablaEnteros, 4> OfertaFPB = Ofertas();

@@ -50,20 +50,14 @@ FamiliasCertificados DividirCertificados(DatosFP &d)
     for (int h = 1; h <= kFamiliasCert; ++h)
         d.EncabezadosCertificados.Poner(h, d.ExplicacionCertificados[h]);
     QuitarNueveLineas(d.ExplicacionCertificados, d.NumExplicacionesCert);
-    for (int k = 1; k <= kFamiliasCert; ++k)
-        d.LineasFamiliasCert.Poner(k, d.NombresCertificados[k]);
-    QuitarNueveLineas(d.NombresCertificados, d.NumCertificados);
-    return FamiliasDeCertificados(d);
-}
 
-FamiliasCertificados FamiliasDeCertificados(const DatosFP &d)
-{
     FamiliasCertificados f;
     for (int k = 1; k <= kFamiliasCert; ++k) {
-        const std::string &s = d.LineasFamiliasCert[k];
+        const std::string &s = d.NombresCertificados[k];
         f.CodigosFamiliaCert[static_cast<size_t>(k)] = std::string(Columnas(s, 1, 8));
         f.NombresFamiliaCert[static_cast<size_t>(k)] = Cortar(Columnas(s, 9, static_cast<int>(s.size())), 60);
     }
+    QuitarNueveLineas(d.NombresCertificados, d.NumCertificados);
     return f;
 }
 

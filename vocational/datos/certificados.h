@@ -29,11 +29,8 @@ struct FamiliasCertificados {
 // requirement headings out of ExplicacionCertificados (into
 // EncabezadosCertificados), moving the other lines up, so that line k of
 // both tables is the same sub-group or certificate. The counts lose nine.
-// The family lines go to LineasFamiliasCert. A file of fewer than nine
-// lines is an ErrorRango naming it.
+// A file of fewer than nine lines is an ErrorRango naming it.
 FamiliasCertificados DividirCertificados(DatosFP &d);
-// The families as the split left them in LineasFamiliasCert.
-FamiliasCertificados FamiliasDeCertificados(const DatosFP &d);
 
 // A row of the sub-group or certificate list: its text and its line in
 // NombresCertificados.

@@ -4,7 +4,6 @@
 // centres that teach each title. Texts stay Windows-1252 bytes.
 #pragma once
 
-#include "datos_fp.h"
 #include "tablas.h"
 #include "titulos_fp.h"
 
@@ -21,6 +20,24 @@ namespace norvela {
 inline constexpr int kCapacidadEstadistica = 200;
 // The charts of the families always have this many rows.
 inline constexpr int kFamiliasEstadistica = 26;
+
+// Trimmed lines of "fp" up to the sports section: EstFP[t] is title t of
+// the higher cycles, as NombresFPSuperior[t]. Index 0 is unused.
+struct ListaEstFP {
+    std::vector<std::string> EstFP{std::string()};
+    std::vector<int> FamiliaDeLinea{0};
+    int NumEstFP = 0;
+
+    bool Contiene(int t) const { return t >= 1 && t <= NumEstFP; }
+};
+
+// What the family statistics read for themselves: "fp", "familias" and
+// "fami_estad.txt", trimmed lines with element 0 unused.
+struct LecturasEstadistica {
+    ListaEstFP fp;
+    std::vector<std::string> familias{std::string()};
+    std::vector<std::string> datos{std::string()};
+};
 
 // Blanks and control characters off both ends.
 std::string Recortado(std::string_view s);
