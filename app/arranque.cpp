@@ -25,19 +25,45 @@
 #include "transiciones_paneles.h"
 #include "validacion.h"
 
+#include <concepts>
+#include <memory>
+#include <utility>
+
 namespace norvela {
 
 namespace {
 
-template <typename T> void PrepararDatos(Enlace &e)
+// A screen whose data step returns data of its own, which it is built on.
+template <typename T>
+concept ConDatosPropios = requires(Enlace &e) {
+    { T::PrepararDatos(e) } -> std::move_constructible;
+};
+
+// What a screen's data step hands to the screen: nothing, or its own data.
+struct SinDatosPropios {};
+template <typename T> struct DatosDe {
+    using Tipo = SinDatosPropios;
+};
+template <ConDatosPropios T> struct DatosDe<T> {
+    using Tipo = decltype(T::PrepararDatos(std::declval<Enlace &>()));
+};
+
+// A screen's data step: its files read and the shared state it starts.
+template <typename T> typename DatosDe<T>::Tipo PrepararDatos(Enlace &e)
 {
-    if constexpr (requires { T::PrepararDatos(e); })
+    if constexpr (ConDatosPropios<T>)
+        return T::PrepararDatos(e);
+    else if constexpr (requires { T::PrepararDatos(e); })
         T::PrepararDatos(e);
+    return {};
 }
 
-template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p)
+// Its controls, built on what its data step handed over.
+template <typename T> T *Nueva(Enlace &e, PantallasCreadas &p, typename DatosDe<T>::Tipo datos)
 {
-    if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
+    if constexpr (ConDatosPropios<T>)
+        return new T(e, p, std::move(datos));
+    else if constexpr (std::is_constructible_v<T, Enlace &, PantallasCreadas &>)
         return new T(e, p);
     else
         return new T(e);
@@ -61,8 +87,7 @@ Arranque::~Arranque()
 
 template <typename T> void Arranque::Crear(T *&destino, const char *nombre)
 {
-    PrepararDatos<T>(enlace_);
-    T *pantalla = Nueva<T>(enlace_, pantallas);
+    T *pantalla = Nueva<T>(enlace_, pantallas, PrepararDatos<T>(enlace_));
     creadas_.emplace_back(pantalla);
     destino = pantalla;
     if (traza_)
@@ -72,9 +97,10 @@ template <typename T> void Arranque::Crear(T *&destino, const char *nombre)
 template <typename T>
 void Arranque::Preparar(Perezosa<T> &destino, const char *nombre, std::function<void(T &)> enlazar)
 {
-    PrepararDatos<T>(enlace_);
-    destino.Preparar([this, enlazar = std::move(enlazar)] {
-        T *pantalla = Nueva<T>(enlace_, pantallas);
+    // Kept until the screen is built; std::function wants a copyable call.
+    auto datos = std::make_shared<typename DatosDe<T>::Tipo>(PrepararDatos<T>(enlace_));
+    destino.Preparar([this, datos, enlazar = std::move(enlazar)] {
+        T *pantalla = Nueva<T>(enlace_, pantallas, std::move(*datos));
         creadas_.emplace_back(pantalla);
         if (enlazar)
             enlazar(*pantalla);

@@ -27,11 +27,14 @@ TFormCon::TFormCon(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFo
     LabelSubtitulo->setPalette(texto);
     BotSalirCon = BotonVolverGuia(this, "BotSalirCon", t(82));
     connect(BotSalirCon, &QPushButton::clicked, this, &TFormCon::BotSalirConClick);
+}
 
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("cualidad")), enlace.ListaCualidades,
-                     enlace.NumCualidades, enlace.AnchoLista);
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("interes")), enlace.ListaIntereses,
-                     enlace.NumIntereses, enlace.AnchoLista);
+void TFormCon::PrepararDatos(Enlace &e)
+{
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("cualidad")), e.ListaCualidades, e.NumCualidades,
+                     e.AnchoLista);
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("interes")), e.ListaIntereses, e.NumIntereses,
+                     e.AnchoLista);
 }
 
 void TFormCon::BotSalirConClick()

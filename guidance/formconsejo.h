@@ -12,6 +12,8 @@ class TFormCon : public Pantalla {
     Q_OBJECT
 public:
     TFormCon(Enlace &e, Pantallas &p);
+    // Reads the qualities and interests lists the advice questionnaire offers.
+    static void PrepararDatos(Enlace &e);
 
 private:
     // Back to where the screen was opened from.

@@ -18,18 +18,21 @@ constexpr QSize kTamanoBmpItinerario(118, 53);
 TForm2::TForm2(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm2"))
 {
     Construir();
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("cuestion")), enlace.Cuestiones,
-                     enlace.NumCuestiones, enlace.AnchoLista);
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("itinerar")), enlace.ListaItinerarios1,
-                     enlace.NumItinerarios, enlace.AnchoLista);
+}
+
+void TForm2::PrepararDatos(Enlace &e)
+{
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("cuestion")), e.Cuestiones, e.NumCuestiones, e.AnchoLista);
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("itinerar")), e.ListaItinerarios1, e.NumItinerarios,
+                     e.AnchoLista);
     // The intermediate-cycle titles, their questionnaire and offer, which
     // the intermediate-cycle screen made after this one reads.
-    CargarDatosItinerarios(enlace);
-    if (enlace.ErrorFicheros)
+    CargarDatosItinerarios(e);
+    if (e.ErrorFicheros)
         return;
-    CargarOfertaGM(enlace, enlace.Fichero(QStringLiteral("datluggmphp")));
-    CargarTablaFPMedio(enlace, enlace.Fichero(QStringLiteral("datfpmphp")));
-    for (QImage &bmp : enlace.BmpItinerario)
+    CargarOfertaGM(e, e.Fichero(QStringLiteral("datluggmphp")));
+    CargarTablaFPMedio(e, e.Fichero(QStringLiteral("datfpmphp")));
+    for (QImage &bmp : e.BmpItinerario)
         bmp = QImage(kTamanoBmpItinerario, QImage::Format_RGB32);
 }
 

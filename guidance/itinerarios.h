@@ -14,6 +14,8 @@ class TForm2 : public Pantalla {
     Q_OBJECT
 public:
     TForm2(Enlace &e, Pantallas &p);
+    // Reads the questionnaire, the itineraries and the intermediate-cycle data, and makes the scratch pictures.
+    static void PrepararDatos(Enlace &e);
 
     // Shows the intermediate-cycle screen; start-up sets it once that screen exists.
     std::function<void()> MostrarFPMedio;

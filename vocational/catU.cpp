@@ -78,14 +78,17 @@ TFormCat::TFormCat(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TFo
         item->setData(Qt::DecorationRole, IconoEstudios(IconoFamilia(f, -1)));
     }
     AjustarNombresFamilia(ListFam);
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("fpba")), enlace.NombresFPBasica, enlace.NumFPBasica,
-                     60);
     if (enlace.ErrorFicheros)
         return;
     estado.InicioFamiliaFPB = IniciosFamiliaFPB(enlace.NombresFPBasica, enlace.NumFPBasica);
     Captions();
     Conectar();
     TimerAyu.start();
+}
+
+void TFormCat::PrepararDatos(Enlace &e)
+{
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("fpba")), e.NombresFPBasica, e.NumFPBasica, 60);
 }
 
 void TFormCat::Construir()

@@ -35,6 +35,8 @@ class TFormCat : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
     TFormCat(Enlace &e, Pantallas &p);
+    // Reads the basic-cycle titles the catalogue lists.
+    static void PrepararDatos(Enlace &e);
 
 protected:
     void showEvent(QShowEvent *evento) override;

@@ -58,20 +58,15 @@ QLabel *Rotulo(QWidget *padre, const char *nombre, int x, int y, int w, int h)
 
 } // namespace
 
-TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TCertifica")), ImpresionConDialogo(e, this)
+TCertifica::TCertifica(Enlace &e, Pantallas &p, FamiliasCertificados familias) : Pantalla(e, p, QStringLiteral("TCertifica")), ImpresionConDialogo(e, this)
 {
     PonerCierre(CierreVentana::Volver);
     Construir();
 
-    CargarListaTexto(enlace, enlace.FicheroIdioma(QStringLiteral("certifica")), enlace.NombresCertificados,
-                     enlace.NumCertificados, 60);
-    CargarLista250(enlace, enlace.FicheroIdioma(QStringLiteral("certificah")), enlace.ExplicacionCertificados,
-                   enlace.NumExplicacionesCert);
     if (enlace.ErrorFicheros)
         return;
     Captions();
-    // The catalogue, created later, reads both tables split.
-    estado.familias = DividirCertificados(enlace);
+    estado.familias = std::move(familias);
     for (int f = 1; f <= kFamiliasCert; ++f) {
         auto *item = new QListWidgetItem(DesdeAnsi(estado.familias.NombresFamiliaCert[static_cast<size_t>(f)]).trimmed(),
                                          ListSelFp);
@@ -84,6 +79,18 @@ TCertifica::TCertifica(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral(
     connect(BotRetrocederFP, &QPushButton::clicked, this, &TCertifica::BotRetrocederFPClick);
     connect(BotImprimir, &QPushButton::clicked, this, &TCertifica::BotImprimirClick);
     connect(BotInternet, &QPushButton::clicked, this, &TCertifica::BotInternetMouseUp);
+}
+
+FamiliasCertificados TCertifica::PrepararDatos(Enlace &e)
+{
+    CargarListaTexto(e, e.FicheroIdioma(QStringLiteral("certifica")), e.NombresCertificados, e.NumCertificados,
+                     60);
+    CargarLista250(e, e.FicheroIdioma(QStringLiteral("certificah")), e.ExplicacionCertificados,
+                   e.NumExplicacionesCert);
+    if (e.ErrorFicheros)
+        return {};
+    // The catalogue reads both tables split.
+    return DividirCertificados(e);
 }
 
 void TCertifica::Construir()

@@ -36,7 +36,12 @@ struct EstadoCertifica {
 class TCertifica : public Pantalla, public ImpresionConDialogo {
     Q_OBJECT
 public:
-    TCertifica(Enlace &e, Pantallas &p);
+    // Built on the families its data step split off.
+    TCertifica(Enlace &e, Pantallas &p, FamiliasCertificados familias);
+    // Reads the certificates and their explanations and splits off the
+    // requirement headings (for the catalogue too) and the families, which it
+    // returns for the screen.
+    static FamiliasCertificados PrepararDatos(Enlace &e);
 
     QLabel *degradeMapa2 = nullptr, *TilArr = nullptr, *TilIzq = nullptr, *TilDer = nullptr;
     QWidget *PanelSelTit0 = nullptr, *PanelSelTit1 = nullptr, *PanelSelTit2 = nullptr;

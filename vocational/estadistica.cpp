@@ -128,12 +128,12 @@ void LienzoGrafico::PintarFilaEstudiosEmpleo(QPainter &p, const FilaDibujada &d)
     PintarCaja(p, eb + kConector, y + 11, d.barra2.texto, eb + kConector + 3, y + 12);
 }
 
-TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TEstadisticas"))
+TEstadisticas::TEstadisticas(Enlace &e, Pantallas &p, LecturasEstadistica lecturas)
+    : Pantalla(e, p, QStringLiteral("TEstadisticas")), lecturas_(std::move(lecturas))
 {
     AbrirPagina = [this](const QUrl &url) { return AbrirDireccion(url, enlace.RutaDatos); };
     Crear();
     PonerTextos();
-    Cargar();
 }
 
 void TEstadisticas::Crear()
@@ -233,25 +233,27 @@ void TEstadisticas::PonerTextos()
         l->setWordWrap(true);
 }
 
-void TEstadisticas::Cargar()
+LecturasEstadistica TEstadisticas::PrepararDatos(Enlace &e)
 {
     // The screen reads its own copies: it is created before the screens
     // that load the shared FP tables.
-    auto leer = [this](const QString &ruta) -> std::optional<std::vector<std::string>> {
+    auto leer = [&e](const QString &ruta) -> std::optional<std::vector<std::string>> {
         auto lineas = LeerLineas(ruta);
         if (!lineas)
-            enlace.FaltaFichero(ruta);
+            e.FaltaFichero(ruta);
         return lineas;
     };
-    const QString rutaFP = enlace.FicheroIdioma(QStringLiteral("fp"));
-    const QString rutaFamilias = enlace.FicheroIdioma(QStringLiteral("familias"));
-    const QString rutaDatos = enlace.Fichero(QStringLiteral("fami_estad.txt"));
+    const QString rutaFP = e.FicheroIdioma(QStringLiteral("fp"));
+    const QString rutaFamilias = e.FicheroIdioma(QStringLiteral("familias"));
+    const QString rutaDatos = e.Fichero(QStringLiteral("fami_estad.txt"));
+    LecturasEstadistica lecturas;
     if (const auto l = leer(rutaFP))
-        estFP_ = LeerFPEstadistica(*l, rutaFP);
+        lecturas.fp = LeerFPEstadistica(*l, rutaFP);
     if (const auto l = leer(rutaFamilias))
-        estFamilias_ = LeerListaEstadistica(*l, rutaFamilias);
+        lecturas.familias = LeerListaEstadistica(*l, rutaFamilias);
     if (const auto l = leer(rutaDatos))
-        estDatos_ = LeerListaEstadistica(*l, rutaDatos);
+        lecturas.datos = LeerListaEstadistica(*l, rutaDatos);
+    return lecturas;
 }
 
 QString TEstadisticas::Subtitulo(int texto, const QString &nombre, bool sinDatos) const
@@ -308,11 +310,11 @@ void TEstadisticas::labelEstad1Click(int TituloSel)
     PanelEst2->hide();
     const std::array<int, 4> numCentros{enlace.NumCentros1, enlace.NumCentros2, enlace.NumCentros3,
                                         enlace.NumCentros4};
-    const auto centros = CentrosPorTitulo(enlace.OfertaGS, numCentros, estFP_.NumEstFP);
-    grafico1_ = GraficoEstadistico::Titulos(estFP_, centros, TituloSel);
+    const auto centros = CentrosPorTitulo(enlace.OfertaGS, numCentros, EstFP().NumEstFP);
+    grafico1_ = GraficoEstadistico::Titulos(EstFP(), centros, TituloSel);
     LabelEst1->setText(enlace.Texto(228));
-    if (estFP_.Contiene(TituloSel)) {
-        LabelEst2->setText(Subtitulo(325, DesdeAnsi(estFP_.EstFP[static_cast<size_t>(TituloSel)]), false));
+    if (EstFP().Contiene(TituloSel)) {
+        LabelEst2->setText(Subtitulo(325, DesdeAnsi(EstFP().EstFP[static_cast<size_t>(TituloSel)]), false));
     } else {
         // A title the statistics do not list (the sports section): its
         // name from the title list when there is one, and no data.
@@ -326,7 +328,7 @@ void TEstadisticas::labelEstad1Click(int TituloSel)
 
 void TEstadisticas::AvisarCamposMalos(bool conEmpleo)
 {
-    const auto datos = DatosDeFamilias(estDatos_);
+    const auto datos = DatosDeFamilias(EstDatos());
     for (int f = 1; f <= kFamiliasEstadistica; ++f) {
         const DatoFamilia &d = datos[static_cast<size_t>(f)];
         if (!d.conLinea)
@@ -347,7 +349,7 @@ void TEstadisticas::labelEstad3Click(int FamiliaEstad)
     PanelEst2->hide();
     LabelEst1->setText(enlace.Texto(231));
     AvisarCamposMalos(false);
-    grafico1_ = GraficoEstadistico::Familias(TipoGrafico::Familias, estFamilias_, DatosDeFamilias(estDatos_),
+    grafico1_ = GraficoEstadistico::Familias(TipoGrafico::Familias, EstFamilias(), DatosDeFamilias(EstDatos()),
                                             FamiliaEstad, enlace.AnchoLista);
     LabelEst2->setText(SubtituloFamilia(grafico1_));
     EmpezarGrafico(grafico1_, ScrollBar1, chart1, Timer1);
@@ -362,7 +364,7 @@ void TEstadisticas::labelEstad4Click(int FamiliaEstad)
     PanelEst2->show();
     PanelEst1->hide();
     AvisarCamposMalos(true);
-    grafico2_ = GraficoEstadistico::Familias(TipoGrafico::EstudiosEmpleo, estFamilias_, DatosDeFamilias(estDatos_),
+    grafico2_ = GraficoEstadistico::Familias(TipoGrafico::EstudiosEmpleo, EstFamilias(), DatosDeFamilias(EstDatos()),
                                             FamiliaEstad, enlace.AnchoLista);
     // The caption names chart 4's family too, so it never shows an earlier chart's choice.
     LabelEst2->setText(SubtituloFamilia(grafico2_));

@@ -47,7 +47,11 @@ private:
 class TEstadisticas : public Pantalla {
     Q_OBJECT
 public:
-    TEstadisticas(Enlace &e, Pantallas &p);
+    // Built on what its data step read.
+    TEstadisticas(Enlace &e, Pantallas &p, LecturasEstadistica lecturas);
+    // Reads the statistics' own copies of "fp", "familias" and
+    // "fami_estad.txt", for the screen.
+    static LecturasEstadistica PrepararDatos(Enlace &e);
 
     // Prepare chart 1 for title `TituloSel` (a line of "fp"), chart 3 or
     // chart 4 for family `FamiliaEstad` (1..26; 0 is a title without a
@@ -68,10 +72,10 @@ public:
     const GraficoEstadistico &Grafico1() const { return grafico1_; }
     const GraficoEstadistico &Grafico2() const { return grafico2_; }
 
-    // What the screen read at creation.
-    const ListaEstFP &EstFP() const { return estFP_; }
-    const std::vector<std::string> &EstFamilias() const { return estFamilias_; }
-    const std::vector<std::string> &EstDatos() const { return estDatos_; }
+    // What the screen's data step read.
+    const ListaEstFP &EstFP() const { return lecturas_.fp; }
+    const std::vector<std::string> &EstFamilias() const { return lecturas_.familias; }
+    const std::vector<std::string> &EstDatos() const { return lecturas_.datos; }
 
     // The ministry page on the observatory of occupations.
     static const QUrl kPaginaObservatorio;
@@ -103,7 +107,6 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
-    void Cargar();
     void Crear();
     void PonerTextos();
     void ScrollBar1Change(int posicion);
@@ -120,9 +123,7 @@ private:
     void PanelEst2MouseMove();
     bool SobreLabelInfo2(QEvent *movimiento) const;
 
-    ListaEstFP estFP_;
-    std::vector<std::string> estFamilias_{std::string()};
-    std::vector<std::string> estDatos_{std::string()};
+    LecturasEstadistica lecturas_;
     GraficoEstadistico grafico1_;
     GraficoEstadistico grafico2_;
     bool chart2Activo_ = false;

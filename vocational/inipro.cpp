@@ -36,7 +36,19 @@ constexpr int kAltoFamilias = 135;
 
 } // namespace
 
-TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TFIniPro"))
+TablasFPB TFIniPro::PrepararDatos(Enlace &e)
+{
+    TablasFPB tablas;
+    CargarTablasFPB(e, tablas);
+    if (e.ErrorFicheros)
+        return tablas;
+    e.SeleccionFija = false;
+    IniciarCodigosProvincia(e.CodigoProvincia);
+    return tablas;
+}
+
+TFIniPro::TFIniPro(Enlace &e, Pantallas &p, TablasFPB tablas)
+    : PantallaFP(e, p, QStringLiteral("TFIniPro")), datos(std::move(tablas))
 {
     // The close box goes back home without asking.
     PonerCierre(CierreVentana::Volver);
@@ -46,21 +58,18 @@ TFIniPro::TFIniPro(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("T
     Captions();
     propio.GrupoRaton = 0;
 
-    CargarTablasFPB(enlace, datos);
     if (enlace.ErrorFicheros)
         return;
     for (int g = 1; g <= kGruposFPB; ++g) {
         auto *item = new QListWidgetItem(DesdeAnsi(datos.Grupos.GruposFPBasica[static_cast<size_t>(g)]), ListSelFp);
         item->setData(Qt::DecorationRole, IconoEstudios(IconoGrupoFPB(g - 1)));
     }
-    enlace.SeleccionFija = false;
     PanelSelTit0->show();
 
     Estilo();
     CrearRuta();
     Conectar();
     propio.ContadorParpadeo = 0;
-    IniciarCodigosProvincia(enlace.CodigoProvincia);
     // The group list's heading blinks from the start.
     TimerAyu->Iniciar([this](bool mostrar) { PanelSelTit0->setText(mostrar ? T(577).trimmed() : QString()); });
 }

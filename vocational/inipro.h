@@ -23,7 +23,12 @@ struct InformeFP;
 class TFIniPro : public PantallaFP {
     Q_OBJECT
 public:
-    TFIniPro(Enlace &e, Pantallas &p);
+    // Built on the tables its data step returned.
+    TFIniPro(Enlace &e, Pantallas &p, TablasFPB tablas);
+    // The basic level's files (its offer, titles and subjects into `e`, its
+    // own tables returned for the screen), then the province codes; nothing
+    // after a missing file.
+    static TablasFPB PrepararDatos(Enlace &e);
 
     // Opens the screen on its groups, as the main menu and the assistant do.
     void AbrirPorTitulo();

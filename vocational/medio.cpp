@@ -33,10 +33,14 @@ constexpr int kMenuY[3] = {130, 250, 370};
 
 } // namespace
 
+void TForm3::PrepararDatos(Enlace &e)
+{
+    e.NumGruposFamilias = 9;
+}
+
 TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm3"))
 {
     Montar(CierreVentana::PreguntarYTerminar);
-    enlace.NumGruposFamilias = 9;
     estado.AltoListaSel = listSelFP->height();
     estado.Imprimiendo = false;
 }

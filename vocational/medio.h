@@ -25,6 +25,8 @@ class TForm3 : public PantallaFP {
     Q_OBJECT
 public:
     TForm3(Enlace &e, Pantallas &p);
+    // The number of family groups the FP screens list.
+    static void PrepararDatos(Enlace &e);
 
     const EstadoMedio &Propio() const { return propio; }
     // Shows the itinerary screen, where the questionnaire goes back to.

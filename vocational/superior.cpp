@@ -25,19 +25,21 @@
 
 namespace norvela {
 
+void TForm8::PrepararDatos(Enlace &e)
+{
+    IniciarCodigosProvincia(e.CodigoProvincia);
+    // The districts of Catalonia and the zones of Madrid, and the centres'
+    // codes in them, which the intermediate-cycle screen reads too.
+    CargarCodigosSuperior(e, e.Fichero(QStringLiteral("comarcas")), e.NumComarcas, 20);
+    CargarZonasSuperior(e, e.Fichero(QStringLiteral("comarcasm")), e.NumZonas, 25);
+    PrepararComarcasYZonas(e);
+    e.FPSuperiorActivo = false;
+}
+
 TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm8"))
 {
     Montar(CierreVentana::PreguntarYTerminar);
-
-    IniciarCodigosProvincia(enlace.CodigoProvincia);
-    // The districts of Catalonia and the zones of Madrid, and the centres'
-    // codes in them, which the intermediate-cycle screen reads too.
-    CargarCodigosSuperior(enlace, enlace.Fichero(QStringLiteral("comarcas")), enlace.NumComarcas, 20);
-    CargarZonasSuperior(enlace, enlace.Fichero(QStringLiteral("comarcasm")), enlace.NumZonas, 25);
     LlenarComarcasBarcelona();
-    PrepararComarcasYZonas(enlace);
-
-    enlace.FPSuperiorActivo = false;
     estado.AltoListaSel = listSelFP->height();
 }
 

@@ -26,6 +26,8 @@ class TForm8 : public PantallaFP {
     Q_OBJECT
 public:
     TForm8(Enlace &e, Pantallas &p);
+    // Province codes, the Catalan districts and Madrid zones with their centres' codes; the shared map left free.
+    static void PrepararDatos(Enlace &e);
 
     // Opens the screen on its start panel, with the heading when `cabecera`.
     void MostrarInicio(bool cabecera);

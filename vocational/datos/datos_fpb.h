@@ -1,4 +1,4 @@
-// The tables the basic-cycle screen loads for itself when it is created:
+// The tables the basic-cycle screen loads for itself before it is built:
 // the basic offer of every centre, the titles with their blocks (shared, as
 // the catalogue reads them too), its own copy of the group-2 centre list,
 // and what it works out of them (where each family starts, the groups).

@@ -31,6 +31,14 @@ struct ListaEstFP {
     bool Contiene(int t) const { return t >= 1 && t <= NumEstFP; }
 };
 
+// What the family statistics read for themselves: "fp", "familias" and
+// "fami_estad.txt", trimmed lines with element 0 unused.
+struct LecturasEstadistica {
+    ListaEstFP fp;
+    std::vector<std::string> familias{std::string()};
+    std::vector<std::string> datos{std::string()};
+};
+
 // Blanks and control characters off both ends.
 std::string Recortado(std::string_view s);
 
