@@ -1,6 +1,8 @@
-// The start-up sequence: the welcome window, then every screen created once
-// in a fixed order (later screens read what earlier ones load), stopping as
-// soon as a required data file turns out to be missing.
+// The start-up sequence: the welcome window, then every screen's data
+// prepared once in a fixed order (later screens read what earlier ones
+// load), stopping as soon as a required data file turns out to be missing.
+// The home screens and the dialog are built then; every other screen when it
+// is first wanted, on the data prepared for it.
 #pragma once
 
 #include "pantallas_creadas.h"
@@ -24,7 +26,8 @@ public:
     Arranque(Enlace &enlace, std::function<void(const QString &)> traza, std::function<void(int)> pausa);
     ~Arranque();
 
-    // Creates the welcome window and every screen. False when a missing file
+    // Creates the welcome window, prepares every screen's data and builds the
+    // home screens. False when a missing file
     // stopped it: the program then ends without running its event loop.
     bool CrearPantallas();
 

@@ -53,8 +53,6 @@ public:
     }
     T *operator->() const { return get(); }
     operator T *() const { return get(); }
-    // The screen when it has been built, without building it.
-    T *SiCreada() const { return pantalla_; }
 
 private:
     std::function<T *()> crear_;

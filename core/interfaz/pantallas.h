@@ -1,7 +1,7 @@
 // How a screen reaches the others: by the role they play, never by their
-// class, which lives in a layer above this one. Start-up creates every
-// screen once, in a fixed order, and the main menu's layer, which knows them
-// all, fills the roles in (PantallasCreadas).
+// class, which lives in a layer above this one. Every screen is created
+// once; the main menu's layer, which knows them all, fills the roles in
+// (PantallasCreadas), building a screen the first time its role is asked for.
 #pragma once
 
 #include <functional>
@@ -40,7 +40,7 @@ class Pantallas {
 public:
     virtual ~Pantallas() = default;
 
-    // The screen in that role; null while it is not created. Without a
+    // The screen in that role, built now if it was not yet. Without a
     // program around it (a screen built alone) there is none.
     virtual Pantalla *Por(Papel) const { return nullptr; }
     // The screen in that role as its own class, for a screen of the same

@@ -115,6 +115,20 @@ private slots:
         QVERIFY(arranque.pantallas.form9 == nullptr);
         QCOMPARE(arranque.pantallas.Bienvenida->ProgressBar1->value(), 100);
         QVERIFY(arranque.pantallas.Bienvenida->isVisible());
+        // Only the home screen is built; another the first time it is asked
+        // for, once (the degrees screen with the region map it follows).
+        const auto construidas = [] {
+            QStringList nombres;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (dynamic_cast<Pantalla *>(w))
+                    nombres << w->objectName();
+            nombres.sort();
+            return nombres;
+        };
+        QCOMPARE(construidas(), QStringList{"Tform0"});
+        TForm1 *grados = arranque.pantallas.Form1;
+        QCOMPARE(static_cast<TForm1 *>(arranque.pantallas.Form1), grados);
+        QCOMPARE(construidas(), (QStringList{"TForm1", "TForm7", "Tform0"}));
         // Every screen is a fixed 1024 x 768 window, hidden until shown.
         for (QWidget *w : {static_cast<QWidget *>(arranque.pantallas.form0), static_cast<QWidget *>(arranque.pantallas.Form1)}) {
             QCOMPARE(w->size(), QSize(1024, 768));
