@@ -27,8 +27,8 @@ public:
     ~Arranque();
 
     // Creates the welcome window, prepares every screen's data and builds the
-    // home screens. False when a missing file
-    // stopped it: the program then ends without running its event loop.
+    // home screens. False when a missing file stopped it: the program then
+    // ends without running its event loop.
     bool CrearPantallas();
 
     // The first screen created: the animated home screen when it is on,
