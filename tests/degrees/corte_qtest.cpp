@@ -34,8 +34,6 @@ using namespace norvela::pruebas;
 
 namespace {
 
-// The program on the shipped data, the degrees screen opened by the main
-// menu's door.
 // The cut-off marks screen's controls, by their names.
 struct Vista6 {
     explicit Vista6(TForm6 &f) : pantalla(f) {}
@@ -60,6 +58,8 @@ struct Vista6 {
     QLabel *LabelCorte1 = pruebas::Control<QLabel>(pantalla, QStringLiteral("LabelCorte1"));
 };
 
+// The program on the shipped data, the degrees screen opened by the main
+// menu's door.
 struct PantallasCorte : pruebas::ProgramaEntregado {
     explicit PantallasCorte(int idioma = 0) : ProgramaEntregado(QStringLiteral("corte"), idioma)
     {

@@ -21,7 +21,6 @@ class PruebaMapaEstrellas : public QObject {
     Q_OBJECT
 
 private:
-    // The window as start-up creates it over the shipped data, no marker on.
     // The window's controls, by their names.
     struct Vista7 {
         explicit Vista7(TForm7 &f) : pantalla(f) {}
@@ -33,6 +32,7 @@ private:
         void Tic() const { QMetaObject::invokeMethod(TimerEstrellas, "timeout"); }
     };
 
+    // The window as the program builds it over the shipped data, no marker on.
     struct Ventana : pruebas::ProgramaEntregado {
         Ventana() : ProgramaEntregado(QStringLiteral("mapa-estrellas"))
         {
