@@ -51,11 +51,13 @@ template <ConDatosPropios T> struct DatosDe<T> {
 // A screen's data step: its files read and the shared state it starts.
 template <typename T> typename DatosDe<T>::Tipo PrepararDatos(Enlace &e)
 {
-    if constexpr (ConDatosPropios<T>)
+    if constexpr (ConDatosPropios<T>) {
         return T::PrepararDatos(e);
-    else if constexpr (requires { T::PrepararDatos(e); })
-        T::PrepararDatos(e);
-    return {};
+    } else {
+        if constexpr (requires { T::PrepararDatos(e); })
+            T::PrepararDatos(e);
+        return SinDatosPropios{};
+    }
 }
 
 // Its controls, built on what its data step handed over.
