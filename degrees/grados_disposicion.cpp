@@ -3,6 +3,7 @@
 #include "grados.h"
 
 #include "enlace.h"
+#include "etiquetas.h"
 #include "fila_fija.h"
 #include "grados_dibujo.h"
 #include "marco.h"
@@ -229,7 +230,12 @@ void TForm1::DisponerSeleccion()
     });
     LabelMaster = Nombrado(Etiqueta(PanelSel, 19, 12, 457, 20, {}, 10, true), "LabelMaster");
     LabelMaster->hide();
-    LabelMaster2 = Nombrado(Etiqueta(PanelSel, 19, 34, 457, 20), "LabelMaster2");
+    // The register's address is a link: screen readers offer it as a button.
+    auto *registro = new EtiquetaActiva(PanelSel);
+    registro->setGeometry(19, 34, 457, 20);
+    registro->setFont(QFont(QStringLiteral("Arial"), 10));
+    connect(registro, &EtiquetaActiva::soltado, this, &TForm1::LabelMaster2MouseUp);
+    LabelMaster2 = Nombrado(registro, "LabelMaster2");
     LabelMaster2->setCursor(Qt::PointingHandCursor);
     LabelMaster2->hide();
     RichSalidas = Nombrado(new QTextEdit(PanelSel), "RichSalidas");
@@ -347,8 +353,6 @@ void TForm1::Conectar()
     connect(BotReq, &QPushButton::clicked, this, &TForm1::BotReqClick);
     connect(BotSal, &QPushButton::clicked, this, &TForm1::BotSalClick);
     connect(BotMaster, &QPushButton::clicked, this, &TForm1::BotMasterClick);
-    // The link label opens the register's page when the button is let go.
-    LabelMaster2->installEventFilter(this);
     ConectarMenu();
     ConectarBusqueda();
     ConectarInforme();

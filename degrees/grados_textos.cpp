@@ -17,7 +17,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextCursor>
@@ -143,11 +142,6 @@ void TForm1::LabelMaster2MouseUp()
 
 bool TForm1::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == LabelMaster2 && evento->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(evento)->button() == Qt::LeftButton) {
-        LabelMaster2MouseUp();
-        return true;
-    }
     if (evento->type() == QEvent::Enter)
         MenuAlPasar(objeto);
     return Pantalla::eventFilter(objeto, evento);

@@ -20,6 +20,7 @@
 #include "vista_mapa.h"
 #include "vista_grados.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QDir>
@@ -383,6 +384,8 @@ private slots:
         QCOMPARE(f.PanelSelTit->text(), s.e.Texto(551));
         QCOMPARE(f.RichSalidas->y(), f.LabelMaster2->y() + f.LabelMaster2->height() + 5);
         QCOMPARE(f.LabelMaster2->toolTip(), ("Clic~Clic - " + s.e.Texto(174)).left(52));
+        // The register's address is a link screen readers can press.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.LabelMaster2)->role(), QAccessible::Button);
         const auto parrafos = LeerMaster(s.e);
         QTextDocument &doc = *f.RichSalidas->document();
         QCOMPARE(doc.blockCount(), static_cast<int>(parrafos.size()));
