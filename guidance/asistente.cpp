@@ -55,7 +55,7 @@ void TForm5::showEvent(QShowEvent *evento)
     BFpTitGsAsis->setEnabled(static_cast<bool>(AbrirFPSuperior));
     BtGM->setEnabled(static_cast<bool>(AbrirFPMedio));
     BGarantia->setEnabled(static_cast<bool>(AbrirFPBasica));
-    BDejar->setEnabled(pantallas.Por(Papel::Certificados) != nullptr);
+    BDejar->setEnabled(pantallas.Hay(Papel::Certificados));
     Pantalla::showEvent(evento);
 }
 

@@ -14,33 +14,54 @@
 
 namespace norvela {
 
-Pantalla *PantallasCreadas::Por(Papel papel) const
+namespace {
+
+// Applies `f` to the screen that plays `papel`, built at start-up or when
+// first wanted; `vacio` when none does.
+template <typename F, typename R> R EnPapel(const PantallasCreadas &p, Papel papel, F f, R vacio)
 {
     switch (papel) {
     case Papel::MenuPrincipal:
-        return form0;
+        return f(p.form0);
     case Papel::Animacion:
-        return form9;
+        return f(p.form9);
     case Papel::Asistente:
-        return Form5;
+        return f(p.Form5);
     case Papel::Certificados:
-        return Certifica;
+        return f(p.Certifica);
     case Papel::Grados:
-        return Form1;
+        return f(p.Form1);
     case Papel::NotasCorte:
-        return Form6;
+        return f(p.Form6);
     case Papel::EstadisticasGrados:
-        return FormEstGra;
+        return f(p.FormEstGra);
     case Papel::FPSuperior:
-        return Form8;
+        return f(p.Form8);
     case Papel::EstadisticasFP:
-        return Estadisticas;
+        return f(p.Estadisticas);
     case Papel::Itinerarios:
-        return Form2;
+        return f(p.Form2);
     case Papel::Lomce:
-        return Flomce;
+        return f(p.Flomce);
     }
-    return nullptr;
+    return vacio;
+}
+
+template <typename T> Pantalla *Construida(T *pantalla) { return pantalla; }
+template <typename T> Pantalla *Construida(const Perezosa<T> &pantalla) { return pantalla.get(); }
+template <typename T> bool Existe(T *pantalla) { return pantalla != nullptr; }
+template <typename T> bool Existe(const Perezosa<T> &pantalla) { return pantalla.Hay(); }
+
+} // namespace
+
+Pantalla *PantallasCreadas::Por(Papel papel) const
+{
+    return EnPapel(*this, papel, [](const auto &s) { return Construida(s); }, static_cast<Pantalla *>(nullptr));
+}
+
+bool PantallasCreadas::Hay(Papel papel) const
+{
+    return EnPapel(*this, papel, [](const auto &s) { return Existe(s); }, false);
 }
 
 } // namespace norvela

@@ -53,6 +53,8 @@ public:
     }
     T *operator->() const { return get(); }
     operator T *() const { return get(); }
+    // Whether there is a screen, built or to be built.
+    bool Hay() const { return pantalla_ || crear_; }
 
 private:
     std::function<T *()> crear_;
@@ -62,6 +64,7 @@ private:
 
 struct PantallasCreadas final : Pantallas {
     Pantalla *Por(Papel papel) const override;
+    bool Hay(Papel papel) const override;
 
     TBienvenida *Bienvenida = nullptr;
     Tform9 *form9 = nullptr;   // only when the animated home screen is on

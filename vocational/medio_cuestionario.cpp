@@ -495,7 +495,7 @@ void TForm3::BotSalirCuesClick()
              reja, PanelMapa, BotRetrocederFP, BotImprimir});
     Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = false;
-    if (Pantalla *asistente = pantallas.Por(Papel::Asistente); enlace.DesdeAsistente && asistente) {
+    if (Pantalla *asistente = enlace.DesdeAsistente ? pantallas.Por(Papel::Asistente) : nullptr) {
         enlace.ItinerariosDesdeAsistente = false;
         asistente->Mostrar();
     } else if (MostrarItinerarios) {

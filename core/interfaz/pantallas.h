@@ -43,6 +43,8 @@ public:
     // The screen in that role, built now if it was not yet. Without a
     // program around it (a screen built alone) there is none.
     virtual Pantalla *Por(Papel) const { return nullptr; }
+    // Whether a screen plays that role, without building it.
+    virtual bool Hay(Papel papel) const { return Por(papel) != nullptr; }
     // The screen in that role as its own class, for a screen of the same
     // subsystem that needs more of it than showing it.
     template <typename T> T *Como(Papel papel) const { return dynamic_cast<T *>(Por(papel)); }

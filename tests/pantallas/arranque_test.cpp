@@ -129,6 +129,12 @@ private slots:
         TForm1 *grados = arranque.pantallas.Form1;
         QCOMPARE(static_cast<TForm1 *>(arranque.pantallas.Form1), grados);
         QCOMPARE(construidas(), (QStringList{"TForm1", "TForm7", "Tform0"}));
+        // The assistant offers the certificates without building them.
+        QWidget *asistente = arranque.pantallas.Por(Papel::Asistente);
+        asistente->show();
+        QVERIFY(asistente->findChild<QPushButton *>(QStringLiteral("BDejar"))->isEnabled());
+        QCOMPARE(construidas(), (QStringList{"TForm1", "TForm5", "TForm7", "Tform0"}));
+        asistente->hide();
         // Every screen is a fixed 1024 x 768 window, hidden until shown.
         for (QWidget *w : {static_cast<QWidget *>(arranque.pantallas.form0), static_cast<QWidget *>(arranque.pantallas.Form1)}) {
             QCOMPARE(w->size(), QSize(1024, 768));
