@@ -67,8 +67,8 @@ struct DatosFP {
     // The higher-cycle screen has taken over the shared map state: while it
     // is set the degrees screen's map click does nothing. Set by the
     // higher-cycle screen's title and place routes, a title opened from its
-    // grid and its print; cleared by its creation and its leave button, and
-    // by the degrees screen's creation and the views that take the map back
+    // grid and its print; cleared by its start-up data step and its leave button,
+    // and by the degrees screen's start-up data step and the views that take the map back
     // (universities by region, double degrees, the plastic arts).
     bool FPSuperiorActivo = false;
     // The intermediate-cycle screen plays its helicopter intro at its next

@@ -1,7 +1,7 @@
 // The university-degree data: the parallel degree tables (a degree is its
 // row 1..NumGrados), universities, cut-off marks, linked titles and double
-// degrees. Loaded by the degrees screen's creation; read by every screen
-// that shows a degree.
+// degrees. Loaded by the degrees screen's start-up data step; read by every
+// screen that shows a degree.
 #pragma once
 
 #include "tablas.h"
@@ -55,7 +55,7 @@ struct DatosGrados {
     // State the degrees screen hands to the region-map window, which reads
     // both when a community is clicked on it. VistaDobles: the degrees
     // screen shows double degrees; set by its double-degree views, cleared
-    // by its creation and its other views. FilaComunidadNotas: first marks
+    // by its start-up data step and its other views. FilaComunidadNotas: first marks
     // grid row of each community's block, written with the universities of
     // a degree by the degrees screen's view.
     bool VistaDobles = false;

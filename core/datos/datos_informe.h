@@ -43,7 +43,7 @@ struct DatosInforme {
     // A list item was clicked: the lists' hover stops following the mouse.
     // The certificates and basic-cycle screens set it on a click and read
     // it on a mouse move, and clear it on their other clicks and at the
-    // basic screen's creation; the degrees screen's activation and the
+    // basic screen's start-up data step; the degrees screen's activation and the
     // intermediate-cycle screen's entry and title choice clear it too.
     bool SeleccionFija = false;
 };

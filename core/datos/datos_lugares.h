@@ -52,7 +52,7 @@ struct DatosLugares {
     int AnchoPanelMapa = 115;
 
     // District code of each Centros4 line and zone code of each Centros2
-    // line, prepared once by the higher-cycle screen's creation.
+    // line, prepared once by the higher-cycle screen's start-up data step.
     TablaTexto CodigoComarcaCentro{1, 1100, 2};
     TablaTexto CodigoZonaCentro{1, 1100, 2};
 };

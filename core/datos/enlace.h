@@ -126,7 +126,7 @@ public:
     // 0, or -2 on a screen of more than 100 pixels per inch: set by the
     // main menu's creation, added to font sizes by the print previews.
     int AjusteFuente = 0;
-    // Set by the degrees screen's creation; the FP screens' centre grids
+    // Set by the degrees screen's start-up data step; the FP screens' centre grids
     // read it. Never cleared.
     bool MarcaCarga = false;
     // The display mode was switched: set and cleared by the display-mode
