@@ -219,21 +219,27 @@ void RutaLugaresFP::LlenarProvinciasSel()
 
 void RutaLugaresFP::ListSelLugFPClick(int i)
 {
-    // A one-province community has no province list: its province is row 0.
-    if (nivel_.saltarProvinciaUnica && !estado.LocalidadesListadas && lugar.NumProvinciasSel == 1 && !lugar.ModoComarcas &&
-        !lugar.ModoZonas)
-        i = 0;
-    if (i < 0 && !lugar.ModoComarcas && !lugar.ModoZonas)
-        return;
-    if ((lugar.ModoZonas && lugar.ZonaSel == 0) || (lugar.ModoComarcas && lugar.ComarcaSel == 0))
-        return;
-    Poner(c_.BotImprimir, true);
+    // The heading and the all-levels button say which list the route is on
+    // even when nothing is chosen yet: the all-levels button and back come
+    // here with no row, and the list they leave must not contradict them.
     if (nivel_.textoUnNivel) {
         if (c_.PanelSelTit)
             c_.PanelSelTit->setText(estado.TodaFP ? T(391) : T(nivel_.textoUnNivel));
         if (c_.botTodaFP)
             c_.botTodaFP->setText(estado.TodaFP ? T(nivel_.textoUnNivel) : T(391));
     }
+    // A one-province community has no province list: its province is row 0.
+    if (nivel_.saltarProvinciaUnica && !estado.LocalidadesListadas && lugar.NumProvinciasSel == 1 && !lugar.ModoComarcas &&
+        !lugar.ModoZonas)
+        i = 0;
+    // Localities listed for the other levels are listed again even with no
+    // locality chosen, so that the list and the button agree.
+    const bool relistar = estado.LocalidadesListadas && estado.RelistarLocalidades;
+    if (i < 0 && !relistar && !lugar.ModoComarcas && !lugar.ModoZonas)
+        return;
+    if ((lugar.ModoZonas && lugar.ZonaSel == 0) || (lugar.ModoComarcas && lugar.ComarcaSel == 0))
+        return;
+    Poner(c_.BotImprimir, true);
     char provincia = ' ';
     if (!estado.LocalidadesListadas) {
         if (i >= 0) {
@@ -247,9 +253,8 @@ void RutaLugaresFP::ListSelLugFPClick(int i)
             provincia = codigo[1];
         }
     } else {
-        if (i < 0)
-            return;
-        lugar.LocalidadSel = i + 1;
+        if (i >= 0)
+            lugar.LocalidadSel = i + 1;
         provincia = lugar.ProvinciaGuardada;
         lugar.GrupoSel = lugar.GrupoGuardado;
     }

@@ -2,16 +2,19 @@
 // start-up creates it over the shipped data: what the higher-cycle screen
 // never does (a one-province community lists its localities at once, the
 // province at position 35 is searched as 34, no detail maps, a blank row
-// after each centre).
+// after each centre); and, on the higher and intermediate screens, the
+// captions that say which levels the place list holds.
 #include "enlace.h"
 #include "inipro.h"
 #include "lugares_fp.h"
 #include "mapa_regiones.h"
 #include "mano.h"
+#include "medio.h"
 #include "pantalla_prueba.h"
 #include "principal.h"
 #include "programa_prueba.h"
 #include "ruta_lugares_fp.h"
+#include "superior.h"
 #include "vista_mapa.h"
 
 #include <QLabel>
@@ -72,6 +75,59 @@ private slots:
         ClicFila(&lugares, 1);
         QCOMPARE(Textos(&lugares), comarcas);
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Barcelona ciutat"));
+    }
+
+    // After a press of the all-levels button or of back, the heading, the
+    // button and the place list tell the same list, at every depth. A step
+    // is a community number (the map), "todo" (the all-levels button),
+    // "atras" (back) or the name of a row of the place list.
+    void CaptionsAgreeWithThePlaceList_data()
+    {
+        QTest::addColumn<int>("puerta");
+        QTest::addColumn<QStringList>("pasos");
+        QTest::addColumn<QString>("visto"); // heading|button|rows of the place list ("-": hidden)
+        const int gs = Tform0::kPuertaFpS, gm = Tform0::kPuertaFPM;
+        QTest::newRow("GS provinces") << gs << QStringList{"11", "todo"} << "Toda la FP|Solo Grado Superior|4";
+        QTest::newRow("GS localities, twice") << gs << QStringList{"11", "Pontevedra", "Vigo", "todo", "todo"}
+                                              << "Solo Grado Superior|Toda la FP|11";
+        QTest::newRow("GS then a locality") << gs << QStringList{"11", "Pontevedra", "Vigo", "todo", "todo", "Vigo"}
+                                            << "Títulos - Solo Grado Superior|Toda la FP|11";
+        QTest::newRow("GS back") << gs << QStringList{"11", "Pontevedra", "todo", "atras"}
+                                 << "Toda la FP|Solo Grado Superior|4";
+        QTest::newRow("GS districts") << gs << QStringList{"9", "todo"} << "Toda la FP|Solo Grado Superior|-";
+        QTest::newRow("GS zones") << gs << QStringList{"13", "todo"} << "Toda la FP|Solo Grado Superior|-";
+        QTest::newRow("GM provinces") << gm << QStringList{"1", "todo"} << "Toda la FP|Solo Grado Medio|8";
+        QTest::newRow("GM localities") << gm << QStringList{"1", "Sevilla", "todo"} << "Toda la FP|Solo Grado Medio|12";
+        QTest::newRow("GM one province") << gm << QStringList{"6", "todo"} << "Toda la FP|Solo Grado Medio|11";
+        QTest::newRow("GM districts") << gm << QStringList{"9", "todo"} << "Toda la FP|Solo Grado Medio|-";
+    }
+    void CaptionsAgreeWithThePlaceList()
+    {
+        QFETCH(int, puerta);
+        QFETCH(QStringList, pasos);
+        QFETCH(QString, visto);
+        ProgramaEntregado p(QStringLiteral("ruta-lugares"), 0);
+        p.e.IntroHelicoptero = false;
+        p.AbrirPuerta(puerta);
+        const bool gs = puerta == Tform0::kPuertaFpS;
+        QWidget &f = gs ? static_cast<QWidget &>(*p.s().Form8) : *p.s().Form3;
+        Pulsar(Hijo<QPushButton>(f, gs ? "MenuFP2" : "botLug2"));
+        QPushButton *todo = Hijo<QPushButton>(f, gs ? "botTodaFP" : "BotTodoFP");
+        QListWidget *lista = Hijo<QListWidget>(f, "ListSelLugFP");
+        for (const QString &paso : pasos) {
+            if (paso.toInt() > 0)
+                Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, paso.toInt()));
+            else if (paso == "todo" || paso == "atras")
+                Pulsar(paso == "todo" ? todo : Hijo<QPushButton>(f, "BotRetrocederFP"));
+            else {
+                QVERIFY2(Textos(lista, true).contains(paso), qPrintable(paso));
+                ClicFila(lista, Textos(lista, true).indexOf(paso));
+            }
+        }
+        QCOMPARE(QStringList({Hijo<QLabel>(f, "PanelSelTit")->text(), todo->text(),
+                              lista->isVisible() ? QString::number(lista->count()) : QStringLiteral("-")})
+                     .join('|'),
+                 visto);
     }
 };
 
