@@ -489,6 +489,9 @@ bool RutaLugaresFP::VolverAProvincias()
     LlenarProvinciasSel();
     if (c_.reja)
         VaciarRejilla(c_.reja);
+    // No province is chosen over the province list.
+    if (c_.PanelCarSel)
+        c_.PanelCarSel->clear();
     ListSelLugFPClick(-1);
     return true;
 }

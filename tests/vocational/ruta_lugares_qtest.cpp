@@ -77,29 +77,36 @@ private slots:
         QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), QStringLiteral("Barcelona ciutat"));
     }
 
-    // After a press of the all-levels button or of back, the heading, the
-    // button and the place list tell the same list, at every depth. A step
-    // is a community number (the map), "todo" (the all-levels button),
-    // "atras" (back) or the name of a row of the place list.
+    // After a press of the all-levels button or of back, the captions and
+    // the place list tell the same list, at every depth. A step is a
+    // community number (the map), the name of a button ("todo": the
+    // all-levels one, "atras": back) or of a row of the place list.
     void CaptionsAgreeWithThePlaceList_data()
     {
         QTest::addColumn<int>("puerta");
         QTest::addColumn<QStringList>("pasos");
-        QTest::addColumn<QString>("visto"); // heading|button|rows of the place list ("-": hidden)
-        const int gs = Tform0::kPuertaFpS, gm = Tform0::kPuertaFPM;
-        QTest::newRow("GS provinces") << gs << QStringList{"11", "todo"} << "Toda la FP|Solo Grado Superior|4";
-        QTest::newRow("GS localities, twice") << gs << QStringList{"11", "Pontevedra", "Vigo", "todo", "todo"}
-                                              << "Solo Grado Superior|Toda la FP|11";
-        QTest::newRow("GS then a locality") << gs << QStringList{"11", "Pontevedra", "Vigo", "todo", "todo", "Vigo"}
-                                            << "Títulos - Solo Grado Superior|Toda la FP|11";
-        QTest::newRow("GS back") << gs << QStringList{"11", "Pontevedra", "todo", "atras"}
-                                 << "Toda la FP|Solo Grado Superior|4";
-        QTest::newRow("GS districts") << gs << QStringList{"9", "todo"} << "Toda la FP|Solo Grado Superior|-";
-        QTest::newRow("GS zones") << gs << QStringList{"13", "todo"} << "Toda la FP|Solo Grado Superior|-";
-        QTest::newRow("GM provinces") << gm << QStringList{"1", "todo"} << "Toda la FP|Solo Grado Medio|8";
-        QTest::newRow("GM localities") << gm << QStringList{"1", "Sevilla", "todo"} << "Toda la FP|Solo Grado Medio|12";
-        QTest::newRow("GM one province") << gm << QStringList{"6", "todo"} << "Toda la FP|Solo Grado Medio|11";
-        QTest::newRow("GM districts") << gm << QStringList{"9", "todo"} << "Toda la FP|Solo Grado Medio|-";
+        QTest::addColumn<QString>("visto"); // heading|all-levels button|province|rows of the list ("-": none)
+        const int gs = Tform0::kPuertaFpS, gm = Tform0::kPuertaFPM, fpb = Tform0::kPuertaFPip;
+        const QStringList galicia{"MenuFP2", "11", "Pontevedra", "Vigo", "todo", "todo"};
+        QTest::newRow("GS provinces") << gs << QStringList{"MenuFP2", "11", "todo"}
+                                      << "Toda la FP|Solo Grado Superior||4";
+        QTest::newRow("GS localities, twice") << gs << galicia << "Solo Grado Superior|Toda la FP|Pontevedra|11";
+        QTest::newRow("GS then a locality") << gs << galicia + QStringList{"Vigo"}
+                                            << "Títulos - Solo Grado Superior|Toda la FP|Pontevedra|11";
+        QTest::newRow("GS back") << gs << QStringList{"MenuFP2", "11", "Pontevedra", "todo", "atras"}
+                                 << "Toda la FP|Solo Grado Superior||4";
+        QTest::newRow("GS districts") << gs << QStringList{"MenuFP2", "9", "todo"}
+                                      << "Toda la FP|Solo Grado Superior||-";
+        QTest::newRow("GS zones") << gs << QStringList{"MenuFP2", "13", "todo"} << "Toda la FP|Solo Grado Superior||-";
+        QTest::newRow("GM provinces") << gm << QStringList{"botLug2", "1", "todo"} << "Toda la FP|Solo Grado Medio||8";
+        QTest::newRow("GM localities") << gm << QStringList{"botLug2", "1", "Sevilla", "todo"}
+                                       << "Toda la FP|Solo Grado Medio|Sevilla|12";
+        QTest::newRow("GM back") << gm << QStringList{"botLug2", "1", "Sevilla", "todo", "atras"}
+                                 << "Toda la FP|Solo Grado Medio||8";
+        QTest::newRow("GM one province") << gm << QStringList{"botLug2", "6", "todo"}
+                                         << "Toda la FP|Solo Grado Medio|Cantabria|11";
+        QTest::newRow("GM districts") << gm << QStringList{"botLug2", "9", "todo"} << "Toda la FP|Solo Grado Medio||-";
+        QTest::newRow("FPB back") << fpb << QStringList{"BotLug", "1", "Sevilla", "Utrera", "atras"} << "Títulos|-||8";
     }
     void CaptionsAgreeWithThePlaceList()
     {
@@ -109,22 +116,26 @@ private slots:
         ProgramaEntregado p(QStringLiteral("ruta-lugares"), 0);
         p.e.IntroHelicoptero = false;
         p.AbrirPuerta(puerta);
-        const bool gs = puerta == Tform0::kPuertaFpS;
-        QWidget &f = gs ? static_cast<QWidget &>(*p.s().Form8) : *p.s().Form3;
-        Pulsar(Hijo<QPushButton>(f, gs ? "MenuFP2" : "botLug2"));
-        QPushButton *todo = Hijo<QPushButton>(f, gs ? "botTodaFP" : "BotTodoFP");
+        QWidget *f = puerta == Tform0::kPuertaFpS   ? static_cast<QWidget *>(p.s().Form8.get())
+                     : puerta == Tform0::kPuertaFPM ? static_cast<QWidget *>(p.s().Form3.get())
+                                                    : p.s().FIniPro.get();
+        QPushButton *todo = f->findChild<QPushButton *>(QStringLiteral("botTodaFP"));
+        if (!todo)
+            todo = f->findChild<QPushButton *>(QStringLiteral("BotTodoFP"));
         QListWidget *lista = Hijo<QListWidget>(f, "ListSelLugFP");
         for (const QString &paso : pasos) {
+            const QString boton = paso == "todo" ? todo->objectName() : paso == "atras" ? "BotRetrocederFP" : paso;
             if (paso.toInt() > 0)
                 Clic(Hijo<VistaMapa>(f, "mapa"), Pixel(p.e.MapaComunidades, paso.toInt()));
-            else if (paso == "todo" || paso == "atras")
-                Pulsar(paso == "todo" ? todo : Hijo<QPushButton>(f, "BotRetrocederFP"));
+            else if (f->findChild<QPushButton *>(boton))
+                Pulsar(f->findChild<QPushButton *>(boton));
             else {
                 QVERIFY2(Textos(lista, true).contains(paso), qPrintable(paso));
                 ClicFila(lista, Textos(lista, true).indexOf(paso));
             }
         }
-        QCOMPARE(QStringList({Hijo<QLabel>(f, "PanelSelTit")->text(), todo->text(),
+        QCOMPARE(QStringList({Hijo<QLabel>(f, "PanelSelTit")->text(), todo ? todo->text() : QStringLiteral("-"),
+                              Hijo<QLabel>(f, "PanelCarSel")->text(),
                               lista->isVisible() ? QString::number(lista->count()) : QStringLiteral("-")})
                      .join('|'),
                  visto);
