@@ -61,9 +61,19 @@ int main(int argc, char **argv)
     Inicializar(enlace, opciones);
 
     InstanciaUnica instancia;
-    if (!instancia.Adquirir()) {
+    switch (instancia.Adquirir()) {
+    case InstanciaUnica::Resultado::Propia:
+        break;
+    case InstanciaUnica::Resultado::OtraEnMarcha:
         mensajes->Aviso(QStringLiteral("¡¡ El Norvela ya está funcionando !!\n Mira en la barra de tareas..."));
         return 0;
+    case InstanciaUnica::Resultado::SinCandado:
+        // A full disk must not keep a student out: say what failed, then
+        // start without the guard against a second copy.
+        mensajes->Aviso(QStringLiteral("No se puede crear el fichero de bloqueo %1.\n"
+                                       " El Norvela se abre sin comprobar si ya está funcionando.")
+                            .arg(instancia.Motivo()));
+        break;
     }
     if (enlace.ErrorFicheros)
         return 1;

@@ -28,6 +28,10 @@ const QColor kVerde{0, 128, 0};
 const QColor kRojo{255, 0, 0};
 const QColor kAmarillo{255, 255, 0};
 
+// Notes after the chosen row's name in the subtitle.
+constexpr int kSinResultados = 292;
+constexpr int kFueraDelGrafico = 734;
+
 // Paint boxes and their scroll bars.
 constexpr int kAltoChart1 = 480;
 constexpr int kAltoChart2 = 462;
@@ -256,12 +260,12 @@ LecturasEstadistica TEstadisticas::PrepararDatos(Enlace &e)
     return lecturas;
 }
 
-QString TEstadisticas::Subtitulo(int texto, const QString &nombre, bool sinDatos) const
+QString TEstadisticas::Subtitulo(int texto, const QString &nombre, int nota) const
 {
     QString s = enlace.Texto(texto) + QStringLiteral(": ");
-    if (!sinDatos)
+    if (nota == 0)
         return s + nombre;
-    return nombre.isEmpty() ? s + enlace.Texto(292) : s + nombre + QStringLiteral(" - ") + enlace.Texto(292);
+    return nombre.isEmpty() ? s + enlace.Texto(nota) : s + nombre + QStringLiteral(" - ") + enlace.Texto(nota);
 }
 
 void TEstadisticas::Describir(LienzoGrafico *lienzo, const GraficoEstadistico &g)
@@ -298,7 +302,7 @@ void TEstadisticas::EmpezarGrafico(GraficoEstadistico &g, QScrollBar *barra, Lie
 QString TEstadisticas::SubtituloFamilia(const GraficoEstadistico &g) const
 {
     const int sel = g.Seleccion();
-    return Subtitulo(583, sel ? DesdeAnsi(g.NombreDe(sel)) : QString(), g.SeleccionSinDatos());
+    return Subtitulo(583, sel ? DesdeAnsi(g.NombreDe(sel)) : QString(), g.SeleccionSinDatos() ? kSinResultados : 0);
 }
 
 void TEstadisticas::labelEstad1Click(int TituloSel)
@@ -314,14 +318,15 @@ void TEstadisticas::labelEstad1Click(int TituloSel)
     grafico1_ = GraficoEstadistico::Titulos(EstFP(), centros, TituloSel);
     LabelEst1->setText(enlace.Texto(228));
     if (EstFP().Contiene(TituloSel)) {
-        LabelEst2->setText(Subtitulo(325, DesdeAnsi(EstFP().EstFP[static_cast<size_t>(TituloSel)]), false));
+        LabelEst2->setText(Subtitulo(325, DesdeAnsi(EstFP().EstFP[static_cast<size_t>(TituloSel)]), 0));
     } else {
-        // A title the statistics do not list (the sports section): its
-        // name from the title list when there is one, and no data.
+        // A title the statistics do not list (the sports section): its name
+        // from the title list when there is one, and that the chart leaves
+        // it out. Not "no results": the map may well show its centres.
         QString nombre;
         if (TituloSel >= 1 && TituloSel <= enlace.NumFPSuperior && enlace.NombresFPSuperior.Contiene(TituloSel))
             nombre = DesdeAnsi(Recortado(enlace.NombresFPSuperior[TituloSel]));
-        LabelEst2->setText(Subtitulo(325, nombre, true));
+        LabelEst2->setText(Subtitulo(325, nombre, kFueraDelGrafico));
     }
     EmpezarGrafico(grafico1_, ScrollBar1, chart1, Timer1);
 }

@@ -116,8 +116,9 @@ private:
     QString SubtituloFamilia(const GraficoEstadistico &g) const;
     // "problema decimales" for every bad field of the families chart 3 or 4 reads.
     void AvisarCamposMalos(bool conEmpleo);
-    // Caption with the chosen row's name, or that there are no data.
-    QString Subtitulo(int texto, const QString &nombre, bool sinDatos) const;
+    // Caption with the chosen row's name, followed by the note `nota` (a
+    // text number: no data, not in the chart) when it is not 0.
+    QString Subtitulo(int texto, const QString &nombre, int nota) const;
     void Describir(LienzoGrafico *lienzo, const GraficoEstadistico &g);
     void LabelInfo2MouseMove();
     void PanelEst2MouseMove();

@@ -13,9 +13,13 @@
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -153,23 +157,65 @@ void SonidoMotor(Enlace &e, bool activar)
     efecto->Efecto().play();
 }
 
-InstanciaUnica::InstanciaUnica(const QString &nombre)
+InstanciaUnica::InstanciaUnica(const QString &nombre, const QString &carpeta)
 {
-    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (carpeta.isEmpty())
-        carpeta = QDir::tempPath();
-    QDir().mkpath(carpeta);
-    candado_ = std::make_unique<QLockFile>(QDir(carpeta).filePath(nombre + QStringLiteral(".lock")));
+    QString donde = carpeta;
+    if (donde.isEmpty())
+        donde = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (donde.isEmpty())
+        donde = QDir::tempPath();
+    QDir().mkpath(donde);
+    ruta_ = QDir(donde).filePath(nombre + QStringLiteral(".lock"));
+    candado_ = std::make_unique<QLockFile>(ruta_);
 }
 
 InstanciaUnica::~InstanciaUnica() = default;
 
-bool InstanciaUnica::Adquirir()
+namespace {
+
+// Whether the program that wrote the lock still runs. A lock of another
+// machine cannot be checked and counts as running; one that cannot be read
+// names no program.
+bool DuenoVivo(const QLockFile &candado)
 {
+    qint64 pid = 0;
+    QString maquina;
+    QString programa;
+    if (!candado.getLockInfo(&pid, &maquina, &programa) || pid <= 0)
+        return false;
+    if (!maquina.isEmpty() && maquina != QSysInfo::machineHostName())
+        return true;
+    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+} // namespace
+
+InstanciaUnica::Resultado InstanciaUnica::Adquirir()
+{
+    motivo_.clear();
     // Never stale by age (the first instance may run for hours); a lock whose
     // program is no longer running is still recognised as stale and taken over.
     candado_->setStaleLockTime(0);
-    return candado_->tryLock(0);
+    errno = 0;
+    if (candado_->tryLock(0))
+        return Resultado::Propia;
+    const int sistema = errno;
+    // Only a lock that a live program holds means another copy is running.
+    // A lock that cannot be written, or a dead program's lock that cannot be
+    // taken over (a full disk), says nothing about other copies.
+    if (candado_->error() == QLockFile::LockFailedError && DuenoVivo(*candado_))
+        return Resultado::OtraEnMarcha;
+    QString razon;
+    if (sistema != 0 && sistema != EEXIST)
+        razon = QString::fromLocal8Bit(std::strerror(sistema));
+    else if (candado_->error() == QLockFile::LockFailedError)
+        razon = QStringLiteral("lo dejó un programa que ya no funciona y no se puede quitar");
+    else if (candado_->error() == QLockFile::PermissionError)
+        razon = QStringLiteral("permiso denegado");
+    else
+        razon = QStringLiteral("error desconocido");
+    motivo_ = QDir::toNativeSeparators(ruta_) + QStringLiteral(": ") + razon;
+    return Resultado::SinCandado;
 }
 
 } // namespace norvela

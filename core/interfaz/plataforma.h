@@ -57,13 +57,24 @@ inline void ProcVacio2() {}
 // left by a program that crashed does not block the next start.
 class InstanciaUnica {
 public:
-    explicit InstanciaUnica(const QString &nombre = QStringLiteral("norvela19_20.exe"));
+    enum class Resultado {
+        Propia,         // this program holds the name
+        OtraEnMarcha,   // a running program holds it
+        SinCandado,     // the lock could not be written (full disk, no right to write): see Motivo()
+    };
+
+    // The lock lives in `carpeta`; by default the user's runtime folder.
+    explicit InstanciaUnica(const QString &nombre = QStringLiteral("norvela19_20.exe"),
+                            const QString &carpeta = {});
     ~InstanciaUnica();
-    // False when another running program holds the name.
-    bool Adquirir();
+    Resultado Adquirir();
+    // After SinCandado: the lock's path and the system's reason.
+    const QString &Motivo() const { return motivo_; }
 
 private:
     std::unique_ptr<QLockFile> candado_;
+    QString ruta_;
+    QString motivo_;
 };
 
 } // namespace norvela

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Two starts of the program: the second shows the "already running" message
 # and ends, the first keeps running; after the first one is killed outright,
-# its stale lock does not block the next start.
+# its stale lock does not block the next start; a lock that cannot be written
+# is told as such and the program starts.
 # Usage: dos_instancias.sh PROGRAM WORK_DIR
 set -u
 programa=$1
@@ -45,5 +46,21 @@ primero=$tercero
 grep -q TFlomce "$trabajo/traza.txt" 2>/dev/null || falla "the start after a crash did not get going: $(cat "$trabajo/tercero.txt" 2>/dev/null)"
 kill "$tercero"
 wait "$tercero" 2>/dev/null
-echo "two starts: second refused, first undisturbed; stale lock taken over"
+
+# On a full disk the lock cannot be written: the program says so, with the
+# lock's path, and starts. Messages and trace go through a pipe, which the
+# file-size limit does not reach.
+( trap '' XFSZ; ulimit -f 0; NORVELA_MSG_LOG=/dev/stdout NORVELA_TRACE=/dev/stdout "$programa" &
+  echo "pid $!"; wait ) | cat > "$trabajo/lleno.txt" &
+for _ in $(seq 1 300); do
+    grep -q TFlomce "$trabajo/lleno.txt" 2>/dev/null && break
+    sleep 0.1
+done
+primero=$(sed -n 's/^pid //p' "$trabajo/lleno.txt")
+grep -q TFlomce "$trabajo/lleno.txt" || falla "a start on a full disk did not get going: $(cat "$trabajo/lleno.txt")"
+grep -qx "No se puede crear el fichero de bloqueo $trabajo/runtime/norvela19_20.exe.lock: File too large." \
+    "$trabajo/lleno.txt" || falla "a start on a full disk said: $(cat "$trabajo/lleno.txt")"
+kill "$primero"
+wait
+echo "two starts: second refused, first undisturbed; stale lock taken over; unwritable lock told, then started"
 exit 0

@@ -75,7 +75,7 @@ int Programa(int argc, char **argv)
     opciones.carpetaUsuario = QDir::tempPath() + QStringLiteral("/norvela-rendimiento");
     Inicializar(enlace, opciones);
     InstanciaUnica instancia(QStringLiteral("norvela-rendimiento"));
-    if (!instancia.Adquirir() || enlace.ErrorFicheros)
+    if (instancia.Adquirir() == InstanciaUnica::Resultado::OtraEnMarcha || enlace.ErrorFicheros)
         return 1;
     Arranque arranque(enlace, nullptr, [](int) {});
     if (!arranque.CrearPantallas())

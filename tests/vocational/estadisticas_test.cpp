@@ -178,8 +178,8 @@ TEST(EstadisticasGrafico, TheSelectedRowIsCentredAndTheScrollRangeClamps)
     const std::vector<int> centros;
     auto pos = [&](int sel) { return GraficoEstadistico::Titulos(lista, centros, sel).Posicion(); };
     EXPECT_EQ(GraficoEstadistico::Titulos(lista, centros, 1).Maximo(), 113);
-    // Row 3 would be at -5, row 127 at 119; 200 is no selection.
-    for (const auto &[seleccion, posicion] : {std::pair{60, 52}, {3, 1}, {127, 113}, {200, 1}})
+    // Row 3 would be at -5, the last row 127 at 119; 128, the first past it, and 200 are no selection.
+    for (const auto &[seleccion, posicion] : {std::pair{60, 52}, {3, 1}, {127, 113}, {128, 1}, {200, 1}})
         EXPECT_EQ(pos(seleccion), posicion) << seleccion;
 
     auto g = GraficoEstadistico::Titulos(lista, centros, 127);
