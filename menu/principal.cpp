@@ -404,9 +404,8 @@ void Tform0::LabelDejarClick()
 {
     if (abriendo_ || panelConfigu->isVisible())
         return;
-    hide();
-    if (creadas_.Certifica)
-        creadas_.Certifica->Mostrar();
+    if (AbrirDestinoPuerta(puerta::Dejar))
+        hide();
 }
 
 void Tform0::showEvent(QShowEvent *evento)

@@ -36,8 +36,9 @@ public:
                          kPuertaFPip = 6, kPuertaProfe = 7, kPuertaCuesB = 8, kPuertaCuesE = 9,
                          kPuertaAsistente = 11;
 
-    // Shows the screen behind door `codigo` (0 the sign) with what it needs first.
-    void AbrirDestinoPuerta(int codigo);
+    // Shows the screen behind door `codigo` (0 the sign) with what it needs
+    // first; false when there is none to show.
+    bool AbrirDestinoPuerta(int codigo);
     // True while a door is opening: further clicks are ignored.
     bool AbriendoPuerta() const { return abriendo_; }
 
@@ -109,6 +110,9 @@ private:
     void TimerAyudaTimer();
 
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
+    // The screen behind a door, built now if it was not yet; null when there
+    // is none or while it is being built.
+    Pantalla *Destino(int codigo) const;
     void LabelDejarClick();
     void BotRetroceClick();
     // Where the zoom draws (empty when it does not).

@@ -103,8 +103,8 @@ void Tform0::TimerZoomTimer()
     TimerZoom.stop();
     if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
         ActivarHint(etiqueta, true);
-    AbrirDestinoPuerta(MenuElegido);
-    hide();
+    if (AbrirDestinoPuerta(MenuElegido))
+        hide();
     zoom_->hide();
     anda->hide();
     abriendo_ = false;
@@ -118,8 +118,42 @@ EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
     return nullptr;
 }
 
-void Tform0::AbrirDestinoPuerta(int codigo)
+Pantalla *Tform0::Destino(int codigo) const
 {
+    PantallasCreadas &p = creadas_;
+    switch (codigo) {
+    case puerta::Dejar:
+        return p.Certifica.get();
+    case kPuertaCarreras:
+        return p.Form1.get();
+    case kPuertaCat:
+        return p.FormCat.get();
+    case kPuertaFpS:
+        return p.Form8.get();
+    case kPuertaIti:
+    case kPuertaCuesE:
+        return p.Form2.get();
+    case kPuertaFPM:
+        return p.Form3.get();
+    case kPuertaFPip:
+        return p.FIniPro.get();
+    case kPuertaProfe:
+        return p.profe.get();
+    case kPuertaCuesB:
+        return p.FormCon.get();
+    case kPuertaAsistente:
+        return p.Form5.get();
+    default:
+        return nullptr;
+    }
+}
+
+bool Tform0::AbrirDestinoPuerta(int codigo)
+{
+    // Built here if it was not yet. A screen whose creation is still under
+    // way (a message of it waiting for an answer) is not there: nothing opens.
+    if (!Destino(codigo))
+        return false;
     PantallasCreadas &p = creadas_;
     switch (codigo) {
     case puerta::Dejar:
@@ -165,6 +199,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
     default:
         break;
     }
+    return true;
 }
 
 } // namespace norvela

@@ -71,8 +71,7 @@ struct Programa {
         arranque->CrearPantallas();
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
-        TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : f.Transiciones()->findChildren<TTransitionEffect *>())
+        for (TTransitionEffect *efecto : s().Transiciones->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
@@ -625,7 +624,7 @@ private slots:
             QVERIFY(Pulsar(Hijo(p.menu, "LabelCarreras")));
             p.reloj.Avanzar(kPuertaAbierta);
             QVERIFY(p.s().Form1->isVisible());
-            for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1)})
+            for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1.get())})
                 for (const QWidget *w : ventana->findChildren<QWidget *>())
                     nombres[k] << w->accessibleName();
             p.s().Form1->hide();
