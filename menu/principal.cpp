@@ -402,8 +402,11 @@ void Tform0::ActivarHint(QWidget *w, bool activo)
 
 void Tform0::LabelDejarClick()
 {
-    if (abriendo_ || panelConfigu->isVisible())
+    if (panelConfigu->isVisible())
         return;
+    // Clicked last, the sign wins over a door still opening.
+    if (abriendo_)
+        DejarPuerta();
     if (AbrirDestinoPuerta(puerta::Dejar))
         hide();
 }

@@ -39,7 +39,7 @@ public:
     // Shows the screen behind door `codigo` (0 the sign) with what it needs
     // first; false when there is none to show.
     bool AbrirDestinoPuerta(int codigo);
-    // True while a door is opening: further clicks are ignored.
+    // True while a door is opening; another door clicked meanwhile opens instead.
     bool AbriendoPuerta() const { return abriendo_; }
 
     // Top-left corner of a door's opening: 4 pixels right of its caption as
@@ -110,6 +110,8 @@ private:
     void TimerAyudaTimer();
 
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
+    // Stops the opening under way, which then opens nothing.
+    void DejarPuerta();
     // The screen behind a door, built now if it was not yet; null when there
     // is none or while it is being built.
     Pantalla *Destino(int codigo) const;

@@ -28,10 +28,15 @@ namespace norvela {
 
 void Tform0::AbrirPuerta(EtiquetaActiva *etiqueta, int codigo)
 {
-    // One opening at a time: a second click would restart the door while the
-    // zoom runs and open (or restart) a screen twice.
-    if (abriendo_ || panelConfigu->isVisible())
+    if (panelConfigu->isVisible())
         return;
+    if (abriendo_) {
+        // The door clicked last is the one that opens: another door drops
+        // this opening and starts its own, the same door goes on as it was.
+        if (codigo == MenuElegido)
+            return;
+        DejarPuerta();
+    }
     abriendo_ = true;
     MenuElegido = codigo;
     if (enlace.AnimacionIniciada) {
@@ -107,6 +112,17 @@ void Tform0::TimerZoomTimer()
         hide();
     zoom_->hide();
     anda->hide();
+    abriendo_ = false;
+}
+
+void Tform0::DejarPuerta()
+{
+    TimerPuerta.stop();
+    TimerZoom.stop();
+    zoom_->hide();
+    anda->hide();
+    if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
+        ActivarHint(etiqueta, true);
     abriendo_ = false;
 }
 
