@@ -166,8 +166,8 @@ Pantalla *Tform0::Destino(int codigo) const
 
 bool Tform0::AbrirDestinoPuerta(int codigo)
 {
-    // Built here if it was not yet. A screen whose creation is still under
-    // way (a message of it waiting for an answer) is not there: nothing opens.
+    // Built here if it was not yet. A screen whose own creation is still
+    // under way is not there yet: nothing opens and the menu stays.
     if (!Destino(codigo))
         return false;
     PantallasCreadas &p = creadas_;
