@@ -39,7 +39,9 @@ void TFormCon::PrepararDatos(Enlace &e)
 
 void TFormCon::BotSalirConClick()
 {
-    Salir(enlace.ConsejoDesdeAsistente);
+    // The screen has no flag of its own for the assistant.
+    bool ninguno = false;
+    Salir(ninguno);
 }
 
 } // namespace norvela

@@ -96,7 +96,9 @@ void TForm2::BotCuestio2Click()
 
 void TForm2::BotSalirItiClick()
 {
-    Salir(enlace.ItinerariosDesdeAsistente);
+    // The screen has no flag of its own for the assistant.
+    bool ninguno = false;
+    Salir(ninguno);
 }
 
 } // namespace norvela

@@ -30,9 +30,11 @@ class TForm5;
 class Tprofe;
 class TFlomce;
 
-// A screen built the first time it is asked for: shown, opened by another
+// A screen built the first time it is used: shown, opened by another
 // screen, or reached by its role. Until then the student cannot tell it from
-// one built at start-up, since its data were prepared then.
+// one built at start-up, since its data were prepared then. Asking whether
+// it is there (Hay, Creada) never builds it; there is no silent conversion
+// to a pointer that would.
 template <typename T> class Perezosa {
 public:
     // How it is built (start-up sets this once its data are prepared).
@@ -52,8 +54,10 @@ public:
         return pantalla_;
     }
     T *operator->() const { return get(); }
-    operator T *() const { return get(); }
-    // Whether there is a screen, built or to be built.
+    T &operator*() const { return *get(); }
+    // The screen if it is built, else null: never builds it.
+    T *Creada() const { return pantalla_; }
+    // Whether there is a screen, built or to be built; never builds it.
     bool Hay() const { return pantalla_ || crear_; }
 
 private:

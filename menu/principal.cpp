@@ -402,11 +402,13 @@ void Tform0::ActivarHint(QWidget *w, bool activo)
 
 void Tform0::LabelDejarClick()
 {
-    if (abriendo_ || panelConfigu->isVisible())
+    if (panelConfigu->isVisible())
         return;
-    hide();
-    if (creadas_.Certifica)
-        creadas_.Certifica->Mostrar();
+    // Clicked last, the sign wins over a door still opening.
+    if (abriendo_)
+        DejarPuerta();
+    if (AbrirDestinoPuerta(puerta::Dejar))
+        hide();
 }
 
 void Tform0::showEvent(QShowEvent *evento)

@@ -36,9 +36,10 @@ public:
                          kPuertaFPip = 6, kPuertaProfe = 7, kPuertaCuesB = 8, kPuertaCuesE = 9,
                          kPuertaAsistente = 11;
 
-    // Shows the screen behind door `codigo` (0 the sign) with what it needs first.
-    void AbrirDestinoPuerta(int codigo);
-    // True while a door is opening: further clicks are ignored.
+    // Shows the screen behind door `codigo` (0 the sign) with what it needs
+    // first; false when there is none to show.
+    bool AbrirDestinoPuerta(int codigo);
+    // True while a door is opening; another door clicked meanwhile opens instead.
     bool AbriendoPuerta() const { return abriendo_; }
 
     // Top-left corner of a door's opening: 4 pixels right of its caption as
@@ -109,6 +110,11 @@ private:
     void TimerAyudaTimer();
 
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
+    // Stops the opening under way, which then opens nothing.
+    void DejarPuerta();
+    // The screen behind a door, built now if it was not yet; null when there
+    // is none or while it is being built.
+    Pantalla *Destino(int codigo) const;
     void LabelDejarClick();
     void BotRetroceClick();
     // Where the zoom draws (empty when it does not).

@@ -4,10 +4,10 @@
 #include "principal.h"
 
 #include "enlace.h"
-#include "grados.h"
 #include "paleta.h"
 #include "panel_efectos.h"
-#include "pantallas_creadas.h"
+#include "pantallas.h"
+#include "transiciones_paneles.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -126,19 +126,21 @@ void Tform0::CrearPanelConfiguracion()
 
 void Tform0::LabelConfigClick()
 {
-    if (abriendo_ || !creadas_.Form1)
+    if (abriendo_)
         return;
-    creadas_.Form1->MostrarConRollo(panelConfigu, 0);
-    QRadioButton *idiomas[4] = {cas, cat, gal, eus};
-    idiomas[std::clamp(enlace.IdiomaSel, 0, 3)]->setChecked(true);
-    casClick();
-    const bool paquetes = QFileInfo::exists(enlace.Fichero(enlace.FicheroSegDXG))
-                          && QFileInfo::exists(enlace.Fichero(enlace.FicheroVectorDXG));
-    PanelCofigu2->setVisible(paquetes);
-    LabelSINO->setVisible(paquetes);
-    (enlace.AnimacionSi ? si : no)->setChecked(true);
-    siClick();
-    creadas_.Form1->MostrarConRollo(panelConfigu, 1);
+    // The panel rolls in already filled: its choices start from the values
+    // in memory, never from the last unsaved ones.
+    CambiarPanel(pantallas.Transiciones, panelConfigu, false, [this] {
+        QRadioButton *idiomas[4] = {cas, cat, gal, eus};
+        idiomas[std::clamp(enlace.IdiomaSel, 0, 3)]->setChecked(true);
+        casClick();
+        const bool paquetes = QFileInfo::exists(enlace.Fichero(enlace.FicheroSegDXG))
+                              && QFileInfo::exists(enlace.Fichero(enlace.FicheroVectorDXG));
+        PanelCofigu2->setVisible(paquetes);
+        LabelSINO->setVisible(paquetes);
+        (enlace.AnimacionSi ? si : no)->setChecked(true);
+        siClick();
+    });
 }
 
 void Tform0::casClick()
@@ -172,8 +174,8 @@ void Tform0::ButtonGrabarClick()
 
 void Tform0::ButtonRetroConfClick()
 {
-    if (creadas_.Form1)
-        creadas_.Form1->OcultarConRollo2(panelConfigu);
+    if (TransicionesPaneles *efectos = pantallas.Transiciones)
+        efectos->OcultarConRollo2(panelConfigu);
     else
         panelConfigu->hide();
 }

@@ -28,10 +28,15 @@ namespace norvela {
 
 void Tform0::AbrirPuerta(EtiquetaActiva *etiqueta, int codigo)
 {
-    // One opening at a time: a second click would restart the door while the
-    // zoom runs and open (or restart) a screen twice.
-    if (abriendo_ || panelConfigu->isVisible())
+    if (panelConfigu->isVisible())
         return;
+    if (abriendo_) {
+        // The door clicked last is the one that opens: another door drops
+        // this opening and starts its own, the same door goes on as it was.
+        if (codigo == MenuElegido)
+            return;
+        DejarPuerta();
+    }
     abriendo_ = true;
     MenuElegido = codigo;
     if (enlace.AnimacionIniciada) {
@@ -103,10 +108,21 @@ void Tform0::TimerZoomTimer()
     TimerZoom.stop();
     if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
         ActivarHint(etiqueta, true);
-    AbrirDestinoPuerta(MenuElegido);
-    hide();
+    if (AbrirDestinoPuerta(MenuElegido))
+        hide();
     zoom_->hide();
     anda->hide();
+    abriendo_ = false;
+}
+
+void Tform0::DejarPuerta()
+{
+    TimerPuerta.stop();
+    TimerZoom.stop();
+    zoom_->hide();
+    anda->hide();
+    if (EtiquetaActiva *etiqueta = EtiquetaDePuerta(MenuElegido))
+        ActivarHint(etiqueta, true);
     abriendo_ = false;
 }
 
@@ -118,8 +134,42 @@ EtiquetaActiva *Tform0::EtiquetaDePuerta(int codigo) const
     return nullptr;
 }
 
-void Tform0::AbrirDestinoPuerta(int codigo)
+Pantalla *Tform0::Destino(int codigo) const
 {
+    PantallasCreadas &p = creadas_;
+    switch (codigo) {
+    case puerta::Dejar:
+        return p.Certifica.get();
+    case kPuertaCarreras:
+        return p.Form1.get();
+    case kPuertaCat:
+        return p.FormCat.get();
+    case kPuertaFpS:
+        return p.Form8.get();
+    case kPuertaIti:
+    case kPuertaCuesE:
+        return p.Form2.get();
+    case kPuertaFPM:
+        return p.Form3.get();
+    case kPuertaFPip:
+        return p.FIniPro.get();
+    case kPuertaProfe:
+        return p.profe.get();
+    case kPuertaCuesB:
+        return p.FormCon.get();
+    case kPuertaAsistente:
+        return p.Form5.get();
+    default:
+        return nullptr;
+    }
+}
+
+bool Tform0::AbrirDestinoPuerta(int codigo)
+{
+    // Built here if it was not yet. A screen whose own creation is still
+    // under way is not there yet: nothing opens and the menu stays.
+    if (!Destino(codigo))
+        return false;
     PantallasCreadas &p = creadas_;
     switch (codigo) {
     case puerta::Dejar:
@@ -165,6 +215,7 @@ void Tform0::AbrirDestinoPuerta(int codigo)
     default:
         break;
     }
+    return true;
 }
 
 } // namespace norvela

@@ -239,8 +239,8 @@ void TEstadisticas::PonerTextos()
 
 LecturasEstadistica TEstadisticas::PrepararDatos(Enlace &e)
 {
-    // The screen reads its own copies: it is created before the screens
-    // that load the shared FP tables.
+    // The screen reads its own copies: this step runs at start-up before
+    // the data steps that load the shared FP tables.
     auto leer = [&e](const QString &ruta) -> std::optional<std::vector<std::string>> {
         auto lineas = LeerLineas(ruta);
         if (!lineas)

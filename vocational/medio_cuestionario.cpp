@@ -496,7 +496,6 @@ void TForm3::BotSalirCuesClick()
     Ruta->estado.RutaPorTitulo = false;
     Ruta->estado.RutaPorLugar = false;
     if (Pantalla *asistente = enlace.DesdeAsistente ? pantallas.Por(Papel::Asistente) : nullptr) {
-        enlace.ItinerariosDesdeAsistente = false;
         asistente->Mostrar();
     } else if (MostrarItinerarios) {
         MostrarItinerarios();

@@ -206,7 +206,7 @@ void LiberarMemoria(Enlace &e)
     for (MapaBytes *m : {&e.MapaComunidades, &e.MapaRegionesC, &e.MapaRegionesM})
         m->Liberar();
     for (QImage *im : {&e.BmpChica, &e.BmpSuelo, &e.BmpMapa, &e.BmpMapaC, &e.BmpMapaM, &e.BmpMarcoD, &e.BmpMarcoI,
-                       &e.BmpMarcoAr, &e.BmpHeli, &e.BmpAux1, &e.BmpParte, &e.BmpImagen, &e.BmpAux3, &e.BmpAux2})
+                       &e.BmpMarcoAr, &e.BmpHeli, &e.BmpParte, &e.BmpImagen})
         *im = QImage();
     for (QImage &im : e.BmpItinerario)
         im = QImage();

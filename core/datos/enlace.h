@@ -82,8 +82,6 @@ public:
     // Widths used by the list loaders.
     int AnchoLista = 60;
     int AnchoTexto = 60;
-    int AnchoLargo = 90;
-    int AnchoCorto = 55;
 
     // Lines of the last ";" file read.
     std::vector<std::string> LineasFichero;
@@ -101,7 +99,7 @@ public:
 
     // Shared pictures.
     QImage BmpChica, BmpParte, BmpHeli, BmpMapa, BmpMapaC, BmpMapaM, BmpSuelo, BmpMarcoD, BmpMarcoI,
-        BmpMarcoAr, BmpImagen, BmpAux1, BmpAux2, BmpAux3;
+        BmpMarcoAr, BmpImagen;
     std::array<QImage, 6> BmpItinerario;   // BmpItinerario1..6, made by the itineraries screen
 
     // File names kept for other screens.
@@ -120,8 +118,6 @@ public:
     // each cleared by its own screen when the student leaves it.
     bool GradosDesdeAsistente = false;
     bool FPSuperiorDesdeAsistente = false;
-    bool ConsejoDesdeAsistente = false;
-    bool ItinerariosDesdeAsistente = false;
     bool FPMedioDesdeAsistente = false;
     // 0, or -2 on a screen of more than 100 pixels per inch: set by the
     // main menu's creation, added to font sizes by the print previews.

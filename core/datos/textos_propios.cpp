@@ -76,8 +76,6 @@ constexpr std::array<Fila, static_cast<size_t>(Propio::Cuantos)> kTextos = {{
      "Non se pode gardar un informe de %1 liñas (caben %2).", "Ezin da %1 lerroko txosten bat gorde (%2 sartzen dira)."},
     {"No se ha podido guardar el informe en %1", "No s'ha pogut desar l'informe a %1",
      "Non se puido gardar o informe en %1", "Ezin izan da txostena gorde hemen: %1"},
-    {"Texto (*.TXT *.txt)", "Text (*.TXT *.txt)", "Texto (*.TXT *.txt)", "Testua (*.TXT *.txt)"},
-    {"Todos los ficheros (*)", "Tots els fitxers (*)", "Todos os ficheiros (*)", "Fitxategi guztiak (*)"},
 }};
 
 int idiomaDelPrograma = 0;

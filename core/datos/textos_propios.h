@@ -58,8 +58,6 @@ enum class Propio {
     ImpresoraConError,
     GuardadoDemasiadoLargo,
     NoSeGuarda,
-    FiltroTexto,
-    FiltroTodos,
     Cuantos
 };
 

@@ -119,7 +119,4 @@ bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QStri
 ResultadoInforme ImprimirDocumentoConDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,
                                              QWidget *padre = nullptr);
 
-// Asks for the file in a save dialog (default suffix "TXT") and saves there.
-ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre = nullptr);
-
 } // namespace norvela

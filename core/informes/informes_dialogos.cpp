@@ -1,10 +1,8 @@
-// The dialogs in front of the report printers: the shared print dialog and
-// the save dialog. The printing and writing behind them live in informes.cpp.
+// The dialog in front of the report printers: the shared print dialog. The
+// printing behind it lives in informes.cpp.
 #include "informes.h"
-#include "textos_propios.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -54,21 +52,6 @@ ResultadoInforme ImprimirDocumentoConDialogo(Enlace &e, const QTextDocument &doc
 {
     const bool confirmado = Confirmado(padre);
     return ImprimirDocumentoTrasDialogo(e, documento, titulo, *DialogoImpresion().printer(), confirmado);
-}
-
-ResultadoInforme GuardarConDialogo(Enlace &e, const TablaTexto &lineas, int n, QWidget *padre)
-{
-    // Qt's own dialog everywhere: it applies the default suffix itself.
-    QFileDialog dialogo(padre);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setDefaultSuffix(QStringLiteral("TXT"));
-    dialogo.setNameFilters({TextoPropio(Propio::FiltroTexto), TextoPropio(Propio::FiltroTodos)});
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return ResultadoInforme::Cancelado;
-    return GuardarInformeTexto(e, lineas, n, dialogo.selectedFiles().constFirst()) ? ResultadoInforme::Hecho
-                                                                                    : ResultadoInforme::Fallido;
 }
 
 } // namespace norvela

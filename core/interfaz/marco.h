@@ -29,8 +29,9 @@ constexpr int kAnchoMarco = 24;
 Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo = nullptr);
 
 // Gives `etiqueta` the picture `dibujar` makes the first time it is shown,
-// not before: every screen is created at start-up, most are never opened, and
-// a full-window picture costs 3 MB and a few milliseconds to make.
+// not before: a screen may be built and never shown (the region-map window
+// comes with the degrees screen), and a full-window picture costs 3 MB and a
+// few milliseconds to make.
 void PixmapAlMostrarse(QLabel *etiqueta, std::function<QPixmap()> dibujar);
 
 } // namespace norvela

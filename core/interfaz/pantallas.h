@@ -1,7 +1,7 @@
 // How a screen reaches the others: by the role they play, never by their
-// class, which lives in a layer above this one. Every screen is created
-// once; the main menu's layer, which knows them all, fills the roles in
-// (PantallasCreadas), building a screen the first time its role is asked for.
+// class, which lives in a layer above. Start-up builds the home screens and
+// the Yes/No dialog; the main menu's layer, which knows every screen, builds
+// each other one once, the first time it is wanted (PantallasCreadas).
 #pragma once
 
 #include <functional>
@@ -57,8 +57,8 @@ public:
 
     // The Yes/No dialog.
     TForm4 *Form4 = nullptr;
-    // The panel effects every screen shows and hides its panels with; they
-    // live on the degrees screen. Without them a panel changes at once.
+    // The panel effects every screen shows and hides its panels with; start-up
+    // makes them before any screen. Without them a panel changes at once.
     TransicionesPaneles *Transiciones = nullptr;
     // The display modes the main menu may have switched, given back when
     // the program ends.

@@ -53,8 +53,8 @@ struct Programa {
             arranque->pantallas.RelojAnimaciones = &reloj;
         creadas = arranque->CrearPantallas();
         escena = arranque->pantallas.form9;
-        if (TForm1 *f = arranque->pantallas.Form1)
-            for (TTransitionEffect *efecto : f->Transiciones()->findChildren<TTransitionEffect *>())
+        if (TransicionesPaneles *t = arranque->pantallas.Transiciones)
+            for (TTransitionEffect *efecto : t->findChildren<TTransitionEffect *>())
                 efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }

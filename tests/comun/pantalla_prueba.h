@@ -41,6 +41,13 @@ T *Hijo(const QObject &pantalla, const char *nombre)
 {
     return Hijo<T>(&pantalla, nombre);
 }
+// The same in a screen built when first used, which this builds.
+template <class T = QWidget, class P>
+    requires requires(const P &p) { static_cast<const QObject *>(p.get()); }
+T *Hijo(const P &pantalla, const char *nombre)
+{
+    return Hijo<T>(pantalla.get(), nombre);
+}
 
 // A pixel well inside the region `valor` of a map: the eight around it have
 // the same value, so the map's scaling cannot move a click out of it;

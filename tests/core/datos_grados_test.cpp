@@ -145,7 +145,7 @@ TEST(ShippedDegrees, LoadInEveryLanguageWithoutAMessageWithDetailsForOtherStudie
         // The artistic lists keep their layout.
         const auto cargar = [&](const char *nombre) {
             int n = 0;
-            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, g.e.AnchoLargo);
+            CargarListaTexto(g.e, g.e.FicheroIdioma(nombre), g.e.ListaAux, n, 90);
             std::vector<std::string> lineas{""};
             for (int i = 1; i <= n; ++i)
                 lineas.push_back(g.e.ListaAux[i]);

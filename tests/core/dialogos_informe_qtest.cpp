@@ -1,10 +1,9 @@
-// The dialogs in front of the report printers, driven offscreen.
+// The print dialog in front of the report printers, driven offscreen.
 #include "enlace.h"
 #include "informes.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -68,26 +67,6 @@ private slots:
         QCOMPARE(ImprimirConDialogo(e, Informe::Lista(e.LineasInforme, 2, true, 10)), ResultadoInforme::Cancelado);
         QVERIFY(!QFile::exists(dir.filePath("cancelado.pdf")));
         QCOMPARE(e.LineasNegrita[0], 0);
-        QVERIFY(m.textos.isEmpty());
-    }
-
-    void savingAddsTheTXTSuffixAndWritesTheFile()
-    {
-        QTemporaryDir dir;
-        QString sufijo;
-        AlAbrirse<QFileDialog>([&](QFileDialog &d) {
-            sufijo = d.defaultSuffix();
-            d.selectFile(dir.filePath("informe"));
-            static_cast<QDialog &>(d).accept();   // public as a QDialog
-        });
-        QCOMPARE(GuardarConDialogo(e, e.LineasInforme, 2), ResultadoInforme::Hecho);
-        QCOMPARE(sufijo, QStringLiteral("TXT"));
-        QFile f(dir.filePath("informe.TXT"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("primera\r\nsegunda\r\n"));
-
-        AlAbrirse<QFileDialog>([](QFileDialog &d) { d.reject(); });
-        QCOMPARE(GuardarConDialogo(e, e.LineasInforme, 2), ResultadoInforme::Cancelado);
         QVERIFY(m.textos.isEmpty());
     }
 };

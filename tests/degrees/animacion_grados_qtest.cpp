@@ -28,7 +28,7 @@ namespace {
 struct Pantalla1 : pruebas::ProgramaEntregado {
     explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("animacion"), idioma)
     {
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         // Ticks as fast as the event loop runs.

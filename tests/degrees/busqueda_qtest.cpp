@@ -36,7 +36,7 @@ namespace {
 struct Pantalla1 : ProgramaEntregado {
     Pantalla1() : ProgramaEntregado(QStringLiteral("busqueda"), 0)
     {
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         f->VentanaMapa.Mostrar = f->VentanaMapa.Ocultar = [] {};

@@ -63,9 +63,9 @@ struct Vista6 {
 struct PantallasCorte : pruebas::ProgramaEntregado {
     explicit PantallasCorte(int idioma = 0) : ProgramaEntregado(QStringLiteral("corte"), idioma)
     {
-        mapa = s().Form7;
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
-        form6 = s().Form6;
+        mapa = s().Form7.get();
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        form6 = s().Form6.get();
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }

@@ -31,8 +31,8 @@ namespace {
 struct Pantallas2 : pruebas::ProgramaEntregado {
     explicit Pantallas2(int idioma = 0) : ProgramaEntregado(QStringLiteral("est-grados"), idioma)
     {
-        est = s().FormEstGra;
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        est = s().FormEstGra.get();
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }

@@ -37,7 +37,7 @@ namespace {
 struct Pantalla1 : ProgramaEntregado {
     explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados"), idioma)
     {
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
             return;
         f->VentanaMapa.Mostrar = [this] { ++mostradas; };

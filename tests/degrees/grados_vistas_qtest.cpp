@@ -52,8 +52,8 @@ namespace {
 struct Pantallas17 : pruebas::ProgramaEntregado {
     explicit Pantallas17(int idioma = 0) : ProgramaEntregado(QStringLiteral("grados-vistas"), idioma)
     {
-        mapa = s().Form7;
-        f = s().Form1 ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
+        mapa = s().Form7.get();
+        f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (creadas)
             AbrirPuerta(Tform0::kPuertaCarreras);
     }

@@ -36,7 +36,7 @@ private:
     struct Ventana : pruebas::ProgramaEntregado {
         Ventana() : ProgramaEntregado(QStringLiteral("mapa-estrellas"))
         {
-            form7 = s().Form7;
+            form7 = s().Form7.get();
             e.FaseEstrellas = e.FaseEstrellas2 = 0;
             for (int c = 1; c <= kNumComunidades; ++c)
                 e.MarcasEstrellas[c] = 0;

@@ -8,6 +8,8 @@
 #include "carpeta_entregada.h"
 #include "enlace.h"
 #include "grados.h"
+#include "mano.h"
+#include "pantalla_prueba.h"
 #include "piel.h"
 #include "principal.h"
 
@@ -126,8 +128,20 @@ private slots:
             return nombres;
         };
         QCOMPARE(construidas(), QStringList{"Tform0"});
-        TForm1 *grados = arranque.pantallas.Form1;
-        QCOMPARE(static_cast<TForm1 *>(arranque.pantallas.Form1), grados);
+        // The home screen's appearance closes the welcome window, which then
+        // goes; its settings panel opens and closes without building a screen.
+        const QPointer<TBienvenida> bienvenida = arranque.pantallas.Bienvenida;
+        Tform0 &menu = *arranque.pantallas.form0;
+        menu.show();
+        QVERIFY(arranque.pantallas.Bienvenida == nullptr);
+        QTRY_VERIFY(bienvenida.isNull());
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo(menu, "LabelConfig")));
+        QVERIFY(pruebas::Pulsar(pruebas::Hijo(menu, "ButtonRetroConf")));
+        QVERIFY(pruebas::Hijo(menu, "panelConfigu")->isHidden());
+        QCOMPARE(construidas(), QStringList{"Tform0"});
+        menu.hide();
+        TForm1 *grados = arranque.pantallas.Form1.get();
+        QCOMPARE(arranque.pantallas.Form1.get(), grados);
         QCOMPARE(construidas(), (QStringList{"TForm1", "TForm7", "Tform0"}));
         // The assistant offers the certificates without building them.
         QWidget *asistente = arranque.pantallas.Por(Papel::Asistente);
@@ -136,16 +150,10 @@ private slots:
         QCOMPARE(construidas(), (QStringList{"TForm1", "TForm5", "TForm7", "Tform0"}));
         asistente->hide();
         // Every screen is a fixed 1024 x 768 window, hidden until shown.
-        for (QWidget *w : {static_cast<QWidget *>(arranque.pantallas.form0), static_cast<QWidget *>(arranque.pantallas.Form1)}) {
+        for (QWidget *w : {static_cast<QWidget *>(arranque.pantallas.form0), static_cast<QWidget *>(grados)}) {
             QCOMPARE(w->size(), QSize(1024, 768));
             QVERIFY(!w->isVisible());
         }
-        // The home screen's appearance closes the welcome window, which then goes.
-        const QPointer<TBienvenida> bienvenida = arranque.pantallas.Bienvenida;
-        arranque.pantallas.form0->show();
-        QVERIFY(arranque.pantallas.Bienvenida == nullptr);
-        QTRY_VERIFY(bienvenida.isNull());
-        arranque.pantallas.form0->hide();
     }
 
     void animatedHomeScreenComesFirst()

@@ -139,7 +139,7 @@ private slots:
         Programa p;
         PantallasCreadas &s = p.arranque->pantallas;
         const QList<QPair<Pantalla *, Pantalla *>> casos = {
-            {s.Form6, s.Form1}, {s.FormEstGra, s.Form1}, {s.Estadisticas, s.Form8}};
+            {s.Form6.get(), s.Form1.get()}, {s.FormEstGra.get(), s.Form1.get()}, {s.Estadisticas.get(), s.Form8.get()}};
         for (const auto &[ventana, destino] : casos) {
             p.menu->hide();
             ventana->Mostrar();
@@ -164,9 +164,9 @@ private slots:
             QPushButton *salir;
         };
         const QList<Caso> casos = {
-            {s.Form1, &p.e.GradosDesdeAsistente, "BGrados", "LabelCarreras",
+            {s.Form1.get(), &p.e.GradosDesdeAsistente, "BGrados", "LabelCarreras",
              Control<QPushButton>(*s.Form1, QStringLiteral("BotMenuRetro"))},
-            {s.Form8, &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", "LabelFpS", Hijo<QPushButton>(s.Form8, "menuFP3")}};
+            {s.Form8.get(), &p.e.FPSuperiorDesdeAsistente, "BFpTitGsAsis", "LabelFpS", Hijo<QPushButton>(s.Form8, "menuFP3")}};
         for (const Caso &caso : casos) {
             AbrirPuerta(p, "LabelAsistente");
             QVERIFY(s.Form5->isVisible());
@@ -190,7 +190,7 @@ private slots:
     void aWindowThatOnlyHidesNeverStrandsTheProgram()
     {
         Programa p;
-        TForm7 *mapa = p.arranque->pantallas.Form7;
+        TForm7 *mapa = p.arranque->pantallas.Form7.get();
         p.menu->hide();
         mapa->Mostrar();
         QTRY_COMPARE(VentanasVisibles(), QList<QWidget *>{mapa});

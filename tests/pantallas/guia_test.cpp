@@ -76,27 +76,27 @@ private slots:
         bool *bandera = nullptr;
         QWidget *abierta = nullptr;
         if (boton == "BGrados") {
-            abierta = p.s().Form1;
+            abierta = p.s().Form1.get();
             QVERIFY(pruebas::Control<TEffectsPanel>(*p.s().Form1, QStringLiteral("PanelMenu"))->isVisible());
             volver = pruebas::Control<QPushButton>(*p.s().Form1, QStringLiteral("BotMenuRetro"));
             bandera = &p.e.GradosDesdeAsistente;
         } else if (boton == "BFpTitGsAsis") {
-            abierta = p.s().Form8;
+            abierta = p.s().Form8.get();
             QVERIFY(pruebas::Hijo<QWidget>(p.s().Form8, "PanelFP")->isVisible());
             volver = pruebas::Hijo<QPushButton>(p.s().Form8, "menuFP3");
             bandera = &p.e.FPSuperiorDesdeAsistente;
         } else if (boton == "BtGM") {
-            abierta = p.s().Form3;
+            abierta = p.s().Form3.get();
             // The screen's entry has taken the intro's flag.
             QVERIFY(p.e.FPMedioDesdeAsistente && !p.e.IntroHelicoptero && !p.e.CuestionarioGM);
             volver = p.s().Form3->findChild<QPushButton *>(QStringLiteral("botSalir"));
             bandera = &p.e.FPMedioDesdeAsistente;
         } else if (boton == "BGarantia") {
-            abierta = p.s().FIniPro;
+            abierta = p.s().FIniPro.get();
             QVERIFY(p.s().FIniPro->EstadoRuta().RutaPorTitulo && !p.s().FIniPro->EstadoRuta().RutaPorLugar);
             volver = pruebas::Hijo<QPushButton>(p.s().FIniPro, "BotRetrocederFP");
         } else {
-            abierta = p.s().Certifica;
+            abierta = p.s().Certifica.get();
             volver = p.s().Certifica->BotRetrocederFP;
         }
         QVERIFY(abierta->isVisible());
@@ -229,8 +229,8 @@ private slots:
         Programa p(QStringLiteral("guia-falta"), -1, carpeta.Programa());
         QVERIFY(!p.creadas);
         QVERIFY(p.e.ErrorFicheros);
-        QVERIFY(p.s().Form2 != nullptr);
-        QVERIFY(p.s().Form5 == nullptr);
+        QVERIFY(p.s().Form2.Hay());
+        QVERIFY(!p.s().Form5.Hay());
         QVERIFY(p.m.textos.join('|').contains(fichero.section('/', 1)));
     }
 
@@ -239,7 +239,8 @@ private slots:
         for (int idioma = 0; idioma < 4; ++idioma) {
             Programa p(QStringLiteral("guia"), idioma);
             QVERIFY(p.creadas);
-            const QList<QWidget *> pantallas{p.s().Form5, p.s().Form2, p.s().profe, p.s().FormCon, p.s().Flomce};
+            const QList<QWidget *> pantallas{p.s().Form5.get(), p.s().Form2.get(), p.s().profe.get(), p.s().FormCon.get(),
+                                             p.s().Flomce.get()};
             for (QWidget *w : pantallas) {
                 QVERIFY(!w->windowTitle().trimmed().isEmpty());
                 for (QPushButton *b : w->findChildren<QPushButton *>()) {

@@ -71,8 +71,7 @@ struct Programa {
         arranque->CrearPantallas();
         menu = arranque->pantallas.form0;
         // Panels open and close at once.
-        TForm1 &f = *arranque->pantallas.Form1;
-        for (TTransitionEffect *efecto : f.Transiciones()->findChildren<TTransitionEffect *>())
+        for (TTransitionEffect *efecto : s().Transiciones->findChildren<TTransitionEffect *>())
             efecto->Milliseconds = 0;
     }
     ~Programa() { e.ErrorFicheros = true; }
@@ -382,6 +381,12 @@ private slots:
         QVERIFY(panel->isHidden());
         QVERIFY(Pulsar(Hijo(menu, "LabelCarreras")));
         QVERIFY(menu.AbriendoPuerta());
+        // The sign clicked while that door opens is the one that opens.
+        QVERIFY(Pulsar(Hijo(menu, "LabelDejar")));
+        p.reloj.Avanzar(kPuertaAbierta);
+        TCertifica *certificados = p.s().Certifica.Creada();
+        QVERIFY(!menu.isVisible() && certificados && certificados->isVisible() && !p.s().Form1.Creada());
+        certificados->hide();
     }
 
     void theOpeningDoorIsThePaintedOne()
@@ -421,22 +426,24 @@ private slots:
     {
         QTest::addColumn<int>("codigo");
         QTest::addColumn<QString>("pantalla");
-        QTest::newRow("degrees") << 1 << "TForm1";
-        QTest::newRow("catalogue") << 2 << "TFormCat";
-        QTest::newRow("higher cycles") << 3 << "TForm8";
-        QTest::newRow("itineraries") << 4 << "TForm2";
-        QTest::newRow("intermediate cycles") << 5 << "TForm3";
-        QTest::newRow("basic cycles") << 6 << "TFIniPro";
-        QTest::newRow("professions") << 7 << "Tprofe";
-        QTest::newRow("degree areas") << 8 << "TFormCon";
-        QTest::newRow("ESO questionnaires") << 9 << "TForm2";
-        QTest::newRow("assistant") << 11 << "TForm5";
+        QTest::addColumn<int>("despues");   // ms after another door was clicked; past 1000 in its zoom
+        QTest::newRow("degrees") << 1 << "TForm1" << 300;
+        QTest::newRow("catalogue") << 2 << "TFormCat" << 1100;
+        QTest::newRow("higher cycles") << 3 << "TForm8" << 300;
+        QTest::newRow("itineraries") << 4 << "TForm2" << 300;
+        QTest::newRow("intermediate cycles") << 5 << "TForm3" << 300;
+        QTest::newRow("basic cycles") << 6 << "TFIniPro" << 300;
+        QTest::newRow("professions") << 7 << "Tprofe" << 300;
+        QTest::newRow("degree areas") << 8 << "TFormCon" << 300;
+        QTest::newRow("ESO questionnaires") << 9 << "TForm2" << 300;
+        QTest::newRow("assistant") << 11 << "TForm5" << 1100;
     }
 
     void everyDoorOpensItsScreen()
     {
         QFETCH(int, codigo);
         QFETCH(QString, pantalla);
+        QFETCH(int, despues);
         Programa p;
         Tform0 &menu = *p.menu;
         QVERIFY(Activa(&menu));
@@ -449,6 +456,10 @@ private slots:
         auto *zoom = Hijo<ZoomPuerta>(menu, "zoom");
         const QPoint abajo = menu.PosicionPuerta(puerta);
         QCOMPARE(abajo.y(), codigo >= 7 ? 510 : 170);
+        // The door clicked last opens, though another was still opening.
+        auto *otra = Hijo<EtiquetaActiva>(menu, codigo == 1 ? "LabelIti" : "LabelCarreras");
+        QVERIFY(Pulsar(otra));
+        p.reloj.Avanzar(despues);
         QVERIFY(Pulsar(puerta));
         QCOMPARE(puerta->ColorFondo(), QColor(223, 236, 249));
 
@@ -481,9 +492,8 @@ private slots:
         const QRect zona = zoom->Destino();
         QCOMPARE(zona.left(), (columna - 1) * p.e.BmpParte.width() - 7);
         QCOMPARE(zona.top(), codigo >= 7 ? 305 : 0);
-        // A second click while the door opens changes nothing.
-        QVERIFY(Pulsar(Hijo(menu, "LabelCat")));
-        QVERIFY(Pulsar(Hijo(menu, "LabelDejar")));
+        // The same door clicked again changes nothing.
+        QVERIFY(Pulsar(puerta));
         QVERIFY(menu.isVisible());
 
         // Ten growing pictures, 100 ms apart; the screen opens on the next tick.
@@ -494,10 +504,14 @@ private slots:
         p.reloj.Avanzar(1);
         QVERIFY(!menu.isVisible());
         QWidget *abierta = nullptr;
+        QStringList visibles;
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->objectName() == pantalla)
+            if (w->isVisible() && dynamic_cast<Pantalla *>(w)) {
+                visibles << w->objectName();
                 abierta = w;
-        QVERIFY2(abierta, qPrintable(pantalla + " is not showing"));
+            }
+        QVERIFY2(visibles == QStringList{pantalla}, qPrintable(visibles.join(' ')));
+        QVERIFY(!otra->toolTip().isEmpty());
         QVERIFY(!menu.AbriendoPuerta());
         QVERIFY(panel->isHidden());
         QVERIFY(!puerta->toolTip().isEmpty() || codigo == 11);
@@ -625,7 +639,7 @@ private slots:
             QVERIFY(Pulsar(Hijo(p.menu, "LabelCarreras")));
             p.reloj.Avanzar(kPuertaAbierta);
             QVERIFY(p.s().Form1->isVisible());
-            for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1)})
+            for (QWidget *ventana : {static_cast<QWidget *>(p.menu), static_cast<QWidget *>(p.s().Form1.get())})
                 for (const QWidget *w : ventana->findChildren<QWidget *>())
                     nombres[k] << w->accessibleName();
             p.s().Form1->hide();

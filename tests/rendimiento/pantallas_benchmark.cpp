@@ -302,7 +302,7 @@ static void PrimerRepintadoTrasClic(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         Programa p({QStringLiteral("N"), QStringLiteral("0")});
-        TForm1 *f = p.s().Form1;
+        TForm1 *f = p.s().Form1.get();
         if (!p.creado || !f) {
             state.SkipWithError("the shipped data folder did not start");
             return;
@@ -352,7 +352,7 @@ static void PrimerRepintadoRejillaFP(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         Programa p({QStringLiteral("N"), QStringLiteral("0")});
-        TForm8 *f = p.s().Form8;
+        TForm8 *f = p.s().Form8.get();
         if (!p.creado || !f) {
             state.SkipWithError("the shipped data folder did not start");
             return;

@@ -46,7 +46,7 @@ namespace {
 struct Programa : ProgramaEntregado {
     explicit Programa(int idioma = 0, bool puerta = true) : ProgramaEntregado(QStringLiteral("basica"), idioma)
     {
-        f = s().FIniPro;
+        f = s().FIniPro.get();
         if (creadas && puerta)
             AbrirPuerta(Tform0::kPuertaFPip);
     }
@@ -161,7 +161,7 @@ private slots:
         TFIniPro &f = *p.f;
         p.e.DesdeAsistente = true;
         p.arranque->pantallas.Form5->Mostrar();
-        QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
+        QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5.get()));
         Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BGarantia")));
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!p.arranque->pantallas.Form5->isVisible());

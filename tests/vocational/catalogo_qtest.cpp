@@ -35,7 +35,7 @@ struct Programa : ProgramaEntregado {
         if (!creadas)
             return;
         menu = s().form0;
-        cat = s().FormCat;
+        cat = s().FormCat.get();
         AbrirPuerta(Tform0::kPuertaCat);
     }
     Tform0 *menu = nullptr;

@@ -29,7 +29,7 @@ struct Programa : ProgramaEntregado {
     explicit Programa(int idioma) : ProgramaEntregado(QStringLiteral("certificados"), idioma)
     {
         menu = s().form0;
-        c = s().Certifica;
+        c = s().Certifica.get();
     }
     // The main menu on show, its sign "Quiero dejar de estudiar" clicked.
     void AbrirDesdeMenu()
@@ -215,7 +215,7 @@ void CertificadosQTest::OpenersAndBack()
     // From the assistant, and back to it.
     p.e.DesdeAsistente = true;
     p.arranque->pantallas.Form5->show();
-    QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5));
+    QVERIFY(QTest::qWaitForWindowActive(p.arranque->pantallas.Form5.get()));
     Pulsar(p.arranque->pantallas.Form5->findChild<QPushButton *>(QStringLiteral("BDejar")));
     QVERIFY(QTest::qWaitForWindowActive(&c));
     QVERIFY(!p.arranque->pantallas.Form5->isVisible());

@@ -35,8 +35,8 @@ struct Programa : ProgramaEntregado {
     {
         if (!creadas)
             return;
-        form8 = s().Form8;
-        estad = s().Estadisticas;
+        form8 = s().Form8.get();
+        estad = s().Estadisticas.get();
         AbrirPuerta(Tform0::kPuertaFpS);
         estad->AbrirPagina = [this](const QUrl &url) {
             abiertas.append(url);

@@ -48,7 +48,7 @@ struct Programa : ProgramaEntregado {
     {
         if (!creadas)
             return;
-        f = s().Form3;
+        f = s().Form3.get();
         // The menu at once: the helicopter intro has its own test.
         e.IntroHelicoptero = false;
         AbrirPuerta(Tform0::kPuertaFPM);

@@ -49,7 +49,7 @@ struct Estado : ProgramaEntregado {
     {
         if (!creadas)
             return;
-        f = s().Form8;
+        f = s().Form8.get();
         AbrirPuerta(Tform0::kPuertaFpS);
     }
     TForm8 *f = nullptr;
@@ -667,7 +667,8 @@ private slots:
         Estado s(3);
         QVERIFY(s.creadas);
         int vistos = 0;
-        const QList<QWidget *> pantallas = {s.s().Form8, s.s().Form3, s.s().FIniPro, s.s().Certifica};
+        const QList<QWidget *> pantallas = {s.s().Form8.get(), s.s().Form3.get(), s.s().FIniPro.get(),
+                                               s.s().Certifica.get()};
         for (QWidget *p : pantallas)
             for (QPushButton *b : p->findChildren<QPushButton *>()) {
                 if (b->text().isEmpty() || b->objectName().isEmpty())
