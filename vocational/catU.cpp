@@ -12,6 +12,7 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
+#include "tapas.h"
 #include "textos_propios.h"
 #include "titulos_fp.h"
 #include "transiciones_paneles.h"
@@ -127,6 +128,9 @@ void TFormCat::Construir()
     botcerrar = Boton(panelsel, 328, 232, 49, 25, {}, 9);
     botcerrar->setObjectName(QStringLiteral("botcerrar"));
     panelsel->hide();
+    // The details stand over the lists: what they cover whole is out of
+    // reach of the keyboard and of screen readers while they show.
+    HacerTapa(panelsel);
 
     BotRetroceder = Boton(this, 539, 644, 110, 32, {}, 11);
     BotRetroceder->setObjectName(QStringLiteral("BotRetroceder"));
