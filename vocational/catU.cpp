@@ -125,6 +125,7 @@ void TFormCat::Construir()
     ListSel->setObjectName(QStringLiteral("ListSel"));
     ListSel->setGeometry(1, 1, 423, 232);
     ListSel->setReadOnly(true);
+    ListSel->setAccessibleName(panelsel->accessibleName());
     botcerrar = Boton(panelsel, 328, 232, 49, 25, {}, 9);
     botcerrar->setObjectName(QStringLiteral("botcerrar"));
     panelsel->hide();
