@@ -26,12 +26,8 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && Etiqueta()->accessibleName().isEmpty()) {
-            // A caption broken over lines is spoken as one line; a word
-            // split at a line's end is whole again.
-            QString texto = Etiqueta()->text();
-            texto.replace(QStringLiteral("-\n"), QString());
-            texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            return texto;
+            // A caption broken over lines is spoken as one line.
+            return UnaLinea(Etiqueta()->text(), Etiqueta()->ConGuion);
         }
         return QAccessibleWidget::text(t);
     }
@@ -56,6 +52,28 @@ QAccessibleInterface *FabricaEtiquetas(const QString &clase, QObject *objeto)
 }
 
 } // namespace
+
+QString UnaLinea(const QString &texto, const std::function<bool(const QString &)> &conGuion)
+{
+    const QStringList lineas = texto.split(QLatin1Char('\n'));
+    QString una = lineas.front();
+    for (qsizetype i = 1; i < lineas.size(); ++i) {
+        const QString &sigue = lineas[i];
+        if (!una.endsWith(QLatin1Char('-'))) {
+            una += QLatin1Char(' ') + sigue;
+            continue;
+        }
+        // The word as written with the hyphen: its start on this line and
+        // its end on the next (a hyphen closing that line breaks it again).
+        QString palabra = una.mid(una.lastIndexOf(QLatin1Char(' ')) + 1) + sigue.section(QLatin1Char(' '), 0, 0);
+        if (palabra.endsWith(QLatin1Char('-')))
+            palabra.chop(1);
+        if (!conGuion || !conGuion(palabra))
+            una.chop(1);
+        una += sigue;
+    }
+    return una;
+}
 
 EtiquetaActiva::EtiquetaActiva(QWidget *padre) : QLabel(padre)
 {

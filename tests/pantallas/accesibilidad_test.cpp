@@ -203,6 +203,7 @@ private slots:
             const char *etiqueta;
             const char *dicho;
             std::function<bool(ProgramaEntregado &)> hecho;
+            int idioma = 0;
         };
         // The door opened: once its zoom has played, its screen is the one showing.
         const auto puerta = [](const char *pantalla) {
@@ -215,6 +216,8 @@ private slots:
         const QList<Caso> casos = {
             {"LabelCarreras", "Grados", puerta("TForm1")},
             {"LabelCuesE", "Cuestionario para la ESO", puerta("TForm2")},
+            // Broken inside a word and then at the word's own hyphen.
+            {"LabelCuesB", "Orientazio-galdetegia Batxilergoa", puerta("TFormCon"), 3},
             {"LabelAsistente", "Asistente", puerta("TForm5")},
             {"ImageDejar", "Quiero dejar de estudiar",
              [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
@@ -222,7 +225,7 @@ private slots:
              [](ProgramaEntregado &p) { return Hijo(p.s().form0, "panelConfigu")->isVisible(); }},
         };
         for (const Caso &c : casos) {
-            ProgramaEntregado p(QStringLiteral("accesible-menu"), 0, {}, true);
+            ProgramaEntregado p(QStringLiteral("accesible-menu"), c.idioma, {}, true);
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Hijo(p.s().form0, c.etiqueta));
             QCOMPARE(a->role(), QAccessible::Button);
             QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.dicho));
