@@ -12,6 +12,7 @@
 #include "grados.h"
 #include "inipro.h"
 #include "itinerarios.h"
+#include "lugares_fp.h"
 #include "mano.h"
 #include "medio.h"
 #include "panel_efectos.h"
@@ -138,7 +139,8 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().Form3, "ListSelLugFP"), 0); },
           // A list replaces the map: back to it for another community.
           [](ProgramaEntregado &p) { Pulsar(Hijo<QPushButton>(p.s().Form3, "BotRetrocederFP")); },
-          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapa"), Pixel(p.e.MapaComunidades, 9)); }}},
+          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapa"), Pixel(p.e.MapaComunidades, 9)); },
+          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapac"), Pixel(p.e.MapaRegionesC, kComarcaBarcelones)); }}},
         {"basic cycles: a group's families and titles",
          Tform0::kPuertaFPip,
          {[](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().FIniPro, "ListSelFp"), 0); },
