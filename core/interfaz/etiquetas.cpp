@@ -16,6 +16,27 @@ public:
 
     EtiquetaActiva *Etiqueta() const { return static_cast<EtiquetaActiva *>(widget()); }
     bool Pulsable() const { return Etiqueta()->cursor().shape() == Qt::PointingHandCursor; }
+    // Whether a click could land on it: a veil or a panel over the whole of
+    // it (an open settings panel, say) takes the mouse, and so the press.
+    bool Alcanzable() const
+    {
+        const EtiquetaActiva *e = Etiqueta();
+        const QWidget *ventana = e->window();
+        const QRect r = e->rect().adjusted(2, 2, -2, -2);
+        for (const QPoint p : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+            const QWidget *arriba = ventana->childAt(e->mapTo(ventana, p));
+            if (arriba == e || e->isAncestorOf(arriba))
+                return true;
+        }
+        return false;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (Pulsable() && !Alcanzable())
+            s.disabled = true;
+        return s;
+    }
 
     QAccessible::Role role() const override
     {
@@ -33,12 +54,14 @@ public:
     }
     QStringList actionNames() const override
     {
-        return Pulsable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+        return Pulsable() && Alcanzable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
     }
     void doAction(const QString &accion) override
     {
-        if (accion == pressAction() && Pulsable())
-            Etiqueta()->Pulsar();
+        if (accion == pressAction() && Pulsable()) {
+            if (Alcanzable())
+                Etiqueta()->Pulsar();
+        }
         else
             QAccessibleWidget::doAction(accion);
     }

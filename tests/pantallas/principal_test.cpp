@@ -35,6 +35,7 @@
 #include "transiciones_paneles.h"
 #include "zoom_puerta.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFrame>
 #include <QHelpEvent>
@@ -379,6 +380,9 @@ private slots:
             QVERIFY2(pruebas::Inalcanzable(Hijo(menu, detras)).contains(QStringLiteral("covers it")),
                      qPrintable(pruebas::Inalcanzable(Hijo(menu, detras))));
         QVERIFY(!Hijo(menu, "BotRetroce")->isVisible());
+        // Nor can a screen reader press a door there.
+        QAccessibleInterface *puerta = QAccessible::queryAccessibleInterface(Hijo(menu, "LabelCarreras"));
+        QVERIFY(puerta->state().disabled && puerta->actionInterface()->actionNames().isEmpty());
         // Closed, the doors and the back button work again.
         QVERIFY(Pulsar(Hijo(menu, "ButtonRetroConf")));
         QVERIFY(panel->isHidden());
