@@ -128,7 +128,13 @@ void TForm1::PonerTextos()
     Listramas->setAccessibleName(t(375));
     GridNotas->setAccessibleName(t(593));
     ListComunidad->setAccessibleName(t(503));
+    // The selection panel's views are named again by each view that fills
+    // them, after what they hold.
     ListSel->setAccessibleName(PanelSel->accessibleName());
+    RichSalidas->setAccessibleName(t(311));
+    listSel2->setAccessibleName(t(242));
+    // The search button is a sign: it is read by what it does.
+    BitBusTit->setAccessibleName(t(569));
     NombrarColumnas(listgrados, {t(84), t(538).remove(QLatin1Char(':'))});
     BotArtesPlas->setText(t(525));
     BotMusica->setText(t(526));

@@ -8,6 +8,7 @@
 #include "enlace.h"
 #include "paleta.h"
 #include "panel_efectos.h"
+#include "tapas.h"
 #include "textos_propios.h"
 
 #include <QLabel>
@@ -170,6 +171,8 @@ void TForm1::DisponerAnimacion()
         QPalette blanco = c->palette();
         blanco.setColor(QPalette::Window, Qt::white);
         c->setPalette(blanco);
+        // What a cover hides is neither reached nor read until it is uncovered.
+        HacerTapa(c);
         *cubiertas[i] = c;
     }
 
@@ -204,6 +207,9 @@ void TForm1::DisponerAnimacion()
     Timerfrase->setObjectName(QStringLiteral("Timerfrase"));
     Timerfrase->setInterval(kIntervaloMs);
     PanelGradosT->hide();
+    // The animation fills the screen: the start menu under it is out of
+    // reach of the keyboard and of screen readers while it shows.
+    HacerTapa(PanelGradosT);
 }
 
 void TForm1::ConectarAnimacion()

@@ -103,6 +103,7 @@ void TForm1::AbrirFamiliaArtes(FamiliaArtes f, int texto)
 void TForm1::MostrarTitulosArtes()
 {
     ListSel->clear();
+    ListSel->setAccessibleName(enlace.Texto(533));
     for (const std::string &l : TitulosArtes(estado.ListaArtes))
         ListSel->addItem(DesdeAnsi(l));
 }
@@ -140,6 +141,7 @@ void TForm1::BotArtesEspClick()
         ListComunidad->show();
         MostrarConCirculo(PanelSel, 0);
         ListComunidad->clear();
+        ListComunidad->setAccessibleName(enlace.Texto(534));
         for (const std::string &n : estado.EspecialidadesArtes)
             ListComunidad->addItem(DesdeAnsi(n));
         MostrarConCirculo(PanelSel, 1);
@@ -151,6 +153,7 @@ void TForm1::BotArtesEspClick()
     QStringList lineas;
     for (const std::string &l : EspecialidadesArtes(estado.ListaArtes, f))
         lineas << DesdeAnsi(l);
+    ListSel->setAccessibleName(enlace.Texto(534));
     LlenarListaSel(lineas, false);
 }
 
@@ -161,6 +164,7 @@ void TForm1::BotArtesLugClick()
         PanelMenu->hide();
         for (QWidget *w : std::initializer_list<QWidget *>{PanelEstrellas, PanelSel, PanelSelTit, ListSel, BotRetroceder})
             w->show();
+        ListSel->setAccessibleName(enlace.Texto(535));
         ListSel->setCursor(Qt::ForbiddenCursor);
         return;
     }
@@ -175,6 +179,7 @@ void TForm1::BotArtesLugClick()
     }
     MostrarConCirculo(PanelSel, 0);
     ListSel->clear();
+    ListSel->setAccessibleName(enlace.Texto(535));
     for (const LineaLugar &l : lugares) {
         auto *item = new QListWidgetItem(DesdeAnsi(l.texto), ListSel);
         item->setData(kRolWeb, l.web);
@@ -193,6 +198,7 @@ void TForm1::BotMenuDeporClick()
     for (QWidget *w : std::initializer_list<QWidget *>{ListSel, PanelSel, PanelSelTit})
         w->show();
     ListComunidad->clear();
+    ListComunidad->setAccessibleName(enlace.Texto(300));
     ListComunidad->show();
     BotRetroceder->show();
     // The padding of the stored lines would widen the rows past the list.

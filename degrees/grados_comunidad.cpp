@@ -194,6 +194,7 @@ void TForm1::mapaClick()
     case AccionMapa::SinDobles:
         ListSel->show();
         ListSel->clear();
+        ListSel->setAccessibleName(enlace.Texto(242));
         ListSel->addItem(enlace.Texto(292));
         return;
     case AccionMapa::Universidades:
@@ -201,6 +202,8 @@ void TForm1::mapaClick()
         break;
     }
     ListComunidad->clear();
+    ListComunidad->setAccessibleName(
+        enlace.Texto(clic.accion == AccionMapa::Filas && enlace.VistaDobles ? 242 : 503));
     estado.FilaUniversidad.clear();
     for (const FilaComunidad &f : clic.filas) {
         ListComunidad->addItem(DesdeAnsi(f.texto));
@@ -215,6 +218,7 @@ void TForm1::mapaClick()
 void TForm1::ListarCentrosArtes(int comunidad)
 {
     PanelSelTit->setText(NombreComunidadSel());
+    ListSel->setAccessibleName(PanelSelTit->text());
     const auto centros = CentrosPlasticas(estado.ListaArtes);
     if (estado.ModoImpresion) {
         PanelSelTit->clear();
@@ -274,6 +278,7 @@ void TForm1::ListarCentrosEspecialidad(int fila)
 {
     estado.GradoSel = fila;
     PanelSelTit->setText(ListComunidad->item(fila)->text().trimmed());
+    ListSel->setAccessibleName(PanelSelTit->text());
     const auto lineas = LineasCentrosEspecialidad(CentrosPlasticas(estado.ListaArtes), fila, enlace);
     if (lineas.empty()) {
         ListSel->clear();
@@ -294,6 +299,8 @@ void TForm1::MostrarGradosUniversidad(int fila)
     if (u < 1)
         return;
     PanelSelTit->setText(texto);
+    // The grid holds the university's degrees: it goes by the university.
+    GridNotas->setAccessibleName(texto.trimmed());
     const auto filas = GradosDeUniversidad(enlace, u, NombresRamasTextos(enlace), enlace.Textos[242]);
     estado.GradoDeFilaNotas.clear();
     for (const FilaNotasUni &f : filas)
@@ -344,6 +351,7 @@ void TForm1::MostrarDoblesDelGrado(int fila)
     PanelSelTit->show();
     ListSel->hide();
     GridNotas->hide();
+    listSel2->setAccessibleName(PanelSelTit->text());
     listSel2->show();
     listSel2->clear();
     QFont fuente = listSel2->font();
@@ -393,6 +401,7 @@ void TForm1::FilaOtrosClick(int fila)
         break;
     }
     PanelSelTit->setText(DesdeAnsi(texto).trimmed());
+    ListSel->setAccessibleName(PanelSelTit->text());
     ListSel->show();
     estado.GradoSel = fila + 1;
     BotImprimir->show();

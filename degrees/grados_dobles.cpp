@@ -56,6 +56,7 @@ void TForm1::ListarDoblesComunidad(int comunidad)
 
 void TForm1::MostrarFilasDobles(const std::vector<FilaRejillaDobles> &filas)
 {
+    GridNotas->setAccessibleName(enlace.Texto(242));
     GridNotas->show();
     listSel2->hide();
     ListSel->hide();
@@ -89,6 +90,7 @@ void TForm1::BotMenuDoblesClick()
     PanelSel->show();
     BotRetroceder->show();
     ListComunidad->clear();
+    ListComunidad->setAccessibleName(enlace.Texto(242));
     ListComunidad->show();
 
     estado.FilaGradoDobles.clear();

@@ -75,6 +75,7 @@ void TForm1::BotUniClick()
         return;
     }
     GridNotas->show();
+    GridNotas->setAccessibleName(enlace.Texto(593));
     const std::string titulo = HaciaAnsi(enlace.Texto(593));
     const UniversidadesGrado u =
         estado.ModoImpresion ? UniversidadesEnInforme(enlace, g, titulo) : UniversidadesDeGrado(enlace, g, titulo);

@@ -80,6 +80,7 @@ void TForm1::BotReqClick()
     MostrarConCirculo(PanelSel, 0);
     listSel2->hide();
     ListSel->clear();
+    ListSel->setAccessibleName(enlace.Texto(277));
     ListSel->show();
     for (const std::string &linea : lineas)
         ListSel->addItem(DesdeAnsi(linea));
@@ -94,6 +95,7 @@ void TForm1::BotSalClick()
     const int g = estado.GradoSel;
     if (g < 1 || g > enlace.NumGrados)
         return;
+    RichSalidas->setAccessibleName(enlace.Texto(311));
     RichSalidas->show();
     PanelSelTit->setText(NombreGrado(g));
 
@@ -123,6 +125,7 @@ void TForm1::BotMasterClick()
     PanelSelTit->show();
 
     RichSalidas->move(RichSalidas->x(), LabelMaster2->y() + LabelMaster2->height() + 5);
+    RichSalidas->setAccessibleName(PanelSelTit->text());
     RichSalidas->show();
     RichSalidas->setFocus();
 

@@ -181,7 +181,9 @@ void TForm6::CrearPanelPonderacion()
 
     ListUnis = new QListWidget(PanelPonderacion2);
     Nombrar(ListUnis, "ListUnis");
-    LabelPondera1->setBuddy(ListUnis);
+    // Item views take no name from a caption label's buddy: the list is
+    // named by the caption right above it.
+    ListUnis->setAccessibleName(LabelUnis->text());
     ListUnis->setGeometry(20, 80, 660, 490);
     ListUnis->setFont(QFont(QStringLiteral("Arial"), 10));
     ListUnis->setCursor(Qt::PointingHandCursor);

@@ -8,6 +8,7 @@
 #include "marco.h"
 #include "paleta.h"
 #include "pantallas.h"
+#include "tapas.h"
 #include "textos_propios.h"
 
 #include <QLabel>
@@ -36,8 +37,10 @@ void TForm2::Construir()
         PintarDegradado(lienzo, 0, 0, kAncho, kAlto, paleta::ColorFondo, paleta::ColorDegradado);
         return QPixmap::fromImage(imagen);
     });
-    // Over the gradient, under the heading.
+    // Over the gradient, under the heading; over the whole window it covers
+    // the frame too.
     degradeIti->stackUnder(cabecera.panel);
+    HacerTapa(degradeIti);
 
     BotLOMCE = BotonGuia(this, "BotLOMCE", kColumnaGuia, 180, kAnchoBotonGuia, kAltoBotonGuia, t(3));
     botCuestio = BotonGuia(this, "botCuestio", kColumnaGuia, 180, kAnchoBotonGuia, kAltoBotonGuia, t(305));

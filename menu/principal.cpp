@@ -284,6 +284,17 @@ void Tform0::PonerTextos()
     LabelAsistente->setText(t(6));
     LabelConfig->setText(t(121) + salto + t(396) + salto + t(606));
     LabelDejar->setText(t(587) + salto + t(588));
+    // A caption's word broken at its own hyphen ("Orientazio-galdetegia")
+    // keeps it when read as one line: the program's texts write it so.
+    const auto conGuion = [this](const QString &palabra) {
+        for (int k = TextosInterfaz::kPrimero; k <= TextosInterfaz::kUltimo; ++k)
+            if (TextosInterfaz::Existe(k) && enlace.Texto(k).contains(palabra, Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
+    for (EtiquetaActiva *e : {LabelCarreras, LabelCat, LabelFpS, LabelIti, LabelFPM, LabelFPip, LabelProfe,
+                              LabelCuesB, LabelCuesE, LabelConfig, LabelAsistente, LabelDejar})
+        e->ConGuion = conGuion;
     PonerHint(LabelDejar, t(580));
     PonerHint(ImageDejar, t(580));
     // The sign is spoken by the caption it carries.

@@ -7,6 +7,7 @@
 #include "paleta.h"
 #include "panel_efectos.h"
 #include "pantallas.h"
+#include "tapas.h"
 #include "transiciones_paneles.h"
 
 #include <QFileInfo>
@@ -55,6 +56,8 @@ void Tform0::CrearPanelConfiguracion()
     // The panel paints itself: screen readers name it by its door's caption.
     panelConfigu->setAccessibleName(enlace.Texto(121));
     panelConfigu->hide();
+    // What the panel covers is out of reach while it is open.
+    HacerTapa(panelConfigu);
 
     PanelCofiIdioma = PanelBlanco(panelConfigu, QRect(23, 48, 130, 145));
     Labelidioma = new QLabel(PanelCofiIdioma);

@@ -12,6 +12,7 @@
 #include "panel_efectos.h"
 #include "pantallas.h"
 #include "piezas_fp.h"
+#include "tapas.h"
 #include "textos_propios.h"
 #include "titulos_fp.h"
 #include "transiciones_paneles.h"
@@ -124,9 +125,13 @@ void TFormCat::Construir()
     ListSel->setObjectName(QStringLiteral("ListSel"));
     ListSel->setGeometry(1, 1, 423, 232);
     ListSel->setReadOnly(true);
+    ListSel->setAccessibleName(panelsel->accessibleName());
     botcerrar = Boton(panelsel, 328, 232, 49, 25, {}, 9);
     botcerrar->setObjectName(QStringLiteral("botcerrar"));
     panelsel->hide();
+    // The details stand over the lists: what they cover whole is out of
+    // reach of the keyboard and of screen readers while they show.
+    HacerTapa(panelsel);
 
     BotRetroceder = Boton(this, 539, 644, 110, 32, {}, 11);
     BotRetroceder->setObjectName(QStringLiteral("BotRetroceder"));

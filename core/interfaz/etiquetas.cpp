@@ -16,6 +16,27 @@ public:
 
     EtiquetaActiva *Etiqueta() const { return static_cast<EtiquetaActiva *>(widget()); }
     bool Pulsable() const { return Etiqueta()->cursor().shape() == Qt::PointingHandCursor; }
+    // Whether a click could land on it: a veil or a panel over the whole of
+    // it (an open settings panel, say) takes the mouse, and so the press.
+    bool Alcanzable() const
+    {
+        const EtiquetaActiva *e = Etiqueta();
+        const QWidget *ventana = e->window();
+        const QRect r = e->rect().adjusted(2, 2, -2, -2);
+        for (const QPoint p : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+            const QWidget *arriba = ventana->childAt(e->mapTo(ventana, p));
+            if (arriba == e || e->isAncestorOf(arriba))
+                return true;
+        }
+        return false;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (Pulsable() && !Alcanzable())
+            s.disabled = true;
+        return s;
+    }
 
     QAccessible::Role role() const override
     {
@@ -26,23 +47,21 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && Etiqueta()->accessibleName().isEmpty()) {
-            // A caption broken over lines is spoken as one line; a word
-            // split at a line's end is whole again.
-            QString texto = Etiqueta()->text();
-            texto.replace(QStringLiteral("-\n"), QString());
-            texto.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            return texto;
+            // A caption broken over lines is spoken as one line.
+            return UnaLinea(Etiqueta()->text(), Etiqueta()->ConGuion);
         }
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override
     {
-        return Pulsable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+        return Pulsable() && Alcanzable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
     }
     void doAction(const QString &accion) override
     {
-        if (accion == pressAction() && Pulsable())
-            Etiqueta()->Pulsar();
+        if (accion == pressAction() && Pulsable()) {
+            if (Alcanzable())
+                Etiqueta()->Pulsar();
+        }
         else
             QAccessibleWidget::doAction(accion);
     }
@@ -56,6 +75,28 @@ QAccessibleInterface *FabricaEtiquetas(const QString &clase, QObject *objeto)
 }
 
 } // namespace
+
+QString UnaLinea(const QString &texto, const std::function<bool(const QString &)> &conGuion)
+{
+    const QStringList lineas = texto.split(QLatin1Char('\n'));
+    QString una = lineas.front();
+    for (qsizetype i = 1; i < lineas.size(); ++i) {
+        const QString &sigue = lineas[i];
+        if (!una.endsWith(QLatin1Char('-'))) {
+            una += QLatin1Char(' ') + sigue;
+            continue;
+        }
+        // The word as written with the hyphen: its start on this line and
+        // its end on the next (a hyphen closing that line breaks it again).
+        QString palabra = una.mid(una.lastIndexOf(QLatin1Char(' ')) + 1) + sigue.section(QLatin1Char(' '), 0, 0);
+        if (palabra.endsWith(QLatin1Char('-')))
+            palabra.chop(1);
+        if (!conGuion || !conGuion(palabra))
+            una.chop(1);
+        una += sigue;
+    }
+    return una;
+}
 
 EtiquetaActiva::EtiquetaActiva(QWidget *padre) : QLabel(padre)
 {

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QLabel>
 
+#include <functional>
+
 namespace norvela {
 
 // A label that reports clicks and mouse moves over it. Under the pointing
@@ -21,6 +23,11 @@ public:
     void PonerColorFondo(const QColor &color);
     QColor ColorTexto() const;
     QColor ColorFondo() const;
+
+    // Whether a word is written with a hyphen: a caption's word broken at
+    // its own hyphen keeps it when screen readers read the caption as one
+    // line. Unset, every hyphen at a line's end only breaks its word.
+    std::function<bool(const QString &)> ConGuion;
 
 signals:
     void clic();
@@ -46,6 +53,10 @@ protected:
 // A picture shown the way transparent pictures are: the colour of its
 // bottom-left pixel lets the background through.
 QPixmap TransparentePorEsquina(const QImage &imagen);
+
+// A caption broken over lines, as one line: a word split at a line's end is
+// whole again, with its hyphen where `conGuion` says the word has one.
+QString UnaLinea(const QString &texto, const std::function<bool(const QString &)> &conGuion = {});
 
 // Whether the label's caption, wrapped at word breaks, fits its rectangle in `fuente`.
 bool TextoCabe(const QLabel *etiqueta, const QFont &fuente);

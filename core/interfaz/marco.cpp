@@ -3,6 +3,7 @@
 #include "dibujo.h"
 #include "enlace.h"
 #include "pantalla.h"
+#include "tapas.h"
 #include "textos_propios.h"
 
 #include <QCoreApplication>
@@ -104,6 +105,10 @@ Marco PonerMarco(QWidget *padre, const Enlace &e, QLabel *fondo)
                      QRect(kAncho - anchoDer, 0, anchoDer, kAlto), e.BmpMarcoD);
     m.arriba = Tira(new QLabel(padre), "TilArr", TextoPropio(Propio::MarcoSuperior), QRect(0, 0, kAncho, 50),
                     e.BmpMarcoAr);
+    // The strips cover the floor's edges: where a picture covers the rest of
+    // it, screen readers are not told of a floor nobody sees.
+    for (QLabel *tira : {m.izquierda, m.derecha, m.arriba})
+        HacerTapa(tira);
     return m;
 }
 

@@ -232,18 +232,6 @@ QStringList Inaudibles(QWidget *ventana)
 
 namespace {
 
-// Whether some of w shows: its own area or one of its children's (a list's
-// rows are its viewport's, which take the whole of a list without a frame).
-bool Asoma(const QWidget *w)
-{
-    if (!w->visibleRegion().isEmpty())
-        return true;
-    for (const QObject *o : w->children())
-        if (const auto *hijo = qobject_cast<const QWidget *>(o); hijo && !hijo->isWindow() && hijo->isVisible() && Asoma(hijo))
-            return true;
-    return false;
-}
-
 // The part of w its parents leave to show, in w's coordinates (a control
 // slid out of its frame, as a sliding caption is, shows nothing).
 QRect Recorte(const QWidget *w)
@@ -252,6 +240,52 @@ QRect Recorte(const QWidget *w)
     for (const QWidget *a = w->parentWidget(); a && !r.isEmpty(); a = a->isWindow() ? nullptr : a->parentWidget())
         r &= QRect(w->mapFrom(a, QPoint(0, 0)), a->size());
     return r;
+}
+
+// Whether a control seen at a point hides what lies under it there: a bare
+// container (a plain widget or frame that paints no background) lets it show.
+bool Opaco(const QWidget *w)
+{
+    const QByteArray clase = w->metaObject()->className();
+    return w->autoFillBackground() || (clase != "QWidget" && clase != "QFrame");
+}
+
+// Whether a lies above b in their window's stack (a parent lies under its
+// children; of two branches, the later child of their common parent is on top).
+bool Encima(const QWidget *a, const QWidget *b)
+{
+    if (a == b || a->isAncestorOf(b))
+        return false;
+    if (b->isAncestorOf(a))
+        return true;
+    QList<const QWidget *> ramaA, ramaB;
+    for (const QWidget *x = a; x; x = x->parentWidget())
+        ramaA.prepend(x);
+    for (const QWidget *x = b; x; x = x->parentWidget())
+        ramaB.prepend(x);
+    qsizetype i = 0;
+    while (i < ramaA.size() && i < ramaB.size() && ramaA[i] == ramaB[i])
+        ++i;
+    if (i == 0 || i >= ramaA.size() || i >= ramaB.size())
+        return false;
+    const QObjectList &hijos = ramaA[i - 1]->children();
+    return hijos.indexOf(ramaA[i]) > hijos.indexOf(ramaB[i]);
+}
+
+// Whether some of the part r of w shows: at one of nine by nine points
+// over it the control on top is w, one of its own, one under it (w lets the
+// mouse through), or a bare container.
+bool Asoma(QWidget *ventana, const QWidget *w, const QRect &r)
+{
+    const QRect dentro = r.adjusted(2, 2, -2, -2).isValid() ? r.adjusted(2, 2, -2, -2) : r;
+    for (int i = 0; i <= 8; ++i)
+        for (int j = 0; j <= 8; ++j) {
+            const QPoint p(dentro.left() + dentro.width() * i / 8, dentro.top() + dentro.height() * j / 8);
+            const QWidget *arriba = ventana->childAt(w->mapTo(ventana, p));
+            if (!arriba || arriba == w || w->isAncestorOf(arriba) || !Encima(arriba, w) || !Opaco(arriba))
+                return true;
+        }
+    return false;
 }
 
 } // namespace
@@ -267,7 +301,7 @@ QStringList Tapados(QWidget *ventana)
         bool parte = false;
         for (const QWidget *a = w->parentWidget(); a && !parte; a = a->parentWidget())
             parte = qobject_cast<const QAbstractScrollArea *>(a) && !qobject_cast<const QScrollArea *>(a);
-        if (leido && !parte && w->isVisible() && !Recorte(w).isEmpty() && !Asoma(w))
+        if (leido && !parte && w->isVisible() && !Recorte(w).isEmpty() && !Asoma(ventana, w, Recorte(w)))
             tapados << QStringLiteral("%1 %2: covered").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
     }
     return tapados;

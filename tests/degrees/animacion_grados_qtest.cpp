@@ -2,6 +2,7 @@
 // shipped data: opened from the information sub-menu, stepped through with
 // the arrow, closed and opened again; its captions in every language.
 #include "enlace.h"
+#include "mano.h"
 #include "grados.h"
 #include "mensajes.h"
 #include "panel_efectos.h"
@@ -11,6 +12,7 @@
 #include "transiciones_paneles.h"
 #include "vista_grados.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
@@ -73,6 +75,12 @@ struct Pantalla1 : pruebas::ProgramaEntregado {
 const QRect kCubiertas[] = {{12, 72, 174, 209}, {192, 80, 345, 41}, {539, 80, 45, 265}, {188, 120, 181, 121},
                             {372, 168, 165, 57}, {189, 247, 345, 36}, {40, 284, 361, 89}};
 
+// Whether a screen reader is told the control shows.
+bool Leido(QWidget *w)
+{
+    return !QAccessible::queryAccessibleInterface(w)->state().invisible;
+}
+
 bool Amarillento(QRgb c)
 {
     return qRed(c) > 180 && qGreen(c) > 150 && qBlue(c) < 150;
@@ -103,6 +111,16 @@ private slots:
         QVERIFY(qBlue(fondo.pixel(10, 767)) > 100 && qRed(fondo.pixel(10, 767)) < 10);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(s.Cubiertas()[i]->geometry(), kCubiertas[i]);
+        // The keyboard goes round the animation's own controls only, and
+        // screen readers meet neither the start menu under it nor a label
+        // still covered.
+        for (int tab = 0; tab < 12; ++tab) {
+            QWidget *foco = f.pantalla.focusWidget();
+            QVERIFY(pruebas::Tecla(foco && foco->isVisible() ? foco : f.PanelGradosT, Qt::Key_Tab));
+            foco = f.pantalla.focusWidget();
+            QVERIFY2(foco && f.PanelGradosT->isAncestorOf(foco), qPrintable(foco ? foco->objectName() : QString()));
+        }
+        QVERIFY(!Leido(f.BotMenuUni) && !Leido(f.LabelG1));
         // Only the title shows: the covers hide every box and arrow.
         const QImage cubierto = f.PanelGrado->grab().toImage();
         for (int y = 60; y < 385; ++y)
@@ -120,7 +138,7 @@ private slots:
             if (cubiertaDePaso[paso] >= 0)
                 QCOMPARE(s.Cubiertas()[cubiertaDePaso[paso]]->width(), 0);
             if (paso == 3)
-                QVERIFY(Amarillento(f.PanelGrado->grab().toImage().pixel(60, 240)));
+                QVERIFY(Amarillento(f.PanelGrado->grab().toImage().pixel(60, 240)) && Leido(f.LabelG1));
             QVERIFY(f.BotAvanza->isEnabled());
             QTest::mouseClick(f.BotAvanza, Qt::LeftButton);
         }
@@ -131,7 +149,7 @@ private slots:
 
         QTest::mouseClick(f.BotAcabarG, Qt::LeftButton);
         QVERIFY(f.PanelGradosT->isHidden());
-        QVERIFY(f.BotAvanza->isEnabled());
+        QVERIFY(f.BotAvanza->isEnabled() && Leido(f.BotMenuUni));
 
         // Opening again starts from the beginning with every part covered.
         s.Abrir();
@@ -140,6 +158,7 @@ private slots:
         QCOMPARE(f.MarcoFrase->width(), 0);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(s.Cubiertas()[i]->geometry(), kCubiertas[i]);
+        QVERIFY(!Leido(f.LabelG1) && !Leido(f.BotMenuUni));
     }
 
     void CaptionsFitInEveryLanguage_data()

@@ -116,6 +116,8 @@ private slots:
         s.PulsarFila(f.ListComunidad, QStringLiteral("Universidad Complutense de Madrid"));
         QVERIFY(Mostrado(f.GridNotas) && Mostrado(f.BotIntUni) && Mostrado(f.BotImprimir));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Universidad Complutense de Madrid"));
+        // The grid holds the university's degrees and goes by its name.
+        QCOMPARE(f.GridNotas->accessibleName(), f.PanelSelTit->text());
         QStringList celdas;
         for (int r = 0; r < f.GridNotas->rowCount(); ++r)
             celdas << f.GridNotas->item(r, 0)->text().trimmed();
@@ -195,6 +197,7 @@ private slots:
         QCOMPARE(f.ListSel->item(0)->text(), QStringLiteral("Enseñanzas Artísticas Superiores de Artes Plásticas"));
         Pulsar(f.BotArtesEsp);
         QCOMPARE(f.ListComunidad->count(), 17);
+        QCOMPARE(f.ListComunidad->accessibleName(), QStringLiteral("Especialidades"));
         s.PulsarFila(f.ListComunidad, QStringLiteral("Diseño de Moda"));
         const QStringList moda = Textos(f.ListSel);
         QVERIFY2(moda.contains(QStringLiteral("- Andalucía")) &&
@@ -206,6 +209,7 @@ private slots:
         s.Pasar(2);
         Clic(f.mapa, Pixel(s.e.MapaComunidades, 2));
         QCOMPARE(f.PanelSelTit->text(), QStringLiteral("Aragón"));
+        QCOMPARE(f.ListSel->accessibleName(), QStringLiteral("Aragón"));
         const QStringList aragon = Textos(f.ListSel);
         QVERIFY2(aragon.contains(QStringLiteral("-  ESCRBC de Aragón  -  Tel. 974091065")) &&
                      aragon.contains(QStringLiteral("-  ESD Aragón  -  Tel. 976680342")),

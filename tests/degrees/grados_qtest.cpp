@@ -175,7 +175,7 @@ private slots:
                 ClicFila(f.listgrados, fila(despues));
             QCOMPARE(f.PanelSelTit->text(), despues.isEmpty() ? QStringLiteral("Medicina") : despues);
             QVERIFY(Visible(f.GridNotas) && !Visible(f.ListSel));
-            QCOMPARE(Tapados(&f.pantalla), QStringList());
+            QCOMPARE(Tapados(&f.pantalla).join(QLatin1Char('|')), QString());
         }
     }
 

@@ -528,6 +528,11 @@ private slots:
             Pantallas17 s(idioma);
             pruebas::VistaGrados &f = *s.f;
             QVERIFY(s.m.textos.isEmpty());
+            // Screen readers name each list, grid and text by what it holds now.
+            const auto nombre = [&](const QWidget *w, int texto) {
+                if (w->accessibleName() != s.e.Texto(texto))
+                    fallos << QStringLiteral("%1 %2 named \"%3\"").arg(idioma).arg(w->objectName(), w->accessibleName());
+            };
             const auto captura = [&](const char *vista) {
                 if (!carpeta.isEmpty()) {
                     QDir().mkpath(QString::fromLocal8Bit(carpeta));
@@ -552,12 +557,14 @@ private slots:
                 }
             }
             Pulsar(f.BotMenuDobles);
+            nombre(f.ListComunidad, 242);
             const QFontMetrics menu(f.ListComunidad->font());
             for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l.trimmed()) + 10, AnchoUtil(f.ListComunidad));
             captura("menu_dobles");
             Pulsar(f.BotRetroceder);
             Pulsar(f.BotMenuDepor);
+            nombre(f.ListComunidad, 300);
             // Rows with an icon start 20 pixels in.
             for (const QString &l : Textos(f.ListComunidad))
                 cabe(idioma, "ListComunidad", l, menu.horizontalAdvance(l) + 20, AnchoUtil(f.ListComunidad));
@@ -565,8 +572,11 @@ private slots:
             const int g = s.GradoConDobles(true);
             Pulsar(f.BotRetroceder);
             s.Elegir(g);
+            nombre(f.GridNotas, 593);
+            nombre(f.BitBusTit, 569);
             captura("universidades");
             Pulsar(f.BotDoblesCar);
+            nombre(f.GridNotas, 242);
             captura("dobles");
             if (!carpeta.isEmpty()) {
                 for (int i = 0; i < 5; ++i)
@@ -574,14 +584,17 @@ private slots:
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
             Pulsar(f.BotReq);
+            nombre(f.ListSel, 277);
             captura("requisitos");
             Pulsar(f.BotSal);
+            nombre(f.RichSalidas, 311);
             captura("salidas");
             // Back through the browser to the start menu, and its masters button.
             Pulsar(f.ButtonRetroN);
             Pulsar(f.ButtonRetroN);
             QVERIFY(Visible(f.PanelMenu) && !Visible(f.PanelTree));
             s.Master();
+            nombre(f.RichSalidas, 551);
             captura("master");
             QVERIFY(s.m.textos.isEmpty());
         }

@@ -12,6 +12,7 @@
 #include "grados.h"
 #include "inipro.h"
 #include "itinerarios.h"
+#include "lugares_fp.h"
 #include "mano.h"
 #include "medio.h"
 #include "panel_efectos.h"
@@ -64,7 +65,7 @@ const QList<Recorrido> &Recorridos()
          puerta::Dejar,
          {[](ProgramaEntregado &p) { ClicFila(p.s().Certifica->ListSelFp, 0); },
           [](ProgramaEntregado &p) { SobreFila(p.s().Certifica->ListTitFP, 0); }}},
-        {"degrees: a branch's degrees, a degree, its statistics and cut-off marks",
+        {"degrees: a branch's degrees, a degree, its statistics, cut-off marks and weightings",
          Tform0::kPuertaCarreras,
          {[](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotMenuGrados")); },
           [](ProgramaEntregado &p) { ClicFila(EnGrados<QListWidget>(p, "Listramas"), 3); },
@@ -75,13 +76,16 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form6, QStringLiteral("Buttoncorte6"))); },
           [](ProgramaEntregado &p) { ClicFila(Control<QTableWidget>(*p.s().Form6, QStringLiteral("L")), 0); },
           [](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form6, QStringLiteral("BotCerrar3"))); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotPonde")); },
+          [](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form6, QStringLiteral("Botcerrar4"))); },
           [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButtonRetroN")); },
           [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButtonRetroN")); },
           [](ProgramaEntregado &p) { PosarEn(EnGrados<QPushButton>(p, "BotMenuInfo"), {5, 5}); },
           [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "ButEstadisticas")); }}},
-        {"catalogue: a family",
+        {"catalogue: a family, a title's details over the lists",
          Tform0::kPuertaCat,
-         {[](ProgramaEntregado &p) { ClicFila(Control<QListWidget>(*p.s().FormCat, QStringLiteral("ListFam")), 0); }}},
+         {[](ProgramaEntregado &p) { ClicFila(Control<QListWidget>(*p.s().FormCat, QStringLiteral("ListFam")), 0); },
+          [](ProgramaEntregado &p) { ClicFila(Control<QListWidget>(*p.s().FormCat, QStringLiteral("ListCat2")), 0); }}},
         {"higher cycles: a title, its statistics, its print selection",
          Tform0::kPuertaFpS,
          {[](ProgramaEntregado &p) { Pulsar(Hijo<QPushButton>(p.s().Form8, "MenuFP1")); },
@@ -108,6 +112,10 @@ const QList<Recorrido> &Recorridos()
          {[](ProgramaEntregado &p) { Pulsar(Control<QPushButton>(*p.s().Form2, QStringLiteral("BotContinuar"))); },
           [](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().Form3, "ListGM"), 0); },
           [](ProgramaEntregado &p) { Pulsar(Hijo<QPushButton>(p.s().Form3, "BitFleGMde")); }}},
+        {"degrees: the structure of university studies",
+         Tform0::kPuertaCarreras,
+         {[](ProgramaEntregado &p) { PosarEn(EnGrados<QPushButton>(p, "BotMenuInfo"), {5, 5}); },
+          [](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "botinfo1")); }}},
         {"degrees: universities by region", Tform0::kPuertaCarreras,
          {[](ProgramaEntregado &p) { Pulsar(EnGrados<QPushButton>(p, "BotMenuUni")); },
           [](ProgramaEntregado &p) { Clic(EnGrados<VistaMapa>(p, "mapa"), Pixel(p.e.MapaComunidades, 13)); },
@@ -131,7 +139,8 @@ const QList<Recorrido> &Recorridos()
           [](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().Form3, "ListSelLugFP"), 0); },
           // A list replaces the map: back to it for another community.
           [](ProgramaEntregado &p) { Pulsar(Hijo<QPushButton>(p.s().Form3, "BotRetrocederFP")); },
-          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapa"), Pixel(p.e.MapaComunidades, 9)); }}},
+          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapa"), Pixel(p.e.MapaComunidades, 9)); },
+          [](ProgramaEntregado &p) { Clic(Hijo<VistaMapa>(p.s().Form3, "mapac"), Pixel(p.e.MapaRegionesC, kComarcaBarcelones)); }}},
         {"basic cycles: a group's families and titles",
          Tform0::kPuertaFPip,
          {[](ProgramaEntregado &p) { ClicFila(Hijo<QListWidget>(p.s().FIniPro, "ListSelFp"), 0); },
@@ -196,6 +205,7 @@ private slots:
             const char *etiqueta;
             const char *dicho;
             std::function<bool(ProgramaEntregado &)> hecho;
+            int idioma = 0;
         };
         // The door opened: once its zoom has played, its screen is the one showing.
         const auto puerta = [](const char *pantalla) {
@@ -208,6 +218,8 @@ private slots:
         const QList<Caso> casos = {
             {"LabelCarreras", "Grados", puerta("TForm1")},
             {"LabelCuesE", "Cuestionario para la ESO", puerta("TForm2")},
+            // Broken inside a word and then at the word's own hyphen.
+            {"LabelCuesB", "Orientazio-galdetegia Batxilergoa", puerta("TFormCon"), 3},
             {"LabelAsistente", "Asistente", puerta("TForm5")},
             {"ImageDejar", "Quiero dejar de estudiar",
              [](ProgramaEntregado &p) { return p.s().Certifica->isVisible(); }},
@@ -215,7 +227,7 @@ private slots:
              [](ProgramaEntregado &p) { return Hijo(p.s().form0, "panelConfigu")->isVisible(); }},
         };
         for (const Caso &c : casos) {
-            ProgramaEntregado p(QStringLiteral("accesible-menu"), 0, {}, true);
+            ProgramaEntregado p(QStringLiteral("accesible-menu"), c.idioma, {}, true);
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Hijo(p.s().form0, c.etiqueta));
             QCOMPARE(a->role(), QAccessible::Button);
             QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.dicho));

@@ -35,6 +35,7 @@
 #include "transiciones_paneles.h"
 #include "zoom_puerta.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFrame>
 #include <QHelpEvent>
@@ -372,13 +373,19 @@ private slots:
             QCOMPARE(Hijo<QLabel>(menu, "LabelIdiomaSel")->text(), b->text());
             p.reloj.Avanzar(1000);
         }
-        // Nothing behind the panel can be reached.
-        for (const char *detras : {"LabelCarreras", "LabelFPip", "LabelDejar", "BotRetroce"})
+        // Nothing behind the panel can be reached; what it covers whole is
+        // not even there for the keyboard and screen readers.
+        for (const char *detras : {"LabelCarreras", "LabelFPip", "LabelDejar"})
             QVERIFY2(pruebas::Inalcanzable(Hijo(menu, detras)).contains(QStringLiteral("covers it")),
                      qPrintable(pruebas::Inalcanzable(Hijo(menu, detras))));
-        // Closed, the doors work again.
+        QVERIFY(!Hijo(menu, "BotRetroce")->isVisible());
+        // Nor can a screen reader press a door there.
+        QAccessibleInterface *puerta = QAccessible::queryAccessibleInterface(Hijo(menu, "LabelCarreras"));
+        QVERIFY(puerta->state().disabled && puerta->actionInterface()->actionNames().isEmpty());
+        // Closed, the doors and the back button work again.
         QVERIFY(Pulsar(Hijo(menu, "ButtonRetroConf")));
         QVERIFY(panel->isHidden());
+        QVERIFY(pruebas::Inalcanzable(Hijo(menu, "BotRetroce")).isEmpty());
         QVERIFY(Pulsar(Hijo(menu, "LabelCarreras")));
         QVERIFY(menu.AbriendoPuerta());
         // The sign clicked while that door opens is the one that opens.
