@@ -71,6 +71,13 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
     ancha[7] = char(0x40);   // a width of over a thousand million pixels
     QByteArray vacia = buena.left(12);
     vacia[4] = vacia[5] = vacia[6] = vacia[7] = 0;
+    QByteArray sinFilas = vacia;
+    sinFilas[4] = 5;
+    sinFilas[8] = 0;
+    // One row of 8193 pixels, a pixel wider than any picture may be.
+    QByteArray anchisima = buena.left(12) + QByteArray(8193 * 4, '\0');
+    qToLittleEndian<quint32>(8193, anchisima.data() + 4);
+    qToLittleEndian<quint32>(1, anchisima.data() + 8);
     const Caso casos[] = {
         {"empty", QByteArray()},
         {"header only, short", buena.left(8)},
@@ -79,6 +86,8 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
         {"one byte more", buena + 'x'},
         {"absurd width", ancha},
         {"no pixels", vacia},
+        {"no rows", sinFilas},
+        {"wider than the largest", anchisima},
     };
     for (const Caso &c : casos)
         EXPECT_TRUE(DecodificarImagenLista(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;
