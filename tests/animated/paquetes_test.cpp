@@ -74,10 +74,13 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
     QByteArray sinFilas = vacia;
     sinFilas[4] = 5;
     sinFilas[8] = 0;
-    // One row of 8193 pixels, a pixel wider than any picture may be.
-    QByteArray anchisima = buena.left(12) + QByteArray(8193 * 4, '\0');
-    qToLittleEndian<quint32>(8193, anchisima.data() + 4);
-    qToLittleEndian<quint32>(1, anchisima.data() + 8);
+    // Whole pictures one pixel wider or taller than any picture may be.
+    const auto plana = [&buena](quint32 ancho, quint32 alto) {
+        QByteArray b = buena.left(12) + QByteArray(qsizetype(ancho * alto * 4), '\0');
+        qToLittleEndian<quint32>(ancho, b.data() + 4);
+        qToLittleEndian<quint32>(alto, b.data() + 8);
+        return b;
+    };
     const Caso casos[] = {
         {"empty", QByteArray()},
         {"header only, short", buena.left(8)},
@@ -87,7 +90,8 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
         {"absurd width", ancha},
         {"no pixels", vacia},
         {"no rows", sinFilas},
-        {"wider than the largest", anchisima},
+        {"wider than the largest", plana(8193, 1)},
+        {"taller than the largest", plana(1, 8193)},
     };
     for (const Caso &c : casos)
         EXPECT_TRUE(DecodificarImagenLista(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;
