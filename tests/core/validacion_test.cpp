@@ -152,17 +152,15 @@ TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
             e.NumItinerarios = leidas;
         };
     };
-    // Activities AC01..ACn; the second profession asks for `codigo`.
+    // Activities A101..A1nn; the one profession asks for `codigo`.
     const auto actividades = [](int n, const std::string &codigo) {
         return [n, codigo](Enlace &e) {
             for (int i = 1; i <= n; ++i)
-                e.CodActividad.Poner(i, "AC" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+                e.CodActividad.Poner(i, "A" + std::to_string(100 + i));
             e.NumActividades = n;
-            e.CodigoProfesion.Poner(1, "AC01");
+            e.CodigoProfesion.Poner(1, codigo);
             e.CodigoProfesion2.Poner(1, "    ");
-            e.CodigoProfesion.Poner(2, codigo);
-            e.CodigoProfesion2.Poner(2, "    ");
-            e.NumProfesiones = 2;
+            e.NumProfesiones = 1;
         };
     };
     struct Caso {
@@ -202,9 +200,9 @@ TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
         {"eleven itineraries", {}, areas(11, 0), Fallo("itinerar", 0)},
         {"eleven itineraries read over twelve kept", {}, areas(12, 11), Fallo("itinerar", 0)},
         {"twelve itineraries", {}, areas(12, 12), Fallo()},
-        {"an activity missing from a full list", {}, actividades(30, "ZZ99"), Fallo("profesio", 2)},
+        {"an activity missing from a full list", {}, actividades(30, "ZZ99"), Fallo("profesio", 1)},
         {"an activity missing from a list with room: both named", {}, actividades(29, "ZZ99"), Fallo("profesio", 0)},
-        {"every activity there", {}, actividades(30, "AC30"), Fallo()},
+        {"every activity there", {}, actividades(30, "A130"), Fallo()},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.que);
