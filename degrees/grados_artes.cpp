@@ -86,14 +86,17 @@ void TForm1::AbrirFamiliaArtes(FamiliaArtes f, int texto)
     const QString ruta = enlace.FicheroIdioma(QString::fromLatin1(FicheroFamiliaArtes(f)));
     estado.ListaArtes.clear();
     estado.EspecialidadesArtes.clear();
-    if (auto lineas = LeerLineas(ruta)) {
-        if (static_cast<int>(lineas->size()) > kMaxLineasArtes)
-            enlace.Avisos().Aviso(
-                ErrorRango(ruta, kMaxLineasArtes + 1, QStringLiteral("demasiadas l\u00edneas")).Mensaje());
-        else
+    // A file that cannot be used is told, and the list shows nothing of it.
+    try {
+        if (auto lineas = LeerLineas(ruta)) {
+            if (static_cast<int>(lineas->size()) > kMaxLineasArtes)
+                throw ErrorRango(ruta, kMaxLineasArtes + 1, QStringLiteral("demasiadas l\u00edneas"));
             estado.ListaArtes = std::move(*lineas);
-    } else {
-        enlace.AvisarFaltaFichero(ruta);
+        } else {
+            enlace.AvisarFaltaFichero(ruta);
+        }
+    } catch (const ErrorDatos &error) {
+        enlace.Avisos().Aviso(error.Mensaje());
     }
     if (f == FamiliaArtes::Plasticas)
         estado.EspecialidadesArtes = EspecialidadesArtes(estado.ListaArtes, f);

@@ -8,10 +8,11 @@
 
 namespace norvela {
 
-// The lines of a text file, CR LF or LF, without their line ends (a CR never
-// stays inside a line). nullopt when the file cannot be opened or holds no
+// The lines of a text file without their line ends: CR LF, LF and a CR
+// alone each end a line. nullopt when the file cannot be opened or holds no
 // line at all: every reader takes a data file with nothing in it for a
-// missing one.
+// missing one. A file that reads as UTF-8 with bytes above 127 is not
+// Windows-1252: an ErrorDatos naming it.
 std::optional<std::vector<std::string>> LeerLineas(const QString &ruta);
 
 // As LeerLineas, but a file that cannot be opened is an ErrorEntradaSalida,

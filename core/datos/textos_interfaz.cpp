@@ -146,6 +146,13 @@ void CargarTextos(Enlace &e, const QString &fichero, TablaTexto &tabla)
     }
     if (static_cast<int>(lineas->size()) > tabla.Ultimo())
         throw ErrorRango(fichero, tabla.Ultimo() + 1, QStringLiteral("demasiadas líneas"));
+    // Every line up to the last text is some caption: a shorter file was cut,
+    // and its screens would show buttons and titles without words.
+    if (static_cast<int>(lineas->size()) < TextosInterfaz::kUltimo)
+        throw ErrorRango(fichero, 0,
+                         QStringLiteral("tiene %1 líneas y el programa lee hasta la línea %2")
+                             .arg(lineas->size())
+                             .arg(TextosInterfaz::kUltimo));
     tabla.Poner(0, HaciaAnsi(fichero));
     int i = 0;
     for (const std::string &linea : *lineas)

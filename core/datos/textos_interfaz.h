@@ -38,7 +38,7 @@ private:
 // Loads the "textos" file into `tabla` (entries 0..1100 of 75 characters):
 // entry 0 the path, entry i line i without trailing blanks. A file that
 // cannot be opened shows "Faltan ficheros (...)" and sets ErrorFicheros;
-// a 1101st line is an ErrorRango.
+// a 1101st line, or a file shorter than the last text, is an ErrorRango.
 void CargarTextos(Enlace &e, const QString &fichero, TablaTexto &tabla);
 
 // Text k := entry k of TextosLeidos, cut to its length, for every text.

@@ -164,7 +164,9 @@ void RequisitosFP(const Enlace &e)
 // intermediate-cycle questionnaire (0: none) that lead to the title.
 void TablaFPMedio(const Enlace &e)
 {
-    if (e.NumCuesGM < 1)
+    // Loaded, "cuesgm" keeps its path in entry 0, even when it holds the
+    // options and no statement at all.
+    if (e.CuestionesGM[0].empty())
         return;
     const QString fichero = e.Fichero(QStringLiteral("datfpmphp"));
     const QString cuesgm = e.FicheroIdioma(QStringLiteral("cuesgm"));
@@ -178,7 +180,7 @@ void TablaFPMedio(const Enlace &e)
         for (int c = 5; c <= 7; ++c) {
             // Statements follow the options: a missing one is a short questionnaire.
             const int v = e.TablaFPMedio.En(r, c);
-            if (ListaCorta(e.NumCuesGM, e.CodigoGM1.Ultimo(), v))
+            if (v > e.NumCuesGM && v <= e.CodigoGM1.Ultimo())
                 Falla(cuesgm, 0,
                       QStringLiteral("tiene %1 preguntas, pero \"datfpmphp\" (línea %2) pide la pregunta %3")
                           .arg(e.NumCuesGM)
@@ -269,8 +271,9 @@ std::string CodigoCentro(int grupo, char provincia)
 // "comunida" leads from each community (columns 1-2: its first province
 // code) through its province lines, in order, to the province codes, and a
 // code to the lines of "lu1".."lu4" that begin with its province character.
-// Centres that no province leads to mean provinces are missing from
-// "comunida"; a province without centres, a centre list cut short.
+// A centre whose code is no province's at all is its own line's fault; one
+// that no province of "comunida" leads to may be that line's or the
+// provinces'. A province without centres means a centre list cut short.
 void Provincias(const Enlace &e)
 {
     const TablaTexto *listas[4] = {&e.Centros1, &e.Centros2, &e.Centros3, &e.Centros4};
@@ -284,7 +287,10 @@ void Provincias(const Enlace &e)
     IniciarCodigosProvincia(codigos);
     // Each code reached, with the "comunida" line that reaches it.
     std::vector<std::pair<std::string, int>> provincias;
-    std::set<std::string> alcanzados;
+    std::set<std::string> alcanzados, conocidos;
+    for (int i = 1; i <= codigos.Ultimo(); ++i)
+        if (codigos[i][0] >= '1' && codigos[i][0] <= '4')
+            conocidos.insert(CodigoCentro(codigos[i][0] - '0', codigos[i][1]));
     for (int c = 1; c <= kNumComunidades; ++c) {
         std::vector<int> lineas;
         for (int k = kNumComunidades + 1; k <= e.NumLugares; ++k)
@@ -310,14 +316,20 @@ void Provincias(const Enlace &e)
         for (int i = 1; i <= centros[g - 1]; ++i) {
             const std::string &linea = (*listas[g - 1])[i];
             const std::string clave = CodigoCentro(g, linea.empty() ? ' ' : linea[0]);
-            if (!alcanzados.count(clave))
-                Falla(comunida, 0,
-                      QStringLiteral("tiene %1 líneas y ninguna de sus provincias lleva a los centros \"%2\" de "
-                                     "\"lu%3\" (línea %4)")
-                          .arg(e.NumLugares)
-                          .arg(DesdeAnsi(clave.substr(1)))
-                          .arg(g)
-                          .arg(i));
+            if (!alcanzados.count(clave)) {
+                const QString lu = e.Fichero(QStringLiteral("lu%1").arg(g));
+                if (!conocidos.count(clave))
+                    Falla(lu, i,
+                          QStringLiteral("el centro empieza por \"%1\", que no es el código de ninguna provincia")
+                              .arg(DesdeAnsi(clave.substr(1))));
+                throw ErrorCoherencia(comunida, lu,
+                                      QStringLiteral("\"comunida\" tiene %1 líneas y ninguna de sus provincias lleva "
+                                                     "a los centros \"%2\" de \"lu%3\" (línea %4)")
+                                          .arg(e.NumLugares)
+                                          .arg(DesdeAnsi(clave.substr(1)))
+                                          .arg(g)
+                                          .arg(i));
+            }
             conCentros.insert(clave);
         }
     for (const auto &[clave, linea] : provincias)
@@ -357,6 +369,19 @@ void Elementos(const Enlace &e, const TablaBytes &tabla, const char *nombre, con
             EntreLista(fichero, r, tabla.En(r, j), 1, deLista, lineas, elementos.Ultimo(), que);
 }
 
+// "cuestiocua" and "cuestioint" give the items of each area, one row for
+// each of the twelve areas (the itineraries) the questionnaires go through.
+void Areas(const Enlace &e, const TablaBytes &tabla, const char *nombre)
+{
+    int filas = 0;
+    for (int r = 1; r <= tabla.Filas(); ++r)
+        if (tabla.En(r, 0) > 0)
+            filas = r;
+    if (filas > 0 && filas != kItinerarios)
+        Falla(e.Fichero(QString::fromLatin1(nombre)), 0,
+              QStringLiteral("tiene %1 líneas y hay %2 áreas: va una por área").arg(filas).arg(kItinerarios));
+}
+
 // The screens read the twelve itineraries of "itinerar", one a line.
 void Itinerarios(const Enlace &e)
 {
@@ -373,7 +398,9 @@ void Itinerarios(const Enlace &e)
 }
 
 // Columns 1-4 and 6-9 of "profesio" are activity codes of "activida" (blank:
-// none). A code missing from a full "activida" is the profession's fault.
+// none). A code missing from a full "activida" is the profession's fault;
+// from one with room left, the profession's code or the activity's line may
+// be the damaged one.
 void Actividades(const Enlace &e)
 {
     if (e.NumActividades < 1 || e.NumProfesiones < 1)
@@ -385,13 +412,15 @@ void Actividades(const Enlace &e)
         for (const std::string *codigo : {&e.CodigoProfesion[k], &e.CodigoProfesion2[k]}) {
             if (codigo->find_first_not_of(' ') == std::string::npos || codigos.count(*codigo))
                 continue;
+            const QString profesio = e.FicheroIdioma(QStringLiteral("profesio"));
             if (e.NumActividades < e.CodActividad.Ultimo())
-                Falla(e.FicheroIdioma(QStringLiteral("activida")), 0,
-                      QStringLiteral("tiene %1 actividades, pero \"profesio\" (línea %2) pide la actividad \"%3\"")
-                          .arg(e.NumActividades)
-                          .arg(k)
-                          .arg(DesdeAnsi(*codigo)));
-            Falla(e.FicheroIdioma(QStringLiteral("profesio")), k,
+                throw ErrorCoherencia(profesio, e.FicheroIdioma(QStringLiteral("activida")),
+                                      QStringLiteral("la línea %1 de \"profesio\" pide la actividad \"%2\" y "
+                                                     "\"activida\" tiene %3 actividades sin ella")
+                                          .arg(k)
+                                          .arg(DesdeAnsi(*codigo))
+                                          .arg(e.NumActividades));
+            Falla(profesio, k,
                   QStringLiteral("actividad \"%1\", que \"activida\" no tiene").arg(DesdeAnsi(*codigo)));
         }
 }
@@ -435,6 +464,8 @@ void ComprobarCoherencia(const Enlace &e)
     TablaFPMedio(e);
     Provincias(e);
     WebComunidades(e);
+    Areas(e, e.TablaCuestioCua, "cuestiocua");
+    Areas(e, e.TablaCuestioInt, "cuestioint");
     Elementos(e, e.TablaCuestioCua, "cuestiocua", "cualidad", e.NumCualidades, e.ListaCualidades);
     Elementos(e, e.TablaCuestioInt, "cuestioint", "interes", e.NumIntereses, e.ListaIntereses);
     Elementos(e, e.TablaCuestioESO, "cuestioESO", "cuestion", e.NumCuestiones, e.Cuestiones);

@@ -2,9 +2,10 @@
 // parallel degree tables, the blocks of subjects per title, the certificate
 // explanations, the requirement lines of the higher cycles, the offers per
 // centre, the cut-off indexes and the universities' communities, the
-// provinces that lead to the centre lists, the questionnaires' items, the
-// activities of the professions, and the lines the screens read by number
-// or code (community web addresses, itineraries, requirements). Start-up
+// provinces that lead to the centre lists, the questionnaires' areas and
+// items, the activities of the professions, and the lines the screens read
+// by number or code (community web addresses, itineraries, requirements),
+// and the statements of the intermediate-cycle questionnaire. Start-up
 // runs them after the screens that load data are created; a table whose
 // file is not loaded yet (count 0) is skipped.
 #pragma once

@@ -71,6 +71,13 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
     ancha[7] = char(0x40);   // a width of over a thousand million pixels
     QByteArray vacia = buena.left(12);
     vacia[4] = vacia[5] = vacia[6] = vacia[7] = 0;
+    // Whole pictures without rows, or one pixel wider or taller than any may be.
+    const auto plana = [&buena](quint32 ancho, quint32 alto) {
+        QByteArray b = buena.left(12) + QByteArray(qsizetype(ancho * alto * 4), '\0');
+        qToLittleEndian<quint32>(ancho, b.data() + 4);
+        qToLittleEndian<quint32>(alto, b.data() + 8);
+        return b;
+    };
     const Caso casos[] = {
         {"empty", QByteArray()},
         {"header only, short", buena.left(8)},
@@ -79,6 +86,9 @@ TEST(ImagenLista, AnythingElseIsNoPicture)
         {"one byte more", buena + 'x'},
         {"absurd width", ancha},
         {"no pixels", vacia},
+        {"no rows", plana(5, 0)},
+        {"wider than the largest", plana(8193, 1)},
+        {"taller than the largest", plana(1, 8193)},
     };
     for (const Caso &c : casos)
         EXPECT_TRUE(DecodificarImagenLista(c.bytes.constData(), c.bytes.size()).isNull()) << c.nombre;

@@ -63,18 +63,19 @@ TEST(ListLoaders, SeventyFiveWideListsKeepTheirWholeLines)
     EXPECT_THROW(CargarListaTexto75(t.e, t.c.Ruta("cas/cuesgm"), t.e.ListaAux, n, 75), std::logic_error);
 }
 
-TEST(ListLoaders, NoCarriageReturnStaysInALine)
+TEST(ListLoaders, CrLfLfAndCrAloneEachEndALine)
 {
     Entorno t;
-    t.c.EscribirBytes("carreranb", "uno\r\ndos\rtres\nx\r\r\ncuatro");
+    t.c.EscribirBytes("carreranb", "uno\r\ndos\rtres\nx\r\r\ncuatro\r");
     int n = 0;
     CargarListaTexto(t.e, t.c.Ruta("carreranb"), t.e.NombresGrupo, n, 10);
-    EXPECT_EQ(n, 4);
+    EXPECT_EQ(n, 6);
     EXPECT_EQ(t.e.NombresGrupo[1], "uno" + Blancos(7));
-    // Columns after a stray CR are not shifted by it.
-    EXPECT_EQ(t.e.NombresGrupo[2], "dostres" + Blancos(3));
-    EXPECT_EQ(t.e.NombresGrupo[3], "x" + Blancos(9));
-    EXPECT_EQ(t.e.NombresGrupo[4], "cuatro" + Blancos(4));
+    EXPECT_EQ(t.e.NombresGrupo[2], "dos" + Blancos(7));
+    EXPECT_EQ(t.e.NombresGrupo[3], "tres" + Blancos(6));
+    EXPECT_EQ(t.e.NombresGrupo[4], "x" + Blancos(9));
+    EXPECT_EQ(t.e.NombresGrupo[5], Blancos(9));
+    EXPECT_EQ(t.e.NombresGrupo[6], "cuatro" + Blancos(4));
 }
 
 // Every table loads a file as long as it holds; one line more is an error

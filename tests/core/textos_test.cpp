@@ -52,9 +52,9 @@ TEST(Textos, LinesAreTrimmedAndCutToTheirLengths)
     EXPECT_EQ(a.e.TextosLeidos[0], (c.Ruta("cas/textos")).toStdString());
 }
 
-TEST(Textos, ShortFileLeavesLaterTextsEmptyAndDecodesAccents)
+TEST(Textos, EmptyLinesUpToTheLastTextLoadAndAShorterFileIsRefused)
 {
-    CarpetaPrueba c;   // the fixture holds 4 lines
+    CarpetaPrueba c;   // the fixture holds 4 texts and empty lines up to line 749
     Iniciado a(c);
     ASSERT_FALSE(a.e.ErrorFicheros);
     EXPECT_TRUE(a.m.textos.isEmpty());
@@ -63,6 +63,13 @@ TEST(Textos, ShortFileLeavesLaterTextsEmptyAndDecodesAccents)
     EXPECT_EQ(a.e.Texto(4), "cuatro");
     EXPECT_EQ(a.e.Texto(5), "");
     EXPECT_EQ(a.e.Texto(749), "");
+
+    c.EscribirLineas("cas/textos", LineasNumeradas(748));
+    Iniciado b(c);
+    EXPECT_TRUE(b.e.ErrorFicheros);
+    EXPECT_EQ(b.m.textos, QStringList{"Error en el fichero " + c.Ruta("cas/textos")
+                                      + ": tiene 748 líneas y el programa lee hasta la línea 749"});
+    EXPECT_EQ(b.e.Textos[2], "");
 }
 
 TEST(Textos, TooManyLinesStopsStartUpWithoutAssigningTexts)

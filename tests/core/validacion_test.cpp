@@ -145,6 +145,24 @@ TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
         return std::map<std::string, std::vector<std::string>>{{"datgradosphp", mas}};
     };
     using Cambio = std::function<void(Enlace &)>;
+    const auto areas = [](int n, int leidas) {
+        return [n, leidas](Enlace &e) {
+            for (int i = 1; i <= n; ++i)
+                e.NombresAreas.Poner(i, "itinerario " + std::to_string(i));
+            e.NumItinerarios = leidas;
+        };
+    };
+    // Activities A101..A1nn; the one profession asks for `codigo`.
+    const auto actividades = [](int n, const std::string &codigo) {
+        return [n, codigo](Enlace &e) {
+            for (int i = 1; i <= n; ++i)
+                e.CodActividad.Poner(i, "A" + std::to_string(100 + i));
+            e.NumActividades = n;
+            e.CodigoProfesion.Poner(1, codigo);
+            e.CodigoProfesion2.Poner(1, "    ");
+            e.NumProfesiones = 1;
+        };
+    };
     struct Caso {
         const char *que;
         std::map<std::string, std::vector<std::string>> cambios;
@@ -156,6 +174,7 @@ TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
          {}, Fallo("carreran", 0)},
         {"an empty first row is no degree",
          {{"datgradosphp", {"0;0;0;0;0;0;0;0;0;0;0;0;0;0", "4;2;12;11;0;0;0;0;1;102;0;0;0;0"}}}, {}, Fallo("datgradosphp", 1)},
+        {"an empty last row is still checked", grados("0;0;0;0;0;0;0;0;0;0;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
         {"branch 6", grados("6;1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
         {"branch 0", grados("0;1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
         {"group -1", grados("4;-1;4;0;0;0;0;0;1;102;0;0;0;0"), {}, Fallo("datgradosphp", 2)},
@@ -178,6 +197,10 @@ TEST(CrossFile, EachBrokenRuleBlamesItsFileAndLine)
          },
          Fallo()},
         {"a university in community 20", {}, [](Enlace &e) { e.ComunidadUniversidad[2] = 20; }, Fallo("lugar", 2)},
+        {"eleven itineraries", {}, areas(11, 0), Fallo("itinerar", 0)},
+        {"eleven itineraries read over twelve kept", {}, areas(12, 11), Fallo("itinerar", 0)},
+        {"an activity missing from a full list", {}, actividades(30, "ZZ99"), Fallo("profesio", 1)},
+        {"an activity missing from a list with room: both named", {}, actividades(29, "ZZ99"), Fallo("profesio", 0)},
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.que);

@@ -192,8 +192,8 @@ TEST(DegreesLoading, ALongerFileThanItsTableIsAnErrorWithItsLineNeverACut)
         int lineas;
         const char *numero;
     };
-    for (const Caso &caso : {Caso{"cas/materiasp", "Matemáticas II", 101, "101"},
-                             Caso{"cas/profesio", "SA01 SA02 Médico/a", 251, "251"},
+    for (const Caso &caso : {Caso{"cas/materiasp", "Matem\xE1ticas II", 101, "101"},
+                             Caso{"cas/profesio", "SA01 SA02 M\xE9" "dico/a", 251, "251"},
                              Caso{"cas/activida", "SA01 Sanidad", 31, "31"}}) {
         Copia c;
         c.Escribir(caso.fichero, std::vector<std::string>(static_cast<size_t>(caso.lineas), caso.linea));

@@ -2,6 +2,7 @@
 // on the start panel's map, the plastic-arts and music families, the sports
 // and other-studies list and a study's report read back from a PDF.
 #include "ansi.h"
+#include "carpeta_entregada.h"
 #include "enlace.h"
 #include "escritorio_registrado.h"
 #include "grados.h"
@@ -32,7 +33,8 @@ namespace {
 // The program on the shipped data, the degrees screen opened by the main
 // menu's door; the region-map window stays out of the way.
 struct Pantalla1 : ProgramaEntregado {
-    explicit Pantalla1(int idioma = 0) : ProgramaEntregado(QStringLiteral("comunidad"), idioma)
+    explicit Pantalla1(int idioma = 0, const QString &rutaPrograma = {})
+        : ProgramaEntregado(QStringLiteral("comunidad"), idioma, rutaPrograma)
     {
         f = s().Form1.Hay() ? std::make_unique<pruebas::VistaGrados>(*s().Form1) : nullptr;
         if (!creadas)
@@ -231,6 +233,21 @@ private slots:
         pruebas::EscritorioRegistrado escritorio;
         DobleClicFila(f.ListSel, musica.indexOf(QStringLiteral("http://www.csma.es")));
         QCOMPARE(escritorio.abiertas.value(0), QUrl(QStringLiteral("http://www.csma.es")));
+    }
+
+    // The dance titles saved again in UTF-8 are told by the file's name, not
+    // shown with each accent as two characters.
+    void ADanceFileSavedAgainInUtf8IsRefusedByName()
+    {
+        CarpetaEntregada carpeta;
+        QFile f(carpeta.Ruta(QStringLiteral("cas/danza")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        carpeta.EscribirBytes(QStringLiteral("cas/danza"), DesdeAnsi(f.readAll().toStdString()).toUtf8());
+        Pantalla1 s(0, carpeta.Programa());
+        s.Familia(s.f->BotDanza);
+        QCOMPARE(s.m.textos, QStringList{"Error en el fichero " + carpeta.Ruta(QStringLiteral("cas/danza"))
+                                         + ": está guardado en UTF-8 y los ficheros de datos van en Windows-1252"});
+        QCOMPARE(s.f->ListSel->count(), 0);
     }
 
     // The print button of an artistic family prints its heading, its lines

@@ -1,6 +1,7 @@
 // The start-up sequence, the welcome window with the skin it starts, and
 // the Yes/No dialog.
 #include "animacion.h"
+#include "ansi.h"
 #include "aplicacion.h"
 #include "arranque.h"
 #include "aviso.h"
@@ -205,13 +206,16 @@ private slots:
         QCOMPARE(pantallas.last(), ultima);
     }
 
-    // A file of the shipped folder's copy emptied, cut to half or doubled stops
-    // the start-up; the first message names it ("@" the data folder, "*" what
-    // the data make of it), or both files where either may be the damaged one.
+    // A file of the shipped folder's copy damaged stops the start-up; the
+    // first message names it ("@" the data folder, "*" what the data make of
+    // it), or both files where either may be the damaged one. No message: a
+    // damage the program reads through, starting as with the whole file.
     void aDamagedFileStopsTheStartUpByItsName_data()
     {
         QTest::addColumn<QString>("fichero");
-        QTest::addColumn<int>("dano");   // 0 emptied, 1 cut to half, 2 doubled
+        // 0 emptied, 1 cut to half, 2 doubled, 3 CR alone as line end, 4 saved again in UTF-8,
+        // 5 only its first 11 lines, 6 its third line beginning "XX99"
+        QTest::addColumn<int>("dano");
         QTest::addColumn<QString>("mensaje");
         for (const char *f : {"cas/fp2", "cas/fpba", "cas/asignaba", "cas/asignagm", "cas/cuestion", "cas/itinerar",
                               "cas/cualidad", "cas/interes", "cas/otros", "cuestioESO", "cuestiocua", "cuestioint",
@@ -225,19 +229,35 @@ private slots:
             {"lu1", "@lu1: tiene 137 líneas y ningún centro de la provincia de la línea 41 de \"comunida\" *"},
             {"lu2", "@lu2: tiene 157 líneas y ningún centro *"}, {"lu3", "@lu3: tiene 118 líneas y ningún centro *"},
             {"lu4", "@lu4: tiene 109 líneas y ningún centro *"},
-            {"comunida", "@comunida: tiene 35 líneas y ninguna de sus provincias lleva a los centros *"},
             {"comuint", "@comuint: tiene 10 líneas y hay 19 comunidades*"},
             {"cas/cualidad", "@cas/cualidad: tiene 24 líneas, pero \"cuestiocua\" *"},
             {"cas/interes", "@cas/interes: tiene 36 líneas, pero \"cuestioint\" *"},
             {"cas/cuestion", "@cas/cuestion: tiene 21 líneas, pero \"cuestioESO\" *"},
             {"cas/itinerar", "@cas/itinerar: tiene 6 líneas y hay 12 itinerarios*"},
-            {"cas/activida", "@cas/activida: tiene 13 actividades, pero \"profesio\" *"},
             {"cas/informa_l", "@cas/informa_l: tiene 48 líneas, pero la pantalla de FP básica lee la línea 54"},
             {"cas/asignaot", "@cas/asignaot, línea 486: el fichero acaba antes de completar el bloque 10"}};
         for (const auto &[f, m] : cortados)
             QTest::addRow("%s cut", f) << f << 1 << "Error en el fichero " + QString::fromUtf8(m);
         QTest::newRow("otros cut") << "cas/otros" << 1 << "Error en los ficheros @cas/asignaot y @cas/otros: *";
         QTest::newRow("lu1 doubled") << "lu1" << 2 << "Error en el fichero @datluggsphp, línea * según @lu1, @lu2, *";
+        const char *const otros[][3] = {
+            {"comunida", "1", "los ficheros @comunida y @lu*: \"comunida\" tiene 35 líneas y ninguna *"},
+            {"cas/activida", "1", "los ficheros @cas/profesio y @cas/activida: * tiene 13 actividades *"},
+            {"cas/textos", "1", "el fichero @cas/textos: tiene 375 líneas y el programa lee hasta la línea 749"},
+            {"cuestioint", "1", "el fichero @cuestioint: tiene 6 líneas y hay 12 áreas*"},
+            {"cuestiocua", "1", "el fichero @cuestiocua: tiene 6 líneas y hay 12 áreas*"},
+            {"cas/fp2", "3", ""},
+            {"cas/itinerar", "3", ""},
+            {"cas/textos", "4", "el fichero @cas/textos: está guardado en UTF-8*"},
+            {"cas/fp", "4", "el fichero @cas/fp: está guardado en UTF-8*"},
+            {"lu1", "4", "el fichero @lu1: está guardado en UTF-8*"},
+            {"cas/profesio", "4", "el fichero @cas/profesio: está guardado en UTF-8*"},
+            {"cas/cuesgm", "5", "el fichero @cas/cuesgm: tiene 0 preguntas, *"},
+            {"cas/profesio", "6", "los ficheros @cas/profesio y @cas/activida: la línea 3 de \"profesio\" pide *"},
+            {"lu1", "6", "el fichero @lu1, línea 3: el centro empieza por \"X\", *"}};
+        for (const auto &[f, d, m] : otros)
+            QTest::addRow("%s damage %s", f, d) << f << QByteArray(d).toInt()
+                                                << (*m ? "Error en " + QString::fromUtf8(m) : QString());
     }
 
     void aDamagedFileStopsTheStartUpByItsName()
@@ -249,13 +269,19 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
         const auto reponer = qScopeGuard([&] { carpeta->EscribirBytes(fichero, bytes); });
-        const QList<QByteArray> lineas = bytes.split('\n');
-        carpeta->EscribirBytes(fichero, QList<QByteArray>{{}, lineas.mid(0, lineas.size() / 2).join('\n'), bytes + bytes}
+        QList<QByteArray> lineas = bytes.split('\n');
+        const QByteArray mitad = lineas.mid(0, lineas.size() / 2).join('\n'), once = lineas.mid(0, 11).join('\n') + '\n';
+        lineas[2] = "XX99" + lineas[2].mid(4);
+        carpeta->EscribirBytes(fichero, QList<QByteArray>{{}, mitad, bytes + bytes, QByteArray(bytes).replace("\r\n", "\r"),
+                                                          DesdeAnsi(bytes.toStdString()).toUtf8(), once, lineas.join('\n')}
                                             .at(dano));
         MensajesRegistrados m;
         Enlace e(m);
-        Iniciar(e);
-        QCOMPARE(Protegido(m, [&] { return Arranque(e, nullptr, [](int) {}).CrearPantallas() ? 0 : 1; }), 1);
+        const int fallo = Protegido(m, [&] {
+            Inicializar(e, Opciones());
+            return !e.ErrorFicheros && Arranque(e, nullptr, [](int) {}).CrearPantallas() ? 0 : 1;
+        });
+        QCOMPARE(fallo, mensaje.isEmpty() ? 0 : 1);
         const QString patron = QRegularExpression::escape(mensaje.replace('@', carpeta->Ruta({}))).replace("\\*", ".*");
         QVERIFY2(QRegularExpression('^' + patron + '$').match(m.textos.value(0)).hasMatch(),
                  qPrintable(m.textos.join('|')));
@@ -353,12 +379,17 @@ private slots:
     }
 
 private:
-    void Iniciar(Enlace &e)
+    OpcionesInicio Opciones() const
     {
         OpcionesInicio o;
         o.rutaPrograma = carpeta->Programa();
         o.carpetaUsuario = carpeta->Programa() + "usuario";
-        Inicializar(e, o);
+        return o;
+    }
+
+    void Iniciar(Enlace &e)
+    {
+        Inicializar(e, Opciones());
         QVERIFY(!e.ErrorFicheros);
     }
 

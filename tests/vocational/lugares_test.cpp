@@ -128,7 +128,8 @@ TEST_F(Lugares, DistrictAndZoneCodesComeFromTheirBlocksOnly)
     e.Centros4.Poner(2, Centro('5', "Igualada", "Ins Dos", 'b'));
     e.Centros4.Poner(3, Centro('A', "Barcelona", "Ins Tres", 'k'));
     e.Centros4.Poner(4, Centro('6', "Girona", "Ins Quatre", 'e'));
-    e.NumCentros4 = 4;
+    e.Centros4.Poner(5, Centro('A', "Sabadell", "Ins Cinc", 'm'));   // the last centre
+    e.NumCentros4 = 5;
     e.Centros2.Poner(1, Centro('1', "Albacete", "IES A"));
     e.Centros2.Poner(2, Centro('8', "Madrid", "IES B", 'a'));
     e.Centros2.Poner(3, Centro('H', "Alcobendas", "IES C", 'f'));
@@ -143,7 +144,7 @@ TEST_F(Lugares, DistrictAndZoneCodesComeFromTheirBlocksOnly)
             v.push_back(t[i]);
         return v;
     };
-    EXPECT_EQ(codigos(e.CodigoComarcaCentro, 4), (std::vector<std::string>{"", "5b", "5k", "6e"}));
+    EXPECT_EQ(codigos(e.CodigoComarcaCentro, 5), (std::vector<std::string>{"", "5b", "5k", "6e", "5m"}));
     EXPECT_EQ(e.Centros4[3][0], '5');
     EXPECT_EQ(e.Centros4[3][44], ' ');
     EXPECT_EQ(codigos(e.CodigoZonaCentro, 5), (std::vector<std::string>{"", "8a", "8f", "", ""}));

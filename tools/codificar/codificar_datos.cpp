@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -42,6 +43,15 @@ bool convertir(const QString &origen, const QString &destino)
         }
         salida += linea;
         salida += "\r\n";
+    }
+    // The program refuses a data file that reads as UTF-8 with bytes above
+    // 127 (someone saved it again in UTF-8): a text whose Windows-1252 bytes
+    // happen to read so must not ship.
+    QStringDecoder comoUtf8(QStringDecoder::Utf8);
+    const QString leido = comoUtf8(salida);   // decoding happens here
+    if (!comoUtf8.hasError() && std::any_of(salida.cbegin(), salida.cend(), [](char c) { return (c & 0x80) != 0; })) {
+        std::fprintf(stderr, "%s: its Windows-1252 text reads as UTF-8, which the program refuses\n", qPrintable(origen));
+        return false;
     }
     QDir().mkpath(QFileInfo(destino).absolutePath());
     QSaveFile fichero(destino);
