@@ -105,6 +105,11 @@ void PantallaFP::Completar() const
         resto_->Completar();
 }
 
+bool PantallaFP::ConstruccionPendiente() const
+{
+    return resto_ && resto_->Pendiente();
+}
+
 void PantallaFP::TimerEstrellasTimer()
 {
     mapa->TicEstrellas(enlace);

@@ -105,6 +105,7 @@ protected:
     // The rest of the screen, built now if it was not yet: what reaches for
     // it from outside the screen's own events calls this first.
     void Completar() const;
+    bool ConstruccionPendiente() const;
     // Once the whole screen stands.
     virtual void Completado() {}
     virtual void Construir() = 0;

@@ -668,7 +668,11 @@ private slots:
         QVERIFY(s.creadas);
         int vistos = 0;
         const QList<QWidget *> pantallas = {s.s().Form8, s.s().Form3, s.s().FIniPro, s.s().Certifica};
-        for (QWidget *p : pantallas)
+        for (QWidget *p : pantallas) {
+            // As the student first sees it, whole.
+            p->show();
+            QVERIFY(QTest::qWaitForWindowExposed(p));
+            QCoreApplication::processEvents();
             for (QPushButton *b : p->findChildren<QPushButton *>()) {
                 if (b->text().isEmpty() || b->objectName().isEmpty())
                     continue;
@@ -677,6 +681,8 @@ private slots:
                 QCOMPARE(a->text(QAccessible::Name), b->text().remove(QLatin1Char('&')));
                 ++vistos;
             }
+            p->hide();
+        }
         QVERIFY(vistos > 20);
     }
 };
