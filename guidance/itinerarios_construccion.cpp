@@ -14,8 +14,33 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace norvela {
+
+namespace {
+
+// The window's gradient at `tamano`, as smoothly scaling the whole window's
+// gives it. Every row is one colour, so one column scaled and then widened
+// gives the same pixels, without scaling a whole window's picture when the
+// screen first shows.
+QPixmap DegradadoA(const QSize &tamano)
+{
+    QImage columna(1, Pantalla::kAlto, QImage::Format_RGB32);
+    {
+        QPainter lienzo(&columna);
+        PintarDegradado(lienzo, 0, 0, 1, Pantalla::kAlto, paleta::ColorFondo, paleta::ColorDegradado);
+    }
+    const QImage escalada = columna.scaled(QSize(1, tamano.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage imagen(tamano, QImage::Format_RGB32);
+    for (int y = 0; y < imagen.height(); ++y) {
+        auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        std::fill(fila, fila + imagen.width(), escalada.pixel(0, y));
+    }
+    return QPixmap::fromImage(std::move(imagen));
+}
+
+} // namespace
 
 void TForm2::Construir()
 {
@@ -30,13 +55,7 @@ void TForm2::Construir()
     // A picture without caption: screen readers say what it is.
     degradeIti->setAccessibleName(TextoPropio(Propio::Fondo));
     degradeIti->setGeometry(cabecera.fondo->geometry().adjusted(kAnchoMarco, 50, -kAnchoMarco, 0));
-    degradeIti->setScaledContents(true);
-    PixmapAlMostrarse(degradeIti, [] {
-        QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
-        QPainter lienzo(&imagen);
-        PintarDegradado(lienzo, 0, 0, kAncho, kAlto, paleta::ColorFondo, paleta::ColorDegradado);
-        return QPixmap::fromImage(imagen);
-    });
+    PixmapAlMostrarse(degradeIti, [this] { return DegradadoA(degradeIti->size()); });
     // Over the gradient, under the heading; over the whole window it covers
     // the frame too.
     degradeIti->stackUnder(cabecera.panel);
@@ -63,10 +82,13 @@ void TForm2::MostrarConDiagrama()
 
 void TForm2::MostrarConCuestionario()
 {
+    // The gradient over the whole window, drawn at that size when first shown.
+    degradeIti->setGeometry(rect());
+    if (!degradeIti->pixmap().isNull())
+        degradeIti->setPixmap(DegradadoA(size()));
     Mostrar();
     BotLOMCE->hide();
     botCuestio->show();
-    degradeIti->setGeometry(rect());
 }
 
 void TForm2::BotLOMCEClick()

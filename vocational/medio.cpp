@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <tuple>
 
 namespace norvela {
 
@@ -41,11 +42,15 @@ void TForm3::PrepararDatos(Enlace &e)
 TForm3::TForm3(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm3"))
 {
     Montar(CierreVentana::PreguntarYTerminar);
+}
+
+void TForm3::Completado()
+{
     estado.AltoListaSel = listSelFP->height();
     estado.Imprimiendo = false;
 }
 
-void TForm3::Construir()
+bool TForm3::ConstruirPrimero()
 {
     degradeMapa2 = new EtiquetaActiva(this);
     degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
@@ -63,6 +68,40 @@ void TForm3::Construir()
     botSalir = BotonNombrado(this, QStringLiteral("botSalir"), kMenuX, kMenuY[2], 320, 64);
     OcultarMenu();
 
+    TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
+    heli = new QTimer(this);
+    heli->setObjectName(QStringLiteral("heli"));
+    heli->setInterval(16);
+    // The intro's layer is raised over everything whenever it flies.
+    ConstruirIntro();
+
+    // Their look and captions as Estilo and Captions give them.
+    setFont(QFont(QStringLiteral("Arial"), 10));
+    PonerColor({this}, QPalette::Window, paleta::ColorCrema);
+    PonerColor({LabelFP1, LabelAno}, QPalette::WindowText, paleta::ColorTitulo);
+    for (QLabel *l : {LabelFP1, LabelAno})
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelFP1->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    LabelAno->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    setWindowTitle(T(338));
+    LabelFP1->setText(T(512));
+    LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
+    for (const auto &[boton, texto, accion] : {std::tuple{botTit2, 190, &TForm3::botTit2Click},
+                                               std::tuple{botLug2, 276, &TForm3::botLug2Click},
+                                               std::tuple{botSalir, 54, &TForm3::botSalirClick}}) {
+        boton->setText(T(texto));
+        // Whatever a button opens is built by then.
+        connect(boton, &QPushButton::clicked, this, [this, accion] {
+            Completar();
+            (this->*accion)();
+        });
+    }
+    return true;
+}
+
+void TForm3::Construir()
+{
     // Lists, grid, their captions and buttons, in the effects panel.
     PanelSelec = ConstruirPanelListas(QStringLiteral("PanelSelec"), QRect(30, 110, 520, 636));
     ConstruirRotulos(PanelSelec, QRect(10, 8, 500, 24), QRect(10, 34, 500, 26));
@@ -97,13 +136,6 @@ void TForm3::Construir()
     ConstruirPanelMapa();
     ConstruirLugares();
     PanelMapa->raise();
-
-    TimerParpadeo = new Parpadeo(this);
-    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
-    heli = new QTimer(this);
-    heli->setObjectName(QStringLiteral("heli"));
-    heli->setInterval(16);
-    ConstruirIntro();
     ConstruirCuestionario();
 }
 
@@ -129,9 +161,9 @@ void TForm3::Captions()
 
 void TForm3::Conectar()
 {
-    ConectarBotones<TForm3>({{botTit2, &TForm3::botTit2Click}, {botSalir, &TForm3::botSalirClick},
-                             {BotRequisitos, &TForm3::BotRequisitosClick}, {BotPuesto, &TForm3::BotPuestoClick},
-                             {botAsig, &TForm3::botAsigClick}, {botLug2, &TForm3::botLug2Click},
+    // The menu's buttons were wired with it.
+    ConectarBotones<TForm3>({{BotRequisitos, &TForm3::BotRequisitosClick}, {BotPuesto, &TForm3::BotPuestoClick},
+                             {botAsig, &TForm3::botAsigClick},
                              {BotRetrocederFP, &TForm3::BotRetrocederFPClick},
                              {BotImprimir, &TForm3::BotImprimirClick}});
     ConectarLugares();
@@ -169,11 +201,14 @@ void TForm3::Entrar()
     enlace.SeleccionFija = false;
     degradeMapa2->show();
     if (enlace.CuestionarioGM) {
+        Completar();
         EntrarCuestionario();
         return;
     }
-    // Any other opener: nothing of a questionnaire left on screen.
-    OcultarCuestionario();
+    // Any other opener: nothing of a questionnaire left on screen (a
+    // questionnaire still to be built was never there).
+    if (!ConstruccionPendiente())
+        OcultarCuestionario();
     if (enlace.IntroHelicoptero) {
         enlace.IntroHelicoptero = false;
         EmpezarIntroHelicoptero();

@@ -125,6 +125,10 @@ private:
 
     QAbstractItemDelegate *dibujoOpcionesGM_ = nullptr, *dibujoTitulosGM_ = nullptr;
 
+    // The frame, the heading and year, the menu and the helicopter intro
+    // first; the lists, maps, views and questionnaire after.
+    bool ConstruirPrimero() override;
+    void Completado() override;
     void Construir() override;
     void Estilo() override;
     void Captions() override;

@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "comunidades_titulo.h"
+#include "construccion_diferida.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
@@ -51,21 +52,25 @@ PantallaFP::PantallaFP(Enlace &e, Pantallas &p, const QString &nombre)
 
 const NivelFPDatos &PantallaFP::Nivel() const
 {
+    Completar();
     return Ruta->Nivel();
 }
 
 const EstadoRutaFP &PantallaFP::EstadoRuta() const
 {
+    Completar();
     return Ruta->estado;
 }
 
 const LugarElegidoFP &PantallaFP::Lugar() const
 {
+    Completar();
     return Ruta->lugar;
 }
 
 const SeleccionComunidadesFP &PantallaFP::SeleccionInforme() const
 {
+    Completar();
     return Seleccion->seleccion;
 }
 
@@ -80,11 +85,29 @@ std::optional<InformeFP> PantallaFP::HojaDelTitulo(const VistasTitulo &vistas)
 void PantallaFP::Montar(CierreVentana cierre)
 {
     PonerCierre(cierre);
-    Construir();
-    Estilo();
-    Captions();
-    CrearRuta();
-    Conectar();
+    const auto resto = [this] {
+        Construir();
+        Estilo();
+        Captions();
+        CrearRuta();
+        Conectar();
+        Completado();
+    };
+    if (ConstruirPrimero())
+        resto_ = new ConstruccionDiferida(this, resto);
+    else
+        resto();
+}
+
+void PantallaFP::Completar() const
+{
+    if (resto_)
+        resto_->Completar();
+}
+
+bool PantallaFP::ConstruccionPendiente() const
+{
+    return resto_ && resto_->Pendiente();
 }
 
 void PantallaFP::TimerEstrellasTimer()

@@ -28,6 +28,7 @@ class QTableWidget;
 
 namespace norvela {
 
+class ConstruccionDiferida;
 class EtiquetaActiva;
 class EtiquetaSombreada;
 class Parpadeo;
@@ -94,7 +95,19 @@ protected:
 
     // Puts the screen together, closing as `cierre` says: its widgets, their
     // look, their captions, the place route and the wiring, in that order.
+    // A screen whose first paint shows little builds that first
+    // (ConstruirPrimero) and the rest right after the first paint.
     void Montar(CierreVentana cierre);
+    // What the screen's first paint shows, styled, captioned and wired,
+    // when the screen builds it apart; false builds the whole at once. What
+    // it builds comes first in the stacking order: the rest goes above it.
+    virtual bool ConstruirPrimero() { return false; }
+    // The rest of the screen, built now if it was not yet: what reaches for
+    // it from outside the screen's own events calls this first.
+    void Completar() const;
+    bool ConstruccionPendiente() const;
+    // Once the whole screen stands.
+    virtual void Completado() {}
     virtual void Construir() = 0;
     virtual void Estilo() = 0;
     virtual void Captions() = 0;
@@ -183,6 +196,7 @@ protected:
     void hideEvent(QHideEvent *evento) override;
 
 private:
+    ConstruccionDiferida *resto_ = nullptr;
     QWidget *panelListas_ = nullptr;
     QListWidget *listaTitulos_ = nullptr;
     int altoFamilias_ = 0;

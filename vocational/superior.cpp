@@ -39,6 +39,10 @@ void TForm8::PrepararDatos(Enlace &e)
 TForm8::TForm8(Enlace &e, Pantallas &p) : PantallaFP(e, p, QStringLiteral("TForm8"))
 {
     Montar(CierreVentana::PreguntarYTerminar);
+}
+
+void TForm8::Completado()
+{
     LlenarComarcasBarcelona();
     estado.AltoListaSel = listSelFP->height();
 }
@@ -72,8 +76,8 @@ void TForm8::Captions()
 
 void TForm8::Conectar()
 {
-    ConectarBotones<TForm8>({{MenuFP1, &TForm8::MenuFP1Click}, {MenuFP2, &TForm8::MenuFP2Click},
-                             {menuFP3, &TForm8::menuFP3Click}, {MenuFpTit1, &TForm8::MenuFpTit1Click},
+    // The start panel's buttons were wired with it.
+    ConectarBotones<TForm8>({{MenuFpTit1, &TForm8::MenuFpTit1Click},
                              {MenuFpTit5, &TForm8::MenuFpTit5Click}, {MenuFpTit6, &TForm8::MenuFpTit6Click},
                              {MenuFPTitEst, &TForm8::MenuFPTitEstClick}, {BotImprimir, &TForm8::BotImprimirClick},
                              {BotRetrocederFP, &TForm8::BotRetrocederFPClick}, {BotAceptar, &TForm8::BotAceptarClick}});

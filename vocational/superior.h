@@ -90,7 +90,10 @@ private:
     void BotRetrocederFPClick();
     void menuFP3Click();
 
-    // superior_construccion.cpp: the widgets, area by area.
+    // superior_construccion.cpp: the widgets, area by area; the frame, the
+    // heading and the start panel first.
+    bool ConstruirPrimero() override;
+    void Completado() override;
     void Construir() override;
     void ConstruirInicio();
     void ConstruirListas();

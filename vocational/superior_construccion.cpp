@@ -6,10 +6,12 @@
 
 #include "impresion_fp.h"
 
+#include "colores.h"
 #include "controles_fp.h"
 #include "enlace.h"
 #include "etiquetas.h"
 #include "marco.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "piezas_fp.h"
 
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <tuple>
 
 namespace norvela {
 
@@ -27,16 +30,39 @@ constexpr double kEscalaMapa = 1.5;
 
 } // namespace
 
-void TForm8::Construir()
+bool TForm8::ConstruirPrimero()
 {
     ConstruirInicio();
+    TimerParpadeo = new Parpadeo(this);
+    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
+    // Their look and captions as Estilo and Captions give them.
+    setFont(QFont(QStringLiteral("Arial"), 10));
+    PonerColor({this}, QPalette::Window, paleta::ColorCrema);
+    PonerColor({PanelFP}, QPalette::Window, paleta::ColorFondo);
+    LabelFP1->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
+    PonerColor({LabelFP1}, QPalette::WindowText, paleta::ColorTitulo);
+    setWindowTitle(T(338));
+    LabelFP1->setText(T(513));
+    for (const auto &[boton, texto, accion] : {std::tuple{MenuFP1, 316, &TForm8::MenuFP1Click},
+                                               std::tuple{MenuFP2, 317, &TForm8::MenuFP2Click},
+                                               std::tuple{menuFP3, 82, &TForm8::menuFP3Click}}) {
+        boton->setText(T(texto));
+        // Whatever a button opens is built by then.
+        connect(boton, &QPushButton::clicked, this, [this, accion] {
+            Completar();
+            (this->*accion)();
+        });
+    }
+    return true;
+}
+
+void TForm8::Construir()
+{
     ConstruirListas();
     ConstruirMenuTitulo();
     ConstruirMapas();
     ConstruirSeleccion();
     ConstruirPista();
-    TimerParpadeo = new Parpadeo(this);
-    TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
 }
 
 // The frame, the heading and the start panel.

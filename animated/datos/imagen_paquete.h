@@ -1,4 +1,4 @@
-// The pictures of the animated screen's image packs (each a PNG entry of a
+// The pictures of the animated screen's image packs (each an entry of a
 // pack, paquete_imagenes.h).
 #pragma once
 

@@ -1,5 +1,7 @@
 #include "paquete_imagenes.h"
 
+#include "imagen_lista.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QtEndian>
@@ -14,6 +16,7 @@ namespace {
 
 constexpr qint64 kNombreMaximo = kNombre - 1;   // at least one NUL after the name
 constexpr char kFirmaPng[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+constexpr char kFirmaLista[4] = {'N', 'V', 'P', '1'};
 
 bool NombreValido(const QByteArray &nombre)
 {
@@ -44,13 +47,41 @@ QSize TamanoPng(const char *datos, qint64 longitud)
 
 } // namespace
 
+// A ready picture, drawn straight from the pack's bytes, which it keeps
+// alive (it would copy them only if something drew on it); copied when its
+// pixels are not aligned to be drawn so.
+QImage PaqueteImagenes::ImagenLista(QByteArrayView datos, QSize tamano) const
+{
+    const QImage envuelta = EnvolverImagenLista(datos.data(), datos.size());
+    QImage imagen = envuelta.isNull() ? DecodificarImagenLista(datos.data(), datos.size()) : envuelta;
+    if (imagen.size() != tamano)
+        return {};
+    // Opaque pictures are copied where they are drawn, not blended, like
+    // opaque PNG pictures: every pixel's alpha is full.
+    // (A ready picture's rows follow one another with no gap.)
+    const auto *pixel = reinterpret_cast<const quint32 *>(imagen.constBits());
+    const qsizetype n = qsizetype(tamano.width()) * tamano.height();
+    quint32 todos = 0xff000000u;
+    for (qsizetype i = 0; i < n; ++i)
+        todos &= pixel[i];
+    const QImage::Format formato = todos >= 0xff000000u ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    if (envuelta.isNull()) {
+        imagen.reinterpretAsFormat(formato);
+        return imagen;
+    }
+    return QImage(
+        envuelta.constBits(), envuelta.width(), envuelta.height(), envuelta.bytesPerLine(), formato,
+        [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, new QByteArray(bytes_));
+}
+
 bool PaqueteImagenes::Leer(const QString &ruta)
 {
     *this = {};
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxFichero)
         return false;
-    QByteArray bytes = f.read(kMaxFichero + 1);
+    // Its size, once: nothing more is allocated than the file holds.
+    QByteArray bytes = f.read(f.size());
     return f.error() == QFileDevice::NoError && Abrir(std::move(bytes));
 }
 
@@ -114,6 +145,8 @@ QImage PaqueteImagenes::Imagen(const QString &nombre, QSize tamano) const
     if (it == entradas_.constEnd())
         return {};
     const QByteArrayView datos(bytes_.constData() + it->first, it->second);
+    if (datos.startsWith(QByteArrayView(kFirmaLista, 4)))
+        return ImagenLista(datos, tamano);
     // Nothing of another size is decoded, however large it says it is.
     if (TamanoPng(datos.data(), datos.size()) != tamano)
         return {};

@@ -1,18 +1,21 @@
-// The image packs of the animated screen: a small file of named PNG
-// pictures, in a layout of the program's own (README.md, "Image packs"):
+// The image packs of the animated screen: a small file of named pictures,
+// in a layout of the program's own (README.md, "Image packs"):
 //
 //   header   "NVPK", version (1), number of entries     3 x 4 bytes
 //   index    per entry: name (32 bytes, NUL-padded),
 //            offset and size of its bytes (4 bytes each)  40 bytes each
-//   data     the entries' bytes, each a PNG file
+//   data     the entries' bytes, each a picture stored ready to draw
+//            (imagen_lista.h) or a PNG file
 //
 // All numbers are unsigned 32-bit little-endian. Nothing in a pack is
 // trusted: the whole index is checked against the file before any entry is
-// handed out, and a picture is decoded only when its PNG header gives the
-// size it is asked for.
+// handed out, and a picture is taken only when its header gives the size it
+// is asked for. The build writes ready pictures: reading them decodes
+// nothing, and each is drawn from the pack's own bytes.
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QImage>
 #include <QSize>
@@ -43,13 +46,16 @@ public:
     // The bytes of entry `nombre`; empty when the pack has none of that name.
     QByteArray Entrada(const QString &nombre) const;
     // Entry `nombre` as a picture ready to draw (RGB32 when opaque, else
-    // premultiplied ARGB), when
-    // it is a PNG picture of exactly `tamano`; a null image otherwise.
+    // premultiplied ARGB), when it is a ready or PNG picture of exactly
+    // `tamano`; a null image otherwise. A ready picture keeps the pack's
+    // bytes while it or a copy of it lives.
     QImage Imagen(const QString &nombre, QSize tamano) const;
     // The entries' names, in the index's order.
     const std::vector<QString> &Nombres() const { return nombres_; }
 
 private:
+    QImage ImagenLista(QByteArrayView datos, QSize tamano) const;
+
     QByteArray bytes_;
     std::vector<QString> nombres_;
     QHash<QString, std::pair<qint64, qint64>> entradas_;   // offset, size

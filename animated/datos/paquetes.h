@@ -11,7 +11,7 @@ namespace norvela {
 // Reads both pack files (paquete_imagenes.h) and takes every picture out of
 // them. Returns the path of the first pack that is missing, is not a
 // well-formed pack, or lacks one of the pictures, holds it as anything but a
-// PNG picture or at a size the scene does not draw (the pictures are then
+// picture (ready to draw or PNG) or at a size the scene does not draw (the pictures are then
 // left empty); an empty text when both packs were read whole.
 QString CargarPaquetesEscena(const QString &segdxg, const QString &vector, ImagenesEscena &imagenes);
 

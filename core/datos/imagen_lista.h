@@ -1,8 +1,8 @@
 // Pictures stored ready to draw: a short header ("NVP1", width, height, both
 // 32-bit little-endian) followed by the rows of premultiplied 32-bit ARGB
 // pixels. Reading one copies its pixels, with nothing to decode. The
-// pictures compiled into the program are stored so (the animated screen's
-// image packs on disk hold PNG pictures instead).
+// pictures compiled into the program are stored so, and so are those of the
+// animated screen's image packs on disk.
 #pragma once
 
 #include <QByteArray>

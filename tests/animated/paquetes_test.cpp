@@ -168,6 +168,9 @@ TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
         {"cortado", vector.chopped(1), true},
         {"no-png", noPng, false},
         {"diminuto", Rehecho("vector.DXG", [&](auto &e) { e.back().second = CodificarPng(punto); }), false},
+        {"lista-diminuta", Rehecho("vector.DXG", [&](auto &e) { e.back().second = CodificarImagenLista(punto); }),
+         false},
+        {"lista-cortada", Rehecho("vector.DXG", [](auto &e) { e.back().second.chop(4); }), false},
         {"falta-una", Rehecho("vector.DXG", [](auto &e) { e.pop_back(); }), false},
     };
     struct Caso {
@@ -191,8 +194,18 @@ TEST(PaquetesEntregados, AMissingOrDamagedPackIsNamed)
         EXPECT_TRUE(im.fondo.isNull());
         EXPECT_TRUE(im.anda[0].isNull());
     }
-    // Written again whole, the same pack is read.
+    // Written again whole, the same pack is read; and with its pictures as PNG
+    // files.
     c.EscribirBytes("rehecho.DXG", Rehecho("vector.DXG", [](auto &) {}));
-    ImagenesEscena im;
+    ImagenesEscena im, png;
     EXPECT_TRUE(CargarPaquetesEscena(seg, c.Ruta("rehecho.DXG"), im).isEmpty());
+    c.EscribirBytes("png.DXG", Rehecho("vector.DXG", [](auto &e) {
+        for (auto &[nombre, bytes] : e)
+            bytes = CodificarPng(DecodificarImagenLista(bytes.constData(), bytes.size()));
+    }));
+    EXPECT_TRUE(CargarPaquetesEscena(seg, c.Ruta("png.DXG"), png).isEmpty());
+    // Drawn alike: copied where opaque, blended where not.
+    for (const auto &[a, b] : {std::pair{&png.autobus, &im.autobus}, std::pair{&png.anda[0], &im.anda[0]},
+                              std::pair{&png.nube[0], &im.nube[0]}})
+        EXPECT_EQ(a->format(), b->format());
 }

@@ -8,6 +8,7 @@
 #include "carpeta_entregada.h"
 #include "certifiU.h"
 #include "control_por_nombre.h"
+#include "dibujo.h"
 #include "enlace.h"
 #include "formconsejo.h"
 #include "formlomce.h"
@@ -15,6 +16,7 @@
 #include "inipro.h"
 #include "itinerarios.h"
 #include "medio.h"
+#include "paleta.h"
 #include "panel_efectos.h"
 #include "principal.h"
 #include "profeU.h"
@@ -26,6 +28,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -172,6 +175,11 @@ private slots:
         p.s().AbrirPuerta(puerta::CuesE);
         QVERIFY(iti.isVisible() && !pruebas::Hijo<QPushButton>(iti, "BotLOMCE")->isVisible() && pruebas::Hijo<QPushButton>(iti, "botCuestio")->isVisible());
         QCOMPARE(pruebas::Hijo<QLabel>(iti, "degradeIti")->geometry(), iti.rect());
+        QImage degradado(iti.size(), QImage::Format_RGB32);
+        QPainter lienzo(&degradado);
+        PintarDegradado(lienzo, 0, 0, iti.width(), iti.height(), paleta::ColorFondo, paleta::ColorDegradado);
+        lienzo.end();
+        QCOMPARE(pruebas::Hijo<QLabel>(iti, "degradeIti")->grab().toImage().convertToFormat(QImage::Format_RGB32), degradado);
         Clic(pruebas::Hijo<QPushButton>(iti, "botCuestio"));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible() && !iti.isVisible());
         QVERIFY(p.e.NombreCursoAlumno.isEmpty());

@@ -669,7 +669,11 @@ private slots:
         int vistos = 0;
         const QList<QWidget *> pantallas = {s.s().Form8.get(), s.s().Form3.get(), s.s().FIniPro.get(),
                                                s.s().Certifica.get()};
-        for (QWidget *p : pantallas)
+        for (QWidget *p : pantallas) {
+            // As the student first sees it, whole.
+            p->show();
+            QVERIFY(QTest::qWaitForWindowExposed(p));
+            QCoreApplication::processEvents();
             for (QPushButton *b : p->findChildren<QPushButton *>()) {
                 if (b->text().isEmpty() || b->objectName().isEmpty())
                     continue;
@@ -678,6 +682,8 @@ private slots:
                 QCOMPARE(a->text(QAccessible::Name), b->text().remove(QLatin1Char('&')));
                 ++vistos;
             }
+            p->hide();
+        }
         QVERIFY(vistos > 20);
     }
 };

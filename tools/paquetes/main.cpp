@@ -1,6 +1,7 @@
 // Draws the pictures of the animated home screen and writes the data
 // folder's two image packs, OUT/segdxg1.DXG and OUT/vector.DXG, each
-// picture a PNG entry (animated/datos/paquete_imagenes.h).
+// picture an entry stored ready to draw (animated/datos/paquete_imagenes.h).
+#include "imagen_lista.h"
 #include "imagen_paquete.h"
 #include "paquete_imagenes.h"
 #include "paquetes.h"
@@ -38,7 +39,8 @@ int main(int argc, char *argv[])
         im.pajaro[i] = dibujo::pajaroEscena(i);
     im.autobus = dibujo::autobusEscena();
 
-    // Each pack's pictures as PNG entries, in the scene's order.
+    // Each pack's pictures, in the scene's order, stored ready to draw: the
+    // screen reads them without decoding anything.
     std::vector<std::pair<QString, QByteArray>> entradas[2];
     int fallos = 0;
     for (const EntradaPaquete &e : EntradasPaquetes(im)) {
@@ -47,7 +49,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s: drawn at a size the scene does not use\n", qPrintable(e.nombre));
             ++fallos;
         }
-        entradas[e.paquete].emplace_back(e.nombre, CodificarPng(*e.destino));
+        entradas[e.paquete].emplace_back(e.nombre, CodificarImagenLista(*e.destino));
     }
     const char *paquetes[2] = {"segdxg1.DXG", "vector.DXG"};
     for (int i = 0; i < 2; ++i) {
