@@ -5,6 +5,10 @@
 #include "principal.h"
 #include "transiciones_paneles.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
 namespace norvela::pruebas {
 
 ProgramaEntregado::ProgramaEntregado(const QString &nombre, int idioma, const QString &rutaPrograma, bool conReloj,
@@ -31,6 +35,16 @@ void ProgramaEntregado::AbrirPuerta(int codigo)
 {
     s().form0->AbrirDestinoPuerta(codigo);
     s().form0->hide();
+    // The student sees the screen before reaching for it: a screen built in
+    // two steps builds its hidden rest once its first picture is on screen.
+    QList<QPointer<QWidget>> vistas;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            vistas.append(w);
+    for (const QPointer<QWidget> &w : vistas)
+        if (w && w->isVisible() && !QTest::qWaitForWindowExposed(w))
+            qWarning("%s never reached the screen", qPrintable(w->objectName()));
+    QCoreApplication::processEvents();
 }
 
 } // namespace norvela::pruebas
