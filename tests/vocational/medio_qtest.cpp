@@ -191,6 +191,7 @@ private slots:
                 Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
             }
             QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombre);
+            QVERIFY(Hijo<QLabel>(f, "PanelCarSel")->isVisible());
             int marcadas = 0;
             for (int c = 1; c <= 19; ++c)
                 marcadas += e.MarcasEstrellas[c] != 0;
