@@ -3,6 +3,7 @@
 // the arrow, closed and opened again; its captions in every language.
 #include "enlace.h"
 #include "grados.h"
+#include "mano.h"
 #include "mensajes.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
@@ -12,7 +13,6 @@
 #include "vista_grados.h"
 
 #include <QElapsedTimer>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -39,10 +39,9 @@ struct Pantalla1 : pruebas::ProgramaEntregado {
     // Points at the information entry and clicks the animation in its sub-menu.
     void Abrir()
     {
-        QEnterEvent entrar(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(f->BotMenuInfo, &entrar);
+        QVERIFY(pruebas::PosarEn(f->BotMenuInfo, {5, 5}));
         QVERIFY(!f->PanelMenu2->isHidden());
-        QTest::mouseClick(f->botinfo1, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(f->botinfo1));
     }
     // Waits for the current step to finish: uncovered and sentence shown.
     bool Esperar()
@@ -122,14 +121,14 @@ private slots:
             if (paso == 3)
                 QVERIFY(Amarillento(f.PanelGrado->grab().toImage().pixel(60, 240)));
             QVERIFY(f.BotAvanza->isEnabled());
-            QTest::mouseClick(f.BotAvanza, Qt::LeftButton);
+            QVERIFY(pruebas::Pulsar(f.BotAvanza));
         }
         QVERIFY(s.Esperar());
         QVERIFY(!f.BotAvanza->isEnabled());
         for (QWidget *c : s.Cubiertas())
             QCOMPARE(c->width(), 0);
 
-        QTest::mouseClick(f.BotAcabarG, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(f.BotAcabarG));
         QVERIFY(f.PanelGradosT->isHidden());
         QVERIFY(f.BotAvanza->isEnabled());
 
