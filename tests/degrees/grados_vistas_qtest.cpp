@@ -616,8 +616,7 @@ private slots:
             Pulsar(f.BotDoblesCar);
             captura("dobles");
             if (!carpeta.isEmpty()) {
-                for (int i = 0; i < 5; ++i)
-                    QMetaObject::invokeMethod(s.PulsoMapa(), "timeout");
+                QTest::qWait(5 * s.PulsoMapa()->interval());
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
             Pulsar(f.BotReq);
