@@ -185,6 +185,19 @@ bool ClicEn(QWidget *w, QPoint p, Qt::MouseButton boton)
     return true;
 }
 
+bool ApretarEn(QWidget *w, QPoint p)
+{
+    if (!PosarEn(w, p))
+        return false;
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, p);
+    return true;
+}
+
+void SoltarEn(QWidget *w, QPoint p)
+{
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, p);
+}
+
 bool Pulsar(QWidget *w, Qt::MouseButton boton)
 {
     return w ? ClicEn(w, w->rect().center(), boton) : Refusar(w, Inalcanzable(w));

@@ -26,6 +26,10 @@ bool Pulsar(QWidget *w, Qt::MouseButton boton = Qt::LeftButton);
 // A click at point p of w: the mouse moves there first, as a hand does.
 bool ClicEn(QWidget *w, QPoint p, Qt::MouseButton boton = Qt::LeftButton);
 bool DobleClicEn(QWidget *w, QPoint p);
+// A click in two halves, for what acts on the press: the button held down
+// at point p of w, then let go there (wherever the press took the screen).
+bool ApretarEn(QWidget *w, QPoint p);
+void SoltarEn(QWidget *w, QPoint p);
 // The mouse rests on point p of w.
 bool PosarEn(QWidget *w, QPoint p);
 // Why keys pressed now would not reach w; empty when they would. Keys go to
