@@ -505,8 +505,7 @@ private slots:
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));
         // The close box goes back home without asking.
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
-        QVERIFY(f.windowHandle());
-        f.windowHandle()->close();
+        QVERIFY(Cerrar(&f));
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.form0->isVisible());
         QVERIFY(p.m.textos.isEmpty());
