@@ -194,7 +194,7 @@ private slots:
 
         // Back home: the scene, not the main menu, and moving again.
         if (cierreVuelve)
-            abierta->windowHandle()->close();
+            QVERIFY(pruebas::Cerrar(abierta));
         else
             abierta->MostrarInicio();
         QTRY_VERIFY(escena.isVisible());
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(pruebas::Pulsar(pruebas::Hijo<EtiquetaActiva>(menu, "LabelCat")));
         p.reloj.Avanzar(100);
         QVERIFY(p.s().FormCat->isVisible());
-        p.s().FormCat->windowHandle()->close();
+        QVERIFY(pruebas::Cerrar(p.s().FormCat));
         QTRY_VERIFY(menu.isVisible());
         QVERIFY(!escena.isVisible());
 
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(p.m.textos.isEmpty());
         // And the screens go home to the scene again.
         QVERIFY(pruebas::Pulsar(escena.LabelCat));
-        p.s().FormCat->windowHandle()->close();
+        QVERIFY(pruebas::Cerrar(p.s().FormCat));
         QTRY_VERIFY(escena.isVisible());
     }
 
@@ -251,7 +251,7 @@ private slots:
         escena.show();
         bool preguntado = false;
         pruebas::ResponderSiNo(p.s().Form4, false, &preguntado);
-        escena.windowHandle()->close();
+        QVERIFY(pruebas::Cerrar(&escena));
         QVERIFY(preguntado);
         QCOMPARE(p.s().Form4->LabelNombre->text(), p.e.Texto(49));
         QVERIFY(escena.isVisible());
@@ -262,7 +262,7 @@ private slots:
         preguntado = false;
         QTimer::singleShot(0, [&] {
             pruebas::ResponderSiNo(p.s().Form4, true, &preguntado);
-            escena.windowHandle()->close();
+            QVERIFY(pruebas::Cerrar(&escena));
         });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -25,6 +26,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <algorithm>
+#include <memory>
 
 namespace norvela::pruebas {
 
@@ -318,11 +320,25 @@ QList<QWidget *> VentanasVisibles()
 
 void ResponderSiNo(TForm4 *dialogo, bool si, bool *preguntado)
 {
-    QTimer::singleShot(0, dialogo, [dialogo, si, preguntado] {
-        QTRY_VERIFY(dialogo->isVisible());
+    // Watched for, not awaited once: the hand may let the event loop run
+    // (waiting for a window to show) before the press that asks.
+    auto *vigia = new QTimer(dialogo);
+    vigia->setInterval(5);
+    auto desde = std::make_shared<QElapsedTimer>();
+    desde->start();
+    QObject::connect(vigia, &QTimer::timeout, dialogo, [=] {
+        if (!dialogo->isVisible() && desde->elapsed() < 5000)
+            return;
+        vigia->stop();
+        vigia->deleteLater();
+        if (!dialogo->isVisible()) {
+            QTest::qFail("the question shows", __FILE__, __LINE__);
+            return;
+        }
         *preguntado = true;
         Pulsar(si ? dialogo->ShadowSi : dialogo->ShadowNo);
     });
+    vigia->start();
 }
 
 std::function<ResultadoInforme(const Informe &)> ResponderConPdf(Enlace &e, const QString &pdf, int &vistos,

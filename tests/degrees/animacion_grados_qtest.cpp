@@ -4,6 +4,7 @@
 #include "enlace.h"
 #include "mano.h"
 #include "grados.h"
+#include "mano.h"
 #include "mensajes.h"
 #include "panel_efectos.h"
 #include "pantalla_prueba.h"
@@ -14,7 +15,6 @@
 
 #include <QAccessible>
 #include <QElapsedTimer>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -41,10 +41,9 @@ struct Pantalla1 : pruebas::ProgramaEntregado {
     // Points at the information entry and clicks the animation in its sub-menu.
     void Abrir()
     {
-        QEnterEvent entrar(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(f->BotMenuInfo, &entrar);
+        QVERIFY(pruebas::PosarEn(f->BotMenuInfo, {5, 5}));
         QVERIFY(!f->PanelMenu2->isHidden());
-        QTest::mouseClick(f->botinfo1, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(f->botinfo1));
     }
     // Waits for the current step to finish: uncovered and sentence shown.
     bool Esperar()
@@ -140,14 +139,14 @@ private slots:
             if (paso == 3)
                 QVERIFY(Amarillento(f.PanelGrado->grab().toImage().pixel(60, 240)) && Leido(f.LabelG1));
             QVERIFY(f.BotAvanza->isEnabled());
-            QTest::mouseClick(f.BotAvanza, Qt::LeftButton);
+            QVERIFY(pruebas::Pulsar(f.BotAvanza));
         }
         QVERIFY(s.Esperar());
         QVERIFY(!f.BotAvanza->isEnabled());
         for (QWidget *c : s.Cubiertas())
             QCOMPARE(c->width(), 0);
 
-        QTest::mouseClick(f.BotAcabarG, Qt::LeftButton);
+        QVERIFY(pruebas::Pulsar(f.BotAcabarG));
         QVERIFY(f.PanelGradosT->isHidden());
         QVERIFY(f.BotAvanza->isEnabled() && Leido(f.BotMenuUni));
 

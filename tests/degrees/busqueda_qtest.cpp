@@ -46,6 +46,7 @@ struct Pantalla1 : ProgramaEntregado {
     // The query typed over the box's text, then Enter or the search button.
     void Buscar(const QString &consulta, bool boton = false)
     {
+        Pulsar(f->EditBusTit);
         Tecla(f->EditBusTit, Qt::Key_A, Qt::ControlModifier);
         Teclear(f->EditBusTit, consulta);
         boton ? Pulsar(f->BitBusTit) : Tecla(f->EditBusTit, Qt::Key_Return);

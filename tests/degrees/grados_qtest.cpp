@@ -225,6 +225,7 @@ private slots:
         pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
         // The grouping box is stepped with the keyboard: first the branch list.
+        Enfocar(f.ComboAgru);
         Tecla(f.ComboAgru, Qt::Key_Down);
         QVERIFY(Visible(f.Listramas) && !Visible(f.Tree));
         for (int item = 1; item <= 4; ++item) {
@@ -275,6 +276,7 @@ private slots:
         Pantalla1 s;
         pruebas::VistaGrados &f = *s.f;
         Pulsar(f.BotMenuGrados);
+        Enfocar(f.ComboAgru);
         Tecla(f.ComboAgru, Qt::Key_End);   // alphabetical: every node is a degree
         QTreeWidgetItem *nodo = f.Tree->topLevelItem(0);
         QVERIFY(nodo);
@@ -293,7 +295,8 @@ private slots:
         ClicFila(f.listgrados, 1);
         Pulsar(f.ButtonRetroN);
         QVERIFY(Visible(f.Listramas) && !Visible(f.listgrados));
-        Tecla(f.ComboAgru, Qt::Key_End);
+        ElegirEn(f.ComboAgru, f.ComboAgru->count() - 1);
+        QVERIFY(Visible(f.Tree) && !QApplication::activePopupWidget());
         Pulsar(f.ButtonRetroN);
         QVERIFY(Visible(f.Listramas) && !Visible(f.Tree));
         Pulsar(f.ButtonRetroN);

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintDialog>
@@ -217,6 +218,8 @@ private slots:
         const int g = s.GradoConDobles(true);
         QVERIFY(g > 0);
         s.Elegir(g);
+        // The map closed by its close box comes back with the double degrees.
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa) && Cerrar(s.mapa) && !s.mapa->isVisible());
         Pulsar(f.BotDoblesCar);
         QVERIFY(s.e.VistaDobles);
         QCOMPARE(f.PanelSelTit->text(), s.e.Texto(242));
@@ -275,6 +278,45 @@ private slots:
         Pulsar(f.BotDoblesCar);
         QCOMPARE(f.GridNotas->rowCount(), 4);
         QVERIFY(!s.e.VistaDobles && !s.mapa->isVisible());
+    }
+
+    // The hand reaches only what a student reaches: not what the map window,
+    // which stays on top, covers (the screen's close box too), nothing
+    // while a box's list is open, nothing faded out, and keys only where the
+    // focus is.
+    void TheHandRefusesWhatAStudentCannotReach()
+    {
+        Pantallas17 s;
+        pruebas::VistaGrados &f = *s.f;
+        s.Elegir(s.GradoConDobles(true));
+        Pulsar(f.BotDoblesCar);
+        QVERIFY(QTest::qWaitForWindowExposed(s.mapa));
+        const QPoint bajoElMapa = f.pantalla.mapFromGlobal(s.mapa->geometry().topLeft() + QPoint(10, 100));
+        QVERIFY(f.pantalla.rect().contains(bajoElMapa));
+        // Also once the screen is the active window again, as a click beside the map makes it.
+        f.pantalla.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.pantalla));
+        QVERIFY(Inalcanzable(&f.pantalla, bajoElMapa).contains(QStringLiteral("TForm7")));
+        QVERIFY(CierreInalcanzable(&f.pantalla).contains(QStringLiteral("TForm7")));
+        QVERIFY(Cerrar(s.mapa));
+        QCOMPARE(Inalcanzable(&f.pantalla, bajoElMapa), QString());
+
+        Pulsar(f.ButtonRetroN);
+        QVERIFY(SinTeclado(f.ComboAgru).contains(QStringLiteral("focus")));
+        QVERIFY(Enfocar(f.ComboAgru) && SinTeclado(f.ComboAgru).isEmpty());
+        Pulsar(f.ComboAgru);
+        QVERIFY(Inalcanzable(f.ButtonRetroN).contains(QStringLiteral("pop-up")));
+        QVERIFY(CierreInalcanzable(&f.pantalla).contains(QStringLiteral("pop-up")));
+        f.ComboAgru->hidePopup();
+
+        auto *velo = new QGraphicsOpacityEffect(f.ButtonRetroN);
+        velo->setOpacity(0);
+        f.ButtonRetroN->setGraphicsEffect(velo);
+        QVERIFY(Inalcanzable(f.ButtonRetroN).contains(QStringLiteral("transparent")));
+        f.ButtonRetroN->setGraphicsEffect(nullptr);
+        QCOMPARE(Inalcanzable(f.ButtonRetroN), QString());
+        f.pantalla.setWindowOpacity(0);
+        QVERIFY(Inalcanzable(f.ButtonRetroN).contains(QStringLiteral("transparent")));
     }
 
     void TheStartMenuListsTheDegreesInDoubleDegreesByBranch()
@@ -510,10 +552,15 @@ private slots:
 
         // The program's own pages open through the desktop's handler.
         Pulsar(f.BotRetroceder);
-        pasar(f.BotMenuInfo);
-        Pulsar(f.botinfo3);
-        QCOMPARE(navegador.abiertas.size(), 1);
-        QCOMPARE(navegador.abiertas[0].query(), QStringLiteral("id=becas"));
+        const std::pair<QPushButton *, QString> paginas[] = {{f.botinfo2, QStringLiteral("id=universidad")},
+                                                             {f.botinfo3, QStringLiteral("id=becas")}};
+        for (const auto &[boton, pagina] : paginas) {
+            navegador.abiertas.clear();
+            pasar(f.BotMenuInfo);
+            Pulsar(boton);
+            QCOMPARE(navegador.abiertas.size(), 1);
+            QCOMPARE(navegador.abiertas[0].query(), pagina);
+        }
     }
 
     void TheViewsFitInEveryLanguage()
@@ -579,8 +626,7 @@ private slots:
             nombre(f.GridNotas, 242);
             captura("dobles");
             if (!carpeta.isEmpty()) {
-                for (int i = 0; i < 5; ++i)
-                    QMetaObject::invokeMethod(s.PulsoMapa(), "timeout");
+                QTest::qWait(5 * s.PulsoMapa()->interval());
                 s.mapa->grab().save(QStringLiteral("%1/mapa_dobles_%2.png").arg(QString::fromLocal8Bit(carpeta)).arg(idioma));
             }
             Pulsar(f.BotReq);

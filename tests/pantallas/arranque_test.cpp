@@ -332,13 +332,13 @@ private slots:
         QCOMPARE(f.ShadowNo->text(), e.Texto(140));
         QVERIFY(!f.ShadowSi->text().isEmpty());
 
-        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Return); });
+        CuandoSeMuestre(f, [&] { QVERIFY(pruebas::Tecla(&f, Qt::Key_Return)); });
         QCOMPARE(f.exec(), TForm4::kSi);
-        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Escape); });
+        CuandoSeMuestre(f, [&] { QVERIFY(pruebas::Tecla(&f, Qt::Key_Escape)); });
         QCOMPARE(f.exec(), TForm4::kNo);
-        CuandoSeMuestre(f, [&] { f.close(); });
+        CuandoSeMuestre(f, [&] { QVERIFY(pruebas::Cerrar(&f)); });
         QCOMPARE(f.exec(), TForm4::kNo);
-        CuandoSeMuestre(f, [&] { QTest::mouseClick(f.ShadowNo, Qt::LeftButton); });
+        CuandoSeMuestre(f, [&] { QVERIFY(pruebas::Pulsar(f.ShadowNo)); });
         QVERIFY(!f.Confirmar(QStringLiteral("¿Quieres salir?")));
         QCOMPARE(f.LabelNombre->text(), QStringLiteral("¿Quieres salir?"));
     }
@@ -356,12 +356,12 @@ private slots:
             QVERIFY(f.EditNombre->isVisible());
             if (vueltas == 1) {
                 QVERIFY(f.EditNombre->text().isEmpty());
-                QTest::mouseClick(f.ShadowSi, Qt::LeftButton);
+                QVERIFY(pruebas::Pulsar(f.ShadowSi));
                 QTimer::singleShot(0, &f, responder);
             } else {
-                QTest::keyClicks(f.EditNombre, QStringLiteral("Lucia "));
+                QVERIFY(pruebas::Teclear(f.EditNombre, QStringLiteral("Lucia ")));
                 f.EditNombre->insert(QStringLiteral("Fernández García de la Torre y Martínez-Almeida"));
-                QTest::keyClick(f.EditNombre, Qt::Key_Return);
+                QVERIFY(pruebas::Tecla(f.EditNombre, Qt::Key_Return));
             }
         };
         QTimer::singleShot(0, &f, responder);
@@ -374,7 +374,7 @@ private slots:
         QVERIFY(f.EditNombre->isHidden());
 
         // No at any repeat abandons.
-        CuandoSeMuestre(f, [&] { QTest::keyClick(&f, Qt::Key_Escape); });
+        CuandoSeMuestre(f, [&] { QVERIFY(pruebas::Tecla(&f, Qt::Key_Escape)); });
         QVERIFY(!f.PedirNombre(QStringLiteral("Escribe tu nombre")).has_value());
     }
 

@@ -77,7 +77,7 @@ const std::map<int, QList<QStringList>> &Caminos()
 }
 
 // Windows in the order they were last shown or raised: the last visible one
-// is on top (a window that stays on top aside).
+// is on top, and a window that stays on top is over all the others.
 class Pila : public QObject {
 public:
     Pila() { qApp->installEventFilter(this); }
@@ -97,6 +97,17 @@ public:
             if (*i && (*i)->isVisible() && !FlotaEncima(*i))
                 return *i;
         return nullptr;
+    }
+
+    // A window over v: one that stays on top and covers part of it, else
+    // the topmost other that does not float; none when v is on top.
+    QWidget *Encima(const QWidget *v) const
+    {
+        for (auto i = orden_.crbegin(); i != orden_.crend() && *i != v; ++i)
+            if (*i && (*i)->isVisible() && FlotaEncima(*i) && (*i)->frameGeometry().intersects(v->frameGeometry()))
+                return *i;
+        QWidget *arriba = Arriba();
+        return FlotaEncima(v) || arriba == v ? nullptr : arriba;
     }
 protected:
     bool eventFilter(QObject *o, QEvent *ev) override
@@ -236,10 +247,7 @@ private:
             Anotar(QStringLiteral("menu:cierre"), QStringLiteral("the menu's close box while the door opens"));
             // The clock goes on while the question is up (see Vigilar): a
             // door that went on meanwhile would open its screen over it.
-            Paso([&] {
-                m.windowHandle()->close();
-                return true;
-            });
+            Paso([&] { return Cerrar(&m); });
         }
         p_->reloj.Avanzar(kPuertaAbierta);
         Asentar();
@@ -262,14 +270,12 @@ private:
             for (QWidget *w : v->findChildren<QWidget *>())
                 if (w->isVisible() && w->window() == v)
                     Controles(w, acciones);
-            if (v->windowHandle()) {
+            if (v->windowHandle() && CierreInalcanzable(v).isEmpty()) {
                 const auto *pantalla = qobject_cast<const Pantalla *>(v);
                 const bool vuelve = pantalla && pantalla->Cierre() != CierreVentana::PreguntarYTerminar;
                 acciones << Accion{QStringLiteral("cierre:%1").arg(Nombre(v)),
-                                   QStringLiteral("the close box of %1").arg(Nombre(v)), vuelve ? 2 : 0, [v] {
-                                       v->windowHandle()->close();
-                                       return true;
-                                   }};
+                                   QStringLiteral("the close box of %1").arg(Nombre(v)), vuelve ? 2 : 0,
+                                   [v] { return Cerrar(v); }};
             }
         }
         return acciones;
@@ -327,7 +333,7 @@ private:
             return;
         if (auto *combo = qobject_cast<QComboBox *>(w)) {
             acciones << Accion{Nombre(w) + QStringLiteral(":abajo"), QStringLiteral("the next choice of %1").arg(Nombre(w)),
-                               0, [combo] { return Tecla(combo, Qt::Key_Down); }};
+                               0, [combo] { return ElegirEn(combo, (combo->currentIndex() + 1) % combo->count()); }};
         } else if (auto *edicion = qobject_cast<QLineEdit *>(w)) {
             if (!edicion->isReadOnly())
                 acciones << Accion{Nombre(w) + QStringLiteral(":teclea"), QStringLiteral("typing in %1").arg(Nombre(w)), 0,
@@ -516,7 +522,7 @@ private:
             pendiente_ = pregunta;
             reloj_.start();
         }
-        if (QWidget *arriba = pila_.Arriba(); arriba != pregunta && !tapada_) {
+        if (QWidget *arriba = pila_.Encima(pregunta); arriba && !tapada_) {
             tapada_ = true;
             Falta(QStringLiteral("question on top"),
                   QStringLiteral("the question %1 is under %2")

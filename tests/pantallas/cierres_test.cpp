@@ -48,8 +48,7 @@ struct Programa : ProgramaEntregado {
 // What the window system does when the student clicks the close box.
 void CajaDeCierre(QWidget *ventana)
 {
-    QVERIFY(ventana->windowHandle());
-    ventana->windowHandle()->close();
+    QVERIFY(Cerrar(ventana));
 }
 
 // A click on a door of the menu, by its caption's name, and time for it to open.

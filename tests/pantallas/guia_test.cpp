@@ -15,6 +15,7 @@
 #include "grados.h"
 #include "inipro.h"
 #include "itinerarios.h"
+#include "mano.h"
 #include "medio.h"
 #include "paleta.h"
 #include "panel_efectos.h"
@@ -38,12 +39,6 @@ using namespace norvela;
 namespace {
 
 using Programa = pruebas::ProgramaEntregado;
-
-void Clic(QPushButton *b)
-{
-    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 } // namespace
 
@@ -71,7 +66,7 @@ private slots:
         QCOMPARE(asistente.windowTitle(), p.e.Texto(6));
         p.e.CuestionarioGM = true;
         p.e.IntroHelicoptero = false;
-        Clic(asistente.findChild<QPushButton *>(boton));
+        pruebas::Pulsar(asistente.findChild<QPushButton *>(boton));
         QVERIFY(!asistente.isVisible());
 
         // The screen it opened, on its start, with the flag that brings it back.
@@ -108,14 +103,14 @@ private slots:
         if (!volver)
             return;
         QTRY_VERIFY_WITH_TIMEOUT(volver->isVisible(), 15000);   // the exit button comes with the second flight
-        Clic(volver);
+        pruebas::Pulsar(volver);
         QVERIFY(!abierta->isVisible());
         QVERIFY(asistente.isVisible());
         if (bandera)
             QVERIFY(!*bandera);
 
         // Its own back button leaves the assistant for the menu.
-        Clic(pruebas::Control<QPushButton>(asistente, QStringLiteral("BVolver")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(asistente, QStringLiteral("BVolver")));
         QVERIFY(p.s().form0->isVisible() && !asistente.isVisible());
         QVERIFY(!p.e.DesdeAsistente);
     }
@@ -139,7 +134,7 @@ private slots:
         QVERIFY(!pruebas::Hijo<QPushButton>(f, "botSalir")->isVisible());
         // A click on the titles button during the second flight cuts it short.
         QTRY_VERIFY(pruebas::Hijo<QPushButton>(f, "botLug2")->isVisible());
-        QTest::mouseClick(pruebas::Hijo<QPushButton>(f, "botTit2"), Qt::LeftButton);
+        pruebas::Pulsar(pruebas::Hijo<QPushButton>(f, "botTit2"));
         QVERIFY(!pruebas::Hijo<QTimer>(f, "heli")->isActive() && !pruebas::Hijo<QTimer>(f, "piloto")->isActive());
         QCOMPARE(f.Intro().Bocadillo(), 0);
         QCOMPARE(f.Intro().Fotograma(), -1);
@@ -158,14 +153,14 @@ private slots:
         p.s().AbrirPuerta(puerta::Iti);
         QVERIFY(iti.isVisible() && pruebas::Hijo<QPushButton>(iti, "BotLOMCE")->isVisible() && !pruebas::Hijo<QPushButton>(iti, "botCuestio")->isVisible());
         QCOMPARE(iti.windowTitle(), p.e.Texto(21));
-        Clic(pruebas::Hijo<QPushButton>(iti, "BotLOMCE"));
+        pruebas::Pulsar(pruebas::Hijo<QPushButton>(iti, "BotLOMCE"));
         QVERIFY(p.s().Flomce->isVisible() && !iti.isVisible());
         QCOMPARE(p.s().Flomce->windowTitle(), QStringLiteral("El sistema educativo"));
-        Clic(pruebas::Control<QPushButton>(*p.s().Flomce, QStringLiteral("BotSalirLomce")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(*p.s().Flomce, QStringLiteral("BotSalirLomce")));
         QVERIFY(iti.isVisible() && !p.s().Flomce->isVisible());
         // Continuing keeps the student's name and the itinerary screen under it.
         p.e.NombreCursoAlumno = QStringLiteral("Ana");
-        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotContinuar")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(iti, QStringLiteral("BotContinuar")));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible());
         QCOMPARE(p.e.NombreCursoAlumno, QStringLiteral("Ana"));
         p.s().Form3->hide();
@@ -180,14 +175,14 @@ private slots:
         PintarDegradado(lienzo, 0, 0, iti.width(), iti.height(), paleta::ColorFondo, paleta::ColorDegradado);
         lienzo.end();
         QCOMPARE(pruebas::Hijo<QLabel>(iti, "degradeIti")->grab().toImage().convertToFormat(QImage::Format_RGB32), degradado);
-        Clic(pruebas::Hijo<QPushButton>(iti, "botCuestio"));
+        pruebas::Pulsar(pruebas::Hijo<QPushButton>(iti, "botCuestio"));
         QVERIFY(p.e.CuestionarioGM && p.s().Form3->isVisible() && !iti.isVisible());
         QVERIFY(p.e.NombreCursoAlumno.isEmpty());
         p.s().Form3->hide();
 
         // And its back button goes home.
         p.s().AbrirPuerta(puerta::Iti);
-        Clic(pruebas::Control<QPushButton>(iti, QStringLiteral("BotSalirIti")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(iti, QStringLiteral("BotSalirIti")));
         QVERIFY(!iti.isVisible() && p.s().form0->isVisible());
     }
 
@@ -204,9 +199,9 @@ private slots:
         QVERIFY(lista->count() > 10);
         QCOMPARE(lista->item(0)->text(), QStringLiteral("Sanidad y cuidado de la salud"));
         QListWidgetItem *item = lista->item(2);
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+        pruebas::ClicFila(lista, 2);
         QCOMPARE(item->checkState(), Qt::Checked);
-        Clic(pruebas::Control<QPushButton>(profe, QStringLiteral("BotSalirProfe")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(profe, QStringLiteral("BotSalirProfe")));
         QVERIFY(p.s().form0->isVisible());
         p.s().AbrirPuerta(puerta::Profe);
         for (int i = 0; i < lista->count(); ++i)
@@ -217,7 +212,7 @@ private slots:
         QVERIFY(con.isVisible());
         QCOMPARE(con.windowTitle(), QStringLiteral("Cuestionario de orientación para alumnos de Bachillerato"));
         QVERIFY(p.e.NumCualidades > 0 && p.e.NumIntereses > 0 && p.e.NumCuestiones > 0);
-        Clic(pruebas::Control<QPushButton>(con, QStringLiteral("BotSalirCon")));
+        pruebas::Pulsar(pruebas::Control<QPushButton>(con, QStringLiteral("BotSalirCon")));
         QVERIFY(!con.isVisible() && p.s().form0->isVisible());
     }
 

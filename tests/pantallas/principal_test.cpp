@@ -314,7 +314,7 @@ private slots:
         if (como == 0)
             QVERIFY(pruebas::Tecla(&menu, Qt::Key_Escape));
         else if (como == 1)
-            menu.windowHandle()->close();
+            QVERIFY(pruebas::Cerrar(&menu));
         else
             QVERIFY(Pulsar(Hijo(menu, "BotRetroce")));
         botones.sort();
@@ -573,7 +573,7 @@ private slots:
         p.reloj.Avanzar(100);
         QVERIFY(p.arranque->pantallas.FormCat->isVisible());
         // Back from its screen, the help plays again from its first line.
-        p.arranque->pantallas.FormCat->windowHandle()->close();
+        QVERIFY(pruebas::Cerrar(p.arranque->pantallas.FormCat));
         QTRY_VERIFY(menu.isVisible());
         // Back returns to the animated screen without asking.
         QVERIFY(Pulsar(Hijo(menu, "BotRetroce")));

@@ -198,14 +198,12 @@ private slots:
                 fila = static_cast<int>(k);
         }
         QVERIFY(fila >= 0);
-        // The family acts on the press, before the button is let go: the
-        // press itself, where the hand would click.
+        // The family acts on the press, before the button is let go.
         const QPoint familia =
             Hijo<QListWidget>(f, "ListPreFam")->visualItemRect(Hijo<QListWidget>(f, "ListPreFam")->item(fila)).center();
-        QCOMPARE(Inalcanzable(Hijo<QListWidget>(f, "ListPreFam")->viewport(), familia), QString());
-        QTest::mousePress(Hijo<QListWidget>(f, "ListPreFam")->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
+        QVERIFY(ApretarEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(), familia));
         QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->count(), static_cast<int>(titulos.size()));
-        QTest::mouseRelease(Hijo<QListWidget>(f, "ListPreFam")->viewport(), Qt::LeftButton, Qt::NoModifier, familia);
+        SoltarEn(Hijo<QListWidget>(f, "ListPreFam")->viewport(), familia);
         QCOMPARE(Hijo<QListWidget>(f, "ListTitFP")->item(1)->text(), Linea(p.e.NombresFPBasica, titulos[1]));
         QVERIFY(Hijo<QLabel>(f, "Labeltitulo")->text().trimmed().startsWith(p.e.Texto(307)));
 
@@ -507,8 +505,7 @@ private slots:
         QCOMPARE(Hijo<QLabel>(f, "PanelSelTit")->text(), p.e.Texto(190));
         // The close box goes back home without asking.
         Clic(Hijo<VistaMapa>(p.f, "mapa"), Pixel(p.e.MapaComunidades, 1));
-        QVERIFY(f.windowHandle());
-        f.windowHandle()->close();
+        QVERIFY(Cerrar(&f));
         QVERIFY(!f.isVisible());
         QVERIFY(p.arranque->pantallas.form0->isVisible());
         QVERIFY(p.m.textos.isEmpty());

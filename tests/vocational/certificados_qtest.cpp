@@ -131,44 +131,35 @@ void CertificadosQTest::HelpFigureAndHeadingsSlideIn()
     };
     QVERIFY(c.TimerAyuda.isActive());
     QVERIFY(!entera(c.LabelTit1));
-    c.TimerAyuda.stop();
+    // The figure says its seven lines one after another as the student watches.
     for (int n = 1; n <= 7; ++n) {
-        c.TimerAyudaTimer();
-        QCOMPARE(c.LabelAyu[n - 1]->text(), p.e.Texto(561 + n));
+        QTRY_COMPARE_WITH_TIMEOUT(c.LabelAyu[n - 1]->text(), p.e.Texto(561 + n), 2000);
         QVERIFY(!c.chica->pixmap().isNull());
     }
     QCOMPARE(c.LabelAyu[6]->text(), QStringLiteral("requisitos, horas y descripción."));
-    for (int n = 8; n <= 14; ++n)
-        c.TimerAyudaTimer();
     QVERIFY(!c.TimerAyu.isActive());
-    c.TimerAyudaTimer();
-    QVERIFY(c.TimerAyu.isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(c.TimerAyu.isActive(), 5000);
     QCOMPARE(c.estado.ContadorAyuda, 0);
-    c.TimerAyu.stop();
 
     // The family heading comes in; the others once their panels show.
-    for (int k = 0; k < 100; ++k)
-        c.TimerAyuTimer();
-    QVERIFY(entera(c.LabelTit1));
+    QTRY_VERIFY_WITH_TIMEOUT(entera(c.LabelTit1), 5000);
     ClicFila(c.ListSelFp, 1);
     SobreFila(c.ListTitFP, 0);
-    c.TimerAyu.start();
-    for (int k = 0; k < 200 && c.TimerAyu.isActive(); ++k)
-        c.TimerAyuTimer();
-    QVERIFY(!c.TimerAyu.isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!c.TimerAyu.isActive(), 20000);
     QVERIFY(entera(c.LabelTit2));
     QVERIFY(entera(c.LabelTit3));
 
-    // Leaving stops the help; coming back plays it again.
-    c.TimerAyu.start();
+    // Coming back plays the help again; leaving while it plays stops it.
     Pulsar(c.BotRetrocederFP);
     Pulsar(c.BotRetrocederFP);
     QVERIFY(!c.isVisible());
-    QVERIFY(!c.TimerAyuda.isActive() && !c.TimerAyu.isActive());
     p.AbrirDesdeMenu();
     QVERIFY(c.TimerAyuda.isActive());
     QVERIFY(!entera(c.LabelTit1));
     QVERIFY(c.LabelAyu[0]->text().isEmpty());
+    Pulsar(c.BotRetrocederFP);
+    QVERIFY(!c.isVisible());
+    QVERIFY(!c.TimerAyuda.isActive() && !c.TimerAyu.isActive());
 }
 
 void CertificadosQTest::PrintsTheWholeSubGroupAndOpensTheEmploymentPage()

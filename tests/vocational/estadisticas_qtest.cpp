@@ -160,12 +160,8 @@ private slots:
         QVERIFY(s.Timer1.isActive());
         QVERIFY(!EsVerde(Pixel(s.chart1, mitad, y)));
         QVERIFY(EsVerde(Pixel(s.chart1, mitad, y - 30)) || s.Grafico1().BarraDe(t - 1).fin <= mitad);
-        int tics = 0;
-        while (s.Timer1.isActive() && tics < 50) {
-            s.Timer1Timer();
-            ++tics;
-        }
-        QVERIFY(!s.Timer1.isActive());
+        // The student watches it grow.
+        QTRY_VERIFY_WITH_TIMEOUT(!s.Timer1.isActive(), 10000);
         QVERIFY(EsVerde(Pixel(s.chart1, mitad, y)));
         QVERIFY(EsVerde(Pixel(s.chart1, s.Grafico1().BarraDe(t).fin - 2, y)));
         QVERIFY(!EsVerde(Pixel(s.chart1, s.Grafico1().BarraDe(t).fin + 5, y)));
@@ -253,12 +249,7 @@ private slots:
         QCOMPARE(s.ScrollBar2->maximum(), 17);
         QCOMPARE(s.ScrollBar2->value(), 16);
         QCOMPARE(QString::fromStdString(s.Grafico2().Barra2De(21).texto), QStringLiteral("9.2%"));
-        int tics = 0;
-        while (s.Timer2.isActive() && tics < 50) {
-            s.Timer2Timer();
-            ++tics;
-        }
-        QVERIFY(tics < 50);   // the jobs bar stops growing
+        QTRY_VERIFY_WITH_TIMEOUT(!s.Timer2.isActive(), 5000);   // the jobs bar stops growing
         // Sanidad is the 6th drawn row: its red jobs bar ends where its box begins.
         const int y = 50 * 6 - 20;
         const int eb = s.Grafico2().Barra2De(21).fin;
@@ -373,10 +364,7 @@ private slots:
             const int graficos[4][2] = {{1, 64}, {1, pr.e.NumFPSuperior}, {3, pr.DeFamilia(26)}, {4, pr.DeFamilia(16)}};
             for (const auto &g : graficos) {
                 pr.Abrir(g[0], g[1]);
-                while (s.Timer1.isActive())
-                    s.Timer1Timer();
-                while (s.Timer2.isActive())
-                    s.Timer2Timer();
+                QTRY_VERIFY_WITH_TIMEOUT(!s.Timer1.isActive() && !s.Timer2.isActive(), 10000);
                 CompararAnchos(&s, QString::fromLatin1(nombres[idioma]));
                 if (!capturas.isEmpty())
                     s.grab().save(QStringLiteral("%1/estad-%2-%3-%4.png").arg(capturas, nombres[idioma]).arg(g[0]).arg(g[1]));

@@ -90,12 +90,12 @@ bool IconoEnFila(QListWidget *l, int fila, const QPixmap &icono)
     return opacos > 20 && iguales * 10 >= opacos * 9;
 }
 
-// Lets the help line's timer run until the line stops; where the line and
+// The student watches the help line until it stops; where the line and
 // the small helicopter are then.
 std::pair<QPoint, QPoint> Remolcar(TForm3 &f)
 {
-    for (int guarda = 0; guarda < 100 && Hijo<QTimer>(f, "TimerAyu")->isActive(); ++guarda)
-        f.TimerAyuTimer();
+    if (!QTest::qWaitFor([&] { return !Hijo<QTimer>(f, "TimerAyu")->isActive(); }, 15000))
+        QTest::qFail("the help line stops", __FILE__, __LINE__);
     return {Hijo<QLabel>(f, "LabAyuGM")->pos(), Hijo<QLabel>(f, "HeliPeque")->pos()};
 }
 
@@ -191,6 +191,7 @@ private slots:
                 Hijo<Parpadeo>(f, "TimerParpadeo")->Tic();
             }
             QCOMPARE(Hijo<QLabel>(f, "PanelCarSel")->text(), nombre);
+            QVERIFY(Hijo<QLabel>(f, "PanelCarSel")->isVisible());
             int marcadas = 0;
             for (int c = 1; c <= 19; ++c)
                 marcadas += e.MarcasEstrellas[c] != 0;
