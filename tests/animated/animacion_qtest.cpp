@@ -227,7 +227,7 @@ private slots:
         QVERIFY(pruebas::Pulsar(pruebas::Hijo<EtiquetaActiva>(menu, "LabelCat")));
         p.reloj.Avanzar(100);
         QVERIFY(p.s().FormCat->isVisible());
-        QVERIFY(pruebas::Cerrar(p.s().FormCat));
+        QVERIFY(pruebas::Cerrar(p.s().FormCat.get()));
         QTRY_VERIFY(menu.isVisible());
         QVERIFY(!escena.isVisible());
 
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(p.m.textos.isEmpty());
         // And the screens go home to the scene again.
         QVERIFY(pruebas::Pulsar(escena.LabelCat));
-        QVERIFY(pruebas::Cerrar(p.s().FormCat));
+        QVERIFY(pruebas::Cerrar(p.s().FormCat.get()));
         QTRY_VERIFY(escena.isVisible());
     }
 

@@ -573,7 +573,7 @@ private slots:
         p.reloj.Avanzar(100);
         QVERIFY(p.arranque->pantallas.FormCat->isVisible());
         // Back from its screen, the help plays again from its first line.
-        QVERIFY(pruebas::Cerrar(p.arranque->pantallas.FormCat));
+        QVERIFY(pruebas::Cerrar(p.arranque->pantallas.FormCat.get()));
         QTRY_VERIFY(menu.isVisible());
         // Back returns to the animated screen without asking.
         QVERIFY(Pulsar(Hijo(menu, "BotRetroce")));
