@@ -82,13 +82,13 @@ void TForm2::MostrarConDiagrama()
 
 void TForm2::MostrarConCuestionario()
 {
-    // The gradient over the whole window, drawn at that size when first shown.
-    degradeIti->setGeometry(rect());
-    if (!degradeIti->pixmap().isNull())
-        degradeIti->setPixmap(DegradadoA(size()));
     Mostrar();
     BotLOMCE->hide();
     botCuestio->show();
+    // The gradient over the whole window, once the window shows, so that what
+    // it covers is hidden from the keyboard at once.
+    degradeIti->setGeometry(rect());
+    degradeIti->setPixmap(DegradadoA(size()));
 }
 
 void TForm2::BotLOMCEClick()
