@@ -72,10 +72,6 @@ constexpr std::array<Fila, static_cast<size_t>(Propio::Cuantos)> kTextos = {{
      "La impressora %1 ha donat un error: potser l'informe no s'ha imprès.",
      "A impresora %1 deu un erro: pode que o informe non se imprimise.",
      "%1 inprimagailuak errore bat eman du: baliteke txostena inprimatu ez izatea."},
-    {"No se puede guardar un informe de %1 líneas (caben %2).", "No es pot desar un informe de %1 línies (n'hi caben %2).",
-     "Non se pode gardar un informe de %1 liñas (caben %2).", "Ezin da %1 lerroko txosten bat gorde (%2 sartzen dira)."},
-    {"No se ha podido guardar el informe en %1", "No s'ha pogut desar l'informe a %1",
-     "Non se puido gardar o informe en %1", "Ezin izan da txostena gorde hemen: %1"},
 }};
 
 int idiomaDelPrograma = 0;

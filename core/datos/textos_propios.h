@@ -45,8 +45,8 @@ enum class Propio {
     Telefono,
     Lugares,
     Barcelona,
-    // What printing and saving a report tell the user; "%1" and "%2" stand
-    // for the figures, the printer, the destination or the file.
+    // What printing a report tells the user; "%1" and "%2" stand for the
+    // figures, the printer or the destination.
     InformeDemasiadoLargo,
     DemasiadasNegritas,
     NoSeImprime,
@@ -56,8 +56,6 @@ enum class Propio {
     PaginaDemasiadoGrande,
     ImpresoraNoAdmite,
     ImpresoraConError,
-    GuardadoDemasiadoLargo,
-    NoSeGuarda,
     Cuantos
 };
 

@@ -9,7 +9,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
 #include <stdexcept>
@@ -54,16 +53,6 @@ QString ImpresoraNoAdmite(const QString &impresora)
 QString ImpresoraConError(const QString &impresora)
 {
     return TextoPropio(Propio::ImpresoraConError).arg(impresora);
-}
-
-QString GuardadoDemasiadoLargo(int n, int caben)
-{
-    return TextoPropio(Propio::GuardadoDemasiadoLargo).arg(n).arg(caben);
-}
-
-QString NoSeGuarda(const QString &ruta)
-{
-    return TextoPropio(Propio::NoSeGuarda).arg(ruta);
 }
 
 } // namespace Textos
@@ -454,33 +443,6 @@ ResultadoInforme ImprimirDocumentoTrasDialogo(Enlace &e, const QTextDocument &do
         }
         return true;
     });
-}
-
-bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta)
-{
-    if (n < 0 || n > lineas.Ultimo()) {
-        e.Avisos().Aviso(Textos::GuardadoDemasiadoLargo(n, lineas.Ultimo()));
-        return false;
-    }
-    QByteArray bytes;
-    for (int i = 1; i <= n; ++i) {
-        const std::string &linea = lineas[i];
-        bytes.append(linea.data(), static_cast<qsizetype>(linea.size()));
-        bytes.append("\r\n");
-    }
-    // Unbuffered, so a short write shows in write()'s count instead of
-    // vanishing in a flush that commit() does not check.
-    QSaveFile fichero(ruta);
-    bool hecho = fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (hecho)
-        hecho = fichero.write(bytes) == bytes.size();
-    if (hecho)
-        hecho = fichero.commit();
-    else
-        fichero.cancelWriting();
-    if (!hecho)
-        e.Avisos().Aviso(Textos::NoSeGuarda(ruta));
-    return hecho;
 }
 
 } // namespace norvela

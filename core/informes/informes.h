@@ -109,11 +109,6 @@ protected:
     }
 };
 
-// Records 1..n of `lineas` as stored, one a line, Windows-1252 with CR LF.
-// The file is replaced whole or not at all; on failure shows
-// "No se ha podido guardar el informe en " + ruta and returns false.
-bool GuardarInformeTexto(Enlace &e, const TablaTexto &lineas, int n, const QString &ruta);
-
 // Shows the shared print dialog and prints the rich text on the printer
 // chosen there.
 ResultadoInforme ImprimirDocumentoConDialogo(Enlace &e, const QTextDocument &documento, const QString &titulo,

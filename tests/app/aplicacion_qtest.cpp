@@ -2,10 +2,10 @@
 // object shows it and goes on; out of the start-up (a screen's constructor)
 // the top-level guard shows it and the program ends with status 1. A write
 // past the file-size limit is a failed write, not the program's end.
+#include "ajustes.h"
 #include "aplicacion.h"
 #include "enlace.h"
 #include "errores.h"
-#include "informes.h"
 #include "mensajes.h"
 #include "tablas.h"
 
@@ -87,22 +87,25 @@ private slots:
     }
 
     // As `ulimit -f` leaves a process: the limit alone, the signal as the
-    // program's start sets it. A report past it fails and is told.
+    // program's start sets it. Saving the settings past it fails and is told,
+    // and the saved record stays as it was.
     void aWritePastTheFileSizeLimitIsToldLikeAFullDisk()
     {
         MensajesRegistrados mensajes;
         Enlace e(mensajes);
-        e.LineasInforme.Poner(1, std::string(60, 'x'));
         QTemporaryDir dir;
-        const QString ruta = dir.filePath(QStringLiteral("informe.TXT"));
+        e.Almacen = std::make_unique<AlmacenAjustes>(dir.path(), dir.filePath(QStringLiteral("usuario")));
+        QVERIFY(GrabarAjustes(e));
+        e.IdiomaSel = 3;
         rlimit antes{};
         getrlimit(RLIMIT_FSIZE, &antes);
         const rlimit limite{8, antes.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limite);
-        const bool guardado = GuardarInformeTexto(e, e.LineasInforme, 1, ruta);
+        const bool grabado = GrabarAjustes(e);
         setrlimit(RLIMIT_FSIZE, &antes);
-        QVERIFY(!guardado);
-        QCOMPARE(mensajes.textos, QStringList{"No se ha podido guardar el informe en " + ruta});
+        QVERIFY(!grabado);
+        QCOMPARE(mensajes.textos, QStringList{"Lo siento. No puedo grabar."});
+        QCOMPARE(e.Almacen->Leer(), Ajustes{});
     }
 };
 

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -546,45 +545,8 @@ TEST(ColaImpresora, OnlyAQueueThatSaysFalseTurnsJobsAwayAndAnInstanceIsAskedOfIt
     }
 }
 
-TEST_F(Informes, SavedReportsAreWindows1252LinesWithCrLfAndAFailedSaveKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath("informe.TXT");
-    e.LineasInforme.Poner(1, "Educaci\xf3n  ");
-    e.LineasInforme.Poner(2, "");
-    e.LineasInforme.Poner(3, "Ingenier\xed" "a \x80");
-    e.LineasInforme.Poner(4, "no se guarda");
-    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 3, ruta));
-    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n\r\nIngenier\xed" "a \x80\r\n"));
-
-    // Saving again replaces the file whole.
-    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 1, ruta));
-    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
-    EXPECT_TRUE(m.textos.isEmpty());
-
-    // A failed save keeps the old file and says so: on a disk that fills up
-    // after a few bytes, inside a regular file, and over a folder.
-    Llenar(40);
-    {
-        pruebas::LimiteEscritura limite;
-        EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, ruta));
-    }
-    EXPECT_EQ(Contenido(ruta), QByteArray("Educaci\xf3n  \r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"informe.TXT"});
-
-    const QString dentro = ruta + "/otro.TXT";
-    EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, dentro));
-    const QString carpeta = dir.filePath("carpeta.TXT");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta.TXT"));
-    EXPECT_FALSE(GuardarInformeTexto(e, e.LineasInforme, 40, carpeta));
-    EXPECT_TRUE(QFileInfo(carpeta).isDir());
-
-    const QString no = "No se ha podido guardar el informe en ";
-    EXPECT_EQ(m.textos, (QStringList{no + ruta, no + dentro, no + carpeta}));
-}
-
-// Reports longer than the first 1500 lines print and save whole.
-TEST_F(Informes, LongReportsPrintAndSaveWholeAndPrintingEmptiesTheRecordsPastN)
+// Reports longer than the first 1500 lines print whole.
+TEST_F(Informes, LongReportsPrintWholeAndPrintingEmptiesTheRecordsPastN)
 {
     Llenar(2000);
     EXPECT_EQ(e.LineasInforme.Ultimo(), 2000);
@@ -606,11 +568,6 @@ TEST_F(Informes, LongReportsPrintAndSaveWholeAndPrintingEmptiesTheRecordsPastN)
     ASSERT_TRUE(ImprimirListaColumnas(e, columnas, e.LineasInforme, 2000, true));
     EXPECT_EQ(TodasLasLineas(columnas).size(), 2000u);
     EXPECT_EQ(columnas.paginas, 14);   // 150 lines a page
-
-    QTemporaryDir dir;
-    ASSERT_TRUE(GuardarInformeTexto(e, e.LineasInforme, 2000, dir.filePath("largo.TXT")));
-    EXPECT_EQ(Contenido(dir.filePath("largo.TXT")).count("\r\n"), 2000);
-    EXPECT_TRUE(m.textos.isEmpty());
 
     // Printing empties the records past N, to the buffer's last one; the
     // title stays, and the next report prints it again unless replaced.
