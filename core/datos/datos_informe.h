@@ -1,5 +1,5 @@
-// The report buffers the screens fill before printing or saving, and the
-// scratch lists they build their views in.
+// The report buffers the screens fill before printing, and the scratch
+// lists they build their views in.
 #pragma once
 
 #include "tablas.h"

@@ -1,9 +1,9 @@
 // The texts the program adds to the numbered interface texts: what screen
 // readers say of pictures and of controls that show no caption, the OK of a
 // message box, the message for an address the desktop could not open, what
-// printing and saving a report say. All
-// of them come from this one table, in the four interface languages; the
-// numbered texts stay in the languages' "textos" files.
+// printing a report says. All of them come from this one table, in the four
+// interface languages; the numbered texts stay in the languages' "textos"
+// files.
 #pragma once
 
 #include <QString>

@@ -1,10 +1,10 @@
-// The shared report printers and the plain-text save. A screen writes its
-// lines into records 1..n of a report buffer (LineasInforme, InformeCuesGM,
-// ...) and, when the report has a title, the title into record 0; it may
-// list bold lines in LineasNegrita ([0] the count, then line numbers). Those
-// entries belong to one print: every print, failed or cancelled ones too,
-// leaves LineasNegrita[0] at 0. After a print records n+1.. of the buffer
-// are empty; records 0..n are kept, so a title is printed again by the next
+// The shared report printers. A screen writes its lines into records 1..n
+// of a report buffer (LineasInforme, InformeCuesGM, ...) and, when the
+// report has a title, the title into record 0; it may list bold lines in
+// LineasNegrita ([0] the count, then line numbers). Those entries belong to
+// one print: every print, failed or cancelled ones too, leaves
+// LineasNegrita[0] at 0. After a print records n+1.. of the buffer are
+// empty; records 0..n are kept, so a title is printed again by the next
 // report unless replaced.
 #pragma once
 
