@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "carga_grados.h"
+#include "construccion_diferida.h"
 #include "grados_dibujo.h"
 #include "iconos.h"
 #include "rejilla_accesible.h"
@@ -46,17 +47,41 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     // The program's panel effects; a screen built alone has its own.
     TransitionList1 = pantallas.Transiciones ? pantallas.Transiciones : new TransicionesPaneles(this);
 
-    ImageList1 = IconosPequenos();
-    ImageListRamas = IconosRamas();
-    Disponer();
+    ConstruirInicio();
+    resto_ = new ConstruccionDiferida(this, [this] { ConstruirResto(); });
+}
 
+void TForm1::ConstruirInicio()
+{
+    ImageList1 = IconosPequenos();
+    setAutoFillBackground(true);
+    DisponerInicio();
+    DisponerMenu();
     estado = EstadoGrados{};
+    estado.RetornoMenuGrados = true;
+    ColocarMenusEInicio();
+    PonerTextosInicio();
+    PonerColoresInicio();
+    EstilarControles(Panelinicio);
+    // Whatever a button of the start panel opens is built by then: a screen
+    // reader's press comes without the mouse or the key that builds it.
+    for (QPushButton *b : Panelinicio->findChildren<QPushButton *>())
+        connect(b, &QPushButton::pressed, this, &TForm1::Completar);
+}
+
+// Built after the start panel and its menus, in the order they were, so
+// the stack and the keyboard's order stay as they are.
+void TForm1::ConstruirResto()
+{
+    ImageListRamas = IconosRamas();
+    DisponerNavegador();
+    DisponerSeleccion();
+    Conectar();
+
     estado.TopePanelSel = PanelSel->y();
     estado.TopePanelSelTit = PanelSelTit->y();
     estado.TopePanelCarSel = PanelCarSel->y();
-    estado.RetornoMenuGrados = true;
 
-    ColocarMenusEInicio();
     PonerTextos();
     PonerColores();
     LlenarComboAgrupacion();
@@ -66,6 +91,17 @@ TForm1::TForm1(Enlace &e, Pantallas &p) : Pantalla(e, p, QStringLiteral("TForm1"
     if (enlace.ErrorFicheros)
         return;
     PanelSelTit->clear();
+}
+
+void TForm1::Completar() const
+{
+    resto_->Completar();
+}
+
+const EstadoGrados &TForm1::Estado() const
+{
+    Completar();
+    return estado;
 }
 
 void TForm1::PrepararDatos(Enlace &e)
@@ -90,29 +126,20 @@ void TForm1::ColocarMenusEInicio()
     Panelinicio->show();
 }
 
-void TForm1::PonerTextos()
+void TForm1::PonerTextosInicio()
 {
     const auto t = [this](int k) { return enlace.Texto(k); };
-    for (QPushButton *b : {BotRetroceder, BotMenuRetro, ButtonRetroN})
+    for (QPushButton *b : {BotRetroceder, BotMenuRetro})
         b->setText(t(82));
     BotImprimir->setText(t(36));
-    BotImprimirN->setText(t(36));
     BotMenuDepor->setText(t(300));
     BotMenuUni->setText(t(503));
     BotMenuDobles->setText(t(242));
-    BotDoblesCar->setText(t(242));
-    BotUni->setText(t(276));
-    BotReq->setText(t(277));
-    BotSal->setText(t(311));
     ButEstadisticas->setText(t(227));
     botinfo1->setText(t(553));
     botinfo2->setText(t(111) + "  " + t(178));
     botinfo3->setText(t(346) + "  " + t(347));
     BotMenuGrados->setText(t(523));
-    BotIntUni->setText(t(173));
-    BotIntUni->setToolTip(t(174));
-    BotPonde->setText(t(719));
-    BotCorte->setText(t(296));
     BotMaster->setText(t(551));
     BotMenuInfo->setText(t(79));
     BotMenuArtes->setText(t(524));
@@ -120,6 +147,27 @@ void TForm1::PonerTextos()
     PanelMenu->setAccessibleName(t(84));
     PanelMenu2->setAccessibleName(t(79));
     PanelMenu4->setAccessibleName(t(524));
+    ListComunidad->setAccessibleName(t(503));
+    BotArtesPlas->setText(t(525));
+    BotMusica->setText(t(526));
+    BotDanza->setText(t(527));
+    BotDramatico->setText(t(528));
+    setWindowTitle(t(338));
+}
+
+void TForm1::PonerTextos()
+{
+    const auto t = [this](int k) { return enlace.Texto(k); };
+    ButtonRetroN->setText(t(82));
+    BotImprimirN->setText(t(36));
+    BotDoblesCar->setText(t(242));
+    BotUni->setText(t(276));
+    BotReq->setText(t(277));
+    BotSal->setText(t(311));
+    BotIntUni->setText(t(173));
+    BotIntUni->setToolTip(t(174));
+    BotPonde->setText(t(719));
+    BotCorte->setText(t(296));
     PanelTree->setAccessibleName(t(523));
     PanelSel->setAccessibleName(TextoPropio(Propio::InformacionGrado));
     Tree->setHeaderLabel(t(84));
@@ -127,7 +175,6 @@ void TForm1::PonerTextos()
     listgrados->setAccessibleName(t(84));
     Listramas->setAccessibleName(t(375));
     GridNotas->setAccessibleName(t(593));
-    ListComunidad->setAccessibleName(t(503));
     // The selection panel's views are named again by each view that fills
     // them, after what they hold.
     ListSel->setAccessibleName(PanelSel->accessibleName());
@@ -136,10 +183,6 @@ void TForm1::PonerTextos()
     // The search button is a sign: it is read by what it does.
     BitBusTit->setAccessibleName(t(569));
     NombrarColumnas(listgrados, {t(84), t(538).remove(QLatin1Char(':'))});
-    BotArtesPlas->setText(t(525));
-    BotMusica->setText(t(526));
-    BotDanza->setText(t(527));
-    BotDramatico->setText(t(528));
     BotArtesTit->setText(t(533));
     BotArtesEsp->setText(t(534));
     BotArtesLug->setText(t(535));
@@ -147,15 +190,20 @@ void TForm1::PonerTextos()
     LabelMaster2->setText(QString::fromLatin1(kRegistroTitulos));
     LabelMaster2->setToolTip(t(174));
     ListSel->setToolTip(QStringLiteral("Clic~Clic - ") + t(173));
-    setWindowTitle(t(338));
 }
 
-void TForm1::PonerColores()
+void TForm1::PonerColoresInicio()
 {
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, paleta::ColorCrema);
     setPalette(fondo);
-    for (TEffectsPanel *panel : {PanelMenu, PanelMenu2, PanelMenu4, PanelTree, PanelSel})
+    for (TEffectsPanel *panel : {PanelMenu, PanelMenu2, PanelMenu4})
+        panel->PonerColor(paleta::ColorFondo);
+}
+
+void TForm1::PonerColores()
+{
+    for (TEffectsPanel *panel : {PanelTree, PanelSel})
         panel->PonerColor(paleta::ColorFondo);
     QPalette granate = PanelSel->palette();
     granate.setColor(QPalette::WindowText, paleta::ColorGranate);

@@ -35,6 +35,7 @@ class QTreeWidgetItem;
 
 namespace norvela {
 
+class ConstruccionDiferida;
 struct FilaRejillaDobles;
 class TEffectsPanel;
 class TForm6;
@@ -79,7 +80,7 @@ public:
 
     // What the screen remembers between events (the selected degree, its
     // views and modes), for a look from outside; only its handlers change it.
-    const EstadoGrados &Estado() const { return estado; }
+    const EstadoGrados &Estado() const;
 
 protected:
     void changeEvent(QEvent *evento) override;
@@ -89,11 +90,22 @@ protected:
 private:
     // Every control bears its member's name as its object name: tests and
     // tools find it by that name.
+    // The start panel and its menus, which the screen first shows; the
+    // browser, the selection panel and the animation are built right after
+    // its first paint (or sooner, by Completar).
+    void ConstruirInicio();
+    void ConstruirResto();
+    void Completar() const;
+    ConstruccionDiferida *resto_ = nullptr;
     // Places the sub-menus beside the menu and shows the start panel.
     void ColocarMenusEInicio();
-    // The captions, tooltips and accessible names in the chosen language.
+    // The captions, tooltips and accessible names in the chosen language:
+    // the start panel's and its menus', then the rest's.
+    void PonerTextosInicio();
     void PonerTextos();
-    // The screen's and the panels' colours.
+    // The screen's and the panels' colours: the start panel's and its
+    // menus', then the rest's.
+    void PonerColoresInicio();
     void PonerColores();
     // The grouping box's placeholder and choices, none chosen.
     void LlenarComboAgrupacion();
@@ -254,7 +266,6 @@ private:
     std::array<QWidget *, AnimacionGrado::kCubiertas> CubiertasGrado() const;
 
     // grados_disposicion.cpp: every control at its place.
-    void Disponer();
     void DisponerInicio();
     void DisponerMenu();
     void DisponerNavegador();
@@ -264,7 +275,9 @@ private:
     // Opens or closes the sub-menus for the control the mouse entered;
     // false when the control is not one of the menu's.
     bool MenuAlPasar(QObject *objeto);
-    // Fonts and colours by kind of control.
+    // Fonts and colours by kind of control: the captions and buttons under
+    // `raiz`, then every control of the screen.
+    void EstilarControles(QWidget *raiz);
     void Reestilar();
 
     // grados_navegador.cpp

@@ -91,16 +91,6 @@ private:
 
 } // namespace
 
-void TForm1::Disponer()
-{
-    setAutoFillBackground(true);
-    DisponerInicio();
-    DisponerMenu();
-    DisponerNavegador();
-    DisponerSeleccion();
-    Conectar();
-}
-
 void TForm1::DisponerInicio()
 {
     Panelinicio = Nombrado(new QWidget(this), "Panelinicio");
@@ -271,20 +261,27 @@ void TForm1::DisponerSeleccion()
     PanelSel->hide();
 }
 
-void TForm1::Reestilar()
+void TForm1::EstilarControles(QWidget *raiz)
 {
     const QFont arial10(QStringLiteral("Arial"), 10);
-    for (QLabel *l : findChildren<QLabel *>()) {
+    for (QLabel *l : raiz->findChildren<QLabel *>()) {
         if (l->pixmap().isNull())
             l->setFont(arial10);
     }
-    for (QPushButton *b : findChildren<QPushButton *>()) {
+    for (QPushButton *b : raiz->findChildren<QPushButton *>()) {
         b->setFont(arial10);
         b->setCursor(Qt::PointingHandCursor);
         QPalette colores = b->palette();
         colores.setColor(QPalette::ButtonText, Qt::black);
         b->setPalette(colores);
     }
+}
+
+void TForm1::Reestilar()
+{
+    // The start panel's again: the same font and colour leave them as they are.
+    EstilarControles(this);
+    const QFont arial10(QStringLiteral("Arial"), 10);
     const auto crema = [](QAbstractItemView *v, int puntos) {
         v->setFont(QFont(QStringLiteral("Arial"), puntos));
         QPalette colores = v->palette();

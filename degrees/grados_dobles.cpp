@@ -36,6 +36,7 @@ void TForm1::ElegirComunidadMapa(int comunidad)
 
 void TForm1::DesplazarNotas(int fila)
 {
+    Completar();
     // The row comes from the last universities list: the grid may hold
     // another list by now.
     if (fila < 1 || fila >= GridNotas->rowCount())
@@ -46,6 +47,7 @@ void TForm1::DesplazarNotas(int fila)
 
 void TForm1::ListarDoblesComunidad(int comunidad)
 {
+    Completar();
     const auto filas = RejillaDoblesComunidad(enlace, estado.GradoSel, comunidad, enlace.Textos[242],
                                               enlace.Textos[593]);
     // No degree selected, or not a community: the grid stays as it is.

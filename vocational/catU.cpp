@@ -105,6 +105,10 @@ void TFormCat::Construir()
     LabelFami->setAlignment(Qt::AlignCenter);
     ListFam = ListaPulsableFP(this, QStringLiteral("ListFam"), 48, 105, 329, 580);
     ListFam->setItemDelegate(new DelegadoIconoTexto(kSangriaFamilia, 5, 30, ListFam));
+    // Every row is the delegate's height and every name fits the list's
+    // width: the first row's size stands for all, and the list is laid out
+    // without measuring 26 names again.
+    ListFam->setUniformItemSizes(true);
     LabelAyu0 = Etiqueta(this, kAyudaDesde, 59, 560, 20, {}, 11);
     LabelAyu0->setObjectName(QStringLiteral("LabelAyu0"));
     LabelAyu0->setAttribute(Qt::WA_TransparentForMouseEvents);
