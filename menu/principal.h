@@ -39,6 +39,10 @@ public:
     // Shows the screen behind door `codigo` (0 the sign) with what it needs
     // first; false when there is none to show.
     bool AbrirDestinoPuerta(int codigo);
+    // The screen behind a door, built now if it was not yet; null when there
+    // is none or while it is being built. The door's zoom builds it, so that
+    // the zoom's end only shows it.
+    Pantalla *Destino(int codigo) const;
     // True while a door is opening; another door clicked meanwhile opens instead.
     bool AbriendoPuerta() const { return abriendo_; }
 
@@ -112,9 +116,6 @@ private:
     void AbrirPuerta(EtiquetaActiva *etiqueta, int codigo);
     // Stops the opening under way, which then opens nothing.
     void DejarPuerta();
-    // The screen behind a door, built now if it was not yet; null when there
-    // is none or while it is being built.
-    Pantalla *Destino(int codigo) const;
     void LabelDejarClick();
     void BotRetroceClick();
     // Where the zoom draws (empty when it does not).

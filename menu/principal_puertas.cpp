@@ -103,6 +103,9 @@ void Tform0::TimerZoomTimer()
         }
         zoom_->Dibujar(vista, RectanguloZoom(), ImageListPuerta.value(4), QPoint(PuertaX, PuertaArriba));
         anda->hide();
+        // A screen opened for the first time is built on the zoom's first
+        // step, a second before it shows: the zoom's end then only shows it.
+        Destino(MenuElegido);
         return;
     }
     TimerZoom.stop();

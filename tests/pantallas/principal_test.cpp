@@ -47,6 +47,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 
 using namespace norvela;
 using pruebas::Hijo;
@@ -506,6 +507,10 @@ private slots:
         // Ten growing pictures, 100 ms apart; the screen opens on the next tick.
         p.reloj.Avanzar(999);
         QVERIFY(menu.isVisible());
+        // The zoom has built the screen, still hidden: its end only shows it.
+        const QWidgetList ventanas = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(ventanas.begin(), ventanas.end(),
+                            [&](QWidget *w) { return w->objectName() == pantalla && !w->isVisible(); }));
         QCOMPARE(zoom->Destino().left(), zona.left() - 45);
         QVERIFY(Hijo(menu, "Bocadillo1")->isHidden());
         p.reloj.Avanzar(1);
