@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
-#include <tuple>
 
 namespace norvela {
 
@@ -87,16 +86,9 @@ bool TForm3::ConstruirPrimero()
     setWindowTitle(T(338));
     LabelFP1->setText(T(512));
     LabelAno->setText(T(175) + QStringLiteral("  2019/20"));
-    for (const auto &[boton, texto, accion] : {std::tuple{botTit2, 190, &TForm3::botTit2Click},
-                                               std::tuple{botLug2, 276, &TForm3::botLug2Click},
-                                               std::tuple{botSalir, 54, &TForm3::botSalirClick}}) {
-        boton->setText(T(texto));
-        // Whatever a button opens is built by then.
-        connect(boton, &QPushButton::clicked, this, [this, accion] {
-            Completar();
-            (this->*accion)();
-        });
-    }
+    ConectarBotonesPrimero<TForm3>({{botTit2, 190, &TForm3::botTit2Click},
+                                    {botLug2, 276, &TForm3::botLug2Click},
+                                    {botSalir, 54, &TForm3::botSalirClick}});
     return true;
 }
 

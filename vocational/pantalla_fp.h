@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 #include <optional>
 #include <string>
 #include <utility>
@@ -139,6 +140,19 @@ protected:
     {
         for (const auto &[boton, accion] : botones)
             connect(boton, &QPushButton::clicked, static_cast<P *>(this), accion);
+    }
+    // The buttons of what the first paint shows: captioned with text k and
+    // wired so that whatever a button opens is built by then.
+    template <typename P>
+    void ConectarBotonesPrimero(std::initializer_list<std::tuple<QPushButton *, int, void (P::*)()>> botones)
+    {
+        for (const auto &[boton, texto, accion] : botones) {
+            boton->setText(T(texto));
+            connect(boton, &QPushButton::clicked, this, [this, accion] {
+                Completar();
+                (static_cast<P *>(this)->*accion)();
+            });
+        }
     }
     // On `panel`: the family list (a large icon a row) at `familias` and the
     // caption over the title list at `rotulo`.

@@ -19,7 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <tuple>
 
 namespace norvela {
 
@@ -43,16 +42,9 @@ bool TForm8::ConstruirPrimero()
     PonerColor({LabelFP1}, QPalette::WindowText, paleta::ColorTitulo);
     setWindowTitle(T(338));
     LabelFP1->setText(T(513));
-    for (const auto &[boton, texto, accion] : {std::tuple{MenuFP1, 316, &TForm8::MenuFP1Click},
-                                               std::tuple{MenuFP2, 317, &TForm8::MenuFP2Click},
-                                               std::tuple{menuFP3, 82, &TForm8::menuFP3Click}}) {
-        boton->setText(T(texto));
-        // Whatever a button opens is built by then.
-        connect(boton, &QPushButton::clicked, this, [this, accion] {
-            Completar();
-            (this->*accion)();
-        });
-    }
+    ConectarBotonesPrimero<TForm8>({{MenuFP1, 316, &TForm8::MenuFP1Click},
+                                    {MenuFP2, 317, &TForm8::MenuFP2Click},
+                                    {menuFP3, 82, &TForm8::menuFP3Click}});
     return true;
 }
 
